@@ -11,10 +11,9 @@
 namespace zel::model {
 namespace {
 
-// The ZEL-16 template read into a reset model: the work of "New ZEL-16".
-void readZel16Template(benchmark::State& state)
+// Reset, then read `text`: the model side of an import.
+void readIntoResetModel(benchmark::State& state, const std::string& text)
 {
-    const std::string text = joinLines(templateLines(UnitSize::Zel16), "\r\n");
     ConfigModel model;
     for (auto _ : state) {
         resetModel(model);
@@ -23,6 +22,12 @@ void readZel16Template(benchmark::State& state)
         benchmark::DoNotOptimize(log.data());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+
+// The ZEL-16 template read into a reset model: the work of "New ZEL-16".
+void readZel16Template(benchmark::State& state)
+{
+    readIntoResetModel(state, joinLines(templateLines(UnitSize::Zel16), "\r\n"));
 }
 BENCHMARK(readZel16Template);
 
@@ -62,15 +67,7 @@ BENCHMARK(writeFilledZel16);
 // The written text of that unit read back into a reset model.
 void readFilledZel16(benchmark::State& state)
 {
-    const std::string text = joinLines(writeConfiguration(filledZel16()), "\r\n");
-    ConfigModel model;
-    for (auto _ : state) {
-        resetModel(model);
-        LogLines log;
-        readText(model, text, log);
-        benchmark::DoNotOptimize(log.data());
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+    readIntoResetModel(state, joinLines(writeConfiguration(filledZel16()), "\r\n"));
 }
 BENCHMARK(readFilledZel16);
 
