@@ -13,38 +13,38 @@ namespace {
 struct Sample {
     Command command;
     std::string line;
-    CommandFields fields;
+    const char* log; // null: accepted silently
 };
 
-// One well-formed line per command.
+// One well-formed line per command, with the log line its match gives.
 const std::vector<Sample> kSamples = {
-    {Command::Volume, "[VO1R-12]", {"1", "-12", ""}},
-    {Command::ZoneEqBand, "[EO2B3L-4]", {"2", "3", "-4"}},
-    {Command::Tone, "[TO2B5T-3]", {"2", "5", "-3"}},
-    {Command::BalanceLeft, "[BO3L5]", {"3", "5", ""}},
-    {Command::BalanceRight, "[BO3R-5]", {"3", "-5", ""}},
-    {Command::EqMode, "[EO1M0]", {"1", "0", ""}},
-    {Command::Lowpass, "[EO1LP40]", {"1", "40", ""}},
-    {Command::VolumeLock, "[VO4F1]", {"4", "1", ""}},
-    {Command::SystemEqPreset, "[EO1P1]", {"1", "1", ""}},
-    {Command::PresetName, "[NEP10\"Preset Name 10\"]", {"10", "Preset Name 10", ""}},
-    {Command::PresetBand, "[EP1B1L0]", {"1", "1", "0"}},
-    {Command::FavoriteName, "[NF3\"Mix\"]", {"3", "Mix", ""}},
-    {Command::GroupName, "[NG2\"Upstairs\"]", {"2", "Upstairs", ""}},
-    {Command::ZoneName, "[NO1\"Zone Name 1\"]", {"1", "Zone Name 1", ""}},
-    {Command::SourceName, "[NI16\"Tuner\"]", {"16", "Tuner", ""}},
-    {Command::Restrict, "[RPO2I7]", {"2", "7", ""}},
-    {Command::GroupMember, "[G10AO16]", {"10", "16", ""}},
-    {Command::FavoriteConnection, "[F1AO2I3]", {"1", "2", "3"}},
-    {Command::FrontPanel, "[FPL1]", {"1", "", ""}},
-    {Command::IrLockout, "[IRL0]", {"0", "", ""}},
-    {Command::Display, "[SD2]", {"2", "", ""}},
-    {Command::Dhcp, "[DHCP1]", {"1", "", ""}},
-    {Command::IpAddress, "[IP192.168.0.7]", {"192.168.0.7", "", ""}},
-    {Command::Netmask, "[NM255.255.255.0]", {"255.255.255.0", "", ""}},
-    {Command::Gateway, "[GW10.0.0.1]", {"10.0.0.1", "", ""}},
-    {Command::Request, "[QXSB]", {"", "", ""}},
-    {Command::ZoneSource, "[CO1I1]", {"1I1", "", ""}},
+    {Command::Volume, "[VO1R-12]", "Zone: 1 Volume: -12"},
+    {Command::ZoneEqBand, "[EO2B3L-4]", "Zone: 2 EQ: 3 Level: -4"},
+    {Command::Tone, "[TO2B5T-3]", "Zone: 2 Bass: 5 Treble: -3"},
+    {Command::BalanceLeft, "[BO3L5]", "Zone: 3 Left Balance: 5"},
+    {Command::BalanceRight, "[BO3R-5]", "Zone: 3 Right Balance: -5"},
+    {Command::EqMode, "[EO1M0]", "Zone: 1 Mode: 0"},
+    {Command::Lowpass, "[EO1LP40]", "Zone: 1 Lowpass: 40"},
+    {Command::VolumeLock, "[VO4F01]", "Zone: 4 Locked: 01"},
+    {Command::SystemEqPreset, "[EO1P1]", "Zone: 1 System EQ: 1"},
+    {Command::PresetName, "[NEP10\"Preset Name 10\"]", "EQ Preset: 10 Name: Preset Name 10"},
+    {Command::PresetBand, "[EP1B1L0]", "EQ: 1 Band: 1 Level: 0"},
+    {Command::FavoriteName, "[NF3\"Mix\"]", "Favorite: 3 Name: Mix"},
+    {Command::GroupName, "[NG2\"Upstairs\"]", "Group: 2 Name: Upstairs"},
+    {Command::ZoneName, "[NO2\"A very long zone name\"]", "Zone: 2 Name: A very long zone name"},
+    {Command::SourceName, "[NI16\"Tuner\"]", "Source: 16 Name: Tuner"},
+    {Command::Restrict, "[RPO2I7]", "Restrict - Zone: 2 Source: 7"},
+    {Command::GroupMember, "[G10AO16]", "Group: 10 Zone: 16"},
+    {Command::FavoriteConnection, "[F1AO2I3]", "Favorite: 1 - Zone: 2 Source: 3"},
+    {Command::FrontPanel, "[FPL1]", "Front Panel: 1"},
+    {Command::IrLockout, "[IRL0]", "IR Lockout: 0"},
+    {Command::Display, "[SD9]", "Display: 9"},
+    {Command::Dhcp, "[DHCP1]", "DHCP: 1"},
+    {Command::IpAddress, "[IP192.168.0.7]", "IP: 192.168.0.7"},
+    {Command::Netmask, "[NM255.255.255.0]", "Netmask: 255.255.255.0"},
+    {Command::Gateway, "[GW10.0.0.1]", "Gateway: 10.0.0.1"},
+    {Command::Request, "[QXSB]", nullptr},
+    {Command::ZoneSource, "[CO1I1]", nullptr},
 };
 
 std::string lowerCase(std::string text)
@@ -64,10 +64,10 @@ TEST(CommandTable, EachWellFormedLineMatchesItsOwnExpressionOnly)
             const auto match = matchCommand(line);
             ASSERT_TRUE(match.has_value()) << line;
             EXPECT_EQ(match->command, sample.command) << line;
-            if (line == sample.line) {
-                EXPECT_EQ(match->fields, sample.fields);
-            }
         }
+        const auto match = matchCommand(sample.line);
+        EXPECT_EQ(logLine(*match),
+                  sample.log ? std::optional<std::string>(sample.log) : std::nullopt);
         for (std::size_t other = 0; other < kCommandCount; ++other) {
             const auto command = static_cast<Command>(other);
             EXPECT_EQ(matchesExpression(command, sample.line), command == sample.command)

@@ -19,51 +19,28 @@ std::string text(int value)
     return std::to_string(value);
 }
 
-TEST(LineReader, LogsEachCommandWithItsOwnLine)
+TEST(LineReader, LogsMatchesFaultsAndLinesItCannotHandle)
 {
     struct Case {
         std::string line;
         LogLines log;
     };
     const std::vector<Case> cases = {
-        {"[VO1R-12]", {"Zone: 1 Volume: -12"}},
         {"[vo2r-20]", {"Zone: 2 Volume: -20"}},
-        {"[EO2B3L5]", {"Zone: 2 EQ: 3 Level: 5"}},
-        {"[TO2B5T-3]", {"Zone: 2 Bass: 5 Treble: -3"}},
-        {"[BO3L5]", {"Zone: 3 Left Balance: 5"}},
-        {"[BO3R5]", {"Zone: 3 Right Balance: 5"}},
-        {"[EO1M4]", {"Zone: 1 Mode: 4"}},
-        {"[EO1LP40]", {"Zone: 1 Lowpass: 40"}},
-        {"[VO1F01]", {"Zone: 1 Locked: 01"}},
-        {"[EO1P1]", {"Zone: 1 System EQ: 1"}},
-        {"[NEP1\"Flat\"]", {"EQ Preset: 1 Name: Flat"}},
-        {"[EP1B2L-3]", {"EQ: 1 Band: 2 Level: -3"}},
         {"[NF3\"My \"Best\" Mix\"]", {"Favorite: 3 Name: My \"Best\" Mix"}},
-        {"[NG4\"Up\"]", {"Group: 4 Name: Up"}},
-        {"[NO2\"A very long zone name\"]", {"Zone: 2 Name: A very long zone name"}},
-        {"[NI5\"CD\"]", {"Source: 5 Name: CD"}},
-        {"[RPO2I3]", {"Restrict - Zone: 2 Source: 3"}},
-        {"[G1AO2]", {"Group: 1 Zone: 2"}},
-        {"[F1AO2I3]", {"Favorite: 1 - Zone: 2 Source: 3"}},
-        {"[FPL1]", {"Front Panel: 1"}},
-        {"[IRL0]", {"IR Lockout: 0"}},
-        {"[SD9]", {"Display: 9"}},
-        {"[DHCP0]", {"DHCP: 0"}},
-        {"[IP0.0.0.0]", {"IP: 0.0.0.0"}},
-        {"[NM255.0.0.0]", {"Netmask: 255.0.0.0"}},
-        {"[GW1.1.1.1]", {"Gateway: 1.1.1.1"}},
+        {"[NO7\"Den\xFFHidden\"]", {"Zone: 7 Name: Den"}},
         {"[QXSB]", {}},
         {"[CO1I1]", {}},
         {"[EC]", {"Didn't Handle: [EC]"}},
         {"[GAR]", {"Didn't Handle: [GAR]"}},
         {"[EO1LP-5]", {"Didn't Handle: [EO1LP-5]"}},
+        {"", {"Didn't Handle: "}},
         {"[VO1R99999999999]",
          {"Zone: 1 Volume: 99999999999", "Error parsing: [VO1R99999999999]",
           "Didn't Handle: [VO1R99999999999]"}},
         {"[NO99999999999\"x\"]",
          {"Zone: 99999999999 Name: x", "Error parsing: [NO99999999999\"x\"]",
           "Didn't Handle: [NO99999999999\"x\"]"}},
-        {"[NO7\"Den\xFFHidden\"]", {"Zone: 7 Name: Den"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
