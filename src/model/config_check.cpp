@@ -423,7 +423,7 @@ private:
             if (c.zone > m_zoneCount)
                 report(c.line, "zone " + std::to_string(c.zone) + " lies beyond the zone count (" +
                                    countText(m_zoneCount) + "), an export leaves this out");
-            else if (c.source > m_sourceCount)
+            else if (c.source > 0 && c.source > m_sourceCount)
                 report(c.line, "source " + std::to_string(c.source) +
                                    " lies beyond the source count (" + countText(m_sourceCount) +
                                    "), an export leaves this out");

@@ -115,6 +115,8 @@ TEST(ConfigCheck, BareSettingsAndCountsWithoutZones)
               (Findings{{2, "zone 1 lies beyond the zone count (none), an export leaves this out"},
                         {3, "only [NI1\"\"] is read, the rest of the line is ignored"}}));
     EXPECT_EQ(checkConfiguration(""), Findings{});
+    // Zone settings need no source count.
+    EXPECT_EQ(checkConfiguration("[NO1\"a\"]\n[EO1M0]\n[VO1R-5]\n[G1AO1]"), Findings{});
     // Line numbers follow the reader: CR, LF and CR LF each end one line.
     EXPECT_EQ(checkConfiguration("[SD0]\r[XX]\r\n\n[YY]"),
               (Findings{{2, "the reader does not handle this line: [XX]"},

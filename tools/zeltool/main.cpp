@@ -21,6 +21,7 @@ CommandTable allCommands()
 {
     CommandTable table;
     addConfigCommands(table);
+    addCompareCommands(table);
     return table;
 }
 
@@ -43,8 +44,9 @@ void printHelp(const CommandTable& table)
     std::printf("\nOptions:\n"
                 "  -h, --help     show this help, or a command's usage after the command\n"
                 "  --version      show the version\n\n"
-                "Exit status: 0 done, 1 the output could not be written, 2 bad usage or an "
-                "input that cannot be read.\n");
+                "Exit status: 0 done; 1 the command could not finish (the output could not be\n"
+                "written), or for diff and check: a difference or a finding; 2 bad usage or an\n"
+                "input that cannot be read. 'zeltool COMMAND --help' tells more.\n");
 }
 
 int usageError(std::string_view message)
@@ -62,6 +64,9 @@ int runCommand(const ToolCommand& command, const std::vector<std::string>& words
     if (parsed.error.empty() && arguments.help) {
         std::printf("Usage: %s\n  %.*s\n", usageOf(command).c_str(),
                     static_cast<int>(command.summary.size()), command.summary.data());
+        if (!command.details.empty())
+            std::printf("\n%.*s\n", static_cast<int>(command.details.size()),
+                        command.details.data());
         return kExitOk;
     }
     std::string error = parsed.error;

@@ -20,6 +20,7 @@ struct ToolCommand {
     bool takesOutput;         // accepts -o OUT
     int positionalCount;      // exact number of words besides options
     int (*run)(const Arguments& arguments);
+    std::string_view details = {}; // more for the command's own --help
 };
 
 using CommandTable = std::vector<ToolCommand>;
@@ -28,6 +29,7 @@ using CommandTable = std::vector<ToolCommand>;
 int fail(int exitCode, std::string_view message);
 
 // Command groups.
-void addConfigCommands(CommandTable& table); // read, write, template
+void addConfigCommands(CommandTable& table);  // read, write, template
+void addCompareCommands(CommandTable& table); // diff, check
 
 } // namespace zel::tool
