@@ -8,6 +8,7 @@
 #include "ui/naming_page.h"
 #include "ui/network_page.h"
 #include "ui/presets_page.h"
+#include "ui/tab_fitting.h"
 #include "ui/text_box_loading.h"
 #include "ui/window_placement.h"
 #include "ui/zone_audio_page.h"
@@ -35,6 +36,7 @@ const QRect kTabsGeometry(8, 0, 697, 409);
 constexpr int kConfigurationTextWidth = 345;
 constexpr int kLogTextWidth = 321;
 constexpr int kPageMargin = 8;
+constexpr int kFontPointSize = 8;
 
 QPlainTextEdit* makeTextBox(int width, QWidget* parent)
 {
@@ -53,6 +55,10 @@ MainWindow::MainWindow(QWidget* parent)
                               Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("ZEL Configuration"));
+    // The pixel layout of the pages is made for an 8 point window font.
+    QFont windowFont = font();
+    windowFont.setPointSize(kFontPointSize);
+    setFont(windowFont);
 
     buildMenus();
     buildPages();
@@ -137,6 +143,7 @@ void MainWindow::buildPages()
     m_tabs->addTab(m_groupsPage, tr("Groups"));
     m_tabs->addTab(m_networkPage, tr("Network"));
     m_tabs->setCurrentIndex(kConfigurationFilePage);
+    fitTabsToWidth(m_tabs);
 
     for (EditorPage* page : editorPages())
         connect(page, &EditorPage::namesChanged, this, &MainWindow::refreshNames);
@@ -239,6 +246,7 @@ void MainWindow::showConfigurationPage()
 {
     m_changingPageQuietly = true;
     m_tabs->setCurrentIndex(kConfigurationFilePage);
+    fitTabsToWidth(m_tabs);
     m_changingPageQuietly = false;
 }
 

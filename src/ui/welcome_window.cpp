@@ -2,8 +2,12 @@
 
 #include "ui/window_placement.h"
 
+#include <QFontMetrics>
 #include <QPlainTextEdit>
+#include <QTextDocument>
+
 #include <QPushButton>
+#include <algorithm>
 
 namespace zel::ui {
 
@@ -16,7 +20,26 @@ constexpr int kTextWidth = 511;
 constexpr int kTextHeight = 329;
 constexpr int kButtonWidth = 123;
 constexpr int kButtonHeight = 25;
-constexpr int kTextPointSize = 9;
+constexpr qreal kTextPointSize = 9;
+constexpr qreal kMinTextPointSize = 7;
+constexpr int kTextMargin = 4;
+constexpr int kSlack = 4; // the text box's own rounding
+
+// The greeting's font: 9 point, or smaller where the platform's font is too wide for every line
+// to fit the box unbroken.
+QFont fittingFont(QFont font, int width)
+{
+    const QStringList lines = WelcomeWindow::welcomeLines();
+    for (qreal size = kTextPointSize; size >= kMinTextPointSize; size -= 0.5) {
+        font.setPointSizeF(size);
+        const QFontMetrics metrics(font);
+        if (std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
+                return metrics.horizontalAdvance(line) <= width;
+            }))
+            break;
+    }
+    return font;
+}
 
 } // namespace
 
@@ -59,9 +82,9 @@ WelcomeWindow::WelcomeWindow(QWidget* parent)
     setWindowTitle(tr("Welcome"));
     setFixedSize(kClientWidth, kClientHeight);
 
-    QFont textFont = font();
-    textFont.setPointSize(kTextPointSize);
-    m_textBox->setFont(textFont);
+    m_textBox->setFont(
+        fittingFont(font(), kTextWidth - 2 * m_textBox->frameWidth() - 2 * kTextMargin - kSlack));
+    m_textBox->document()->setDocumentMargin(kTextMargin);
     m_textBox->setReadOnly(true);
     m_textBox->setPlainText(welcomeLines().join(QLatin1Char('\n')));
     m_textBox->setGeometry(kMargin, kMargin, kTextWidth, kTextHeight);

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabBar>
@@ -83,6 +85,9 @@ TEST(MainWindowFrame, CaptionSizeAndPageLayout)
     ASSERT_EQ(pages.size(), 7);
     for (int i = 0; i < pages.size(); ++i)
         EXPECT_EQ(window.tabs()->widget(i + 1), pages[i]) << "tab " << i + 1;
+
+    EXPECT_LE(window.tabs()->tabBar()->sizeHint().width(), window.tabs()->width())
+        << "every tab caption in view without scrolling";
 
     QPlainTextEdit* configuration = window.configurationTextBox();
     QPlainTextEdit* log = window.logTextBox();

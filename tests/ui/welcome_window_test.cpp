@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 namespace zel::ui {
@@ -58,6 +59,11 @@ TEST(WelcomeWindow, ShowsTheGreetingLineByLineBlanksIncluded)
         EXPECT_EQ(shown[i].toStdString(), expected[i].toStdString());
     }
     EXPECT_TRUE(welcome.textBox()->isReadOnly());
+
+    welcome.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&welcome));
+    EXPECT_EQ(welcome.textBox()->document()->lineCount(), expected.size())
+        << "no line breaks in two";
 }
 
 TEST(WelcomeWindow, OkButtonSitsCentredUnderTheText)
