@@ -14,7 +14,6 @@
 #include "ui/zone_audio_page.h"
 
 #include <QActionGroup>
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>

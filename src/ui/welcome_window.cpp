@@ -4,9 +4,9 @@
 
 #include <QFontMetrics>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextDocument>
 
-#include <QPushButton>
 #include <algorithm>
 
 namespace zel::ui {
