@@ -7,6 +7,7 @@
 #include "ui/groups_page.h"
 #include "ui/naming_page.h"
 #include "ui/network_page.h"
+#include "ui/painting_suspended.h"
 #include "ui/presets_page.h"
 #include "ui/tab_fitting.h"
 #include "ui/text_box_loading.h"
@@ -251,6 +252,7 @@ void MainWindow::showConfigurationPage()
 
 void MainWindow::newTemplate(model::UnitSize size)
 {
+    const PaintingSuspended suspended(m_tabs); // every page is refilled
     reset();
     showConfigurationPage();
     setLines(m_configurationTextBox, model::templateLines(size));

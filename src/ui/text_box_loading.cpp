@@ -1,29 +1,10 @@
 #include "ui/text_box_loading.h"
 
+#include "ui/painting_suspended.h"
+
 #include <QPlainTextEdit>
 
 namespace zel::ui {
-
-namespace {
-
-// Keeps a widget from repainting while it lives.
-class PaintingSuspended {
-public:
-    explicit PaintingSuspended(QWidget* widget)
-        : m_widget(widget), m_wasEnabled(widget->updatesEnabled())
-    {
-        m_widget->setUpdatesEnabled(false);
-    }
-    ~PaintingSuspended() { m_widget->setUpdatesEnabled(m_wasEnabled); }
-    PaintingSuspended(const PaintingSuspended&) = delete;
-    PaintingSuspended& operator=(const PaintingSuspended&) = delete;
-
-private:
-    QWidget* m_widget;
-    bool m_wasEnabled;
-};
-
-} // namespace
 
 QString joinLatin1Lines(const std::vector<std::string>& lines)
 {

@@ -243,6 +243,9 @@ TEST(MainWindowNewTemplate, LoadsTheBlankConfigurationOfEachUnitSize)
             EXPECT_FALSE(line.startsWith(QStringLiteral("Error parsing: "))) << line.toStdString();
         }
 
+        EXPECT_TRUE(window.configurationTextBox()->updatesEnabled());
+        EXPECT_TRUE(window.logTextBox()->updatesEnabled());
+
         EXPECT_EQ(window.model().zoneCount(), c.count);
         EXPECT_EQ(window.model().sourceCount(), c.count);
         EXPECT_EQ(window.model().displayLevel(), 0) << "the old [SD3] text was discarded";
