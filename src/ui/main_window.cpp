@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -183,8 +184,7 @@ void MainWindow::setStatusText(const QString& text)
 
 void MainWindow::setEditingPagesEnabled(bool enabled)
 {
-    // The order in which the pages are switched is fixed so that any page that reacts to
-    // being enabled sees the others in a known state.
+    // The reset and the reader run switch the pages in this fixed order.
     const QList<EditorPage*> order = {
         m_favoritesPage,           m_namingPage, m_networkPage, m_zoneAudioPage,
         m_favoriteGroupNamingPage, m_groupsPage, m_presetsPage};
@@ -244,10 +244,8 @@ void MainWindow::onPageChanged()
 
 void MainWindow::showConfigurationPage()
 {
-    m_changingPageQuietly = true;
+    const QScopedValueRollback quietly(m_changingPageQuietly, true);
     m_tabs->setCurrentIndex(kConfigurationFilePage);
-    fitTabsToWidth(m_tabs);
-    m_changingPageQuietly = false;
 }
 
 void MainWindow::newTemplate(model::UnitSize size)
