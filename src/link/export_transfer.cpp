@@ -112,6 +112,8 @@ void ExportTransfer::afterFirstPause()
 
 void ExportTransfer::sendNextLine()
 {
+    if (m_state == State::Finished)
+        return;
     while (m_nextLine < m_lines.size() && !isSendableLine(m_lines[m_nextLine]))
         ++m_nextLine;
     if (m_nextLine >= m_lines.size()) {
@@ -123,6 +125,8 @@ void ExportTransfer::sendNextLine()
     const int lineCount = static_cast<int>(m_lines.size());
     emit statusText(texts::sendingLineStatus(m_nextLine, lineCount));
     emit progress(m_nextLine, lineCount);
+    if (m_state == State::Finished) // cancelled from a slot
+        return;
     if (!m_channel->isOpen()) {
         emit logLine(policy.connectionLostLine);
         finish(TransferOutcome::ConnectionClosed);

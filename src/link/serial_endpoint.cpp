@@ -10,6 +10,7 @@ bool SerialEndpoint::open(const QString& portName)
 {
     close();
     m_lastError.clear();
+    m_portName = portName;
     m_port.setPortName(portName);
     m_port.setBaudRate(kBaudRate);
     m_port.setDataBits(QSerialPort::Data8);

@@ -23,12 +23,14 @@ public:
     // Discards bytes waiting in either direction.
     void flushBuffers();
 
-    QString portName() const { return m_port.portName(); }
+    // The name given to open(), as the user chose or typed it.
+    QString portName() const { return m_portName; }
     QString errorString() const { return m_lastError; }
     QSerialPort* port() { return &m_port; }
 
 private:
     QSerialPort m_port;
+    QString m_portName;
     QString m_lastError;
 };
 
