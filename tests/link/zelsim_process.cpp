@@ -53,6 +53,12 @@ void ZelSimProcess::kill()
 
 QStringList ZelSimProcess::receivedCommands()
 {
+    // zelsim prints a command before it answers it, but the pipe may be read after the answer:
+    // take in whatever is still on its way.
+    m_process.setReadChannel(QProcess::StandardError);
+    while (m_process.waitForReadyRead(50))
+        m_stderr += m_process.readAllStandardError();
+    m_process.setReadChannel(QProcess::StandardOutput);
     m_stderr += m_process.readAllStandardError();
     QStringList commands;
     for (const QByteArray& line : m_stderr.split('\n'))
