@@ -4,7 +4,21 @@
 
 namespace zel::link {
 
-SerialEndpoint::SerialEndpoint(QObject* parent) : QObject(parent) {}
+SerialEndpoint::SerialEndpoint(QObject* parent) : QObject(parent)
+{
+    // Queued, so that a transfer on the port hears of the error before the port is closed.
+    connect(&m_port, &QSerialPort::errorOccurred, this, &SerialEndpoint::onError,
+            Qt::QueuedConnection);
+}
+
+void SerialEndpoint::onError(QSerialPort::SerialPortError error)
+{
+    if (error != QSerialPort::ResourceError || !m_port.isOpen())
+        return;
+    m_lastError = m_port.errorString();
+    m_port.close();
+    emit portLost(m_lastError);
+}
 
 bool SerialEndpoint::open(const QString& portName)
 {

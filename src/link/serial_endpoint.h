@@ -28,7 +28,14 @@ public:
     QString errorString() const { return m_lastError; }
     QSerialPort* port() { return &m_port; }
 
+signals:
+    // The open port went away (an adapter pulled out, the far end of a pseudo-terminal gone);
+    // the port has been closed.
+    void portLost(const QString& error);
+
 private:
+    void onError(QSerialPort::SerialPortError error);
+
     QSerialPort m_port;
     QString m_portName;
     QString m_lastError;

@@ -5,6 +5,7 @@
 #include "link/transfer_texts.h"
 
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTcpServer>
 
 using namespace zel;
@@ -167,12 +168,16 @@ TEST_P(LostPortExportTest, SerialPortLostMidExportStopsAndSaysSo)
         if (line == 3)
             m_sim.kill(); // the far end of the pseudo-terminal goes away
     });
+    QSignalSpy lost(&m_serial, &link::SerialEndpoint::portLost);
     transfer.start();
     ASSERT_TRUE(waitForFinish(rec));
     EXPECT_EQ(rec.outcome, TransferOutcome::ConnectionClosed);
     EXPECT_EQ(transfer.linesAcknowledged(), 2);
     EXPECT_EQ(rec.logLines.last(), texts::kSerialPortLost);
     EXPECT_FALSE(transfer.errorText().isEmpty());
+    // The lost port is closed, so the next transfer says the port is not open.
+    EXPECT_TRUE(lost.count() > 0 || lost.wait(2000));
+    EXPECT_FALSE(m_serial.isOpen());
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, LostPortExportTest, ::testing::Values(ZelSimProcess::Link::Pty),

@@ -3,6 +3,7 @@
 
 #include "transfer_recorder.h"
 
+#include "link/export_transfer.h"
 #include "link/import_transfer.h"
 #include "link/telnet_channel.h"
 #include "link/transfer_texts.h"
@@ -104,4 +105,59 @@ TEST(ScriptedImport, StatusCountsHalfTheLinesBeforeTheBracket)
     const ImportRun partialRun = importFrom(partial);
     EXPECT_TRUE(
         partialRun.rec.statuses.contains(" Importing 2 lines from host: " + partial.host()));
+}
+
+namespace {
+
+// Answers the handshake with ")" and the first line with `firstReply`; silent after that.
+class ScriptedExportUnit {
+public:
+    explicit ScriptedExportUnit(QByteArray firstReply) : m_firstReply(std::move(firstReply))
+    {
+        m_server.listen(QHostAddress::LocalHost);
+        QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
+            QTcpSocket* socket = m_server.nextPendingConnection();
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                m_received += socket->readAll();
+                if (m_received == "[]")
+                    socket->write(")");
+                else if (m_received.endsWith("]\n") && !m_answered) {
+                    m_answered = true;
+                    socket->write(m_firstReply);
+                }
+            });
+        });
+    }
+    QString host() const { return QString("127.0.0.1:%1").arg(m_server.serverPort()); }
+    QByteArray received() const { return m_received; }
+
+private:
+    QTcpServer m_server;
+    QByteArray m_firstReply;
+    QByteArray m_received;
+    bool m_answered = false;
+};
+
+} // namespace
+
+TEST(ScriptedExport, AcknowledgementAnywhereInTheReplyCountsAndWhatFollowsServesTheNextLine)
+{
+    // One reply carries both acknowledgements, after other characters.
+    ScriptedExportUnit unit("ok (SD0)(FPL0)\r\n");
+    link::TransferSettings settings;
+    settings.responseTimeout = std::chrono::milliseconds(500);
+    settings.settleTime = std::chrono::milliseconds(5);
+    link::ExportTransfer transfer(std::make_unique<link::TelnetChannel>(unit.host()),
+                                  {"[SD0]", "", "[FPL0]"}, settings);
+    TransferRecord rec;
+    record(transfer, rec);
+    transfer.start();
+    ASSERT_TRUE(waitForFinish(rec));
+    EXPECT_EQ(rec.outcome, TransferOutcome::Completed);
+    EXPECT_EQ(transfer.linesAcknowledged(), 2);
+    EXPECT_EQ(unit.received(), "[][SD0]\n[FPL0]\n");
+    EXPECT_EQ(rec.progress, (QList<QPair<int, int>>{{1, 3}, {3, 3}}));
+    // The line end after the last acknowledgement stays unread: the export is over.
+    EXPECT_EQ(rec.box, QString("Sending: [SD0]\nWaiting for: (SD0)\nok (SD0)\nSending: [FPL0]\n"
+                               "Waiting for: (FPL0)\n(FPL0)"));
 }
