@@ -4,6 +4,8 @@
 #include "arguments.h"
 #include "byte_files.h"
 #include "config_input.h"
+#include "device_options.h"
+#include "device_transfers.h"
 #include "tool_command.h"
 
 #include "model/config_check.h"
@@ -27,15 +29,39 @@ int printFindings(const std::vector<std::string>& lines)
     return lines.empty() ? kExitSame : kExitFound;
 }
 
+// A side of diff: a file, standard input, or a unit whose configuration is imported first. False
+// when it cannot be read; the message is printed.
+bool readSide(const std::string& side, const TransferOptions& options, model::ConfigModel& model)
+{
+    const std::optional<LinkTarget> target = parseSide(side);
+    if (!target)
+        return readConfiguration(side, model).has_value();
+    const ImportResult result = importConfiguration(*target, options);
+    if (result.outcome != link::TransferOutcome::Completed) {
+        fail(kExitTrouble,
+             "cannot read " + describe(*target) + ": " +
+                 (linkFailed(result.outcome) ? result.error
+                                             : importProblem(result, *target, options) +
+                                                   " before the end of the configuration"));
+        return false;
+    }
+    readConfigurationText(result.text, model);
+    return true;
+}
+
 int runDiff(const Arguments& arguments)
 {
     const std::string& first = arguments.positional[0];
     const std::string& second = arguments.positional[1];
     if (first == "-" && second == "-")
         return fail(kExitUsage, "diff: standard input can be only one side");
+    std::string error;
+    const std::optional<TransferOptions> options = transferOptionsOf(arguments, error);
+    if (!options)
+        return fail(kExitUsage, "diff: " + error);
     model::ConfigModel before;
     model::ConfigModel after;
-    if (!readConfiguration(first, before) || !readConfiguration(second, after))
+    if (!readSide(first, *options, before) || !readSide(second, *options, after))
         return kExitTrouble;
     return printFindings(model::diffConfigurations(before, after));
 }
@@ -68,9 +94,14 @@ constexpr std::string_view kDiffDetails =
     "    empty name is the same as a single blank;\n"
     "  - a balance of 0 is one value, whether it was read as L0 or R0.\n"
     "A setting that only one side writes is shown with its value and \"(added)\" or\n"
-    "\"(removed)\". \"-\" reads one side from standard input.\n"
+    "\"(removed)\".\n"
     "\n"
-    "Exit status: 0 equal, 1 different, 2 bad usage or a side that cannot be read.";
+    "A side is a configuration file, \"-\" for standard input, or a unit, whose configuration\n"
+    "is imported first: tcp:HOST[:PORT] or serial:DEVICE (name a file that begins so as\n"
+    "./tcp:...). --timeout SECONDS and --verbose work as for import.\n"
+    "\n"
+    "Exit status: 0 equal, 1 different, 2 bad usage or a side that cannot be read (a unit\n"
+    "that cannot be reached or whose configuration does not come whole).";
 
 constexpr std::string_view kCheckDetails =
     "Prints FILE:LINE: and a message for every line that:\n"
@@ -98,12 +129,12 @@ constexpr std::string_view kCheckDetails =
 void addCompareCommands(CommandTable& table)
 {
     table.push_back({"diff", "A B",
-                     "print the differences between two configurations, member by member", false, 2,
-                     runDiff, kDiffDetails});
+                     "print the differences between two configurations, member by member",
+                     kOptionTransfer, 2, runDiff, kDiffDetails});
     table.push_back({"check", "FILE",
                      "report, with line numbers, what in a configuration would be lost or "
                      "misread",
-                     false, 1, runCheck, kCheckDetails});
+                     0, 1, runCheck, kCheckDetails});
 }
 
 } // namespace zel::tool

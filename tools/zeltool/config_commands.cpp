@@ -62,13 +62,13 @@ void addConfigCommands(CommandTable& table)
     table.push_back({"read", "FILE",
                      "read a configuration file (\"-\" for standard input) and print the "
                      "reader's log",
-                     false, 1, runRead});
+                     0, 1, runRead});
     table.push_back({"write", "FILE [-o OUT]",
                      "read a configuration file and print the text an export writes; -o saves "
                      "it with CR LF line ends",
-                     true, 1, runWrite});
+                     kOptionOutput, 1, runWrite});
     table.push_back({"template", "8|16 [-o OUT]", "print the blank ZEL-8 or ZEL-16 configuration",
-                     true, 1, runTemplate});
+                     kOptionOutput, 1, runTemplate});
 }
 
 } // namespace zel::tool

@@ -1,7 +1,9 @@
-// zeltool: works on ZEL configuration files from the command line.
+// zeltool: works on ZEL configuration files and units from the command line.
 
 #include "arguments.h"
 #include "tool_command.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cstdio>
@@ -22,6 +24,7 @@ CommandTable allCommands()
     CommandTable table;
     addConfigCommands(table);
     addCompareCommands(table);
+    addDeviceCommands(table);
     return table;
 }
 
@@ -33,7 +36,8 @@ std::string usageOf(const ToolCommand& command)
 void printHelp(const CommandTable& table)
 {
     std::printf("Usage: zeltool COMMAND [ARGUMENTS]\n\n"
-                "Works on ZEL-8 and ZEL-16 configuration files (.zel) without a unit.\n\n"
+                "Works on ZEL-8 and ZEL-16 configurations: files (.zel), and units over TCP or a\n"
+                "serial line.\n\n"
                 "Commands:\n");
     std::size_t width = 0;
     for (const ToolCommand& command : table)
@@ -70,8 +74,15 @@ int runCommand(const ToolCommand& command, const std::vector<std::string>& words
         return kExitOk;
     }
     std::string error = parsed.error;
-    if (error.empty() && arguments.output && !command.takesOutput)
+    const unsigned refused = arguments.given & ~command.options;
+    if (error.empty() && (refused & kOptionOutput))
         error = "option -o is not taken here";
+    else if (error.empty() && (refused & kOptionTarget))
+        error = "options --tcp and --serial are not taken here";
+    else if (error.empty() && (refused & kOptionTransfer))
+        error = "options --timeout and --verbose are not taken here";
+    else if (error.empty() && (refused & kOptionVerify))
+        error = "option --verify is not taken here";
     if (error.empty() && static_cast<int>(arguments.positional.size()) != command.positionalCount)
         error = arguments.positional.size() < static_cast<std::size_t>(command.positionalCount)
                     ? "missing argument"
@@ -88,6 +99,8 @@ int runCommand(const ToolCommand& command, const std::vector<std::string>& words
 int main(int argc, char** argv)
 {
     using namespace zel::tool;
+    // The transfers to and from a unit run on Qt's event loop.
+    QCoreApplication application(argc, argv);
     const CommandTable table = allCommands();
     const std::vector<std::string> words(argv + std::min(argc, 1), argv + argc);
     if (words.empty())
