@@ -64,8 +64,8 @@ void addConfigCommands(CommandTable& table)
                      "reader's log",
                      0, 1, runRead});
     table.push_back({"write", "FILE [-o OUT]",
-                     "read a configuration file and print the text an export writes; -o saves "
-                     "it with CR LF line ends",
+                     "print the text an export writes of a configuration file; -o saves it "
+                     "with CR LF",
                      kOptionOutput, 1, runWrite});
     table.push_back({"template", "8|16 [-o OUT]", "print the blank ZEL-8 or ZEL-16 configuration",
                      kOptionOutput, 1, runTemplate});

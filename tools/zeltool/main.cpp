@@ -39,18 +39,16 @@ void printHelp(const CommandTable& table)
                 "Works on ZEL-8 and ZEL-16 configurations: files (.zel), and units over TCP or a\n"
                 "serial line.\n\n"
                 "Commands:\n");
-    std::size_t width = 0;
     for (const ToolCommand& command : table)
-        width = std::max(width, usageOf(command).size());
-    for (const ToolCommand& command : table)
-        std::printf("  %-*s  %.*s\n", static_cast<int>(width), usageOf(command).c_str(),
+        std::printf("  %s\n      %.*s\n", usageOf(command).c_str(),
                     static_cast<int>(command.summary.size()), command.summary.data());
     std::printf("\nOptions:\n"
                 "  -h, --help     show this help, or a command's usage after the command\n"
                 "  --version      show the version\n\n"
                 "Exit status: 0 done; 1 the command could not finish (the output could not be\n"
-                "written), or for diff and check: a difference or a finding; 2 bad usage or an\n"
-                "input that cannot be read. 'zeltool COMMAND --help' tells more.\n");
+                "written, a transfer stopped short), or for diff and check: a difference or a\n"
+                "finding; 2 bad usage, an input that cannot be read, or a unit that cannot be\n"
+                "reached. 'zeltool COMMAND --help' tells more.\n");
 }
 
 int usageError(std::string_view message)
