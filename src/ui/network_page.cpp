@@ -62,7 +62,6 @@ NetworkPage::NetworkPage(model::ConfigModel& model, QWidget* parent) : EditorPag
         networkLayout->addWidget(edit);
         networkLayout->addSpacing(4);
     }
-    networkLayout->addStretch();
 
     auto* lockouts = new QGroupBox(QStringLiteral("Lockouts"), this);
     m_frontPanel = new QCheckBox(QStringLiteral("Lock Front Panel?"), lockouts);
@@ -87,13 +86,15 @@ NetworkPage::NetworkPage(model::ConfigModel& model, QWidget* parent) : EditorPag
     lockoutLayout->addWidget(new QLabel(QStringLiteral("Display Brightness"), lockouts));
     lockoutLayout->addWidget(m_displayLevel);
     lockoutLayout->addWidget(m_display);
-    lockoutLayout->addStretch();
 
-    auto* page = new QHBoxLayout(this);
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(12);
+    columns->addWidget(network);
+    columns->addWidget(lockouts, 0, Qt::AlignTop);
+    columns->addStretch();
+    auto* page = new QVBoxLayout(this);
     page->setContentsMargins(12, 12, 12, 12);
-    page->setSpacing(12);
-    page->addWidget(network);
-    page->addWidget(lockouts);
+    page->addLayout(columns);
     page->addStretch();
 
     // The values the model starts with; the level text keeps its first wording until the

@@ -126,7 +126,7 @@ void ZoneAudioPage::buildLayout()
     m_volumeValue = new QLabel(QStringLiteral("Volume: 0"), lower);
     m_volumeLock = new QCheckBox(QStringLiteral("Volume Lock"), lower);
     m_volume = makeSlider(Qt::Horizontal, kVolumeMin, kVolumeMax, lower);
-    m_volume->setTickPosition(QSlider::TicksBelow);
+    m_volume->setTickPosition(QSlider::TicksBothSides);
     m_volume->setTickInterval(10);
     m_volumeMinLabel = new QLabel(QStringLiteral("-80db"), lower);
     m_volumeMaxLabel = new QLabel(QStringLiteral("+0db"), lower);
