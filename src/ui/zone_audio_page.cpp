@@ -209,6 +209,7 @@ void ZoneAudioPage::buildLayout()
     page->addLayout(column);
 
     m_panels = {upper, lower};
+    m_ownWidgets = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     m_volumeGroup = {m_volume,       m_volumeLock,  m_balance,        m_modeBox,
                      modeCaption,    m_volumeValue, m_volumeMinLabel, m_volumeMaxLabel,
                      m_balanceValue, left,          centre,           right};
@@ -399,7 +400,12 @@ void ZoneAudioPage::applyModeRule()
     m_toneGroup->setVisible(!lowpassMode);
     m_lowpassGroup->setVisible(lowpassMode);
 
-    setControlsEnabled(this, false);
+    // Every control of the page off (the page's own widgets only: a widget that someone else
+    // places on the page keeps its state), then the groups of this zone on again.
+    for (QWidget* widget : m_ownWidgets) {
+        widget->setEnabled(false);
+        setControlsEnabled(widget, false);
+    }
     for (QWidget* panel : m_panels)
         panel->setEnabled(true);
 

@@ -80,6 +80,8 @@ private:
     QComboBox* m_presetBox = nullptr;
     QCheckBox* m_volumeLock = nullptr;
 
+    // The widgets the page was built with, directly inside it.
+    QList<QWidget*> m_ownWidgets;
     // Containers that only arrange controls: enabled again whenever the mode rule runs.
     QList<QWidget*> m_panels;
     // The control groups the mode rule enables.
