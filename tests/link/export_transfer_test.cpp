@@ -1,3 +1,4 @@
+#include "absent_units.h"
 #include "link_fixture.h"
 
 #include "link/export_lines.h"
@@ -6,7 +7,6 @@
 
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QTcpServer>
 
 using namespace zel;
 using namespace zel::test;
@@ -201,12 +201,7 @@ TEST(TelnetExport, HandshakeWithoutReplyEndsLikeACommandTimeOut)
 
 TEST(TelnetExport, ConnectionThatCannotBeMadeLeavesTheStatusAndReportsTheError)
 {
-    // A port that was just free: nothing listens there.
-    QTcpServer probe;
-    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
-    const QString host = QString("127.0.0.1:%1").arg(probe.serverPort());
-    probe.close();
-
+    const QString host = refusingHost();
     link::ExportTransfer transfer(std::make_unique<link::TelnetChannel>(host), {"[SD0]"},
                                   quickSettings());
     TransferRecord rec;

@@ -35,25 +35,35 @@ inline link::TransferSettings impatientSettings()
     return settings;
 }
 
+// Starts zelsim with `faults` over `link`; for the pseudo-terminal also opens `serial` on it.
+inline void startSimulatedUnit(ZelSimProcess::Link link, const QStringList& faults,
+                               ZelSimProcess& sim, link::SerialEndpoint& serial)
+{
+    ASSERT_TRUE(sim.start(link, faults)) << sim.error().toStdString();
+    if (link == ZelSimProcess::Link::Pty) {
+        ASSERT_TRUE(serial.open(sim.address())) << serial.errorString().toStdString();
+    }
+}
+
+// A channel for one transfer to the unit `sim` runs.
+inline std::unique_ptr<link::LinkChannel>
+channelTo(ZelSimProcess::Link link, const ZelSimProcess& sim, link::SerialEndpoint& serial)
+{
+    if (link == ZelSimProcess::Link::Tcp)
+        return std::make_unique<link::TelnetChannel>(sim.address());
+    return std::make_unique<link::SerialChannel>(serial);
+}
+
 class LinkTest : public ::testing::TestWithParam<ZelSimProcess::Link> {
 protected:
     bool isTcp() const { return GetParam() == ZelSimProcess::Link::Tcp; }
 
-    // Starts zelsim with `faults`; for the pseudo-terminal also opens the serial port on it.
     void startUnit(const QStringList& faults = {})
     {
-        ASSERT_TRUE(m_sim.start(GetParam(), faults)) << m_sim.error().toStdString();
-        if (!isTcp()) {
-            ASSERT_TRUE(m_serial.open(m_sim.address())) << m_serial.errorString().toStdString();
-        }
+        startSimulatedUnit(GetParam(), faults, m_sim, m_serial);
     }
 
-    std::unique_ptr<link::LinkChannel> channel()
-    {
-        if (isTcp())
-            return std::make_unique<link::TelnetChannel>(m_sim.address());
-        return std::make_unique<link::SerialChannel>(m_serial);
-    }
+    std::unique_ptr<link::LinkChannel> channel() { return channelTo(GetParam(), m_sim, m_serial); }
 
     ZelSimProcess m_sim;
     link::SerialEndpoint m_serial;

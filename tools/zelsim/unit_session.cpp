@@ -48,12 +48,13 @@ void UnitSession::onReceived(const QByteArray& bytes)
 
 void UnitSession::handleCommand(const QByteArray& command)
 {
+    // The dump request is refused like any other command when it holds the --error-on text.
     if (command == "[]") {
         queue(")\r\n", false);
-    } else if (command == "[QXSB]") {
-        queue({}, false, true);
     } else if (!m_options.errorOn.isEmpty() && command.contains(m_options.errorOn.toLatin1())) {
         queue("(ERROR)\r\n", true);
+    } else if (command == "[QXSB]") {
+        queue({}, false, true);
     } else {
         m_unit.apply(command);
         queue('(' + command.mid(1, command.size() - 2) + ")\r\n", true);
