@@ -23,7 +23,13 @@ ExportTransfer::ExportTransfer(std::unique_ptr<LinkChannel> channel, QStringList
     connect(&m_responseTimer, &QTimer::timeout, this, &ExportTransfer::onTimerExpired);
 }
 
-ExportTransfer::~ExportTransfer() = default;
+ExportTransfer::~ExportTransfer()
+{
+    // The channel outlives the other members and closes its connection as it goes: what it
+    // signals then must not reach this half-destroyed transfer.
+    disconnect(m_channel.get(), nullptr, this, nullptr);
+    disconnect(m_channel->device(), nullptr, this, nullptr);
+}
 
 void ExportTransfer::start()
 {

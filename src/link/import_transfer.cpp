@@ -16,7 +16,13 @@ ImportTransfer::ImportTransfer(std::unique_ptr<LinkChannel> channel, TransferSet
     connect(&m_timer, &QTimer::timeout, this, &ImportTransfer::onTimerExpired);
 }
 
-ImportTransfer::~ImportTransfer() = default;
+ImportTransfer::~ImportTransfer()
+{
+    // The channel outlives the other members and closes its connection as it goes: what it
+    // signals then must not reach this half-destroyed transfer.
+    disconnect(m_channel.get(), nullptr, this, nullptr);
+    disconnect(m_channel->device(), nullptr, this, nullptr);
+}
 
 void ImportTransfer::start()
 {
