@@ -42,6 +42,8 @@ void ExportTransfer::start()
     if (m_channel->policy().connectsPerTransfer) {
         m_state = State::Connecting;
         m_channel->open();
+        // A host that never answers the connection attempt would keep it waiting for minutes.
+        m_responseTimer.start(m_settings.responseTimeout);
     } else {
         pauseThen(&ExportTransfer::afterFirstPause);
     }
@@ -57,6 +59,7 @@ void ExportTransfer::cancel()
 
 void ExportTransfer::onOpened()
 {
+    m_responseTimer.stop();
     pauseThen(&ExportTransfer::afterFirstPause);
 }
 
@@ -79,7 +82,10 @@ void ExportTransfer::onClosedByPeer(const QString& error)
 
 void ExportTransfer::onTimerExpired()
 {
-    if (m_state == State::Handshake) {
+    if (m_state == State::Connecting) {
+        finish(TransferOutcome::LinkFailed, texts::connectTimeoutError(m_settings.responseTimeout),
+               false);
+    } else if (m_state == State::Handshake) {
         emit logLine(texts::kCommandTimeout);
         finish(TransferOutcome::TimedOut);
     } else if (m_state == State::WaitingForReply) {

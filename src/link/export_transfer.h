@@ -2,7 +2,8 @@
 // Sends a configuration text to a unit one line at a time and waits for the acknowledgement of
 // each before the next. Runs on signals and timers; start() returns at once.
 //
-// Telnet: connects, pauses, sends "[]" and waits for ")" or "]" (the handshake, bounded by the
+// Telnet: connects (a connection not made within the response time fails like one refused),
+// pauses, sends "[]" and waits for ")" or "]" (the handshake, bounded by the
 // response time), pauses, then sends each line with a line feed and waits for "(line)"; a reply
 // holding "ERROR" or no acknowledgement within the response time aborts. Serial: pauses, then
 // sends each line over the open port and takes any ")" or "]" as its acknowledgement. Lines

@@ -36,6 +36,9 @@ void ImportTransfer::start()
     connect(m_channel.get(), &LinkChannel::openFailed, this, &ImportTransfer::onOpenFailed);
     connect(m_channel.get(), &LinkChannel::closedByPeer, this, &ImportTransfer::onClosedByPeer);
     m_channel->open();
+    // A host that never answers the connection attempt would keep it waiting for minutes.
+    if (policy.connectsPerTransfer)
+        m_timer.start(m_settings.responseTimeout);
 }
 
 void ImportTransfer::cancel()
@@ -83,6 +86,10 @@ void ImportTransfer::onTimerExpired()
 {
     if (!isRunning())
         return;
+    if (!m_receiving) {
+        finish(TransferOutcome::LinkFailed, texts::connectTimeoutError(m_settings.responseTimeout));
+        return;
+    }
     // Over TCP silence is a failure worth a line; the serial import always ends this way when
     // the unit sends no "[QXSB]", and then says nothing, as a unit with no reply gives no text.
     if (!m_channel->policy().quietTimeEndsImport)

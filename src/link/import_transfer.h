@@ -3,7 +3,8 @@
 // the dump through the received-character rule until "[QXSB]" ends it, and reports as it goes.
 // Runs on signals and timers; start() returns at once.
 //
-// Telnet: connects, sends "[]" and "[QXSB]", and ends on "[QXSB]", on 30 s (the response time)
+// Telnet: connects (a connection not made within the response time fails like one refused),
+// sends "[]" and "[QXSB]", and ends on "[QXSB]", on 30 s (the response time)
 // without a character ("Breaking; no response in 30 seconds"), or when the unit closes the
 // connection; then disconnects. Serial: sends "[QXSB]" over the open port and ends on "[QXSB]" or
 // after 4 s (the quiet time) without a byte. Both stop at the receive limit with a line saying so.

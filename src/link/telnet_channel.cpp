@@ -28,7 +28,11 @@ void TelnetChannel::open()
 void TelnetChannel::close()
 {
     m_closing = true;
-    if (m_socket.state() != QAbstractSocket::UnconnectedState)
+    // A connection still being made would otherwise be kept trying, and closed only once made.
+    if (m_socket.state() == QAbstractSocket::HostLookupState ||
+        m_socket.state() == QAbstractSocket::ConnectingState)
+        m_socket.abort();
+    else if (m_socket.state() != QAbstractSocket::UnconnectedState)
         m_socket.disconnectFromHost();
 }
 

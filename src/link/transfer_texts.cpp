@@ -8,6 +8,12 @@ QString receiveLimitLine(qint64 limit)
         .arg(limit);
 }
 
+QString connectTimeoutError(std::chrono::milliseconds time)
+{
+    return QStringLiteral("No answer from the host within %1 seconds")
+        .arg(QString::number(static_cast<double>(time.count()) / 1000.0));
+}
+
 QString sendingLineStatus(int line, int lineCount)
 {
     return QStringLiteral(" Sending line %1 of %2").arg(line).arg(lineCount);

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <chrono>
+
 namespace zel::link::texts {
 
 inline const QString kNoResponse = QStringLiteral("Breaking; no response in 30 seconds");
@@ -18,6 +20,8 @@ inline const QString kWaitingFor = QStringLiteral("Waiting for: ");
 
 // "Breaking; received N bytes without the end of the configuration"
 QString receiveLimitLine(qint64 limit);
+// The error of a connection attempt the host did not answer within `time`.
+QString connectTimeoutError(std::chrono::milliseconds time);
 // " Sending line i of M"
 QString sendingLineStatus(int line, int lineCount);
 

@@ -46,6 +46,71 @@ void waitFor(std::chrono::milliseconds time)
 
 } // namespace
 
+TEST(FaultyUnit, UnitThatIsNotThereFailsTheTransferWithTheLinksError)
+{
+    const UnansweredListener unanswered;
+    ASSERT_TRUE(unanswered.isReady());
+    struct Case {
+        const char* what;
+        QString host;
+        QString error;
+    };
+    const Case cases[] = {
+        {"connection refused", refusingHost(), "refused"},
+        {"unknown host", kUnknownHost, "not found"},
+        {"connection attempt never answered", unanswered.host(),
+         texts::connectTimeoutError(faultSettings().responseTimeout)},
+    };
+    for (const Case& c : cases) {
+        for (const Direction direction : {Direction::Import, Direction::Export}) {
+            SCOPED_TRACE(std::string(direction == Direction::Import ? "import: " : "export: ") +
+                         c.what);
+            QElapsedTimer clock;
+            clock.start();
+            TransferRecord rec;
+            QString error;
+            if (direction == Direction::Import) {
+                link::ImportTransfer transfer(std::make_unique<link::TelnetChannel>(c.host),
+                                              faultSettings());
+                record(transfer, rec);
+                transfer.start();
+                ASSERT_TRUE(waitForFinish(rec));
+                error = transfer.errorText();
+                EXPECT_TRUE(transfer.receivedText().isEmpty());
+                // The status still names the host; the window reports the error.
+                EXPECT_EQ(rec.statuses, QStringList{" Importing from host: " + c.host});
+            } else {
+                link::ExportTransfer transfer(std::make_unique<link::TelnetChannel>(c.host),
+                                              {"[SD0]"}, faultSettings());
+                record(transfer, rec);
+                transfer.start();
+                ASSERT_TRUE(waitForFinish(rec));
+                error = transfer.errorText();
+                EXPECT_TRUE(rec.statuses.isEmpty());
+            }
+            EXPECT_EQ(rec.outcome, TransferOutcome::LinkFailed);
+            EXPECT_TRUE(rec.logLines.isEmpty());
+            EXPECT_TRUE(error.contains(c.error, Qt::CaseInsensitive)) << error.toStdString();
+            EXPECT_LT(clock.elapsed(), 3000);
+        }
+    }
+
+    // A serial port whose device is gone cannot be opened, and says why.
+    QString goneTerminal;
+    {
+        ZelSimProcess sim;
+        ASSERT_TRUE(sim.start(Link::Pty)) << sim.error().toStdString();
+        goneTerminal = sim.address();
+    }
+    for (const QString& port : {goneTerminal, QStringLiteral("/dev/zel-no-such-port")}) {
+        SCOPED_TRACE(port.toStdString());
+        link::SerialEndpoint serial;
+        EXPECT_FALSE(serial.open(port));
+        EXPECT_FALSE(serial.errorString().isEmpty());
+        EXPECT_FALSE(serial.isOpen());
+    }
+}
+
 TEST(FaultyUnit, TransferDroppedWhileItRunsLetsGoOfTheConnection)
 {
     // As when the window goes while a transfer waits: the transfer is destroyed mid-way.
