@@ -118,6 +118,7 @@ void ExportTransfer::afterFirstPause()
         return;
     }
     m_bytesSent += written;
+    m_replyBytes = 0;
     m_state = State::Handshake;
     m_responseTimer.start(m_settings.responseTimeout);
 }
@@ -156,6 +157,7 @@ void ExportTransfer::sendNextLine()
     emit logLine(texts::kWaitingFor + expected);
     m_expected = expected.toLatin1();
     m_reply.clear();
+    m_replyBytes = 0;
     m_state = State::WaitingForReply;
     m_responseTimer.start(m_settings.responseTimeout);
 }
@@ -178,7 +180,8 @@ void ExportTransfer::readHandshake()
     QIODevice* device = m_channel->device();
     char byte = 0;
     while (device->getChar(&byte)) {
-        ++m_bytesReceived;
+        if (!takeReplyByte())
+            return;
         if (byte == ')' || byte == ']') {
             m_responseTimer.stop();
             pauseThen(&ExportTransfer::sendNextLine);
@@ -193,7 +196,11 @@ void ExportTransfer::readExactReply()
     QString text;
     char byte = 0;
     while (m_state == State::WaitingForReply && device->getChar(&byte)) {
-        ++m_bytesReceived;
+        if (!takeReplyByte()) {
+            if (!text.isEmpty())
+                emit textReceived(text);
+            return;
+        }
         m_reply.append(byte);
         if (m_reply.size() > 2 * kReplyKeep)
             m_reply.remove(0, m_reply.size() - kReplyKeep);
@@ -219,20 +226,39 @@ void ExportTransfer::readExactReply()
 void ExportTransfer::readAnyReply()
 {
     QIODevice* device = m_channel->device();
-    const QByteArray bytes = device->readAll();
+    const QByteArray bytes = device->readAll(); // at most the serial port's buffer
     if (bytes.isEmpty())
         return;
     m_bytesReceived += bytes.size();
+    m_replyBytes += bytes.size();
     QString text;
     for (const char byte : bytes)
         appendReceivedByte(text, byte);
     if (!text.isEmpty())
         emit textReceived(text);
     const bool acknowledged = bytes.contains(')') || bytes.contains(']');
+    if (!acknowledged && m_replyBytes > m_settings.receiveLimit &&
+        m_state == State::WaitingForReply) {
+        emit logLine(texts::replyLimitLine(m_settings.receiveLimit));
+        finish(TransferOutcome::LimitReached);
+        return;
+    }
     if (m_state == State::WaitingForReply && acknowledged) {
         ++m_linesAcknowledged;
         sendNextLine();
     }
+}
+
+bool ExportTransfer::takeReplyByte()
+{
+    ++m_bytesReceived;
+    // A unit that sends on and on without acknowledging would otherwise fill the text box for
+    // the whole response time.
+    if (++m_replyBytes <= m_settings.receiveLimit)
+        return true;
+    emit logLine(texts::replyLimitLine(m_settings.receiveLimit));
+    finish(TransferOutcome::LimitReached);
+    return false;
 }
 
 void ExportTransfer::pauseThen(void (ExportTransfer::*next)())

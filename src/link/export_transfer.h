@@ -5,7 +5,8 @@
 // Telnet: connects (a connection not made within the response time fails like one refused),
 // pauses, sends "[]" and waits for ")" or "]" (the handshake, bounded by the
 // response time), pauses, then sends each line with a line feed and waits for "(line)"; a reply
-// holding "ERROR" or no acknowledgement within the response time aborts. Serial: pauses, then
+// holding "ERROR", no acknowledgement within the response time, or more than the receive limit
+// of bytes without one aborts. Serial: pauses, then
 // sends each line over the open port and takes any ")" or "]" as its acknowledgement. Lines
 // without "[" and "]" are skipped but counted in " Sending line i of M". The status ends
 // " Complete" after the last line and after an abort.
@@ -69,6 +70,7 @@ private:
     void readHandshake();
     void readExactReply();
     void readAnyReply();
+    bool takeReplyByte();
     void pauseThen(void (ExportTransfer::*next)());
     void finish(TransferOutcome outcome, const QString& errorText = {}, bool complete = true);
 
@@ -77,9 +79,10 @@ private:
     TransferSettings m_settings;
     QTimer m_responseTimer;
     State m_state = State::Idle;
-    int m_nextLine = 0;    // index of the next line to look at
-    QByteArray m_expected; // acknowledgement awaited for the current line
-    QByteArray m_reply;    // raw bytes received since the current line was sent
+    int m_nextLine = 0;      // index of the next line to look at
+    QByteArray m_expected;   // acknowledgement awaited for the current line
+    QByteArray m_reply;      // raw bytes received since the current line was sent
+    qint64 m_replyBytes = 0; // bytes received since the handshake or the current line was sent
     int m_linesAcknowledged = 0;
     qint64 m_bytesSent = 0;
     qint64 m_bytesReceived = 0;

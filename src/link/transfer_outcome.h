@@ -9,7 +9,8 @@ enum class TransferOutcome {
     TimedOut,         // no character or acknowledgement in time (serial import: quiet too long)
     ErrorReply,       // export: the unit answered "ERROR"
     ConnectionClosed, // the unit closed the connection
-    LimitReached,     // import: the receive limit was reached before the end of the dump
+    LimitReached,     // the receive limit was reached before the end of the dump (import) or
+                      // before an acknowledgement (export)
     NotOpen,          // the serial port is not open
     LinkFailed,       // the connection could not be made or a write failed: see errorText()
     Cancelled,        // cancel() was called

@@ -16,7 +16,8 @@ struct TransferSettings {
     std::chrono::milliseconds serialQuietTime{4000};
     // The pauses an export makes before it starts and after the telnet handshake.
     std::chrono::milliseconds settleTime{100};
-    // The most bytes an import takes; a configuration is a few kilobytes.
+    // The most bytes an import takes, and the most an export takes while it waits for one
+    // acknowledgement; a configuration is a few kilobytes, an acknowledgement a few bytes.
     qint64 receiveLimit = 1024 * 1024;
 };
 

@@ -14,6 +14,11 @@ QString connectTimeoutError(std::chrono::milliseconds time)
         .arg(QString::number(static_cast<double>(time.count()) / 1000.0));
 }
 
+QString replyLimitLine(qint64 limit)
+{
+    return QStringLiteral("Breaking; received %1 bytes without an acknowledgement").arg(limit);
+}
+
 QString sendingLineStatus(int line, int lineCount)
 {
     return QStringLiteral(" Sending line %1 of %2").arg(line).arg(lineCount);

@@ -22,6 +22,8 @@ inline const QString kWaitingFor = QStringLiteral("Waiting for: ");
 QString receiveLimitLine(qint64 limit);
 // The error of a connection attempt the host did not answer within `time`.
 QString connectTimeoutError(std::chrono::milliseconds time);
+// "Breaking; received N bytes without an acknowledgement"
+QString replyLimitLine(qint64 limit);
 // " Sending line i of M"
 QString sendingLineStatus(int line, int lineCount);
 

@@ -37,6 +37,30 @@ link::TransferSettings faultSettings()
     return settings;
 }
 
+// A unit holding a small configuration, so that a slow line carries its dump in a second.
+const char kSmallConfiguration[] = "[SD1]\r\n[NO1\"Hall\"]\r\n";
+
+struct FaultRun {
+    TransferRecord rec;
+    QString received; // import: the text to apply
+    QString errorText;
+    int acknowledged = 0;
+    qint64 bytesReceived = 0;
+    qint64 elapsedMs = 0;
+};
+
+struct FaultCase {
+    const char* what;
+    Link link;
+    Direction direction;
+    QStringList faults;
+    TransferOutcome outcome;
+    QStringList logLines;         // every log line the transfer shows, in order
+    bool switchOffMidway = false; // kill the unit once text has come (import) or at line 3
+    QStringList lines = {};       // export: the text to send (empty: a blank ZEL-16)
+    std::function<void(const FaultRun&)> check = {};
+};
+
 void waitFor(std::chrono::milliseconds time)
 {
     QEventLoop loop;
@@ -44,7 +68,231 @@ void waitFor(std::chrono::milliseconds time)
     loop.exec();
 }
 
+class FaultyUnit {
+public:
+    explicit FaultyUnit(const FaultCase& c) : m_case(c)
+    {
+        m_folder.reset(new QTemporaryDir);
+        QStringList faults = c.faults;
+        faults.replaceInStrings("SMALL", m_folder->filePath("small.zel"));
+        QFile small(m_folder->filePath("small.zel"));
+        if (small.open(QIODevice::WriteOnly))
+            small.write(kSmallConfiguration);
+        small.close();
+        startSimulatedUnit(c.link, faults, m_sim, m_serial);
+    }
+
+    FaultRun run()
+    {
+        const QStringList lines =
+            m_case.lines.isEmpty() ? configurationLines(blankZel16()) : m_case.lines;
+        FaultRun result;
+        QElapsedTimer clock;
+        clock.start();
+        if (m_case.direction == Direction::Import) {
+            link::ImportTransfer transfer(channelTo(m_case.link, m_sim, m_serial), faultSettings());
+            record(transfer, result.rec);
+            if (m_case.switchOffMidway)
+                QObject::connect(&transfer, &link::ImportTransfer::textReceived, &transfer,
+                                 [this] { m_sim.kill(); });
+            transfer.start();
+            EXPECT_TRUE(waitForFinish(result.rec));
+            result.received = transfer.receivedText();
+            result.errorText = transfer.errorText();
+            result.bytesReceived = transfer.bytesReceived();
+        } else {
+            link::ExportTransfer transfer(channelTo(m_case.link, m_sim, m_serial), lines,
+                                          faultSettings());
+            record(transfer, result.rec);
+            if (m_case.switchOffMidway)
+                QObject::connect(&transfer, &link::ExportTransfer::progress, &transfer,
+                                 [this](int line) {
+                                     if (line == 3)
+                                         m_sim.kill();
+                                 });
+            transfer.start();
+            EXPECT_TRUE(waitForFinish(result.rec));
+            result.errorText = transfer.errorText();
+            result.acknowledged = transfer.linesAcknowledged();
+            result.bytesReceived = transfer.bytesReceived();
+        }
+        result.elapsedMs = clock.elapsed();
+        return result;
+    }
+
+private:
+    const FaultCase& m_case;
+    std::unique_ptr<QTemporaryDir> m_folder;
+    ZelSimProcess m_sim;
+    link::SerialEndpoint m_serial;
+};
+
+QString smallDump()
+{
+    return dumpLines(readConfiguration(kSmallConfiguration)).join('\n') + "\n[QXSB]";
+}
+
+// The first four lines of the small configuration, as an export sends them.
+QStringList smallLines()
+{
+    return configurationLines(readConfiguration(kSmallConfiguration)).mid(0, 4);
+}
+
 } // namespace
+
+TEST(FaultyUnit, EveryFaultEndsInTimeWithItsOutcomeAndLogLine)
+{
+    const QString dump = smallDump();
+    const QStringList exported = smallLines();
+    const QStringList slow = {"--config", "SMALL", "--baud", "9600", "--reply-delay", "300"};
+    const QStringList late = {"--config", "SMALL", "--reply-delay", "900"};
+    // An export whose first line asks for the dump: the unit then sends without end and never
+    // acknowledges the line.
+    const QStringList flooding = {"[QXSB]", "[SD0]"};
+
+    const std::vector<FaultCase> cases = {
+        {"refuses the dump request",
+         Link::Tcp,
+         Direction::Import,
+         {"--error-on", "QXSB"},
+         TransferOutcome::TimedOut,
+         {texts::kNoResponse},
+         false,
+         {},
+         [](const FaultRun& r) { EXPECT_EQ(r.received, ")\n(ERROR)\n"); }},
+        {"refuses the dump request",
+         Link::Pty,
+         Direction::Import,
+         {"--error-on", "QXSB"},
+         TransferOutcome::TimedOut,
+         {},
+         false,
+         {},
+         [](const FaultRun& r) { EXPECT_EQ(r.received, "(ERROR)\n"); }},
+        {"answers slowly but steadily",
+         Link::Tcp,
+         Direction::Import,
+         slow,
+         TransferOutcome::Completed,
+         {},
+         false,
+         {},
+         [&](const FaultRun& r) {
+             EXPECT_EQ(r.received, ")\n" + dump);
+             EXPECT_GT(r.elapsedMs, 600) << "the dump took longer than the response time";
+         }},
+        {"answers slowly but steadily",
+         Link::Pty,
+         Direction::Import,
+         slow,
+         TransferOutcome::Completed,
+         {},
+         false,
+         {},
+         [&](const FaultRun& r) { EXPECT_EQ(r.received, dump); }},
+        {"is switched off mid-dump",
+         Link::Tcp,
+         Direction::Import,
+         {"--baud", "9600"},
+         TransferOutcome::ConnectionClosed,
+         {},
+         true,
+         {},
+         [](const FaultRun& r) {
+             EXPECT_FALSE(r.received.isEmpty());
+             EXPECT_FALSE(r.received.contains("[QXSB]"));
+         }},
+        {"answers after the response time",
+         Link::Tcp,
+         Direction::Export,
+         late,
+         TransferOutcome::TimedOut,
+         {texts::kCommandTimeout},
+         false,
+         exported}, // at "[]"
+        {"answers after the response time",
+         Link::Pty,
+         Direction::Export,
+         late,
+         TransferOutcome::TimedOut,
+         {texts::kSending + exported[0], texts::kWaitingFor + link::expectedReply(exported[0]),
+          texts::kNoResponse},
+         false,
+         exported},
+        {"answers slowly but in time",
+         Link::Tcp,
+         Direction::Export,
+         slow,
+         TransferOutcome::Completed,
+         {},
+         false,
+         exported,
+         [&](const FaultRun& r) { EXPECT_EQ(r.acknowledged, exported.size()); }},
+        {"answers slowly but in time",
+         Link::Pty,
+         Direction::Export,
+         slow,
+         TransferOutcome::Completed,
+         {},
+         false,
+         exported,
+         [&](const FaultRun& r) { EXPECT_EQ(r.acknowledged, exported.size()); }},
+        {"sends without end instead of acknowledging",
+         Link::Tcp,
+         Direction::Export,
+         {"--endless"},
+         TransferOutcome::LimitReached,
+         {texts::kSending + flooding[0], texts::kWaitingFor + link::expectedReply(flooding[0]),
+          texts::replyLimitLine(faultSettings().receiveLimit)},
+         false,
+         flooding,
+         [](const FaultRun& r) {
+             EXPECT_EQ(r.acknowledged, 0);
+             EXPECT_LE(r.rec.box.size(), 2 * faultSettings().receiveLimit)
+                 << "what the unit floods the text box with is bounded";
+             EXPECT_LT(r.elapsedMs, 500) << "no need to wait for the response time";
+         }},
+        {"sends without end instead of acknowledging",
+         Link::Pty,
+         Direction::Export,
+         {"--endless"},
+         TransferOutcome::Completed,
+         {},
+         false,
+         flooding,
+         [](const FaultRun& r) {
+             EXPECT_EQ(r.acknowledged, 2) << "any \"]\" acknowledges a serial line";
+         }},
+        {"is switched off mid-export",
+         Link::Tcp,
+         Direction::Export,
+         {"--reply-delay", "50"},
+         TransferOutcome::ConnectionClosed,
+         {},
+         true,
+         {},
+         [](const FaultRun& r) {
+             EXPECT_EQ(r.acknowledged, 2);
+             EXPECT_EQ(r.rec.logLines.last(), texts::kConnectionClosed);
+         }},
+    };
+    for (const FaultCase& c : cases) {
+        SCOPED_TRACE(std::string(c.link == Link::Tcp ? "tcp: " : "pty: ") +
+                     (c.direction == Direction::Import ? "import from a unit that "
+                                                       : "export to a unit that ") +
+                     c.what);
+        FaultyUnit unit(c);
+        const FaultRun run = unit.run();
+        EXPECT_EQ(run.rec.outcome, c.outcome);
+        EXPECT_EQ(run.rec.finishedCount, 1);
+        if (!c.logLines.isEmpty() || c.direction == Direction::Import) {
+            EXPECT_EQ(run.rec.logLines, c.logLines);
+        }
+        if (c.check)
+            c.check(run);
+        EXPECT_LT(run.elapsedMs, 5000);
+    }
+}
 
 TEST(FaultyUnit, UnitThatIsNotThereFailsTheTransferWithTheLinksError)
 {

@@ -78,6 +78,9 @@ std::string exportShortfall(const ExportResult& result, const std::vector<std::s
     case TransferOutcome::ConnectionClosed:
         reason = "the connection was lost at";
         break;
+    case TransferOutcome::LimitReached:
+        reason = "too much text came without an acknowledgement of";
+        break;
     default:
         reason = "the export stopped at";
         break;
