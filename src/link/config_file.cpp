@@ -5,6 +5,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace zel::link {
 
 namespace {
@@ -12,6 +16,22 @@ namespace {
 QString fullPath(const QString& path)
 {
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
+enum class FileKind { PlainOrUnknown, Folder, Special };
+
+// What `path` names, from the file system itself: a path it cannot look at (missing, no
+// permission) is left for the open to report.
+FileKind fileKind(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
+        return FileKind::PlainOrUnknown;
+    return S_ISDIR(info.st_mode) ? FileKind::Folder : FileKind::Special;
+#else
+    return QFileInfo(path).isDir() ? FileKind::Folder : FileKind::PlainOrUnknown;
+#endif
 }
 
 } // namespace
@@ -37,16 +57,35 @@ QStringList splitConfigurationText(const QByteArray& bytes)
 FileReadResult readConfigurationFile(const QString& path)
 {
     FileReadResult result;
+    // A pipe may block the open until a writer comes, and a device may never end.
+    switch (fileKind(path)) {
+    case FileKind::Folder:
+        result.errorText = QObject::tr("Cannot open %1: it is a folder").arg(fullPath(path));
+        return result;
+    case FileKind::Special:
+        result.errorText =
+            QObject::tr("Cannot open %1: it is a pipe or a device, not a file").arg(fullPath(path));
+        return result;
+    case FileKind::PlainOrUnknown:
+        break;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result.errorText =
             QObject::tr("Cannot open %1: %2").arg(fullPath(path), file.errorString());
         return result;
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.read(kConfigurationFileLimit + 1);
     if (file.error() != QFileDevice::NoError) {
         result.errorText =
             QObject::tr("Cannot read %1: %2").arg(fullPath(path), file.errorString());
+        return result;
+    }
+    if (bytes.size() > kConfigurationFileLimit) {
+        result.errorText = QObject::tr("Cannot read %1: it is larger than a configuration file "
+                                       "can be (%2 bytes at most)")
+                               .arg(fullPath(path))
+                               .arg(kConfigurationFileLimit);
         return result;
     }
     result.lines = splitConfigurationText(bytes);

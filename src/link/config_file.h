@@ -18,6 +18,13 @@ struct FileWriteResult {
     QString errorText;
 };
 
+// The largest file taken as a configuration. A configuration is a few kilobytes; the limit leaves
+// room for a few very long lines while a file that cannot be one (a disk image, a log) is
+// refused at once instead of stalling the window.
+constexpr qint64 kConfigurationFileLimit = 4 * 1024 * 1024;
+
+// Reads a configuration file whole. Only a plain file of at most kConfigurationFileLimit bytes
+// is read: a folder, a pipe or a device (which may never end, or block the open) gives an error.
 FileReadResult readConfigurationFile(const QString& path);
 
 // Writes `lines`, each followed by CR LF, replacing the file only once everything is written:

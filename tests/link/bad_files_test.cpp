@@ -1,0 +1,221 @@
+// Files that are not a configuration, or cannot be read or written, through File Mode's file
+// helpers and the reader: each gives a clear message or a text the reader takes without harm, in
+// well under a second, and a failed save leaves the disk as it was.
+
+#include "link/config_file.h"
+
+#include "model/config_model.h"
+#include "model/config_reader.h"
+#include "model/model_reset.h"
+#include "qt_printing.h"
+#include "support/file_faults.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+#include <sys/stat.h>
+#include <sys/types.h>
+
+using namespace zel;
+using zel::test::AsOrdinaryUser;
+using zel::test::FileSizeLimit;
+
+namespace {
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray randomBytes(qsizetype size)
+{
+    std::mt19937 random(11);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char& byte : bytes)
+        byte = static_cast<char>(random());
+    return bytes;
+}
+
+// Reads the lines into a fresh configuration, as the window's reader run does.
+model::ConfigModel readLines(const QStringList& lines)
+{
+    model::ConfigModel config;
+    model::resetModel(config);
+    model::LogLines log;
+    const QByteArray text = lines.join('\n').toLatin1();
+    model::readText(config, std::string_view(text.constData(), static_cast<size_t>(text.size())),
+                    log);
+    return config;
+}
+
+// A temporary folder an ordinary user may look into.
+void openToEveryone(const QTemporaryDir& dir)
+{
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                          QFileDevice::ExeOther);
+}
+
+} // namespace
+
+TEST(BadFiles, ReadingGivesAClearErrorOrATextTheReaderTakes)
+{
+    QTemporaryDir dir;
+    openToEveryone(dir);
+    struct Case {
+        const char* what;
+        std::function<QString()> make; // makes the file and gives its path
+        QString error;                 // part of the message; empty when the file is read
+        std::function<void(const link::FileReadResult&)> check = {};
+    };
+    const Case cases[] = {
+        {"empty file",
+         [&] {
+             writeBytes(dir.filePath("empty.zel"), {});
+             return dir.filePath("empty.zel");
+         },
+         {},
+         [](const link::FileReadResult& r) { EXPECT_TRUE(r.lines.isEmpty()); }},
+        {"binary file",
+         [&] {
+             writeBytes(dir.filePath("binary.zel"), randomBytes(512 * 1024));
+             return dir.filePath("binary.zel");
+         },
+         {},
+         [](const link::FileReadResult& r) { EXPECT_GT(r.lines.size(), 100); }},
+        {"NUL bytes inside and between lines",
+         [&] {
+             writeBytes(dir.filePath("nul.zel"),
+                        QByteArray("[SD1]\r\n\0\0\r\n[NO1\"a\0b\"]\r\n", 23));
+             return dir.filePath("nul.zel");
+         },
+         {},
+         [](const link::FileReadResult& r) {
+             EXPECT_EQ(r.lines, (QStringList{"[SD1]", QString(2, QChar(0)),
+                                             QString::fromLatin1("[NO1\"a\0b\"]", 10)}));
+             EXPECT_EQ(readLines(r.lines).zoneName(1), std::string("a\0b", 3));
+         }},
+        {"lines of 1 MB",
+         [&] {
+             const QByteArray name(1024 * 1024, 'x');
+             writeBytes(dir.filePath("long.zel"),
+                        "[NO1\"" + name + "\"]\r\n[SD" + name + "]\r\n" + name);
+             return dir.filePath("long.zel");
+         },
+         {},
+         [](const link::FileReadResult& r) {
+             ASSERT_EQ(r.lines.size(), 3);
+             EXPECT_EQ(readLines(r.lines).zoneName(1), std::string(16, 'x'));
+         }},
+        {"50 MB file",
+         [&] {
+             QFile file(dir.filePath("huge.zel"));
+             EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+             EXPECT_TRUE(file.resize(50 * 1024 * 1024));
+             return dir.filePath("huge.zel");
+         },
+         "larger than a configuration file can be"},
+        {"a folder",
+         [&] {
+             QDir(dir.path()).mkdir("folder.zel");
+             return dir.filePath("folder.zel");
+         },
+         "it is a folder"},
+        {"a pipe no program writes to (opening it would wait for ever)",
+         [&] {
+             ::mkfifo(QFile::encodeName(dir.filePath("pipe.zel")).constData(), 0600);
+             return dir.filePath("pipe.zel");
+         },
+         "it is a pipe or a device"},
+        {"a device that never ends", [] { return QStringLiteral("/dev/zero"); },
+         "it is a pipe or a device"},
+        {"no read permission",
+         [&] {
+             writeBytes(dir.filePath("secret.zel"), "[SD1]\r\n");
+             QFile::setPermissions(dir.filePath("secret.zel"), QFileDevice::Permissions());
+             return dir.filePath("secret.zel");
+         },
+         "Permission denied"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = c.make();
+        QElapsedTimer clock;
+        clock.start();
+        link::FileReadResult read;
+        {
+            const AsOrdinaryUser ordinaryUser;
+            read = link::readConfigurationFile(path);
+        }
+        if (read.ok) {
+            const model::ConfigModel config = readLines(read.lines);
+            EXPECT_LE(config.zoneCount(), model::kMaxZones);
+            EXPECT_LE(config.sourceCount(), model::kMaxSources);
+        }
+        EXPECT_LT(clock.elapsed(), 1000);
+        EXPECT_EQ(read.ok, c.error.isEmpty()) << read.errorText.toStdString();
+        if (!c.error.isEmpty()) {
+            EXPECT_TRUE(read.errorText.contains(c.error)) << read.errorText.toStdString();
+            EXPECT_TRUE(read.errorText.contains(QDir::toNativeSeparators(path)))
+                << "the message names the file";
+            EXPECT_TRUE(read.lines.isEmpty());
+        }
+        if (c.check)
+            c.check(read);
+    }
+}
+
+TEST(BadFiles, SaveThatCannotBeMadeLeavesTheDiskAsItWas)
+{
+    QTemporaryDir dir;
+    openToEveryone(dir);
+    const QStringList lines = {"[SD1]", "", "[NO1\"Hall\"]"};
+    const QDir folder(dir.path());
+    folder.mkdir("locked");
+    writeBytes(dir.filePath("locked/kept.zel"), "old\r\n");
+    QFile::setPermissions(dir.filePath("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                                      QFileDevice::ReadOther |
+                                                      QFileDevice::ExeOther);
+    folder.mkdir("taken.zel");
+    writeBytes(dir.filePath("kept.zel"), "old\r\n");
+
+    struct Case {
+        const char* what;
+        QString path;
+        std::function<void()> fault = {};
+    };
+    const Case cases[] = {
+        {"new file in a folder without write permission", dir.filePath("locked/new.zel")},
+        {"existing file in a folder without write permission", dir.filePath("locked/kept.zel")},
+        {"a folder of the same name", dir.filePath("taken.zel")},
+        {"disk full after the first bytes", dir.filePath("kept.zel")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        link::FileWriteResult written;
+        {
+            const AsOrdinaryUser ordinaryUser;
+            const FileSizeLimit limit(
+                c.path.endsWith("/kept.zel") && !c.path.contains("locked") ? 4 : RLIM_INFINITY);
+            written = link::writeConfigurationFile(c.path, lines);
+        }
+        EXPECT_FALSE(written.ok);
+        EXPECT_TRUE(written.errorText.contains(QDir::toNativeSeparators(c.path)))
+            << written.errorText.toStdString();
+    }
+    EXPECT_EQ(QDir(dir.filePath("locked")).entryList(QDir::Files), QStringList{"kept.zel"});
+    EXPECT_TRUE(QFileInfo(dir.filePath("taken.zel")).isDir());
+    for (const QString& kept : {dir.filePath("locked/kept.zel"), dir.filePath("kept.zel")}) {
+        QFile file(kept);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), "old\r\n") << kept.toStdString();
+    }
+    EXPECT_EQ(folder.entryList(QDir::Files), QStringList{"kept.zel"}) << "no temporary file stays";
+}
