@@ -141,8 +141,6 @@ TEST(GroupsMatrix, DrawsCellsByContent)
         SCOPED_TRACE(testing::Message() << "cell " << cell.g << "," << cell.z);
         EXPECT_EQ(cellFill(grid, image, cell.g, cell.z), cell.fill);
     }
-    if (qEnvironmentVariableIsSet("ZEL_SHOTS"))
-        driver.page().grab().save(qEnvironmentVariable("ZEL_SHOTS") + "/groups_page.png");
 }
 
 } // namespace
