@@ -27,4 +27,5 @@ shift || true
 if [ ! -f "$build/build.ninja" ]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 fi
-cmake --build "$build" --parallel "$(nproc)"
+# ZEL_TARGET names one target to build instead of all.
+cmake --build "$build" --parallel "$(nproc)" ${ZEL_TARGET:+--target "$ZEL_TARGET"}

@@ -48,6 +48,8 @@ struct ZoneAudio {
 
     int8_t band(int b) const { return bands.at(static_cast<size_t>(b - 1)); }
     void setBand(int b, int8_t level) { bands.at(static_cast<size_t>(b - 1)) = level; }
+
+    bool operator==(const ZoneAudio&) const = default;
 };
 
 struct DevicePreset {
@@ -56,6 +58,8 @@ struct DevicePreset {
 
     int8_t band(int b) const { return bands.at(static_cast<size_t>(b - 1)); }
     void setBand(int b, int8_t level) { bands.at(static_cast<size_t>(b - 1)) = level; }
+
+    bool operator==(const DevicePreset&) const = default;
 };
 
 struct NetworkSettings {
@@ -63,6 +67,8 @@ struct NetworkSettings {
     std::string ipAddress = "IPAddress";
     std::string netmask = "Netmask";
     std::string gateway = "Gateway";
+
+    bool operator==(const NetworkSettings&) const = default;
 };
 
 // Texts of the display brightness steps 0..3.
@@ -122,6 +128,9 @@ public:
     int displayLevel() const { return m_displayLevel; }
     void setDisplayLevel(int level); // clamped to 0..3
     std::string_view displayLevelText() const { return kDisplayLevelTexts.at(static_cast<size_t>(m_displayLevel)); }
+
+    // Every member equal: counts, tables, names, network, lockouts and display level.
+    bool operator==(const ConfigModel&) const = default;
 
 private:
     static size_t index(int n, int size);

@@ -1,0 +1,31 @@
+#include "model/config_reader.h"
+
+namespace zel::model {
+
+std::vector<std::string_view> splitLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        start = end + (crLf ? 2 : 1);
+    }
+    return lines;
+}
+
+void readText(ConfigModel& model, std::string_view text, LogLines& log)
+{
+    // Only lines that begin with "[" carry a command: blank lines, indented lines, status and
+    // remark lines are passed over without a log line.
+    for (std::string_view line : splitLines(text))
+        if (!line.empty() && line.front() == '[')
+            readLine(model, line, log);
+}
+
+} // namespace zel::model

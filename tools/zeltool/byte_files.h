@@ -1,0 +1,25 @@
+#pragma once
+// Files as bytes: configuration text is 8-bit and must pass through unchanged.
+
+#include <string>
+#include <string_view>
+
+namespace zel::tool {
+
+struct ReadResult {
+    std::string bytes;
+    std::string error; // why the file could not be read; empty on success
+};
+
+// The whole file; "-" reads standard input. A folder is refused.
+ReadResult readBytes(const std::string& path);
+
+// Replaces `path` with `bytes`: written to a temporary file in the same folder, flushed to disk
+// and renamed over `path`, so a failure at any step leaves an existing file as it was. Keeps the
+// permissions of a file it replaces. Returns why it failed; empty on success.
+std::string replaceFile(const std::string& path, std::string_view bytes);
+
+// Writes to standard output and flushes; false when the bytes could not all be written.
+bool writeStandardOutput(std::string_view bytes);
+
+} // namespace zel::tool

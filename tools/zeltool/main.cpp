@@ -1,0 +1,105 @@
+// zeltool: works on ZEL configuration files from the command line.
+
+#include "arguments.h"
+#include "tool_command.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+namespace zel::tool {
+
+int fail(int exitCode, std::string_view message)
+{
+    std::fprintf(stderr, "zeltool: %.*s\n", static_cast<int>(message.size()), message.data());
+    return exitCode;
+}
+
+namespace {
+
+CommandTable allCommands()
+{
+    CommandTable table;
+    addConfigCommands(table);
+    return table;
+}
+
+std::string usageOf(const ToolCommand& command)
+{
+    return "zeltool " + std::string(command.name) + " " + std::string(command.usage);
+}
+
+void printHelp(const CommandTable& table)
+{
+    std::printf("Usage: zeltool COMMAND [ARGUMENTS]\n\n"
+                "Works on ZEL-8 and ZEL-16 configuration files (.zel) without a unit.\n\n"
+                "Commands:\n");
+    std::size_t width = 0;
+    for (const ToolCommand& command : table)
+        width = std::max(width, usageOf(command).size());
+    for (const ToolCommand& command : table)
+        std::printf("  %-*s  %.*s\n", static_cast<int>(width), usageOf(command).c_str(),
+                    static_cast<int>(command.summary.size()), command.summary.data());
+    std::printf("\nOptions:\n"
+                "  -h, --help     show this help, or a command's usage after the command\n"
+                "  --version      show the version\n\n"
+                "Exit status: 0 done, 1 the output could not be written, 2 bad usage or an "
+                "input that cannot be read.\n");
+}
+
+int usageError(std::string_view message)
+{
+    fail(kExitUsage, message);
+    std::fprintf(stderr, "Try 'zeltool --help'.\n");
+    return kExitUsage;
+}
+
+int runCommand(const ToolCommand& command, const std::vector<std::string>& words)
+{
+    const ParsedArguments parsed = parseArguments(words);
+    const Arguments& arguments = parsed.arguments;
+    const std::string name(command.name);
+    if (parsed.error.empty() && arguments.help) {
+        std::printf("Usage: %s\n  %.*s\n", usageOf(command).c_str(),
+                    static_cast<int>(command.summary.size()), command.summary.data());
+        return kExitOk;
+    }
+    std::string error = parsed.error;
+    if (error.empty() && arguments.output && !command.takesOutput)
+        error = "option -o is not taken here";
+    if (error.empty() && static_cast<int>(arguments.positional.size()) != command.positionalCount)
+        error = arguments.positional.size() < static_cast<std::size_t>(command.positionalCount)
+                    ? "missing argument"
+                    : "too many arguments";
+    if (!error.empty())
+        return usageError(name + ": " + error + "\nUsage: " + usageOf(command));
+    return command.run(arguments);
+}
+
+} // namespace
+
+} // namespace zel::tool
+
+int main(int argc, char** argv)
+{
+    using namespace zel::tool;
+    const CommandTable table = allCommands();
+    const std::vector<std::string> words(argv + std::min(argc, 1), argv + argc);
+    if (words.empty())
+        return usageError("no command given");
+
+    const std::string& first = words.front();
+    if (first == "-h" || first == "--help" || first == "help") {
+        printHelp(table);
+        return kExitOk;
+    }
+    if (first == "--version") {
+        std::printf("zeltool %s\n", ZELTOOL_VERSION);
+        return kExitOk;
+    }
+    const auto command = std::find_if(table.begin(), table.end(),
+                                      [&](const ToolCommand& c) { return c.name == first; });
+    if (command == table.end())
+        return usageError("unknown command '" + first + "'");
+    return runCommand(*command, std::vector<std::string>(words.begin() + 1, words.end()));
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The subcommands of zeltool: each group of commands adds its entries to one dispatch table.
+
+#include <string_view>
+#include <vector>
+
+namespace zel::tool {
+
+struct Arguments;
+
+// Exit codes.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1; // the command ran but could not finish (e.g. a write)
+inline constexpr int kExitUsage = 2;   // bad usage, or an input that cannot be read
+
+struct ToolCommand {
+    std::string_view name;
+    std::string_view usage;   // the words after the command name, e.g. "FILE [-o OUT]"
+    std::string_view summary; // one line for --help
+    bool takesOutput;         // accepts -o OUT
+    int positionalCount;      // exact number of words besides options
+    int (*run)(const Arguments& arguments);
+};
+
+using CommandTable = std::vector<ToolCommand>;
+
+// Prints "zeltool: " and `message` on standard error and returns `exitCode`.
+int fail(int exitCode, std::string_view message);
+
+// Command groups.
+void addConfigCommands(CommandTable& table); // read, write, template
+
+} // namespace zel::tool
