@@ -3,6 +3,10 @@
 // the main window's reader run leaves it.
 
 #include "model/config_model.h"
+#include "model/config_reader.h"
+#include "model/config_writer.h"
+#include "model/model_reset.h"
+#include "model/templates.h"
 #include "ui/editor_page.h"
 #include "ui/matrix_grid.h"
 
@@ -12,42 +16,66 @@
 #include <QPoint>
 #include <QTest>
 
+#include <cctype>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace zel::ui::test {
 
-// Names and counts of a configuration with `size` zones and sources, as a blank template gives.
-inline void fillUnit(model::ConfigModel& model, int size)
+// Lines of a configuration with `size` zones and sources: the blank template of a ZEL-8 or
+// ZEL-16, else the names alone.
+inline std::vector<std::string> unitLines(int size)
 {
+    if (size == 8 || size == 16)
+        return model::templateLines(static_cast<model::UnitSize>(size));
+    std::vector<std::string> lines;
     for (int n = 1; n <= size; ++n) {
-        model.setZoneName(n, "Zone Name " + std::to_string(n));
-        model.setSourceName(n, "Source Name " + std::to_string(n));
+        lines.push_back("[NI" + std::to_string(n) + "\"Source Name " + std::to_string(n) + "\"]");
+        lines.push_back("[NO" + std::to_string(n) + "\"Zone Name " + std::to_string(n) + "\"]");
     }
     for (int n = 1; n <= model::kFavorites; ++n) {
-        model.setFavoriteName(n, "Favorite Name " + std::to_string(n));
-        model.setGroupName(n, "Group Name " + std::to_string(n));
+        lines.push_back("[NF" + std::to_string(n) + "\"Favorite Name " + std::to_string(n) + "\"]");
+        lines.push_back("[NG" + std::to_string(n) + "\"Group Name " + std::to_string(n) + "\"]");
     }
-    model.raiseZoneCount(size);
-    model.raiseSourceCount(size);
+    return lines;
 }
 
-// What the reader run does for the group membership of zones beyond the zone count.
-inline void markUnavailableGroupRows(model::ConfigModel& model)
+// What the main window does when it reads a configuration text: the reset of model and pages,
+// the reader, the unavailable group marks, the pages loaded, then the commit-and-refresh step.
+inline void readConfiguration(model::ConfigModel& model, const std::vector<EditorPage*>& pages,
+                              const std::vector<std::string>& lines)
 {
-    for (int z = std::max(model.zoneCount() + 1, 1); z <= model::kMaxZones; ++z) {
-        for (int g = 1; g <= model::kGroups; ++g)
-            model.setGroupMark(g, z, std::string(model::kUnavailableMark));
+    model::resetModel(model);
+    for (EditorPage* page : pages) {
+        page->resetView();
+        setControlsEnabled(page, false);
     }
+    for (EditorPage* page : pages)
+        setControlsEnabled(page, true);
+    model::LogLines log;
+    model::readText(model, model::joinLines(lines, "\r\n"), log);
+    model::markUnavailableGroups(model);
+    for (EditorPage* page : pages)
+        page->loadFromModel();
+    for (EditorPage* page : pages)
+        page->commitToModel();
+    for (EditorPage* page : pages)
+        page->refreshNames();
 }
 
-// The page's part of reset and reader run, then the commit-and-refresh step.
-inline void resetAndLoad(EditorPage& page)
+// Exported lines that begin with `prefix` followed by a digit ("[F" gives the favorite lines,
+// "[G" the group lines), in the writer's order.
+inline std::vector<std::string> exportedLines(const model::ConfigModel& model,
+                                              std::string_view prefix)
 {
-    page.resetView();
-    setControlsEnabled(&page, true);
-    page.loadFromModel();
-    page.commitToModel();
-    page.refreshNames();
+    std::vector<std::string> lines;
+    for (const std::string& line : model::writeConfiguration(model)) {
+        if (line.size() > prefix.size() && line.starts_with(prefix) &&
+            std::isdigit(static_cast<unsigned char>(line[prefix.size()])))
+            lines.push_back(line);
+    }
+    return lines;
 }
 
 inline void showPage(QWidget& page)

@@ -14,12 +14,12 @@ namespace {
 
 class GroupsDriver {
 public:
-    explicit GroupsDriver(int zones = 8)
+    explicit GroupsDriver(const std::vector<std::string>& extraLines = {})
     {
-        fillUnit(m_model, zones);
-        markUnavailableGroupRows(m_model);
+        std::vector<std::string> lines = unitLines(8);
+        lines.insert(lines.end(), extraLines.begin(), extraLines.end());
         m_page = std::make_unique<GroupsPage>(m_model);
-        resetAndLoad(*m_page);
+        readConfiguration(m_model, {m_page.get()}, lines);
         showPage(*m_page);
     }
 
@@ -60,17 +60,23 @@ TEST(GroupsMatrix, DoubleClicksToggleMembership)
         const char* name;
         std::vector<QPoint> doubleClicks; // (group, zone)
         std::vector<std::pair<int, std::string>> rows;
+        std::vector<std::string> exported; // group lines, zone by zone, group by group
     };
     const std::vector<Case> cases = {
-        {"joins a group", {{3, 2}}, {{2, "..G......."}}},
-        {"leaves it again", {{3, 2}, {3, 2}}, {{2, ".........."}}},
+        {"joins a group", {{3, 2}}, {{2, "..G......."}}, {"[G3AO2]"}},
+        {"leaves it again", {{3, 2}, {3, 2}}, {{2, ".........."}}, {}},
         {"a zone in several groups",
-         {{3, 2}, {5, 2}, {10, 2}, {3, 4}},
-         {{2, "..G.G....G"}, {4, "..G......."}}},
-        {"leaving one group keeps the others", {{3, 2}, {5, 2}, {3, 2}}, {{2, "....G....."}}},
+         {{3, 4}, {10, 2}, {3, 2}, {5, 2}},
+         {{2, "..G.G....G"}, {4, "..G......."}},
+         {"[G3AO2]", "[G5AO2]", "[G10AO2]", "[G3AO4]"}},
+        {"leaving one group keeps the others",
+         {{3, 2}, {5, 2}, {3, 2}},
+         {{2, "....G....."}},
+         {"[G5AO2]"}},
         {"rows beyond the zone count stay X",
          {{4, 9}, {1, 16}, {10, 12}},
-         {{9, "XXXXXXXXXX"}, {16, "XXXXXXXXXX"}, {12, "XXXXXXXXXX"}}},
+         {{9, "XXXXXXXXXX"}, {16, "XXXXXXXXXX"}, {12, "XXXXXXXXXX"}},
+         {}},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
@@ -81,7 +87,16 @@ TEST(GroupsMatrix, DoubleClicksToggleMembership)
             EXPECT_EQ(driver.row(z), expected) << "zone " << z;
             EXPECT_EQ(driver.modelRow(z), expected) << "zone " << z;
         }
+        EXPECT_EQ(exportedLines(driver.model(), "[G"), test.exported);
     }
+}
+
+TEST(GroupsMatrix, MembershipOfAnUnavailableZoneIsNeitherShownNorExported)
+{
+    GroupsDriver driver({"[G3AO12]", "[G2AO5]"});
+    EXPECT_EQ(driver.row(12), "XXXXXXXXXX");
+    EXPECT_EQ(driver.row(5), ".G........");
+    EXPECT_EQ(exportedLines(driver.model(), "[G"), std::vector<std::string>{"[G2AO5]"});
 }
 
 TEST(GroupsMatrix, ClickNamesTheColumnsGroup)
@@ -113,6 +128,7 @@ TEST(GroupsMatrix, NothingChangesBeforeAConfigurationIsRead)
 {
     model::ConfigModel model;
     GroupsPage page(model);
+    model::resetModel(model);
     page.resetView();
     showPage(page);
     page.toggleMembership({2, 2});

@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace zel::ui::test {
@@ -76,11 +77,11 @@ TEST(NamingGrid, TypingLimit)
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
         model::ConfigModel model;
-        fillUnit(model, 8);
         const QString before = test.length == 15 ? name15 : test.length == 16 ? name16 : "abc";
-        model.setZoneName(4, before.toStdString());
+        std::vector<std::string> lines = unitLines(8);
+        lines.push_back("[NO4\"" + before.toStdString() + "\"]");
         NamingPage page(model);
-        resetAndLoad(page);
+        readConfiguration(model, {&page}, lines);
         showPage(page);
         NameGrid& grid = *page.zoneGrid();
 
@@ -116,9 +117,8 @@ TEST(NamingGrid, TypingLimit)
 TEST(NamingGrid, PastedTextIsKeptWhole)
 {
     model::ConfigModel model;
-    fillUnit(model, 8);
     NamingPage page(model);
-    resetAndLoad(page);
+    readConfiguration(model, {&page}, unitLines(8));
     showPage(page);
     QLineEdit* editor = openEditor(*page.sourceGrid(), 0);
     ASSERT_NE(editor, nullptr);
@@ -128,23 +128,42 @@ TEST(NamingGrid, PastedTextIsKeptWhole)
     EXPECT_EQ(model.sourceName(1), "A name of twenty chars");
 }
 
+TEST(NamingGrid, ClearedNameIsExportedAsOneBlank)
+{
+    model::ConfigModel model;
+    NamingPage page(model);
+    readConfiguration(model, {&page}, unitLines(8));
+    showPage(page);
+    QLineEdit* editor = openEditor(*page.zoneGrid(), 2);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(page.zoneGrid()->model()->index(2, 1).data().toString(), QString());
+    const std::vector<std::string> lines = model::writeConfiguration(model);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "[NO3\" \"]"), lines.end());
+}
+
 TEST(NamingGrid, RowsFollowTheCounts)
 {
     struct Case {
-        int zones, sources;
+        std::vector<std::string> lines;
         int zoneRows, sourceRows;
     };
     const std::vector<Case> cases = {
-        {8, 8, 8, 8}, {16, 16, 16, 16}, {16, 5, 16, 5}, {-1, -1, 1, 1}, {1, 0, 1, 1}};
+        {unitLines(8), 8, 8},
+        {unitLines(16), 16, 16},
+        {{"[NO16\"Last\"]", "[NI5\"\"]"}, 16, 5},
+        {{}, 1, 1},
+        {{"[NO1\"One\"]", "[NI0\"None\"]"}, 1, 1},
+    };
     for (const Case& test : cases) {
-        SCOPED_TRACE(testing::Message() << test.zones << " zones, " << test.sources << " sources");
+        SCOPED_TRACE(testing::Message()
+                     << test.zoneRows << " zone rows, " << test.sourceRows << " source rows");
         model::ConfigModel model;
-        model.raiseZoneCount(test.zones);
-        model.raiseSourceCount(test.sources);
         NamingPage naming(model);
         FavoriteGroupNamingPage favoriteGroupNaming(model);
-        resetAndLoad(naming);
-        resetAndLoad(favoriteGroupNaming);
+        readConfiguration(model, {&naming, &favoriteGroupNaming}, test.lines);
         EXPECT_EQ(naming.zoneGrid()->model()->rowCount(), test.zoneRows);
         EXPECT_EQ(naming.sourceGrid()->model()->rowCount(), test.sourceRows);
         EXPECT_EQ(favoriteGroupNaming.favoriteGrid()->model()->rowCount(), 10);
@@ -162,15 +181,13 @@ TEST(NamingGrid, RowsFollowTheCounts)
 TEST(NamingGrid, RenamesReachTheMatrices)
 {
     model::ConfigModel model;
-    fillUnit(model, 8);
-    markUnavailableGroupRows(model);
     NamingPage naming(model);
     FavoriteGroupNamingPage favoriteGroupNaming(model);
     FavoritesPage favorites(model);
     GroupsPage groups(model);
     const std::vector<EditorPage*> pages = {&naming, &favoriteGroupNaming, &favorites, &groups};
+    readConfiguration(model, pages, unitLines(8));
     for (EditorPage* page : pages) {
-        resetAndLoad(*page);
         // What the main window does when a page changes names that others repeat.
         QObject::connect(page, &EditorPage::namesChanged, [&pages] {
             for (EditorPage* each : pages)
