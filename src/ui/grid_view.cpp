@@ -47,12 +47,22 @@ void GridView::mousePressEvent(QMouseEvent* event)
 QModelIndex GridView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
 {
     const QModelIndex target = QTableView::moveCursor(cursorAction, modifiers);
-    if (target.isValid() && target.column() == 0) {
-        // Stay in the first selectable column rather than landing on a label.
-        const QModelIndex current = currentIndex();
+    if (!target.isValid() || target.column() != 0)
+        return target;
+    // Never land on a label: Tab and Home go on to the row's first cell, Shift+Tab back to the
+    // previous row's last cell, other moves stay where they are.
+    const QModelIndex current = currentIndex();
+    switch (cursorAction) {
+    case MoveNext:
+    case MoveHome:
+        return target.siblingAtColumn(1);
+    case MovePrevious:
+        if (current.isValid() && current.row() > 0)
+            return model()->index(current.row() - 1, model()->columnCount() - 1);
+        return current;
+    default:
         return current.isValid() ? current : target.siblingAtColumn(1);
     }
-    return target;
 }
 
 } // namespace zel::ui

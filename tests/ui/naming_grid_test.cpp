@@ -144,6 +144,21 @@ TEST(NamingGrid, ClearedNameIsExportedAsOneBlank)
     EXPECT_NE(std::find(lines.begin(), lines.end(), "[NO3\" \"]"), lines.end());
 }
 
+TEST(NamingGrid, TabEditsTheNextName)
+{
+    model::ConfigModel model;
+    NamingPage page(model);
+    readConfiguration(model, {&page}, unitLines(8));
+    showPage(page);
+    NameGrid& grid = *page.zoneGrid();
+    QLineEdit* editor = openEditor(grid, 2);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Tab);
+    EXPECT_EQ(grid.currentIndex(), grid.model()->index(3, 1));
+    QTest::keyClick(&grid, Qt::Key_Left);
+    EXPECT_EQ(grid.currentIndex(), grid.model()->index(3, 1));
+}
+
 TEST(NamingGrid, RowsFollowTheCounts)
 {
     struct Case {
