@@ -1,15 +1,23 @@
+// zelconfig: the main window, with the welcome window over it until the user dismisses it.
+#include "ui/main_window.h"
+#include "ui/welcome_window.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The application title. No display name: the toolkit would append it to every caption,
+    // and the welcome window's caption is "Welcome" alone.
     QApplication::setApplicationName(QStringLiteral("ZEL Configuration"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ZEL Configuration"));
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("ZEL Configuration"));
-    window.resize(713, 430);
+    zel::ui::MainWindow window;
     window.show();
+
+    // Owned by the main window, so closing the main window still ends the program.
+    auto* welcome = new zel::ui::WelcomeWindow(&window);
+    welcome->setAttribute(Qt::WA_DeleteOnClose);
+    welcome->show();
+
     return app.exec();
 }

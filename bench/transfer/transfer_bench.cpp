@@ -1,0 +1,269 @@
+// Transfer benchmark: exports and imports a filled ZEL-16 configuration against zelsim, over
+// loopback TCP and over a pseudo-terminal paced at 9600 baud, and prints times per transfer and
+// per line. Usage: zel_transfer_bench [--runs N] [--no-serial]
+
+#include "filled_configuration.h"
+
+#include "link/config_file.h"
+#include "link/export_lines.h"
+#include "link/export_transfer.h"
+#include "link/import_transfer.h"
+#include "link/serial_channel.h"
+#include "link/serial_endpoint.h"
+#include "link/telnet_channel.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+using namespace zel;
+
+namespace {
+
+constexpr double kBitsPerByte = 10.0; // 8N1: start bit, eight data bits, stop bit
+constexpr double kBaud = 9600.0;
+
+// The filled configuration as a file every simulator starts from, so each one dumps it.
+QString g_configFile;
+
+double wireMs(qint64 bytes)
+{
+    return static_cast<double>(bytes) * kBitsPerByte / kBaud * 1000.0;
+}
+
+void waitMs(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// A running zelsim and where it listens.
+class Simulator {
+public:
+    explicit Simulator(const QStringList& arguments)
+    {
+        m_process.start(QStringLiteral(ZELSIM_PATH),
+                        arguments + QStringList{"--config", g_configFile});
+        QByteArray output;
+        while (m_process.waitForReadyRead(10000)) {
+            output += m_process.readAllStandardOutput();
+            for (const char* prefix : {"listening on ", "pseudo-terminal "}) {
+                const qsizetype start = output.indexOf(prefix);
+                const qsizetype end = start < 0 ? -1 : output.indexOf('\n', start);
+                if (end >= 0) {
+                    const qsizetype length = static_cast<qsizetype>(std::strlen(prefix));
+                    m_address =
+                        QString::fromLatin1(output.mid(start + length, end - start - length));
+                    return;
+                }
+            }
+        }
+        std::fprintf(stderr, "zelsim did not start: %s\n",
+                     m_process.readAllStandardError().constData());
+        std::exit(1);
+    }
+    ~Simulator()
+    {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+    QString address() const { return m_address; }
+
+private:
+    QProcess m_process;
+    QString m_address;
+};
+
+struct Run {
+    double ms = 0;
+    qint64 bytesSent = 0;
+    qint64 bytesReceived = 0;
+    link::TransferOutcome outcome = link::TransferOutcome::Running;
+};
+
+template <typename Transfer> Run runTransfer(Transfer& transfer)
+{
+    QEventLoop loop;
+    QObject::connect(&transfer, &Transfer::finished, &loop, &QEventLoop::quit);
+    QElapsedTimer clock;
+    clock.start();
+    transfer.start();
+    loop.exec();
+    return {clock.nsecsElapsed() / 1e6, transfer.bytesSent(), transfer.bytesReceived(),
+            transfer.outcome()};
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void requireCompleted(const Run& run, const char* what)
+{
+    if (run.outcome != link::TransferOutcome::Completed) {
+        std::fprintf(stderr, "%s did not complete (outcome %d)\n", what,
+                     static_cast<int>(run.outcome));
+        std::exit(1);
+    }
+}
+
+// The simulator's own reply time: a bare socket sends each line and blocks until its
+// acknowledgement, with no transfer machinery in between.
+double bareExchangeMs(const QString& address, const QStringList& lines)
+{
+    const int colon = static_cast<int>(address.lastIndexOf(':'));
+    QTcpSocket socket;
+    socket.connectToHost(address.left(colon), address.mid(colon + 1).toUShort());
+    socket.waitForConnected();
+    socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    QElapsedTimer clock;
+    clock.start();
+    QByteArray pending;
+    for (const QString& line : lines) {
+        if (!link::isSendableLine(line))
+            continue;
+        const QByteArray expected = link::expectedReply(line).toLatin1();
+        socket.write(line.toLatin1() + '\n');
+        while (!pending.contains(expected) && socket.waitForReadyRead(5000))
+            pending += socket.readAll();
+        pending.remove(0, pending.indexOf(expected) + expected.size());
+    }
+    const double ms = clock.nsecsElapsed() / 1e6;
+    socket.disconnectFromHost();
+    return ms;
+}
+
+void benchLoopback(const QStringList& lines, int sendable, int runs)
+{
+    Simulator sim({"--tcp", "0"});
+    link::TransferSettings settings;
+    std::vector<double> exportMs, importMs, bareMs;
+    int dumpLines = 0;
+    for (int i = 0; i < runs; ++i) {
+        link::ExportTransfer exporter(std::make_unique<link::TelnetChannel>(sim.address()), lines,
+                                      settings);
+        const Run exported = runTransfer(exporter);
+        requireCompleted(exported, "loopback export");
+        exportMs.push_back(exported.ms);
+
+        link::ImportTransfer importer(std::make_unique<link::TelnetChannel>(sim.address()),
+                                      settings);
+        const Run imported = runTransfer(importer);
+        requireCompleted(imported, "loopback import");
+        importMs.push_back(imported.ms);
+        dumpLines = static_cast<int>(importer.receivedText().count('\n'));
+
+        bareMs.push_back(bareExchangeMs(sim.address(), lines));
+    }
+    // The export pauses twice (after connecting and after the handshake) before the first line.
+    const double pausesMs = 2.0 * static_cast<double>(settings.settleTime.count());
+    const double exportLinesMs = median(exportMs) - pausesMs;
+    std::printf("Loopback TCP (median of %d runs)\n", runs);
+    std::printf("  export: %8.1f ms total, %5.1f ms of it the two settle pauses; %d lines, %.3f ms "
+                "per line\n",
+                median(exportMs), pausesMs, sendable, exportLinesMs / sendable);
+    std::printf("  bare exchange with the simulator: %.3f ms per line; transfer overhead %.3f ms "
+                "per line\n",
+                median(bareMs) / sendable, (exportLinesMs - median(bareMs)) / sendable);
+    std::printf("  import: %8.1f ms total from connect to finish (%d lines), %.3f ms per line\n",
+                median(importMs), dumpLines, median(importMs) / dumpLines);
+}
+
+void benchPacedSerial(const QStringList& lines, int sendable)
+{
+    Simulator sim({"--pty", "--baud", "9600"});
+    link::SerialEndpoint port;
+    if (!port.open(sim.address())) {
+        std::fprintf(stderr, "cannot open %s: %s\n", qPrintable(sim.address()),
+                     qPrintable(port.errorString()));
+        std::exit(1);
+    }
+    link::TransferSettings settings;
+
+    link::ExportTransfer exporter(std::make_unique<link::SerialChannel>(port), lines, settings);
+    const Run exported = runTransfer(exporter);
+    requireCompleted(exported, "paced serial export");
+    std::printf("Pseudo-terminal paced at 9600 baud\n");
+    std::printf(
+        "  export: %8.1f ms total (%d lines, %.2f ms per line); %lld bytes sent, %lld received;"
+        " wire time %.1f ms; ratio %.3f\n",
+        exported.ms, sendable, exported.ms / sendable, static_cast<long long>(exported.bytesSent),
+        static_cast<long long>(exported.bytesReceived),
+        wireMs(exported.bytesSent + exported.bytesReceived),
+        exported.ms / wireMs(exported.bytesSent + exported.bytesReceived));
+
+    // The last acknowledgement's line end is still on its way: let it come and go.
+    waitMs(50);
+    port.flushBuffers();
+    link::ImportTransfer importer(std::make_unique<link::SerialChannel>(port), settings);
+    const Run imported = runTransfer(importer);
+    requireCompleted(imported, "paced serial import");
+    // The unit answers once the whole request is in, so request and dump follow each other.
+    const double importWireMs = wireMs(imported.bytesSent + imported.bytesReceived);
+    std::printf("  import: %8.1f ms total; %lld bytes sent, %lld received; wire time %.1f ms;"
+                " done %.1f ms after the dump's end; ratio %.3f\n",
+                imported.ms, static_cast<long long>(imported.bytesSent),
+                static_cast<long long>(imported.bytesReceived), importWireMs,
+                imported.ms - importWireMs, imported.ms / importWireMs);
+}
+
+void benchPacedTelnetImport()
+{
+    // Paced, the dump's end comes long after the request, so the time past the wire time is the
+    // import's own reaction to the end.
+    Simulator sim({"--tcp", "0", "--baud", "9600"});
+    link::ImportTransfer importer(std::make_unique<link::TelnetChannel>(sim.address()),
+                                  link::TransferSettings{});
+    const Run imported = runTransfer(importer);
+    requireCompleted(imported, "paced telnet import");
+    // The unit answers "[]" once its two bytes are in, and starts the dump once all eight bytes of
+    // the request are in; its three-byte reply to "[]" goes out meanwhile.
+    const double dumpEndMs = wireMs(imported.bytesSent + imported.bytesReceived - 3);
+    std::printf("Loopback TCP paced at 9600 baud\n");
+    std::printf("  import: %8.1f ms total; %lld bytes received; the dump ends %.1f ms in;"
+                " done %.1f ms after the dump's end\n",
+                imported.ms, static_cast<long long>(imported.bytesReceived), dumpEndMs,
+                imported.ms - dumpEndMs);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    int runs = 5;
+    if (const qsizetype at = arguments.indexOf("--runs"); at >= 0 && at + 1 < arguments.size())
+        runs = std::max(1, arguments[at + 1].toInt());
+
+    const QStringList lines = test::configurationLines(test::filledZel16());
+    QTemporaryDir folder;
+    g_configFile = folder.filePath("filled.zel");
+    if (const auto saved = link::writeConfigurationFile(g_configFile, lines); !saved.ok) {
+        std::fprintf(stderr, "%s\n", qPrintable(saved.errorText));
+        return 1;
+    }
+    const int sendable =
+        static_cast<int>(std::count_if(lines.begin(), lines.end(), link::isSendableLine));
+    std::printf("Filled ZEL-16: %lld text lines, %d sent\n", static_cast<long long>(lines.size()),
+                sendable);
+
+    benchLoopback(lines, sendable, runs);
+    if (!arguments.contains("--no-serial")) {
+        benchPacedTelnetImport();
+        benchPacedSerial(lines, sendable);
+    }
+    return 0;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// File Mode: reading and writing ".zel" configuration files. The text is 8-bit, one config line
+// per text line; lines are written with CR LF, and CR, LF or CR LF end a line when read.
+
+#include <QString>
+#include <QStringList>
+
+namespace zel::link {
+
+struct FileReadResult {
+    bool ok = false;
+    QStringList lines;
+    QString errorText; // what failed, when !ok
+};
+
+struct FileWriteResult {
+    bool ok = false;
+    QString errorText;
+};
+
+FileReadResult readConfigurationFile(const QString& path);
+
+// Writes `lines`, each followed by CR LF, replacing the file only once everything is written:
+// a failed write leaves an existing file as it was.
+FileWriteResult writeConfigurationFile(const QString& path, const QStringList& lines);
+
+// Splits 8-bit text into lines; a line ending at the very end adds no empty line.
+QStringList splitConfigurationText(const QByteArray& bytes);
+
+// " Imported complete from file: " and the file's full path.
+QString fileImportStatus(const QString& path);
+// "File " full path " exists. Overwrite?"
+QString overwriteQuestion(const QString& path);
+
+} // namespace zel::link

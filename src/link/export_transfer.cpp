@@ -1,0 +1,253 @@
+#include "link/export_transfer.h"
+
+#include "link/export_lines.h"
+#include "link/link_channel.h"
+#include "link/received_text.h"
+#include "link/transfer_texts.h"
+
+#include <QIODevice>
+
+namespace zel::link {
+
+namespace {
+// Only the tail of a reply can newly hold the awaited text; older bytes need not be kept.
+constexpr qsizetype kReplyKeep = 4096;
+} // namespace
+
+ExportTransfer::ExportTransfer(std::unique_ptr<LinkChannel> channel, QStringList lines,
+                               TransferSettings settings, QObject* parent)
+    : QObject(parent), m_channel(std::move(channel)), m_lines(std::move(lines)),
+      m_settings(settings)
+{
+    m_responseTimer.setSingleShot(true);
+    connect(&m_responseTimer, &QTimer::timeout, this, &ExportTransfer::onTimerExpired);
+}
+
+ExportTransfer::~ExportTransfer() = default;
+
+void ExportTransfer::start()
+{
+    if (m_state != State::Idle)
+        return;
+    connect(m_channel.get(), &LinkChannel::opened, this, &ExportTransfer::onOpened);
+    connect(m_channel.get(), &LinkChannel::openFailed, this, &ExportTransfer::onOpenFailed);
+    connect(m_channel.get(), &LinkChannel::closedByPeer, this, &ExportTransfer::onClosedByPeer);
+    connect(m_channel->device(), &QIODevice::readyRead, this, &ExportTransfer::readInput);
+    if (m_channel->policy().connectsPerTransfer) {
+        m_state = State::Connecting;
+        m_channel->open();
+    } else {
+        pauseThen(&ExportTransfer::afterFirstPause);
+    }
+}
+
+void ExportTransfer::cancel()
+{
+    if (!isRunning())
+        return;
+    emit logLine(texts::kCancelled);
+    finish(TransferOutcome::Cancelled);
+}
+
+void ExportTransfer::onOpened()
+{
+    pauseThen(&ExportTransfer::afterFirstPause);
+}
+
+void ExportTransfer::onOpenFailed(const QString& error)
+{
+    finish(TransferOutcome::LinkFailed, error, false);
+}
+
+void ExportTransfer::onClosedByPeer(const QString& error)
+{
+    if (!isRunning())
+        return;
+    readInput(); // an acknowledgement may have come just before the close
+    if (!isRunning())
+        return;
+    emit logLine(m_channel->policy().connectionLostLine);
+    // The layer's error goes to the error message box; only a quiet loss ends " Complete".
+    finish(TransferOutcome::ConnectionClosed, error, error.isEmpty());
+}
+
+void ExportTransfer::onTimerExpired()
+{
+    if (m_state == State::Handshake) {
+        emit logLine(texts::kCommandTimeout);
+        finish(TransferOutcome::TimedOut);
+    } else if (m_state == State::WaitingForReply) {
+        emit logLine(m_channel->policy().timeoutLine);
+        finish(TransferOutcome::TimedOut);
+    }
+}
+
+void ExportTransfer::afterFirstPause()
+{
+    const LinkPolicy& policy = m_channel->policy();
+    if (!m_channel->isOpen()) {
+        if (policy.connectsPerTransfer) {
+            emit logLine(policy.connectionLostLine);
+            finish(TransferOutcome::ConnectionClosed);
+        } else {
+            emit logLine(texts::kSerialNotOpen);
+            finish(TransferOutcome::NotOpen);
+        }
+        return;
+    }
+    if (!policy.handshake) {
+        sendNextLine();
+        return;
+    }
+    QIODevice* device = m_channel->device();
+    const qint64 written = device->write("[]");
+    if (written < 0) {
+        finish(TransferOutcome::LinkFailed, device->errorString(), false);
+        return;
+    }
+    m_bytesSent += written;
+    m_state = State::Handshake;
+    m_responseTimer.start(m_settings.responseTimeout);
+}
+
+void ExportTransfer::sendNextLine()
+{
+    if (m_state == State::Finished)
+        return;
+    while (m_nextLine < m_lines.size() && !isSendableLine(m_lines[m_nextLine]))
+        ++m_nextLine;
+    if (m_nextLine >= m_lines.size()) {
+        finish(TransferOutcome::Completed);
+        return;
+    }
+    const LinkPolicy& policy = m_channel->policy();
+    const QString line = m_lines[m_nextLine++];
+    const int lineCount = static_cast<int>(m_lines.size());
+    emit statusText(texts::sendingLineStatus(m_nextLine, lineCount));
+    emit progress(m_nextLine, lineCount);
+    if (m_state == State::Finished) // cancelled from a slot
+        return;
+    if (!m_channel->isOpen()) {
+        emit logLine(policy.connectionLostLine);
+        finish(TransferOutcome::ConnectionClosed);
+        return;
+    }
+    emit logLine(texts::kSending + line);
+    QIODevice* device = m_channel->device();
+    const qint64 written = device->write(line.toLatin1() + policy.lineTerminator);
+    if (written < 0) {
+        finish(TransferOutcome::LinkFailed, device->errorString(), false);
+        return;
+    }
+    m_bytesSent += written;
+    const QString expected = expectedReply(line);
+    emit logLine(texts::kWaitingFor + expected);
+    m_expected = expected.toLatin1();
+    m_reply.clear();
+    m_state = State::WaitingForReply;
+    m_responseTimer.start(m_settings.responseTimeout);
+}
+
+void ExportTransfer::readInput()
+{
+    if (!isRunning())
+        return;
+    if (!m_channel->policy().exactAcknowledgement)
+        readAnyReply();
+    else if (m_state == State::Handshake)
+        readHandshake();
+    else if (m_state == State::WaitingForReply)
+        readExactReply();
+    // Otherwise bytes stay buffered: over TCP they count towards the next line's reply.
+}
+
+void ExportTransfer::readHandshake()
+{
+    QIODevice* device = m_channel->device();
+    char byte = 0;
+    while (device->getChar(&byte)) {
+        ++m_bytesReceived;
+        if (byte == ')' || byte == ']') {
+            m_responseTimer.stop();
+            pauseThen(&ExportTransfer::sendNextLine);
+            return;
+        }
+    }
+}
+
+void ExportTransfer::readExactReply()
+{
+    QIODevice* device = m_channel->device();
+    QString text;
+    char byte = 0;
+    while (m_state == State::WaitingForReply && device->getChar(&byte)) {
+        ++m_bytesReceived;
+        m_reply.append(byte);
+        if (m_reply.size() > 2 * kReplyKeep)
+            m_reply.remove(0, m_reply.size() - kReplyKeep);
+        appendReceivedByte(text, byte);
+        // Checked after every byte, so a text the reply holds first shows at its end.
+        if (m_reply.endsWith("ERROR")) {
+            emit textReceived(text);
+            emit logLine(texts::kErrorReply);
+            finish(TransferOutcome::ErrorReply);
+            return;
+        }
+        if (m_reply.endsWith(m_expected)) {
+            emit textReceived(text);
+            text.clear();
+            ++m_linesAcknowledged;
+            sendNextLine(); // the bytes after the acknowledgement count towards the next line
+        }
+    }
+    if (!text.isEmpty())
+        emit textReceived(text);
+}
+
+void ExportTransfer::readAnyReply()
+{
+    QIODevice* device = m_channel->device();
+    const QByteArray bytes = device->readAll();
+    if (bytes.isEmpty())
+        return;
+    m_bytesReceived += bytes.size();
+    QString text;
+    for (const char byte : bytes)
+        appendReceivedByte(text, byte);
+    if (!text.isEmpty())
+        emit textReceived(text);
+    const bool acknowledged = bytes.contains(')') || bytes.contains(']');
+    if (m_state == State::WaitingForReply && acknowledged) {
+        ++m_linesAcknowledged;
+        sendNextLine();
+    }
+}
+
+void ExportTransfer::pauseThen(void (ExportTransfer::*next)())
+{
+    m_state = State::Settling;
+    QTimer::singleShot(m_settings.settleTime, this, [this, next] {
+        if (m_state != State::Settling)
+            return;
+        (this->*next)();
+        readInput();
+    });
+}
+
+void ExportTransfer::finish(TransferOutcome outcome, const QString& errorText, bool complete)
+{
+    if (m_state == State::Finished)
+        return;
+    m_state = State::Finished;
+    m_outcome = outcome;
+    m_errorText = errorText;
+    m_responseTimer.stop();
+    disconnect(m_channel.get(), nullptr, this, nullptr);
+    disconnect(m_channel->device(), nullptr, this, nullptr);
+    m_channel->close();
+    if (complete)
+        emit statusText(texts::kComplete);
+    emit finished(outcome);
+}
+
+} // namespace zel::link

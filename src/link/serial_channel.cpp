@@ -1,0 +1,42 @@
+#include "link/serial_channel.h"
+
+#include "link/serial_endpoint.h"
+
+#include <QTimer>
+
+namespace zel::link {
+
+SerialChannel::SerialChannel(SerialEndpoint& endpoint, QObject* parent)
+    : LinkChannel(parent), m_endpoint(endpoint),
+      m_policy(LinkPolicy::serial(serialPortLabel(endpoint.portName())))
+{
+    // A port lost while open (an adapter pulled out, the far end of a pseudo-terminal gone).
+    connect(endpoint.port(), &QSerialPort::errorOccurred, this,
+            [this](QSerialPort::SerialPortError e) {
+                if (e == QSerialPort::ResourceError)
+                    emit closedByPeer(m_endpoint.port()->errorString());
+            });
+}
+
+QIODevice* SerialChannel::device()
+{
+    return m_endpoint.port();
+}
+
+bool SerialChannel::isOpen() const
+{
+    return m_endpoint.isOpen();
+}
+
+void SerialChannel::open()
+{
+    // Queued, so that the caller has finished its own start before the transfer goes on.
+    QTimer::singleShot(0, this, [this] {
+        if (m_endpoint.isOpen())
+            emit opened();
+        else
+            emit openFailed(tr("The serial port is not open."));
+    });
+}
+
+} // namespace zel::link

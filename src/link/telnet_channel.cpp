@@ -1,0 +1,64 @@
+#include "link/telnet_channel.h"
+
+#include "link/host_address.h"
+
+namespace zel::link {
+
+TelnetChannel::TelnetChannel(const QString& hostText, QObject* parent)
+    : LinkChannel(parent), m_hostText(hostText), m_policy(LinkPolicy::telnet(hostText))
+{
+    connect(&m_socket, &QTcpSocket::connected, this, &TelnetChannel::onConnected);
+    connect(&m_socket, &QTcpSocket::errorOccurred, this, &TelnetChannel::onErrorOccurred);
+    connect(&m_socket, &QTcpSocket::disconnected, this, &TelnetChannel::onDisconnected);
+}
+
+bool TelnetChannel::isOpen() const
+{
+    return m_socket.state() == QAbstractSocket::ConnectedState;
+}
+
+void TelnetChannel::open()
+{
+    const HostAndPort target = parseHostText(m_hostText);
+    m_closing = false;
+    m_connected = false;
+    m_socket.connectToHost(target.host, target.port);
+}
+
+void TelnetChannel::close()
+{
+    m_closing = true;
+    if (m_socket.state() != QAbstractSocket::UnconnectedState)
+        m_socket.disconnectFromHost();
+}
+
+void TelnetChannel::onConnected()
+{
+    m_connected = true;
+    // Every line is a small write that waits for its reply: send it at once.
+    m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    emit opened();
+}
+
+void TelnetChannel::onErrorOccurred()
+{
+    if (m_closing)
+        return;
+    if (!m_connected) {
+        m_closing = true; // the attempt is over; the disconnect that may follow is not news
+        emit openFailed(m_socket.errorString());
+    } else if (m_socket.state() != QAbstractSocket::ConnectedState) {
+        onDisconnected();
+    }
+}
+
+void TelnetChannel::onDisconnected()
+{
+    if (m_closing || !m_connected)
+        return;
+    m_closing = true;
+    const bool peerError = m_socket.error() != QAbstractSocket::UnknownSocketError;
+    emit closedByPeer(peerError ? m_socket.errorString() : QString());
+}
+
+} // namespace zel::link

@@ -1,0 +1,286 @@
+#include "ui/main_window.h"
+
+#include "model/config_reader.h"
+#include "model/model_reset.h"
+#include "ui/favorite_group_naming_page.h"
+#include "ui/favorites_page.h"
+#include "ui/groups_page.h"
+#include "ui/naming_page.h"
+#include "ui/network_page.h"
+#include "ui/painting_suspended.h"
+#include "ui/presets_page.h"
+#include "ui/tab_fitting.h"
+#include "ui/text_box_loading.h"
+#include "ui/window_placement.h"
+#include "ui/zone_audio_page.h"
+
+#include <QActionGroup>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScopedValueRollback>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+
+#ifndef ZEL_VERSION
+#define ZEL_VERSION "0.0.0"
+#endif
+
+namespace zel::ui {
+
+namespace {
+
+const QRect kTabsGeometry(8, 0, 697, 409);
+constexpr int kConfigurationTextWidth = 345;
+constexpr int kLogTextWidth = 321;
+constexpr int kPageMargin = 8;
+constexpr int kFontPointSize = 8;
+
+QPlainTextEdit* makeTextBox(int width, QWidget* parent)
+{
+    auto* box = new QPlainTextEdit(parent);
+    box->setFixedWidth(width);
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return box;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(QStringLiteral("ZEL Configuration"));
+    // The pixel layout of the pages is made for an 8 point window font.
+    QFont windowFont = font();
+    windowFont.setPointSize(kFontPointSize);
+    setFont(windowFont);
+
+    buildMenus();
+    buildPages();
+
+    m_statusLabel = new QLabel(this);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addPermanentWidget(m_statusLabel, 1);
+    statusBar()->setFixedHeight(kClientHeight - kTabsGeometry.bottom() - 1);
+
+    // The client area (pages and status line) has a fixed size; the menu bar comes on top.
+    setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
+    centerOnScreen(this);
+
+    reset();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus()
+{
+    QMenu* fileMenu = menuBar()->addMenu(tr("File"));
+
+    // The checked item is the link mode. Link handling may leave none checked, so the group
+    // keeps the items exclusive without forcing one of them on.
+    m_linkModeGroup = new QActionGroup(this);
+    m_linkModeGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    m_fileModeAction = fileMenu->addAction(tr("File Mode"));
+    m_serialModeAction = fileMenu->addAction(tr("Serial Mode"));
+    m_telnetModeAction = fileMenu->addAction(tr("Telnet Mode"));
+    for (QAction* mode : {m_fileModeAction, m_serialModeAction, m_telnetModeAction}) {
+        mode->setCheckable(true);
+        m_linkModeGroup->addAction(mode);
+    }
+    m_fileModeAction->setChecked(true);
+
+    m_newZel8Action = fileMenu->addAction(tr("New ZEL-8"));
+    m_newZel16Action = fileMenu->addAction(tr("New ZEL-16"));
+    fileMenu->addSeparator();
+    m_importAction = fileMenu->addAction(tr("Import"));
+    m_exportAction = fileMenu->addAction(tr("Export"));
+    fileMenu->addSeparator();
+    m_exitAction = fileMenu->addAction(tr("Exit"));
+
+    // "About" is a command of the menu bar itself, not a menu.
+    m_aboutAction = menuBar()->addAction(tr("About"));
+
+    connect(m_newZel8Action, &QAction::triggered, this,
+            [this] { newTemplate(model::UnitSize::Zel8); });
+    connect(m_newZel16Action, &QAction::triggered, this,
+            [this] { newTemplate(model::UnitSize::Zel16); });
+    connect(m_importAction, &QAction::triggered, this, &MainWindow::importConfiguration);
+    connect(m_exportAction, &QAction::triggered, this, &MainWindow::exportConfiguration);
+    connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
+    connect(m_aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+void MainWindow::buildPages()
+{
+    auto* client = new QWidget(this);
+    client->setBackgroundRole(QPalette::Button); // the window face is the button-face colour
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+
+    m_tabs = new QTabWidget(client);
+    m_tabs->setGeometry(kTabsGeometry);
+    m_tabs->tabBar()->setAttribute(Qt::WA_Hover); // hot-tracking tabs
+
+    m_namingPage = new NamingPage(m_model);
+    m_favoriteGroupNamingPage = new FavoriteGroupNamingPage(m_model);
+    m_zoneAudioPage = new ZoneAudioPage(m_model);
+    m_presetsPage = new PresetsPage(m_model);
+    m_favoritesPage = new FavoritesPage(m_model);
+    m_groupsPage = new GroupsPage(m_model);
+    m_networkPage = new NetworkPage(m_model);
+
+    m_tabs->addTab(buildConfigurationFilePage(), tr("Configuration File"));
+    m_tabs->addTab(m_namingPage, tr("Source / Zone Naming"));
+    m_tabs->addTab(m_favoriteGroupNamingPage, tr("Favorite / Group Naming"));
+    m_tabs->addTab(m_zoneAudioPage, tr("Zone Audio Controls"));
+    m_tabs->addTab(m_presetsPage, tr("ZEL EQ Presets"));
+    m_tabs->addTab(m_favoritesPage, tr("Favorites"));
+    m_tabs->addTab(m_groupsPage, tr("Groups"));
+    m_tabs->addTab(m_networkPage, tr("Network"));
+    m_tabs->setCurrentIndex(kConfigurationFilePage);
+    fitTabsToWidth(m_tabs);
+
+    for (EditorPage* page : editorPages())
+        connect(page, &EditorPage::namesChanged, this, &MainWindow::refreshNames);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onPageChanged);
+}
+
+QWidget* MainWindow::buildConfigurationFilePage()
+{
+    auto* page = new QWidget;
+    m_configurationTextBox = makeTextBox(kConfigurationTextWidth, page);
+    m_logTextBox = makeTextBox(kLogTextWidth, page);
+
+    auto* layout = new QHBoxLayout(page);
+    layout->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);
+    layout->addWidget(m_configurationTextBox);
+    layout->addStretch(1);
+    layout->addWidget(m_logTextBox);
+    return page;
+}
+
+QList<EditorPage*> MainWindow::editorPages() const
+{
+    return {m_namingPage,  m_favoriteGroupNamingPage, m_zoneAudioPage,
+            m_presetsPage, m_favoritesPage,           m_groupsPage,
+            m_networkPage};
+}
+
+QString MainWindow::statusText() const
+{
+    return m_statusLabel->text();
+}
+
+void MainWindow::setStatusText(const QString& text)
+{
+    m_statusLabel->setText(text);
+}
+
+void MainWindow::setEditingPagesEnabled(bool enabled)
+{
+    // The reset and the reader run switch the pages in this fixed order.
+    const QList<EditorPage*> order = {
+        m_favoritesPage,           m_namingPage, m_networkPage, m_zoneAudioPage,
+        m_favoriteGroupNamingPage, m_groupsPage, m_presetsPage};
+    for (EditorPage* page : order)
+        setControlsEnabled(page, enabled);
+}
+
+void MainWindow::reset()
+{
+    m_configurationTextBox->clear();
+    m_logTextBox->clear();
+    model::resetModel(m_model);
+    for (EditorPage* page : editorPages())
+        page->resetView();
+    setEditingPagesEnabled(false);
+}
+
+void MainWindow::readerRun()
+{
+    setEditingPagesEnabled(true);
+
+    model::LogLines log;
+    model::readText(m_model, m_configurationTextBox->toPlainText().toLatin1().toStdString(), log);
+    appendLines(m_logTextBox, log);
+
+    model::markUnavailableGroups(m_model);
+    // Each page shows its first record (zone 1, preset 1, favorite 1), marks its unavailable
+    // cells and applies its enabling rules.
+    for (EditorPage* page : editorPages())
+        page->loadFromModel();
+    commitAndRefresh();
+}
+
+void MainWindow::commitAndRefresh()
+{
+    const QList<EditorPage*> pages = editorPages();
+    for (EditorPage* page : pages)
+        page->commitToModel();
+    for (EditorPage* page : pages)
+        page->refreshNames();
+    if (auto* shown = qobject_cast<EditorPage*>(m_tabs->currentWidget()))
+        shown->pageShown();
+    emit committedAndRefreshed();
+}
+
+void MainWindow::refreshNames()
+{
+    for (EditorPage* page : editorPages())
+        page->refreshNames();
+}
+
+void MainWindow::onPageChanged()
+{
+    if (!m_changingPageQuietly)
+        commitAndRefresh();
+}
+
+void MainWindow::showConfigurationPage()
+{
+    const QScopedValueRollback quietly(m_changingPageQuietly, true);
+    m_tabs->setCurrentIndex(kConfigurationFilePage);
+}
+
+void MainWindow::newTemplate(model::UnitSize size)
+{
+    const PaintingSuspended suspended(m_tabs); // every page is refilled
+    reset();
+    showConfigurationPage();
+    setLines(m_configurationTextBox, model::templateLines(size));
+    readerRun();
+    setStatusText(size == model::UnitSize::Zel8 ? QStringLiteral(" Loaded New ZEL-8 Template")
+                                                : QStringLiteral(" Loaded New ZEL-16 Template"));
+}
+
+void MainWindow::importConfiguration()
+{
+    // The import transfer over the chosen link is attached here.
+}
+
+void MainWindow::exportConfiguration()
+{
+    commitAndRefresh();
+    // The writer and the export transfer over the chosen link follow here.
+}
+
+QString MainWindow::aboutText()
+{
+    return QStringLiteral("ZEL Configuration\nVersion %1\n\n"
+                          "Configures the sources, zones, audio, favorites, groups and network "
+                          "settings of ZEL-8 and ZEL-16 units.")
+        .arg(QStringLiteral(ZEL_VERSION));
+}
+
+void MainWindow::showAbout()
+{
+    QMessageBox::about(this, tr("About ZEL Configuration"), aboutText());
+}
+
+} // namespace zel::ui

@@ -1,0 +1,55 @@
+#include "qt_printing.h"
+
+#include "link/host_address.h"
+#include "link/serial_endpoint.h"
+
+#include <gtest/gtest.h>
+
+using namespace zel::link;
+
+TEST(HostAddress, NamesAPortOnlyInTheTwoForms)
+{
+    struct Case {
+        const char* text;
+        const char* host;
+        quint16 port;
+    };
+    const Case cases[] = {
+        {"zel.example", "zel.example", 23},
+        {"192.0.2.7", "192.0.2.7", 23},
+        {"zel.example:2323", "zel.example", 2323},
+        {"127.0.0.1:2323", "127.0.0.1", 2323},
+        {"unit-7:1", "unit-7", 1},
+        {"unit:65535", "unit", 65535},
+        {"[::1]:2323", "::1", 2323},
+        {"[fe80::1:2]:23000", "fe80::1:2", 23000},
+        // Everything else is the host as typed, on port 23.
+        {"unit:65536", "unit:65536", 23}, // no such port
+        {"unit:0", "unit:0", 23},
+        {"unit:123456", "unit:123456", 23}, // six digits
+        {"unit:", "unit:", 23},
+        {":2323", ":2323", 23},
+        {"::1", "::1", 23}, // bare IPv6
+        {"[::1]", "[::1]", 23},
+        {"[zel.example]:2323", "[zel.example]:2323", 23},
+        {" unit:2323", " unit:2323", 23}, // blanks are kept as typed
+        {"unit:2323 ", "unit:2323 ", 23},
+        {"unit:23a", "unit:23a", 23},
+        {"", "", 23},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const HostAndPort parsed = parseHostText(QString::fromLatin1(c.text));
+        EXPECT_EQ(parsed.host, QString::fromLatin1(c.host));
+        EXPECT_EQ(parsed.port, c.port);
+    }
+}
+
+TEST(SerialPortLabel, NamesComPortsByNumberAndOthersAsGiven)
+{
+    EXPECT_EQ(serialPortLabel("COM3"), "3");
+    EXPECT_EQ(serialPortLabel("COM12"), "12");
+    EXPECT_EQ(serialPortLabel("ttyUSB0"), "ttyUSB0");
+    EXPECT_EQ(serialPortLabel("/dev/pts/4"), "/dev/pts/4");
+    EXPECT_EQ(serialPortLabel("COMX"), "COMX");
+}

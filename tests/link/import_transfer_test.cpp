@@ -1,0 +1,149 @@
+#include "link_fixture.h"
+
+#include "link/import_transfer.h"
+#include "link/transfer_texts.h"
+
+#include <QElapsedTimer>
+
+using namespace zel;
+using namespace zel::test;
+using link::TransferOutcome;
+
+namespace {
+
+class ImportTest : public LinkTest {
+protected:
+    // Runs an import to its end and returns what it showed.
+    TransferRecord runImport(link::TransferSettings settings = quickSettings())
+    {
+        link::ImportTransfer transfer(channel(), settings);
+        TransferRecord rec;
+        record(transfer, rec);
+        transfer.start();
+        EXPECT_TRUE(waitForFinish(rec));
+        EXPECT_EQ(rec.finishedCount, 1);
+        m_received = transfer.receivedText();
+        m_bytesReceived = transfer.bytesReceived();
+        return rec;
+    }
+
+    // The received text's lines, without the reply to "[]" that comes first over TCP.
+    QStringList receivedLines() const
+    {
+        QStringList lines = m_received.split('\n');
+        if (isTcp() && !lines.isEmpty() && lines.first() == ")")
+            lines.removeFirst();
+        return lines;
+    }
+
+    QString m_received;
+    qint64 m_bytesReceived = 0;
+};
+
+} // namespace
+
+TEST_P(ImportTest, FetchesTheWholeZel16ConfigurationUpToTheEndOfTheDump)
+{
+    startUnit();
+    const TransferRecord rec = runImport();
+    EXPECT_EQ(rec.outcome, TransferOutcome::Completed);
+    const QStringList expected = dumpLines(blankZel16());
+    EXPECT_EQ(receivedLines(), expected + QStringList{"[QXSB]"});
+    EXPECT_EQ(rec.box, m_received); // no log line of its own
+    EXPECT_EQ(readConfiguration(m_received).zoneCount(), 16);
+
+    // The last "[" is that of "[QXSB]": the status counts the lines before it, halved.
+    const int linesBefore = static_cast<int>(expected.size()) + (isTcp() ? 1 : 0);
+    const QString where = isTcp() ? " lines from host: " + m_sim.address()
+                                  : " lines from serial port: " + m_sim.address();
+    ASSERT_FALSE(rec.statuses.isEmpty());
+    if (isTcp()) {
+        EXPECT_EQ(rec.statuses.first(), " Importing from host: " + m_sim.address());
+        EXPECT_EQ(rec.statuses.last(), " Import complete from host: " + m_sim.address());
+        EXPECT_EQ(rec.statuses[rec.statuses.size() - 2],
+                  QString(" Importing %1").arg(linesBefore / 2) + where);
+    } else {
+        EXPECT_EQ(rec.statuses.last(), QString(" Importing %1").arg(linesBefore / 2) + where);
+    }
+}
+
+TEST_P(ImportTest, DropsLineFeedsTabsAndHighBytesOfANoisyDump)
+{
+    startUnit({"--noise"});
+    const TransferRecord rec = runImport();
+    EXPECT_EQ(rec.outcome, TransferOutcome::Completed);
+    EXPECT_EQ(receivedLines(), dumpLines(blankZel16()) + QStringList{"[QXSB]"});
+}
+
+TEST_P(ImportTest, EndsOnSilenceAndKeepsWhatCame)
+{
+    startUnit({"--silent-after", "5"});
+    const TransferRecord rec = runImport(impatientSettings());
+    EXPECT_EQ(rec.outcome, TransferOutcome::TimedOut);
+    const QStringList firstFive = dumpLines(blankZel16()).mid(0, 5);
+    EXPECT_EQ(receivedLines(), firstFive + QStringList{""});
+    if (isTcp()) {
+        EXPECT_EQ(rec.logLines, QStringList{link::texts::kNoResponse});
+    } else {
+        EXPECT_TRUE(rec.logLines.isEmpty()); // the serial import always ends on a quiet line
+    }
+}
+
+TEST_P(ImportTest, NoReplyAtAllGivesAnEmptyText)
+{
+    startUnit({"--silent-after", "0"});
+    QElapsedTimer clock;
+    clock.start();
+    const TransferRecord rec = runImport(impatientSettings());
+    EXPECT_EQ(rec.outcome, TransferOutcome::TimedOut);
+    EXPECT_GE(clock.elapsed(), isTcp() ? 380 : 280); // coarse timers may fire a little early
+    EXPECT_TRUE(m_received.isEmpty());
+}
+
+TEST_P(ImportTest, StopsAtTheReceiveLimitAndSaysSo)
+{
+    startUnit({"--endless"});
+    link::TransferSettings settings = quickSettings();
+    const TransferRecord rec = runImport(settings);
+    EXPECT_EQ(rec.outcome, TransferOutcome::LimitReached);
+    EXPECT_EQ(m_bytesReceived, settings.receiveLimit);
+    EXPECT_EQ(rec.logLines, QStringList{link::texts::receiveLimitLine(settings.receiveLimit)});
+    EXPECT_TRUE(link::hasImportText(rec.outcome));
+    // What came is whole lines of the configuration, still usable.
+    EXPECT_GT(m_received.size(), settings.receiveLimit / 2);
+    EXPECT_EQ(readConfiguration(m_received).zoneCount(), 16);
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, ImportTest,
+                         ::testing::Values(ZelSimProcess::Link::Tcp, ZelSimProcess::Link::Pty),
+                         linkName);
+
+class ClosingUnitImportTest : public ImportTest {};
+
+// Only a TCP unit can close its end; a serial line just falls silent.
+TEST_P(ClosingUnitImportTest, UnitClosingMidDumpEndsQuietlyWithWhatCame)
+{
+    startUnit({"--close-after", "7"});
+    const TransferRecord rec = runImport();
+    EXPECT_EQ(rec.outcome, TransferOutcome::ConnectionClosed);
+    EXPECT_EQ(receivedLines(), dumpLines(blankZel16()).mid(0, 7) + QStringList{""});
+    EXPECT_TRUE(rec.logLines.isEmpty());
+    EXPECT_EQ(rec.statuses.last(), " Import complete from host: " + m_sim.address());
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, ClosingUnitImportTest, ::testing::Values(ZelSimProcess::Link::Tcp),
+                         linkName);
+
+TEST(SerialImport, WithTheSerialPortClosedFailsWithoutText)
+{
+    link::SerialEndpoint closedPort;
+    link::ImportTransfer transfer(std::make_unique<link::SerialChannel>(closedPort),
+                                  quickSettings());
+    TransferRecord rec;
+    record(transfer, rec);
+    transfer.start();
+    ASSERT_TRUE(waitForFinish(rec));
+    EXPECT_EQ(rec.outcome, TransferOutcome::NotOpen);
+    EXPECT_FALSE(transfer.errorText().isEmpty());
+    EXPECT_FALSE(link::hasImportText(rec.outcome));
+}

@@ -1,0 +1,38 @@
+#pragma once
+// Starts the simulated unit for a test, on an ephemeral loopback port or a pseudo-terminal, and
+// stops it when the test ends.
+
+#include <QProcess>
+#include <QStringList>
+
+namespace zel::test {
+
+class ZelSimProcess {
+public:
+    enum class Link { Tcp, Pty };
+
+    ZelSimProcess() = default;
+    ~ZelSimProcess();
+    ZelSimProcess(const ZelSimProcess&) = delete;
+    ZelSimProcess& operator=(const ZelSimProcess&) = delete;
+
+    // Starts zelsim with `faults` and waits until it says where it listens; false on failure
+    // with the reason in error().
+    bool start(Link link, const QStringList& faults = {});
+
+    // "127.0.0.1:PORT" for Tcp, the pseudo-terminal's path for Pty.
+    QString address() const { return m_address; }
+    QString error() const { return m_error; }
+    // Commands zelsim has printed so far (with --verbose, which start() always passes).
+    QStringList receivedCommands();
+    // Stops the unit at once, as if it were switched off.
+    void kill();
+
+private:
+    QProcess m_process;
+    QString m_address;
+    QString m_error;
+    QByteArray m_stderr;
+};
+
+} // namespace zel::test

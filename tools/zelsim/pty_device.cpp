@@ -1,0 +1,98 @@
+#include "pty_device.h"
+
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace zelsim {
+
+std::unique_ptr<PtyDevice> PtyDevice::create(QString& error)
+{
+    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
+        error = QString::fromLocal8Bit(std::strerror(errno));
+        if (master >= 0)
+            ::close(master);
+        return nullptr;
+    }
+    const QString path = QString::fromLocal8Bit(ptsname(master));
+    const int terminal = ::open(ptsname(master), O_RDWR | O_NOCTTY);
+    termios settings{};
+    if (terminal < 0 || tcgetattr(terminal, &settings) != 0) {
+        error = QString::fromLocal8Bit(std::strerror(errno));
+        ::close(master);
+        if (terminal >= 0)
+            ::close(terminal);
+        return nullptr;
+    }
+    cfmakeraw(&settings);
+    tcsetattr(terminal, TCSANOW, &settings);
+    return std::unique_ptr<PtyDevice>(new PtyDevice(master, terminal, path));
+}
+
+PtyDevice::PtyDevice(int master, int terminal, QString terminalPath)
+    : m_master(master), m_terminal(terminal), m_terminalPath(std::move(terminalPath)),
+      m_readNotifier(new QSocketNotifier(master, QSocketNotifier::Read, this)),
+      m_writeNotifier(new QSocketNotifier(master, QSocketNotifier::Write, this))
+{
+    m_writeNotifier->setEnabled(false);
+    connect(m_readNotifier, &QSocketNotifier::activated, this, &PtyDevice::readyRead);
+    connect(m_writeNotifier, &QSocketNotifier::activated, this, &PtyDevice::flushWrites);
+    QIODevice::open(QIODevice::ReadWrite | QIODevice::Unbuffered);
+}
+
+PtyDevice::~PtyDevice()
+{
+    close();
+}
+
+void PtyDevice::close()
+{
+    if (m_master < 0)
+        return;
+    QIODevice::close();
+    m_readNotifier->setEnabled(false);
+    m_writeNotifier->setEnabled(false);
+    ::close(m_master);
+    ::close(m_terminal);
+    m_master = m_terminal = -1;
+}
+
+qint64 PtyDevice::readData(char* data, qint64 maxSize)
+{
+    const ssize_t n = ::read(m_master, data, static_cast<size_t>(maxSize));
+    if (n >= 0)
+        return n;
+    return errno == EAGAIN || errno == EINTR ? 0 : -1;
+}
+
+qint64 PtyDevice::writeData(const char* data, qint64 size)
+{
+    // Written from the event loop, so that bytesWritten() never comes from inside write().
+    m_writeBuffer.append(data, size);
+    m_writeNotifier->setEnabled(true);
+    return size;
+}
+
+void PtyDevice::flushWrites()
+{
+    qint64 written = 0;
+    while (!m_writeBuffer.isEmpty()) {
+        const ssize_t n =
+            ::write(m_master, m_writeBuffer.constData(), static_cast<size_t>(m_writeBuffer.size()));
+        if (n <= 0)
+            break; // the terminal's queue is full: wait until it takes more
+        m_writeBuffer.remove(0, n);
+        written += n;
+    }
+    m_writeNotifier->setEnabled(!m_writeBuffer.isEmpty());
+    if (written > 0)
+        emit bytesWritten(written);
+}
+
+} // namespace zelsim

@@ -1,0 +1,103 @@
+#include "sim_options.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+namespace zelsim {
+
+namespace {
+
+bool readCount(const QCommandLineParser& parser, const QString& name, int& value)
+{
+    if (!parser.isSet(name))
+        return true;
+    bool ok = false;
+    value = parser.value(name).toInt(&ok);
+    if (!ok || value < 0) {
+        std::fprintf(stderr, "zelsim: --%s needs a number of 0 or more\n", qPrintable(name));
+        return false;
+    }
+    return true;
+}
+
+bool readTcp(const QString& text, SimOptions& options)
+{
+    static const QRegularExpression form(QStringLiteral("^(?:(.+):)?([0-9]{1,5})$"));
+    const auto match = form.match(text);
+    const uint port = match.captured(2).toUInt();
+    if (!match.hasMatch() || port > 65535) {
+        std::fprintf(stderr, "zelsim: --tcp needs [ADDRESS:]PORT, got \"%s\"\n", qPrintable(text));
+        return false;
+    }
+    options.tcp = true;
+    options.tcpPort = static_cast<quint16>(port);
+    if (!match.captured(1).isEmpty())
+        options.tcpAddress = match.captured(1);
+    return true;
+}
+
+} // namespace
+
+std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCode)
+{
+    exitCode = 2;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "A simulated ZEL unit. It answers \"[QXSB]\" with its configuration, acknowledges every "
+        "command with the command between parentheses and applies it, and answers \"[]\" with "
+        "\")\".\nPrints \"listening on ADDRESS:PORT\" and \"pseudo-terminal PATH\" when ready.");
+    parser.addHelpOption();
+    parser.addOptions({
+        {"tcp", "Listen on TCP (address 127.0.0.1 unless given; port 0 picks a free one).",
+         "[ADDR:]PORT"},
+        {"pty", "Open a pseudo-terminal and serve on it."},
+        {"serial", "Serve on a serial device at 9600 8N1.", "DEVICE"},
+        {"config", "Start from this configuration file instead of the blank ZEL-16.", "FILE"},
+        {"error-on", "Reply \"(ERROR)\" to commands that contain TEXT.", "TEXT"},
+        {"silent-after", "Stop replying after N lines (dump lines sent and commands acknowledged).",
+         "N"},
+        {"close-after",
+         "Close the connection after N lines (dump lines sent and commands acknowledged); a serial "
+         "line falls silent instead.",
+         "N"},
+        {"noise", "Insert line feeds, tabs and bytes above 126 into the dump."},
+        {"baud", "Send and take in no more than one byte per ten bit times at this rate.", "RATE"},
+        {"reply-delay", "Wait this long before every reply.", "MS"},
+        {"endless", "Send the configuration over and over without ever ending the dump."},
+        {"verbose", "Print every command received on standard error."},
+    });
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "zelsim: %s\n", qPrintable(parser.errorText()));
+        return std::nullopt;
+    }
+    if (parser.isSet("help")) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        exitCode = 0;
+        return std::nullopt;
+    }
+
+    SimOptions options;
+    if (parser.isSet("tcp") && !readTcp(parser.value("tcp"), options))
+        return std::nullopt;
+    options.pty = parser.isSet("pty");
+    options.serialDevice = parser.value("serial");
+    options.configFile = parser.value("config");
+    options.errorOn = parser.value("error-on");
+    options.noise = parser.isSet("noise");
+    options.endless = parser.isSet("endless");
+    options.verbose = parser.isSet("verbose");
+    if (!readCount(parser, "silent-after", options.silentAfter) ||
+        !readCount(parser, "close-after", options.closeAfter) ||
+        !readCount(parser, "baud", options.baud) ||
+        !readCount(parser, "reply-delay", options.replyDelayMs))
+        return std::nullopt;
+    if (!options.tcp && !options.pty && options.serialDevice.isEmpty()) {
+        std::fprintf(stderr, "zelsim: give --tcp, --pty or --serial (see --help)\n");
+        return std::nullopt;
+    }
+    return options;
+}
+
+} // namespace zelsim

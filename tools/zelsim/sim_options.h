@@ -1,0 +1,33 @@
+#pragma once
+// zelsim's command line: where it listens, what it starts from, and the faults it plays.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace zelsim {
+
+struct SimOptions {
+    bool tcp = false;
+    QString tcpAddress = QStringLiteral("127.0.0.1");
+    quint16 tcpPort = 0; // 0: any free port
+    bool pty = false;
+    QString serialDevice;
+    QString configFile; // empty: the blank ZEL-16 template
+
+    QString errorOn;      // reply "ERROR" to commands holding this text
+    int silentAfter = -1; // go silent after this many lines (-1: never)
+    int closeAfter = -1;  // close the connection after this many lines (-1: never)
+    bool noise = false;   // line feeds, tabs and bytes above 126 inside the dump
+    int baud = 0;         // pace both directions at this rate (0: as fast as possible)
+    int replyDelayMs = 0; // delay before every reply
+    bool endless = false; // send the dump forever, never ending it
+    bool verbose = false; // print every command received on stderr
+};
+
+// Parses the arguments (program name first). Prints help or an error and returns nothing when
+// the program should stop, with `exitCode` set to 0 after help and 2 after an error.
+std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCode);
+
+} // namespace zelsim

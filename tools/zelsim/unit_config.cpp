@@ -1,0 +1,70 @@
+#include "unit_config.h"
+
+#include "model/config_reader.h"
+#include "model/config_writer.h"
+#include "model/templates.h"
+
+#include <QFile>
+
+#include <stdexcept>
+
+namespace zelsim {
+
+namespace model = zel::model;
+
+UnitConfig::UnitConfig()
+{
+    model::LogLines log;
+    for (const std::string& line : model::templateLines(model::UnitSize::Zel16))
+        model::readLine(m_model, line, log);
+}
+
+bool UnitConfig::loadFile(const QString& path, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    const QByteArray text = file.readAll();
+    m_model = model::ConfigModel();
+    model::LogLines log;
+    model::readText(m_model, std::string_view(text.constData(), static_cast<size_t>(text.size())),
+                    log);
+    return true;
+}
+
+void UnitConfig::apply(const QByteArray& command)
+{
+    if (command == "[GAR]") {
+        for (int g = 1; g <= model::kGroups; ++g)
+            for (int z = 1; z <= model::kMaxZones; ++z)
+                m_model.setGroupMark(g, z, {});
+    } else if (command == "[FAR]") {
+        for (int f = 1; f <= model::kFavorites; ++f)
+            for (int s = 1; s <= model::kMaxSources; ++s)
+                for (int z = 1; z <= model::kMaxZones; ++z)
+                    m_model.setConnection(f, s, z, {});
+    } else {
+        model::LogLines log;
+        try {
+            model::readLine(m_model, command.toStdString(), log);
+        } catch (const std::exception&) {
+            // A command the unit cannot use leaves its configuration as it was.
+        }
+    }
+}
+
+std::vector<QByteArray> UnitConfig::dumpLines() const
+{
+    std::vector<QByteArray> lines;
+    for (const std::string& line : model::writeConfiguration(m_model)) {
+        // The block markers are for a unit taking a configuration, not part of one it holds.
+        if (line.empty() || line == "[GAR]" || line == "[FAR]" || line == "[EC]")
+            continue;
+        lines.emplace_back(line.data(), static_cast<qsizetype>(line.size()));
+    }
+    return lines;
+}
+
+} // namespace zelsim

@@ -1,0 +1,127 @@
+#include "unit_session.h"
+
+#include "paced_link.h"
+#include "unit_config.h"
+
+#include <cstdio>
+
+namespace zelsim {
+
+namespace {
+// An endless dump is topped up while less than this is waiting to go out.
+constexpr qint64 kOutputWindow = 64 * 1024;
+} // namespace
+
+UnitSession::UnitSession(QIODevice* device, Connection connection, UnitConfig& unit,
+                         const SimOptions& options, QObject* parent)
+    : QObject(parent), m_link(new PacedLink(device, options.baud, this)), m_unit(unit),
+      m_options(options), m_connection(connection)
+{
+    m_clock.start();
+    m_replyTimer.setSingleShot(true);
+    m_replyTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_replyTimer, &QTimer::timeout, this, &UnitSession::sendDueReplies);
+    connect(m_link, &PacedLink::received, this, &UnitSession::onReceived);
+    connect(m_link, &PacedLink::outputMoved, this, &UnitSession::continueDump);
+    m_silent = options.silentAfter == 0;
+    if (options.closeAfter == 0)
+        close();
+}
+
+void UnitSession::close()
+{
+    m_closing = true;
+    // A serial line has no connection to close, and hanging up a pseudo-terminal would discard
+    // what is still on its way: there the unit just falls silent, as if its cable were pulled.
+    if (m_connection == Connection::Closable)
+        m_link->closeWhenSent();
+}
+
+void UnitSession::onReceived(const QByteArray& bytes)
+{
+    for (const QByteArray& command : m_assembler.feed(bytes)) {
+        if (m_options.verbose)
+            std::fprintf(stderr, "command: %s\n", command.constData());
+        handleCommand(command);
+    }
+}
+
+void UnitSession::handleCommand(const QByteArray& command)
+{
+    if (command == "[]") {
+        queue(")\r\n", false);
+    } else if (command == "[QXSB]") {
+        queue({}, false, true);
+    } else if (!m_options.errorOn.isEmpty() && command.contains(m_options.errorOn.toLatin1())) {
+        queue("(ERROR)\r\n", true);
+    } else {
+        m_unit.apply(command);
+        queue('(' + command.mid(1, command.size() - 2) + ")\r\n", true);
+    }
+}
+
+void UnitSession::queue(QByteArray bytes, bool endsLine, bool startsDump)
+{
+    if (m_silent || m_closing)
+        return;
+    m_replies.push_back(
+        {m_clock.elapsed() + m_options.replyDelayMs, std::move(bytes), endsLine, startsDump});
+    sendDueReplies();
+}
+
+void UnitSession::sendDueReplies()
+{
+    const qint64 now = m_clock.elapsed();
+    while (!m_replies.empty() && m_replies.front().dueMs <= now && !m_silent && !m_closing) {
+        Reply reply = std::move(m_replies.front());
+        m_replies.pop_front();
+        if (reply.startsDump) {
+            m_dump = m_unit.dumpLines();
+            m_dumpNext = 0;
+            m_dumping = true;
+            continueDump();
+        } else {
+            m_link->send(reply.bytes);
+            if (reply.endsLine)
+                countLine();
+        }
+    }
+    if (!m_replies.empty() && !m_silent && !m_closing)
+        m_replyTimer.start(static_cast<int>(m_replies.front().dueMs - now));
+}
+
+void UnitSession::countLine()
+{
+    ++m_lines;
+    if (m_options.closeAfter >= 0 && m_lines >= m_options.closeAfter)
+        close();
+    if (m_options.silentAfter >= 0 && m_lines >= m_options.silentAfter)
+        m_silent = true;
+}
+
+void UnitSession::continueDump()
+{
+    while (m_dumping && !m_silent && !m_closing && m_link->pendingOutput() < kOutputWindow) {
+        if (m_dumpNext == m_dump.size()) {
+            if (!m_options.endless || m_dump.empty()) {
+                m_link->send("[QXSB]");
+                m_dumping = false;
+                return;
+            }
+            m_dumpNext = 0;
+        }
+        m_link->send(withNoise(m_dump[m_dumpNext++] + "\r\n"));
+        countLine();
+    }
+}
+
+QByteArray UnitSession::withNoise(const QByteArray& line) const
+{
+    if (!m_options.noise)
+        return line;
+    // A tab inside the command, then a line feed, a byte above 126 and DEL between lines: the
+    // program drops them all.
+    return line.left(1) + '\t' + line.mid(1) + "\n\xB7\x7F";
+}
+
+} // namespace zelsim
