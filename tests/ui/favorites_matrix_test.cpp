@@ -265,8 +265,9 @@ TEST(FavoritesMatrix, MouseKeyboardAndPopupSequences)
             driver.run(step);
         for (const auto& [r, expected] : test.rows)
             EXPECT_EQ(driver.row(r), expected) << "zone row " << r;
-        if (test.marked)
+        if (test.marked) {
             EXPECT_EQ(driver.page().markedCell(), *test.marked);
+        }
         driver.page().commitToModel();
         EXPECT_EQ(exportedLines(driver.model(), "[F"), test.exported);
     }
