@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QListWidget>
 #include <QMenu>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -315,6 +316,37 @@ TEST(FavoritesMatrix, ResetAndReloadFollowTheCounts)
     EXPECT_EQ(driver.grid().cellText(0, 4), QStringLiteral("Zone Name 4"));
     EXPECT_EQ(driver.page().favoriteList()->count(), model::kFavorites);
     EXPECT_EQ(driver.page().favoriteList()->item(9)->text(), QStringLiteral("Favorite Name 10"));
+}
+
+// The same actions through the platform window, which routes events to the open menu and sends
+// its own context-menu event after a right-button press.
+TEST(FavoritesMatrix, PopupAndDoubleClickThroughTheWindow)
+{
+    FavoritesDriver driver({{1, 1, 5}});
+    FavoritesPage& page = driver.page();
+    MatrixGrid& grid = driver.grid();
+    QWindow* window = page.windowHandle();
+    ASSERT_NE(window, nullptr);
+    const auto at = [&](int c, int r) {
+        return grid.viewport()->mapTo(&page, grid.cellCentre(c, r));
+    };
+
+    QTest::mouseClick(window, Qt::LeftButton, {}, at(2, 2));
+    QTest::mousePress(window, Qt::RightButton, {}, at(3, 5));
+    QTest::mouseRelease(window, Qt::RightButton, {}, at(3, 5));
+    QMenu* menu = page.popupMenu();
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_EQ(driver.row(5), "A.......XXXXXXXX"); // the release picks nothing
+    QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
+                      menu->actionGeometry(page.audioOnlyAction()).center());
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_EQ(driver.row(5), "..A.....XXXXXXXX");
+    EXPECT_EQ(driver.row(2), ".?......XXXXXXXX");
+
+    QTest::mouseDClick(window, Qt::LeftButton, {}, at(6, 4));
+    EXPECT_EQ(driver.row(4), ".....A..XXXXXXXX");
+    EXPECT_EQ(page.markedCell(), QPoint(6, 4));
+    EXPECT_EQ(driver.row(2), "........XXXXXXXX");
 }
 
 TEST(FavoritesMatrix, DrawsCellsByContent)
