@@ -1,6 +1,38 @@
 #include "arguments.h"
 
+#include <array>
+
 namespace zel::tool {
+
+namespace {
+
+// An option that takes a value, and how messages name it.
+struct ValueOption {
+    const char* shortName; // nullptr when there is none
+    const char* longName;
+    const char* needs;     // "option '-o' needs a file name"
+    const char* subject;   // "the output file is given twice"
+    const char* emptyText; // when the value is empty
+    Option group;
+    std::optional<std::string> Arguments::*member;
+};
+
+const std::array<ValueOption, 4> kValueOptions = {{
+    {"-o", "--output", "a file name", "the output file", "the output file name is empty",
+     kOptionOutput, &Arguments::output},
+    {nullptr, "--tcp", "a host", "the host", "the host is empty", kOptionTarget, &Arguments::tcp},
+    {nullptr, "--serial", "a device", "the serial device", "the serial device is empty",
+     kOptionTarget, &Arguments::serial},
+    {nullptr, "--timeout", "a number of seconds", "the time-out", "the time-out is empty",
+     kOptionTransfer, &Arguments::timeout},
+}};
+
+bool startsWith(const std::string& word, const std::string& prefix)
+{
+    return word.rfind(prefix, 0) == 0;
+}
+
+} // namespace
 
 ParsedArguments parseArguments(const std::vector<std::string>& words)
 {
@@ -11,31 +43,59 @@ ParsedArguments parseArguments(const std::vector<std::string>& words)
         const std::string& word = words[i];
         if (optionsEnded || word == "-" || word.empty() || word.front() != '-') {
             arguments.positional.push_back(word);
-        } else if (word == "--") {
+            continue;
+        }
+        if (word == "--") {
             optionsEnded = true;
-        } else if (word == "-h" || word == "--help") {
+            continue;
+        }
+        if (word == "-h" || word == "--help") {
             arguments.help = true;
-        } else if (word == "-o" || word == "--output" || word.rfind("--output=", 0) == 0) {
-            if (arguments.output) {
-                parsed.error = "the output file is given twice";
-                return parsed;
+            continue;
+        }
+        if (word == "--verify") {
+            arguments.verify = true;
+            arguments.given |= kOptionVerify;
+            continue;
+        }
+        if (word == "-v" || word == "--verbose") {
+            arguments.verbose = true;
+            arguments.given |= kOptionTransfer;
+            continue;
+        }
+        const ValueOption* option = nullptr;
+        std::optional<std::string> inlineValue;
+        for (const ValueOption& candidate : kValueOptions) {
+            const std::string longName = candidate.longName;
+            if (word == longName || (candidate.shortName && word == candidate.shortName)) {
+                option = &candidate;
+            } else if (startsWith(word, longName + "=")) {
+                option = &candidate;
+                inlineValue = word.substr(longName.size() + 1);
             }
-            if (word.rfind("--output=", 0) == 0) {
-                arguments.output = word.substr(std::string("--output=").size());
-            } else if (i + 1 < words.size()) {
-                arguments.output = words[++i];
-            } else {
-                parsed.error = "option '" + word + "' needs a file name";
-                return parsed;
-            }
-            if (arguments.output->empty()) {
-                parsed.error = "the output file name is empty";
-                return parsed;
-            }
-        } else {
+        }
+        if (!option) {
             parsed.error = "unknown option '" + word + "'";
             return parsed;
         }
+        std::optional<std::string>& value = arguments.*(option->member);
+        if (value) {
+            parsed.error = std::string(option->subject) + " is given twice";
+            return parsed;
+        }
+        if (inlineValue) {
+            value = *inlineValue;
+        } else if (i + 1 < words.size()) {
+            value = words[++i];
+        } else {
+            parsed.error = "option '" + word + "' needs " + option->needs;
+            return parsed;
+        }
+        if (value->empty()) {
+            parsed.error = option->emptyText;
+            return parsed;
+        }
+        arguments.given |= option->group;
     }
     return parsed;
 }

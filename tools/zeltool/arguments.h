@@ -1,5 +1,5 @@
 #pragma once
-// The words that follow a subcommand: positional words and the -o OUT option.
+// The words that follow a subcommand: positional words and the options.
 
 #include <optional>
 #include <string>
@@ -7,10 +7,24 @@
 
 namespace zel::tool {
 
+// Options a command may take; ToolCommand::options says which.
+enum Option : unsigned {
+    kOptionOutput = 1u << 0,   // -o OUT
+    kOptionTarget = 1u << 1,   // --tcp HOST[:PORT] | --serial DEVICE
+    kOptionTransfer = 1u << 2, // --timeout SECONDS, -v/--verbose
+    kOptionVerify = 1u << 3,   // --verify
+};
+
 struct Arguments {
     std::vector<std::string> positional;
-    std::optional<std::string> output; // -o OUT, --output OUT or --output=OUT
-    bool help = false;                 // -h or --help
+    std::optional<std::string> output;  // -o OUT, --output OUT or --output=OUT
+    std::optional<std::string> tcp;     // --tcp HOST[:PORT]
+    std::optional<std::string> serial;  // --serial DEVICE
+    std::optional<std::string> timeout; // --timeout SECONDS, checked by the command
+    bool verify = false;                // --verify
+    bool verbose = false;               // -v, --verbose
+    bool help = false;                  // -h or --help
+    unsigned given = 0;                 // the Option bits of the options present
 };
 
 struct ParsedArguments {
@@ -19,6 +33,7 @@ struct ParsedArguments {
 };
 
 // "--" ends the options, so a file may be named "-o"; a lone "-" is a word (standard input).
+// Options that take a value accept "--name VALUE" and "--name=VALUE".
 ParsedArguments parseArguments(const std::vector<std::string>& words);
 
 } // namespace zel::tool

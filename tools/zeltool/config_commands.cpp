@@ -2,15 +2,12 @@
 
 #include "arguments.h"
 #include "byte_files.h"
+#include "config_input.h"
 #include "tool_command.h"
 
 #include "model/config_model.h"
-#include "model/config_reader.h"
 #include "model/config_writer.h"
-#include "model/model_reset.h"
 #include "model/templates.h"
-
-#include <optional>
 
 namespace zel::tool {
 
@@ -18,27 +15,6 @@ namespace {
 
 using model::ConfigModel;
 using model::LogLines;
-
-std::string describe(const std::string& path)
-{
-    return path == "-" ? std::string("standard input") : "'" + path + "'";
-}
-
-// Reads a configuration file into a reset model, as an import does. Nothing when the file
-// cannot be read; the message is printed.
-std::optional<LogLines> readConfiguration(const std::string& path, ConfigModel& model)
-{
-    const ReadResult file = readBytes(path);
-    if (!file.error.empty()) {
-        fail(kExitUsage, "cannot read " + describe(path) + ": " + file.error);
-        return std::nullopt;
-    }
-    model::resetModel(model);
-    LogLines log;
-    model::readText(model, file.bytes, log);
-    model::markUnavailableGroups(model);
-    return log;
-}
 
 // Lines to standard output with LF, or to the output file with CR LF after every line.
 int emit(const std::vector<std::string>& lines, const std::optional<std::string>& output)
@@ -86,13 +62,13 @@ void addConfigCommands(CommandTable& table)
     table.push_back({"read", "FILE",
                      "read a configuration file (\"-\" for standard input) and print the "
                      "reader's log",
-                     false, 1, runRead});
+                     0, 1, runRead});
     table.push_back({"write", "FILE [-o OUT]",
-                     "read a configuration file and print the text an export writes; -o saves "
-                     "it with CR LF line ends",
-                     true, 1, runWrite});
+                     "print the text an export writes of a configuration file; -o saves it "
+                     "with CR LF",
+                     kOptionOutput, 1, runWrite});
     table.push_back({"template", "8|16 [-o OUT]", "print the blank ZEL-8 or ZEL-16 configuration",
-                     true, 1, runTemplate});
+                     kOptionOutput, 1, runTemplate});
 }
 
 } // namespace zel::tool

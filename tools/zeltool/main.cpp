@@ -1,7 +1,9 @@
-// zeltool: works on ZEL configuration files from the command line.
+// zeltool: works on ZEL configuration files and units from the command line.
 
 #include "arguments.h"
 #include "tool_command.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cstdio>
@@ -21,6 +23,8 @@ CommandTable allCommands()
 {
     CommandTable table;
     addConfigCommands(table);
+    addCompareCommands(table);
+    addDeviceCommands(table);
     return table;
 }
 
@@ -32,19 +36,19 @@ std::string usageOf(const ToolCommand& command)
 void printHelp(const CommandTable& table)
 {
     std::printf("Usage: zeltool COMMAND [ARGUMENTS]\n\n"
-                "Works on ZEL-8 and ZEL-16 configuration files (.zel) without a unit.\n\n"
+                "Works on ZEL-8 and ZEL-16 configurations: files (.zel), and units over TCP or a\n"
+                "serial line.\n\n"
                 "Commands:\n");
-    std::size_t width = 0;
     for (const ToolCommand& command : table)
-        width = std::max(width, usageOf(command).size());
-    for (const ToolCommand& command : table)
-        std::printf("  %-*s  %.*s\n", static_cast<int>(width), usageOf(command).c_str(),
+        std::printf("  %s\n      %.*s\n", usageOf(command).c_str(),
                     static_cast<int>(command.summary.size()), command.summary.data());
     std::printf("\nOptions:\n"
                 "  -h, --help     show this help, or a command's usage after the command\n"
                 "  --version      show the version\n\n"
-                "Exit status: 0 done, 1 the output could not be written, 2 bad usage or an "
-                "input that cannot be read.\n");
+                "Exit status: 0 done; 1 the command could not finish (the output could not be\n"
+                "written, a transfer stopped short), or for diff and check: a difference or a\n"
+                "finding; 2 bad usage, an input that cannot be read, or a unit that cannot be\n"
+                "reached. 'zeltool COMMAND --help' tells more.\n");
 }
 
 int usageError(std::string_view message)
@@ -62,11 +66,21 @@ int runCommand(const ToolCommand& command, const std::vector<std::string>& words
     if (parsed.error.empty() && arguments.help) {
         std::printf("Usage: %s\n  %.*s\n", usageOf(command).c_str(),
                     static_cast<int>(command.summary.size()), command.summary.data());
+        if (!command.details.empty())
+            std::printf("\n%.*s\n", static_cast<int>(command.details.size()),
+                        command.details.data());
         return kExitOk;
     }
     std::string error = parsed.error;
-    if (error.empty() && arguments.output && !command.takesOutput)
+    const unsigned refused = arguments.given & ~command.options;
+    if (error.empty() && (refused & kOptionOutput))
         error = "option -o is not taken here";
+    else if (error.empty() && (refused & kOptionTarget))
+        error = "options --tcp and --serial are not taken here";
+    else if (error.empty() && (refused & kOptionTransfer))
+        error = "options --timeout and --verbose are not taken here";
+    else if (error.empty() && (refused & kOptionVerify))
+        error = "option --verify is not taken here";
     if (error.empty() && static_cast<int>(arguments.positional.size()) != command.positionalCount)
         error = arguments.positional.size() < static_cast<std::size_t>(command.positionalCount)
                     ? "missing argument"
@@ -83,6 +97,8 @@ int runCommand(const ToolCommand& command, const std::vector<std::string>& words
 int main(int argc, char** argv)
 {
     using namespace zel::tool;
+    // The transfers to and from a unit run on Qt's event loop.
+    QCoreApplication application(argc, argv);
     const CommandTable table = allCommands();
     const std::vector<std::string> words(argv + std::min(argc, 1), argv + argc);
     if (words.empty())

@@ -17,9 +17,10 @@ struct ToolCommand {
     std::string_view name;
     std::string_view usage;   // the words after the command name, e.g. "FILE [-o OUT]"
     std::string_view summary; // one line for --help
-    bool takesOutput;         // accepts -o OUT
+    unsigned options;         // the Option bits (arguments.h) of the options it takes
     int positionalCount;      // exact number of words besides options
     int (*run)(const Arguments& arguments);
+    std::string_view details = {}; // more for the command's own --help
 };
 
 using CommandTable = std::vector<ToolCommand>;
@@ -28,6 +29,8 @@ using CommandTable = std::vector<ToolCommand>;
 int fail(int exitCode, std::string_view message);
 
 // Command groups.
-void addConfigCommands(CommandTable& table); // read, write, template
+void addConfigCommands(CommandTable& table);  // read, write, template
+void addCompareCommands(CommandTable& table); // diff, check
+void addDeviceCommands(CommandTable& table);  // import, export
 
 } // namespace zel::tool

@@ -1,0 +1,259 @@
+#include "model/config_diff.h"
+
+#include "model/config_model.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace zel::model {
+
+namespace {
+
+using Value = std::optional<std::string>; // nothing: the member is not written on that side
+
+constexpr std::array<std::string_view, kBands> kBandLabels = {
+    "32 Hz", "64 Hz", "125 Hz", "250 Hz", "500 Hz", "1K Hz", "2K Hz", "4K Hz", "8K Hz", "16K Hz"};
+constexpr std::array<std::string_view, 5> kEqModeNames = {
+    "EQ/Tone Disabled", "ZQ Mode", "Preset Mode", "Tone Controls", "Lowpass"};
+
+// A text between double quotes. Control bytes are shown as \xNN so that one difference stays
+// one line and the terminal is not steered by the configuration's bytes.
+std::string quoted(std::string_view text)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || (byte >= 0x7F && byte <= 0x9F)) {
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+// Zone, source, favorite and group names as the writer writes them.
+std::string writtenName(const std::string& name)
+{
+    return name.empty() ? std::string(" ") : name.substr(0, kNameLength);
+}
+
+std::string onOff(bool on)
+{
+    return on ? "on" : "off";
+}
+
+std::string eqModeText(int mode)
+{
+    return mode >= 0 && mode < static_cast<int>(kEqModeNames.size())
+               ? std::string(kEqModeNames[static_cast<std::size_t>(mode)])
+               : std::to_string(mode);
+}
+
+// The balance in the form of its line: "L5" for 5 dB left, "R0" for the middle.
+std::string balanceText(int balance)
+{
+    return balance < 0 ? "L" + std::to_string(-balance) : "R" + std::to_string(balance);
+}
+
+std::string bandLabel(int b)
+{
+    return "band " + std::to_string(b) + " (" +
+           std::string(kBandLabels.at(static_cast<std::size_t>(b - 1))) + ")";
+}
+
+// A count as the writer uses it: -1 (nothing read) writes the same as 0.
+int writtenCount(int count)
+{
+    return std::max(count, 0);
+}
+
+class Differ {
+public:
+    Differ(const ConfigModel& before, const ConfigModel& after) : m_a(before), m_b(after) {}
+
+    std::vector<std::string> run()
+    {
+        compare("Zone count", std::to_string(zones(m_a)), std::to_string(zones(m_b)));
+        compare("Source count", std::to_string(sources(m_a)), std::to_string(sources(m_b)));
+        comparePanel();
+        compareNetwork();
+        for (int s = 1; s <= kMaxSources; ++s)
+            compare("Source " + std::to_string(s) + " name", sourceName(m_a, s),
+                    sourceName(m_b, s));
+        for (int z = 1; z <= kMaxZones; ++z)
+            compareZone(z);
+        for (int p = 1; p <= kPresets; ++p)
+            comparePreset(p);
+        for (int f = 1; f <= kFavorites; ++f)
+            compareFavorite(f);
+        for (int g = 1; g <= kGroups; ++g)
+            compareGroup(g);
+        return std::move(m_out);
+    }
+
+private:
+    static int zones(const ConfigModel& m) { return writtenCount(m.zoneCount()); }
+    static int sources(const ConfigModel& m) { return writtenCount(m.sourceCount()); }
+
+    // One member: "label: a -> b", or its value with "(added)" / "(removed)" when only one
+    // side writes it.
+    void compare(const std::string& label, const Value& a, const Value& b)
+    {
+        if (a == b)
+            return;
+        if (!a)
+            m_out.push_back(label + ": " + *b + " (added)");
+        else if (!b)
+            m_out.push_back(label + ": " + *a + " (removed)");
+        else
+            m_out.push_back(label + ": " + *a + " -> " + *b);
+    }
+
+    // An entry that is there or not, such as a favorite's connection or a group member.
+    void compareEntry(const std::string& label, bool a, bool b)
+    {
+        if (a != b)
+            m_out.push_back(label + (b ? " (added)" : " (removed)"));
+    }
+
+    void comparePanel()
+    {
+        compare("Display level", std::string(m_a.displayLevelText()),
+                std::string(m_b.displayLevelText()));
+        compare("Front-panel lock", onOff(m_a.frontPanelLocked()), onOff(m_b.frontPanelLocked()));
+        compare("IR lockout", onOff(m_a.irLockout()), onOff(m_b.irLockout()));
+    }
+
+    void compareNetwork()
+    {
+        const NetworkSettings& a = m_a.network();
+        const NetworkSettings& b = m_b.network();
+        compare("DHCP", onOff(a.dhcp), onOff(b.dhcp));
+        // Under DHCP the addresses are not written.
+        const auto address = [](const NetworkSettings& n, const std::string& text) -> Value {
+            return n.dhcp ? Value() : quoted(text);
+        };
+        compare("IP address", address(a, a.ipAddress), address(b, b.ipAddress));
+        compare("Netmask", address(a, a.netmask), address(b, b.netmask));
+        compare("Gateway", address(a, a.gateway), address(b, b.gateway));
+    }
+
+    static Value sourceName(const ConfigModel& m, int s)
+    {
+        return s <= sources(m) ? Value(quoted(writtenName(m.sourceName(s)))) : Value();
+    }
+
+    void compareZone(int z)
+    {
+        const std::string zone = "Zone " + std::to_string(z);
+        const bool inA = z <= zones(m_a);
+        const bool inB = z <= zones(m_b);
+        const auto name = [&](const ConfigModel& m, bool in) -> Value {
+            return in ? Value(quoted(writtenName(m.zoneName(z)))) : Value();
+        };
+        compare(zone + " name", name(m_a, inA), name(m_b, inB));
+
+        const bool audioA = inA && m_a.zoneAudio(z).audioKnown;
+        const bool audioB = inB && m_b.zoneAudio(z).audioKnown;
+        if (audioA && audioB)
+            compareZoneAudio(zone, m_a.zoneAudio(z), m_b.zoneAudio(z));
+        else
+            compareEntry(zone + " audio settings", audioA, audioB);
+    }
+
+    void compareZoneAudio(const std::string& zone, const ZoneAudio& a, const ZoneAudio& b)
+    {
+        compare(zone + " volume lock", onOff(a.volumeLocked), onOff(b.volumeLocked));
+        const auto volume = [](const ZoneAudio& r) -> Value {
+            return r.volumeLocked ? Value() : std::to_string(r.volume);
+        };
+        compare(zone + " volume", volume(a), volume(b));
+
+        // A negative EQ mode ends the zone's lines.
+        const auto ifMode = [](const ZoneAudio& r, bool written, auto text) -> Value {
+            return r.eqMode >= 0 && written ? Value(text()) : Value();
+        };
+        compare(zone + " EQ mode", ifMode(a, true, [&] { return eqModeText(a.eqMode); }),
+                ifMode(b, true, [&] { return eqModeText(b.eqMode); }));
+        compare(zone + " balance", ifMode(a, true, [&] { return balanceText(a.balance); }),
+                ifMode(b, true, [&] { return balanceText(b.balance); }));
+        for (int band = 1; band <= kBands; ++band)
+            compare(zone + " EQ " + bandLabel(band),
+                    ifMode(a, a.eqMode == kEqModeZq, [&] { return std::to_string(a.band(band)); }),
+                    ifMode(b, b.eqMode == kEqModeZq, [&] { return std::to_string(b.band(band)); }));
+        const auto preset = [&](const ZoneAudio& r) {
+            return ifMode(r, r.eqMode == kEqModePreset && r.systemEqPreset > 0,
+                          [&] { return std::to_string(r.systemEqPreset); });
+        };
+        compare(zone + " system EQ preset", preset(a), preset(b));
+        // Bass and treble are held with their sign reversed; show the level as set.
+        const auto tone = [&](const ZoneAudio& r, int8_t held) {
+            return ifMode(r, r.eqMode == kEqModeTone, [&] { return std::to_string(-held); });
+        };
+        compare(zone + " bass", tone(a, a.bass), tone(b, b.bass));
+        compare(zone + " treble", tone(a, a.treble), tone(b, b.treble));
+        const auto lowpass = [&](const ZoneAudio& r) {
+            return ifMode(r, r.eqMode == kEqModeLowpass && r.lowpass >= 0,
+                          [&] { return std::to_string(r.lowpass); });
+        };
+        compare(zone + " lowpass", lowpass(a), lowpass(b));
+    }
+
+    void comparePreset(int p)
+    {
+        const std::string preset = "Preset " + std::to_string(p);
+        const DevicePreset& a = m_a.preset(p);
+        const DevicePreset& b = m_b.preset(p);
+        compare(preset + " name", quoted(a.name), quoted(b.name)); // written whole
+        for (int band = 1; band <= kBands; ++band)
+            compare(preset + " " + bandLabel(band), std::to_string(a.band(band)),
+                    std::to_string(b.band(band)));
+    }
+
+    void compareFavorite(int f)
+    {
+        const std::string favorite = "Favorite " + std::to_string(f);
+        compare(favorite + " name", quoted(writtenName(m_a.favoriteName(f))),
+                quoted(writtenName(m_b.favoriteName(f))));
+        for (int z = 1; z <= kMaxZones; ++z)
+            for (int s = 1; s <= kMaxSources; ++s)
+                compareEntry(favorite + ": zone " + std::to_string(z) + " plays source " +
+                                 std::to_string(s),
+                             plays(m_a, f, z, s), plays(m_b, f, z, s));
+    }
+
+    static bool plays(const ConfigModel& m, int f, int z, int s)
+    {
+        return z <= zones(m) && s <= sources(m) && m.connection(f, s, z) == kAudioCode;
+    }
+
+    void compareGroup(int g)
+    {
+        const std::string group = "Group " + std::to_string(g);
+        compare(group + " name", quoted(writtenName(m_a.groupName(g))),
+                quoted(writtenName(m_b.groupName(g))));
+        const auto member = [g](const ConfigModel& m, int z) {
+            return z <= zones(m) && m.groupMark(g, z) == kGroupMark;
+        };
+        for (int z = 1; z <= kMaxZones; ++z)
+            compareEntry(group + ": zone " + std::to_string(z), member(m_a, z), member(m_b, z));
+    }
+
+    const ConfigModel& m_a;
+    const ConfigModel& m_b;
+    std::vector<std::string> m_out;
+};
+
+} // namespace
+
+std::vector<std::string> diffConfigurations(const ConfigModel& before, const ConfigModel& after)
+{
+    return Differ(before, after).run();
+}
+
+} // namespace zel::model

@@ -1,0 +1,29 @@
+#pragma once
+// Compares two configurations as the writer would write them and describes every difference in
+// the unit's own terms, one text per member ("Zone 3 volume: -20 -> -12").
+
+#include <string>
+#include <vector>
+
+namespace zel::model {
+
+class ConfigModel;
+
+// The differences from `before` to `after`, in a fixed order: counts, panel, network, sources,
+// zones, device presets, favorites, groups. Empty when both would be written alike.
+//
+// Only what the writer writes is compared, so that two texts that read back alike compare equal:
+// - zones and sources beyond a count, and favorite and group entries of such zones and sources,
+//   are left out; a zone or source that one side has and the other does not is reported as
+//   "(added)" or "(removed)";
+// - a zone's audio settings count only once an EQ-mode line has been read for it; when one side
+//   has them and the other not, one line says so;
+// - a locked zone's volume, the fields of EQ modes other than the zone's own, a system EQ preset
+//   of 0, an unset lowpass and the addresses under DHCP are not written and not compared;
+// - zone, source, favorite and group names are compared cut to 16 characters, an empty name
+//   alike to a single blank;
+// - a balance of 0 is one value however it was read ("L0" or "R0").
+// A member written on one side only is reported with its value and "(added)" or "(removed)".
+std::vector<std::string> diffConfigurations(const ConfigModel& before, const ConfigModel& after);
+
+} // namespace zel::model

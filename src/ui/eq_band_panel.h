@@ -1,0 +1,41 @@
+#pragma once
+// The ten band sliders (-10..+10 dB, +10 at the top) with their frequency captions, scale and
+// value labels, as both the zone audio page and the presets page show them.
+
+#include <QWidget>
+
+#include <array>
+
+#include "model/config_model.h"
+
+class QLabel;
+class QSlider;
+
+namespace zel::ui {
+
+class EqBandPanel : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kMinLevel = -10;
+    static constexpr int kMaxLevel = 10;
+
+    explicit EqBandPanel(QWidget* parent = nullptr);
+
+    // Bands count from 1. A level beyond -10..+10 is clamped by the slider.
+    int level(int band) const;
+    void setLevel(int band, int level);
+    std::array<int, model::kBands> levels() const;
+    // Sets all ten bands and refreshes every value label, whether or not a slider moved.
+    void setLevels(const std::array<int8_t, model::kBands>& levels);
+
+    QSlider* slider(int band) const;
+    QLabel* valueLabel(int band) const;
+
+private:
+    void updateValueLabel(int band);
+
+    std::array<QSlider*, model::kBands> m_sliders{};
+    std::array<QLabel*, model::kBands> m_valueLabels{};
+};
+
+} // namespace zel::ui

@@ -1,0 +1,256 @@
+// zeltool import, export and diff against zelsim, a simulated unit, over loopback TCP and a
+// pseudo-terminal: exit codes, what is printed and saved, and the unit's faults.
+
+#include "simulated_unit.h"
+#include "tool_runner.h"
+
+#include "model/config_diff.h"
+#include "model/config_model.h"
+#include "model/config_reader.h"
+#include "model/config_writer.h"
+#include "model/model_reset.h"
+#include "model/templates.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace zel::tool::test {
+namespace {
+
+using Link = SimulatedUnit::Link;
+
+// A ZEL-16 with every zone, favorite and group set, in the writer's form (515 lines).
+const std::string kFilled = std::string(ZELTOOL_TEST_DATA) + "/filled_zel16.zel";
+
+model::ConfigModel readModel(const std::string& text)
+{
+    model::ConfigModel model;
+    model::resetModel(model);
+    model::LogLines log;
+    model::readText(model, text, log);
+    model::markUnavailableGroups(model);
+    return model;
+}
+
+// How the text differs from the filled configuration; empty when it holds the same.
+std::vector<std::string> differencesFromFilled(const std::string& text)
+{
+    return model::diffConfigurations(readModel(readFile(kFilled)), readModel(text));
+}
+
+std::string tcp(const SimulatedUnit& unit)
+{
+    return "tcp:" + unit.address();
+}
+
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    for (const std::string_view line : model::splitLines(text))
+        lines.emplace_back(line);
+    return lines;
+}
+
+bool startsWith(const std::string& text, const std::string& prefix)
+{
+    return text.rfind(prefix, 0) == 0;
+}
+
+TEST(ZeltoolImport, PrintsOrSavesTheWholeConfiguration)
+{
+    for (const Link link : {Link::Tcp, Link::Pty}) {
+        SCOPED_TRACE(link == Link::Tcp ? "tcp" : "pty");
+        const SimulatedUnit unit(link, {"--config", kFilled});
+        const std::vector<std::string> target = {link == Link::Tcp ? "--tcp" : "--serial",
+                                                 unit.address()};
+        std::vector<std::string> arguments = {"import"};
+        arguments.insert(arguments.end(), target.begin(), target.end());
+
+        const ToolRun printed = runZeltool(arguments);
+        EXPECT_EQ(printed.exitCode, 0) << printed.err;
+        EXPECT_EQ(printed.err, "");
+        EXPECT_EQ(differencesFromFilled(printed.out), std::vector<std::string>{});
+        EXPECT_NE(printed.out.find("\n[QXSB]\n"), std::string::npos);
+        EXPECT_EQ(printed.out.find('\r'), std::string::npos);
+
+        const TemporaryFolder folder;
+        const std::string saved = folder.file("unit.zel");
+        arguments.insert(arguments.end(), {"-o", saved});
+        const ToolRun toFile = runZeltool(arguments);
+        EXPECT_EQ(toFile.exitCode, 0) << toFile.err;
+        EXPECT_EQ(toFile.out, "");
+        const std::string bytes = readFile(saved);
+        EXPECT_EQ(bytes, model::joinLines(linesOf(printed.out), "\r\n"));
+    }
+}
+
+TEST(ZeltoolImport, ADumpThatDoesNotEndKeepsWhatCameAndExitsOne)
+{
+    struct Case {
+        std::vector<std::string> faults;
+        std::string reason;
+    };
+    const std::vector<Case> cases = {
+        {{"--silent-after", "40"}, "no character for 0.3 seconds"},
+        {{"--close-after", "40"}, "the unit closed the connection"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        std::vector<std::string> options = c.faults;
+        options.insert(options.end(), {"--config", kFilled});
+        const SimulatedUnit unit(Link::Tcp, options);
+        const TemporaryFolder folder;
+        const std::string saved = folder.file("part.zel");
+        const ToolRun run =
+            runZeltool({"import", "--tcp", unit.address(), "--timeout", "0.3", "-o", saved});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err, "zeltool: import from " + tcp(unit) + " is incomplete: " + c.reason +
+                               " before the end of the configuration\n");
+        // The lines that came are saved; the dump's end is not among them.
+        const std::string part = readFile(saved);
+        EXPECT_TRUE(startsWith(part, ")\r\n[SD1]\r\n[FPL0]\r\n")) << part.substr(0, 40);
+        EXPECT_EQ(part.find("[QXSB]"), std::string::npos);
+    }
+}
+
+TEST(ZeltoolImport, AUnitThatCannotBeReachedIsExitTwo)
+{
+    std::string closedPort;
+    {
+        SimulatedUnit unit(Link::Tcp);
+        closedPort = unit.address();
+    } // the port is free again: nothing listens there
+    const ToolRun refused = runZeltool({"import", "--tcp", closedPort});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_TRUE(startsWith(refused.err, "zeltool: cannot reach tcp:" + closedPort + ": "))
+        << refused.err;
+
+    const ToolRun noPort = runZeltool({"import", "--serial", "/dev/no-such-port"});
+    EXPECT_EQ(noPort.exitCode, 2);
+    EXPECT_TRUE(startsWith(noPort.err, "zeltool: cannot reach serial:/dev/no-such-port: "))
+        << noPort.err;
+
+    const ToolRun missingSide = runZeltool({"diff", "tcp:" + closedPort, kFilled});
+    EXPECT_EQ(missingSide.exitCode, 2);
+    EXPECT_TRUE(startsWith(missingSide.err, "zeltool: cannot read tcp:" + closedPort + ": "));
+}
+
+TEST(ZeltoolExport, SendsEveryLineAndVerifies)
+{
+    for (const Link link : {Link::Tcp, Link::Pty}) {
+        SCOPED_TRACE(link == Link::Tcp ? "tcp" : "pty");
+        const SimulatedUnit unit(link); // starts as a blank ZEL-16
+        const std::string option = link == Link::Tcp ? "--tcp" : "--serial";
+        const std::string side = (link == Link::Tcp ? "tcp:" : "serial:") + unit.address();
+
+        const ToolRun before = runZeltool({"diff", side, kFilled});
+        EXPECT_EQ(before.exitCode, 1);
+        EXPECT_NE(before.out.find("Zone 1 name: \"Zone Name 1\" -> \"Room 01\"\n"),
+                  std::string::npos);
+
+        const ToolRun sent = runZeltool({"export", kFilled, option, unit.address(), "--verify"});
+        EXPECT_EQ(sent.exitCode, 0) << sent.err;
+        EXPECT_EQ(sent.out, "");
+        EXPECT_EQ(sent.err, ""); // no progress when standard error is no terminal
+
+        const ToolRun after = runZeltool({"diff", kFilled, side});
+        EXPECT_EQ(after.exitCode, 0) << after.out << after.err;
+        EXPECT_EQ(after.out, "");
+    }
+}
+
+TEST(ZeltoolExport, VerifyPrintsWhatTheUnitHoldsOtherwise)
+{
+    // A ZEL-8 configuration names zones 1 to 8 only: the ZEL-16 unit keeps its zones 9 to 16.
+    const SimulatedUnit unit(Link::Tcp);
+    const TemporaryFolder folder;
+    const std::string zel8 = folder.file("zel8.zel");
+    writeFile(zel8, model::joinLines(model::templateLines(model::UnitSize::Zel8), "\r\n"));
+    const ToolRun run = runZeltool({"export", zel8, "--tcp", unit.address(), "--verify"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(startsWith(run.out, "Zone count: 8 -> 16\nSource count: 8 -> 16\n")) << run.out;
+    EXPECT_EQ(run.err, "zeltool: verify: the configuration of " + tcp(unit) + " differs from '" +
+                           zel8 + "' in 26 members\n");
+}
+
+TEST(ZeltoolExport, StopsAtTheLineTheUnitRefusesOrDoesNotAcknowledge)
+{
+    // Line 134 of the export is the first volume line, [VO1R-4].
+    const std::vector<std::string> lines = linesOf(readFile(kFilled));
+    ASSERT_EQ(lines.at(133), "[VO1R-4]");
+    struct Case {
+        std::vector<std::string> faults;
+        std::string reason;
+    };
+    const std::vector<Case> cases = {
+        {{"--error-on", "VO1R"},
+         "the unit answered ERROR to line 134 of 515 ([VO1R-4]); 131 lines were "
+         "acknowledged"},
+        {{"--silent-after", "150"}, "no acknowledgement within 0.3 seconds of line "},
+        {{"--close-after", "150"}, "the connection was lost at line "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        const SimulatedUnit unit(Link::Tcp, c.faults);
+        const ToolRun run =
+            runZeltool({"export", kFilled, "--tcp", unit.address(), "--timeout", "0.3"});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_TRUE(
+            startsWith(run.err, "zeltool: export to " + tcp(unit) + " is incomplete: " + c.reason))
+            << run.err;
+    }
+}
+
+TEST(ZeltoolExport, ShowsProgressOnATerminal)
+{
+    if (::access("/usr/bin/script", X_OK) != 0)
+        GTEST_SKIP() << "script(1) is needed for a terminal";
+    const SimulatedUnit unit(Link::Tcp);
+    const std::string command =
+        std::string(ZELTOOL_PATH) + " export '" + kFilled + "' --tcp " + unit.address();
+    const ToolRun run = runProgram("/usr/bin/script", {"-qec", command, "/dev/null"});
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_NE(run.out.find("\rSending line 1 of 515"), std::string::npos);
+    EXPECT_NE(run.out.find("\rSending line 515 of 515"), std::string::npos);
+    ASSERT_EQ(linesOf(readFile(kFilled)).at(113), "");
+    EXPECT_EQ(run.out.find("Sending line 114 of"), std::string::npos); // empty lines are not sent
+    EXPECT_NE(run.out.find("\rSending line 115 of 515"), std::string::npos);
+}
+
+TEST(ZeltoolDevice, RejectsBadUsageWithExitTwo)
+{
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {{"import"}, "import: give the unit with --tcp HOST[:PORT] or --serial DEVICE"},
+        {{"import", "--tcp", "a", "--serial", "b"}, "import: give --tcp or --serial, not both"},
+        {{"import", "--tcp", "a", "--timeout", "0"},
+         "import: --timeout needs a number of seconds above 0 and at most 3600, not '0'"},
+        {{"import", "--tcp", "a", "--timeout=x"},
+         "import: --timeout needs a number of seconds above 0 and at most 3600, not 'x'"},
+        {{"import", "--tcp", "a", "--verify"}, "import: option --verify is not taken here"},
+        {{"import", "--tcp"}, "import: option '--tcp' needs a host"},
+        {{"import", "--tcp="}, "import: the host is empty"},
+        {{"export", "--tcp", "a"}, "export: missing argument"},
+        {{"export", "f.zel", "--tcp", "a", "-o", "x"}, "export: option -o is not taken here"},
+        {{"read", "f.zel", "--tcp", "a"}, "read: options --tcp and --serial are not taken here"},
+        {{"diff", "a", "b", "--serial", "c"},
+         "diff: options --tcp and --serial are not taken here"},
+        {{"check", "a", "--verbose"}, "check: options --timeout and --verbose are not taken here"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        const ToolRun run = runZeltool(c.arguments);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_TRUE(startsWith(run.err, "zeltool: " + c.message + "\n")) << run.err;
+    }
+}
+
+} // namespace
+} // namespace zel::tool::test

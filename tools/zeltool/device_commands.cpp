@@ -1,0 +1,184 @@
+// import and export: the configuration of a unit over TCP or a serial line.
+
+#include "arguments.h"
+#include "byte_files.h"
+#include "config_input.h"
+#include "device_options.h"
+#include "device_transfers.h"
+#include "tool_command.h"
+
+#include "model/config_diff.h"
+#include "model/config_model.h"
+#include "model/config_writer.h"
+
+namespace zel::tool {
+
+namespace {
+
+using link::TransferOutcome;
+
+// Received text with "\n" line ends, ended by `lineEnd` after every line.
+std::string withLineEnds(const std::string& text, std::string_view lineEnd)
+{
+    std::string out;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        out.append(text, start, end - start).append(lineEnd);
+        start = end + 1;
+    }
+    return out;
+}
+
+int runImport(const Arguments& arguments)
+{
+    std::string error;
+    const std::optional<LinkTarget> target = targetOf(arguments, error);
+    const std::optional<TransferOptions> options =
+        target ? transferOptionsOf(arguments, error) : std::nullopt;
+    if (!target || !options)
+        return fail(kExitUsage, "import: " + error);
+
+    const ImportResult result = importConfiguration(*target, *options);
+    if (linkFailed(result.outcome))
+        return fail(kExitUsage, "cannot reach " + describe(*target) + ": " + result.error);
+
+    // What came is kept even when the dump did not end.
+    if (!arguments.output) {
+        if (!writeStandardOutput(withLineEnds(result.text, "\n")))
+            return fail(kExitFailure, "cannot write to standard output");
+    } else if (const std::string saveError =
+                   replaceFile(*arguments.output, withLineEnds(result.text, "\r\n"));
+               !saveError.empty()) {
+        return fail(kExitFailure, "cannot write '" + *arguments.output + "': " + saveError +
+                                      " (any existing file is unchanged)");
+    }
+    if (result.outcome != TransferOutcome::Completed)
+        return fail(kExitFailure, "import from " + describe(*target) + " is incomplete: " +
+                                      importProblem(result, *target, *options) +
+                                      " before the end of the configuration");
+    return kExitOk;
+}
+
+// Why an export stopped before the end, with the line it stopped at.
+std::string exportShortfall(const ExportResult& result, const std::vector<std::string>& lines,
+                            const TransferOptions& options)
+{
+    std::string reason;
+    switch (result.outcome) {
+    case TransferOutcome::ErrorReply:
+        reason = "the unit answered ERROR to";
+        break;
+    case TransferOutcome::TimedOut:
+        reason =
+            "no acknowledgement within " + secondsText(options.responseTimeout) + " seconds of";
+        break;
+    case TransferOutcome::ConnectionClosed:
+        reason = "the connection was lost at";
+        break;
+    default:
+        reason = "the export stopped at";
+        break;
+    }
+    std::string where =
+        "line " + std::to_string(result.line) + " of " + std::to_string(result.lineCount);
+    if (result.line >= 1 && result.line <= static_cast<int>(lines.size()))
+        where += " (" + lines[static_cast<std::size_t>(result.line - 1)] + ")";
+    std::string message = reason + " " + where + "; " + std::to_string(result.acknowledged) +
+                          " lines were acknowledged";
+    if (!result.error.empty())
+        message += " (" + result.error + ")";
+    return message;
+}
+
+// Imports the unit's configuration again and prints how it differs from `sent`.
+int verify(const LinkTarget& target, const model::ConfigModel& sent, const std::string& path,
+           const TransferOptions& options)
+{
+    const ImportResult result = importConfiguration(target, options);
+    if (linkFailed(result.outcome))
+        return fail(kExitUsage, "verify: cannot reach " + describe(target) + ": " + result.error);
+    if (result.outcome != TransferOutcome::Completed)
+        return fail(kExitFailure, "verify: the import from " + describe(target) +
+                                      " is incomplete: " + importProblem(result, target, options));
+    model::ConfigModel unit;
+    readConfigurationText(result.text, unit);
+    const std::vector<std::string> differences = model::diffConfigurations(sent, unit);
+    if (differences.empty())
+        return kExitOk;
+    writeStandardOutput(model::joinLines(differences, "\n"));
+    return fail(kExitFailure, "verify: the configuration of " + describe(target) +
+                                  " differs from " + describe(path) + " in " +
+                                  std::to_string(differences.size()) + " members");
+}
+
+int runExport(const Arguments& arguments)
+{
+    std::string error;
+    const std::optional<LinkTarget> target = targetOf(arguments, error);
+    const std::optional<TransferOptions> options =
+        target ? transferOptionsOf(arguments, error) : std::nullopt;
+    if (!target || !options)
+        return fail(kExitUsage, "export: " + error);
+
+    const std::string& path = arguments.positional[0];
+    model::ConfigModel model;
+    if (!readConfiguration(path, model))
+        return kExitUsage;
+    const std::vector<std::string> lines = model::writeConfiguration(model);
+
+    const ExportResult result = exportConfiguration(*target, lines, *options);
+    if (linkFailed(result.outcome))
+        return fail(kExitUsage, "cannot reach " + describe(*target) + ": " + result.error);
+    if (result.outcome != TransferOutcome::Completed)
+        return fail(kExitFailure, "export to " + describe(*target) + " is incomplete: " +
+                                      exportShortfall(result, lines, *options));
+    return arguments.verify ? verify(*target, model, path, *options) : kExitOk;
+}
+
+constexpr std::string_view kImportDetails =
+    "Asks the unit for its configuration and prints the text it sends, one config line per\n"
+    "line, or saves it with -o (CR LF line ends; an existing file is replaced only when the\n"
+    "new one is written whole). Over TCP the unit is reached on port 23 unless HOST names\n"
+    "another (\"unit.local:2323\", \"[::1]:2323\").\n"
+    "\n"
+    "  --timeout SECONDS  how long to wait for the unit's next character (default 30)\n"
+    "  -v, --verbose      print the transfer log on standard error\n"
+    "\n"
+    "Exit status: 0 the configuration came whole (it ended with \"[QXSB]\"); 1 it did not\n"
+    "(time-out or closed connection): what came is still printed or saved, and standard error\n"
+    "says why; 2 bad usage, or the unit cannot be reached.";
+
+constexpr std::string_view kExportDetails =
+    "Reads FILE as an import does, writes it as the window's export does, and sends the\n"
+    "lines one by one, waiting for the unit's acknowledgement of each: over TCP the line\n"
+    "between parentheses, where a reply holding \"ERROR\" stops the export; over serial any\n"
+    "\")\" or \"]\". A line not acknowledged within the time-out stops it too. On a terminal,\n"
+    "standard error shows \"Sending line i of M\".\n"
+    "\n"
+    "  --verify           import the configuration afterwards and print how it differs from\n"
+    "                     FILE, as 'zeltool diff' does\n"
+    "  --timeout SECONDS  how long to wait for each acknowledgement (default 30)\n"
+    "  -v, --verbose      print the transfer log on standard error\n"
+    "\n"
+    "Exit status: 0 every line was acknowledged (and, with --verify, the unit holds what was\n"
+    "sent); 1 the export stopped (standard error names the line) or the unit differs;\n"
+    "2 bad usage, a FILE that cannot be read, or the unit cannot be reached.";
+
+} // namespace
+
+void addDeviceCommands(CommandTable& table)
+{
+    table.push_back({"import", "--tcp HOST[:PORT] | --serial DEVICE [-o OUT]",
+                     "fetch a unit's configuration and print it, or save it with -o",
+                     kOptionTarget | kOptionTransfer | kOptionOutput, 0, runImport,
+                     kImportDetails});
+    table.push_back({"export", "FILE --tcp HOST[:PORT] | --serial DEVICE [--verify]",
+                     "send a configuration file to a unit, line by line; --verify reads it back",
+                     kOptionTarget | kOptionTransfer | kOptionVerify, 1, runExport,
+                     kExportDetails});
+}
+
+} // namespace zel::tool

@@ -1,0 +1,149 @@
+#include "device_transfers.h"
+
+#include "link/export_transfer.h"
+#include "link/import_transfer.h"
+#include "link/serial_channel.h"
+#include "link/serial_endpoint.h"
+#include "link/telnet_channel.h"
+#include "link/transfer_settings.h"
+
+#include <QEventLoop>
+#include <QStringList>
+
+#include <cstdio>
+#include <memory>
+#include <unistd.h>
+
+namespace zel::tool {
+
+namespace {
+
+using link::TransferOutcome;
+
+// The channel of one transfer. A serial port is opened here, by `endpoint`, which must outlive
+// the channel; nothing, with `error` set, when it cannot be opened.
+std::unique_ptr<link::LinkChannel> makeChannel(const LinkTarget& target,
+                                               link::SerialEndpoint& endpoint, std::string& error)
+{
+    const QString address = QString::fromLatin1(target.address.c_str());
+    if (target.kind == LinkTarget::Kind::Tcp)
+        return std::make_unique<link::TelnetChannel>(address);
+    if (!endpoint.open(address)) {
+        error = endpoint.errorString().toStdString();
+        return nullptr;
+    }
+    return std::make_unique<link::SerialChannel>(endpoint);
+}
+
+link::TransferSettings settingsOf(const TransferOptions& options)
+{
+    link::TransferSettings settings;
+    settings.responseTimeout = options.responseTimeout;
+    return settings;
+}
+
+// Runs `transfer` until it has finished.
+template <typename Transfer> void runToEnd(Transfer& transfer)
+{
+    QEventLoop loop;
+    QObject::connect(&transfer, &Transfer::finished, &loop, &QEventLoop::quit,
+                     Qt::QueuedConnection);
+    transfer.start();
+    loop.exec();
+}
+
+template <typename Transfer> void logOnStandardError(Transfer& transfer)
+{
+    QObject::connect(&transfer, &Transfer::logLine, [](const QString& line) {
+        std::fprintf(stderr, "%s\n", line.toLatin1().constData());
+    });
+}
+
+} // namespace
+
+ImportResult importConfiguration(const LinkTarget& target, const TransferOptions& options)
+{
+    ImportResult result;
+    link::SerialEndpoint endpoint;
+    std::unique_ptr<link::LinkChannel> channel = makeChannel(target, endpoint, result.error);
+    if (!channel) {
+        result.outcome = TransferOutcome::NotOpen;
+        return result;
+    }
+    link::ImportTransfer transfer(std::move(channel), settingsOf(options));
+    if (options.verbose)
+        logOnStandardError(transfer);
+    runToEnd(transfer);
+    result.outcome = transfer.outcome();
+    result.text = transfer.receivedText().toLatin1().toStdString();
+    result.error = transfer.errorText().toStdString();
+    return result;
+}
+
+ExportResult exportConfiguration(const LinkTarget& target, const std::vector<std::string>& lines,
+                                 const TransferOptions& options)
+{
+    ExportResult result;
+    result.lineCount = static_cast<int>(lines.size());
+    link::SerialEndpoint endpoint;
+    std::unique_ptr<link::LinkChannel> channel = makeChannel(target, endpoint, result.error);
+    if (!channel) {
+        result.outcome = TransferOutcome::NotOpen;
+        return result;
+    }
+    QStringList text;
+    for (const std::string& line : lines)
+        text << QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+    link::ExportTransfer transfer(std::move(channel), text, settingsOf(options));
+    if (options.verbose)
+        logOnStandardError(transfer);
+
+    // Progress only where a person watches, and not over the log.
+    const bool showProgress = !options.verbose && ::isatty(STDERR_FILENO) == 1;
+    QObject::connect(&transfer, &link::ExportTransfer::progress,
+                     [&result, showProgress](int line, int lineCount) {
+                         result.line = line;
+                         if (showProgress)
+                             std::fprintf(stderr, "\rSending line %d of %d", line, lineCount);
+                     });
+    runToEnd(transfer);
+    if (showProgress && result.line > 0)
+        std::fputc('\n', stderr);
+
+    result.outcome = transfer.outcome();
+    result.acknowledged = transfer.linesAcknowledged();
+    result.error = transfer.errorText().toStdString();
+    return result;
+}
+
+bool linkFailed(TransferOutcome outcome)
+{
+    return outcome == TransferOutcome::LinkFailed || outcome == TransferOutcome::NotOpen;
+}
+
+std::string importProblem(const ImportResult& result, const LinkTarget& target,
+                          const TransferOptions& options)
+{
+    switch (result.outcome) {
+    case TransferOutcome::TimedOut:
+        // A serial import ends after a few quiet seconds, whatever the time-out.
+        return target.kind == LinkTarget::Kind::Tcp
+                   ? "no character for " + secondsText(options.responseTimeout) + " seconds"
+                   : "the unit fell silent";
+    case TransferOutcome::ConnectionClosed:
+        return "the unit closed the connection";
+    case TransferOutcome::LimitReached:
+        return "too much text came";
+    default:
+        return "the import stopped";
+    }
+}
+
+std::string secondsText(std::chrono::milliseconds time)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", std::chrono::duration<double>(time).count());
+    return text;
+}
+
+} // namespace zel::tool

@@ -1,0 +1,51 @@
+#pragma once
+// The link layer's import and export transfers, run to their end for a command-line program.
+// Each call runs an event loop until its transfer finishes; a QCoreApplication must exist.
+
+#include "link_target.h"
+
+#include "link/transfer_outcome.h"
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace zel::tool {
+
+struct TransferOptions {
+    std::chrono::milliseconds responseTimeout{30000}; // for each character or acknowledgement
+    bool verbose = false;                             // the transfer log on standard error
+};
+
+struct ImportResult {
+    link::TransferOutcome outcome = link::TransferOutcome::Running;
+    std::string text;  // what was received, after the received-character rule; "\n" line ends
+    std::string error; // why the link failed (LinkFailed, NotOpen)
+};
+
+struct ExportResult {
+    link::TransferOutcome outcome = link::TransferOutcome::Running;
+    int line = 0;      // the line sent last, from 1, counting the empty lines too
+    int lineCount = 0; // lines of the text, the empty ones included
+    int acknowledged = 0;
+    std::string error; // why the link failed (LinkFailed, NotOpen, a lost connection)
+};
+
+ImportResult importConfiguration(const LinkTarget& target, const TransferOptions& options);
+
+// Sends `lines` (the writer's text) line by line. On a terminal, standard error shows
+// "Sending line i of M" as the lines go.
+ExportResult exportConfiguration(const LinkTarget& target, const std::vector<std::string>& lines,
+                                 const TransferOptions& options);
+
+// Whether a transfer ended without reaching the unit: the connection or the port failed.
+bool linkFailed(link::TransferOutcome outcome);
+
+// What cut an import short that reached the unit: "no character for 30 seconds", ...
+std::string importProblem(const ImportResult& result, const LinkTarget& target,
+                          const TransferOptions& options);
+
+// A time as messages show it: "30", "0.5".
+std::string secondsText(std::chrono::milliseconds time);
+
+} // namespace zel::tool
