@@ -28,6 +28,10 @@ PromptDialog::PromptDialog(const QString& caption, const QString& prompt, const 
       m_ok(new QPushButton(tr("OK"), this)), m_cancel(new QPushButton(tr("Cancel"), this))
 {
     setWindowTitle(caption);
+    // A window does not take its parent's font by itself; the prompt matches the window it
+    // belongs to.
+    if (parent)
+        setFont(parent->font());
     const DialogUnits du(font());
 
     m_prompt->move(du.x(13), du.y(5));

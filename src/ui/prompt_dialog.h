@@ -30,7 +30,8 @@ class PromptDialog : public QDialog {
 public:
     static constexpr int kMaxLength = 255;
 
-    // The entry starts with `text`, all of it selected; `masked` hides what is typed.
+    // The entry starts with `text`, all of it selected; `masked` hides what is typed. The dialog
+    // takes the font of `parent`.
     PromptDialog(const QString& caption, const QString& prompt, const QString& text,
                  QWidget* parent = nullptr, bool masked = false);
 

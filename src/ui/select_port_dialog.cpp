@@ -19,6 +19,8 @@ SelectPortDialog::SelectPortDialog(const QStringList& ports, QWidget* parent)
       m_portBox(new QComboBox(this))
 {
     setWindowTitle(tr("Select Port"));
+    if (parent)
+        setFont(parent->font()); // a window does not take its parent's font by itself
 
     m_portBox->setEditable(true);
     m_portBox->setInsertPolicy(QComboBox::NoInsert);
