@@ -66,10 +66,11 @@ LinkController::LinkController(MainWindow& window)
 
 LinkController::~LinkController()
 {
-    // The window is being destroyed: end a running transfer without showing anything.
+    // The window is being destroyed: end a running transfer without showing anything, since
+    // the widgets its signals reach may be gone already.
     if (m_transfer) {
-        disconnect(m_transfer, nullptr, this, nullptr);
-        m_cancelTransfer();
+        m_transfer->disconnect();
+        cancelTransfer();
         delete m_transfer;
     }
 }
@@ -277,8 +278,11 @@ template <typename Transfer> void LinkController::beginTransfer(Transfer* transf
 
 void LinkController::cancelTransfer()
 {
-    if (m_transfer)
-        m_cancelTransfer();
+    if (!m_transfer)
+        return;
+    // A copy: the transfer ends inside the call, and its end clears the member.
+    const std::function<void()> cancel = m_cancelTransfer;
+    cancel();
 }
 
 void LinkController::onImportFinished(link::ImportTransfer* transfer)
@@ -352,7 +356,7 @@ bool LinkController::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == &m_window && event->type() == QEvent::Close && m_transfer) {
         const QScopedValueRollback closing(m_windowClosing, true);
-        m_cancelTransfer();
+        cancelTransfer();
         endTransfer(); // in case the transfer had nothing left to stop
     }
     return QObject::eventFilter(watched, event);

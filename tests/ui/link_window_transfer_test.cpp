@@ -3,6 +3,7 @@
 // cancelling, and the commands a running transfer holds back.
 #include "link_window_fixture.h"
 
+#include "link/transfer_texts.h"
 #include "link/zelsim_process.h"
 #include "ui/transfer_progress_panel.h"
 
@@ -186,6 +187,25 @@ TEST_F(TelnetWindowTest, ClosingTheWindowStopsTheTransferAndShowsNothing)
     EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
 }
 
+TEST_F(TelnetWindowTest, DestroyingTheWindowDuringATransferEndsIt)
+{
+    startUnit({"--reply-delay", "30"});
+    for (QAction* (ui::MainWindow::*command)() const :
+         {&ui::MainWindow::importAction, &ui::MainWindow::exportAction}) {
+        auto doomed = std::make_unique<LinkWindow>();
+        doomed->chooseTelnet(m_sim.address());
+        doomed->window.newZel16Action()->trigger();
+        (doomed->window.*command)()->trigger();
+        ASSERT_TRUE(doomed->link.isTransferRunning());
+        QTest::qWait(60);
+        doomed.reset();
+        QTest::qWait(20); // events still queued for the transfer find nothing to reach
+    }
+    // The unit is still there for the next window.
+    ASSERT_TRUE(w.runToEnd(w.window.importAction()));
+    EXPECT_EQ(w.window.model().zoneCount(), 16);
+}
+
 TEST_F(TelnetWindowTest, AbortsShowTheirLineAndEndComplete)
 {
     struct Case {
@@ -194,12 +214,19 @@ TEST_F(TelnetWindowTest, AbortsShowTheirLineAndEndComplete)
         bool import;
         QString lastLine;
         int sentLines; // "Sending:" lines of an export
+        qint64 receiveLimit = 1024 * 1024;
     };
     const QList<Case> cases = {
         {"error reply to the first line", {"--error-on", "[SD"}, false, kErrorReply, 1},
         {"silent after two lines", {"--silent-after", "2"}, false, kCommandTimeout, 3},
         {"silent from the start", {"--silent-after", "0"}, false, kCommandTimeout, 0},
         {"import without a dump", {"--silent-after", "0"}, true, kNoResponse, 0},
+        {"import of a dump without end",
+         {"--endless"},
+         true,
+         link::texts::receiveLimitLine(256 * 1024),
+         0,
+         256 * 1024},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -208,6 +235,7 @@ TEST_F(TelnetWindowTest, AbortsShowTheirLineAndEndComplete)
         LinkWindow lw;
         link::TransferSettings impatient = quickSettings();
         impatient.responseTimeout = std::chrono::milliseconds(300);
+        impatient.receiveLimit = c.receiveLimit;
         lw.link.setTransferSettings(impatient);
         lw.chooseTelnet(sim.address());
         lw.window.newZel16Action()->trigger();
@@ -223,7 +251,7 @@ TEST_F(TelnetWindowTest, AbortsShowTheirLineAndEndComplete)
         EXPECT_EQ(linesStartingWith(log, "Sending: ").size(), c.sentLines);
         if (c.import) {
             EXPECT_EQ(readerRuns.count(), 1) << "what came is read";
-            EXPECT_EQ(lw.window.model().zoneCount(), -1);
+            EXPECT_EQ(lw.window.model().zoneCount(), c.faults[0] == "--endless" ? 16 : -1);
         }
         EXPECT_TRUE(lw.prompts->errors.isEmpty()) << lw.prompts->errors.join('\n').toStdString();
     }
