@@ -13,7 +13,7 @@ SerialChannel::SerialChannel(SerialEndpoint& endpoint, QObject* parent)
     // A port lost while open (an adapter pulled out, the far end of a pseudo-terminal gone).
     connect(endpoint.port(), &QSerialPort::errorOccurred, this,
             [this](QSerialPort::SerialPortError e) {
-                if (e == QSerialPort::ResourceError)
+                if (isPortLostError(e))
                     emit closedByPeer(m_endpoint.port()->errorString());
             });
 }

@@ -13,7 +13,7 @@ SerialEndpoint::SerialEndpoint(QObject* parent) : QObject(parent)
 
 void SerialEndpoint::onError(QSerialPort::SerialPortError error)
 {
-    if (error != QSerialPort::ResourceError || !m_port.isOpen())
+    if (!isPortLostError(error) || !m_port.isOpen())
         return;
     m_lastError = m_port.errorString();
     m_port.close();
@@ -55,6 +55,11 @@ void SerialEndpoint::flushBuffers()
 {
     if (m_port.isOpen())
         m_port.clear(QSerialPort::AllDirections);
+}
+
+bool isPortLostError(QSerialPort::SerialPortError error)
+{
+    return error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
 }
 
 QString serialPortLabel(const QString& portName)

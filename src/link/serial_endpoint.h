@@ -41,6 +41,11 @@ private:
     QString m_lastError;
 };
 
+// Whether a port error means the port is gone. A pseudo-terminal whose far end closed, like an
+// adapter pulled out on some systems, reports read errors rather than a resource error, and
+// reports them again on every turn of the event loop for as long as the port stays open.
+bool isPortLostError(QSerialPort::SerialPortError error);
+
 // How status texts name a port: its number for "COM"n, else the name as the platform gives it.
 QString serialPortLabel(const QString& portName);
 

@@ -4,6 +4,7 @@
 #include "model/config_model.h"
 #include "model/config_reader.h"
 #include "model/number_text.h"
+#include "model/printable_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -20,18 +21,7 @@ constexpr std::size_t kShownLength = 60; // longer lines are shown cut, with "..
 // A line as a message shows it: control bytes as \xNN, cut to kShownLength characters.
 std::string shown(std::string_view line)
 {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    for (const char c : line.substr(0, kShownLength)) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || (byte >= 0x7F && byte <= 0x9F)) {
-            out += "\\x";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
-        } else {
-            out += c;
-        }
-    }
+    const std::string out = escapeControlBytes(line.substr(0, kShownLength));
     return line.size() > kShownLength ? out + "..." : out;
 }
 

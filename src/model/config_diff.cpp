@@ -1,6 +1,7 @@
 #include "model/config_diff.h"
 
 #include "model/config_model.h"
+#include "model/printable_text.h"
 
 #include <algorithm>
 #include <array>
@@ -21,19 +22,7 @@ constexpr std::array<std::string_view, 5> kEqModeNames = {
 // one line and the terminal is not steered by the configuration's bytes.
 std::string quoted(std::string_view text)
 {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || (byte >= 0x7F && byte <= 0x9F)) {
-            out += "\\x";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
+    return "\"" + escapeControlBytes(text) + "\"";
 }
 
 // Zone, source, favorite and group names as the writer writes them.

@@ -1,10 +1,12 @@
 #include "ui/main_window.h"
 
 #include "model/config_reader.h"
+#include "model/config_writer.h"
 #include "model/model_reset.h"
 #include "ui/favorite_group_naming_page.h"
 #include "ui/favorites_page.h"
 #include "ui/groups_page.h"
+#include "ui/link_controller.h"
 #include "ui/naming_page.h"
 #include "ui/network_page.h"
 #include "ui/painting_suspended.h"
@@ -68,6 +70,8 @@ MainWindow::MainWindow(QWidget* parent)
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addPermanentWidget(m_statusLabel, 1);
     statusBar()->setFixedHeight(kClientHeight - kTabsGeometry.bottom() - 1);
+
+    m_link = new LinkController(*this);
 
     // The client area (pages and status line) has a fixed size; the menu bar comes on top.
     setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
@@ -261,13 +265,21 @@ void MainWindow::newTemplate(model::UnitSize size)
 
 void MainWindow::importConfiguration()
 {
-    // The import transfer over the chosen link is attached here.
+    if (m_link->isTransferRunning())
+        return;
+    reset();
+    showConfigurationPage();
+    m_configurationTextBox->clear();
+    m_link->importConfiguration();
 }
 
 void MainWindow::exportConfiguration()
 {
+    if (m_link->isTransferRunning())
+        return;
     commitAndRefresh();
-    // The writer and the export transfer over the chosen link follow here.
+    setLines(m_logTextBox, model::writeConfiguration(m_model));
+    m_link->exportConfiguration();
 }
 
 QString MainWindow::aboutText()

@@ -24,6 +24,7 @@ class EditorPage;
 class FavoriteGroupNamingPage;
 class FavoritesPage;
 class GroupsPage;
+class LinkController;
 class NamingPage;
 class NetworkPage;
 class PresetsPage;
@@ -85,6 +86,9 @@ public:
     QAction* exitAction() const { return m_exitAction; }
     QAction* aboutAction() const { return m_aboutAction; }
 
+    // The device link: link mode, serial port, telnet host and the running transfer.
+    LinkController* link() const { return m_link; }
+
     // Text of the About message: the program's name and version.
     static QString aboutText();
 
@@ -106,8 +110,10 @@ public slots:
     // commands that do this go on to replace what the pages show.
     void showConfigurationPage();
 
-    // "Import" and "Export" over the chosen link.
+    // "Import": reset, then the configuration text comes over the chosen link and is read.
     void importConfiguration();
+    // "Export": commit and refresh, the writer's text into the log text box, then that text goes
+    // over the chosen link.
     void exportConfiguration();
 
     void showAbout();
@@ -154,8 +160,7 @@ private:
     // not commit pages that the command is about to refill.
     bool m_changingPageQuietly = false;
 
-    // Link state: the link mode handling, the serial and TCP endpoints, the response timer and
-    // the import and export transfers belong here.
+    LinkController* m_link = nullptr;
 };
 
 } // namespace zel::ui

@@ -1,7 +1,10 @@
 #include "ui/main_window.h"
 
+#include "scripted_prompts.h"
+
 #include "model/templates.h"
 #include "ui/editor_page.h"
+#include "ui/link_controller.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -322,9 +325,10 @@ TEST(MainWindowPages, EveryPageSwitchCommitsAndRefreshesWithTheNewPageActive)
     EXPECT_EQ(activeAtRefresh.size(), visits.size());
 }
 
-TEST(MainWindowCommands, ImportAndExportRunWithoutALinkAttached)
+TEST(MainWindowCommands, ImportAndExportWithTheirFileDialogsCancelled)
 {
     MainWindow window;
+    window.link()->setPrompts(std::make_unique<test::ScriptedPrompts>()); // answers "Cancel"
     QSignalSpy refreshed(&window, &MainWindow::committedAndRefreshed);
     window.importAction()->trigger();
     window.exportAction()->trigger();

@@ -1,0 +1,32 @@
+#pragma once
+// The questions the device link puts to the user: the serial port, the telnet host, the file to
+// read or write, the overwrite confirmation, and the general error message. Behind an interface
+// so that the window's link can be driven without modal dialogs (tests answer them in code).
+
+#include <QString>
+
+#include <optional>
+
+namespace zel::ui {
+
+class UserPrompts {
+public:
+    virtual ~UserPrompts() = default;
+
+    // "Select Port": the port chosen or typed; nothing when the choice was cancelled.
+    virtual std::optional<QString> choosePort() = 0;
+    // A one-line entry with a caption and a prompt, starting with `text`: the entry's text when
+    // closed with "OK"; nothing when cancelled.
+    virtual std::optional<QString> inputQuery(const QString& caption, const QString& prompt,
+                                              const QString& text) = 0;
+    // The open and save dialogs for configuration files, proposing `fileName`; empty when
+    // cancelled.
+    virtual QString openFileName(const QString& fileName) = 0;
+    virtual QString saveFileName(const QString& fileName) = 0;
+    // A confirmation box with "OK" and "Cancel": true for "OK".
+    virtual bool confirm(const QString& question) = 0;
+    // The application's general error message box.
+    virtual void showError(const QString& text) = 0;
+};
+
+} // namespace zel::ui

@@ -1,0 +1,69 @@
+// zelshots CONFIG OUTDIR: loads CONFIG into the main window as an import would, then saves a
+// picture of the welcome window and of each page, as a user sees them, into OUTDIR.
+
+#include "ui/main_window.h"
+#include "ui/welcome_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <cstdio>
+
+namespace {
+
+QString fileNameFor(int index, const QString& caption)
+{
+    QString slug = caption.toLower();
+    slug.replace(QLatin1String(" / "), QLatin1String("-"))
+        .replace(QLatin1Char(' '), QLatin1Char('-'));
+    return QStringLiteral("%1-%2.png").arg(index + 1, 2, 10, QLatin1Char('0')).arg(slug);
+}
+
+bool save(QWidget& widget, const QDir& dir, const QString& name)
+{
+    QApplication::processEvents(); // let pending layouts and repaints land before the picture
+    if (widget.grab().save(dir.filePath(name)))
+        return true;
+    std::fprintf(stderr, "zelshots: cannot write %s\n", qPrintable(dir.filePath(name)));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ZEL Configuration"));
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: zelshots CONFIG OUTDIR\n");
+        return 2;
+    }
+    QFile config(QString::fromLocal8Bit(argv[1]));
+    if (!config.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "zelshots: cannot read %s\n", argv[1]);
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[2]));
+    if (!QDir().mkpath(dir.path()))
+        return 2;
+
+    zel::ui::WelcomeWindow welcome;
+    welcome.show();
+    bool ok = save(welcome, dir, QStringLiteral("00-welcome.png"));
+    welcome.close();
+
+    zel::ui::MainWindow window;
+    window.show();
+    window.reset();
+    window.configurationTextBox()->setPlainText(QString::fromLatin1(config.readAll()));
+    window.readerRun();
+    for (int i = 0; i < window.tabs()->count(); ++i) {
+        window.tabs()->setCurrentIndex(i);
+        ok = save(window, dir, fileNameFor(i, window.tabs()->tabText(i))) && ok;
+    }
+    return ok ? 0 : 1;
+}
