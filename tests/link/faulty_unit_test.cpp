@@ -202,6 +202,18 @@ TEST(FaultyUnit, EveryFaultEndsInTimeWithItsOutcomeAndLogLine)
              EXPECT_FALSE(r.received.isEmpty());
              EXPECT_FALSE(r.received.contains("[QXSB]"));
          }},
+        {"is switched off mid-dump",
+         Link::Pty,
+         Direction::Import,
+         {"--baud", "9600"},
+         TransferOutcome::ConnectionClosed,
+         {},
+         true,
+         {},
+         [](const FaultRun& r) {
+             EXPECT_FALSE(r.received.isEmpty());
+             EXPECT_FALSE(r.received.contains("[QXSB]"));
+         }},
         {"answers after the response time",
          Link::Tcp,
          Direction::Export,
