@@ -180,13 +180,15 @@ void ExportTransfer::readHandshake()
     QIODevice* device = m_channel->device();
     char byte = 0;
     while (device->getChar(&byte)) {
-        if (!takeReplyByte())
-            return;
+        ++m_bytesReceived;
+        ++m_replyBytes;
         if (byte == ')' || byte == ']') {
             m_responseTimer.stop();
             pauseThen(&ExportTransfer::sendNextLine);
             return;
         }
+        if (stopAtReplyLimit())
+            return;
     }
 }
 
@@ -196,11 +198,8 @@ void ExportTransfer::readExactReply()
     QString text;
     char byte = 0;
     while (m_state == State::WaitingForReply && device->getChar(&byte)) {
-        if (!takeReplyByte()) {
-            if (!text.isEmpty())
-                emit textReceived(text);
-            return;
-        }
+        ++m_bytesReceived;
+        ++m_replyBytes;
         m_reply.append(byte);
         if (m_reply.size() > 2 * kReplyKeep)
             m_reply.remove(0, m_reply.size() - kReplyKeep);
@@ -217,6 +216,10 @@ void ExportTransfer::readExactReply()
             text.clear();
             ++m_linesAcknowledged;
             sendNextLine(); // the bytes after the acknowledgement count towards the next line
+        } else if (m_replyBytes >= m_settings.receiveLimit) {
+            emit textReceived(text);
+            stopAtReplyLimit();
+            return;
         }
     }
     if (!text.isEmpty())
@@ -237,28 +240,23 @@ void ExportTransfer::readAnyReply()
     if (!text.isEmpty())
         emit textReceived(text);
     const bool acknowledged = bytes.contains(')') || bytes.contains(']');
-    if (!acknowledged && m_replyBytes > m_settings.receiveLimit &&
-        m_state == State::WaitingForReply) {
-        emit logLine(texts::replyLimitLine(m_settings.receiveLimit));
-        finish(TransferOutcome::LimitReached);
+    if (m_state == State::WaitingForReply && !acknowledged && stopAtReplyLimit())
         return;
-    }
     if (m_state == State::WaitingForReply && acknowledged) {
         ++m_linesAcknowledged;
         sendNextLine();
     }
 }
 
-bool ExportTransfer::takeReplyByte()
+bool ExportTransfer::stopAtReplyLimit()
 {
-    ++m_bytesReceived;
     // A unit that sends on and on without acknowledging would otherwise fill the text box for
     // the whole response time.
-    if (++m_replyBytes <= m_settings.receiveLimit)
-        return true;
+    if (m_replyBytes < m_settings.receiveLimit)
+        return false;
     emit logLine(texts::replyLimitLine(m_settings.receiveLimit));
     finish(TransferOutcome::LimitReached);
-    return false;
+    return true;
 }
 
 void ExportTransfer::pauseThen(void (ExportTransfer::*next)())

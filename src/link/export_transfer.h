@@ -70,7 +70,8 @@ private:
     void readHandshake();
     void readExactReply();
     void readAnyReply();
-    bool takeReplyByte();
+    // Ends the export when the reply has reached the receive limit; true if it did.
+    bool stopAtReplyLimit();
     void pauseThen(void (ExportTransfer::*next)());
     void finish(TransferOutcome outcome, const QString& errorText = {}, bool complete = true);
 

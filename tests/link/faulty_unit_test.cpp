@@ -262,6 +262,8 @@ TEST(FaultyUnit, EveryFaultEndsInTimeWithItsOutcomeAndLogLine)
              EXPECT_EQ(r.acknowledged, 0);
              EXPECT_LE(r.rec.box.size(), 2 * faultSettings().receiveLimit)
                  << "what the unit floods the text box with is bounded";
+             EXPECT_TRUE(
+                 r.rec.box.endsWith(texts::replyLimitLine(faultSettings().receiveLimit) + "\n"));
              EXPECT_LT(r.elapsedMs, 500) << "no need to wait for the response time";
          }},
         {"sends without end instead of acknowledging",
