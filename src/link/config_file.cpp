@@ -105,7 +105,9 @@ FileWriteResult writeConfigurationFile(const QString& path, const QStringList& l
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += line.toLatin1() + "\r\n";
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    // The flush comes first: a write that fails while the buffer empties (a full disk) is not
+    // seen by commit(), which would then put the cut file in place of the old one.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
         result.errorText =
             QObject::tr("Cannot write %1: %2").arg(fullPath(path), file.errorString());
         return result;
