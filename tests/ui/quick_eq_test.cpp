@@ -16,35 +16,11 @@
 #include "ui/quick_eq_presets.h"
 #include "ui/zone_audio_page.h"
 
+#include "quick_eq_fake_dialogs.h"
+
 using namespace zel;
 
 namespace {
-
-// Answers the panel's questions without showing anything, and records them.
-class FakeDialogs : public ui::QuickEqDialogs {
-public:
-    QString askSavePath(QWidget*, const QString& folder, const QString& proposed) override
-    {
-        askedFolder = folder;
-        proposedName = proposed;
-        ++saveDialogs;
-        return savePath;
-    }
-    bool confirm(QWidget*, const QString& question) override
-    {
-        questions << question;
-        return answer;
-    }
-    void showError(QWidget*, const QString& message) override { errors << message; }
-
-    QString savePath;
-    bool answer = true;
-    int saveDialogs = 0;
-    QString askedFolder;
-    QString proposedName;
-    QStringList questions;
-    QStringList errors;
-};
 
 void writeFile(const QString& path, const QByteArray& content)
 {
@@ -166,7 +142,8 @@ protected:
     }
 
     QTemporaryDir dir;
-    std::shared_ptr<FakeDialogs> dialogs = std::make_shared<FakeDialogs>();
+    std::shared_ptr<test::FakeQuickEqDialogs> dialogs =
+        std::make_shared<test::FakeQuickEqDialogs>();
     model::ConfigModel model;
     ui::ZoneAudioPage zones{model};
     ui::PresetsPage presets{model};
