@@ -111,6 +111,10 @@ std::vector<int> parseQuickEqLevels(const QByteArray& content)
 
 std::vector<int> readQuickEqFile(const QString& path)
 {
+    // A pipe (behind a link named like a preset file, say) would block the open until some
+    // program writes to it, and the window with it.
+    if (!QFileInfo(path).isFile())
+        return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -130,8 +134,10 @@ QByteArray formatQuickEqLevels(const BandLevels& levels)
 bool writeQuickEqFile(const QString& path, const QByteArray& content, QString* error)
 {
     QSaveFile file(path);
+    // Flushed before the commit, which does not see a write that fails while the buffer empties
+    // (a full disk) and would put the cut file in place of the old one.
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
-        !file.commit()) {
+        !file.flush() || !file.commit()) {
         if (error)
             *error = file.errorString();
         return false;
