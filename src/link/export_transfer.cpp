@@ -25,10 +25,11 @@ ExportTransfer::ExportTransfer(std::unique_ptr<LinkChannel> channel, QStringList
 
 ExportTransfer::~ExportTransfer()
 {
-    // The channel outlives the other members and closes its connection as it goes: what it
-    // signals then must not reach this half-destroyed transfer.
+    // The channel goes first, while the other members still live: closing its connection may
+    // signal, and that is no longer news for this transfer. Its device is not touched here, as
+    // a serial port may be gone already when the window that owns it is destroyed.
     disconnect(m_channel.get(), nullptr, this, nullptr);
-    disconnect(m_channel->device(), nullptr, this, nullptr);
+    m_channel.reset();
 }
 
 void ExportTransfer::start()

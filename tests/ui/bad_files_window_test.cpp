@@ -23,7 +23,7 @@
 namespace zel::test {
 namespace {
 
-constexpr qint64 kMaxWaitMs = 2000; // longer than this and the window counts as hung
+constexpr qint64 kMaxWaitMs = 3000; // longer than this and the window counts as hung
 
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
