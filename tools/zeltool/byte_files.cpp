@@ -17,10 +17,11 @@ std::string lastError()
     return std::strerror(errno);
 }
 
-bool readAll(int fd, std::string& bytes)
+// Reads to the end, or to one byte past `limit`.
+bool readAll(int fd, std::string& bytes, std::size_t limit)
 {
     char buffer[64 * 1024];
-    for (;;) {
+    while (bytes.size() <= limit) {
         const ssize_t count = ::read(fd, buffer, sizeof buffer);
         if (count == 0)
             return true;
@@ -31,6 +32,7 @@ bool readAll(int fd, std::string& bytes)
         }
         bytes.append(buffer, static_cast<std::size_t>(count));
     }
+    return true;
 }
 
 bool writeAll(int fd, std::string_view bytes)
@@ -60,7 +62,7 @@ mode_t permissionsFor(const std::string& path)
 
 } // namespace
 
-ReadResult readBytes(const std::string& path)
+ReadResult readBytes(const std::string& path, std::size_t limit)
 {
     ReadResult result;
     const bool standardInput = path == "-";
@@ -72,8 +74,11 @@ ReadResult readBytes(const std::string& path)
     struct stat info {};
     if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode))
         result.error = std::strerror(EISDIR);
-    else if (!readAll(fd, result.bytes))
+    else if (!readAll(fd, result.bytes, limit))
         result.error = lastError();
+    else if (result.bytes.size() > limit)
+        result.error =
+            "larger than a configuration file can be (" + std::to_string(limit) + " bytes at most)";
     if (!standardInput)
         ::close(fd);
     if (!result.error.empty())

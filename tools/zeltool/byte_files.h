@@ -11,8 +11,9 @@ struct ReadResult {
     std::string error; // why the file could not be read; empty on success
 };
 
-// The whole file; "-" reads standard input. A folder is refused.
-ReadResult readBytes(const std::string& path);
+// The whole file; "-" reads standard input. A folder is refused, and so is anything longer than
+// `limit` bytes (a device such as /dev/zero never ends).
+ReadResult readBytes(const std::string& path, std::size_t limit);
 
 // Replaces `path` with `bytes`: written to a temporary file in the same folder, flushed to disk
 // and renamed over `path`, so a failure at any step leaves an existing file as it was. Keeps the

@@ -8,6 +8,7 @@
 #include "device_transfers.h"
 #include "tool_command.h"
 
+#include "link/config_file.h"
 #include "model/config_check.h"
 #include "model/config_diff.h"
 #include "model/config_model.h"
@@ -69,7 +70,7 @@ int runDiff(const Arguments& arguments)
 int runCheck(const Arguments& arguments)
 {
     const std::string& path = arguments.positional[0];
-    const ReadResult file = readBytes(path);
+    const ReadResult file = readBytes(path, link::kConfigurationFileLimit);
     if (!file.error.empty())
         return fail(kExitTrouble, "cannot read " + describe(path) + ": " + file.error);
     const std::string name = path == "-" ? std::string("(standard input)") : path;

@@ -3,6 +3,7 @@
 #include "byte_files.h"
 #include "tool_command.h"
 
+#include "link/config_file.h"
 #include "model/config_model.h"
 #include "model/model_reset.h"
 
@@ -24,7 +25,7 @@ model::LogLines readConfigurationText(std::string_view text, model::ConfigModel&
 
 std::optional<model::LogLines> readConfiguration(const std::string& path, model::ConfigModel& model)
 {
-    const ReadResult file = readBytes(path);
+    const ReadResult file = readBytes(path, link::kConfigurationFileLimit);
     if (!file.error.empty()) {
         fail(kExitUsage, "cannot read " + describe(path) + ": " + file.error);
         return std::nullopt;
