@@ -18,7 +18,6 @@
 
 #include <functional>
 #include <optional>
-#include <random>
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -33,15 +32,6 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
     ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QByteArray randomBytes(qsizetype size)
-{
-    std::mt19937 random(11);
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (char& byte : bytes)
-        byte = static_cast<char>(random());
-    return bytes;
 }
 
 // Reads the lines into a fresh configuration, as the window's reader run does.
@@ -86,7 +76,8 @@ TEST(BadFiles, ReadingGivesAClearErrorOrATextTheReaderTakes)
          [](const link::FileReadResult& r) { EXPECT_TRUE(r.lines.isEmpty()); }},
         {"binary file",
          [&] {
-             writeBytes(dir.filePath("binary.zel"), randomBytes(512 * 1024));
+             writeBytes(dir.filePath("binary.zel"),
+                        QByteArray::fromStdString(zel::test::randomBytes(512 * 1024)));
              return dir.filePath("binary.zel");
          },
          {},

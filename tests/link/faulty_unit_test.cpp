@@ -150,6 +150,11 @@ TEST(FaultyUnit, EveryFaultEndsInTimeWithItsOutcomeAndLogLine)
     // acknowledges the line.
     const QStringList flooding = {"[QXSB]", "[SD0]"};
 
+    const auto partOfTheDump = [](const FaultRun& r) {
+        EXPECT_FALSE(r.received.isEmpty());
+        EXPECT_FALSE(r.received.contains("[QXSB]"));
+    };
+
     const std::vector<FaultCase> cases = {
         {"refuses the dump request",
          Link::Tcp,
@@ -198,10 +203,7 @@ TEST(FaultyUnit, EveryFaultEndsInTimeWithItsOutcomeAndLogLine)
          {},
          true,
          {},
-         [](const FaultRun& r) {
-             EXPECT_FALSE(r.received.isEmpty());
-             EXPECT_FALSE(r.received.contains("[QXSB]"));
-         }},
+         partOfTheDump},
         {"is switched off mid-dump",
          Link::Pty,
          Direction::Import,
@@ -210,10 +212,7 @@ TEST(FaultyUnit, EveryFaultEndsInTimeWithItsOutcomeAndLogLine)
          {},
          true,
          {},
-         [](const FaultRun& r) {
-             EXPECT_FALSE(r.received.isEmpty());
-             EXPECT_FALSE(r.received.contains("[QXSB]"));
-         }},
+         partOfTheDump},
         {"answers after the response time",
          Link::Tcp,
          Direction::Export,

@@ -1,14 +1,27 @@
 #pragma once
 // Ways to make file operations fail in a test, even when the tests run as root: a file size
 // limit (a disk that fills up part-way through a write) and file access as an ordinary user
-// (files without read permission, folders without write permission).
+// (files without read permission, folders without write permission); and the content of a
+// binary file.
 
 #include <csignal>
+#include <random>
+#include <string>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 namespace zel::test {
+
+// `size` bytes of every value, the same for every run.
+inline std::string randomBytes(std::size_t size)
+{
+    std::mt19937 random(7);
+    std::string bytes(size, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(random());
+    return bytes;
+}
 
 // Lowers the largest file this process may write, so that a save fails half way even as root.
 class FileSizeLimit {

@@ -5,13 +5,13 @@
 #include "tool_runner.h"
 
 #include "link/absent_units.h"
+#include "support/file_faults.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 #include <functional>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -46,15 +46,6 @@ std::optional<ToolRun> runZeltoolAsOrdinaryUser(const std::vector<std::string>& 
     return run;
 }
 
-std::string randomBytes(std::size_t size)
-{
-    std::mt19937 random(3);
-    std::string bytes(size, '\0');
-    for (char& byte : bytes)
-        byte = static_cast<char>(random());
-    return bytes;
-}
-
 // A temporary folder an ordinary user may look into but not write to.
 void openToReaders(const TemporaryFolder& folder)
 {
@@ -82,7 +73,7 @@ TEST(ZeltoolBadFiles, ReadingGivesOneMessageOrTakesTheTextAtOnce)
          {}},
         {"binary file",
          [&] {
-             writeFile(folder.file("binary.zel"), randomBytes(512 * 1024));
+             writeFile(folder.file("binary.zel"), zel::test::randomBytes(512 * 1024));
              return folder.file("binary.zel");
          },
          {}},

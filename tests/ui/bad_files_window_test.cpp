@@ -4,7 +4,6 @@
 #include "link_window_fixture.h"
 #include "quick_eq_fake_dialogs.h"
 
-#include "model/config_writer.h"
 #include "support/file_faults.h"
 #include "ui/eq_band_panel.h"
 #include "ui/presets_page.h"
@@ -17,7 +16,6 @@
 #include <QTemporaryDir>
 
 #include <functional>
-#include <random>
 #include <sys/stat.h>
 
 namespace zel::test {
@@ -35,23 +33,6 @@ QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-QByteArray randomBytes(qsizetype size)
-{
-    std::mt19937 random(5);
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (char& byte : bytes)
-        byte = static_cast<char>(random());
-    return bytes;
-}
-
-QStringList writerText(const ui::MainWindow& window)
-{
-    QStringList lines;
-    for (const std::string& line : model::writeConfiguration(window.model()))
-        lines << QString::fromLatin1(line);
-    return lines;
 }
 
 // A temporary folder that an ordinary user may look into and, unless `writable` is false, not
@@ -99,7 +80,8 @@ TEST(BadFilesWindow, FileImportSaysWhatIsWrongOrReadsTheTextAtOnce)
          -1},
         {{"binary file",
           [](const SharedFolder& f) {
-              writeFile(f.filePath("binary.zel"), randomBytes(512 * 1024));
+              writeFile(f.filePath("binary.zel"),
+                        QByteArray::fromStdString(randomBytes(512 * 1024)));
               return f.filePath("binary.zel");
           }},
          {},
@@ -201,7 +183,7 @@ TEST(BadFilesWindow, FailedFileExportLeavesTheOldFileAndTheConfiguration)
         LinkWindow w;
         w.window.newZel16Action()->trigger();
         w.window.model().setZoneName(6, "Studio");
-        const QStringList edited = writerText(w.window);
+        const QStringList edited = writerLines(w.window);
         w.prompts->saveAnswer = folder.filePath(c.name);
         w.prompts->confirmAnswer = true;
         {
@@ -214,7 +196,7 @@ TEST(BadFilesWindow, FailedFileExportLeavesTheOldFileAndTheConfiguration)
             << w.prompts->errors[0].toStdString();
         EXPECT_EQ(fileBytes(folder.filePath("kept.zel")), "old\r\n");
         EXPECT_EQ(folder.files(), QStringList{"kept.zel"}) << "no new or temporary file";
-        EXPECT_EQ(writerText(w.window), edited);
+        EXPECT_EQ(writerLines(w.window), edited);
     }
 }
 
@@ -256,7 +238,7 @@ TEST_F(QuickEqWindowTest, FilesThatAreNoCurveChangeAtMostTheBandsBeforeTheFirstB
     };
     const QList<Case> cases = {
         {"empty", {}, untouched},
-        {"binary", randomBytes(200 * 1024), untouched},
+        {"binary", QByteArray::fromStdString(randomBytes(200 * 1024)), untouched},
         {"nul", QByteArray("1\r\n2\0\r\n3\r\n", 10), {-1, 4, 4, 4, 4, 4, 4, 4, 4, 4}},
         {"lines", QByteArray("2\r\n").repeated(10000), {-2, -2, -2, -2, -2, -2, -2, -2, -2, -2}},
         {"digits", "1\r\n" + QByteArray(64, '7') + "\r\n1\r\n", {-1, 4, 4, 4, 4, 4, 4, 4, 4, 4}},

@@ -7,7 +7,6 @@
 #include "link/absent_units.h"
 #include "link/transfer_texts.h"
 #include "link/zelsim_process.h"
-#include "model/config_writer.h"
 #include "ui/transfer_progress_panel.h"
 
 #include <QElapsedTimer>
@@ -48,14 +47,6 @@ link::TransferSettings faultSettings()
     settings.serialQuietTime = std::chrono::milliseconds(500);
     settings.receiveLimit = 256 * 1024;
     return settings;
-}
-
-QStringList writerText(const ui::MainWindow& window)
-{
-    QStringList lines;
-    for (const std::string& line : model::writeConfiguration(window.model()))
-        lines << QString::fromLatin1(line);
-    return lines;
 }
 
 // Measures the longest time the event loop went without running a 5 ms timer.
@@ -199,7 +190,7 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
         }
         w.window.newZel16Action()->trigger();
         w.window.model().setZoneName(4, "Library");
-        const QStringList edited = writerText(w.window);
+        const QStringList edited = writerLines(w.window);
 
         if (c.switchOffMidway && c.command == Command::Import) {
             QObject::connect(w.window.configurationTextBox(), &QPlainTextEdit::textChanged,
@@ -253,7 +244,7 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
                 << w.prompts->errors.join('\n').toStdString();
         }
         if (c.command == Command::Export) {
-            EXPECT_EQ(writerText(w.window), edited) << "an export changes nothing being edited";
+            EXPECT_EQ(writerLines(w.window), edited) << "an export changes nothing being edited";
             EXPECT_EQ(w.window.model().zoneName(4), "Library");
         } else if (c.zoneCount != -2) {
             EXPECT_EQ(w.window.model().zoneCount(), c.zoneCount);

@@ -8,6 +8,7 @@
 
 #include "link/link_mode.h"
 #include "link/transfer_settings.h"
+#include "model/config_writer.h"
 #include "ui/link_controller.h"
 #include "ui/main_window.h"
 
@@ -30,6 +31,15 @@ inline link::TransferSettings quickSettings()
     settings.serialQuietTime = std::chrono::milliseconds(300);
     settings.settleTime = std::chrono::milliseconds(5);
     return settings;
+}
+
+// The writer's text of the window's configuration, one entry per line.
+inline QStringList writerLines(const ui::MainWindow& window)
+{
+    QStringList lines;
+    for (const std::string& line : model::writeConfiguration(window.model()))
+        lines << QString::fromLatin1(line);
+    return lines;
 }
 
 inline QStringList textLines(const QPlainTextEdit* box)

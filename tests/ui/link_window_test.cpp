@@ -38,14 +38,6 @@ QByteArray writtenText(const ui::MainWindow& window)
         model::joinLines(model::writeConfiguration(window.model()), "\r\n"));
 }
 
-QStringList writerLines(const ui::MainWindow& window)
-{
-    QStringList lines;
-    for (const std::string& line : model::writeConfiguration(window.model()))
-        lines << QString::fromLatin1(line);
-    return lines;
-}
-
 QList<LinkMode> checkedModes(const ui::MainWindow& window)
 {
     QList<LinkMode> modes;
