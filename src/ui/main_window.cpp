@@ -211,7 +211,7 @@ void MainWindow::readerRun()
     setEditingPagesEnabled(true);
 
     model::LogLines log;
-    model::readText(m_model, m_configurationTextBox->toPlainText().toLatin1().toStdString(), log);
+    model::readText(m_model, storedText(m_configurationTextBox).toLatin1().toStdString(), log);
     appendLines(m_logTextBox, log);
 
     model::markUnavailableGroups(m_model);

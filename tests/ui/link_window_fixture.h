@@ -10,6 +10,7 @@
 #include "link/transfer_settings.h"
 #include "ui/link_controller.h"
 #include "ui/main_window.h"
+#include "ui/text_box_loading.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -32,9 +33,10 @@ inline link::TransferSettings quickSettings()
     return settings;
 }
 
+// The box's lines as it holds them, non-breaking spaces included.
 inline QStringList textLines(const QPlainTextEdit* box)
 {
-    return box->toPlainText().split(QLatin1Char('\n'));
+    return ui::storedText(box).split(QLatin1Char('\n'));
 }
 
 class LinkWindow {

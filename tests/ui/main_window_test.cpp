@@ -280,14 +280,15 @@ TEST(MainWindowReaderRun, ReadsTheConfigurationTextBoxAsLatin1)
 {
     MainWindow window;
     window.reset();
-    // One zone name with a byte above 127, a line passed over for its leading blanks, and a
-    // line the reader does not know.
+    // Zone names with bytes above 127 (a non-breaking space among them), a line passed over for
+    // its leading blanks, and a line the reader does not know.
     window.configurationTextBox()->setPlainText(
-        QStringLiteral("[NO2\"Caf\u00e9\"]\n  [SD1]\n[EC]\nremark"));
+        QStringLiteral("[NO2\"Caf\u00e9\"]\n[NO3\"A\u00a0-B\"]\n  [SD1]\n[EC]\nremark"));
     window.readerRun();
 
     EXPECT_EQ(window.model().zoneName(2), "Caf\xe9");
-    EXPECT_EQ(window.model().zoneCount(), 2);
+    EXPECT_EQ(window.model().zoneName(3), "A\xa0-B");
+    EXPECT_EQ(window.model().zoneCount(), 3);
     EXPECT_EQ(window.model().displayLevel(), 0);
     const QString log = window.logTextBox()->toPlainText();
     EXPECT_TRUE(log.contains(QStringLiteral("Caf\u00e9"))) << log.toStdString();
