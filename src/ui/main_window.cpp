@@ -67,6 +67,8 @@ MainWindow::MainWindow(QWidget* parent)
     buildPages();
 
     m_statusLabel = new QLabel(this);
+    // Status texts carry a host or a path as typed: never read them as markup.
+    m_statusLabel->setTextFormat(Qt::PlainText);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addPermanentWidget(m_statusLabel, 1);
     statusBar()->setFixedHeight(kClientHeight - kTabsGeometry.bottom() - 1);

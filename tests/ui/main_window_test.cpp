@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -274,6 +275,31 @@ TEST(MainWindowNewTemplate, Zel8AfterZel16ShrinksTheUnitAndMarksTheRestUnavailab
         EXPECT_EQ(window.model().groupMark(g, 16), "X");
     }
     EXPECT_EQ(window.statusText(), QStringLiteral(" Loaded New ZEL-8 Template"));
+}
+
+TEST(MainWindowStatusLine, ShowsHostsAndPathsThatLookLikeMarkupAsTyped)
+{
+    MainWindow window;
+    QLabel* label = nullptr;
+    for (QLabel* candidate : window.statusBar()->findChildren<QLabel*>()) {
+        window.setStatusText(QStringLiteral(" probe"));
+        if (candidate->text() == QStringLiteral(" probe"))
+            label = candidate;
+    }
+    ASSERT_NE(label, nullptr);
+    const QStringList texts = {
+        QStringLiteral(" Importing from host: <b>unit</b>"),
+        QStringLiteral(" Import complete from host: <font size=20>big"),
+        QStringLiteral(" Imported complete from file: <i>/tmp/unit.zel"),
+        QStringLiteral(" Importing 3 lines from host: <img src=x>"),
+    };
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.toStdString());
+        window.setStatusText(text);
+        EXPECT_EQ(window.statusText(), text);
+        // Shown as markup, the text would take the room of its visible words only.
+        EXPECT_GE(label->sizeHint().width(), label->fontMetrics().horizontalAdvance(text));
+    }
 }
 
 TEST(MainWindowReaderRun, ReadsTheConfigurationTextBoxAsLatin1)
