@@ -56,8 +56,17 @@ QMessageBox* makeConfirmationBox(QWidget* parent, const QString& question)
 {
     auto* box = new QMessageBox(QMessageBox::Question, errorCaption(), question,
                                 QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box->setTextFormat(Qt::PlainText); // a path as the platform gives it, never markup
     box->setDefaultButton(QMessageBox::Ok);
     box->setEscapeButton(QMessageBox::Cancel);
+    return box;
+}
+
+QMessageBox* makeErrorBox(QWidget* parent, const QString& text)
+{
+    auto* box =
+        new QMessageBox(QMessageBox::Critical, errorCaption(), text, QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText); // hosts, paths and layer messages as they are
     return box;
 }
 
@@ -96,7 +105,8 @@ bool DialogPrompts::confirm(const QString& question)
 
 void DialogPrompts::showError(const QString& text)
 {
-    QMessageBox::critical(m_parent, errorCaption(), text);
+    const std::unique_ptr<QMessageBox> box(makeErrorBox(m_parent, text));
+    box->exec();
 }
 
 } // namespace zel::ui

@@ -39,4 +39,7 @@ QFileDialog* makeConfigurationFileDialog(QWidget* parent, FileDialogKind kind,
 // A confirmation box with "OK" and "Cancel"; Escape and the close box answer "Cancel".
 QMessageBox* makeConfirmationBox(QWidget* parent, const QString& question);
 
+// The application's general error message box.
+QMessageBox* makeErrorBox(QWidget* parent, const QString& text);
+
 } // namespace zel::ui

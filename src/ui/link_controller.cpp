@@ -9,6 +9,7 @@
 #include "ui/dialog_prompts.h"
 #include "ui/main_window.h"
 #include "ui/painting_suspended.h"
+#include "ui/text_box_loading.h"
 #include "ui/transfer_progress_panel.h"
 #include "ui/transfer_text_box.h"
 
@@ -177,7 +178,7 @@ void LinkController::exportConfiguration()
 {
     if (isTransferRunning())
         return;
-    const QStringList lines = m_window.logTextBox()->toPlainText().split(QLatin1Char('\n'));
+    const QStringList lines = storedText(m_window.logTextBox()).split(QLatin1Char('\n'));
     switch (linkMode()) {
     case LinkMode::File:
         exportFile(lines);

@@ -67,6 +67,8 @@ MainWindow::MainWindow(QWidget* parent)
     buildPages();
 
     m_statusLabel = new QLabel(this);
+    // Status texts carry a host or a path as typed: never read them as markup.
+    m_statusLabel->setTextFormat(Qt::PlainText);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addPermanentWidget(m_statusLabel, 1);
     statusBar()->setFixedHeight(kClientHeight - kTabsGeometry.bottom() - 1);
@@ -211,7 +213,7 @@ void MainWindow::readerRun()
     setEditingPagesEnabled(true);
 
     model::LogLines log;
-    model::readText(m_model, m_configurationTextBox->toPlainText().toLatin1().toStdString(), log);
+    model::readText(m_model, storedText(m_configurationTextBox).toLatin1().toStdString(), log);
     appendLines(m_logTextBox, log);
 
     model::markUnavailableGroups(m_model);

@@ -3,6 +3,7 @@
 #include "ui/painting_suspended.h"
 
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 namespace zel::ui {
 
@@ -36,6 +37,14 @@ void appendLines(QPlainTextEdit* box, const std::vector<std::string>& lines)
         box->setPlainText(joinLatin1Lines(lines));
     else
         box->appendPlainText(joinLatin1Lines(lines));
+}
+
+QString storedText(const QPlainTextEdit* box)
+{
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
 }
 
 } // namespace zel::ui

@@ -19,4 +19,8 @@ void setLines(QPlainTextEdit* box, const std::vector<std::string>& lines);
 // Adds the lines below the box's text, each as its own line. Nothing is added for no lines.
 void appendLines(QPlainTextEdit* box, const std::vector<std::string>& lines);
 
+// The box's text as it holds it, lines separated by a line break. Unlike toPlainText(), a
+// non-breaking space (byte 0xA0) stays what it is, so 8-bit text comes out byte for byte.
+QString storedText(const QPlainTextEdit* box);
+
 } // namespace zel::ui

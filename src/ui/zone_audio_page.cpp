@@ -210,9 +210,10 @@ void ZoneAudioPage::buildLayout()
 
     m_panels = {upper, lower};
     m_ownWidgets = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    m_volumeGroup = {m_volume,       m_volumeLock,  m_balance,        m_modeBox,
-                     modeCaption,    m_volumeValue, m_volumeMinLabel, m_volumeMaxLabel,
-                     m_balanceValue, left,          centre,           right};
+    // The balance centre mark is in no group: the mode rule leaves it disabled.
+    m_volumeGroup = {m_volume,      m_volumeLock,     m_balance,        m_modeBox,      modeCaption,
+                     m_volumeValue, m_volumeMinLabel, m_volumeMaxLabel, m_balanceValue, left,
+                     right};
     m_eqGroup = {m_bands, m_quickEq};
     m_presetGroup = {presetCaption, m_presetBox};
     m_lowpassGroup->hide();

@@ -209,7 +209,7 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
         // What the box holds when the transfer ends: a serial unit may go on sending after it.
         QString boxAtEnd;
         QObject::connect(&w.link, &ui::LinkController::transferFinished, &w.window,
-                         [&] { boxAtEnd = w.window.configurationTextBox()->toPlainText(); });
+                         [&] { boxAtEnd = ui::storedText(w.window.configurationTextBox()); });
         const EventLoopWatch watch;
         QElapsedTimer clock;
         clock.start();

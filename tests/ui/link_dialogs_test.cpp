@@ -18,6 +18,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <memory>
 
 namespace zel::ui {
@@ -151,6 +153,27 @@ TEST(ConfirmationBox, OkAndCancelWithCancelOnEscape)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(box.get()));
     QTest::keyClick(box.get(), Qt::Key_Escape);
     EXPECT_EQ(box->result(), QMessageBox::Cancel);
+}
+
+TEST(MessageBoxes, ShowHostsAndPathsThatLookLikeMarkupAsTyped)
+{
+    struct Case {
+        const char* name;
+        std::function<QMessageBox*(const QString&)> make;
+        QString text;
+    };
+    const Case cases[] = {
+        {"confirmation", [](const QString& t) { return makeConfirmationBox(nullptr, t); },
+         QStringLiteral("File /tmp/<b>unit</b>.zel exists. Overwrite?")},
+        {"error", [](const QString& t) { return makeErrorBox(nullptr, t); },
+         QStringLiteral("The telnet link to host <i>unit</i> failed: Host not found")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::unique_ptr<QMessageBox> box(c.make(c.text));
+        EXPECT_EQ(box->text(), c.text);
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    }
 }
 
 TEST(TransferTextBox, ReceivedTextRunsOnAndLogLinesStandAlone)

@@ -11,6 +11,7 @@
 #include "model/config_writer.h"
 #include "ui/link_controller.h"
 #include "ui/main_window.h"
+#include "ui/text_box_loading.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -42,9 +43,10 @@ inline QStringList writerLines(const ui::MainWindow& window)
     return lines;
 }
 
+// The box's lines as it holds them, non-breaking spaces included.
 inline QStringList textLines(const QPlainTextEdit* box)
 {
-    return box->toPlainText().split(QLatin1Char('\n'));
+    return ui::storedText(box).split(QLatin1Char('\n'));
 }
 
 class LinkWindow {

@@ -13,6 +13,8 @@
 #include <QTest>
 
 #include <functional>
+#include <map>
+#include <string>
 
 namespace zel::test {
 namespace {
@@ -214,8 +216,12 @@ protected:
 
 TEST_F(FileModeTest, ExportThenImportRoundTripThroughTheWindow)
 {
+    // 8-bit names survive byte for byte, the non-breaking space (0xA0) included.
+    const std::map<int, std::string> eightBitNames = {
+        {3, "Patio \xe9t\xe9"}, {4, "Hall\xa0-East"}, {5, "\xa0"}};
     w.window.newZel16Action()->trigger();
-    w.window.model().setZoneName(3, "Patio \xe9t\xe9"); // 8-bit text survives
+    for (const auto& [zone, name] : eightBitNames)
+        w.window.model().setZoneName(zone, name);
     const QString file = path("unit.zel");
     w.prompts->saveAnswer = file;
     ASSERT_TRUE(w.runToEnd(w.window.exportAction()));
@@ -230,7 +236,10 @@ TEST_F(FileModeTest, ExportThenImportRoundTripThroughTheWindow)
     w.prompts->openAnswer = file;
     ASSERT_TRUE(w.runToEnd(w.window.importAction()));
     EXPECT_EQ(w.window.model().zoneCount(), 16);
-    EXPECT_EQ(w.window.model().zoneName(3), "Patio \xe9t\xe9");
+    for (const auto& [zone, name] : eightBitNames) {
+        SCOPED_TRACE(zone);
+        EXPECT_EQ(w.window.model().zoneName(zone), name);
+    }
     EXPECT_EQ(writtenText(w.window), exported);
     EXPECT_EQ(w.window.statusText(), link::fileImportStatus(file));
     EXPECT_EQ(w.window.statusText(),

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -276,18 +277,44 @@ TEST(MainWindowNewTemplate, Zel8AfterZel16ShrinksTheUnitAndMarksTheRestUnavailab
     EXPECT_EQ(window.statusText(), QStringLiteral(" Loaded New ZEL-8 Template"));
 }
 
+TEST(MainWindowStatusLine, ShowsHostsAndPathsThatLookLikeMarkupAsTyped)
+{
+    MainWindow window;
+    QLabel* label = nullptr;
+    for (QLabel* candidate : window.statusBar()->findChildren<QLabel*>()) {
+        window.setStatusText(QStringLiteral(" probe"));
+        if (candidate->text() == QStringLiteral(" probe"))
+            label = candidate;
+    }
+    ASSERT_NE(label, nullptr);
+    const QStringList texts = {
+        QStringLiteral(" Importing from host: <b>unit</b>"),
+        QStringLiteral(" Import complete from host: <font size=20>big"),
+        QStringLiteral(" Imported complete from file: <i>/tmp/unit.zel"),
+        QStringLiteral(" Importing 3 lines from host: <img src=x>"),
+    };
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.toStdString());
+        window.setStatusText(text);
+        EXPECT_EQ(window.statusText(), text);
+        // Shown as markup, the text would take the room of its visible words only.
+        EXPECT_GE(label->sizeHint().width(), label->fontMetrics().horizontalAdvance(text));
+    }
+}
+
 TEST(MainWindowReaderRun, ReadsTheConfigurationTextBoxAsLatin1)
 {
     MainWindow window;
     window.reset();
-    // One zone name with a byte above 127, a line passed over for its leading blanks, and a
-    // line the reader does not know.
+    // Zone names with bytes above 127 (a non-breaking space among them), a line passed over for
+    // its leading blanks, and a line the reader does not know.
     window.configurationTextBox()->setPlainText(
-        QStringLiteral("[NO2\"Caf\u00e9\"]\n  [SD1]\n[EC]\nremark"));
+        QStringLiteral("[NO2\"Caf\u00e9\"]\n[NO3\"A\u00a0-B\"]\n  [SD1]\n[EC]\nremark"));
     window.readerRun();
 
     EXPECT_EQ(window.model().zoneName(2), "Caf\xe9");
-    EXPECT_EQ(window.model().zoneCount(), 2);
+    EXPECT_EQ(window.model().zoneName(3), "A\xa0-B");
+    EXPECT_EQ(window.model().zoneCount(), 3);
     EXPECT_EQ(window.model().displayLevel(), 0);
     const QString log = window.logTextBox()->toPlainText();
     EXPECT_TRUE(log.contains(QStringLiteral("Caf\u00e9"))) << log.toStdString();

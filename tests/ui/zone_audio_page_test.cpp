@@ -8,6 +8,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "model/config_model.h"
 #include "ui/eq_band_panel.h"
 #include "ui/zone_audio_page.h"
@@ -52,6 +54,19 @@ protected:
     QComboBox* modeBox() { return child<QComboBox>("dspModeBox"); }
     QComboBox* presetBox() { return child<QComboBox>("zelEqPresetBox"); }
     QCheckBox* lockBox() { return child<QCheckBox>("VolumeLocked"); }
+    // The page's one label that shows exactly `text`.
+    QLabel* caption(const char* text)
+    {
+        QLabel* found = nullptr;
+        for (QLabel* label : page.findChildren<QLabel*>()) {
+            if (label->text() == QLatin1String(text)) {
+                EXPECT_EQ(found, nullptr) << "two labels read " << text;
+                found = label;
+            }
+        }
+        EXPECT_NE(found, nullptr) << text;
+        return found;
+    }
 
     // Chooses a zone as the user does, by moving the list's selection.
     void chooseZone(int zone) { zoneList()->setCurrentRow(zone - 1); }
@@ -251,6 +266,32 @@ TEST_F(ZoneAudioPageTest, ModeRuleEnablesTheGroupsOfTheModeAndShowsLowpassInPlac
             EXPECT_EQ(child<QWidget>(name)->isEnabled(), c.tone) << name;
         EXPECT_EQ(slider("lowpassSlider")->isEnabled(), c.lowpass);
         EXPECT_EQ(child<QLabel>("lowpassValue")->isEnabled(), c.lowpass);
+        // The static captions go with their groups; the balance centre mark belongs to none,
+        // so it stays disabled whatever the mode.
+        const std::pair<const char*, bool> captions[] = {
+            {"Zones", true},
+            {"DSP Mode", c.volume},
+            {"-80db", c.volume},
+            {"Left", c.volume},
+            {"Right", c.volume},
+            {"|", false},
+            {"32", c.eq},
+            {"16K", c.eq},
+            {"+10db", c.eq},
+            {"-10db", c.eq},
+            {"PC Quick EQ Presets", c.eq},
+            {"ZEL EQ Preset", c.preset},
+            {"Bass", c.tone},
+            {"Treble", c.tone},
+            {"+12db", c.tone},
+            {"-12db", c.tone},
+            {"Lowpass Filter", c.lowpass},
+            {"240Hz", c.lowpass},
+        };
+        for (const auto& [text, enabled] : captions) {
+            if (QLabel* label = caption(text))
+                EXPECT_EQ(label->isEnabled(), enabled) << text;
+        }
         EXPECT_EQ(slider("lowpassSlider")->isVisibleTo(&page), c.lowpassShown);
         EXPECT_EQ(slider("bassSlider")->isVisibleTo(&page), !c.lowpassShown);
         EXPECT_EQ(slider("trebleSlider")->isVisibleTo(&page), !c.lowpassShown);
