@@ -218,7 +218,8 @@ void ExportTransfer::readExactReply()
             ++m_linesAcknowledged;
             sendNextLine(); // the bytes after the acknowledgement count towards the next line
         } else if (m_replyBytes >= m_settings.receiveLimit) {
-            emit textReceived(text);
+            if (!text.isEmpty())
+                emit textReceived(text);
             stopAtReplyLimit();
             return;
         }

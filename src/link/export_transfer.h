@@ -3,13 +3,12 @@
 // each before the next. Runs on signals and timers; start() returns at once.
 //
 // Telnet: connects (a connection not made within the response time fails like one refused),
-// pauses, sends "[]" and waits for ")" or "]" (the handshake, bounded by the
-// response time), pauses, then sends each line with a line feed and waits for "(line)"; a reply
-// holding "ERROR", no acknowledgement within the response time, or more than the receive limit
-// of bytes without one aborts. Serial: pauses, then
-// sends each line over the open port and takes any ")" or "]" as its acknowledgement. Lines
-// without "[" and "]" are skipped but counted in " Sending line i of M". The status ends
-// " Complete" after the last line and after an abort.
+// pauses, sends "[]" and waits for ")" or "]" (the handshake, bounded by the response time),
+// pauses, then sends each line with a line feed and waits for "(line)"; a reply holding "ERROR",
+// no acknowledgement within the response time, or the receive limit of bytes without one aborts.
+// Serial: pauses, then sends each line over the open port and takes any ")" or "]" as its
+// acknowledgement. Lines without "[" and "]" are skipped but counted in " Sending line i of M".
+// The status ends " Complete" after the last line and after an abort.
 
 #include "link/transfer_outcome.h"
 #include "link/transfer_settings.h"

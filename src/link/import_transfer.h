@@ -4,9 +4,9 @@
 // Runs on signals and timers; start() returns at once.
 //
 // Telnet: connects (a connection not made within the response time fails like one refused),
-// sends "[]" and "[QXSB]", and ends on "[QXSB]", on 30 s (the response time)
-// without a character ("Breaking; no response in 30 seconds"), or when the unit closes the
-// connection; then disconnects. Serial: sends "[QXSB]" over the open port and ends on "[QXSB]" or
+// sends "[]" and "[QXSB]", and ends on "[QXSB]", on 30 s (the response time) without a character
+// ("Breaking; no response in 30 seconds"), or when the unit closes the connection; then
+// disconnects. Serial: sends "[QXSB]" over the open port and ends on "[QXSB]" or
 // after 4 s (the quiet time) without a byte. Both stop at the receive limit with a line saying so.
 // Whatever was received is then the text to apply (see hasImportText()).
 
