@@ -10,22 +10,13 @@
 #include "link/serial_endpoint.h"
 #include "link/telnet_channel.h"
 #include "link/transfer_settings.h"
+#include "support/quick_settings.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace zel::test {
-
-// Short time limits keep the failure tests quick.
-inline link::TransferSettings quickSettings()
-{
-    link::TransferSettings settings;
-    settings.responseTimeout = std::chrono::milliseconds(2000);
-    settings.serialQuietTime = std::chrono::milliseconds(300);
-    settings.settleTime = std::chrono::milliseconds(5);
-    return settings;
-}
 
 // Shorter still, for the tests that wait for a time limit to pass.
 inline link::TransferSettings impatientSettings()

@@ -8,6 +8,7 @@
 
 #include "link/link_mode.h"
 #include "link/transfer_settings.h"
+#include "support/quick_settings.h"
 #include "model/config_writer.h"
 #include "ui/link_controller.h"
 #include "ui/main_window.h"
@@ -23,16 +24,6 @@
 #include <memory>
 
 namespace zel::test {
-
-// Short time limits keep the failure cases quick.
-inline link::TransferSettings quickSettings()
-{
-    link::TransferSettings settings;
-    settings.responseTimeout = std::chrono::milliseconds(2000);
-    settings.serialQuietTime = std::chrono::milliseconds(300);
-    settings.settleTime = std::chrono::milliseconds(5);
-    return settings;
-}
 
 // The writer's text of the window's configuration, one entry per line.
 inline QStringList writerLines(const ui::MainWindow& window)
