@@ -30,7 +30,8 @@ void ConfigModel::clearCounts()
 
 const std::string& ConfigModel::connection(int f, int s, int z) const
 {
-    return m_connections.at((index(f, kFavorites) * kMaxSources + index(s, kMaxSources)) * kMaxZones +
+    return m_connections.at((index(f, kFavorites) * kMaxSources + index(s, kMaxSources)) *
+                                kMaxZones +
                             index(z, kMaxZones));
 }
 

@@ -1,7 +1,10 @@
 #pragma once
-// Applies configuration text to a ConfigModel. The line reader logs what each line did; the text
-// reader feeds it every line of a whole text that begins with "[".
+// Applies configuration text to a ConfigModel. The line reader logs what each line did and says
+// so in its report; the text reader feeds it every line of a whole text that begins with "[".
 
+#include "model/command_table.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,12 +15,34 @@ class ConfigModel;
 
 using LogLines = std::vector<std::string>;
 
+// What the line reader made of one line.
+enum class LineResult {
+    Handled,     // a command matched and was applied
+    NumberError, // a command matched but a number did not fit 32 bits ("Error parsing: ")
+    NotHandled,  // no command matched ("Didn't Handle: ")
+};
+
+struct LineReport {
+    LineResult result = LineResult::NotHandled;
+    std::optional<Command> command; // the command that matched, for Handled and NumberError
+};
+
+// Whether a handled line of this command stores anything in the model: the dump request, the
+// restriction and the zone-source lines are accepted and dropped.
+bool setsModel(Command command);
+
 // Applies one config line to the model and appends zero to three log lines.
-void readLine(ConfigModel& model, std::string_view line, LogLines& log);
+LineReport readLine(ConfigModel& model, std::string_view line, LogLines& log);
+
+// What reading a whole text did.
+struct ReadSummary {
+    int linesRead = 0;    // lines given to the line reader
+    int settingLines = 0; // handled lines that store something in the model
+};
 
 // Splits a text on CR, LF or CR LF and gives the line reader every line that is not empty and
 // begins with "[". Nothing else of the text is read.
-void readText(ConfigModel& model, std::string_view text, LogLines& log);
+ReadSummary readText(ConfigModel& model, std::string_view text, LogLines& log);
 
 // Splits a text into lines on CR, LF or CR LF (a CR LF pair ends one line).
 std::vector<std::string_view> splitLines(std::string_view text);

@@ -5,22 +5,31 @@
 
 namespace zel::model {
 
-void readLine(ConfigModel& model, std::string_view line, LogLines& log)
+bool setsModel(Command command)
 {
-    bool handled = false;
+    return command != Command::Request && command != Command::ZoneSource &&
+           command != Command::Restrict;
+}
+
+LineReport readLine(ConfigModel& model, std::string_view line, LogLines& log)
+{
+    LineReport report;
     if (const std::optional<CommandMatch> match = matchCommand(line)) {
+        report.command = match->command;
         if (std::optional<std::string> text = logLine(*match))
             log.push_back(std::move(*text));
         try {
             applyCommand(model, *match);
-            handled = true;
+            report.result = LineResult::Handled;
         } catch (const NumberError&) {
             // The line is reported and reading goes on with the next one.
             log.push_back("Error parsing: " + std::string(line));
+            report.result = LineResult::NumberError;
         }
     }
-    if (!handled)
+    if (report.result != LineResult::Handled)
         log.push_back("Didn't Handle: " + std::string(line));
+    return report;
 }
 
 } // namespace zel::model

@@ -19,13 +19,20 @@ std::vector<std::string_view> splitLines(std::string_view text)
     return lines;
 }
 
-void readText(ConfigModel& model, std::string_view text, LogLines& log)
+ReadSummary readText(ConfigModel& model, std::string_view text, LogLines& log)
 {
     // Only lines that begin with "[" carry a command: blank lines, indented lines, status and
     // remark lines are passed over without a log line.
-    for (std::string_view line : splitLines(text))
-        if (!line.empty() && line.front() == '[')
-            readLine(model, line, log);
+    ReadSummary summary;
+    for (std::string_view line : splitLines(text)) {
+        if (line.empty() || line.front() != '[')
+            continue;
+        const LineReport report = readLine(model, line, log);
+        ++summary.linesRead;
+        if (report.result == LineResult::Handled && setsModel(*report.command))
+            ++summary.settingLines;
+    }
+    return summary;
 }
 
 } // namespace zel::model

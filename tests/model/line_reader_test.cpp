@@ -19,33 +19,49 @@ std::string text(int value)
     return std::to_string(value);
 }
 
-TEST(LineReader, LogsMatchesFaultsAndLinesItCannotHandle)
+TEST(LineReader, LogsAndReportsMatchesFaultsAndLinesItCannotHandle)
 {
+    constexpr LineResult handled = LineResult::Handled;
+    constexpr LineResult notHandled = LineResult::NotHandled;
+    constexpr LineResult numberError = LineResult::NumberError;
     struct Case {
         std::string line;
         LogLines log;
+        LineResult result;
+        std::optional<Command> command;
     };
     const std::vector<Case> cases = {
-        {"[vo2r-20]", {"Zone: 2 Volume: -20"}},
-        {"[NF3\"My \"Best\" Mix\"]", {"Favorite: 3 Name: My \"Best\" Mix"}},
-        {"[NO7\"Den\xFFHidden\"]", {"Zone: 7 Name: Den"}},
-        {"[QXSB]", {}},
-        {"[CO1I1]", {}},
-        {"[EC]", {"Didn't Handle: [EC]"}},
-        {"[GAR]", {"Didn't Handle: [GAR]"}},
-        {"[EO1LP-5]", {"Didn't Handle: [EO1LP-5]"}},
-        {"", {"Didn't Handle: "}},
+        {"[vo2r-20]", {"Zone: 2 Volume: -20"}, handled, Command::Volume},
+        {"[NF3\"My \"Best\" Mix\"]",
+         {"Favorite: 3 Name: My \"Best\" Mix"},
+         handled,
+         Command::FavoriteName},
+        {"[NO7\"Den\xFFHidden\"]", {"Zone: 7 Name: Den"}, handled, Command::ZoneName},
+        {"[QXSB]", {}, handled, Command::Request},
+        {"[CO1I1]", {}, handled, Command::ZoneSource},
+        {"[EC]", {"Didn't Handle: [EC]"}, notHandled, std::nullopt},
+        {"[GAR]", {"Didn't Handle: [GAR]"}, notHandled, std::nullopt},
+        {"[EO1LP-5]", {"Didn't Handle: [EO1LP-5]"}, notHandled, std::nullopt},
+        {"", {"Didn't Handle: "}, notHandled, std::nullopt},
         {"[VO1R99999999999]",
          {"Zone: 1 Volume: 99999999999", "Error parsing: [VO1R99999999999]",
-          "Didn't Handle: [VO1R99999999999]"}},
+          "Didn't Handle: [VO1R99999999999]"},
+         numberError,
+         Command::Volume},
         {"[NO99999999999\"x\"]",
          {"Zone: 99999999999 Name: x", "Error parsing: [NO99999999999\"x\"]",
-          "Didn't Handle: [NO99999999999\"x\"]"}},
+          "Didn't Handle: [NO99999999999\"x\"]"},
+         numberError,
+         Command::ZoneName},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
         ConfigModel model = resetModelCopy();
-        EXPECT_EQ(readLines(model, {c.line}), c.log);
+        LogLines log;
+        const LineReport report = readLine(model, c.line, log);
+        EXPECT_EQ(log, c.log);
+        EXPECT_EQ(report.result, c.result);
+        EXPECT_EQ(report.command, c.command);
     }
 }
 
@@ -243,20 +259,27 @@ TEST(TextReader, SplitsOnAnyLineEnd)
     }
 }
 
-TEST(TextReader, ReadsOnlyLinesThatBeginWithABracket)
+TEST(TextReader, ReadsOnlyLinesThatBeginWithABracketAndCountsTheSettings)
 {
     ConfigModel model = resetModelCopy();
     LogLines log;
-    readText(model, "remark\r\n  [SD1]\r\n\r\n[SD2]\r[FPL1]\n Complete\n[EC]", log);
+    const ReadSummary summary =
+        readText(model, "remark\r\n  [SD1]\r\n\r\n[SD2]\r[FPL1]\n Complete\n[EC]", log);
     EXPECT_EQ(log, (LogLines{"Display: 2", "Front Panel: 1", "Didn't Handle: [EC]"}));
     EXPECT_EQ(model.displayLevel(), 2);
+    EXPECT_EQ(summary.linesRead, 3);
+    EXPECT_EQ(summary.settingLines, 2);
 
-    ConfigModel empty = resetModelCopy();
-    log.clear();
-    readText(empty, "", log);
-    EXPECT_TRUE(log.empty());
-    EXPECT_EQ(empty.zoneCount(), -1);
-    EXPECT_EQ(empty.sourceCount(), -1);
+    // Texts that store nothing: what an import of an empty or refused dump leaves.
+    for (const std::string text :
+         {"", ")\r\n[QXSB]", "[CO1I1]\n[RPO1I2]\n[EC]\n[VO1R99999999999]"}) {
+        SCOPED_TRACE(text);
+        ConfigModel empty = resetModelCopy();
+        log.clear();
+        EXPECT_EQ(readText(empty, text, log).settingLines, 0);
+        EXPECT_EQ(empty.zoneCount(), -1);
+        EXPECT_EQ(empty.sourceCount(), -1);
+    }
 }
 
 } // namespace
