@@ -1,9 +1,10 @@
 #include "link/config_file.h"
 
+#include "link/file_save.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -95,30 +96,30 @@ FileReadResult readConfigurationFile(const QString& path)
 
 FileWriteResult writeConfigurationFile(const QString& path, const QStringList& lines)
 {
-    FileWriteResult result;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.errorText =
-            QObject::tr("Cannot write %1: %2").arg(fullPath(path), file.errorString());
-        return result;
-    }
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += line.toLatin1() + "\r\n";
-    // The flush comes first: a write that fails while the buffer empties (a full disk) is not
-    // seen by commit(), which would then put the cut file in place of the old one.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
-        result.errorText =
-            QObject::tr("Cannot write %1: %2").arg(fullPath(path), file.errorString());
-        return result;
-    }
-    result.ok = true;
+    FileWriteResult result;
+    if (const QString error = saveWholeFile(path, bytes); !error.isEmpty())
+        result.errorText = QObject::tr("Cannot write %1: %2").arg(fullPath(path), error);
+    else
+        result.ok = true;
     return result;
 }
 
 QString fileImportStatus(const QString& path)
 {
     return QStringLiteral(" Imported complete from file: ") + fullPath(path);
+}
+
+QString fileExportStatus(const QString& path)
+{
+    return QStringLiteral(" Exported to file: ") + fullPath(path);
+}
+
+QString filePeerText(const QString& path)
+{
+    return QStringLiteral("file: ") + fullPath(path);
 }
 
 QString overwriteQuestion(const QString& path)

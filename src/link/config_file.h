@@ -27,8 +27,8 @@ constexpr qint64 kConfigurationFileLimit = 4 * 1024 * 1024;
 // is read: a folder, a pipe or a device (which may never end, or block the open) gives an error.
 FileReadResult readConfigurationFile(const QString& path);
 
-// Writes `lines`, each followed by CR LF, replacing the file only once everything is written:
-// a failed write leaves an existing file as it was.
+// Writes `lines`, each followed by CR LF, as saveWholeFile() saves: a failed write leaves an
+// existing file as it was.
 FileWriteResult writeConfigurationFile(const QString& path, const QStringList& lines);
 
 // Splits 8-bit text into lines; a line ending at the very end adds no empty line.
@@ -36,6 +36,10 @@ QStringList splitConfigurationText(const QByteArray& bytes);
 
 // " Imported complete from file: " and the file's full path.
 QString fileImportStatus(const QString& path);
+// " Exported to file: " and the file's full path.
+QString fileExportStatus(const QString& path);
+// How status texts name a file: "file: " and its full path.
+QString filePeerText(const QString& path);
 // "File " full path " exists. Overwrite?"
 QString overwriteQuestion(const QString& path);
 

@@ -16,7 +16,7 @@ constexpr qsizetype kReplyKeep = 4096;
 
 ExportTransfer::ExportTransfer(std::unique_ptr<LinkChannel> channel, QStringList lines,
                                TransferSettings settings, QObject* parent)
-    : QObject(parent), m_channel(std::move(channel)), m_lines(std::move(lines)),
+    : Transfer(parent), m_channel(std::move(channel)), m_lines(std::move(lines)),
       m_settings(settings)
 {
     m_responseTimer.setSingleShot(true);
@@ -52,8 +52,9 @@ void ExportTransfer::start()
 
 void ExportTransfer::cancel()
 {
-    if (!isRunning())
+    if (!isRunning() || m_cancelled)
         return;
+    m_cancelled = true; // set first: whoever hears the line below may cancel again
     emit logLine(texts::kCancelled);
     finish(TransferOutcome::Cancelled);
 }
@@ -66,7 +67,7 @@ void ExportTransfer::onOpened()
 
 void ExportTransfer::onOpenFailed(const QString& error)
 {
-    finish(TransferOutcome::LinkFailed, error, false);
+    finish(TransferOutcome::LinkFailed, error);
 }
 
 void ExportTransfer::onClosedByPeer(const QString& error)
@@ -77,20 +78,20 @@ void ExportTransfer::onClosedByPeer(const QString& error)
     if (!isRunning())
         return;
     emit logLine(m_channel->policy().connectionLostLine);
-    // The layer's error goes to the error message box; only a quiet loss ends " Complete".
-    finish(TransferOutcome::ConnectionClosed, error, error.isEmpty());
+    finish(TransferOutcome::ConnectionClosed, error); // the layer's error goes to the error box
 }
 
 void ExportTransfer::onTimerExpired()
 {
     if (m_state == State::Connecting) {
-        finish(TransferOutcome::LinkFailed, texts::connectTimeoutError(m_settings.responseTimeout),
-               false);
+        finish(TransferOutcome::LinkFailed, texts::connectTimeoutError(m_settings.responseTimeout));
     } else if (m_state == State::Handshake) {
         emit logLine(texts::kCommandTimeout);
         finish(TransferOutcome::TimedOut);
     } else if (m_state == State::WaitingForReply) {
-        emit logLine(m_channel->policy().timeoutLine);
+        emit logLine(m_channel->policy().exactAcknowledgement
+                         ? texts::kCommandTimeout
+                         : texts::noResponseLine(m_settings.responseTimeout));
         finish(TransferOutcome::TimedOut);
     }
 }
@@ -115,7 +116,7 @@ void ExportTransfer::afterFirstPause()
     QIODevice* device = m_channel->device();
     const qint64 written = device->write("[]");
     if (written < 0) {
-        finish(TransferOutcome::LinkFailed, device->errorString(), false);
+        finish(TransferOutcome::LinkFailed, device->errorString());
         return;
     }
     m_bytesSent += written;
@@ -150,7 +151,7 @@ void ExportTransfer::sendNextLine()
     QIODevice* device = m_channel->device();
     const qint64 written = device->write(line.toLatin1() + policy.lineTerminator);
     if (written < 0) {
-        finish(TransferOutcome::LinkFailed, device->errorString(), false);
+        finish(TransferOutcome::LinkFailed, device->errorString());
         return;
     }
     m_bytesSent += written;
@@ -272,7 +273,32 @@ void ExportTransfer::pauseThen(void (ExportTransfer::*next)())
     });
 }
 
-void ExportTransfer::finish(TransferOutcome outcome, const QString& errorText, bool complete)
+QString ExportTransfer::stopReason() const
+{
+    const LinkPolicy& policy = m_channel->policy();
+    const QString seconds = texts::secondsText(m_settings.responseTimeout);
+    switch (m_outcome) {
+    case TransferOutcome::ErrorReply:
+        return QStringLiteral("the unit answered ERROR");
+    case TransferOutcome::TimedOut:
+        return m_nextLine == 0 ? QStringLiteral("no answer to \"[]\" in %1 seconds").arg(seconds)
+                               : QStringLiteral("no acknowledgement in %1 seconds").arg(seconds);
+    case TransferOutcome::ConnectionClosed:
+        return policy.connectionLostWhy;
+    case TransferOutcome::LimitReached:
+        return QStringLiteral("%1 bytes came without an acknowledgement")
+            .arg(m_settings.receiveLimit);
+    case TransferOutcome::NotOpen:
+        return QStringLiteral("the serial port is not open");
+    case TransferOutcome::LinkFailed:
+        return m_nextLine == 0 ? QStringLiteral("the unit could not be reached")
+                               : QStringLiteral("the link failed");
+    default:
+        return {};
+    }
+}
+
+void ExportTransfer::finish(TransferOutcome outcome, const QString& errorText)
 {
     if (m_state == State::Finished)
         return;
@@ -283,8 +309,8 @@ void ExportTransfer::finish(TransferOutcome outcome, const QString& errorText, b
     disconnect(m_channel.get(), nullptr, this, nullptr);
     disconnect(m_channel->device(), nullptr, this, nullptr);
     m_channel->close();
-    if (complete)
-        emit statusText(texts::kComplete);
+    emit statusText(texts::exportEndStatus(outcome, m_nextLine, static_cast<int>(m_lines.size()),
+                                           stopReason()));
     emit finished(outcome);
 }
 

@@ -8,13 +8,13 @@
 // no acknowledgement within the response time, or the receive limit of bytes without one aborts.
 // Serial: pauses, then sends each line over the open port and takes any ")" or "]" as its
 // acknowledgement. Lines without "[" and "]" are skipped but counted in " Sending line i of M".
-// The status ends " Complete" after the last line and after an abort.
+// The status ends " Complete" after the last line; after an abort or a cancel it names the line
+// where the export stopped and why, since the unit then holds only part of the configuration.
 
-#include "link/transfer_outcome.h"
+#include "link/transfer.h"
 #include "link/transfer_settings.h"
 
 #include <QByteArray>
-#include <QObject>
 #include <QStringList>
 #include <QTimer>
 
@@ -24,7 +24,7 @@ namespace zel::link {
 
 class LinkChannel;
 
-class ExportTransfer : public QObject {
+class ExportTransfer : public Transfer {
     Q_OBJECT
 public:
     // `lines` is the configuration text, one line per entry, as the writer made it.
@@ -32,29 +32,16 @@ public:
                    TransferSettings settings = {}, QObject* parent = nullptr);
     ~ExportTransfer() override;
 
-    void start();
-    // Stops like an abort at the current line: logs a line, " Complete", finishes with Cancelled.
-    void cancel();
+    void start() override;
+    // Stops like an abort at the current line: logs a line, finishes with Cancelled.
+    void cancel() override;
+    void stopNow() override { cancel(); }
 
-    bool isRunning() const { return m_state != State::Idle && m_state != State::Finished; }
-    TransferOutcome outcome() const { return m_outcome; }
-    // The layer's message when the outcome is LinkFailed or ConnectionClosed, for the error
-    // message box; empty when there is nothing to show.
-    QString errorText() const { return m_errorText; }
+    bool isRunning() const override { return m_state != State::Idle && m_state != State::Finished; }
     int linesAcknowledged() const { return m_linesAcknowledged; }
-    qint64 bytesSent() const { return m_bytesSent; }
-    qint64 bytesReceived() const { return m_bytesReceived; }
-
-signals:
-    // The unit's replies, to add at the end of the configuration text box; line breaks are "\n".
-    void textReceived(const QString& text);
-    // A line to add to the configuration text box.
-    void logLine(const QString& line);
-    void statusText(const QString& text);
-    // Line `line` (from 1) of `lineCount` is being sent; the wait for the previous line is over.
-    void progress(int line, int lineCount);
-    // Emitted once; connect with a queued call or use deleteLater() to dispose of the transfer.
-    void finished(zel::link::TransferOutcome outcome);
+    // The line (from 1, empty lines counted) being sent or awaited; 0 before the first.
+    int currentLine() const { return m_nextLine; }
+    int lineCount() const { return static_cast<int>(m_lines.size()); }
 
 private:
     enum class State { Idle, Connecting, Settling, Handshake, WaitingForReply, Finished };
@@ -72,22 +59,21 @@ private:
     // Ends the export when the reply has reached the receive limit; true if it did.
     bool stopAtReplyLimit();
     void pauseThen(void (ExportTransfer::*next)());
-    void finish(TransferOutcome outcome, const QString& errorText = {}, bool complete = true);
+    // Why the export stopped, for the status line.
+    QString stopReason() const;
+    void finish(TransferOutcome outcome, const QString& errorText = {});
 
     std::unique_ptr<LinkChannel> m_channel;
     QStringList m_lines;
     TransferSettings m_settings;
     QTimer m_responseTimer;
     State m_state = State::Idle;
-    int m_nextLine = 0;      // index of the next line to look at
+    int m_nextLine = 0;      // index of the next line to look at: the line sent last, from 1
     QByteArray m_expected;   // acknowledgement awaited for the current line
     QByteArray m_reply;      // raw bytes received since the current line was sent
     qint64 m_replyBytes = 0; // bytes received since the handshake or the current line was sent
     int m_linesAcknowledged = 0;
-    qint64 m_bytesSent = 0;
-    qint64 m_bytesReceived = 0;
-    TransferOutcome m_outcome = TransferOutcome::Running;
-    QString m_errorText;
+    bool m_cancelled = false;
 };
 
 } // namespace zel::link

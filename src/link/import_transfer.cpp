@@ -6,14 +6,23 @@
 
 #include <QIODevice>
 
+#include <utility>
+
 namespace zel::link {
+
+namespace {
+// The answer to "[]" is a few characters; a longer run without a line end is text.
+constexpr qsizetype kLongestReply = 64;
+} // namespace
 
 ImportTransfer::ImportTransfer(std::unique_ptr<LinkChannel> channel, TransferSettings settings,
                                QObject* parent)
-    : QObject(parent), m_channel(std::move(channel)), m_settings(settings)
+    : Transfer(parent), m_channel(std::move(channel)), m_settings(settings)
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &ImportTransfer::onTimerExpired);
+    m_drainLimit.setSingleShot(true);
+    connect(&m_drainLimit, &QTimer::timeout, this, &ImportTransfer::endDrain);
 }
 
 ImportTransfer::~ImportTransfer()
@@ -31,8 +40,8 @@ void ImportTransfer::start()
         return;
     m_started = true;
     const LinkPolicy& policy = m_channel->policy();
-    if (!policy.importStartStatus.isEmpty())
-        emit statusText(policy.importStartStatus);
+    if (policy.importStartStatus)
+        emit statusText(QStringLiteral(" Importing from ") + policy.peer);
     connect(m_channel.get(), &LinkChannel::opened, this, &ImportTransfer::onOpened);
     connect(m_channel.get(), &LinkChannel::openFailed, this, &ImportTransfer::onOpenFailed);
     connect(m_channel.get(), &LinkChannel::closedByPeer, this, &ImportTransfer::onClosedByPeer);
@@ -44,10 +53,49 @@ void ImportTransfer::start()
 
 void ImportTransfer::cancel()
 {
+    if (!isRunning() || m_cancelled)
+        return;
+    m_cancelled = true; // set first: whoever hears the line below may cancel again
+    emit logLine(texts::kCancelled);
+    if (!m_receiving || !m_channel->policy().quietTimeEndsImport) {
+        finish(TransferOutcome::Cancelled);
+        return;
+    }
+    m_draining = true;
+    emit statusText(texts::kDroppingAfterCancel);
+    m_timer.start(m_settings.serialQuietTime);
+    m_drainLimit.start(m_settings.responseTimeout);
+    readInput();
+}
+
+void ImportTransfer::stopNow()
+{
     if (!isRunning())
         return;
-    emit logLine(texts::kCancelled);
+    if (!std::exchange(m_cancelled, true))
+        emit logLine(texts::kCancelled);
     finish(TransferOutcome::Cancelled);
+}
+
+QString ImportTransfer::incompleteReason() const
+{
+    const LinkPolicy& policy = m_channel->policy();
+    switch (m_outcome) {
+    case TransferOutcome::Cancelled:
+        return QStringLiteral("cancelled");
+    case TransferOutcome::TimedOut:
+        if (!policy.quietTimeEndsImport)
+            return QStringLiteral("no response in %1 seconds")
+                .arg(texts::secondsText(m_settings.responseTimeout));
+        return m_bytesReceived == 0 ? QStringLiteral("no reply from the unit")
+                                    : QStringLiteral("the unit fell silent before the end");
+    case TransferOutcome::ConnectionClosed:
+        return policy.connectionLostWhy;
+    case TransferOutcome::LimitReached:
+        return QStringLiteral("%1 bytes came without the end").arg(m_settings.receiveLimit);
+    default:
+        return {};
+    }
 }
 
 void ImportTransfer::onOpened()
@@ -56,6 +104,7 @@ void ImportTransfer::onOpened()
     QIODevice* device = m_channel->device();
     connect(device, &QIODevice::readyRead, this, &ImportTransfer::readInput);
     m_matcher.reset();
+    m_handshakeReply = policy.handshake ? HandshakeReply::Awaiting : HandshakeReply::Done;
     const qint64 written = device->write(policy.importRequest);
     if (written < 0) {
         finish(TransferOutcome::LinkFailed, device->errorString());
@@ -79,7 +128,9 @@ void ImportTransfer::onClosedByPeer()
     if (!isRunning())
         return;
     readInput(); // what arrived before the close is part of the dump
-    if (isRunning())
+    if (m_draining)
+        endDrain();
+    else if (isRunning())
         finish(TransferOutcome::ConnectionClosed);
 }
 
@@ -87,6 +138,10 @@ void ImportTransfer::onTimerExpired()
 {
     if (!isRunning())
         return;
+    if (m_draining) {
+        endDrain();
+        return;
+    }
     if (!m_receiving) {
         finish(TransferOutcome::LinkFailed, texts::connectTimeoutError(m_settings.responseTimeout));
         return;
@@ -94,8 +149,63 @@ void ImportTransfer::onTimerExpired()
     // Over TCP silence is a failure worth a line; the serial import always ends this way when
     // the unit sends no "[QXSB]", and then says nothing, as a unit with no reply gives no text.
     if (!m_channel->policy().quietTimeEndsImport)
-        emit logLine(texts::kNoResponse);
+        emit logLine(texts::noResponseLine(m_settings.responseTimeout));
     finish(TransferOutcome::TimedOut);
+}
+
+bool ImportTransfer::takeHandshakeReply(char byte, QString& text)
+{
+    // The unit answers "[]" before it sends its dump: ")", "]" or "(...)", with or without a
+    // line end. Taken whole, the answer is never glued to the front of the first dump line,
+    // which would then not begin with "[" and so not be read. Bytes are held until they prove
+    // to be the answer; a line end or a "[" first means there is none, and they are text.
+    switch (m_handshakeReply) {
+    case HandshakeReply::Awaiting:
+        if (byte == ')' || byte == ']') {
+            m_heldReply.clear();
+            m_handshakeReply = HandshakeReply::LineEnd;
+            return true;
+        }
+        if (byte != '[' && byte != '\r' && byte != '\n' && m_heldReply.size() < kLongestReply) {
+            m_heldReply.append(byte);
+            return true;
+        }
+        releaseHeldReply(text);
+        break;
+    case HandshakeReply::LineEnd:
+        if (byte == '\r' || byte == '\n')
+            return true;
+        break;
+    case HandshakeReply::Done:
+        return false;
+    }
+    m_handshakeReply = HandshakeReply::Done;
+    return false;
+}
+
+void ImportTransfer::releaseHeldReply(QString& text)
+{
+    const QByteArray held = std::exchange(m_heldReply, {});
+    m_handshakeReply = HandshakeReply::Done;
+    for (const char byte : held)
+        receiveByte(byte, text);
+}
+
+void ImportTransfer::receiveByte(char byte, QString& text)
+{
+    if (byte == '[')
+        m_bracketLines = m_completeLines + (m_partialLine ? 1 : 0);
+    switch (appendReceivedByte(text, byte)) {
+    case ReceivedByte::Printable:
+        m_partialLine = true;
+        break;
+    case ReceivedByte::LineBreak:
+        ++m_completeLines;
+        m_partialLine = false;
+        break;
+    case ReceivedByte::Dropped:
+        break;
+    }
 }
 
 void ImportTransfer::readInput()
@@ -103,42 +213,38 @@ void ImportTransfer::readInput()
     if (!m_receiving || !isRunning())
         return;
     QIODevice* device = m_channel->device();
-    const qint64 room = m_settings.receiveLimit - m_bytesReceived;
-    const QByteArray bytes = device->peek(std::min(device->bytesAvailable(), room));
+    // What comes after a cancel is only counted, so the receive limit does not apply to it.
+    const qint64 room =
+        m_draining ? device->bytesAvailable()
+                   : std::min(device->bytesAvailable(), m_settings.receiveLimit - m_bytesReceived);
+    const QByteArray bytes = device->peek(room);
     if (bytes.isEmpty())
         return;
 
     QString text;
-    qint64 bracketLines = -1; // line count when the last "[" of this batch arrived
+    m_bracketLines = -1;
     qsizetype used = 0;
     while (used < bytes.size() && !m_matcher.isComplete()) {
         const char byte = bytes[used++];
-        if (byte == '[')
-            bracketLines = m_completeLines + (m_partialLine ? 1 : 0);
-        switch (appendReceivedByte(text, byte)) {
-        case ReceivedByte::Printable:
-            m_partialLine = true;
-            break;
-        case ReceivedByte::LineBreak:
-            ++m_completeLines;
-            m_partialLine = false;
-            break;
-        case ReceivedByte::Dropped:
-            break;
-        }
         m_matcher.feed(byte);
+        if (!m_draining && !takeHandshakeReply(byte, text))
+            receiveByte(byte, text);
     }
     // Bytes after the end of the dump are left where they are, unread.
     device->skip(used);
     m_bytesReceived += used;
     m_timer.start(); // every byte starts the wait afresh
 
-    m_text += text;
-    if (!text.isEmpty())
-        emit textReceived(text);
-    if (bracketLines >= 0)
-        emit statusText(QStringLiteral(" Importing %1").arg(bracketLines / 2) +
-                        m_channel->policy().importLinesStatusPrefix);
+    if (m_draining) {
+        m_bytesDropped += used;
+        if (m_matcher.isComplete())
+            endDrain();
+        return;
+    }
+    addText(text);
+    if (m_bracketLines >= 0)
+        emit statusText(QStringLiteral(" Importing %1 lines from ").arg(m_bracketLines / 2) +
+                        m_channel->policy().peer);
 
     if (m_matcher.isComplete()) {
         finish(TransferOutcome::Completed);
@@ -146,6 +252,23 @@ void ImportTransfer::readInput()
         emit logLine(texts::receiveLimitLine(m_settings.receiveLimit));
         finish(TransferOutcome::LimitReached);
     }
+}
+
+void ImportTransfer::addText(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    m_text += text;
+    emit textReceived(text);
+}
+
+void ImportTransfer::endDrain()
+{
+    if (!isRunning())
+        return;
+    if (m_bytesDropped > 0)
+        emit logLine(texts::droppedAfterCancelLine(m_bytesDropped));
+    finish(TransferOutcome::Cancelled);
 }
 
 void ImportTransfer::finish(TransferOutcome outcome, const QString& errorText)
@@ -156,12 +279,15 @@ void ImportTransfer::finish(TransferOutcome outcome, const QString& errorText)
     m_errorText = errorText;
     m_receiving = false;
     m_timer.stop();
+    m_drainLimit.stop();
     disconnect(m_channel.get(), nullptr, this, nullptr);
     disconnect(m_channel->device(), nullptr, this, nullptr);
     m_channel->close();
-    const QString& endStatus = m_channel->policy().importEndStatus;
-    if (hasImportText(outcome) && !endStatus.isEmpty())
-        emit statusText(endStatus);
+    // Held bytes that had not yet proved to be the answer to "[]" are text after all.
+    QString text;
+    releaseHeldReply(text);
+    addText(text);
+    emit statusText(texts::importEndStatus(outcome, m_channel->policy().peer, incompleteReason()));
     emit finished(outcome);
 }
 

@@ -4,17 +4,18 @@
 // Runs on signals and timers; start() returns at once.
 //
 // Telnet: connects (a connection not made within the response time fails like one refused),
-// sends "[]" and "[QXSB]", and ends on "[QXSB]", on 30 s (the response time) without a character
-// ("Breaking; no response in 30 seconds"), or when the unit closes the connection; then
-// disconnects. Serial: sends "[QXSB]" over the open port and ends on "[QXSB]" or
-// after 4 s (the quiet time) without a byte. Both stop at the receive limit with a line saying so.
-// Whatever was received is then the text to apply (see hasImportText()).
+// sends "[]" and "[QXSB]", takes the unit's answer to "[]" off the front of what comes (")",
+// "]" or "(...)", with or without a line end), and ends on "[QXSB]", on 30 s (the response time)
+// without a character ("Breaking; no response in 30 seconds"), or when the unit closes the
+// connection; then disconnects. Serial: sends "[QXSB]" over the open port and ends on "[QXSB]"
+// or after 4 s (the quiet time) without a byte. Both stop at the receive limit with a line
+// saying so. Whatever was received is then the text to apply (see hasImportText()); only an
+// import that ended on "[QXSB]" is complete.
 
 #include "link/dump_matcher.h"
-#include "link/transfer_outcome.h"
+#include "link/transfer.h"
 #include "link/transfer_settings.h"
 
-#include <QObject>
 #include <QTimer>
 
 #include <memory>
@@ -23,57 +24,64 @@ namespace zel::link {
 
 class LinkChannel;
 
-class ImportTransfer : public QObject {
+class ImportTransfer : public Transfer {
     Q_OBJECT
 public:
     explicit ImportTransfer(std::unique_ptr<LinkChannel> channel, TransferSettings settings = {},
                             QObject* parent = nullptr);
     ~ImportTransfer() override;
 
-    void start();
-    // Stops like an abort: logs a line, closes the connection, finishes with Cancelled.
-    void cancel();
+    void start() override;
+    // Stops like an abort: logs a line, closes the connection, finishes with Cancelled. Over
+    // serial the unit goes on sending its dump: the rest is read and dropped up to "[QXSB]" or
+    // the quiet time (at most the response time), so that it does not arrive after the import
+    // as text the configuration does not hold; then the transfer finishes.
+    void cancel() override;
+    // Finishes with Cancelled at once, without waiting for the rest of a serial dump.
+    void stopNow() override;
 
-    bool isRunning() const { return m_outcome == TransferOutcome::Running && m_started; }
-    TransferOutcome outcome() const { return m_outcome; }
-    // The layer's message when the outcome is LinkFailed or NotOpen, for the error message box.
-    QString errorText() const { return m_errorText; }
+    bool isRunning() const override { return m_outcome == TransferOutcome::Running && m_started; }
+    // Why an import that has text to apply did not end with "[QXSB]": "cancelled", "no response
+    // in 30 seconds", ...; empty for a complete import.
+    QString incompleteReason() const;
     // Everything received so far after the received-character rule, line breaks as "\n".
     QString receivedText() const { return m_text; }
-    qint64 bytesSent() const { return m_bytesSent; }
-    qint64 bytesReceived() const { return m_bytesReceived; }
-
-signals:
-    // Received text to add at the end of the configuration text box, on its last line; line
-    // breaks are "\n".
-    void textReceived(const QString& text);
-    // A line to add to the configuration text box.
-    void logLine(const QString& line);
-    void statusText(const QString& text);
-    // Emitted once; connect with a queued call or use deleteLater() to dispose of the transfer.
-    void finished(zel::link::TransferOutcome outcome);
 
 private:
+    // Where the unit's answer to the telnet handshake "[]" stands in what arrives.
+    enum class HandshakeReply { Awaiting, LineEnd, Done };
+
     void onOpened();
     void onOpenFailed(const QString& error);
     void onClosedByPeer();
     void onTimerExpired();
     void readInput();
+    // Whether `byte` belongs to the unit's answer to "[]" and is taken off the dump; bytes held
+    // so far go to `text` once they prove not to be the answer.
+    bool takeHandshakeReply(char byte, QString& text);
+    void releaseHeldReply(QString& text);
+    // The received-character rule for one byte of the dump.
+    void receiveByte(char byte, QString& text);
+    void addText(const QString& text);
+    void endDrain();
     void finish(TransferOutcome outcome, const QString& errorText = {});
 
     std::unique_ptr<LinkChannel> m_channel;
     TransferSettings m_settings;
-    QTimer m_timer; // the response timer (telnet) or the quiet timer (serial)
+    QTimer m_timer;      // the response timer (telnet) or the quiet timer (serial)
+    QTimer m_drainLimit; // the longest wait for the rest of a cancelled serial dump
     DumpMatcher m_matcher;
+    HandshakeReply m_handshakeReply = HandshakeReply::Done;
+    QByteArray m_heldReply;
     QString m_text;
     int m_completeLines = 0;    // line breaks received
     bool m_partialLine = false; // text after the last line break
-    qint64 m_bytesSent = 0;
-    qint64 m_bytesReceived = 0;
+    qint64 m_bracketLines = -1; // line count when the last "[" of a batch arrived
+    qint64 m_bytesDropped = 0;  // received after a cancel
     bool m_started = false;
     bool m_receiving = false;
-    TransferOutcome m_outcome = TransferOutcome::Running;
-    QString m_errorText;
+    bool m_cancelled = false;
+    bool m_draining = false; // cancelled; the rest of a serial dump is being dropped
 };
 
 } // namespace zel::link

@@ -7,11 +7,11 @@ namespace zel::link {
 LinkPolicy LinkPolicy::serial(const QString& portLabel)
 {
     LinkPolicy policy;
+    policy.peer = QStringLiteral("serial port: ") + portLabel;
     policy.importRequest = QByteArrayLiteral("[QXSB]");
     policy.quietTimeEndsImport = true;
-    policy.importLinesStatusPrefix = QStringLiteral(" lines from serial port: ") + portLabel;
-    policy.timeoutLine = texts::kNoResponse;
     policy.connectionLostLine = texts::kSerialPortLost;
+    policy.connectionLostWhy = QStringLiteral("serial port lost");
     return policy;
 }
 
@@ -19,15 +19,14 @@ LinkPolicy LinkPolicy::telnet(const QString& hostText)
 {
     LinkPolicy policy;
     policy.connectsPerTransfer = true;
+    policy.peer = QStringLiteral("host: ") + hostText;
     policy.importRequest = QByteArrayLiteral("[][QXSB]");
-    policy.importStartStatus = QStringLiteral(" Importing from host: ") + hostText;
-    policy.importLinesStatusPrefix = QStringLiteral(" lines from host: ") + hostText;
-    policy.importEndStatus = QStringLiteral(" Import complete from host: ") + hostText;
+    policy.importStartStatus = true;
     policy.handshake = true;
     policy.lineTerminator = QByteArrayLiteral("\n");
     policy.exactAcknowledgement = true;
-    policy.timeoutLine = texts::kCommandTimeout;
     policy.connectionLostLine = texts::kConnectionClosed;
+    policy.connectionLostWhy = QStringLiteral("connection closed by the unit");
     return policy;
 }
 

@@ -11,21 +11,21 @@ struct LinkPolicy {
     // The connection is made at the start of each transfer and closed at its end (TCP); the
     // serial port is opened beforehand and stays open.
     bool connectsPerTransfer = false;
+    // How status texts name the other end: "host: H", "serial port: N".
+    QString peer;
 
     // Import.
     QByteArray importRequest;         // sent to ask for the configuration
     bool quietTimeEndsImport = false; // serial: the import ends after the quiet time
-    QString importStartStatus;        // status when the import starts (empty: none)
-    QString importLinesStatusPrefix;  // " Importing " N, then this
-    QString importEndStatus;          // status when the import ends (empty: none)
+    bool importStartStatus = false;   // " Importing from " peer when the import starts
 
-    // Export.
-    bool handshake = false;    // "[]" first, then wait for ")" or "]"
+    // Export; the handshake ("[]" first, then ")" or "]" back) comes before an import's dump too.
+    bool handshake = false;
     QByteArray lineTerminator; // written after each line
     bool exactAcknowledgement =
         false;                  // reply must hold "(line)", and "ERROR" aborts; else any ")" or "]"
-    QString timeoutLine;        // logged when a line is not acknowledged in time
     QString connectionLostLine; // logged when the connection or the port is lost
+    QString connectionLostWhy;  // the same in a status text
 
     static LinkPolicy serial(const QString& portLabel);
     static LinkPolicy telnet(const QString& hostText);

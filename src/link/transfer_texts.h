@@ -1,13 +1,14 @@
 #pragma once
 // Lines and status texts the transfers show in the configuration text box and the status line.
 
+#include "link/transfer_outcome.h"
+
 #include <QString>
 
 #include <chrono>
 
 namespace zel::link::texts {
 
-inline const QString kNoResponse = QStringLiteral("Breaking; no response in 30 seconds");
 inline const QString kCommandTimeout = QStringLiteral("Command Time out occured.  Aborting.");
 inline const QString kErrorReply = QStringLiteral("Got ERROR response.  Aborting.");
 inline const QString kConnectionClosed = QStringLiteral("Connection closed by host.  Aborting.");
@@ -18,6 +19,10 @@ inline const QString kComplete = QStringLiteral(" Complete");
 inline const QString kSending = QStringLiteral("Sending: ");
 inline const QString kWaitingFor = QStringLiteral("Waiting for: ");
 
+// A time as the texts show it: "30", "0.5".
+QString secondsText(std::chrono::milliseconds time);
+// "Breaking; no response in 30 seconds", with the response time the transfer waited.
+QString noResponseLine(std::chrono::milliseconds time);
 // "Breaking; received N bytes without the end of the configuration"
 QString receiveLimitLine(qint64 limit);
 // The error of a connection attempt the host did not answer within `time`.
@@ -26,5 +31,21 @@ QString connectTimeoutError(std::chrono::milliseconds time);
 QString replyLimitLine(qint64 limit);
 // " Sending line i of M"
 QString sendingLineStatus(int line, int lineCount);
+
+// After a cancelled serial import: what the unit sent on until the end of its configuration.
+QString droppedAfterCancelLine(qint64 bytes);
+inline const QString kDroppingAfterCancel =
+    QStringLiteral(" Import cancelled: waiting for the unit to finish sending");
+
+// How an import from `peer` ("host: H", "serial port: N") ended: " Import complete from ...",
+// " Import incomplete from ... (why)", or " Import failed from ...".
+QString importEndStatus(TransferOutcome outcome, const QString& peer, const QString& why);
+
+// " Nothing imported from " peer: what came held no line that sets anything.
+QString nothingImportedStatus(const QString& peer);
+
+// How an export ended: " Complete", " Export cancelled at line i of M", or " Export stopped at
+// line i of M: why" (" ... before the first line" when no line was sent yet).
+QString exportEndStatus(TransferOutcome outcome, int line, int lineCount, const QString& why);
 
 } // namespace zel::link::texts

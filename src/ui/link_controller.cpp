@@ -6,16 +6,17 @@
 #include "link/received_text.h"
 #include "link/serial_channel.h"
 #include "link/telnet_channel.h"
-#include "ui/dialog_prompts.h"
+#include "link/transfer_texts.h"
 #include "ui/main_window.h"
 #include "ui/painting_suspended.h"
 #include "ui/text_box_loading.h"
 #include "ui/transfer_progress_panel.h"
 #include "ui/transfer_text_box.h"
+#include "ui/user_prompts.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
@@ -37,8 +38,7 @@ const QString kNoHost = QStringLiteral("No host entered.  Telnet disabled.");
 
 } // namespace
 
-LinkController::LinkController(MainWindow& window)
-    : QObject(&window), m_window(window), m_prompts(std::make_unique<DialogPrompts>(&window))
+LinkController::LinkController(MainWindow& window) : QObject(&window), m_window(window)
 {
     connect(window.fileModeAction(), &QAction::triggered, this, &LinkController::chooseFileMode);
     connect(window.serialModeAction(), &QAction::triggered, this,
@@ -61,8 +61,6 @@ LinkController::LinkController(MainWindow& window)
     connect(m_serial.port(), &QSerialPort::readyRead, this,
             &LinkController::onSerialDataOutsideTransfer);
     connect(&m_serial, &link::SerialEndpoint::portLost, this, &LinkController::onSerialPortLost);
-
-    window.installEventFilter(this);
 }
 
 LinkController::~LinkController()
@@ -71,9 +69,14 @@ LinkController::~LinkController()
     // the widgets its signals reach may be gone already.
     if (m_transfer) {
         m_transfer->disconnect();
-        cancelTransfer();
+        m_transfer->stopNow();
         delete m_transfer;
     }
+}
+
+UserPrompts& LinkController::prompts()
+{
+    return m_window.prompts();
 }
 
 LinkMode LinkController::linkMode() const
@@ -85,11 +88,6 @@ LinkMode LinkController::linkMode() const
     if (m_window.telnetModeAction()->isChecked())
         return LinkMode::Telnet;
     return LinkMode::None;
-}
-
-void LinkController::setPrompts(std::unique_ptr<UserPrompts> prompts)
-{
-    m_prompts = std::move(prompts);
 }
 
 // --- The three mode items --------------------------------------------------------------------
@@ -120,7 +118,7 @@ void LinkController::chooseTelnetMode()
 {
     m_serial.close();
     checkOnly(m_window.telnetModeAction());
-    const std::optional<QString> host = m_prompts->inputQuery(kHostCaption, kHostPrompt, {});
+    const std::optional<QString> host = prompts().inputQuery(kHostCaption, kHostPrompt, {});
     if (host && !host->isEmpty()) {
         m_host = *host; // as typed, blanks included
         m_window.logTextBox()->appendPlainText(kUsingHost + m_host);
@@ -132,17 +130,17 @@ void LinkController::chooseTelnetMode()
 
 bool LinkController::openChosenPort()
 {
-    const std::optional<QString> port = m_prompts->choosePort();
+    const std::optional<QString> port = prompts().choosePort();
     if (!port || port->isEmpty()) {
-        m_prompts->showError(tr("No serial port was chosen, so the serial link is not open.\n\n"
-                                "Choose \"Serial Mode\" again to pick a port."));
+        prompts().showError(tr("No serial port was chosen, so the serial link is not open.\n\n"
+                               "Choose \"Serial Mode\" again to pick a port."));
         return false;
     }
     if (!m_serial.open(*port)) {
-        m_prompts->showError(tr("The serial port %1 cannot be opened: %2\n\n"
-                                "Check that the port exists and that no other program uses it, "
-                                "then choose \"Serial Mode\" again.")
-                                 .arg(*port, m_serial.errorString()));
+        prompts().showError(tr("The serial port %1 cannot be opened: %2\n\n"
+                               "Check that the port exists and that no other program uses it, "
+                               "then choose \"Serial Mode\" again.")
+                                .arg(*port, m_serial.errorString()));
         return false;
     }
     return true;
@@ -194,7 +192,7 @@ void LinkController::exportConfiguration()
 
 void LinkController::importFile()
 {
-    const QString path = m_prompts->openFileName(m_lastOpenedFile);
+    const QString path = prompts().openFileName(m_lastOpenedFile);
     if (path.isEmpty()) {
         runReader(); // the configuration has been reset; it stays empty
         return;
@@ -202,7 +200,7 @@ void LinkController::importFile()
     m_lastOpenedFile = path;
     const link::FileReadResult file = link::readConfigurationFile(path);
     if (!file.ok) {
-        m_prompts->showError(file.errorText);
+        prompts().showError(file.errorText);
         return;
     }
     QPlainTextEdit* box = m_window.configurationTextBox();
@@ -211,27 +209,39 @@ void LinkController::importFile()
         box->setPlainText(file.lines.join(QLatin1Char('\n')));
     }
     m_window.setStatusText(link::fileImportStatus(path));
-    runReader();
+    if (runReader() == 0)
+        m_window.setStatusText(link::texts::nothingImportedStatus(link::filePeerText(path)));
 }
 
 void LinkController::exportFile(const QStringList& lines)
 {
-    const QString path = m_prompts->saveFileName(m_lastOpenedFile);
+    const QString path = prompts().saveFileName(m_lastOpenedFile);
     if (path.isEmpty())
         return;
-    if (QFileInfo::exists(path) && !m_prompts->confirm(link::overwriteQuestion(path)))
+    if (QFileInfo::exists(path) && !prompts().confirm(link::overwriteQuestion(path)))
         return;
     const link::FileWriteResult written = link::writeConfigurationFile(path, lines);
-    if (!written.ok)
-        m_prompts->showError(written.errorText +
-                             tr("\n\nThe file was left as it was. Choose another file or "
-                                "folder and export again."));
+    if (!written.ok) {
+        prompts().showError(written.errorText +
+                            tr("\n\nThe file was left as it was. Choose another file or "
+                               "folder and export again."));
+        return;
+    }
+    m_window.setStatusText(link::fileExportStatus(path));
+    emit configurationDelivered(false);
 }
 
-void LinkController::runReader()
+int LinkController::runReader()
 {
     const PaintingSuspended suspended(m_window.tabs()); // every page is refilled
-    m_window.readerRun();
+    return m_window.readerRun().settingLines;
+}
+
+QString LinkController::peerText() const
+{
+    return linkMode() == LinkMode::Serial
+               ? QStringLiteral("serial port: ") + link::serialPortLabel(m_serial.portName())
+               : QStringLiteral("host: ") + m_host;
 }
 
 // --- Transfers ------------------------------------------------------------------------------
@@ -246,32 +256,33 @@ std::unique_ptr<link::LinkChannel> LinkController::makeChannel()
 void LinkController::runImport(std::unique_ptr<link::LinkChannel> channel)
 {
     auto* transfer = new link::ImportTransfer(std::move(channel), m_settings, this);
-    connect(transfer, &link::ImportTransfer::finished, this,
+    connect(transfer, &link::Transfer::finished, this,
             [this, transfer] { onImportFinished(transfer); });
+    m_exporting = false;
     beginTransfer(transfer);
 }
 
 void LinkController::runExport(std::unique_ptr<link::LinkChannel> channel, const QStringList& lines)
 {
     auto* transfer = new link::ExportTransfer(std::move(channel), lines, m_settings, this);
-    connect(transfer, &link::ExportTransfer::progress, m_progressPanel,
+    connect(transfer, &link::Transfer::progress, m_progressPanel,
             &TransferProgressPanel::showProgress);
-    connect(transfer, &link::ExportTransfer::finished, this,
+    connect(transfer, &link::Transfer::finished, this,
             [this, transfer] { onExportFinished(transfer); });
+    m_exporting = true;
     beginTransfer(transfer);
 }
 
-template <typename Transfer> void LinkController::beginTransfer(Transfer* transfer)
+void LinkController::beginTransfer(link::Transfer* transfer)
 {
     QPlainTextEdit* box = m_window.configurationTextBox();
-    connect(transfer, &Transfer::textReceived, box,
+    connect(transfer, &link::Transfer::textReceived, box,
             [box](const QString& text) { appendReceivedText(box, text); });
-    connect(transfer, &Transfer::logLine, box,
+    connect(transfer, &link::Transfer::logLine, box,
             [box](const QString& line) { appendTransferLine(box, line); });
-    connect(transfer, &Transfer::statusText, &m_window, &MainWindow::setStatusText);
+    connect(transfer, &link::Transfer::statusText, &m_window, &MainWindow::setStatusText);
 
     m_transfer = transfer;
-    m_cancelTransfer = [transfer] { transfer->cancel(); };
     setTransferCommandsActive(true);
     emit transferStarted();
     transfer->start();
@@ -279,23 +290,35 @@ template <typename Transfer> void LinkController::beginTransfer(Transfer* transf
 
 void LinkController::cancelTransfer()
 {
+    if (m_transfer)
+        m_transfer->cancel();
+}
+
+void LinkController::stopForClose()
+{
     if (!m_transfer)
         return;
-    // A copy: the transfer ends inside the call, and its end clears the member.
-    const std::function<void()> cancel = m_cancelTransfer;
-    cancel();
+    const QScopedValueRollback closing(m_windowClosing, true);
+    m_transfer->stopNow();
+    endTransfer(); // in case the transfer had nothing left to stop
 }
 
 void LinkController::onImportFinished(link::ImportTransfer* transfer)
 {
     const TransferOutcome outcome = transfer->outcome();
     const QString error = transfer->errorText();
+    const QString incomplete = transfer->incompleteReason();
     endTransfer();
     if (!m_windowClosing) {
         if (!error.isEmpty())
             reportLinkError(outcome, error);
-        if (link::hasImportText(outcome))
-            runReader();
+        if (link::hasImportText(outcome)) {
+            const int settingLines = runReader();
+            if (outcome != TransferOutcome::Completed)
+                m_window.markImportIncomplete(incomplete);
+            else if (settingLines == 0)
+                m_window.setStatusText(link::texts::nothingImportedStatus(peerText()));
+        }
     }
     emit transferFinished(outcome);
 }
@@ -307,6 +330,8 @@ void LinkController::onExportFinished(link::ExportTransfer* transfer)
     endTransfer();
     if (!m_windowClosing && !error.isEmpty())
         reportLinkError(outcome, error);
+    if (outcome == TransferOutcome::Completed)
+        emit configurationDelivered(true);
     emit transferFinished(outcome);
 }
 
@@ -317,16 +342,11 @@ void LinkController::endTransfer()
     // Still inside the transfer's finished signal: delete it once that has returned.
     m_transfer->deleteLater();
     m_transfer = nullptr;
-    m_cancelTransfer = nullptr;
     setTransferCommandsActive(false);
 }
 
 void LinkController::setTransferCommandsActive(bool running)
 {
-    for (QAction* command : {m_window.importAction(), m_window.exportAction(),
-                             m_window.newZel8Action(), m_window.newZel16Action()})
-        command->setEnabled(!running);
-    m_window.linkModeGroup()->setEnabled(!running);
     m_cancelAction->setEnabled(running);
     // The box shows the transfer as it goes; typing into it would mix with the received text.
     m_window.configurationTextBox()->setReadOnly(running);
@@ -339,28 +359,18 @@ void LinkController::setTransferCommandsActive(bool running)
 void LinkController::reportLinkError(TransferOutcome outcome, const QString& error)
 {
     if (linkMode() == LinkMode::Telnet) {
-        m_prompts->showError(tr("The telnet link to host %1 failed: %2\n\n"
-                                "Check the host name or address and that the unit is on the "
-                                "network, then try again.")
-                                 .arg(m_host, error));
+        prompts().showError(tr("The telnet link to host %1 failed: %2\n\n"
+                               "Check the host name or address and that the unit is on the "
+                               "network, then try again.")
+                                .arg(m_host, error));
         return;
     }
     // A lost port is reported once, when the port itself says so (onSerialPortLost).
     if (outcome == TransferOutcome::ConnectionClosed)
         return;
-    m_prompts->showError(tr("The serial link failed: %1\n\n"
-                            "Choose \"Serial Mode\" to open the port again.")
-                             .arg(error));
-}
-
-bool LinkController::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == &m_window && event->type() == QEvent::Close && m_transfer) {
-        const QScopedValueRollback closing(m_windowClosing, true);
-        cancelTransfer();
-        endTransfer(); // in case the transfer had nothing left to stop
-    }
-    return QObject::eventFilter(watched, event);
+    prompts().showError(tr("The serial link failed: %1\n\n"
+                           "Choose \"Serial Mode\" to open the port again.")
+                            .arg(error));
 }
 
 // --- The serial port between transfers ------------------------------------------------------
@@ -405,10 +415,10 @@ void LinkController::onSerialPortLost(const QString& error)
 {
     if (m_windowClosing)
         return;
-    m_prompts->showError(tr("The serial port %1 was lost: %2\n\n"
-                            "Reconnect the unit and choose \"Serial Mode\" to open the port "
-                            "again.")
-                             .arg(m_serial.portName(), error));
+    prompts().showError(tr("The serial port %1 was lost: %2\n\n"
+                           "Reconnect the unit and choose \"Serial Mode\" to open the port "
+                           "again.")
+                            .arg(m_serial.portName(), error));
 }
 
 } // namespace zel::ui

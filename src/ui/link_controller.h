@@ -3,8 +3,8 @@
 // radio items of the "File" menu, or none), the serial port and the telnet host that the modes
 // choose, and runs the import and export transfers over them: their text goes into the
 // configuration text box, their status into the status line, their progress into the status
-// bar. While a transfer runs, the commands that would start another one or replace the
-// configuration are disabled, and Escape or the status bar's "Cancel" stops it.
+// bar. While a transfer runs, Escape or the status bar's "Cancel" stops it; the window holds
+// back the commands that would start another one or replace the configuration.
 
 #include "link/link_mode.h"
 #include "link/serial_endpoint.h"
@@ -12,10 +12,8 @@
 #include "link/transfer_settings.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
 
-#include <functional>
 #include <memory>
 
 class QAction;
@@ -24,6 +22,7 @@ namespace zel::link {
 class ExportTransfer;
 class ImportTransfer;
 class LinkChannel;
+class Transfer;
 } // namespace zel::link
 
 namespace zel::ui {
@@ -46,13 +45,14 @@ public:
     // The file last chosen in the import's open dialog; the save dialog proposes it.
     QString lastOpenedFile() const { return m_lastOpenedFile; }
 
-    // Replaces the dialogs the link shows (tests answer them in code).
-    void setPrompts(std::unique_ptr<UserPrompts> prompts);
     // Time limits of the transfers started from now on.
     void setTransferSettings(const link::TransferSettings& settings) { m_settings = settings; }
     const link::TransferSettings& transferSettings() const { return m_settings; }
 
     bool isTransferRunning() const { return m_transfer != nullptr; }
+    bool isExportRunning() const { return m_transfer != nullptr && m_exporting; }
+    // Ends a running transfer at once, showing nothing more: the window is closing.
+    void stopForClose();
     // Stops the running transfer; its shortcut is Escape.
     QAction* cancelAction() const { return m_cancelAction; }
     TransferProgressPanel* progressPanel() const { return m_progressPanel; }
@@ -74,23 +74,25 @@ signals:
     void transferStarted();
     // After the transfer's end has been shown (and, for an import, the reader run done).
     void transferFinished(zel::link::TransferOutcome outcome);
-
-protected:
-    // Closing the window stops a running transfer, which closes its TCP connection.
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The text of the export that has just ended is now whole on the unit (`toUnit`, every line
+    // acknowledged) or in a file.
+    void configurationDelivered(bool toUnit);
 
 private:
+    UserPrompts& prompts();
     void checkOnly(QAction* mode);
     // Asks for the serial port and opens it; false (after showing why) when that fails.
     bool openChosenPort();
     void importFile();
     void exportFile(const QStringList& lines);
-    void runReader();
+    // The window's reader run over the configuration text box, with how many lines set something.
+    int runReader();
+    QString peerText() const;
 
     std::unique_ptr<link::LinkChannel> makeChannel();
     void runImport(std::unique_ptr<link::LinkChannel> channel);
     void runExport(std::unique_ptr<link::LinkChannel> channel, const QStringList& lines);
-    template <typename Transfer> void beginTransfer(Transfer* transfer);
+    void beginTransfer(link::Transfer* transfer);
     void onImportFinished(link::ImportTransfer* transfer);
     void onExportFinished(link::ExportTransfer* transfer);
     void endTransfer();
@@ -101,14 +103,13 @@ private:
     void onSerialPortLost(const QString& error);
 
     MainWindow& m_window;
-    std::unique_ptr<UserPrompts> m_prompts;
     link::TransferSettings m_settings;
     link::SerialEndpoint m_serial;
     QString m_host;
     QString m_lastOpenedFile;
 
-    QObject* m_transfer = nullptr; // the running import or export, a child of this object
-    std::function<void()> m_cancelTransfer;
+    link::Transfer* m_transfer = nullptr; // the running import or export, a child of this object
+    bool m_exporting = false;
     bool m_windowClosing = false;
 
     QAction* m_cancelAction = nullptr;

@@ -3,6 +3,7 @@
 #include "model/config_reader.h"
 #include "model/config_writer.h"
 #include "model/model_reset.h"
+#include "ui/dialog_prompts.h"
 #include "ui/favorite_group_naming_page.h"
 #include "ui/favorites_page.h"
 #include "ui/groups_page.h"
@@ -14,9 +15,11 @@
 #include "ui/tab_fitting.h"
 #include "ui/text_box_loading.h"
 #include "ui/window_placement.h"
+#include "ui/window_questions.h"
 #include "ui/zone_audio_page.h"
 
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -73,7 +76,12 @@ MainWindow::MainWindow(QWidget* parent)
     statusBar()->addPermanentWidget(m_statusLabel, 1);
     statusBar()->setFixedHeight(kClientHeight - kTabsGeometry.bottom() - 1);
 
+    m_prompts = std::make_unique<DialogPrompts>(this);
     m_link = new LinkController(*this);
+    connect(m_link, &LinkController::transferStarted, this, &MainWindow::updateCommands);
+    connect(m_link, &LinkController::transferFinished, this, &MainWindow::updateCommands);
+    connect(m_link, &LinkController::configurationDelivered, this,
+            [this](bool toUnit) { m_loaded.delivered(m_exportedText, toUnit); });
 
     // The client area (pages and status line) has a fixed size; the menu bar comes on top.
     setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
@@ -198,6 +206,11 @@ void MainWindow::setEditingPagesEnabled(bool enabled)
         setControlsEnabled(page, enabled);
 }
 
+void MainWindow::setPrompts(std::unique_ptr<UserPrompts> prompts)
+{
+    m_prompts = std::move(prompts);
+}
+
 void MainWindow::reset()
 {
     m_configurationTextBox->clear();
@@ -206,14 +219,17 @@ void MainWindow::reset()
     for (EditorPage* page : editorPages())
         page->resetView();
     setEditingPagesEnabled(false);
+    m_loaded.clear();
+    updateCommands();
 }
 
-void MainWindow::readerRun()
+model::ReadSummary MainWindow::readerRun()
 {
     setEditingPagesEnabled(true);
 
     model::LogLines log;
-    model::readText(m_model, storedText(m_configurationTextBox).toLatin1().toStdString(), log);
+    const model::ReadSummary summary =
+        model::readText(m_model, storedText(m_configurationTextBox).toLatin1().toStdString(), log);
     appendLines(m_logTextBox, log);
 
     model::markUnavailableGroups(m_model);
@@ -222,6 +238,58 @@ void MainWindow::readerRun()
     for (EditorPage* page : editorPages())
         page->loadFromModel();
     commitAndRefresh();
+    m_loaded.loaded(summary.settingLines, writerText());
+    updateCommands();
+    return summary;
+}
+
+void MainWindow::markImportIncomplete(const QString& reason)
+{
+    m_loaded.markIncomplete(reason.toStdString());
+}
+
+std::string MainWindow::writerText() const
+{
+    return model::joinLines(model::writeConfiguration(m_model), "\n");
+}
+
+bool MainWindow::hasUnsavedEdits()
+{
+    if (!m_loaded.isLoaded())
+        return false;
+    for (EditorPage* page : editorPages())
+        page->commitToModel();
+    return m_loaded.isEdited(writerText());
+}
+
+bool MainWindow::confirmDiscardingEdits(const QString& question)
+{
+    return !hasUnsavedEdits() || m_prompts->confirm(question);
+}
+
+void MainWindow::updateCommands()
+{
+    const bool running = m_link->isTransferRunning();
+    for (QAction* command : {m_importAction, m_newZel8Action, m_newZel16Action})
+        command->setEnabled(!running);
+    // With nothing loaded an export would send the blank defaults of the reset.
+    m_exportAction->setEnabled(!running && m_loaded.isLoaded());
+    m_linkModeGroup->setEnabled(!running);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // During an import the model has been reset already: nothing of the user's is at stake.
+    const bool agreed =
+        m_link->isExportRunning()
+            ? m_prompts->confirm(questions::closeDuringExport(hasUnsavedEdits()))
+            : m_link->isTransferRunning() || confirmDiscardingEdits(questions::kDiscardOnExit);
+    if (!agreed) {
+        event->ignore();
+        return;
+    }
+    m_link->stopForClose();
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::commitAndRefresh()
@@ -256,6 +324,8 @@ void MainWindow::showConfigurationPage()
 
 void MainWindow::newTemplate(model::UnitSize size)
 {
+    if (m_link->isTransferRunning() || !confirmDiscardingEdits(questions::kDiscardOnNew))
+        return;
     const PaintingSuspended suspended(m_tabs); // every page is refilled
     reset();
     showConfigurationPage();
@@ -267,7 +337,7 @@ void MainWindow::newTemplate(model::UnitSize size)
 
 void MainWindow::importConfiguration()
 {
-    if (m_link->isTransferRunning())
+    if (m_link->isTransferRunning() || !confirmDiscardingEdits(questions::kDiscardOnImport))
         return;
     reset();
     showConfigurationPage();
@@ -277,10 +347,22 @@ void MainWindow::importConfiguration()
 
 void MainWindow::exportConfiguration()
 {
-    if (m_link->isTransferRunning())
+    if (m_link->isTransferRunning() || !m_loaded.isLoaded())
         return;
+    const link::LinkMode mode = m_link->linkMode();
+    if (mode == link::LinkMode::Serial || mode == link::LinkMode::Telnet) {
+        if (m_loaded.holdsNothingRead()) {
+            m_prompts->showError(questions::kNothingToSend);
+            return;
+        }
+        if (m_loaded.isIncomplete() && !m_prompts->confirm(questions::sendIncomplete(
+                                           QString::fromStdString(m_loaded.incompleteReason()))))
+            return;
+    }
     commitAndRefresh();
-    setLines(m_logTextBox, model::writeConfiguration(m_model));
+    const std::vector<std::string> lines = model::writeConfiguration(m_model);
+    m_exportedText = model::joinLines(lines, "\n");
+    setLines(m_logTextBox, lines);
     m_link->exportConfiguration();
 }
 

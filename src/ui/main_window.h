@@ -7,10 +7,15 @@
 //   commit and refresh - pages' pending edits stored into the model, names shown again.
 
 #include "model/config_model.h"
+#include "model/config_reader.h"
 #include "model/templates.h"
+#include "ui/loaded_configuration.h"
 
 #include <QList>
 #include <QMainWindow>
+
+#include <memory>
+#include <string>
 
 class QAction;
 class QActionGroup;
@@ -28,6 +33,7 @@ class LinkController;
 class NamingPage;
 class NetworkPage;
 class PresetsPage;
+class UserPrompts;
 class ZoneAudioPage;
 
 class MainWindow : public QMainWindow {
@@ -89,6 +95,19 @@ public:
     // The device link: link mode, serial port, telnet host and the running transfer.
     LinkController* link() const { return m_link; }
 
+    // The questions and messages the window and its link put to the user.
+    UserPrompts& prompts() { return *m_prompts; }
+    // Replaces them (tests answer them in code).
+    void setPrompts(std::unique_ptr<UserPrompts> prompts);
+
+    // Whether a configuration is loaded, came whole, and what was last exported or saved.
+    const LoadedConfiguration& loadedConfiguration() const { return m_loaded; }
+    // Whether the pages and the model hold edits that were neither exported nor saved; stores
+    // the pages' pending edits into the model first.
+    bool hasUnsavedEdits();
+    // The import behind the last reader run ended without the end of the configuration.
+    void markImportIncomplete(const QString& reason);
+
     // Text of the About message: the program's name and version.
     static QString aboutText();
 
@@ -98,22 +117,25 @@ public slots:
     void reset();
     // Reads the configuration text box into the model (its log goes to the log text box),
     // enables the editing pages and shows the configuration on them.
-    void readerRun();
+    model::ReadSummary readerRun();
     // Stores what the pages show into the model, then shows the names again everywhere. Runs
     // after every change of page and first thing in every export.
     void commitAndRefresh();
     // Rebuilds on every page the lists and captions that repeat names held elsewhere.
     void refreshNames();
-    // "New ZEL-8" / "New ZEL-16": a blank configuration of that unit size.
+    // "New ZEL-8" / "New ZEL-16": a blank configuration of that unit size. Asks first when
+    // that would discard unsaved edits.
     void newTemplate(model::UnitSize size);
     // Brings the "Configuration File" page to the front without a commit-and-refresh: the
     // commands that do this go on to replace what the pages show.
     void showConfigurationPage();
 
-    // "Import": reset, then the configuration text comes over the chosen link and is read.
+    // "Import": reset, then the configuration text comes over the chosen link and is read. Asks
+    // first when that would discard unsaved edits.
     void importConfiguration();
     // "Export": commit and refresh, the writer's text into the log text box, then that text goes
-    // over the chosen link.
+    // over the chosen link. Refuses to send a unit a configuration that holds nothing read, and
+    // asks before sending one that was not read whole.
     void exportConfiguration();
 
     void showAbout();
@@ -122,12 +144,23 @@ signals:
     // A commit-and-refresh has finished: the model holds what the pages show.
     void committedAndRefreshed();
 
+protected:
+    // Exit and the close box: asks before unsaved edits are discarded or a running export is
+    // stopped halfway.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildMenus();
     void buildPages();
     QWidget* buildConfigurationFilePage();
     void setEditingPagesEnabled(bool enabled);
     void onPageChanged();
+    // Import, export and the "New" commands follow the link and what is loaded.
+    void updateCommands();
+    // True when nothing would be lost, or the user agrees to `question`.
+    bool confirmDiscardingEdits(const QString& question);
+    // The writer's text of the model as it is now.
+    std::string writerText() const;
 
     // Declared first: the pages hold references to it.
     model::ConfigModel m_model;
@@ -155,6 +188,10 @@ private:
     QAction* m_exportAction = nullptr;
     QAction* m_exitAction = nullptr;
     QAction* m_aboutAction = nullptr;
+
+    std::unique_ptr<UserPrompts> m_prompts;
+    LoadedConfiguration m_loaded;
+    std::string m_exportedText; // the text of the export running or last run
 
     // Set while a command brings a page to the front itself, so that the change of page does
     // not commit pages that the command is about to refill.

@@ -88,7 +88,10 @@ TEST_P(ExportTest, ErrorReplyAbortsOverTelnetButIsAnAcknowledgementOverSerial)
     const QStringList lines = configurationLines(blankZel16());
     ASSERT_TRUE(lines.first().startsWith("[SD"));
     const TransferRecord rec = runExport(lines);
-    EXPECT_EQ(rec.statuses.last(), texts::kComplete);
+    const QString count = QString::number(lines.size());
+    EXPECT_EQ(rec.statuses.last(),
+              isTcp() ? " Export stopped at line 1 of " + count + ": the unit answered ERROR"
+                      : texts::kComplete);
     if (isTcp()) {
         EXPECT_EQ(rec.outcome, TransferOutcome::ErrorReply);
         EXPECT_EQ(sendingLines(rec), QStringList{"Sending: " + lines.first()});
@@ -110,8 +113,12 @@ TEST_P(ExportTest, NoAcknowledgementInTimeAbortsAtThatLine)
     EXPECT_EQ(rec.outcome, TransferOutcome::TimedOut);
     EXPECT_EQ(m_acknowledged, 3);
     EXPECT_EQ(sendingLines(rec).size(), 4);
-    EXPECT_EQ(rec.logLines.last(), isTcp() ? texts::kCommandTimeout : texts::kNoResponse);
-    EXPECT_EQ(rec.statuses.last(), texts::kComplete);
+    EXPECT_EQ(rec.logLines.last(), isTcp()
+                                       ? texts::kCommandTimeout
+                                       : QStringLiteral("Breaking; no response in 0.4 seconds"));
+    // Lines 1 to 3 were taken; the export stopped waiting for line 4.
+    EXPECT_EQ(rec.statuses.last(), " Export stopped at line 4 of " + QString::number(lines.size()) +
+                                       ": no acknowledgement in 0.4 seconds");
 }
 
 TEST_P(ExportTest, CancelStopsAtTheCurrentLine)
@@ -129,7 +136,8 @@ TEST_P(ExportTest, CancelStopsAtTheCurrentLine)
     EXPECT_EQ(rec.outcome, TransferOutcome::Cancelled);
     EXPECT_EQ(transfer.linesAcknowledged(), 1);
     EXPECT_EQ(rec.logLines.last(), texts::kCancelled);
-    EXPECT_EQ(rec.statuses.last(), texts::kComplete);
+    EXPECT_EQ(rec.statuses.last(),
+              " Export cancelled at line 2 of " + QString::number(transfer.lineCount()));
     transfer.cancel(); // a finished transfer stays finished
     EXPECT_EQ(rec.finishedCount, 1);
 }
@@ -149,6 +157,8 @@ TEST_P(ClosingUnitExportTest, UnitClosingMidExportStopsAndSaysSo)
     EXPECT_EQ(m_acknowledged, 3);
     EXPECT_LE(sendingLines(rec).size(), 4);
     EXPECT_EQ(rec.logLines.last(), texts::kConnectionClosed);
+    EXPECT_TRUE(rec.statuses.last().endsWith(": connection closed by the unit"))
+        << rec.statuses.last().toStdString();
     // The layer's error is there for the error message box.
     EXPECT_FALSE(m_errorText.isEmpty());
 }
@@ -196,10 +206,12 @@ TEST(TelnetExport, HandshakeWithoutReplyEndsLikeACommandTimeOut)
     ASSERT_TRUE(waitForFinish(rec));
     EXPECT_EQ(rec.outcome, TransferOutcome::TimedOut);
     EXPECT_EQ(rec.logLines, QStringList{texts::kCommandTimeout});
-    EXPECT_EQ(rec.statuses, QStringList{texts::kComplete});
+    EXPECT_EQ(rec.statuses,
+              QStringList{" Export stopped before the first line: no answer to \"[]\" in 0.4 "
+                          "seconds"});
 }
 
-TEST(TelnetExport, ConnectionThatCannotBeMadeLeavesTheStatusAndReportsTheError)
+TEST(TelnetExport, ConnectionThatCannotBeMadeSaysNothingWasSentAndReportsTheError)
 {
     const QString host = refusingHost();
     link::ExportTransfer transfer(std::make_unique<link::TelnetChannel>(host), {"[SD0]"},
@@ -210,7 +222,8 @@ TEST(TelnetExport, ConnectionThatCannotBeMadeLeavesTheStatusAndReportsTheError)
     ASSERT_TRUE(waitForFinish(rec));
     EXPECT_EQ(rec.outcome, TransferOutcome::LinkFailed);
     EXPECT_FALSE(transfer.errorText().isEmpty());
-    EXPECT_TRUE(rec.statuses.isEmpty());
+    EXPECT_EQ(rec.statuses, QStringList{" Export stopped before the first line: the unit could "
+                                        "not be reached"});
     EXPECT_TRUE(rec.logLines.isEmpty());
 }
 
@@ -225,5 +238,6 @@ TEST(SerialExport, WithTheSerialPortClosedSendsNothingAndSaysSo)
     ASSERT_TRUE(waitForFinish(rec));
     EXPECT_EQ(rec.outcome, TransferOutcome::NotOpen);
     EXPECT_EQ(rec.logLines, QStringList{texts::kSerialNotOpen});
-    EXPECT_EQ(rec.statuses, QStringList{texts::kComplete});
+    EXPECT_EQ(rec.statuses,
+              QStringList{" Export stopped before the first line: the serial port is not open"});
 }

@@ -161,10 +161,11 @@ TEST(FaultyUnit, EveryFaultEndsInTimeWithItsOutcomeAndLogLine)
          Direction::Import,
          {"--error-on", "QXSB"},
          TransferOutcome::TimedOut,
-         {texts::kNoResponse},
+         {texts::noResponseLine(faultSettings().responseTimeout)},
          false,
          {},
-         [](const FaultRun& r) { EXPECT_EQ(r.received, ")\n(ERROR)\n"); }},
+         // The answer to "[]" is not part of the dump.
+         [](const FaultRun& r) { EXPECT_EQ(r.received, "(ERROR)\n"); }},
         {"refuses the dump request",
          Link::Pty,
          Direction::Import,
@@ -183,7 +184,7 @@ TEST(FaultyUnit, EveryFaultEndsInTimeWithItsOutcomeAndLogLine)
          false,
          {},
          [&](const FaultRun& r) {
-             EXPECT_EQ(r.received, ")\n" + dump);
+             EXPECT_EQ(r.received, dump);
              EXPECT_GT(r.elapsedMs, 600) << "the dump took longer than the response time";
          }},
         {"answers slowly but steadily",
@@ -227,7 +228,7 @@ TEST(FaultyUnit, EveryFaultEndsInTimeWithItsOutcomeAndLogLine)
          late,
          TransferOutcome::TimedOut,
          {texts::kSending + exported[0], texts::kWaitingFor + link::expectedReply(exported[0]),
-          texts::kNoResponse},
+          texts::noResponseLine(faultSettings().responseTimeout)},
          false,
          exported},
         {"answers slowly but in time",
@@ -338,8 +339,9 @@ TEST(FaultyUnit, UnitThatIsNotThereFailsTheTransferWithTheLinksError)
                 ASSERT_TRUE(waitForFinish(rec));
                 error = transfer.errorText();
                 EXPECT_TRUE(transfer.receivedText().isEmpty());
-                // The status still names the host; the window reports the error.
-                EXPECT_EQ(rec.statuses, QStringList{" Importing from host: " + c.host});
+                // The status names the host; the window reports the error.
+                EXPECT_EQ(rec.statuses, QStringList({" Importing from host: " + c.host,
+                                                     " Import failed from host: " + c.host}));
             } else {
                 link::ExportTransfer transfer(std::make_unique<link::TelnetChannel>(c.host),
                                               {"[SD0]"}, faultSettings());
@@ -347,7 +349,8 @@ TEST(FaultyUnit, UnitThatIsNotThereFailsTheTransferWithTheLinksError)
                 transfer.start();
                 ASSERT_TRUE(waitForFinish(rec));
                 error = transfer.errorText();
-                EXPECT_TRUE(rec.statuses.isEmpty());
+                EXPECT_EQ(rec.statuses, QStringList{" Export stopped before the first line: the "
+                                                    "unit could not be reached"});
             }
             EXPECT_EQ(rec.outcome, TransferOutcome::LinkFailed);
             EXPECT_TRUE(rec.logLines.isEmpty());

@@ -88,8 +88,11 @@ TEST(ScriptedImport, InterruptedEndMarkerDoesNotEndTheImport)
         const ImportRun run = importFrom(unit);
         EXPECT_EQ(run.rec.outcome, TransferOutcome::TimedOut);
         EXPECT_EQ(run.text, c.text);
-        EXPECT_EQ(run.rec.logLines, QStringList{link::texts::kNoResponse});
-        EXPECT_EQ(run.rec.box, c.text + "\n" + link::texts::kNoResponse + "\n");
+        EXPECT_EQ(run.rec.logLines,
+                  QStringList{link::texts::noResponseLine(std::chrono::milliseconds(300))});
+        EXPECT_EQ(run.rec.box, c.text + "\n" +
+                                   link::texts::noResponseLine(std::chrono::milliseconds(300)) +
+                                   "\n");
     }
 }
 

@@ -125,28 +125,42 @@ TEST(ZeltoolBadFiles, ReadingGivesOneMessageOrTakesTheTextAtOnce)
     }
 }
 
-TEST(ZeltoolBadFiles, SaveIntoAFolderWithoutWritePermissionLeavesTheOldFile)
+TEST(ZeltoolBadFiles, SaveIntoAFolderWithoutWritePermissionWritesAWritableFileInPlace)
 {
-    const TemporaryFolder folder;
-    writeFile(folder.file("in.zel"), "[SD1]\r\n[NO1\"Hall\"]\r\n");
-    writeFile(folder.file("out.zel"), "old\r\n");
-    fs::permissions(folder.file("out.zel"), fs::perms::owner_read | fs::perms::owner_write |
-                                                fs::perms::others_read | fs::perms::others_write);
-    openToReaders(folder);
-    const std::optional<ToolRun> run =
-        runZeltoolAsOrdinaryUser({"write", folder.file("in.zel"), "-o", folder.file("out.zel")});
-    if (!run)
-        GTEST_SKIP() << "cannot run zeltool as an ordinary user here";
-    EXPECT_EQ(run->exitCode, 1);
-    EXPECT_TRUE(startsWith(run->err, "zeltool: cannot write '" + folder.file("out.zel") + "': "))
-        << run->err;
-    EXPECT_NE(run->err.find("Permission denied"), std::string::npos) << run->err;
-    EXPECT_EQ(readFile(folder.file("out.zel")), "old\r\n");
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder.path()))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"in.zel", "out.zel"}));
+    struct Case {
+        const char* what;
+        bool fileWritable;
+    };
+    for (const Case& c : {Case{"writable file", true}, Case{"read-only file", false}}) {
+        SCOPED_TRACE(c.what);
+        const TemporaryFolder folder;
+        writeFile(folder.file("in.zel"), "[SD1]\r\n[NO1\"Hall\"]\r\n");
+        writeFile(folder.file("out.zel"), "old\r\n");
+        fs::permissions(folder.file("out.zel"),
+                        fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read |
+                            (c.fileWritable ? fs::perms::others_write : fs::perms::none));
+        openToReaders(folder);
+        const std::optional<ToolRun> run = runZeltoolAsOrdinaryUser(
+            {"write", folder.file("in.zel"), "-o", folder.file("out.zel")});
+        if (!run)
+            GTEST_SKIP() << "cannot run zeltool as an ordinary user here";
+        if (c.fileWritable) {
+            EXPECT_EQ(run->exitCode, 0) << run->err;
+            EXPECT_TRUE(startsWith(readFile(folder.file("out.zel")), "[SD1]\r\n"));
+        } else {
+            EXPECT_EQ(run->exitCode, 1);
+            EXPECT_TRUE(
+                startsWith(run->err, "zeltool: cannot write '" + folder.file("out.zel") + "': "))
+                << run->err;
+            EXPECT_NE(run->err.find("not writable"), std::string::npos) << run->err;
+            EXPECT_EQ(readFile(folder.file("out.zel")), "old\r\n");
+        }
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder.path()))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, (std::vector<std::string>{"in.zel", "out.zel"}));
+    }
 }
 
 TEST(ZeltoolBadFiles, UnitThatIsNotThereIsExitTwoWithinTheTimeOut)

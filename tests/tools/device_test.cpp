@@ -109,7 +109,7 @@ TEST(ZeltoolImport, ADumpThatDoesNotEndKeepsWhatCameAndExitsOne)
                                " before the end of the configuration\n");
         // The lines that came are saved; the dump's end is not among them.
         const std::string part = readFile(saved);
-        EXPECT_TRUE(startsWith(part, ")\r\n[SD1]\r\n[FPL0]\r\n")) << part.substr(0, 40);
+        EXPECT_TRUE(startsWith(part, "[SD1]\r\n[FPL0]\r\n")) << part.substr(0, 40);
         EXPECT_EQ(part.find("[QXSB]"), std::string::npos);
     }
 }
@@ -201,6 +201,35 @@ TEST(ZeltoolExport, StopsAtTheLineTheUnitRefusesOrDoesNotAcknowledge)
         EXPECT_TRUE(
             startsWith(run.err, "zeltool: export to " + tcp(unit) + " is incomplete: " + c.reason))
             << run.err;
+    }
+}
+
+TEST(ZeltoolExport, AFileThatSetsNothingIsNotSent)
+{
+    const SimulatedUnit unit(Link::Tcp, {"--config", kFilled});
+    const TemporaryFolder folder;
+    const std::string file = folder.file("blank.zel");
+    for (const std::string text : {"", "remark\r\n", "[QXSB]\r\n[CO1I1]\r\n[EC]\r\n"}) {
+        SCOPED_TRACE(text);
+        writeFile(file, text);
+        const ToolRun run = runZeltool({"export", file, "--tcp", unit.address()});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.err, "zeltool: export: '" + file +
+                               "' holds no configuration line; nothing was sent\n");
+        // The unit keeps its configuration.
+        EXPECT_EQ(runZeltool({"diff", kFilled, tcp(unit)}).exitCode, 0);
+    }
+}
+
+TEST(ZeltoolImport, TheAnswerToTheHandshakeIsNotPartOfTheConfiguration)
+{
+    for (const std::string answer : {")", "]", "(OK)\\r\\n"}) {
+        SCOPED_TRACE(answer);
+        const SimulatedUnit unit(Link::Tcp, {"--config", kFilled, "--handshake-reply", answer});
+        const ToolRun run = runZeltool({"import", "--tcp", unit.address()});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_TRUE(startsWith(run.out, "[SD1]\n[FPL0]\n")) << run.out.substr(0, 40);
+        EXPECT_EQ(differencesFromFilled(run.out), std::vector<std::string>{});
     }
 }
 

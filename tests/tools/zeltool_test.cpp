@@ -149,6 +149,15 @@ TEST(Zeltool, WritePrintsOrSavesTheExport)
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(folderEntries(folder.path()), (std::vector<std::string>{"in.zel", "out.zel"}));
 
+    // A symbolic link is written through and stays a link, as the window saves.
+    writeFile(out, "old\r\n");
+    const std::string link = folder.file("link.zel");
+    fs::create_symlink(out, link);
+    EXPECT_EQ(runZeltool({"write", in, "-o", link}).exitCode, 0);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(readFile(out), expectedExport(kConfiguration, "\r\n"));
+    fs::remove(link);
+
     // What was saved reads back to the same export.
     const ToolRun again = runZeltool({"write", out});
     EXPECT_EQ(again.out, printed.out);

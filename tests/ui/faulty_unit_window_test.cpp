@@ -82,7 +82,7 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
          Link::Tcp,
          Command::Import,
          {"--error-on", "QXSB"},
-         texts::kNoResponse,
+         texts::noResponseLine(faultSettings().responseTimeout),
          {},
          false,
          Unit::Simulated,
@@ -142,7 +142,7 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
          Link::Pty,
          Command::Export,
          {"--silent-after", "0"},
-         texts::kNoResponse,
+         texts::noResponseLine(faultSettings().responseTimeout),
          {}},
         {"is switched off mid-export",
          Link::Tcp,
@@ -191,6 +191,7 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
         w.window.newZel16Action()->trigger();
         w.window.model().setZoneName(4, "Library");
         const QStringList edited = writerLines(w.window);
+        w.prompts->confirmAnswer = true; // an import discards the edit, once asked
 
         if (c.switchOffMidway && c.command == Command::Import) {
             QObject::connect(w.window.configurationTextBox(), &QPlainTextEdit::textChanged,

@@ -8,8 +8,8 @@
 
 #include "link/link_mode.h"
 #include "link/transfer_settings.h"
-#include "support/quick_settings.h"
 #include "model/config_writer.h"
+#include "support/quick_settings.h"
 #include "ui/link_controller.h"
 #include "ui/main_window.h"
 #include "ui/text_box_loading.h"
@@ -46,7 +46,7 @@ public:
     {
         auto scripted = std::make_unique<ScriptedPrompts>();
         prompts = scripted.get();
-        link.setPrompts(std::move(scripted));
+        window.setPrompts(std::move(scripted));
         link.setTransferSettings(quickSettings());
     }
 

@@ -9,6 +9,7 @@
 #include <QActionGroup>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -229,8 +230,8 @@ TEST_F(FileModeTest, ExportThenImportRoundTripThroughTheWindow)
     EXPECT_TRUE(w.prompts->confirmations.isEmpty()) << "a new file needs no confirmation";
     const QByteArray exported = writtenText(w.window);
     EXPECT_EQ(fileBytes(file), exported);
-    EXPECT_EQ(w.window.statusText(), QStringLiteral(" Loaded New ZEL-16 Template"))
-        << "saving leaves the status line";
+    EXPECT_EQ(w.window.statusText(),
+              " Exported to file: " + QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()));
 
     w.window.newZel8Action()->trigger();
     w.prompts->openAnswer = file;

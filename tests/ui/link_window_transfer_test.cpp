@@ -20,7 +20,7 @@ using link::TransferOutcome;
 
 const QString kErrorReply = QStringLiteral("Got ERROR response.  Aborting.");
 const QString kCommandTimeout = QStringLiteral("Command Time out occured.  Aborting.");
-const QString kNoResponse = QStringLiteral("Breaking; no response in 30 seconds");
+const QString kNoResponse = QStringLiteral("Breaking; no response in 0.3 seconds");
 const QString kCancelled = QStringLiteral("Transfer cancelled.  Aborting.");
 
 QStringList linesStartingWith(const QStringList& lines, const QString& prefix)
@@ -68,8 +68,7 @@ TEST_F(TelnetWindowTest, ImportFillsTheBoxesAndPagesThenExportSendsEditsBack)
     EXPECT_EQ(w.window.statusText(), " Import complete from host: " + m_sim.address());
     const QStringList received = w.configurationLines();
     ASSERT_GT(received.size(), 100);
-    EXPECT_EQ(received[0], QStringLiteral(")")) << "the unit's answer to \"[]\"";
-    EXPECT_EQ(received[1].left(1), QStringLiteral("["));
+    EXPECT_EQ(received[0], QStringLiteral("[SD0]")) << "the answer to \"[]\" is not dump text";
     EXPECT_TRUE(received.contains(QStringLiteral("[QXSB]")));
     EXPECT_GT(w.logLines().size(), 100) << "the reader's log";
     EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
@@ -161,7 +160,9 @@ TEST_F(TelnetWindowTest, EscapeOrTheCancelButtonStopsTheExportAtTheCurrentLine)
         const qsizetype sentCount = linesStartingWith(log, "Sending: ").size();
         EXPECT_GE(sentCount, 2);
         EXPECT_LT(sentCount, 10);
-        EXPECT_EQ(w.window.statusText(), QStringLiteral(" Complete"));
+        EXPECT_EQ(w.window.statusText(), QString(" Export cancelled at line %1 of %2")
+                                             .arg(w.link.progressPanel()->progressBar()->value())
+                                             .arg(writerLines(w.window).size()));
         // Nothing more goes out once stopped.
         QTest::qWait(100);
         EXPECT_LE(sim.receivedCommands().size(), sentCount + 1); // "[]" first
@@ -169,7 +170,7 @@ TEST_F(TelnetWindowTest, EscapeOrTheCancelButtonStopsTheExportAtTheCurrentLine)
     }
 }
 
-TEST_F(TelnetWindowTest, ClosingTheWindowStopsTheTransferAndShowsNothing)
+TEST_F(TelnetWindowTest, ClosingTheWindowDuringAnExportAsksThenStopsItAndShowsNothing)
 {
     startUnit({"--reply-delay", "30"});
     w.window.show();
@@ -177,6 +178,15 @@ TEST_F(TelnetWindowTest, ClosingTheWindowStopsTheTransferAndShowsNothing)
     QSignalSpy finished(&w.link, &ui::LinkController::transferFinished);
     w.window.exportAction()->trigger();
     ASSERT_TRUE(waitForLine(2));
+
+    // The unit would keep only part of the configuration: "Cancel" keeps the export going.
+    EXPECT_FALSE(w.window.close());
+    ASSERT_EQ(w.prompts->confirmations.size(), 1);
+    EXPECT_TRUE(w.prompts->confirmations[0].contains("export")) << "asked about the export";
+    EXPECT_TRUE(w.link.isTransferRunning());
+    ASSERT_TRUE(waitForLine(4));
+
+    w.prompts->confirmAnswer = true;
     ASSERT_TRUE(w.window.close());
     ASSERT_EQ(finished.count(), 1);
     EXPECT_FALSE(w.link.isTransferRunning());
@@ -206,26 +216,48 @@ TEST_F(TelnetWindowTest, DestroyingTheWindowDuringATransferEndsIt)
     EXPECT_EQ(w.window.model().zoneCount(), 16);
 }
 
-TEST_F(TelnetWindowTest, AbortsShowTheirLineAndEndComplete)
+TEST_F(TelnetWindowTest, AbortsShowTheirLineAndTheStatusSaysWhereAndWhy)
 {
     struct Case {
         const char* name;
         QStringList faults;
         bool import;
         QString lastLine;
-        int sentLines; // "Sending:" lines of an export
+        int sentLines;  // "Sending:" lines of an export
+        QString status; // after the host (import) or " Export stopped "
         qint64 receiveLimit = 1024 * 1024;
     };
     const QList<Case> cases = {
-        {"error reply to the first line", {"--error-on", "[SD"}, false, kErrorReply, 1},
-        {"silent after two lines", {"--silent-after", "2"}, false, kCommandTimeout, 3},
-        {"silent from the start", {"--silent-after", "0"}, false, kCommandTimeout, 0},
-        {"import without a dump", {"--silent-after", "0"}, true, kNoResponse, 0},
+        {"error reply to the first line",
+         {"--error-on", "[SD"},
+         false,
+         kErrorReply,
+         1,
+         "at line 1 of 251: the unit answered ERROR"},
+        {"silent after two lines",
+         {"--silent-after", "2"},
+         false,
+         kCommandTimeout,
+         3,
+         "at line 3 of 251: no acknowledgement in 0.3 seconds"},
+        {"silent from the start",
+         {"--silent-after", "0"},
+         false,
+         kCommandTimeout,
+         0,
+         "before the first line: no answer to \"[]\" in 0.3 seconds"},
+        {"import without a dump",
+         {"--silent-after", "0"},
+         true,
+         kNoResponse,
+         0,
+         " (no response in 0.3 seconds)"},
         {"import of a dump without end",
          {"--endless"},
          true,
          link::texts::receiveLimitLine(256 * 1024),
          0,
+         " (262144 bytes came without the end)",
          256 * 1024},
     };
     for (const Case& c : cases) {
@@ -246,8 +278,9 @@ TEST_F(TelnetWindowTest, AbortsShowTheirLineAndEndComplete)
         const QStringList log = lw.configurationLines();
         ASSERT_GE(log.size(), 2);
         EXPECT_EQ(log[log.size() - 2], c.lastLine);
-        EXPECT_EQ(lw.window.statusText(), c.import ? " Import complete from host: " + sim.address()
-                                                   : QStringLiteral(" Complete"));
+        EXPECT_EQ(lw.window.statusText(),
+                  c.import ? " Import incomplete from host: " + sim.address() + c.status
+                           : " Export stopped " + c.status);
         EXPECT_EQ(linesStartingWith(log, "Sending: ").size(), c.sentLines);
         if (c.import) {
             EXPECT_EQ(readerRuns.count(), 1) << "what came is read";
@@ -265,34 +298,32 @@ TEST(TelnetWindowFailures, ConnectionFailuresGoToTheErrorBox)
         const char* name;
         QString host;
         bool import;
-        QString status; // what the status line starts with; empty: as before the command
+        QString status; // what the status line says
     };
     const QList<Case> cases = {
-        {"import, nobody listening", "127.0.0.1:1", true, " Importing from host: 127.0.0.1:1"},
-        {"export, nobody listening", "127.0.0.1:1", false, QString()},
-        {"export, unit hangs up", sim.address(), false, " Sending line 4 of "},
+        {"import, nobody listening", "127.0.0.1:1", true, " Import failed from host: 127.0.0.1:1"},
+        {"export, nobody listening", "127.0.0.1:1", false,
+         " Export stopped before the first line: the unit could not be reached"},
+        {"export, unit hangs up", sim.address(), false,
+         " Export stopped at line 4 of 251: connection closed by the unit"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         LinkWindow w;
         w.chooseTelnet(c.host);
         w.window.newZel16Action()->trigger();
-        const QString statusBefore = w.window.statusText();
         QSignalSpy readerRuns(&w.window, &ui::MainWindow::committedAndRefreshed);
         ASSERT_TRUE(w.runToEnd(c.import ? w.window.importAction() : w.window.exportAction()));
         ASSERT_EQ(w.prompts->errors.size(), 1);
         EXPECT_TRUE(w.prompts->errors[0].contains(c.host)) << w.prompts->errors[0].toStdString();
-        if (c.status.isEmpty())
-            EXPECT_EQ(w.window.statusText(), statusBefore);
-        else
-            EXPECT_TRUE(w.window.statusText().startsWith(c.status))
-                << w.window.statusText().toStdString();
+        EXPECT_EQ(w.window.statusText(), c.status);
         if (c.import) {
             EXPECT_EQ(readerRuns.count(), 0) << "an import that fails to connect reads nothing";
             EXPECT_EQ(w.window.model().zoneCount(), -1) << "but the reset has been done";
         }
+        // Nothing is loaded after a failed import, so there is nothing to export.
         EXPECT_EQ(transferCommandsEnabled(w.window),
-                  QList<bool>({true, true, true, true, true, true}));
+                  QList<bool>({true, !c.import, true, true, true, true}));
     }
 }
 
@@ -305,8 +336,7 @@ TEST(SerialWindow, ImportAndExportOverAPseudoTerminal)
 
     ASSERT_TRUE(w.runToEnd(w.window.importAction()));
     EXPECT_EQ(w.window.model().zoneCount(), 16);
-    EXPECT_TRUE(w.window.statusText().startsWith(" Importing "));
-    EXPECT_TRUE(w.window.statusText().endsWith(" lines from serial port: " + sim.address()));
+    EXPECT_EQ(w.window.statusText(), " Import complete from serial port: " + sim.address());
     EXPECT_TRUE(w.link.serialEndpoint().isOpen()) << "the port stays open";
 
     w.window.model().setZoneName(5, "Den");
@@ -332,10 +362,11 @@ TEST(SerialWindow, ClosedPortIsAskedForAgainByImportButNotByExport)
     ASSERT_EQ(w.prompts->errors.size(), 1);
     w.window.newZel16Action()->trigger();
 
-    // Export: nothing is sent, the box says so, " Complete".
+    // Export: nothing is sent, and the box and the status line say so.
     ASSERT_TRUE(w.runToEnd(w.window.exportAction()));
     EXPECT_EQ(w.prompts->portQuestions, 1);
-    EXPECT_EQ(w.window.statusText(), QStringLiteral(" Complete"));
+    EXPECT_EQ(w.window.statusText(),
+              QStringLiteral(" Export stopped before the first line: the serial port is not open"));
     EXPECT_TRUE(
         w.configurationLines().contains(QStringLiteral("Serial port not open.  Nothing sent.")));
 

@@ -355,7 +355,7 @@ TEST(MainWindowPages, EveryPageSwitchCommitsAndRefreshesWithTheNewPageActive)
 TEST(MainWindowCommands, ImportAndExportWithTheirFileDialogsCancelled)
 {
     MainWindow window;
-    window.link()->setPrompts(std::make_unique<test::ScriptedPrompts>()); // answers "Cancel"
+    window.setPrompts(std::make_unique<test::ScriptedPrompts>()); // answers "Cancel"
     QSignalSpy refreshed(&window, &MainWindow::committedAndRefreshed);
     window.importAction()->trigger();
     window.exportAction()->trigger();

@@ -38,6 +38,23 @@ bool readTcp(const QString& text, SimOptions& options)
     return true;
 }
 
+// "\r", "\n" and "\\" in an option's text stand for a carriage return, a line feed and a
+// backslash, so that a reply with or without a line end can be given on a command line.
+QByteArray unescaped(const QString& text)
+{
+    QByteArray bytes;
+    const QByteArray latin1 = text.toLatin1();
+    for (qsizetype i = 0; i < latin1.size(); ++i) {
+        if (latin1[i] != '\\' || i + 1 == latin1.size()) {
+            bytes.append(latin1[i]);
+            continue;
+        }
+        const char next = latin1[++i];
+        bytes.append(next == 'r' ? '\r' : next == 'n' ? '\n' : next);
+    }
+    return bytes;
+}
+
 } // namespace
 
 std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCode)
@@ -69,6 +86,10 @@ std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCo
         {"reply-delay", "Wait this long before every reply.", "MS"},
         {"endless", "Send the configuration over and over without ever ending the dump."},
         {"verbose", "Print every command received on standard error."},
+        {"handshake-reply",
+         "Answer \"[]\" with TEXT instead of \")\\r\\n\" (\\r and \\n stand for CR and LF; an "
+         "empty TEXT gives no answer), as units differ: \")\", \"]\", \"(OK)\\r\\n\".",
+         "TEXT"},
     });
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "zelsim: %s\n", qPrintable(parser.errorText()));
@@ -90,6 +111,8 @@ std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCo
     options.noise = parser.isSet("noise");
     options.endless = parser.isSet("endless");
     options.verbose = parser.isSet("verbose");
+    if (parser.isSet("handshake-reply"))
+        options.handshakeReply = unescaped(parser.value("handshake-reply"));
     if (!readCount(parser, "silent-after", options.silentAfter) ||
         !readCount(parser, "close-after", options.closeAfter) ||
         !readCount(parser, "baud", options.baud) ||

@@ -1,6 +1,7 @@
 #pragma once
 // zelsim's command line: where it listens, what it starts from, and the faults it plays.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +25,7 @@ struct SimOptions {
     int replyDelayMs = 0; // delay before every reply
     bool endless = false; // send the dump forever, never ending it
     bool verbose = false; // print every command received on stderr
+    QByteArray handshakeReply = ")\r\n"; // the answer to "[]"; empty: none
 };
 
 // Parses the arguments (program name first). Prints help or an error and returns nothing when

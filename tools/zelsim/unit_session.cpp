@@ -50,7 +50,8 @@ void UnitSession::handleCommand(const QByteArray& command)
 {
     // The dump request is refused like any other command when it holds the --error-on text.
     if (command == "[]") {
-        queue(")\r\n", false);
+        if (!m_options.handshakeReply.isEmpty())
+            queue(m_options.handshakeReply, false);
     } else if (!m_options.errorOn.isEmpty() && command.contains(m_options.errorOn.toLatin1())) {
         queue("(ERROR)\r\n", true);
     } else if (command == "[QXSB]") {

@@ -1,8 +1,12 @@
 #include "byte_files.h"
 
+#include "link/file_save.h"
+
+#include <QByteArray>
+#include <QString>
+
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -35,31 +39,6 @@ bool readAll(int fd, std::string& bytes, std::size_t limit)
     return true;
 }
 
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t count = ::write(fd, bytes.data(), bytes.size());
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(count));
-    }
-    return true;
-}
-
-// Permissions for the new file: those of the file it replaces, else what the umask allows.
-mode_t permissionsFor(const std::string& path)
-{
-    struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
-        return existing.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 } // namespace
 
 ReadResult readBytes(const std::string& path, std::size_t limit)
@@ -88,28 +67,10 @@ ReadResult readBytes(const std::string& path, std::size_t limit)
 
 std::string replaceFile(const std::string& path, std::string_view bytes)
 {
-    if (path.empty())
-        return std::strerror(ENOENT);
-    if (path.back() == '/')
-        return std::strerror(EISDIR);
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::string temporary = folder + (folder.back() == '/' ? "" : "/") + "." + name + ".XXXXXX";
-
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return lastError();
-    const bool written =
-        writeAll(fd, bytes) && ::fchmod(fd, permissionsFor(path)) == 0 && ::fsync(fd) == 0;
-    std::string error = written ? std::string() : lastError();
-    if (::close(fd) != 0 && error.empty())
-        error = lastError();
-    if (error.empty() && ::rename(temporary.c_str(), path.c_str()) != 0)
-        error = lastError();
-    if (!error.empty())
-        ::unlink(temporary.c_str());
-    return error;
+    const QString error = link::saveWholeFile(
+        QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())),
+        QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return error.toLocal8Bit().toStdString();
 }
 
 bool writeStandardOutput(std::string_view bytes)

@@ -15,9 +15,9 @@ struct ReadResult {
 // `limit` bytes (a device such as /dev/zero never ends).
 ReadResult readBytes(const std::string& path, std::size_t limit);
 
-// Replaces `path` with `bytes`: written to a temporary file in the same folder, flushed to disk
-// and renamed over `path`, so a failure at any step leaves an existing file as it was. Keeps the
-// permissions of a file it replaces. Returns why it failed; empty on success.
+// Replaces `path` with `bytes` as the window saves a file (link::saveWholeFile): a failure
+// leaves an existing file as it was, a symbolic link is written through, and a writable file in
+// a folder that cannot be written is written in place. Returns why it failed; empty on success.
 std::string replaceFile(const std::string& path, std::string_view bytes);
 
 // Writes to standard output and flushes; false when the bytes could not all be written.

@@ -34,8 +34,8 @@ int emit(const std::vector<std::string>& lines, const std::optional<std::string>
 int runRead(const Arguments& arguments)
 {
     ConfigModel model;
-    const std::optional<LogLines> log = readConfiguration(arguments.positional[0], model);
-    return log ? emit(*log, std::nullopt) : kExitUsage;
+    const std::optional<ConfigurationRead> read = readConfiguration(arguments.positional[0], model);
+    return read ? emit(read->log, std::nullopt) : kExitUsage;
 }
 
 int runWrite(const Arguments& arguments)

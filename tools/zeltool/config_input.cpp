@@ -14,16 +14,17 @@ std::string describe(const std::string& path)
     return path == "-" ? std::string("standard input") : "'" + path + "'";
 }
 
-model::LogLines readConfigurationText(std::string_view text, model::ConfigModel& model)
+ConfigurationRead readConfigurationText(std::string_view text, model::ConfigModel& model)
 {
     model::resetModel(model);
-    model::LogLines log;
-    model::readText(model, text, log);
+    ConfigurationRead read;
+    read.summary = model::readText(model, text, read.log);
     model::markUnavailableGroups(model);
-    return log;
+    return read;
 }
 
-std::optional<model::LogLines> readConfiguration(const std::string& path, model::ConfigModel& model)
+std::optional<ConfigurationRead> readConfiguration(const std::string& path,
+                                                   model::ConfigModel& model)
 {
     const ReadResult file = readBytes(path, link::kConfigurationFileLimit);
     if (!file.error.empty()) {

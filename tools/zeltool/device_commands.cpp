@@ -128,8 +128,13 @@ int runExport(const Arguments& arguments)
 
     const std::string& path = arguments.positional[0];
     model::ConfigModel model;
-    if (!readConfiguration(path, model))
+    const std::optional<ConfigurationRead> read = readConfiguration(path, model);
+    if (!read)
         return kExitUsage;
+    // Sent, a configuration that sets nothing would give the unit the blank defaults.
+    if (read->summary.settingLines == 0)
+        return fail(kExitUsage,
+                    "export: " + describe(path) + " holds no configuration line; nothing was sent");
     const std::vector<std::string> lines = model::writeConfiguration(model);
 
     const ExportResult result = exportConfiguration(*target, lines, *options);
@@ -168,7 +173,8 @@ constexpr std::string_view kExportDetails =
     "\n"
     "Exit status: 0 every line was acknowledged (and, with --verify, the unit holds what was\n"
     "sent); 1 the export stopped (standard error names the line) or the unit differs;\n"
-    "2 bad usage, a FILE that cannot be read, or the unit cannot be reached.";
+    "2 bad usage, a FILE that cannot be read or holds no configuration line (nothing is sent),\n"
+    "or the unit cannot be reached.";
 
 } // namespace
 

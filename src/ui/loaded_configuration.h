@@ -1,0 +1,51 @@
+#pragma once
+// What the window knows of the configuration being edited beyond the model itself: whether one
+// is loaded at all, whether it came whole from the unit, and the writer's text it had when it
+// was last loaded, exported or saved, which tells whether edits would be lost.
+
+#include <string>
+
+namespace zel::ui {
+
+class LoadedConfiguration {
+public:
+    // The reset: nothing is loaded, nothing can have been edited.
+    void clear() { *this = LoadedConfiguration(); }
+    // A reader run: `settingLines` lines of what was read stored something; `text` is the
+    // writer's text of the model it left.
+    void loaded(int settingLines, std::string text)
+    {
+        m_loaded = true;
+        m_settingLines = settingLines;
+        m_incompleteReason.clear();
+        m_deliveredText = std::move(text);
+        m_exportedSinceLoad = false;
+    }
+    // The import behind the last reader run did not end with the end of the configuration.
+    void markIncomplete(std::string reason) { m_incompleteReason = std::move(reason); }
+    // `text` is now on the unit (an export acknowledged line by line) or in a file.
+    void delivered(std::string text, bool toUnit)
+    {
+        m_deliveredText = std::move(text);
+        m_exportedSinceLoad = m_exportedSinceLoad || toUnit;
+    }
+
+    bool isLoaded() const { return m_loaded; }
+    // Loaded, but nothing that was read stored anything: the blank defaults of the reset.
+    bool holdsNothingRead() const { return m_loaded && m_settingLines == 0; }
+    bool isIncomplete() const { return !m_incompleteReason.empty(); }
+    const std::string& incompleteReason() const { return m_incompleteReason; }
+    bool exportedSinceLoad() const { return m_exportedSinceLoad; }
+    // Whether `text`, the writer's text of the model now, holds edits that were neither
+    // exported nor saved.
+    bool isEdited(const std::string& text) const { return m_loaded && text != m_deliveredText; }
+
+private:
+    bool m_loaded = false;
+    int m_settingLines = 0;
+    std::string m_incompleteReason;
+    std::string m_deliveredText;
+    bool m_exportedSinceLoad = false;
+};
+
+} // namespace zel::ui

@@ -1,0 +1,45 @@
+#pragma once
+// What the window asks or tells before something would be lost: the configuration being edited,
+// or the unit's own configuration.
+
+#include <QString>
+
+namespace zel::ui::questions {
+
+inline const QString kUnsavedEdits =
+    QStringLiteral("The configuration being edited has changes that were neither exported nor "
+                   "saved.");
+
+inline const QString kDiscardOnImport = kUnsavedEdits + QStringLiteral("\n\nImport anyway and "
+                                                                       "discard them?");
+inline const QString kDiscardOnNew = kUnsavedEdits + QStringLiteral("\n\nStart a new "
+                                                                    "configuration and discard "
+                                                                    "them?");
+inline const QString kDiscardOnExit = kUnsavedEdits + QStringLiteral("\n\nExit and discard them?");
+
+// Closing while an export runs leaves the unit with part of the configuration.
+inline QString closeDuringExport(bool unsavedEdits)
+{
+    return QStringLiteral("An export to the unit is running. Closing now stops it, and the unit "
+                          "keeps only the lines it has taken so far.") +
+           (unsavedEdits ? QStringLiteral(" The changes being edited are not saved either.")
+                         : QString()) +
+           QStringLiteral("\n\nStop the export and exit?");
+}
+
+inline const QString kNothingToSend = QStringLiteral(
+    "There is no configuration to send: nothing that was imported or opened set anything, so "
+    "the unit would get blank settings (no names, no favorites or groups, DHCP off).\n\n"
+    "Import the unit's configuration, open a .zel file in File Mode, or choose \"New ZEL-8\" or "
+    "\"New ZEL-16\", then export again.");
+
+// Sending a configuration that did not come whole replaces the unit's with an incomplete one.
+inline QString sendIncomplete(const QString& reason)
+{
+    return QStringLiteral("The configuration being edited was not read completely from the unit "
+                          "(%1), so settings that did not arrive would be sent as blanks.\n\n"
+                          "Send it to the unit anyway?")
+        .arg(reason);
+}
+
+} // namespace zel::ui::questions

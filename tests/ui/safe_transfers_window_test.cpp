@@ -1,0 +1,291 @@
+// What the window does when a command would lose something, against the simulated unit over TCP
+// and a pseudo-terminal: the unit never gets an empty or half-read configuration without a
+// question, edits are never discarded without one, and the answer to the telnet handshake never
+// eats a line of the dump.
+#include "link_window_fixture.h"
+
+#include "link/zelsim_process.h"
+#include "model/config_reader.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace zel::test {
+namespace {
+
+using Link = ZelSimProcess::Link;
+
+const QString kUnsaved = QStringLiteral("neither exported nor saved");
+
+// Where the window stands when the command comes.
+enum class Start {
+    Nothing,            // just started
+    CancelledImport,    // an import cancelled before anything came
+    IncompleteImport,   // an import that ended without the end of the configuration
+    Imported,           // a whole import, not edited
+    Edited,             // a whole import, then favorite 2 renamed
+    EditedThenExported, // ... and exported to the unit
+    EditedThenSaved,    // ... and saved to a file
+    Importing,          // an import still running
+};
+enum class Command { Export, Import, NewZel16, Close };
+
+struct Case {
+    const char* what;
+    Start start;
+    Command command;
+    bool answer;    // to the question, if one is asked
+    QString asked;  // part of the one question asked; empty: none is asked
+    QString error;  // part of the one error box; empty: none is shown
+    bool goesAhead; // the command did its work
+};
+
+class SafeTransfers {
+public:
+    explicit SafeTransfers(Link link) : m_link(link)
+    {
+        EXPECT_TRUE(m_unit.start(link)) << m_unit.error().toStdString();
+    }
+
+    void choose(LinkWindow& w, const ZelSimProcess& unit)
+    {
+        if (m_link == Link::Tcp)
+            w.chooseTelnet(unit.address());
+        else
+            w.chooseSerial(unit.address());
+    }
+
+    // Brings `w` to `start`; the unit it is left talking to is the simulated unit that
+    // acknowledges everything.
+    void prepare(LinkWindow& w, Start start)
+    {
+        choose(w, m_unit);
+        switch (start) {
+        case Start::Nothing:
+            return;
+        case Start::CancelledImport:
+            w.window.importAction()->trigger();
+            w.link.cancelTransfer();
+            ASSERT_FALSE(w.link.isTransferRunning());
+            return;
+        case Start::IncompleteImport: {
+            ZelSimProcess faulty;
+            ASSERT_TRUE(faulty.start(
+                m_link, {m_link == Link::Tcp ? "--close-after" : "--silent-after", "40"}));
+            choose(w, faulty);
+            ASSERT_TRUE(w.runToEnd(w.window.importAction()));
+            ASSERT_TRUE(w.window.statusText().startsWith(" Import incomplete from "));
+            choose(w, m_unit);
+            return;
+        }
+        case Start::Importing:
+            ASSERT_TRUE(m_slowUnit.start(m_link, {"--baud", "9600"}));
+            choose(w, m_slowUnit);
+            w.window.importAction()->trigger();
+            ASSERT_TRUE(w.link.isTransferRunning());
+            return;
+        default:
+            break;
+        }
+        ASSERT_TRUE(w.runToEnd(w.window.importAction()));
+        if (start == Start::Imported)
+            return;
+        // A name of its own each time: an earlier case may have exported one to the unit.
+        w.window.model().setFavoriteName(2, "Edited " + std::to_string(++m_edits));
+        if (start == Start::EditedThenExported) {
+            ASSERT_TRUE(w.runToEnd(w.window.exportAction()));
+            ASSERT_EQ(w.window.statusText(), QStringLiteral(" Complete"));
+        } else if (start == Start::EditedThenSaved) {
+            w.window.fileModeAction()->trigger();
+            w.prompts->saveAnswer = m_folder.filePath("saved.zel");
+            ASSERT_TRUE(w.runToEnd(w.window.exportAction()));
+            choose(w, m_unit);
+        }
+    }
+
+    // Runs the command; true when it did its work.
+    bool run(LinkWindow& w, Command command)
+    {
+        w.window.setStatusText({});
+        const qsizetype unitCommands = m_unit.receivedCommands().size();
+        switch (command) {
+        case Command::Export:
+            // A command that is disabled may still arrive (a queued click).
+            if (!w.window.exportAction()->isEnabled())
+                w.window.exportConfiguration();
+            EXPECT_TRUE(w.runToEnd(w.window.exportAction()));
+            return m_unit.receivedCommands().size() > unitCommands;
+        case Command::Import:
+            EXPECT_TRUE(w.runToEnd(w.window.importAction()));
+            return !w.window.statusText().isEmpty();
+        case Command::NewZel16:
+            w.window.newZel16Action()->trigger();
+            return w.window.statusText() == QStringLiteral(" Loaded New ZEL-16 Template");
+        case Command::Close:
+            return w.window.close();
+        }
+        return false;
+    }
+
+private:
+    Link m_link;
+    ZelSimProcess m_unit;
+    ZelSimProcess m_slowUnit;
+    QTemporaryDir m_folder;
+    int m_edits = 0;
+};
+
+TEST(SafeTransfers, WhatWouldBeLostIsAskedForOrRefused)
+{
+    const std::vector<Case> cases = {
+        {"export with nothing loaded", Start::Nothing, Command::Export, true, {}, {}, false},
+        {"export after a cancelled import",
+         Start::CancelledImport,
+         Command::Export,
+         true,
+         {},
+         "no configuration to send",
+         false},
+        {"export after an incomplete import, declined",
+         Start::IncompleteImport,
+         Command::Export,
+         false,
+         "not read completely",
+         {},
+         false},
+        {"export after an incomplete import, accepted",
+         Start::IncompleteImport,
+         Command::Export,
+         true,
+         "not read completely",
+         {},
+         true},
+        {"import over edits, declined", Start::Edited, Command::Import, false, kUnsaved, {}, false},
+        {"import over edits, accepted", Start::Edited, Command::Import, true, kUnsaved, {}, true},
+        {"import with no edits", Start::Imported, Command::Import, false, {}, {}, true},
+        {"import after the edits were exported",
+         Start::EditedThenExported,
+         Command::Import,
+         false,
+         {},
+         {},
+         true},
+        {"import after the edits were saved",
+         Start::EditedThenSaved,
+         Command::Import,
+         false,
+         {},
+         {},
+         true},
+        {"new over edits, declined", Start::Edited, Command::NewZel16, false, kUnsaved, {}, false},
+        {"new over edits, accepted", Start::Edited, Command::NewZel16, true, kUnsaved, {}, true},
+        {"close over edits, declined", Start::Edited, Command::Close, false, kUnsaved, {}, false},
+        {"close over edits, accepted", Start::Edited, Command::Close, true, kUnsaved, {}, true},
+        {"close with no edits", Start::Imported, Command::Close, false, {}, {}, true},
+        {"close during an import", Start::Importing, Command::Close, false, {}, {}, true},
+    };
+    for (const Link link : {Link::Tcp, Link::Pty}) {
+        SafeTransfers units(link);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(link == Link::Tcp ? "tcp: " : "pty: ") + c.what);
+            LinkWindow w;
+            w.window.show();
+            units.prepare(w, c.start);
+            if (::testing::Test::HasFatalFailure())
+                return;
+            const std::string before =
+                model::joinLines(model::writeConfiguration(w.window.model()), "\n");
+            w.prompts->confirmations.clear();
+            w.prompts->errors.clear();
+            w.prompts->confirmAnswer = c.answer;
+
+            EXPECT_EQ(units.run(w, c.command), c.goesAhead);
+            if (c.asked.isEmpty()) {
+                EXPECT_TRUE(w.prompts->confirmations.isEmpty())
+                    << w.prompts->confirmations.join('\n').toStdString();
+            } else {
+                ASSERT_EQ(w.prompts->confirmations.size(), 1);
+                EXPECT_TRUE(w.prompts->confirmations[0].contains(c.asked))
+                    << w.prompts->confirmations[0].toStdString();
+            }
+            if (c.error.isEmpty()) {
+                EXPECT_TRUE(w.prompts->errors.isEmpty())
+                    << w.prompts->errors.join('\n').toStdString();
+            } else {
+                ASSERT_EQ(w.prompts->errors.size(), 1);
+                EXPECT_TRUE(w.prompts->errors[0].contains(c.error))
+                    << w.prompts->errors[0].toStdString();
+            }
+            if (!c.goesAhead) { // nothing changed
+                EXPECT_EQ(model::joinLines(model::writeConfiguration(w.window.model()), "\n"),
+                          before);
+            }
+            EXPECT_FALSE(w.link.isTransferRunning());
+        }
+    }
+}
+
+TEST(SafeTransfers, ACancelledSerialImportDropsTheRestOfTheDumpSoTheBoxHoldsWhatWasRead)
+{
+    // A one-zone unit at 9600 baud: its dump takes about two seconds.
+    QTemporaryDir folder;
+    QFile small(folder.filePath("small.zel"));
+    ASSERT_TRUE(small.open(QIODevice::WriteOnly));
+    small.write("[SD1]\r\n[NO1\"Hall\"]\r\n");
+    small.close();
+    ZelSimProcess unit;
+    ASSERT_TRUE(unit.start(Link::Pty, {"--baud", "9600", "--config", small.fileName()}))
+        << unit.error().toStdString();
+    LinkWindow w;
+    link::TransferSettings patient = quickSettings();
+    patient.responseTimeout = std::chrono::seconds(10); // the longest wait for the rest
+    w.link.setTransferSettings(patient);
+    w.chooseSerial(unit.address());
+    QObject::connect(w.window.configurationTextBox(), &QPlainTextEdit::textChanged, &w.link, [&] {
+        if (w.window.configurationTextBox()->blockCount() > 20)
+            w.link.cancelTransfer();
+    });
+    ASSERT_TRUE(w.runToEnd(w.window.importAction()));
+    EXPECT_TRUE(w.window.statusText().endsWith("(cancelled)"))
+        << w.window.statusText().toStdString();
+    EXPECT_TRUE(w.window.loadedConfiguration().isIncomplete());
+
+    // The rest came up to "[QXSB]" and was dropped: the box holds just what the model read.
+    const QStringList box = w.configurationLines();
+    ASSERT_GE(box.size(), 3);
+    EXPECT_TRUE(box[box.size() - 2].startsWith("Dropped the ")) << box.join('\n').toStdString();
+    EXPECT_FALSE(box.contains(QStringLiteral("[QXSB]")));
+    model::ConfigModel reread;
+    model::LogLines log;
+    model::readText(reread, ui::storedText(w.window.configurationTextBox()).toStdString(), log);
+    QStringList readerLog;
+    for (const std::string& line : log)
+        readerLog << QString::fromStdString(line);
+    EXPECT_EQ(w.logLines(), readerLog) << "the reader's log is that of the box's text";
+    EXPECT_GT(readerLog.size(), 10);
+}
+
+TEST(SafeTransfers, TheAnswerToTheHandshakeInAnyFormKeepsEveryDumpLine)
+{
+    const QString filled = QStringLiteral(ZEL_SOURCE_DIR "/tests/tools/data/filled_zel16.zel");
+    for (const char* answer : {")", "]", "()", "(OK)", ")\\r\\n", "]\\r\\n", "(OK)\\r\\n", ""}) {
+        SCOPED_TRACE(answer);
+        ZelSimProcess unit;
+        ASSERT_TRUE(unit.start(Link::Tcp, {"--config", filled, "--handshake-reply", answer}))
+            << unit.error().toStdString();
+        LinkWindow w;
+        w.chooseTelnet(unit.address());
+        ASSERT_TRUE(w.runToEnd(w.window.importAction()));
+        EXPECT_EQ(w.window.statusText(), " Import complete from host: " + unit.address());
+        EXPECT_EQ(w.configurationLines().first(), QStringLiteral("[SD1]"));
+        EXPECT_EQ(w.window.model().displayLevel(), 1) << "the first line was read";
+        if (*answer == '\0')
+            continue; // an export waits for the answer
+        ASSERT_TRUE(w.runToEnd(w.window.exportAction()));
+        EXPECT_EQ(w.window.statusText(), QStringLiteral(" Complete"));
+    }
+}
+
+} // namespace
+} // namespace zel::test
