@@ -174,7 +174,7 @@ constexpr std::string_view kImportDetails =
     "Asks the unit for its configuration and prints the text it sends, one config line per\n"
     "line, or saves it with -o (CR LF line ends; an existing file is replaced only when the\n"
     "new one is written whole). Over TCP the unit is reached on port 23 unless HOST names\n"
-    "another (\"unit.local:2323\", \"[::1]:2323\").\n"
+    "another, from 1 to 65535 (\"unit.local:2323\", \"[::1]:2323\").\n"
     "\n"
     "  --timeout SECONDS  how long to wait for the unit's next character (default 30)\n"
     "  -v, --verbose      print the transfer log on standard error\n"
