@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev libre2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
+  dpkg-dev file # the Debian package: dpkg-shlibdeps finds its dependencies
 )
 missing=()
 for p in "${packages[@]}"; do

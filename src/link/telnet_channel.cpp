@@ -2,6 +2,8 @@
 
 #include "link/host_address.h"
 
+#include <QTimer>
+
 namespace zel::link {
 
 TelnetChannel::TelnetChannel(const QString& hostText, QObject* parent)
@@ -22,6 +24,16 @@ void TelnetChannel::open()
     const HostAndPort target = parseHostText(m_hostText);
     m_closing = false;
     m_connected = false;
+    if (!target.badPort.isEmpty()) {
+        // Said as such: the lookup of the whole text as a host name would report no such host.
+        QTimer::singleShot(0, this, [this, error = portRangeError(target.badPort)] {
+            if (m_closing)
+                return;
+            m_closing = true;
+            emit openFailed(error);
+        });
+        return;
+    }
     m_socket.connectToHost(target.host, target.port);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Addresses where no unit answers, for the tests of units that are not there: a loopback port
-// that refuses, a host name that cannot be found, and a loopback listener whose queue is full so
-// that a connection attempt is never answered.
+// that refuses, a host name that cannot be found, a host text whose port is out of range, and a
+// loopback listener whose queue is full so that a connection attempt is never answered.
 
 #include <QString>
 
@@ -9,6 +9,9 @@ namespace zel::test {
 
 // A name under ".invalid", which never resolves.
 inline const QString kUnknownHost = QStringLiteral("zel-unit.invalid");
+
+// A loopback address with a port above 65535, which no connection can reach.
+inline const QString kHostWithBadPort = QStringLiteral("127.0.0.1:99999");
 
 // "127.0.0.1:PORT" for a port that was free a moment ago: a connection there is refused.
 QString refusingHost();

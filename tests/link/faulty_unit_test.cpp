@@ -320,6 +320,7 @@ TEST(FaultyUnit, UnitThatIsNotThereFailsTheTransferWithTheLinksError)
     const Case cases[] = {
         {"connection refused", refusingHost(), "refused"},
         {"unknown host", kUnknownHost, "not found"},
+        {"port out of range", kHostWithBadPort, "Port 99999 is out of range (1 to 65535)"},
         {"connection attempt never answered", unanswered.host(),
          texts::connectTimeoutError(faultSettings().responseTimeout)},
     };

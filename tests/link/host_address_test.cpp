@@ -13,6 +13,7 @@ TEST(HostAddress, NamesAPortOnlyInTheTwoForms)
         const char* text;
         const char* host;
         quint16 port;
+        const char* badPort = "";
     };
     const Case cases[] = {
         {"zel.example", "zel.example", 23},
@@ -21,20 +22,27 @@ TEST(HostAddress, NamesAPortOnlyInTheTwoForms)
         {"127.0.0.1:2323", "127.0.0.1", 2323},
         {"unit-7:1", "unit-7", 1},
         {"unit:65535", "unit", 65535},
+        {"unit:00023", "unit", 23},
         {"[::1]:2323", "::1", 2323},
         {"[fe80::1:2]:23000", "fe80::1:2", 23000},
+        // A port outside 1..65535 in either form is not read as part of a host name.
+        {"unit:65536", "", 23, "65536"},
+        {"unit:0", "", 23, "0"},
+        {"unit:123456", "", 23, "123456"},
+        {"127.0.0.1:99999", "", 23, "99999"},
+        {"unit:99999999999999999999", "", 23, "99999999999999999999"},
+        {"[::1]:70000", "", 23, "70000"},
         // Everything else is the host as typed, on port 23.
-        {"unit:65536", "unit:65536", 23}, // no such port
-        {"unit:0", "unit:0", 23},
-        {"unit:123456", "unit:123456", 23}, // six digits
         {"unit:", "unit:", 23},
         {":2323", ":2323", 23},
         {"::1", "::1", 23}, // bare IPv6
         {"[::1]", "[::1]", 23},
         {"[zel.example]:2323", "[zel.example]:2323", 23},
+        {"[zel.example]:99999", "[zel.example]:99999", 23},
         {" unit:2323", " unit:2323", 23}, // blanks are kept as typed
         {"unit:2323 ", "unit:2323 ", 23},
         {"unit:23a", "unit:23a", 23},
+        {"unit:-1", "unit:-1", 23},
         {"", "", 23},
     };
     for (const Case& c : cases) {
@@ -42,6 +50,7 @@ TEST(HostAddress, NamesAPortOnlyInTheTwoForms)
         const HostAndPort parsed = parseHostText(QString::fromLatin1(c.text));
         EXPECT_EQ(parsed.host, QString::fromLatin1(c.host));
         EXPECT_EQ(parsed.port, c.port);
+        EXPECT_EQ(parsed.badPort, QString::fromLatin1(c.badPort));
     }
 }
 

@@ -152,7 +152,8 @@ TEST(ZeltoolExport, SendsEveryLineAndVerifies)
 
         const ToolRun sent = runZeltool({"export", kFilled, option, unit.address(), "--verify"});
         EXPECT_EQ(sent.exitCode, 0) << sent.err;
-        EXPECT_EQ(sent.out, "");
+        EXPECT_EQ(sent.out,
+                  "verified: the configuration of " + side + " matches '" + kFilled + "'\n");
         EXPECT_EQ(sent.err, ""); // no progress when standard error is no terminal
 
         const ToolRun after = runZeltool({"diff", kFilled, side});
@@ -190,6 +191,9 @@ TEST(ZeltoolExport, StopsAtTheLineTheUnitRefusesOrDoesNotAcknowledge)
          "acknowledged"},
         {{"--silent-after", "150"}, "no acknowledgement within 0.3 seconds of line "},
         {{"--close-after", "150"}, "the connection was lost at line "},
+        {{"--silent-after", "0"},
+         "the unit did not answer the handshake \"[]\" within 0.3 seconds, before the first "
+         "line was sent\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.reason);
@@ -265,6 +269,10 @@ TEST(ZeltoolDevice, RejectsBadUsageWithExitTwo)
         {{"import", "--tcp", "a", "--verify"}, "import: option --verify is not taken here"},
         {{"import", "--tcp"}, "import: option '--tcp' needs a host"},
         {{"import", "--tcp="}, "import: the host is empty"},
+        {{"import", "--tcp", "127.0.0.1:99999"},
+         "import: the port of --tcp 127.0.0.1:99999 is out of range (1 to 65535)"},
+        {{"export", "f.zel", "--tcp", "[::1]:0"},
+         "export: the port of --tcp [::1]:0 is out of range (1 to 65535)"},
         {{"export", "--tcp", "a"}, "export: missing argument"},
         {{"export", "f.zel", "--tcp", "a", "-o", "x"}, "export: option -o is not taken here"},
         {{"read", "f.zel", "--tcp", "a"}, "read: options --tcp and --serial are not taken here"},

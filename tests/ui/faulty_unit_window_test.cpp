@@ -25,7 +25,7 @@ namespace texts = link::texts;
 using Link = ZelSimProcess::Link;
 
 enum class Command { Import, Export };
-enum class Unit { Simulated, UnknownHost, Unanswered };
+enum class Unit { Simulated, UnknownHost, BadPort, Unanswered };
 
 struct WindowFaultCase {
     const char* what;
@@ -130,6 +130,14 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
          kUnknownHost,
          false,
          Unit::UnknownHost},
+        {"is named with a port out of range",
+         Link::Tcp,
+         Command::Export,
+         {},
+         {},
+         "failed: Port 99999 is out of range (1 to 65535)",
+         false,
+         Unit::BadPort},
         {"never answers the connection",
          Link::Tcp,
          Command::Export,
@@ -186,7 +194,9 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
             else
                 w.chooseSerial(sim.address());
         } else {
-            w.chooseTelnet(c.unit == Unit::UnknownHost ? kUnknownHost : unanswered.host());
+            w.chooseTelnet(c.unit == Unit::UnknownHost ? kUnknownHost
+                           : c.unit == Unit::BadPort   ? kHostWithBadPort
+                                                       : unanswered.host());
         }
         w.window.newZel16Action()->trigger();
         w.window.model().setZoneName(4, "Library");

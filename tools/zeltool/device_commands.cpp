@@ -62,10 +62,35 @@ int runImport(const Arguments& arguments)
     return kExitOk;
 }
 
+// Why an export stopped before its first line: over TCP the unit must answer "[]" first.
+std::string handshakeShortfall(const ExportResult& result, const TransferOptions& options)
+{
+    std::string reason;
+    switch (result.outcome) {
+    case TransferOutcome::TimedOut:
+        reason = "the unit did not answer the handshake \"[]\" within " +
+                 secondsText(options.responseTimeout) + " seconds";
+        break;
+    case TransferOutcome::ConnectionClosed:
+        reason = "the connection was lost at the handshake \"[]\"";
+        break;
+    case TransferOutcome::LimitReached:
+        reason = "too much text came without an answer to the handshake \"[]\"";
+        break;
+    default:
+        reason = "the export stopped at the handshake \"[]\"";
+        break;
+    }
+    return reason + ", before the first line was sent" +
+           (result.error.empty() ? "" : " (" + result.error + ")");
+}
+
 // Why an export stopped before the end, with the line it stopped at.
 std::string exportShortfall(const ExportResult& result, const std::vector<std::string>& lines,
                             const TransferOptions& options)
 {
+    if (result.line == 0)
+        return handshakeShortfall(result, options);
     std::string reason;
     switch (result.outcome) {
     case TransferOutcome::ErrorReply:
@@ -109,8 +134,12 @@ int verify(const LinkTarget& target, const model::ConfigModel& sent, const std::
     model::ConfigModel unit;
     readConfigurationText(result.text, unit);
     const std::vector<std::string> differences = model::diffConfigurations(sent, unit);
-    if (differences.empty())
+    if (differences.empty()) {
+        if (!writeStandardOutput("verified: the configuration of " + describe(target) +
+                                 " matches " + describe(path) + "\n"))
+            return fail(kExitFailure, "cannot write to standard output");
         return kExitOk;
+    }
     writeStandardOutput(model::joinLines(differences, "\n"));
     return fail(kExitFailure, "verify: the configuration of " + describe(target) +
                                   " differs from " + describe(path) + " in " +
@@ -150,7 +179,7 @@ constexpr std::string_view kImportDetails =
     "Asks the unit for its configuration and prints the text it sends, one config line per\n"
     "line, or saves it with -o (CR LF line ends; an existing file is replaced only when the\n"
     "new one is written whole). Over TCP the unit is reached on port 23 unless HOST names\n"
-    "another (\"unit.local:2323\", \"[::1]:2323\").\n"
+    "another, from 1 to 65535 (\"unit.local:2323\", \"[::1]:2323\").\n"
     "\n"
     "  --timeout SECONDS  how long to wait for the unit's next character (default 30)\n"
     "  -v, --verbose      print the transfer log on standard error\n"
@@ -167,7 +196,7 @@ constexpr std::string_view kExportDetails =
     "standard error shows \"Sending line i of M\".\n"
     "\n"
     "  --verify           import the configuration afterwards and print how it differs from\n"
-    "                     FILE, as 'zeltool diff' does\n"
+    "                     FILE, as 'zeltool diff' does, or one line saying that it matches\n"
     "  --timeout SECONDS  how long to wait for each acknowledgement (default 30)\n"
     "  -v, --verbose      print the transfer log on standard error\n"
     "\n"

@@ -2,6 +2,8 @@
 
 #include "arguments.h"
 
+#include "link/host_address.h"
+
 namespace zel::tool {
 
 namespace {
@@ -26,8 +28,15 @@ std::optional<LinkTarget> targetOf(const Arguments& arguments, std::string& erro
         error = "give --tcp or --serial, not both";
         return std::nullopt;
     }
-    if (arguments.tcp)
+    if (arguments.tcp) {
+        const link::HostAndPort host =
+            link::parseHostText(QString::fromLatin1(arguments.tcp->c_str()));
+        if (!host.badPort.isEmpty()) {
+            error = "the port of --tcp " + *arguments.tcp + " is out of range (1 to 65535)";
+            return std::nullopt;
+        }
         return LinkTarget{LinkTarget::Kind::Tcp, *arguments.tcp};
+    }
     if (arguments.serial)
         return LinkTarget{LinkTarget::Kind::Serial, *arguments.serial};
     error = "give the unit with --tcp HOST[:PORT] or --serial DEVICE";

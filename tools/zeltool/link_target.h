@@ -19,7 +19,8 @@ struct LinkTarget {
 // A side of diff: "tcp:HOST[:PORT]" or "serial:DEVICE"; nothing for any other word (a file).
 std::optional<LinkTarget> parseSide(const std::string& side);
 
-// The target of --tcp or --serial; nothing, with `error` set, when neither or both are given.
+// The target of --tcp or --serial; nothing, with `error` set, when neither or both are given or
+// the host names a port outside 1..65535.
 std::optional<LinkTarget> targetOf(const Arguments& arguments, std::string& error);
 
 // "tcp:HOST[:PORT]" or "serial:DEVICE", as diff takes it and as messages name it.

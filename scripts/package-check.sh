@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the package that scripts/package.sh built with apt-get, checks what it put in place
+# and that the installed zeltool runs, then removes the package again (also when a check fails).
+# Removes an installed zelconfig package too. Usage: scripts/package-check.sh [BUILD_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+debs=("$build"/zelconfig_*.deb)
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+  echo "package-check: expected one $build/zelconfig_*.deb; run scripts/package.sh first" >&2
+  exit 1
+fi
+deb=$(realpath "${debs[0]}") # apt-get takes a local package by its path
+export DEBIAN_FRONTEND=noninteractive
+SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+
+dpkg-deb --info "$deb"
+$SUDO apt-get install -y -qq -o Dpkg::Use-Pty=0 "$deb"
+trap '$SUDO apt-get remove -y -qq -o Dpkg::Use-Pty=0 zelconfig' EXIT
+
+fail() { echo "package-check: $*" >&2; exit 1; }
+files=$(dpkg -L zelconfig)
+echo "$files"
+for f in /usr/bin/zelconfig /usr/bin/zeltool /usr/bin/zelsim \
+  /usr/share/applications/zelconfig.desktop /usr/share/icons/hicolor/scalable/apps/zelconfig.svg; do
+  grep -qx "$f" <<<"$files" || fail "$f is not in the package"
+done
+if grep -E '(test|bench)' <<<"$files"; then fail "test or benchmark files are in the package"; fi
+for program in zelconfig zeltool zelsim; do
+  if ldd "/usr/bin/$program" | grep 'not found'; then fail "$program misses a library"; fi
+done
+
+# The installed zeltool prints the blank ZEL-16 configuration as the built one does.
+template=$(/usr/bin/zeltool template 16) || fail "/usr/bin/zeltool template 16 failed"
+[ "$template" = "$("$build"/tools/zeltool/zeltool template 16)" ] ||
+  fail "/usr/bin/zeltool template 16 printed something else than the build's zeltool"
+grep -qxF '[NO16"Zone Name 16"]' <<<"$template" || fail "the template names no zone 16"
+echo "package-check: /usr/bin/zeltool template 16 printed $(wc -l <<<"$template") lines"
