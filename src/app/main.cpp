@@ -1,6 +1,6 @@
 // zelconfig: the main window, with the welcome window over it until the user dismisses it.
-#include "ui/main_window.h"
-#include "ui/welcome_window.h"
+#include "ui/window/main_window.h"
+#include "ui/window/welcome_window.h"
 
 #include <QApplication>
 

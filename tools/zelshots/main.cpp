@@ -1,8 +1,8 @@
 // zelshots CONFIG OUTDIR: loads CONFIG into the main window as an import would, then saves a
 // picture of the welcome window and of each page, as a user sees them, into OUTDIR.
 
-#include "ui/main_window.h"
-#include "ui/welcome_window.h"
+#include "ui/window/main_window.h"
+#include "ui/window/welcome_window.h"
 
 #include <QApplication>
 #include <QDir>

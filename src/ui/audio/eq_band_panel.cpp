@@ -1,0 +1,109 @@
+#include "ui/audio/eq_band_panel.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace zel::ui {
+
+namespace {
+
+constexpr std::array<const char*, model::kBands> kBandCaptions = {"32", "64", "125", "250", "500",
+                                                                  "1K", "2K", "4K",  "8K",  "16K"};
+
+constexpr int kSliderHeight = 120;
+
+size_t slot(int band)
+{
+    return static_cast<size_t>(band - 1);
+}
+
+// The scale beside the sliders: "+10db" at the top, "+0db" in the middle, "-10db" at the bottom.
+QWidget* makeScale(QWidget* parent)
+{
+    auto* scale = new QWidget(parent);
+    auto* layout = new QVBoxLayout(scale);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(QStringLiteral("+10db"), scale), 0, Qt::AlignRight | Qt::AlignTop);
+    layout->addStretch();
+    layout->addWidget(new QLabel(QStringLiteral("+0db"), scale), 0, Qt::AlignRight);
+    layout->addStretch();
+    layout->addWidget(new QLabel(QStringLiteral("-10db"), scale), 0,
+                      Qt::AlignRight | Qt::AlignBottom);
+    return scale;
+}
+
+} // namespace
+
+EqBandPanel::EqBandPanel(QWidget* parent) : QWidget(parent)
+{
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    grid->addWidget(makeScale(this), 1, 0);
+
+    for (int band = 1; band <= model::kBands; ++band) {
+        auto* caption = new QLabel(QLatin1String(kBandCaptions[slot(band)]), this);
+        auto* slider = new QSlider(Qt::Vertical, this);
+        auto* value = new QLabel(QStringLiteral("0"), this);
+        slider->setObjectName(QStringLiteral("bandSlider%1").arg(band));
+        value->setObjectName(QStringLiteral("bandValue%1").arg(band));
+        slider->setRange(kMinLevel, kMaxLevel);
+        slider->setSingleStep(1);
+        slider->setPageStep(1);
+        slider->setTickPosition(QSlider::TicksBothSides);
+        slider->setTickInterval(1);
+        slider->setMinimumHeight(kSliderHeight);
+        grid->addWidget(caption, 0, band, Qt::AlignHCenter);
+        grid->addWidget(slider, 1, band, Qt::AlignHCenter);
+        grid->addWidget(value, 2, band, Qt::AlignHCenter);
+        m_sliders[slot(band)] = slider;
+        m_valueLabels[slot(band)] = value;
+        connect(slider, &QSlider::valueChanged, this, [this, band] { updateValueLabel(band); });
+    }
+}
+
+int EqBandPanel::level(int band) const
+{
+    return m_sliders.at(slot(band))->value();
+}
+
+void EqBandPanel::setLevel(int band, int level)
+{
+    m_sliders.at(slot(band))->setValue(level);
+}
+
+std::array<int, model::kBands> EqBandPanel::levels() const
+{
+    std::array<int, model::kBands> result{};
+    for (int band = 1; band <= model::kBands; ++band)
+        result[slot(band)] = level(band);
+    return result;
+}
+
+void EqBandPanel::setLevels(const std::array<int8_t, model::kBands>& levels)
+{
+    for (int band = 1; band <= model::kBands; ++band) {
+        setLevel(band, levels[slot(band)]);
+        updateValueLabel(band);
+    }
+}
+
+QSlider* EqBandPanel::slider(int band) const
+{
+    return m_sliders.at(slot(band));
+}
+
+QLabel* EqBandPanel::valueLabel(int band) const
+{
+    return m_valueLabels.at(slot(band));
+}
+
+void EqBandPanel::updateValueLabel(int band)
+{
+    m_valueLabels.at(slot(band))->setNum(m_sliders.at(slot(band))->value());
+}
+
+} // namespace zel::ui

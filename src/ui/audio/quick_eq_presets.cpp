@@ -1,0 +1,156 @@
+#include "ui/audio/quick_eq_presets.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <charconv>
+#include <limits>
+#include <optional>
+#include <string_view>
+
+namespace zel::ui {
+
+namespace {
+
+// The lines of `text`, split on CR LF, CR or LF. A line break at the very end ends the last
+// line and starts no new one. With `dropUnfinished` a last line without a line break is left
+// out (it may have been cut by the read limit).
+std::vector<std::string_view> splitLines(std::string_view text, bool dropUnfinished)
+{
+    std::vector<std::string_view> lines;
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
+            continue;
+        lines.push_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size() && !dropUnfinished)
+        lines.push_back(text.substr(start));
+    return lines;
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// A decimal integer with optional blanks around it and an optional sign; nothing else.
+std::optional<long long> parseDecimal(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    const bool plus = !text.empty() && text.front() == '+';
+    if (plus)
+        text.remove_prefix(1);
+    if (text.empty() || text.front() == '+' || (plus && text.front() == '-'))
+        return std::nullopt;
+    int value = 0; // a 32-bit value as a file line can hold; more digits are a bad line
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+QString defaultQuickEqFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QList<QuickEqEntry> listQuickEqFiles(const QString& folder)
+{
+    const QString extension = QStringLiteral(".") + QLatin1String(kQuickEqSuffix);
+    QDir dir(folder);
+    dir.setNameFilters({QStringLiteral("*") + extension});
+    dir.setFilter(QDir::Files); // no folders, hidden or system files
+
+    QList<QuickEqEntry> entries;
+    for (const QString& fileName : dir.entryList()) {
+        // The name filter ignores letter case already; check again so that the entry is cut
+        // at the first ".eq" whatever the case.
+        const qsizetype cut = fileName.indexOf(extension, 0, Qt::CaseInsensitive);
+        if (cut < 0 || !fileName.endsWith(extension, Qt::CaseInsensitive))
+            continue;
+        entries.push_back({fileName.left(cut), fileName});
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const QuickEqEntry& a, const QuickEqEntry& b) {
+                         const int byName = a.name.compare(b.name, Qt::CaseInsensitive);
+                         return byName != 0 ? byName < 0 : a.fileName < b.fileName;
+                     });
+    return entries;
+}
+
+std::vector<int> parseQuickEqLevels(const QByteArray& content)
+{
+    const bool cut = content.size() > kQuickEqReadLimit;
+    const std::string_view text(content.constData(),
+                                static_cast<size_t>(std::min(content.size(), kQuickEqReadLimit)));
+    std::vector<int> levels;
+    for (std::string_view line : splitLines(text, cut)) {
+        if (levels.size() == static_cast<size_t>(model::kBands))
+            break;
+        const std::optional<long long> value = parseDecimal(line);
+        if (!value)
+            break;
+        levels.push_back(
+            static_cast<int>(std::clamp<long long>(-*value, kQuickEqMinLevel, kQuickEqMaxLevel)));
+    }
+    return levels;
+}
+
+std::vector<int> readQuickEqFile(const QString& path)
+{
+    // A pipe (behind a link named like a preset file, say) would block the open until some
+    // program writes to it, and the window with it.
+    if (!QFileInfo(path).isFile())
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return parseQuickEqLevels(file.read(kQuickEqReadLimit + 1));
+}
+
+QByteArray formatQuickEqLevels(const BandLevels& levels)
+{
+    QByteArray content;
+    for (int level : levels) {
+        content += QByteArray::number(-level);
+        content += "\r\n";
+    }
+    return content;
+}
+
+bool writeQuickEqFile(const QString& path, const QByteArray& content, QString* error)
+{
+    QSaveFile file(path);
+    // Flushed before the commit, which does not see a write that fails while the buffer empties
+    // (a full disk) and would put the cut file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
+        !file.flush() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+QString withQuickEqSuffix(const QString& path)
+{
+    if (!QFileInfo(path).suffix().isEmpty())
+        return path;
+    const QString dot = path.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".");
+    return path + dot + QLatin1String(kQuickEqSuffix);
+}
+
+} // namespace zel::ui

@@ -1,0 +1,68 @@
+#include "ui/grids/grid_view.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+namespace zel::ui {
+
+GridView::GridView(QWidget* parent) : QTableView(parent)
+{
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
+        header->setMinimumSectionSize(1);
+        header->setSectionResizeMode(QHeaderView::Fixed);
+        header->setHighlightSections(false);
+        header->setSectionsClickable(false);
+    }
+    verticalHeader()->hide();
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+}
+
+void GridView::setCellWidth(int column, int width)
+{
+    setColumnWidth(column, width + kGridLine);
+}
+
+void GridView::setCellHeight(int height)
+{
+    verticalHeader()->setDefaultSectionSize(height + kGridLine);
+}
+
+void GridView::mousePressEvent(QMouseEvent* event)
+{
+    const QModelIndex index = indexAt(event->position().toPoint());
+    // The label column is fixed: pressing on it neither selects nor starts anything.
+    if (index.isValid() && index.column() == 0) {
+        m_leftPressOnCell = false;
+        event->accept();
+        return;
+    }
+    m_leftPressOnCell = event->button() == Qt::LeftButton && index.isValid();
+    QTableView::mousePressEvent(event);
+}
+
+QModelIndex GridView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex target = QTableView::moveCursor(cursorAction, modifiers);
+    if (!target.isValid() || target.column() != 0)
+        return target;
+    // Never land on a label: Tab and Home go on to the row's first cell, Shift+Tab back to the
+    // previous row's last cell, other moves stay where they are.
+    const QModelIndex current = currentIndex();
+    switch (cursorAction) {
+    case MoveNext:
+    case MoveHome:
+        return target.siblingAtColumn(1);
+    case MovePrevious:
+        if (current.isValid() && current.row() > 0)
+            return model()->index(current.row() - 1, model()->columnCount() - 1);
+        return current;
+    default:
+        return current.isValid() ? current : target.siblingAtColumn(1);
+    }
+}
+
+} // namespace zel::ui

@@ -1,0 +1,111 @@
+#include "ui/grids/name_grid.h"
+
+#include "ui/grids/grid_cell_delegate.h"
+#include "ui/grids/name_list_model.h"
+#include "ui/grids/name_typing_rule.h"
+#include "ui/pages/page_caption.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace zel::ui {
+
+namespace {
+
+constexpr int kGridTop = 28;
+constexpr int kCaptionTop = 8;
+constexpr int kFontPixelSize = 11;
+// The editor's own margin plus this one puts its text where the cell draws it.
+constexpr int kEditorIndent = 8;
+
+// Draws like every grid cell and edits names in place: each change of the editor's text is
+// committed at once, and keys beyond the typing limit never reach the editor.
+class NameCellDelegate : public GridCellDelegate {
+public:
+    explicit NameCellDelegate(QObject* parent) : GridCellDelegate(GridKind::Naming, 0, parent) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override
+    {
+        auto* editor =
+            static_cast<QLineEdit*>(QStyledItemDelegate::createEditor(parent, option, index));
+        editor->setFrame(false);
+        editor->setTextMargins(kEditorIndent, 0, 0, 0);
+        auto* self = const_cast<NameCellDelegate*>(this);
+        connect(editor, &QLineEdit::textEdited, self,
+                [self, editor] { emit self->commitData(editor); });
+        return editor;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override
+    {
+        // The model echoes every committed change back; leaving an equal text alone keeps the
+        // caret where the user is typing.
+        auto* lineEdit = qobject_cast<QLineEdit*>(editor);
+        if (lineEdit && lineEdit->text() == index.data(Qt::EditRole).toString())
+            return;
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            auto* lineEdit = qobject_cast<QLineEdit*>(object);
+            if (lineEdit && !nameKeyAllowed(lineEdit->text(), *static_cast<QKeyEvent*>(event)))
+                return true;
+        }
+        return GridCellDelegate::eventFilter(object, event);
+    }
+};
+
+} // namespace
+
+NameGrid::NameGrid(NameListModel* names, int nameWidth, QWidget* parent)
+    : GridView(parent), m_names(names), m_nameWidth(nameWidth)
+{
+    QFont gridFont(QStringLiteral("System"));
+    gridFont.setPixelSize(kFontPixelSize);
+    setFont(gridFont);
+
+    setModel(names);
+    setItemDelegate(new NameCellDelegate(this));
+    horizontalHeader()->hide();
+    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                    QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    setCellWidth(0, kLabelWidth);
+    setNameWidth(nameWidth);
+    setCellHeight(kRowHeight);
+    setCurrentIndex(names->index(0, 1));
+}
+
+void NameGrid::setNameWidth(int width)
+{
+    m_nameWidth = width;
+    setCellWidth(1, width);
+}
+
+void NameGrid::keyPressEvent(QKeyEvent* event)
+{
+    // A character typed onto a selected cell would open the editor with it; the limit counts
+    // the cell's whole text first.
+    const QModelIndex current = currentIndex();
+    if (state() != QAbstractItemView::EditingState && current.isValid() &&
+        !nameKeyAllowed(current.data(Qt::EditRole).toString(), *event)) {
+        event->accept();
+        return;
+    }
+    GridView::keyPressEvent(event);
+}
+
+NameGrid* placeNameGrid(QWidget* page, NameListModel* names, const QString& caption, int left,
+                        int nameWidth)
+{
+    placeBoldCaption(page, caption, {left, kCaptionTop});
+    auto* grid = new NameGrid(names, nameWidth, page);
+    grid->setGeometry(left, kGridTop, NameGrid::kWidth, NameGrid::kHeight);
+    return grid;
+}
+
+} // namespace zel::ui

@@ -1,0 +1,267 @@
+#include "ui/pages/favorites_page.h"
+
+#include "model/config_model.h"
+#include "ui/grids/matrix_grid.h"
+#include "ui/pages/page_caption.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QSignalBlocker>
+#include <QStandardItemModel>
+
+namespace zel::ui {
+
+namespace {
+
+constexpr QRect kMatrixGeometry{133, 29, 538, 329};
+constexpr QRect kListCaptionGeometry{19, 100, 65, 27};
+constexpr QRect kListGeometry{15, 133, 93, 137};
+constexpr int kListEntryHeight = 13;
+
+const QString kMarker = QStringLiteral("?");
+const QString kAudio = QStringLiteral("A");
+const QString kUnavailable = QStringLiteral("X");
+
+QString fromModel(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QStandardItemModel* makeCells(QObject* parent)
+{
+    auto* cells = new QStandardItemModel(model::kMaxZones, model::kMaxSources + 1, parent);
+    for (int row = 0; row < model::kMaxZones; ++row) {
+        for (int column = 0; column <= model::kMaxSources; ++column) {
+            auto* item = new QStandardItem;
+            item->setFlags(column == 0 ? Qt::ItemIsEnabled
+                                       : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            cells->setItem(row, column, item);
+        }
+    }
+    for (int column = 0; column <= model::kMaxSources; ++column)
+        cells->setHorizontalHeaderItem(column, new QStandardItem);
+    return cells;
+}
+
+} // namespace
+
+FavoritesPage::FavoritesPage(model::ConfigModel& model, QWidget* parent)
+    : EditorPage(model, parent), m_cells(makeCells(this)), m_matrix(new MatrixGrid(m_cells, this)),
+      m_favoriteList(new QListWidget(this)), m_popupMenu(new QMenu(this)),
+      m_audioOnlyAction(m_popupMenu->addAction(QStringLiteral("A) Audio Only"))),
+      m_noConnectionAction(m_popupMenu->addAction(QStringLiteral("No Connection")))
+{
+    m_matrix->setGeometry(kMatrixGeometry);
+    placeBoldCaption(this, QStringLiteral("Source Name"), {134, 9});
+    placeBoldCaption(this, QStringLiteral("Sources"), {247, 9});
+    placeBoldCaption(this, QStringLiteral("Zones"), {94, 57});
+    QLabel* listCaption = placeBoldCaption(this, QStringLiteral("Choose a Favorite"), {});
+    listCaption->setWordWrap(true);
+    listCaption->setGeometry(kListCaptionGeometry);
+
+    m_favoriteList->setGeometry(kListGeometry);
+    m_favoriteList->setUniformItemSizes(true);
+    for (int f = 1; f <= model::kFavorites; ++f) {
+        auto* entry = new QListWidgetItem(m_favoriteList);
+        entry->setSizeHint({0, kListEntryHeight});
+    }
+
+    connect(m_matrix, &MatrixGrid::cellSelected, this, &FavoritesPage::selectCell);
+    connect(m_matrix, &MatrixGrid::cellDoubleClicked, this, &FavoritesPage::doubleClickCell);
+    connect(m_matrix, &MatrixGrid::rightPressed, this, &FavoritesPage::rightPress);
+    connect(m_matrix, &MatrixGrid::contextMenuKey, m_popupMenu,
+            [this](QPoint globalPos) { m_popupMenu->popup(globalPos); });
+    connect(m_audioOnlyAction, &QAction::triggered, this, &FavoritesPage::setAudioOnly);
+    connect(m_noConnectionAction, &QAction::triggered, this, &FavoritesPage::setNoConnection);
+    connect(m_favoriteList, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            chooseFavorite(row + 1);
+    });
+}
+
+void FavoritesPage::resetView()
+{
+    // The model's reset has emptied the favorites table. The corner and the popup state stay.
+    m_matrix->setCellWidth(0, MatrixGrid::kLabelWidth);
+    for (int c = 1; c <= model::kMaxSources; ++c)
+        setCellText(c, 0, QString::number(c));
+    for (int r = 1; r <= model::kMaxZones; ++r) {
+        setCellText(0, r, QStringLiteral("Zone %1").arg(r));
+        for (int c = 1; c <= model::kMaxSources; ++c)
+            setCellText(c, r, QString());
+    }
+    m_markedCell = {0, 0};
+    m_heldText.clear();
+    m_currentFavorite = 1;
+
+    const QSignalBlocker quiet(m_favoriteList);
+    for (int f = 1; f <= model::kFavorites; ++f)
+        m_favoriteList->item(f - 1)->setText(QStringLiteral(" Favorite %1").arg(f));
+    m_favoriteList->setCurrentRow(0);
+}
+
+void FavoritesPage::loadFromModel()
+{
+    markUnavailableCells();
+    m_currentFavorite = 1;
+    selectFavoriteEntry(0);
+    loadFavorite(m_currentFavorite);
+}
+
+void FavoritesPage::commitToModel()
+{
+    saveFavorite();
+}
+
+void FavoritesPage::refreshNames()
+{
+    for (int r = 1; r <= m_model.zoneCount(); ++r)
+        setCellText(0, r, fromModel(m_model.zoneName(r)));
+
+    const int selected = m_favoriteList->currentRow();
+    const QSignalBlocker quiet(m_favoriteList);
+    for (int f = 1; f <= model::kFavorites; ++f)
+        m_favoriteList->item(f - 1)->setText(fromModel(m_model.favoriteName(f)));
+    m_favoriteList->setCurrentRow(selected);
+    showCornerName();
+}
+
+void FavoritesPage::saveFavorite()
+{
+    for (int c = 1; c <= model::kMaxSources; ++c) {
+        for (int r = 1; r <= model::kMaxZones; ++r) {
+            const QString text = cellText(c, r);
+            const QString code = text.startsWith(kMarker) ? m_heldText : text.left(1);
+            m_model.setConnection(m_currentFavorite, c, r, code.toLatin1().toStdString());
+        }
+    }
+}
+
+void FavoritesPage::loadFavorite(int f)
+{
+    for (int c = 1; c <= model::kMaxSources; ++c) {
+        for (int r = 1; r <= model::kMaxZones; ++r) {
+            if (!cellText(c, r).startsWith(kUnavailable))
+                setCellText(c, r, fromModel(m_model.connection(f, c, r)));
+        }
+    }
+}
+
+void FavoritesPage::selectCell(QPoint cell)
+{
+    if (!isInside(cell))
+        return;
+    const bool markerShown = cellText(m_markedCell.x(), m_markedCell.y()).startsWith(kMarker);
+    if (cell == m_markedCell) {
+        // A second click on the marked cell gives it its own content back and leaves it so.
+        if (markerShown)
+            setCellText(cell.x(), cell.y(), m_heldText);
+        return;
+    }
+    if (markerShown)
+        setCellText(m_markedCell.x(), m_markedCell.y(), m_heldText);
+    m_heldText = cellText(cell.x(), cell.y()).left(1);
+    m_markedCell = cell;
+    setCellText(cell.x(), cell.y(), kMarker);
+    showCornerName();
+}
+
+void FavoritesPage::doubleClickCell(QPoint cell)
+{
+    if (!isInside(cell))
+        return;
+    const QString text = cellText(cell.x(), cell.y());
+    if (text.isEmpty() || text.startsWith(kMarker))
+        connectOnly(cell.x(), cell.y());
+    else if (text.startsWith(kAudio))
+        setCellText(cell.x(), cell.y(), QString());
+}
+
+void FavoritesPage::rightPress(QPoint cell, QPoint globalPos)
+{
+    m_popupPending = true;
+    m_popupCell = cell;
+    m_popupMenu->popup(globalPos);
+}
+
+void FavoritesPage::setAudioOnly()
+{
+    const QPoint cell = popupTarget();
+    if (isInside(cell))
+        connectOnly(cell.x(), cell.y());
+}
+
+void FavoritesPage::setNoConnection()
+{
+    const QPoint cell = popupTarget();
+    if (isInside(cell))
+        setCellText(cell.x(), cell.y(), QString());
+}
+
+void FavoritesPage::chooseFavorite(int position)
+{
+    if (!model::ConfigModel::isFavorite(position))
+        return;
+    saveFavorite();
+    m_currentFavorite = position;
+    loadFavorite(m_currentFavorite);
+    selectFavoriteEntry(position - 1);
+}
+
+bool FavoritesPage::isInside(QPoint cell) const
+{
+    return cell.x() >= 1 && cell.x() <= m_model.sourceCount() && cell.y() >= 1 &&
+           cell.y() <= m_model.zoneCount();
+}
+
+QPoint FavoritesPage::popupTarget() const
+{
+    // Once any right-button press has happened, the menu acts on the cell last right-clicked,
+    // also when it is opened from the keyboard.
+    return m_popupPending ? m_popupCell : m_matrix->selectedCell();
+}
+
+QString FavoritesPage::cellText(int c, int r) const
+{
+    return m_matrix->cellText(c, r);
+}
+
+void FavoritesPage::setCellText(int c, int r, const QString& text)
+{
+    m_matrix->setCellText(c, r, text);
+}
+
+void FavoritesPage::connectOnly(int c, int r)
+{
+    for (int column = 1; column <= m_model.sourceCount(); ++column)
+        setCellText(column, r, QString());
+    setCellText(c, r, kAudio);
+}
+
+void FavoritesPage::markUnavailableCells()
+{
+    const int sources = m_model.sourceCount();
+    const int zones = m_model.zoneCount();
+    for (int c = 1; c <= model::kMaxSources; ++c) {
+        for (int r = 1; r <= model::kMaxZones; ++r) {
+            if (c > sources || r > zones)
+                setCellText(c, r, kUnavailable);
+        }
+    }
+}
+
+void FavoritesPage::selectFavoriteEntry(int row)
+{
+    const QSignalBlocker quiet(m_favoriteList);
+    m_favoriteList->setCurrentRow(row);
+}
+
+void FavoritesPage::showCornerName()
+{
+    const int source = m_markedCell.x();
+    if (model::ConfigModel::isSource(source))
+        setCellText(0, 0, fromModel(m_model.sourceName(source)));
+}
+
+} // namespace zel::ui

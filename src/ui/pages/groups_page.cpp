@@ -1,0 +1,74 @@
+#include "ui/pages/groups_page.h"
+
+#include "model/config_model.h"
+#include "ui/grids/group_marks_table.h"
+#include "ui/grids/matrix_grid.h"
+#include "ui/pages/page_caption.h"
+
+namespace zel::ui {
+
+namespace {
+constexpr QRect kMatrixGeometry{47, 28, 383, 329};
+} // namespace
+
+GroupsPage::GroupsPage(model::ConfigModel& model, QWidget* parent)
+    : EditorPage(model, parent), m_cells(new GroupMarksTable(model, this)),
+      m_matrix(new MatrixGrid(m_cells, this))
+{
+    m_matrix->setGeometry(kMatrixGeometry);
+    placeBoldCaption(this, QStringLiteral("Group Name"), {47, 8});
+    placeBoldCaption(this, QStringLiteral("Groups"), {161, 8});
+    placeBoldCaption(this, QStringLiteral("Zones"), {8, 56});
+
+    connect(m_matrix, &MatrixGrid::cellSelected, this, &GroupsPage::selectCell);
+    connect(m_matrix, &MatrixGrid::cellDoubleClicked, this, &GroupsPage::toggleMembership);
+}
+
+void GroupsPage::resetView()
+{
+    // The model's reset has emptied the membership; the corner keeps its text.
+    m_matrix->setCellWidth(0, MatrixGrid::kLabelWidth);
+    for (int z = 1; z <= model::kMaxZones; ++z)
+        m_cells->setRowHeader(z, QStringLiteral("Zone %1").arg(z));
+    m_cells->marksReplaced();
+}
+
+void GroupsPage::loadFromModel()
+{
+    // The reader run has put the "X" of unavailable zones into the membership itself.
+    m_cells->marksReplaced();
+}
+
+void GroupsPage::refreshNames()
+{
+    for (int z = 1; z <= m_model.zoneCount(); ++z)
+        m_cells->setRowHeader(z, QString::fromLatin1(m_model.zoneName(z)));
+    showCornerName();
+}
+
+void GroupsPage::selectCell(QPoint cell)
+{
+    // Also in unavailable rows: a click only names the column's group.
+    if (!model::ConfigModel::isGroup(cell.x()))
+        return;
+    m_cornerGroup = cell.x();
+    showCornerName();
+}
+
+void GroupsPage::toggleMembership(QPoint cell)
+{
+    const int g = cell.x();
+    const int z = cell.y();
+    if (!model::ConfigModel::isGroup(g) || z < 1 || z > m_model.zoneCount())
+        return;
+    const bool member = !m_model.groupMark(g, z).empty();
+    m_matrix->setCellText(g, z, member ? QString() : QString::fromLatin1(model::kGroupMark));
+}
+
+void GroupsPage::showCornerName()
+{
+    if (m_cornerGroup > 0)
+        m_matrix->setCellText(0, 0, QString::fromLatin1(m_model.groupName(m_cornerGroup)));
+}
+
+} // namespace zel::ui

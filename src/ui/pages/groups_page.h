@@ -1,0 +1,39 @@
+#pragma once
+// The "Groups" page: the groups matrix, one row per zone and one column per group. A
+// double-click toggles zone z's membership of group g ("G") in the ConfigModel at once; a click
+// shows the column's group name in the corner. Rows of zones beyond the zone count show "X" and
+// do not change.
+
+#include "ui/pages/editor_page.h"
+
+#include <QPoint>
+
+namespace zel::ui {
+
+class GroupMarksTable;
+class MatrixGrid;
+
+class GroupsPage : public EditorPage {
+    Q_OBJECT
+public:
+    explicit GroupsPage(model::ConfigModel& model, QWidget* parent = nullptr);
+
+    MatrixGrid* matrix() const { return m_matrix; }
+
+    void resetView() override;
+    void loadFromModel() override;
+    void refreshNames() override;
+
+    // The matrix's rules, in grid coordinates (column g = group, row z = zone).
+    void selectCell(QPoint cell);
+    void toggleMembership(QPoint cell);
+
+private:
+    void showCornerName();
+
+    GroupMarksTable* m_cells;
+    MatrixGrid* m_matrix;
+    int m_cornerGroup = 0; // group whose name the corner shows; 0 = none yet
+};
+
+} // namespace zel::ui

@@ -1,0 +1,159 @@
+#include "ui/pages/network_page.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "model/config_model.h"
+
+namespace zel::ui {
+
+namespace {
+
+QString fromLatin1(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string toLatin1(const QString& text)
+{
+    return text.toLatin1().toStdString();
+}
+
+QString levelText(int level)
+{
+    return QStringLiteral("Level:") +
+           QLatin1String(model::kDisplayLevelTexts.at(static_cast<size_t>(level)));
+}
+
+QLineEdit* makeAddressEdit(const QString& objectName, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(objectName);
+    edit->setFixedWidth(160);
+    return edit;
+}
+
+} // namespace
+
+NetworkPage::NetworkPage(model::ConfigModel& model, QWidget* parent) : EditorPage(model, parent)
+{
+    auto* network = new QGroupBox(QStringLiteral("Network Card Settings"), this);
+    m_dhcp = new QCheckBox(QStringLiteral("Enable DHCP?"), network);
+    m_dhcp->setObjectName(QStringLiteral("DHCPCheckbox"));
+    m_ipCaption = new QLabel(QStringLiteral("IP Address"), network);
+    m_ipAddress = makeAddressEdit(QStringLiteral("IPAddress"), network);
+    m_netmaskCaption = new QLabel(QStringLiteral("Netmask"), network);
+    m_netmask = makeAddressEdit(QStringLiteral("Netmask"), network);
+    m_gatewayCaption = new QLabel(QStringLiteral("Gateway"), network);
+    m_gateway = makeAddressEdit(QStringLiteral("Gateway"), network);
+
+    auto* networkLayout = new QVBoxLayout(network);
+    networkLayout->addWidget(m_dhcp);
+    networkLayout->addSpacing(6);
+    for (auto [caption, edit] :
+         {std::pair{m_ipCaption, m_ipAddress}, std::pair{m_netmaskCaption, m_netmask},
+          std::pair{m_gatewayCaption, m_gateway}}) {
+        networkLayout->addWidget(caption);
+        networkLayout->addWidget(edit);
+        networkLayout->addSpacing(4);
+    }
+
+    auto* lockouts = new QGroupBox(QStringLiteral("Lockouts"), this);
+    m_frontPanel = new QCheckBox(QStringLiteral("Lock Front Panel?"), lockouts);
+    m_frontPanel->setObjectName(QStringLiteral("FPCheckbox"));
+    m_irLockout = new QCheckBox(QStringLiteral("Front Panel IR Lockout?"), lockouts);
+    m_irLockout->setObjectName(QStringLiteral("IRCheckBox"));
+    m_displayLevel = new QLabel(QStringLiteral("Level: 100%"), lockouts);
+    m_displayLevel->setObjectName(QStringLiteral("DisplayLvl"));
+    m_display = new QSlider(Qt::Horizontal, lockouts);
+    m_display->setObjectName(QStringLiteral("Display"));
+    m_display->setRange(0, static_cast<int>(model::kDisplayLevelTexts.size()) - 1);
+    m_display->setSingleStep(1);
+    m_display->setPageStep(1);
+    m_display->setTickPosition(QSlider::TicksBothSides);
+    m_display->setTickInterval(1);
+    m_display->setFixedWidth(160);
+
+    auto* lockoutLayout = new QVBoxLayout(lockouts);
+    lockoutLayout->addWidget(m_frontPanel);
+    lockoutLayout->addWidget(m_irLockout);
+    lockoutLayout->addSpacing(12);
+    lockoutLayout->addWidget(new QLabel(QStringLiteral("Display Brightness"), lockouts));
+    lockoutLayout->addWidget(m_displayLevel);
+    lockoutLayout->addWidget(m_display);
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(12);
+    columns->addWidget(network);
+    columns->addWidget(lockouts, 0, Qt::AlignTop);
+    columns->addStretch();
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(12, 12, 12, 12);
+    page->addLayout(columns);
+    page->addStretch();
+
+    // The values the model starts with; the level text keeps its first wording until the
+    // slider or a configuration sets a level.
+    m_dhcp->setChecked(m_model.network().dhcp);
+    m_ipAddress->setText(fromLatin1(m_model.network().ipAddress));
+    m_netmask->setText(fromLatin1(m_model.network().netmask));
+    m_gateway->setText(fromLatin1(m_model.network().gateway));
+    m_frontPanel->setChecked(m_model.frontPanelLocked());
+    m_irLockout->setChecked(m_model.irLockout());
+    m_display->setValue(m_model.displayLevel());
+    applyDhcpRule();
+
+    connect(m_dhcp, &QCheckBox::toggled, this, [this](bool on) {
+        m_model.network().dhcp = on;
+        applyDhcpRule();
+    });
+    connect(m_ipAddress, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_model.network().ipAddress = toLatin1(text); });
+    connect(m_netmask, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_model.network().netmask = toLatin1(text); });
+    connect(m_gateway, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_model.network().gateway = toLatin1(text); });
+    connect(m_frontPanel, &QCheckBox::toggled, this,
+            [this](bool on) { m_model.setFrontPanelLocked(on); });
+    connect(m_irLockout, &QCheckBox::toggled, this, [this](bool on) { m_model.setIrLockout(on); });
+    connect(m_display, &QSlider::valueChanged, this, [this](int level) {
+        m_model.setDisplayLevel(level);
+        updateLevelText();
+    });
+}
+
+void NetworkPage::loadFromModel()
+{
+    const model::NetworkSettings& network = m_model.network();
+    m_dhcp->setChecked(network.dhcp);
+    m_ipAddress->setText(fromLatin1(network.ipAddress));
+    m_netmask->setText(fromLatin1(network.netmask));
+    m_gateway->setText(fromLatin1(network.gateway));
+    m_frontPanel->setChecked(m_model.frontPanelLocked());
+    m_irLockout->setChecked(m_model.irLockout());
+    m_display->setValue(m_model.displayLevel());
+    updateLevelText(); // even when the level stayed the same
+    applyDhcpRule();
+}
+
+void NetworkPage::applyDhcpRule()
+{
+    const bool manual = !m_dhcp->isChecked();
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_ipCaption), static_cast<QWidget*>(m_ipAddress),
+          static_cast<QWidget*>(m_netmaskCaption), static_cast<QWidget*>(m_netmask),
+          static_cast<QWidget*>(m_gatewayCaption), static_cast<QWidget*>(m_gateway)})
+        control->setEnabled(manual);
+}
+
+void NetworkPage::updateLevelText()
+{
+    m_displayLevel->setText(levelText(m_display->value()));
+}
+
+} // namespace zel::ui

@@ -1,0 +1,162 @@
+#include "ui/pages/presets_page.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "model/config_model.h"
+#include "ui/audio/eq_band_panel.h"
+#include "ui/audio/quick_eq_panel.h"
+
+namespace zel::ui {
+
+namespace {
+
+QString fromLatin1(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+PresetsPage::PresetsPage(model::ConfigModel& model, QWidget* parent) : EditorPage(model, parent)
+{
+    auto* panel = new QFrame(this);
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Sunken);
+    m_bands = new EqBandPanel(panel);
+    m_quickEq = new QuickEqPanel(*m_bands, panel);
+    auto* panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(6, 4, 6, 6);
+    panelLayout->addWidget(m_bands, 1);
+    panelLayout->addSpacing(8);
+    panelLayout->addWidget(m_quickEq, 0, Qt::AlignLeft);
+
+    m_presetList = new QListWidget(this);
+    m_presetList->setObjectName(QStringLiteral("presetList"));
+    m_nameEdit = new QLineEdit(this);
+    m_nameEdit->setObjectName(QStringLiteral("presetName"));
+    m_nameEdit->setMaxLength(kTypedNameLength);
+    m_presetList->setFixedWidth(170);
+    m_nameEdit->setFixedWidth(170);
+
+    auto* column = new QVBoxLayout;
+    column->addWidget(new QLabel(QStringLiteral("ZEL EQ Presets"), this));
+    column->addWidget(m_presetList, 1);
+    column->addSpacing(4);
+    column->addWidget(new QLabel(QStringLiteral("ZEL Preset Name:"), this));
+    column->addWidget(m_nameEdit);
+
+    auto* page = new QHBoxLayout(this);
+    page->setContentsMargins(6, 6, 6, 6);
+    page->addWidget(panel, 1);
+    page->addLayout(column);
+
+    rebuildPresetList();
+    connect(m_presetList, &QListWidget::currentRowChanged, this, &PresetsPage::choosePreset);
+    connect(m_nameEdit, &QLineEdit::textEdited, this, &PresetsPage::limitTypedName);
+}
+
+void PresetsPage::resetView()
+{
+    {
+        const QSignalBlocker blocker(m_presetList);
+        m_presetList->setCurrentRow(0);
+    }
+    m_currentPreset = 1;
+    m_quickEq->refresh();
+}
+
+void PresetsPage::loadFromModel()
+{
+    m_currentPreset = 1;
+    loadPreset(1);
+    rebuildPresetList();
+}
+
+void PresetsPage::commitToModel()
+{
+    savePreset(m_currentPreset);
+}
+
+void PresetsPage::refreshNames()
+{
+    const int selected = m_presetList->currentRow();
+    rebuildPresetList();
+    if (selected >= 0) {
+        const QSignalBlocker blocker(m_presetList);
+        m_presetList->setCurrentRow(selected);
+    }
+}
+
+void PresetsPage::pageShown()
+{
+    m_quickEq->refresh();
+}
+
+void PresetsPage::loadPreset(int preset)
+{
+    const model::DevicePreset& record = m_model.preset(preset);
+    setUpdatesEnabled(false);
+    m_bands->setLevels(record.bands);
+    const QString name = fromLatin1(record.name);
+    // A longer name read from a unit is shown whole; the limit applies to typing only.
+    m_nameEdit->setMaxLength(std::max<int>(kTypedNameLength, static_cast<int>(name.size())));
+    m_nameEdit->setText(name);
+    setUpdatesEnabled(true);
+    if (isVisible())
+        m_presetList->setFocus();
+}
+
+void PresetsPage::savePreset(int preset)
+{
+    model::DevicePreset& record = m_model.preset(preset);
+    const auto levels = m_bands->levels();
+    for (int band = 1; band <= model::kBands; ++band)
+        record.setBand(band, static_cast<int8_t>(levels[static_cast<size_t>(band - 1)]));
+
+    const std::string name = m_nameEdit->text().toLatin1().toStdString();
+    if (name == record.name)
+        return;
+    record.name = name;
+    const int selected = m_presetList->currentRow();
+    rebuildPresetList();
+    emit namesChanged(); // the zone page's ZEL EQ preset box repeats the names
+    const QSignalBlocker blocker(m_presetList);
+    m_presetList->setCurrentRow(selected);
+}
+
+void PresetsPage::choosePreset(int row)
+{
+    if (row < 0 || row >= model::kPresets)
+        return;
+    setUpdatesEnabled(false);
+    savePreset(m_currentPreset);
+    loadPreset(row + 1);
+    m_currentPreset = row + 1;
+    setUpdatesEnabled(true);
+}
+
+void PresetsPage::rebuildPresetList()
+{
+    const QSignalBlocker blocker(m_presetList);
+    m_presetList->clear();
+    for (int preset = 1; preset <= model::kPresets; ++preset)
+        m_presetList->addItem(fromLatin1(m_model.preset(preset).name));
+}
+
+void PresetsPage::limitTypedName()
+{
+    // Typing never lengthens a name beyond 15 characters; a longer name read from a unit may
+    // only get shorter.
+    m_nameEdit->setMaxLength(
+        std::max<int>(kTypedNameLength, static_cast<int>(m_nameEdit->text().size())));
+}
+
+} // namespace zel::ui

@@ -1,0 +1,52 @@
+#pragma once
+// The "ZEL EQ Presets" page: the unit's ten EQ presets, one at a time. The page's controls are
+// copied into the preset only by savePreset(), which runs when another preset is chosen and
+// when the main window commits the pages.
+
+#include "ui/pages/editor_page.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+namespace zel::ui {
+
+class EqBandPanel;
+class QuickEqPanel;
+
+class PresetsPage : public EditorPage {
+    Q_OBJECT
+public:
+    // The user can type this many characters; a longer name read from a unit is kept whole.
+    static constexpr int kTypedNameLength = 15;
+
+    explicit PresetsPage(model::ConfigModel& model, QWidget* parent = nullptr);
+
+    void resetView() override;
+    void loadFromModel() override;
+    void commitToModel() override;
+    void refreshNames() override;
+    void pageShown() override;
+
+    int currentPreset() const { return m_currentPreset; }
+    // Fills the page from preset `preset` (1..10).
+    void loadPreset(int preset);
+    // Stores the page into preset `preset` (1..10); a changed name rebuilds the name lists.
+    void savePreset(int preset);
+
+    EqBandPanel* bandPanel() const { return m_bands; }
+    QuickEqPanel* quickEqPanel() const { return m_quickEq; }
+
+private:
+    void choosePreset(int row);
+    void rebuildPresetList();
+    void limitTypedName();
+
+    int m_currentPreset = 1;
+    EqBandPanel* m_bands = nullptr;
+    QuickEqPanel* m_quickEq = nullptr;
+    QListWidget* m_presetList = nullptr;
+    QLineEdit* m_nameEdit = nullptr;
+};
+
+} // namespace zel::ui

@@ -1,0 +1,112 @@
+#include "ui/window/dialog_prompts.h"
+
+#include "ui/window/prompt_dialog.h"
+#include "ui/window/select_port_dialog.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include <memory>
+
+namespace zel::ui {
+
+namespace {
+
+const QString kZelFilter = QStringLiteral("ZEL files (*.zel)");
+#ifdef Q_OS_WIN
+const QString kAllFilesFilter = QStringLiteral("All Files (*.*)");
+#else
+// "*.*" would hide the files without an extension here.
+const QString kAllFilesFilter = QStringLiteral("All Files (*)");
+#endif
+
+QString errorCaption()
+{
+    const QString name = QApplication::applicationName();
+    return name.isEmpty() ? QStringLiteral("ZEL Configuration") : name;
+}
+
+QString runFileDialog(QWidget* parent, FileDialogKind kind, const QString& fileName)
+{
+    const std::unique_ptr<QFileDialog> dialog(makeConfigurationFileDialog(parent, kind, fileName));
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return {};
+    return dialog->selectedFiles().constFirst();
+}
+
+} // namespace
+
+QFileDialog* makeConfigurationFileDialog(QWidget* parent, FileDialogKind kind,
+                                         const QString& fileName)
+{
+    auto* dialog = new QFileDialog(parent);
+    const bool save = kind == FileDialogKind::Save;
+    dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog->setDefaultSuffix(QStringLiteral("zel"));
+    dialog->setNameFilters({kZelFilter, kAllFilesFilter});
+    if (!fileName.isEmpty())
+        dialog->selectFile(fileName);
+    return dialog;
+}
+
+QMessageBox* makeConfirmationBox(QWidget* parent, const QString& question)
+{
+    auto* box = new QMessageBox(QMessageBox::Question, errorCaption(), question,
+                                QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box->setTextFormat(Qt::PlainText); // a path as the platform gives it, never markup
+    box->setDefaultButton(QMessageBox::Ok);
+    box->setEscapeButton(QMessageBox::Cancel);
+    return box;
+}
+
+QMessageBox* makeErrorBox(QWidget* parent, const QString& text)
+{
+    auto* box =
+        new QMessageBox(QMessageBox::Critical, errorCaption(), text, QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText); // hosts, paths and layer messages as they are
+    return box;
+}
+
+std::optional<QString> DialogPrompts::choosePort()
+{
+    SelectPortDialog dialog(SelectPortDialog::availablePorts(), m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.portName();
+}
+
+std::optional<QString> DialogPrompts::inputQuery(const QString& caption, const QString& prompt,
+                                                 const QString& text)
+{
+    PromptDialog dialog(caption, prompt, text, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.text();
+}
+
+QString DialogPrompts::openFileName(const QString& fileName)
+{
+    return runFileDialog(m_parent, FileDialogKind::Open, fileName);
+}
+
+QString DialogPrompts::saveFileName(const QString& fileName)
+{
+    return runFileDialog(m_parent, FileDialogKind::Save, fileName);
+}
+
+bool DialogPrompts::confirm(const QString& question)
+{
+    const std::unique_ptr<QMessageBox> box(makeConfirmationBox(m_parent, question));
+    return box->exec() == QMessageBox::Ok;
+}
+
+void DialogPrompts::showError(const QString& text)
+{
+    const std::unique_ptr<QMessageBox> box(makeErrorBox(m_parent, text));
+    box->exec();
+}
+
+} // namespace zel::ui

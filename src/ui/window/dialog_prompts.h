@@ -1,0 +1,45 @@
+#pragma once
+// The user prompts as the window shows them: the "Select Port" dialog, the prompt dialog, the
+// file dialogs and message boxes, all modal over the window.
+
+#include "ui/window/user_prompts.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QFileDialog;
+class QMessageBox;
+
+namespace zel::ui {
+
+class DialogPrompts : public UserPrompts {
+public:
+    explicit DialogPrompts(QWidget* parent) : m_parent(parent) {}
+
+    std::optional<QString> choosePort() override;
+    std::optional<QString> inputQuery(const QString& caption, const QString& prompt,
+                                      const QString& text) override;
+    QString openFileName(const QString& fileName) override;
+    QString saveFileName(const QString& fileName) override;
+    bool confirm(const QString& question) override;
+    void showError(const QString& text) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};
+
+enum class FileDialogKind { Open, Save };
+
+// The open or save dialog for ".zel" files: default extension "zel", the ZEL and all-files
+// filters, `fileName` proposed. The overwrite question is the link's own, so the save dialog
+// does not ask it.
+QFileDialog* makeConfigurationFileDialog(QWidget* parent, FileDialogKind kind,
+                                         const QString& fileName);
+
+// A confirmation box with "OK" and "Cancel"; Escape and the close box answer "Cancel".
+QMessageBox* makeConfirmationBox(QWidget* parent, const QString& question);
+
+// The application's general error message box.
+QMessageBox* makeErrorBox(QWidget* parent, const QString& text);
+
+} // namespace zel::ui

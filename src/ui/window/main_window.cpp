@@ -1,0 +1,386 @@
+#include "ui/window/main_window.h"
+
+#include "model/config_reader.h"
+#include "model/config_writer.h"
+#include "model/model_reset.h"
+#include "ui/pages/favorite_group_naming_page.h"
+#include "ui/pages/favorites_page.h"
+#include "ui/pages/groups_page.h"
+#include "ui/pages/naming_page.h"
+#include "ui/pages/network_page.h"
+#include "ui/pages/presets_page.h"
+#include "ui/pages/zone_audio_page.h"
+#include "ui/window/dialog_prompts.h"
+#include "ui/window/link_controller.h"
+#include "ui/window/painting_suspended.h"
+#include "ui/window/tab_fitting.h"
+#include "ui/window/text_box_loading.h"
+#include "ui/window/window_placement.h"
+#include "ui/window/window_questions.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScopedValueRollback>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+
+#ifndef ZEL_VERSION
+#define ZEL_VERSION "0.0.0"
+#endif
+
+namespace zel::ui {
+
+namespace {
+
+const QRect kTabsGeometry(8, 0, 697, 409);
+constexpr int kConfigurationTextWidth = 345;
+constexpr int kLogTextWidth = 321;
+constexpr int kPageMargin = 8;
+constexpr int kFontPointSize = 8;
+
+QPlainTextEdit* makeTextBox(int width, QWidget* parent)
+{
+    auto* box = new QPlainTextEdit(parent);
+    box->setFixedWidth(width);
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return box;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(QStringLiteral("ZEL Configuration"));
+    // The pixel layout of the pages is made for an 8 point window font.
+    QFont windowFont = font();
+    windowFont.setPointSize(kFontPointSize);
+    setFont(windowFont);
+
+    buildMenus();
+    buildPages();
+
+    m_statusLabel = new QLabel(this);
+    // Status texts carry a host or a path as typed: never read them as markup.
+    m_statusLabel->setTextFormat(Qt::PlainText);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addPermanentWidget(m_statusLabel, 1);
+    statusBar()->setFixedHeight(kClientHeight - kTabsGeometry.bottom() - 1);
+
+    m_prompts = std::make_unique<DialogPrompts>(this);
+    m_link = new LinkController(*this);
+    connect(m_link, &LinkController::transferStarted, this, &MainWindow::updateCommands);
+    connect(m_link, &LinkController::transferFinished, this, &MainWindow::updateCommands);
+    connect(m_link, &LinkController::configurationDelivered, this,
+            [this](bool toUnit) { m_loaded.delivered(m_exportedText, toUnit); });
+
+    // The client area (pages and status line) has a fixed size; the menu bar comes on top.
+    setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
+    centerOnScreen(this);
+
+    reset();
+}
+
+MainWindow::~MainWindow()
+{
+    delete m_link;
+    delete centralWidget(); // the tabs and every page
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* fileMenu = menuBar()->addMenu(tr("File"));
+
+    // The checked item is the link mode. Link handling may leave none checked, so the group
+    // keeps the items exclusive without forcing one of them on.
+    m_linkModeGroup = new QActionGroup(this);
+    m_linkModeGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    m_fileModeAction = fileMenu->addAction(tr("File Mode"));
+    m_serialModeAction = fileMenu->addAction(tr("Serial Mode"));
+    m_telnetModeAction = fileMenu->addAction(tr("Telnet Mode"));
+    for (QAction* mode : {m_fileModeAction, m_serialModeAction, m_telnetModeAction}) {
+        mode->setCheckable(true);
+        m_linkModeGroup->addAction(mode);
+    }
+    m_fileModeAction->setChecked(true);
+
+    m_newZel8Action = fileMenu->addAction(tr("New ZEL-8"));
+    m_newZel16Action = fileMenu->addAction(tr("New ZEL-16"));
+    fileMenu->addSeparator();
+    m_importAction = fileMenu->addAction(tr("Import"));
+    m_exportAction = fileMenu->addAction(tr("Export"));
+    fileMenu->addSeparator();
+    m_exitAction = fileMenu->addAction(tr("Exit"));
+
+    // "About" is a command of the menu bar itself, not a menu.
+    m_aboutAction = menuBar()->addAction(tr("About"));
+
+    connect(m_newZel8Action, &QAction::triggered, this,
+            [this] { newTemplate(model::UnitSize::Zel8); });
+    connect(m_newZel16Action, &QAction::triggered, this,
+            [this] { newTemplate(model::UnitSize::Zel16); });
+    connect(m_importAction, &QAction::triggered, this, &MainWindow::importConfiguration);
+    connect(m_exportAction, &QAction::triggered, this, &MainWindow::exportConfiguration);
+    connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
+    connect(m_aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+void MainWindow::buildPages()
+{
+    auto* client = new QWidget(this);
+    client->setBackgroundRole(QPalette::Button); // the window face is the button-face colour
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+
+    m_tabs = new QTabWidget(client);
+    m_tabs->setGeometry(kTabsGeometry);
+    m_tabs->tabBar()->setAttribute(Qt::WA_Hover); // hot-tracking tabs
+
+    m_namingPage = new NamingPage(m_model);
+    m_favoriteGroupNamingPage = new FavoriteGroupNamingPage(m_model);
+    m_zoneAudioPage = new ZoneAudioPage(m_model);
+    m_presetsPage = new PresetsPage(m_model);
+    m_favoritesPage = new FavoritesPage(m_model);
+    m_groupsPage = new GroupsPage(m_model);
+    m_networkPage = new NetworkPage(m_model);
+
+    m_tabs->addTab(buildConfigurationFilePage(), tr("Configuration File"));
+    m_tabs->addTab(m_namingPage, tr("Source / Zone Naming"));
+    m_tabs->addTab(m_favoriteGroupNamingPage, tr("Favorite / Group Naming"));
+    m_tabs->addTab(m_zoneAudioPage, tr("Zone Audio Controls"));
+    m_tabs->addTab(m_presetsPage, tr("ZEL EQ Presets"));
+    m_tabs->addTab(m_favoritesPage, tr("Favorites"));
+    m_tabs->addTab(m_groupsPage, tr("Groups"));
+    m_tabs->addTab(m_networkPage, tr("Network"));
+    m_tabs->setCurrentIndex(kConfigurationFilePage);
+    fitTabsToWidth(m_tabs);
+
+    for (EditorPage* page : editorPages())
+        connect(page, &EditorPage::namesChanged, this, &MainWindow::refreshNames);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onPageChanged);
+}
+
+QWidget* MainWindow::buildConfigurationFilePage()
+{
+    auto* page = new QWidget;
+    m_configurationTextBox = makeTextBox(kConfigurationTextWidth, page);
+    m_logTextBox = makeTextBox(kLogTextWidth, page);
+
+    auto* layout = new QHBoxLayout(page);
+    layout->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);
+    layout->addWidget(m_configurationTextBox);
+    layout->addStretch(1);
+    layout->addWidget(m_logTextBox);
+    return page;
+}
+
+QList<EditorPage*> MainWindow::editorPages() const
+{
+    return {m_namingPage,  m_favoriteGroupNamingPage, m_zoneAudioPage,
+            m_presetsPage, m_favoritesPage,           m_groupsPage,
+            m_networkPage};
+}
+
+QString MainWindow::statusText() const
+{
+    return m_statusLabel->text();
+}
+
+void MainWindow::setStatusText(const QString& text)
+{
+    m_statusLabel->setText(text);
+}
+
+void MainWindow::setEditingPagesEnabled(bool enabled)
+{
+    // The reset and the reader run switch the pages in this fixed order.
+    const QList<EditorPage*> order = {
+        m_favoritesPage,           m_namingPage, m_networkPage, m_zoneAudioPage,
+        m_favoriteGroupNamingPage, m_groupsPage, m_presetsPage};
+    for (EditorPage* page : order)
+        setControlsEnabled(page, enabled);
+}
+
+void MainWindow::setPrompts(std::unique_ptr<UserPrompts> prompts)
+{
+    m_prompts = std::move(prompts);
+}
+
+void MainWindow::reset()
+{
+    m_configurationTextBox->clear();
+    m_logTextBox->clear();
+    model::resetModel(m_model);
+    for (EditorPage* page : editorPages())
+        page->resetView();
+    setEditingPagesEnabled(false);
+    m_loaded.clear();
+    updateCommands();
+}
+
+model::ReadSummary MainWindow::readerRun()
+{
+    setEditingPagesEnabled(true);
+
+    model::LogLines log;
+    const model::ReadSummary summary =
+        model::readText(m_model, storedText(m_configurationTextBox).toLatin1().toStdString(), log);
+    appendLines(m_logTextBox, log);
+
+    model::markUnavailableGroups(m_model);
+    // Each page shows its first record (zone 1, preset 1, favorite 1), marks its unavailable
+    // cells and applies its enabling rules.
+    for (EditorPage* page : editorPages())
+        page->loadFromModel();
+    commitAndRefresh();
+    m_loaded.loaded(summary.settingLines, writerText());
+    updateCommands();
+    return summary;
+}
+
+void MainWindow::markImportIncomplete(const QString& reason)
+{
+    m_loaded.markIncomplete(reason.toStdString());
+}
+
+std::string MainWindow::writerText() const
+{
+    return model::joinLines(model::writeConfiguration(m_model), "\n");
+}
+
+bool MainWindow::hasUnsavedEdits()
+{
+    if (!m_loaded.isLoaded())
+        return false;
+    for (EditorPage* page : editorPages())
+        page->commitToModel();
+    return m_loaded.isEdited(writerText());
+}
+
+bool MainWindow::confirmDiscardingEdits(const QString& question)
+{
+    return !hasUnsavedEdits() || m_prompts->confirm(question);
+}
+
+void MainWindow::updateCommands()
+{
+    const bool running = m_link->isTransferRunning();
+    for (QAction* command : {m_importAction, m_newZel8Action, m_newZel16Action})
+        command->setEnabled(!running);
+    // With nothing loaded an export would send the blank defaults of the reset.
+    m_exportAction->setEnabled(!running && m_loaded.isLoaded());
+    m_linkModeGroup->setEnabled(!running);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // During an import the model has been reset already: nothing of the user's is at stake.
+    const bool agreed =
+        m_link->isExportRunning()
+            ? m_prompts->confirm(questions::closeDuringExport(hasUnsavedEdits()))
+            : m_link->isTransferRunning() || confirmDiscardingEdits(questions::kDiscardOnExit);
+    if (!agreed) {
+        event->ignore();
+        return;
+    }
+    m_link->stopForClose();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::commitAndRefresh()
+{
+    const QList<EditorPage*> pages = editorPages();
+    for (EditorPage* page : pages)
+        page->commitToModel();
+    for (EditorPage* page : pages)
+        page->refreshNames();
+    if (auto* shown = qobject_cast<EditorPage*>(m_tabs->currentWidget()))
+        shown->pageShown();
+    emit committedAndRefreshed();
+}
+
+void MainWindow::refreshNames()
+{
+    for (EditorPage* page : editorPages())
+        page->refreshNames();
+}
+
+void MainWindow::onPageChanged()
+{
+    if (!m_changingPageQuietly)
+        commitAndRefresh();
+}
+
+void MainWindow::showConfigurationPage()
+{
+    const QScopedValueRollback quietly(m_changingPageQuietly, true);
+    m_tabs->setCurrentIndex(kConfigurationFilePage);
+}
+
+void MainWindow::newTemplate(model::UnitSize size)
+{
+    if (m_link->isTransferRunning() || !confirmDiscardingEdits(questions::kDiscardOnNew))
+        return;
+    const PaintingSuspended suspended(m_tabs); // every page is refilled
+    reset();
+    showConfigurationPage();
+    setLines(m_configurationTextBox, model::templateLines(size));
+    readerRun();
+    setStatusText(size == model::UnitSize::Zel8 ? QStringLiteral(" Loaded New ZEL-8 Template")
+                                                : QStringLiteral(" Loaded New ZEL-16 Template"));
+}
+
+void MainWindow::importConfiguration()
+{
+    if (m_link->isTransferRunning() || !confirmDiscardingEdits(questions::kDiscardOnImport))
+        return;
+    reset();
+    showConfigurationPage();
+    m_configurationTextBox->clear();
+    m_link->importConfiguration();
+}
+
+void MainWindow::exportConfiguration()
+{
+    if (m_link->isTransferRunning() || !m_loaded.isLoaded())
+        return;
+    const link::LinkMode mode = m_link->linkMode();
+    if (mode == link::LinkMode::Serial || mode == link::LinkMode::Telnet) {
+        if (m_loaded.holdsNothingRead()) {
+            m_prompts->showError(questions::kNothingToSend);
+            return;
+        }
+        if (m_loaded.isIncomplete() && !m_prompts->confirm(questions::sendIncomplete(
+                                           QString::fromStdString(m_loaded.incompleteReason()))))
+            return;
+    }
+    commitAndRefresh();
+    const std::vector<std::string> lines = model::writeConfiguration(m_model);
+    m_exportedText = model::joinLines(lines, "\n");
+    setLines(m_logTextBox, lines);
+    m_link->exportConfiguration();
+}
+
+QString MainWindow::aboutText()
+{
+    return QStringLiteral("ZEL Configuration\nVersion %1\n\n"
+                          "Configures the sources, zones, audio, favorites, groups and network "
+                          "settings of ZEL-8 and ZEL-16 units.")
+        .arg(QStringLiteral(ZEL_VERSION));
+}
+
+void MainWindow::showAbout()
+{
+    QMessageBox::about(this, tr("About ZEL Configuration"), aboutText());
+}
+
+} // namespace zel::ui

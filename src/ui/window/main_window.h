@@ -1,0 +1,205 @@
+#pragma once
+// The program's window: the menus that drive every transfer, the eight pages on which the
+// configuration is edited, and the status line. It owns the one ConfigModel and ties the model
+// and the pages together with three operations:
+//   reset              - model and pages back to their blank state, editing pages disabled;
+//   reader run         - the configuration text box read into the model, pages enabled and filled;
+//   commit and refresh - pages' pending edits stored into the model, names shown again.
+
+#include "model/config_model.h"
+#include "model/config_reader.h"
+#include "model/templates.h"
+#include "ui/window/loaded_configuration.h"
+
+#include <QList>
+#include <QMainWindow>
+
+#include <memory>
+#include <string>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QPlainTextEdit;
+class QTabWidget;
+
+namespace zel::ui {
+
+class EditorPage;
+class FavoriteGroupNamingPage;
+class FavoritesPage;
+class GroupsPage;
+class LinkController;
+class NamingPage;
+class NetworkPage;
+class PresetsPage;
+class UserPrompts;
+class ZoneAudioPage;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 713;
+    static constexpr int kClientHeight = 430;
+
+    // Tab positions of the pages, in the order the window shows them.
+    enum Page {
+        kConfigurationFilePage,
+        kNamingPage,
+        kFavoriteGroupNamingPage,
+        kZoneAudioPage,
+        kPresetsPage,
+        kFavoritesPage,
+        kGroupsPage,
+        kNetworkPage,
+    };
+
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    model::ConfigModel& model() { return m_model; }
+    const model::ConfigModel& model() const { return m_model; }
+
+    // Left box of the "Configuration File" page: received text and transfer logs.
+    QPlainTextEdit* configurationTextBox() const { return m_configurationTextBox; }
+    // Right box of the same page: the reader's log and the exported configuration text.
+    QPlainTextEdit* logTextBox() const { return m_logTextBox; }
+    QTabWidget* tabs() const { return m_tabs; }
+
+    // The status line; its texts begin with a blank (" Complete").
+    QString statusText() const;
+    void setStatusText(const QString& text);
+
+    NamingPage* namingPage() const { return m_namingPage; }
+    FavoriteGroupNamingPage* favoriteGroupNamingPage() const { return m_favoriteGroupNamingPage; }
+    ZoneAudioPage* zoneAudioPage() const { return m_zoneAudioPage; }
+    PresetsPage* presetsPage() const { return m_presetsPage; }
+    FavoritesPage* favoritesPage() const { return m_favoritesPage; }
+    GroupsPage* groupsPage() const { return m_groupsPage; }
+    NetworkPage* networkPage() const { return m_networkPage; }
+    // The seven editing pages in tab order.
+    QList<EditorPage*> editorPages() const;
+
+    QAction* fileModeAction() const { return m_fileModeAction; }
+    QAction* serialModeAction() const { return m_serialModeAction; }
+    QAction* telnetModeAction() const { return m_telnetModeAction; }
+    // Holds the three mode items. At most one is checked; none is checked when no link is chosen.
+    QActionGroup* linkModeGroup() const { return m_linkModeGroup; }
+    QAction* newZel8Action() const { return m_newZel8Action; }
+    QAction* newZel16Action() const { return m_newZel16Action; }
+    QAction* importAction() const { return m_importAction; }
+    QAction* exportAction() const { return m_exportAction; }
+    QAction* exitAction() const { return m_exitAction; }
+    QAction* aboutAction() const { return m_aboutAction; }
+
+    // The device link: link mode, serial port, telnet host and the running transfer.
+    LinkController* link() const { return m_link; }
+
+    // The questions and messages the window and its link put to the user.
+    UserPrompts& prompts() { return *m_prompts; }
+    // Replaces them (tests answer them in code).
+    void setPrompts(std::unique_ptr<UserPrompts> prompts);
+
+    // Whether a configuration is loaded, came whole, and what was last exported or saved.
+    const LoadedConfiguration& loadedConfiguration() const { return m_loaded; }
+    // Whether the pages and the model hold edits that were neither exported nor saved; stores
+    // the pages' pending edits into the model first.
+    bool hasUnsavedEdits();
+    // The import behind the last reader run ended without the end of the configuration.
+    void markImportIncomplete(const QString& reason);
+
+    // Text of the About message: the program's name and version.
+    static QString aboutText();
+
+public slots:
+    // Blanks the model and every page before anything new is read; the editing pages are left
+    // disabled, the tabs stay selectable.
+    void reset();
+    // Reads the configuration text box into the model (its log goes to the log text box),
+    // enables the editing pages and shows the configuration on them.
+    model::ReadSummary readerRun();
+    // Stores what the pages show into the model, then shows the names again everywhere. Runs
+    // after every change of page and first thing in every export.
+    void commitAndRefresh();
+    // Rebuilds on every page the lists and captions that repeat names held elsewhere.
+    void refreshNames();
+    // "New ZEL-8" / "New ZEL-16": a blank configuration of that unit size. Asks first when
+    // that would discard unsaved edits.
+    void newTemplate(model::UnitSize size);
+    // Brings the "Configuration File" page to the front without a commit-and-refresh: the
+    // commands that do this go on to replace what the pages show.
+    void showConfigurationPage();
+
+    // "Import": reset, then the configuration text comes over the chosen link and is read. Asks
+    // first when that would discard unsaved edits.
+    void importConfiguration();
+    // "Export": commit and refresh, the writer's text into the log text box, then that text goes
+    // over the chosen link. Refuses to send a unit a configuration that holds nothing read, and
+    // asks before sending one that was not read whole.
+    void exportConfiguration();
+
+    void showAbout();
+
+signals:
+    // A commit-and-refresh has finished: the model holds what the pages show.
+    void committedAndRefreshed();
+
+protected:
+    // Exit and the close box: asks before unsaved edits are discarded or a running export is
+    // stopped halfway.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildPages();
+    QWidget* buildConfigurationFilePage();
+    void setEditingPagesEnabled(bool enabled);
+    void onPageChanged();
+    // Import, export and the "New" commands follow the link and what is loaded.
+    void updateCommands();
+    // True when nothing would be lost, or the user agrees to `question`.
+    bool confirmDiscardingEdits(const QString& question);
+    // The writer's text of the model as it is now.
+    std::string writerText() const;
+
+    // The pages hold references to it. As children of the window they would outlive it (the
+    // members go before the base class deletes the children), so the destructor deletes them,
+    // and the link that may still be running, first.
+    model::ConfigModel m_model;
+
+    QTabWidget* m_tabs = nullptr;
+    QPlainTextEdit* m_configurationTextBox = nullptr;
+    QPlainTextEdit* m_logTextBox = nullptr;
+    QLabel* m_statusLabel = nullptr;
+
+    NamingPage* m_namingPage = nullptr;
+    FavoriteGroupNamingPage* m_favoriteGroupNamingPage = nullptr;
+    ZoneAudioPage* m_zoneAudioPage = nullptr;
+    PresetsPage* m_presetsPage = nullptr;
+    FavoritesPage* m_favoritesPage = nullptr;
+    GroupsPage* m_groupsPage = nullptr;
+    NetworkPage* m_networkPage = nullptr;
+
+    QActionGroup* m_linkModeGroup = nullptr;
+    QAction* m_fileModeAction = nullptr;
+    QAction* m_serialModeAction = nullptr;
+    QAction* m_telnetModeAction = nullptr;
+    QAction* m_newZel8Action = nullptr;
+    QAction* m_newZel16Action = nullptr;
+    QAction* m_importAction = nullptr;
+    QAction* m_exportAction = nullptr;
+    QAction* m_exitAction = nullptr;
+    QAction* m_aboutAction = nullptr;
+
+    std::unique_ptr<UserPrompts> m_prompts;
+    LoadedConfiguration m_loaded;
+    std::string m_exportedText; // the text of the export running or last run
+
+    // Set while a command brings a page to the front itself, so that the change of page does
+    // not commit pages that the command is about to refill.
+    bool m_changingPageQuietly = false;
+
+    LinkController* m_link = nullptr;
+};
+
+} // namespace zel::ui

@@ -1,0 +1,103 @@
+#include "ui/window/welcome_window.h"
+
+#include "ui/window/window_placement.h"
+
+#include <QFontMetrics>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace zel::ui {
+
+namespace {
+
+constexpr int kClientWidth = 527;
+constexpr int kClientHeight = 376;
+constexpr int kMargin = 8;
+constexpr int kTextWidth = 511;
+constexpr int kTextHeight = 329;
+constexpr int kButtonWidth = 123;
+constexpr int kButtonHeight = 25;
+constexpr qreal kTextPointSize = 9;
+constexpr qreal kMinTextPointSize = 7;
+constexpr int kTextMargin = 4;
+constexpr int kSlack = 4; // the text box's own rounding
+
+// The greeting's font: 9 point, or smaller where the platform's font is too wide for every line
+// to fit the box unbroken.
+QFont fittingFont(QFont font, int width)
+{
+    const QStringList lines = WelcomeWindow::welcomeLines();
+    for (qreal size = kTextPointSize; size >= kMinTextPointSize; size -= 0.5) {
+        font.setPointSizeF(size);
+        const QFontMetrics metrics(font);
+        if (std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
+                return metrics.horizontalAdvance(line) <= width;
+            }))
+            break;
+    }
+    return font;
+}
+
+} // namespace
+
+QStringList WelcomeWindow::welcomeLines()
+{
+    return {
+        QStringLiteral("Welcome to the ZEL configuration utility.  "),
+        QString(),
+        QStringLiteral("To use the utility, follow the steps below:"),
+        QString(),
+        QStringLiteral("1. Select one of three import methods from the FILE Menu:"),
+        QString(),
+        QStringLiteral("- File mode (import configuration from a file)"),
+        QStringLiteral(
+            "- Serial mode (import configuration from a serial connection, 9600 baud required)"),
+        QStringLiteral("- Telnet mode (import configuration from a Ethernet connection)"),
+        QString(),
+        QStringLiteral("2. Select FILE / IMPORT - or - Select FILE / NEW ZEL-8 or ZEL-16 to start "
+                       "with a blank "),
+        QStringLiteral("template."),
+        QString(),
+        QStringLiteral("3. Edit the configuration to fit your installation."),
+        QString(),
+        QStringLiteral(
+            "4. Select FILE / EXPORT.  The export method is the same as the one used during "),
+        QStringLiteral("import. "),
+        QString(),
+        QStringLiteral(
+            "Note:  When exporting via telnet or serial, a local copy is NOT stored on the PC.  "),
+        QStringLiteral("If you want to save a local copy, export using the FILE method."),
+    };
+}
+
+WelcomeWindow::WelcomeWindow(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowStaysOnTopHint),
+      m_textBox(new QPlainTextEdit(this)), m_okButton(new QPushButton(tr("OK"), this))
+{
+    setWindowTitle(tr("Welcome"));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    m_textBox->setFont(
+        fittingFont(font(), kTextWidth - 2 * m_textBox->frameWidth() - 2 * kTextMargin - kSlack));
+    m_textBox->document()->setDocumentMargin(kTextMargin);
+    m_textBox->setReadOnly(true);
+    m_textBox->setPlainText(welcomeLines().join(QLatin1Char('\n')));
+    m_textBox->setGeometry(kMargin, kMargin, kTextWidth, kTextHeight);
+
+    const int buttonTop =
+        kMargin + kTextHeight + (kClientHeight - kMargin - kTextHeight - kButtonHeight) / 2;
+    m_okButton->setGeometry((kClientWidth - kButtonWidth) / 2, buttonTop, kButtonWidth,
+                            kButtonHeight);
+    m_okButton->setDefault(true);
+    m_okButton->setFocus();
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    centerOnScreen(this);
+}
+
+} // namespace zel::ui

@@ -1,0 +1,337 @@
+// Files that are not what the window expects, through its File Mode import and export and its
+// quick EQ preset controls: each gives one clear message or is read without harm, at once, and a
+// save that fails leaves the old file and the configuration being edited as they were.
+#include "link_window_fixture.h"
+#include "ui/audio/quick_eq_fake_dialogs.h"
+
+#include "support/file_faults.h"
+#include "ui/audio/eq_band_panel.h"
+#include "ui/pages/presets_page.h"
+#include "ui/audio/quick_eq_panel.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <sys/stat.h>
+
+namespace zel::test {
+namespace {
+
+constexpr qint64 kMaxWaitMs = 3000; // longer than this and the window counts as hung
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// A temporary folder that an ordinary user may look into and, unless `writable` is false, not
+// write to.
+class SharedFolder {
+public:
+    SharedFolder() { setWritable(true); }
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString& name) const { return m_dir.filePath(name); }
+    QStringList files() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::System); }
+    void setWritable(bool writable)
+    {
+        QFile::setPermissions(
+            m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                              QFileDevice::ReadOther | QFileDevice::ExeOther |
+                              (writable ? QFileDevice::WriteOther : QFileDevice::Permissions()));
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+struct BadFile {
+    const char* what;
+    std::function<QString(const SharedFolder&)> make; // makes the file and gives its path
+};
+
+} // namespace
+
+TEST(BadFilesWindow, FileImportSaysWhatIsWrongOrReadsTheTextAtOnce)
+{
+    const QByteArray megabyte(1024 * 1024, 'x');
+    struct Case {
+        BadFile file;
+        QString errorPart; // empty: the file is read
+        int zoneCount;     // after the import
+    };
+    const QList<Case> cases = {
+        {{"empty file",
+          [](const SharedFolder& f) {
+              writeFile(f.filePath("empty.zel"), {});
+              return f.filePath("empty.zel");
+          }},
+         {},
+         -1},
+        {{"binary file",
+          [](const SharedFolder& f) {
+              writeFile(f.filePath("binary.zel"),
+                        QByteArray::fromStdString(randomBytes(512 * 1024)));
+              return f.filePath("binary.zel");
+          }},
+         {},
+         -1},
+        {{"NUL bytes in a configuration",
+          [](const SharedFolder& f) {
+              writeFile(f.filePath("nul.zel"),
+                        QByteArray("[SD1]\r\n\0\r\n[NO3\"a\0b\"]\r\n\0[NI2\"c\"]\r\n", 32));
+              return f.filePath("nul.zel");
+          }},
+         {},
+         3},
+        {{"lines of 1 MB",
+          [&](const SharedFolder& f) {
+              writeFile(f.filePath("long.zel"), "[NO2\"" + megabyte + "\"]\r\n[EO1M" + megabyte +
+                                                    "]\r\n" + megabyte + "\r\n");
+              return f.filePath("long.zel");
+          }},
+         {},
+         2},
+        {{"50 MB file",
+          [](const SharedFolder& f) {
+              QFile file(f.filePath("huge.zel"));
+              EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(50 * 1024 * 1024));
+              return f.filePath("huge.zel");
+          }},
+         "larger than a configuration file can be",
+         -1},
+        {{"a folder",
+          [](const SharedFolder& f) {
+              QDir(f.path()).mkdir("folder.zel");
+              return f.filePath("folder.zel");
+          }},
+         "it is a folder",
+         -1},
+        {{"a pipe no program writes to",
+          [](const SharedFolder& f) {
+              ::mkfifo(QFile::encodeName(f.filePath("pipe.zel")).constData(), 0644);
+              return f.filePath("pipe.zel");
+          }},
+         "it is a pipe or a device",
+         -1},
+        {{"no read permission",
+          [](const SharedFolder& f) {
+              writeFile(f.filePath("secret.zel"), "[SD1]\r\n");
+              QFile::setPermissions(f.filePath("secret.zel"), QFileDevice::WriteOwner);
+              return f.filePath("secret.zel");
+          }},
+         "Permission denied",
+         -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file.what);
+        const SharedFolder folder;
+        LinkWindow w;
+        w.window.newZel16Action()->trigger();
+        w.prompts->openAnswer = c.file.make(folder);
+        QElapsedTimer clock;
+        clock.start();
+        {
+            const AsOrdinaryUser ordinaryUser;
+            ASSERT_TRUE(w.runToEnd(w.window.importAction()));
+        }
+        EXPECT_LT(clock.elapsed(), kMaxWaitMs);
+        if (c.errorPart.isEmpty()) {
+            EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
+        } else {
+            ASSERT_EQ(w.prompts->errors.size(), 1);
+            EXPECT_TRUE(w.prompts->errors[0].contains(c.errorPart))
+                << w.prompts->errors[0].toStdString();
+            EXPECT_TRUE(
+                w.prompts->errors[0].contains(QDir::toNativeSeparators(w.prompts->openAnswer)));
+            EXPECT_TRUE(w.window.configurationTextBox()->toPlainText().isEmpty());
+        }
+        EXPECT_EQ(w.window.model().zoneCount(), c.zoneCount);
+    }
+}
+
+TEST(BadFilesWindow, FailedFileExportLeavesTheOldFileAndTheConfiguration)
+{
+    struct Case {
+        const char* what;
+        QString name;
+        bool writableFolder;
+        rlim_t sizeLimit;
+    };
+    const QList<Case> cases = {
+        {"existing file in a folder without write permission", "kept.zel", false, RLIM_INFINITY},
+        {"new file in a folder without write permission", "new.zel", false, RLIM_INFINITY},
+        {"disk full part-way", "kept.zel", true, 100},
+        {"a folder of the same name", "taken.zel", true, RLIM_INFINITY},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SharedFolder folder;
+        ASSERT_TRUE(writeFile(folder.filePath("kept.zel"), "old\r\n"));
+        QDir(folder.path()).mkdir("taken.zel");
+        folder.setWritable(c.writableFolder);
+        LinkWindow w;
+        w.window.newZel16Action()->trigger();
+        w.window.model().setZoneName(6, "Studio");
+        const QStringList edited = writerLines(w.window);
+        w.prompts->saveAnswer = folder.filePath(c.name);
+        w.prompts->confirmAnswer = true;
+        {
+            const AsOrdinaryUser ordinaryUser;
+            const FileSizeLimit limit(c.sizeLimit);
+            ASSERT_TRUE(w.runToEnd(w.window.exportAction()));
+        }
+        ASSERT_EQ(w.prompts->errors.size(), 1);
+        EXPECT_TRUE(w.prompts->errors[0].contains(QDir::toNativeSeparators(w.prompts->saveAnswer)))
+            << w.prompts->errors[0].toStdString();
+        EXPECT_EQ(fileBytes(folder.filePath("kept.zel")), "old\r\n");
+        EXPECT_EQ(folder.files(), QStringList{"kept.zel"}) << "no new or temporary file";
+        EXPECT_EQ(writerLines(w.window), edited);
+    }
+}
+
+namespace {
+
+// The preset page's quick EQ controls of a window, on a temporary preset folder.
+class QuickEqWindowTest : public ::testing::Test {
+protected:
+    QuickEqWindowTest()
+    {
+        w.window.newZel16Action()->trigger();
+        panel()->setDialogs(dialogs);
+        panel()->setFolder(folder.path());
+    }
+    ui::QuickEqPanel* panel() { return w.window.presetsPage()->quickEqPanel(); }
+    ui::EqBandPanel* bands() { return w.window.presetsPage()->bandPanel(); }
+    void setBands(int level)
+    {
+        for (int b = 1; b <= model::kBands; ++b)
+            bands()->setLevel(b, level);
+    }
+
+    SharedFolder folder;
+    LinkWindow w;
+    std::shared_ptr<FakeQuickEqDialogs> dialogs = std::make_shared<FakeQuickEqDialogs>();
+};
+
+} // namespace
+
+TEST_F(QuickEqWindowTest, FilesThatAreNoCurveChangeAtMostTheBandsBeforeTheFirstBadLine)
+{
+    using Levels = std::array<int, model::kBands>;
+    const Levels untouched{4, 4, 4, 4, 4, 4, 4, 4, 4, 4};
+    struct Case {
+        const char* name; // the entry; the file is its name and ".eq" unless made otherwise
+        QByteArray content;
+        Levels levels;
+        std::function<void(const QString& path)> make = {};
+    };
+    const QList<Case> cases = {
+        {"empty", {}, untouched},
+        {"binary", QByteArray::fromStdString(randomBytes(200 * 1024)), untouched},
+        {"nul", QByteArray("1\r\n2\0\r\n3\r\n", 10), {-1, 4, 4, 4, 4, 4, 4, 4, 4, 4}},
+        {"lines", QByteArray("2\r\n").repeated(10000), {-2, -2, -2, -2, -2, -2, -2, -2, -2, -2}},
+        {"digits", "1\r\n" + QByteArray(64, '7') + "\r\n1\r\n", {-1, 4, 4, 4, 4, 4, 4, 4, 4, 4}},
+        {"huge",
+         {},
+         {-3, -3, -3, -3, -3, -3, -3, -3, -3, -3},
+         [](const QString& path) {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             const QByteArray block = QByteArray("3\r\n").repeated(1024 * 1024);
+             for (int i = 0; i < 17; ++i) // about 50 MB
+                 file.write(block);
+         }},
+        {"secret", "1\r\n", untouched,
+         [](const QString& path) {
+             writeFile(path, "1\r\n");
+             QFile::setPermissions(path, QFileDevice::WriteOwner);
+         }},
+        {"endless",
+         {},
+         untouched,
+         [](const QString& path) { QFile::link(QStringLiteral("/dev/zero"), path); }},
+    };
+    for (const Case& c : cases) {
+        const QString path = folder.filePath(QString::fromLatin1(c.name) + ".eq");
+        if (c.make)
+            c.make(path);
+        else
+            ASSERT_TRUE(writeFile(path, c.content));
+    }
+    // A pipe no program writes to, behind a name the listing takes for a preset file.
+    ::mkfifo(QFile::encodeName(folder.filePath("pipe")).constData(), 0644);
+    QFile::link(folder.filePath("pipe"), folder.filePath("pipe.eq"));
+    panel()->refresh();
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        setBands(4);
+        const int index = panel()->box()->findText(c.name);
+        ASSERT_GE(index, 0);
+        QElapsedTimer clock;
+        clock.start();
+        {
+            const AsOrdinaryUser ordinaryUser;
+            panel()->applyEntry(index);
+        }
+        EXPECT_LT(clock.elapsed(), kMaxWaitMs);
+        EXPECT_EQ(bands()->levels(), c.levels);
+    }
+    const int pipe = panel()->box()->findText("pipe");
+    if (pipe >= 0) {
+        SCOPED_TRACE("pipe");
+        setBands(4);
+        QElapsedTimer clock;
+        clock.start();
+        panel()->applyEntry(pipe);
+        EXPECT_LT(clock.elapsed(), kMaxWaitMs);
+        EXPECT_EQ(bands()->levels(), untouched);
+    }
+    EXPECT_TRUE(dialogs->errors.isEmpty()) << "reading quick EQ files is silent";
+}
+
+TEST_F(QuickEqWindowTest, SaveThatCannotBeMadeSaysSoAndKeepsTheOldFile)
+{
+    ASSERT_TRUE(writeFile(folder.filePath("old.eq"), "1\r\n"));
+    setBands(2);
+    struct Case {
+        const char* what;
+        bool writableFolder;
+        rlim_t sizeLimit;
+    };
+    const Case cases[] = {
+        {"folder without write permission", false, RLIM_INFINITY},
+        {"disk full part-way", true, 8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        dialogs->errors.clear();
+        dialogs->savePath = folder.filePath("old.eq");
+        folder.setWritable(c.writableFolder);
+        {
+            const AsOrdinaryUser ordinaryUser;
+            const FileSizeLimit limit(c.sizeLimit);
+            panel()->saveCurve();
+        }
+        folder.setWritable(true);
+        ASSERT_EQ(dialogs->errors.size(), 1);
+        EXPECT_TRUE(dialogs->errors[0].startsWith(
+            "Cannot create file \"" + QDir::toNativeSeparators(folder.filePath("old.eq")) + "\". "))
+            << dialogs->errors[0].toStdString();
+        EXPECT_EQ(fileBytes(folder.filePath("old.eq")), "1\r\n");
+        EXPECT_EQ(folder.files(), QStringList{"old.eq"}) << "no temporary file stays";
+    }
+}
+
+} // namespace zel::test

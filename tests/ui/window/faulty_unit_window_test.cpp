@@ -1,0 +1,270 @@
+// The window against units that misbehave or are not there, over TCP and a pseudo-terminal: the
+// window keeps handling events while it waits, the configuration text box or the error box says
+// what happened, an export leaves the configuration being edited as it was, and an import applies
+// what came. The faults the window's transfer tests already play are not repeated here.
+#include "link_window_fixture.h"
+
+#include "link/absent_units.h"
+#include "link/transfer_texts.h"
+#include "link/zelsim_process.h"
+#include "ui/window/transfer_progress_panel.h"
+
+#include <QElapsedTimer>
+#include <QProgressBar>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace zel::test {
+namespace {
+
+namespace texts = link::texts;
+using Link = ZelSimProcess::Link;
+
+enum class Command { Import, Export };
+enum class Unit { Simulated, UnknownHost, BadPort, Unanswered };
+
+struct WindowFaultCase {
+    const char* what;
+    Link link;
+    Command command;
+    QStringList faults;
+    QString lastLine;  // the box's last line when the transfer ends; empty: not checked
+    QString errorPart; // part of the one error box shown; empty: no error box
+    bool switchOffMidway = false;
+    Unit unit = Unit::Simulated;
+    int zoneCount = -2;        // import: the zone count of what was applied; -2: not checked
+    QStringList sentText = {}; // export: text to send in place of the writer's
+};
+
+link::TransferSettings faultSettings()
+{
+    link::TransferSettings settings = quickSettings();
+    settings.responseTimeout = std::chrono::milliseconds(500);
+    settings.serialQuietTime = std::chrono::milliseconds(500);
+    settings.receiveLimit = 256 * 1024;
+    return settings;
+}
+
+// Measures the longest time the event loop went without running a 5 ms timer.
+class EventLoopWatch {
+public:
+    EventLoopWatch()
+    {
+        m_sinceTick.start();
+        QObject::connect(&m_ticker, &QTimer::timeout, [this] {
+            m_longestGap = std::max(m_longestGap, m_sinceTick.restart());
+            ++m_ticks;
+        });
+        m_ticker.start(5);
+    }
+    qint64 longestGapMs() const { return std::max(m_longestGap, m_sinceTick.elapsed()); }
+    int ticks() const { return m_ticks; }
+
+private:
+    QTimer m_ticker;
+    QElapsedTimer m_sinceTick;
+    qint64 m_longestGap = 0;
+    int m_ticks = 0;
+};
+
+} // namespace
+
+TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfiguration)
+{
+    const QString replyLimit = texts::replyLimitLine(faultSettings().receiveLimit);
+    const QString importLimit = texts::receiveLimitLine(faultSettings().receiveLimit);
+    const QList<WindowFaultCase> cases = {
+        {"refuses the dump request",
+         Link::Tcp,
+         Command::Import,
+         {"--error-on", "QXSB"},
+         texts::noResponseLine(faultSettings().responseTimeout),
+         {},
+         false,
+         Unit::Simulated,
+         -1},
+        {"refuses the dump request",
+         Link::Pty,
+         Command::Import,
+         {"--error-on", "QXSB"},
+         "(ERROR)",
+         {},
+         false,
+         Unit::Simulated,
+         -1},
+        {"sends noise in its dump",
+         Link::Pty,
+         Command::Import,
+         {"--noise"},
+         "[QXSB]",
+         {},
+         false,
+         Unit::Simulated,
+         16},
+        {"sends without end",
+         Link::Pty,
+         Command::Import,
+         {"--endless"},
+         importLimit,
+         {},
+         false,
+         Unit::Simulated,
+         16},
+        {"is switched off mid-dump", Link::Tcp, Command::Import, {"--baud", "9600"}, {}, {}, true},
+        {"is switched off mid-dump",
+         Link::Pty,
+         Command::Import,
+         {"--baud", "9600"},
+         {},
+         "was lost",
+         true},
+        {"is an unknown host",
+         Link::Tcp,
+         Command::Import,
+         {},
+         {},
+         kUnknownHost,
+         false,
+         Unit::UnknownHost},
+        {"is named with a port out of range",
+         Link::Tcp,
+         Command::Export,
+         {},
+         {},
+         "failed: Port 99999 is out of range (1 to 65535)",
+         false,
+         Unit::BadPort},
+        {"never answers the connection",
+         Link::Tcp,
+         Command::Export,
+         {},
+         {},
+         "No answer from the host within",
+         false,
+         Unit::Unanswered},
+        {"never acknowledges",
+         Link::Pty,
+         Command::Export,
+         {"--silent-after", "0"},
+         texts::noResponseLine(faultSettings().responseTimeout),
+         {}},
+        {"is switched off mid-export",
+         Link::Tcp,
+         Command::Export,
+         {"--reply-delay", "20"},
+         {},
+         "failed",
+         true},
+        {"is switched off mid-export",
+         Link::Pty,
+         Command::Export,
+         {"--reply-delay", "20"},
+         texts::kSerialPortLost,
+         "was lost",
+         true},
+        // Its first line asks for the dump, which the unit then sends without end.
+        {"floods instead of acknowledging",
+         Link::Tcp,
+         Command::Export,
+         {"--endless"},
+         replyLimit,
+         {},
+         false,
+         Unit::Simulated,
+         -2,
+         {"[QXSB]", "[SD0]"}},
+    };
+    for (const WindowFaultCase& c : cases) {
+        SCOPED_TRACE(
+            std::string(c.link == Link::Tcp ? "tcp: " : "pty: ") +
+            (c.command == Command::Import ? "import from a unit that " : "export to a unit that ") +
+            c.what);
+        ZelSimProcess sim;
+        const UnansweredListener unanswered;
+        LinkWindow w;
+        w.link.setTransferSettings(faultSettings());
+        if (c.unit == Unit::Simulated) {
+            ASSERT_TRUE(sim.start(c.link, c.faults)) << sim.error().toStdString();
+            if (c.link == Link::Tcp)
+                w.chooseTelnet(sim.address());
+            else
+                w.chooseSerial(sim.address());
+        } else {
+            w.chooseTelnet(c.unit == Unit::UnknownHost ? kUnknownHost
+                           : c.unit == Unit::BadPort   ? kHostWithBadPort
+                                                       : unanswered.host());
+        }
+        w.window.newZel16Action()->trigger();
+        w.window.model().setZoneName(4, "Library");
+        const QStringList edited = writerLines(w.window);
+        w.prompts->confirmAnswer = true; // an import discards the edit, once asked
+
+        if (c.switchOffMidway && c.command == Command::Import) {
+            QObject::connect(w.window.configurationTextBox(), &QPlainTextEdit::textChanged,
+                             &w.window, [&] {
+                                 if (!w.window.configurationTextBox()->toPlainText().isEmpty())
+                                     sim.kill();
+                             });
+        } else if (c.switchOffMidway) {
+            QObject::connect(w.link.progressPanel()->progressBar(), &QProgressBar::valueChanged,
+                             &w.window, [&](int line) {
+                                 if (line >= 3)
+                                     sim.kill();
+                             });
+        }
+
+        // What the box holds when the transfer ends: a serial unit may go on sending after it.
+        QString boxAtEnd;
+        QObject::connect(&w.link, &ui::LinkController::transferFinished, &w.window,
+                         [&] { boxAtEnd = ui::storedText(w.window.configurationTextBox()); });
+        const EventLoopWatch watch;
+        QElapsedTimer clock;
+        clock.start();
+        QAction* command =
+            c.command == Command::Import ? w.window.importAction() : w.window.exportAction();
+        QAction sendLogText; // sends the log text box as it stands, without the writer's text
+        if (!c.sentText.isEmpty()) {
+            w.window.logTextBox()->setPlainText(c.sentText.join('\n'));
+            QObject::connect(&sendLogText, &QAction::triggered, &w.link,
+                             &ui::LinkController::exportConfiguration);
+            command = &sendLogText;
+        }
+        ASSERT_TRUE(w.runToEnd(command, std::chrono::seconds(10)));
+        EXPECT_LT(clock.elapsed(), 5000);
+        EXPECT_LT(watch.longestGapMs(), 250) << "the window went without events for so long";
+
+        // A lost serial port is reported when the port itself says so, just after the end.
+        if (!c.errorPart.isEmpty() && w.prompts->errors.isEmpty()) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !w.prompts->errors.isEmpty(); }, 1000));
+        }
+        const QStringList box = boxAtEnd.split('\n');
+        if (!c.lastLine.isEmpty()) {
+            const QStringList nonEmpty = box.filter(QRegularExpression("."));
+            ASSERT_FALSE(nonEmpty.isEmpty());
+            EXPECT_EQ(nonEmpty.last(), c.lastLine);
+        }
+        if (c.errorPart.isEmpty()) {
+            EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
+        } else {
+            EXPECT_EQ(w.prompts->errors.size(), 1) << w.prompts->errors.join('\n').toStdString();
+            EXPECT_TRUE(w.prompts->errors.join('\n').contains(c.errorPart))
+                << w.prompts->errors.join('\n').toStdString();
+        }
+        if (c.command == Command::Export) {
+            EXPECT_EQ(writerLines(w.window), edited) << "an export changes nothing being edited";
+            EXPECT_EQ(w.window.model().zoneName(4), "Library");
+        } else if (c.zoneCount != -2) {
+            EXPECT_EQ(w.window.model().zoneCount(), c.zoneCount);
+        }
+        EXPECT_LT(box.join('\n').size(), 2 * faultSettings().receiveLimit)
+            << "the text box takes in a bounded amount";
+        EXPECT_FALSE(w.link.isTransferRunning());
+        EXPECT_TRUE(w.window.importAction()->isEnabled());
+    }
+}
+
+} // namespace zel::test

@@ -1,0 +1,216 @@
+// The link's dialogs as the user sees them (the host prompt, "Select Port", the file dialogs and
+// the confirmation box) and how transfers write into the configuration text box.
+#include "link/qt_printing.h"
+
+#include "ui/window/dialog_prompts.h"
+#include "ui/window/prompt_dialog.h"
+#include "ui/window/select_port_dialog.h"
+#include "ui/window/transfer_text_box.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include <memory>
+
+namespace zel::ui {
+namespace {
+
+QStringList labelTexts(const QWidget& dialog)
+{
+    QStringList texts;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        texts << label->text();
+    return texts;
+}
+
+TEST(PromptDialog, MeasuresInDialogUnitsOfItsFont)
+{
+    for (const int pointSize : {8, 14}) {
+        SCOPED_TRACE(pointSize);
+        QFont font;
+        font.setPointSize(pointSize);
+        QWidget parent;
+        parent.setFont(font);
+        const PromptDialog dialog("Enter the address for the ZEL", "Hostname or IP Address: ", "",
+                                  &parent);
+
+        // X: average width of the 52 letters; Y: their height.
+        const QFontMetricsF metrics(font);
+        const double x =
+            metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52;
+        const double y = metrics.height();
+        const auto dx = [x](int quarters) { return qRound(quarters * x / 4); };
+        const auto dy = [y](int eighths) { return qRound(eighths * y / 8); };
+
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Enter the address for the ZEL"));
+        EXPECT_EQ(dialog.size(), QSize(dx(190), dy(53)));
+        EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize()) << "a fixed dialog border";
+        EXPECT_EQ(dialog.promptLabel()->text(), QStringLiteral("Hostname or IP Address: "));
+        EXPECT_EQ(dialog.promptLabel()->pos(), QPoint(dx(13), dy(5)));
+        EXPECT_EQ(dialog.promptLabel()->size(), dialog.promptLabel()->sizeHint());
+        EXPECT_EQ(dialog.entry()->pos(), QPoint(dx(13), dy(15)));
+        EXPECT_EQ(dialog.entry()->width(), dx(164));
+        EXPECT_EQ(dialog.okButton()->geometry(), QRect(dx(38), dy(31), dx(50), dy(14)));
+        EXPECT_EQ(dialog.cancelButton()->geometry(), QRect(dx(102), dy(31), dx(50), dy(14)));
+        EXPECT_EQ(dialog.okButton()->text(), QStringLiteral("OK"));
+        EXPECT_EQ(dialog.cancelButton()->text(), QStringLiteral("Cancel"));
+        EXPECT_TRUE(dialog.okButton()->isDefault());
+    }
+}
+
+TEST(PromptDialog, EntryStartsSelectedHoldsAtMost255AndAnswersOnEnterOrEscape)
+{
+    struct Case {
+        const char* name;
+        Qt::Key key;
+        int result;
+    };
+    for (const Case& c : {Case{"Enter", Qt::Key_Return, QDialog::Accepted},
+                          Case{"Escape", Qt::Key_Escape, QDialog::Rejected}}) {
+        SCOPED_TRACE(c.name);
+        PromptDialog dialog("Caption", "Prompt: ", "old text");
+        EXPECT_EQ(dialog.entry()->selectedText(), QStringLiteral("old text"));
+        EXPECT_EQ(dialog.entry()->echoMode(), QLineEdit::Normal);
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        QTest::keyClicks(dialog.entry(), QString(300, QLatin1Char('h')));
+        EXPECT_EQ(dialog.text(), QString(255, QLatin1Char('h')));
+        QTest::keyClick(dialog.entry(), c.key);
+        EXPECT_EQ(dialog.result(), c.result);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+    const PromptDialog masked("Caption", "Password: ", "", nullptr, true);
+    EXPECT_EQ(masked.entry()->echoMode(), QLineEdit::Password);
+}
+
+TEST(SelectPortDialog, TextsAndAnEditableListWithTheFirstPortChosen)
+{
+    struct Case {
+        const char* name;
+        QStringList ports;
+        QString typed; // typed over the choice; empty: none
+        QString chosen;
+        bool okEnabled;
+    };
+    const QList<Case> cases = {
+        {"first listed", {"COM3", "COM10"}, "", "COM3", true},
+        {"typed path, blanks trimmed", {"ttyS0"}, " /dev/pts/7 ", "/dev/pts/7", true},
+        {"nothing listed, nothing typed", {}, "", "", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SelectPortDialog dialog(c.ports);
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select Port"));
+        EXPECT_EQ(labelTexts(dialog), QStringList({"The configured serial port is not valid.",
+                                                   "Please choose another port."}));
+        EXPECT_TRUE(dialog.portBox()->isEditable());
+        ASSERT_EQ(dialog.portBox()->count(), c.ports.size());
+        if (!c.typed.isEmpty()) {
+            dialog.portBox()->lineEdit()->selectAll();
+            QTest::keyClicks(dialog.portBox()->lineEdit(), c.typed);
+        }
+        EXPECT_EQ(dialog.portName(), c.chosen);
+        EXPECT_EQ(dialog.okButton()->isEnabled(), c.okEnabled);
+        EXPECT_EQ(dialog.okButton()->text(), QStringLiteral("OK"));
+        EXPECT_EQ(dialog.portBox()->count(), c.ports.size()) << "typing adds no entry";
+    }
+}
+
+TEST(ConfigurationFileDialogs, DefaultExtensionFiltersAndNoOverwriteQuestionOfTheirOwn)
+{
+    for (const FileDialogKind kind : {FileDialogKind::Open, FileDialogKind::Save}) {
+        const bool save = kind == FileDialogKind::Save;
+        SCOPED_TRACE(save ? "save" : "open");
+        const std::unique_ptr<QFileDialog> dialog(
+            makeConfigurationFileDialog(nullptr, kind, "/tmp/unit.zel"));
+        EXPECT_EQ(dialog->acceptMode(), save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        EXPECT_EQ(dialog->fileMode(), save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("zel"));
+        ASSERT_EQ(dialog->nameFilters().size(), 2);
+        EXPECT_EQ(dialog->nameFilters()[0], QStringLiteral("ZEL files (*.zel)"));
+        EXPECT_TRUE(dialog->nameFilters()[1].startsWith("All Files (*"));
+        EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    }
+}
+
+TEST(ConfirmationBox, OkAndCancelWithCancelOnEscape)
+{
+    const std::unique_ptr<QMessageBox> box(
+        makeConfirmationBox(nullptr, "File /tmp/a.zel exists. Overwrite?"));
+    EXPECT_EQ(box->text(), QStringLiteral("File /tmp/a.zel exists. Overwrite?"));
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok | QMessageBox::Cancel);
+    box->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(box.get()));
+    QTest::keyClick(box.get(), Qt::Key_Escape);
+    EXPECT_EQ(box->result(), QMessageBox::Cancel);
+}
+
+TEST(MessageBoxes, ShowHostsAndPathsThatLookLikeMarkupAsTyped)
+{
+    struct Case {
+        const char* name;
+        std::function<QMessageBox*(const QString&)> make;
+        QString text;
+    };
+    const Case cases[] = {
+        {"confirmation", [](const QString& t) { return makeConfirmationBox(nullptr, t); },
+         QStringLiteral("File /tmp/<b>unit</b>.zel exists. Overwrite?")},
+        {"error", [](const QString& t) { return makeErrorBox(nullptr, t); },
+         QStringLiteral("The telnet link to host <i>unit</i> failed: Host not found")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::unique_ptr<QMessageBox> box(c.make(c.text));
+        EXPECT_EQ(box->text(), c.text);
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    }
+}
+
+TEST(TransferTextBox, ReceivedTextRunsOnAndLogLinesStandAlone)
+{
+    struct Step {
+        bool line; // a log line, else received text
+        QString text;
+    };
+    struct Case {
+        const char* name;
+        QString before;
+        QList<Step> steps;
+        QString after;
+    };
+    const QList<Case> cases = {
+        {"a line in an empty box", "", {{true, "Sending: [SD0]"}}, "Sending: [SD0]\n"},
+        {"a reply after its line, then the next line",
+         "",
+         {{true, "Waiting for: (SD0)"}, {false, "(SD0)"}, {true, "Sending: [FPL0]"}},
+         "Waiting for: (SD0)\n(SD0)\nSending: [FPL0]\n"},
+        {"a reply that ends its own line", "", {{false, "(SD0)\n"}, {true, "L"}}, "(SD0)\nL\n"},
+        {"received text in pieces", "[SD", {{false, "0]\n[F"}, {false, "PL0]"}}, "[SD0]\n[FPL0]"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QPlainTextEdit box;
+        box.setPlainText(c.before);
+        for (const Step& step : c.steps) {
+            if (step.line)
+                appendTransferLine(&box, step.text);
+            else
+                appendReceivedText(&box, step.text);
+        }
+        EXPECT_EQ(box.toPlainText(), c.after);
+        EXPECT_TRUE(box.textCursor().atEnd()) << "the box follows its end";
+    }
+}
+
+} // namespace
+} // namespace zel::ui

@@ -1,0 +1,87 @@
+#pragma once
+// A main window whose link questions are answered in code, with short time limits, and helpers
+// to choose its link mode and to run a command until the transfer it starts has ended.
+
+#include "scripted_prompts.h"
+
+#include "link/qt_printing.h"
+
+#include "link/link_mode.h"
+#include "link/transfer_settings.h"
+#include "model/config_writer.h"
+#include "support/quick_settings.h"
+#include "ui/window/link_controller.h"
+#include "ui/window/main_window.h"
+#include "ui/window/text_box_loading.h"
+
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QString>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+
+namespace zel::test {
+
+// The writer's text of the window's configuration, one entry per line.
+inline QStringList writerLines(const ui::MainWindow& window)
+{
+    QStringList lines;
+    for (const std::string& line : model::writeConfiguration(window.model()))
+        lines << QString::fromLatin1(line);
+    return lines;
+}
+
+// The box's lines as it holds them, non-breaking spaces included.
+inline QStringList textLines(const QPlainTextEdit* box)
+{
+    return ui::storedText(box).split(QLatin1Char('\n'));
+}
+
+class LinkWindow {
+public:
+    LinkWindow() : link(*window.link())
+    {
+        auto scripted = std::make_unique<ScriptedPrompts>();
+        prompts = scripted.get();
+        window.setPrompts(std::move(scripted));
+        link.setTransferSettings(quickSettings());
+    }
+
+    // Triggers `command` and runs the event loop until the transfer it started has finished;
+    // a command that starts no transfer has finished when it returns. False on the time limit.
+    bool runToEnd(QAction* command, std::chrono::milliseconds limit = std::chrono::seconds(20))
+    {
+        QSignalSpy started(&link, &ui::LinkController::transferStarted);
+        QSignalSpy finished(&link, &ui::LinkController::transferFinished);
+        command->trigger();
+        if (started.isEmpty() || !finished.isEmpty())
+            return !link.isTransferRunning();
+        return finished.wait(static_cast<int>(limit.count()));
+    }
+
+    void chooseTelnet(const QString& host)
+    {
+        prompts->inputAnswers = {host};
+        window.telnetModeAction()->trigger();
+        ASSERT_EQ(link.linkMode(), link::LinkMode::Telnet);
+    }
+
+    void chooseSerial(const QString& port)
+    {
+        prompts->portAnswers = {port};
+        window.serialModeAction()->trigger();
+        ASSERT_TRUE(link.serialEndpoint().isOpen()) << prompts->errors.join(' ').toStdString();
+    }
+
+    QStringList configurationLines() const { return textLines(window.configurationTextBox()); }
+    QStringList logLines() const { return textLines(window.logTextBox()); }
+
+    ui::MainWindow window;
+    ui::LinkController& link;
+    ScriptedPrompts* prompts = nullptr;
+};
+
+} // namespace zel::test

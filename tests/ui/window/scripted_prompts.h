@@ -1,0 +1,64 @@
+#pragma once
+// Answers the link's questions in code, in place of the modal dialogs, and records what was
+// asked.
+
+#include "ui/window/user_prompts.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <functional>
+
+namespace zel::test {
+
+class ScriptedPrompts : public ui::UserPrompts {
+public:
+    // Answers given in order; when a list runs out the question is cancelled.
+    QList<std::optional<QString>> portAnswers;
+    QList<std::optional<QString>> inputAnswers;
+    QString openAnswer; // empty: cancelled
+    QString saveAnswer;
+    bool confirmAnswer = false;
+    // Runs when a one-line entry is asked for, before it is answered.
+    std::function<void()> onInputQuery;
+
+    // What was asked.
+    int portQuestions = 0;
+    QList<QStringList> inputQueries; // caption, prompt, starting text
+    QStringList openProposals;
+    QStringList saveProposals;
+    QStringList confirmations;
+    QStringList errors;
+
+    std::optional<QString> choosePort() override
+    {
+        ++portQuestions;
+        return portAnswers.isEmpty() ? std::nullopt : portAnswers.takeFirst();
+    }
+    std::optional<QString> inputQuery(const QString& caption, const QString& prompt,
+                                      const QString& text) override
+    {
+        inputQueries.append({caption, prompt, text});
+        if (onInputQuery)
+            onInputQuery();
+        return inputAnswers.isEmpty() ? std::nullopt : inputAnswers.takeFirst();
+    }
+    QString openFileName(const QString& fileName) override
+    {
+        openProposals << fileName;
+        return openAnswer;
+    }
+    QString saveFileName(const QString& fileName) override
+    {
+        saveProposals << fileName;
+        return saveAnswer;
+    }
+    bool confirm(const QString& question) override
+    {
+        confirmations << question;
+        return confirmAnswer;
+    }
+    void showError(const QString& text) override { errors << text; }
+};
+
+} // namespace zel::test
