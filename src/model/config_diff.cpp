@@ -40,11 +40,11 @@ std::string balanceText(int balance)
     return balance < 0 ? "L" + std::to_string(-balance) : "R" + std::to_string(balance);
 }
 
-// "band 6 (1K Hz)".
+// "band 6 (1KHz)".
 std::string bandLabel(int b)
 {
     return "band " + std::to_string(b) + " (" +
-           std::string(kBandFrequencies.at(static_cast<std::size_t>(b - 1))) + " Hz)";
+           std::string(kBandFrequencies.at(static_cast<std::size_t>(b - 1))) + "Hz)";
 }
 
 // A member as the language names the field that sets it: "volume", "EQ mode".
