@@ -1,5 +1,6 @@
-// Feeds arbitrary bytes through the reader as a configuration text, then through the writer, and
-// aborts when one of the invariants of reader_invariants.h breaks.
+// Feeds arbitrary bytes through the reader as a configuration text, then through the writer, the
+// check and the diff, and aborts when one of the invariants of reader_invariants.h breaks (an
+// exception that escapes aborts too).
 
 #include "reader_invariants.h"
 

@@ -6,6 +6,8 @@
 
 #include "reader_invariants.h"
 
+#include "model/config_check.h"
+#include "model/config_diff.h"
 #include "model/config_model.h"
 #include "model/config_reader.h"
 #include "model/config_writer.h"
@@ -31,6 +33,7 @@ bool cannotReadBackAlike(const ConfigModel& model)
 }
 
 struct Written {
+    ConfigModel model;
     std::string text;
     std::string broken; // the invariant that broke, if any
     bool notAlike = false;
@@ -39,7 +42,7 @@ struct Written {
 Written readAndWrite(std::string_view text)
 {
     Written result;
-    ConfigModel model;
+    ConfigModel& model = result.model;
     resetModel(model);
     LogLines log;
     readText(model, text, log);
@@ -67,18 +70,41 @@ Written readAndWrite(std::string_view text)
     return result;
 }
 
+// The check of `text`: every finding names one of its lines, in line order.
+std::string checkFindings(std::string_view text)
+{
+    const std::vector<CheckFinding> findings = checkConfiguration(text);
+    const int lineCount = static_cast<int>(splitLines(text).size());
+    int previous = 1;
+    for (const CheckFinding& finding : findings) {
+        if (finding.line < previous || finding.line > lineCount)
+            return "check finding on line " + std::to_string(finding.line) + " of " +
+                   std::to_string(lineCount) + ", after line " + std::to_string(previous);
+        previous = finding.line;
+    }
+    return {};
+}
+
 } // namespace
 
 std::string checkReaderInvariants(std::string_view input)
 {
+    if (const std::string broken = checkFindings(input); !broken.empty())
+        return broken;
     const Written first = readAndWrite(input);
     if (!first.broken.empty())
         return first.broken;
+    if (const std::string broken = checkFindings(first.text); !broken.empty())
+        return broken + " (in the written text)";
     const Written again = readAndWrite(first.text);
     if (!again.broken.empty())
         return again.broken + " (in the written text)";
     if (again.text != first.text && !first.notAlike)
         return "written text does not read back to the same text";
+    // The diff compares what the writer writes: the same text, no differences.
+    const std::vector<std::string> differences = diffConfigurations(first.model, again.model);
+    if (again.text == first.text && !differences.empty())
+        return "a configuration and its export read back differ: " + differences.front();
     const Written third = readAndWrite(again.text);
     if (!third.broken.empty())
         return third.broken + " (in the text written twice)";

@@ -1,51 +1,14 @@
 #pragma once
-// The command language as the reader sees it: 27 expressions, tried in a fixed order, each with
-// the log line that a match produces.
+// The command language as the reader sees it: the 27 expressions of command_language.h, tried in
+// their fixed order, and the log line that a match produces.
 
-#include <array>
-#include <cstddef>
+#include "model/command_language.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace zel::model {
-
-// The commands in the order in which the reader tries their expressions.
-enum class Command {
-    Volume,             // [VOzRn]
-    ZoneEqBand,         // [EOzBbLn]
-    Tone,               // [TOzBnTm]
-    BalanceLeft,        // [BOzLn]
-    BalanceRight,       // [BOzRn]
-    EqMode,             // [EOzMm]
-    Lowpass,            // [EOzLPn]
-    VolumeLock,         // [VOzFd]
-    SystemEqPreset,     // [EOzPn]
-    PresetName,         // [NEPp"name"]
-    PresetBand,         // [EPpBbLn]
-    FavoriteName,       // [NFf"name"]
-    GroupName,          // [NGg"name"]
-    ZoneName,           // [NOz"name"]
-    SourceName,         // [NIs"name"]
-    Restrict,           // [RPOzIs]
-    GroupMember,        // [GgAOz]
-    FavoriteConnection, // [FfAOzIs]
-    FrontPanel,         // [FPLd]
-    IrLockout,          // [IRLd]
-    Display,            // [SDl]
-    Dhcp,               // [DHCPd]
-    IpAddress,          // [IPtext]
-    Netmask,            // [NMtext]
-    Gateway,            // [GWtext]
-    Request,            // [QXSB]
-    ZoneSource,         // [COtext]
-};
-
-inline constexpr std::size_t kCommandCount = 27;
-inline constexpr std::size_t kMaxFields = 3;
-
-// $1, $2 and $3 of a match; a field the expression does not have is empty.
-using CommandFields = std::array<std::string, kMaxFields>;
 
 struct CommandMatch {
     Command command;

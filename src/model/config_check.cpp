@@ -38,75 +38,51 @@ bool sameIgnoringCase(std::string_view a, std::string_view b)
     });
 }
 
-// The command as its line would hold it alone, built from the fields the reader took.
-std::string commandText(const CommandMatch& match)
-{
-    const CommandFields& f = match.fields;
-    const auto name = [&](const char* mnemonic) { return mnemonic + f[0] + "\"" + f[1] + "\"]"; };
-    switch (match.command) {
-    case Command::Volume:
-        return "[VO" + f[0] + "R" + f[1] + "]";
-    case Command::ZoneEqBand:
-        return "[EO" + f[0] + "B" + f[1] + "L" + f[2] + "]";
-    case Command::Tone:
-        return "[TO" + f[0] + "B" + f[1] + "T" + f[2] + "]";
-    case Command::BalanceLeft:
-        return "[BO" + f[0] + "L" + f[1] + "]";
-    case Command::BalanceRight:
-        return "[BO" + f[0] + "R" + f[1] + "]";
-    case Command::EqMode:
-        return "[EO" + f[0] + "M" + f[1] + "]";
-    case Command::Lowpass:
-        return "[EO" + f[0] + "LP" + f[1] + "]";
-    case Command::VolumeLock:
-        return "[VO" + f[0] + "F" + f[1] + "]";
-    case Command::SystemEqPreset:
-        return "[EO" + f[0] + "P" + f[1] + "]";
-    case Command::PresetName:
-        return name("[NEP");
-    case Command::PresetBand:
-        return "[EP" + f[0] + "B" + f[1] + "L" + f[2] + "]";
-    case Command::FavoriteName:
-        return name("[NF");
-    case Command::GroupName:
-        return name("[NG");
-    case Command::ZoneName:
-        return name("[NO");
-    case Command::SourceName:
-        return name("[NI");
-    case Command::Restrict:
-        return "[RPO" + f[0] + "I" + f[1] + "]";
-    case Command::GroupMember:
-        return "[G" + f[0] + "AO" + f[1] + "]";
-    case Command::FavoriteConnection:
-        return "[F" + f[0] + "AO" + f[1] + "I" + f[2] + "]";
-    case Command::FrontPanel:
-        return "[FPL" + f[0] + "]";
-    case Command::IrLockout:
-        return "[IRL" + f[0] + "]";
-    case Command::Display:
-        return "[SD" + f[0] + "]";
-    case Command::Dhcp:
-        return "[DHCP" + f[0] + "]";
-    case Command::IpAddress:
-        return "[IP" + f[0] + "]";
-    case Command::Netmask:
-        return "[NM" + f[0] + "]";
-    case Command::Gateway:
-        return "[GW" + f[0] + "]";
-    case Command::Request:
-        return "[QXSB]";
-    case Command::ZoneSource:
-        return "[CO" + f[0] + "]";
-    }
-    return {};
-}
-
 // Lines an export writes that the reader does not handle; they are expected in a saved file.
 bool isExportMarker(std::string_view line)
 {
-    return sameIgnoringCase(line, "[GAR]") || sameIgnoringCase(line, "[FAR]") ||
-           sameIgnoringCase(line, "[EC]");
+    return sameIgnoringCase(line, kGroupsMarker) || sameIgnoringCase(line, kFavoritesMarker) ||
+           sameIgnoringCase(line, kEndMarker);
+}
+
+bool isTableNumber(FieldKind kind)
+{
+    return kind >= FieldKind::Zone && kind <= FieldKind::Band;
+}
+
+bool isLevel(FieldKind kind)
+{
+    return kind >= FieldKind::Level && kind <= FieldKind::WholeNumber;
+}
+
+// Whether every number of a line that stores something fits 32 bits. The reader converts a
+// number only where a step uses it: a name line with an empty name never converts its number.
+bool numbersFit(Command command, const CommandFields& fields)
+{
+    if (!setsModel(command))
+        return true;
+    for (std::size_t i = 0; i < kMaxFields; ++i) {
+        const FieldKind kind = commandField(command, i).kind;
+        if ((isTableNumber(kind) || isLevel(kind)) && !parseInt32(fields[i]))
+            return false;
+    }
+    return true;
+}
+
+// The value the model keeps of a number field, as set: bass, treble and left balance with their
+// sign as written.
+int keptValue(const Field& field, int32_t value)
+{
+    switch (field.kind) {
+    case FieldKind::ReversedLevel:
+        return -lowByte(-static_cast<int64_t>(value));
+    case FieldKind::ClampedLevel:
+        return std::clamp<int>(lowByte(value), field.low, field.high);
+    case FieldKind::WholeNumber:
+        return value;
+    default:
+        return lowByte(value);
+    }
 }
 
 std::string_view withoutTrailingBlanks(std::string_view line)
@@ -139,82 +115,102 @@ public:
     }
 
 private:
-    // Whether the reader gets through `line` without "Error parsing". The scratch model only
-    // takes the line's effects.
-    bool readerCanRead(std::string_view line)
-    {
-        LogLines log;
-        readLine(m_scratch, line, log);
-        return std::none_of(log.begin(), log.end(), [](const std::string& l) {
-            return l.rfind("Error parsing: ", 0) == 0;
-        });
-    }
-
     void report(int line, std::string message) { m_findings.push_back({line, std::move(message)}); }
 
     void checkLine(int n, std::string_view line)
     {
         if (line.empty())
             return;
-        const std::optional<CommandMatch> match = matchCommand(line);
         if (line.front() != '[') {
-            if (match)
+            if (matchCommand(line))
                 report(n, "the reader passes over this line, as it does not begin with \"[\": " +
                               shown(line));
             return;
         }
-        if (!match) {
+        LogLines log; // the scratch model only takes the line's effects
+        const LineReport read = readLine(m_scratch, line, log);
+        if (read.result == LineResult::NotHandled) {
             if (!isExportMarker(withoutTrailingBlanks(line)))
                 report(n, "the reader does not handle this line: " + shown(line));
             return;
         }
-        if (!readerCanRead(line)) {
+        if (read.result == LineResult::NumberError || !numbersFit(*read.command, read.fields)) {
             report(n, "a number does not fit 32 bits, the reader cannot read this line: " +
                           shown(line));
             return;
         }
-        const std::string command = commandText(*match);
+        const CommandMatch match{*read.command, read.fields};
+        const std::string command = commandLine(match.command, match.fields);
         if (!sameIgnoringCase(command, withoutTrailingBlanks(line)))
             report(n, "only " + shown(command) + " is read, the rest of the line is ignored");
-        checkCommand(n, *match);
+        checkCommand(n, match);
     }
 
-    // A table number: reported when outside 1..size; the value is nothing then.
-    std::optional<int> number(int n, const std::string& field, const char* what, int size,
+    static std::string outside(const Field& field, const std::string& text)
+    {
+        return std::string(field.name) + " " + text + " is outside " + std::to_string(field.low) +
+               ".." + std::to_string(field.high);
+    }
+
+    // Field i, a table number: reported when outside the table; the value is nothing then.
+    std::optional<int> number(int n, const CommandMatch& match, std::size_t i,
                               const char* outcome = "the reader drops the line")
     {
-        const int32_t value = toInt32(field);
-        if (value >= 1 && value <= size)
+        const Field& field = commandField(match.command, i);
+        const int32_t value = toInt32(match.fields[i]);
+        if (value >= field.low && value <= field.high)
             return value;
-        report(n, std::string(what) + " " + field + " is outside 1.." + std::to_string(size) +
-                      ", " + outcome);
+        report(n, outside(field, match.fields[i]) + ", " + outcome);
         return std::nullopt;
     }
 
-    // A level against the range of its page; `kept` is what the model holds of it.
-    void range(int n, const std::string& what, const std::string& field, int low, int high,
-               int kept)
+    // What the model keeps of field i, a level, as set.
+    static int level(const CommandMatch& match, std::size_t i)
     {
-        const int32_t value = toInt32(field);
-        if (value >= low && value <= high)
-            return;
-        std::string message =
-            what + " " + field + " is outside " + std::to_string(low) + ".." + std::to_string(high);
-        if (kept != value)
-            message += " (it is kept as " + std::to_string(kept) + ")";
-        report(n, message);
+        return keptValue(commandField(match.command, i), toInt32(match.fields[i]));
     }
 
-    void flag(int n, const std::string& what, const std::string& field)
+    // What the model keeps of field i, as a member value.
+    static std::string kept(const CommandMatch& match, std::size_t i)
     {
-        if (field != "0" && field != "1")
-            report(n, what + " \"" + field + "\" reads as off, only \"1\" means on");
+        const std::string& text = match.fields[i];
+        switch (commandField(match.command, i).kind) {
+        case FieldKind::Flag:
+            return text == "1" ? "1" : "0";
+        case FieldKind::Name:
+            return text.substr(0, kNameLength);
+        case FieldKind::WholeName:
+        case FieldKind::Text:
+            return text;
+        default:
+            return std::to_string(level(match, i));
+        }
     }
 
-    void name(int n, const std::string& what, const std::string& text)
+    // The values of a line whose numbers lie in their tables: levels against the ranges of the
+    // editing pages, switches other than 0 and 1, names that are cut.
+    void checkValues(int n, const CommandMatch& match)
     {
-        if (text.size() > static_cast<std::size_t>(kNameLength))
-            report(n, what + " is cut to 16 characters: " + quoted(text.substr(0, kNameLength)));
+        for (std::size_t i = 0; i < kMaxFields; ++i) {
+            const Field& field = commandField(match.command, i);
+            const std::string& text = match.fields[i];
+            if (field.kind == FieldKind::Flag && text != "0" && text != "1")
+                report(n, std::string(field.name) + " \"" + text +
+                              "\" reads as off, only \"1\" means on");
+            if (field.kind == FieldKind::Name &&
+                text.size() > static_cast<std::size_t>(kNameLength))
+                report(n, std::string(field.name) +
+                              " is cut to 16 characters: " + quoted(text.substr(0, kNameLength)));
+            if (!isLevel(field.kind))
+                continue;
+            const int32_t value = toInt32(text);
+            if (value >= field.low && value <= field.high)
+                continue;
+            std::string message = outside(field, text);
+            if (level(match, i) != value)
+                message += " (it is kept as " + std::to_string(level(match, i)) + ")";
+            report(n, message);
+        }
     }
 
     // A member set by line n to `value`: an earlier line that set it is a duplicate or a
@@ -232,9 +228,18 @@ private:
         it->second = Seen{n, value};
     }
 
+    // The values of the line, then the member they set.
+    void setMember(int n, const CommandMatch& match, const std::string& key,
+                   const std::string& value)
+    {
+        checkValues(n, match);
+        member(n, key, value);
+    }
+
     void checkCommand(int n, const CommandMatch& match)
     {
         const CommandFields& f = match.fields;
+        const std::string_view what = commandField(match.command, 0).name;
         switch (match.command) {
         case Command::Volume:
         case Command::ZoneEqBand:
@@ -245,73 +250,56 @@ private:
         case Command::Lowpass:
         case Command::VolumeLock:
         case Command::SystemEqPreset:
-            if (const std::optional<int> z = number(n, f[0], "zone", kMaxZones))
-                checkZoneAudio(n, match.command, *z, f);
+            if (const std::optional<int> z = number(n, match, 0))
+                checkZoneAudio(n, match, *z);
             break;
         case Command::PresetName:
-            if (const std::optional<int> p = number(n, f[0], "preset", kPresets);
-                p && !f[1].empty())
+            if (number(n, match, 0) && !f[1].empty())
                 member(n, "preset " + f[0] + " name", f[1]);
             break;
         case Command::PresetBand:
-            if (const std::optional<int> p = number(n, f[0], "preset", kPresets)) {
-                if (const std::optional<int> b = number(n, f[1], "band", kBands)) {
-                    const int8_t level = lowByte(toInt32(f[2]));
-                    range(n, "band level", f[2], -10, 10, level);
-                    member(n, "preset " + std::to_string(*p) + " band " + std::to_string(*b),
-                           std::to_string(level));
-                }
+            if (const std::optional<int> p = number(n, match, 0)) {
+                if (const std::optional<int> b = number(n, match, 1))
+                    setMember(n, match,
+                              "preset " + std::to_string(*p) + " band " + std::to_string(*b),
+                              kept(match, 2));
             }
             break;
         case Command::FavoriteName:
-            checkName(n, f, "favorite", kFavorites, "the reader drops the line");
-            break;
         case Command::GroupName:
-            checkName(n, f, "group", kGroups, "the reader drops the line");
+            checkName(n, match, "the reader drops the line");
             break;
         case Command::ZoneName:
             // The count rises for any number, capped at 16, even when the name is dropped.
-            checkName(n, f, "zone", kMaxZones, "the name is dropped");
+            checkName(n, match, "the name is dropped");
             m_zoneCount = std::max(m_zoneCount, std::min<int32_t>(toInt32(f[0]), kMaxZones));
             break;
         case Command::SourceName:
-            checkName(n, f, "source", kMaxSources, "the name is dropped");
+            checkName(n, match, "the name is dropped");
             m_sourceCount = std::max(m_sourceCount, std::min<int32_t>(toInt32(f[0]), kMaxSources));
             break;
         case Command::GroupMember:
-            if (const std::optional<int> g = number(n, f[0], "group", kGroups)) {
-                if (const std::optional<int> z = number(n, f[1], "zone", kMaxZones)) {
+            if (const std::optional<int> g = number(n, match, 0)) {
+                if (const std::optional<int> z = number(n, match, 1)) {
                     member(n, "group " + std::to_string(*g) + " zone " + std::to_string(*z), "G");
                     m_counted.push_back({n, *z, 0, false});
                 }
             }
             break;
         case Command::FavoriteConnection:
-            checkFavorite(n, f);
+            checkFavorite(n, match);
             break;
         case Command::FrontPanel:
-            flag(n, "front-panel lock", f[0]);
-            member(n, "front-panel lock", f[0] == "1" ? "1" : "0");
-            break;
         case Command::IrLockout:
-            flag(n, "IR lockout", f[0]);
-            member(n, "IR lockout", f[0] == "1" ? "1" : "0");
-            break;
         case Command::Dhcp:
-            flag(n, "DHCP", f[0]);
-            member(n, "DHCP", f[0] == "1" ? "1" : "0");
+        case Command::Display:
+            setMember(n, match, std::string(what), kept(match, 0));
             break;
-        case Command::Display: {
-            const int level = std::clamp<int>(lowByte(toInt32(f[0])), 0, 3);
-            range(n, "display level", f[0], 0, 3, level);
-            member(n, "display level", std::to_string(level));
-            break;
-        }
         case Command::IpAddress:
         case Command::Netmask:
         case Command::Gateway:
             if (!f[0].empty()) // an empty text leaves the address as it was
-                member(n, "address " + std::to_string(static_cast<int>(match.command)), f[0]);
+                member(n, std::string(what), f[0]);
             break;
         case Command::Restrict:
         case Command::Request:
@@ -320,76 +308,55 @@ private:
         }
     }
 
-    void checkName(int n, const CommandFields& f, const char* what, int size, const char* outcome)
+    void checkName(int n, const CommandMatch& match, const char* outcome)
     {
-        if (!number(n, f[0], what, size, outcome) || f[1].empty())
+        const std::optional<int> number = this->number(n, match, 0, outcome);
+        if (!number || match.fields[1].empty())
             return; // an empty name leaves the name as it was
-        name(n, std::string(what) + " name", f[1]);
-        member(n, std::string(what) + " " + std::to_string(toInt32(f[0])) + " name",
-               f[1].substr(0, kNameLength));
+        setMember(n, match,
+                  std::string(commandField(match.command, 0).name) + " " + std::to_string(*number) +
+                      " name",
+                  kept(match, 1));
     }
 
-    void checkZoneAudio(int n, Command command, int z, const CommandFields& f)
+    void checkZoneAudio(int n, const CommandMatch& match, int z)
     {
-        const std::string zone = "zone " + std::to_string(z);
-        const auto level = [&](const std::string& field) { return lowByte(toInt32(field)); };
-        switch (command) {
-        case Command::Volume:
-            range(n, "volume", f[1], -80, 0, level(f[1]));
-            member(n, zone + " volume", std::to_string(level(f[1])));
-            break;
+        const std::string zone = "zone " + std::to_string(z) + " ";
+        switch (match.command) {
         case Command::ZoneEqBand:
-            if (const std::optional<int> b = number(n, f[1], "band", kBands)) {
-                range(n, "band level", f[2], -10, 10, level(f[2]));
-                member(n, zone + " band " + std::to_string(*b), std::to_string(level(f[2])));
-            }
+            if (const std::optional<int> b = number(n, match, 1))
+                setMember(n, match, zone + "band " + std::to_string(*b), kept(match, 2));
             break;
-        case Command::Tone: {
-            // Held with the sign reversed; the range and the message are the levels as set.
-            const int bass = -lowByte(-static_cast<int64_t>(toInt32(f[1])));
-            const int treble = -lowByte(-static_cast<int64_t>(toInt32(f[2])));
-            range(n, "bass", f[1], -12, 12, bass);
-            range(n, "treble", f[2], -12, 12, treble);
-            member(n, zone + " tone", std::to_string(bass) + " " + std::to_string(treble));
+        case Command::Tone:
+            setMember(n, match, zone + "tone", kept(match, 1) + " " + kept(match, 2));
             break;
-        }
         case Command::BalanceLeft:
         case Command::BalanceRight: {
-            const bool left = command == Command::BalanceLeft;
-            const int magnitude =
-                left ? -lowByte(-static_cast<int64_t>(toInt32(f[1]))) : level(f[1]);
-            range(n, left ? "left balance" : "right balance", f[1], 0, 80, magnitude);
-            member(n, zone + " balance", std::to_string(left ? -magnitude : magnitude));
+            // One member, held as a signed balance: left n is -n.
+            const int magnitude = level(match, 1);
+            const bool left = match.command == Command::BalanceLeft;
+            setMember(n, match, zone + "balance", std::to_string(left ? -magnitude : magnitude));
             break;
         }
-        case Command::EqMode:
-            range(n, "EQ mode", f[1], 0, 4, level(f[1]));
-            member(n, zone + " EQ mode", std::to_string(level(f[1])));
-            m_modeZones.insert(z);
-            break;
         case Command::Lowpass:
-            range(n, "lowpass", f[1], 40, 240, toInt32(f[1]));
-            member(n, zone + " lowpass", f[1]);
+            setMember(n, match, zone + "lowpass", match.fields[1]);
             break;
-        case Command::VolumeLock:
-            flag(n, "volume lock", f[1]);
-            member(n, zone + " volume lock", f[1] == "1" ? "1" : "0");
-            break;
-        case Command::SystemEqPreset:
-            range(n, "system EQ preset", f[1], 0, kPresets, level(f[1]));
-            member(n, zone + " system EQ preset", std::to_string(level(f[1])));
-            break;
-        default:
+        default: // volume, EQ mode, volume lock, system EQ preset
+            setMember(n, match, zone + std::string(commandField(match.command, 1).name),
+                      kept(match, 1));
             break;
         }
-        m_counted.push_back({n, z, 0, command != Command::EqMode});
+        if (match.command == Command::EqMode)
+            m_modeZones.insert(z);
+        m_counted.push_back({n, z, 0, match.command != Command::EqMode});
     }
 
-    void checkFavorite(int n, const CommandFields& f)
+    void checkFavorite(int n, const CommandMatch& match)
     {
-        const std::optional<int> fav = number(n, f[0], "favorite", kFavorites);
-        const std::optional<int> z = number(n, f[1], "zone", kMaxZones);
-        const std::optional<int> s = number(n, f[2], "source", kMaxSources);
+        // All three numbers are checked, and each one outside its table is reported.
+        const std::optional<int> fav = number(n, match, 0);
+        const std::optional<int> z = number(n, match, 1);
+        const std::optional<int> s = number(n, match, 2);
         if (!fav || !z || !s)
             return;
         const std::string key = "favorite " + std::to_string(*fav) + " zone " + std::to_string(*z);

@@ -1,10 +1,12 @@
 #include "model/config_diff.h"
 
+#include "model/command_language.h"
 #include "model/config_model.h"
+#include "model/config_writer.h"
 #include "model/printable_text.h"
 
 #include <algorithm>
-#include <array>
+#include <cctype>
 #include <optional>
 
 namespace zel::model {
@@ -13,22 +15,11 @@ namespace {
 
 using Value = std::optional<std::string>; // nothing: the member is not written on that side
 
-constexpr std::array<std::string_view, kBands> kBandLabels = {
-    "32 Hz", "64 Hz", "125 Hz", "250 Hz", "500 Hz", "1K Hz", "2K Hz", "4K Hz", "8K Hz", "16K Hz"};
-constexpr std::array<std::string_view, 5> kEqModeNames = {
-    "EQ/Tone Disabled", "ZQ Mode", "Preset Mode", "Tone Controls", "Lowpass"};
-
 // A text between double quotes. Control bytes are shown as \xNN so that one difference stays
 // one line and the terminal is not steered by the configuration's bytes.
 std::string quoted(std::string_view text)
 {
     return "\"" + escapeControlBytes(text) + "\"";
-}
-
-// Zone, source, favorite and group names as the writer writes them.
-std::string writtenName(const std::string& name)
-{
-    return name.empty() ? std::string(" ") : name.substr(0, kNameLength);
 }
 
 std::string onOff(bool on)
@@ -49,10 +40,25 @@ std::string balanceText(int balance)
     return balance < 0 ? "L" + std::to_string(-balance) : "R" + std::to_string(balance);
 }
 
+// "band 6 (1KHz)".
 std::string bandLabel(int b)
 {
     return "band " + std::to_string(b) + " (" +
-           std::string(kBandLabels.at(static_cast<std::size_t>(b - 1))) + ")";
+           std::string(kBandFrequencies.at(static_cast<std::size_t>(b - 1))) + "Hz)";
+}
+
+// A member as the language names the field that sets it: "volume", "EQ mode".
+std::string nameOf(Command command, std::size_t field = 1)
+{
+    return std::string(commandField(command, field).name);
+}
+
+// A unit setting, named at the start of its line: "Display level", "IR lockout".
+std::string settingName(Command command)
+{
+    std::string name = nameOf(command, 0);
+    name.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(name.front())));
+    return name;
 }
 
 // A count as the writer uses it: -1 (nothing read) writes the same as 0.
@@ -112,24 +118,25 @@ private:
 
     void comparePanel()
     {
-        compare("Display level", std::string(m_a.displayLevelText()),
+        compare(settingName(Command::Display), std::string(m_a.displayLevelText()),
                 std::string(m_b.displayLevelText()));
-        compare("Front-panel lock", onOff(m_a.frontPanelLocked()), onOff(m_b.frontPanelLocked()));
-        compare("IR lockout", onOff(m_a.irLockout()), onOff(m_b.irLockout()));
+        compare(settingName(Command::FrontPanel), onOff(m_a.frontPanelLocked()),
+                onOff(m_b.frontPanelLocked()));
+        compare(settingName(Command::IrLockout), onOff(m_a.irLockout()), onOff(m_b.irLockout()));
     }
 
     void compareNetwork()
     {
         const NetworkSettings& a = m_a.network();
         const NetworkSettings& b = m_b.network();
-        compare("DHCP", onOff(a.dhcp), onOff(b.dhcp));
+        compare(settingName(Command::Dhcp), onOff(a.dhcp), onOff(b.dhcp));
         // Under DHCP the addresses are not written.
         const auto address = [](const NetworkSettings& n, const std::string& text) -> Value {
             return n.dhcp ? Value() : quoted(text);
         };
-        compare("IP address", address(a, a.ipAddress), address(b, b.ipAddress));
-        compare("Netmask", address(a, a.netmask), address(b, b.netmask));
-        compare("Gateway", address(a, a.gateway), address(b, b.gateway));
+        compare(settingName(Command::IpAddress), address(a, a.ipAddress), address(b, b.ipAddress));
+        compare(settingName(Command::Netmask), address(a, a.netmask), address(b, b.netmask));
+        compare(settingName(Command::Gateway), address(a, a.gateway), address(b, b.gateway));
     }
 
     static Value sourceName(const ConfigModel& m, int s)
@@ -157,17 +164,20 @@ private:
 
     void compareZoneAudio(const std::string& zone, const ZoneAudio& a, const ZoneAudio& b)
     {
-        compare(zone + " volume lock", onOff(a.volumeLocked), onOff(b.volumeLocked));
+        const auto label = [&](Command command, std::size_t field = 1) {
+            return zone + " " + nameOf(command, field);
+        };
+        compare(label(Command::VolumeLock), onOff(a.volumeLocked), onOff(b.volumeLocked));
         const auto volume = [](const ZoneAudio& r) -> Value {
             return r.volumeLocked ? Value() : std::to_string(r.volume);
         };
-        compare(zone + " volume", volume(a), volume(b));
+        compare(label(Command::Volume), volume(a), volume(b));
 
         // A negative EQ mode ends the zone's lines.
         const auto ifMode = [](const ZoneAudio& r, bool written, auto text) -> Value {
             return r.eqMode >= 0 && written ? Value(text()) : Value();
         };
-        compare(zone + " EQ mode", ifMode(a, true, [&] { return eqModeText(a.eqMode); }),
+        compare(label(Command::EqMode), ifMode(a, true, [&] { return eqModeText(a.eqMode); }),
                 ifMode(b, true, [&] { return eqModeText(b.eqMode); }));
         compare(zone + " balance", ifMode(a, true, [&] { return balanceText(a.balance); }),
                 ifMode(b, true, [&] { return balanceText(b.balance); }));
@@ -179,18 +189,18 @@ private:
             return ifMode(r, r.eqMode == kEqModePreset && r.systemEqPreset > 0,
                           [&] { return std::to_string(r.systemEqPreset); });
         };
-        compare(zone + " system EQ preset", preset(a), preset(b));
+        compare(label(Command::SystemEqPreset), preset(a), preset(b));
         // Bass and treble are held with their sign reversed; show the level as set.
         const auto tone = [&](const ZoneAudio& r, int8_t held) {
             return ifMode(r, r.eqMode == kEqModeTone, [&] { return std::to_string(-held); });
         };
-        compare(zone + " bass", tone(a, a.bass), tone(b, b.bass));
-        compare(zone + " treble", tone(a, a.treble), tone(b, b.treble));
+        compare(label(Command::Tone), tone(a, a.bass), tone(b, b.bass));
+        compare(label(Command::Tone, 2), tone(a, a.treble), tone(b, b.treble));
         const auto lowpass = [&](const ZoneAudio& r) {
             return ifMode(r, r.eqMode == kEqModeLowpass && r.lowpass >= 0,
                           [&] { return std::to_string(r.lowpass); });
         };
-        compare(zone + " lowpass", lowpass(a), lowpass(b));
+        compare(label(Command::Lowpass), lowpass(a), lowpass(b));
     }
 
     void comparePreset(int p)

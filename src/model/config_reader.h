@@ -25,6 +25,7 @@ enum class LineResult {
 struct LineReport {
     LineResult result = LineResult::NotHandled;
     std::optional<Command> command; // the command that matched, for Handled and NumberError
+    CommandFields fields;           // what it captured, as split for the model
 };
 
 // Whether a handled line of this command stores anything in the model: the dump request, the

@@ -1,5 +1,6 @@
 #include "model/config_writer.h"
 
+#include "model/command_language.h"
 #include "model/config_model.h"
 
 #include <concepts>
@@ -8,27 +9,19 @@ namespace zel::model {
 
 namespace {
 
-// Text pieces and numbers (plain decimal, "-" when negative) joined into one line.
-void appendPiece(std::string& line, std::string_view piece)
+// A field as the writer writes it: a number in plain decimal with "-" when negative, a flag as
+// "1" or "0", a name of the Name kind as writtenName() gives it, other texts as they are.
+std::string fieldText(FieldKind, bool on)
 {
-    line += piece;
+    return on ? "1" : "0";
 }
-void appendPiece(std::string& line, std::integral auto number)
+std::string fieldText(FieldKind, std::integral auto number)
 {
-    line += std::to_string(static_cast<long long>(number));
+    return std::to_string(static_cast<long long>(number));
 }
-
-template <typename... Pieces> std::string joined(const Pieces&... pieces)
+std::string fieldText(FieldKind kind, const std::string& text)
 {
-    std::string line;
-    (appendPiece(line, pieces), ...);
-    return line;
-}
-
-// Zone, source, favorite and group names: cut to 16 characters, a blank when empty.
-std::string writtenName(const std::string& name)
-{
-    return name.empty() ? std::string(" ") : name.substr(0, kNameLength);
+    return kind == FieldKind::Name ? writtenName(text) : text;
 }
 
 class Writer {
@@ -48,59 +41,61 @@ public:
         writeFavorites();
         writeFavoriteAndGroupNames();
         writeNetwork();
-        add("[EC]");
+        m_lines.emplace_back(kEndMarker);
         return std::move(m_lines);
     }
 
 private:
-    template <typename... Pieces> void add(const Pieces&... pieces)
+    // The line of `command` with one value for each of its fields.
+    template <typename... Values> void add(Command command, const Values&... values)
     {
-        m_lines.push_back(joined(pieces...));
+        const CommandDescription& description = commandDescription(command);
+        CommandFields fields;
+        std::size_t i = 0;
+        ((fields[i] = fieldText(description.fields[i].kind, values), ++i), ...);
+        m_lines.push_back(commandLine(command, fields));
     }
 
     void writePanel()
     {
-        add("[SD", m_model.displayLevel(), "]");
-        add("[FPL", m_model.frontPanelLocked() ? 1 : 0, "]");
-        add("[IRL", m_model.irLockout() ? 1 : 0, "]");
+        add(Command::Display, m_model.displayLevel());
+        add(Command::FrontPanel, m_model.frontPanelLocked());
+        add(Command::IrLockout, m_model.irLockout());
     }
 
     void writePresets()
     {
         for (int p = 1; p <= kPresets; ++p) {
             const DevicePreset& preset = m_model.preset(p);
-            add("[NEP", p, "\"", preset.name, "\"]"); // preset names are written whole
+            add(Command::PresetName, p, preset.name); // preset names are written whole
             for (int b = 1; b <= kBands; ++b)
-                add("[EP", p, "B", b, "L", preset.band(b), "]");
+                add(Command::PresetBand, p, b, preset.band(b));
         }
     }
 
     void writeSourceNames()
     {
         for (int s = 1; s <= m_model.sourceCount(); ++s)
-            add("[NI", s, "\"", writtenName(m_model.sourceName(s)), "\"]");
+            add(Command::SourceName, s, m_model.sourceName(s));
     }
 
     void writeZone(int z)
     {
         m_lines.emplace_back();
-        add("[NO", z, "\"", writtenName(m_model.zoneName(z)), "\"]");
+        add(Command::ZoneName, z, m_model.zoneName(z));
         const ZoneAudio& zone = m_model.zoneAudio(z);
         if (!zone.audioKnown)
             return;
-        if (zone.volumeLocked) {
-            add("[VO", z, "F1]");
-        } else {
-            add("[VO", z, "F0]");
-            add("[VO", z, "R", zone.volume, "]");
-        }
+        add(Command::VolumeLock, z, zone.volumeLocked);
+        if (!zone.volumeLocked)
+            add(Command::Volume, z, zone.volume);
         if (zone.eqMode < 0)
             return;
-        add("[EO", z, "M", zone.eqMode, "]");
+        add(Command::EqMode, z, zone.eqMode);
         if (zone.balance < 0)
-            add("[BO", z, "L", -zone.balance, "]");
+            add(Command::BalanceLeft, z, -zone.balance);
         else
-            add("[BO", z, "R", zone.balance, "]");
+            add(Command::BalanceRight, z, zone.balance);
         writeModeSettings(z, zone);
     }
 
@@ -109,19 +104,19 @@ private:
         switch (zone.eqMode) {
         case kEqModeZq:
             for (int b = 1; b <= kBands; ++b)
-                add("[EO", z, "B", b, "L", zone.band(b), "]");
+                add(Command::ZoneEqBand, z, b, zone.band(b));
             break;
         case kEqModePreset:
             if (zone.systemEqPreset > 0)
-                add("[EO", z, "P", zone.systemEqPreset, "]");
+                add(Command::SystemEqPreset, z, zone.systemEqPreset);
             break;
         case kEqModeTone:
-            add("[TO", z, "B", -zone.bass, "T", -zone.treble, "]");
+            add(Command::Tone, z, -zone.bass, -zone.treble);
             break;
         case kEqModeLowpass:
             // A lowpass never set (-1) has no form the reader accepts: leave the line out.
             if (zone.lowpass >= 0)
-                add("[EO", z, "LP", zone.lowpass, "]");
+                add(Command::Lowpass, z, zone.lowpass);
             break;
         default:
             break;
@@ -130,42 +125,40 @@ private:
 
     void writeGroups()
     {
-        add("[GAR]");
+        m_lines.emplace_back(kGroupsMarker);
         for (int z = 1; z <= m_model.zoneCount(); ++z)
             for (int g = 1; g <= kGroups; ++g)
                 if (m_model.groupMark(g, z) == kGroupMark)
-                    add("[G", g, "AO", z, "]");
+                    add(Command::GroupMember, g, z);
     }
 
     void writeFavorites()
     {
-        add("[FAR]");
+        m_lines.emplace_back(kFavoritesMarker);
         for (int f = 1; f <= kFavorites; ++f)
             for (int z = 1; z <= m_model.zoneCount(); ++z)
                 for (int s = 1; s <= m_model.sourceCount(); ++s)
                     if (m_model.connection(f, s, z) == kAudioCode)
-                        add("[F", f, "AO", z, "I", s, "]");
+                        add(Command::FavoriteConnection, f, z, s);
     }
 
     void writeFavoriteAndGroupNames()
     {
         for (int f = 1; f <= kFavorites; ++f)
-            add("[NF", f, "\"", writtenName(m_model.favoriteName(f)), "\"]");
+            add(Command::FavoriteName, f, m_model.favoriteName(f));
         for (int g = 1; g <= kGroups; ++g)
-            add("[NG", g, "\"", writtenName(m_model.groupName(g)), "\"]");
+            add(Command::GroupName, g, m_model.groupName(g));
     }
 
     void writeNetwork()
     {
         const NetworkSettings& network = m_model.network();
-        if (network.dhcp) {
-            add("[DHCP1]");
+        add(Command::Dhcp, network.dhcp);
+        if (network.dhcp)
             return;
-        }
-        add("[DHCP0]");
-        add("[NM", network.netmask, "]");
-        add("[GW", network.gateway, "]");
-        add("[IP", network.ipAddress, "]");
+        add(Command::Netmask, network.netmask);
+        add(Command::Gateway, network.gateway);
+        add(Command::IpAddress, network.ipAddress);
     }
 
     const ConfigModel& m_model;
@@ -177,6 +170,11 @@ private:
 std::vector<std::string> writeConfiguration(const ConfigModel& model)
 {
     return Writer(model).run();
+}
+
+std::string writtenName(const std::string& name)
+{
+    return name.empty() ? std::string(" ") : name.substr(0, kNameLength);
 }
 
 std::string joinLines(const std::vector<std::string>& lines, std::string_view lineEnd)

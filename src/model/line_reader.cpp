@@ -14,8 +14,7 @@ bool setsModel(Command command)
 LineReport readLine(ConfigModel& model, std::string_view line, LogLines& log)
 {
     LineReport report;
-    if (const std::optional<CommandMatch> match = matchCommand(line)) {
-        report.command = match->command;
+    if (std::optional<CommandMatch> match = matchCommand(line)) {
         if (std::optional<std::string> text = logLine(*match))
             log.push_back(std::move(*text));
         try {
@@ -26,6 +25,8 @@ LineReport readLine(ConfigModel& model, std::string_view line, LogLines& log)
             log.push_back("Error parsing: " + std::string(line));
             report.result = LineResult::NumberError;
         }
+        report.command = match->command;
+        report.fields = std::move(match->fields);
     }
     if (report.result != LineResult::Handled)
         log.push_back("Didn't Handle: " + std::string(line));

@@ -4,12 +4,12 @@
 
 namespace zel::model {
 
-int32_t toInt32(std::string_view text)
+std::optional<int32_t> parseInt32(std::string_view text)
 {
     const bool negative = !text.empty() && text.front() == '-';
     std::string_view digits = negative ? text.substr(1) : text;
     if (digits.empty())
-        throw NumberError("not a number");
+        return std::nullopt;
 
     // The magnitude is checked after every digit, so a number of any length stops at once.
     const int64_t limit = negative ? -static_cast<int64_t>(std::numeric_limits<int32_t>::min())
@@ -17,12 +17,19 @@ int32_t toInt32(std::string_view text)
     int64_t magnitude = 0;
     for (char c : digits) {
         if (c < '0' || c > '9')
-            throw NumberError("not a number");
+            return std::nullopt;
         magnitude = magnitude * 10 + (c - '0');
         if (magnitude > limit)
-            throw NumberError("number out of range");
+            return std::nullopt;
     }
     return static_cast<int32_t>(negative ? -magnitude : magnitude);
+}
+
+int32_t toInt32(std::string_view text)
+{
+    if (const std::optional<int32_t> value = parseInt32(text))
+        return *value;
+    throw NumberError("not a 32-bit decimal number");
 }
 
 } // namespace zel::model

@@ -3,6 +3,7 @@
 // 8-bit reduction of the level fields.
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 
@@ -15,8 +16,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Decimal value of `text`: digits with an optional leading "-". Throws NumberError for any other
-// text and for a value outside the signed 32-bit range, however many digits it has.
+// Decimal value of `text`: digits with an optional leading "-". Nothing for any other text and
+// for a value outside the signed 32-bit range, however many digits it has.
+std::optional<int32_t> parseInt32(std::string_view text);
+
+// parseInt32(), throwing NumberError where it gives nothing.
 int32_t toInt32(std::string_view text);
 
 // The low 8 bits of `value`, read as a signed value (200 gives -56).

@@ -16,7 +16,7 @@ struct Sample {
     const char* log; // null: accepted silently
 };
 
-// One well-formed line per command, with the log line its match gives.
+// One well-formed line per command, in upper case, with the log line its match gives.
 const std::vector<Sample> kSamples = {
     {Command::Volume, "[VO1R-12]", "Zone: 1 Volume: -12"},
     {Command::ZoneEqBand, "[EO2B3L-4]", "Zone: 2 EQ: 3 Level: -4"},
@@ -68,6 +68,8 @@ TEST(CommandTable, EachWellFormedLineMatchesItsOwnExpressionOnly)
         const auto match = matchCommand(sample.line);
         EXPECT_EQ(logLine(*match),
                   sample.log ? std::optional<std::string>(sample.log) : std::nullopt);
+        // The written form of the fields taken is the line again.
+        EXPECT_EQ(commandLine(sample.command, match->fields), sample.line);
         for (std::size_t other = 0; other < kCommandCount; ++other) {
             const auto command = static_cast<Command>(other);
             EXPECT_EQ(matchesExpression(command, sample.line), command == sample.command)

@@ -44,10 +44,23 @@ TEST(ConfigCheck, ReportsEachProblemWithItsLine)
          {{7, "repeats line 5"},
           {8, "the reader passes over this line, as it does not begin with \"[\":   [SD1]"},
           {10, "the reader does not handle this line: [XY1]"}}},
-        {{"[VO1R99999999999]", "[EO1LP-5]"},
+        // A name line with an empty name (or one cut empty at 0xFF) is not converted by the
+        // reader, yet its number is reported all the same.
+        {{"[VO1R99999999999]", "[EO1LP-5]", "[NEP99999999999\"\"]", "[NF99999999999\"\"]",
+          "[NG99999999999\"\"]", "[nep99999999999\"\xFF\"]", "[NG99999999999\"\xFFx\"] x"},
          {{7, "a number does not fit 32 bits, the reader cannot read this line: "
               "[VO1R99999999999]"},
-          {8, "the reader does not handle this line: [EO1LP-5]"}}},
+          {8, "the reader does not handle this line: [EO1LP-5]"},
+          {9, "a number does not fit 32 bits, the reader cannot read this line: "
+              "[NEP99999999999\"\"]"},
+          {10, "a number does not fit 32 bits, the reader cannot read this line: "
+               "[NF99999999999\"\"]"},
+          {11, "a number does not fit 32 bits, the reader cannot read this line: "
+               "[NG99999999999\"\"]"},
+          {12, "a number does not fit 32 bits, the reader cannot read this line: "
+               "[nep99999999999\"\xFF\"]"},
+          {13, "a number does not fit 32 bits, the reader cannot read this line: "
+               "[NG99999999999\"\xFFx\"] x"}}},
         {{"[FPL1][SD2]", "[NO1\"[VO1R5]\"]", "[sd1]  "},
          {{7, "only [FPL1] is read, the rest of the line is ignored"},
           {8, "only [VO1R5] is read, the rest of the line is ignored"},

@@ -5,12 +5,11 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "model/command_language.h"
+
 namespace zel::ui {
 
 namespace {
-
-constexpr std::array<const char*, model::kBands> kBandCaptions = {"32", "64", "125", "250", "500",
-                                                                  "1K", "2K", "4K",  "8K",  "16K"};
 
 constexpr int kSliderHeight = 120;
 
@@ -44,13 +43,17 @@ EqBandPanel::EqBandPanel(QWidget* parent) : QWidget(parent)
     grid->setVerticalSpacing(2);
     grid->addWidget(makeScale(this), 1, 0);
 
+    const model::Field& level = model::commandField(model::Command::ZoneEqBand, 2);
+
     for (int band = 1; band <= model::kBands; ++band) {
-        auto* caption = new QLabel(QLatin1String(kBandCaptions[slot(band)]), this);
+        const std::string_view frequency = model::kBandFrequencies[slot(band)];
+        auto* caption = new QLabel(
+            QLatin1String(frequency.data(), static_cast<qsizetype>(frequency.size())), this);
         auto* slider = new QSlider(Qt::Vertical, this);
         auto* value = new QLabel(QStringLiteral("0"), this);
         slider->setObjectName(QStringLiteral("bandSlider%1").arg(band));
         value->setObjectName(QStringLiteral("bandValue%1").arg(band));
-        slider->setRange(kMinLevel, kMaxLevel);
+        slider->setRange(level.low, level.high);
         slider->setSingleStep(1);
         slider->setPageStep(1);
         slider->setTickPosition(QSlider::TicksBothSides);

@@ -1,6 +1,7 @@
 #pragma once
-// The ten band sliders (-10..+10 dB, +10 at the top) with their frequency captions, scale and
-// value labels, as both the zone audio page and the presets page show them.
+// The ten band sliders (the band levels of the command language, -10..+10 dB, +10 at the top)
+// with their frequency captions, scale and value labels, as both the zone audio page and the
+// presets page show them.
 
 #include <QWidget>
 
@@ -16,9 +17,6 @@ namespace zel::ui {
 class EqBandPanel : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kMinLevel = -10;
-    static constexpr int kMaxLevel = 10;
-
     explicit EqBandPanel(QWidget* parent = nullptr);
 
     // Bands count from 1. A level beyond -10..+10 is clamped by the slider.

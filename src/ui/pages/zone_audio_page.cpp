@@ -13,6 +13,7 @@
 
 #include <algorithm>
 
+#include "model/command_language.h"
 #include "model/config_model.h"
 #include "ui/audio/eq_band_panel.h"
 #include "ui/audio/marked_slider.h"
@@ -22,14 +23,14 @@ namespace zel::ui {
 
 namespace {
 
-constexpr int kToneMin = -12, kToneMax = 12;
-constexpr int kVolumeMin = -80, kVolumeMax = 0;
-constexpr int kBalanceMin = -80, kBalanceMax = 80;
-constexpr int kLowpassMin = 40, kLowpassMax = 240, kLowpassTick = 5;
+using model::Command;
 
-const QStringList kModeItems = {QStringLiteral("EQ/Tone Disabled"), QStringLiteral("ZQ Mode"),
-                                QStringLiteral("Preset Mode"), QStringLiteral("Tone Controls"),
-                                QStringLiteral("Lowpass")};
+// The ranges of the language's fields; the balance slider runs from full left to full right.
+const model::Field& kTone = model::commandField(Command::Tone, 1);
+const model::Field& kVolume = model::commandField(Command::Volume, 1);
+const model::Field& kBalance = model::commandField(Command::BalanceRight, 1);
+const model::Field& kLowpass = model::commandField(Command::Lowpass, 1);
+constexpr int kLowpassTick = 5;
 
 QString fromLatin1(const std::string& text)
 {
@@ -125,14 +126,14 @@ void ZoneAudioPage::buildLayout()
 
     m_volumeValue = new QLabel(QStringLiteral("Volume: 0"), lower);
     m_volumeLock = new QCheckBox(QStringLiteral("Volume Lock"), lower);
-    m_volume = makeSlider(Qt::Horizontal, kVolumeMin, kVolumeMax, lower);
+    m_volume = makeSlider(Qt::Horizontal, kVolume.low, kVolume.high, lower);
     m_volume->setTickPosition(QSlider::TicksBothSides);
     m_volume->setTickInterval(10);
     m_volumeMinLabel = new QLabel(QStringLiteral("-80db"), lower);
     m_volumeMaxLabel = new QLabel(QStringLiteral("+0db"), lower);
     m_balanceValue = new QLabel(balanceText(0), lower);
     m_balance = new MarkedSlider(Qt::Horizontal, lower);
-    m_balance->setRange(kBalanceMin, kBalanceMax);
+    m_balance->setRange(-kBalance.high, kBalance.high);
     m_balance->setSingleStep(1);
     m_balance->setPageStep(1);
     m_balance->setTickValues({-40, 0, 40});
@@ -182,7 +183,8 @@ void ZoneAudioPage::buildLayout()
     auto* modeCaption = new QLabel(QStringLiteral("DSP Mode"), this);
     m_modeBox = new QComboBox(this);
     m_modeBox->setObjectName(QStringLiteral("dspModeBox"));
-    m_modeBox->addItems(kModeItems);
+    for (std::string_view mode : model::kEqModeNames)
+        m_modeBox->addItem(QLatin1String(mode.data(), static_cast<qsizetype>(mode.size())));
     auto* presetCaption = new QLabel(QStringLiteral("ZEL EQ Preset"), this);
     m_presetBox = new QComboBox(this);
     m_presetBox->setObjectName(QStringLiteral("zelEqPresetBox"));
@@ -223,8 +225,8 @@ QWidget* ZoneAudioPage::buildToneGroup()
 {
     auto* group = new QWidget;
     group->setObjectName(QStringLiteral("toneGroup"));
-    m_bass = makeSlider(Qt::Vertical, kToneMin, kToneMax, group);
-    m_treble = makeSlider(Qt::Vertical, kToneMin, kToneMax, group);
+    m_bass = makeSlider(Qt::Vertical, kTone.low, kTone.high, group);
+    m_treble = makeSlider(Qt::Vertical, kTone.low, kTone.high, group);
     m_bassValue = new QLabel(QStringLiteral("0"), group);
     m_trebleValue = new QLabel(QStringLiteral("0"), group);
     m_bass->setObjectName(QStringLiteral("bassSlider"));
@@ -257,13 +259,13 @@ QWidget* ZoneAudioPage::buildLowpassGroup()
     group->setObjectName(QStringLiteral("lowpassGroup"));
     // 40 Hz at the top: the appearance is upside down, and so are the keys, so that "up"
     // still moves the handle up.
-    m_lowpass = makeSlider(Qt::Vertical, kLowpassMin, kLowpassMax, group);
+    m_lowpass = makeSlider(Qt::Vertical, kLowpass.low, kLowpass.high, group);
     m_lowpass->setInvertedAppearance(true);
     m_lowpass->setInvertedControls(true);
     m_lowpass->setTickPosition(QSlider::TicksBothSides);
     m_lowpass->setTickInterval(kLowpassTick);
     m_lowpass->setPageStep(kLowpassTick);
-    m_lowpassValue = new QLabel(lowpassText(kLowpassMin), group);
+    m_lowpassValue = new QLabel(lowpassText(kLowpass.low), group);
     m_lowpass->setObjectName(QStringLiteral("lowpassSlider"));
     m_lowpassValue->setObjectName(QStringLiteral("lowpassValue"));
 
@@ -357,7 +359,8 @@ void ZoneAudioPage::loadZone(int zone)
     updateToneLabels();
     updateVolumeLabel();
     updateBalanceLabel();
-    m_lowpass->setValue(static_cast<int>(std::clamp(audio.lowpass, kLowpassMin, kLowpassMax)));
+    m_lowpass->setValue(
+        static_cast<int>(std::clamp<int32_t>(audio.lowpass, kLowpass.low, kLowpass.high)));
     updateLowpassLabel();
     selectItem(m_modeBox, audio.eqMode);
     selectItem(m_presetBox, audio.systemEqPreset);
