@@ -8,7 +8,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev libre2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format
   dpkg-dev file # the Debian package: dpkg-shlibdeps finds its dependencies
 )
 missing=()
@@ -25,7 +25,9 @@ fi
 
 build=${1:-build}
 shift || true
-if [ ! -f "$build/build.ninja" ]; then
+# A new build folder is configured; an existing one again only when options are given, so that
+# they apply to it too (later options win over the default build type).
+if [ ! -f "$build/build.ninja" ] || (($#)); then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 fi
 # ZEL_TARGET names one target to build instead of all.

@@ -1,6 +1,8 @@
 // Transfer benchmark: exports and imports a filled ZEL-16 configuration against zelsim, over
 // loopback TCP and over a pseudo-terminal paced at 9600 baud, and prints times per transfer and
-// per line. Usage: zel_transfer_bench [--runs N] [--no-serial]
+// per line. The export is timed three ways side by side: the link's transfer alone, the window's
+// Export command (configuration text box and status line included), and a whole `zeltool
+// export` run. Usage: zel_transfer_bench [--runs N] [--no-serial]
 
 #include "filled_configuration.h"
 
@@ -11,8 +13,12 @@
 #include "link/serial_channel.h"
 #include "link/serial_endpoint.h"
 #include "link/telnet_channel.h"
+#include "ui/window/link_controller.h"
+#include "ui/window/main_window.h"
+#include "ui/window/user_prompts.h"
 
-#include <QCoreApplication>
+#include <QAction>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
@@ -92,10 +98,10 @@ struct Run {
     link::TransferOutcome outcome = link::TransferOutcome::Running;
 };
 
-template <typename Transfer> Run runTransfer(Transfer& transfer)
+Run runTransfer(link::Transfer& transfer)
 {
     QEventLoop loop;
-    QObject::connect(&transfer, &Transfer::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&transfer, &link::Transfer::finished, &loop, &QEventLoop::quit);
     QElapsedTimer clock;
     clock.start();
     transfer.start();
@@ -145,11 +151,86 @@ double bareExchangeMs(const QString& address, const QStringList& lines)
     return ms;
 }
 
+// Answers the window's questions as a user who chose the unit and the file would.
+class BenchPrompts : public ui::UserPrompts {
+public:
+    explicit BenchPrompts(QString unit) : m_unit(std::move(unit)) {}
+    std::optional<QString> choosePort() override { return m_unit; }
+    std::optional<QString> inputQuery(const QString&, const QString&, const QString&) override
+    {
+        return m_unit;
+    }
+    QString openFileName(const QString&) override { return g_configFile; }
+    QString saveFileName(const QString&) override { return {}; }
+    bool confirm(const QString&) override { return true; }
+    void showError(const QString& text) override
+    {
+        std::fprintf(stderr, "window error: %s\n", qPrintable(text));
+    }
+
+private:
+    QString m_unit;
+};
+
+// The window's Export command to `unit`, with the filled configuration opened from its file:
+// from the command to the end of the transfer.
+double windowExportMs(const QString& unit, bool serial)
+{
+    ui::MainWindow window;
+    window.setPrompts(std::make_unique<BenchPrompts>(unit));
+    window.show();
+    window.importAction()->trigger(); // File Mode: opens the filled configuration
+    (serial ? window.serialModeAction() : window.telnetModeAction())->trigger();
+    QEventLoop loop;
+    link::TransferOutcome outcome = link::TransferOutcome::Running;
+    QObject::connect(window.link(), &ui::LinkController::transferFinished, &loop,
+                     [&](link::TransferOutcome end) {
+                         outcome = end;
+                         loop.quit();
+                     });
+    QElapsedTimer clock;
+    clock.start();
+    window.exportAction()->trigger();
+    loop.exec();
+    const double ms = clock.nsecsElapsed() / 1e6;
+    if (outcome != link::TransferOutcome::Completed) {
+        std::fprintf(stderr, "window export did not complete (outcome %d)\n",
+                     static_cast<int>(outcome));
+        std::exit(1);
+    }
+    return ms;
+}
+
+// A whole `zeltool export` run of the filled configuration to `unit`.
+double zeltoolExportMs(const QString& unit, bool serial)
+{
+    QProcess zeltool;
+    QElapsedTimer clock;
+    clock.start();
+    zeltool.start(QStringLiteral(ZELTOOL_PATH),
+                  {"export", g_configFile, serial ? "--serial" : "--tcp", unit});
+    zeltool.waitForFinished(120000);
+    const double ms = clock.nsecsElapsed() / 1e6;
+    if (zeltool.exitStatus() != QProcess::NormalExit || zeltool.exitCode() != 0) {
+        std::fprintf(stderr, "zeltool export failed: %s\n",
+                     zeltool.readAllStandardError().constData());
+        std::exit(1);
+    }
+    return ms;
+}
+
+void printSideBySide(double engineMs, double windowMs, double zeltoolMs)
+{
+    std::printf("  export side by side: link transfer %.1f ms, window %.1f ms, zeltool %.1f ms;"
+                " window / zeltool %.3f\n",
+                engineMs, windowMs, zeltoolMs, windowMs / zeltoolMs);
+}
+
 void benchLoopback(const QStringList& lines, int sendable, int runs)
 {
     Simulator sim({"--tcp", "0"});
     link::TransferSettings settings;
-    std::vector<double> exportMs, importMs, bareMs;
+    std::vector<double> exportMs, importMs, bareMs, windowMs, zeltoolMs;
     int dumpLines = 0;
     for (int i = 0; i < runs; ++i) {
         link::ExportTransfer exporter(std::make_unique<link::TelnetChannel>(sim.address()), lines,
@@ -166,6 +247,8 @@ void benchLoopback(const QStringList& lines, int sendable, int runs)
         dumpLines = static_cast<int>(importer.receivedText().count('\n'));
 
         bareMs.push_back(bareExchangeMs(sim.address(), lines));
+        windowMs.push_back(windowExportMs(sim.address(), false));
+        zeltoolMs.push_back(zeltoolExportMs(sim.address(), false));
     }
     // The export pauses twice (after connecting and after the handshake) before the first line.
     const double pausesMs = 2.0 * static_cast<double>(settings.settleTime.count());
@@ -179,6 +262,7 @@ void benchLoopback(const QStringList& lines, int sendable, int runs)
                 median(bareMs) / sendable, (exportLinesMs - median(bareMs)) / sendable);
     std::printf("  import: %8.1f ms total from connect to finish (%d lines), %.3f ms per line\n",
                 median(importMs), dumpLines, median(importMs) / dumpLines);
+    printSideBySide(median(exportMs), median(windowMs), median(zeltoolMs));
 }
 
 void benchPacedSerial(const QStringList& lines, int sendable)
@@ -203,6 +287,14 @@ void benchPacedSerial(const QStringList& lines, int sendable)
         static_cast<long long>(exported.bytesReceived),
         wireMs(exported.bytesSent + exported.bytesReceived),
         exported.ms / wireMs(exported.bytesSent + exported.bytesReceived));
+    port.close(); // the window and zeltool open the port themselves
+    const double windowMs = windowExportMs(sim.address(), true);
+    const double zeltoolMs = zeltoolExportMs(sim.address(), true);
+    printSideBySide(exported.ms, windowMs, zeltoolMs);
+    if (!port.open(sim.address())) {
+        std::fprintf(stderr, "cannot open %s again\n", qPrintable(sim.address()));
+        std::exit(1);
+    }
 
     // The last acknowledgement's line end is still on its way: let it come and go.
     waitMs(50);
@@ -242,7 +334,10 @@ void benchPacedTelnetImport()
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The window is timed as it runs without a display, unless one is asked for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     int runs = 5;
     if (const qsizetype at = arguments.indexOf("--runs"); at >= 0 && at + 1 < arguments.size())

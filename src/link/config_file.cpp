@@ -6,10 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
-
 namespace zel::link {
 
 namespace {
@@ -21,18 +17,14 @@ QString fullPath(const QString& path)
 
 enum class FileKind { PlainOrUnknown, Folder, Special };
 
-// What `path` names, from the file system itself: a path it cannot look at (missing, no
-// permission) is left for the open to report.
+// What `path` names: a path that cannot be looked at (missing, no permission) is left for the
+// open to report.
 FileKind fileKind(const QString& path)
 {
-#ifdef Q_OS_UNIX
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile())
         return FileKind::PlainOrUnknown;
-    return S_ISDIR(info.st_mode) ? FileKind::Folder : FileKind::Special;
-#else
-    return QFileInfo(path).isDir() ? FileKind::Folder : FileKind::PlainOrUnknown;
-#endif
+    return info.isDir() ? FileKind::Folder : FileKind::Special;
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "link/import_transfer.h"
 
 #include "link/link_channel.h"
-#include "link/received_text.h"
 #include "link/transfer_texts.h"
 
 #include <QIODevice>
@@ -188,24 +187,7 @@ void ImportTransfer::releaseHeldReply(QString& text)
     const QByteArray held = std::exchange(m_heldReply, {});
     m_handshakeReply = HandshakeReply::Done;
     for (const char byte : held)
-        receiveByte(byte, text);
-}
-
-void ImportTransfer::receiveByte(char byte, QString& text)
-{
-    if (byte == '[')
-        m_bracketLines = m_completeLines + (m_partialLine ? 1 : 0);
-    switch (appendReceivedByte(text, byte)) {
-    case ReceivedByte::Printable:
-        m_partialLine = true;
-        break;
-    case ReceivedByte::LineBreak:
-        ++m_completeLines;
-        m_partialLine = false;
-        break;
-    case ReceivedByte::Dropped:
-        break;
-    }
+        m_reader.receive(byte, text);
 }
 
 void ImportTransfer::readInput()
@@ -222,13 +204,12 @@ void ImportTransfer::readInput()
         return;
 
     QString text;
-    m_bracketLines = -1;
     qsizetype used = 0;
     while (used < bytes.size() && !m_matcher.isComplete()) {
         const char byte = bytes[used++];
         m_matcher.feed(byte);
         if (!m_draining && !takeHandshakeReply(byte, text))
-            receiveByte(byte, text);
+            m_reader.receive(byte, text);
     }
     // Bytes after the end of the dump are left where they are, unread.
     device->skip(used);
@@ -242,9 +223,8 @@ void ImportTransfer::readInput()
         return;
     }
     addText(text);
-    if (m_bracketLines >= 0)
-        emit statusText(QStringLiteral(" Importing %1 lines from ").arg(m_bracketLines / 2) +
-                        m_channel->policy().peer);
+    if (const QString status = m_reader.takeStatus(m_channel->policy().peer); !status.isEmpty())
+        emit statusText(status);
 
     if (m_matcher.isComplete()) {
         finish(TransferOutcome::Completed);

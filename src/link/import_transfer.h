@@ -13,6 +13,7 @@
 // import that ended on "[QXSB]" is complete.
 
 #include "link/dump_matcher.h"
+#include "link/received_text.h"
 #include "link/transfer.h"
 #include "link/transfer_settings.h"
 
@@ -60,8 +61,6 @@ private:
     // so far go to `text` once they prove not to be the answer.
     bool takeHandshakeReply(char byte, QString& text);
     void releaseHeldReply(QString& text);
-    // The received-character rule for one byte of the dump.
-    void receiveByte(char byte, QString& text);
     void addText(const QString& text);
     void endDrain();
     void finish(TransferOutcome outcome, const QString& errorText = {});
@@ -73,11 +72,9 @@ private:
     DumpMatcher m_matcher;
     HandshakeReply m_handshakeReply = HandshakeReply::Done;
     QByteArray m_heldReply;
+    ReceivedTextReader m_reader;
     QString m_text;
-    int m_completeLines = 0;    // line breaks received
-    bool m_partialLine = false; // text after the last line break
-    qint64 m_bracketLines = -1; // line count when the last "[" of a batch arrived
-    qint64 m_bytesDropped = 0;  // received after a cancel
+    qint64 m_bytesDropped = 0; // received after a cancel
     bool m_started = false;
     bool m_receiving = false;
     bool m_cancelled = false;

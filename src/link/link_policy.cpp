@@ -4,10 +4,20 @@
 
 namespace zel::link {
 
+QString serialPeer(const QString& portLabel)
+{
+    return QStringLiteral("serial port: ") + portLabel;
+}
+
+QString telnetPeer(const QString& hostText)
+{
+    return QStringLiteral("host: ") + hostText;
+}
+
 LinkPolicy LinkPolicy::serial(const QString& portLabel)
 {
     LinkPolicy policy;
-    policy.peer = QStringLiteral("serial port: ") + portLabel;
+    policy.peer = serialPeer(portLabel);
     policy.importRequest = QByteArrayLiteral("[QXSB]");
     policy.quietTimeEndsImport = true;
     policy.connectionLostLine = texts::kSerialPortLost;
@@ -19,7 +29,7 @@ LinkPolicy LinkPolicy::telnet(const QString& hostText)
 {
     LinkPolicy policy;
     policy.connectsPerTransfer = true;
-    policy.peer = QStringLiteral("host: ") + hostText;
+    policy.peer = telnetPeer(hostText);
     policy.importRequest = QByteArrayLiteral("[][QXSB]");
     policy.importStartStatus = true;
     policy.handshake = true;

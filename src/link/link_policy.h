@@ -31,4 +31,8 @@ struct LinkPolicy {
     static LinkPolicy telnet(const QString& hostText);
 };
 
+// How status texts name the other end: "serial port: N", "host: H".
+QString serialPeer(const QString& portLabel);
+QString telnetPeer(const QString& hostText);
+
 } // namespace zel::link

@@ -1,5 +1,7 @@
 #include "link/received_text.h"
 
+#include <utility>
+
 namespace zel::link {
 
 namespace {
@@ -26,6 +28,37 @@ ReceivedByte appendReceivedByte(QString& text, char byte)
     else if (kind == ReceivedByte::LineBreak)
         text.append(QLatin1Char('\n'));
     return kind;
+}
+
+void ReceivedTextReader::continueFrom(int lineBreaks, bool partialLine)
+{
+    m_lineBreaks = lineBreaks;
+    m_partialLine = partialLine;
+}
+
+void ReceivedTextReader::receive(char byte, QString& text)
+{
+    if (byte == '[')
+        m_linesAtBracket = m_lineBreaks + (m_partialLine ? 1 : 0);
+    switch (appendReceivedByte(text, byte)) {
+    case ReceivedByte::Printable:
+        m_partialLine = true;
+        break;
+    case ReceivedByte::LineBreak:
+        ++m_lineBreaks;
+        m_partialLine = false;
+        break;
+    case ReceivedByte::Dropped:
+        break;
+    }
+}
+
+QString ReceivedTextReader::takeStatus(const QString& peer)
+{
+    if (m_linesAtBracket < 0)
+        return {};
+    const int lines = std::exchange(m_linesAtBracket, -1);
+    return QStringLiteral(" Importing %1 lines from ").arg(lines / 2) + peer;
 }
 
 } // namespace zel::link

@@ -35,15 +35,15 @@ inline constexpr std::string_view kUnavailableMark = "X";
 // One zone's audio settings. Bass and treble are held with their sign reversed (a boost of
 // +6 dB is held as -6); everything 8-bit keeps the low 8 bits of what was read.
 struct ZoneAudio {
-    bool audioKnown = false;                // set only by an EQ-mode line
-    std::array<int8_t, kBands> bands{};     // bands[0] is band 1 (32 Hz)
+    bool audioKnown = false;            // set only by an EQ-mode line
+    std::array<int8_t, kBands> bands{}; // bands[0] is band 1 (32 Hz)
     int8_t bass = 0;
     int8_t treble = 0;
     int8_t volume = 0;
-    int8_t balance = 0;                     // left n dB = -n, right n dB = n
-    int8_t eqMode = 0;                      // EqMode, or any value read
-    int8_t systemEqPreset = 0;              // n of [EOzPn], stored unchanged
-    int32_t lowpass = 0;                    // Hz; -1 = not set
+    int8_t balance = 0;        // left n dB = -n, right n dB = n
+    int8_t eqMode = 0;         // EqMode, or any value read
+    int8_t systemEqPreset = 0; // n of [EOzPn], stored unchanged
+    int32_t lowpass = 0;       // Hz; -1 = not set
     bool volumeLocked = false;
 
     int8_t band(int b) const { return bands.at(static_cast<size_t>(b - 1)); }
@@ -53,8 +53,8 @@ struct ZoneAudio {
 };
 
 struct DevicePreset {
-    std::array<int8_t, kBands> bands{};     // bands[0] is band 1
-    std::string name;                       // kept whole
+    std::array<int8_t, kBands> bands{}; // bands[0] is band 1
+    std::string name;                   // kept whole
 
     int8_t band(int b) const { return bands.at(static_cast<size_t>(b - 1)); }
     void setBand(int b, int8_t level) { bands.at(static_cast<size_t>(b - 1)) = level; }
@@ -110,12 +110,27 @@ public:
 
     const std::string& zoneName(int z) const { return m_zoneNames.at(index(z, kMaxZones)); }
     const std::string& sourceName(int s) const { return m_sourceNames.at(index(s, kMaxSources)); }
-    const std::string& favoriteName(int f) const { return m_favoriteNames.at(index(f, kFavorites)); }
+    const std::string& favoriteName(int f) const
+    {
+        return m_favoriteNames.at(index(f, kFavorites));
+    }
     const std::string& groupName(int g) const { return m_groupNames.at(index(g, kGroups)); }
-    void setZoneName(int z, std::string name) { m_zoneNames.at(index(z, kMaxZones)) = std::move(name); }
-    void setSourceName(int s, std::string name) { m_sourceNames.at(index(s, kMaxSources)) = std::move(name); }
-    void setFavoriteName(int f, std::string name) { m_favoriteNames.at(index(f, kFavorites)) = std::move(name); }
-    void setGroupName(int g, std::string name) { m_groupNames.at(index(g, kGroups)) = std::move(name); }
+    void setZoneName(int z, std::string name)
+    {
+        m_zoneNames.at(index(z, kMaxZones)) = std::move(name);
+    }
+    void setSourceName(int s, std::string name)
+    {
+        m_sourceNames.at(index(s, kMaxSources)) = std::move(name);
+    }
+    void setFavoriteName(int f, std::string name)
+    {
+        m_favoriteNames.at(index(f, kFavorites)) = std::move(name);
+    }
+    void setGroupName(int g, std::string name)
+    {
+        m_groupNames.at(index(g, kGroups)) = std::move(name);
+    }
 
     NetworkSettings& network() { return m_network; }
     const NetworkSettings& network() const { return m_network; }
@@ -127,7 +142,10 @@ public:
 
     int displayLevel() const { return m_displayLevel; }
     void setDisplayLevel(int level); // clamped to 0..3
-    std::string_view displayLevelText() const { return kDisplayLevelTexts.at(static_cast<size_t>(m_displayLevel)); }
+    std::string_view displayLevelText() const
+    {
+        return kDisplayLevelTexts.at(static_cast<size_t>(m_displayLevel));
+    }
 
     // Every member equal: counts, tables, names, network, lockouts and display level.
     bool operator==(const ConfigModel&) const = default;

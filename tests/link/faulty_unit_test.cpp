@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -385,24 +386,19 @@ TEST(FaultyUnit, TransferDroppedWhileItRunsLetsGoOfTheConnection)
         ASSERT_TRUE(sim.start(Link::Tcp, {"--reply-delay", "100", "--baud", "9600"}))
             << sim.error().toStdString();
         TransferRecord rec;
-        std::unique_ptr<QObject> transfer;
-        if (direction == Direction::Import) {
-            auto import = std::make_unique<link::ImportTransfer>(
+        std::unique_ptr<link::Transfer> transfer;
+        if (direction == Direction::Import)
+            transfer = std::make_unique<link::ImportTransfer>(
                 std::make_unique<link::TelnetChannel>(sim.address()), faultSettings());
-            record(*import, rec);
-            import->start();
-            transfer = std::move(import);
-        } else {
-            auto exporter = std::make_unique<link::ExportTransfer>(
+        else
+            transfer = std::make_unique<link::ExportTransfer>(
                 std::make_unique<link::TelnetChannel>(sim.address()),
                 configurationLines(blankZel16()), faultSettings());
-            record(*exporter, rec);
-            exporter->start();
-            transfer = std::move(exporter);
-        }
-        waitFor(std::chrono::milliseconds(300)); // connected, and in the middle of it
+        record(*transfer, rec);
+        transfer->start();
+        // Connected, and in the middle of it.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !rec.box.isEmpty(); }, 5000));
         EXPECT_EQ(rec.finishedCount, 0);
-        EXPECT_FALSE(rec.box.isEmpty());
         const QString shown = rec.box;
         transfer.reset();
         waitFor(std::chrono::milliseconds(100));

@@ -3,40 +3,26 @@
 #include "link/file_save.h"
 
 #include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace zel::tool {
 
 namespace {
 
-std::string lastError()
+constexpr qint64 kChunk = 64 * 1024;
+
+QString pathText(const std::string& path)
 {
-    return std::strerror(errno);
+    return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
 }
 
-// Reads to the end, or to one byte past `limit`.
-bool readAll(int fd, std::string& bytes, std::size_t limit)
+std::string errorText(const QFile& file)
 {
-    char buffer[64 * 1024];
-    while (bytes.size() <= limit) {
-        const ssize_t count = ::read(fd, buffer, sizeof buffer);
-        if (count == 0)
-            return true;
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(count));
-    }
-    return true;
+    return file.errorString().toLocal8Bit().toStdString();
 }
 
 } // namespace
@@ -44,32 +30,45 @@ bool readAll(int fd, std::string& bytes, std::size_t limit)
 ReadResult readBytes(const std::string& path, std::size_t limit)
 {
     ReadResult result;
-    const bool standardInput = path == "-";
-    const int fd = standardInput ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        result.error = lastError();
+    QFile file;
+    bool opened = false;
+    if (path == "-") {
+        opened = file.open(stdin, QIODevice::ReadOnly);
+    } else {
+        file.setFileName(pathText(path));
+        if (QFileInfo(file.fileName()).isDir()) {
+            result.error = "Is a directory";
+            return result;
+        }
+        opened = file.open(QIODevice::ReadOnly);
+    }
+    if (!opened) {
+        result.error = errorText(file);
         return result;
     }
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode))
-        result.error = std::strerror(EISDIR);
-    else if (!readAll(fd, result.bytes, limit))
-        result.error = lastError();
-    else if (result.bytes.size() > limit)
+    // In pieces, to one byte past the limit: a device such as /dev/zero never ends.
+    const auto cap = static_cast<qint64>(limit) + 1;
+    QByteArray bytes;
+    while (bytes.size() < cap) {
+        const QByteArray chunk = file.read(std::min(kChunk, cap - bytes.size()));
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    if (file.error() != QFileDevice::NoError)
+        result.error = errorText(file);
+    else if (bytes.size() > static_cast<qsizetype>(limit))
         result.error =
             "larger than a configuration file can be (" + std::to_string(limit) + " bytes at most)";
-    if (!standardInput)
-        ::close(fd);
-    if (!result.error.empty())
-        result.bytes.clear();
+    else
+        result.bytes.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     return result;
 }
 
 std::string replaceFile(const std::string& path, std::string_view bytes)
 {
     const QString error = link::saveWholeFile(
-        QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())),
-        QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        pathText(path), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
     return error.toLocal8Bit().toStdString();
 }
 

@@ -12,13 +12,27 @@
 
 #include <cstdio>
 #include <memory>
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace zel::tool {
 
 namespace {
 
 using link::TransferOutcome;
+
+// Whether a person watches standard error (a terminal, not a file or a pipe).
+bool standardErrorIsATerminal()
+{
+#ifdef Q_OS_WIN
+    return ::_isatty(::_fileno(stderr)) != 0;
+#else
+    return ::isatty(STDERR_FILENO) == 1;
+#endif
+}
 
 // The channel of one transfer. A serial port is opened here, by `endpoint`, which must outlive
 // the channel; nothing, with `error` set, when it cannot be opened.
@@ -43,18 +57,18 @@ link::TransferSettings settingsOf(const TransferOptions& options)
 }
 
 // Runs `transfer` until it has finished.
-template <typename Transfer> void runToEnd(Transfer& transfer)
+void runToEnd(link::Transfer& transfer)
 {
     QEventLoop loop;
-    QObject::connect(&transfer, &Transfer::finished, &loop, &QEventLoop::quit,
+    QObject::connect(&transfer, &link::Transfer::finished, &loop, &QEventLoop::quit,
                      Qt::QueuedConnection);
     transfer.start();
     loop.exec();
 }
 
-template <typename Transfer> void logOnStandardError(Transfer& transfer)
+void logOnStandardError(link::Transfer& transfer)
 {
-    QObject::connect(&transfer, &Transfer::logLine, [](const QString& line) {
+    QObject::connect(&transfer, &link::Transfer::logLine, [](const QString& line) {
         std::fprintf(stderr, "%s\n", line.toLatin1().constData());
     });
 }
@@ -99,8 +113,8 @@ ExportResult exportConfiguration(const LinkTarget& target, const std::vector<std
         logOnStandardError(transfer);
 
     // Progress only where a person watches, and not over the log.
-    const bool showProgress = !options.verbose && ::isatty(STDERR_FILENO) == 1;
-    QObject::connect(&transfer, &link::ExportTransfer::progress,
+    const bool showProgress = !options.verbose && standardErrorIsATerminal();
+    QObject::connect(&transfer, &link::Transfer::progress,
                      [&result, showProgress](int line, int lineCount) {
                          result.line = line;
                          if (showProgress)

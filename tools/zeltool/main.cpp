@@ -3,6 +3,8 @@
 #include "arguments.h"
 #include "tool_command.h"
 
+#include "zel_version.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -110,7 +112,7 @@ int main(int argc, char** argv)
         return kExitOk;
     }
     if (first == "--version") {
-        std::printf("zeltool %s\n", ZELTOOL_VERSION);
+        std::printf("zeltool %s\n", zel::kVersion);
         return kExitOk;
     }
     const auto command = std::find_if(table.begin(), table.end(),

@@ -2,7 +2,9 @@
 
 namespace zel::ui {
 
-EditorPage::EditorPage(model::ConfigModel& model, QWidget* parent) : QWidget(parent), m_model(model) {}
+EditorPage::EditorPage(model::ConfigModel& model, QWidget* parent) : QWidget(parent), m_model(model)
+{
+}
 
 void setControlsEnabled(QWidget* container, bool enabled)
 {

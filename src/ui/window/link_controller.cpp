@@ -3,13 +3,12 @@
 #include "link/config_file.h"
 #include "link/export_transfer.h"
 #include "link/import_transfer.h"
-#include "link/received_text.h"
+#include "link/link_policy.h"
 #include "link/serial_channel.h"
+#include "link/serial_monitor.h"
 #include "link/telnet_channel.h"
 #include "link/transfer_texts.h"
-#include "ui/window/main_window.h"
 #include "ui/window/painting_suspended.h"
-#include "ui/window/text_box_loading.h"
 #include "ui/window/transfer_progress_panel.h"
 #include "ui/window/transfer_text_box.h"
 #include "ui/window/user_prompts.h"
@@ -20,9 +19,9 @@
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
-#include <QStatusBar>
-#include <QTabWidget>
 #include <QTextBlock>
+
+#include <utility>
 
 namespace zel::ui {
 
@@ -35,31 +34,56 @@ const QString kHostCaption = QStringLiteral("Enter the address for the ZEL");
 const QString kHostPrompt = QStringLiteral("Hostname or IP Address: ");
 const QString kUsingHost = QStringLiteral("Using host: ");
 const QString kNoHost = QStringLiteral("No host entered.  Telnet disabled.");
+constexpr int kFrameMs = 16;
 
 } // namespace
 
-LinkController::LinkController(MainWindow& window) : QObject(&window), m_window(window)
+LinkController::LinkController(QPlainTextEdit* configurationTextBox, UserPrompts& prompts,
+                               QObject* parent)
+    : QObject(parent), m_configurationTextBox(configurationTextBox), m_prompts(&prompts),
+      m_feed(new TransferTextFeed(configurationTextBox, this))
 {
-    connect(window.fileModeAction(), &QAction::triggered, this, &LinkController::chooseFileMode);
-    connect(window.serialModeAction(), &QAction::triggered, this,
-            &LinkController::chooseSerialMode);
-    connect(window.telnetModeAction(), &QAction::triggered, this,
-            &LinkController::chooseTelnetMode);
+    // Link handling may leave no mode checked, so the group keeps the items exclusive without
+    // forcing one of them on.
+    m_linkModeGroup = new QActionGroup(this);
+    m_linkModeGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    m_fileModeAction = new QAction(tr("File Mode"), this);
+    m_serialModeAction = new QAction(tr("Serial Mode"), this);
+    m_telnetModeAction = new QAction(tr("Telnet Mode"), this);
+    for (QAction* mode : {m_fileModeAction, m_serialModeAction, m_telnetModeAction}) {
+        mode->setCheckable(true);
+        m_linkModeGroup->addAction(mode);
+    }
+    m_fileModeAction->setChecked(true);
+    connect(m_fileModeAction, &QAction::triggered, this, &LinkController::chooseFileMode);
+    connect(m_serialModeAction, &QAction::triggered, this, &LinkController::chooseSerialMode);
+    connect(m_telnetModeAction, &QAction::triggered, this, &LinkController::chooseTelnetMode);
 
-    m_cancelAction = new QAction(tr("Cancel Transfer"), &window);
+    m_cancelAction = new QAction(tr("Cancel Transfer"), this);
     m_cancelAction->setShortcut(QKeySequence(Qt::Key_Escape));
     m_cancelAction->setShortcutContext(Qt::WindowShortcut);
     m_cancelAction->setEnabled(false);
-    window.addAction(m_cancelAction);
     connect(m_cancelAction, &QAction::triggered, this, &LinkController::cancelTransfer);
 
-    m_progressPanel = new TransferProgressPanel(&window);
-    window.statusBar()->addPermanentWidget(m_progressPanel);
+    m_progressPanel = new TransferProgressPanel;
+    m_showPending.setSingleShot(true);
+    m_showPending.setInterval(kFrameMs);
+    connect(&m_showPending, &QTimer::timeout, this, &LinkController::showPending);
     connect(m_progressPanel, &TransferProgressPanel::cancelRequested, this,
             &LinkController::cancelTransfer);
 
-    connect(m_serial.port(), &QSerialPort::readyRead, this,
-            &LinkController::onSerialDataOutsideTransfer);
+    // Counting lines goes on from what the box shows, typed text included.
+    m_serialMonitor = new link::SerialMonitor(
+        m_serial,
+        [this] {
+            m_feed->flush();
+            const QTextDocument* text = m_configurationTextBox->document();
+            return std::pair(text->blockCount() - 1, !text->lastBlock().text().isEmpty());
+        },
+        this);
+    connect(m_serialMonitor, &link::SerialMonitor::textReceived, m_feed,
+            &TransferTextFeed::appendText);
+    connect(m_serialMonitor, &link::SerialMonitor::statusText, this, &LinkController::statusText);
     connect(&m_serial, &link::SerialEndpoint::portLost, this, &LinkController::onSerialPortLost);
 }
 
@@ -72,20 +96,18 @@ LinkController::~LinkController()
         m_transfer->stopNow();
         delete m_transfer;
     }
-}
-
-UserPrompts& LinkController::prompts()
-{
-    return m_window.prompts();
+    // The panel is not a child: the window's status bar holds it, when it was added there.
+    if (!m_progressPanel->parent())
+        delete m_progressPanel;
 }
 
 LinkMode LinkController::linkMode() const
 {
-    if (m_window.fileModeAction()->isChecked())
+    if (m_fileModeAction->isChecked())
         return LinkMode::File;
-    if (m_window.serialModeAction()->isChecked())
+    if (m_serialModeAction->isChecked())
         return LinkMode::Serial;
-    if (m_window.telnetModeAction()->isChecked())
+    if (m_telnetModeAction->isChecked())
         return LinkMode::Telnet;
     return LinkMode::None;
 }
@@ -95,19 +117,19 @@ LinkMode LinkController::linkMode() const
 void LinkController::checkOnly(QAction* mode)
 {
     // Set outright: a click on the item already checked would otherwise clear it.
-    for (QAction* item : m_window.linkModeGroup()->actions())
+    for (QAction* item : m_linkModeGroup->actions())
         item->setChecked(item == mode);
 }
 
 void LinkController::chooseFileMode()
 {
-    checkOnly(m_window.fileModeAction());
+    checkOnly(m_fileModeAction);
     m_serial.close();
 }
 
 void LinkController::chooseSerialMode()
 {
-    checkOnly(m_window.serialModeAction());
+    checkOnly(m_serialModeAction);
     // No port is remembered: every choice of the mode asks for it again.
     m_serial.close();
     if (openChosenPort())
@@ -117,30 +139,30 @@ void LinkController::chooseSerialMode()
 void LinkController::chooseTelnetMode()
 {
     m_serial.close();
-    checkOnly(m_window.telnetModeAction());
-    const std::optional<QString> host = prompts().inputQuery(kHostCaption, kHostPrompt, {});
+    checkOnly(m_telnetModeAction);
+    const std::optional<QString> host = m_prompts->inputQuery(kHostCaption, kHostPrompt, {});
     if (host && !host->isEmpty()) {
         m_host = *host; // as typed, blanks included
-        m_window.logTextBox()->appendPlainText(kUsingHost + m_host);
+        emit logLine(kUsingHost + m_host);
     } else {
-        m_window.telnetModeAction()->setChecked(false);
-        m_window.logTextBox()->appendPlainText(kNoHost);
+        m_telnetModeAction->setChecked(false);
+        emit logLine(kNoHost);
     }
 }
 
 bool LinkController::openChosenPort()
 {
-    const std::optional<QString> port = prompts().choosePort();
+    const std::optional<QString> port = m_prompts->choosePort();
     if (!port || port->isEmpty()) {
-        prompts().showError(tr("No serial port was chosen, so the serial link is not open.\n\n"
-                               "Choose \"Serial Mode\" again to pick a port."));
+        m_prompts->showError(tr("No serial port was chosen, so the serial link is not open.\n\n"
+                                "Choose \"Serial Mode\" again to pick a port."));
         return false;
     }
     if (!m_serial.open(*port)) {
-        prompts().showError(tr("The serial port %1 cannot be opened: %2\n\n"
-                               "Check that the port exists and that no other program uses it, "
-                               "then choose \"Serial Mode\" again.")
-                                .arg(*port, m_serial.errorString()));
+        m_prompts->showError(tr("The serial port %1 cannot be opened: %2\n\n"
+                                "Check that the port exists and that no other program uses it, "
+                                "then choose \"Serial Mode\" again.")
+                                 .arg(*port, m_serial.errorString()));
         return false;
     }
     return true;
@@ -158,32 +180,30 @@ void LinkController::importConfiguration()
         // the import ends without the reader run.
         if (!m_serial.isOpen() && !openChosenPort())
             return;
-        runImport(makeChannel());
+        [[fallthrough]];
+    case LinkMode::Telnet:
+        beginTransfer(new link::ImportTransfer(makeChannel(), m_settings, this), false);
         return;
     case LinkMode::File:
         importFile();
         return;
-    case LinkMode::Telnet:
-        runImport(makeChannel());
-        return;
     case LinkMode::None:
-        runReader();
+        emit importEnded({}, {});
         return;
     }
 }
 
-void LinkController::exportConfiguration()
+void LinkController::exportConfiguration(const QStringList& lines)
 {
     if (isTransferRunning())
         return;
-    const QStringList lines = storedText(m_window.logTextBox()).split(QLatin1Char('\n'));
     switch (linkMode()) {
     case LinkMode::File:
         exportFile(lines);
         return;
     case LinkMode::Serial:
     case LinkMode::Telnet:
-        runExport(makeChannel(), lines);
+        beginTransfer(new link::ExportTransfer(makeChannel(), lines, m_settings, this), true);
         return;
     case LinkMode::None:
         return;
@@ -192,56 +212,48 @@ void LinkController::exportConfiguration()
 
 void LinkController::importFile()
 {
-    const QString path = prompts().openFileName(m_lastOpenedFile);
+    const QString path = m_prompts->openFileName(m_lastOpenedFile);
     if (path.isEmpty()) {
-        runReader(); // the configuration has been reset; it stays empty
+        emit importEnded({}, {}); // the configuration has been reset; it stays empty
         return;
     }
     m_lastOpenedFile = path;
     const link::FileReadResult file = link::readConfigurationFile(path);
     if (!file.ok) {
-        prompts().showError(file.errorText);
+        m_prompts->showError(file.errorText);
         return;
     }
-    QPlainTextEdit* box = m_window.configurationTextBox();
     {
-        const PaintingSuspended suspended(box);
-        box->setPlainText(file.lines.join(QLatin1Char('\n')));
+        const PaintingSuspended suspended(m_configurationTextBox);
+        m_configurationTextBox->setPlainText(file.lines.join(QLatin1Char('\n')));
     }
-    m_window.setStatusText(link::fileImportStatus(path));
-    if (runReader() == 0)
-        m_window.setStatusText(link::texts::nothingImportedStatus(link::filePeerText(path)));
+    emit statusText(link::fileImportStatus(path));
+    emit importEnded(link::filePeerText(path), {});
 }
 
 void LinkController::exportFile(const QStringList& lines)
 {
-    const QString path = prompts().saveFileName(m_lastOpenedFile);
+    const QString path = m_prompts->saveFileName(m_lastOpenedFile);
     if (path.isEmpty())
         return;
-    if (QFileInfo::exists(path) && !prompts().confirm(link::overwriteQuestion(path)))
+    if (QFileInfo::exists(path) && !m_prompts->confirm(link::overwriteQuestion(path)))
         return;
     const link::FileWriteResult written = link::writeConfigurationFile(path, lines);
     if (!written.ok) {
-        prompts().showError(written.errorText +
-                            tr("\n\nThe file was left as it was. Choose another file or "
-                               "folder and export again."));
+        m_prompts->showError(written.errorText +
+                             tr("\n\nThe file was left as it was. Choose another file or "
+                                "folder and export again."));
         return;
     }
-    m_window.setStatusText(link::fileExportStatus(path));
+    emit statusText(link::fileExportStatus(path));
     emit configurationDelivered(false);
-}
-
-int LinkController::runReader()
-{
-    const PaintingSuspended suspended(m_window.tabs()); // every page is refilled
-    return m_window.readerRun().settingLines;
 }
 
 QString LinkController::peerText() const
 {
     return linkMode() == LinkMode::Serial
-               ? QStringLiteral("serial port: ") + link::serialPortLabel(m_serial.portName())
-               : QStringLiteral("host: ") + m_host;
+               ? link::serialPeer(link::serialPortLabel(m_serial.portName()))
+               : link::telnetPeer(m_host);
 }
 
 // --- Transfers ------------------------------------------------------------------------------
@@ -253,39 +265,46 @@ std::unique_ptr<link::LinkChannel> LinkController::makeChannel()
     return std::make_unique<link::TelnetChannel>(m_host);
 }
 
-void LinkController::runImport(std::unique_ptr<link::LinkChannel> channel)
+void LinkController::beginTransfer(link::Transfer* transfer, bool exporting)
 {
-    auto* transfer = new link::ImportTransfer(std::move(channel), m_settings, this);
-    connect(transfer, &link::Transfer::finished, this,
-            [this, transfer] { onImportFinished(transfer); });
-    m_exporting = false;
-    beginTransfer(transfer);
-}
-
-void LinkController::runExport(std::unique_ptr<link::LinkChannel> channel, const QStringList& lines)
-{
-    auto* transfer = new link::ExportTransfer(std::move(channel), lines, m_settings, this);
-    connect(transfer, &link::Transfer::progress, m_progressPanel,
-            &TransferProgressPanel::showProgress);
-    connect(transfer, &link::Transfer::finished, this,
-            [this, transfer] { onExportFinished(transfer); });
-    m_exporting = true;
-    beginTransfer(transfer);
-}
-
-void LinkController::beginTransfer(link::Transfer* transfer)
-{
-    QPlainTextEdit* box = m_window.configurationTextBox();
-    connect(transfer, &link::Transfer::textReceived, box,
-            [box](const QString& text) { appendReceivedText(box, text); });
-    connect(transfer, &link::Transfer::logLine, box,
-            [box](const QString& line) { appendTransferLine(box, line); });
-    connect(transfer, &link::Transfer::statusText, &m_window, &MainWindow::setStatusText);
+    connect(transfer, &link::Transfer::textReceived, m_feed, &TransferTextFeed::appendText);
+    connect(transfer, &link::Transfer::logLine, m_feed, &TransferTextFeed::appendLine);
+    // A transfer may report every half millisecond: the status line and the progress bar show
+    // the latest at most once a screen frame, as the text box does.
+    connect(transfer, &link::Transfer::statusText, this, [this](const QString& text) {
+        m_pendingStatus = text;
+        if (!m_showPending.isActive())
+            m_showPending.start();
+    });
+    connect(transfer, &link::Transfer::progress, this, [this](int line, int lineCount) {
+        m_pendingProgress = {line, lineCount};
+        if (!m_showPending.isActive())
+            m_showPending.start();
+    });
+    if (exporting)
+        connect(transfer, &link::Transfer::finished, this, [this, transfer] {
+            onExportFinished(static_cast<link::ExportTransfer*>(transfer));
+        });
+    else
+        connect(transfer, &link::Transfer::finished, this, [this, transfer] {
+            onImportFinished(static_cast<link::ImportTransfer*>(transfer));
+        });
 
     m_transfer = transfer;
+    m_exporting = exporting;
     setTransferCommandsActive(true);
     emit transferStarted();
     transfer->start();
+}
+
+void LinkController::showPending()
+{
+    m_showPending.stop();
+    if (!m_pendingStatus.isNull())
+        emit statusText(std::exchange(m_pendingStatus, QString()));
+    if (m_pendingProgress.second > 0)
+        m_progressPanel->showProgress(m_pendingProgress.first, m_pendingProgress.second);
+    m_pendingProgress = {};
 }
 
 void LinkController::cancelTransfer()
@@ -312,13 +331,9 @@ void LinkController::onImportFinished(link::ImportTransfer* transfer)
     if (!m_windowClosing) {
         if (!error.isEmpty())
             reportLinkError(outcome, error);
-        if (link::hasImportText(outcome)) {
-            const int settingLines = runReader();
-            if (outcome != TransferOutcome::Completed)
-                m_window.markImportIncomplete(incomplete);
-            else if (settingLines == 0)
-                m_window.setStatusText(link::texts::nothingImportedStatus(peerText()));
-        }
+        if (link::hasImportText(outcome))
+            emit importEnded(peerText(),
+                             outcome == TransferOutcome::Completed ? QString() : incomplete);
     }
     emit transferFinished(outcome);
 }
@@ -339,6 +354,9 @@ void LinkController::endTransfer()
 {
     if (!m_transfer)
         return;
+    // What the transfer showed is all in the box before anything reads it.
+    m_feed->flush();
+    showPending();
     // Still inside the transfer's finished signal: delete it once that has returned.
     m_transfer->deleteLater();
     m_transfer = nullptr;
@@ -348,8 +366,9 @@ void LinkController::endTransfer()
 void LinkController::setTransferCommandsActive(bool running)
 {
     m_cancelAction->setEnabled(running);
+    m_serialMonitor->setPaused(running); // a transfer reads the port itself
     // The box shows the transfer as it goes; typing into it would mix with the received text.
-    m_window.configurationTextBox()->setReadOnly(running);
+    m_configurationTextBox->setReadOnly(running);
     if (running)
         m_progressPanel->begin();
     else
@@ -359,66 +378,30 @@ void LinkController::setTransferCommandsActive(bool running)
 void LinkController::reportLinkError(TransferOutcome outcome, const QString& error)
 {
     if (linkMode() == LinkMode::Telnet) {
-        prompts().showError(tr("The telnet link to host %1 failed: %2\n\n"
-                               "Check the host name or address and that the unit is on the "
-                               "network, then try again.")
-                                .arg(m_host, error));
+        m_prompts->showError(tr("The telnet link to host %1 failed: %2\n\n"
+                                "Check the host name or address and that the unit is on the "
+                                "network, then try again.")
+                                 .arg(m_host, error));
         return;
     }
     // A lost port is reported once, when the port itself says so (onSerialPortLost).
     if (outcome == TransferOutcome::ConnectionClosed)
         return;
-    prompts().showError(tr("The serial link failed: %1\n\n"
-                           "Choose \"Serial Mode\" to open the port again.")
-                            .arg(error));
+    m_prompts->showError(tr("The serial link failed: %1\n\n"
+                            "Choose \"Serial Mode\" to open the port again.")
+                             .arg(error));
 }
 
-// --- The serial port between transfers ------------------------------------------------------
-
-void LinkController::onSerialDataOutsideTransfer()
-{
-    // During a transfer the transfer reads the port itself.
-    if (m_transfer)
-        return;
-    const QByteArray bytes = m_serial.port()->readAll();
-    if (bytes.isEmpty())
-        return;
-    // What a unit sends unasked is shown as an import shows it, status line included.
-    QPlainTextEdit* box = m_window.configurationTextBox();
-    int completeLines = box->document()->blockCount() - 1;
-    bool partialLine = !box->document()->lastBlock().text().isEmpty();
-    int linesAtBracket = -1;
-    QString text;
-    for (const char byte : bytes) {
-        if (byte == '[')
-            linesAtBracket = completeLines + (partialLine ? 1 : 0);
-        switch (link::appendReceivedByte(text, byte)) {
-        case link::ReceivedByte::Printable:
-            partialLine = true;
-            break;
-        case link::ReceivedByte::LineBreak:
-            ++completeLines;
-            partialLine = false;
-            break;
-        case link::ReceivedByte::Dropped:
-            break;
-        }
-    }
-    appendReceivedText(box, text);
-    if (linesAtBracket >= 0)
-        m_window.setStatusText(QStringLiteral(" Importing %1 lines from serial port: %2")
-                                   .arg(linesAtBracket / 2)
-                                   .arg(link::serialPortLabel(m_serial.portName())));
-}
+// --- The serial port ------------------------------------------------------------------------
 
 void LinkController::onSerialPortLost(const QString& error)
 {
     if (m_windowClosing)
         return;
-    prompts().showError(tr("The serial port %1 was lost: %2\n\n"
-                           "Reconnect the unit and choose \"Serial Mode\" to open the port "
-                           "again.")
-                            .arg(m_serial.portName(), error));
+    m_prompts->showError(tr("The serial port %1 was lost: %2\n\n"
+                            "Reconnect the unit and choose \"Serial Mode\" to open the port "
+                            "again.")
+                             .arg(m_serial.portName(), error));
 }
 
 } // namespace zel::ui

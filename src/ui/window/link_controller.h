@@ -1,10 +1,11 @@
 #pragma once
-// The window's side of the device link. It keeps the link mode (the checked one of the three
-// radio items of the "File" menu, or none), the serial port and the telnet host that the modes
-// choose, and runs the import and export transfers over them: their text goes into the
-// configuration text box, their status into the status line, their progress into the status
-// bar. While a transfer runs, Escape or the status bar's "Cancel" stops it; the window holds
-// back the commands that would start another one or replace the configuration.
+// The window's side of the device link. It owns the three mode items of the "File" menu (the
+// checked one is the link mode; none is checked when no link is chosen), the serial port and
+// the telnet host that the modes choose, and runs the import and export transfers over them:
+// their text goes into the configuration text box, their status out through statusText(), their
+// progress into its progress panel. While a transfer runs, Escape or the panel's "Cancel" stops
+// it. The window adds the items, the panel and the Escape action where they belong and wires the
+// signals; the controller knows nothing else of it.
 
 #include "link/link_mode.h"
 #include "link/serial_endpoint.h"
@@ -13,32 +14,51 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 
 #include <memory>
+#include <utility>
 
 class QAction;
+class QActionGroup;
+class QPlainTextEdit;
 
 namespace zel::link {
 class ExportTransfer;
 class ImportTransfer;
 class LinkChannel;
+class SerialMonitor;
 class Transfer;
 } // namespace zel::link
 
 namespace zel::ui {
 
-class MainWindow;
 class TransferProgressPanel;
+class TransferTextFeed;
 class UserPrompts;
 
 class LinkController : public QObject {
     Q_OBJECT
 public:
-    // Attaches to the window's mode items and status bar; the window owns the controller.
-    explicit LinkController(MainWindow& window);
+    // `configurationTextBox` shows what the transfers receive and log; `prompts` asks the user
+    // and must outlive the controller, or be replaced with setPrompts().
+    LinkController(QPlainTextEdit* configurationTextBox, UserPrompts& prompts,
+                   QObject* parent = nullptr);
     ~LinkController() override;
 
-    // Read from the menu: the checked mode item, or None when no item is checked.
+    void setPrompts(UserPrompts& prompts) { m_prompts = &prompts; }
+
+    QAction* fileModeAction() const { return m_fileModeAction; }
+    QAction* serialModeAction() const { return m_serialModeAction; }
+    QAction* telnetModeAction() const { return m_telnetModeAction; }
+    // Holds the three mode items. At most one is checked.
+    QActionGroup* linkModeGroup() const { return m_linkModeGroup; }
+    // Stops the running transfer; its shortcut is Escape.
+    QAction* cancelAction() const { return m_cancelAction; }
+    // The progress bar and "Cancel" button of a running transfer, for the status bar.
+    TransferProgressPanel* progressPanel() const { return m_progressPanel; }
+
+    // The checked mode item, or None when no item is checked.
     link::LinkMode linkMode() const;
     QString host() const { return m_host; }
     link::SerialEndpoint& serialEndpoint() { return m_serial; }
@@ -53,67 +73,77 @@ public:
     bool isExportRunning() const { return m_transfer != nullptr && m_exporting; }
     // Ends a running transfer at once, showing nothing more: the window is closing.
     void stopForClose();
-    // Stops the running transfer; its shortcut is Escape.
-    QAction* cancelAction() const { return m_cancelAction; }
-    TransferProgressPanel* progressPanel() const { return m_progressPanel; }
 
 public slots:
     void chooseFileMode();
     void chooseSerialMode();
     void chooseTelnetMode();
-    // Fills the configuration text box over the chosen link and then runs the window's reader
-    // run; the window has reset itself before. A serial or telnet import goes on after this
-    // returns and ends with transferFinished().
+    // Fills the configuration text box over the chosen link, then emits importEnded() when
+    // there is text to apply. A serial or telnet import goes on after this returns and ends
+    // with transferFinished().
     void importConfiguration();
-    // Delivers the lines of the log text box (the writer's text) over the chosen link.
-    void exportConfiguration();
+    // Delivers `lines` (the writer's text) over the chosen link.
+    void exportConfiguration(const QStringList& lines);
     // Stops the running transfer like an abort at the current line.
     void cancelTransfer();
 
 signals:
     void transferStarted();
-    // After the transfer's end has been shown (and, for an import, the reader run done).
+    // After the transfer's end has been shown (and, for an import, importEnded() handled).
     void transferFinished(zel::link::TransferOutcome outcome);
+    // The configuration text box holds what an import brought, to be read now. `source` names
+    // where it came from ("host: H", "serial port: N", "file: P"; empty when nothing was chosen
+    // to read from); `incompleteReason` says why it is not whole, and is empty when it is.
+    void importEnded(const QString& source, const QString& incompleteReason);
     // The text of the export that has just ended is now whole on the unit (`toUnit`, every line
     // acknowledged) or in a file.
     void configurationDelivered(bool toUnit);
+    // For the status line.
+    void statusText(const QString& text);
+    // For the log text box ("Using host: ...").
+    void logLine(const QString& line);
 
 private:
-    UserPrompts& prompts();
     void checkOnly(QAction* mode);
     // Asks for the serial port and opens it; false (after showing why) when that fails.
     bool openChosenPort();
     void importFile();
     void exportFile(const QStringList& lines);
-    // The window's reader run over the configuration text box, with how many lines set something.
-    int runReader();
     QString peerText() const;
 
     std::unique_ptr<link::LinkChannel> makeChannel();
-    void runImport(std::unique_ptr<link::LinkChannel> channel);
-    void runExport(std::unique_ptr<link::LinkChannel> channel, const QStringList& lines);
-    void beginTransfer(link::Transfer* transfer);
+    void beginTransfer(link::Transfer* transfer, bool exporting);
     void onImportFinished(link::ImportTransfer* transfer);
     void onExportFinished(link::ExportTransfer* transfer);
     void endTransfer();
     void setTransferCommandsActive(bool running);
+    // Shows the latest status and progress of the running transfer.
+    void showPending();
     void reportLinkError(link::TransferOutcome outcome, const QString& error);
-
-    void onSerialDataOutsideTransfer();
     void onSerialPortLost(const QString& error);
 
-    MainWindow& m_window;
+    QPlainTextEdit* m_configurationTextBox;
+    UserPrompts* m_prompts;
+    TransferTextFeed* m_feed;
     link::TransferSettings m_settings;
     link::SerialEndpoint m_serial;
+    link::SerialMonitor* m_serialMonitor;
     QString m_host;
     QString m_lastOpenedFile;
 
     link::Transfer* m_transfer = nullptr; // the running import or export, a child of this object
     bool m_exporting = false;
     bool m_windowClosing = false;
+    QString m_pendingStatus;                 // null when none is waiting
+    std::pair<int, int> m_pendingProgress{}; // line, line count; count 0 when none is waiting
+    QTimer m_showPending;
 
-    QAction* m_cancelAction = nullptr;
-    TransferProgressPanel* m_progressPanel = nullptr;
+    QActionGroup* m_linkModeGroup;
+    QAction* m_fileModeAction;
+    QAction* m_serialModeAction;
+    QAction* m_telnetModeAction;
+    QAction* m_cancelAction;
+    TransferProgressPanel* m_progressPanel;
 };
 
 } // namespace zel::ui

@@ -1,5 +1,8 @@
 #include "ui/window/main_window.h"
 
+#include "zel_version.h"
+
+#include "link/transfer_texts.h"
 #include "model/config_reader.h"
 #include "model/config_writer.h"
 #include "model/model_reset.h"
@@ -15,6 +18,7 @@
 #include "ui/window/painting_suspended.h"
 #include "ui/window/tab_fitting.h"
 #include "ui/window/text_box_loading.h"
+#include "ui/window/transfer_progress_panel.h"
 #include "ui/window/window_placement.h"
 #include "ui/window/window_questions.h"
 
@@ -29,10 +33,6 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
-
-#ifndef ZEL_VERSION
-#define ZEL_VERSION "0.0.0"
-#endif
 
 namespace zel::ui {
 
@@ -66,18 +66,23 @@ MainWindow::MainWindow(QWidget* parent)
     windowFont.setPointSize(kFontPointSize);
     setFont(windowFont);
 
-    buildMenus();
     buildPages();
+    m_prompts = std::make_unique<DialogPrompts>(this);
+    m_link = new LinkController(m_configurationTextBox, *m_prompts, this);
+    buildMenus();
 
     m_statusLabel = new QLabel(this);
     // Status texts carry a host or a path as typed: never read them as markup.
     m_statusLabel->setTextFormat(Qt::PlainText);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addPermanentWidget(m_statusLabel, 1);
+    statusBar()->addPermanentWidget(m_link->progressPanel());
     statusBar()->setFixedHeight(kClientHeight - kTabsGeometry.bottom() - 1);
+    addAction(m_link->cancelAction());
 
-    m_prompts = std::make_unique<DialogPrompts>(this);
-    m_link = new LinkController(*this);
+    connect(m_link, &LinkController::statusText, this, &MainWindow::setStatusText);
+    connect(m_link, &LinkController::logLine, m_logTextBox, &QPlainTextEdit::appendPlainText);
+    connect(m_link, &LinkController::importEnded, this, &MainWindow::applyImport);
     connect(m_link, &LinkController::transferStarted, this, &MainWindow::updateCommands);
     connect(m_link, &LinkController::transferFinished, this, &MainWindow::updateCommands);
     connect(m_link, &LinkController::configurationDelivered, this,
@@ -100,18 +105,12 @@ void MainWindow::buildMenus()
 {
     QMenu* fileMenu = menuBar()->addMenu(tr("File"));
 
-    // The checked item is the link mode. Link handling may leave none checked, so the group
-    // keeps the items exclusive without forcing one of them on.
-    m_linkModeGroup = new QActionGroup(this);
-    m_linkModeGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    m_fileModeAction = fileMenu->addAction(tr("File Mode"));
-    m_serialModeAction = fileMenu->addAction(tr("Serial Mode"));
-    m_telnetModeAction = fileMenu->addAction(tr("Telnet Mode"));
-    for (QAction* mode : {m_fileModeAction, m_serialModeAction, m_telnetModeAction}) {
-        mode->setCheckable(true);
-        m_linkModeGroup->addAction(mode);
-    }
-    m_fileModeAction->setChecked(true);
+    // The link's radio items; the checked one is the link mode.
+    m_linkModeGroup = m_link->linkModeGroup();
+    m_fileModeAction = m_link->fileModeAction();
+    m_serialModeAction = m_link->serialModeAction();
+    m_telnetModeAction = m_link->telnetModeAction();
+    fileMenu->addActions(m_linkModeGroup->actions());
 
     m_newZel8Action = fileMenu->addAction(tr("New ZEL-8"));
     m_newZel16Action = fileMenu->addAction(tr("New ZEL-16"));
@@ -213,6 +212,7 @@ void MainWindow::setEditingPagesEnabled(bool enabled)
 void MainWindow::setPrompts(std::unique_ptr<UserPrompts> prompts)
 {
     m_prompts = std::move(prompts);
+    m_link->setPrompts(*m_prompts);
 }
 
 void MainWindow::reset()
@@ -247,9 +247,14 @@ model::ReadSummary MainWindow::readerRun()
     return summary;
 }
 
-void MainWindow::markImportIncomplete(const QString& reason)
+void MainWindow::applyImport(const QString& source, const QString& incompleteReason)
 {
-    m_loaded.markIncomplete(reason.toStdString());
+    const PaintingSuspended suspended(m_tabs); // every page is refilled
+    const model::ReadSummary summary = readerRun();
+    if (!incompleteReason.isEmpty())
+        m_loaded.markIncomplete(incompleteReason.toStdString());
+    else if (summary.settingLines == 0 && !source.isEmpty())
+        setStatusText(link::texts::nothingImportedStatus(source));
 }
 
 std::string MainWindow::writerText() const
@@ -367,7 +372,7 @@ void MainWindow::exportConfiguration()
     const std::vector<std::string> lines = model::writeConfiguration(m_model);
     m_exportedText = model::joinLines(lines, "\n");
     setLines(m_logTextBox, lines);
-    m_link->exportConfiguration();
+    m_link->exportConfiguration(storedText(m_logTextBox).split(QLatin1Char('\n')));
 }
 
 QString MainWindow::aboutText()
@@ -375,7 +380,7 @@ QString MainWindow::aboutText()
     return QStringLiteral("ZEL Configuration\nVersion %1\n\n"
                           "Configures the sources, zones, audio, favorites, groups and network "
                           "settings of ZEL-8 and ZEL-16 units.")
-        .arg(QStringLiteral(ZEL_VERSION));
+        .arg(QLatin1String(kVersion));
 }
 
 void MainWindow::showAbout()

@@ -105,8 +105,6 @@ public:
     // Whether the pages and the model hold edits that were neither exported nor saved; stores
     // the pages' pending edits into the model first.
     bool hasUnsavedEdits();
-    // The import behind the last reader run ended without the end of the configuration.
-    void markImportIncomplete(const QString& reason);
 
     // Text of the About message: the program's name and version.
     static QString aboutText();
@@ -155,6 +153,8 @@ private:
     QWidget* buildConfigurationFilePage();
     void setEditingPagesEnabled(bool enabled);
     void onPageChanged();
+    // The reader run after an import, and what it tells of the configuration that came.
+    void applyImport(const QString& source, const QString& incompleteReason);
     // Import, export and the "New" commands follow the link and what is loaded.
     void updateCommands();
     // True when nothing would be lost, or the user agrees to `question`.

@@ -7,29 +7,44 @@
 namespace zel::ui {
 
 namespace {
-
-void insertAtEnd(QPlainTextEdit* box, const QString& text)
-{
-    QTextCursor cursor(box->document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(text);
-    box->setTextCursor(cursor);
-    box->ensureCursorVisible();
-}
-
+constexpr int kFrameMs = 16;
 } // namespace
 
-void appendReceivedText(QPlainTextEdit* box, const QString& text)
+TransferTextFeed::TransferTextFeed(QPlainTextEdit* box, QObject* parent)
+    : QObject(parent), m_box(box)
 {
-    if (!text.isEmpty())
-        insertAtEnd(box, text);
+    m_frame.setSingleShot(true);
+    m_frame.setInterval(kFrameMs);
+    connect(&m_frame, &QTimer::timeout, this, &TransferTextFeed::flush);
 }
 
-void appendTransferLine(QPlainTextEdit* box, const QString& line)
+void TransferTextFeed::appendText(const QString& text)
 {
-    const bool onFreshLine = box->document()->lastBlock().text().isEmpty();
-    insertAtEnd(box,
-                (onFreshLine ? QString() : QStringLiteral("\n")) + line + QStringLiteral("\n"));
+    if (text.isEmpty())
+        return;
+    m_pending += text;
+    if (!m_frame.isActive())
+        m_frame.start();
+}
+
+void TransferTextFeed::appendLine(const QString& line)
+{
+    const bool onFreshLine = m_pending.isEmpty() ? m_box->document()->lastBlock().text().isEmpty()
+                                                 : m_pending.endsWith(QLatin1Char('\n'));
+    appendText((onFreshLine ? QString() : QStringLiteral("\n")) + line + QStringLiteral("\n"));
+}
+
+void TransferTextFeed::flush()
+{
+    m_frame.stop();
+    if (m_pending.isEmpty())
+        return;
+    QTextCursor cursor(m_box->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(m_pending);
+    m_pending.clear();
+    m_box->setTextCursor(cursor);
+    m_box->ensureCursorVisible();
 }
 
 } // namespace zel::ui

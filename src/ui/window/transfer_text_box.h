@@ -1,15 +1,36 @@
 #pragma once
-// How a transfer writes into the configuration text box: received text runs on at the end of
-// the last line; a log line stands on a line of its own, and what comes after it starts on a new
-// line. The box is scrolled to its end after each addition.
+// Adds a transfer's text to the configuration text box: the unit's replies and received text run
+// on at the end of the box, log lines stand on lines of their own, and the box follows its end.
+//
+// A transfer adds a few pieces for every line it sends. Inserting each at once, with a relayout
+// and a scroll, costs more than a line's time on a fast link and delays the next line on a slow
+// one, so pieces are kept and added together at most once per screen frame, after which the box
+// is scrolled to its caret. flush() adds what is kept at once.
 
+#include <QObject>
 #include <QString>
+#include <QTimer>
 
 class QPlainTextEdit;
 
 namespace zel::ui {
 
-void appendReceivedText(QPlainTextEdit* box, const QString& text);
-void appendTransferLine(QPlainTextEdit* box, const QString& line);
+class TransferTextFeed : public QObject {
+    Q_OBJECT
+public:
+    explicit TransferTextFeed(QPlainTextEdit* box, QObject* parent = nullptr);
+
+    // Text to add at the end of the box, on its last line; line breaks are "\n".
+    void appendText(const QString& text);
+    // A line to add on a line of its own.
+    void appendLine(const QString& line);
+    // Adds what is kept now.
+    void flush();
+
+private:
+    QPlainTextEdit* m_box;
+    QString m_pending;
+    QTimer m_frame;
+};
 
 } // namespace zel::ui

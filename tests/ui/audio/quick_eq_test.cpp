@@ -10,10 +10,10 @@
 
 #include "model/config_model.h"
 #include "ui/audio/eq_band_panel.h"
-#include "ui/pages/presets_page.h"
 #include "ui/audio/quick_eq_dialogs.h"
 #include "ui/audio/quick_eq_panel.h"
 #include "ui/audio/quick_eq_presets.h"
+#include "ui/pages/presets_page.h"
 #include "ui/pages/zone_audio_page.h"
 
 #include "quick_eq_fake_dialogs.h"

@@ -3,12 +3,12 @@
 // window's commit step.
 
 #include "grid_test_support.h"
+#include "ui/grids/name_grid.h"
 #include "ui/pages/favorite_group_naming_page.h"
 #include "ui/pages/favorites_page.h"
 #include "ui/pages/groups_page.h"
-#include "ui/window/main_window.h"
-#include "ui/grids/name_grid.h"
 #include "ui/pages/naming_page.h"
+#include "ui/window/main_window.h"
 
 #include <QLineEdit>
 #include <QListWidget>

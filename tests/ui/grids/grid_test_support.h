@@ -7,8 +7,8 @@
 #include "model/config_writer.h"
 #include "model/model_reset.h"
 #include "model/templates.h"
-#include "ui/pages/editor_page.h"
 #include "ui/grids/matrix_grid.h"
+#include "ui/pages/editor_page.h"
 
 #include <QApplication>
 #include <QColor>

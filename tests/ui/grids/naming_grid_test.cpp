@@ -3,11 +3,11 @@
 // and sources reaching the matrices through the refresh of names.
 
 #include "grid_test_support.h"
+#include "ui/grids/name_grid.h"
+#include "ui/grids/name_list_model.h"
 #include "ui/pages/favorite_group_naming_page.h"
 #include "ui/pages/favorites_page.h"
 #include "ui/pages/groups_page.h"
-#include "ui/grids/name_grid.h"
-#include "ui/grids/name_list_model.h"
 #include "ui/pages/naming_page.h"
 
 #include <QKeyEvent>

@@ -6,8 +6,8 @@
 
 #include "support/file_faults.h"
 #include "ui/audio/eq_band_panel.h"
-#include "ui/pages/presets_page.h"
 #include "ui/audio/quick_eq_panel.h"
+#include "ui/pages/presets_page.h"
 
 #include <QComboBox>
 #include <QDir>

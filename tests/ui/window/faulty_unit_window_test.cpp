@@ -226,12 +226,11 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
         clock.start();
         QAction* command =
             c.command == Command::Import ? w.window.importAction() : w.window.exportAction();
-        QAction sendLogText; // sends the log text box as it stands, without the writer's text
+        QAction sendText; // sends the case's text in place of the writer's
         if (!c.sentText.isEmpty()) {
-            w.window.logTextBox()->setPlainText(c.sentText.join('\n'));
-            QObject::connect(&sendLogText, &QAction::triggered, &w.link,
-                             &ui::LinkController::exportConfiguration);
-            command = &sendLogText;
+            QObject::connect(&sendText, &QAction::triggered, &w.link,
+                             [&] { w.link.exportConfiguration(c.sentText); });
+            command = &sendText;
         }
         ASSERT_TRUE(w.runToEnd(command, std::chrono::seconds(10)));
         EXPECT_LT(clock.elapsed(), 5000);

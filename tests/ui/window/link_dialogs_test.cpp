@@ -196,19 +196,27 @@ TEST(TransferTextBox, ReceivedTextRunsOnAndLogLinesStandAlone)
          "Waiting for: (SD0)\n(SD0)\nSending: [FPL0]\n"},
         {"a reply that ends its own line", "", {{false, "(SD0)\n"}, {true, "L"}}, "(SD0)\nL\n"},
         {"received text in pieces", "[SD", {{false, "0]\n[F"}, {false, "PL0]"}}, "[SD0]\n[FPL0]"},
+        {"a line after a partial one", "[SD", {{true, "Cancelled"}}, "[SD\nCancelled\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        QPlainTextEdit box;
-        box.setPlainText(c.before);
-        for (const Step& step : c.steps) {
-            if (step.line)
-                appendTransferLine(&box, step.text);
-            else
-                appendReceivedText(&box, step.text);
+        for (const bool waitForFrame : {false, true}) {
+            QPlainTextEdit box;
+            box.setPlainText(c.before);
+            TransferTextFeed feed(&box);
+            for (const Step& step : c.steps) {
+                if (step.line)
+                    feed.appendLine(step.text);
+                else
+                    feed.appendText(step.text);
+            }
+            // The pieces come together, once a frame has passed or when flushed.
+            if (waitForFrame)
+                EXPECT_TRUE(QTest::qWaitFor([&] { return box.toPlainText() == c.after; }));
+            feed.flush();
+            EXPECT_EQ(box.toPlainText(), c.after);
+            EXPECT_TRUE(box.textCursor().atEnd()) << "the box follows its end";
         }
-        EXPECT_EQ(box.toPlainText(), c.after);
-        EXPECT_TRUE(box.textCursor().atEnd()) << "the box follows its end";
     }
 }
 
