@@ -71,15 +71,19 @@ class Differ {
 public:
     Differ(const ConfigModel& before, const ConfigModel& after) : m_a(before), m_b(after) {}
 
-    std::vector<std::string> run()
+    std::vector<Difference> run()
     {
+        about(DiffSubject::Counts, 0);
         compare("Zone count", std::to_string(zones(m_a)), std::to_string(zones(m_b)));
         compare("Source count", std::to_string(sources(m_a)), std::to_string(sources(m_b)));
+        about(DiffSubject::Unit, 0);
         comparePanel();
         compareNetwork();
-        for (int s = 1; s <= kMaxSources; ++s)
+        for (int s = 1; s <= kMaxSources; ++s) {
+            about(DiffSubject::Source, s);
             compare("Source " + std::to_string(s) + " name", sourceName(m_a, s),
                     sourceName(m_b, s));
+        }
         for (int z = 1; z <= kMaxZones; ++z)
             compareZone(z);
         for (int p = 1; p <= kPresets; ++p)
@@ -95,25 +99,26 @@ private:
     static int zones(const ConfigModel& m) { return writtenCount(m.zoneCount()); }
     static int sources(const ConfigModel& m) { return writtenCount(m.sourceCount()); }
 
-    // One member: "label: a -> b", or its value with "(added)" / "(removed)" when only one
-    // side writes it.
+    // What the members compared next belong to.
+    void about(DiffSubject subject, int number)
+    {
+        m_subject = subject;
+        m_number = number;
+    }
+
+    // One member, with its value on each side, or nothing on the side that does not write it.
     void compare(const std::string& label, const Value& a, const Value& b)
     {
-        if (a == b)
-            return;
-        if (!a)
-            m_out.push_back(label + ": " + *b + " (added)");
-        else if (!b)
-            m_out.push_back(label + ": " + *a + " (removed)");
-        else
-            m_out.push_back(label + ": " + *a + " -> " + *b);
+        if (a != b)
+            m_out.push_back({m_subject, m_number, label, false, a, b});
     }
 
     // An entry that is there or not, such as a favorite's connection or a group member.
     void compareEntry(const std::string& label, bool a, bool b)
     {
+        const auto there = [](bool in) { return in ? Value("yes") : Value(); };
         if (a != b)
-            m_out.push_back(label + (b ? " (added)" : " (removed)"));
+            m_out.push_back({m_subject, m_number, label, true, there(a), there(b)});
     }
 
     void comparePanel()
@@ -147,6 +152,7 @@ private:
     void compareZone(int z)
     {
         const std::string zone = "Zone " + std::to_string(z);
+        about(DiffSubject::Zone, z);
         const bool inA = z <= zones(m_a);
         const bool inB = z <= zones(m_b);
         const auto name = [&](const ConfigModel& m, bool in) -> Value {
@@ -154,6 +160,7 @@ private:
         };
         compare(zone + " name", name(m_a, inA), name(m_b, inB));
 
+        about(DiffSubject::ZoneAudio, z);
         const bool audioA = inA && m_a.zoneAudio(z).audioKnown;
         const bool audioB = inB && m_b.zoneAudio(z).audioKnown;
         if (audioA && audioB)
@@ -206,6 +213,7 @@ private:
     void comparePreset(int p)
     {
         const std::string preset = "Preset " + std::to_string(p);
+        about(DiffSubject::Preset, p);
         const DevicePreset& a = m_a.preset(p);
         const DevicePreset& b = m_b.preset(p);
         compare(preset + " name", quoted(a.name), quoted(b.name)); // written whole
@@ -217,8 +225,10 @@ private:
     void compareFavorite(int f)
     {
         const std::string favorite = "Favorite " + std::to_string(f);
+        about(DiffSubject::FavoriteName, f);
         compare(favorite + " name", quoted(writtenName(m_a.favoriteName(f))),
                 quoted(writtenName(m_b.favoriteName(f))));
+        about(DiffSubject::Favorite, f);
         for (int z = 1; z <= kMaxZones; ++z)
             for (int s = 1; s <= kMaxSources; ++s)
                 compareEntry(favorite + ": zone " + std::to_string(z) + " plays source " +
@@ -234,8 +244,10 @@ private:
     void compareGroup(int g)
     {
         const std::string group = "Group " + std::to_string(g);
+        about(DiffSubject::GroupName, g);
         compare(group + " name", quoted(writtenName(m_a.groupName(g))),
                 quoted(writtenName(m_b.groupName(g))));
+        about(DiffSubject::Group, g);
         const auto member = [g](const ConfigModel& m, int z) {
             return z <= zones(m) && m.groupMark(g, z) == kGroupMark;
         };
@@ -245,14 +257,35 @@ private:
 
     const ConfigModel& m_a;
     const ConfigModel& m_b;
-    std::vector<std::string> m_out;
+    DiffSubject m_subject = DiffSubject::Unit;
+    int m_number = 0;
+    std::vector<Difference> m_out;
 };
 
 } // namespace
 
-std::vector<std::string> diffConfigurations(const ConfigModel& before, const ConfigModel& after)
+std::vector<Difference> compareConfigurations(const ConfigModel& before, const ConfigModel& after)
 {
     return Differ(before, after).run();
+}
+
+std::string describe(const Difference& d)
+{
+    if (d.entry)
+        return d.member + (d.after ? " (added)" : " (removed)");
+    if (!d.before)
+        return d.member + ": " + *d.after + " (added)";
+    if (!d.after)
+        return d.member + ": " + *d.before + " (removed)";
+    return d.member + ": " + *d.before + " -> " + *d.after;
+}
+
+std::vector<std::string> diffConfigurations(const ConfigModel& before, const ConfigModel& after)
+{
+    std::vector<std::string> lines;
+    for (const Difference& difference : compareConfigurations(before, after))
+        lines.push_back(describe(difference));
+    return lines;
 }
 
 } // namespace zel::model

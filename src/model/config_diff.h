@@ -2,12 +2,45 @@
 // Compares two configurations as the writer would write them and describes every difference in
 // the unit's own terms, one text per member ("Zone 3 volume: -20 -> -12").
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace zel::model {
 
 class ConfigModel;
+
+// What a member belongs to, for finding it where it is edited.
+enum class DiffSubject {
+    Counts, // the zone and source counts
+    Unit,   // panel and network settings
+    Source, // number: the source
+    Zone,   // name (number: the zone)
+    ZoneAudio,
+    Preset,
+    FavoriteName,
+    Favorite, // a favorite's connections
+    GroupName,
+    Group, // a group's members
+};
+
+// One member that differs, in the unit's terms.
+struct Difference {
+    DiffSubject subject = DiffSubject::Counts;
+    int number = 0;     // the zone, source, preset, favorite or group; 0 for the unit
+    std::string member; // "Zone 3 volume", "Favorite 2: zone 1 plays source 4"
+    bool entry = false; // a member that is there or not (a connection, a group member)
+    std::optional<std::string> before, after; // values; nothing where a side does not write it
+                                              // (for an entry: nothing where it is not there)
+
+    bool operator==(const Difference&) const = default;
+};
+
+// The differences from `before` to `after`, in the order diffConfigurations() describes.
+std::vector<Difference> compareConfigurations(const ConfigModel& before, const ConfigModel& after);
+
+// One difference as a line: "label: a -> b", "label: a (added)", "label (removed)".
+std::string describe(const Difference& difference);
 
 // The differences from `before` to `after`, in a fixed order: counts, panel, network, sources,
 // zones, device presets, favorites, groups. Empty when both would be written alike.

@@ -129,6 +129,40 @@ TEST(ConfigDiff, DescribesEachMemberInTheUnitsTerms)
     }
 }
 
+TEST(ConfigDiff, EachDifferenceSaysWhatItBelongsTo)
+{
+    struct Case {
+        Lines after; // a ZEL-8 template with this added
+        DiffSubject subject;
+        int number;
+        bool entry;
+    };
+    const std::vector<Case> cases = {
+        {{"[NO9\"x\"]"}, DiffSubject::Counts, 0, false},
+        {{"[IRL1]"}, DiffSubject::Unit, 0, false},
+        {{"[NI2\"x\"]"}, DiffSubject::Source, 2, false},
+        {{"[NO3\"x\"]"}, DiffSubject::Zone, 3, false},
+        {{"[VO4R-5]"}, DiffSubject::ZoneAudio, 4, false},
+        {{"[EP5B1L3]"}, DiffSubject::Preset, 5, false},
+        {{"[NF6\"x\"]"}, DiffSubject::FavoriteName, 6, false},
+        {{"[F7AO1I2]"}, DiffSubject::Favorite, 7, true},
+        {{"[NG8\"x\"]"}, DiffSubject::GroupName, 8, false},
+        {{"[G9AO3]"}, DiffSubject::Group, 9, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.after.front());
+        const std::vector<Difference> found =
+            compareConfigurations(readConfiguration(zel8({})), readConfiguration(zel8(c.after)));
+        ASSERT_FALSE(found.empty());
+        EXPECT_EQ(found.front().subject, c.subject);
+        EXPECT_EQ(found.front().number, c.number);
+        EXPECT_EQ(found.front().entry, c.entry);
+        EXPECT_EQ(describe(found.front()),
+                  diffConfigurations(readConfiguration(zel8({})), readConfiguration(zel8(c.after)))
+                      .front());
+    }
+}
+
 TEST(ConfigDiff, WhatTheWriterWritesAlikeComparesEqual)
 {
     struct Case {
