@@ -5,6 +5,16 @@
 
 namespace zel::ui {
 
+void GridView::showCell(int row, int column)
+{
+    const QModelIndex cell = model()->index(row, column);
+    if (!cell.isValid())
+        return;
+    setCurrentIndex(cell);
+    scrollTo(cell);
+    setFocus();
+}
+
 GridView::GridView(QWidget* parent) : QTableView(parent)
 {
     for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {

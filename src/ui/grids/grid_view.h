@@ -22,6 +22,9 @@ public:
 
     void keyboardSearch(const QString&) override {}
 
+    // Makes the cell current, in view and the grid focused.
+    void showCell(int row, int column);
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;

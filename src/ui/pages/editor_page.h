@@ -9,6 +9,8 @@
 //                 commitToModel() on every page, then refreshNames() on every page, then
 //                 pageShown() on the page now visible.
 
+#include "model/config_diff.h"
+
 #include <QWidget>
 
 namespace zel::model {
@@ -34,6 +36,12 @@ public:
     virtual void refreshNames() {}
     // The page has become the visible one.
     virtual void pageShown() {}
+
+    // Whether the page edits the members of a comparison about `subject`.
+    virtual bool edits(model::DiffSubject) const { return false; }
+    // Brings the record `number` of `subject` into view (a zone, a preset, a favorite...), as if
+    // the user had chosen it; the page has just been brought to the front.
+    virtual void showRecord(model::DiffSubject, int /*number*/) {}
 
 signals:
     // The page changed names that other pages repeat (a preset name, say): the main window

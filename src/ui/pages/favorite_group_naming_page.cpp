@@ -36,6 +36,17 @@ void FavoriteGroupNamingPage::loadFromModel()
     refreshNames();
 }
 
+bool FavoriteGroupNamingPage::edits(model::DiffSubject subject) const
+{
+    return subject == model::DiffSubject::FavoriteName || subject == model::DiffSubject::GroupName;
+}
+
+void FavoriteGroupNamingPage::showRecord(model::DiffSubject subject, int number)
+{
+    (subject == model::DiffSubject::FavoriteName ? m_favoriteGrid : m_groupGrid)
+        ->showCell(number - 1, 1);
+}
+
 void FavoriteGroupNamingPage::refreshNames()
 {
     m_favoriteNames->namesReplaced();

@@ -264,4 +264,17 @@ void FavoritesPage::showCornerName()
         setCellText(0, 0, fromModel(m_model.sourceName(source)));
 }
 
+bool FavoritesPage::edits(model::DiffSubject subject) const
+{
+    return subject == model::DiffSubject::Favorite;
+}
+
+void FavoritesPage::showRecord(model::DiffSubject, int number)
+{
+    if (number >= 1 && number <= m_favoriteList->count()) {
+        m_favoriteList->setCurrentRow(number - 1);
+        m_favoriteList->setFocus();
+    }
+}
+
 } // namespace zel::ui

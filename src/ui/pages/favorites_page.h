@@ -43,6 +43,8 @@ public:
     void loadFromModel() override;
     void commitToModel() override;
     void refreshNames() override;
+    bool edits(model::DiffSubject subject) const override;
+    void showRecord(model::DiffSubject subject, int number) override;
 
     // Stores the matrix into the current favorite; the held text stands in for a "?".
     void saveFavorite();

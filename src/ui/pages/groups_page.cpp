@@ -71,4 +71,16 @@ void GroupsPage::showCornerName()
         m_matrix->setCellText(0, 0, QString::fromLatin1(m_model.groupName(m_cornerGroup)));
 }
 
+bool GroupsPage::edits(model::DiffSubject subject) const
+{
+    return subject == model::DiffSubject::Group;
+}
+
+void GroupsPage::showRecord(model::DiffSubject, int number)
+{
+    // The group's column, its name in the corner.
+    m_matrix->showCell(0, number);
+    selectCell(QPoint(number, 1));
+}
+
 } // namespace zel::ui

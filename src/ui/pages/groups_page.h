@@ -23,6 +23,8 @@ public:
     void resetView() override;
     void loadFromModel() override;
     void refreshNames() override;
+    bool edits(model::DiffSubject subject) const override;
+    void showRecord(model::DiffSubject subject, int number) override;
 
     // The matrix's rules, in grid coordinates (column g = group, row z = zone).
     void selectCell(QPoint cell);

@@ -38,6 +38,20 @@ void NamingPage::loadFromModel()
     refreshNames();
 }
 
+bool NamingPage::edits(model::DiffSubject subject) const
+{
+    return subject == model::DiffSubject::Counts || subject == model::DiffSubject::Zone ||
+           subject == model::DiffSubject::Source;
+}
+
+void NamingPage::showRecord(model::DiffSubject subject, int number)
+{
+    if (subject == model::DiffSubject::Zone)
+        m_zoneGrid->showCell(number - 1, 1);
+    else if (subject == model::DiffSubject::Source)
+        m_sourceGrid->showCell(number - 1, 1);
+}
+
 void NamingPage::refreshNames()
 {
     m_zoneNames->namesReplaced();

@@ -21,6 +21,8 @@ public:
     void resetView() override;
     void loadFromModel() override;
     void refreshNames() override;
+    bool edits(model::DiffSubject subject) const override;
+    void showRecord(model::DiffSubject subject, int number) override;
 
 private:
     NameListModel* m_zoneNames;

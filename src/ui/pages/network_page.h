@@ -19,6 +19,11 @@ public:
 
     // Shows the model's values, refreshes the level text and applies the DHCP rule.
     void loadFromModel() override;
+    // The panel settings and the addresses are all on view.
+    bool edits(model::DiffSubject subject) const override
+    {
+        return subject == model::DiffSubject::Unit;
+    }
 
 private:
     void applyDhcpRule();

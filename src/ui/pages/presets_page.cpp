@@ -159,4 +159,17 @@ void PresetsPage::limitTypedName()
         std::max<int>(kTypedNameLength, static_cast<int>(m_nameEdit->text().size())));
 }
 
+bool PresetsPage::edits(model::DiffSubject subject) const
+{
+    return subject == model::DiffSubject::Preset;
+}
+
+void PresetsPage::showRecord(model::DiffSubject, int number)
+{
+    if (number >= 1 && number <= m_presetList->count()) {
+        m_presetList->setCurrentRow(number - 1);
+        m_presetList->setFocus();
+    }
+}
+
 } // namespace zel::ui

@@ -500,4 +500,17 @@ void ZoneAudioPage::updateLowpassLabel()
     m_lowpassValue->setText(lowpassText(m_lowpass->value()));
 }
 
+bool ZoneAudioPage::edits(model::DiffSubject subject) const
+{
+    return subject == model::DiffSubject::ZoneAudio;
+}
+
+void ZoneAudioPage::showRecord(model::DiffSubject, int number)
+{
+    if (number >= 1 && number <= m_zoneList->count()) {
+        m_zoneList->setCurrentRow(number - 1);
+        m_zoneList->setFocus();
+    }
+}
+
 } // namespace zel::ui

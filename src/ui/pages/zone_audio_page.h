@@ -29,6 +29,8 @@ public:
     void loadFromModel() override;
     void commitToModel() override;
     void refreshNames() override;
+    bool edits(model::DiffSubject subject) const override;
+    void showRecord(model::DiffSubject subject, int number) override;
     void pageShown() override;
 
     int currentZone() const { return m_currentZone; }

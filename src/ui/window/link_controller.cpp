@@ -182,13 +182,46 @@ void LinkController::importConfiguration()
             return;
         [[fallthrough]];
     case LinkMode::Telnet:
-        beginTransfer(new link::ImportTransfer(makeChannel(), m_settings, this), false);
+        beginTransfer(new link::ImportTransfer(makeChannel(), m_settings, this), Purpose::Import);
         return;
     case LinkMode::File:
         importFile();
         return;
     case LinkMode::None:
         emit importEnded({}, {});
+        return;
+    }
+}
+
+void LinkController::fetchForComparison()
+{
+    if (isTransferRunning())
+        return;
+    switch (linkMode()) {
+    case LinkMode::Serial:
+        if (!m_serial.isOpen() && !openChosenPort())
+            return;
+        [[fallthrough]];
+    case LinkMode::Telnet:
+        beginTransfer(new link::ImportTransfer(makeChannel(), m_settings, this),
+                      Purpose::Comparison);
+        return;
+    case LinkMode::File: {
+        const QString path = m_prompts->openFileName(m_lastOpenedFile);
+        if (path.isEmpty())
+            return;
+        const link::FileReadResult file = link::readConfigurationFile(path);
+        if (!file.ok)
+            m_prompts->showError(file.errorText);
+        else
+            emit comparisonFetched(file.lines.join(QLatin1Char('\n')), link::filePeerText(path), {},
+                                   false);
+        return;
+    }
+    case LinkMode::None:
+        m_prompts->showError(tr("There is no unit to compare with: no link is chosen.\n\n"
+                                "Choose \"File Mode\", \"Serial Mode\" or \"Telnet Mode\" in the "
+                                "\"File\" menu, then compare again."));
         return;
     }
 }
@@ -203,7 +236,8 @@ void LinkController::exportConfiguration(const QStringList& lines)
         return;
     case LinkMode::Serial:
     case LinkMode::Telnet:
-        beginTransfer(new link::ExportTransfer(makeChannel(), lines, m_settings, this), true);
+        beginTransfer(new link::ExportTransfer(makeChannel(), lines, m_settings, this),
+                      Purpose::Export);
         return;
     case LinkMode::None:
         return;
@@ -265,10 +299,13 @@ std::unique_ptr<link::LinkChannel> LinkController::makeChannel()
     return std::make_unique<link::TelnetChannel>(m_host);
 }
 
-void LinkController::beginTransfer(link::Transfer* transfer, bool exporting)
+void LinkController::beginTransfer(link::Transfer* transfer, Purpose purpose)
 {
-    connect(transfer, &link::Transfer::textReceived, m_feed, &TransferTextFeed::appendText);
-    connect(transfer, &link::Transfer::logLine, m_feed, &TransferTextFeed::appendLine);
+    // A comparison leaves the configuration text box as it is.
+    if (purpose != Purpose::Comparison) {
+        connect(transfer, &link::Transfer::textReceived, m_feed, &TransferTextFeed::appendText);
+        connect(transfer, &link::Transfer::logLine, m_feed, &TransferTextFeed::appendLine);
+    }
     // A transfer may report every half millisecond: the status line and the progress bar show
     // the latest at most once a screen frame, as the text box does.
     connect(transfer, &link::Transfer::statusText, this, [this](const QString& text) {
@@ -281,7 +318,7 @@ void LinkController::beginTransfer(link::Transfer* transfer, bool exporting)
         if (!m_showPending.isActive())
             m_showPending.start();
     });
-    if (exporting)
+    if (purpose == Purpose::Export)
         connect(transfer, &link::Transfer::finished, this, [this, transfer] {
             onExportFinished(static_cast<link::ExportTransfer*>(transfer));
         });
@@ -291,7 +328,7 @@ void LinkController::beginTransfer(link::Transfer* transfer, bool exporting)
         });
 
     m_transfer = transfer;
-    m_exporting = exporting;
+    m_purpose = purpose;
     setTransferCommandsActive(true);
     emit transferStarted();
     transfer->start();
@@ -326,14 +363,25 @@ void LinkController::onImportFinished(link::ImportTransfer* transfer)
 {
     const TransferOutcome outcome = transfer->outcome();
     const QString error = transfer->errorText();
-    const QString incomplete = transfer->incompleteReason();
+    const QString incomplete =
+        outcome == TransferOutcome::Completed ? QString() : transfer->incompleteReason();
+    const QString text = transfer->receivedText();
+    const bool comparing = m_purpose == Purpose::Comparison;
+    if (comparing)
+        m_pendingStatus = QString(); // no import took place; the window says how it went
     endTransfer();
     if (!m_windowClosing) {
         if (!error.isEmpty())
             reportLinkError(outcome, error);
-        if (link::hasImportText(outcome))
-            emit importEnded(peerText(),
-                             outcome == TransferOutcome::Completed ? QString() : incomplete);
+        if (!link::hasImportText(outcome)) {
+            if (comparing)
+                emit statusText(QStringLiteral(" Comparison failed: no answer from ") + peerText());
+        } else if (comparing) {
+            emit comparisonFetched(text, peerText(), incomplete,
+                                   outcome == TransferOutcome::Cancelled);
+        } else {
+            emit importEnded(peerText(), incomplete);
+        }
     }
     emit transferFinished(outcome);
 }

@@ -70,7 +70,7 @@ public:
     const link::TransferSettings& transferSettings() const { return m_settings; }
 
     bool isTransferRunning() const { return m_transfer != nullptr; }
-    bool isExportRunning() const { return m_transfer != nullptr && m_exporting; }
+    bool isExportRunning() const { return m_transfer != nullptr && m_purpose == Purpose::Export; }
     // Ends a running transfer at once, showing nothing more: the window is closing.
     void stopForClose();
 
@@ -84,6 +84,10 @@ public slots:
     void importConfiguration();
     // Delivers `lines` (the writer's text) over the chosen link.
     void exportConfiguration(const QStringList& lines);
+    // Fetches a configuration to compare with, leaving the configuration text box as it is:
+    // the unit's over the chosen link, or in File Mode a file's. Ends with comparisonFetched()
+    // when something came, or after showing why not.
+    void fetchForComparison();
     // Stops the running transfer like an abort at the current line.
     void cancelTransfer();
 
@@ -95,6 +99,10 @@ signals:
     // where it came from ("host: H", "serial port: N", "file: P"; empty when nothing was chosen
     // to read from); `incompleteReason` says why it is not whole, and is empty when it is.
     void importEnded(const QString& source, const QString& incompleteReason);
+    // What a comparison fetched (`text`, line breaks as "\n") from `source`; `incompleteReason`
+    // as for importEnded(); `cancelled` when the user stopped it.
+    void comparisonFetched(const QString& text, const QString& source,
+                           const QString& incompleteReason, bool cancelled);
     // The text of the export that has just ended is now whole on the unit (`toUnit`, every line
     // acknowledged) or in a file.
     void configurationDelivered(bool toUnit);
@@ -104,6 +112,8 @@ signals:
     void logLine(const QString& line);
 
 private:
+    enum class Purpose { Import, Export, Comparison };
+
     void checkOnly(QAction* mode);
     // Asks for the serial port and opens it; false (after showing why) when that fails.
     bool openChosenPort();
@@ -112,7 +122,7 @@ private:
     QString peerText() const;
 
     std::unique_ptr<link::LinkChannel> makeChannel();
-    void beginTransfer(link::Transfer* transfer, bool exporting);
+    void beginTransfer(link::Transfer* transfer, Purpose purpose);
     void onImportFinished(link::ImportTransfer* transfer);
     void onExportFinished(link::ExportTransfer* transfer);
     void endTransfer();
@@ -132,7 +142,7 @@ private:
     QString m_lastOpenedFile;
 
     link::Transfer* m_transfer = nullptr; // the running import or export, a child of this object
-    bool m_exporting = false;
+    Purpose m_purpose = Purpose::Import;
     bool m_windowClosing = false;
     QString m_pendingStatus;                 // null when none is waiting
     std::pair<int, int> m_pendingProgress{}; // line, line count; count 0 when none is waiting

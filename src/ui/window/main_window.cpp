@@ -19,6 +19,7 @@
 #include "ui/window/tab_fitting.h"
 #include "ui/window/text_box_loading.h"
 #include "ui/window/transfer_progress_panel.h"
+#include "ui/window/unit_comparison.h"
 #include "ui/window/window_placement.h"
 #include "ui/window/window_questions.h"
 
@@ -69,6 +70,7 @@ MainWindow::MainWindow(QWidget* parent)
     buildPages();
     m_prompts = std::make_unique<DialogPrompts>(this);
     m_link = new LinkController(m_configurationTextBox, *m_prompts, this);
+    m_comparison = new UnitComparison(m_tabs, editorPages(), this);
     buildMenus();
 
     m_statusLabel = new QLabel(this);
@@ -83,6 +85,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(m_link, &LinkController::statusText, this, &MainWindow::setStatusText);
     connect(m_link, &LinkController::logLine, m_logTextBox, &QPlainTextEdit::appendPlainText);
     connect(m_link, &LinkController::importEnded, this, &MainWindow::applyImport);
+    connect(m_link, &LinkController::comparisonFetched, this, &MainWindow::showComparison);
     connect(m_link, &LinkController::transferStarted, this, &MainWindow::updateCommands);
     connect(m_link, &LinkController::transferFinished, this, &MainWindow::updateCommands);
     connect(m_link, &LinkController::configurationDelivered, this,
@@ -117,6 +120,7 @@ void MainWindow::buildMenus()
     fileMenu->addSeparator();
     m_importAction = fileMenu->addAction(tr("Import"));
     m_exportAction = fileMenu->addAction(tr("Export"));
+    m_compareAction = fileMenu->addAction(tr("Compare with Unit"));
     fileMenu->addSeparator();
     m_exitAction = fileMenu->addAction(tr("Exit"));
 
@@ -129,6 +133,7 @@ void MainWindow::buildMenus()
             [this] { newTemplate(model::UnitSize::Zel16); });
     connect(m_importAction, &QAction::triggered, this, &MainWindow::importConfiguration);
     connect(m_exportAction, &QAction::triggered, this, &MainWindow::exportConfiguration);
+    connect(m_compareAction, &QAction::triggered, this, &MainWindow::compareWithUnit);
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
     connect(m_aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
 }
@@ -283,6 +288,7 @@ void MainWindow::updateCommands()
         command->setEnabled(!running);
     // With nothing loaded an export would send the blank defaults of the reset.
     m_exportAction->setEnabled(!running && m_loaded.isLoaded());
+    m_compareAction->setEnabled(m_exportAction->isEnabled());
     m_linkModeGroup->setEnabled(!running);
 }
 
@@ -373,6 +379,26 @@ void MainWindow::exportConfiguration()
     m_exportedText = model::joinLines(lines, "\n");
     setLines(m_logTextBox, lines);
     m_link->exportConfiguration(storedText(m_logTextBox).split(QLatin1Char('\n')));
+}
+
+void MainWindow::compareWithUnit()
+{
+    if (m_link->isTransferRunning() || !m_loaded.isLoaded())
+        return;
+    commitAndRefresh();
+    m_link->fetchForComparison();
+}
+
+void MainWindow::showComparison(const QString& text, const QString& source,
+                                const QString& incompleteReason, bool cancelled)
+{
+    if (cancelled) {
+        setStatusText(QStringLiteral(" Comparison with %1 cancelled").arg(source));
+        return;
+    }
+    const UnitComparison::Standing standing{m_loaded.exportedSinceLoad(), hasUnsavedEdits()};
+    setStatusText(
+        m_comparison->compare(m_model, text, source, incompleteReason, standing, *m_prompts));
 }
 
 QString MainWindow::aboutText()

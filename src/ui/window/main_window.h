@@ -33,6 +33,7 @@ class LinkController;
 class NamingPage;
 class NetworkPage;
 class PresetsPage;
+class UnitComparison;
 class UserPrompts;
 class ZoneAudioPage;
 
@@ -89,11 +90,14 @@ public:
     QAction* newZel16Action() const { return m_newZel16Action; }
     QAction* importAction() const { return m_importAction; }
     QAction* exportAction() const { return m_exportAction; }
+    QAction* compareAction() const { return m_compareAction; }
     QAction* exitAction() const { return m_exitAction; }
     QAction* aboutAction() const { return m_aboutAction; }
 
     // The device link: link mode, serial port, telnet host and the running transfer.
     LinkController* link() const { return m_link; }
+    // "Compare with Unit" and its dialog.
+    UnitComparison* comparison() const { return m_comparison; }
 
     // The questions and messages the window and its link put to the user.
     UserPrompts& prompts() { return *m_prompts; }
@@ -135,6 +139,10 @@ public slots:
     // over the chosen link. Refuses to send a unit a configuration that holds nothing read, and
     // asks before sending one that was not read whole.
     void exportConfiguration();
+    // "Compare with Unit": commit and refresh, then the unit's configuration (a file's in File
+    // Mode) is fetched into one of its own and compared with the one being edited, which stays
+    // as it is.
+    void compareWithUnit();
 
     void showAbout();
 
@@ -155,6 +163,8 @@ private:
     void onPageChanged();
     // The reader run after an import, and what it tells of the configuration that came.
     void applyImport(const QString& source, const QString& incompleteReason);
+    void showComparison(const QString& text, const QString& source, const QString& incompleteReason,
+                        bool cancelled);
     // Import, export and the "New" commands follow the link and what is loaded.
     void updateCommands();
     // True when nothing would be lost, or the user agrees to `question`.
@@ -188,6 +198,7 @@ private:
     QAction* m_newZel16Action = nullptr;
     QAction* m_importAction = nullptr;
     QAction* m_exportAction = nullptr;
+    QAction* m_compareAction = nullptr;
     QAction* m_exitAction = nullptr;
     QAction* m_aboutAction = nullptr;
 
@@ -200,6 +211,7 @@ private:
     bool m_changingPageQuietly = false;
 
     LinkController* m_link = nullptr;
+    UnitComparison* m_comparison = nullptr;
 };
 
 } // namespace zel::ui

@@ -114,9 +114,9 @@ TEST(MainWindowMenus, FileMenuThenAboutCommand)
     EXPECT_EQ(bar[1]->text(), QStringLiteral("About"));
     EXPECT_EQ(bar[1]->menu(), nullptr) << "About is a command, not a menu";
 
-    const QStringList expected = {"File Mode",  "Serial Mode", "Telnet Mode", "New ZEL-8",
-                                  "New ZEL-16", "-",           "Import",      "Export",
-                                  "-",          "Exit"};
+    const QStringList expected = {"File Mode",         "Serial Mode", "Telnet Mode", "New ZEL-8",
+                                  "New ZEL-16",        "-",           "Import",      "Export",
+                                  "Compare with Unit", "-",           "Exit"};
     QStringList items;
     for (const QAction* item : bar[0]->menu()->actions())
         items << (item->isSeparator() ? QStringLiteral("-") : item->text());

@@ -1,0 +1,118 @@
+#include "ui/window/compare_dialog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace zel::ui {
+
+namespace {
+
+constexpr int kSubjectRole = Qt::UserRole;
+constexpr int kNumberRole = Qt::UserRole + 1;
+constexpr int kWidth = 640;
+constexpr int kHeight = 420;
+
+QString fromLatin1(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A side's value as a column shows it.
+QString valueText(const model::Difference& d, const std::optional<std::string>& value)
+{
+    if (d.entry)
+        return value ? QObject::tr("yes") : QObject::tr("no");
+    return value ? fromLatin1(*value) : QObject::tr("(not set)");
+}
+
+} // namespace
+
+CompareDialog::CompareDialog(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(tr("Compare with Unit"));
+    resize(kWidth, kHeight);
+
+    m_heading = new QLabel(this);
+    m_heading->setWordWrap(true);
+    m_heading->setTextFormat(Qt::PlainText); // hosts and paths as typed
+
+    m_list = new QTreeWidget(this);
+    m_list->setColumnCount(3);
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_list->header()->setStretchLastSection(false);
+    connect(m_list, &QTreeWidget::itemActivated, this, &CompareDialog::onItemDoubleClicked);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* copy = buttons->addButton(tr("&Copy"), QDialogButtonBox::ActionRole);
+    connect(copy, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(text()); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_heading);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(buttons);
+}
+
+void CompareDialog::showDifferences(const QStringList& heading, const QString& otherSide,
+                                    const QList<PageDifferences>& pages)
+{
+    m_heading->setText(heading.join(QStringLiteral("\n")));
+    m_text = heading;
+    m_list->clear();
+    m_list->setHeaderLabels({tr("Setting"), tr("Being edited"), otherSide});
+
+    QFont pageFont = m_list->font();
+    pageFont.setBold(true);
+    int found = 0;
+    for (const PageDifferences& page : pages) {
+        if (page.differences.empty())
+            continue;
+        auto* pageItem = new QTreeWidgetItem(m_list, {page.caption});
+        pageItem->setFont(0, pageFont);
+        pageItem->setFirstColumnSpanned(true);
+        m_text << QString() << page.caption;
+        for (const model::Difference& d : page.differences) {
+            auto* item = new QTreeWidgetItem(
+                pageItem, {fromLatin1(d.member), valueText(d, d.before), valueText(d, d.after)});
+            item->setData(0, kSubjectRole, static_cast<int>(d.subject));
+            item->setData(0, kNumberRole, d.number);
+            m_text << QStringLiteral("  ") + fromLatin1(model::describe(d));
+            ++found;
+        }
+    }
+    if (found == 0) {
+        new QTreeWidgetItem(m_list, {tr("No differences")});
+        m_text << QString() << tr("No differences");
+    }
+    m_list->expandAll();
+    for (int column = 1; column < 3; ++column)
+        m_list->resizeColumnToContents(column);
+    show();
+    raise();
+    activateWindow();
+}
+
+QString CompareDialog::text() const
+{
+    return m_text.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void CompareDialog::onItemDoubleClicked(QTreeWidgetItem* item)
+{
+    const QVariant subject = item->data(0, kSubjectRole);
+    if (!subject.isValid())
+        return; // a page's caption, or "No differences"
+    emit differenceChosen(static_cast<model::DiffSubject>(subject.toInt()),
+                          item->data(0, kNumberRole).toInt());
+}
+
+} // namespace zel::ui

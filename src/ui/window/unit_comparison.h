@@ -1,0 +1,56 @@
+#pragma once
+// "Compare with Unit": the text that came from the unit (or a file) is read into a configuration
+// of its own, compared with the configuration being edited, and shown in the compare dialog by
+// the page where each member is edited, in the window's tab order. Nothing being edited is
+// touched; choosing a row brings its page to the front with the record concerned chosen.
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class QTabWidget;
+class QWidget;
+
+namespace zel::model {
+class ConfigModel;
+enum class DiffSubject;
+} // namespace zel::model
+
+namespace zel::ui {
+
+class CompareDialog;
+class EditorPage;
+class UserPrompts;
+
+class UnitComparison : public QObject {
+    Q_OBJECT
+public:
+    // Where the configuration being edited stands.
+    struct Standing {
+        bool exportedSinceLoad = false;
+        bool editedSinceDelivered = false;
+    };
+
+    // `pages` in tab order; the dialog opens over `window`.
+    UnitComparison(QTabWidget* tabs, QList<EditorPage*> pages, QWidget* window);
+
+    // Compares `edited` with `text` from `source` ("host: H", "file: P"), which did not come
+    // whole when `incompleteReason` says why; shows the differences, or tells `prompts` when
+    // the text sets nothing. Returns the status line's text.
+    QString compare(const model::ConfigModel& edited, const QString& text, const QString& source,
+                    const QString& incompleteReason, Standing standing, UserPrompts& prompts);
+
+    // The dialog of the last comparison; null before the first.
+    CompareDialog* dialog() const { return m_dialog; }
+
+private:
+    void showMember(model::DiffSubject subject, int number);
+    EditorPage* pageEditing(model::DiffSubject subject) const;
+
+    QTabWidget* m_tabs;
+    QList<EditorPage*> m_pages;
+    QWidget* m_window;
+    CompareDialog* m_dialog = nullptr;
+};
+
+} // namespace zel::ui

@@ -1,0 +1,182 @@
+// "Compare with Unit" against the simulated unit over TCP and a pseudo-terminal, and with a file
+// in File Mode: what the dialog lists, and that nothing being edited changes.
+#include "link_window_fixture.h"
+
+#include "link/zelsim_process.h"
+#include "ui/pages/zone_audio_page.h"
+#include "ui/window/compare_dialog.h"
+#include "ui/window/unit_comparison.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include <functional>
+
+namespace zel::test {
+namespace {
+
+using Link = ZelSimProcess::Link;
+
+const QString kFilled = QStringLiteral(ZEL_SOURCE_DIR "/tests/tools/data/filled_zel16.zel");
+
+// The dialog's rows: page caption, then "member | being edited | other side" per difference.
+QStringList dialogRows(const ui::CompareDialog& dialog)
+{
+    QStringList rows;
+    const QTreeWidget* list = dialog.list();
+    for (int p = 0; p < list->topLevelItemCount(); ++p) {
+        const QTreeWidgetItem* page = list->topLevelItem(p);
+        rows << page->text(0);
+        for (int d = 0; d < page->childCount(); ++d) {
+            const QTreeWidgetItem* row = page->child(d);
+            rows << row->text(0) + " | " + row->text(1) + " | " + row->text(2);
+        }
+    }
+    return rows;
+}
+
+// What must not change: the model, both text boxes, the page and the records on view.
+QStringList editingState(LinkWindow& w)
+{
+    const auto* zones = w.window.zoneAudioPage()->findChild<QListWidget*>("zoneList");
+    return writerLines(w.window) + w.configurationLines() + w.logLines() +
+           QStringList{QString::number(w.window.tabs()->currentIndex()),
+                       QString::number(zones->currentRow())};
+}
+
+TEST(CompareWithUnit, ListsWhatDiffersAndLeavesWhatIsEditedAsItWas)
+{
+    struct Case {
+        const char* what;
+        std::function<void(ui::MainWindow&)> edit;
+        QStringList faults;   // of a unit of the case's own; empty: the unit it was imported from
+        QStringList rows;     // the dialog's rows, from the first difference's page on
+        QString heading;      // part of the dialog's heading; empty: no dialog
+        QString error;        // part of the one error box; empty: none
+        bool tcpOnly = false; // a unit that is not there
+    };
+    const QList<Case> cases = {
+        {"equal", {}, {}, {"No differences"}, "has not been exported", {}},
+        {"names and audio",
+         [](ui::MainWindow& w) {
+             w.model().setZoneName(2, "Den");
+             w.model().zoneAudio(3).volume = -30;
+         },
+         {},
+         {"Source / Zone Naming", "Zone 2 name | \"Den\" | \"Room 02\"", "Zone Audio Controls",
+          "Zone 3 volume | -30 | -12"},
+         "Compared with ",
+         {}},
+        {"favorites and network",
+         [](ui::MainWindow& w) {
+             w.model().setConnection(2, 1, 1, "A");
+             w.model().network().dhcp = true;
+         },
+         {},
+         {"Favorites", "Favorite 2: zone 1 plays source 1 | yes | no", "Network",
+          "DHCP | on | off"},
+         "Compared with ",
+         {}},
+        {"a unit that is not there", {}, {"not there"}, {}, {}, "127.0.0.1:1", true},
+        {"an incomplete dump", {}, {"--close-after", "100"}, {}, "did not come whole", {}},
+    };
+    for (const Link link : {Link::Tcp, Link::Pty}) {
+        ZelSimProcess unit;
+        ASSERT_TRUE(unit.start(link, {"--config", kFilled})) << unit.error().toStdString();
+        for (const Case& c : cases) {
+            if (c.tcpOnly && link != Link::Tcp)
+                continue;
+            SCOPED_TRACE(std::string(link == Link::Tcp ? "tcp: " : "pty: ") + c.what);
+            LinkWindow w;
+            const auto choose = [&](const QString& address) {
+                if (link == Link::Tcp)
+                    w.chooseTelnet(address);
+                else
+                    w.chooseSerial(address);
+            };
+            choose(unit.address());
+            ASSERT_TRUE(w.runToEnd(w.window.importAction()));
+            if (c.edit)
+                c.edit(w.window);
+            ZelSimProcess other;
+            if (c.faults == QStringList{"not there"}) {
+                choose(QStringLiteral("127.0.0.1:1"));
+            } else if (!c.faults.isEmpty()) {
+                const QStringList faults =
+                    link == Link::Tcp ? c.faults : QStringList{"--silent-after", c.faults[1]};
+                ASSERT_TRUE(other.start(link, faults + QStringList{"--config", kFilled}));
+                choose(other.address());
+            }
+            w.window.commitAndRefresh();
+            const QStringList before = editingState(w);
+
+            ASSERT_TRUE(w.runToEnd(w.window.compareAction()));
+            EXPECT_EQ(editingState(w), before) << "nothing being edited changes";
+            ui::CompareDialog* dialog = w.window.comparison()->dialog();
+            if (c.heading.isEmpty()) {
+                EXPECT_TRUE(dialog == nullptr || !dialog->isVisible());
+            } else {
+                ASSERT_NE(dialog, nullptr);
+                EXPECT_TRUE(dialog->heading()->text().contains(c.heading))
+                    << dialog->heading()->text().toStdString();
+                if (!c.rows.isEmpty()) {
+                    const QStringList rows = dialogRows(*dialog);
+                    EXPECT_EQ(rows.mid(static_cast<qsizetype>(rows.indexOf(c.rows.first())),
+                                       c.rows.size()),
+                              c.rows)
+                        << rows.join('\n').toStdString();
+                }
+            }
+            if (c.error.isEmpty()) {
+                EXPECT_TRUE(w.prompts->errors.isEmpty())
+                    << w.prompts->errors.join('\n').toStdString();
+            } else {
+                ASSERT_EQ(w.prompts->errors.size(), 1);
+                EXPECT_TRUE(w.prompts->errors[0].contains(c.error));
+            }
+        }
+    }
+}
+
+TEST(CompareWithUnit, AfterAnExportVerifiesAndARowLeadsToItsPage)
+{
+    ZelSimProcess unit;
+    ASSERT_TRUE(unit.start(Link::Tcp, {"--config", kFilled})) << unit.error().toStdString();
+    LinkWindow w;
+    w.chooseTelnet(unit.address());
+    ASSERT_TRUE(w.runToEnd(w.window.importAction()));
+    w.window.model().zoneAudio(3).volume = -30;
+    ASSERT_TRUE(w.runToEnd(w.window.exportAction()));
+
+    ASSERT_TRUE(w.runToEnd(w.window.compareAction()));
+    ui::CompareDialog* dialog = w.window.comparison()->dialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->heading()->text().contains("was exported to the unit since it was loaded, "
+                                                   "and not changed since"));
+    EXPECT_EQ(dialogRows(*dialog), QStringList{"No differences"});
+    EXPECT_EQ(w.window.statusText(), " Compared with host: " + unit.address() + ": no differences");
+
+    // A file holding another volume: the row leads to zone 3 on its page.
+    QTemporaryDir folder;
+    w.window.model().zoneAudio(3).volume = -40;
+    w.window.fileModeAction()->trigger();
+    w.prompts->saveAnswer = folder.filePath("saved.zel");
+    ASSERT_TRUE(w.runToEnd(w.window.exportAction()));
+    w.window.model().zoneAudio(3).volume = -30;
+    w.prompts->openAnswer = w.prompts->saveAnswer;
+    ASSERT_TRUE(w.runToEnd(w.window.compareAction()));
+    EXPECT_EQ(dialog->list()->headerItem()->text(2), QStringLiteral("In the file"));
+    const QTreeWidgetItem* page = dialog->list()->topLevelItem(0);
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->childCount(), 1);
+    EXPECT_EQ(page->child(0)->text(0), QStringLiteral("Zone 3 volume"));
+    emit dialog->list()->itemActivated(page->child(0), 0);
+    EXPECT_EQ(w.window.tabs()->currentWidget(), w.window.zoneAudioPage());
+    EXPECT_EQ(w.window.zoneAudioPage()->findChild<QListWidget*>("zoneList")->currentRow(), 2);
+    EXPECT_TRUE(dialog->text().contains("  Zone 3 volume: -30 -> -40\n")) << "copied as text";
+}
+
+} // namespace
+} // namespace zel::test
