@@ -3,8 +3,10 @@
 #include "ui/grids/grid_cell_delegate.h"
 #include "ui/grids/name_list_model.h"
 #include "ui/grids/name_typing_rule.h"
+#include "ui/pages/eight_bit_text.h"
 #include "ui/pages/page_caption.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -32,6 +34,7 @@ public:
             static_cast<QLineEdit*>(QStyledItemDelegate::createEditor(parent, option, index));
         editor->setFrame(false);
         editor->setTextMargins(kEditorIndent, 0, 0, 0);
+        acceptEightBitTextOnly(editor); // a pasted text too
         auto* self = const_cast<NameCellDelegate*>(this);
         connect(editor, &QLineEdit::textEdited, self,
                 [self, editor] { emit self->commitData(editor); });
@@ -51,10 +54,20 @@ public:
 protected:
     bool eventFilter(QObject* object, QEvent* event) override
     {
-        if (event->type() == QEvent::KeyPress) {
-            auto* lineEdit = qobject_cast<QLineEdit*>(object);
-            if (lineEdit && !nameKeyAllowed(lineEdit->text(), *static_cast<QKeyEvent*>(event)))
-                return true;
+        auto* lineEdit = qobject_cast<QLineEdit*>(object);
+        if (event->type() != QEvent::KeyPress || !lineEdit)
+            return GridCellDelegate::eventFilter(object, event);
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!nameKeyAllowed(lineEdit->text(), *key))
+            return true;
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            // Tab ends the edit and leaves the grid as it does from a cell that is not being
+            // edited, instead of opening the next cell.
+            emit commitData(lineEdit);
+            emit closeEditor(lineEdit, QAbstractItemDelegate::NoHint);
+            if (auto* grid = qobject_cast<QWidget*>(parent()))
+                QCoreApplication::sendEvent(grid, key);
+            return true;
         }
         return GridCellDelegate::eventFilter(object, event);
     }

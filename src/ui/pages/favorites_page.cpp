@@ -47,8 +47,9 @@ QStandardItemModel* makeCells(QObject* parent)
 } // namespace
 
 FavoritesPage::FavoritesPage(model::ConfigModel& model, QWidget* parent)
-    : EditorPage(model, parent), m_cells(makeCells(this)), m_matrix(new MatrixGrid(m_cells, this)),
-      m_favoriteList(new QListWidget(this)), m_popupMenu(new QMenu(this)),
+    // The list first, so that Tab goes from left to right: the favorite, then its cells.
+    : EditorPage(model, parent), m_cells(makeCells(this)), m_favoriteList(new QListWidget(this)),
+      m_matrix(new MatrixGrid(m_cells, this)), m_popupMenu(new QMenu(this)),
       m_audioOnlyAction(m_popupMenu->addAction(QStringLiteral("A) Audio Only"))),
       m_noConnectionAction(m_popupMenu->addAction(QStringLiteral("No Connection")))
 {

@@ -71,8 +71,8 @@ private:
     void showCornerName();
 
     QStandardItemModel* m_cells;
-    MatrixGrid* m_matrix;
     QListWidget* m_favoriteList;
+    MatrixGrid* m_matrix;
     QMenu* m_popupMenu;
     QAction* m_audioOnlyAction;
     QAction* m_noConnectionAction;

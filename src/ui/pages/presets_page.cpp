@@ -13,6 +13,7 @@
 #include "model/config_model.h"
 #include "ui/audio/eq_band_panel.h"
 #include "ui/audio/quick_eq_panel.h"
+#include "ui/pages/eight_bit_text.h"
 
 namespace zel::ui {
 
@@ -43,6 +44,7 @@ PresetsPage::PresetsPage(model::ConfigModel& model, QWidget* parent) : EditorPag
     m_nameEdit = new QLineEdit(this);
     m_nameEdit->setObjectName(QStringLiteral("presetName"));
     m_nameEdit->setMaxLength(kTypedNameLength);
+    acceptEightBitTextOnly(m_nameEdit);
     m_presetList->setFixedWidth(170);
     m_nameEdit->setFixedWidth(170);
 

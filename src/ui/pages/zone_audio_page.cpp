@@ -437,7 +437,8 @@ void ZoneAudioPage::applyModeRule()
         break;
     }
 
-    m_zoneList->setEnabled(true);
+    // The list with its scroll bar: the page's disabling reached every part of it.
+    enableControl(m_zoneList);
     m_zonesCaption->setEnabled(true);
     applyVolumeLockRule();
 }

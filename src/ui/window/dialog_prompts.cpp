@@ -45,8 +45,14 @@ QFileDialog* makeConfigurationFileDialog(QWidget* parent, FileDialogKind kind,
     dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog->setDefaultSuffix(QStringLiteral("zel"));
     dialog->setNameFilters({kZelFilter, kAllFilesFilter});
+    // A typed name without an extension gets ".zel" only while the ZEL filter is chosen: with
+    // "All Files" the name is the file's name as typed ("/etc/passwd" stays itself).
+    const auto suffixForFilter = [dialog](const QString& filter) {
+        dialog->setDefaultSuffix(filter == kZelFilter ? QStringLiteral("zel") : QString());
+    };
+    suffixForFilter(kZelFilter);
+    QObject::connect(dialog, &QFileDialog::filterSelected, dialog, suffixForFilter);
     if (!fileName.isEmpty())
         dialog->selectFile(fileName);
     return dialog;

@@ -98,31 +98,40 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildMenus()
 {
-    QMenu* fileMenu = menuBar()->addMenu(tr("File"));
+    // Each caption carries a mnemonic ("&File": Alt+F opens the menu); the commands a user repeats
+    // also have a shortcut. Escape stays free: it stops a running transfer.
+    QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
 
     // The checked item is the link mode. Link handling may leave none checked, so the group
     // keeps the items exclusive without forcing one of them on.
     m_linkModeGroup = new QActionGroup(this);
     m_linkModeGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    m_fileModeAction = fileMenu->addAction(tr("File Mode"));
-    m_serialModeAction = fileMenu->addAction(tr("Serial Mode"));
-    m_telnetModeAction = fileMenu->addAction(tr("Telnet Mode"));
+    m_fileModeAction = fileMenu->addAction(tr("File &Mode"));
+    m_serialModeAction = fileMenu->addAction(tr("&Serial Mode"));
+    m_telnetModeAction = fileMenu->addAction(tr("&Telnet Mode"));
     for (QAction* mode : {m_fileModeAction, m_serialModeAction, m_telnetModeAction}) {
         mode->setCheckable(true);
         m_linkModeGroup->addAction(mode);
     }
     m_fileModeAction->setChecked(true);
 
-    m_newZel8Action = fileMenu->addAction(tr("New ZEL-8"));
-    m_newZel16Action = fileMenu->addAction(tr("New ZEL-16"));
+    m_newZel8Action = fileMenu->addAction(tr("New ZEL-&8"));
+    m_newZel16Action = fileMenu->addAction(tr("New ZEL-1&6"));
     fileMenu->addSeparator();
-    m_importAction = fileMenu->addAction(tr("Import"));
-    m_exportAction = fileMenu->addAction(tr("Export"));
+    m_importAction = fileMenu->addAction(tr("&Import"));
+    m_exportAction = fileMenu->addAction(tr("&Export"));
     fileMenu->addSeparator();
-    m_exitAction = fileMenu->addAction(tr("Exit"));
+    m_exitAction = fileMenu->addAction(tr("E&xit"));
 
     // "About" is a command of the menu bar itself, not a menu.
-    m_aboutAction = menuBar()->addAction(tr("About"));
+    m_aboutAction = menuBar()->addAction(tr("&About"));
+
+    m_fileModeAction->setShortcut(Qt::CTRL | Qt::Key_1);
+    m_serialModeAction->setShortcut(Qt::CTRL | Qt::Key_2);
+    m_telnetModeAction->setShortcut(Qt::CTRL | Qt::Key_3);
+    m_importAction->setShortcut(Qt::CTRL | Qt::Key_I);
+    m_exportAction->setShortcut(Qt::CTRL | Qt::Key_E);
+    m_exitAction->setShortcut(Qt::CTRL | Qt::Key_Q);
 
     connect(m_newZel8Action, &QAction::triggered, this,
             [this] { newTemplate(model::UnitSize::Zel8); });
@@ -241,6 +250,8 @@ model::ReadSummary MainWindow::readerRun()
     // cells and applies its enabling rules.
     for (EditorPage* page : editorPages())
         page->loadFromModel();
+    if (summary.handled(model::Command::Display))
+        m_networkPage->updateLevelText(); // even when the level stayed the same
     commitAndRefresh();
     m_loaded.loaded(summary.settingLines, writerText());
     updateCommands();
