@@ -26,13 +26,14 @@ QString fromLatin1(const std::string& text)
 
 } // namespace
 
-PresetsPage::PresetsPage(model::ConfigModel& model, QWidget* parent) : EditorPage(model, parent)
+PresetsPage::PresetsPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWidget* parent)
+    : EditorPage(model, parent)
 {
     auto* panel = new QFrame(this);
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Sunken);
     m_bands = new EqBandPanel(panel);
-    m_quickEq = new QuickEqPanel(*m_bands, panel);
+    m_quickEq = new QuickEqPanel(*m_bands, quickEq, panel);
     auto* panelLayout = new QVBoxLayout(panel);
     panelLayout->setContentsMargins(6, 4, 6, 6);
     panelLayout->addWidget(m_bands, 1);

@@ -100,14 +100,15 @@ void selectItem(QComboBox* box, int index)
 
 } // namespace
 
-ZoneAudioPage::ZoneAudioPage(model::ConfigModel& model, QWidget* parent) : EditorPage(model, parent)
+ZoneAudioPage::ZoneAudioPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWidget* parent)
+    : EditorPage(model, parent)
 {
-    buildLayout();
+    buildLayout(quickEq);
     connectControls();
     rebuildPresetBox();
 }
 
-void ZoneAudioPage::buildLayout()
+void ZoneAudioPage::buildLayout(QuickEqLibrary& quickEq)
 {
     // Upper panel: the ten band sliders.
     auto* upper = makePanel(this);
@@ -139,7 +140,7 @@ void ZoneAudioPage::buildLayout()
     auto* left = new QLabel(QStringLiteral("Left"), lower);
     auto* centre = new QLabel(QStringLiteral("|"), lower);
     auto* right = new QLabel(QStringLiteral("Right"), lower);
-    m_quickEq = new QuickEqPanel(*m_bands, lower);
+    m_quickEq = new QuickEqPanel(*m_bands, quickEq, lower);
 
     m_volume->setObjectName(QStringLiteral("volumeSlider"));
     m_volumeValue->setObjectName(QStringLiteral("volumeValue"));

@@ -18,12 +18,14 @@ namespace zel::ui {
 
 class EqBandPanel;
 class MarkedSlider;
+class QuickEqLibrary;
 class QuickEqPanel;
 
 class ZoneAudioPage : public EditorPage {
     Q_OBJECT
 public:
-    explicit ZoneAudioPage(model::ConfigModel& model, QWidget* parent = nullptr);
+    // `quickEq` keeps the PC quick EQ preset files the page's quick EQ controls show.
+    ZoneAudioPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWidget* parent = nullptr);
 
     void resetView() override;
     void loadFromModel() override;
@@ -41,7 +43,7 @@ public:
     QuickEqPanel* quickEqPanel() const { return m_quickEq; }
 
 private:
-    void buildLayout();
+    void buildLayout(QuickEqLibrary& quickEq);
     QWidget* buildToneGroup();
     QWidget* buildLowpassGroup();
     void connectControls();

@@ -1,5 +1,6 @@
 #include "ui/window/dialog_prompts.h"
 
+#include "ui/audio/quick_eq_presets.h"
 #include "ui/window/prompt_dialog.h"
 #include "ui/window/select_port_dialog.h"
 
@@ -58,10 +59,10 @@ QFileDialog* makeConfigurationFileDialog(QWidget* parent, FileDialogKind kind,
     return dialog;
 }
 
-QMessageBox* makeConfirmationBox(QWidget* parent, const QString& question)
+QMessageBox* makeConfirmationBox(QWidget* parent, const QString& question, const QString& title)
 {
-    auto* box = new QMessageBox(QMessageBox::Question, errorCaption(), question,
-                                QMessageBox::Ok | QMessageBox::Cancel, parent);
+    auto* box = new QMessageBox(QMessageBox::Question, title.isEmpty() ? errorCaption() : title,
+                                question, QMessageBox::Ok | QMessageBox::Cancel, parent);
     box->setTextFormat(Qt::PlainText); // a path as the platform gives it, never markup
     box->setDefaultButton(QMessageBox::Ok);
     box->setEscapeButton(QMessageBox::Cancel);
@@ -106,6 +107,28 @@ QString DialogPrompts::saveFileName(const QString& fileName)
 bool DialogPrompts::confirm(const QString& question)
 {
     const std::unique_ptr<QMessageBox> box(makeConfirmationBox(m_parent, question));
+    return box->exec() == QMessageBox::Ok;
+}
+
+QString DialogPrompts::quickEqSavePath(const QString& folder, const QString& fileName)
+{
+    QFileDialog dialog(m_parent, QStringLiteral("Save PC Quick EQ Preset"), folder,
+                       QLatin1String(kQuickEqFilter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QLatin1String(kQuickEqSuffix));
+    // The library asks its own overwrite question, worded as the rest of the program's.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!fileName.isEmpty())
+        dialog.selectFile(fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool DialogPrompts::confirmPresetFile(const QString& question)
+{
+    const std::unique_ptr<QMessageBox> box(
+        makeConfirmationBox(m_parent, question, QStringLiteral("Confirm")));
     return box->exec() == QMessageBox::Ok;
 }
 

@@ -3,6 +3,7 @@
 #include "model/config_reader.h"
 #include "model/config_writer.h"
 #include "model/model_reset.h"
+#include "ui/audio/quick_eq_library.h"
 #include "ui/pages/favorite_group_naming_page.h"
 #include "ui/pages/favorites_page.h"
 #include "ui/pages/groups_page.h"
@@ -66,6 +67,8 @@ MainWindow::MainWindow(QWidget* parent)
     windowFont.setPointSize(kFontPointSize);
     setFont(windowFont);
 
+    m_prompts = std::make_unique<DialogPrompts>(this);
+    m_quickEqLibrary = new QuickEqLibrary(*m_prompts, QuickEqLibrary::programFolders(), this);
     buildMenus();
     buildPages();
 
@@ -76,7 +79,6 @@ MainWindow::MainWindow(QWidget* parent)
     statusBar()->addPermanentWidget(m_statusLabel, 1);
     statusBar()->setFixedHeight(kClientHeight - kTabsGeometry.bottom() - 1);
 
-    m_prompts = std::make_unique<DialogPrompts>(this);
     m_link = new LinkController(*this);
     connect(m_link, &LinkController::transferStarted, this, &MainWindow::updateCommands);
     connect(m_link, &LinkController::transferFinished, this, &MainWindow::updateCommands);
@@ -156,8 +158,8 @@ void MainWindow::buildPages()
 
     m_namingPage = new NamingPage(m_model);
     m_favoriteGroupNamingPage = new FavoriteGroupNamingPage(m_model);
-    m_zoneAudioPage = new ZoneAudioPage(m_model);
-    m_presetsPage = new PresetsPage(m_model);
+    m_zoneAudioPage = new ZoneAudioPage(m_model, *m_quickEqLibrary);
+    m_presetsPage = new PresetsPage(m_model, *m_quickEqLibrary);
     m_favoritesPage = new FavoritesPage(m_model);
     m_groupsPage = new GroupsPage(m_model);
     m_networkPage = new NetworkPage(m_model);
@@ -222,6 +224,7 @@ void MainWindow::setEditingPagesEnabled(bool enabled)
 void MainWindow::setPrompts(std::unique_ptr<UserPrompts> prompts)
 {
     m_prompts = std::move(prompts);
+    m_quickEqLibrary->setPrompts(*m_prompts);
 }
 
 void MainWindow::reset()
