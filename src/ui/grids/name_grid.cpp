@@ -4,12 +4,16 @@
 #include "ui/grids/name_list_model.h"
 #include "ui/grids/name_typing_rule.h"
 #include "ui/pages/eight_bit_text.h"
+#include "ui/pages/name_width.h"
 #include "ui/pages/page_caption.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace zel::ui {
 
@@ -20,6 +24,8 @@ constexpr int kCaptionTop = 8;
 constexpr int kFontPixelSize = 11;
 // The editor's own margin plus this one puts its text where the cell draws it.
 constexpr int kEditorIndent = 8;
+constexpr int kNameIndent = 10; // where a name column draws its text
+const QString kWidestLabel = QStringLiteral("Favorite 10");
 
 // Draws like every grid cell and edits names in place: each change of the editor's text is
 // committed at once, and keys beyond the typing limit never reach the editor.
@@ -87,7 +93,6 @@ NameGrid::NameGrid(NameListModel* names, int nameWidth, QWidget* parent)
     horizontalHeader()->hide();
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
-    setCellWidth(0, kLabelWidth);
     setNameWidth(nameWidth);
     setCellHeight(kRowHeight);
     setCurrentIndex(names->index(0, 1));
@@ -95,8 +100,14 @@ NameGrid::NameGrid(NameListModel* names, int nameWidth, QWidget* parent)
 
 void NameGrid::setNameWidth(int width)
 {
-    m_nameWidth = width;
-    setCellWidth(1, width);
+    // Wider than designed only when the grid's font needs it for a whole name or label.
+    const QFontMetrics metrics = fontMetrics();
+    const int labelWidth = fittedWidth(kLabelWidth, metrics.horizontalAdvance(kWidestLabel), 6);
+    m_nameWidth = fittedWidth(width, nameTextWidth(metrics), kNameIndent + 6);
+    setCellWidth(0, labelWidth);
+    setCellWidth(1, m_nameWidth);
+    const int columns = labelWidth + m_nameWidth + 2 * kGridLine + 2 * frameWidth();
+    resize(std::max(kWidth, columns), height());
 }
 
 void NameGrid::keyPressEvent(QKeyEvent* event)
@@ -117,7 +128,8 @@ NameGrid* placeNameGrid(QWidget* page, NameListModel* names, const QString& capt
 {
     placeBoldCaption(page, caption, {left, kCaptionTop});
     auto* grid = new NameGrid(names, nameWidth, page);
-    grid->setGeometry(left, kGridTop, NameGrid::kWidth, NameGrid::kHeight);
+    // The width the grid's columns take (NameGrid::kWidth unless its font needs more).
+    grid->setGeometry(left, kGridTop, grid->width(), NameGrid::kHeight);
     return grid;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/pages/presets_page.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,10 +15,13 @@
 #include "ui/audio/eq_band_panel.h"
 #include "ui/audio/quick_eq_panel.h"
 #include "ui/pages/eight_bit_text.h"
+#include "ui/pages/name_width.h"
 
 namespace zel::ui {
 
 namespace {
+
+constexpr int kColumnWidth = 170; // the preset list and the name box, as designed
 
 QString fromLatin1(const std::string& text)
 {
@@ -46,8 +50,7 @@ PresetsPage::PresetsPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWi
     m_nameEdit->setObjectName(QStringLiteral("presetName"));
     m_nameEdit->setMaxLength(kTypedNameLength);
     acceptEightBitTextOnly(m_nameEdit);
-    m_presetList->setFixedWidth(170);
-    m_nameEdit->setFixedWidth(170);
+    fitColumnToFont();
 
     auto* column = new QVBoxLayout;
     column->addWidget(new QLabel(QStringLiteral("ZEL EQ Presets"), this));
@@ -64,6 +67,21 @@ PresetsPage::PresetsPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWi
     rebuildPresetList();
     connect(m_presetList, &QListWidget::currentRowChanged, this, &PresetsPage::choosePreset);
     connect(m_nameEdit, &QLineEdit::textEdited, this, &PresetsPage::limitTypedName);
+}
+
+void PresetsPage::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        fitColumnToFont();
+    EditorPage::changeEvent(event);
+}
+
+void PresetsPage::fitColumnToFont()
+{
+    // The preset list shows whole names; the name box under it keeps its width.
+    const int width = fittedListWidth(*m_presetList, kColumnWidth);
+    m_presetList->setFixedWidth(width);
+    m_nameEdit->setFixedWidth(width);
 }
 
 void PresetsPage::resetView()

@@ -39,7 +39,11 @@ public:
     EqBandPanel* bandPanel() const { return m_bands; }
     QuickEqPanel* quickEqPanel() const { return m_quickEq; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void fitColumnToFont();
     void choosePreset(int row);
     void rebuildPresetList();
     void limitTypedName();

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,6 +18,7 @@
 #include "ui/audio/eq_band_panel.h"
 #include "ui/audio/marked_slider.h"
 #include "ui/audio/quick_eq_panel.h"
+#include "ui/pages/name_width.h"
 
 namespace zel::ui {
 
@@ -26,6 +28,7 @@ constexpr int kToneMin = -12, kToneMax = 12;
 constexpr int kVolumeMin = -80, kVolumeMax = 0;
 constexpr int kBalanceMin = -80, kBalanceMax = 80;
 constexpr int kLowpassMin = 40, kLowpassMax = 240, kLowpassTick = 5;
+constexpr int kColumnWidth = 150; // the zone list and the boxes under it, as designed
 
 const QStringList kModeItems = {QStringLiteral("EQ/Tone Disabled"), QStringLiteral("ZQ Mode"),
                                 QStringLiteral("Preset Mode"), QStringLiteral("Tone Controls"),
@@ -197,9 +200,7 @@ void ZoneAudioPage::buildLayout(QuickEqLibrary& quickEq)
     column->addSpacing(4);
     column->addWidget(presetCaption);
     column->addWidget(m_presetBox);
-    m_zoneList->setFixedWidth(150);
-    m_modeBox->setFixedWidth(150);
-    m_presetBox->setFixedWidth(150);
+    fitColumnToFont();
 
     auto* controls = new QVBoxLayout;
     controls->addWidget(upper);
@@ -278,6 +279,22 @@ QWidget* ZoneAudioPage::buildLowpassGroup()
     grid->addWidget(m_lowpass, 1, 1, Qt::AlignHCenter);
     grid->addWidget(m_lowpassValue, 2, 1, Qt::AlignHCenter);
     return group;
+}
+
+void ZoneAudioPage::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        fitColumnToFont();
+    EditorPage::changeEvent(event);
+}
+
+void ZoneAudioPage::fitColumnToFont()
+{
+    // The zone list shows whole names; the two boxes under it keep its width.
+    const int width = fittedListWidth(*m_zoneList, kColumnWidth);
+    for (QWidget* control : {static_cast<QWidget*>(m_zoneList), static_cast<QWidget*>(m_modeBox),
+                             static_cast<QWidget*>(m_presetBox)})
+        control->setFixedWidth(width);
 }
 
 void ZoneAudioPage::connectControls()

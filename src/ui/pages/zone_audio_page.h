@@ -42,7 +42,11 @@ public:
     EqBandPanel* bandPanel() const { return m_bands; }
     QuickEqPanel* quickEqPanel() const { return m_quickEq; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void fitColumnToFont();
     void buildLayout(QuickEqLibrary& quickEq);
     QWidget* buildToneGroup();
     QWidget* buildLowpassGroup();
