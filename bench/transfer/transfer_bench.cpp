@@ -163,6 +163,8 @@ public:
     QString openFileName(const QString&) override { return g_configFile; }
     QString saveFileName(const QString&) override { return {}; }
     bool confirm(const QString&) override { return true; }
+    QString quickEqSavePath(const QString&, const QString&) override { return {}; }
+    bool confirmPresetFile(const QString&) override { return false; }
     void showError(const QString& text) override
     {
         std::fprintf(stderr, "window error: %s\n", qPrintable(text));

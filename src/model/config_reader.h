@@ -4,6 +4,7 @@
 
 #include "model/command_table.h"
 
+#include <bitset>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,6 +40,13 @@ LineReport readLine(ConfigModel& model, std::string_view line, LogLines& log);
 struct ReadSummary {
     int linesRead = 0;    // lines given to the line reader
     int settingLines = 0; // handled lines that store something in the model
+    // The commands of the handled lines: a page can tell which settings the text carried.
+    std::bitset<kCommandCount> commandsHandled;
+
+    bool handled(Command command) const
+    {
+        return commandsHandled.test(static_cast<std::size_t>(command));
+    }
 };
 
 // Splits a text on CR, LF or CR LF and gives the line reader every line that is not empty and

@@ -29,6 +29,8 @@ ReadSummary readText(ConfigModel& model, std::string_view text, LogLines& log)
             continue;
         const LineReport report = readLine(model, line, log);
         ++summary.linesRead;
+        if (report.result == LineResult::Handled)
+            summary.commandsHandled.set(static_cast<std::size_t>(*report.command));
         if (report.result == LineResult::Handled && setsModel(*report.command))
             ++summary.settingLines;
     }

@@ -1,52 +1,24 @@
 #include "ui/audio/quick_eq_panel.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 
 #include "ui/audio/eq_band_panel.h"
-#include "ui/audio/quick_eq_dialogs.h"
-#include "ui/audio/quick_eq_presets.h"
+#include "ui/audio/quick_eq_library.h"
 
 namespace zel::ui {
 
 namespace {
-
-// Tells every panel that the files of a folder changed, so that the boxes of both pages list
-// the same files after a save or a delete on either of them.
-class QuickEqFolderNotifier : public QObject {
-    Q_OBJECT
-public:
-    using QObject::QObject;
-
-    static QuickEqFolderNotifier* instance()
-    {
-        static QPointer<QuickEqFolderNotifier> notifier;
-        if (!notifier)
-            notifier = new QuickEqFolderNotifier(QCoreApplication::instance());
-        return notifier;
-    }
-
-signals:
-    void filesChanged(const QString& folder);
-};
-
-bool sameFolder(const QString& a, const QString& b)
-{
-    return QDir(a).absolutePath() == QDir(b).absolutePath();
-}
-
+constexpr int kNameRole = Qt::UserRole;     // the file name as listed
+constexpr int kPathRole = Qt::UserRole + 1; // the folder and the file name
 } // namespace
 
-QuickEqPanel::QuickEqPanel(EqBandPanel& bands, QWidget* parent)
-    : QWidget(parent), m_bands(bands), m_folder(defaultQuickEqFolder()),
-      m_dialogs(std::make_shared<NativeQuickEqDialogs>())
+QuickEqPanel::QuickEqPanel(EqBandPanel& bands, QuickEqLibrary& library, QWidget* parent)
+    : QWidget(parent), m_bands(bands), m_library(library)
 {
     m_caption = new QLabel(QStringLiteral("PC Quick EQ Presets"), this);
     m_box = new QComboBox(this);
@@ -57,6 +29,7 @@ QuickEqPanel::QuickEqPanel(EqBandPanel& bands, QWidget* parent)
     m_delete->setObjectName(QStringLiteral("quickEqDelete"));
     m_box->setMinimumContentsLength(12);
     m_box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_delete->installEventFilter(this);
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -66,34 +39,21 @@ QuickEqPanel::QuickEqPanel(EqBandPanel& bands, QWidget* parent)
     layout->addWidget(m_delete, 2, 1);
 
     connect(m_box, &QComboBox::activated, this, &QuickEqPanel::applyEntry);
+    connect(m_box, &QComboBox::currentIndexChanged, this, &QuickEqPanel::updateDeleteButton);
     connect(m_save, &QPushButton::clicked, this, &QuickEqPanel::saveCurve);
     connect(m_delete, &QPushButton::clicked, this, &QuickEqPanel::deleteChosen);
-    connect(QuickEqFolderNotifier::instance(), &QuickEqFolderNotifier::filesChanged, this,
-            [this](const QString& folder) {
-                if (sameFolder(folder, m_folder))
-                    refresh();
-            });
-}
-
-QuickEqPanel::~QuickEqPanel() = default;
-
-void QuickEqPanel::setFolder(const QString& folder)
-{
-    m_folder = folder;
-    refresh();
-}
-
-void QuickEqPanel::setDialogs(std::shared_ptr<QuickEqDialogs> dialogs)
-{
-    if (dialogs)
-        m_dialogs = std::move(dialogs);
+    connect(&m_library, &QuickEqLibrary::filesChanged, this, &QuickEqPanel::refresh);
+    updateDeleteButton();
 }
 
 void QuickEqPanel::refresh()
 {
     m_box->clear();
-    for (const QuickEqEntry& entry : listQuickEqFiles(m_folder))
-        m_box->addItem(entry.name, entry.fileName);
+    for (const QuickEqEntry& entry : m_library.entries()) {
+        m_box->addItem(entry.name);
+        m_box->setItemData(m_box->count() - 1, entry.fileName, kNameRole);
+        m_box->setItemData(m_box->count() - 1, entry.path, kPathRole);
+    }
     m_box->setCurrentIndex(-1);
 }
 
@@ -101,53 +61,50 @@ void QuickEqPanel::applyEntry(int index)
 {
     if (index < 0 || index >= m_box->count())
         return;
-    const std::vector<int> levels = readQuickEqFile(filePathAt(index));
+    // The exact file the listing saw: "Rock.EQ" is found where letter case matters, and the
+    // entry "a" of "a.eq.eq" stands for that file and no other.
+    const std::vector<int> levels = readQuickEqFile(entryAt(index).path);
     for (size_t i = 0; i < levels.size(); ++i)
         m_bands.setLevel(static_cast<int>(i) + 1, levels[i]);
 }
 
 void QuickEqPanel::saveCurve()
 {
-    const QByteArray content = formatQuickEqLevels(m_bands.levels());
     const QString chosen = m_box->currentIndex() >= 0 ? m_box->currentText() : QString();
-    QString path = m_dialogs->askSavePath(this, m_folder, chosen);
-    if (path.isEmpty())
+    const QString saved = m_library.save(m_bands.levels(), chosen);
+    if (saved.isEmpty())
         return;
-    path = withQuickEqSuffix(path);
-    const QString shownPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    if (QFileInfo::exists(path) &&
-        !m_dialogs->confirm(this, QStringLiteral("File ") + shownPath +
-                                      QStringLiteral(" exists. Overwrite?")))
-        return;
-    QString error;
-    if (!writeQuickEqFile(path, content, &error)) {
-        m_dialogs->showError(this,
-                             QStringLiteral("Cannot create file \"%1\". %2").arg(shownPath, error));
-        return;
+    // The box shows what was saved, when the library lists that file.
+    for (int i = 0; i < m_box->count(); ++i) {
+        if (QFileInfo(entryAt(i).path) == QFileInfo(saved))
+            m_box->setCurrentIndex(i);
     }
-    emit QuickEqFolderNotifier::instance()->filesChanged(m_folder);
 }
 
 void QuickEqPanel::deleteChosen()
 {
     const int index = m_box->currentIndex();
-    if (index < 0)
-        return;
-    const QString path = filePathAt(index);
-    if (QFileInfo::exists(path) &&
-        m_dialogs->confirm(this, QStringLiteral("Delete EQ: ") + m_box->itemText(index) +
-                                     QStringLiteral("?")))
-        QFile::remove(path); // a failed deletion shows in the list that follows
-    emit QuickEqFolderNotifier::instance()->filesChanged(m_folder);
+    if (index >= 0)
+        m_library.remove(entryAt(index));
 }
 
-QString QuickEqPanel::filePathAt(int index) const
+bool QuickEqPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    // The exact file name the listing saw: "Rock.EQ" is found where letter case matters, and
-    // the entry "a" of "a.eq.eq" stands for that file and no other.
-    return QDir(m_folder).filePath(m_box->itemData(index).toString());
+    if (watched == m_delete && event->type() == QEvent::EnabledChange && m_delete->isEnabled() &&
+        m_box->currentIndex() < 0)
+        m_delete->setEnabled(false);
+    return QWidget::eventFilter(watched, event);
+}
+
+QuickEqEntry QuickEqPanel::entryAt(int index) const
+{
+    return {m_box->itemText(index), m_box->itemData(index, kNameRole).toString(),
+            m_box->itemData(index, kPathRole).toString()};
+}
+
+void QuickEqPanel::updateDeleteButton()
+{
+    m_delete->setEnabled(m_box->isEnabled() && m_box->currentIndex() >= 0);
 }
 
 } // namespace zel::ui
-
-#include "quick_eq_panel.moc"

@@ -1,12 +1,10 @@
 #pragma once
 // The "PC Quick EQ Presets" controls of a page with band sliders: a box listing the quick EQ
-// files of the preset folder, "Save" and "Delete". Choosing an entry copies its curve into the
-// page's band sliders; "Save" writes the sliders to a file. Every panel showing the same folder
-// lists it anew after a save or a delete on any of them.
+// files of the library, "Save" and "Delete". Choosing an entry copies its curve into the page's
+// band sliders; "Save" writes the sliders to a file and shows that file chosen. Every panel of
+// the library lists the files anew after a save or a delete on any of them.
 
 #include <QWidget>
-
-#include <memory>
 
 class QComboBox;
 class QLabel;
@@ -15,20 +13,16 @@ class QPushButton;
 namespace zel::ui {
 
 class EqBandPanel;
-class QuickEqDialogs;
+class QuickEqLibrary;
+struct QuickEqEntry;
 
 class QuickEqPanel : public QWidget {
     Q_OBJECT
 public:
-    // `bands` are the sliders this panel reads and sets; they must outlive the panel.
-    explicit QuickEqPanel(EqBandPanel& bands, QWidget* parent = nullptr);
-    ~QuickEqPanel() override;
+    // `bands` are the sliders this panel reads and sets; they and `library` must outlive it.
+    QuickEqPanel(EqBandPanel& bands, QuickEqLibrary& library, QWidget* parent = nullptr);
 
-    QString folder() const { return m_folder; }
-    void setFolder(const QString& folder);
-    void setDialogs(std::shared_ptr<QuickEqDialogs> dialogs);
-
-    // Lists the folder's quick EQ files anew; the box is left without a selection.
+    // Lists the library's files anew; the box is left without a selection.
     void refresh();
 
     // The user's actions, callable directly.
@@ -40,12 +34,16 @@ public:
     QPushButton* saveButton() const { return m_save; }
     QPushButton* deleteButton() const { return m_delete; }
 
+protected:
+    // Keeps "Delete" off while no entry is chosen, whatever enables the page's controls.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    QString filePathAt(int index) const;
+    QuickEqEntry entryAt(int index) const;
+    void updateDeleteButton();
 
     EqBandPanel& m_bands;
-    QString m_folder;
-    std::shared_ptr<QuickEqDialogs> m_dialogs;
+    QuickEqLibrary& m_library;
     QLabel* m_caption = nullptr;
     QComboBox* m_box = nullptr;
     QPushButton* m_save = nullptr;

@@ -1,6 +1,5 @@
 #include "ui/audio/quick_eq_presets.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -62,11 +61,6 @@ std::optional<long long> parseDecimal(std::string_view text)
 
 } // namespace
 
-QString defaultQuickEqFolder()
-{
-    return QCoreApplication::applicationDirPath();
-}
-
 QList<QuickEqEntry> listQuickEqFiles(const QString& folder)
 {
     const QString extension = QStringLiteral(".") + QLatin1String(kQuickEqSuffix);
@@ -81,14 +75,19 @@ QList<QuickEqEntry> listQuickEqFiles(const QString& folder)
         const qsizetype cut = fileName.indexOf(extension, 0, Qt::CaseInsensitive);
         if (cut < 0 || !fileName.endsWith(extension, Qt::CaseInsensitive))
             continue;
-        entries.push_back({fileName.left(cut), fileName});
+        entries.push_back({fileName.left(cut), fileName, dir.filePath(fileName)});
     }
+    sortQuickEqEntries(entries);
+    return entries;
+}
+
+void sortQuickEqEntries(QList<QuickEqEntry>& entries)
+{
     std::stable_sort(entries.begin(), entries.end(),
                      [](const QuickEqEntry& a, const QuickEqEntry& b) {
                          const int byName = a.name.compare(b.name, Qt::CaseInsensitive);
                          return byName != 0 ? byName < 0 : a.fileName < b.fileName;
                      });
-    return entries;
 }
 
 std::vector<int> parseQuickEqLevels(const QByteArray& content)

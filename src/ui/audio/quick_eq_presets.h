@@ -1,8 +1,8 @@
 #pragma once
-// PC quick EQ preset files: small ".eq" text files beside the program, ten lines of band levels
+// PC quick EQ preset files: small ".eq" text files, ten lines of band levels
 // (band 1 first) written with their sign reversed, each line ended by CR LF. This file holds the
-// file side only (listing, reading, writing, deleting); the boxes and buttons that use it are in
-// quick_eq_panel.h.
+// file side only (listing, reading, writing); where the files are kept is quick_eq_library.h,
+// the boxes and buttons that use them quick_eq_panel.h.
 
 #include <QByteArray>
 #include <QList>
@@ -26,19 +26,20 @@ inline constexpr char kQuickEqFilter[] = "EQ files (*.eq)";
 
 using BandLevels = std::array<int, model::kBands>;
 
-// One quick EQ preset file found in the preset folder.
+// One quick EQ preset file found in a preset folder.
 struct QuickEqEntry {
     QString name;     // shown in the boxes: the file name up to the first ".eq" (any case)
     QString fileName; // the file name exactly as listed, so that "Rock.EQ" is found again
+    QString path;     // the folder and the file name
 };
-
-// The folder that holds the running program: where quick EQ files are looked for by default.
-QString defaultQuickEqFolder();
 
 // The ".eq" files of `folder` (extension in any letter case; folders and hidden files skipped),
 // sorted by entry name without regard to letter case. An unreadable folder gives what could be
 // listed, possibly nothing.
 QList<QuickEqEntry> listQuickEqFiles(const QString& folder);
+
+// Sorts entries by name without regard to letter case, then by file name.
+void sortQuickEqEntries(QList<QuickEqEntry>& entries);
 
 // The levels a quick EQ file's content gives bands 1, 2, ... in turn: each line's number with
 // its sign reversed, clamped to -10..10. Reading stops quietly at the first missing line or

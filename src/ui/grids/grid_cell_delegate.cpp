@@ -1,6 +1,7 @@
 #include "ui/grids/grid_cell_delegate.h"
 
 #include <QPainter>
+#include <QStyle>
 #include <QWidget>
 
 namespace zel::ui {
@@ -17,9 +18,13 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const bool enabled = option.widget ? option.widget->isEnabled() : true;
     const QPalette& palette = option.widget ? option.widget->palette() : option.palette;
     const int column = index.column();
-    paintGridCell(*painter, option.rect, text,
-                  cellLook(m_kind, column, index.row() + m_firstRow, text, enabled, palette),
-                  cellAlignment(m_kind, column), option.font);
+    const CellLook look =
+        cellLook(m_kind, column, index.row() + m_firstRow, text, enabled, palette);
+    paintGridCell(*painter, option.rect, text, look, cellAlignment(m_kind, column), option.font);
+    // The current cell of the grid that has the focus: the cell that typing or a key acts on.
+    // A frame in the cell's text colour, not the selection colour, which the grids never use.
+    if (option.state & QStyle::State_HasFocus)
+        paintFocusFrame(*painter, option.rect, look);
 }
 
 } // namespace zel::ui

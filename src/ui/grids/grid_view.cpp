@@ -29,6 +29,8 @@ GridView::GridView(QWidget* parent) : QTableView(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    // Tab and Shift+Tab go on to the next control of the page; the arrow keys move between cells.
+    setTabKeyNavigation(false);
 }
 
 void GridView::setCellWidth(int column, int width)
@@ -59,8 +61,9 @@ QModelIndex GridView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifier
     const QModelIndex target = QTableView::moveCursor(cursorAction, modifiers);
     if (!target.isValid() || target.column() != 0)
         return target;
-    // Never land on a label: Tab and Home go on to the row's first cell, Shift+Tab back to the
-    // previous row's last cell, other moves stay where they are.
+    // Never land on a label: Home (and a move to the next cell) goes on to the row's first
+    // cell, a move to the previous cell back to the previous row's last cell, other moves stay
+    // where they are.
     const QModelIndex current = currentIndex();
     switch (cursorAction) {
     case MoveNext:

@@ -2,7 +2,8 @@
 // Common ground of the naming grids and the matrices: a table whose column 0 is a fixed label
 // column that can be neither selected nor made current, with fixed column widths and row
 // heights given as the cell's own size (the one-pixel grid line comes on top), and no typing
-// search that would move the current cell.
+// search that would move the current cell. Tab leaves the grid; the arrow keys move the current
+// cell, which shows a focus frame while the grid has the focus.
 
 #include <QTableView>
 

@@ -2,6 +2,7 @@
 
 #include "ui/grids/grid_cell_delegate.h"
 #include "ui/grids/matrix_header.h"
+#include "ui/pages/name_width.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -10,6 +11,10 @@
 #include <algorithm>
 
 namespace zel::ui {
+
+namespace {
+constexpr int kLabelPadding = 8; // room either side of a centred zone name
+} // namespace
 
 MatrixGrid::MatrixGrid(QAbstractItemModel* cells, QWidget* parent) : GridView(parent)
 {
@@ -20,7 +25,7 @@ MatrixGrid::MatrixGrid(QAbstractItemModel* cells, QWidget* parent) : GridView(pa
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    setCellWidth(0, kLabelWidth);
+    setCellWidth(0, fittedLabelWidth());
     for (int c = 1; c < gridColumns(); ++c)
         setCellWidth(c, kCellWidth);
     setCellHeight(kRowHeight);
@@ -30,6 +35,11 @@ MatrixGrid::MatrixGrid(QAbstractItemModel* cells, QWidget* parent) : GridView(pa
     connect(header, &MatrixHeader::rightPressed, this, [this](int column, QPoint globalPos) {
         emit rightPressed(column < 0 ? kNoCell : QPoint(column, 0), globalPos);
     });
+}
+
+int MatrixGrid::fittedLabelWidth() const
+{
+    return fittedWidth(kLabelWidth, nameTextWidth(fontMetrics()), kLabelPadding);
 }
 
 QString MatrixGrid::cellText(int c, int r) const

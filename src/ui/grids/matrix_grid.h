@@ -28,6 +28,10 @@ public:
     // `cells` has one column per grid column and one row per grid row below the header.
     explicit MatrixGrid(QAbstractItemModel* cells, QWidget* parent = nullptr);
 
+    // Width of the label column: 100, or wider when a zone name of 16 characters needs more in
+    // the grid's font.
+    int fittedLabelWidth() const;
+
     QString cellText(int c, int r) const;
     void setCellText(int c, int r, const QString& text);
     int gridColumns() const;

@@ -3,11 +3,17 @@
 #include "ui/grids/grid_cell_delegate.h"
 #include "ui/grids/name_list_model.h"
 #include "ui/grids/name_typing_rule.h"
+#include "ui/pages/eight_bit_text.h"
+#include "ui/pages/name_width.h"
 #include "ui/pages/page_caption.h"
 
+#include <QCoreApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace zel::ui {
 
@@ -18,6 +24,8 @@ constexpr int kCaptionTop = 8;
 constexpr int kFontPixelSize = 11;
 // The editor's own margin plus this one puts its text where the cell draws it.
 constexpr int kEditorIndent = 8;
+constexpr int kNameIndent = 10; // where a name column draws its text
+const QString kWidestLabel = QStringLiteral("Favorite 10");
 
 // Draws like every grid cell and edits names in place: each change of the editor's text is
 // committed at once, and keys beyond the typing limit never reach the editor.
@@ -32,6 +40,7 @@ public:
             static_cast<QLineEdit*>(QStyledItemDelegate::createEditor(parent, option, index));
         editor->setFrame(false);
         editor->setTextMargins(kEditorIndent, 0, 0, 0);
+        acceptEightBitTextOnly(editor); // a pasted text too
         auto* self = const_cast<NameCellDelegate*>(this);
         connect(editor, &QLineEdit::textEdited, self,
                 [self, editor] { emit self->commitData(editor); });
@@ -51,10 +60,20 @@ public:
 protected:
     bool eventFilter(QObject* object, QEvent* event) override
     {
-        if (event->type() == QEvent::KeyPress) {
-            auto* lineEdit = qobject_cast<QLineEdit*>(object);
-            if (lineEdit && !nameKeyAllowed(lineEdit->text(), *static_cast<QKeyEvent*>(event)))
-                return true;
+        auto* lineEdit = qobject_cast<QLineEdit*>(object);
+        if (event->type() != QEvent::KeyPress || !lineEdit)
+            return GridCellDelegate::eventFilter(object, event);
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!nameKeyAllowed(lineEdit->text(), *key))
+            return true;
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            // Tab ends the edit and leaves the grid as it does from a cell that is not being
+            // edited, instead of opening the next cell.
+            emit commitData(lineEdit);
+            emit closeEditor(lineEdit, QAbstractItemDelegate::NoHint);
+            if (auto* grid = qobject_cast<QWidget*>(parent()))
+                QCoreApplication::sendEvent(grid, key);
+            return true;
         }
         return GridCellDelegate::eventFilter(object, event);
     }
@@ -74,7 +93,6 @@ NameGrid::NameGrid(NameListModel* names, int nameWidth, QWidget* parent)
     horizontalHeader()->hide();
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
-    setCellWidth(0, kLabelWidth);
     setNameWidth(nameWidth);
     setCellHeight(kRowHeight);
     setCurrentIndex(names->index(0, 1));
@@ -82,8 +100,14 @@ NameGrid::NameGrid(NameListModel* names, int nameWidth, QWidget* parent)
 
 void NameGrid::setNameWidth(int width)
 {
-    m_nameWidth = width;
-    setCellWidth(1, width);
+    // Wider than designed only when the grid's font needs it for a whole name or label.
+    const QFontMetrics metrics = fontMetrics();
+    const int labelWidth = fittedWidth(kLabelWidth, metrics.horizontalAdvance(kWidestLabel), 6);
+    m_nameWidth = fittedWidth(width, nameTextWidth(metrics), kNameIndent + 6);
+    setCellWidth(0, labelWidth);
+    setCellWidth(1, m_nameWidth);
+    const int columns = labelWidth + m_nameWidth + 2 * kGridLine + 2 * frameWidth();
+    resize(std::max(kWidth, columns), height());
 }
 
 void NameGrid::keyPressEvent(QKeyEvent* event)
@@ -104,7 +128,8 @@ NameGrid* placeNameGrid(QWidget* page, NameListModel* names, const QString& capt
 {
     placeBoldCaption(page, caption, {left, kCaptionTop});
     auto* grid = new NameGrid(names, nameWidth, page);
-    grid->setGeometry(left, kGridTop, NameGrid::kWidth, NameGrid::kHeight);
+    // The width the grid's columns take (NameGrid::kWidth unless its font needs more).
+    grid->setGeometry(left, kGridTop, grid->width(), NameGrid::kHeight);
     return grid;
 }
 

@@ -1,24 +1,12 @@
 #include "ui/grids/name_typing_rule.h"
 
 #include "model/config_model.h"
+#include "ui/pages/eight_bit_text.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>
 
 namespace zel::ui {
-
-namespace {
-
-bool isLatin1(const QString& text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() > 0xFF)
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 bool nameKeyAllowed(const QString& cellText, const QKeyEvent& event)
 {
@@ -30,7 +18,7 @@ bool nameKeyAllowed(const QString& cellText, const QKeyEvent& event)
     const bool typesCharacter = !typed.isEmpty() && typed.at(0).isPrint();
     if (!pastes && !typesCharacter)
         return true;
-    if (typesCharacter && !isLatin1(typed))
+    if (typesCharacter && !isEightBitText(typed))
         return false;
     return cellText.size() < model::kNameLength;
 }

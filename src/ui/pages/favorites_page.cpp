@@ -2,13 +2,18 @@
 
 #include "model/config_model.h"
 #include "ui/grids/matrix_grid.h"
+#include "ui/pages/name_width.h"
 #include "ui/pages/page_caption.h"
 
+#include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
+
+#include <algorithm>
 
 namespace zel::ui {
 
@@ -18,6 +23,9 @@ constexpr QRect kMatrixGeometry{133, 29, 538, 329};
 constexpr QRect kListCaptionGeometry{19, 100, 65, 27};
 constexpr QRect kListGeometry{15, 133, 93, 137};
 constexpr int kListEntryHeight = 13;
+constexpr int kListTextPadding = 8; // the entry's margins either side of its text
+constexpr int kListToMatrix = 8;    // the least room between the list and the matrix
+constexpr int kPageWidth = 690;     // what a page of the window can show
 
 const QString kMarker = QStringLiteral("?");
 const QString kAudio = QStringLiteral("A");
@@ -47,25 +55,22 @@ QStandardItemModel* makeCells(QObject* parent)
 } // namespace
 
 FavoritesPage::FavoritesPage(model::ConfigModel& model, QWidget* parent)
-    : EditorPage(model, parent), m_cells(makeCells(this)), m_matrix(new MatrixGrid(m_cells, this)),
-      m_favoriteList(new QListWidget(this)), m_popupMenu(new QMenu(this)),
+    // The list first, so that Tab goes from left to right: the favorite, then its cells.
+    : EditorPage(model, parent), m_cells(makeCells(this)), m_favoriteList(new QListWidget(this)),
+      m_matrix(new MatrixGrid(m_cells, this)), m_popupMenu(new QMenu(this)),
       m_audioOnlyAction(m_popupMenu->addAction(QStringLiteral("A) Audio Only"))),
       m_noConnectionAction(m_popupMenu->addAction(QStringLiteral("No Connection")))
 {
-    m_matrix->setGeometry(kMatrixGeometry);
-    placeBoldCaption(this, QStringLiteral("Source Name"), {134, 9});
-    placeBoldCaption(this, QStringLiteral("Sources"), {247, 9});
-    placeBoldCaption(this, QStringLiteral("Zones"), {94, 57});
-    QLabel* listCaption = placeBoldCaption(this, QStringLiteral("Choose a Favorite"), {});
-    listCaption->setWordWrap(true);
-    listCaption->setGeometry(kListCaptionGeometry);
+    m_sourceNameCaption = placeBoldCaption(this, QStringLiteral("Source Name"), {});
+    m_sourcesCaption = placeBoldCaption(this, QStringLiteral("Sources"), {});
+    m_zonesCaption = placeBoldCaption(this, QStringLiteral("Zones"), {});
+    m_listCaption = placeBoldCaption(this, QStringLiteral("Choose a Favorite"), {});
+    m_listCaption->setWordWrap(true);
 
-    m_favoriteList->setGeometry(kListGeometry);
     m_favoriteList->setUniformItemSizes(true);
-    for (int f = 1; f <= model::kFavorites; ++f) {
-        auto* entry = new QListWidgetItem(m_favoriteList);
-        entry->setSizeHint({0, kListEntryHeight});
-    }
+    for (int f = 1; f <= model::kFavorites; ++f)
+        new QListWidgetItem(m_favoriteList);
+    arrangeForFont();
 
     connect(m_matrix, &MatrixGrid::cellSelected, this, &FavoritesPage::selectCell);
     connect(m_matrix, &MatrixGrid::cellDoubleClicked, this, &FavoritesPage::doubleClickCell);
@@ -80,10 +85,56 @@ FavoritesPage::FavoritesPage(model::ConfigModel& model, QWidget* parent)
     });
 }
 
+void FavoritesPage::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        arrangeForFont();
+    EditorPage::changeEvent(event);
+}
+
+void FavoritesPage::arrangeForFont()
+{
+    // The list and the row headers take whole names of 16 characters; the matrix moves right
+    // as the list grows and scrolls sideways if the page cannot hold all of it.
+    const QFontMetrics metrics = m_favoriteList->fontMetrics();
+    const int frame = 2 * m_favoriteList->frameWidth();
+    const int entryHeight = std::max(kListEntryHeight, metrics.height());
+    for (int row = 0; row < m_favoriteList->count(); ++row)
+        m_favoriteList->item(row)->setSizeHint({0, entryHeight});
+    const QRect list(
+        kListGeometry.topLeft(),
+        QSize(fittedWidth(kListGeometry.width(), nameTextWidth(metrics), kListTextPadding + frame),
+              std::max(kListGeometry.height(), model::kFavorites * entryHeight + frame)));
+    m_favoriteList->setGeometry(list);
+    const int captionWidth = std::max(kListCaptionGeometry.width(), list.width() - 8);
+    const int captionHeight =
+        std::max(kListCaptionGeometry.height(), m_listCaption->heightForWidth(captionWidth));
+    m_listCaption->setGeometry(kListCaptionGeometry.x(),
+                               std::min(kListCaptionGeometry.y(), list.top() - captionHeight - 6),
+                               captionWidth, captionHeight);
+
+    const int labelWidth = m_matrix->fittedLabelWidth();
+    m_matrix->setCellWidth(0, labelWidth);
+    const int left = std::max(kMatrixGeometry.x(), list.right() + 1 + kListToMatrix);
+    const int wanted = kMatrixGeometry.width() + labelWidth - MatrixGrid::kLabelWidth;
+    const int width = std::min(wanted, kPageWidth - left);
+    m_matrix->setGeometry(left, kMatrixGeometry.y(), width, kMatrixGeometry.height());
+    m_matrix->setHorizontalScrollBarPolicy(width < wanted ? Qt::ScrollBarAsNeeded
+                                                          : Qt::ScrollBarAlwaysOff);
+    // The captions keep their places above the corner, above the source numbers and left of
+    // the zone names.
+    m_sourceNameCaption->adjustSize();
+    m_sourcesCaption->adjustSize();
+    m_zonesCaption->adjustSize();
+    m_sourceNameCaption->move(left + 1, 9);
+    m_sourcesCaption->move(left + labelWidth + 14, 9);
+    m_zonesCaption->move(left - 4 - m_zonesCaption->width(), 57);
+}
+
 void FavoritesPage::resetView()
 {
     // The model's reset has emptied the favorites table. The corner and the popup state stay.
-    m_matrix->setCellWidth(0, MatrixGrid::kLabelWidth);
+    m_matrix->setCellWidth(0, m_matrix->fittedLabelWidth());
     for (int c = 1; c <= model::kMaxSources; ++c)
         setCellText(c, 0, QString::number(c));
     for (int r = 1; r <= model::kMaxZones; ++r) {

@@ -14,6 +14,7 @@
 #include <QString>
 
 class QAction;
+class QLabel;
 class QListWidget;
 class QMenu;
 class QStandardItemModel;
@@ -60,7 +61,12 @@ public:
     // The user picked entry `position` (from 1) of the favorite list.
     void chooseFavorite(int position);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Sizes the list and the row headers for the font in use and places the rest around them.
+    void arrangeForFont();
     // Whether the cell lies within the configuration's sources and zones.
     bool isInside(QPoint cell) const;
     QPoint popupTarget() const;
@@ -73,9 +79,13 @@ private:
     void showCornerName();
 
     QStandardItemModel* m_cells;
-    MatrixGrid* m_matrix;
     QListWidget* m_favoriteList;
+    MatrixGrid* m_matrix;
     QMenu* m_popupMenu;
+    QLabel* m_sourceNameCaption = nullptr;
+    QLabel* m_sourcesCaption = nullptr;
+    QLabel* m_zonesCaption = nullptr;
+    QLabel* m_listCaption = nullptr;
     QAction* m_audioOnlyAction;
     QAction* m_noConnectionAction;
 

@@ -5,6 +5,11 @@
 #include "ui/grids/matrix_grid.h"
 #include "ui/pages/page_caption.h"
 
+#include <QEvent>
+#include <QLabel>
+
+#include <algorithm>
+
 namespace zel::ui {
 
 namespace {
@@ -13,21 +18,45 @@ constexpr QRect kMatrixGeometry{47, 28, 383, 329};
 
 GroupsPage::GroupsPage(model::ConfigModel& model, QWidget* parent)
     : EditorPage(model, parent), m_cells(new GroupMarksTable(model, this)),
-      m_matrix(new MatrixGrid(m_cells, this))
+      m_matrix(new MatrixGrid(m_cells, this)),
+      m_groupNameCaption(placeBoldCaption(this, QStringLiteral("Group Name"), {})),
+      m_groupsCaption(placeBoldCaption(this, QStringLiteral("Groups"), {})),
+      m_zonesCaption(placeBoldCaption(this, QStringLiteral("Zones"), {8, 56}))
 {
-    m_matrix->setGeometry(kMatrixGeometry);
-    placeBoldCaption(this, QStringLiteral("Group Name"), {47, 8});
-    placeBoldCaption(this, QStringLiteral("Groups"), {161, 8});
-    placeBoldCaption(this, QStringLiteral("Zones"), {8, 56});
+    arrangeForFont();
 
     connect(m_matrix, &MatrixGrid::cellSelected, this, &GroupsPage::selectCell);
     connect(m_matrix, &MatrixGrid::cellDoubleClicked, this, &GroupsPage::toggleMembership);
 }
 
+void GroupsPage::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        arrangeForFont();
+    EditorPage::changeEvent(event);
+}
+
+void GroupsPage::arrangeForFont()
+{
+    // Whole zone names in the row headers; "Zones" stays left of them and the other captions
+    // above the corner and the group numbers.
+    m_zonesCaption->adjustSize();
+    m_groupNameCaption->adjustSize();
+    m_groupsCaption->adjustSize();
+    const int labelWidth = m_matrix->fittedLabelWidth();
+    m_matrix->setCellWidth(0, labelWidth);
+    const int left = std::max(kMatrixGeometry.x(), m_zonesCaption->geometry().right() + 5);
+    m_matrix->setGeometry(left, kMatrixGeometry.y(),
+                          kMatrixGeometry.width() + labelWidth - MatrixGrid::kLabelWidth,
+                          kMatrixGeometry.height());
+    m_groupNameCaption->move(left, 8);
+    m_groupsCaption->move(left + labelWidth + 14, 8);
+}
+
 void GroupsPage::resetView()
 {
     // The model's reset has emptied the membership; the corner keeps its text.
-    m_matrix->setCellWidth(0, MatrixGrid::kLabelWidth);
+    m_matrix->setCellWidth(0, m_matrix->fittedLabelWidth());
     for (int z = 1; z <= model::kMaxZones; ++z)
         m_cells->setRowHeader(z, QStringLiteral("Zone %1").arg(z));
     m_cells->marksReplaced();

@@ -8,6 +8,8 @@
 
 #include <QPoint>
 
+class QLabel;
+
 namespace zel::ui {
 
 class GroupMarksTable;
@@ -30,11 +32,19 @@ public:
     void selectCell(QPoint cell);
     void toggleMembership(QPoint cell);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Sizes the row headers for the font in use and places the matrix and captions around them.
+    void arrangeForFont();
     void showCornerName();
 
     GroupMarksTable* m_cells;
     MatrixGrid* m_matrix;
+    QLabel* m_groupNameCaption;
+    QLabel* m_groupsCaption;
+    QLabel* m_zonesCaption;
     int m_cornerGroup = 0; // group whose name the corner shows; 0 = none yet
 };
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "model/config_model.h"
+#include "ui/pages/eight_bit_text.h"
 
 namespace zel::ui {
 
@@ -35,6 +36,7 @@ QLineEdit* makeAddressEdit(const QString& objectName, QWidget* parent)
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(objectName);
     edit->setFixedWidth(160);
+    acceptEightBitTextOnly(edit);
     return edit;
 }
 
@@ -137,7 +139,6 @@ void NetworkPage::loadFromModel()
     m_frontPanel->setChecked(m_model.frontPanelLocked());
     m_irLockout->setChecked(m_model.irLockout());
     m_display->setValue(m_model.displayLevel());
-    updateLevelText(); // even when the level stayed the same
     applyDhcpRule();
 }
 

@@ -17,8 +17,12 @@ class NetworkPage : public EditorPage {
 public:
     explicit NetworkPage(model::ConfigModel& model, QWidget* parent = nullptr);
 
-    // Shows the model's values, refreshes the level text and applies the DHCP rule.
+    // Shows the model's values and applies the DHCP rule. The level text follows the slider
+    // when the level changed.
     void loadFromModel() override;
+    // The level text for the slider's level: after a display line was read, also when the
+    // level stayed the same. Before its first update the text reads "Level: 100%".
+    void updateLevelText();
     // The panel settings and the addresses are all on view.
     bool edits(model::DiffSubject subject) const override
     {
@@ -27,7 +31,6 @@ public:
 
 private:
     void applyDhcpRule();
-    void updateLevelText();
 
     QCheckBox* m_dhcp = nullptr;
     QLabel* m_ipCaption = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/pages/presets_page.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,10 +14,14 @@
 #include "model/config_model.h"
 #include "ui/audio/eq_band_panel.h"
 #include "ui/audio/quick_eq_panel.h"
+#include "ui/pages/eight_bit_text.h"
+#include "ui/pages/name_width.h"
 
 namespace zel::ui {
 
 namespace {
+
+constexpr int kColumnWidth = 170; // the preset list and the name box, as designed
 
 QString fromLatin1(const std::string& text)
 {
@@ -25,13 +30,14 @@ QString fromLatin1(const std::string& text)
 
 } // namespace
 
-PresetsPage::PresetsPage(model::ConfigModel& model, QWidget* parent) : EditorPage(model, parent)
+PresetsPage::PresetsPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWidget* parent)
+    : EditorPage(model, parent)
 {
     auto* panel = new QFrame(this);
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Sunken);
     m_bands = new EqBandPanel(panel);
-    m_quickEq = new QuickEqPanel(*m_bands, panel);
+    m_quickEq = new QuickEqPanel(*m_bands, quickEq, panel);
     auto* panelLayout = new QVBoxLayout(panel);
     panelLayout->setContentsMargins(6, 4, 6, 6);
     panelLayout->addWidget(m_bands, 1);
@@ -43,8 +49,8 @@ PresetsPage::PresetsPage(model::ConfigModel& model, QWidget* parent) : EditorPag
     m_nameEdit = new QLineEdit(this);
     m_nameEdit->setObjectName(QStringLiteral("presetName"));
     m_nameEdit->setMaxLength(kTypedNameLength);
-    m_presetList->setFixedWidth(170);
-    m_nameEdit->setFixedWidth(170);
+    acceptEightBitTextOnly(m_nameEdit);
+    fitColumnToFont();
 
     auto* column = new QVBoxLayout;
     column->addWidget(new QLabel(QStringLiteral("ZEL EQ Presets"), this));
@@ -61,6 +67,21 @@ PresetsPage::PresetsPage(model::ConfigModel& model, QWidget* parent) : EditorPag
     rebuildPresetList();
     connect(m_presetList, &QListWidget::currentRowChanged, this, &PresetsPage::choosePreset);
     connect(m_nameEdit, &QLineEdit::textEdited, this, &PresetsPage::limitTypedName);
+}
+
+void PresetsPage::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        fitColumnToFont();
+    EditorPage::changeEvent(event);
+}
+
+void PresetsPage::fitColumnToFont()
+{
+    // The preset list shows whole names; the name box under it keeps its width.
+    const int width = fittedListWidth(*m_presetList, kColumnWidth);
+    m_presetList->setFixedWidth(width);
+    m_nameEdit->setFixedWidth(width);
 }
 
 void PresetsPage::resetView()

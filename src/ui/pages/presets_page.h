@@ -12,6 +12,7 @@ class QListWidget;
 namespace zel::ui {
 
 class EqBandPanel;
+class QuickEqLibrary;
 class QuickEqPanel;
 
 class PresetsPage : public EditorPage {
@@ -20,7 +21,8 @@ public:
     // The user can type this many characters; a longer name read from a unit is kept whole.
     static constexpr int kTypedNameLength = 15;
 
-    explicit PresetsPage(model::ConfigModel& model, QWidget* parent = nullptr);
+    // `quickEq` keeps the PC quick EQ preset files the page's quick EQ controls show.
+    PresetsPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWidget* parent = nullptr);
 
     void resetView() override;
     void loadFromModel() override;
@@ -39,7 +41,11 @@ public:
     EqBandPanel* bandPanel() const { return m_bands; }
     QuickEqPanel* quickEqPanel() const { return m_quickEq; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void fitColumnToFont();
     void choosePreset(int row);
     void rebuildPresetList();
     void limitTypedName();

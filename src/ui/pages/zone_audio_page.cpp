@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -18,12 +19,14 @@
 #include "ui/audio/eq_band_panel.h"
 #include "ui/audio/marked_slider.h"
 #include "ui/audio/quick_eq_panel.h"
+#include "ui/pages/name_width.h"
 
 namespace zel::ui {
 
 namespace {
 
 using model::Command;
+constexpr int kColumnWidth = 150; // the zone list and the boxes under it, as designed
 
 // The ranges of the language's fields; the balance slider runs from full left to full right.
 const model::Field& kTone = model::commandField(Command::Tone, 1);
@@ -101,14 +104,15 @@ void selectItem(QComboBox* box, int index)
 
 } // namespace
 
-ZoneAudioPage::ZoneAudioPage(model::ConfigModel& model, QWidget* parent) : EditorPage(model, parent)
+ZoneAudioPage::ZoneAudioPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWidget* parent)
+    : EditorPage(model, parent)
 {
-    buildLayout();
+    buildLayout(quickEq);
     connectControls();
     rebuildPresetBox();
 }
 
-void ZoneAudioPage::buildLayout()
+void ZoneAudioPage::buildLayout(QuickEqLibrary& quickEq)
 {
     // Upper panel: the ten band sliders.
     auto* upper = makePanel(this);
@@ -140,7 +144,7 @@ void ZoneAudioPage::buildLayout()
     auto* left = new QLabel(QStringLiteral("Left"), lower);
     auto* centre = new QLabel(QStringLiteral("|"), lower);
     auto* right = new QLabel(QStringLiteral("Right"), lower);
-    m_quickEq = new QuickEqPanel(*m_bands, lower);
+    m_quickEq = new QuickEqPanel(*m_bands, quickEq, lower);
 
     m_volume->setObjectName(QStringLiteral("volumeSlider"));
     m_volumeValue->setObjectName(QStringLiteral("volumeValue"));
@@ -198,9 +202,7 @@ void ZoneAudioPage::buildLayout()
     column->addSpacing(4);
     column->addWidget(presetCaption);
     column->addWidget(m_presetBox);
-    m_zoneList->setFixedWidth(150);
-    m_modeBox->setFixedWidth(150);
-    m_presetBox->setFixedWidth(150);
+    fitColumnToFont();
 
     auto* controls = new QVBoxLayout;
     controls->addWidget(upper);
@@ -279,6 +281,22 @@ QWidget* ZoneAudioPage::buildLowpassGroup()
     grid->addWidget(m_lowpass, 1, 1, Qt::AlignHCenter);
     grid->addWidget(m_lowpassValue, 2, 1, Qt::AlignHCenter);
     return group;
+}
+
+void ZoneAudioPage::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        fitColumnToFont();
+    EditorPage::changeEvent(event);
+}
+
+void ZoneAudioPage::fitColumnToFont()
+{
+    // The zone list shows whole names; the two boxes under it keep its width.
+    const int width = fittedListWidth(*m_zoneList, kColumnWidth);
+    for (QWidget* control : {static_cast<QWidget*>(m_zoneList), static_cast<QWidget*>(m_modeBox),
+                             static_cast<QWidget*>(m_presetBox)})
+        control->setFixedWidth(width);
 }
 
 void ZoneAudioPage::connectControls()
@@ -440,7 +458,8 @@ void ZoneAudioPage::applyModeRule()
         break;
     }
 
-    m_zoneList->setEnabled(true);
+    // The list with its scroll bar: the page's disabling reached every part of it.
+    enableControl(m_zoneList);
     m_zonesCaption->setEnabled(true);
     applyVolumeLockRule();
 }

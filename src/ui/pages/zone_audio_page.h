@@ -18,12 +18,14 @@ namespace zel::ui {
 
 class EqBandPanel;
 class MarkedSlider;
+class QuickEqLibrary;
 class QuickEqPanel;
 
 class ZoneAudioPage : public EditorPage {
     Q_OBJECT
 public:
-    explicit ZoneAudioPage(model::ConfigModel& model, QWidget* parent = nullptr);
+    // `quickEq` keeps the PC quick EQ preset files the page's quick EQ controls show.
+    ZoneAudioPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWidget* parent = nullptr);
 
     void resetView() override;
     void loadFromModel() override;
@@ -42,8 +44,12 @@ public:
     EqBandPanel* bandPanel() const { return m_bands; }
     QuickEqPanel* quickEqPanel() const { return m_quickEq; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
-    void buildLayout();
+    void fitColumnToFont();
+    void buildLayout(QuickEqLibrary& quickEq);
     QWidget* buildToneGroup();
     QWidget* buildLowpassGroup();
     void connectControls();

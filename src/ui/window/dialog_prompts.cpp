@@ -1,5 +1,6 @@
 #include "ui/window/dialog_prompts.h"
 
+#include "ui/audio/quick_eq_presets.h"
 #include "ui/window/prompt_dialog.h"
 #include "ui/window/select_port_dialog.h"
 
@@ -45,17 +46,23 @@ QFileDialog* makeConfigurationFileDialog(QWidget* parent, FileDialogKind kind,
     dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog->setDefaultSuffix(QStringLiteral("zel"));
     dialog->setNameFilters({kZelFilter, kAllFilesFilter});
+    // A typed name without an extension gets ".zel" only while the ZEL filter is chosen: with
+    // "All Files" the name is the file's name as typed ("/etc/passwd" stays itself).
+    const auto suffixForFilter = [dialog](const QString& filter) {
+        dialog->setDefaultSuffix(filter == kZelFilter ? QStringLiteral("zel") : QString());
+    };
+    suffixForFilter(kZelFilter);
+    QObject::connect(dialog, &QFileDialog::filterSelected, dialog, suffixForFilter);
     if (!fileName.isEmpty())
         dialog->selectFile(fileName);
     return dialog;
 }
 
-QMessageBox* makeConfirmationBox(QWidget* parent, const QString& question)
+QMessageBox* makeConfirmationBox(QWidget* parent, const QString& question, const QString& title)
 {
-    auto* box = new QMessageBox(QMessageBox::Question, errorCaption(), question,
-                                QMessageBox::Ok | QMessageBox::Cancel, parent);
+    auto* box = new QMessageBox(QMessageBox::Question, title.isEmpty() ? errorCaption() : title,
+                                question, QMessageBox::Ok | QMessageBox::Cancel, parent);
     box->setTextFormat(Qt::PlainText); // a path as the platform gives it, never markup
     box->setDefaultButton(QMessageBox::Ok);
     box->setEscapeButton(QMessageBox::Cancel);
@@ -100,6 +107,28 @@ QString DialogPrompts::saveFileName(const QString& fileName)
 bool DialogPrompts::confirm(const QString& question)
 {
     const std::unique_ptr<QMessageBox> box(makeConfirmationBox(m_parent, question));
+    return box->exec() == QMessageBox::Ok;
+}
+
+QString DialogPrompts::quickEqSavePath(const QString& folder, const QString& fileName)
+{
+    QFileDialog dialog(m_parent, QStringLiteral("Save PC Quick EQ Preset"), folder,
+                       QLatin1String(kQuickEqFilter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QLatin1String(kQuickEqSuffix));
+    // The library asks its own overwrite question, worded as the rest of the program's.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!fileName.isEmpty())
+        dialog.selectFile(fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool DialogPrompts::confirmPresetFile(const QString& question)
+{
+    const std::unique_ptr<QMessageBox> box(
+        makeConfirmationBox(m_parent, question, QStringLiteral("Confirm")));
     return box->exec() == QMessageBox::Ok;
 }
 

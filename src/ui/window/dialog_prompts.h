@@ -22,6 +22,8 @@ public:
     QString openFileName(const QString& fileName) override;
     QString saveFileName(const QString& fileName) override;
     bool confirm(const QString& question) override;
+    QString quickEqSavePath(const QString& folder, const QString& fileName) override;
+    bool confirmPresetFile(const QString& question) override;
     void showError(const QString& text) override;
 
 private:
@@ -36,8 +38,10 @@ enum class FileDialogKind { Open, Save };
 QFileDialog* makeConfigurationFileDialog(QWidget* parent, FileDialogKind kind,
                                          const QString& fileName);
 
-// A confirmation box with "OK" and "Cancel"; Escape and the close box answer "Cancel".
-QMessageBox* makeConfirmationBox(QWidget* parent, const QString& question);
+// A confirmation box with "OK" and "Cancel"; Escape and the close box answer "Cancel". Titled
+// with the application's name unless `title` is given.
+QMessageBox* makeConfirmationBox(QWidget* parent, const QString& question,
+                                 const QString& title = QString());
 
 // The application's general error message box.
 QMessageBox* makeErrorBox(QWidget* parent, const QString& text);

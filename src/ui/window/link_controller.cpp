@@ -47,9 +47,9 @@ LinkController::LinkController(QPlainTextEdit* configurationTextBox, UserPrompts
     // forcing one of them on.
     m_linkModeGroup = new QActionGroup(this);
     m_linkModeGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    m_fileModeAction = new QAction(tr("File Mode"), this);
-    m_serialModeAction = new QAction(tr("Serial Mode"), this);
-    m_telnetModeAction = new QAction(tr("Telnet Mode"), this);
+    m_fileModeAction = new QAction(tr("File &Mode"), this);
+    m_serialModeAction = new QAction(tr("&Serial Mode"), this);
+    m_telnetModeAction = new QAction(tr("&Telnet Mode"), this);
     for (QAction* mode : {m_fileModeAction, m_serialModeAction, m_telnetModeAction}) {
         mode->setCheckable(true);
         m_linkModeGroup->addAction(mode);

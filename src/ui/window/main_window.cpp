@@ -6,6 +6,7 @@
 #include "model/config_reader.h"
 #include "model/config_writer.h"
 #include "model/model_reset.h"
+#include "ui/audio/quick_eq_library.h"
 #include "ui/pages/favorite_group_naming_page.h"
 #include "ui/pages/favorites_page.h"
 #include "ui/pages/groups_page.h"
@@ -67,8 +68,9 @@ MainWindow::MainWindow(QWidget* parent)
     windowFont.setPointSize(kFontPointSize);
     setFont(windowFont);
 
-    buildPages();
     m_prompts = std::make_unique<DialogPrompts>(this);
+    m_quickEqLibrary = new QuickEqLibrary(*m_prompts, QuickEqLibrary::programFolders(), this);
+    buildPages();
     m_link = new LinkController(m_configurationTextBox, *m_prompts, this);
     m_comparison = new UnitComparison(m_tabs, editorPages(), this);
     buildMenus();
@@ -106,7 +108,9 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildMenus()
 {
-    QMenu* fileMenu = menuBar()->addMenu(tr("File"));
+    // Each caption carries a mnemonic ("&File": Alt+F opens the menu); the commands a user repeats
+    // also have a shortcut. Escape stays free: it stops a running transfer.
+    QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
 
     // The link's radio items; the checked one is the link mode.
     m_linkModeGroup = m_link->linkModeGroup();
@@ -115,17 +119,24 @@ void MainWindow::buildMenus()
     m_telnetModeAction = m_link->telnetModeAction();
     fileMenu->addActions(m_linkModeGroup->actions());
 
-    m_newZel8Action = fileMenu->addAction(tr("New ZEL-8"));
-    m_newZel16Action = fileMenu->addAction(tr("New ZEL-16"));
+    m_newZel8Action = fileMenu->addAction(tr("New ZEL-&8"));
+    m_newZel16Action = fileMenu->addAction(tr("New ZEL-1&6"));
     fileMenu->addSeparator();
-    m_importAction = fileMenu->addAction(tr("Import"));
-    m_exportAction = fileMenu->addAction(tr("Export"));
-    m_compareAction = fileMenu->addAction(tr("Compare with Unit"));
+    m_importAction = fileMenu->addAction(tr("&Import"));
+    m_exportAction = fileMenu->addAction(tr("&Export"));
+    m_compareAction = fileMenu->addAction(tr("Compare with &Unit"));
     fileMenu->addSeparator();
-    m_exitAction = fileMenu->addAction(tr("Exit"));
+    m_exitAction = fileMenu->addAction(tr("E&xit"));
 
     // "About" is a command of the menu bar itself, not a menu.
-    m_aboutAction = menuBar()->addAction(tr("About"));
+    m_aboutAction = menuBar()->addAction(tr("&About"));
+
+    m_fileModeAction->setShortcut(Qt::CTRL | Qt::Key_1);
+    m_serialModeAction->setShortcut(Qt::CTRL | Qt::Key_2);
+    m_telnetModeAction->setShortcut(Qt::CTRL | Qt::Key_3);
+    m_importAction->setShortcut(Qt::CTRL | Qt::Key_I);
+    m_exportAction->setShortcut(Qt::CTRL | Qt::Key_E);
+    m_exitAction->setShortcut(Qt::CTRL | Qt::Key_Q);
 
     connect(m_newZel8Action, &QAction::triggered, this,
             [this] { newTemplate(model::UnitSize::Zel8); });
@@ -151,8 +162,8 @@ void MainWindow::buildPages()
 
     m_namingPage = new NamingPage(m_model);
     m_favoriteGroupNamingPage = new FavoriteGroupNamingPage(m_model);
-    m_zoneAudioPage = new ZoneAudioPage(m_model);
-    m_presetsPage = new PresetsPage(m_model);
+    m_zoneAudioPage = new ZoneAudioPage(m_model, *m_quickEqLibrary);
+    m_presetsPage = new PresetsPage(m_model, *m_quickEqLibrary);
     m_favoritesPage = new FavoritesPage(m_model);
     m_groupsPage = new GroupsPage(m_model);
     m_networkPage = new NetworkPage(m_model);
@@ -218,6 +229,7 @@ void MainWindow::setPrompts(std::unique_ptr<UserPrompts> prompts)
 {
     m_prompts = std::move(prompts);
     m_link->setPrompts(*m_prompts);
+    m_quickEqLibrary->setPrompts(*m_prompts);
 }
 
 void MainWindow::reset()
@@ -246,6 +258,8 @@ model::ReadSummary MainWindow::readerRun()
     // cells and applies its enabling rules.
     for (EditorPage* page : editorPages())
         page->loadFromModel();
+    if (summary.handled(model::Command::Display))
+        m_networkPage->updateLevelText(); // even when the level stayed the same
     commitAndRefresh();
     m_loaded.loaded(summary.settingLines, writerText());
     updateCommands();

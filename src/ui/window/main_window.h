@@ -33,6 +33,7 @@ class LinkController;
 class NamingPage;
 class NetworkPage;
 class PresetsPage;
+class QuickEqLibrary;
 class UnitComparison;
 class UserPrompts;
 class ZoneAudioPage;
@@ -99,7 +100,10 @@ public:
     // "Compare with Unit" and its dialog.
     UnitComparison* comparison() const { return m_comparison; }
 
-    // The questions and messages the window and its link put to the user.
+    // The PC quick EQ preset files both audio pages show.
+    QuickEqLibrary& quickEqLibrary() const { return *m_quickEqLibrary; }
+
+    // The questions and messages the window, its link and its pages put to the user.
     UserPrompts& prompts() { return *m_prompts; }
     // Replaces them (tests answer them in code).
     void setPrompts(std::unique_ptr<UserPrompts> prompts);
@@ -203,6 +207,7 @@ private:
     QAction* m_aboutAction = nullptr;
 
     std::unique_ptr<UserPrompts> m_prompts;
+    QuickEqLibrary* m_quickEqLibrary = nullptr; // a child of the window, outlives the pages
     LoadedConfiguration m_loaded;
     std::string m_exportedText; // the text of the export running or last run
 

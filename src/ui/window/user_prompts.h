@@ -1,7 +1,8 @@
 #pragma once
-// The questions the device link puts to the user: the serial port, the telnet host, the file to
-// read or write, the overwrite confirmation, and the general error message. Behind an interface
-// so that the window's link can be driven without modal dialogs (tests answer them in code).
+// Every question the window puts to the user: the serial port, the telnet host, the file to
+// read or write, the quick EQ preset file to save, the confirmations, and the general error
+// message. Behind an interface so that the window can be driven without modal dialogs (tests
+// answer them in code).
 
 #include <QString>
 
@@ -25,6 +26,12 @@ public:
     virtual QString saveFileName(const QString& fileName) = 0;
     // A confirmation box with "OK" and "Cancel": true for "OK".
     virtual bool confirm(const QString& question) = 0;
+    // The save dialog for a quick EQ preset file (".eq" added to a name typed without an
+    // extension), starting in `folder` with `fileName` proposed; empty when cancelled.
+    virtual QString quickEqSavePath(const QString& folder, const QString& fileName) = 0;
+    // The confirmation box of the quick EQ overwrite and delete questions, titled "Confirm":
+    // true for "OK".
+    virtual bool confirmPresetFile(const QString& question) = 0;
     // The application's general error message box.
     virtual void showError(const QString& text) = 0;
 };

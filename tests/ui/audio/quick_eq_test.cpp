@@ -10,13 +10,13 @@
 
 #include "model/config_model.h"
 #include "ui/audio/eq_band_panel.h"
-#include "ui/audio/quick_eq_dialogs.h"
+#include "ui/audio/quick_eq_library.h"
 #include "ui/audio/quick_eq_panel.h"
 #include "ui/audio/quick_eq_presets.h"
 #include "ui/pages/presets_page.h"
 #include "ui/pages/zone_audio_page.h"
 
-#include "quick_eq_fake_dialogs.h"
+#include "ui/window/scripted_prompts.h"
 
 using namespace zel;
 
@@ -113,17 +113,9 @@ TEST(QuickEqFile, SavePathGetsTheEqExtensionOnlyWhenItHasNone)
     EXPECT_EQ(ui::withQuickEqSuffix("/p.d/jazz"), "/p.d/jazz.eq");
 }
 
-// Both pages with their quick preset panels on one temporary preset folder.
+// Both pages with their quick preset panels on one library of one temporary preset folder.
 class QuickEqPanelTest : public testing::Test {
 protected:
-    QuickEqPanelTest()
-    {
-        for (ui::QuickEqPanel* panel : {zoneQuick(), presetQuick()}) {
-            panel->setDialogs(dialogs);
-            panel->setFolder(dir.path());
-        }
-    }
-
     ui::QuickEqPanel* zoneQuick() { return zones.quickEqPanel(); }
     ui::QuickEqPanel* presetQuick() { return presets.quickEqPanel(); }
     ui::EqBandPanel* bands() { return presets.bandPanel(); }
@@ -142,11 +134,11 @@ protected:
     }
 
     QTemporaryDir dir;
-    std::shared_ptr<test::FakeQuickEqDialogs> dialogs =
-        std::make_shared<test::FakeQuickEqDialogs>();
+    test::ScriptedPrompts prompts;
+    ui::QuickEqLibrary library{prompts, {dir.path(), {}, {}}};
     model::ConfigModel model;
-    ui::ZoneAudioPage zones{model};
-    ui::PresetsPage presets{model};
+    ui::ZoneAudioPage zones{model, library};
+    ui::PresetsPage presets{model, library};
 };
 
 TEST_F(QuickEqPanelTest, ApplyingAnEntrySetsTheBandsItCouldRead)
@@ -173,22 +165,22 @@ TEST_F(QuickEqPanelTest, ApplyingAnEntrySetsTheBandsItCouldRead)
     setBands({2, 2, 2, 2, 2, 2, 2, 2, 2, 2});
     pick("four"); // gone since the listing: nothing changes, nothing is asked
     EXPECT_EQ(bands()->levels(), (std::array<int, 10>{2, 2, 2, 2, 2, 2, 2, 2, 2, 2}));
-    EXPECT_TRUE(dialogs->errors.isEmpty());
+    EXPECT_TRUE(prompts.errors.isEmpty());
 }
 
 TEST_F(QuickEqPanelTest, ZoneCurveSavedFromOnePageIsListedOnBothAndAppliesOnTheOther)
 {
     zones.bandPanel()->setLevel(1, 3);
-    dialogs->savePath = dir.filePath("jazz");
+    prompts.quickEqSaveAnswer = dir.filePath("jazz");
     zoneQuick()->saveCurve();
-    EXPECT_EQ(dialogs->askedFolder, dir.path());
-    EXPECT_TRUE(dialogs->questions.isEmpty()) << "a new file needs no question";
+    EXPECT_EQ(prompts.quickEqSaveFolders, QStringList{dir.path()});
+    EXPECT_TRUE(prompts.confirmations.isEmpty()) << "a new file needs no question";
     EXPECT_EQ(readFile(dir.filePath("jazz.eq")),
               QByteArray("-3\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));
-    for (ui::QuickEqPanel* panel : {zoneQuick(), presetQuick()}) {
+    for (ui::QuickEqPanel* panel : {zoneQuick(), presetQuick()})
         EXPECT_EQ(entries(panel->box()), QStringList{"jazz"});
-        EXPECT_EQ(panel->box()->currentIndex(), -1);
-    }
+    EXPECT_EQ(zoneQuick()->box()->currentText(), "jazz") << "the saved file is shown chosen";
+    EXPECT_EQ(presetQuick()->box()->currentIndex(), -1);
     pick("jazz");
     EXPECT_EQ(bands()->level(1), 3);
 }
@@ -199,26 +191,26 @@ TEST_F(QuickEqPanelTest, SavingOverAFileAsksFirstAndCancelLeavesItUntouched)
     presetQuick()->refresh();
     setBands({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     pick("old");
-    dialogs->savePath = dir.filePath("old.eq");
-    dialogs->answer = false;
+    prompts.quickEqSaveAnswer = dir.filePath("old.eq");
+    prompts.confirmAnswer = false;
     presetQuick()->saveCurve();
-    EXPECT_EQ(dialogs->proposedName, "old") << "the chosen entry is proposed";
-    ASSERT_EQ(dialogs->questions.size(), 1);
-    EXPECT_EQ(dialogs->questions[0],
+    EXPECT_EQ(prompts.quickEqSaveProposals, QStringList{"old"}) << "the chosen entry is proposed";
+    ASSERT_EQ(prompts.confirmations.size(), 1);
+    EXPECT_EQ(prompts.confirmations[0],
               "File " + QDir::toNativeSeparators(dir.filePath("old.eq")) + " exists. Overwrite?");
     EXPECT_EQ(readFile(dir.filePath("old.eq")), "1\r\n");
     EXPECT_EQ(presetQuick()->box()->currentIndex(), indexOf("old")) << "no refresh after cancel";
 
-    dialogs->answer = true;
+    prompts.confirmAnswer = true;
     presetQuick()->saveCurve();
     EXPECT_EQ(readFile(dir.filePath("old.eq")), ui::formatQuickEqLevels(bands()->levels()));
-    EXPECT_EQ(presetQuick()->box()->currentIndex(), -1);
+    EXPECT_EQ(presetQuick()->box()->currentIndex(), indexOf("old"));
 
-    const int dialogsBefore = dialogs->saveDialogs;
-    dialogs->savePath.clear(); // the user cancels the save dialog
+    const qsizetype asked = prompts.quickEqSaveProposals.size();
+    prompts.quickEqSaveAnswer.clear(); // the user cancels the save dialog
     writeFile(dir.filePath("old.eq"), "kept");
     presetQuick()->saveCurve();
-    EXPECT_EQ(dialogs->saveDialogs, dialogsBefore + 1);
+    EXPECT_EQ(prompts.quickEqSaveProposals.size(), asked + 1);
     EXPECT_EQ(readFile(dir.filePath("old.eq")), "kept");
 }
 
@@ -227,15 +219,15 @@ TEST_F(QuickEqPanelTest, AFileThatCannotBeCreatedIsReportedAndNothingIsRefreshed
     writeFile(dir.filePath("kept.eq"), "1\r\n");
     presetQuick()->refresh();
     pick("kept");
-    dialogs->savePath = dir.filePath("no such folder/x.eq");
+    prompts.quickEqSaveAnswer = dir.filePath("no such folder/x.eq");
     presetQuick()->saveCurve();
-    ASSERT_EQ(dialogs->errors.size(), 1);
-    EXPECT_TRUE(dialogs->errors[0].startsWith(
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(prompts.errors[0].startsWith(
         "Cannot create file \"" + QDir::toNativeSeparators(dir.filePath("no such folder/x.eq")) +
         "\". "))
-        << dialogs->errors[0].toStdString();
-    EXPECT_GT(dialogs->errors[0].size(), QString("Cannot create file \"\". ").size() +
-                                             dir.filePath("no such folder/x.eq").size())
+        << prompts.errors[0].toStdString();
+    EXPECT_GT(prompts.errors[0].size(), QString("Cannot create file \"\". ").size() +
+                                            dir.filePath("no such folder/x.eq").size())
         << "the system's reason follows";
     EXPECT_EQ(presetQuick()->box()->currentIndex(), indexOf("kept"));
 }
@@ -247,18 +239,20 @@ TEST_F(QuickEqPanelTest, DeleteAsksForTheChosenEntryAndRefreshesBothBoxes)
     for (ui::QuickEqPanel* panel : {zoneQuick(), presetQuick()})
         panel->refresh();
 
-    presetQuick()->deleteChosen(); // nothing chosen
-    EXPECT_TRUE(dialogs->questions.isEmpty());
+    EXPECT_FALSE(presetQuick()->deleteButton()->isEnabled()) << "nothing chosen";
+    presetQuick()->deleteChosen();
+    EXPECT_TRUE(prompts.confirmations.isEmpty());
 
     pick("Rock");
-    dialogs->answer = false;
+    EXPECT_TRUE(presetQuick()->deleteButton()->isEnabled());
+    prompts.confirmAnswer = false;
     presetQuick()->deleteChosen();
-    EXPECT_EQ(dialogs->questions, QStringList{"Delete EQ: Rock?"});
+    EXPECT_EQ(prompts.confirmations, QStringList{"Delete EQ: Rock?"});
     EXPECT_TRUE(QFile::exists(dir.filePath("Rock.EQ")));
     EXPECT_EQ(presetQuick()->box()->currentIndex(), -1) << "the list is read anew all the same";
 
     pick("Rock");
-    dialogs->answer = true;
+    prompts.confirmAnswer = true;
     presetQuick()->deleteChosen();
     EXPECT_FALSE(QFile::exists(dir.filePath("Rock.EQ")));
     for (ui::QuickEqPanel* panel : {zoneQuick(), presetQuick()})

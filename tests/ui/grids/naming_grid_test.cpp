@@ -144,19 +144,25 @@ TEST(NamingGrid, ClearedNameIsExportedAsOneBlank)
     EXPECT_NE(std::find(lines.begin(), lines.end(), "[NO3\" \"]"), lines.end());
 }
 
-TEST(NamingGrid, TabEditsTheNextName)
+TEST(NamingGrid, TabEndsTheEditAndLeavesTheGridWhileArrowsStayOnNames)
 {
     model::ConfigModel model;
     NamingPage page(model);
     readConfiguration(model, {&page}, unitLines(8));
     showPage(page);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
     NameGrid& grid = *page.zoneGrid();
     QLineEdit* editor = openEditor(grid, 2);
     ASSERT_NE(editor, nullptr);
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_End);
+    QTest::keyClick(editor, Qt::Key_X);
     QTest::keyClick(editor, Qt::Key_Tab);
-    EXPECT_EQ(grid.currentIndex(), grid.model()->index(3, 1));
+    EXPECT_EQ(model.zoneName(3), "Zone Name 3x");
+    EXPECT_EQ(grid.currentIndex(), grid.model()->index(2, 1));
+    EXPECT_EQ(QApplication::focusWidget(), page.sourceGrid());
     QTest::keyClick(&grid, Qt::Key_Left);
-    EXPECT_EQ(grid.currentIndex(), grid.model()->index(3, 1));
+    EXPECT_EQ(grid.currentIndex(), grid.model()->index(2, 1)) << "never onto a label";
 }
 
 TEST(NamingGrid, RowsFollowTheCounts)

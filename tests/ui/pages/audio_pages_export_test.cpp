@@ -15,9 +15,11 @@
 #include "model/model_reset.h"
 #include "model/templates.h"
 #include "ui/audio/eq_band_panel.h"
+#include "ui/audio/quick_eq_library.h"
 #include "ui/pages/network_page.h"
 #include "ui/pages/presets_page.h"
 #include "ui/pages/zone_audio_page.h"
+#include "ui/window/scripted_prompts.h"
 
 using namespace zel;
 
@@ -78,9 +80,11 @@ protected:
         emit box->activated(index);
     }
 
+    test::ScriptedPrompts prompts;
+    ui::QuickEqLibrary quickEq{prompts};
     model::ConfigModel model;
-    ui::ZoneAudioPage zones{model};
-    ui::PresetsPage presets{model};
+    ui::ZoneAudioPage zones{model, quickEq};
+    ui::PresetsPage presets{model, quickEq};
     ui::NetworkPage network{model};
 };
 

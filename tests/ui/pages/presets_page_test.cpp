@@ -10,8 +10,10 @@
 
 #include "model/config_model.h"
 #include "ui/audio/eq_band_panel.h"
+#include "ui/audio/quick_eq_library.h"
 #include "ui/pages/presets_page.h"
 #include "ui/pages/zone_audio_page.h"
+#include "ui/window/scripted_prompts.h"
 
 using namespace zel;
 
@@ -53,9 +55,11 @@ protected:
     QComboBox* zonePresetBox() { return zones.findChild<QComboBox*>("zelEqPresetBox"); }
     void choosePreset(int preset) { presetList()->setCurrentRow(preset - 1); }
 
+    test::ScriptedPrompts prompts;
+    ui::QuickEqLibrary quickEq{prompts};
     model::ConfigModel model;
-    ui::ZoneAudioPage zones{model};
-    ui::PresetsPage presets{model};
+    ui::ZoneAudioPage zones{model, quickEq};
+    ui::PresetsPage presets{model, quickEq};
 };
 
 TEST_F(PresetsPageTest, ReadShowsPresetOneWithNoListSelection)

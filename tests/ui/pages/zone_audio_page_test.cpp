@@ -12,7 +12,9 @@
 
 #include "model/config_model.h"
 #include "ui/audio/eq_band_panel.h"
+#include "ui/audio/quick_eq_library.h"
 #include "ui/pages/zone_audio_page.h"
+#include "ui/window/scripted_prompts.h"
 
 using namespace zel;
 
@@ -77,8 +79,10 @@ protected:
         emit modeBox()->activated(index);
     }
 
+    test::ScriptedPrompts prompts;
+    ui::QuickEqLibrary quickEq{prompts};
     model::ConfigModel model;
-    ui::ZoneAudioPage page{model};
+    ui::ZoneAudioPage page{model, quickEq};
 };
 
 std::array<int8_t, model::kBands> bandsOf(std::initializer_list<int> values)
@@ -258,9 +262,10 @@ TEST_F(ZoneAudioPageTest, ModeRuleEnablesTheGroupsOfTheModeAndShowsLowpassInPlac
             EXPECT_EQ(child<QWidget>(name)->isEnabled(), c.volume) << name;
         EXPECT_EQ(lockBox()->isEnabled(), c.volume);
         EXPECT_EQ(modeBox()->isEnabled(), c.volume);
-        for (const char* name : {"bandSlider1", "bandSlider10", "bandValue5", "quickEqBox",
-                                 "quickEqSave", "quickEqDelete"})
+        for (const char* name :
+             {"bandSlider1", "bandSlider10", "bandValue5", "quickEqBox", "quickEqSave"})
             EXPECT_EQ(child<QWidget>(name)->isEnabled(), c.eq) << name;
+        EXPECT_FALSE(child<QWidget>("quickEqDelete")->isEnabled()) << "no quick EQ file chosen";
         EXPECT_EQ(presetBox()->isEnabled(), c.preset);
         for (const char* name : {"bassSlider", "trebleSlider", "bassValue", "trebleValue"})
             EXPECT_EQ(child<QWidget>(name)->isEnabled(), c.tone) << name;

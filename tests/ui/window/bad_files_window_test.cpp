@@ -1,11 +1,12 @@
-// Files that are not what the window expects, through its File Mode import and export and its
-// quick EQ preset controls: each gives one clear message or is read without harm, at once, and a
-// save that fails leaves the old file and the configuration being edited as they were.
+// Files and folders that are not what the window expects, through its File Mode import and
+// export and its quick EQ preset controls: each gives one clear message or is read without harm,
+// at once, a save that fails leaves the old file and the configuration being edited as they were,
+// and quick EQ files go where they can be written.
 #include "link_window_fixture.h"
-#include "ui/audio/quick_eq_fake_dialogs.h"
 
 #include "support/file_faults.h"
 #include "ui/audio/eq_band_panel.h"
+#include "ui/audio/quick_eq_library.h"
 #include "ui/audio/quick_eq_panel.h"
 #include "ui/pages/presets_page.h"
 
@@ -208,8 +209,7 @@ protected:
     QuickEqWindowTest()
     {
         w.window.newZel16Action()->trigger();
-        panel()->setDialogs(dialogs);
-        panel()->setFolder(folder.path());
+        w.window.quickEqLibrary().setFolders({folder.path(), {}, {}});
     }
     ui::QuickEqPanel* panel() { return w.window.presetsPage()->quickEqPanel(); }
     ui::EqBandPanel* bands() { return w.window.presetsPage()->bandPanel(); }
@@ -221,7 +221,6 @@ protected:
 
     SharedFolder folder;
     LinkWindow w;
-    std::shared_ptr<FakeQuickEqDialogs> dialogs = std::make_shared<FakeQuickEqDialogs>();
 };
 
 } // namespace
@@ -298,7 +297,7 @@ TEST_F(QuickEqWindowTest, FilesThatAreNoCurveChangeAtMostTheBandsBeforeTheFirstB
         EXPECT_LT(clock.elapsed(), kMaxWaitMs);
         EXPECT_EQ(bands()->levels(), untouched);
     }
-    EXPECT_TRUE(dialogs->errors.isEmpty()) << "reading quick EQ files is silent";
+    EXPECT_TRUE(w.prompts->errors.isEmpty()) << "reading quick EQ files is silent";
 }
 
 TEST_F(QuickEqWindowTest, SaveThatCannotBeMadeSaysSoAndKeepsTheOldFile)
@@ -316,8 +315,9 @@ TEST_F(QuickEqWindowTest, SaveThatCannotBeMadeSaysSoAndKeepsTheOldFile)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        dialogs->errors.clear();
-        dialogs->savePath = folder.filePath("old.eq");
+        w.prompts->errors.clear();
+        w.prompts->quickEqSaveAnswer = folder.filePath("old.eq");
+        w.prompts->confirmAnswer = true;
         folder.setWritable(c.writableFolder);
         {
             const AsOrdinaryUser ordinaryUser;
@@ -325,12 +325,69 @@ TEST_F(QuickEqWindowTest, SaveThatCannotBeMadeSaysSoAndKeepsTheOldFile)
             panel()->saveCurve();
         }
         folder.setWritable(true);
-        ASSERT_EQ(dialogs->errors.size(), 1);
-        EXPECT_TRUE(dialogs->errors[0].startsWith(
+        ASSERT_EQ(w.prompts->errors.size(), 1);
+        EXPECT_TRUE(w.prompts->errors[0].startsWith(
             "Cannot create file \"" + QDir::toNativeSeparators(folder.filePath("old.eq")) + "\". "))
-            << dialogs->errors[0].toStdString();
+            << w.prompts->errors[0].toStdString();
         EXPECT_EQ(fileBytes(folder.filePath("old.eq")), "1\r\n");
         EXPECT_EQ(folder.files(), QStringList{"old.eq"}) << "no temporary file stays";
+    }
+}
+
+} // namespace zel::test
+
+namespace zel::test {
+
+TEST_F(QuickEqWindowTest, FilesAreKeptWhereTheyCanBeWrittenAndSamplesAreCopiedOnSave)
+{
+    SharedFolder samples, user;
+    const QByteArray loudness = "-6\r\n-5\r\n-3\r\n-1\r\n0\r\n0\r\n-1\r\n-3\r\n-5\r\n-6\r\n";
+    ASSERT_TRUE(writeFile(samples.filePath("Flat.eq"), QByteArray("0\r\n").repeated(10)));
+    ASSERT_TRUE(writeFile(samples.filePath("Loudness.eq"), loudness));
+    samples.setWritable(false);
+    const QString userFolder = user.filePath("ZEL Configuration"); // made by the first save
+    const auto listed = [this] {
+        QStringList names;
+        for (int i = 0; i < panel()->box()->count(); ++i)
+            names << panel()->box()->itemText(i);
+        return names;
+    };
+    struct Case {
+        const char* what;
+        bool programWritable;
+        QString kept;
+    };
+    const Case cases[] = {
+        {"installed: the program's folder cannot be written", false, userFolder},
+        {"unpacked: the program's folder can be written", true, folder.path()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        folder.setWritable(c.programWritable);
+        const AsOrdinaryUser ordinaryUser;
+        w.window.quickEqLibrary().setFolders({folder.path(), userFolder, samples.path()});
+        EXPECT_EQ(listed(), (QStringList{"Flat", "Loudness"}));
+
+        setBands(4);
+        const int sample = panel()->box()->findText("Loudness");
+        panel()->box()->setCurrentIndex(sample);
+        panel()->applyEntry(sample); // read from the samples, which cannot be written
+        EXPECT_EQ(bands()->level(1), 6);
+        bands()->setLevel(1, 2);
+        w.prompts->quickEqSaveAnswer = c.kept + "/Loudness";
+        panel()->saveCurve();
+        EXPECT_EQ(w.prompts->quickEqSaveFolders.last(), c.kept);
+        EXPECT_EQ(w.prompts->quickEqSaveProposals.last(), "Loudness");
+        EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join(' ').toStdString();
+        EXPECT_EQ(fileBytes(c.kept + "/Loudness.eq"), ui::formatQuickEqLevels(bands()->levels()));
+        EXPECT_EQ(fileBytes(samples.filePath("Loudness.eq")), loudness);
+        EXPECT_EQ(QFile::exists(folder.filePath("Loudness.eq")), c.programWritable);
+
+        EXPECT_EQ(listed(), (QStringList{"Flat", "Loudness"})) << "the copy takes its place";
+        EXPECT_EQ(panel()->box()->currentText(), "Loudness");
+        setBands(0);
+        panel()->applyEntry(panel()->box()->currentIndex());
+        EXPECT_EQ(bands()->level(1), 2) << "the copy is read";
     }
 }
 

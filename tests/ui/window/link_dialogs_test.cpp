@@ -140,6 +140,11 @@ TEST(ConfigurationFileDialogs, DefaultExtensionFiltersAndNoOverwriteQuestionOfTh
         EXPECT_EQ(dialog->nameFilters()[0], QStringLiteral("ZEL files (*.zel)"));
         EXPECT_TRUE(dialog->nameFilters()[1].startsWith("All Files (*"));
         EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+        // The user picks "All Files": a typed name stays as typed; back to ZEL, ".zel" again.
+        emit dialog->filterSelected(dialog->nameFilters()[1]);
+        EXPECT_EQ(dialog->defaultSuffix(), QString());
+        emit dialog->filterSelected(dialog->nameFilters()[0]);
+        EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("zel"));
     }
 }
 

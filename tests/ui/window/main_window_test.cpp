@@ -4,6 +4,7 @@
 
 #include "model/templates.h"
 #include "ui/pages/editor_page.h"
+#include "ui/pages/network_page.h"
 #include "ui/window/link_controller.h"
 
 #include <QAction>
@@ -108,10 +109,11 @@ TEST(MainWindowMenus, FileMenuThenAboutCommand)
     MainWindow window;
     const QList<QAction*> bar = window.menuBar()->actions();
     ASSERT_EQ(bar.size(), 2);
-    EXPECT_EQ(bar[0]->text(), QStringLiteral("File"));
+    // Captions as shown; text() also holds the "&" before each mnemonic.
+    EXPECT_EQ(bar[0]->iconText(), QStringLiteral("File"));
     ASSERT_NE(bar[0]->menu(), nullptr);
     EXPECT_EQ(bar[1], window.aboutAction());
-    EXPECT_EQ(bar[1]->text(), QStringLiteral("About"));
+    EXPECT_EQ(bar[1]->iconText(), QStringLiteral("About"));
     EXPECT_EQ(bar[1]->menu(), nullptr) << "About is a command, not a menu";
 
     const QStringList expected = {"File Mode",         "Serial Mode", "Telnet Mode", "New ZEL-8",
@@ -119,8 +121,21 @@ TEST(MainWindowMenus, FileMenuThenAboutCommand)
                                   "Compare with Unit", "-",           "Exit"};
     QStringList items;
     for (const QAction* item : bar[0]->menu()->actions())
-        items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        items << (item->isSeparator() ? QStringLiteral("-") : item->iconText());
     EXPECT_EQ(items, expected);
+
+    // Alt and one key reach each item: one mnemonic for each, none used twice in a menu.
+    for (const QList<QAction*>& menu : {bar, bar[0]->menu()->actions()}) {
+        QList<QKeySequence> mnemonics;
+        for (const QAction* item : menu) {
+            if (item->isSeparator())
+                continue;
+            const QKeySequence mnemonic = QKeySequence::mnemonic(item->text());
+            EXPECT_FALSE(mnemonic.isEmpty()) << item->iconText().toStdString();
+            EXPECT_FALSE(mnemonics.contains(mnemonic)) << item->iconText().toStdString();
+            mnemonics << mnemonic;
+        }
+    }
 
     const QList<QAction*> named = {window.fileModeAction(),   window.serialModeAction(),
                                    window.telnetModeAction(), window.newZel8Action(),
@@ -129,7 +144,7 @@ TEST(MainWindowMenus, FileMenuThenAboutCommand)
     const QStringList names = {"File Mode",  "Serial Mode", "Telnet Mode", "New ZEL-8",
                                "New ZEL-16", "Import",      "Export",      "Exit"};
     for (int i = 0; i < named.size(); ++i)
-        EXPECT_EQ(named[i]->text(), names[i]);
+        EXPECT_EQ(named[i]->iconText(), names[i]);
 }
 
 TEST(MainWindowMenus, LinkModeItemsAreRadioItemsThatMayAllBeOff)
@@ -319,6 +334,29 @@ TEST(MainWindowReaderRun, ReadsTheConfigurationTextBoxAsLatin1)
     const QString log = window.logTextBox()->toPlainText();
     EXPECT_TRUE(log.contains(QStringLiteral("Caf\u00e9"))) << log.toStdString();
     EXPECT_EQ(lines(window.logTextBox()).back(), QStringLiteral("Didn't Handle: [EC]"));
+}
+
+TEST(MainWindowReaderRun, LevelTextChangesOnlyForADisplayLineOrAChangeOfLevel)
+{
+    struct Case {
+        const char* text;
+        const char* levelText;
+    };
+    const Case cases[] = {
+        {"[NO1\"Hall\"]", "Level: 100%"}, // no display line: the first wording stays
+        {"[SD0]", "Level:100%"},          // the same level, read
+        {"[SD2]", "Level:50%"},
+        {"[SD12345678901]", "Level: 100%"}, // a number that does not fit sets nothing
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        MainWindow window;
+        window.configurationTextBox()->setPlainText(QString::fromLatin1(c.text));
+        window.readerRun();
+        const auto* level = window.networkPage()->findChild<QLabel*>(QStringLiteral("DisplayLvl"));
+        ASSERT_NE(level, nullptr);
+        EXPECT_EQ(level->text(), QString::fromLatin1(c.levelText));
+    }
 }
 
 TEST(MainWindowReaderRun, EmptyTextLeavesCountsUnsetAndEveryGroupCellUnavailable)

@@ -1,5 +1,5 @@
 #pragma once
-// Answers the link's questions in code, in place of the modal dialogs, and records what was
+// Answers the window's questions in code, in place of the modal dialogs, and records what was
 // asked.
 
 #include "ui/window/user_prompts.h"
@@ -18,7 +18,8 @@ public:
     QList<std::optional<QString>> inputAnswers;
     QString openAnswer; // empty: cancelled
     QString saveAnswer;
-    bool confirmAnswer = false;
+    bool confirmAnswer = false; // also the answer to the quick EQ questions
+    QString quickEqSaveAnswer;  // empty: cancelled
     // Runs when a one-line entry is asked for, before it is answered.
     std::function<void()> onInputQuery;
 
@@ -27,7 +28,9 @@ public:
     QList<QStringList> inputQueries; // caption, prompt, starting text
     QStringList openProposals;
     QStringList saveProposals;
-    QStringList confirmations;
+    QStringList confirmations; // the quick EQ questions too
+    QStringList quickEqSaveFolders;
+    QStringList quickEqSaveProposals;
     QStringList errors;
 
     std::optional<QString> choosePort() override
@@ -58,6 +61,13 @@ public:
         confirmations << question;
         return confirmAnswer;
     }
+    QString quickEqSavePath(const QString& folder, const QString& fileName) override
+    {
+        quickEqSaveFolders << folder;
+        quickEqSaveProposals << fileName;
+        return quickEqSaveAnswer;
+    }
+    bool confirmPresetFile(const QString& question) override { return confirm(question); }
     void showError(const QString& text) override { errors << text; }
 };
 

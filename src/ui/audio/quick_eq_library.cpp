@@ -1,0 +1,113 @@
+#include "ui/audio/quick_eq_library.h"
+
+#include "ui/window/user_prompts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <algorithm>
+
+namespace zel::ui {
+
+namespace {
+
+// Whether a file can be made in `folder` by this user now. Trying is the one test that sees
+// permissions, read-only mounts and access lists alike; the probe is hidden and removed.
+bool canMakeFilesIn(const QString& folder)
+{
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return false;
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".zelconfig-probe-XXXXXX")));
+    return probe.open();
+}
+
+bool sameFolder(const QString& a, const QString& b)
+{
+    return QDir(a).absolutePath() == QDir(b).absolutePath();
+}
+
+} // namespace
+
+QuickEqLibrary::Folders QuickEqLibrary::programFolders()
+{
+    const QString program = QCoreApplication::applicationDirPath();
+    return {program, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+            QDir::cleanPath(program + QStringLiteral("/../share/zelconfig/presets"))};
+}
+
+QuickEqLibrary::QuickEqLibrary(UserPrompts& prompts, Folders folders, QObject* parent)
+    : QObject(parent), m_prompts(&prompts), m_folders(std::move(folders))
+{
+}
+
+void QuickEqLibrary::setFolders(Folders folders)
+{
+    m_folders = std::move(folders);
+    emit filesChanged();
+}
+
+QString QuickEqLibrary::keptFolder() const
+{
+    return canMakeFilesIn(m_folders.program) || m_folders.user.isEmpty() ? m_folders.program
+                                                                         : m_folders.user;
+}
+
+QList<QuickEqEntry> QuickEqLibrary::entries() const
+{
+    QStringList folders;
+    for (const QString& folder : {keptFolder(), m_folders.program, m_folders.samples}) {
+        const bool listed = std::any_of(folders.begin(), folders.end(),
+                                        [&](const QString& f) { return sameFolder(f, folder); });
+        if (!folder.isEmpty() && !listed)
+            folders << folder;
+    }
+    QList<QuickEqEntry> entries;
+    for (const QString& folder : folders) {
+        for (const QuickEqEntry& entry : listQuickEqFiles(folder)) {
+            const bool hidden = std::any_of(entries.begin(), entries.end(), [&](const auto& e) {
+                return e.name.compare(entry.name, Qt::CaseInsensitive) == 0;
+            });
+            if (!hidden)
+                entries << entry;
+        }
+    }
+    sortQuickEqEntries(entries);
+    return entries;
+}
+
+QString QuickEqLibrary::save(const BandLevels& levels, const QString& proposedName)
+{
+    const QString folder = keptFolder();
+    QDir().mkpath(folder); // the per-user folder may not be there yet
+    QString path = m_prompts->quickEqSavePath(folder, proposedName);
+    if (path.isEmpty())
+        return {};
+    path = QFileInfo(withQuickEqSuffix(path)).absoluteFilePath();
+    const QString shownPath = QDir::toNativeSeparators(path);
+    if (QFileInfo::exists(path) &&
+        !m_prompts->confirmPresetFile(QStringLiteral("File ") + shownPath +
+                                      QStringLiteral(" exists. Overwrite?")))
+        return {};
+    QString error;
+    if (!writeQuickEqFile(path, formatQuickEqLevels(levels), &error)) {
+        m_prompts->showError(QStringLiteral("Cannot create file \"%1\". %2").arg(shownPath, error));
+        return {};
+    }
+    emit filesChanged();
+    return path;
+}
+
+void QuickEqLibrary::remove(const QuickEqEntry& entry)
+{
+    if (QFileInfo::exists(entry.path) &&
+        m_prompts->confirmPresetFile(QStringLiteral("Delete EQ: ") + entry.name +
+                                     QStringLiteral("?")))
+        QFile::remove(entry.path); // a failed deletion shows in the list that follows
+    emit filesChanged();
+}
+
+} // namespace zel::ui

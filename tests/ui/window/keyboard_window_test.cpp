@@ -1,0 +1,190 @@
+// The window from the keyboard (menu mnemonics and shortcuts, Tab in and out of the grids), and
+// the one rule for 8-bit text in every box that edits text the configuration keeps.
+#include "scripted_prompts.h"
+
+#include "model/config_model.h"
+#include "ui/grids/matrix_grid.h"
+#include "ui/grids/name_grid.h"
+#include "ui/pages/favorite_group_naming_page.h"
+#include "ui/pages/favorites_page.h"
+#include "ui/pages/groups_page.h"
+#include "ui/pages/naming_page.h"
+#include "ui/pages/network_page.h"
+#include "ui/pages/presets_page.h"
+#include "ui/window/main_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace zel::ui {
+namespace {
+
+class KeyboardWindowTest : public testing::Test {
+protected:
+    KeyboardWindowTest()
+    {
+        auto scripted = std::make_unique<test::ScriptedPrompts>();
+        prompts = scripted.get();
+        window.setPrompts(std::move(scripted));
+        window.show();
+        window.activateWindow();
+    }
+    // A blank ZEL-8 on page `page`, with the keyboard focus on `widget` (none: the window).
+    void start(int page, QWidget* widget)
+    {
+        window.newTemplate(model::UnitSize::Zel8);
+        window.tabs()->setCurrentIndex(page);
+        window.activateWindow(); // back from a menu
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QWidget* focus = widget ? widget : static_cast<QWidget*>(&window);
+        focus->setFocus();
+        QApplication::processEvents();
+    }
+    QWidget* focused() const { return QApplication::focusWidget(); }
+
+    MainWindow window;
+    test::ScriptedPrompts* prompts = nullptr;
+};
+
+TEST_F(KeyboardWindowTest, MenusShortcutsAndTabReachWhatTheyName)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    NameGrid* zoneGrid = window.namingPage()->zoneGrid();
+    NameGrid* sourceGrid = window.namingPage()->sourceGrid();
+    NameGrid* favoriteGrid = window.favoriteGroupNamingPage()->favoriteGrid();
+    NameGrid* groupGrid = window.favoriteGroupNamingPage()->groupGrid();
+    MatrixGrid* favorites = window.favoritesPage()->matrix();
+    QListWidget* favoriteList = window.favoritesPage()->favoriteList();
+    MatrixGrid* groups = window.groupsPage()->matrix();
+    QMenu* fileMenu = window.menuBar()->actions().at(0)->menu();
+
+    struct Case {
+        const char* what;
+        int page;
+        QWidget* focus;
+        QKeyCombination key;
+        std::function<bool()> reached;
+    };
+    const Case cases[] = {
+        {"Ctrl+I imports", MainWindow::kConfigurationFilePage, nullptr, Qt::CTRL | Qt::Key_I,
+         [&] { return prompts->openProposals.size() == 1; }},
+        {"Ctrl+E exports", MainWindow::kNamingPage, nullptr, Qt::CTRL | Qt::Key_E,
+         [&] { return prompts->saveProposals.size() == 1; }},
+        {"Ctrl+2 chooses the serial link", MainWindow::kConfigurationFilePage, nullptr,
+         Qt::CTRL | Qt::Key_2, [&] { return prompts->portQuestions == 1; }},
+        {"Ctrl+3 chooses the telnet link", MainWindow::kConfigurationFilePage, nullptr,
+         Qt::CTRL | Qt::Key_3, [&] { return prompts->inputQueries.size() == 1; }},
+        {"Ctrl+1 chooses the file link", MainWindow::kConfigurationFilePage, nullptr,
+         Qt::CTRL | Qt::Key_1, [&] { return window.fileModeAction()->isChecked(); }},
+        {"Tab leaves the zone names", MainWindow::kNamingPage, zoneGrid, Qt::Key_Tab,
+         [&] { return focused() == sourceGrid; }},
+        {"Shift+Tab leaves the source names", MainWindow::kNamingPage, sourceGrid, Qt::Key_Backtab,
+         [&] { return focused() == zoneGrid; }},
+        {"Tab leaves the favorite names", MainWindow::kFavoriteGroupNamingPage, favoriteGrid,
+         Qt::Key_Tab, [&] { return focused() == groupGrid; }},
+        {"Tab goes from the favorite list to its matrix", MainWindow::kFavoritesPage, favoriteList,
+         Qt::Key_Tab, [&] { return focused() == favorites; }},
+        {"Tab leaves the favorites matrix", MainWindow::kFavoritesPage, favorites, Qt::Key_Tab,
+         [&] { return focused() != favorites && focused() != nullptr; }},
+        {"Shift+Tab goes back to the favorite list", MainWindow::kFavoritesPage, favorites,
+         Qt::Key_Backtab, [&] { return focused() == favoriteList; }},
+        {"Tab leaves the groups matrix", MainWindow::kGroupsPage, groups, Qt::Key_Tab,
+         [&] { return focused() != groups && focused() != nullptr; }},
+        {"an arrow marks the next cell of the favorites matrix", MainWindow::kFavoritesPage,
+         favorites, Qt::Key_Down,
+         [&] { return window.favoritesPage()->markedCell() == QPoint(1, 2); }},
+        {"Alt+F opens the File menu", MainWindow::kConfigurationFilePage, nullptr,
+         Qt::ALT | Qt::Key_F, [&] { return fileMenu->isVisible(); }},
+        {"Ctrl+Q exits", MainWindow::kConfigurationFilePage, nullptr, Qt::CTRL | Qt::Key_Q,
+         [&] { return !window.isVisible(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        *prompts = test::ScriptedPrompts();
+        start(c.page, c.focus);
+        QWidget* target = focused() ? focused() : &window;
+        QTest::keyClick(target, c.key.key(), c.key.keyboardModifiers());
+        EXPECT_TRUE(QTest::qWaitFor(c.reached, 2000));
+        if (fileMenu->isVisible()) { // Escape closes the menu, then leaves the menu bar
+            QTest::keyClick(fileMenu, Qt::Key_Escape);
+            QTest::keyClick(window.menuBar(), Qt::Key_Escape);
+        }
+    }
+}
+
+TEST_F(KeyboardWindowTest, EveryTextOfTheConfigurationRefusesCharactersBeyondLatin1)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    model::ConfigModel& model = window.model();
+    const auto openZoneName = [this] {
+        NameGrid* grid = window.namingPage()->zoneGrid();
+        const QModelIndex first = grid->model()->index(0, 1);
+        grid->setCurrentIndex(first);
+        grid->edit(first);
+        return grid->viewport()->findChild<QLineEdit*>();
+    };
+    const auto child = [](QWidget* page, const char* name) {
+        return page->findChild<QLineEdit*>(QLatin1String(name));
+    };
+    const auto address = [this, child](const char* name) {
+        window.networkPage()
+            ->findChild<QCheckBox*>(QStringLiteral("DHCPCheckbox"))
+            ->setChecked(false);
+        return child(window.networkPage(), name);
+    };
+    struct Case {
+        const char* what;
+        int page;
+        std::function<QLineEdit*()> edit;
+        std::function<std::string()> stored;
+    };
+    const Case cases[] = {
+        {"zone name", MainWindow::kNamingPage, openZoneName, [&] { return model.zoneName(1); }},
+        {"preset name", MainWindow::kPresetsPage,
+         [&] { return child(window.presetsPage(), "presetName"); },
+         [&] {
+             window.commitAndRefresh();
+             return model.preset(1).name;
+         }},
+        {"IP address", MainWindow::kNetworkPage, [&] { return address("IPAddress"); },
+         [&] { return model.network().ipAddress; }},
+        {"netmask", MainWindow::kNetworkPage, [&] { return address("Netmask"); },
+         [&] { return model.network().netmask; }},
+        {"gateway", MainWindow::kNetworkPage, [&] { return address("Gateway"); },
+         [&] { return model.network().gateway; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        window.newTemplate(model::UnitSize::Zel8);
+        window.tabs()->setCurrentIndex(c.page);
+        QLineEdit* edit = c.edit();
+        ASSERT_NE(edit, nullptr);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        for (const QChar typed : QStringLiteral("Caf\u00e9\u20ac\u4e2d"))
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(typed), {});
+        EXPECT_EQ(edit->text(), QStringLiteral("Caf\u00e9")) << "typed: refused one by one";
+        QApplication::clipboard()->setText(QStringLiteral("x\u4e2dy"));
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(edit->text(), QStringLiteral("Caf\u00e9")) << "pasted: refused whole";
+        QApplication::clipboard()->setText(QStringLiteral("\u00fcber"));
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(edit->text(), QStringLiteral("Caf\u00e9\u00fcber"));
+        EXPECT_EQ(c.stored(), "Caf\xE9\xFC"
+                              "ber");
+    }
+}
+
+} // namespace
+} // namespace zel::ui
