@@ -1,6 +1,8 @@
 #include "link/config_file.h"
 
 #include "link/file_save.h"
+#include "link/latin1_text.h"
+#include "model/config_reader.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,18 +34,9 @@ FileKind fileKind(const QString& path)
 QStringList splitConfigurationText(const QByteArray& bytes)
 {
     QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        lines.append(QString::fromLatin1(bytes.mid(start, i - start)));
-        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < bytes.size())
-        lines.append(QString::fromLatin1(bytes.mid(start)));
+    for (std::string_view line :
+         model::splitLines(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))))
+        lines.append(fromLatin1(line));
     return lines;
 }
 

@@ -1,9 +1,11 @@
 #include "ui/audio/quick_eq_presets.h"
 
+#include "link/file_save.h"
+#include "model/config_reader.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <charconv>
@@ -15,23 +17,14 @@ namespace zel::ui {
 
 namespace {
 
-// The lines of `text`, split on CR LF, CR or LF. A line break at the very end ends the last
-// line and starts no new one. With `dropUnfinished` a last line without a line break is left
-// out (it may have been cut by the read limit).
+// The lines of `text`, split as a configuration is. With `dropUnfinished` a last line without a
+// line break is left out (it may have been cut by the read limit).
 std::vector<std::string_view> splitLines(std::string_view text, bool dropUnfinished)
 {
-    std::vector<std::string_view> lines;
-    size_t start = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n')
-            continue;
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size() && !dropUnfinished)
-        lines.push_back(text.substr(start));
+    std::vector<std::string_view> lines = model::splitLines(text);
+    const bool finished = !text.empty() && (text.back() == '\r' || text.back() == '\n');
+    if (dropUnfinished && !finished && !lines.empty())
+        lines.pop_back();
     return lines;
 }
 
@@ -132,16 +125,10 @@ QByteArray formatQuickEqLevels(const BandLevels& levels)
 
 bool writeQuickEqFile(const QString& path, const QByteArray& content, QString* error)
 {
-    QSaveFile file(path);
-    // Flushed before the commit, which does not see a write that fails while the buffer empties
-    // (a full disk) and would put the cut file in place of the old one.
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
-        !file.flush() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    const QString failure = link::saveWholeFile(path, content);
+    if (error)
+        *error = failure;
+    return failure.isEmpty();
 }
 
 QString withQuickEqSuffix(const QString& path)

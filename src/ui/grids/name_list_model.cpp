@@ -1,5 +1,7 @@
 #include "ui/grids/name_list_model.h"
 
+#include "link/latin1_text.h"
+
 #include "model/config_model.h"
 
 #include <algorithm>
@@ -73,12 +75,12 @@ QString NameListModel::name(int n) const
         break;
     }
     // Names are 8-bit text: Latin-1 keeps every byte.
-    return QString::fromLatin1(text->data(), static_cast<qsizetype>(text->size()));
+    return link::fromLatin1(*text);
 }
 
 void NameListModel::setName(int n, const QString& name)
 {
-    std::string text = name.toLatin1().toStdString();
+    std::string text = link::toLatin1(name);
     switch (m_list) {
     case NameList::Zones:
         m_model.setZoneName(n, std::move(text));

@@ -1,5 +1,7 @@
 #include "ui/pages/favorites_page.h"
 
+#include "link/latin1_text.h"
+
 #include "model/config_model.h"
 #include "ui/grids/matrix_grid.h"
 #include "ui/pages/name_width.h"
@@ -30,11 +32,6 @@ constexpr int kPageWidth = 690;     // what a page of the window can show
 const QString kMarker = QStringLiteral("?");
 const QString kAudio = QStringLiteral("A");
 const QString kUnavailable = QStringLiteral("X");
-
-QString fromModel(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QStandardItemModel* makeCells(QObject* parent)
 {
@@ -168,12 +165,12 @@ void FavoritesPage::commitToModel()
 void FavoritesPage::refreshNames()
 {
     for (int r = 1; r <= m_model.zoneCount(); ++r)
-        setCellText(0, r, fromModel(m_model.zoneName(r)));
+        setCellText(0, r, link::fromLatin1(m_model.zoneName(r)));
 
     const int selected = m_favoriteList->currentRow();
     const QSignalBlocker quiet(m_favoriteList);
     for (int f = 1; f <= model::kFavorites; ++f)
-        m_favoriteList->item(f - 1)->setText(fromModel(m_model.favoriteName(f)));
+        m_favoriteList->item(f - 1)->setText(link::fromLatin1(m_model.favoriteName(f)));
     m_favoriteList->setCurrentRow(selected);
     showCornerName();
 }
@@ -184,7 +181,7 @@ void FavoritesPage::saveFavorite()
         for (int r = 1; r <= model::kMaxZones; ++r) {
             const QString text = cellText(c, r);
             const QString code = text.startsWith(kMarker) ? m_heldText : text.left(1);
-            m_model.setConnection(m_currentFavorite, c, r, code.toLatin1().toStdString());
+            m_model.setConnection(m_currentFavorite, c, r, link::toLatin1(code));
         }
     }
 }
@@ -194,7 +191,7 @@ void FavoritesPage::loadFavorite(int f)
     for (int c = 1; c <= model::kMaxSources; ++c) {
         for (int r = 1; r <= model::kMaxZones; ++r) {
             if (!cellText(c, r).startsWith(kUnavailable))
-                setCellText(c, r, fromModel(m_model.connection(f, c, r)));
+                setCellText(c, r, link::fromLatin1(m_model.connection(f, c, r)));
         }
     }
 }
@@ -312,7 +309,7 @@ void FavoritesPage::showCornerName()
 {
     const int source = m_markedCell.x();
     if (model::ConfigModel::isSource(source))
-        setCellText(0, 0, fromModel(m_model.sourceName(source)));
+        setCellText(0, 0, link::fromLatin1(m_model.sourceName(source)));
 }
 
 bool FavoritesPage::edits(model::DiffSubject subject) const

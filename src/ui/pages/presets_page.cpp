@@ -1,5 +1,7 @@
 #include "ui/pages/presets_page.h"
 
+#include "link/latin1_text.h"
+
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -22,11 +24,6 @@ namespace zel::ui {
 namespace {
 
 constexpr int kColumnWidth = 170; // the preset list and the name box, as designed
-
-QString fromLatin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -126,7 +123,7 @@ void PresetsPage::loadPreset(int preset)
     const model::DevicePreset& record = m_model.preset(preset);
     setUpdatesEnabled(false);
     m_bands->setLevels(record.bands);
-    const QString name = fromLatin1(record.name);
+    const QString name = link::fromLatin1(record.name);
     // A longer name read from a unit is shown whole; the limit applies to typing only.
     m_nameEdit->setMaxLength(std::max<int>(kTypedNameLength, static_cast<int>(name.size())));
     m_nameEdit->setText(name);
@@ -142,7 +139,7 @@ void PresetsPage::savePreset(int preset)
     for (int band = 1; band <= model::kBands; ++band)
         record.setBand(band, static_cast<int8_t>(levels[static_cast<size_t>(band - 1)]));
 
-    const std::string name = m_nameEdit->text().toLatin1().toStdString();
+    const std::string name = link::toLatin1(m_nameEdit->text());
     if (name == record.name)
         return;
     record.name = name;
@@ -169,7 +166,7 @@ void PresetsPage::rebuildPresetList()
     const QSignalBlocker blocker(m_presetList);
     m_presetList->clear();
     for (int preset = 1; preset <= model::kPresets; ++preset)
-        m_presetList->addItem(fromLatin1(m_model.preset(preset).name));
+        m_presetList->addItem(link::fromLatin1(m_model.preset(preset).name));
 }
 
 void PresetsPage::limitTypedName()

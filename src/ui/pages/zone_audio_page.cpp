@@ -1,5 +1,7 @@
 #include "ui/pages/zone_audio_page.h"
 
+#include "link/latin1_text.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -34,11 +36,6 @@ const model::Field& kVolume = model::commandField(Command::Volume, 1);
 const model::Field& kBalance = model::commandField(Command::BalanceRight, 1);
 const model::Field& kLowpass = model::commandField(Command::Lowpass, 1);
 constexpr int kLowpassTick = 5;
-
-QString fromLatin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString volumeText(int value)
 {
@@ -349,7 +346,7 @@ void ZoneAudioPage::refreshNames()
 {
     QStringList entries;
     for (int zone = 1; zone <= m_model.zoneCount(); ++zone)
-        entries << fromLatin1(m_model.zoneName(zone));
+        entries << link::fromLatin1(m_model.zoneName(zone));
     const int selected = m_zoneList->currentRow();
     fillZoneList(entries);
     if (selected >= 0 && selected < m_zoneList->count()) {
@@ -487,7 +484,7 @@ void ZoneAudioPage::rebuildPresetBox()
     const int selected = m_presetBox->currentIndex();
     m_presetBox->clear();
     for (int preset = 1; preset <= model::kPresets; ++preset)
-        m_presetBox->addItem(fromLatin1(m_model.preset(preset).name));
+        m_presetBox->addItem(link::fromLatin1(m_model.preset(preset).name));
     m_presetBox->setCurrentIndex(selected);
 }
 

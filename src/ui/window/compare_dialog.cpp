@@ -1,5 +1,7 @@
 #include "ui/window/compare_dialog.h"
 
+#include "link/latin1_text.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -18,17 +20,12 @@ constexpr int kNumberRole = Qt::UserRole + 1;
 constexpr int kWidth = 640;
 constexpr int kHeight = 420;
 
-QString fromLatin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A side's value as a column shows it.
 QString valueText(const model::Difference& d, const std::optional<std::string>& value)
 {
     if (d.entry)
         return value ? QObject::tr("yes") : QObject::tr("no");
-    return value ? fromLatin1(*value) : QObject::tr("(not set)");
+    return value ? link::fromLatin1(*value) : QObject::tr("(not set)");
 }
 
 } // namespace
@@ -81,11 +78,12 @@ void CompareDialog::showDifferences(const QStringList& heading, const QString& o
         pageItem->setFirstColumnSpanned(true);
         m_text << QString() << page.caption;
         for (const model::Difference& d : page.differences) {
-            auto* item = new QTreeWidgetItem(
-                pageItem, {fromLatin1(d.member), valueText(d, d.before), valueText(d, d.after)});
+            auto* item =
+                new QTreeWidgetItem(pageItem, {link::fromLatin1(d.member), valueText(d, d.before),
+                                               valueText(d, d.after)});
             item->setData(0, kSubjectRole, static_cast<int>(d.subject));
             item->setData(0, kNumberRole, d.number);
-            m_text << QStringLiteral("  ") + fromLatin1(model::describe(d));
+            m_text << QStringLiteral("  ") + link::fromLatin1(model::describe(d));
             ++found;
         }
     }

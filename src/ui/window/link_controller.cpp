@@ -172,6 +172,16 @@ bool LinkController::openChosenPort()
 
 void LinkController::importConfiguration()
 {
+    fetch(Purpose::Import);
+}
+
+void LinkController::fetchForComparison()
+{
+    fetch(Purpose::Comparison);
+}
+
+void LinkController::fetch(Purpose purpose)
+{
     if (isTransferRunning())
         return;
     switch (linkMode()) {
@@ -182,46 +192,18 @@ void LinkController::importConfiguration()
             return;
         [[fallthrough]];
     case LinkMode::Telnet:
-        beginTransfer(new link::ImportTransfer(makeChannel(), m_settings, this), Purpose::Import);
+        beginTransfer(new link::ImportTransfer(makeChannel(), m_settings, this), purpose);
         return;
     case LinkMode::File:
-        importFile();
+        fetchFile(purpose);
         return;
     case LinkMode::None:
-        emit importEnded({}, {});
-        return;
-    }
-}
-
-void LinkController::fetchForComparison()
-{
-    if (isTransferRunning())
-        return;
-    switch (linkMode()) {
-    case LinkMode::Serial:
-        if (!m_serial.isOpen() && !openChosenPort())
-            return;
-        [[fallthrough]];
-    case LinkMode::Telnet:
-        beginTransfer(new link::ImportTransfer(makeChannel(), m_settings, this),
-                      Purpose::Comparison);
-        return;
-    case LinkMode::File: {
-        const QString path = m_prompts->openFileName(m_lastOpenedFile);
-        if (path.isEmpty())
-            return;
-        const link::FileReadResult file = link::readConfigurationFile(path);
-        if (!file.ok)
-            m_prompts->showError(file.errorText);
+        if (purpose == Purpose::Import)
+            emit importEnded({}, {});
         else
-            emit comparisonFetched(file.lines.join(QLatin1Char('\n')), link::filePeerText(path), {},
-                                   false);
-        return;
-    }
-    case LinkMode::None:
-        m_prompts->showError(tr("There is no unit to compare with: no link is chosen.\n\n"
-                                "Choose \"File Mode\", \"Serial Mode\" or \"Telnet Mode\" in the "
-                                "\"File\" menu, then compare again."));
+            m_prompts->showError(tr("There is no unit to compare with: no link is chosen.\n\n"
+                                    "Choose \"File Mode\", \"Serial Mode\" or \"Telnet Mode\" "
+                                    "in the \"File\" menu, then compare again."));
         return;
     }
 }
@@ -244,22 +226,30 @@ void LinkController::exportConfiguration(const QStringList& lines)
     }
 }
 
-void LinkController::importFile()
+void LinkController::fetchFile(Purpose purpose)
 {
+    const bool importing = purpose == Purpose::Import;
     const QString path = m_prompts->openFileName(m_lastOpenedFile);
     if (path.isEmpty()) {
-        emit importEnded({}, {}); // the configuration has been reset; it stays empty
+        if (importing)
+            emit importEnded({}, {}); // the configuration has been reset; it stays empty
         return;
     }
-    m_lastOpenedFile = path;
+    if (importing)
+        m_lastOpenedFile = path;
     const link::FileReadResult file = link::readConfigurationFile(path);
     if (!file.ok) {
         m_prompts->showError(file.errorText);
         return;
     }
+    const QString text = file.lines.join(QLatin1Char('\n'));
+    if (!importing) {
+        emit comparisonFetched(text, link::filePeerText(path), {}, false);
+        return;
+    }
     {
         const PaintingSuspended suspended(m_configurationTextBox);
-        m_configurationTextBox->setPlainText(file.lines.join(QLatin1Char('\n')));
+        m_configurationTextBox->setPlainText(text);
     }
     emit statusText(link::fileImportStatus(path));
     emit importEnded(link::filePeerText(path), {});

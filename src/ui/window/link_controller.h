@@ -117,7 +117,9 @@ private:
     void checkOnly(QAction* mode);
     // Asks for the serial port and opens it; false (after showing why) when that fails.
     bool openChosenPort();
-    void importFile();
+    // An import or a comparison over the chosen link.
+    void fetch(Purpose purpose);
+    void fetchFile(Purpose purpose);
     void exportFile(const QStringList& lines);
     QString peerText() const;
 

@@ -1,5 +1,7 @@
 #include "ui/window/main_window.h"
 
+#include "link/latin1_text.h"
+
 #include "zel_version.h"
 
 #include "link/transfer_texts.h"
@@ -250,7 +252,7 @@ model::ReadSummary MainWindow::readerRun()
 
     model::LogLines log;
     const model::ReadSummary summary =
-        model::readText(m_model, storedText(m_configurationTextBox).toLatin1().toStdString(), log);
+        model::readText(m_model, link::toLatin1(storedText(m_configurationTextBox)), log);
     appendLines(m_logTextBox, log);
 
     model::markUnavailableGroups(m_model);

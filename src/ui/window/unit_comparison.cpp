@@ -1,5 +1,7 @@
 #include "ui/window/unit_comparison.h"
 
+#include "link/latin1_text.h"
+
 #include "model/config_diff.h"
 #include "model/config_model.h"
 #include "model/config_reader.h"
@@ -48,7 +50,7 @@ QString UnitComparison::compare(const model::ConfigModel& edited, const QString&
     model::ConfigModel other;
     model::resetModel(other);
     model::LogLines log;
-    const model::ReadSummary read = model::readText(other, text.toLatin1().toStdString(), log);
+    const model::ReadSummary read = model::readText(other, link::toLatin1(text), log);
     model::markUnavailableGroups(other);
     if (read.settingLines == 0) {
         prompts.showError(
