@@ -1,12 +1,17 @@
 // zelshots CONFIG OUTDIR: loads CONFIG into the main window as an import would, then saves a
-// picture of the welcome window and of each page, as a user sees them, into OUTDIR.
+// picture of the welcome window and of each page, as a user sees them, into OUTDIR, and one of
+// "Compare with Unit" after a few edits, compared with CONFIG itself.
 
+#include "model/config_model.h"
+#include "ui/window/compare_dialog.h"
 #include "ui/window/main_window.h"
+#include "ui/window/unit_comparison.h"
 #include "ui/window/welcome_window.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <cstdio>
@@ -59,11 +64,24 @@ int main(int argc, char* argv[])
     zel::ui::MainWindow window;
     window.show();
     window.reset();
-    window.configurationTextBox()->setPlainText(QString::fromLatin1(config.readAll()));
+    const QString text = QString::fromLatin1(config.readAll());
+    window.configurationTextBox()->setPlainText(text);
     window.readerRun();
     for (int i = 0; i < window.tabs()->count(); ++i) {
         window.tabs()->setCurrentIndex(i);
         ok = save(window, dir, fileNameFor(i, window.tabs()->tabText(i))) && ok;
     }
+
+    // A few edits, then what they change against the file they came from.
+    zel::model::ConfigModel& model = window.model();
+    model.setZoneName(2, "Kitchen Bar");
+    model.zoneAudio(3).volume = -25;
+    model.setConnection(2, 1, 4, "A");
+    model.network().ipAddress = "192.168.1.41";
+    window.comparison()->compare(model, text,
+                                 QStringLiteral("file: ") + QFileInfo(config).fileName(), {},
+                                 {false, true}, window.prompts());
+    ok = save(*window.comparison()->dialog(), dir, QStringLiteral("09-compare-with-unit.png")) &&
+         ok;
     return ok ? 0 : 1;
 }
