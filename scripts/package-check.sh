@@ -22,7 +22,9 @@ fail() { echo "package-check: $*" >&2; exit 1; }
 files=$(dpkg -L zelconfig)
 echo "$files"
 for f in /usr/bin/zelconfig /usr/bin/zeltool /usr/bin/zelsim \
-  /usr/share/applications/zelconfig.desktop /usr/share/icons/hicolor/scalable/apps/zelconfig.svg; do
+  /usr/share/applications/zelconfig.desktop /usr/share/icons/hicolor/scalable/apps/zelconfig.svg \
+  /usr/share/zelconfig/presets/Flat.eq /usr/share/zelconfig/presets/Loudness.eq \
+  /usr/share/zelconfig/presets/Speech.eq; do
   grep -qx "$f" <<<"$files" || fail "$f is not in the package"
 done
 if grep -E '(test|bench)' <<<"$files"; then fail "test or benchmark files are in the package"; fi
