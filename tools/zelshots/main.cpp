@@ -81,7 +81,7 @@ int main(int argc, char* argv[])
     window.comparison()->compare(model, text,
                                  QStringLiteral("file: ") + QFileInfo(config).fileName(), {},
                                  {false, true}, window.prompts());
-    ok = save(*window.comparison()->dialog(), dir, QStringLiteral("09-compare-with-unit.png")) &&
-         ok;
+    ok =
+        save(*window.comparison()->dialog(), dir, QStringLiteral("09-compare-with-unit.png")) && ok;
     return ok ? 0 : 1;
 }
