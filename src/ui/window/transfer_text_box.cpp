@@ -8,6 +8,9 @@ namespace zel::ui {
 
 namespace {
 constexpr int kFrameMs = 16;
+// A unit that floods the link would otherwise pile up text for one long insert that holds the
+// window still: past this much, what is kept goes in at once.
+constexpr qsizetype kMostKept = 4096;
 } // namespace
 
 TransferTextFeed::TransferTextFeed(QPlainTextEdit* box, QObject* parent)
@@ -23,7 +26,9 @@ void TransferTextFeed::appendText(const QString& text)
     if (text.isEmpty())
         return;
     m_pending += text;
-    if (!m_frame.isActive())
+    if (m_pending.size() >= kMostKept)
+        flush();
+    else if (!m_frame.isActive())
         m_frame.start();
 }
 
