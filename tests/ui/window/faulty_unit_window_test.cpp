@@ -45,7 +45,9 @@ link::TransferSettings faultSettings()
     link::TransferSettings settings = quickSettings();
     settings.responseTimeout = std::chrono::milliseconds(500);
     settings.serialQuietTime = std::chrono::milliseconds(500);
-    settings.receiveLimit = 256 * 1024;
+    // Enough for whole configurations; the reader run over what an endless dump brings stays
+    // short, so that the longest wait measures the transfer and not the reading.
+    settings.receiveLimit = 64 * 1024;
     return settings;
 }
 
