@@ -1,4 +1,6 @@
-#include "ui/pages/eight_bit_text.h"
+#include "ui/pages/configuration_text.h"
+
+#include "model/carried_text.h"
 
 #include <QLineEdit>
 
@@ -6,19 +8,39 @@
 
 namespace zel::ui {
 
-bool isEightBitText(const QString& text)
+namespace {
+
+bool isCarriedCharacter(QChar c)
 {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+    return c.unicode() <= 0xFF && model::isCarriedByte(static_cast<unsigned char>(c.unicode()));
 }
 
-QValidator::State EightBitTextValidator::validate(QString& input, int&) const
+qsizetype uncarriedCount(const QString& text)
 {
-    return isEightBitText(input) ? Acceptable : Invalid;
+    return std::count_if(text.begin(), text.end(), [](QChar c) { return !isCarriedCharacter(c); });
 }
 
-void acceptEightBitTextOnly(QLineEdit* edit)
+} // namespace
+
+bool isConfigurationText(const QString& text)
 {
-    edit->setValidator(new EightBitTextValidator(edit));
+    return std::all_of(text.begin(), text.end(), isCarriedCharacter);
+}
+
+ConfigurationTextValidator::ConfigurationTextValidator(QLineEdit* edit)
+    : QValidator(edit), m_shownText(edit->text())
+{
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { m_shownText = text; });
+}
+
+QValidator::State ConfigurationTextValidator::validate(QString& input, int&) const
+{
+    return uncarriedCount(input) <= uncarriedCount(m_shownText) ? Acceptable : Invalid;
+}
+
+void acceptConfigurationTextOnly(QLineEdit* edit)
+{
+    edit->setValidator(new ConfigurationTextValidator(edit));
 }
 
 } // namespace zel::ui
