@@ -159,8 +159,8 @@ private:
                 continue;
             const std::string text = kept(match, i);
             if (std::string reason = uncarriedReason(text); !reason.empty())
-                report(n, describeUncarried({std::string(commandField(match.command, i).name),
-                                             text, std::move(reason)}));
+                report(n, describeUncarried({std::string(commandField(match.command, i).name), text,
+                                             std::move(reason)}));
         }
     }
 

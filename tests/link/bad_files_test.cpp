@@ -16,8 +16,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <fcntl.h>
+#include <functional>
 #include <optional>
 #include <sys/stat.h>
 #include <sys/types.h>

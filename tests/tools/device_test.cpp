@@ -223,8 +223,8 @@ TEST(ZeltoolExport, AFileThatSetsNothingOrTextsALineCannotCarryIsNotSent)
         {"[NO99\"x\"]\r\n", setsNothing},
         {"[NF3\"[QXSB]\"]\r\n[NM255.0.0.0]x]\r\n",
          "holds texts a configuration line cannot carry; nothing was sent\n"
-         "  favorite 3 name \"[QXSB]\" holds \"[\"" + cannotCarry +
-             "  netmask \"255.0.0.0]x\" holds \"]\"" + cannotCarry},
+         "  favorite 3 name \"[QXSB]\" holds \"[\"" +
+             cannotCarry + "  netmask \"255.0.0.0]x\" holds \"]\"" + cannotCarry},
     };
     for (const auto& [text, message] : cases) {
         SCOPED_TRACE(text);

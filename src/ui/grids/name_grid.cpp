@@ -41,7 +41,7 @@ public:
             static_cast<QLineEdit*>(QStyledItemDelegate::createEditor(parent, option, index));
         editor->setFrame(false);
         editor->setTextMargins(kEditorIndent, 0, 0, 0);
-        acceptConfigurationTextOnly(editor); // a pasted text too
+        acceptConfigurationTextOnly(editor);      // a pasted text too
         editor->setMaxLength(model::kNameLength); // a paste keeps what typing could enter
         auto* self = const_cast<NameCellDelegate*>(this);
         connect(editor, &QLineEdit::textEdited, self,

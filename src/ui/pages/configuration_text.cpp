@@ -30,7 +30,8 @@ bool isConfigurationText(const QString& text)
 ConfigurationTextValidator::ConfigurationTextValidator(QLineEdit* edit)
     : QValidator(edit), m_shownText(edit->text())
 {
-    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { m_shownText = text; });
+    connect(edit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_shownText = text; });
 }
 
 QValidator::State ConfigurationTextValidator::validate(QString& input, int&) const

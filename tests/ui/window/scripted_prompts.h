@@ -57,8 +57,7 @@ public:
         saveProposals << fileName;
         return saveAnswer;
     }
-    bool confirm(const QString& question,
-                 ui::DefaultAnswer answer = ui::DefaultAnswer::Ok) override
+    bool confirm(const QString& question, ui::DefaultAnswer answer = ui::DefaultAnswer::Ok) override
     {
         confirmations << question;
         confirmationDefaults << answer;
