@@ -238,8 +238,9 @@ TEST(BadFiles, SaveIntoAPipeOrADeviceWritesIntoItAndNeverReplacesIt)
         SCOPED_TRACE(name);
         const QByteArray path = name[0] == '/' ? QByteArray(name) : at(name);
         const QString file = QFile::decodeName(path);
-        if (type == S_IFCHR && ::geteuid() != 0) // only root could lose the device by a rename
+        if (type == S_IFCHR && ::geteuid() != 0) { // only root could lose the device by a rename
             GTEST_SKIP() << "the device rows need root";
+        }
         // A reader already waits on the pipe, so the save neither blocks nor loses the text.
         const int reader = ::open(at("pipe"), O_RDONLY | O_NONBLOCK);
         const link::FileWriteResult written = link::writeConfigurationFile(file, {"[SD1]"});
