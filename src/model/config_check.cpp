@@ -1,5 +1,6 @@
 #include "model/config_check.h"
 
+#include "model/carried_text.h"
 #include "model/command_table.h"
 #include "model/config_model.h"
 #include "model/config_reader.h"
@@ -143,7 +144,24 @@ private:
         const std::string command = commandLine(match.command, match.fields);
         if (!sameIgnoringCase(command, withoutTrailingBlanks(line)))
             report(n, "only " + shown(command) + " is read, the rest of the line is ignored");
+        checkCarried(n, match);
         checkCommand(n, match);
+    }
+
+    // Names and addresses that an export would write as read but the language cannot carry.
+    void checkCarried(int n, const CommandMatch& match)
+    {
+        if (!setsModel(match.command))
+            return;
+        for (std::size_t i = 0; i < kMaxFields; ++i) {
+            const FieldKind kind = commandField(match.command, i).kind;
+            if (kind != FieldKind::Name && kind != FieldKind::WholeName && kind != FieldKind::Text)
+                continue;
+            const std::string text = kept(match, i);
+            if (std::string reason = uncarriedReason(text); !reason.empty())
+                report(n, describeUncarried({std::string(commandField(match.command, i).name), text,
+                                             std::move(reason)}));
+        }
     }
 
     static std::string outside(const Field& field, const std::string& text)

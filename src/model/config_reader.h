@@ -39,7 +39,7 @@ LineReport readLine(ConfigModel& model, std::string_view line, LogLines& log);
 // What reading a whole text did.
 struct ReadSummary {
     int linesRead = 0;    // lines given to the line reader
-    int settingLines = 0; // handled lines that store something in the model
+    int settingLines = 0; // handled lines that stored a value (storesValue())
     // The commands of the handled lines: a page can tell which settings the text carried.
     std::bitset<kCommandCount> commandsHandled;
 

@@ -1,4 +1,5 @@
 #include "model/config_reader.h"
+#include "model/stored_value.h"
 
 namespace zel::model {
 
@@ -31,7 +32,8 @@ ReadSummary readText(ConfigModel& model, std::string_view text, LogLines& log)
         ++summary.linesRead;
         if (report.result == LineResult::Handled)
             summary.commandsHandled.set(static_cast<std::size_t>(*report.command));
-        if (report.result == LineResult::Handled && setsModel(*report.command))
+        if (report.result == LineResult::Handled &&
+            storesValue(CommandMatch{*report.command, report.fields}))
             ++summary.settingLines;
     }
     return summary;

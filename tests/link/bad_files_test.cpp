@@ -13,13 +13,16 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <functional>
 #include <optional>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 using namespace zel;
 using zel::test::AsOrdinaryUser;
@@ -212,4 +215,44 @@ TEST(BadFiles, SaveThatCannotBeMadeLeavesTheDiskAsItWas)
         EXPECT_EQ(file.readAll(), "old\r\n") << kept.toStdString();
     }
     EXPECT_EQ(folder.entryList(QDir::Files), QStringList{"kept.zel"}) << "no temporary file stays";
+}
+
+TEST(BadFiles, SaveIntoAPipeOrADeviceWritesIntoItAndNeverReplacesIt)
+{
+    QTemporaryDir dir;
+    const auto at = [&](const char* name) { return QFile::encodeName(dir.filePath(name)); };
+    ::mkfifo(at("pipe"), 0600);
+    writeBytes(dir.filePath("real"), "old");
+    for (const char* target : {"pipe", "real"})
+        ::symlink(at(target), at(QByteArray("to-") + target));
+    ::symlink("/dev/full", at("to-full"));
+    // The file's type, before and after; the error expected (empty: the text arrives).
+    const std::tuple<const char*, mode_t, const char*> cases[] = {
+        {"pipe", S_IFIFO, ""},
+        {"to-pipe", S_IFIFO, ""},
+        {"to-real", S_IFREG, ""},
+        {"/dev/full", S_IFCHR, "No space left on device"},
+        {"to-full", S_IFCHR, "No space left on device"},
+    };
+    for (const auto& [name, type, error] : cases) {
+        SCOPED_TRACE(name);
+        const QByteArray path = name[0] == '/' ? QByteArray(name) : at(name);
+        const QString file = QFile::decodeName(path);
+        if (type == S_IFCHR && ::geteuid() != 0) { // only root could lose the device by a rename
+            GTEST_SKIP() << "the device rows need root";
+        }
+        // A reader already waits on the pipe, so the save neither blocks nor loses the text.
+        const int reader = ::open(at("pipe"), O_RDONLY | O_NONBLOCK);
+        const link::FileWriteResult written = link::writeConfigurationFile(file, {"[SD1]"});
+        EXPECT_TRUE(written.ok == (*error == 0) && written.errorText.contains(error))
+            << written.errorText.toStdString();
+        char received[16];
+        const ssize_t got = ::read(reader, received, sizeof received);
+        ::close(reader);
+        EXPECT_EQ(QByteArray(received, std::max<int>(got, 0)), type == S_IFIFO ? "[SD1]\r\n" : "");
+        EXPECT_EQ(QFileInfo(file).size(), type == S_IFREG ? 7 : 0);
+        struct stat after {};
+        EXPECT_TRUE(::stat(path, &after) == 0 && (after.st_mode & S_IFMT) == type);
+        EXPECT_TRUE(::lstat(path, &after) == 0 && S_ISLNK(after.st_mode) == (name[0] == 't'));
+    }
 }

@@ -114,6 +114,15 @@ TEST(ConfigCheck, ReportsEachProblemWithItsLine)
           {10, "zone 4 lies beyond the zone count (3), an export leaves this out"},
           {11, "zone 5 lies beyond the zone count (3), an export leaves this out"},
           {13, "zone 4 lies beyond the zone count (3), an export leaves this out"}}},
+        // Names and addresses that a file or a unit cannot carry back as they are.
+        {{"[NF1\"a]b\"]", "[NEP2\"[QXSB]\"]", "[NM255.0.0.0]x]", "[NG3\"tab\there\"]", "[GW\x7F]"},
+         {{7, "favorite name \"a]b\" holds \"]\", which a configuration line cannot carry"},
+          {8, "preset name \"[QXSB]\" holds \"[\", which a configuration line cannot carry"},
+          {9, "netmask \"255.0.0.0]x\" holds \"]\", which a configuration line cannot carry"},
+          {10, "group name \"tab\\x09here\" holds a control code (\\x09), which a "
+               "configuration line cannot carry"},
+          {11, "gateway \"\\x7F\" holds a control code (\\x7F), which a configuration line "
+               "cannot carry"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.lines.front());

@@ -270,14 +270,21 @@ TEST(TextReader, ReadsOnlyLinesThatBeginWithABracketAndCountsTheSettings)
     EXPECT_EQ(summary.linesRead, 3);
     EXPECT_EQ(summary.settingLines, 2);
 
-    // Texts that store nothing: what an import of an empty or refused dump leaves.
-    for (const std::string text :
-         {"", ")\r\n[QXSB]", "[CO1I1]\n[RPO1I2]\n[EC]\n[VO1R99999999999]"}) {
+    // Texts that store nothing: what an import of an empty or refused dump leaves, and lines
+    // whose value the reader drops, even where they raise a count.
+    const std::pair<std::string, int> nothingStored[] = {
+        {"", -1},
+        {")\r\n[QXSB]", -1},
+        {"[CO1I1]\n[RPO1I2]\n[EC]\n[VO1R99999999999]", -1},
+        {"[VO20R-12]\n[EO0M1]\n[EP11B1L2]\n[EP1B0L2]\n[G1AO17]\n[F1AO1I17]\n[IP]", -1},
+        {"[NO99\"x\"]\n[NO5\"\"]\n[NF11\"y\"]\n[NEP1\"\xFFz\"]", 16},
+    };
+    for (const auto& [text, zoneCount] : nothingStored) {
         SCOPED_TRACE(text);
         ConfigModel empty = resetModelCopy();
         log.clear();
         EXPECT_EQ(readText(empty, text, log).settingLines, 0);
-        EXPECT_EQ(empty.zoneCount(), -1);
+        EXPECT_EQ(empty.zoneCount(), zoneCount);
         EXPECT_EQ(empty.sourceCount(), -1);
     }
 }

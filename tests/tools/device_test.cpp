@@ -208,18 +208,30 @@ TEST(ZeltoolExport, StopsAtTheLineTheUnitRefusesOrDoesNotAcknowledge)
     }
 }
 
-TEST(ZeltoolExport, AFileThatSetsNothingIsNotSent)
+TEST(ZeltoolExport, AFileThatSetsNothingOrTextsALineCannotCarryIsNotSent)
 {
     const SimulatedUnit unit(Link::Tcp, {"--config", kFilled});
     const TemporaryFolder folder;
     const std::string file = folder.file("blank.zel");
-    for (const std::string text : {"", "remark\r\n", "[QXSB]\r\n[CO1I1]\r\n[EC]\r\n"}) {
+    const std::string setsNothing = "holds no configuration line; nothing was sent\n";
+    const std::string cannotCarry = ", which a configuration line cannot carry\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"", setsNothing},
+        {"remark\r\n", setsNothing},
+        {"[QXSB]\r\n[CO1I1]\r\n[EC]\r\n", setsNothing},
+        {"[VO20R-12]\r\n", setsNothing},
+        {"[NO99\"x\"]\r\n", setsNothing},
+        {"[NF3\"[QXSB]\"]\r\n[NM255.0.0.0]x]\r\n",
+         "holds texts a configuration line cannot carry; nothing was sent\n"
+         "  favorite 3 name \"[QXSB]\" holds \"[\"" +
+             cannotCarry + "  netmask \"255.0.0.0]x\" holds \"]\"" + cannotCarry},
+    };
+    for (const auto& [text, message] : cases) {
         SCOPED_TRACE(text);
         writeFile(file, text);
         const ToolRun run = runZeltool({"export", file, "--tcp", unit.address()});
         EXPECT_EQ(run.exitCode, 2);
-        EXPECT_EQ(run.err, "zeltool: export: '" + file +
-                               "' holds no configuration line; nothing was sent\n");
+        EXPECT_EQ(run.err, "zeltool: export: '" + file + "' " + message);
         // The unit keeps its configuration.
         EXPECT_EQ(runZeltool({"diff", kFilled, tcp(unit)}).exitCode, 0);
     }

@@ -7,6 +7,7 @@
 #include "device_transfers.h"
 #include "tool_command.h"
 
+#include "model/carried_text.h"
 #include "model/config_diff.h"
 #include "model/config_model.h"
 #include "model/config_writer.h"
@@ -164,6 +165,16 @@ int runExport(const Arguments& arguments)
     if (read->summary.settingLines == 0)
         return fail(kExitUsage,
                     "export: " + describe(path) + " holds no configuration line; nothing was sent");
+    // Texts a config line cannot carry would reach the unit cut or misread, with the lines
+    // around them.
+    if (const std::vector<model::UncarriedText> uncarried = model::uncarriedTexts(model);
+        !uncarried.empty()) {
+        std::string message = "export: " + describe(path) +
+                              " holds texts a configuration line cannot carry; nothing was sent";
+        for (const model::UncarriedText& found : uncarried)
+            message += "\n  " + model::describeUncarried(found);
+        return fail(kExitUsage, message);
+    }
     const std::vector<std::string> lines = model::writeConfiguration(model);
 
     const ExportResult result = exportConfiguration(*target, lines, *options);
@@ -202,7 +213,8 @@ constexpr std::string_view kExportDetails =
     "\n"
     "Exit status: 0 every line was acknowledged (and, with --verify, the unit holds what was\n"
     "sent); 1 the export stopped (standard error names the line) or the unit differs;\n"
-    "2 bad usage, a FILE that cannot be read or holds no configuration line (nothing is sent),\n"
+    "2 bad usage, a FILE that cannot be read, holds no configuration line, or holds a name or an\n"
+    "address that a configuration line cannot carry (nothing is sent; standard error names it),\n"
     "or the unit cannot be reached.";
 
 } // namespace

@@ -1,9 +1,10 @@
 #include "ui/grids/name_grid.h"
 
+#include "model/config_model.h"
 #include "ui/grids/grid_cell_delegate.h"
 #include "ui/grids/name_list_model.h"
 #include "ui/grids/name_typing_rule.h"
-#include "ui/pages/eight_bit_text.h"
+#include "ui/pages/configuration_text.h"
 #include "ui/pages/name_width.h"
 #include "ui/pages/page_caption.h"
 
@@ -40,7 +41,8 @@ public:
             static_cast<QLineEdit*>(QStyledItemDelegate::createEditor(parent, option, index));
         editor->setFrame(false);
         editor->setTextMargins(kEditorIndent, 0, 0, 0);
-        acceptEightBitTextOnly(editor); // a pasted text too
+        acceptConfigurationTextOnly(editor);      // a pasted text too
+        editor->setMaxLength(model::kNameLength); // a paste keeps what typing could enter
         auto* self = const_cast<NameCellDelegate*>(this);
         connect(editor, &QLineEdit::textEdited, self,
                 [self, editor] { emit self->commitData(editor); });

@@ -1,7 +1,7 @@
 #include "ui/grids/name_typing_rule.h"
 
 #include "model/config_model.h"
-#include "ui/pages/eight_bit_text.h"
+#include "ui/pages/configuration_text.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -18,7 +18,7 @@ bool nameKeyAllowed(const QString& cellText, const QKeyEvent& event)
     const bool typesCharacter = !typed.isEmpty() && typed.at(0).isPrint();
     if (!pastes && !typesCharacter)
         return true;
-    if (typesCharacter && !isEightBitText(typed))
+    if (typesCharacter && !isConfigurationText(typed))
         return false;
     return cellText.size() < model::kNameLength;
 }

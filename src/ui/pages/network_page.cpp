@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "model/config_model.h"
-#include "ui/pages/eight_bit_text.h"
+#include "ui/pages/configuration_text.h"
 
 namespace zel::ui {
 
@@ -28,7 +28,7 @@ QLineEdit* makeAddressEdit(const QString& objectName, QWidget* parent)
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(objectName);
     edit->setFixedWidth(160);
-    acceptEightBitTextOnly(edit);
+    acceptConfigurationTextOnly(edit);
     return edit;
 }
 

@@ -16,7 +16,7 @@
 #include "model/config_model.h"
 #include "ui/audio/eq_band_panel.h"
 #include "ui/audio/quick_eq_panel.h"
-#include "ui/pages/eight_bit_text.h"
+#include "ui/pages/configuration_text.h"
 #include "ui/pages/name_width.h"
 
 namespace zel::ui {
@@ -46,7 +46,7 @@ PresetsPage::PresetsPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWi
     m_nameEdit = new QLineEdit(this);
     m_nameEdit->setObjectName(QStringLiteral("presetName"));
     m_nameEdit->setMaxLength(kTypedNameLength);
-    acceptEightBitTextOnly(m_nameEdit);
+    acceptConfigurationTextOnly(m_nameEdit);
     fitColumnToFont();
 
     auto* column = new QVBoxLayout;

@@ -59,12 +59,13 @@ QFileDialog* makeConfigurationFileDialog(QWidget* parent, FileDialogKind kind,
     return dialog;
 }
 
-QMessageBox* makeConfirmationBox(QWidget* parent, const QString& question, const QString& title)
+QMessageBox* makeConfirmationBox(QWidget* parent, const QString& question, const QString& title,
+                                 DefaultAnswer answer)
 {
     auto* box = new QMessageBox(QMessageBox::Question, title.isEmpty() ? errorCaption() : title,
                                 question, QMessageBox::Ok | QMessageBox::Cancel, parent);
     box->setTextFormat(Qt::PlainText); // a path as the platform gives it, never markup
-    box->setDefaultButton(QMessageBox::Ok);
+    box->setDefaultButton(answer == DefaultAnswer::Cancel ? QMessageBox::Cancel : QMessageBox::Ok);
     box->setEscapeButton(QMessageBox::Cancel);
     return box;
 }
@@ -104,9 +105,9 @@ QString DialogPrompts::saveFileName(const QString& fileName)
     return runFileDialog(m_parent, FileDialogKind::Save, fileName);
 }
 
-bool DialogPrompts::confirm(const QString& question)
+bool DialogPrompts::confirm(const QString& question, DefaultAnswer answer)
 {
-    const std::unique_ptr<QMessageBox> box(makeConfirmationBox(m_parent, question));
+    const std::unique_ptr<QMessageBox> box(makeConfirmationBox(m_parent, question, {}, answer));
     return box->exec() == QMessageBox::Ok;
 }
 

@@ -21,7 +21,7 @@ public:
                                       const QString& text) override;
     QString openFileName(const QString& fileName) override;
     QString saveFileName(const QString& fileName) override;
-    bool confirm(const QString& question) override;
+    bool confirm(const QString& question, DefaultAnswer answer = DefaultAnswer::Ok) override;
     QString quickEqSavePath(const QString& folder, const QString& fileName) override;
     bool confirmPresetFile(const QString& question) override;
     void showError(const QString& text) override;
@@ -41,7 +41,8 @@ QFileDialog* makeConfigurationFileDialog(QWidget* parent, FileDialogKind kind,
 // A confirmation box with "OK" and "Cancel"; Escape and the close box answer "Cancel". Titled
 // with the application's name unless `title` is given.
 QMessageBox* makeConfirmationBox(QWidget* parent, const QString& question,
-                                 const QString& title = QString());
+                                 const QString& title = QString(),
+                                 DefaultAnswer answer = DefaultAnswer::Ok);
 
 // The application's general error message box.
 QMessageBox* makeErrorBox(QWidget* parent, const QString& text);

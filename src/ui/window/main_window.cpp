@@ -5,6 +5,7 @@
 #include "zel_version.h"
 
 #include "link/transfer_texts.h"
+#include "model/carried_text.h"
 #include "model/config_reader.h"
 #include "model/config_writer.h"
 #include "model/model_reset.h"
@@ -391,10 +392,21 @@ void MainWindow::exportConfiguration()
             return;
     }
     commitAndRefresh();
+    if (!confirmUncarriedTexts())
+        return;
     const std::vector<std::string> lines = model::writeConfiguration(m_model);
     m_exportedText = model::joinLines(lines, "\n");
     setLines(m_logTextBox, lines);
     m_link->exportConfiguration(storedText(m_logTextBox).split(QLatin1Char('\n')));
+}
+
+bool MainWindow::confirmUncarriedTexts()
+{
+    QStringList findings;
+    for (const model::UncarriedText& found : model::uncarriedTexts(m_model))
+        findings << link::fromLatin1(model::describeUncarried(found));
+    return findings.isEmpty() ||
+           m_prompts->confirm(questions::sendUncarriedTexts(findings), DefaultAnswer::Cancel);
 }
 
 void MainWindow::compareWithUnit()

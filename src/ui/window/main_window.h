@@ -143,6 +143,9 @@ public slots:
     // over the chosen link. Refuses to send a unit a configuration that holds nothing read, and
     // asks before sending one that was not read whole.
     void exportConfiguration();
+    // Asks, Cancel first, before an export of names or addresses that a config line cannot
+    // carry (read so from a file or a unit); true when there are none or the user goes on.
+    bool confirmUncarriedTexts();
     // "Compare with Unit": commit and refresh, then the unit's configuration (a file's in File
     // Mode) is fetched into one of its own and compared with the one being edited, which stays
     // as it is.

@@ -3,6 +3,9 @@
 // or the unit's own configuration.
 
 #include <QString>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace zel::ui::questions {
 
@@ -40,6 +43,21 @@ inline QString sendIncomplete(const QString& reason)
                           "(%1), so settings that did not arrive would be sent as blanks.\n\n"
                           "Send it to the unit anyway?")
         .arg(reason);
+}
+
+// Names and addresses that a config line cannot carry are cut or misread by the unit, and may
+// take the lines around them along.
+inline QString sendUncarriedTexts(const QStringList& findings)
+{
+    constexpr qsizetype kListed = 8; // a longer list ends with how many more there are
+    QStringList listed = findings.first(std::min(kListed, findings.size()));
+    if (findings.size() > kListed)
+        listed << QStringLiteral("... and %1 more").arg(findings.size() - kListed);
+    return QStringLiteral("The configuration holds texts that a configuration line cannot carry "
+                          "(line breaks or other control codes, \"[\", \"]\", the byte 0xFF). "
+                          "Exported, they are cut or misread, and the lines around them may be "
+                          "lost:\n\n%1\n\nCorrect them on their pages first, or export anyway?")
+        .arg(listed.join(QLatin1Char('\n')));
 }
 
 } // namespace zel::ui::questions

@@ -72,6 +72,9 @@ TEST(NamingGrid, TypingLimit)
         {"a character beyond Latin-1 is refused", 3, true, false, QStringLiteral("\u20ac"), "="},
         {"Latin-1 letters are stored", 3, true, false, QStringLiteral("\u00e9"),
          QStringLiteral("abc\u00e9")},
+        {"brackets are refused", 3, true, false, "[]", "="},
+        {"0xFF is refused", 3, true, false, QStringLiteral("\u00ff"), "="},
+        {"brackets are refused on the selected cell", 3, false, false, "]", "="},
     };
 
     for (const Case& test : cases) {
@@ -114,18 +117,28 @@ TEST(NamingGrid, TypingLimit)
     }
 }
 
-TEST(NamingGrid, PastedTextIsKeptWhole)
+TEST(NamingGrid, PasteKeepsWhatTypingCouldEnter)
 {
-    model::ConfigModel model;
-    NamingPage page(model);
-    readConfiguration(model, {&page}, unitLines(8));
-    showPage(page);
-    QLineEdit* editor = openEditor(*page.sourceGrid(), 0);
-    ASSERT_NE(editor, nullptr);
-    editor->selectAll();
-    editor->insert(QStringLiteral("A name of twenty chars"));
-    emit editor->textEdited(editor->text());
-    EXPECT_EQ(model.sourceName(1), "A name of twenty chars");
+    const std::pair<QString, std::string> pastes[] = {
+        {"A name of twenty chars", "A name of twenty"},
+        {QString(10000, 'x'), std::string(16, 'x')},
+        {"Kitchen\n", "Source Name 1"}, // refused whole
+        {"[QXSB]", "Source Name 1"},
+        {QStringLiteral("Quelle \u00ff"), "Source Name 1"},
+    };
+    for (const auto& [pasted, stored] : pastes) {
+        SCOPED_TRACE(pasted.left(30).toStdString());
+        model::ConfigModel model;
+        NamingPage page(model);
+        readConfiguration(model, {&page}, unitLines(8));
+        showPage(page);
+        QLineEdit* editor = openEditor(*page.sourceGrid(), 0);
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        editor->insert(pasted);
+        emit editor->textEdited(editor->text());
+        EXPECT_EQ(model.sourceName(1), stored);
+    }
 }
 
 TEST(NamingGrid, ClearedNameIsExportedAsOneBlank)

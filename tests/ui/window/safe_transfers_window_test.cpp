@@ -28,6 +28,8 @@ enum class Start {
     EditedThenExported, // ... and exported to the unit
     EditedThenSaved,    // ... and saved to a file
     Importing,          // an import still running
+    Dropped,            // a file whose lines name zones, favorites or presets beyond the tables
+    Uncarried,          // a file whose names and addresses hold "[", "]" or a control code
 };
 enum class Command { Export, Import, NewZel16, Close };
 
@@ -76,6 +78,21 @@ public:
             choose(w, faulty);
             ASSERT_TRUE(w.runToEnd(w.window.importAction()));
             ASSERT_TRUE(w.window.statusText().startsWith(" Import incomplete from "));
+            choose(w, m_unit);
+            return;
+        }
+        case Start::Dropped:
+        case Start::Uncarried: {
+            const QString path = m_folder.filePath("read.zel");
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(start == Start::Uncarried
+                           ? "[NF3\"[QXSB]\"]\r\n[NO1\"tab\there\"]\r\n[NM255.0.0.0]x]\r\n"
+                           : "[VO20R-12]\r\n[NO99\"x\"]\r\n[NF11\"y\"]\r\n[EP1B11L3]\r\n");
+            file.close();
+            w.window.fileModeAction()->trigger();
+            w.prompts->openAnswer = path;
+            ASSERT_TRUE(w.runToEnd(w.window.importAction()));
             choose(w, m_unit);
             return;
         }
@@ -184,6 +201,9 @@ TEST(SafeTransfers, WhatWouldBeLostIsAskedForOrRefused)
         {"close over edits, accepted", Start::Edited, Command::Close, true, kUnsaved, {}, true},
         {"close with no edits", Start::Imported, Command::Close, false, {}, {}, true},
         {"close during an import", Start::Importing, Command::Close, false, {}, {}, true},
+        {"export, lines dropped", Start::Dropped, Command::Export, true, {}, "no config", false},
+        {"uncarried, no", Start::Uncarried, Command::Export, false, "favorite 3 n", {}, false},
+        {"uncarried, accepted", Start::Uncarried, Command::Export, true, "\\x09here", {}, true},
     };
     for (const Link link : {Link::Tcp, Link::Pty}) {
         SafeTransfers units(link);
@@ -208,6 +228,9 @@ TEST(SafeTransfers, WhatWouldBeLostIsAskedForOrRefused)
                 ASSERT_EQ(w.prompts->confirmations.size(), 1);
                 EXPECT_TRUE(w.prompts->confirmations[0].contains(c.asked))
                     << w.prompts->confirmations[0].toStdString();
+                if (c.start == Start::Uncarried) { // "OK" here may harm the unit
+                    EXPECT_EQ(w.prompts->confirmationDefaults[0], ui::DefaultAnswer::Cancel);
+                }
             }
             if (c.error.isEmpty()) {
                 EXPECT_TRUE(w.prompts->errors.isEmpty())
