@@ -28,8 +28,7 @@ EqBandPanel::EqBandPanel(QWidget* parent) : QWidget(parent)
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
     const model::Field& level = model::commandField(model::Command::ZoneEqBand, 2);
-    // The scale beside the sliders: "+10db" at the top, "+0db" in the middle, "-10db" at the
-    // bottom.
+    // The scale beside the sliders, from the band level's range: "+10db", "+0db", "-10db".
     auto* scale = new QWidget(this);
     QVBoxLayout* scaleLayout = makeScaleLayout(scale, decibelScale(level));
     scaleLayout->setContentsMargins(0, 0, 0, 0);
