@@ -1,22 +1,19 @@
 #include "link/dump_matcher.h"
 
-#include <string_view>
+#include "model/command_language.h"
 
 namespace zel::link {
 
-namespace {
-constexpr std::string_view kDumpEnd = "[QXSB]";
-}
-
 bool DumpMatcher::feed(char byte)
 {
+    const std::string& dumpEnd = model::dumpRequest(); // the answer ends as it was asked
     if (m_complete)
         return true;
-    if (byte != kDumpEnd[static_cast<size_t>(m_state)]) {
+    if (byte != dumpEnd[static_cast<size_t>(m_state)]) {
         m_state = 0;
         return false;
     }
-    if (m_state + 1 == static_cast<int>(kDumpEnd.size())) {
+    if (m_state + 1 == static_cast<int>(dumpEnd.size())) {
         m_complete = true;
         return true;
     }

@@ -1,8 +1,16 @@
 #include "link/link_policy.h"
 
 #include "link/transfer_texts.h"
+#include "model/command_language.h"
 
 namespace zel::link {
+
+namespace {
+QByteArray dumpRequest()
+{
+    return QByteArray::fromStdString(model::dumpRequest());
+}
+} // namespace
 
 QString serialPeer(const QString& portLabel)
 {
@@ -18,7 +26,7 @@ LinkPolicy LinkPolicy::serial(const QString& portLabel)
 {
     LinkPolicy policy;
     policy.peer = serialPeer(portLabel);
-    policy.importRequest = QByteArrayLiteral("[QXSB]");
+    policy.importRequest = dumpRequest();
     policy.quietTimeEndsImport = true;
     policy.connectionLostLine = texts::kSerialPortLost;
     policy.connectionLostWhy = QStringLiteral("serial port lost");
@@ -30,7 +38,7 @@ LinkPolicy LinkPolicy::telnet(const QString& hostText)
     LinkPolicy policy;
     policy.connectsPerTransfer = true;
     policy.peer = telnetPeer(hostText);
-    policy.importRequest = QByteArrayLiteral("[][QXSB]");
+    policy.importRequest = QByteArrayLiteral("[]") + dumpRequest(); // handshake, then request
     policy.importStartStatus = true;
     policy.handshake = true;
     policy.lineTerminator = QByteArrayLiteral("\n");

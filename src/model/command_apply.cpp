@@ -34,16 +34,25 @@ ZoneAudio* zoneAudio(ConfigModel& model, int32_t z)
     return ConfigModel::isZone(z) ? &model.zoneAudio(z) : nullptr;
 }
 
+// When the zone (field 1) and `field` hold text: converts the zone number, then the value, and
+// stores the value when the zone lies in the table. A conversion that fails stores nothing.
+template <typename Value>
+void setZoneMember(ConfigModel& model, const Fields& f, int field,
+                   Value (Fields::*convert)(int) const, Value ZoneAudio::*member)
+{
+    if (!f.have(1, field))
+        return;
+    const int32_t z = f.number(1);
+    const Value value = (f.*convert)(field);
+    if (ZoneAudio* zone = zoneAudio(model, z))
+        zone->*member = value;
+}
+
 void applyZoneAudio(ConfigModel& model, Command command, const Fields& f)
 {
     switch (command) {
     case Command::Volume:
-        if (f.have(1, 2)) {
-            const int32_t z = f.number(1);
-            const int8_t volume = f.level(2);
-            if (ZoneAudio* zone = zoneAudio(model, z))
-                zone->volume = volume;
-        }
+        setZoneMember(model, f, 2, &Fields::level, &ZoneAudio::volume);
         break;
     case Command::ZoneEqBand:
         if (f.have(1, 2, 3)) {
@@ -56,27 +65,14 @@ void applyZoneAudio(ConfigModel& model, Command command, const Fields& f)
         break;
     case Command::Tone:
         // Bass is stored before treble is converted: a treble that fails leaves the new bass.
-        if (f.have(1, 2)) {
-            const int32_t z = f.number(1);
-            const int8_t bass = f.negatedLevel(2);
-            if (ZoneAudio* zone = zoneAudio(model, z))
-                zone->bass = bass;
-        }
-        if (f.have(1, 3)) {
-            const int32_t z = f.number(1);
-            const int8_t treble = f.negatedLevel(3);
-            if (ZoneAudio* zone = zoneAudio(model, z))
-                zone->treble = treble;
-        }
+        setZoneMember(model, f, 2, &Fields::negatedLevel, &ZoneAudio::bass);
+        setZoneMember(model, f, 3, &Fields::negatedLevel, &ZoneAudio::treble);
         break;
     case Command::BalanceLeft:
+        setZoneMember(model, f, 2, &Fields::negatedLevel, &ZoneAudio::balance);
+        break;
     case Command::BalanceRight:
-        if (f.have(1, 2)) {
-            const int32_t z = f.number(1);
-            const int8_t balance = command == Command::BalanceLeft ? f.negatedLevel(2) : f.level(2);
-            if (ZoneAudio* zone = zoneAudio(model, z))
-                zone->balance = balance;
-        }
+        setZoneMember(model, f, 2, &Fields::level, &ZoneAudio::balance);
         break;
     case Command::EqMode:
         // The flag is set before the mode is converted, so it stays set when the mode fails.
@@ -84,34 +80,16 @@ void applyZoneAudio(ConfigModel& model, Command command, const Fields& f)
             if (ZoneAudio* zone = zoneAudio(model, f.number(1)))
                 zone->audioKnown = true;
         }
-        if (f.have(1, 2)) {
-            const int32_t z = f.number(1);
-            const int8_t mode = f.level(2);
-            if (ZoneAudio* zone = zoneAudio(model, z))
-                zone->eqMode = mode;
-        }
+        setZoneMember(model, f, 2, &Fields::level, &ZoneAudio::eqMode);
         break;
     case Command::Lowpass:
-        if (f.have(1, 2)) {
-            const int32_t z = f.number(1);
-            const int32_t hertz = f.number(2);
-            if (ZoneAudio* zone = zoneAudio(model, z))
-                zone->lowpass = hertz;
-        }
+        setZoneMember(model, f, 2, &Fields::number, &ZoneAudio::lowpass);
         break;
     case Command::VolumeLock:
-        if (f.have(1, 2)) {
-            if (ZoneAudio* zone = zoneAudio(model, f.number(1)))
-                zone->volumeLocked = f.flag(2);
-        }
+        setZoneMember(model, f, 2, &Fields::flag, &ZoneAudio::volumeLocked);
         break;
     case Command::SystemEqPreset:
-        if (f.have(1, 2)) {
-            const int32_t z = f.number(1);
-            const int8_t preset = f.level(2);
-            if (ZoneAudio* zone = zoneAudio(model, z))
-                zone->systemEqPreset = preset;
-        }
+        setZoneMember(model, f, 2, &Fields::level, &ZoneAudio::systemEqPreset);
         break;
     default:
         break;
@@ -221,44 +199,23 @@ void applyUnitSetting(ConfigModel& model, Command command, const Fields& f)
 void applyCommand(ConfigModel& model, const CommandMatch& match)
 {
     const Fields fields(match.fields);
-    switch (match.command) {
-    case Command::Volume:
-    case Command::ZoneEqBand:
-    case Command::Tone:
-    case Command::BalanceLeft:
-    case Command::BalanceRight:
-    case Command::EqMode:
-    case Command::Lowpass:
-    case Command::VolumeLock:
-    case Command::SystemEqPreset:
+    switch (commandDescription(match.command).subject) {
+    case Subject::ZoneAudio:
         applyZoneAudio(model, match.command, fields);
         break;
-    case Command::PresetName:
-    case Command::PresetBand:
+    case Subject::Preset:
         applyPreset(model, match.command, fields);
         break;
-    case Command::FavoriteName:
-    case Command::GroupName:
-    case Command::ZoneName:
-    case Command::SourceName:
+    case Subject::Name:
         applyName(model, match.command, fields);
         break;
-    case Command::GroupMember:
-    case Command::FavoriteConnection:
+    case Subject::Membership:
         applyMatrix(model, match.command, fields);
         break;
-    case Command::FrontPanel:
-    case Command::IrLockout:
-    case Command::Display:
-    case Command::Dhcp:
-    case Command::IpAddress:
-    case Command::Netmask:
-    case Command::Gateway:
+    case Subject::UnitSetting:
         applyUnitSetting(model, match.command, fields);
         break;
-    case Command::Restrict:   // logged only
-    case Command::Request:    // accepted silently
-    case Command::ZoneSource: // accepted silently
+    case Subject::Nothing: // logged only, or accepted silently
         break;
     }
 }

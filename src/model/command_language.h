@@ -79,8 +79,20 @@ struct Field {
     int high = 0;
 };
 
+// The part of the model a command sets: the reader applies, and the check weighs, each subject
+// in one place.
+enum class Subject {
+    ZoneAudio,   // one zone's audio record
+    Preset,      // one device EQ preset
+    Name,        // the favorite, group, zone and source names
+    Membership,  // the group membership and the favorites table
+    UnitSetting, // the front panel, the display and the network
+    Nothing,     // accepted and dropped: the dump request, restrictions, zone-source lines
+};
+
 struct CommandDescription {
     Command command;
+    Subject subject;
     // RE2, matched without regard to case. Its groups are the fields; with each group replaced
     // by its field and the escapes dropped it is also the written form.
     const char* pattern;
@@ -108,6 +120,9 @@ inline const Field& commandField(Command command, std::size_t index)
 // The command's written form with these fields, letters in upper case: [VO3R-20] of "3" and
 // "-20".
 std::string commandLine(Command command, const CommandFields& fields);
+
+// The request for a unit's whole configuration, "[QXSB]", which also ends the unit's answer.
+const std::string& dumpRequest();
 
 // Lines an export writes that the reader does not handle: before the group lines, before the
 // favorite lines, and last.

@@ -256,74 +256,78 @@ private:
 
     void checkCommand(int n, const CommandMatch& match)
     {
-        const CommandFields& f = match.fields;
-        const std::string_view what = commandField(match.command, 0).name;
-        switch (match.command) {
-        case Command::Volume:
-        case Command::ZoneEqBand:
-        case Command::Tone:
-        case Command::BalanceLeft:
-        case Command::BalanceRight:
-        case Command::EqMode:
-        case Command::Lowpass:
-        case Command::VolumeLock:
-        case Command::SystemEqPreset:
+        switch (commandDescription(match.command).subject) {
+        case Subject::ZoneAudio:
             if (const std::optional<int> z = number(n, match, 0))
                 checkZoneAudio(n, match, *z);
             break;
-        case Command::PresetName:
-            if (number(n, match, 0) && !f[1].empty())
-                member(n, "preset " + f[0] + " name", f[1]);
+        case Subject::Preset:
+            checkPreset(n, match);
             break;
-        case Command::PresetBand:
-            if (const std::optional<int> p = number(n, match, 0)) {
-                if (const std::optional<int> b = number(n, match, 1))
-                    setMember(n, match,
-                              "preset " + std::to_string(*p) + " band " + std::to_string(*b),
-                              kept(match, 2));
-            }
+        case Subject::Name:
+            checkNameLine(n, match);
             break;
-        case Command::FavoriteName:
-        case Command::GroupName:
-            checkName(n, match, "the reader drops the line");
+        case Subject::Membership:
+            if (match.command == Command::GroupMember)
+                checkGroupMember(n, match);
+            else
+                checkFavorite(n, match);
             break;
-        case Command::ZoneName:
-            // The count rises for any number, capped at 16, even when the name is dropped.
-            checkName(n, match, "the name is dropped");
-            m_zoneCount = std::max(m_zoneCount, std::min<int32_t>(toInt32(f[0]), kMaxZones));
+        case Subject::UnitSetting:
+            checkUnitSetting(n, match);
             break;
-        case Command::SourceName:
-            checkName(n, match, "the name is dropped");
-            m_sourceCount = std::max(m_sourceCount, std::min<int32_t>(toInt32(f[0]), kMaxSources));
-            break;
-        case Command::GroupMember:
-            if (const std::optional<int> g = number(n, match, 0)) {
-                if (const std::optional<int> z = number(n, match, 1)) {
-                    member(n, "group " + std::to_string(*g) + " zone " + std::to_string(*z), "G");
-                    m_counted.push_back({n, *z, 0, false});
-                }
-            }
-            break;
-        case Command::FavoriteConnection:
-            checkFavorite(n, match);
-            break;
-        case Command::FrontPanel:
-        case Command::IrLockout:
-        case Command::Dhcp:
-        case Command::Display:
-            setMember(n, match, std::string(what), kept(match, 0));
-            break;
-        case Command::IpAddress:
-        case Command::Netmask:
-        case Command::Gateway:
-            if (!f[0].empty()) // an empty text leaves the address as it was
-                member(n, std::string(what), f[0]);
-            break;
-        case Command::Restrict:
-        case Command::Request:
-        case Command::ZoneSource:
+        case Subject::Nothing:
             break; // nothing is stored
         }
+    }
+
+    void checkPreset(int n, const CommandMatch& match)
+    {
+        const std::optional<int> p = number(n, match, 0);
+        if (!p)
+            return;
+        if (match.command == Command::PresetName) {
+            if (!match.fields[1].empty())
+                member(n, "preset " + match.fields[0] + " name", match.fields[1]);
+        } else if (const std::optional<int> b = number(n, match, 1)) {
+            setMember(n, match, "preset " + std::to_string(*p) + " band " + std::to_string(*b),
+                      kept(match, 2));
+        }
+    }
+
+    void checkNameLine(int n, const CommandMatch& match)
+    {
+        // A zone or source name line raises its count for any number, capped at 16, even when
+        // the name is dropped; a favorite or group name line out of its table is dropped whole.
+        const int32_t number = toInt32(match.fields[0]);
+        if (match.command == Command::ZoneName) {
+            checkName(n, match, "the name is dropped");
+            m_zoneCount = std::max(m_zoneCount, std::min<int32_t>(number, kMaxZones));
+        } else if (match.command == Command::SourceName) {
+            checkName(n, match, "the name is dropped");
+            m_sourceCount = std::max(m_sourceCount, std::min<int32_t>(number, kMaxSources));
+        } else {
+            checkName(n, match, "the reader drops the line");
+        }
+    }
+
+    void checkGroupMember(int n, const CommandMatch& match)
+    {
+        const std::optional<int> g = number(n, match, 0);
+        const std::optional<int> z = g ? number(n, match, 1) : std::nullopt;
+        if (!z)
+            return;
+        member(n, "group " + std::to_string(*g) + " zone " + std::to_string(*z), "G");
+        m_counted.push_back({n, *z, 0, false});
+    }
+
+    void checkUnitSetting(int n, const CommandMatch& match)
+    {
+        const std::string what(commandField(match.command, 0).name);
+        if (commandField(match.command, 0).kind != FieldKind::Text)
+            setMember(n, match, what, kept(match, 0));
+        else if (!match.fields[0].empty()) // an empty address leaves the address as it was
+            member(n, what, match.fields[0]);
     }
 
     void checkName(int n, const CommandMatch& match, const char* outcome)

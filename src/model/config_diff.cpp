@@ -222,12 +222,19 @@ private:
                     std::to_string(b.band(band)));
     }
 
+    // A favorite or group name, as the writer writes it.
+    void compareName(DiffSubject subject, int n, const std::string& label,
+                     const std::string& (ConfigModel::*name)(int) const)
+    {
+        about(subject, n);
+        compare(label + " name", quoted(writtenName((m_a.*name)(n))),
+                quoted(writtenName((m_b.*name)(n))));
+    }
+
     void compareFavorite(int f)
     {
         const std::string favorite = "Favorite " + std::to_string(f);
-        about(DiffSubject::FavoriteName, f);
-        compare(favorite + " name", quoted(writtenName(m_a.favoriteName(f))),
-                quoted(writtenName(m_b.favoriteName(f))));
+        compareName(DiffSubject::FavoriteName, f, favorite, &ConfigModel::favoriteName);
         about(DiffSubject::Favorite, f);
         for (int z = 1; z <= kMaxZones; ++z)
             for (int s = 1; s <= kMaxSources; ++s)
@@ -244,9 +251,7 @@ private:
     void compareGroup(int g)
     {
         const std::string group = "Group " + std::to_string(g);
-        about(DiffSubject::GroupName, g);
-        compare(group + " name", quoted(writtenName(m_a.groupName(g))),
-                quoted(writtenName(m_b.groupName(g))));
+        compareName(DiffSubject::GroupName, g, group, &ConfigModel::groupName);
         about(DiffSubject::Group, g);
         const auto member = [g](const ConfigModel& m, int z) {
             return z <= zones(m) && m.groupMark(g, z) == kGroupMark;

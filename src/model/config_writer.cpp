@@ -1,28 +1,11 @@
 #include "model/config_writer.h"
 
-#include "model/command_language.h"
 #include "model/config_model.h"
-
-#include <concepts>
+#include "model/written_line.h"
 
 namespace zel::model {
 
 namespace {
-
-// A field as the writer writes it: a number in plain decimal with "-" when negative, a flag as
-// "1" or "0", a name of the Name kind as writtenName() gives it, other texts as they are.
-std::string fieldText(FieldKind, bool on)
-{
-    return on ? "1" : "0";
-}
-std::string fieldText(FieldKind, std::integral auto number)
-{
-    return std::to_string(static_cast<long long>(number));
-}
-std::string fieldText(FieldKind kind, const std::string& text)
-{
-    return kind == FieldKind::Name ? writtenName(text) : text;
-}
 
 class Writer {
 public:
@@ -46,14 +29,9 @@ public:
     }
 
 private:
-    // The line of `command` with one value for each of its fields.
     template <typename... Values> void add(Command command, const Values&... values)
     {
-        const CommandDescription& description = commandDescription(command);
-        CommandFields fields;
-        std::size_t i = 0;
-        ((fields[i] = fieldText(description.fields[i].kind, values), ++i), ...);
-        m_lines.push_back(commandLine(command, fields));
+        m_lines.push_back(writtenLine(command, values...));
     }
 
     void writePanel()

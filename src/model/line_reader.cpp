@@ -7,8 +7,7 @@ namespace zel::model {
 
 bool setsModel(Command command)
 {
-    return command != Command::Request && command != Command::ZoneSource &&
-           command != Command::Restrict;
+    return commandDescription(command).subject != Subject::Nothing;
 }
 
 LineReport readLine(ConfigModel& model, std::string_view line, LogLines& log)

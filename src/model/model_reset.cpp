@@ -6,18 +6,26 @@
 
 namespace zel::model {
 
-void resetModel(ConfigModel& model)
+void clearFavorites(ConfigModel& model)
 {
-    model.clearCounts();
-
     for (int f = 1; f <= kFavorites; ++f)
         for (int s = 1; s <= kMaxSources; ++s)
             for (int z = 1; z <= kMaxZones; ++z)
                 model.setConnection(f, s, z, {});
+}
 
+void clearGroupMembership(ConfigModel& model)
+{
     for (int g = 1; g <= kGroups; ++g)
         for (int z = 1; z <= kMaxZones; ++z)
             model.setGroupMark(g, z, {});
+}
+
+void resetModel(ConfigModel& model)
+{
+    model.clearCounts();
+    clearFavorites(model);
+    clearGroupMembership(model);
 
     // EQ mode and system EQ preset survive: a template's mode lines set the mode again, and the
     // system EQ preset stays until a line or an edit replaces it.

@@ -9,6 +9,11 @@ class ConfigModel;
 
 void resetModel(ConfigModel& model);
 
+// Empties every cell of the favorites table, and every group mark: what a unit does before it
+// takes the favorite lines and the group lines of a configuration.
+void clearFavorites(ConfigModel& model);
+void clearGroupMembership(ConfigModel& model);
+
 // Marks every group of each zone above the zone count "X" (replacing any "G"), as the groups
 // matrix shows unavailable zones. The favorites matrix marks its own cells.
 void markUnavailableGroups(ConfigModel& model);

@@ -1,7 +1,9 @@
 #include "unit_config.h"
 
+#include "model/command_language.h"
 #include "model/config_reader.h"
 #include "model/config_writer.h"
+#include "model/model_reset.h"
 #include "model/templates.h"
 
 #include <QFile>
@@ -36,19 +38,15 @@ bool UnitConfig::loadFile(const QString& path, QString& error)
 
 void UnitConfig::apply(const QByteArray& command)
 {
-    if (command == "[GAR]") {
-        for (int g = 1; g <= model::kGroups; ++g)
-            for (int z = 1; z <= model::kMaxZones; ++z)
-                m_model.setGroupMark(g, z, {});
-    } else if (command == "[FAR]") {
-        for (int f = 1; f <= model::kFavorites; ++f)
-            for (int s = 1; s <= model::kMaxSources; ++s)
-                for (int z = 1; z <= model::kMaxZones; ++z)
-                    m_model.setConnection(f, s, z, {});
+    const std::string line = command.toStdString();
+    if (line == model::kGroupsMarker) {
+        model::clearGroupMembership(m_model);
+    } else if (line == model::kFavoritesMarker) {
+        model::clearFavorites(m_model);
     } else {
         model::LogLines log;
         try {
-            model::readLine(m_model, command.toStdString(), log);
+            model::readLine(m_model, line, log);
         } catch (const std::exception&) {
             // A command the unit cannot use leaves its configuration as it was.
         }
@@ -60,7 +58,8 @@ std::vector<QByteArray> UnitConfig::dumpLines() const
     std::vector<QByteArray> lines;
     for (const std::string& line : model::writeConfiguration(m_model)) {
         // The block markers are for a unit taking a configuration, not part of one it holds.
-        if (line.empty() || line == "[GAR]" || line == "[FAR]" || line == "[EC]")
+        if (line.empty() || line == model::kGroupsMarker || line == model::kFavoritesMarker ||
+            line == model::kEndMarker)
             continue;
         lines.emplace_back(line.data(), static_cast<qsizetype>(line.size()));
     }

@@ -3,11 +3,19 @@
 #include "paced_link.h"
 #include "unit_config.h"
 
+#include "model/command_language.h"
+
 #include <cstdio>
 
 namespace zelsim {
 
 namespace {
+const QByteArray& dumpRequest()
+{
+    static const QByteArray request = QByteArray::fromStdString(zel::model::dumpRequest());
+    return request;
+}
+
 // An endless dump is topped up while less than this is waiting to go out.
 constexpr qint64 kOutputWindow = 64 * 1024;
 } // namespace
@@ -54,7 +62,7 @@ void UnitSession::handleCommand(const QByteArray& command)
             queue(m_options.handshakeReply, false);
     } else if (!m_options.errorOn.isEmpty() && command.contains(m_options.errorOn.toLatin1())) {
         queue("(ERROR)\r\n", true);
-    } else if (command == "[QXSB]") {
+    } else if (command == dumpRequest()) {
         queue({}, false, true);
     } else {
         m_unit.apply(command);
@@ -106,7 +114,7 @@ void UnitSession::continueDump()
     while (m_dumping && !m_silent && !m_closing && m_link->pendingOutput() < kOutputWindow) {
         if (m_dumpNext == m_dump.size()) {
             if (!m_options.endless || m_dump.empty()) {
-                m_link->send("[QXSB]");
+                m_link->send(dumpRequest()); // the dump ends as it was asked for
                 m_dumping = false;
                 return;
             }

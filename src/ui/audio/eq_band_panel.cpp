@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "model/command_language.h"
+#include "ui/audio/slider_scale.h"
 
 namespace zel::ui {
 
@@ -18,21 +19,6 @@ size_t slot(int band)
     return static_cast<size_t>(band - 1);
 }
 
-// The scale beside the sliders: "+10db" at the top, "+0db" in the middle, "-10db" at the bottom.
-QWidget* makeScale(QWidget* parent)
-{
-    auto* scale = new QWidget(parent);
-    auto* layout = new QVBoxLayout(scale);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(QStringLiteral("+10db"), scale), 0, Qt::AlignRight | Qt::AlignTop);
-    layout->addStretch();
-    layout->addWidget(new QLabel(QStringLiteral("+0db"), scale), 0, Qt::AlignRight);
-    layout->addStretch();
-    layout->addWidget(new QLabel(QStringLiteral("-10db"), scale), 0,
-                      Qt::AlignRight | Qt::AlignBottom);
-    return scale;
-}
-
 } // namespace
 
 EqBandPanel::EqBandPanel(QWidget* parent) : QWidget(parent)
@@ -41,9 +27,13 @@ EqBandPanel::EqBandPanel(QWidget* parent) : QWidget(parent)
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
-    grid->addWidget(makeScale(this), 1, 0);
-
     const model::Field& level = model::commandField(model::Command::ZoneEqBand, 2);
+    // The scale beside the sliders, from the band level's range: "+10db", "+0db", "-10db".
+    auto* scale = new QWidget(this);
+    QVBoxLayout* scaleLayout = makeScaleLayout(scale, decibelScale(level));
+    scaleLayout->setContentsMargins(0, 0, 0, 0);
+    scale->setLayout(scaleLayout);
+    grid->addWidget(scale, 1, 0);
 
     for (int band = 1; band <= model::kBands; ++band) {
         const std::string_view frequency = model::kBandFrequencies[slot(band)];

@@ -21,6 +21,7 @@
 #include "ui/audio/eq_band_panel.h"
 #include "ui/audio/marked_slider.h"
 #include "ui/audio/quick_eq_panel.h"
+#include "ui/audio/slider_scale.h"
 #include "ui/pages/name_width.h"
 
 namespace zel::ui {
@@ -35,7 +36,10 @@ const model::Field& kTone = model::commandField(Command::Tone, 1);
 const model::Field& kVolume = model::commandField(Command::Volume, 1);
 const model::Field& kBalance = model::commandField(Command::BalanceRight, 1);
 const model::Field& kLowpass = model::commandField(Command::Lowpass, 1);
-constexpr int kLowpassTick = 5;
+// Tick marks: the volume and tone ranges in eight steps, the lowpass range every 5 Hz.
+constexpr int kVolumeDivisions = 8;
+constexpr int kToneDivisions = 8;
+constexpr int kLowpassDivisions = 40;
 
 QString volumeText(int value)
 {
@@ -49,11 +53,6 @@ QString balanceText(int value)
     return QStringLiteral("Balance (L: %1db / R: %2db)").arg(left).arg(right);
 }
 
-QString lowpassText(int value)
-{
-    return QStringLiteral("%1Hz").arg(value);
-}
-
 QSlider* makeSlider(Qt::Orientation orientation, int min, int max, QWidget* parent)
 {
     auto* slider = new QSlider(orientation, parent);
@@ -61,21 +60,6 @@ QSlider* makeSlider(Qt::Orientation orientation, int min, int max, QWidget* pare
     slider->setSingleStep(1);
     slider->setPageStep(1);
     return slider;
-}
-
-// A vertical scale of captions: `top` at the top, `middle` (if any) centred, `bottom` at the end.
-QVBoxLayout* makeScale(QWidget* parent, const QString& top, const QString& middle,
-                       const QString& bottom)
-{
-    auto* layout = new QVBoxLayout;
-    layout->addWidget(new QLabel(top, parent), 0, Qt::AlignRight | Qt::AlignTop);
-    layout->addStretch();
-    if (!middle.isEmpty()) {
-        layout->addWidget(new QLabel(middle, parent), 0, Qt::AlignRight);
-        layout->addStretch();
-    }
-    layout->addWidget(new QLabel(bottom, parent), 0, Qt::AlignRight | Qt::AlignBottom);
-    return layout;
 }
 
 QFrame* makePanel(QWidget* parent)
@@ -129,15 +113,15 @@ void ZoneAudioPage::buildLayout(QuickEqLibrary& quickEq)
     m_volumeLock = new QCheckBox(QStringLiteral("Volume Lock"), lower);
     m_volume = makeSlider(Qt::Horizontal, kVolume.low, kVolume.high, lower);
     m_volume->setTickPosition(QSlider::TicksBothSides);
-    m_volume->setTickInterval(10);
-    m_volumeMinLabel = new QLabel(QStringLiteral("-80db"), lower);
-    m_volumeMaxLabel = new QLabel(QStringLiteral("+0db"), lower);
+    m_volume->setTickInterval(tickInterval(kVolume, kVolumeDivisions));
+    m_volumeMinLabel = new QLabel(decibelCaption(kVolume.low), lower);
+    m_volumeMaxLabel = new QLabel(decibelCaption(kVolume.high), lower);
     m_balanceValue = new QLabel(balanceText(0), lower);
     m_balance = new MarkedSlider(Qt::Horizontal, lower);
     m_balance->setRange(-kBalance.high, kBalance.high);
     m_balance->setSingleStep(1);
     m_balance->setPageStep(1);
-    m_balance->setTickValues({-40, 0, 40});
+    m_balance->setTickValues(centreAndHalfwayTicks(kBalance.high));
     auto* left = new QLabel(QStringLiteral("Left"), lower);
     auto* centre = new QLabel(QStringLiteral("|"), lower);
     auto* right = new QLabel(QStringLiteral("Right"), lower);
@@ -234,7 +218,7 @@ QWidget* ZoneAudioPage::buildToneGroup()
     m_trebleValue->setObjectName(QStringLiteral("trebleValue"));
     for (QSlider* slider : {m_bass, m_treble}) {
         slider->setTickPosition(QSlider::TicksBothSides);
-        slider->setTickInterval(3);
+        slider->setTickInterval(tickInterval(kTone, kToneDivisions));
     }
 
     auto* grid = new QGridLayout(group);
@@ -242,9 +226,7 @@ QWidget* ZoneAudioPage::buildToneGroup()
     grid->setVerticalSpacing(2);
     grid->addWidget(new QLabel(QStringLiteral("Bass"), group), 0, 1, Qt::AlignHCenter);
     grid->addWidget(new QLabel(QStringLiteral("Treble"), group), 0, 2, Qt::AlignHCenter);
-    grid->addLayout(
-        makeScale(group, QStringLiteral("+12db"), QStringLiteral("+0db"), QStringLiteral("-12db")),
-        1, 0);
+    grid->addLayout(makeScaleLayout(group, decibelScale(kTone)), 1, 0);
     grid->addWidget(m_bass, 1, 1, Qt::AlignHCenter);
     grid->addWidget(m_treble, 1, 2, Qt::AlignHCenter);
     grid->addWidget(m_bassValue, 2, 1, Qt::AlignHCenter);
@@ -262,9 +244,9 @@ QWidget* ZoneAudioPage::buildLowpassGroup()
     m_lowpass->setInvertedAppearance(true);
     m_lowpass->setInvertedControls(true);
     m_lowpass->setTickPosition(QSlider::TicksBothSides);
-    m_lowpass->setTickInterval(kLowpassTick);
-    m_lowpass->setPageStep(kLowpassTick);
-    m_lowpassValue = new QLabel(lowpassText(kLowpass.low), group);
+    m_lowpass->setTickInterval(tickInterval(kLowpass, kLowpassDivisions));
+    m_lowpass->setPageStep(m_lowpass->tickInterval());
+    m_lowpassValue = new QLabel(hertzCaption(kLowpass.low), group);
     m_lowpass->setObjectName(QStringLiteral("lowpassSlider"));
     m_lowpassValue->setObjectName(QStringLiteral("lowpassValue"));
 
@@ -273,8 +255,7 @@ QWidget* ZoneAudioPage::buildLowpassGroup()
     grid->setVerticalSpacing(2);
     grid->addWidget(new QLabel(QStringLiteral("Lowpass Filter"), group), 0, 0, 1, 2,
                     Qt::AlignHCenter);
-    grid->addLayout(makeScale(group, QStringLiteral("40Hz"), QString(), QStringLiteral("240Hz")), 1,
-                    0);
+    grid->addLayout(makeScaleLayout(group, hertzScale(kLowpass)), 1, 0);
     grid->addWidget(m_lowpass, 1, 1, Qt::AlignHCenter);
     grid->addWidget(m_lowpassValue, 2, 1, Qt::AlignHCenter);
     return group;
@@ -513,7 +494,7 @@ void ZoneAudioPage::updateBalanceLabel()
 
 void ZoneAudioPage::updateLowpassLabel()
 {
-    m_lowpassValue->setText(lowpassText(m_lowpass->value()));
+    m_lowpassValue->setText(hertzCaption(m_lowpass->value()));
 }
 
 bool ZoneAudioPage::edits(model::DiffSubject subject) const
