@@ -59,10 +59,25 @@ bool startsWith(const std::string& text, const std::string& prefix)
 
 TEST(ZeltoolImport, PrintsOrSavesTheWholeConfiguration)
 {
-    for (const Link link : {Link::Tcp, Link::Pty}) {
-        SCOPED_TRACE(link == Link::Tcp ? "tcp" : "pty");
-        const SimulatedUnit unit(link, {"--config", kFilled});
-        const std::vector<std::string> target = {link == Link::Tcp ? "--tcp" : "--serial",
+    struct Case {
+        const char* name;
+        Link link;
+        std::vector<std::string> listen; // where zelsim listens; empty: a loopback IPv4 port
+        std::string addressStart;
+    };
+    const Case cases[] = {
+        {"tcp", Link::Tcp, {}, "127.0.0.1:"},
+        // The address zelsim prints is taken back as it stands.
+        {"tcp over IPv6", Link::Tcp, {"--tcp", "[::1]:0"}, "[::1]:"},
+        {"pty", Link::Pty, {}, "/"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> options = c.listen;
+        options.insert(options.end(), {"--config", kFilled});
+        const SimulatedUnit unit(c.link, options);
+        EXPECT_TRUE(startsWith(unit.address(), c.addressStart)) << unit.address();
+        const std::vector<std::string> target = {c.link == Link::Tcp ? "--tcp" : "--serial",
                                                  unit.address()};
         std::vector<std::string> arguments = {"import"};
         arguments.insert(arguments.end(), target.begin(), target.end());
@@ -273,6 +288,7 @@ TEST(ZeltoolDevice, RejectsBadUsageWithExitTwo)
          "import: the port of --tcp 127.0.0.1:99999 is out of range (1 to 65535)"},
         {{"export", "f.zel", "--tcp", "[::1]:0"},
          "export: the port of --tcp [::1]:0 is out of range (1 to 65535)"},
+        {{"import", "--tcp", "unit:abc"}, "import: the port of --tcp unit:abc is not a number"},
         {{"export", "--tcp", "a"}, "export: missing argument"},
         {{"export", "f.zel", "--tcp", "a", "-o", "x"}, "export: option -o is not taken here"},
         {{"read", "f.zel", "--tcp", "a"}, "read: options --tcp and --serial are not taken here"},

@@ -113,6 +113,25 @@ TEST(QuickEqFile, SavePathGetsTheEqExtensionOnlyWhenItHasNone)
     EXPECT_EQ(ui::withQuickEqSuffix("/p.d/jazz"), "/p.d/jazz.eq");
 }
 
+TEST(QuickEqLibrary, AProgramIsInstalledBesideShareZelconfigOrInASystemFolder)
+{
+    QTemporaryDir prefix;
+    ASSERT_TRUE(QDir(prefix.path()).mkpath("bin") && QDir(prefix.path()).mkpath("share/zelconfig"));
+    ASSERT_TRUE(QDir(prefix.path()).mkpath("unpacked/zelconfig"));
+    const std::pair<QString, bool> cases[] = {
+        {prefix.filePath("bin"), true},
+        {prefix.filePath("unpacked/zelconfig"), false},
+        {"/usr/bin", true},
+        {"/usr/local/bin", true},
+        {"/opt/zelconfig/bin", true},
+        {"/usr2/zelconfig", false},
+    };
+    for (const auto& [folder, installed] : cases) {
+        SCOPED_TRACE(folder.toStdString());
+        EXPECT_EQ(ui::QuickEqLibrary::isInstalledProgram(folder), installed);
+    }
+}
+
 // Both pages with their quick preset panels on one library of one temporary preset folder.
 class QuickEqPanelTest : public testing::Test {
 protected:

@@ -6,7 +6,9 @@
 #include "ui/window/prompt_dialog.h"
 #include "ui/window/select_port_dialog.h"
 #include "ui/window/transfer_text_box.h"
+#include "ui/window/window_questions.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFontMetricsF>
@@ -15,7 +17,9 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -148,16 +152,86 @@ TEST(ConfigurationFileDialogs, DefaultExtensionFiltersAndNoOverwriteQuestionOfTh
     }
 }
 
-TEST(ConfirmationBox, OkAndCancelWithCancelOnEscape)
+TEST(ConfigurationFileDialogs, ProposeTheFileInAFolderThatExists)
 {
-    const std::unique_ptr<QMessageBox> box(
-        makeConfirmationBox(nullptr, "File /tmp/a.zel exists. Overwrite?"));
-    EXPECT_EQ(box->text(), QStringLiteral("File /tmp/a.zel exists. Overwrite?"));
-    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok | QMessageBox::Cancel);
-    box->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(box.get()));
-    QTest::keyClick(box.get(), Qt::Key_Escape);
-    EXPECT_EQ(box->result(), QMessageBox::Cancel);
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath("kept") && QDir(dir.path()).mkpath("gone2"));
+    ASSERT_TRUE(QDir(dir.filePath("gone2")).removeRecursively());
+    for (const FileDialogKind kind : {FileDialogKind::Open, FileDialogKind::Save}) {
+        for (const QString& proposed : {dir.filePath("kept/x.zel"), dir.filePath("gone2/x.zel")}) {
+            SCOPED_TRACE(proposed.toStdString());
+            const std::unique_ptr<QFileDialog> dialog(
+                makeConfigurationFileDialog(nullptr, kind, proposed));
+            const QFileInfo chosen(dialog->selectedFiles().value(0));
+            EXPECT_EQ(chosen.fileName(), "x.zel");
+            EXPECT_TRUE(chosen.absoluteDir().exists()) << chosen.filePath().toStdString();
+            if (QFileInfo(proposed).absoluteDir().exists())
+                EXPECT_EQ(chosen.filePath(), proposed);
+        }
+    }
+}
+
+// Answers the next modal message box, once it shows, with `answer`.
+void answerNextMessageBox(const std::function<void(QMessageBox*)>& answer)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            poll->deleteLater();
+            poll->stop();
+            answer(box);
+        }
+    });
+    poll->start(5);
+}
+
+TEST(ConfirmationBox, EnterAndEscapeAnswerCancelAndOnlyOkAgrees)
+{
+    DialogPrompts prompts(nullptr);
+    using Ask = std::function<bool(const QString&)>;
+    const Ask confirm = [&](const QString& q) { return prompts.confirm(q); };
+    const Ask confirmPresetFile = [&](const QString& q) { return prompts.confirmPresetFile(q); };
+    struct Case {
+        const char* name;
+        Ask ask;
+        QString question;
+    };
+    const Case cases[] = {
+        {"send incomplete", confirm, questions::sendIncomplete("no end of the configuration")},
+        {"stop the export", confirm, questions::closeDuringExport(true)},
+        {"discard edits", confirm, questions::kDiscardOnImport},
+        {"overwrite a file", confirm, "File /tmp/a.zel exists. Overwrite?"},
+        {"overwrite a quick EQ", confirmPresetFile, "File /tmp/a.eq exists. Overwrite?"},
+        {"delete a quick EQ", confirmPresetFile, "Delete EQ: Rock?"},
+    };
+    // Keys go where the user's would: to the button that has the focus.
+    const auto press = [](Qt::Key key) {
+        return [key](QMessageBox* box) {
+            QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, key);
+        };
+    };
+    struct Answer {
+        const char* name;
+        std::function<void(QMessageBox*)> give;
+        bool agreed;
+    };
+    const Answer answers[] = {
+        {"Enter", press(Qt::Key_Return), false},
+        {"Escape", press(Qt::Key_Escape), false},
+        {"OK", [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); }, true},
+    };
+    for (const Case& c : cases) {
+        for (const Answer& a : answers) {
+            SCOPED_TRACE(std::string(c.name) + ", " + a.name);
+            QString shown;
+            answerNextMessageBox([&](QMessageBox* box) {
+                shown = box->text();
+                a.give(box);
+            });
+            EXPECT_EQ(c.ask(c.question), a.agreed);
+            EXPECT_EQ(shown, c.question);
+        }
+    }
 }
 
 TEST(MessageBoxes, ShowHostsAndPathsThatLookLikeMarkupAsTyped)
