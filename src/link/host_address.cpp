@@ -89,8 +89,8 @@ QString hostTextError(const HostAndPort& parsed, PortRule rule)
 
 QString hostAndPortText(const QString& host, quint16 port)
 {
-    const QString shownHost = isIpv6Address(host) ? QLatin1Char('[') + host + QLatin1Char(']')
-                                                  : host;
+    const QString shownHost =
+        isIpv6Address(host) ? QLatin1Char('[') + host + QLatin1Char(']') : host;
     return shownHost + QLatin1Char(':') + QString::number(port);
 }
 

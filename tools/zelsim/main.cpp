@@ -34,10 +34,9 @@ bool startTcp(QTcpServer& server, UnitConfig& unit, const SimOptions& options)
         return false;
     }
     if (!server.listen(address, options.tcpPort)) {
-        std::fprintf(
-            stderr, "zelsim: cannot listen on %s: %s\n",
-            qPrintable(zel::link::hostAndPortText(options.tcpAddress, options.tcpPort)),
-            qPrintable(server.errorString()));
+        std::fprintf(stderr, "zelsim: cannot listen on %s: %s\n",
+                     qPrintable(zel::link::hostAndPortText(options.tcpAddress, options.tcpPort)),
+                     qPrintable(server.errorString()));
         return false;
     }
     QObject::connect(&server, &QTcpServer::newConnection, &server, [&server, &unit, &options] {

@@ -69,7 +69,8 @@ std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCo
     parser.setApplicationDescription(
         "A simulated ZEL unit. It answers \"[QXSB]\" with its configuration, acknowledges every "
         "command with the command between parentheses and applies it, and answers \"[]\" with "
-        "\")\".\nPrints \"listening on ADDRESS:PORT\" (\"[ADDRESS]:PORT\" for IPv6) and \"pseudo-terminal PATH\" when ready.");
+        "\")\".\nPrints \"listening on ADDRESS:PORT\" (\"[ADDRESS]:PORT\" for IPv6) and "
+        "\"pseudo-terminal PATH\" when ready.");
     parser.addHelpOption();
     parser.addOptions({
         {"tcp",

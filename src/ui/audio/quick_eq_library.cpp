@@ -39,7 +39,7 @@ bool isSystemFolder(const QString& folder)
                                qEnvironmentVariable("ProgramW6432")};
     constexpr Qt::CaseSensitivity kCase = Qt::CaseInsensitive;
 #else
-    const QStringList roots = {QStringLiteral("/usr"), QStringLiteral("/bin"),
+    const QStringList roots = {QStringLiteral("/usr"),  QStringLiteral("/bin"),
                                QStringLiteral("/sbin"), QStringLiteral("/opt"),
                                QStringLiteral("/snap"), QStringLiteral("/Applications")};
     constexpr Qt::CaseSensitivity kCase = Qt::CaseSensitive;
@@ -154,8 +154,9 @@ void QuickEqLibrary::remove(const QuickEqEntry& entry)
                                      QStringLiteral("?"))) {
         QFile file(entry.path);
         if (!file.remove())
-            m_prompts->showError(QStringLiteral("Cannot delete file \"%1\". %2")
-                                     .arg(QDir::toNativeSeparators(entry.path), file.errorString()));
+            m_prompts->showError(
+                QStringLiteral("Cannot delete file \"%1\". %2")
+                    .arg(QDir::toNativeSeparators(entry.path), file.errorString()));
     }
     emit filesChanged();
 }

@@ -23,9 +23,9 @@ class QuickEqLibrary : public QObject {
     Q_OBJECT
 public:
     struct Folders {
-        QString program; // files are kept here while it can be written
-        QString user;    // else here; made when a file is first saved
-        QString samples; // the sample presets; only read
+        QString program;        // files are kept here while it can be written
+        QString user;           // else here; made when a file is first saved
+        QString samples;        // the sample presets; only read
         bool installed = false; // files are kept in `user` even where `program` can be written
     };
     // The running program's folders: its own folder, the per-user data folder, and the samples

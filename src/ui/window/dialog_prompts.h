@@ -34,14 +34,13 @@ enum class FileDialogKind { Open, Save };
 
 // The open or save dialog for ".zel" files: default extension "zel", the ZEL and all-files
 // filters, `fileName` proposed (its name alone in the documents folder when its own folder is
-// gone). The overwrite question is the link's own, so the save dialog
-// does not ask it.
+// gone). The overwrite question is the link's own, so the save dialog does not ask it.
 QFileDialog* makeConfigurationFileDialog(QWidget* parent, FileDialogKind kind,
                                          const QString& fileName);
 
 // A confirmation box with "OK" and "Cancel"; Enter, Escape and the close box answer "Cancel",
-// since "OK" always sends, overwrites or discards something. Titled
-// with the application's name unless `title` is given.
+// since "OK" always sends, overwrites or discards something. Titled with the application's name
+// unless `title` is given.
 QMessageBox* makeConfirmationBox(QWidget* parent, const QString& question,
                                  const QString& title = QString());
 

@@ -298,7 +298,7 @@ TEST(TelnetWindowFailures, ConnectionFailuresGoToTheErrorBox)
         const char* name;
         QString host;
         bool import;
-        QString status;    // what the status line says
+        QString status;   // what the status line says
         QString reason{}; // what the error box says is wrong
     };
     const QList<Case> cases = {
