@@ -12,15 +12,14 @@ class SimulatedUnit {
 public:
     enum class Link { Tcp, Pty };
 
-    // Starts zelsim with `options` (faults, --config FILE, --tcp to listen elsewhere than on a
-    // free loopback port) and waits until it says where it
-    // serves. Throws std::runtime_error when it does not start.
+    // Starts zelsim with `options` (faults, --config FILE, --tcp ADDRESS:PORT) and waits until it
+    // says where it serves. Throws std::runtime_error when it does not start.
     explicit SimulatedUnit(Link link, const std::vector<std::string>& options = {});
     ~SimulatedUnit();
     SimulatedUnit(const SimulatedUnit&) = delete;
     SimulatedUnit& operator=(const SimulatedUnit&) = delete;
 
-    // "127.0.0.1:PORT" as zelsim prints it, or the pseudo-terminal's path.
+    // "127.0.0.1:PORT", or the pseudo-terminal's path.
     const std::string& address() const { return m_address; }
     // Ends the unit at once, as if it were switched off; its port is then free.
     void stop();

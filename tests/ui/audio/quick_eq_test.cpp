@@ -116,20 +116,15 @@ TEST(QuickEqFile, SavePathGetsTheEqExtensionOnlyWhenItHasNone)
 TEST(QuickEqLibrary, AProgramIsInstalledBesideShareZelconfigOrInASystemFolder)
 {
     QTemporaryDir prefix;
-    ASSERT_TRUE(QDir(prefix.path()).mkpath("bin") && QDir(prefix.path()).mkpath("share/zelconfig"));
-    ASSERT_TRUE(QDir(prefix.path()).mkpath("unpacked/zelconfig"));
-    const std::pair<QString, bool> cases[] = {
-        {prefix.filePath("bin"), true},
-        {prefix.filePath("unpacked/zelconfig"), false},
-        {"/usr/bin", true},
-        {"/usr/local/bin", true},
-        {"/opt/zelconfig/bin", true},
-        {"/usr2/zelconfig", false},
-    };
-    for (const auto& [folder, installed] : cases) {
-        SCOPED_TRACE(folder.toStdString());
-        EXPECT_EQ(ui::QuickEqLibrary::isInstalledProgram(folder), installed);
-    }
+    ASSERT_TRUE(QDir(prefix.path()).mkpath("share/zelconfig") && QDir(prefix.path()).mkpath("bin"));
+    const std::pair<QString, bool> cases[] = {{prefix.filePath("bin"), true},
+                                              {prefix.path(), false},
+                                              {"/usr/bin", true},
+                                              {"/opt/zel/bin", true},
+                                              {"/usr2/zel", false}};
+    for (const auto& [folder, installed] : cases)
+        EXPECT_EQ(ui::QuickEqLibrary::isInstalledProgram(folder), installed)
+            << folder.toStdString();
 }
 
 // Both pages with their quick preset panels on one library of one temporary preset folder.

@@ -10,14 +10,15 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -144,6 +145,13 @@ TEST(ConfigurationFileDialogs, DefaultExtensionFiltersAndNoOverwriteQuestionOfTh
         EXPECT_EQ(dialog->nameFilters()[0], QStringLiteral("ZEL files (*.zel)"));
         EXPECT_TRUE(dialog->nameFilters()[1].startsWith("All Files (*"));
         EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+        EXPECT_EQ(dialog->selectedFiles(), QStringList{"/tmp/unit.zel"});
+        // The folder of the file proposed is gone: its name alone, in a folder that is there.
+        const std::unique_ptr<QFileDialog> moved(
+            makeConfigurationFileDialog(nullptr, kind, "/tmp/no such folder/x.zel"));
+        const QFileInfo proposed(moved->selectedFiles().value(0));
+        EXPECT_EQ(proposed.fileName(), "x.zel");
+        EXPECT_TRUE(proposed.absoluteDir().exists()) << proposed.filePath().toStdString();
         // The user picks "All Files": a typed name stays as typed; back to ZEL, ".zel" again.
         emit dialog->filterSelected(dialog->nameFilters()[1]);
         EXPECT_EQ(dialog->defaultSuffix(), QString());
@@ -152,84 +160,41 @@ TEST(ConfigurationFileDialogs, DefaultExtensionFiltersAndNoOverwriteQuestionOfTh
     }
 }
 
-TEST(ConfigurationFileDialogs, ProposeTheFileInAFolderThatExists)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkpath("kept") && QDir(dir.path()).mkpath("gone2"));
-    ASSERT_TRUE(QDir(dir.filePath("gone2")).removeRecursively());
-    for (const FileDialogKind kind : {FileDialogKind::Open, FileDialogKind::Save}) {
-        for (const QString& proposed : {dir.filePath("kept/x.zel"), dir.filePath("gone2/x.zel")}) {
-            SCOPED_TRACE(proposed.toStdString());
-            const std::unique_ptr<QFileDialog> dialog(
-                makeConfigurationFileDialog(nullptr, kind, proposed));
-            const QFileInfo chosen(dialog->selectedFiles().value(0));
-            EXPECT_EQ(chosen.fileName(), "x.zel");
-            EXPECT_TRUE(chosen.absoluteDir().exists()) << chosen.filePath().toStdString();
-            if (QFileInfo(proposed).absoluteDir().exists())
-                EXPECT_EQ(chosen.filePath(), proposed);
-        }
-    }
-}
-
-// Answers the next modal message box, once it shows, with `answer`.
-void answerNextMessageBox(const std::function<void(QMessageBox*)>& answer)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            poll->deleteLater();
-            poll->stop();
-            answer(box);
-        }
-    });
-    poll->start(5);
-}
-
 TEST(ConfirmationBox, EnterAndEscapeAnswerCancelAndOnlyOkAgrees)
 {
     DialogPrompts prompts(nullptr);
-    using Ask = std::function<bool(const QString&)>;
-    const Ask confirm = [&](const QString& q) { return prompts.confirm(q); };
-    const Ask confirmPresetFile = [&](const QString& q) { return prompts.confirmPresetFile(q); };
-    struct Case {
-        const char* name;
-        Ask ask;
-        QString question;
+    using Answer = std::function<void(QMessageBox*)>;
+    const auto press = [](Qt::Key key) -> Answer {
+        return [key](QMessageBox*) { QTest::keyClick(QApplication::focusWidget(), key); };
     };
-    const Case cases[] = {
-        {"send incomplete", confirm, questions::sendIncomplete("no end of the configuration")},
-        {"stop the export", confirm, questions::closeDuringExport(true)},
-        {"discard edits", confirm, questions::kDiscardOnImport},
-        {"overwrite a file", confirm, "File /tmp/a.zel exists. Overwrite?"},
-        {"overwrite a quick EQ", confirmPresetFile, "File /tmp/a.eq exists. Overwrite?"},
-        {"delete a quick EQ", confirmPresetFile, "Delete EQ: Rock?"},
+    const std::pair<Answer, bool> answers[] = {
+        {press(Qt::Key_Return), false},
+        {press(Qt::Key_Escape), false},
+        {[](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); }, true},
     };
-    // Keys go where the user's would: to the button that has the focus.
-    const auto press = [](Qt::Key key) {
-        return [key](QMessageBox* box) {
-            QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, key);
-        };
-    };
-    struct Answer {
-        const char* name;
-        std::function<void(QMessageBox*)> give;
-        bool agreed;
-    };
-    const Answer answers[] = {
-        {"Enter", press(Qt::Key_Return), false},
-        {"Escape", press(Qt::Key_Escape), false},
-        {"OK", [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); }, true},
-    };
-    for (const Case& c : cases) {
-        for (const Answer& a : answers) {
-            SCOPED_TRACE(std::string(c.name) + ", " + a.name);
-            QString shown;
-            answerNextMessageBox([&](QMessageBox* box) {
-                shown = box->text();
-                a.give(box);
-            });
-            EXPECT_EQ(c.ask(c.question), a.agreed);
-            EXPECT_EQ(shown, c.question);
+    for (const QString& question :
+         {questions::sendIncomplete("no end"), questions::closeDuringExport(true),
+          questions::kDiscardOnImport, QStringLiteral("File /tmp/a.zel exists. Overwrite?"),
+          QStringLiteral("Delete EQ: Rock?")}) {
+        for (const bool presetFile : {false, true}) {
+            for (const auto& [answer, agreed] : answers) {
+                SCOPED_TRACE(question.toStdString());
+                QString shown;
+                QTimer poll; // answers the modal box once it shows
+                QObject::connect(&poll, &QTimer::timeout, [&, answer = answer] {
+                    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                        box && QApplication::focusWidget()) {
+                        poll.stop();
+                        shown = box->text();
+                        answer(box);
+                    }
+                });
+                poll.start(5);
+                EXPECT_EQ(presetFile ? prompts.confirmPresetFile(question)
+                                     : prompts.confirm(question),
+                          agreed);
+                EXPECT_EQ(shown, question);
+            }
         }
     }
 }

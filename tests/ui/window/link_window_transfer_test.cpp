@@ -298,13 +298,10 @@ TEST(TelnetWindowFailures, ConnectionFailuresGoToTheErrorBox)
         const char* name;
         QString host;
         bool import;
-        QString status;   // what the status line says
-        QString reason{}; // what the error box says is wrong
+        QString status; // what the status line says
     };
     const QList<Case> cases = {
         {"import, nobody listening", "127.0.0.1:1", true, " Import failed from host: 127.0.0.1:1"},
-        {"import, port not a number", "unit:abc", true, " Import failed from host: unit:abc",
-         "Port \"abc\" is not a number"},
         {"export, nobody listening", "127.0.0.1:1", false,
          " Export stopped before the first line: the unit could not be reached"},
         {"export, unit hangs up", sim.address(), false,
@@ -319,7 +316,6 @@ TEST(TelnetWindowFailures, ConnectionFailuresGoToTheErrorBox)
         ASSERT_TRUE(w.runToEnd(c.import ? w.window.importAction() : w.window.exportAction()));
         ASSERT_EQ(w.prompts->errors.size(), 1);
         EXPECT_TRUE(w.prompts->errors[0].contains(c.host)) << w.prompts->errors[0].toStdString();
-        EXPECT_TRUE(w.prompts->errors[0].contains(c.reason));
         EXPECT_EQ(w.window.statusText(), c.status);
         if (c.import) {
             EXPECT_EQ(readerRuns.count(), 0) << "an import that fails to connect reads nothing";
