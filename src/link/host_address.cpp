@@ -14,9 +14,20 @@ bool isIpv6Address(const QString& text)
     return QHostAddress(text).protocol() == QAbstractSocket::IPv6Protocol;
 }
 
+HostAndPort found(const QString& host, quint16 port = kTelnetPort)
+{
+    HostAndPort result;
+    result.host = host;
+    result.port = port;
+    return result;
+}
+
 HostAndPort problem(Problem kind, const QString& portText = QString())
 {
-    return {QString(), kTelnetPort, kind, portText};
+    HostAndPort result;
+    result.problem = kind;
+    result.badPort = portText;
+    return result;
 }
 
 int lowestPort(PortRule rule)
@@ -24,20 +35,25 @@ int lowestPort(PortRule rule)
     return rule == PortRule::Connect ? 1 : 0;
 }
 
+bool isInteger(const QString& text)
+{
+    static const QRegularExpression integer(QStringLiteral("^[+-]?[0-9]+$"));
+    return integer.match(text).hasMatch();
+}
+
 // `host` on the port that `portText` names, or what is wrong with the port. A signed number is
 // read as one, so that "-1" is out of range rather than not a number.
 HostAndPort withPort(const QString& host, const QString& portText, PortRule rule)
 {
     if (portText.isEmpty())
-        return rule == PortRule::Connect ? HostAndPort{host} : problem(Problem::NoPort);
-    static const QRegularExpression integer(QStringLiteral("^[+-]?[0-9]+$"));
-    if (!integer.match(portText).hasMatch())
+        return rule == PortRule::Connect ? found(host) : problem(Problem::NoPort);
+    if (!isInteger(portText))
         return problem(Problem::PortNotNumber, portText);
     bool ok = false;
     const qlonglong port = portText.toLongLong(&ok); // too many digits: not ok, out of range
     if (!ok || port < lowestPort(rule) || port > 65535)
         return problem(Problem::PortOutOfRange, portText);
-    return {host, static_cast<quint16>(port)};
+    return found(host, static_cast<quint16>(port));
 }
 
 } // namespace
@@ -46,7 +62,7 @@ HostAndPort parseHostText(const QString& text, PortRule rule)
 {
     const bool connecting = rule == PortRule::Connect;
     // A text in none of the forms: a host name to be looked up, or no port to listen on.
-    const HostAndPort other = connecting ? HostAndPort{text} : problem(Problem::NoPort);
+    const HostAndPort other = connecting ? found(text) : problem(Problem::NoPort);
 
     if (text.startsWith(QLatin1Char('['))) {
         const qsizetype close = text.indexOf(QLatin1Char(']'));
@@ -59,7 +75,7 @@ HostAndPort parseHostText(const QString& text, PortRule rule)
     }
     const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
     if (colon < 0) // "PORT" alone names the port to listen on
-        return connecting ? other : withPort(QString(), text, rule);
+        return connecting || !isInteger(text) ? other : withPort(QString(), text, rule);
     const QString host = text.left(colon);
     if (text.indexOf(QLatin1Char(':')) == colon)
         return connecting && host.isEmpty() ? other : withPort(host, text.mid(colon + 1), rule);

@@ -165,7 +165,9 @@ TEST(ConfirmationBox, EnterAndEscapeAnswerCancelAndOnlyOkAgrees)
     DialogPrompts prompts(nullptr);
     using Answer = std::function<void(QMessageBox*)>;
     const auto press = [](Qt::Key key) -> Answer {
-        return [key](QMessageBox*) { QTest::keyClick(QApplication::focusWidget(), key); };
+        return [key](QMessageBox* box) {
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : box, key);
+        };
     };
     const std::pair<Answer, bool> answers[] = {
         {press(Qt::Key_Return), false},
@@ -182,8 +184,7 @@ TEST(ConfirmationBox, EnterAndEscapeAnswerCancelAndOnlyOkAgrees)
                 QString shown;
                 QTimer poll; // answers the modal box once it shows
                 QObject::connect(&poll, &QTimer::timeout, [&, answer = answer] {
-                    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                        box && QApplication::focusWidget()) {
+                    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                         poll.stop();
                         shown = box->text();
                         answer(box);
