@@ -162,7 +162,7 @@ public:
     }
     QString openFileName(const QString&) override { return g_configFile; }
     QString saveFileName(const QString&) override { return {}; }
-    bool confirm(const QString&, ui::DefaultAnswer) override { return true; }
+    bool confirm(const QString&) override { return true; }
     QString quickEqSavePath(const QString&, const QString&) override { return {}; }
     bool confirmPresetFile(const QString&) override { return false; }
     void showError(const QString& text) override

@@ -24,9 +24,9 @@ void TelnetChannel::open()
     const HostAndPort target = parseHostText(m_hostText);
     m_closing = false;
     m_connected = false;
-    if (!target.badPort.isEmpty()) {
+    if (target.problem != HostAndPort::Problem::None) {
         // Said as such: the lookup of the whole text as a host name would report no such host.
-        QTimer::singleShot(0, this, [this, error = portRangeError(target.badPort)] {
+        QTimer::singleShot(0, this, [this, error = hostTextError(target)] {
             if (m_closing)
                 return;
             m_closing = true;

@@ -323,6 +323,7 @@ TEST(FaultyUnit, UnitThatIsNotThereFailsTheTransferWithTheLinksError)
         {"connection refused", refusingHost(), "refused"},
         {"unknown host", kUnknownHost, "not found"},
         {"port out of range", kHostWithBadPort, "Port 99999 is out of range (1 to 65535)"},
+        {"port not a number", "127.0.0.1:abc", "Port \"abc\" is not a number"},
         {"connection attempt never answered", unanswered.host(),
          texts::connectTimeoutError(faultSettings().responseTimeout)},
     };

@@ -7,7 +7,7 @@
 
 using namespace zel::link;
 
-TEST(HostAddress, NamesAPortOnlyInTheTwoForms)
+TEST(HostAddress, NamesAPortAfterAHostOrABracketedIpv6Address)
 {
     struct Case {
         const char* text;
@@ -25,24 +25,25 @@ TEST(HostAddress, NamesAPortOnlyInTheTwoForms)
         {"unit:00023", "unit", 23},
         {"[::1]:2323", "::1", 2323},
         {"[fe80::1:2]:23000", "fe80::1:2", 23000},
-        // A port outside 1..65535 in either form is not read as part of a host name.
+        {"[::1]", "::1", 23},
+        {"unit:", "unit", 23},
+        {" unit:2323", " unit", 2323}, // blanks are kept as typed
+        // A port that is out of range or not a number is never looked up as part of a host name.
         {"unit:65536", "", 23, "65536"},
         {"unit:0", "", 23, "0"},
         {"unit:123456", "", 23, "123456"},
         {"127.0.0.1:99999", "", 23, "99999"},
         {"unit:99999999999999999999", "", 23, "99999999999999999999"},
         {"[::1]:70000", "", 23, "70000"},
+        {"unit:-1", "", 23, "-1"},
+        {"unit:23a", "", 23, "23a"},
+        {"unit:2323 ", "", 23, "2323 "},
+        {"[::1]:x", "", 23, "x"},
         // Everything else is the host as typed, on port 23.
-        {"unit:", "unit:", 23},
         {":2323", ":2323", 23},
-        {"::1", "::1", 23}, // bare IPv6
-        {"[::1]", "[::1]", 23},
+        {"::1:2323", "::1:2323", 23}, // bare IPv6: its last group is part of the address
         {"[zel.example]:2323", "[zel.example]:2323", 23},
         {"[zel.example]:99999", "[zel.example]:99999", 23},
-        {" unit:2323", " unit:2323", 23}, // blanks are kept as typed
-        {"unit:2323 ", "unit:2323 ", 23},
-        {"unit:23a", "unit:23a", 23},
-        {"unit:-1", "unit:-1", 23},
         {"", "", 23},
     };
     for (const Case& c : cases) {
@@ -51,6 +52,28 @@ TEST(HostAddress, NamesAPortOnlyInTheTwoForms)
         EXPECT_EQ(parsed.host, QString::fromLatin1(c.host));
         EXPECT_EQ(parsed.port, c.port);
         EXPECT_EQ(parsed.badPort, QString::fromLatin1(c.badPort));
+    }
+}
+
+TEST(HostAddress, ListensOnAPortAloneOrAfterAnAddressAndSaysWhatIsWrong)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        // the text, and "host port" or the error
+        {"0", " 0"},
+        {"[::1]:0", "::1 0"},
+        {"::1:0", "::1 0"}, // the unbracketed form zelsim has always taken
+        {"70000", "Port 70000 is out of range (0 to 65535)"},
+        {"localhost:abc", "Port \"abc\" is not a number"},
+        {"127.0.0.1", "No port given"},
+        {"a:b:0", "No port given"},
+    };
+    for (const auto& [text, expected] : cases) {
+        SCOPED_TRACE(text);
+        const HostAndPort parsed = parseHostText(QString::fromLatin1(text), PortRule::Listen);
+        EXPECT_EQ(parsed.problem == HostAndPort::Problem::None
+                      ? parsed.host + ' ' + QString::number(parsed.port)
+                      : hostTextError(parsed, PortRule::Listen),
+                  QString::fromLatin1(expected));
     }
 }
 

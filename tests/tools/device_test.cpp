@@ -59,9 +59,16 @@ bool startsWith(const std::string& text, const std::string& prefix)
 
 TEST(ZeltoolImport, PrintsOrSavesTheWholeConfiguration)
 {
-    for (const Link link : {Link::Tcp, Link::Pty}) {
-        SCOPED_TRACE(link == Link::Tcp ? "tcp" : "pty");
-        const SimulatedUnit unit(link, {"--config", kFilled});
+    // The address zelsim prints, for IPv6 too, is taken back as it stands.
+    const std::pair<Link, std::string> cases[] = {
+        {Link::Tcp, ""}, {Link::Tcp, "[::1]:0"}, {Link::Pty, ""}};
+    for (const auto& [link, listen] : cases) {
+        SCOPED_TRACE(link == Link::Tcp ? "tcp " + listen : "pty");
+        std::vector<std::string> options = {"--config", kFilled};
+        if (!listen.empty())
+            options.insert(options.end(), {"--tcp", listen});
+        const SimulatedUnit unit(link, options);
+        EXPECT_EQ(unit.address().rfind("[::1]:", 0) == 0, !listen.empty()) << unit.address();
         const std::vector<std::string> target = {link == Link::Tcp ? "--tcp" : "--serial",
                                                  unit.address()};
         std::vector<std::string> arguments = {"import"};
@@ -285,6 +292,7 @@ TEST(ZeltoolDevice, RejectsBadUsageWithExitTwo)
          "import: the port of --tcp 127.0.0.1:99999 is out of range (1 to 65535)"},
         {{"export", "f.zel", "--tcp", "[::1]:0"},
          "export: the port of --tcp [::1]:0 is out of range (1 to 65535)"},
+        {{"import", "--tcp", "unit:abc"}, "import: the port of --tcp unit:abc is not a number"},
         {{"export", "--tcp", "a"}, "export: missing argument"},
         {{"export", "f.zel", "--tcp", "a", "-o", "x"}, "export: option -o is not taken here"},
         {{"read", "f.zel", "--tcp", "a"}, "read: options --tcp and --serial are not taken here"},

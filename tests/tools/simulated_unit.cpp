@@ -1,5 +1,6 @@
 #include "simulated_unit.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -28,7 +29,8 @@ SimulatedUnit::SimulatedUnit(Link link, const std::vector<std::string>& options)
 
     std::vector<std::string> words = {ZELSIM_PATH};
     words.insert(words.end(), options.begin(), options.end());
-    if (link == Link::Tcp)
+    const bool listenGiven = std::find(options.begin(), options.end(), "--tcp") != options.end();
+    if (link == Link::Tcp && !listenGiven)
         words.insert(words.end(), {"--tcp", "0"});
     else
         words.push_back("--pty");

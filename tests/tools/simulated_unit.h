@@ -12,8 +12,8 @@ class SimulatedUnit {
 public:
     enum class Link { Tcp, Pty };
 
-    // Starts zelsim with `options` (faults, --config FILE) and waits until it says where it
-    // serves. Throws std::runtime_error when it does not start.
+    // Starts zelsim with `options` (faults, --config FILE, --tcp ADDRESS:PORT) and waits until it
+    // says where it serves. Throws std::runtime_error when it does not start.
     explicit SimulatedUnit(Link link, const std::vector<std::string>& options = {});
     ~SimulatedUnit();
     SimulatedUnit(const SimulatedUnit&) = delete;

@@ -1,5 +1,6 @@
 // zelsim: a simulated ZEL unit on a TCP port, a pseudo-terminal or a serial device.
 
+#include "link/host_address.h"
 #include "pty_device.h"
 #include "sim_options.h"
 #include "unit_config.h"
@@ -33,8 +34,9 @@ bool startTcp(QTcpServer& server, UnitConfig& unit, const SimOptions& options)
         return false;
     }
     if (!server.listen(address, options.tcpPort)) {
-        std::fprintf(stderr, "zelsim: cannot listen on %s:%u: %s\n", qPrintable(options.tcpAddress),
-                     options.tcpPort, qPrintable(server.errorString()));
+        std::fprintf(stderr, "zelsim: cannot listen on %s: %s\n",
+                     qPrintable(zel::link::hostAndPortText(options.tcpAddress, options.tcpPort)),
+                     qPrintable(server.errorString()));
         return false;
     }
     QObject::connect(&server, &QTcpServer::newConnection, &server, [&server, &unit, &options] {
@@ -44,9 +46,9 @@ bool startTcp(QTcpServer& server, UnitConfig& unit, const SimOptions& options)
             QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         }
     });
-    announce(QStringLiteral("listening on %1:%2")
-                 .arg(server.serverAddress().toString())
-                 .arg(server.serverPort()));
+    // In the form the window and zeltool take back as it stands: "[::1]:2323" for IPv6.
+    announce(QStringLiteral("listening on ") +
+             zel::link::hostAndPortText(server.serverAddress().toString(), server.serverPort()));
     return true;
 }
 

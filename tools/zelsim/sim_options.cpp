@@ -1,7 +1,8 @@
 #include "sim_options.h"
 
+#include "link/host_address.h"
+
 #include <QCommandLineParser>
-#include <QRegularExpression>
 
 #include <cstdio>
 
@@ -24,17 +25,21 @@ bool readCount(const QCommandLineParser& parser, const QString& name, int& value
 
 bool readTcp(const QString& text, SimOptions& options)
 {
-    static const QRegularExpression form(QStringLiteral("^(?:(.+):)?([0-9]{1,5})$"));
-    const auto match = form.match(text);
-    const uint port = match.captured(2).toUInt();
-    if (!match.hasMatch() || port > 65535) {
+    using zel::link::HostAndPort;
+    const HostAndPort parsed = zel::link::parseHostText(text, zel::link::PortRule::Listen);
+    if (parsed.problem == HostAndPort::Problem::NoPort) {
         std::fprintf(stderr, "zelsim: --tcp needs [ADDRESS:]PORT, got \"%s\"\n", qPrintable(text));
         return false;
     }
+    if (parsed.problem != HostAndPort::Problem::None) {
+        std::fprintf(stderr, "zelsim: --tcp %s: %s\n", qPrintable(text),
+                     qPrintable(zel::link::hostTextError(parsed, zel::link::PortRule::Listen)));
+        return false;
+    }
     options.tcp = true;
-    options.tcpPort = static_cast<quint16>(port);
-    if (!match.captured(1).isEmpty())
-        options.tcpAddress = match.captured(1);
+    options.tcpPort = parsed.port;
+    if (!parsed.host.isEmpty())
+        options.tcpAddress = parsed.host;
     return true;
 }
 
@@ -64,10 +69,13 @@ std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCo
     parser.setApplicationDescription(
         "A simulated ZEL unit. It answers \"[QXSB]\" with its configuration, acknowledges every "
         "command with the command between parentheses and applies it, and answers \"[]\" with "
-        "\")\".\nPrints \"listening on ADDRESS:PORT\" and \"pseudo-terminal PATH\" when ready.");
+        "\")\".\nPrints \"listening on ADDRESS:PORT\" (\"[ADDRESS]:PORT\" for IPv6) and "
+        "\"pseudo-terminal PATH\" when ready.");
     parser.addHelpOption();
     parser.addOptions({
-        {"tcp", "Listen on TCP (address 127.0.0.1 unless given; port 0 picks a free one).",
+        {"tcp",
+         "Listen on TCP (address 127.0.0.1 unless given, an IPv6 address in brackets: "
+         "[::1]:0; port 0 picks a free one).",
          "[ADDR:]PORT"},
         {"pty", "Open a pseudo-terminal and serve on it."},
         {"serial", "Serve on a serial device at 9600 8N1.", "DEVICE"},

@@ -31,8 +31,10 @@ std::optional<LinkTarget> targetOf(const Arguments& arguments, std::string& erro
     if (arguments.tcp) {
         const link::HostAndPort host =
             link::parseHostText(QString::fromLatin1(arguments.tcp->c_str()));
-        if (!host.badPort.isEmpty()) {
-            error = "the port of --tcp " + *arguments.tcp + " is out of range (1 to 65535)";
+        if (host.problem != link::HostAndPort::Problem::None) {
+            const bool notNumber = host.problem == link::HostAndPort::Problem::PortNotNumber;
+            error = "the port of --tcp " + *arguments.tcp +
+                    (notNumber ? " is not a number" : " is out of range (1 to 65535)");
             return std::nullopt;
         }
         return LinkTarget{LinkTarget::Kind::Tcp, *arguments.tcp};

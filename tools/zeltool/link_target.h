@@ -20,7 +20,7 @@ struct LinkTarget {
 std::optional<LinkTarget> parseSide(const std::string& side);
 
 // The target of --tcp or --serial; nothing, with `error` set, when neither or both are given or
-// the host names a port outside 1..65535.
+// the host names a port that is not a number or is outside 1..65535.
 std::optional<LinkTarget> targetOf(const Arguments& arguments, std::string& error);
 
 // "tcp:HOST[:PORT]" or "serial:DEVICE", as diff takes it and as messages name it.

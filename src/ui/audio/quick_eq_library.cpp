@@ -30,13 +30,43 @@ bool sameFolder(const QString& a, const QString& b)
     return QDir(a).absolutePath() == QDir(b).absolutePath();
 }
 
+// Folders that programs are installed into, where no user's files belong.
+bool isSystemFolder(const QString& folder)
+{
+#ifdef Q_OS_WIN
+    const QStringList roots = {qEnvironmentVariable("ProgramFiles"),
+                               qEnvironmentVariable("ProgramFiles(x86)"),
+                               qEnvironmentVariable("ProgramW6432")};
+    constexpr Qt::CaseSensitivity kCase = Qt::CaseInsensitive;
+#else
+    const QStringList roots = {QStringLiteral("/usr"),  QStringLiteral("/bin"),
+                               QStringLiteral("/sbin"), QStringLiteral("/opt"),
+                               QStringLiteral("/snap"), QStringLiteral("/Applications")};
+    constexpr Qt::CaseSensitivity kCase = Qt::CaseSensitive;
+#endif
+    const QString path = QDir::cleanPath(QDir::fromNativeSeparators(folder));
+    return std::any_of(roots.begin(), roots.end(), [&](const QString& root) {
+        const QString cleanRoot = QDir::cleanPath(QDir::fromNativeSeparators(root));
+        return !root.isEmpty() && (path.compare(cleanRoot, kCase) == 0 ||
+                                   path.startsWith(cleanRoot + QLatin1Char('/'), kCase));
+    });
+}
+
 } // namespace
 
 QuickEqLibrary::Folders QuickEqLibrary::programFolders()
 {
     const QString program = QCoreApplication::applicationDirPath();
     return {program, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-            QDir::cleanPath(program + QStringLiteral("/../share/zelconfig/presets"))};
+            QDir::cleanPath(program + QStringLiteral("/../share/zelconfig/presets")),
+            isInstalledProgram(program)};
+}
+
+bool QuickEqLibrary::isInstalledProgram(const QString& programFolder)
+{
+    return QFileInfo(QDir::cleanPath(programFolder + QStringLiteral("/../share/zelconfig")))
+               .isDir() ||
+           isSystemFolder(QDir(programFolder).absolutePath());
 }
 
 QuickEqLibrary::QuickEqLibrary(UserPrompts& prompts, Folders folders, QObject* parent)
@@ -52,8 +82,17 @@ void QuickEqLibrary::setFolders(Folders folders)
 
 QString QuickEqLibrary::keptFolder() const
 {
-    return canMakeFilesIn(m_folders.program) || m_folders.user.isEmpty() ? m_folders.program
-                                                                         : m_folders.user;
+    if (m_folders.user.isEmpty())
+        return m_folders.program;
+    // An installed program's folder can be written by root, and then by root alone.
+    return !m_folders.installed && canMakeFilesIn(m_folders.program) ? m_folders.program
+                                                                     : m_folders.user;
+}
+
+bool QuickEqLibrary::isSample(const QuickEqEntry& entry) const
+{
+    return !m_folders.samples.isEmpty() &&
+           sameFolder(QFileInfo(entry.path).absolutePath(), m_folders.samples);
 }
 
 QList<QuickEqEntry> QuickEqLibrary::entries() const
@@ -103,10 +142,22 @@ QString QuickEqLibrary::save(const BandLevels& levels, const QString& proposedNa
 
 void QuickEqLibrary::remove(const QuickEqEntry& entry)
 {
+    if (isSample(entry)) {
+        m_prompts->showError(
+            QStringLiteral("EQ %1 is a sample installed with the program and cannot be deleted. "
+                           "Saving a curve under its name keeps your own copy in its place.")
+                .arg(entry.name));
+        return;
+    }
     if (QFileInfo::exists(entry.path) &&
         m_prompts->confirmPresetFile(QStringLiteral("Delete EQ: ") + entry.name +
-                                     QStringLiteral("?")))
-        QFile::remove(entry.path); // a failed deletion shows in the list that follows
+                                     QStringLiteral("?"))) {
+        QFile file(entry.path);
+        if (!file.remove())
+            m_prompts->showError(
+                QStringLiteral("Cannot delete file \"%1\". %2")
+                    .arg(QDir::toNativeSeparators(entry.path), file.errorString()));
+    }
     emit filesChanged();
 }
 

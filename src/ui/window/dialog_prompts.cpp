@@ -5,8 +5,11 @@
 #include "ui/window/select_port_dialog.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 #include <memory>
 
@@ -26,6 +29,12 @@ QString errorCaption()
 {
     const QString name = QApplication::applicationName();
     return name.isEmpty() ? QStringLiteral("ZEL Configuration") : name;
+}
+
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 QString runFileDialog(QWidget* parent, FileDialogKind kind, const QString& fileName)
@@ -54,18 +63,27 @@ QFileDialog* makeConfigurationFileDialog(QWidget* parent, FileDialogKind kind,
     };
     suffixForFilter(kZelFilter);
     QObject::connect(dialog, &QFileDialog::filterSelected, dialog, suffixForFilter);
-    if (!fileName.isEmpty())
-        dialog->selectFile(fileName);
+    if (fileName.isEmpty())
+        return dialog;
+    const QFileInfo proposed(fileName);
+    if (proposed.absoluteDir().exists()) {
+        dialog->selectFile(proposed.absoluteFilePath());
+    } else {
+        // A folder removed since: the dialog would name the file relative to a folder it never
+        // reached. Propose the name alone where the user keeps documents.
+        dialog->setDirectory(documentsFolder());
+        dialog->selectFile(proposed.fileName());
+    }
     return dialog;
 }
 
-QMessageBox* makeConfirmationBox(QWidget* parent, const QString& question, const QString& title,
-                                 DefaultAnswer answer)
+QMessageBox* makeConfirmationBox(QWidget* parent, const QString& question, const QString& title)
 {
     auto* box = new QMessageBox(QMessageBox::Question, title.isEmpty() ? errorCaption() : title,
                                 question, QMessageBox::Ok | QMessageBox::Cancel, parent);
     box->setTextFormat(Qt::PlainText); // a path as the platform gives it, never markup
-    box->setDefaultButton(answer == DefaultAnswer::Cancel ? QMessageBox::Cancel : QMessageBox::Ok);
+    // Every question's "OK" sends, overwrites or discards something: Enter must not do it.
+    box->setDefaultButton(QMessageBox::Cancel);
     box->setEscapeButton(QMessageBox::Cancel);
     return box;
 }
@@ -105,9 +123,9 @@ QString DialogPrompts::saveFileName(const QString& fileName)
     return runFileDialog(m_parent, FileDialogKind::Save, fileName);
 }
 
-bool DialogPrompts::confirm(const QString& question, DefaultAnswer answer)
+bool DialogPrompts::confirm(const QString& question)
 {
-    const std::unique_ptr<QMessageBox> box(makeConfirmationBox(m_parent, question, {}, answer));
+    const std::unique_ptr<QMessageBox> box(makeConfirmationBox(m_parent, question));
     return box->exec() == QMessageBox::Ok;
 }
 

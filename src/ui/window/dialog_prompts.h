@@ -21,7 +21,7 @@ public:
                                       const QString& text) override;
     QString openFileName(const QString& fileName) override;
     QString saveFileName(const QString& fileName) override;
-    bool confirm(const QString& question, DefaultAnswer answer = DefaultAnswer::Ok) override;
+    bool confirm(const QString& question) override;
     QString quickEqSavePath(const QString& folder, const QString& fileName) override;
     bool confirmPresetFile(const QString& question) override;
     void showError(const QString& text) override;
@@ -33,16 +33,16 @@ private:
 enum class FileDialogKind { Open, Save };
 
 // The open or save dialog for ".zel" files: default extension "zel", the ZEL and all-files
-// filters, `fileName` proposed. The overwrite question is the link's own, so the save dialog
-// does not ask it.
+// filters, `fileName` proposed (its name alone in the documents folder when its own folder is
+// gone). The overwrite question is the link's own, so the save dialog does not ask it.
 QFileDialog* makeConfigurationFileDialog(QWidget* parent, FileDialogKind kind,
                                          const QString& fileName);
 
-// A confirmation box with "OK" and "Cancel"; Escape and the close box answer "Cancel". Titled
-// with the application's name unless `title` is given.
+// A confirmation box with "OK" and "Cancel"; Enter, Escape and the close box answer "Cancel",
+// since "OK" always sends, overwrites or discards something. Titled with the application's name
+// unless `title` is given.
 QMessageBox* makeConfirmationBox(QWidget* parent, const QString& question,
-                                 const QString& title = QString(),
-                                 DefaultAnswer answer = DefaultAnswer::Ok);
+                                 const QString& title = QString());
 
 // The application's general error message box.
 QMessageBox* makeErrorBox(QWidget* parent, const QString& text);

@@ -239,6 +239,10 @@ void LinkController::fetchFile(Purpose purpose)
         m_lastOpenedFile = path;
     const link::FileReadResult file = link::readConfigurationFile(path);
     if (!file.ok) {
+        // The status line would otherwise still tell how an earlier transfer went.
+        if (importing)
+            emit statusText(link::texts::importEndStatus(TransferOutcome::LinkFailed,
+                                                         link::filePeerText(path), {}));
         m_prompts->showError(file.errorText);
         return;
     }

@@ -406,7 +406,7 @@ bool MainWindow::confirmUncarriedTexts()
     for (const model::UncarriedText& found : model::uncarriedTexts(m_model))
         findings << link::fromLatin1(model::describeUncarried(found));
     return findings.isEmpty() ||
-           m_prompts->confirm(questions::sendUncarriedTexts(findings), DefaultAnswer::Cancel);
+           m_prompts->confirm(questions::sendUncarriedTexts(findings));
 }
 
 void MainWindow::compareWithUnit()

@@ -10,9 +10,6 @@
 
 namespace zel::ui {
 
-// The button of a confirmation box that Enter presses.
-enum class DefaultAnswer { Ok, Cancel };
-
 class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
@@ -27,9 +24,8 @@ public:
     // cancelled.
     virtual QString openFileName(const QString& fileName) = 0;
     virtual QString saveFileName(const QString& fileName) = 0;
-    // A confirmation box with "OK" and "Cancel": true for "OK". A question whose "OK" may harm
-    // the unit makes "Cancel" the default.
-    virtual bool confirm(const QString& question, DefaultAnswer answer = DefaultAnswer::Ok) = 0;
+    // A confirmation box with "OK" and "Cancel": true for "OK". Enter answers "Cancel".
+    virtual bool confirm(const QString& question) = 0;
     // The save dialog for a quick EQ preset file (".eq" added to a name typed without an
     // extension), starting in `folder` with `fileName` proposed; empty when cancelled.
     virtual QString quickEqSavePath(const QString& folder, const QString& fileName) = 0;

@@ -113,6 +113,20 @@ TEST(QuickEqFile, SavePathGetsTheEqExtensionOnlyWhenItHasNone)
     EXPECT_EQ(ui::withQuickEqSuffix("/p.d/jazz"), "/p.d/jazz.eq");
 }
 
+TEST(QuickEqLibrary, AProgramIsInstalledBesideShareZelconfigOrInASystemFolder)
+{
+    QTemporaryDir prefix;
+    ASSERT_TRUE(QDir(prefix.path()).mkpath("share/zelconfig") && QDir(prefix.path()).mkpath("bin"));
+    const std::pair<QString, bool> cases[] = {{prefix.filePath("bin"), true},
+                                              {prefix.path(), false},
+                                              {"/usr/bin", true},
+                                              {"/opt/zel/bin", true},
+                                              {"/usr2/zel", false}};
+    for (const auto& [folder, installed] : cases)
+        EXPECT_EQ(ui::QuickEqLibrary::isInstalledProgram(folder), installed)
+            << folder.toStdString();
+}
+
 // Both pages with their quick preset panels on one library of one temporary preset folder.
 class QuickEqPanelTest : public testing::Test {
 protected:

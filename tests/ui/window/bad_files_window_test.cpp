@@ -156,6 +156,7 @@ TEST(BadFilesWindow, FileImportSaysWhatIsWrongOrReadsTheTextAtOnce)
             EXPECT_TRUE(
                 w.prompts->errors[0].contains(QDir::toNativeSeparators(w.prompts->openAnswer)));
             EXPECT_TRUE(w.window.configurationTextBox()->toPlainText().isEmpty());
+            EXPECT_EQ(w.window.statusText(), " Import failed from file: " + w.prompts->openAnswer);
         }
         EXPECT_EQ(w.window.model().zoneCount(), c.zoneCount);
     }
@@ -300,7 +301,7 @@ TEST_F(QuickEqWindowTest, FilesThatAreNoCurveChangeAtMostTheBandsBeforeTheFirstB
     EXPECT_TRUE(w.prompts->errors.isEmpty()) << "reading quick EQ files is silent";
 }
 
-TEST_F(QuickEqWindowTest, SaveThatCannotBeMadeSaysSoAndKeepsTheOldFile)
+TEST_F(QuickEqWindowTest, SaveOrDeleteThatCannotBeMadeSaysSoAndKeepsTheOldFile)
 {
     ASSERT_TRUE(writeFile(folder.filePath("old.eq"), "1\r\n"));
     setBands(2);
@@ -308,10 +309,12 @@ TEST_F(QuickEqWindowTest, SaveThatCannotBeMadeSaysSoAndKeepsTheOldFile)
         const char* what;
         bool writableFolder;
         rlim_t sizeLimit;
+        bool deleting = false;
     };
     const Case cases[] = {
         {"folder without write permission", false, RLIM_INFINITY},
         {"disk full part-way", true, 8},
+        {"delete in a folder without write permission", false, RLIM_INFINITY, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -319,15 +322,21 @@ TEST_F(QuickEqWindowTest, SaveThatCannotBeMadeSaysSoAndKeepsTheOldFile)
         w.prompts->quickEqSaveAnswer = folder.filePath("old.eq");
         w.prompts->confirmAnswer = true;
         folder.setWritable(c.writableFolder);
+        panel()->refresh();
+        panel()->box()->setCurrentIndex(panel()->box()->findText("old"));
         {
             const AsOrdinaryUser ordinaryUser;
             const FileSizeLimit limit(c.sizeLimit);
-            panel()->saveCurve();
+            if (c.deleting)
+                panel()->deleteChosen();
+            else
+                panel()->saveCurve();
         }
         folder.setWritable(true);
         ASSERT_EQ(w.prompts->errors.size(), 1);
         EXPECT_TRUE(w.prompts->errors[0].startsWith(
-            "Cannot create file \"" + QDir::toNativeSeparators(folder.filePath("old.eq")) + "\". "))
+            (c.deleting ? "Cannot delete file \"" : "Cannot create file \"") +
+            QDir::toNativeSeparators(folder.filePath("old.eq")) + "\". "))
             << w.prompts->errors[0].toStdString();
         EXPECT_EQ(fileBytes(folder.filePath("old.eq")), "1\r\n");
         EXPECT_EQ(folder.files(), QStringList{"old.eq"}) << "no temporary file stays";
@@ -354,18 +363,22 @@ TEST_F(QuickEqWindowTest, FilesAreKeptWhereTheyCanBeWrittenAndSamplesAreCopiedOn
     };
     struct Case {
         const char* what;
+        bool installed;
         bool programWritable;
         QString kept;
     };
     const Case cases[] = {
-        {"installed: the program's folder cannot be written", false, userFolder},
-        {"unpacked: the program's folder can be written", true, folder.path()},
+        {"installed, run by root: the program's folder can be written", true, true, userFolder},
+        {"installed: the program's folder cannot be written", true, false, userFolder},
+        {"unpacked: the program's folder can be written", false, true, folder.path()},
+        {"unpacked where it cannot be written", false, false, userFolder},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         folder.setWritable(c.programWritable);
         const AsOrdinaryUser ordinaryUser;
-        w.window.quickEqLibrary().setFolders({folder.path(), userFolder, samples.path()});
+        w.window.quickEqLibrary().setFolders(
+            {folder.path(), userFolder, samples.path(), c.installed});
         EXPECT_EQ(listed(), (QStringList{"Flat", "Loudness"}));
 
         setBands(4);
@@ -381,13 +394,25 @@ TEST_F(QuickEqWindowTest, FilesAreKeptWhereTheyCanBeWrittenAndSamplesAreCopiedOn
         EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join(' ').toStdString();
         EXPECT_EQ(fileBytes(c.kept + "/Loudness.eq"), ui::formatQuickEqLevels(bands()->levels()));
         EXPECT_EQ(fileBytes(samples.filePath("Loudness.eq")), loudness);
-        EXPECT_EQ(QFile::exists(folder.filePath("Loudness.eq")), c.programWritable);
+        EXPECT_EQ(QFile::exists(folder.filePath("Loudness.eq")), c.kept == folder.path());
 
         EXPECT_EQ(listed(), (QStringList{"Flat", "Loudness"})) << "the copy takes its place";
         EXPECT_EQ(panel()->box()->currentText(), "Loudness");
         setBands(0);
         panel()->applyEntry(panel()->box()->currentIndex());
         EXPECT_EQ(bands()->level(1), 2) << "the copy is read";
+
+        // The copy can be deleted, and the sample shows again; a sample says why it stays.
+        w.prompts->confirmAnswer = true;
+        for (const char* name : {"Loudness", "Flat"}) {
+            panel()->box()->setCurrentIndex(panel()->box()->findText(name));
+            panel()->deleteChosen();
+        }
+        EXPECT_FALSE(QFile::exists(c.kept + "/Loudness.eq"));
+        EXPECT_TRUE(QFile::exists(samples.filePath("Flat.eq")));
+        ASSERT_EQ(w.prompts->errors.size(), 1);
+        EXPECT_TRUE(w.prompts->errors.takeFirst().startsWith("EQ Flat is a sample installed"));
+        EXPECT_EQ(listed(), (QStringList{"Flat", "Loudness"}));
     }
 }
 

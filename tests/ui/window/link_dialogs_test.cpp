@@ -6,9 +6,13 @@
 #include "ui/window/prompt_dialog.h"
 #include "ui/window/select_port_dialog.h"
 #include "ui/window/transfer_text_box.h"
+#include "ui/window/window_questions.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -140,6 +145,13 @@ TEST(ConfigurationFileDialogs, DefaultExtensionFiltersAndNoOverwriteQuestionOfTh
         EXPECT_EQ(dialog->nameFilters()[0], QStringLiteral("ZEL files (*.zel)"));
         EXPECT_TRUE(dialog->nameFilters()[1].startsWith("All Files (*"));
         EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+        EXPECT_EQ(dialog->selectedFiles(), QStringList{"/tmp/unit.zel"});
+        // The folder of the file proposed is gone: its name alone, in a folder that is there.
+        const std::unique_ptr<QFileDialog> moved(
+            makeConfigurationFileDialog(nullptr, kind, "/tmp/no such folder/x.zel"));
+        const QFileInfo proposed(moved->selectedFiles().value(0));
+        EXPECT_EQ(proposed.fileName(), "x.zel");
+        EXPECT_TRUE(proposed.absoluteDir().exists()) << proposed.filePath().toStdString();
         // The user picks "All Files": a typed name stays as typed; back to ZEL, ".zel" again.
         emit dialog->filterSelected(dialog->nameFilters()[1]);
         EXPECT_EQ(dialog->defaultSuffix(), QString());
@@ -148,16 +160,44 @@ TEST(ConfigurationFileDialogs, DefaultExtensionFiltersAndNoOverwriteQuestionOfTh
     }
 }
 
-TEST(ConfirmationBox, OkAndCancelWithCancelOnEscape)
+TEST(ConfirmationBox, EnterAndEscapeAnswerCancelAndOnlyOkAgrees)
 {
-    const std::unique_ptr<QMessageBox> box(
-        makeConfirmationBox(nullptr, "File /tmp/a.zel exists. Overwrite?"));
-    EXPECT_EQ(box->text(), QStringLiteral("File /tmp/a.zel exists. Overwrite?"));
-    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok | QMessageBox::Cancel);
-    box->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(box.get()));
-    QTest::keyClick(box.get(), Qt::Key_Escape);
-    EXPECT_EQ(box->result(), QMessageBox::Cancel);
+    DialogPrompts prompts(nullptr);
+    const auto confirm = [&](const QString& q) { return prompts.confirm(q); };
+    const auto confirmPresetFile = [&](const QString& q) { return prompts.confirmPresetFile(q); };
+    const std::pair<std::function<bool(const QString&)>, QString> questions[] = {
+        {confirm, questions::sendIncomplete("no end")},
+        {confirm, questions::closeDuringExport(true)},
+        {confirm, questions::kDiscardOnImport},
+        {confirm, "File /tmp/a.zel exists. Overwrite?"},
+        {confirmPresetFile, "File /tmp/a.eq exists. Overwrite?"},
+        {confirmPresetFile, "Delete EQ: Rock?"},
+    };
+    // Keys go where the user's would, to the button with the focus; no key stands for "OK".
+    const std::pair<Qt::Key, bool> answers[] = {
+        {Qt::Key_Return, false}, {Qt::Key_Escape, false}, {Qt::Key_unknown, true}};
+    for (const auto& [ask, question] : questions) {
+        for (const auto& [key, agreed] : answers) {
+            SCOPED_TRACE(question.toStdString() + " " + std::to_string(key));
+            QString shown;
+            QTimer poll; // answers the modal box once it shows
+            QObject::connect(&poll, &QTimer::timeout, [&, key = key] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                poll.stop();
+                shown = box->text();
+                if (key == Qt::Key_unknown)
+                    box->button(QMessageBox::Ok)->click();
+                else
+                    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : box,
+                                    key);
+            });
+            poll.start(5);
+            EXPECT_EQ(ask(question), agreed);
+            EXPECT_EQ(shown, question);
+        }
+    }
 }
 
 TEST(MessageBoxes, ShowHostsAndPathsThatLookLikeMarkupAsTyped)

@@ -228,9 +228,6 @@ TEST(SafeTransfers, WhatWouldBeLostIsAskedForOrRefused)
                 ASSERT_EQ(w.prompts->confirmations.size(), 1);
                 EXPECT_TRUE(w.prompts->confirmations[0].contains(c.asked))
                     << w.prompts->confirmations[0].toStdString();
-                if (c.start == Start::Uncarried) { // "OK" here may harm the unit
-                    EXPECT_EQ(w.prompts->confirmationDefaults[0], ui::DefaultAnswer::Cancel);
-                }
             }
             if (c.error.isEmpty()) {
                 EXPECT_TRUE(w.prompts->errors.isEmpty())

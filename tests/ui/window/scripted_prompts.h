@@ -29,7 +29,6 @@ public:
     QStringList openProposals;
     QStringList saveProposals;
     QStringList confirmations; // the quick EQ questions too
-    QList<ui::DefaultAnswer> confirmationDefaults;
     QStringList quickEqSaveFolders;
     QStringList quickEqSaveProposals;
     QStringList errors;
@@ -57,10 +56,9 @@ public:
         saveProposals << fileName;
         return saveAnswer;
     }
-    bool confirm(const QString& question, ui::DefaultAnswer answer = ui::DefaultAnswer::Ok) override
+    bool confirm(const QString& question) override
     {
         confirmations << question;
-        confirmationDefaults << answer;
         return confirmAnswer;
     }
     QString quickEqSavePath(const QString& folder, const QString& fileName) override
