@@ -59,9 +59,26 @@ bool startsWith(const std::string& text, const std::string& prefix)
 
 TEST(ZeltoolImport, PrintsOrSavesTheWholeConfiguration)
 {
-    for (const Link link : {Link::Tcp, Link::Pty}) {
-        SCOPED_TRACE(link == Link::Tcp ? "tcp" : "pty");
-        const SimulatedUnit unit(link, {"--config", kFilled});
+    struct Case {
+        Link link;
+        std::vector<std::string> unitOptions; // how the unit sends, beyond --config
+    };
+    const Case cases[] = {
+        {Link::Tcp, {}},
+        {Link::Pty, {}},
+        {Link::Tcp, {"--line-end", "lf"}},
+        {Link::Pty, {"--line-end", "lf"}},
+        {Link::Pty, {"--line-end", "cr"}},
+        {Link::Tcp, {"--telnet-negotiation", "both"}},
+        {Link::Tcp, {"--handshake-reply", "\\r\\n)"}},
+    };
+    for (const Case& c : cases) {
+        const Link link = c.link;
+        std::vector<std::string> unitOptions = c.unitOptions;
+        SCOPED_TRACE((link == Link::Tcp ? "tcp " : "pty ") +
+                     (unitOptions.empty() ? std::string() : unitOptions[1]));
+        unitOptions.insert(unitOptions.end(), {"--config", kFilled});
+        const SimulatedUnit unit(link, unitOptions);
         const std::vector<std::string> target = {link == Link::Tcp ? "--tcp" : "--serial",
                                                  unit.address()};
         std::vector<std::string> arguments = {"import"};
@@ -227,7 +244,7 @@ TEST(ZeltoolExport, AFileThatSetsNothingIsNotSent)
 
 TEST(ZeltoolImport, TheAnswerToTheHandshakeIsNotPartOfTheConfiguration)
 {
-    for (const std::string answer : {")", "]", "(OK)\\r\\n"}) {
+    for (const std::string answer : {")", "]", "(OK)\\r\\n", "\\r\\n)"}) {
         SCOPED_TRACE(answer);
         const SimulatedUnit unit(Link::Tcp, {"--config", kFilled, "--handshake-reply", answer});
         const ToolRun run = runZeltool({"import", "--tcp", unit.address()});
