@@ -45,7 +45,7 @@ ReadSummary readText(ConfigModel& model, std::string_view text, LogLines& log)
         if (line.empty() || line.front() != '[')
             continue;
         const LineReport report = readLine(model, line, log);
-        // Only the first command of such a line is read; the log says what was passed over.
+        // Only one command of such a line is read; the log says that the line held more.
         if (holdsMoreThanOneCommand(line))
             log.push_back("More than one command on one line: " + std::string(line));
         ++summary.linesRead;

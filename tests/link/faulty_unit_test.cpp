@@ -168,15 +168,42 @@ TEST(FaultyUnit, EveryFaultEndsInTimeWithItsOutcomeAndLogLine)
     // acknowledges the line.
     const QStringList flooding = {"[QXSB]", "[SD0]"};
 
-    const auto wholeDump = [&](const FaultRun& r) { EXPECT_EQ(r.received, dump); };
-    const auto withLineEnd = [](const char* end) {
-        return QStringList{"--config", "SMALL", "--line-end", end};
+    // The small configuration goes through whole, whatever the unit puts around its lines.
+    const auto whole = [&](const char* what, Link link, Direction direction, QStringList faults) {
+        return FaultCase{what,
+                         link,
+                         direction,
+                         QStringList{"--config", "SMALL"} + faults,
+                         TransferOutcome::Completed,
+                         {},
+                         false,
+                         direction == Direction::Export ? exported : QStringList{},
+                         [&, direction](const FaultRun& r) {
+                             if (direction == Direction::Import)
+                                 EXPECT_EQ(r.received, dump);
+                             else
+                                 EXPECT_EQ(r.acknowledged, exported.size());
+                         }};
     };
-    const auto droppedAfterCancel = [](const FaultRun& r) {
-        ASSERT_EQ(r.rec.logLines.size(), 2);
-        EXPECT_EQ(r.rec.logLines[0], texts::kCancelled);
-        EXPECT_TRUE(r.rec.logLines[1].contains(
-            QRegularExpression("^Dropped the \\d+ bytes the unit sent after the cancel\\.$")));
+    const QStringList lf = {"--line-end", "lf"};
+    const QStringList cr = {"--line-end", "cr"};
+    // A serial import cancelled while the unit sends without end says what it dropped.
+    const auto cancelled = [](const char* what, int cancels) {
+        return FaultCase{what,
+                         Link::Pty,
+                         Direction::Import,
+                         {"--endless"},
+                         TransferOutcome::Cancelled,
+                         {},
+                         false,
+                         {},
+                         [](const FaultRun& r) {
+                             ASSERT_EQ(r.rec.logLines.size(), 2);
+                             EXPECT_EQ(r.rec.logLines[0], texts::kCancelled);
+                             EXPECT_TRUE(r.rec.logLines[1].contains(QRegularExpression(
+                                 "^Dropped the \\d+ bytes the unit sent after the cancel\\.$")));
+                         },
+                         cancels};
     };
     const auto partOfTheDump = [](const FaultRun& r) {
         EXPECT_FALSE(r.received.isEmpty());
@@ -318,98 +345,19 @@ TEST(FaultyUnit, EveryFaultEndsInTimeWithItsOutcomeAndLogLine)
              EXPECT_EQ(r.acknowledged, 2);
              EXPECT_EQ(r.rec.logLines.last(), texts::kConnectionClosed);
          }},
-        {"ends its lines with a line feed alone",
-         Link::Tcp,
-         Direction::Import,
-         withLineEnd("lf"),
-         TransferOutcome::Completed,
-         {},
-         false,
-         {},
-         wholeDump},
-        {"ends its lines with a line feed alone",
-         Link::Pty,
-         Direction::Import,
-         withLineEnd("lf"),
-         TransferOutcome::Completed,
-         {},
-         false,
-         {},
-         wholeDump},
-        {"ends its lines with a carriage return alone",
-         Link::Tcp,
-         Direction::Import,
-         withLineEnd("cr"),
-         TransferOutcome::Completed,
-         {},
-         false,
-         {},
-         wholeDump},
-        {"ends its lines with a carriage return alone",
-         Link::Pty,
-         Direction::Import,
-         withLineEnd("cr"),
-         TransferOutcome::Completed,
-         {},
-         false,
-         {},
-         wholeDump},
-        {"acknowledges with a line feed alone",
-         Link::Tcp,
-         Direction::Export,
-         withLineEnd("lf"),
-         TransferOutcome::Completed,
-         {},
-         false,
-         exported,
-         [&](const FaultRun& r) { EXPECT_EQ(r.acknowledged, exported.size()); }},
-        {"negotiates telnet options at connect and inside a dump line",
-         Link::Tcp,
-         Direction::Import,
-         {"--config", "SMALL", "--telnet-negotiation", "both"},
-         TransferOutcome::Completed,
-         {},
-         false,
-         {},
-         wholeDump},
-        {"negotiates telnet options at connect",
-         Link::Tcp,
-         Direction::Export,
-         {"--config", "SMALL", "--telnet-negotiation", "connect"},
-         TransferOutcome::Completed,
-         {},
-         false,
-         exported,
-         [&](const FaultRun& r) { EXPECT_EQ(r.acknowledged, exported.size()); }},
-        {"answers the handshake after a line end",
-         Link::Tcp,
-         Direction::Import,
-         {"--config", "SMALL", "--handshake-reply", "\\r\\n)"},
-         TransferOutcome::Completed,
-         {},
-         false,
-         {},
-         wholeDump},
-        {"goes on sending after a cancel",
-         Link::Pty,
-         Direction::Import,
-         {"--endless"},
-         TransferOutcome::Cancelled,
-         {},
-         false,
-         {},
-         droppedAfterCancel,
-         1},
-        {"goes on sending after a cancel, cancelled twice",
-         Link::Pty,
-         Direction::Import,
-         {"--endless"},
-         TransferOutcome::Cancelled,
-         {},
-         false,
-         {},
-         droppedAfterCancel,
-         2},
+        whole("ends its lines with a line feed alone", Link::Tcp, Direction::Import, lf),
+        whole("ends its lines with a line feed alone", Link::Pty, Direction::Import, lf),
+        whole("ends its lines with a carriage return alone", Link::Tcp, Direction::Import, cr),
+        whole("ends its lines with a carriage return alone", Link::Pty, Direction::Import, cr),
+        whole("acknowledges with a line feed alone", Link::Tcp, Direction::Export, lf),
+        whole("negotiates telnet options at connect and inside a dump line", Link::Tcp,
+              Direction::Import, {"--telnet-negotiation", "both"}),
+        whole("negotiates telnet options at connect", Link::Tcp, Direction::Export,
+              {"--telnet-negotiation", "connect"}),
+        whole("answers the handshake after a line end", Link::Tcp, Direction::Import,
+              {"--handshake-reply", "\\r\\n)"}),
+        cancelled("goes on sending after a cancel", 1),
+        cancelled("goes on sending after a cancel, cancelled twice", 2),
     };
     for (const FaultCase& c : cases) {
         SCOPED_TRACE(std::string(c.link == Link::Tcp ? "tcp: " : "pty: ") +

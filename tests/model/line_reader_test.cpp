@@ -268,7 +268,7 @@ TEST(TextReader, ReadsOnlyLinesThatBeginWithABracketAndCountsTheSettings)
                  "remark\r\n  [SD1]\r\n\r\n[SD2]\r[FPL1]\n Complete\n[EC]\n[NO1\"a][b\"]\n"
                  "[IRL1] [NO2\"x\"]",
                  log);
-    // Only the first command of a line is read; a second one is named in the log.
+    // Only one command of a line is read; that the line holds more is named in the log.
     EXPECT_EQ(log,
               (LogLines{"Display: 2", "Front Panel: 1", "Didn't Handle: [EC]", "Zone Name 1: a][b",
                         "IR Lockout: 1", "More than one command on one line: [IRL1] [NO2\"x\"]"}));
