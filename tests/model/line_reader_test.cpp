@@ -269,9 +269,9 @@ TEST(TextReader, ReadsOnlyLinesThatBeginWithABracketAndCountsTheSettings)
                  "[IRL1] [NO2\"x\"]",
                  log);
     // Only one command of a line is read; that the line holds more is named in the log.
-    EXPECT_EQ(log,
-              (LogLines{"Display: 2", "Front Panel: 1", "Didn't Handle: [EC]", "Zone Name 1: a][b",
-                        "IR Lockout: 1", "More than one command on one line: [IRL1] [NO2\"x\"]"}));
+    EXPECT_EQ(
+        log, (LogLines{"Display: 2", "Front Panel: 1", "Didn't Handle: [EC]", "Zone: 1 Name: a][b",
+                       "Zone: 2 Name: x", "More than one command on one line: [IRL1] [NO2\"x\"]"}));
     EXPECT_EQ(model.displayLevel(), 2);
     EXPECT_EQ(summary.linesRead, 5);
     EXPECT_EQ(summary.settingLines, 4);
