@@ -31,7 +31,8 @@ std::string checkNegotiationFilter(const QByteArray& bytes)
     qsizetype at = 0;
     while (at < bytes.size()) {
         const qsizetype length = 1 + static_cast<unsigned char>(bytes[at]) % 7;
-        split.feed(QByteArrayView(bytes).sliced(at, std::min(length, bytes.size() - at)), splitData);
+        split.feed(QByteArrayView(bytes).sliced(at, std::min(length, bytes.size() - at)),
+                   splitData);
         at += length;
     }
     if (splitData != wholeData)

@@ -79,7 +79,10 @@ TEST(TelnetNegotiationFilter, TakesNegotiationOutWhereverItComesAndHoweverItIsSp
     const Case cases[] = {
         {{"\xFF\xFD\x22[SD1]"}, "[SD1]"}, // DO LINEMODE: its option byte is a '"'
         {{"\xFF\xFB\x01\xFF\xFC\x03\xFF\xFE\x22[S"}, "[S"},
-        {{"[S\xFF", "\xFD", "\x22" "D1]"}, "[SD1]"},                         // split after IAC
+        {{"[S\xFF", "\xFD",
+          "\x22"
+          "D1]"},
+         "[SD1]"},                                                        // split after IAC
         {{"\xFF\xFA\x22\x01\xFF\xFF\x03", "\xFF", "\xF0[SD1]"}, "[SD1]"}, // subnegotiation
         {{"\xFF\xF1[\xFF\xF9SD1]"}, "[SD1]"},                             // NOP, GA: two bytes
         {{"a\xFF\xFF"
