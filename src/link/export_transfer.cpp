@@ -9,11 +9,6 @@
 
 namespace zel::link {
 
-namespace {
-// Only the tail of a reply can newly hold the awaited text; older bytes need not be kept.
-constexpr qsizetype kReplyKeep = 4096;
-} // namespace
-
 ExportTransfer::ExportTransfer(std::unique_ptr<LinkChannel> channel, QStringList lines,
                                TransferSettings settings, QObject* parent)
     : Transfer(parent), m_channel(std::move(channel)), m_lines(std::move(lines)),
@@ -77,6 +72,11 @@ void ExportTransfer::onClosedByPeer(const QString& error)
     readInput(); // an acknowledgement may have come just before the close
     if (!isRunning())
         return;
+    if (m_state == State::WaitingForReply &&
+        m_replyReader.verdict() == ExactReplyReader::Verdict::ErrorLine) {
+        endOnErrorReply();
+        return;
+    }
     emit logLine(m_channel->policy().connectionLostLine);
     finish(TransferOutcome::ConnectionClosed, error); // the layer's error goes to the error box
 }
@@ -88,6 +88,9 @@ void ExportTransfer::onTimerExpired()
     } else if (m_state == State::Handshake) {
         emit logLine(texts::kCommandTimeout);
         finish(TransferOutcome::TimedOut);
+    } else if (m_state == State::WaitingForReply &&
+               m_replyReader.verdict() == ExactReplyReader::Verdict::ErrorLine) {
+        endOnErrorReply(); // the error line did not end: it is shown as far as it came
     } else if (m_state == State::WaitingForReply) {
         emit logLine(m_channel->policy().exactAcknowledgement
                          ? texts::kCommandTimeout
@@ -157,8 +160,7 @@ void ExportTransfer::sendNextLine()
     m_bytesSent += written;
     const QString expected = expectedReply(line);
     emit logLine(texts::kWaitingFor + expected);
-    m_expected = expected.toLatin1();
-    m_reply.clear();
+    m_replyReader.expect(expected.toLatin1());
     m_replyBytes = 0;
     m_state = State::WaitingForReply;
     m_responseTimer.start(m_settings.responseTimeout);
@@ -202,18 +204,18 @@ void ExportTransfer::readExactReply()
     while (m_state == State::WaitingForReply && device->getChar(&byte)) {
         ++m_bytesReceived;
         ++m_replyBytes;
-        m_reply.append(byte);
-        if (m_reply.size() > 2 * kReplyKeep)
-            m_reply.remove(0, m_reply.size() - kReplyKeep);
-        appendReceivedByte(text, byte);
-        // Checked after every byte, so a text the reply holds first shows at its end.
-        if (m_reply.endsWith("ERROR")) {
+        const ExactReplyReader::Verdict verdict = m_replyReader.feed(byte);
+        if (verdict != ExactReplyReader::Verdict::ErrorLineEnded || !m_replyReader.endedOnLineEnd())
+            appendReceivedByte(text, byte);
+        if (verdict == ExactReplyReader::Verdict::ErrorLine) {
+            // The rest of the error line may be on its way: wait a moment for it.
+            if (device->bytesAvailable() == 0)
+                m_responseTimer.start(m_settings.settleTime);
+        } else if (verdict == ExactReplyReader::Verdict::ErrorLineEnded) {
             emit textReceived(text);
-            emit logLine(texts::kErrorReply);
-            finish(TransferOutcome::ErrorReply);
+            endOnErrorReply();
             return;
-        }
-        if (m_reply.endsWith(m_expected)) {
+        } else if (verdict == ExactReplyReader::Verdict::Acknowledged) {
             emit textReceived(text);
             text.clear();
             ++m_linesAcknowledged;
@@ -227,6 +229,12 @@ void ExportTransfer::readExactReply()
     }
     if (!text.isEmpty())
         emit textReceived(text);
+}
+
+void ExportTransfer::endOnErrorReply()
+{
+    emit logLine(texts::kErrorReply);
+    finish(TransferOutcome::ErrorReply);
 }
 
 void ExportTransfer::readAnyReply()

@@ -11,6 +11,7 @@
 // The status ends " Complete" after the last line; after an abort or a cancel it names the line
 // where the export stopped and why, since the unit then holds only part of the configuration.
 
+#include "link/exact_reply_reader.h"
 #include "link/transfer.h"
 #include "link/transfer_settings.h"
 
@@ -56,6 +57,8 @@ private:
     void readHandshake();
     void readExactReply();
     void readAnyReply();
+    // Ends the export on the unit's "ERROR", once its reply line is shown.
+    void endOnErrorReply();
     // Ends the export when the reply has reached the receive limit; true if it did.
     bool stopAtReplyLimit();
     void pauseThen(void (ExportTransfer::*next)());
@@ -68,9 +71,8 @@ private:
     TransferSettings m_settings;
     QTimer m_responseTimer;
     State m_state = State::Idle;
-    int m_nextLine = 0;      // index of the next line to look at: the line sent last, from 1
-    QByteArray m_expected;   // acknowledgement awaited for the current line
-    QByteArray m_reply;      // raw bytes received since the current line was sent
+    int m_nextLine = 0;             // index of the next line to look at: the line sent last, from 1
+    ExactReplyReader m_replyReader; // the reply to the current line (TCP)
     qint64 m_replyBytes = 0; // bytes received since the handshake or the current line was sent
     int m_linesAcknowledged = 0;
     bool m_cancelled = false;

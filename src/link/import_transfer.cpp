@@ -9,11 +9,6 @@
 
 namespace zel::link {
 
-namespace {
-// The answer to "[]" is a few characters; a longer run without a line end is text.
-constexpr qsizetype kLongestReply = 64;
-} // namespace
-
 ImportTransfer::ImportTransfer(std::unique_ptr<LinkChannel> channel, TransferSettings settings,
                                QObject* parent)
     : Transfer(parent), m_channel(std::move(channel)), m_settings(settings)
@@ -52,8 +47,14 @@ void ImportTransfer::start()
 
 void ImportTransfer::cancel()
 {
-    if (!isRunning() || m_cancelled)
+    if (!isRunning())
         return;
+    if (m_cancelled) {
+        // Asked again while the rest of a dump is dropped: the user will not wait for it.
+        if (m_draining)
+            endDrain();
+        return;
+    }
     m_cancelled = true; // set first: whoever hears the line below may cancel again
     emit logLine(texts::kCancelled);
     if (!m_receiving || !m_channel->policy().quietTimeEndsImport) {
@@ -63,7 +64,7 @@ void ImportTransfer::cancel()
     m_draining = true;
     emit statusText(texts::kDroppingAfterCancel);
     m_timer.start(m_settings.serialQuietTime);
-    m_drainLimit.start(m_settings.responseTimeout);
+    m_drainLimit.start(m_settings.cancelDrainLimit);
     readInput();
 }
 
@@ -103,7 +104,7 @@ void ImportTransfer::onOpened()
     QIODevice* device = m_channel->device();
     connect(device, &QIODevice::readyRead, this, &ImportTransfer::readInput);
     m_matcher.reset();
-    m_handshakeReply = policy.handshake ? HandshakeReply::Awaiting : HandshakeReply::Done;
+    m_handshakeReply = HandshakeReplyReader(policy.handshake);
     const qint64 written = device->write(policy.importRequest);
     if (written < 0) {
         finish(TransferOutcome::LinkFailed, device->errorString());
@@ -152,44 +153,6 @@ void ImportTransfer::onTimerExpired()
     finish(TransferOutcome::TimedOut);
 }
 
-bool ImportTransfer::takeHandshakeReply(char byte, QString& text)
-{
-    // The unit answers "[]" before it sends its dump: ")", "]" or "(...)", with or without a
-    // line end. Taken whole, the answer is never glued to the front of the first dump line,
-    // which would then not begin with "[" and so not be read. Bytes are held until they prove
-    // to be the answer; a line end or a "[" first means there is none, and they are text.
-    switch (m_handshakeReply) {
-    case HandshakeReply::Awaiting:
-        if (byte == ')' || byte == ']') {
-            m_heldReply.clear();
-            m_handshakeReply = HandshakeReply::LineEnd;
-            return true;
-        }
-        if (byte != '[' && byte != '\r' && byte != '\n' && m_heldReply.size() < kLongestReply) {
-            m_heldReply.append(byte);
-            return true;
-        }
-        releaseHeldReply(text);
-        break;
-    case HandshakeReply::LineEnd:
-        if (byte == '\r' || byte == '\n')
-            return true;
-        break;
-    case HandshakeReply::Done:
-        return false;
-    }
-    m_handshakeReply = HandshakeReply::Done;
-    return false;
-}
-
-void ImportTransfer::releaseHeldReply(QString& text)
-{
-    const QByteArray held = std::exchange(m_heldReply, {});
-    m_handshakeReply = HandshakeReply::Done;
-    for (const char byte : held)
-        m_reader.receive(byte, text);
-}
-
 void ImportTransfer::readInput()
 {
     if (!m_receiving || !isRunning())
@@ -204,12 +167,16 @@ void ImportTransfer::readInput()
         return;
 
     QString text;
+    QByteArray dumpBytes;
     qsizetype used = 0;
     while (used < bytes.size() && !m_matcher.isComplete()) {
         const char byte = bytes[used++];
         m_matcher.feed(byte);
-        if (!m_draining && !takeHandshakeReply(byte, text))
-            m_reader.receive(byte, text);
+        if (m_draining)
+            continue;
+        m_handshakeReply.feed(byte, dumpBytes);
+        for (const char dumpByte : std::exchange(dumpBytes, {}))
+            m_reader.receive(dumpByte, text);
     }
     // Bytes after the end of the dump are left where they are, unread.
     device->skip(used);
@@ -223,6 +190,8 @@ void ImportTransfer::readInput()
         return;
     }
     addText(text);
+    if (!isRunning()) // cancelled by whoever took the text
+        return;
     if (const QString status = m_reader.takeStatus(m_channel->policy().peer); !status.isEmpty())
         emit statusText(status);
 
@@ -246,8 +215,7 @@ void ImportTransfer::endDrain()
 {
     if (!isRunning())
         return;
-    if (m_bytesDropped > 0)
-        emit logLine(texts::droppedAfterCancelLine(m_bytesDropped));
+    emit logLine(texts::droppedAfterCancelLine(m_bytesDropped));
     finish(TransferOutcome::Cancelled);
 }
 
@@ -264,8 +232,11 @@ void ImportTransfer::finish(TransferOutcome outcome, const QString& errorText)
     disconnect(m_channel->device(), nullptr, this, nullptr);
     m_channel->close();
     // Held bytes that had not yet proved to be the answer to "[]" are text after all.
+    QByteArray held;
+    m_handshakeReply.finish(held);
     QString text;
-    releaseHeldReply(text);
+    for (const char byte : held)
+        m_reader.receive(byte, text);
     addText(text);
     emit statusText(texts::importEndStatus(outcome, m_channel->policy().peer, incompleteReason()));
     emit finished(outcome);

@@ -5,14 +5,15 @@
 //
 // Telnet: connects (a connection not made within the response time fails like one refused),
 // sends "[]" and "[QXSB]", takes the unit's answer to "[]" off the front of what comes (")",
-// "]" or "(...)", with or without a line end), and ends on "[QXSB]", on 30 s (the response time)
-// without a character ("Breaking; no response in 30 seconds"), or when the unit closes the
+// "]" or "(...)", with line ends around it or none), and ends on "[QXSB]", on 30 s (the response
+// time) without a character ("Breaking; no response in 30 seconds"), or when the unit closes the
 // connection; then disconnects. Serial: sends "[QXSB]" over the open port and ends on "[QXSB]"
 // or after 4 s (the quiet time) without a byte. Both stop at the receive limit with a line
 // saying so. Whatever was received is then the text to apply (see hasImportText()); only an
 // import that ended on "[QXSB]" is complete.
 
 #include "link/dump_matcher.h"
+#include "link/handshake_reply_reader.h"
 #include "link/received_text.h"
 #include "link/transfer.h"
 #include "link/transfer_settings.h"
@@ -34,9 +35,10 @@ public:
 
     void start() override;
     // Stops like an abort: logs a line, closes the connection, finishes with Cancelled. Over
-    // serial the unit goes on sending its dump: the rest is read and dropped up to "[QXSB]" or
-    // the quiet time (at most the response time), so that it does not arrive after the import
-    // as text the configuration does not hold; then the transfer finishes.
+    // serial the unit goes on sending its dump: the rest is read and dropped up to "[QXSB]", the
+    // quiet time or the cancel drain limit, whichever comes first, so that it does not arrive
+    // after the import as text the configuration does not hold; a second cancel stops that at
+    // once. Then a line says how many bytes were dropped and the transfer finishes.
     void cancel() override;
     // Finishes with Cancelled at once, without waiting for the rest of a serial dump.
     void stopNow() override;
@@ -49,18 +51,11 @@ public:
     QString receivedText() const { return m_text; }
 
 private:
-    // Where the unit's answer to the telnet handshake "[]" stands in what arrives.
-    enum class HandshakeReply { Awaiting, LineEnd, Done };
-
     void onOpened();
     void onOpenFailed(const QString& error);
     void onClosedByPeer();
     void onTimerExpired();
     void readInput();
-    // Whether `byte` belongs to the unit's answer to "[]" and is taken off the dump; bytes held
-    // so far go to `text` once they prove not to be the answer.
-    bool takeHandshakeReply(char byte, QString& text);
-    void releaseHeldReply(QString& text);
     void addText(const QString& text);
     void endDrain();
     void finish(TransferOutcome outcome, const QString& errorText = {});
@@ -70,8 +65,7 @@ private:
     QTimer m_timer;      // the response timer (telnet) or the quiet timer (serial)
     QTimer m_drainLimit; // the longest wait for the rest of a cancelled serial dump
     DumpMatcher m_matcher;
-    HandshakeReply m_handshakeReply = HandshakeReply::Done;
-    QByteArray m_heldReply;
+    HandshakeReplyReader m_handshakeReply;
     ReceivedTextReader m_reader;
     QString m_text;
     qint64 m_bytesDropped = 0; // received after a cancel

@@ -6,14 +6,19 @@ namespace zel::link {
 
 namespace {
 constexpr unsigned char kCarriageReturn = 13;
+constexpr char kLineFeed = '\n';
 constexpr unsigned char kFirstPrintable = 32;
 constexpr unsigned char kLastPrintable = 126;
+// Latin-1's printable characters above ASCII, as configuration files keep them.
+constexpr unsigned char kFirstLatin1Printable = 160;
+constexpr unsigned char kLastLatin1Printable = 254;
 } // namespace
 
 ReceivedByte classifyReceivedByte(char byte)
 {
     const auto code = static_cast<unsigned char>(byte);
-    if (code >= kFirstPrintable && code <= kLastPrintable)
+    if ((code >= kFirstPrintable && code <= kLastPrintable) ||
+        (code >= kFirstLatin1Printable && code <= kLastLatin1Printable))
         return ReceivedByte::Printable;
     if (code == kCarriageReturn)
         return ReceivedByte::LineBreak;
@@ -40,6 +45,16 @@ void ReceivedTextReader::receive(char byte, QString& text)
 {
     if (byte == '[')
         m_linesAtBracket = m_lineBreaks + (m_partialLine ? 1 : 0);
+    const bool afterCarriageReturn = std::exchange(m_afterCarriageReturn, false);
+    if (byte == kLineFeed) {
+        // A line feed alone ends a line; after a carriage return it belongs to that line end.
+        if (!afterCarriageReturn) {
+            text.append(QLatin1Char('\n'));
+            ++m_lineBreaks;
+            m_partialLine = false;
+        }
+        return;
+    }
     switch (appendReceivedByte(text, byte)) {
     case ReceivedByte::Printable:
         m_partialLine = true;
@@ -47,6 +62,7 @@ void ReceivedTextReader::receive(char byte, QString& text)
     case ReceivedByte::LineBreak:
         ++m_lineBreaks;
         m_partialLine = false;
+        m_afterCarriageReturn = true;
         break;
     case ReceivedByte::Dropped:
         break;

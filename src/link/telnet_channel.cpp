@@ -24,6 +24,7 @@ void TelnetChannel::open()
     const HostAndPort target = parseHostText(m_hostText);
     m_closing = false;
     m_connected = false;
+    m_stream.restart();
     if (target.problem != HostAndPort::Problem::None) {
         // Said as such: the lookup of the whole text as a host name would report no such host.
         QTimer::singleShot(0, this, [this, error = hostTextError(target)] {
@@ -73,6 +74,7 @@ void TelnetChannel::onDisconnected()
     if (m_closing || !m_connected)
         return;
     m_closing = true;
+    m_stream.takeFromSocket(); // what came before the close, should it not be in yet
     const bool peerError = m_socket.error() != QAbstractSocket::UnknownSocketError;
     emit closedByPeer(peerError ? m_socket.errorString() : QString());
 }

@@ -1,7 +1,10 @@
 #pragma once
-// A transfer's TCP connection to the unit: made at the transfer's start, closed at its end.
+// A transfer's TCP connection to the unit: made at the transfer's start, closed at its end. The
+// transfers read and write it through a stream that drops the telnet negotiation a unit's
+// server may send.
 
 #include "link/link_channel.h"
+#include "link/telnet_stream.h"
 
 #include <QTcpSocket>
 
@@ -14,7 +17,7 @@ public:
     explicit TelnetChannel(const QString& hostText, QObject* parent = nullptr);
 
     const LinkPolicy& policy() const override { return m_policy; }
-    QIODevice* device() override { return &m_socket; }
+    QIODevice* device() override { return &m_stream; }
     bool isOpen() const override;
     void open() override;
     void close() override;
@@ -27,6 +30,7 @@ private:
     QString m_hostText;
     LinkPolicy m_policy;
     QTcpSocket m_socket;
+    TelnetStream m_stream{m_socket};
     bool m_connected = false;
     bool m_closing = false;
 };

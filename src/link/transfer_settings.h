@@ -14,6 +14,9 @@ struct TransferSettings {
     std::chrono::milliseconds responseTimeout{30000};
     // A serial import ends when no byte has arrived for this long.
     std::chrono::milliseconds serialQuietTime{4000};
+    // After a cancelled serial import, the longest wait for the unit to finish sending its dump
+    // before the port is handed back; a second cancel ends the wait at once.
+    std::chrono::milliseconds cancelDrainLimit{2000};
     // The pauses an export makes before it starts and after the telnet handshake.
     std::chrono::milliseconds settleTime{100};
     // The most bytes an import takes, and the most an export takes while it waits for one

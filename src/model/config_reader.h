@@ -50,8 +50,12 @@ struct ReadSummary {
 };
 
 // Splits a text on CR, LF or CR LF and gives the line reader every line that is not empty and
-// begins with "[". Nothing else of the text is read.
+// begins with "[". Nothing else of the text is read; a line that holds more than one command is
+// logged as such ("More than one command on one line: ").
 ReadSummary readText(ConfigModel& model, std::string_view text, LogLines& log);
+
+// Whether a line holds a command after its first one; the text reader logs such a line.
+bool holdsMoreThanOneCommand(std::string_view line);
 
 // Splits a text into lines on CR, LF or CR LF (a CR LF pair ends one line).
 std::vector<std::string_view> splitLines(std::string_view text);

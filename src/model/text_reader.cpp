@@ -3,6 +3,23 @@
 
 namespace zel::model {
 
+bool holdsMoreThanOneCommand(std::string_view line)
+{
+    // A "[" after a "]", outside the quotes of a name: a second command, as when a unit's line
+    // ends were lost and its lines ran together.
+    bool inQuotes = false;
+    bool closed = false;
+    for (const char c : line) {
+        if (c == '"')
+            inQuotes = !inQuotes;
+        else if (c == ']' && !inQuotes)
+            closed = true;
+        else if (c == '[' && !inQuotes && closed)
+            return true;
+    }
+    return false;
+}
+
 std::vector<std::string_view> splitLines(std::string_view text)
 {
     std::vector<std::string_view> lines;
@@ -29,6 +46,9 @@ ReadSummary readText(ConfigModel& model, std::string_view text, LogLines& log)
         if (line.empty() || line.front() != '[')
             continue;
         const LineReport report = readLine(model, line, log);
+        // Only one command of such a line is read; the log says that the line held more.
+        if (holdsMoreThanOneCommand(line))
+            log.push_back("More than one command on one line: " + std::string(line));
         ++summary.linesRead;
         if (report.result == LineResult::Handled)
             summary.commandsHandled.set(static_cast<std::size_t>(*report.command));

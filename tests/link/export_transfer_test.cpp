@@ -97,7 +97,8 @@ TEST_P(ExportTest, ErrorReplyAbortsOverTelnetButIsAnAcknowledgementOverSerial)
         EXPECT_EQ(sendingLines(rec), QStringList{"Sending: " + lines.first()});
         EXPECT_EQ(rec.logLines.last(), texts::kErrorReply);
         EXPECT_EQ(m_acknowledged, 0);
-        EXPECT_TRUE(rec.box.contains("(ERROR")); // read up to the "R" that completed "ERROR"
+        // The reply line is shown whole, up to its ")", before the line that says why it ended.
+        EXPECT_TRUE(rec.box.contains("(ERROR)\n" + texts::kErrorReply)) << rec.box.toStdString();
     } else {
         // Any ")" acknowledges a serial line; "ERROR" is not looked for.
         EXPECT_EQ(rec.outcome, TransferOutcome::Completed);

@@ -13,6 +13,7 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -38,8 +39,10 @@ link::TransferSettings faultSettings()
     return settings;
 }
 
-// A unit holding a small configuration, so that a slow line carries its dump in a second.
-const char kSmallConfiguration[] = "[SD1]\r\n[NO1\"Hall\"]\r\n";
+// A unit holding a small configuration, so that a slow line carries its dump in a second; one
+// name holds a Latin-1 letter.
+const char kSmallConfiguration[] = "[SD1]\r\n[NO1\"Hall\"]\r\n[NO2\"K\xFC"
+                                   "che\"]\r\n";
 
 struct FaultRun {
     TransferRecord rec;
@@ -60,6 +63,8 @@ struct FaultCase {
     bool switchOffMidway = false; // kill the unit once text has come (import) or at line 3
     QStringList lines = {};       // export: the text to send (empty: a blank ZEL-16)
     std::function<void(const FaultRun&)> check = {};
+    // import: cancel this often once text has come; at the second the drain must end at once
+    int cancels = 0;
 };
 
 void waitFor(std::chrono::milliseconds time)
@@ -91,8 +96,18 @@ public:
         QElapsedTimer clock;
         clock.start();
         if (m_case.direction == Direction::Import) {
-            link::ImportTransfer transfer(channelTo(m_case.link, m_sim, m_serial), faultSettings());
+            link::TransferSettings settings = faultSettings();
+            // Only the second cancel can end a drain that waits this long.
+            if (m_case.cancels > 1)
+                settings.cancelDrainLimit = std::chrono::hours(1);
+            link::ImportTransfer transfer(channelTo(m_case.link, m_sim, m_serial), settings);
             record(transfer, result.rec);
+            if (m_case.cancels > 0)
+                QObject::connect(&transfer, &link::ImportTransfer::textReceived, &transfer,
+                                 [&transfer, this] {
+                                     for (int i = 0; i < m_case.cancels; ++i)
+                                         transfer.cancel();
+                                 });
             if (m_case.switchOffMidway)
                 QObject::connect(&transfer, &link::ImportTransfer::textReceived, &transfer,
                                  [this] { m_sim.kill(); });
@@ -130,13 +145,15 @@ private:
 
 QString smallDump()
 {
-    return dumpLines(readConfiguration(kSmallConfiguration)).join('\n') + "\n[QXSB]";
+    return dumpLines(readConfiguration(QString::fromLatin1(kSmallConfiguration))).join('\n') +
+           "\n[QXSB]";
 }
 
 // The first four lines of the small configuration, as an export sends them.
 QStringList smallLines()
 {
-    return configurationLines(readConfiguration(kSmallConfiguration)).mid(0, 4);
+    return configurationLines(readConfiguration(QString::fromLatin1(kSmallConfiguration)))
+        .mid(0, 4);
 }
 
 } // namespace
@@ -151,6 +168,43 @@ TEST(FaultyUnit, EveryFaultEndsInTimeWithItsOutcomeAndLogLine)
     // acknowledges the line.
     const QStringList flooding = {"[QXSB]", "[SD0]"};
 
+    // The small configuration goes through whole, whatever the unit puts around its lines.
+    const auto whole = [&](const char* what, Link link, Direction direction, QStringList faults) {
+        return FaultCase{what,
+                         link,
+                         direction,
+                         QStringList{"--config", "SMALL"} + faults,
+                         TransferOutcome::Completed,
+                         {},
+                         false,
+                         direction == Direction::Export ? exported : QStringList{},
+                         [&, direction](const FaultRun& r) {
+                             if (direction == Direction::Import)
+                                 EXPECT_EQ(r.received, dump);
+                             else
+                                 EXPECT_EQ(r.acknowledged, exported.size());
+                         }};
+    };
+    const QStringList lf = {"--line-end", "lf"};
+    const QStringList cr = {"--line-end", "cr"};
+    // A serial import cancelled while the unit sends without end says what it dropped.
+    const auto cancelled = [](const char* what, int cancels) {
+        return FaultCase{what,
+                         Link::Pty,
+                         Direction::Import,
+                         {"--endless"},
+                         TransferOutcome::Cancelled,
+                         {},
+                         false,
+                         {},
+                         [](const FaultRun& r) {
+                             ASSERT_EQ(r.rec.logLines.size(), 2);
+                             EXPECT_EQ(r.rec.logLines[0], texts::kCancelled);
+                             EXPECT_TRUE(r.rec.logLines[1].contains(QRegularExpression(
+                                 "^Dropped the \\d+ bytes the unit sent after the cancel\\.$")));
+                         },
+                         cancels};
+    };
     const auto partOfTheDump = [](const FaultRun& r) {
         EXPECT_FALSE(r.received.isEmpty());
         EXPECT_FALSE(r.received.contains("[QXSB]"));
@@ -291,6 +345,19 @@ TEST(FaultyUnit, EveryFaultEndsInTimeWithItsOutcomeAndLogLine)
              EXPECT_EQ(r.acknowledged, 2);
              EXPECT_EQ(r.rec.logLines.last(), texts::kConnectionClosed);
          }},
+        whole("ends its lines with a line feed alone", Link::Tcp, Direction::Import, lf),
+        whole("ends its lines with a line feed alone", Link::Pty, Direction::Import, lf),
+        whole("ends its lines with a carriage return alone", Link::Tcp, Direction::Import, cr),
+        whole("ends its lines with a carriage return alone", Link::Pty, Direction::Import, cr),
+        whole("acknowledges with a line feed alone", Link::Tcp, Direction::Export, lf),
+        whole("negotiates telnet options at connect and inside a dump line", Link::Tcp,
+              Direction::Import, {"--telnet-negotiation", "both"}),
+        whole("negotiates telnet options at connect", Link::Tcp, Direction::Export,
+              {"--telnet-negotiation", "connect"}),
+        whole("answers the handshake after a line end", Link::Tcp, Direction::Import,
+              {"--handshake-reply", "\\r\\n)"}),
+        cancelled("goes on sending after a cancel", 1),
+        cancelled("goes on sending after a cancel, cancelled twice", 2),
     };
     for (const FaultCase& c : cases) {
         SCOPED_TRACE(std::string(c.link == Link::Tcp ? "tcp: " : "pty: ") +
@@ -301,7 +368,7 @@ TEST(FaultyUnit, EveryFaultEndsInTimeWithItsOutcomeAndLogLine)
         const FaultRun run = unit.run();
         EXPECT_EQ(run.rec.outcome, c.outcome);
         EXPECT_EQ(run.rec.finishedCount, 1);
-        if (!c.logLines.isEmpty() || c.direction == Direction::Import) {
+        if (!c.logLines.isEmpty() || (c.direction == Direction::Import && c.cancels == 0)) {
             EXPECT_EQ(run.rec.logLines, c.logLines);
         }
         if (c.check)

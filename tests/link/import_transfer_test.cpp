@@ -63,7 +63,7 @@ TEST_P(ImportTest, FetchesTheWholeZel16ConfigurationUpToTheEndOfTheDump)
     EXPECT_EQ(rec.statuses.last(), " Import complete from " + peer);
 }
 
-TEST_P(ImportTest, DropsLineFeedsTabsAndHighBytesOfANoisyDump)
+TEST_P(ImportTest, DropsTabsAndControlBytesOfANoisyDump)
 {
     startUnit({"--noise"});
     const TransferRecord rec = runImport();

@@ -2,22 +2,28 @@
 
 #include "link/dump_matcher.h"
 #include "link/export_lines.h"
+#include "link/handshake_reply_reader.h"
 #include "link/received_text.h"
+#include "link/telnet_negotiation_filter.h"
 
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
 
 using namespace zel::link;
 
 namespace {
 
-QString filtered(const QByteArray& bytes)
+// What the reader makes of bytes that come in `batches`.
+QString filtered(const QList<QByteArray>& batches)
 {
+    ReceivedTextReader reader;
     QString text;
-    for (const char byte : bytes)
-        appendReceivedByte(text, byte);
+    for (const QByteArray& batch : batches)
+        for (const char byte : batch)
+            reader.receive(byte, text);
     return text;
 }
 
@@ -33,33 +39,77 @@ qsizetype completesAt(const QByteArray& bytes)
 
 } // namespace
 
-TEST(ReceivedText, KeepsPrintablesTurnsCarriageReturnsIntoLineBreaksAndDropsTheRest)
+TEST(ReceivedText, KeepsPrintablesTurnsLineEndsIntoLineBreaksAndDropsTheRest)
 {
     struct Case {
-        QByteArray bytes;
+        QList<QByteArray> batches; // as they come in, one read each
         QString text;
     };
     const Case cases[] = {
-        {"[SD0]\r\n[FPL0]\r\n", "[SD0]\n[FPL0]\n"},
-        {"[SD0]\n\n[FPL0]", "[SD0][FPL0]"}, // line feeds alone break nothing
-        {"[S\tD\x01"
-         "0]",
+        {{"[SD0]\r\n[FPL0]\r\n"}, "[SD0]\n[FPL0]\n"},
+        {{"[SD0]\n[FPL0]\n"}, "[SD0]\n[FPL0]\n"},   // line feeds alone
+        {{"[SD0]\r[FPL0]\r"}, "[SD0]\n[FPL0]\n"},   // carriage returns alone
+        {{"[SD0]\r", "\n[FPL0]"}, "[SD0]\n[FPL0]"}, // a pair split across reads is one
+        {{"\r\n\r\n", "\n\r", "\r"}, "\n\n\n\n\n"},
+        {{"[S\tD\x01"
+          "0]"},
          "[SD0]"}, // tab and control codes dropped
-        {QByteArray("a\x7F\x80\xB7\xFF"
-                    "b"),
-         "ab"},                        // DEL and bytes above 126 dropped
-        {QByteArray(" ~", 2), " ~"},   // both ends of the printable range
-        {QByteArray("x\0y", 3), "xy"}, // NUL dropped
-        {"\r\r", "\n\n"},
+        {{QByteArray("a\x7F\x80\x9F\xFF"
+                     "b")},
+         "ab"}, // DEL, C1 control codes and 255 dropped
+        {{QByteArray("K\xFC"
+                     "che \xA0\xFE")},
+         QString::fromLatin1("K\xFC"
+                             "che \xA0\xFE")}, // Latin-1 printables kept, as names hold them
+        {{QByteArray(" ~", 2)}, " ~"},         // both ends of the printable range
+        {{QByteArray("x\0y", 3)}, "xy"},       // NUL dropped
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.bytes.toHex().toStdString());
-        EXPECT_EQ(filtered(c.bytes), c.text);
+        SCOPED_TRACE(c.batches.join('|').toHex().toStdString());
+        EXPECT_EQ(filtered(c.batches), c.text);
     }
-    EXPECT_EQ(classifyReceivedByte('\r'), ReceivedByte::LineBreak);
-    EXPECT_EQ(classifyReceivedByte('\n'), ReceivedByte::Dropped);
-    EXPECT_EQ(classifyReceivedByte(static_cast<char>(126)), ReceivedByte::Printable);
-    EXPECT_EQ(classifyReceivedByte(static_cast<char>(127)), ReceivedByte::Dropped);
+}
+
+TEST(ReceivedBytes, NegotiationAndTheAnswerToTheHandshakeAreTakenOffHoweverTheyComeSplit)
+{
+    struct Case {
+        bool negotiation; // the telnet negotiation filter, else the handshake-reply reader
+        QList<QByteArray> batches;
+        QByteArray passedOn;
+    };
+    const Case cases[] = {
+        {true, {"\xFF\xFD\x22[SD1]"}, "[SD1]"}, // DO LINEMODE: its option byte is a '"'
+        {true, {"\xFF\xFB\x01\xFF\xFC\x03\xFF\xFE\x22[S"}, "[S"},
+        {true, {"[S\xFF", "\xFD", "\x22", "D1]"}, "[SD1]"},                     // split after IAC
+        {true, {"\xFF\xFA\x22\x01\xFF\xFF\x03", "\xFF", "\xF0[SD1]"}, "[SD1]"}, // subnegotiation
+        {true, {"\xFF\xF1[\xFF\xF9SD1]"}, "[SD1]"},                             // NOP, GA
+        {true, {"a\xFF\xFF", "b"}, QByteArray("a\xFF") + 'b'}, // IAC IAC is a data byte
+        {true, {"a\xFF", "b"}, "ab"}, // a lone 255 before a byte that is no command
+        {false, {")\r\n[SD1]"}, "[SD1]"},
+        {false, {"\r\n", ")[SD1]"}, "[SD1]"},
+        {false, {"\r\n)\r\n[SD1]"}, "[SD1]"},
+        {false, {"\n(OK)\n[SD1]"}, "[SD1]"},
+        {false, {"]\n[SD1]"}, "[SD1]"},
+        {false, {"[SD1]"}, "[SD1]"}, // no answer at all
+        {false, {"\r\n[SD1]"}, "[SD1]"},
+        {false, {"abc\r\n[SD1]"}, "abc\r\n[SD1]"},
+        {false, {"(OK"}, "(OK"}, // held, and text after all when nothing more comes
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.batches.join('|').toHex().toStdString());
+        TelnetNegotiationFilter filter;
+        HandshakeReplyReader reader(true);
+        QByteArray passedOn;
+        for (const QByteArray& batch : c.batches) {
+            if (c.negotiation)
+                filter.feed(batch, passedOn);
+            for (const char byte : c.negotiation ? QByteArray() : batch)
+                reader.feed(byte, passedOn);
+        }
+        if (!c.negotiation)
+            reader.finish(passedOn);
+        EXPECT_EQ(passedOn, c.passedOn);
+    }
 }
 
 TEST(DumpMatcher, CompletesOnlyOnAnUnbrokenQxsb)

@@ -81,7 +81,8 @@ TEST(ScriptedImport, InterruptedEndMarkerDoesNotEndTheImport)
     const Case cases[] = {
         {"[SD1]\r\n[[QXSB]", "[SD1]\n[[QXSB]"},
         {"[SD1]\r\n[QX\r\nSB]", "[SD1]\n[QX\nSB]"},
-        {"[SD1]\r\n[QX\nSB]", "[SD1]\n[QXSB]"}, // reads as the marker but the line feed broke it
+        {"[SD1]\n[QX\nSB]", "[SD1]\n[QX\nSB]"}, // a line feed alone ends a line too
+        {"[SD1]\r\n[QX\tSB]", "[SD1]\n[QXSB]"}, // reads as the marker but the tab broke it
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.reply.toStdString());

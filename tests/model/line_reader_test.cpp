@@ -264,11 +264,17 @@ TEST(TextReader, ReadsOnlyLinesThatBeginWithABracketAndCountsTheSettings)
     ConfigModel model = resetModelCopy();
     LogLines log;
     const ReadSummary summary =
-        readText(model, "remark\r\n  [SD1]\r\n\r\n[SD2]\r[FPL1]\n Complete\n[EC]", log);
-    EXPECT_EQ(log, (LogLines{"Display: 2", "Front Panel: 1", "Didn't Handle: [EC]"}));
+        readText(model,
+                 "remark\r\n  [SD1]\r\n\r\n[SD2]\r[FPL1]\n Complete\n[EC]\n[NO1\"a][b\"]\n"
+                 "[IRL1] [NO2\"x\"]",
+                 log);
+    // Only one command of a line is read; that the line holds more is named in the log.
+    EXPECT_EQ(
+        log, (LogLines{"Display: 2", "Front Panel: 1", "Didn't Handle: [EC]", "Zone: 1 Name: a][b",
+                       "Zone: 2 Name: x", "More than one command on one line: [IRL1] [NO2\"x\"]"}));
     EXPECT_EQ(model.displayLevel(), 2);
-    EXPECT_EQ(summary.linesRead, 3);
-    EXPECT_EQ(summary.settingLines, 2);
+    EXPECT_EQ(summary.linesRead, 5);
+    EXPECT_EQ(summary.settingLines, 4);
 
     // Texts that store nothing: what an import of an empty or refused dump leaves, and lines
     // whose value the reader drops, even where they raise a count.

@@ -60,15 +60,29 @@ bool startsWith(const std::string& text, const std::string& prefix)
 TEST(ZeltoolImport, PrintsOrSavesTheWholeConfiguration)
 {
     // The address zelsim prints, for IPv6 too, is taken back as it stands.
-    const std::pair<Link, std::string> cases[] = {
-        {Link::Tcp, ""}, {Link::Tcp, "[::1]:0"}, {Link::Pty, ""}};
-    for (const auto& [link, listen] : cases) {
-        SCOPED_TRACE(link == Link::Tcp ? "tcp " + listen : "pty");
-        std::vector<std::string> options = {"--config", kFilled};
-        if (!listen.empty())
-            options.insert(options.end(), {"--tcp", listen});
-        const SimulatedUnit unit(link, options);
-        EXPECT_EQ(unit.address().rfind("[::1]:", 0) == 0, !listen.empty()) << unit.address();
+    struct Case {
+        Link link;
+        std::vector<std::string> unitOptions; // how the unit sends, beyond --config
+    };
+    const Case cases[] = {
+        {Link::Tcp, {}},
+        {Link::Tcp, {"--tcp", "[::1]:0"}},
+        {Link::Pty, {}},
+        {Link::Tcp, {"--line-end", "lf"}},
+        {Link::Pty, {"--line-end", "lf"}},
+        {Link::Pty, {"--line-end", "cr"}},
+        {Link::Tcp, {"--telnet-negotiation", "both"}},
+        {Link::Tcp, {"--handshake-reply", "\\r\\n)"}},
+    };
+    for (const Case& c : cases) {
+        const Link link = c.link;
+        std::vector<std::string> unitOptions = c.unitOptions;
+        SCOPED_TRACE((link == Link::Tcp ? "tcp " : "pty ") +
+                     (unitOptions.empty() ? std::string() : unitOptions[1]));
+        const bool listensOnIpv6 = !unitOptions.empty() && unitOptions[0] == "--tcp";
+        unitOptions.insert(unitOptions.end(), {"--config", kFilled});
+        const SimulatedUnit unit(link, unitOptions);
+        EXPECT_EQ(unit.address().rfind("[::1]:", 0) == 0, listensOnIpv6) << unit.address();
         const std::vector<std::string> target = {link == Link::Tcp ? "--tcp" : "--serial",
                                                  unit.address()};
         std::vector<std::string> arguments = {"import"};
@@ -246,7 +260,7 @@ TEST(ZeltoolExport, AFileThatSetsNothingOrTextsALineCannotCarryIsNotSent)
 
 TEST(ZeltoolImport, TheAnswerToTheHandshakeIsNotPartOfTheConfiguration)
 {
-    for (const std::string answer : {")", "]", "(OK)\\r\\n"}) {
+    for (const std::string answer : {")", "]", "(OK)\\r\\n", "\\r\\n)"}) {
         SCOPED_TRACE(answer);
         const SimulatedUnit unit(Link::Tcp, {"--config", kFilled, "--handshake-reply", answer});
         const ToolRun run = runZeltool({"import", "--tcp", unit.address()});

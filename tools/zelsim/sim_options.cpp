@@ -43,6 +43,36 @@ bool readTcp(const QString& text, SimOptions& options)
     return true;
 }
 
+bool readLineEnd(const QString& text, SimOptions& options)
+{
+    const QString name = text.toLower();
+    if (name.isEmpty() || name == QLatin1String("crlf"))
+        return true;
+    if (name != QLatin1String("lf") && name != QLatin1String("cr")) {
+        std::fprintf(stderr, "zelsim: --line-end needs crlf, lf or cr, got \"%s\"\n",
+                     qPrintable(text));
+        return false;
+    }
+    options.lineEnd = name == QLatin1String("lf") ? "\n" : "\r";
+    return true;
+}
+
+bool readNegotiation(const QString& text, SimOptions& options)
+{
+    if (text.isEmpty())
+        return true;
+    const bool both = text == QLatin1String("both");
+    if (!both && text != QLatin1String("connect") && text != QLatin1String("dump")) {
+        std::fprintf(stderr,
+                     "zelsim: --telnet-negotiation needs connect, dump or both, got \"%s\"\n",
+                     qPrintable(text));
+        return false;
+    }
+    options.negotiateAtConnect = both || text == QLatin1String("connect");
+    options.negotiateInDump = both || text == QLatin1String("dump");
+    return true;
+}
+
 // "\r", "\n" and "\\" in an option's text stand for a carriage return, a line feed and a
 // backslash, so that a reply with or without a line end can be given on a command line.
 QByteArray unescaped(const QString& text)
@@ -89,7 +119,7 @@ std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCo
          "Close the connection after N lines (dump lines sent and commands acknowledged); a serial "
          "line falls silent instead.",
          "N"},
-        {"noise", "Insert line feeds, tabs and bytes above 126 into the dump."},
+        {"noise", "Insert tabs, DEL, C1 control codes and NUL into the dump."},
         {"baud", "Send and take in no more than one byte per ten bit times at this rate.", "RATE"},
         {"reply-delay", "Wait this long before every reply.", "MS"},
         {"endless", "Send the configuration over and over without ever ending the dump."},
@@ -98,6 +128,12 @@ std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCo
          "Answer \"[]\" with TEXT instead of \")\\r\\n\" (\\r and \\n stand for CR and LF; an "
          "empty TEXT gives no answer), as units differ: \")\", \"]\", \"(OK)\\r\\n\".",
          "TEXT"},
+        {"line-end",
+         "End dump lines and replies with CRLF (the default), LF or CR, as units differ.", "END"},
+        {"telnet-negotiation",
+         "Over TCP, send telnet negotiation (WILL, DO, a subnegotiation) when a connection opens "
+         "(connect), inside a dump line (dump), or both (both).",
+         "WHERE"},
     });
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "zelsim: %s\n", qPrintable(parser.errorText()));
@@ -121,6 +157,9 @@ std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCo
     options.verbose = parser.isSet("verbose");
     if (parser.isSet("handshake-reply"))
         options.handshakeReply = unescaped(parser.value("handshake-reply"));
+    if (!readLineEnd(parser.value("line-end"), options) ||
+        !readNegotiation(parser.value("telnet-negotiation"), options))
+        return std::nullopt;
     if (!readCount(parser, "silent-after", options.silentAfter) ||
         !readCount(parser, "close-after", options.closeAfter) ||
         !readCount(parser, "baud", options.baud) ||

@@ -20,12 +20,15 @@ struct SimOptions {
     QString errorOn;      // reply "ERROR" to commands holding this text
     int silentAfter = -1; // go silent after this many lines (-1: never)
     int closeAfter = -1;  // close the connection after this many lines (-1: never)
-    bool noise = false;   // line feeds, tabs and bytes above 126 inside the dump
+    bool noise = false;   // tabs, DEL, C1 control codes and NUL inside the dump
     int baud = 0;         // pace both directions at this rate (0: as fast as possible)
     int replyDelayMs = 0; // delay before every reply
     bool endless = false; // send the dump forever, never ending it
     bool verbose = false; // print every command received on stderr
     QByteArray handshakeReply = ")\r\n"; // the answer to "[]"; empty: none
+    QByteArray lineEnd = "\r\n";         // after every dump line and acknowledgement
+    bool negotiateAtConnect = false;     // TCP: telnet negotiation when a connection opens
+    bool negotiateInDump = false;        // TCP: telnet negotiation inside a dump line
 };
 
 // Parses the arguments (program name first). Prints help or an error and returns nothing when

@@ -18,6 +18,12 @@ const QByteArray& dumpRequest()
 
 // An endless dump is topped up while less than this is waiting to go out.
 constexpr qint64 kOutputWindow = 64 * 1024;
+// What a telnet server may send first: WILL ECHO, WILL SUPPRESS-GO-AHEAD, DO LINEMODE (whose
+// option byte is a printable '"'), and a subnegotiation holding an escaped 255.
+const QByteArray kConnectNegotiation =
+    QByteArrayLiteral("\xFF\xFB\x01\xFF\xFB\x03\xFF\xFD\x22\xFF\xFA\x22\x01\xFF\xFF\x03\xFF\xF0");
+// Inside a dump line: DONT LINEMODE and a NOP.
+const QByteArray kDumpNegotiation = QByteArrayLiteral("\xFF\xFE\x22\xFF\xF1");
 } // namespace
 
 UnitSession::UnitSession(QIODevice* device, Connection connection, UnitConfig& unit,
@@ -31,6 +37,8 @@ UnitSession::UnitSession(QIODevice* device, Connection connection, UnitConfig& u
     connect(&m_replyTimer, &QTimer::timeout, this, &UnitSession::sendDueReplies);
     connect(m_link, &PacedLink::received, this, &UnitSession::onReceived);
     connect(m_link, &PacedLink::outputMoved, this, &UnitSession::continueDump);
+    if (options.negotiateAtConnect && connection == Connection::Closable)
+        m_link->send(kConnectNegotiation);
     m_silent = options.silentAfter == 0;
     if (options.closeAfter == 0)
         close();
@@ -61,12 +69,12 @@ void UnitSession::handleCommand(const QByteArray& command)
         if (!m_options.handshakeReply.isEmpty())
             queue(m_options.handshakeReply, false);
     } else if (!m_options.errorOn.isEmpty() && command.contains(m_options.errorOn.toLatin1())) {
-        queue("(ERROR)\r\n", true);
+        queue("(ERROR)" + m_options.lineEnd, true);
     } else if (command == dumpRequest()) {
         queue({}, false, true);
     } else {
         m_unit.apply(command);
-        queue('(' + command.mid(1, command.size() - 2) + ")\r\n", true);
+        queue('(' + command.mid(1, command.size() - 2) + ')' + m_options.lineEnd, true);
     }
 }
 
@@ -120,7 +128,11 @@ void UnitSession::continueDump()
             }
             m_dumpNext = 0;
         }
-        m_link->send(withNoise(m_dump[m_dumpNext++] + "\r\n"));
+        QByteArray line = m_dump[m_dumpNext++];
+        // Into the second line, so that it stands between bytes of the configuration.
+        if (m_options.negotiateInDump && m_connection == Connection::Closable && m_dumpNext == 2)
+            line.insert(2, kDumpNegotiation);
+        m_link->send(withNoise(line + m_options.lineEnd));
         countLine();
     }
 }
@@ -129,9 +141,9 @@ QByteArray UnitSession::withNoise(const QByteArray& line) const
 {
     if (!m_options.noise)
         return line;
-    // A tab inside the command, then a line feed, a byte above 126 and DEL between lines: the
-    // program drops them all.
-    return line.left(1) + '\t' + line.mid(1) + "\n\xB7\x7F";
+    // A tab inside the command, then DEL, a C1 control code and NUL between lines: the program
+    // drops them all.
+    return line.left(1) + '\t' + line.mid(1) + QByteArrayLiteral("\x7F\x85\x00");
 }
 
 } // namespace zelsim

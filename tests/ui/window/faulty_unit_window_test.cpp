@@ -79,6 +79,11 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
 {
     const QString replyLimit = texts::replyLimitLine(faultSettings().receiveLimit);
     const QString importLimit = texts::receiveLimitLine(faultSettings().receiveLimit);
+    // An import that ends on "[QXSB]" and applies all 16 zones of the blank ZEL-16.
+    const auto applied = [](const char* what, Link link, const QStringList& faults) {
+        return WindowFaultCase{what, link,  Command::Import, faults, "[QXSB]",
+                               {},   false, Unit::Simulated, 16};
+    };
     const QList<WindowFaultCase> cases = {
         {"refuses the dump request",
          Link::Tcp,
@@ -107,6 +112,10 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
          false,
          Unit::Simulated,
          16},
+        applied("ends its lines with a line feed alone", Link::Tcp, {"--line-end", "lf"}),
+        applied("ends its lines with a line feed alone", Link::Pty, {"--line-end", "lf"}),
+        applied("negotiates telnet options at connect and inside a dump line", Link::Tcp,
+                {"--telnet-negotiation", "both"}),
         {"sends without end",
          Link::Pty,
          Command::Import,

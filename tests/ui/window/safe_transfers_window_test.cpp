@@ -289,7 +289,8 @@ TEST(SafeTransfers, ACancelledSerialImportDropsTheRestOfTheDumpSoTheBoxHoldsWhat
 TEST(SafeTransfers, TheAnswerToTheHandshakeInAnyFormKeepsEveryDumpLine)
 {
     const QString filled = QStringLiteral(ZEL_SOURCE_DIR "/tests/tools/data/filled_zel16.zel");
-    for (const char* answer : {")", "]", "()", "(OK)", ")\\r\\n", "]\\r\\n", "(OK)\\r\\n", ""}) {
+    for (const char* answer :
+         {")", "]", "()", "(OK)", ")\\r\\n", "]\\r\\n", "(OK)\\r\\n", "\\r\\n)", ""}) {
         SCOPED_TRACE(answer);
         ZelSimProcess unit;
         ASSERT_TRUE(unit.start(Link::Tcp, {"--config", filled, "--handshake-reply", answer}))
