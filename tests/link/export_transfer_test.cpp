@@ -82,27 +82,19 @@ TEST_P(ExportTest, SendsEveryBracketedLineAndWaitsForItsAcknowledgement)
     EXPECT_TRUE(box.contains(link::expectedReply(sendable.last())));
 }
 
-TEST_P(ExportTest, ErrorReplyAbortsOverTelnetButIsAnAcknowledgementOverSerial)
+TEST_P(ExportTest, ErrorReplyAbortsTheExportOverTelnetAndSerialAlike)
 {
     startUnit({"--error-on", "SD"});
     const QStringList lines = configurationLines(blankZel16());
     ASSERT_TRUE(lines.first().startsWith("[SD"));
     const TransferRecord rec = runExport(lines);
-    const QString count = QString::number(lines.size());
-    EXPECT_EQ(rec.statuses.last(),
-              isTcp() ? " Export stopped at line 1 of " + count + ": the unit answered ERROR"
-                      : texts::kComplete);
-    if (isTcp()) {
-        EXPECT_EQ(rec.outcome, TransferOutcome::ErrorReply);
-        EXPECT_EQ(sendingLines(rec), QStringList{"Sending: " + lines.first()});
-        EXPECT_EQ(rec.logLines.last(), texts::kErrorReply);
-        EXPECT_EQ(m_acknowledged, 0);
-        EXPECT_TRUE(rec.box.contains("(ERROR")); // read up to the "R" that completed "ERROR"
-    } else {
-        // Any ")" acknowledges a serial line; "ERROR" is not looked for.
-        EXPECT_EQ(rec.outcome, TransferOutcome::Completed);
-        EXPECT_FALSE(rec.logLines.contains(texts::kErrorReply));
-    }
+    EXPECT_EQ(rec.statuses.last(), " Export stopped at line 1 of " +
+                                       QString::number(lines.size()) + ": the unit answered ERROR");
+    EXPECT_EQ(rec.outcome, TransferOutcome::ErrorReply);
+    EXPECT_EQ(sendingLines(rec), QStringList{"Sending: " + lines.first()});
+    EXPECT_EQ(rec.logLines.last(), texts::kErrorReply);
+    EXPECT_EQ(m_acknowledged, 0) << "the \")\" after \"ERROR\" is no acknowledgement";
+    EXPECT_TRUE(rec.box.contains("(ERROR")); // read up to the "R" that completed "ERROR"
 }
 
 TEST_P(ExportTest, NoAcknowledgementInTimeAbortsAtThatLine)

@@ -24,7 +24,7 @@ namespace {
 namespace texts = link::texts;
 using Link = ZelSimProcess::Link;
 
-enum class Command { Import, Export };
+enum class Command { Import, Export, None }; // None: the port between transfers
 enum class Unit { Simulated, UnknownHost, BadPort, Unanswered };
 
 struct WindowFaultCase {
@@ -38,6 +38,7 @@ struct WindowFaultCase {
     Unit unit = Unit::Simulated;
     int zoneCount = -2;        // import: the zone count of what was applied; -2: not checked
     QStringList sentText = {}; // export: text to send in place of the writer's
+    QString statusPart = {};   // part of the status line at the end; empty: not checked
 };
 
 link::TransferSettings faultSettings()
@@ -166,8 +167,41 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
          Command::Export,
          {"--reply-delay", "20"},
          texts::kSerialPortLost,
-         "was lost",
+         "was lost: " + link::portLostText(),
          true},
+        {"refuses a line",
+         Link::Pty,
+         Command::Export,
+         {"--error-on", "SD"},
+         texts::kErrorReply,
+         {},
+         false,
+         Unit::Simulated,
+         -2,
+         {},
+         ": the unit answered ERROR"},
+        {"only echoes each line back",
+         Link::Pty,
+         Command::Export,
+         {"--echo"},
+         texts::kOnlyEchoed,
+         {},
+         false,
+         Unit::Simulated,
+         -2,
+         {},
+         texts::kCompleteOnlyEchoed},
+        {"floods the line",
+         Link::Pty,
+         Command::None,
+         {"--unasked"},
+         texts::unaskedLimitLine(faultSettings().receiveLimit),
+         {},
+         false,
+         Unit::Simulated,
+         -2,
+         {},
+         " Dropping what serial port: "},
         // Its first line asks for the dump, which the unit then sends without end.
         {"floods instead of acknowledging",
          Link::Tcp,
@@ -183,7 +217,9 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
     for (const WindowFaultCase& c : cases) {
         SCOPED_TRACE(
             std::string(c.link == Link::Tcp ? "tcp: " : "pty: ") +
-            (c.command == Command::Import ? "import from a unit that " : "export to a unit that ") +
+            (c.command == Command::Import   ? "import from a unit that "
+             : c.command == Command::Export ? "export to a unit that "
+                                            : "between transfers, a unit that ") +
             c.what);
         ZelSimProcess sim;
         const UnansweredListener unanswered;
@@ -234,7 +270,19 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
                              [&] { w.link.exportConfiguration(c.sentText); });
             command = &sendText;
         }
-        ASSERT_TRUE(w.runToEnd(command, std::chrono::seconds(10)));
+        if (c.command == Command::None) {
+            // Until twice the limit came, and the box shows the end of what was taken.
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] {
+                    return w.link.serialMonitor()->bytesReceived() >
+                               2 * faultSettings().receiveLimit &&
+                           ui::storedText(w.window.configurationTextBox()).contains(c.lastLine);
+                },
+                5000));
+            boxAtEnd = ui::storedText(w.window.configurationTextBox());
+        } else {
+            ASSERT_TRUE(w.runToEnd(command, std::chrono::seconds(10)));
+        }
         EXPECT_LT(clock.elapsed(), 5000);
         EXPECT_LT(watch.longestGapMs(), 250) << "the window went without events for so long";
 
@@ -254,6 +302,10 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
             EXPECT_EQ(w.prompts->errors.size(), 1) << w.prompts->errors.join('\n').toStdString();
             EXPECT_TRUE(w.prompts->errors.join('\n').contains(c.errorPart))
                 << w.prompts->errors.join('\n').toStdString();
+        }
+        if (!c.statusPart.isEmpty()) {
+            EXPECT_TRUE(w.window.statusText().contains(c.statusPart))
+                << w.window.statusText().toStdString();
         }
         if (c.command == Command::Export) {
             EXPECT_EQ(writerLines(w.window), edited) << "an export changes nothing being edited";
