@@ -37,7 +37,9 @@ QString unaskedLimitLine(qint64 limit)
 
 QString unaskedLimitStatus(const QString& peer, qint64 limit)
 {
-    return QStringLiteral(" Dropping what %1 sends unasked (more than %2 bytes)").arg(peer).arg(limit);
+    return QStringLiteral(" Dropping what %1 sends unasked (more than %2 bytes)")
+        .arg(peer)
+        .arg(limit);
 }
 
 QString sendingLineStatus(int line, int lineCount)

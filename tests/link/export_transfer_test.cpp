@@ -88,8 +88,8 @@ TEST_P(ExportTest, ErrorReplyAbortsTheExportOverTelnetAndSerialAlike)
     const QStringList lines = configurationLines(blankZel16());
     ASSERT_TRUE(lines.first().startsWith("[SD"));
     const TransferRecord rec = runExport(lines);
-    EXPECT_EQ(rec.statuses.last(), " Export stopped at line 1 of " +
-                                       QString::number(lines.size()) + ": the unit answered ERROR");
+    EXPECT_EQ(rec.statuses.last(), " Export stopped at line 1 of " + QString::number(lines.size()) +
+                                       ": the unit answered ERROR");
     EXPECT_EQ(rec.outcome, TransferOutcome::ErrorReply);
     EXPECT_EQ(sendingLines(rec), QStringList{"Sending: " + lines.first()});
     EXPECT_EQ(rec.logLines.last(), texts::kErrorReply);

@@ -90,7 +90,7 @@ TEST(ZeltoolImport, ADumpThatDoesNotEndKeepsWhatCameAndExitsOne)
     struct Case {
         Link link;
         std::vector<std::string> faults;
-        std::string reason;       // what standard error says after "export to UNIT"
+        std::string reason;        // what standard error says after "export to UNIT"
         std::string alsoSaid = {}; // more it must say
         int exitCode = 1;
     };

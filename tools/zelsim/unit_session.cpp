@@ -16,8 +16,7 @@ constexpr qint64 kOutputWindow = 64 * 1024;
 UnitSession::UnitSession(QIODevice* device, Connection connection, UnitConfig& unit,
                          const SimOptions& options, QObject* parent)
     : QObject(parent), m_device(device), m_link(new PacedLink(device, options.baud, this)),
-      m_unit(unit),
-      m_options(options), m_connection(connection)
+      m_unit(unit), m_options(options), m_connection(connection)
 {
     m_clock.start();
     m_replyTimer.setSingleShot(true);

@@ -116,11 +116,11 @@ std::string exportShortfall(const ExportResult& result, const std::vector<std::s
     if (result.line >= 1 && result.line <= static_cast<int>(lines.size()))
         where += " (" + lines[static_cast<std::size_t>(result.line - 1)] + ")";
     // Counted in the lines of `where`, the empty ones included, as the progress counts them.
-    std::string message = reason + " " + where + "; " +
-                          (result.lastAcknowledgedLine > 0
-                               ? "acknowledged up to line " +
-                                     std::to_string(result.lastAcknowledgedLine)
-                               : std::string("no line was acknowledged"));
+    std::string message =
+        reason + " " + where + "; " +
+        (result.lastAcknowledgedLine > 0
+             ? "acknowledged up to line " + std::to_string(result.lastAcknowledgedLine)
+             : std::string("no line was acknowledged"));
     if (!result.error.empty())
         message += " (" + result.error + ")";
     return message;

@@ -380,10 +380,9 @@ void LinkController::onImportFinished(link::ImportTransfer* transfer)
             // The link's own error (a refused connection, an unknown host) says more than
             // "no answer".
             if (comparing)
-                emit statusText(QStringLiteral(" Comparison failed from %1: %2")
-                                    .arg(peerText(), error.isEmpty()
-                                                         ? QStringLiteral("no answer")
-                                                         : error));
+                emit statusText(
+                    QStringLiteral(" Comparison failed from %1: %2")
+                        .arg(peerText(), error.isEmpty() ? QStringLiteral("no answer") : error));
         } else if (comparing) {
             emit comparisonFetched(text, peerText(), unitText(), incomplete,
                                    outcome == TransferOutcome::Cancelled);

@@ -92,8 +92,9 @@ MainWindow::MainWindow(QWidget* parent)
     connect(m_link, &LinkController::comparisonFetched, this, &MainWindow::showComparison);
     connect(m_link, &LinkController::transferStarted, this, &MainWindow::updateCommands);
     connect(m_link, &LinkController::transferFinished, this, &MainWindow::updateCommands);
-    connect(m_link, &LinkController::configurationDelivered, this,
-            [this](const QString& unit) { m_loaded.delivered(m_exportedText, unit.toStdString()); });
+    connect(m_link, &LinkController::configurationDelivered, this, [this](const QString& unit) {
+        m_loaded.delivered(m_exportedText, unit.toStdString());
+    });
 
     // The client area (pages and status line) has a fixed size; the menu bar comes on top.
     setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);

@@ -215,12 +215,11 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
          {"[QXSB]", "[SD0]"}},
     };
     for (const WindowFaultCase& c : cases) {
-        SCOPED_TRACE(
-            std::string(c.link == Link::Tcp ? "tcp: " : "pty: ") +
-            (c.command == Command::Import   ? "import from a unit that "
-             : c.command == Command::Export ? "export to a unit that "
-                                            : "between transfers, a unit that ") +
-            c.what);
+        SCOPED_TRACE(std::string(c.link == Link::Tcp ? "tcp: " : "pty: ") +
+                     (c.command == Command::Import   ? "import from a unit that "
+                      : c.command == Command::Export ? "export to a unit that "
+                                                     : "between transfers, a unit that ") +
+                     c.what);
         ZelSimProcess sim;
         const UnansweredListener unanswered;
         LinkWindow w;
