@@ -88,6 +88,100 @@ TEST(ZeltoolImport, PrintsOrSavesTheWholeConfiguration)
 TEST(ZeltoolImport, ADumpThatDoesNotEndKeepsWhatCameAndExitsOne)
 {
     struct Case {
+        std::vector<std::string> faults;
+        std::string reason;
+    };
+    const std::vector<Case> cases = {
+        {{"--silent-after", "40"}, "no character for 0.3 seconds"},
+        {{"--close-after", "40"}, "the unit closed the connection"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        std::vector<std::string> options = c.faults;
+        options.insert(options.end(), {"--config", kFilled});
+        const SimulatedUnit unit(Link::Tcp, options);
+        const TemporaryFolder folder;
+        const std::string saved = folder.file("part.zel");
+        const ToolRun run =
+            runZeltool({"import", "--tcp", unit.address(), "--timeout", "0.3", "-o", saved});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err, "zeltool: import from " + tcp(unit) + " is incomplete: " + c.reason +
+                               " before the end of the configuration\n");
+        // The lines that came are saved; the dump's end is not among them.
+        const std::string part = readFile(saved);
+        EXPECT_TRUE(startsWith(part, "[SD1]\r\n[FPL0]\r\n")) << part.substr(0, 40);
+        EXPECT_EQ(part.find("[QXSB]"), std::string::npos);
+    }
+}
+
+TEST(ZeltoolImport, AUnitThatCannotBeReachedIsExitTwo)
+{
+    std::string closedPort;
+    {
+        SimulatedUnit unit(Link::Tcp);
+        closedPort = unit.address();
+    } // the port is free again: nothing listens there
+    const ToolRun refused = runZeltool({"import", "--tcp", closedPort});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_TRUE(startsWith(refused.err, "zeltool: cannot reach tcp:" + closedPort + ": "))
+        << refused.err;
+
+    const ToolRun noPort = runZeltool({"import", "--serial", "/dev/no-such-port"});
+    EXPECT_EQ(noPort.exitCode, 2);
+    EXPECT_TRUE(startsWith(noPort.err, "zeltool: cannot reach serial:/dev/no-such-port: "))
+        << noPort.err;
+
+    const ToolRun missingSide = runZeltool({"diff", "tcp:" + closedPort, kFilled});
+    EXPECT_EQ(missingSide.exitCode, 2);
+    EXPECT_TRUE(startsWith(missingSide.err, "zeltool: cannot read tcp:" + closedPort + ": "));
+}
+
+TEST(ZeltoolExport, SendsEveryLineAndVerifies)
+{
+    for (const Link link : {Link::Tcp, Link::Pty}) {
+        SCOPED_TRACE(link == Link::Tcp ? "tcp" : "pty");
+        const SimulatedUnit unit(link); // starts as a blank ZEL-16
+        const std::string option = link == Link::Tcp ? "--tcp" : "--serial";
+        const std::string side = (link == Link::Tcp ? "tcp:" : "serial:") + unit.address();
+
+        const ToolRun before = runZeltool({"diff", side, kFilled});
+        EXPECT_EQ(before.exitCode, 1);
+        EXPECT_NE(before.out.find("Zone 1 name: \"Zone Name 1\" -> \"Room 01\"\n"),
+                  std::string::npos);
+
+        const ToolRun sent = runZeltool({"export", kFilled, option, unit.address(), "--verify"});
+        EXPECT_EQ(sent.exitCode, 0) << sent.err;
+        EXPECT_EQ(sent.out,
+                  "verified: the configuration of " + side + " matches '" + kFilled + "'\n");
+        EXPECT_EQ(sent.err, ""); // no progress when standard error is no terminal
+
+        const ToolRun after = runZeltool({"diff", kFilled, side});
+        EXPECT_EQ(after.exitCode, 0) << after.out << after.err;
+        EXPECT_EQ(after.out, "");
+    }
+}
+
+TEST(ZeltoolExport, VerifyPrintsWhatTheUnitHoldsOtherwise)
+{
+    // A ZEL-8 configuration names zones 1 to 8 only: the ZEL-16 unit keeps its zones 9 to 16.
+    const SimulatedUnit unit(Link::Tcp);
+    const TemporaryFolder folder;
+    const std::string zel8 = folder.file("zel8.zel");
+    writeFile(zel8, model::joinLines(model::templateLines(model::UnitSize::Zel8), "\r\n"));
+    const ToolRun run = runZeltool({"export", zel8, "--tcp", unit.address(), "--verify"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(startsWith(run.out, "Zone count: 8 -> 16\nSource count: 8 -> 16\n")) << run.out;
+    EXPECT_EQ(run.err, "zeltool: verify: the configuration of " + tcp(unit) + " differs from '" +
+                           zel8 + "' in 26 members\n");
+}
+
+TEST(ZeltoolExport, StopsAtTheLineTheUnitRefusesOrDoesNotAcknowledge)
+{
+    // Line 134 of the export is the first volume line, [VO1R-4].
+    const std::vector<std::string> lines = linesOf(readFile(kFilled));
+    ASSERT_EQ(lines.at(133), "[VO1R-4]");
+    struct Case {
         Link link;
         std::vector<std::string> faults;
         std::string reason;        // what standard error says after "export to UNIT"
