@@ -202,9 +202,9 @@ constexpr std::string_view kImportDetails =
 constexpr std::string_view kExportDetails =
     "Reads FILE as an import does, writes it as the window's export does, and sends the\n"
     "lines one by one, waiting for the unit's acknowledgement of each: over TCP the line\n"
-    "between parentheses, where a reply holding \"ERROR\" stops the export; over serial any\n"
-    "\")\" or \"]\". A line not acknowledged within the time-out stops it too. On a terminal,\n"
-    "standard error shows \"Sending line i of M\".\n"
+    "between parentheses, over serial any \")\" or \"]\" (standard error says so when no line\n"
+    "came back between parentheses). A reply holding \"ERROR\", or a line not acknowledged\n"
+    "within the time-out, stops it. On a terminal, standard error shows \"Sending line i of M\".\n"
     "\n"
     "  --verify           import the configuration afterwards and print how it differs from\n"
     "                     FILE, as 'zeltool diff' does, or one line saying that it matches\n"
