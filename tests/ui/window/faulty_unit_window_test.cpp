@@ -5,6 +5,7 @@
 #include "link_window_fixture.h"
 
 #include "link/absent_units.h"
+#include "link/serial_monitor.h"
 #include "link/transfer_texts.h"
 #include "link/zelsim_process.h"
 #include "ui/window/transfer_progress_panel.h"
