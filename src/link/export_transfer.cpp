@@ -135,6 +135,8 @@ void ExportTransfer::sendNextLine()
     while (m_nextLine < m_lines.size() && !isSendableLine(m_lines[m_nextLine]))
         ++m_nextLine;
     if (m_nextLine >= m_lines.size()) {
+        if (onlyEchoed())
+            emit logLine(texts::kOnlyEchoed);
         finish(TransferOutcome::Completed);
         return;
     }
@@ -218,7 +220,7 @@ void ExportTransfer::readExactReply()
         } else if (verdict == ExactReplyReader::Verdict::Acknowledged) {
             emit textReceived(text);
             text.clear();
-            ++m_linesAcknowledged;
+            acknowledgeLine();
             sendNextLine(); // the bytes after the acknowledgement count towards the next line
         } else if (m_replyBytes >= m_settings.receiveLimit) {
             if (!text.isEmpty())
@@ -246,17 +248,42 @@ void ExportTransfer::readAnyReply()
     m_bytesReceived += bytes.size();
     m_replyBytes += bytes.size();
     QString text;
-    for (const char byte : bytes)
+    bool acknowledged = false;
+    for (const char byte : bytes) {
         appendReceivedByte(text, byte);
+        // The rest of a batch after the acknowledgement is shown but not read as a reply: the
+        // next line has not been sent yet.
+        if (acknowledged || m_state != State::WaitingForReply)
+            continue;
+        m_reply.append(byte);
+        if (m_reply.size() > 2 * kReplyKeep)
+            m_reply.remove(0, m_reply.size() - kReplyKeep);
+        if (m_reply.endsWith("ERROR")) {
+            emit textReceived(text);
+            emit logLine(texts::kErrorReply);
+            finish(TransferOutcome::ErrorReply);
+            return;
+        }
+        if (byte == ')' || byte == ']') {
+            acknowledged = true;
+            if (m_reply.endsWith(m_expected))
+                ++m_linesInAcknowledgementForm;
+        }
+    }
     if (!text.isEmpty())
         emit textReceived(text);
-    const bool acknowledged = bytes.contains(')') || bytes.contains(']');
     if (m_state == State::WaitingForReply && !acknowledged && stopAtReplyLimit())
         return;
     if (m_state == State::WaitingForReply && acknowledged) {
-        ++m_linesAcknowledged;
+        acknowledgeLine();
         sendNextLine();
     }
+}
+
+void ExportTransfer::acknowledgeLine()
+{
+    ++m_linesAcknowledged;
+    m_lastAcknowledgedLine = m_nextLine;
 }
 
 bool ExportTransfer::stopAtReplyLimit()
@@ -279,6 +306,12 @@ void ExportTransfer::pauseThen(void (ExportTransfer::*next)())
         (this->*next)();
         readInput();
     });
+}
+
+bool ExportTransfer::onlyEchoed() const
+{
+    return m_linesAcknowledged > 0 && m_linesInAcknowledgementForm == 0 &&
+           !m_channel->policy().exactAcknowledgement;
 }
 
 QString ExportTransfer::stopReason() const
@@ -317,8 +350,10 @@ void ExportTransfer::finish(TransferOutcome outcome, const QString& errorText)
     disconnect(m_channel.get(), nullptr, this, nullptr);
     disconnect(m_channel->device(), nullptr, this, nullptr);
     m_channel->close();
-    emit statusText(texts::exportEndStatus(outcome, m_nextLine, static_cast<int>(m_lines.size()),
-                                           stopReason()));
+    emit statusText(outcome == TransferOutcome::Completed && onlyEchoed()
+                        ? texts::kCompleteOnlyEchoed
+                        : texts::exportEndStatus(outcome, m_nextLine,
+                                                 static_cast<int>(m_lines.size()), stopReason()));
     emit finished(outcome);
 }
 

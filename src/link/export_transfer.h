@@ -7,7 +7,9 @@
 // pauses, then sends each line with a line feed and waits for "(line)"; a reply holding "ERROR",
 // no acknowledgement within the response time, or the receive limit of bytes without one aborts.
 // Serial: pauses, then sends each line over the open port and takes any ")" or "]" as its
-// acknowledgement. Lines without "[" and "]" are skipped but counted in " Sending line i of M".
+// acknowledgement, unless "ERROR" comes before it, which aborts as over telnet. A unit that only
+// echoes the lines back is taken as acknowledging them, but the end says that no line came back
+// as "(line)". Lines without "[" and "]" are skipped but counted in " Sending line i of M".
 // The status ends " Complete" after the last line; after an abort or a cancel it names the line
 // where the export stopped and why, since the unit then holds only part of the configuration.
 
@@ -40,6 +42,10 @@ public:
 
     bool isRunning() const override { return m_state != State::Idle && m_state != State::Finished; }
     int linesAcknowledged() const { return m_linesAcknowledged; }
+    // The line (from 1, empty lines counted, as currentLine()) acknowledged last; 0 before one.
+    int lastAcknowledgedLine() const { return m_lastAcknowledgedLine; }
+    // Serial: how many acknowledgements held the line between parentheses, not just a ")" or "]".
+    int linesInAcknowledgementForm() const { return m_linesInAcknowledgementForm; }
     // The line (from 1, empty lines counted) being sent or awaited; 0 before the first.
     int currentLine() const { return m_nextLine; }
     int lineCount() const { return static_cast<int>(m_lines.size()); }
@@ -61,6 +67,9 @@ private:
     void endOnErrorReply();
     // Ends the export when the reply has reached the receive limit; true if it did.
     bool stopAtReplyLimit();
+    void acknowledgeLine();
+    // Serial: every line was taken on a mere ")" or "]", none on "(line)".
+    bool onlyEchoed() const;
     void pauseThen(void (ExportTransfer::*next)());
     // Why the export stopped, for the status line.
     QString stopReason() const;
@@ -75,6 +84,8 @@ private:
     ExactReplyReader m_replyReader; // the reply to the current line (TCP)
     qint64 m_replyBytes = 0; // bytes received since the handshake or the current line was sent
     int m_linesAcknowledged = 0;
+    int m_lastAcknowledgedLine = 0;
+    int m_linesInAcknowledgementForm = 0;
     bool m_cancelled = false;
 };
 

@@ -14,7 +14,7 @@ SerialChannel::SerialChannel(SerialEndpoint& endpoint, QObject* parent)
     connect(endpoint.port(), &QSerialPort::errorOccurred, this,
             [this](QSerialPort::SerialPortError e) {
                 if (isPortLostError(e))
-                    emit closedByPeer(m_endpoint.port()->errorString());
+                    emit closedByPeer(portLostText());
             });
 }
 

@@ -15,7 +15,7 @@ void SerialEndpoint::onError(QSerialPort::SerialPortError error)
 {
     if (!isPortLostError(error) || !m_port.isOpen())
         return;
-    m_lastError = m_port.errorString();
+    m_lastError = portLostText();
     m_port.close();
     emit portLost(m_lastError);
 }
@@ -60,6 +60,11 @@ void SerialEndpoint::flushBuffers()
 bool isPortLostError(QSerialPort::SerialPortError error)
 {
     return error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
+}
+
+QString portLostText()
+{
+    return QStringLiteral("the device was unplugged or its other end closed");
 }
 
 QString serialPortLabel(const QString& portName)

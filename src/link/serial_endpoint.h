@@ -45,6 +45,9 @@ private:
 // adapter pulled out on some systems, reports read errors rather than a resource error, and
 // reports them again on every turn of the event loop for as long as the port stays open.
 bool isPortLostError(QSerialPort::SerialPortError error);
+// What a lost port is reported as. The platform's own text for it is misleading: a pseudo-terminal
+// whose far end closed says "Inappropriate ioctl for device".
+QString portLostText();
 
 // How status texts name a port: its number for "COM"n, else the name as the platform gives it.
 QString serialPortLabel(const QString& portName);

@@ -1,14 +1,13 @@
 #pragma once
 // The open serial port between transfers. A unit may send unasked (a dump that goes on after
-// its import was cancelled and drained, a unit switched on); what comes is shown as an import
-// shows it, through the received-character rule, with the " Importing N lines" status.
+// its import was cancelled and drained, a unit switched on); what comes is shown through the
+// received-character rule, up to the receive limit of a transfer. Past it the rest is dropped
+// and that is said once, so that a unit flooding the line cannot fill the text box; the count
+// starts again with every transfer. Nothing is importing, so no import status is shown.
 
 #include "link/received_text.h"
 
 #include <QObject>
-
-#include <functional>
-#include <utility>
 
 namespace zel::link {
 
@@ -17,25 +16,30 @@ class SerialEndpoint;
 class SerialMonitor : public QObject {
     Q_OBJECT
 public:
-    // The line breaks of the text shown so far, and whether text follows the last one.
-    using TextState = std::function<std::pair<int, bool>()>;
+    // `endpoint` must outlive the monitor.
+    SerialMonitor(SerialEndpoint& endpoint, qint64 receiveLimit, QObject* parent = nullptr);
 
-    // `endpoint` must outlive the monitor; `textState` tells where the shown text stands.
-    SerialMonitor(SerialEndpoint& endpoint, TextState textState, QObject* parent = nullptr);
-
-    // While paused (a transfer reads the port itself) nothing is read.
+    // While paused (a transfer reads the port itself) nothing is read. Either way the count
+    // towards the receive limit starts again.
     void setPaused(bool paused);
+    void setReceiveLimit(qint64 limit) { m_receiveLimit = limit; }
+    // Bytes taken in or dropped since the count started.
+    qint64 bytesReceived() const { return m_bytesReceived; }
 
 signals:
     void textReceived(const QString& text);
+    // Said once when the receive limit is reached: for the text box and the status line.
+    void logLine(const QString& line);
     void statusText(const QString& text);
 
 private:
     void readPort();
 
     SerialEndpoint& m_endpoint;
-    TextState m_textState;
+    qint64 m_receiveLimit;
     ReceivedTextReader m_reader;
+    qint64 m_bytesReceived = 0;
+    bool m_dropping = false; // the limit was reached and said
     bool m_paused = false;
 };
 

@@ -28,6 +28,20 @@ QString replyLimitLine(qint64 limit)
     return QStringLiteral("Breaking; received %1 bytes without an acknowledgement").arg(limit);
 }
 
+QString unaskedLimitLine(qint64 limit)
+{
+    return QStringLiteral("Received %1 bytes outside a transfer; dropping what the unit sends "
+                          "until the next transfer.")
+        .arg(limit);
+}
+
+QString unaskedLimitStatus(const QString& peer, qint64 limit)
+{
+    return QStringLiteral(" Dropping what %1 sends unasked (more than %2 bytes)")
+        .arg(peer)
+        .arg(limit);
+}
+
 QString sendingLineStatus(int line, int lineCount)
 {
     return QStringLiteral(" Sending line %1 of %2").arg(line).arg(lineCount);

@@ -16,6 +16,12 @@ inline const QString kSerialPortLost = QStringLiteral("Serial port lost.  Aborti
 inline const QString kSerialNotOpen = QStringLiteral("Serial port not open.  Nothing sent.");
 inline const QString kCancelled = QStringLiteral("Transfer cancelled.  Aborting.");
 inline const QString kComplete = QStringLiteral(" Complete");
+// A serial export that took every line on a ")" or "]" alone (an echo), none on "(line)".
+inline const QString kOnlyEchoed =
+    QStringLiteral("No line came back as (...), the form a unit acknowledges with; each was "
+                   "taken on a \")\" or \"]\" alone.");
+inline const QString kCompleteOnlyEchoed =
+    QStringLiteral(" Complete, but no line came back as (...), the form a unit acknowledges with");
 inline const QString kSending = QStringLiteral("Sending: ");
 inline const QString kWaitingFor = QStringLiteral("Waiting for: ");
 
@@ -29,6 +35,10 @@ QString receiveLimitLine(qint64 limit);
 QString connectTimeoutError(std::chrono::milliseconds time);
 // "Breaking; received N bytes without an acknowledgement"
 QString replyLimitLine(qint64 limit);
+// Between transfers, when a unit sent the receive limit unasked: the rest is dropped.
+QString unaskedLimitLine(qint64 limit);
+// " Dropping what " peer " sends unasked (more than N bytes)"
+QString unaskedLimitStatus(const QString& peer, qint64 limit);
 // " Sending line i of M"
 QString sendingLineStatus(int line, int lineCount);
 

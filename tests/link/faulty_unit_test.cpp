@@ -210,6 +210,11 @@ TEST(FaultyUnit, EveryFaultEndsInTimeWithItsOutcomeAndLogLine)
         EXPECT_FALSE(r.received.contains("[QXSB]"));
     };
 
+    // The acknowledgement read before the loss counts; the loss is told in plain words.
+    const auto portLostAfterTwo = [](const FaultRun& r) {
+        EXPECT_EQ(r.acknowledged, 2);
+        EXPECT_EQ(r.errorText, link::portLostText());
+    };
     const std::vector<FaultCase> cases = {
         {"refuses the dump request",
          Link::Tcp,
@@ -358,6 +363,19 @@ TEST(FaultyUnit, EveryFaultEndsInTimeWithItsOutcomeAndLogLine)
               {"--handshake-reply", "\\r\\n)"}),
         cancelled("goes on sending after a cancel", 1),
         cancelled("goes on sending after a cancel, cancelled twice", 2),
+        // clang-format off
+        {"is switched off mid-export", Link::Pty, Direction::Export, {"--reply-delay", "50"},
+         TransferOutcome::ConnectionClosed, {}, true, {}, portLostAfterTwo},
+        {"hangs up after line 2", Link::Pty, Direction::Export, {"--close-after", "2", "--hang-up"},
+         TransferOutcome::ConnectionClosed, {}, false, exported, portLostAfterTwo},
+        {"only echoes each line back", Link::Tcp, Direction::Export, {"--echo"},
+         TransferOutcome::TimedOut, {texts::kSending + exported[0], texts::kWaitingFor +
+         link::expectedReply(exported[0]), texts::kCommandTimeout}, false, exported},
+        {"only echoes each line back", Link::Pty, Direction::Export, {"--echo"},
+         TransferOutcome::Completed, {}, false, exported, [&](const FaultRun& r) {
+             EXPECT_EQ(r.acknowledged, exported.size()) << "an echo ends with \"]\"";
+             EXPECT_EQ(r.rec.statuses.last(), texts::kCompleteOnlyEchoed); }},
+        // clang-format on
     };
     for (const FaultCase& c : cases) {
         SCOPED_TRACE(std::string(c.link == Link::Tcp ? "tcp: " : "pty: ") +

@@ -205,11 +205,17 @@ TEST(ZeltoolExport, StopsAtTheLineTheUnitRefusesOrDoesNotAcknowledge)
     struct Case {
         std::vector<std::string> faults;
         std::string reason;
+        Link link = Link::Tcp;
+        int exitCode = 1;
     };
+    const std::string refused = "the unit answered ERROR to line 134 of 515 ([VO1R-4]); "
+                                "acknowledged up to line 133\n";
     const std::vector<Case> cases = {
-        {{"--error-on", "VO1R"},
-         "the unit answered ERROR to line 134 of 515 ([VO1R-4]); 131 lines were "
-         "acknowledged"},
+        {{"--error-on", "VO1R"}, refused},
+        {{"--error-on", "VO1R"}, refused, Link::Pty},
+        {{"--close-after", "150", "--hang-up"}, "the serial port was lost at line ", Link::Pty},
+        // An echo is an acknowledgement by the serial rule; standard error says it was no more.
+        {{"--echo"}, "no line came back as (...), the form a unit acknowledges with", Link::Pty, 0},
         {{"--silent-after", "150"}, "no acknowledgement within 0.3 seconds of line "},
         {{"--close-after", "150"}, "the connection was lost at line "},
         {{"--silent-after", "0"},
@@ -218,13 +224,15 @@ TEST(ZeltoolExport, StopsAtTheLineTheUnitRefusesOrDoesNotAcknowledge)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.reason);
-        const SimulatedUnit unit(Link::Tcp, c.faults);
-        const ToolRun run =
-            runZeltool({"export", kFilled, "--tcp", unit.address(), "--timeout", "0.3"});
-        EXPECT_EQ(run.exitCode, 1);
+        const SimulatedUnit unit(c.link, c.faults);
+        const bool tcpLink = c.link == Link::Tcp;
+        const ToolRun run = runZeltool({"export", kFilled, tcpLink ? "--tcp" : "--serial",
+                                        unit.address(), "--timeout", "0.3"});
+        EXPECT_EQ(run.exitCode, c.exitCode);
         EXPECT_EQ(run.out, "");
-        EXPECT_TRUE(
-            startsWith(run.err, "zeltool: export to " + tcp(unit) + " is incomplete: " + c.reason))
+        EXPECT_TRUE(startsWith(run.err, "zeltool: export to " +
+                                            (tcpLink ? tcp(unit) : "serial:" + unit.address()) +
+                                            (c.exitCode ? " is incomplete: " : ": ") + c.reason))
             << run.err;
     }
 }

@@ -1,11 +1,13 @@
 #include "pty_device.h"
 
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -61,6 +63,18 @@ void PtyDevice::close()
     ::close(m_master);
     ::close(m_terminal);
     m_master = m_terminal = -1;
+}
+
+void PtyDevice::hangUpOnceRead()
+{
+    if (m_master < 0)
+        return;
+    int unread = 0;
+    if (m_writeBuffer.isEmpty() && (::ioctl(m_terminal, FIONREAD, &unread) != 0 || unread == 0)) {
+        close();
+        return;
+    }
+    QTimer::singleShot(2, this, &PtyDevice::hangUpOnceRead);
 }
 
 qint64 PtyDevice::readData(char* data, qint64 maxSize)

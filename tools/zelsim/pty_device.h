@@ -25,6 +25,9 @@ public:
     bool isSequential() const override { return true; }
     qint64 bytesToWrite() const override { return m_writeBuffer.size(); }
     void close() override;
+    // Closes the master end, and so hangs the terminal up, once the program on the terminal end
+    // has read everything sent: a hang-up discards what it has not read yet.
+    void hangUpOnceRead();
 
 protected:
     qint64 readData(char* data, qint64 maxSize) override;

@@ -123,6 +123,13 @@ std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCo
         {"baud", "Send and take in no more than one byte per ten bit times at this rate.", "RATE"},
         {"reply-delay", "Wait this long before every reply.", "MS"},
         {"endless", "Send the configuration over and over without ever ending the dump."},
+        {"echo", "Acknowledge every command by sending it back as it came, brackets and all."},
+        {"unasked",
+         "From the start, send the configuration over and over without being asked, never "
+         "ending the dump."},
+        {"hang-up",
+         "With --close-after, hang a pseudo-terminal up (its program sees the port lost) once "
+         "the program has read all that was sent, instead of falling silent."},
         {"verbose", "Print every command received on standard error."},
         {"handshake-reply",
          "Answer \"[]\" with TEXT instead of \")\\r\\n\" (\\r and \\n stand for CR and LF; an "
@@ -154,6 +161,9 @@ std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCo
     options.errorOn = parser.value("error-on");
     options.noise = parser.isSet("noise");
     options.endless = parser.isSet("endless");
+    options.echo = parser.isSet("echo");
+    options.unasked = parser.isSet("unasked");
+    options.hangUp = parser.isSet("hang-up");
     options.verbose = parser.isSet("verbose");
     if (parser.isSet("handshake-reply"))
         options.handshakeReply = unescaped(parser.value("handshake-reply"));

@@ -24,6 +24,9 @@ struct SimOptions {
     int baud = 0;         // pace both directions at this rate (0: as fast as possible)
     int replyDelayMs = 0; // delay before every reply
     bool endless = false; // send the dump forever, never ending it
+    bool echo = false;    // acknowledge a command by sending it back as it came
+    bool unasked = false; // send the dump forever from the start, unasked
+    bool hangUp = false;  // --close-after hangs a pseudo-terminal up instead of falling silent
     bool verbose = false; // print every command received on stderr
     QByteArray handshakeReply = ")\r\n"; // the answer to "[]"; empty: none
     QByteArray lineEnd = "\r\n";         // after every dump line and acknowledgement

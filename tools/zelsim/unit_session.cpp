@@ -1,6 +1,7 @@
 #include "unit_session.h"
 
 #include "paced_link.h"
+#include "pty_device.h"
 #include "unit_config.h"
 
 #include "model/command_language.h"
@@ -28,8 +29,8 @@ const QByteArray kDumpNegotiation = QByteArrayLiteral("\xFF\xFE\x22\xFF\xF1");
 
 UnitSession::UnitSession(QIODevice* device, Connection connection, UnitConfig& unit,
                          const SimOptions& options, QObject* parent)
-    : QObject(parent), m_link(new PacedLink(device, options.baud, this)), m_unit(unit),
-      m_options(options), m_connection(connection)
+    : QObject(parent), m_device(device), m_link(new PacedLink(device, options.baud, this)),
+      m_unit(unit), m_options(options), m_connection(connection)
 {
     m_clock.start();
     m_replyTimer.setSingleShot(true);
@@ -42,15 +43,20 @@ UnitSession::UnitSession(QIODevice* device, Connection connection, UnitConfig& u
     m_silent = options.silentAfter == 0;
     if (options.closeAfter == 0)
         close();
+    if (options.unasked)
+        queue({}, false, true);
 }
 
 void UnitSession::close()
 {
     m_closing = true;
-    // A serial line has no connection to close, and hanging up a pseudo-terminal would discard
-    // what is still on its way: there the unit just falls silent, as if its cable were pulled.
+    // A serial line has no connection to close, and hanging up a pseudo-terminal may discard
+    // what is still on its way: there the unit just falls silent, as if its cable were pulled,
+    // unless it is asked to hang up.
     if (m_connection == Connection::Closable)
         m_link->closeWhenSent();
+    else if (auto* pty = qobject_cast<PtyDevice*>(m_device); pty && m_options.hangUp)
+        pty->hangUpOnceRead();
 }
 
 void UnitSession::onReceived(const QByteArray& bytes)
@@ -74,7 +80,9 @@ void UnitSession::handleCommand(const QByteArray& command)
         queue({}, false, true);
     } else {
         m_unit.apply(command);
-        queue('(' + command.mid(1, command.size() - 2) + ')' + m_options.lineEnd, true);
+        queue(m_options.echo ? command + m_options.lineEnd
+                             : '(' + command.mid(1, command.size() - 2) + ')' + m_options.lineEnd,
+              true);
     }
 }
 
@@ -121,7 +129,7 @@ void UnitSession::continueDump()
 {
     while (m_dumping && !m_silent && !m_closing && m_link->pendingOutput() < kOutputWindow) {
         if (m_dumpNext == m_dump.size()) {
-            if (!m_options.endless || m_dump.empty()) {
+            if (!(m_options.endless || m_options.unasked) || m_dump.empty()) {
                 m_link->send(dumpRequest()); // the dump ends as it was asked for
                 m_dumping = false;
                 return;

@@ -49,6 +49,7 @@ private:
     void continueDump();
     QByteArray withNoise(const QByteArray& line) const;
 
+    QIODevice* m_device;
     PacedLink* m_link;
     UnitConfig& m_unit;
     const SimOptions& m_options;

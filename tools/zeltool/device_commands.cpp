@@ -88,7 +88,7 @@ std::string handshakeShortfall(const ExportResult& result, const TransferOptions
 
 // Why an export stopped before the end, with the line it stopped at.
 std::string exportShortfall(const ExportResult& result, const std::vector<std::string>& lines,
-                            const TransferOptions& options)
+                            const LinkTarget& target, const TransferOptions& options)
 {
     if (result.line == 0)
         return handshakeShortfall(result, options);
@@ -102,7 +102,8 @@ std::string exportShortfall(const ExportResult& result, const std::vector<std::s
             "no acknowledgement within " + secondsText(options.responseTimeout) + " seconds of";
         break;
     case TransferOutcome::ConnectionClosed:
-        reason = "the connection was lost at";
+        reason = target.kind == LinkTarget::Kind::Tcp ? "the connection was lost at"
+                                                      : "the serial port was lost at";
         break;
     case TransferOutcome::LimitReached:
         reason = "too much text came without an acknowledgement of";
@@ -115,8 +116,12 @@ std::string exportShortfall(const ExportResult& result, const std::vector<std::s
         "line " + std::to_string(result.line) + " of " + std::to_string(result.lineCount);
     if (result.line >= 1 && result.line <= static_cast<int>(lines.size()))
         where += " (" + lines[static_cast<std::size_t>(result.line - 1)] + ")";
-    std::string message = reason + " " + where + "; " + std::to_string(result.acknowledged) +
-                          " lines were acknowledged";
+    // Counted in the lines of `where`, the empty ones included, as the progress counts them.
+    std::string message =
+        reason + " " + where + "; " +
+        (result.lastAcknowledgedLine > 0
+             ? "acknowledged up to line " + std::to_string(result.lastAcknowledgedLine)
+             : std::string("no line was acknowledged"));
     if (!result.error.empty())
         message += " (" + result.error + ")";
     return message;
@@ -182,7 +187,13 @@ int runExport(const Arguments& arguments)
         return fail(kExitUsage, "cannot reach " + describe(*target) + ": " + result.error);
     if (result.outcome != TransferOutcome::Completed)
         return fail(kExitFailure, "export to " + describe(*target) + " is incomplete: " +
-                                      exportShortfall(result, lines, *options));
+                                      exportShortfall(result, lines, *target, *options));
+    // A serial unit that only echoed the lines took them by the serial rule, but did not say so.
+    if (result.acknowledged > 0 && result.acknowledgedInForm == 0 &&
+        target->kind != LinkTarget::Kind::Tcp)
+        fail(kExitOk, "export to " + describe(*target) +
+                          ": no line came back as (...), the form a unit acknowledges with; each "
+                          "was taken on a \")\" or \"]\" alone");
     return arguments.verify ? verify(*target, model, path, *options) : kExitOk;
 }
 
@@ -202,9 +213,9 @@ constexpr std::string_view kImportDetails =
 constexpr std::string_view kExportDetails =
     "Reads FILE as an import does, writes it as the window's export does, and sends the\n"
     "lines one by one, waiting for the unit's acknowledgement of each: over TCP the line\n"
-    "between parentheses, where a reply holding \"ERROR\" stops the export; over serial any\n"
-    "\")\" or \"]\". A line not acknowledged within the time-out stops it too. On a terminal,\n"
-    "standard error shows \"Sending line i of M\".\n"
+    "between parentheses, over serial any \")\" or \"]\" (standard error says so when no line\n"
+    "came back between parentheses). A reply holding \"ERROR\", or a line not acknowledged\n"
+    "within the time-out, stops it. On a terminal, standard error shows \"Sending line i of M\".\n"
     "\n"
     "  --verify           import the configuration afterwards and print how it differs from\n"
     "                     FILE, as 'zeltool diff' does, or one line saying that it matches\n"

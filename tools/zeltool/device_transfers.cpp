@@ -128,6 +128,8 @@ ExportResult exportConfiguration(const LinkTarget& target, const std::vector<std
 
     result.outcome = transfer.outcome();
     result.acknowledged = transfer.linesAcknowledged();
+    result.lastAcknowledgedLine = transfer.lastAcknowledgedLine();
+    result.acknowledgedInForm = transfer.linesInAcknowledgementForm();
     result.error = transfer.errorText().toStdString();
     return result;
 }

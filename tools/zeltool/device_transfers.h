@@ -25,10 +25,12 @@ struct ImportResult {
 
 struct ExportResult {
     link::TransferOutcome outcome = link::TransferOutcome::Running;
-    int line = 0;      // the line sent last, from 1, counting the empty lines too
-    int lineCount = 0; // lines of the text, the empty ones included
-    int acknowledged = 0;
-    std::string error; // why the link failed (LinkFailed, NotOpen, a lost connection)
+    int line = 0;                 // the line sent last, from 1, counting the empty lines too
+    int lineCount = 0;            // lines of the text, the empty ones included
+    int acknowledged = 0;         // config lines acknowledged
+    int lastAcknowledgedLine = 0; // the line acknowledged last, counted as `line` is; 0: none
+    int acknowledgedInForm = 0;   // acknowledgements that held the line between parentheses
+    std::string error;            // why the link failed (LinkFailed, NotOpen, a lost connection)
 };
 
 ImportResult importConfiguration(const LinkTarget& target, const TransferOptions& options);

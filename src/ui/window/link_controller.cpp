@@ -72,17 +72,10 @@ LinkController::LinkController(QPlainTextEdit* configurationTextBox, UserPrompts
     connect(m_progressPanel, &TransferProgressPanel::cancelRequested, this,
             &LinkController::cancelTransfer);
 
-    // Counting lines goes on from what the box shows, typed text included.
-    m_serialMonitor = new link::SerialMonitor(
-        m_serial,
-        [this] {
-            m_feed->flush();
-            const QTextDocument* text = m_configurationTextBox->document();
-            return std::pair(text->blockCount() - 1, !text->lastBlock().text().isEmpty());
-        },
-        this);
+    m_serialMonitor = new link::SerialMonitor(m_serial, m_settings.receiveLimit, this);
     connect(m_serialMonitor, &link::SerialMonitor::textReceived, m_feed,
             &TransferTextFeed::appendText);
+    connect(m_serialMonitor, &link::SerialMonitor::logLine, m_feed, &TransferTextFeed::appendLine);
     connect(m_serialMonitor, &link::SerialMonitor::statusText, this, &LinkController::statusText);
     connect(&m_serial, &link::SerialEndpoint::portLost, this, &LinkController::onSerialPortLost);
 }
@@ -99,6 +92,12 @@ LinkController::~LinkController()
     // The panel is not a child: the window's status bar holds it, when it was added there.
     if (!m_progressPanel->parent())
         delete m_progressPanel;
+}
+
+void LinkController::setTransferSettings(const link::TransferSettings& settings)
+{
+    m_settings = settings;
+    m_serialMonitor->setReceiveLimit(settings.receiveLimit);
 }
 
 LinkMode LinkController::linkMode() const
@@ -132,8 +131,10 @@ void LinkController::chooseSerialMode()
     checkOnly(m_serialModeAction);
     // No port is remembered: every choice of the mode asks for it again.
     m_serial.close();
-    if (openChosenPort())
+    if (openChosenPort()) {
         m_serial.flushBuffers();
+        m_serialMonitor->setPaused(false); // a new port: the limit counts from here
+    }
 }
 
 void LinkController::chooseTelnetMode()
@@ -248,7 +249,7 @@ void LinkController::fetchFile(Purpose purpose)
     }
     const QString text = file.lines.join(QLatin1Char('\n'));
     if (!importing) {
-        emit comparisonFetched(text, link::filePeerText(path), {}, false);
+        emit comparisonFetched(text, link::filePeerText(path), {}, {}, false);
         return;
     }
     {
@@ -274,7 +275,7 @@ void LinkController::exportFile(const QStringList& lines)
         return;
     }
     emit statusText(link::fileExportStatus(path));
-    emit configurationDelivered(false);
+    emit configurationDelivered({});
 }
 
 QString LinkController::peerText() const
@@ -282,6 +283,18 @@ QString LinkController::peerText() const
     return linkMode() == LinkMode::Serial
                ? link::serialPeer(link::serialPortLabel(m_serial.portName()))
                : link::telnetPeer(m_host);
+}
+
+QString LinkController::unitText() const
+{
+    switch (linkMode()) {
+    case LinkMode::Serial:
+        return QStringLiteral("serial:") + m_serial.portName();
+    case LinkMode::Telnet:
+        return QStringLiteral("tcp:") + m_host;
+    default:
+        return {};
+    }
 }
 
 // --- Transfers ------------------------------------------------------------------------------
@@ -368,10 +381,14 @@ void LinkController::onImportFinished(link::ImportTransfer* transfer)
         if (!error.isEmpty())
             reportLinkError(outcome, error);
         if (!link::hasImportText(outcome)) {
+            // The link's own error (a refused connection, an unknown host) says more than
+            // "no answer".
             if (comparing)
-                emit statusText(QStringLiteral(" Comparison failed: no answer from ") + peerText());
+                emit statusText(
+                    QStringLiteral(" Comparison failed from %1: %2")
+                        .arg(peerText(), error.isEmpty() ? QStringLiteral("no answer") : error));
         } else if (comparing) {
-            emit comparisonFetched(text, peerText(), incomplete,
+            emit comparisonFetched(text, peerText(), unitText(), incomplete,
                                    outcome == TransferOutcome::Cancelled);
         } else {
             emit importEnded(peerText(), incomplete);
@@ -388,7 +405,7 @@ void LinkController::onExportFinished(link::ExportTransfer* transfer)
     if (!m_windowClosing && !error.isEmpty())
         reportLinkError(outcome, error);
     if (outcome == TransferOutcome::Completed)
-        emit configurationDelivered(true);
+        emit configurationDelivered(unitText());
     emit transferFinished(outcome);
 }
 

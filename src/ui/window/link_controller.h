@@ -62,11 +62,13 @@ public:
     link::LinkMode linkMode() const;
     QString host() const { return m_host; }
     link::SerialEndpoint& serialEndpoint() { return m_serial; }
+    // Shows what the open port brings between transfers.
+    const link::SerialMonitor* serialMonitor() const { return m_serialMonitor; }
     // The file last chosen in the import's open dialog; the save dialog proposes it.
     QString lastOpenedFile() const { return m_lastOpenedFile; }
 
     // Time limits of the transfers started from now on.
-    void setTransferSettings(const link::TransferSettings& settings) { m_settings = settings; }
+    void setTransferSettings(const link::TransferSettings& settings);
     const link::TransferSettings& transferSettings() const { return m_settings; }
 
     bool isTransferRunning() const { return m_transfer != nullptr; }
@@ -99,13 +101,14 @@ signals:
     // where it came from ("host: H", "serial port: N", "file: P"; empty when nothing was chosen
     // to read from); `incompleteReason` says why it is not whole, and is empty when it is.
     void importEnded(const QString& source, const QString& incompleteReason);
-    // What a comparison fetched (`text`, line breaks as "\n") from `source`; `incompleteReason`
-    // as for importEnded(); `cancelled` when the user stopped it.
-    void comparisonFetched(const QString& text, const QString& source,
+    // What a comparison fetched (`text`, line breaks as "\n") from `source`, the unit `unit`
+    // (as unitText() names it; empty for a file); `incompleteReason` as for importEnded();
+    // `cancelled` when the user stopped it.
+    void comparisonFetched(const QString& text, const QString& source, const QString& unit,
                            const QString& incompleteReason, bool cancelled);
-    // The text of the export that has just ended is now whole on the unit (`toUnit`, every line
-    // acknowledged) or in a file.
-    void configurationDelivered(bool toUnit);
+    // The text of the export that has just ended is now whole on the unit `unit` (every line
+    // acknowledged; as unitText() names it), or in a file when `unit` is empty.
+    void configurationDelivered(const QString& unit);
     // For the status line.
     void statusText(const QString& text);
     // For the log text box ("Using host: ...").
@@ -122,6 +125,9 @@ private:
     void fetchFile(Purpose purpose);
     void exportFile(const QStringList& lines);
     QString peerText() const;
+    // Which unit the chosen link reaches: "serial:" and the port as chosen, or "tcp:" and the
+    // host as typed; empty in File Mode.
+    QString unitText() const;
 
     std::unique_ptr<link::LinkChannel> makeChannel();
     void beginTransfer(link::Transfer* transfer, Purpose purpose);

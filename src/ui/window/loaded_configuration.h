@@ -19,15 +19,17 @@ public:
         m_settingLines = settingLines;
         m_incompleteReason.clear();
         m_deliveredText = std::move(text);
-        m_exportedSinceLoad = false;
+        m_exportedTo.clear();
     }
     // The import behind the last reader run did not end with the end of the configuration.
     void markIncomplete(std::string reason) { m_incompleteReason = std::move(reason); }
-    // `text` is now on the unit (an export acknowledged line by line) or in a file.
-    void delivered(std::string text, bool toUnit)
+    // `text` is now on the unit named `unit` (an export acknowledged line by line), or in a
+    // file when `unit` is empty.
+    void delivered(std::string text, std::string unit)
     {
         m_deliveredText = std::move(text);
-        m_exportedSinceLoad = m_exportedSinceLoad || toUnit;
+        if (!unit.empty())
+            m_exportedTo = std::move(unit);
     }
 
     bool isLoaded() const { return m_loaded; }
@@ -35,7 +37,11 @@ public:
     bool holdsNothingRead() const { return m_loaded && m_settingLines == 0; }
     bool isIncomplete() const { return !m_incompleteReason.empty(); }
     const std::string& incompleteReason() const { return m_incompleteReason; }
-    bool exportedSinceLoad() const { return m_exportedSinceLoad; }
+    // Whether an export since the load went to `unit`: only that unit can be said to hold it.
+    bool exportedSinceLoadTo(const std::string& unit) const
+    {
+        return !unit.empty() && unit == m_exportedTo;
+    }
     // Whether `text`, the writer's text of the model now, holds edits that were neither
     // exported nor saved.
     bool isEdited(const std::string& text) const { return m_loaded && text != m_deliveredText; }
@@ -45,7 +51,7 @@ private:
     int m_settingLines = 0;
     std::string m_incompleteReason;
     std::string m_deliveredText;
-    bool m_exportedSinceLoad = false;
+    std::string m_exportedTo; // the unit exported to last since the load; empty: none
 };
 
 } // namespace zel::ui

@@ -93,8 +93,9 @@ MainWindow::MainWindow(QWidget* parent)
     connect(m_link, &LinkController::comparisonFetched, this, &MainWindow::showComparison);
     connect(m_link, &LinkController::transferStarted, this, &MainWindow::updateCommands);
     connect(m_link, &LinkController::transferFinished, this, &MainWindow::updateCommands);
-    connect(m_link, &LinkController::configurationDelivered, this,
-            [this](bool toUnit) { m_loaded.delivered(m_exportedText, toUnit); });
+    connect(m_link, &LinkController::configurationDelivered, this, [this](const QString& unit) {
+        m_loaded.delivered(m_exportedText, unit.toStdString());
+    });
 
     // The client area (pages and status line) has a fixed size; the menu bar comes on top.
     setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
@@ -417,14 +418,15 @@ void MainWindow::compareWithUnit()
     m_link->fetchForComparison();
 }
 
-void MainWindow::showComparison(const QString& text, const QString& source,
+void MainWindow::showComparison(const QString& text, const QString& source, const QString& unit,
                                 const QString& incompleteReason, bool cancelled)
 {
     if (cancelled) {
         setStatusText(QStringLiteral(" Comparison with %1 cancelled").arg(source));
         return;
     }
-    const UnitComparison::Standing standing{m_loaded.exportedSinceLoad(), hasUnsavedEdits()};
+    const UnitComparison::Standing standing{m_loaded.exportedSinceLoadTo(unit.toStdString()),
+                                            hasUnsavedEdits()};
     setStatusText(
         m_comparison->compare(m_model, text, source, incompleteReason, standing, *m_prompts));
 }

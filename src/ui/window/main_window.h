@@ -170,8 +170,8 @@ private:
     void onPageChanged();
     // The reader run after an import, and what it tells of the configuration that came.
     void applyImport(const QString& source, const QString& incompleteReason);
-    void showComparison(const QString& text, const QString& source, const QString& incompleteReason,
-                        bool cancelled);
+    void showComparison(const QString& text, const QString& source, const QString& unit,
+                        const QString& incompleteReason, bool cancelled);
     // Import, export and the "New" commands follow the link and what is loaded.
     void updateCommands();
     // True when nothing would be lost, or the user agrees to `question`.

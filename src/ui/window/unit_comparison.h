@@ -27,7 +27,7 @@ class UnitComparison : public QObject {
 public:
     // Where the configuration being edited stands.
     struct Standing {
-        bool exportedSinceLoad = false;
+        bool exportedSinceLoad = false; // to the unit compared with
         bool editedSinceDelivered = false;
     };
 

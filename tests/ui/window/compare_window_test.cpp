@@ -56,6 +56,8 @@ TEST(CompareWithUnit, ListsWhatDiffersAndLeavesWhatIsEditedAsItWas)
         QString heading;      // part of the dialog's heading; empty: no dialog
         QString error;        // part of the one error box; empty: none
         bool tcpOnly = false; // a unit that is not there
+        QString status = {};  // part of the status line
+        bool exportFirst = false; // to the unit imported from, before comparing
     };
     const QList<Case> cases = {
         {"equal", {}, {}, {"No differences"}, "has not been exported", {}},
@@ -79,8 +81,15 @@ TEST(CompareWithUnit, ListsWhatDiffersAndLeavesWhatIsEditedAsItWas)
           "DHCP | on | off"},
          "Compared with ",
          {}},
-        {"a unit that is not there", {}, {"not there"}, {}, {}, "127.0.0.1:1", true},
+        // clang-format off
+        {"a unit that is not there", {}, {"not there"}, {}, {}, "127.0.0.1:1", true,
+         " Comparison failed from host: 127.0.0.1:1: Connection refused"},
         {"an incomplete dump", {}, {"--close-after", "100"}, {}, "did not come whole", {}},
+        // Only the unit exported to may not have taken it. Last: it changes the others' unit.
+        {"another unit after an export to the first", [](ui::MainWindow& w) {
+             w.model().zoneAudio(3).volume = -30; }, {"--close-after", "9999"},
+         {"Zone 3 volume | -30 | -12"}, "has not been exported", {}, false, {}, true},
+        // clang-format on
     };
     for (const Link link : {Link::Tcp, Link::Pty}) {
         ZelSimProcess unit;
@@ -100,6 +109,8 @@ TEST(CompareWithUnit, ListsWhatDiffersAndLeavesWhatIsEditedAsItWas)
             ASSERT_TRUE(w.runToEnd(w.window.importAction()));
             if (c.edit)
                 c.edit(w.window);
+            if (c.exportFirst)
+                ASSERT_TRUE(w.runToEnd(w.window.exportAction()));
             ZelSimProcess other;
             if (c.faults == QStringList{"not there"}) {
                 choose(QStringLiteral("127.0.0.1:1"));
@@ -129,6 +140,8 @@ TEST(CompareWithUnit, ListsWhatDiffersAndLeavesWhatIsEditedAsItWas)
                         << rows.join('\n').toStdString();
                 }
             }
+            EXPECT_TRUE(w.window.statusText().contains(c.status))
+                << w.window.statusText().toStdString();
             if (c.error.isEmpty()) {
                 EXPECT_TRUE(w.prompts->errors.isEmpty())
                     << w.prompts->errors.join('\n').toStdString();

@@ -5,6 +5,7 @@
 #include "link_window_fixture.h"
 
 #include "link/absent_units.h"
+#include "link/serial_monitor.h"
 #include "link/transfer_texts.h"
 #include "link/zelsim_process.h"
 #include "ui/window/transfer_progress_panel.h"
@@ -24,7 +25,7 @@ namespace {
 namespace texts = link::texts;
 using Link = ZelSimProcess::Link;
 
-enum class Command { Import, Export };
+enum class Command { Import, Export, None }; // None: the port between transfers
 enum class Unit { Simulated, UnknownHost, BadPort, Unanswered };
 
 struct WindowFaultCase {
@@ -38,6 +39,7 @@ struct WindowFaultCase {
     Unit unit = Unit::Simulated;
     int zoneCount = -2;        // import: the zone count of what was applied; -2: not checked
     QStringList sentText = {}; // export: text to send in place of the writer's
+    QString statusPart = {};   // part of the status line at the end
 };
 
 link::TransferSettings faultSettings()
@@ -175,8 +177,17 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
          Command::Export,
          {"--reply-delay", "20"},
          texts::kSerialPortLost,
-         "was lost",
+         "was lost: " + link::portLostText(),
          true},
+        // clang-format off
+        {"refuses a line", Link::Pty, Command::Export, {"--error-on", "SD"}, texts::kErrorReply,
+         {}, false, Unit::Simulated, -2, {}, ": the unit answered ERROR"},
+        {"only echoes each line back", Link::Pty, Command::Export, {"--echo"}, texts::kOnlyEchoed,
+         {}, false, Unit::Simulated, -2, {}, texts::kCompleteOnlyEchoed},
+        {"floods the line, with no transfer", Link::Pty, Command::None, {"--unasked"},
+         texts::unaskedLimitLine(faultSettings().receiveLimit), {}, false, Unit::Simulated, -2,
+         {}, " Dropping what serial port: "},
+        // clang-format on
         // Its first line asks for the dump, which the unit then sends without end.
         {"floods instead of acknowledging",
          Link::Tcp,
@@ -243,7 +254,13 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
                              [&] { w.link.exportConfiguration(c.sentText); });
             command = &sendText;
         }
-        ASSERT_TRUE(w.runToEnd(command, std::chrono::seconds(10)));
+        const auto floodDropped = [&] { // twice the limit came, and the box shows its end
+            boxAtEnd = ui::storedText(w.window.configurationTextBox());
+            return w.link.serialMonitor()->bytesReceived() > 2 * faultSettings().receiveLimit &&
+                   boxAtEnd.contains(c.lastLine);
+        };
+        ASSERT_TRUE(c.command == Command::None ? QTest::qWaitFor(floodDropped, 5000)
+                                               : w.runToEnd(command, std::chrono::seconds(10)));
         EXPECT_LT(clock.elapsed(), 5000);
         EXPECT_LT(watch.longestGapMs(), 250) << "the window went without events for so long";
 
@@ -264,6 +281,8 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
             EXPECT_TRUE(w.prompts->errors.join('\n').contains(c.errorPart))
                 << w.prompts->errors.join('\n').toStdString();
         }
+        EXPECT_TRUE(w.window.statusText().contains(c.statusPart))
+            << w.window.statusText().toStdString();
         if (c.command == Command::Export) {
             EXPECT_EQ(writerLines(w.window), edited) << "an export changes nothing being edited";
             EXPECT_EQ(w.window.model().zoneName(4), "Library");

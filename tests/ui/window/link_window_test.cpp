@@ -164,8 +164,7 @@ TEST(LinkModeItems, BytesArrivingOnTheOpenPortBetweenTransfersShowInTheConfigura
     ASSERT_TRUE(QTest::qWaitFor([&] { return box->toPlainText().endsWith("[SD1]"); }, 5000))
         << box->toPlainText().toStdString();
     EXPECT_EQ(box->toPlainText(), QStringLiteral("hello\n[SD1]"));
-    EXPECT_EQ(w.window.statusText(),
-              QStringLiteral(" Importing 0 lines from serial port: ") + terminal.path());
+    EXPECT_FALSE(w.window.statusText().contains("Importing")) << "nothing is importing";
 }
 
 TEST(LinkModeItems, LosingTheSerialPortIsReportedOnceAndClosesIt)
