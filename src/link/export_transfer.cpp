@@ -9,6 +9,11 @@
 
 namespace zel::link {
 
+namespace {
+// The tail of a serial reply kept to look for "ERROR" and the acknowledgement form.
+constexpr qsizetype kReplyKeep = 4096;
+} // namespace
+
 ExportTransfer::ExportTransfer(std::unique_ptr<LinkChannel> channel, QStringList lines,
                                TransferSettings settings, QObject* parent)
     : Transfer(parent), m_channel(std::move(channel)), m_lines(std::move(lines)),
@@ -163,6 +168,8 @@ void ExportTransfer::sendNextLine()
     const QString expected = expectedReply(line);
     emit logLine(texts::kWaitingFor + expected);
     m_replyReader.expect(expected.toLatin1());
+    m_expected = expected.toLatin1();
+    m_reply.clear();
     m_replyBytes = 0;
     m_state = State::WaitingForReply;
     m_responseTimer.start(m_settings.responseTimeout);

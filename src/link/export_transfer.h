@@ -82,6 +82,8 @@ private:
     State m_state = State::Idle;
     int m_nextLine = 0;             // index of the next line to look at: the line sent last, from 1
     ExactReplyReader m_replyReader; // the reply to the current line (TCP)
+    QByteArray m_expected;          // acknowledgement awaited for the current line (serial)
+    QByteArray m_reply;             // raw bytes received since the current line was sent (serial)
     qint64 m_replyBytes = 0; // bytes received since the handshake or the current line was sent
     int m_linesAcknowledged = 0;
     int m_lastAcknowledgedLine = 0;
