@@ -25,8 +25,7 @@ void TelnetNegotiationFilter::feed(QByteArrayView received, QByteArray& data)
             break;
         case State::Command:
             if (code == kIac) {
-                // The escaped data byte 255; the IAC before it was counted as negotiation.
-                --m_negotiationBytes;
+                // The escaped data byte 255: the IAC before it stays counted as taken out.
                 data.append(byte);
                 m_state = State::Data;
             } else if (code < kFirstCommand) {
