@@ -1,8 +1,8 @@
 #include "ui/grids/matrix_grid.h"
 
+#include "ui/common/name_width.h"
 #include "ui/grids/grid_cell_delegate.h"
 #include "ui/grids/matrix_header.h"
-#include "ui/pages/name_width.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>

@@ -3,9 +3,9 @@
 #include "link/latin1_text.h"
 
 #include "model/config_model.h"
+#include "ui/common/name_width.h"
+#include "ui/common/page_caption.h"
 #include "ui/grids/matrix_grid.h"
-#include "ui/pages/name_width.h"
-#include "ui/pages/page_caption.h"
 
 #include <QEvent>
 #include <QFontMetrics>

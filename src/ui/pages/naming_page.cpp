@@ -2,60 +2,87 @@
 
 #include "model/config_model.h"
 #include "ui/grids/name_grid.h"
-#include "ui/grids/name_list_model.h"
 
 namespace zel::ui {
 
 namespace {
-constexpr int kLeftGridX = 16;
-constexpr int kRightGridX = 368;
+constexpr std::array<int, 2> kGridX = {16, 368}; // left, right
 } // namespace
 
-NamingPage::NamingPage(model::ConfigModel& model, QWidget* parent)
-    : EditorPage(model, parent), m_zoneNames(new NameListModel(model, NameList::Zones, this)),
-      m_sourceNames(new NameListModel(model, NameList::Sources, this)),
-      m_zoneGrid(placeNameGrid(this, m_zoneNames, QStringLiteral("Zone Names"), kLeftGridX,
-                               NameGrid::kZoneNameWidth)),
-      m_sourceGrid(placeNameGrid(this, m_sourceNames, QStringLiteral("Source Names"), kRightGridX,
-                                 NameGrid::kNameWidth))
+const NamingPageSettings kSourceZoneNaming = {
+    {{{NameList::Zones, model::DiffSubject::Zone, "Zone Names", NameGrid::kZoneNameWidth},
+      {NameList::Sources, model::DiffSubject::Source, "Source Names", NameGrid::kNameWidth}}},
+    true};
+
+const NamingPageSettings kFavoriteGroupNaming = {
+    {{{NameList::Favorites, model::DiffSubject::FavoriteName, "Favorite Names",
+       NameGrid::kNameWidth},
+      {NameList::Groups, model::DiffSubject::GroupName, "Group Names", NameGrid::kNameWidth}}},
+    false};
+
+NamingPage::NamingPage(model::ConfigModel& model, const NamingPageSettings& settings,
+                       QWidget* parent)
+    : EditorPage(model, parent), m_settings(settings)
 {
-    // Zone names head the matrices' rows and source names fill the favorites corner.
-    connect(m_zoneNames, &NameListModel::nameEdited, this, &EditorPage::namesChanged);
-    connect(m_sourceNames, &NameListModel::nameEdited, this, &EditorPage::namesChanged);
+    for (std::size_t i = 0; i < m_grids.size(); ++i) {
+        const NamingGridSetting& setting = m_settings.grids[i];
+        m_names[i] = new NameListModel(model, setting.list, this);
+        m_grids[i] = placeNameGrid(this, m_names[i], QString::fromLatin1(setting.caption),
+                                   kGridX[i], setting.nameWidth);
+        // Other pages repeat these names: matrix rows and corners, the favorite list.
+        connect(m_names[i], &NameListModel::nameEdited, this, &EditorPage::namesChanged);
+    }
+}
+
+NameGrid* NamingPage::grid(NameList list) const
+{
+    for (std::size_t i = 0; i < m_grids.size(); ++i) {
+        if (m_settings.grids[i].list == list)
+            return m_grids[i];
+    }
+    return nullptr;
 }
 
 void NamingPage::resetView()
 {
-    m_zoneGrid->setNameWidth(NameGrid::kZoneNameWidth);
-    m_sourceGrid->setNameWidth(NameGrid::kNameWidth);
+    for (std::size_t i = 0; i < m_grids.size(); ++i)
+        m_grids[i]->setNameWidth(m_settings.grids[i].nameWidth);
     refreshNames();
 }
 
 void NamingPage::loadFromModel()
 {
-    m_zoneNames->setShownRows(m_model.zoneCount());
-    m_sourceNames->setShownRows(m_model.sourceCount());
+    if (m_settings.rowsFollowCounts) {
+        for (NameListModel* names : m_names)
+            names->setShownRows(names->list() == NameList::Zones ? m_model.zoneCount()
+                                                                 : m_model.sourceCount());
+    }
     refreshNames();
 }
 
 bool NamingPage::edits(model::DiffSubject subject) const
 {
-    return subject == model::DiffSubject::Counts || subject == model::DiffSubject::Zone ||
-           subject == model::DiffSubject::Source;
+    if (subject == model::DiffSubject::Counts)
+        return m_settings.rowsFollowCounts;
+    for (const NamingGridSetting& setting : m_settings.grids) {
+        if (setting.subject == subject)
+            return true;
+    }
+    return false;
 }
 
 void NamingPage::showRecord(model::DiffSubject subject, int number)
 {
-    if (subject == model::DiffSubject::Zone)
-        m_zoneGrid->showCell(number - 1, 1);
-    else if (subject == model::DiffSubject::Source)
-        m_sourceGrid->showCell(number - 1, 1);
+    for (std::size_t i = 0; i < m_grids.size(); ++i) {
+        if (m_settings.grids[i].subject == subject)
+            m_grids[i]->showCell(number - 1, 1);
+    }
 }
 
 void NamingPage::refreshNames()
 {
-    m_zoneNames->namesReplaced();
-    m_sourceNames->namesReplaced();
+    for (NameListModel* names : m_names)
+        names->namesReplaced();
 }
 
 } // namespace zel::ui

@@ -16,8 +16,8 @@
 #include "model/config_model.h"
 #include "ui/audio/eq_band_panel.h"
 #include "ui/audio/quick_eq_panel.h"
+#include "ui/common/name_width.h"
 #include "ui/pages/configuration_text.h"
-#include "ui/pages/name_width.h"
 
 namespace zel::ui {
 

@@ -7,19 +7,15 @@
 
 #include "ui/pages/editor_page.h"
 
-class QCheckBox;
-class QComboBox;
-class QFrame;
-class QLabel;
-class QListWidget;
-class QSlider;
-
 namespace zel::ui {
 
 class EqBandPanel;
-class MarkedSlider;
+class LowpassPanel;
 class QuickEqLibrary;
 class QuickEqPanel;
+class TonePanel;
+class VolumeBalancePanel;
+class ZoneColumn;
 
 class ZoneAudioPage : public EditorPage {
     Q_OBJECT
@@ -44,60 +40,29 @@ public:
     EqBandPanel* bandPanel() const { return m_bands; }
     QuickEqPanel* quickEqPanel() const { return m_quickEq; }
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
-    void fitColumnToFont();
     void buildLayout(QuickEqLibrary& quickEq);
-    QWidget* buildToneGroup();
-    QWidget* buildLowpassGroup();
-    void connectControls();
 
     void chooseZone(int row);
     void applyModeRule();
     void applyVolumeLockRule();
     void rebuildPresetBox();
-    void fillZoneList(const QStringList& entries);
-
-    void updateToneLabels();
-    void updateVolumeLabel();
-    void updateBalanceLabel();
-    void updateLowpassLabel();
 
     int m_currentZone = 1;
-    bool m_volumeGroupEnabled = false;
+    // Whether the zone shown when the mode rule last ran has its audio settings.
+    bool m_zoneAudioKnown = false;
 
-    QListWidget* m_zoneList = nullptr;
-    QLabel* m_zonesCaption = nullptr;
     EqBandPanel* m_bands = nullptr;
     QuickEqPanel* m_quickEq = nullptr;
-    QSlider* m_bass = nullptr;
-    QSlider* m_treble = nullptr;
-    QLabel* m_bassValue = nullptr;
-    QLabel* m_trebleValue = nullptr;
-    QSlider* m_volume = nullptr;
-    QLabel* m_volumeValue = nullptr;
-    QLabel* m_volumeMinLabel = nullptr;
-    QLabel* m_volumeMaxLabel = nullptr;
-    MarkedSlider* m_balance = nullptr;
-    QLabel* m_balanceValue = nullptr;
-    QSlider* m_lowpass = nullptr;
-    QLabel* m_lowpassValue = nullptr;
-    QComboBox* m_modeBox = nullptr;
-    QComboBox* m_presetBox = nullptr;
-    QCheckBox* m_volumeLock = nullptr;
+    TonePanel* m_tone = nullptr;
+    LowpassPanel* m_lowpass = nullptr;
+    VolumeBalancePanel* m_volume = nullptr;
+    ZoneColumn* m_column = nullptr;
 
     // The widgets the page was built with, directly inside it.
     QList<QWidget*> m_ownWidgets;
     // Containers that only arrange controls: enabled again whenever the mode rule runs.
     QList<QWidget*> m_panels;
-    // The control groups the mode rule enables.
-    QList<QWidget*> m_volumeGroup;
-    QList<QWidget*> m_eqGroup;
-    QList<QWidget*> m_presetGroup;
-    QWidget* m_toneGroup = nullptr;
-    QWidget* m_lowpassGroup = nullptr;
 };
 
 } // namespace zel::ui

@@ -10,7 +10,6 @@
 #include "model/config_writer.h"
 #include "model/model_reset.h"
 #include "ui/audio/quick_eq_library.h"
-#include "ui/pages/favorite_group_naming_page.h"
 #include "ui/pages/favorites_page.h"
 #include "ui/pages/groups_page.h"
 #include "ui/pages/naming_page.h"
@@ -164,8 +163,8 @@ void MainWindow::buildPages()
     m_tabs->setGeometry(kTabsGeometry);
     m_tabs->tabBar()->setAttribute(Qt::WA_Hover); // hot-tracking tabs
 
-    m_namingPage = new NamingPage(m_model);
-    m_favoriteGroupNamingPage = new FavoriteGroupNamingPage(m_model);
+    m_namingPage = new NamingPage(m_model, kSourceZoneNaming);
+    m_favoriteGroupNamingPage = new NamingPage(m_model, kFavoriteGroupNaming);
     m_zoneAudioPage = new ZoneAudioPage(m_model, *m_quickEqLibrary);
     m_presetsPage = new PresetsPage(m_model, *m_quickEqLibrary);
     m_favoritesPage = new FavoritesPage(m_model);
@@ -406,8 +405,7 @@ bool MainWindow::confirmUncarriedTexts()
     QStringList findings;
     for (const model::UncarriedText& found : model::uncarriedTexts(m_model))
         findings << link::fromLatin1(model::describeUncarried(found));
-    return findings.isEmpty() ||
-           m_prompts->confirm(questions::sendUncarriedTexts(findings));
+    return findings.isEmpty() || m_prompts->confirm(questions::sendUncarriedTexts(findings));
 }
 
 void MainWindow::compareWithUnit()

@@ -26,7 +26,6 @@ class QTabWidget;
 namespace zel::ui {
 
 class EditorPage;
-class FavoriteGroupNamingPage;
 class FavoritesPage;
 class GroupsPage;
 class LinkController;
@@ -73,7 +72,7 @@ public:
     void setStatusText(const QString& text);
 
     NamingPage* namingPage() const { return m_namingPage; }
-    FavoriteGroupNamingPage* favoriteGroupNamingPage() const { return m_favoriteGroupNamingPage; }
+    NamingPage* favoriteGroupNamingPage() const { return m_favoriteGroupNamingPage; }
     ZoneAudioPage* zoneAudioPage() const { return m_zoneAudioPage; }
     PresetsPage* presetsPage() const { return m_presetsPage; }
     FavoritesPage* favoritesPage() const { return m_favoritesPage; }
@@ -190,7 +189,7 @@ private:
     QLabel* m_statusLabel = nullptr;
 
     NamingPage* m_namingPage = nullptr;
-    FavoriteGroupNamingPage* m_favoriteGroupNamingPage = nullptr;
+    NamingPage* m_favoriteGroupNamingPage = nullptr;
     ZoneAudioPage* m_zoneAudioPage = nullptr;
     PresetsPage* m_presetsPage = nullptr;
     FavoritesPage* m_favoritesPage = nullptr;

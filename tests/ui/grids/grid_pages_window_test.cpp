@@ -4,7 +4,6 @@
 
 #include "grid_test_support.h"
 #include "ui/grids/name_grid.h"
-#include "ui/pages/favorite_group_naming_page.h"
 #include "ui/pages/favorites_page.h"
 #include "ui/pages/groups_page.h"
 #include "ui/pages/naming_page.h"
@@ -54,8 +53,8 @@ TEST(GridPagesInWindow, TemplatesSetRowsAndUnavailableCells)
     for (const Case& test : cases) {
         SCOPED_TRACE(testing::Message() << test.rows << " zones");
         window.newTemplate(test.size);
-        EXPECT_EQ(window.namingPage()->zoneGrid()->model()->rowCount(), test.rows);
-        EXPECT_EQ(window.namingPage()->sourceGrid()->model()->rowCount(), test.rows);
+        EXPECT_EQ(window.namingPage()->grid(NameList::Zones)->model()->rowCount(), test.rows);
+        EXPECT_EQ(window.namingPage()->grid(NameList::Sources)->model()->rowCount(), test.rows);
         MatrixGrid& favorites = *window.favoritesPage()->matrix();
         EXPECT_EQ(matrixRow(favorites, 1), test.favoritesRow1);
         EXPECT_EQ(matrixRow(favorites, 9), test.favoritesRow9);
@@ -67,7 +66,7 @@ TEST(GridPagesInWindow, TemplatesSetRowsAndUnavailableCells)
     }
     window.reset();
     EXPECT_FALSE(window.favoritesPage()->matrix()->isEnabled());
-    EXPECT_FALSE(window.namingPage()->zoneGrid()->isEnabled());
+    EXPECT_FALSE(window.namingPage()->grid(NameList::Zones)->isEnabled());
 }
 
 TEST(GridPagesInWindow, RenamedZoneHeadsTheMatrixRowsBeforeThePageIsLeft)
@@ -77,7 +76,7 @@ TEST(GridPagesInWindow, RenamedZoneHeadsTheMatrixRowsBeforeThePageIsLeft)
     window.newTemplate(model::UnitSize::Zel8);
     showTab(window, MainWindow::kNamingPage);
 
-    NameGrid& zones = *window.namingPage()->zoneGrid();
+    NameGrid& zones = *window.namingPage()->grid(NameList::Zones);
     const QModelIndex zone2 = zones.model()->index(1, 1);
     zones.setCurrentIndex(zone2);
     zones.edit(zone2);

@@ -5,7 +5,6 @@
 #include "grid_test_support.h"
 #include "ui/grids/name_grid.h"
 #include "ui/grids/name_list_model.h"
-#include "ui/pages/favorite_group_naming_page.h"
 #include "ui/pages/favorites_page.h"
 #include "ui/pages/groups_page.h"
 #include "ui/pages/naming_page.h"
@@ -83,10 +82,10 @@ TEST(NamingGrid, TypingLimit)
         const QString before = test.length == 15 ? name15 : test.length == 16 ? name16 : "abc";
         std::vector<std::string> lines = unitLines(8);
         lines.push_back("[NO4\"" + before.toStdString() + "\"]");
-        NamingPage page(model);
+        NamingPage page(model, kSourceZoneNaming);
         readConfiguration(model, {&page}, lines);
         showPage(page);
-        NameGrid& grid = *page.zoneGrid();
+        NameGrid& grid = *page.grid(NameList::Zones);
 
         QWidget* target = &grid;
         if (test.editorOpen) {
@@ -129,10 +128,10 @@ TEST(NamingGrid, PasteKeepsWhatTypingCouldEnter)
     for (const auto& [pasted, stored] : pastes) {
         SCOPED_TRACE(pasted.left(30).toStdString());
         model::ConfigModel model;
-        NamingPage page(model);
+        NamingPage page(model, kSourceZoneNaming);
         readConfiguration(model, {&page}, unitLines(8));
         showPage(page);
-        QLineEdit* editor = openEditor(*page.sourceGrid(), 0);
+        QLineEdit* editor = openEditor(*page.grid(NameList::Sources), 0);
         ASSERT_NE(editor, nullptr);
         editor->selectAll();
         editor->insert(pasted);
@@ -144,15 +143,15 @@ TEST(NamingGrid, PasteKeepsWhatTypingCouldEnter)
 TEST(NamingGrid, ClearedNameIsExportedAsOneBlank)
 {
     model::ConfigModel model;
-    NamingPage page(model);
+    NamingPage page(model, kSourceZoneNaming);
     readConfiguration(model, {&page}, unitLines(8));
     showPage(page);
-    QLineEdit* editor = openEditor(*page.zoneGrid(), 2);
+    QLineEdit* editor = openEditor(*page.grid(NameList::Zones), 2);
     ASSERT_NE(editor, nullptr);
     QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(editor, Qt::Key_Backspace);
     QTest::keyClick(editor, Qt::Key_Return);
-    EXPECT_EQ(page.zoneGrid()->model()->index(2, 1).data().toString(), QString());
+    EXPECT_EQ(page.grid(NameList::Zones)->model()->index(2, 1).data().toString(), QString());
     const std::vector<std::string> lines = model::writeConfiguration(model);
     EXPECT_NE(std::find(lines.begin(), lines.end(), "[NO3\" \"]"), lines.end());
 }
@@ -160,11 +159,11 @@ TEST(NamingGrid, ClearedNameIsExportedAsOneBlank)
 TEST(NamingGrid, TabEndsTheEditAndLeavesTheGridWhileArrowsStayOnNames)
 {
     model::ConfigModel model;
-    NamingPage page(model);
+    NamingPage page(model, kSourceZoneNaming);
     readConfiguration(model, {&page}, unitLines(8));
     showPage(page);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
-    NameGrid& grid = *page.zoneGrid();
+    NameGrid& grid = *page.grid(NameList::Zones);
     QLineEdit* editor = openEditor(grid, 2);
     ASSERT_NE(editor, nullptr);
     editor->setFocus();
@@ -173,7 +172,7 @@ TEST(NamingGrid, TabEndsTheEditAndLeavesTheGridWhileArrowsStayOnNames)
     QTest::keyClick(editor, Qt::Key_Tab);
     EXPECT_EQ(model.zoneName(3), "Zone Name 3x");
     EXPECT_EQ(grid.currentIndex(), grid.model()->index(2, 1));
-    EXPECT_EQ(QApplication::focusWidget(), page.sourceGrid());
+    EXPECT_EQ(QApplication::focusWidget(), page.grid(NameList::Sources));
     QTest::keyClick(&grid, Qt::Key_Left);
     EXPECT_EQ(grid.currentIndex(), grid.model()->index(2, 1)) << "never onto a label";
 }
@@ -195,28 +194,29 @@ TEST(NamingGrid, RowsFollowTheCounts)
         SCOPED_TRACE(testing::Message()
                      << test.zoneRows << " zone rows, " << test.sourceRows << " source rows");
         model::ConfigModel model;
-        NamingPage naming(model);
-        FavoriteGroupNamingPage favoriteGroupNaming(model);
+        NamingPage naming(model, kSourceZoneNaming);
+        NamingPage favoriteGroupNaming(model, kFavoriteGroupNaming);
         readConfiguration(model, {&naming, &favoriteGroupNaming}, test.lines);
-        EXPECT_EQ(naming.zoneGrid()->model()->rowCount(), test.zoneRows);
-        EXPECT_EQ(naming.sourceGrid()->model()->rowCount(), test.sourceRows);
-        EXPECT_EQ(favoriteGroupNaming.favoriteGrid()->model()->rowCount(), 10);
-        EXPECT_EQ(favoriteGroupNaming.groupGrid()->model()->rowCount(), 10);
+        EXPECT_EQ(naming.grid(NameList::Zones)->model()->rowCount(), test.zoneRows);
+        EXPECT_EQ(naming.grid(NameList::Sources)->model()->rowCount(), test.sourceRows);
+        EXPECT_EQ(favoriteGroupNaming.grid(NameList::Favorites)->model()->rowCount(), 10);
+        EXPECT_EQ(favoriteGroupNaming.grid(NameList::Groups)->model()->rowCount(), 10);
     }
 
     model::ConfigModel model;
-    FavoriteGroupNamingPage page(model);
-    const QAbstractItemModel* favorites = page.favoriteGrid()->model();
+    NamingPage page(model, kFavoriteGroupNaming);
+    const QAbstractItemModel* favorites = page.grid(NameList::Favorites)->model();
     EXPECT_EQ(favorites->index(8, 0).data().toString(), QStringLiteral("Favorite 9"));
     EXPECT_EQ(favorites->index(9, 0).data().toString(), QStringLiteral("Favorite 10"));
-    EXPECT_EQ(page.groupGrid()->model()->index(2, 0).data().toString(), QStringLiteral("Group 3"));
+    EXPECT_EQ(page.grid(NameList::Groups)->model()->index(2, 0).data().toString(),
+              QStringLiteral("Group 3"));
 }
 
 TEST(NamingGrid, RenamesReachTheMatrices)
 {
     model::ConfigModel model;
-    NamingPage naming(model);
-    FavoriteGroupNamingPage favoriteGroupNaming(model);
+    NamingPage naming(model, kSourceZoneNaming);
+    NamingPage favoriteGroupNaming(model, kFavoriteGroupNaming);
     FavoritesPage favorites(model);
     GroupsPage groups(model);
     const std::vector<EditorPage*> pages = {&naming, &favoriteGroupNaming, &favorites, &groups};
@@ -239,19 +239,19 @@ TEST(NamingGrid, RenamesReachTheMatrices)
         QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(editor, QString::fromLatin1(text));
     };
-    rename(*naming.zoneGrid(), 1, "Lobby");
+    rename(*naming.grid(NameList::Zones), 1, "Lobby");
     EXPECT_EQ(model.zoneName(2), "Lobby");
     EXPECT_EQ(favorites.matrix()->cellText(0, 2), QStringLiteral("Lobby"));
     EXPECT_EQ(groups.matrix()->cellText(0, 2), QStringLiteral("Lobby"));
     EXPECT_EQ(favorites.matrix()->cellText(0, 3), QStringLiteral("Zone Name 3"));
 
-    rename(*naming.sourceGrid(), 2, "Tuner");
+    rename(*naming.grid(NameList::Sources), 2, "Tuner");
     EXPECT_EQ(favorites.matrix()->cellText(0, 0), QStringLiteral("Tuner"));
 
     showPage(favoriteGroupNaming);
-    rename(*favoriteGroupNaming.groupGrid(), 5, "Patio");
+    rename(*favoriteGroupNaming.grid(NameList::Groups), 5, "Patio");
     EXPECT_EQ(groups.matrix()->cellText(0, 0), QStringLiteral("Patio"));
-    rename(*favoriteGroupNaming.favoriteGrid(), 0, "Party");
+    rename(*favoriteGroupNaming.grid(NameList::Favorites), 0, "Party");
     EXPECT_EQ(favorites.favoriteList()->item(0)->text(), QStringLiteral("Party"));
 }
 

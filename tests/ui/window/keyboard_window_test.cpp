@@ -5,7 +5,6 @@
 #include "model/config_model.h"
 #include "ui/grids/matrix_grid.h"
 #include "ui/grids/name_grid.h"
-#include "ui/pages/favorite_group_naming_page.h"
 #include "ui/pages/favorites_page.h"
 #include "ui/pages/groups_page.h"
 #include "ui/pages/naming_page.h"
@@ -59,10 +58,10 @@ protected:
 TEST_F(KeyboardWindowTest, MenusShortcutsAndTabReachWhatTheyName)
 {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    NameGrid* zoneGrid = window.namingPage()->zoneGrid();
-    NameGrid* sourceGrid = window.namingPage()->sourceGrid();
-    NameGrid* favoriteGrid = window.favoriteGroupNamingPage()->favoriteGrid();
-    NameGrid* groupGrid = window.favoriteGroupNamingPage()->groupGrid();
+    NameGrid* zoneGrid = window.namingPage()->grid(NameList::Zones);
+    NameGrid* sourceGrid = window.namingPage()->grid(NameList::Sources);
+    NameGrid* favoriteGrid = window.favoriteGroupNamingPage()->grid(NameList::Favorites);
+    NameGrid* groupGrid = window.favoriteGroupNamingPage()->grid(NameList::Groups);
     MatrixGrid* favorites = window.favoritesPage()->matrix();
     QListWidget* favoriteList = window.favoritesPage()->favoriteList();
     MatrixGrid* groups = window.groupsPage()->matrix();
@@ -127,7 +126,7 @@ TEST_F(KeyboardWindowTest, EveryTextOfTheConfigurationRefusesCharactersBeyondLat
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     model::ConfigModel& model = window.model();
     const auto openZoneName = [this] {
-        NameGrid* grid = window.namingPage()->zoneGrid();
+        NameGrid* grid = window.namingPage()->grid(NameList::Zones);
         const QModelIndex first = grid->model()->index(0, 1);
         grid->setCurrentIndex(first);
         grid->edit(first);

@@ -1,4 +1,4 @@
-#include "ui/pages/name_width.h"
+#include "ui/common/name_width.h"
 
 #include "model/config_model.h"
 

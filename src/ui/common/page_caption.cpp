@@ -1,4 +1,4 @@
-#include "ui/pages/page_caption.h"
+#include "ui/common/page_caption.h"
 
 #include <QLabel>
 
