@@ -23,6 +23,7 @@
 #include "ui/window/tab_fitting.h"
 #include "ui/window/text_box_loading.h"
 #include "ui/window/transfer_progress_panel.h"
+#include "ui/window/transfer_text_box.h"
 #include "ui/window/unit_comparison.h"
 #include "ui/window/window_placement.h"
 #include "ui/window/window_questions.h"
@@ -74,7 +75,8 @@ MainWindow::MainWindow(QWidget* parent)
     m_prompts = std::make_unique<DialogPrompts>(this);
     m_quickEqLibrary = new QuickEqLibrary(*m_prompts, QuickEqLibrary::programFolders(), this);
     buildPages();
-    m_link = new LinkController(m_configurationTextBox, *m_prompts, this);
+    auto* transferFeed = new TransferTextFeed(m_configurationTextBox, m_configurationTextBox);
+    m_link = new LinkController(*transferFeed, *m_prompts, this);
     m_comparison = new UnitComparison(m_tabs, editorPages(), this);
     buildMenus();
 
@@ -406,8 +408,7 @@ bool MainWindow::confirmUncarriedTexts()
     QStringList findings;
     for (const model::UncarriedText& found : model::uncarriedTexts(m_model))
         findings << link::fromLatin1(model::describeUncarried(found));
-    return findings.isEmpty() ||
-           m_prompts->confirm(questions::sendUncarriedTexts(findings));
+    return findings.isEmpty() || m_prompts->confirm(questions::sendUncarriedTexts(findings));
 }
 
 void MainWindow::compareWithUnit()
