@@ -11,7 +11,7 @@ namespace zel::link {
 
 ImportTransfer::ImportTransfer(std::unique_ptr<LinkChannel> channel, TransferSettings settings,
                                QObject* parent)
-    : Transfer(parent), m_channel(std::move(channel)), m_settings(settings)
+    : FetchTransfer(parent), m_channel(std::move(channel)), m_settings(settings)
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &ImportTransfer::onTimerExpired);

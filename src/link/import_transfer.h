@@ -13,9 +13,9 @@
 // import that ended on "[QXSB]" is complete.
 
 #include "link/dump_matcher.h"
+#include "link/fetch_transfer.h"
 #include "link/handshake_reply_reader.h"
 #include "link/received_text.h"
-#include "link/transfer.h"
 #include "link/transfer_settings.h"
 
 #include <QTimer>
@@ -26,7 +26,7 @@ namespace zel::link {
 
 class LinkChannel;
 
-class ImportTransfer : public Transfer {
+class ImportTransfer : public FetchTransfer {
     Q_OBJECT
 public:
     explicit ImportTransfer(std::unique_ptr<LinkChannel> channel, TransferSettings settings = {},
@@ -46,9 +46,9 @@ public:
     bool isRunning() const override { return m_outcome == TransferOutcome::Running && m_started; }
     // Why an import that has text to apply did not end with "[QXSB]": "cancelled", "no response
     // in 30 seconds", ...; empty for a complete import.
-    QString incompleteReason() const;
+    QString incompleteReason() const override;
     // Everything received so far after the received-character rule, line breaks as "\n".
-    QString receivedText() const { return m_text; }
+    QString receivedText() const override { return m_text; }
 
 private:
     void onOpened();

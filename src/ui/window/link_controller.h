@@ -1,31 +1,25 @@
 #pragma once
-// The window's side of the device link. It owns the three mode items of the "File" menu (the
-// checked one is the link mode; none is checked when no link is chosen), the serial port and
-// the telnet host that the modes choose, and runs the import and export transfers over them:
-// their text goes into the configuration text box, their status out through statusText(), their
-// progress into its progress panel. While a transfer runs, Escape or the panel's "Cancel" stops
-// it. The window adds the items, the panel and the Escape action where they belong and wires the
-// signals; the controller knows nothing else of it.
+// The window's side of the device link: the mode items (LinkModeActions), the serial port
+// (SerialSession) and the transfers run over them (TransferRunner). File Mode reads and writes
+// its files as transfers too, so that an import, an export or a comparison takes one path in
+// every mode. What the transfers bring goes into a text feed; their status out through
+// statusText(). The window adds the items, the progress panel and the cancel action where they
+// belong and wires the signals; the controller knows nothing else of it.
 
 #include "link/link_mode.h"
-#include "link/serial_endpoint.h"
 #include "link/transfer_outcome.h"
 #include "link/transfer_settings.h"
+#include "ui/window/link_mode_actions.h"
+#include "ui/window/serial_session.h"
+#include "ui/window/transfer_runner.h"
 
 #include <QObject>
 #include <QStringList>
-#include <QTimer>
 
 #include <memory>
-#include <utility>
-
-class QAction;
-class QActionGroup;
-class QPlainTextEdit;
 
 namespace zel::link {
-class ExportTransfer;
-class ImportTransfer;
+class FetchTransfer;
 class LinkChannel;
 class SerialMonitor;
 class Transfer;
@@ -33,37 +27,34 @@ class Transfer;
 
 namespace zel::ui {
 
-class TransferProgressPanel;
-class TransferTextFeed;
+class TextFeed;
 class UserPrompts;
 
 class LinkController : public QObject {
     Q_OBJECT
 public:
-    // `configurationTextBox` shows what the transfers receive and log; `prompts` asks the user
-    // and must outlive the controller, or be replaced with setPrompts().
-    LinkController(QPlainTextEdit* configurationTextBox, UserPrompts& prompts,
-                   QObject* parent = nullptr);
-    ~LinkController() override;
+    // `feed` shows what the transfers receive and log; `prompts` asks the user. Both must
+    // outlive the controller; `prompts` may be replaced with setPrompts().
+    LinkController(TextFeed& feed, UserPrompts& prompts, QObject* parent = nullptr);
 
-    void setPrompts(UserPrompts& prompts) { m_prompts = &prompts; }
+    void setPrompts(UserPrompts& prompts);
 
-    QAction* fileModeAction() const { return m_fileModeAction; }
-    QAction* serialModeAction() const { return m_serialModeAction; }
-    QAction* telnetModeAction() const { return m_telnetModeAction; }
+    QAction* fileModeAction() const { return m_modes.fileModeAction(); }
+    QAction* serialModeAction() const { return m_modes.serialModeAction(); }
+    QAction* telnetModeAction() const { return m_modes.telnetModeAction(); }
     // Holds the three mode items. At most one is checked.
-    QActionGroup* linkModeGroup() const { return m_linkModeGroup; }
+    QActionGroup* linkModeGroup() const { return m_modes.group(); }
     // Stops the running transfer; its shortcut is Escape.
-    QAction* cancelAction() const { return m_cancelAction; }
+    QAction* cancelAction() const { return m_runner.cancelAction(); }
     // The progress bar and "Cancel" button of a running transfer, for the status bar.
-    TransferProgressPanel* progressPanel() const { return m_progressPanel; }
+    TransferProgressPanel* progressPanel() const { return m_runner.progressPanel(); }
 
     // The checked mode item, or None when no item is checked.
-    link::LinkMode linkMode() const;
-    QString host() const { return m_host; }
-    link::SerialEndpoint& serialEndpoint() { return m_serial; }
+    link::LinkMode linkMode() const { return m_modes.linkMode(); }
+    QString host() const { return m_modes.host(); }
+    link::SerialEndpoint& serialEndpoint() { return m_serial.endpoint(); }
     // Shows what the open port brings between transfers.
-    const link::SerialMonitor* serialMonitor() const { return m_serialMonitor; }
+    const link::SerialMonitor* serialMonitor() const { return m_serial.monitor(); }
     // The file last chosen in the import's open dialog; the save dialog proposes it.
     QString lastOpenedFile() const { return m_lastOpenedFile; }
 
@@ -71,15 +62,12 @@ public:
     void setTransferSettings(const link::TransferSettings& settings);
     const link::TransferSettings& transferSettings() const { return m_settings; }
 
-    bool isTransferRunning() const { return m_transfer != nullptr; }
-    bool isExportRunning() const { return m_transfer != nullptr && m_purpose == Purpose::Export; }
+    bool isTransferRunning() const { return m_runner.isRunning(); }
+    bool isExportRunning() const { return isTransferRunning() && m_purpose == Purpose::Export; }
     // Ends a running transfer at once, showing nothing more: the window is closing.
     void stopForClose();
 
 public slots:
-    void chooseFileMode();
-    void chooseSerialMode();
-    void chooseTelnetMode();
     // Fills the configuration text box over the chosen link, then emits importEnded() when
     // there is text to apply. A serial or telnet import goes on after this returns and ends
     // with transferFinished().
@@ -91,7 +79,7 @@ public slots:
     // when something came, or after showing why not.
     void fetchForComparison();
     // Stops the running transfer like an abort at the current line.
-    void cancelTransfer();
+    void cancelTransfer() { m_runner.cancel(); }
 
 signals:
     void transferStarted();
@@ -117,51 +105,34 @@ signals:
 private:
     enum class Purpose { Import, Export, Comparison };
 
-    void checkOnly(QAction* mode);
-    // Asks for the serial port and opens it; false (after showing why) when that fails.
-    bool openChosenPort();
     // An import or a comparison over the chosen link.
     void fetch(Purpose purpose);
-    void fetchFile(Purpose purpose);
-    void exportFile(const QStringList& lines);
+    // The transfer that fetches over the chosen link; nullptr when there is none to run.
+    link::FetchTransfer* makeFetch(Purpose purpose);
+    // How status texts name the unit over the chosen serial or telnet link.
     QString peerText() const;
     // Which unit the chosen link reaches: "serial:" and the port as chosen, or "tcp:" and the
     // host as typed; empty in File Mode.
     QString unitText() const;
-
     std::unique_ptr<link::LinkChannel> makeChannel();
-    void beginTransfer(link::Transfer* transfer, Purpose purpose);
-    void onImportFinished(link::ImportTransfer* transfer);
-    void onExportFinished(link::ExportTransfer* transfer);
-    void endTransfer();
-    void setTransferCommandsActive(bool running);
-    // Shows the latest status and progress of the running transfer.
-    void showPending();
-    void reportLinkError(link::TransferOutcome outcome, const QString& error);
-    void onSerialPortLost(const QString& error);
 
-    QPlainTextEdit* m_configurationTextBox;
+    void run(link::Transfer* transfer, Purpose purpose, const QString& peer);
+    void onFinished(link::Transfer* transfer);
+    void onFetchFinished(link::FetchTransfer* transfer);
+    void onExportFinished(link::Transfer* transfer);
+    void reportFailure(link::TransferOutcome outcome, const QString& error);
+
+    TextFeed& m_feed;
     UserPrompts* m_prompts;
-    TransferTextFeed* m_feed;
     link::TransferSettings m_settings;
-    link::SerialEndpoint m_serial;
-    link::SerialMonitor* m_serialMonitor;
-    QString m_host;
     QString m_lastOpenedFile;
-
-    link::Transfer* m_transfer = nullptr; // the running import or export, a child of this object
     Purpose m_purpose = Purpose::Import;
+    QString m_peer; // how status texts name where the running transfer goes
     bool m_windowClosing = false;
-    QString m_pendingStatus;                 // null when none is waiting
-    std::pair<int, int> m_pendingProgress{}; // line, line count; count 0 when none is waiting
-    QTimer m_showPending;
 
-    QActionGroup* m_linkModeGroup;
-    QAction* m_fileModeAction;
-    QAction* m_serialModeAction;
-    QAction* m_telnetModeAction;
-    QAction* m_cancelAction;
-    TransferProgressPanel* m_progressPanel;
+    LinkModeActions m_modes;
+    SerialSession m_serial;
+    TransferRunner m_runner; // last: a transfer still running at the end uses the serial port
 };
 
 } // namespace zel::ui

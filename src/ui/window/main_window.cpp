@@ -22,6 +22,7 @@
 #include "ui/window/tab_fitting.h"
 #include "ui/window/text_box_loading.h"
 #include "ui/window/transfer_progress_panel.h"
+#include "ui/window/transfer_text_box.h"
 #include "ui/window/unit_comparison.h"
 #include "ui/window/window_placement.h"
 #include "ui/window/window_questions.h"
@@ -73,7 +74,8 @@ MainWindow::MainWindow(QWidget* parent)
     m_prompts = std::make_unique<DialogPrompts>(this);
     m_quickEqLibrary = new QuickEqLibrary(*m_prompts, QuickEqLibrary::programFolders(), this);
     buildPages();
-    m_link = new LinkController(m_configurationTextBox, *m_prompts, this);
+    auto* transferFeed = new TransferTextFeed(m_configurationTextBox, m_configurationTextBox);
+    m_link = new LinkController(*transferFeed, *m_prompts, this);
     m_comparison = new UnitComparison(m_tabs, editorPages(), this);
     buildMenus();
 

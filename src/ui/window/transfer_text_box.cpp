@@ -1,5 +1,7 @@
 #include "ui/window/transfer_text_box.h"
 
+#include "ui/window/painting_suspended.h"
+
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -50,6 +52,17 @@ void TransferTextFeed::flush()
     m_pending.clear();
     m_box->setTextCursor(cursor);
     m_box->ensureCursorVisible();
+}
+
+void TransferTextFeed::replaceText(const QString& text)
+{
+    const PaintingSuspended suspended(m_box);
+    m_box->setPlainText(text);
+}
+
+void TransferTextFeed::setTypingBlocked(bool blocked)
+{
+    m_box->setReadOnly(blocked);
 }
 
 } // namespace zel::ui

@@ -7,6 +7,8 @@
 // one, so pieces are kept and added together at most once per screen frame, after which the box
 // is scrolled to its caret. flush() adds what is kept at once.
 
+#include "ui/window/text_feed.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -15,17 +17,18 @@ class QPlainTextEdit;
 
 namespace zel::ui {
 
-class TransferTextFeed : public QObject {
+class TransferTextFeed : public QObject, public TextFeed {
     Q_OBJECT
 public:
     explicit TransferTextFeed(QPlainTextEdit* box, QObject* parent = nullptr);
 
-    // Text to add at the end of the box, on its last line; line breaks are "\n".
-    void appendText(const QString& text);
-    // A line to add on a line of its own.
-    void appendLine(const QString& line);
-    // Adds what is kept now.
-    void flush();
+    void appendText(const QString& text) override;
+    void appendLine(const QString& line) override;
+    void flush() override;
+    // With painting suspended, so that a whole configuration appears without a repaint per line.
+    void replaceText(const QString& text) override;
+    // The box is made read-only.
+    void setTypingBlocked(bool blocked) override;
 
 private:
     QPlainTextEdit* m_box;

@@ -1,0 +1,80 @@
+#include "ui/window/serial_session.h"
+
+#include "link/link_policy.h"
+#include "link/serial_monitor.h"
+#include "ui/window/text_feed.h"
+#include "ui/window/user_prompts.h"
+
+namespace zel::ui {
+
+SerialSession::SerialSession(TextFeed& feed, UserPrompts& prompts, qint64 receiveLimit,
+                             QObject* parent)
+    : QObject(parent), m_feed(feed), m_prompts(&prompts),
+      m_monitor(new link::SerialMonitor(m_endpoint, receiveLimit, this))
+{
+    connect(m_monitor, &link::SerialMonitor::textReceived, this,
+            [this](const QString& text) { m_feed.appendText(text); });
+    connect(m_monitor, &link::SerialMonitor::logLine, this,
+            [this](const QString& line) { m_feed.appendLine(line); });
+    connect(m_monitor, &link::SerialMonitor::statusText, this, &SerialSession::statusText);
+    connect(&m_endpoint, &link::SerialEndpoint::portLost, this, &SerialSession::onPortLost);
+}
+
+void SerialSession::setReceiveLimit(qint64 limit)
+{
+    m_monitor->setReceiveLimit(limit);
+}
+
+void SerialSession::followMode(link::LinkMode mode)
+{
+    m_endpoint.close();
+    if (mode == link::LinkMode::Serial && openChosenPort()) {
+        m_endpoint.flushBuffers();
+        m_monitor->setPaused(false); // a new port: the limit counts from here
+    }
+}
+
+bool SerialSession::ensureOpen()
+{
+    return m_endpoint.isOpen() || openChosenPort();
+}
+
+void SerialSession::setMonitorPaused(bool paused)
+{
+    m_monitor->setPaused(paused);
+}
+
+QString SerialSession::peerText() const
+{
+    return link::serialPeer(link::serialPortLabel(m_endpoint.portName()));
+}
+
+bool SerialSession::openChosenPort()
+{
+    const std::optional<QString> port = m_prompts->choosePort();
+    if (!port || port->isEmpty()) {
+        m_prompts->showError(tr("No serial port was chosen, so the serial link is not open.\n\n"
+                                "Choose \"Serial Mode\" again to pick a port."));
+        return false;
+    }
+    if (!m_endpoint.open(*port)) {
+        m_prompts->showError(tr("The serial port %1 cannot be opened: %2\n\n"
+                                "Check that the port exists and that no other program uses it, "
+                                "then choose \"Serial Mode\" again.")
+                                 .arg(*port, m_endpoint.errorString()));
+        return false;
+    }
+    return true;
+}
+
+void SerialSession::onPortLost(const QString& error)
+{
+    if (m_windowClosing)
+        return;
+    m_prompts->showError(tr("The serial port %1 was lost: %2\n\n"
+                            "Reconnect the unit and choose \"Serial Mode\" to open the port "
+                            "again.")
+                             .arg(m_endpoint.portName(), error));
+}
+
+} // namespace zel::ui
