@@ -34,5 +34,6 @@ if [ ! -f "$build/build.ninja" ] || (($#)) ||
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_COMPILE_WARNING_AS_ERROR:BOOL=ON "$@"
 fi
-# ZEL_TARGET names one target to build instead of all.
-cmake --build "$build" --parallel "$(nproc)" ${ZEL_TARGET:+--target "$ZEL_TARGET"}
+# ZEL_TARGET names the targets to build instead of all, separated by blanks.
+read -r -a targets <<<"${ZEL_TARGET:-}"
+cmake --build "$build" --parallel "$(nproc)" ${targets[@]+--target "${targets[@]}"}
