@@ -157,8 +157,8 @@ std::vector<FaultCase> faultCases()
 {
     const QString dump = smallDump();
     const QStringList exported = smallLines();
-    const QStringList slow = {"--config", "SMALL", "--baud", "9600", "--reply-delay",
-                              QString::number(kSlowReplyDelayMs)};
+    const QStringList slow = {"--config", "SMALL",         "--baud",
+                              "9600",     "--reply-delay", QString::number(kSlowReplyDelayMs)};
     const QStringList late = {"--config", "SMALL", "--reply-delay", "900"};
     // An export whose first line asks for the dump: the unit then sends without end and never
     // acknowledges the line.
@@ -382,10 +382,10 @@ std::vector<FaultCase> faultCases()
 std::string faultCaseName(const testing::TestParamInfo<FaultCase>& info)
 {
     const FaultCase& c = info.param;
-    std::string name = std::string(c.link == Link::Tcp ? "tcp " : "pty ") +
-                       (c.direction == Direction::Import ? "import from a unit that "
-                                                         : "export to a unit that ") +
-                       c.what;
+    std::string name =
+        std::string(c.link == Link::Tcp ? "tcp " : "pty ") +
+        (c.direction == Direction::Import ? "import from a unit that " : "export to a unit that ") +
+        c.what;
     for (char& ch : name)
         if (!std::isalnum(static_cast<unsigned char>(ch)))
             ch = '_';
@@ -410,8 +410,7 @@ TEST_P(FaultyUnitRun, EndsWithItsOutcomeAndLogLine)
         c.check(run);
 }
 
-INSTANTIATE_TEST_SUITE_P(FaultyUnit, FaultyUnitRun, testing::ValuesIn(faultCases()),
-                         faultCaseName);
+INSTANTIATE_TEST_SUITE_P(FaultyUnit, FaultyUnitRun, testing::ValuesIn(faultCases()), faultCaseName);
 
 TEST(FaultyUnit, UnitThatIsNotThereFailsTheTransferWithTheLinksError)
 {

@@ -42,8 +42,7 @@ TEST(WelcomeWindow, ShowsTheGreetingLineByLineBlanksIncluded)
 
     welcome.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&welcome));
-    EXPECT_EQ(welcome.textBox()->document()->lineCount(), lines.size())
-        << "no line breaks in two";
+    EXPECT_EQ(welcome.textBox()->document()->lineCount(), lines.size()) << "no line breaks in two";
 }
 
 TEST(WelcomeWindow, OkButtonSitsCentredUnderTheText)
