@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Debian package BUILD_DIR/zelconfig_VERSION_ARCH.deb: the three programs, the desktop
-# entry and the icon, installed below /usr. Usage: scripts/package.sh [BUILD_DIR]
+# entry and the icon, installed below /usr; it builds only the three programs, not the tests.
+# Usage: scripts/package.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-scripts/setup.sh "$build"
+ZEL_TARGET="zelconfig zeltool zelsim" scripts/setup.sh "$build"
 rm -f "$build"/zelconfig_*.deb # so that the one left is the one just made
 (cd "$build" && cpack -G DEB)
 ls "$build"/zelconfig_*.deb

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what zelconfig needs from Debian's archive, only when something is missing, then
-# configures and builds. Usage: scripts/setup.sh [BUILD_DIR] [extra cmake options...]
+# configures and builds; a compiler warning fails the build.
+# Usage: scripts/setup.sh [BUILD_DIR] [extra cmake options...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,9 +27,13 @@ fi
 build=${1:-build}
 shift || true
 # A new build folder is configured; an existing one again only when options are given, so that
-# they apply to it too (later options win over the default build type).
-if [ ! -f "$build/build.ninja" ] || (($#)); then
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+# they apply to it too (later options win over the default build type), or when it was made
+# without this script, which treats every compiler warning as an error.
+if [ ! -f "$build/build.ninja" ] || (($#)) ||
+  ! grep -q '^CMAKE_COMPILE_WARNING_AS_ERROR:BOOL=ON$' "$build/CMakeCache.txt"; then
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_COMPILE_WARNING_AS_ERROR:BOOL=ON "$@"
 fi
-# ZEL_TARGET names one target to build instead of all.
-cmake --build "$build" --parallel "$(nproc)" ${ZEL_TARGET:+--target "$ZEL_TARGET"}
+# ZEL_TARGET names the targets to build instead of all, separated by blanks.
+read -r -a targets <<<"${ZEL_TARGET:-}"
+cmake --build "$build" --parallel "$(nproc)" ${targets[@]+--target "${targets[@]}"}

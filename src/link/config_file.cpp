@@ -6,7 +6,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileDevice>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace zel::link {
 
@@ -40,6 +43,35 @@ QStringList splitConfigurationText(const QByteArray& bytes)
     return lines;
 }
 
+QString tooLargeReason()
+{
+    return QObject::tr("larger than a configuration file can be (%1 bytes at most)")
+        .arg(kConfigurationFileLimit);
+}
+
+CappedBytes readConfigurationBytes(QIODevice& device)
+{
+    constexpr qint64 kPiece = 64 * 1024;
+    constexpr qint64 kCap = kConfigurationFileLimit + 1;
+    CappedBytes result;
+    while (result.bytes.size() < kCap) {
+        const QByteArray piece = device.read(std::min(kPiece, kCap - result.bytes.size()));
+        if (piece.isEmpty())
+            break;
+        result.bytes += piece;
+    }
+    const auto* file = qobject_cast<const QFileDevice*>(&device);
+    if (file && file->error() != QFileDevice::NoError) {
+        result.error = device.errorString();
+    } else if (result.bytes.size() > kConfigurationFileLimit) {
+        result.error = tooLargeReason();
+        result.tooLarge = true;
+    }
+    if (!result.error.isEmpty())
+        result.bytes.clear();
+    return result;
+}
+
 FileReadResult readConfigurationFile(const QString& path)
 {
     FileReadResult result;
@@ -61,20 +93,15 @@ FileReadResult readConfigurationFile(const QString& path)
             QObject::tr("Cannot open %1: %2").arg(fullPath(path), file.errorString());
         return result;
     }
-    const QByteArray bytes = file.read(kConfigurationFileLimit + 1);
-    if (file.error() != QFileDevice::NoError) {
+    const CappedBytes read = readConfigurationBytes(file);
+    if (!read.error.isEmpty()) {
         result.errorText =
-            QObject::tr("Cannot read %1: %2").arg(fullPath(path), file.errorString());
+            QObject::tr("Cannot read %1: %2")
+                .arg(fullPath(path),
+                     (read.tooLarge ? QObject::tr("it is ") : QString()) + read.error);
         return result;
     }
-    if (bytes.size() > kConfigurationFileLimit) {
-        result.errorText = QObject::tr("Cannot read %1: it is larger than a configuration file "
-                                       "can be (%2 bytes at most)")
-                               .arg(fullPath(path))
-                               .arg(kConfigurationFileLimit);
-        return result;
-    }
-    result.lines = splitConfigurationText(bytes);
+    result.lines = splitConfigurationText(read.bytes);
     result.ok = true;
     return result;
 }

@@ -2,8 +2,11 @@
 // File Mode: reading and writing ".zel" configuration files. The text is 8-bit, one config line
 // per text line; lines are written with CR LF, and CR, LF or CR LF end a line when read.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+class QIODevice;
 
 namespace zel::link {
 
@@ -22,6 +25,19 @@ struct FileWriteResult {
 // room for a few very long lines while a file that cannot be one (a disk image, a log) is
 // refused at once instead of stalling the window.
 constexpr qint64 kConfigurationFileLimit = 4 * 1024 * 1024;
+
+struct CappedBytes {
+    QByteArray bytes;      // all the device held, when error is empty
+    QString error;         // the device's error, or tooLargeReason(); empty when read
+    bool tooLarge = false; // error is tooLargeReason()
+};
+
+// Reads an open device (a file, standard input) to its end, in pieces and never more than one
+// byte past kConfigurationFileLimit: a device such as /dev/zero never ends.
+CappedBytes readConfigurationBytes(QIODevice& device);
+
+// "larger than a configuration file can be (4194304 bytes at most)"
+QString tooLargeReason();
 
 // Reads a configuration file whole. Only a plain file of at most kConfigurationFileLimit bytes
 // is read: a folder, a pipe or a device (which may never end, or block the open) gives an error.

@@ -3,6 +3,7 @@
 #include "qt_printing.h"
 #include "support/file_faults.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -103,4 +104,34 @@ TEST(ConfigFile, UnreadableFileGivesAnError)
     const FileReadResult read = readConfigurationFile(dir.filePath("absent.zel"));
     EXPECT_FALSE(read.ok);
     EXPECT_TRUE(read.errorText.contains("absent.zel"));
+}
+
+TEST(ConfigFile, ReadsBytesUpToTheLimitAndRefusesMore)
+{
+    struct Case {
+        const char* what;
+        QByteArray bytes; // on a buffer; empty with `path`
+        QString path = {};
+        bool tooLarge = false;
+    };
+    const Case cases[] = {
+        {"nothing", {}},
+        {"a configuration", "[SD1]\r\n\xff[NO1\"a\"]\r\n"},
+        {"exactly the limit", QByteArray(kConfigurationFileLimit, 'x')},
+        {"one byte more", QByteArray(kConfigurationFileLimit + 1, 'x'), {}, true},
+        {"a device that never ends", {}, "/dev/zero", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QBuffer buffer;
+        buffer.setData(c.bytes);
+        QFile file(c.path);
+        QIODevice& device = c.path.isEmpty() ? static_cast<QIODevice&>(buffer) : file;
+        ASSERT_TRUE(device.open(QIODevice::ReadOnly));
+        const CappedBytes read = readConfigurationBytes(device);
+        EXPECT_EQ(read.tooLarge, c.tooLarge);
+        EXPECT_EQ(read.error, c.tooLarge ? tooLargeReason() : QString());
+        EXPECT_EQ(read.bytes, c.tooLarge ? QByteArray() : c.bytes);
+    }
+    EXPECT_EQ(tooLargeReason(), "larger than a configuration file can be (4194304 bytes at most)");
 }

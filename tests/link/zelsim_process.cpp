@@ -59,12 +59,22 @@ QStringList ZelSimProcess::receivedCommands()
     while (m_process.waitForReadyRead(50))
         m_stderr += m_process.readAllStandardError();
     m_process.setReadChannel(QProcess::StandardOutput);
-    m_stderr += m_process.readAllStandardError();
     QStringList commands;
-    for (const QByteArray& line : m_stderr.split('\n'))
+    for (const QByteArray& line : stderrLines())
         if (line.startsWith("command: "))
             commands << QString::fromLatin1(line.mid(9));
     return commands;
+}
+
+int ZelSimProcess::closedConnections()
+{
+    return static_cast<int>(stderrLines().count(QByteArrayLiteral("connection closed")));
+}
+
+QList<QByteArray> ZelSimProcess::stderrLines()
+{
+    m_stderr += m_process.readAllStandardError();
+    return m_stderr.split('\n');
 }
 
 } // namespace zel::test

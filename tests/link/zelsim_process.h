@@ -25,6 +25,9 @@ public:
     QString error() const { return m_error; }
     // Commands zelsim has printed so far (with --verbose, which start() always passes).
     QStringList receivedCommands();
+    // How many TCP connections zelsim has seen closed so far, from what it printed; reads without
+    // waiting, for a test that waits on the event loop.
+    int closedConnections();
     // Stops the unit at once, as if it were switched off.
     void kill();
 
@@ -33,6 +36,8 @@ private:
     QString m_address;
     QString m_error;
     QByteArray m_stderr;
+
+    QList<QByteArray> stderrLines();
 };
 
 } // namespace zel::test

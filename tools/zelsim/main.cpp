@@ -43,7 +43,11 @@ bool startTcp(QTcpServer& server, UnitConfig& unit, const SimOptions& options)
         while (QTcpSocket* socket = server.nextPendingConnection()) {
             socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
             new UnitSession(socket, UnitSession::Connection::Closable, unit, options, socket);
-            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, [socket, &options] {
+                if (options.verbose) // after every command the connection brought
+                    std::fprintf(stderr, "connection closed\n");
+                socket->deleteLater();
+            });
         }
     });
     // In the form the window and zeltool take back as it stands: "[::1]:2323" for IPv6.

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <stdlib.h>
+#include <pty.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -15,23 +15,22 @@ namespace zelsim {
 
 std::unique_ptr<PtyDevice> PtyDevice::create(QString& error)
 {
-    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
+    int master = -1;
+    int terminal = -1;
+    if (::openpty(&master, &terminal, nullptr, nullptr, nullptr) != 0) {
         error = QString::fromLocal8Bit(std::strerror(errno));
-        if (master >= 0)
-            ::close(master);
         return nullptr;
     }
-    const QString path = QString::fromLocal8Bit(ptsname(master));
-    const int terminal = ::open(ptsname(master), O_RDWR | O_NOCTTY);
     termios settings{};
-    if (terminal < 0 || tcgetattr(terminal, &settings) != 0) {
+    const char* name = ::ttyname(terminal);
+    if (!name || ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK) != 0 ||
+        tcgetattr(terminal, &settings) != 0) {
         error = QString::fromLocal8Bit(std::strerror(errno));
         ::close(master);
-        if (terminal >= 0)
-            ::close(terminal);
+        ::close(terminal);
         return nullptr;
     }
+    const QString path = QString::fromLocal8Bit(name);
     cfmakeraw(&settings);
     tcsetattr(terminal, TCSANOW, &settings);
     return std::unique_ptr<PtyDevice>(new PtyDevice(master, terminal, path));

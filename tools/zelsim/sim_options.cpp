@@ -130,7 +130,8 @@ std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCo
         {"hang-up",
          "With --close-after, hang a pseudo-terminal up (its program sees the port lost) once "
          "the program has read all that was sent, instead of falling silent."},
-        {"verbose", "Print every command received on standard error."},
+        {"verbose", "Print every command received, and every TCP connection closed, on standard "
+                    "error."},
         {"handshake-reply",
          "Answer \"[]\" with TEXT instead of \")\\r\\n\" (\\r and \\n stand for CR and LF; an "
          "empty TEXT gives no answer), as units differ: \")\", \"]\", \"(OK)\\r\\n\".",

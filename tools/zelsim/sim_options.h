@@ -27,7 +27,7 @@ struct SimOptions {
     bool echo = false;    // acknowledge a command by sending it back as it came
     bool unasked = false; // send the dump forever from the start, unasked
     bool hangUp = false;  // --close-after hangs a pseudo-terminal up instead of falling silent
-    bool verbose = false; // print every command received on stderr
+    bool verbose = false; // print every command received and connection closed on stderr
     QByteArray handshakeReply = ")\r\n"; // the answer to "[]"; empty: none
     QByteArray lineEnd = "\r\n";         // after every dump line and acknowledgement
     bool negotiateAtConnect = false;     // TCP: telnet negotiation when a connection opens

@@ -1,5 +1,6 @@
 #include "byte_files.h"
 
+#include "link/config_file.h"
 #include "link/file_save.h"
 
 #include <QByteArray>
@@ -13,8 +14,6 @@ namespace zel::tool {
 
 namespace {
 
-constexpr qint64 kChunk = 64 * 1024;
-
 QString pathText(const std::string& path)
 {
     return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
@@ -27,7 +26,7 @@ std::string errorText(const QFile& file)
 
 } // namespace
 
-ReadResult readBytes(const std::string& path, std::size_t limit)
+ReadResult readBytes(const std::string& path)
 {
     ReadResult result;
     QFile file;
@@ -46,22 +45,9 @@ ReadResult readBytes(const std::string& path, std::size_t limit)
         result.error = errorText(file);
         return result;
     }
-    // In pieces, to one byte past the limit: a device such as /dev/zero never ends.
-    const auto cap = static_cast<qint64>(limit) + 1;
-    QByteArray bytes;
-    while (bytes.size() < cap) {
-        const QByteArray chunk = file.read(std::min(kChunk, cap - bytes.size()));
-        if (chunk.isEmpty())
-            break;
-        bytes += chunk;
-    }
-    if (file.error() != QFileDevice::NoError)
-        result.error = errorText(file);
-    else if (bytes.size() > static_cast<qsizetype>(limit))
-        result.error =
-            "larger than a configuration file can be (" + std::to_string(limit) + " bytes at most)";
-    else
-        result.bytes.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const link::CappedBytes read = link::readConfigurationBytes(file);
+    result.error = read.error.toLocal8Bit().toStdString();
+    result.bytes.assign(read.bytes.constData(), static_cast<std::size_t>(read.bytes.size()));
     return result;
 }
 

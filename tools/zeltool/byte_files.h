@@ -11,9 +11,9 @@ struct ReadResult {
     std::string error; // why the file could not be read; empty on success
 };
 
-// The whole file; "-" reads standard input. A folder is refused, and so is anything longer than
-// `limit` bytes (a device such as /dev/zero never ends).
-ReadResult readBytes(const std::string& path, std::size_t limit);
+// The whole configuration file; "-" reads standard input. A folder is refused, and so is anything
+// longer than a configuration file can be (a device such as /dev/zero never ends).
+ReadResult readBytes(const std::string& path);
 
 // Replaces `path` with `bytes` as the window saves a file (link::saveWholeFile): a failure
 // leaves an existing file as it was, a symbolic link is written through, and a writable file in

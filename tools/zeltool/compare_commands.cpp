@@ -70,7 +70,7 @@ int runDiff(const Arguments& arguments)
 int runCheck(const Arguments& arguments)
 {
     const std::string& path = arguments.positional[0];
-    const ReadResult file = readBytes(path, link::kConfigurationFileLimit);
+    const ReadResult file = readBytes(path);
     if (!file.error.empty())
         return fail(kExitTrouble, "cannot read " + describe(path) + ": " + file.error);
     const std::string name = path == "-" ? std::string("(standard input)") : path;

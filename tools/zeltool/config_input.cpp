@@ -3,7 +3,6 @@
 #include "byte_files.h"
 #include "tool_command.h"
 
-#include "link/config_file.h"
 #include "model/config_model.h"
 #include "model/model_reset.h"
 
@@ -26,7 +25,7 @@ ConfigurationRead readConfigurationText(std::string_view text, model::ConfigMode
 std::optional<ConfigurationRead> readConfiguration(const std::string& path,
                                                    model::ConfigModel& model)
 {
-    const ReadResult file = readBytes(path, link::kConfigurationFileLimit);
+    const ReadResult file = readBytes(path);
     if (!file.error.empty()) {
         fail(kExitUsage, "cannot read " + describe(path) + ": " + file.error);
         return std::nullopt;

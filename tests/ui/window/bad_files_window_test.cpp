@@ -12,7 +12,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -21,8 +20,6 @@
 
 namespace zel::test {
 namespace {
-
-constexpr qint64 kMaxWaitMs = 3000; // longer than this and the window counts as hung
 
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -140,13 +137,12 @@ TEST(BadFilesWindow, FileImportSaysWhatIsWrongOrReadsTheTextAtOnce)
         LinkWindow w;
         w.window.newZel16Action()->trigger();
         w.prompts->openAnswer = c.file.make(folder);
-        QElapsedTimer clock;
-        clock.start();
+        QSignalSpy transfers(&w.link, &ui::LinkController::transferStarted);
         {
             const AsOrdinaryUser ordinaryUser;
             ASSERT_TRUE(w.runToEnd(w.window.importAction()));
         }
-        EXPECT_LT(clock.elapsed(), kMaxWaitMs);
+        EXPECT_TRUE(transfers.isEmpty()) << "the file is taken in one step: nothing runs on";
         if (c.errorPart.isEmpty()) {
             EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
         } else {
@@ -279,23 +275,17 @@ TEST_F(QuickEqWindowTest, FilesThatAreNoCurveChangeAtMostTheBandsBeforeTheFirstB
         setBands(4);
         const int index = panel()->box()->findText(c.name);
         ASSERT_GE(index, 0);
-        QElapsedTimer clock;
-        clock.start();
         {
             const AsOrdinaryUser ordinaryUser;
             panel()->applyEntry(index);
         }
-        EXPECT_LT(clock.elapsed(), kMaxWaitMs);
         EXPECT_EQ(bands()->levels(), c.levels);
     }
     const int pipe = panel()->box()->findText("pipe");
     if (pipe >= 0) {
         SCOPED_TRACE("pipe");
         setBands(4);
-        QElapsedTimer clock;
-        clock.start();
         panel()->applyEntry(pipe);
-        EXPECT_LT(clock.elapsed(), kMaxWaitMs);
         EXPECT_EQ(bands()->levels(), untouched);
     }
     EXPECT_TRUE(w.prompts->errors.isEmpty()) << "reading quick EQ files is silent";

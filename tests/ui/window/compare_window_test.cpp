@@ -109,8 +109,9 @@ TEST(CompareWithUnit, ListsWhatDiffersAndLeavesWhatIsEditedAsItWas)
             ASSERT_TRUE(w.runToEnd(w.window.importAction()));
             if (c.edit)
                 c.edit(w.window);
-            if (c.exportFirst)
+            if (c.exportFirst) {
                 ASSERT_TRUE(w.runToEnd(w.window.exportAction()));
+            }
             ZelSimProcess other;
             if (c.faults == QStringList{"not there"}) {
                 choose(QStringLiteral("127.0.0.1:1"));

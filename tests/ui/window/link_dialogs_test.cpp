@@ -256,8 +256,9 @@ TEST(TransferTextBox, ReceivedTextRunsOnAndLogLinesStandAlone)
                     feed.appendText(step.text);
             }
             // The pieces come together, once a frame has passed or when flushed.
-            if (waitForFrame)
+            if (waitForFrame) {
                 EXPECT_TRUE(QTest::qWaitFor([&] { return box.toPlainText() == c.after; }));
+            }
             feed.flush();
             EXPECT_EQ(box.toPlainText(), c.after);
             EXPECT_TRUE(box.textCursor().atEnd()) << "the box follows its end";

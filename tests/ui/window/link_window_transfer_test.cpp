@@ -163,8 +163,9 @@ TEST_F(TelnetWindowTest, EscapeOrTheCancelButtonStopsTheExportAtTheCurrentLine)
         EXPECT_EQ(w.window.statusText(), QString(" Export cancelled at line %1 of %2")
                                              .arg(w.link.progressPanel()->progressBar()->value())
                                              .arg(writerLines(w.window).size()));
-        // Nothing more goes out once stopped.
-        QTest::qWait(100);
+        // Nothing more goes out once stopped: the unit sees the connection close after every
+        // command it brought.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return sim.closedConnections() == 1; }, 5000));
         EXPECT_LE(sim.receivedCommands().size(), sentCount + 1); // "[]" first
         EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
     }
@@ -190,10 +191,8 @@ TEST_F(TelnetWindowTest, ClosingTheWindowDuringAnExportAsksThenStopsItAndShowsNo
     ASSERT_TRUE(w.window.close());
     ASSERT_EQ(finished.count(), 1);
     EXPECT_FALSE(w.link.isTransferRunning());
-    QTest::qWait(100);
-    const qsizetype sent = m_sim.receivedCommands().size();
-    QTest::qWait(150);
-    EXPECT_EQ(m_sim.receivedCommands().size(), sent) << "the connection is closed";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_sim.closedConnections() == 1; }, 5000))
+        << "the connection is closed";
     EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
 }
 
@@ -207,9 +206,15 @@ TEST_F(TelnetWindowTest, DestroyingTheWindowDuringATransferEndsIt)
         doomed->window.newZel16Action()->trigger();
         (doomed->window.*command)()->trigger();
         ASSERT_TRUE(doomed->link.isTransferRunning());
-        QTest::qWait(60);
+        const int closedBefore = m_sim.closedConnections();
+        // In the middle of it: the unit has begun to answer.
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return !doomed->window.configurationTextBox()->toPlainText().isEmpty(); }, 5000));
         doomed.reset();
-        QTest::qWait(20); // events still queued for the transfer find nothing to reach
+        // Events still queued for the transfer, run while the unit sees the connection close,
+        // find nothing to reach.
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return m_sim.closedConnections() == closedBefore + 1; }, 5000));
     }
     // The unit is still there for the next window.
     ASSERT_TRUE(w.runToEnd(w.window.importAction()));

@@ -5,8 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include <cstdlib>
-#include <fcntl.h>
+#include <pty.h>
 #include <unistd.h>
 
 namespace zel::test {
@@ -15,9 +14,12 @@ class PseudoTerminal {
 public:
     PseudoTerminal()
     {
-        m_fd = posix_openpt(O_RDWR | O_NOCTTY);
-        if (m_fd >= 0 && grantpt(m_fd) == 0 && unlockpt(m_fd) == 0)
-            m_path = QString::fromLatin1(ptsname(m_fd));
+        if (::openpty(&m_fd, &m_terminal, nullptr, nullptr, nullptr) != 0) {
+            m_fd = m_terminal = -1;
+            return;
+        }
+        if (const char* name = ::ttyname(m_terminal))
+            m_path = QString::fromLatin1(name);
     }
     ~PseudoTerminal() { hangUp(); }
     PseudoTerminal(const PseudoTerminal&) = delete;
@@ -32,13 +34,16 @@ public:
     // Closes the unit's end, as when a cable is pulled.
     void hangUp()
     {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = -1;
+        for (int* fd : {&m_fd, &m_terminal}) {
+            if (*fd >= 0)
+                ::close(*fd);
+            *fd = -1;
+        }
     }
 
 private:
-    int m_fd = -1;
+    int m_fd = -1;       // the unit's end
+    int m_terminal = -1; // the line's end, held open until the unit's end goes
     QString m_path;
 };
 

@@ -26,44 +26,23 @@ TEST(WelcomeWindow, FrameIsFixedOnTopWithoutMinimiseOrMaximise)
 TEST(WelcomeWindow, ShowsTheGreetingLineByLineBlanksIncluded)
 {
     WelcomeWindow welcome;
-    const QStringList expected = {
-        QStringLiteral("Welcome to the ZEL configuration utility.  "),
-        QString(),
-        QStringLiteral("To use the utility, follow the steps below:"),
-        QString(),
-        QStringLiteral("1. Select one of three import methods from the FILE Menu:"),
-        QString(),
-        QStringLiteral("- File mode (import configuration from a file)"),
-        QStringLiteral(
-            "- Serial mode (import configuration from a serial connection, 9600 baud required)"),
-        QStringLiteral("- Telnet mode (import configuration from a Ethernet connection)"),
-        QString(),
-        QStringLiteral("2. Select FILE / IMPORT - or - Select FILE / NEW ZEL-8 or ZEL-16 to start "
-                       "with a blank "),
-        QStringLiteral("template."),
-        QString(),
-        QStringLiteral("3. Edit the configuration to fit your installation."),
-        QString(),
-        QStringLiteral(
-            "4. Select FILE / EXPORT.  The export method is the same as the one used during "),
-        QStringLiteral("import. "),
-        QString(),
-        QStringLiteral(
-            "Note:  When exporting via telnet or serial, a local copy is NOT stored on the PC.  "),
-        QStringLiteral("If you want to save a local copy, export using the FILE method."),
-    };
-    const QStringList shown = welcome.textBox()->toPlainText().split(QLatin1Char('\n'));
-    ASSERT_EQ(shown.size(), expected.size());
-    for (qsizetype i = 0; i < expected.size(); ++i) {
-        SCOPED_TRACE(i + 1);
-        EXPECT_EQ(shown[i].toStdString(), expected[i].toStdString());
+    const QStringList lines = WelcomeWindow::welcomeLines();
+    const QString text = lines.join(QLatin1Char('\n'));
+    // What a first-time user needs: the greeting, the three ways to reach a unit and the serial
+    // speed, where to start, and that an export to a unit keeps no copy on the PC.
+    for (const char* part :
+         {"Welcome to the ZEL configuration utility.  ", "File mode", "Serial mode", "9600 baud",
+          "Telnet mode", "FILE / IMPORT", "NEW ZEL-8 or ZEL-16", "FILE / EXPORT",
+          "a local copy is NOT stored on the PC.  ", "export using the FILE method"}) {
+        EXPECT_TRUE(text.contains(QLatin1String(part))) << part;
     }
+    // Shown as written, blank lines and trailing blanks kept.
+    EXPECT_EQ(welcome.textBox()->toPlainText().toStdString(), text.toStdString());
     EXPECT_TRUE(welcome.textBox()->isReadOnly());
 
     welcome.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&welcome));
-    EXPECT_EQ(welcome.textBox()->document()->lineCount(), expected.size())
-        << "no line breaks in two";
+    EXPECT_EQ(welcome.textBox()->document()->lineCount(), lines.size()) << "no line breaks in two";
 }
 
 TEST(WelcomeWindow, OkButtonSitsCentredUnderTheText)
