@@ -5,18 +5,10 @@
 #include "zel_version.h"
 
 #include "link/transfer_texts.h"
-#include "model/carried_text.h"
-#include "model/config_reader.h"
-#include "model/config_writer.h"
-#include "model/model_reset.h"
 #include "ui/audio/quick_eq_library.h"
-#include "ui/pages/favorites_page.h"
-#include "ui/pages/groups_page.h"
-#include "ui/pages/naming_page.h"
-#include "ui/pages/network_page.h"
-#include "ui/pages/presets_page.h"
-#include "ui/pages/zone_audio_page.h"
+#include "ui/window/configuration_file_page.h"
 #include "ui/window/dialog_prompts.h"
+#include "ui/window/editor_page_set.h"
 #include "ui/window/link_controller.h"
 #include "ui/window/painting_suspended.h"
 #include "ui/window/tab_fitting.h"
@@ -29,7 +21,6 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -44,19 +35,7 @@ namespace zel::ui {
 namespace {
 
 const QRect kTabsGeometry(8, 0, 697, 409);
-constexpr int kConfigurationTextWidth = 345;
-constexpr int kLogTextWidth = 321;
-constexpr int kPageMargin = 8;
 constexpr int kFontPointSize = 8;
-
-QPlainTextEdit* makeTextBox(int width, QWidget* parent)
-{
-    auto* box = new QPlainTextEdit(parent);
-    box->setFixedWidth(width);
-    box->setLineWrapMode(QPlainTextEdit::NoWrap);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    return box;
-}
 
 } // namespace
 
@@ -76,7 +55,7 @@ MainWindow::MainWindow(QWidget* parent)
     buildPages();
     auto* transferFeed = new TransferTextFeed(m_configurationTextBox, m_configurationTextBox);
     m_link = new LinkController(*transferFeed, *m_prompts, this);
-    m_comparison = new UnitComparison(m_tabs, editorPages(), this);
+    m_comparison = new UnitComparison(m_tabs, m_pageSet->pages(), this);
     buildMenus();
 
     m_statusLabel = new QLabel(this);
@@ -94,9 +73,8 @@ MainWindow::MainWindow(QWidget* parent)
     connect(m_link, &LinkController::comparisonFetched, this, &MainWindow::showComparison);
     connect(m_link, &LinkController::transferStarted, this, &MainWindow::updateCommands);
     connect(m_link, &LinkController::transferFinished, this, &MainWindow::updateCommands);
-    connect(m_link, &LinkController::configurationDelivered, this, [this](const QString& unit) {
-        m_loaded.delivered(m_exportedText, unit.toStdString());
-    });
+    connect(m_link, &LinkController::configurationDelivered, this,
+            [this](const QString& unit) { m_session.exportDelivered(unit.toStdString()); });
 
     // The client area (pages and status line) has a fixed size; the menu bar comes on top.
     setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
@@ -165,49 +143,18 @@ void MainWindow::buildPages()
     m_tabs->setGeometry(kTabsGeometry);
     m_tabs->tabBar()->setAttribute(Qt::WA_Hover); // hot-tracking tabs
 
-    m_namingPage = new NamingPage(m_model, kSourceZoneNaming);
-    m_favoriteGroupNamingPage = new NamingPage(m_model, kFavoriteGroupNaming);
-    m_zoneAudioPage = new ZoneAudioPage(m_model, *m_quickEqLibrary);
-    m_presetsPage = new PresetsPage(m_model, *m_quickEqLibrary);
-    m_favoritesPage = new FavoritesPage(m_model);
-    m_groupsPage = new GroupsPage(m_model);
-    m_networkPage = new NetworkPage(m_model);
-
-    m_tabs->addTab(buildConfigurationFilePage(), tr("Configuration File"));
-    m_tabs->addTab(m_namingPage, tr("Source / Zone Naming"));
-    m_tabs->addTab(m_favoriteGroupNamingPage, tr("Favorite / Group Naming"));
-    m_tabs->addTab(m_zoneAudioPage, tr("Zone Audio Controls"));
-    m_tabs->addTab(m_presetsPage, tr("ZEL EQ Presets"));
-    m_tabs->addTab(m_favoritesPage, tr("Favorites"));
-    m_tabs->addTab(m_groupsPage, tr("Groups"));
-    m_tabs->addTab(m_networkPage, tr("Network"));
+    m_filePage = new ConfigurationFilePage;
+    m_configurationTextBox = m_filePage->configurationTextBox();
+    m_logTextBox = m_filePage->logTextBox();
+    m_tabs->addTab(m_filePage, tr("Configuration File"));
+    m_pageSet = new EditorPageSet(m_session.model(), *m_quickEqLibrary, m_tabs);
     m_tabs->setCurrentIndex(kConfigurationFilePage);
     fitTabsToWidth(m_tabs);
 
-    for (EditorPage* page : editorPages())
-        connect(page, &EditorPage::namesChanged, this, &MainWindow::refreshNames);
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onPageChanged);
-}
-
-QWidget* MainWindow::buildConfigurationFilePage()
-{
-    auto* page = new QWidget;
-    m_configurationTextBox = makeTextBox(kConfigurationTextWidth, page);
-    m_logTextBox = makeTextBox(kLogTextWidth, page);
-
-    auto* layout = new QHBoxLayout(page);
-    layout->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);
-    layout->addWidget(m_configurationTextBox);
-    layout->addStretch(1);
-    layout->addWidget(m_logTextBox);
-    return page;
-}
-
-QList<EditorPage*> MainWindow::editorPages() const
-{
-    return {m_namingPage,  m_favoriteGroupNamingPage, m_zoneAudioPage,
-            m_presetsPage, m_favoritesPage,           m_groupsPage,
-            m_networkPage};
+    connect(&m_session, &ConfigurationSession::configurationRead, this, &MainWindow::showRead);
+    connect(&m_session, &ConfigurationSession::pendingEditsWanted, m_pageSet,
+            &EditorPageSet::commitToModel);
 }
 
 QString MainWindow::statusText() const
@@ -220,16 +167,6 @@ void MainWindow::setStatusText(const QString& text)
     m_statusLabel->setText(text);
 }
 
-void MainWindow::setEditingPagesEnabled(bool enabled)
-{
-    // The reset and the reader run switch the pages in this fixed order.
-    const QList<EditorPage*> order = {
-        m_favoritesPage,           m_namingPage, m_networkPage, m_zoneAudioPage,
-        m_favoriteGroupNamingPage, m_groupsPage, m_presetsPage};
-    for (EditorPage* page : order)
-        setControlsEnabled(page, enabled);
-}
-
 void MainWindow::setPrompts(std::unique_ptr<UserPrompts> prompts)
 {
     m_prompts = std::move(prompts);
@@ -239,36 +176,27 @@ void MainWindow::setPrompts(std::unique_ptr<UserPrompts> prompts)
 
 void MainWindow::reset()
 {
-    m_configurationTextBox->clear();
-    m_logTextBox->clear();
-    model::resetModel(m_model);
-    for (EditorPage* page : editorPages())
-        page->resetView();
-    setEditingPagesEnabled(false);
-    m_loaded.clear();
+    m_filePage->clear();
+    m_session.reset();
+    m_pageSet->resetViews();
+    m_pageSet->setEditingEnabled(false);
     updateCommands();
 }
 
 model::ReadSummary MainWindow::readerRun()
 {
-    setEditingPagesEnabled(true);
-
-    model::LogLines log;
+    m_pageSet->setEditingEnabled(true);
     const model::ReadSummary summary =
-        model::readText(m_model, link::toLatin1(storedText(m_configurationTextBox)), log);
-    appendLines(m_logTextBox, log);
-
-    model::markUnavailableGroups(m_model);
-    // Each page shows its first record (zone 1, preset 1, favorite 1), marks its unavailable
-    // cells and applies its enabling rules.
-    for (EditorPage* page : editorPages())
-        page->loadFromModel();
-    if (summary.handled(model::Command::Display))
-        m_networkPage->updateLevelText(); // even when the level stayed the same
-    commitAndRefresh();
-    m_loaded.loaded(summary.settingLines, writerText());
+        m_session.readerRun(link::toLatin1(storedText(m_configurationTextBox)));
     updateCommands();
     return summary;
+}
+
+void MainWindow::showRead(const model::ReadSummary& summary, const model::LogLines& log)
+{
+    appendLines(m_logTextBox, log);
+    m_pageSet->loadFromModel(summary);
+    commitAndRefresh();
 }
 
 void MainWindow::applyImport(const QString& source, const QString& incompleteReason)
@@ -276,28 +204,14 @@ void MainWindow::applyImport(const QString& source, const QString& incompleteRea
     const PaintingSuspended suspended(m_tabs); // every page is refilled
     const model::ReadSummary summary = readerRun();
     if (!incompleteReason.isEmpty())
-        m_loaded.markIncomplete(incompleteReason.toStdString());
+        m_session.markIncomplete(incompleteReason.toStdString());
     else if (summary.settingLines == 0 && !source.isEmpty())
         setStatusText(link::texts::nothingImportedStatus(source));
 }
 
-std::string MainWindow::writerText() const
-{
-    return model::joinLines(model::writeConfiguration(m_model), "\n");
-}
-
-bool MainWindow::hasUnsavedEdits()
-{
-    if (!m_loaded.isLoaded())
-        return false;
-    for (EditorPage* page : editorPages())
-        page->commitToModel();
-    return m_loaded.isEdited(writerText());
-}
-
 bool MainWindow::confirmDiscardingEdits(const QString& question)
 {
-    return !hasUnsavedEdits() || m_prompts->confirm(question);
+    return !m_session.hasUnsavedEdits() || m_prompts->confirm(question);
 }
 
 void MainWindow::updateCommands()
@@ -306,7 +220,7 @@ void MainWindow::updateCommands()
     for (QAction* command : {m_importAction, m_newZel8Action, m_newZel16Action})
         command->setEnabled(!running);
     // With nothing loaded an export would send the blank defaults of the reset.
-    m_exportAction->setEnabled(!running && m_loaded.isLoaded());
+    m_exportAction->setEnabled(!running && m_session.loaded().isLoaded());
     m_compareAction->setEnabled(m_exportAction->isEnabled());
     m_linkModeGroup->setEnabled(!running);
 }
@@ -316,7 +230,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // During an import the model has been reset already: nothing of the user's is at stake.
     const bool agreed =
         m_link->isExportRunning()
-            ? m_prompts->confirm(questions::closeDuringExport(hasUnsavedEdits()))
+            ? m_prompts->confirm(questions::closeDuringExport(m_session.hasUnsavedEdits()))
             : m_link->isTransferRunning() || confirmDiscardingEdits(questions::kDiscardOnExit);
     if (!agreed) {
         event->ignore();
@@ -328,20 +242,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::commitAndRefresh()
 {
-    const QList<EditorPage*> pages = editorPages();
-    for (EditorPage* page : pages)
-        page->commitToModel();
-    for (EditorPage* page : pages)
-        page->refreshNames();
-    if (auto* shown = qobject_cast<EditorPage*>(m_tabs->currentWidget()))
-        shown->pageShown();
+    m_pageSet->commitAndRefresh(m_tabs->currentWidget());
     emit committedAndRefreshed();
-}
-
-void MainWindow::refreshNames()
-{
-    for (EditorPage* page : editorPages())
-        page->refreshNames();
 }
 
 void MainWindow::onPageChanged()
@@ -381,38 +283,36 @@ void MainWindow::importConfiguration()
 
 void MainWindow::exportConfiguration()
 {
-    if (m_link->isTransferRunning() || !m_loaded.isLoaded())
+    if (m_link->isTransferRunning() || !m_session.loaded().isLoaded())
         return;
-    const link::LinkMode mode = m_link->linkMode();
-    if (mode == link::LinkMode::Serial || mode == link::LinkMode::Telnet) {
-        if (m_loaded.holdsNothingRead()) {
-            m_prompts->showError(questions::kNothingToSend);
+    switch (m_session.exportVerdict(m_link->linkMode())) {
+    case ConfigurationSession::ExportVerdict::NothingToSend:
+        m_prompts->showError(questions::kNothingToSend);
+        return;
+    case ConfigurationSession::ExportVerdict::AskIfIncomplete:
+        if (!m_prompts->confirm(questions::sendIncomplete(
+                QString::fromStdString(m_session.loaded().incompleteReason()))))
             return;
-        }
-        if (m_loaded.isIncomplete() && !m_prompts->confirm(questions::sendIncomplete(
-                                           QString::fromStdString(m_loaded.incompleteReason()))))
-            return;
+        break;
+    case ConfigurationSession::ExportVerdict::Send:
+        break;
     }
     commitAndRefresh();
     if (!confirmUncarriedTexts())
         return;
-    const std::vector<std::string> lines = model::writeConfiguration(m_model);
-    m_exportedText = model::joinLines(lines, "\n");
-    setLines(m_logTextBox, lines);
+    setLines(m_logTextBox, m_session.exportLines());
     m_link->exportConfiguration(storedText(m_logTextBox).split(QLatin1Char('\n')));
 }
 
 bool MainWindow::confirmUncarriedTexts()
 {
-    QStringList findings;
-    for (const model::UncarriedText& found : model::uncarriedTexts(m_model))
-        findings << link::fromLatin1(model::describeUncarried(found));
+    const QStringList findings = m_session.uncarriedTexts();
     return findings.isEmpty() || m_prompts->confirm(questions::sendUncarriedTexts(findings));
 }
 
 void MainWindow::compareWithUnit()
 {
-    if (m_link->isTransferRunning() || !m_loaded.isLoaded())
+    if (m_link->isTransferRunning() || !m_session.loaded().isLoaded())
         return;
     commitAndRefresh();
     m_link->fetchForComparison();
@@ -425,10 +325,10 @@ void MainWindow::showComparison(const QString& text, const QString& source, cons
         setStatusText(QStringLiteral(" Comparison with %1 cancelled").arg(source));
         return;
     }
-    const UnitComparison::Standing standing{m_loaded.exportedSinceLoadTo(unit.toStdString()),
-                                            hasUnsavedEdits()};
-    setStatusText(
-        m_comparison->compare(m_model, text, source, incompleteReason, standing, *m_prompts));
+    const UnitComparison::Standing standing{
+        m_session.loaded().exportedSinceLoadTo(unit.toStdString()), m_session.hasUnsavedEdits()};
+    setStatusText(m_comparison->compare(m_session.model(), text, source, incompleteReason, standing,
+                                        *m_prompts));
 }
 
 QString MainWindow::aboutText()

@@ -1,21 +1,18 @@
 #pragma once
-// The program's window: the menus that drive every transfer, the eight pages on which the
-// configuration is edited, and the status line. It owns the one ConfigModel and ties the model
-// and the pages together with three operations:
+// The program's window: the menus that drive every transfer, the "Configuration File" page and
+// the seven pages on which the configuration is edited, and the status line. It wires the
+// configuration session, the pages and the link together with three operations:
 //   reset              - model and pages back to their blank state, editing pages disabled;
 //   reader run         - the configuration text box read into the model, pages enabled and filled;
 //   commit and refresh - pages' pending edits stored into the model, names shown again.
 
-#include "model/config_model.h"
 #include "model/config_reader.h"
 #include "model/templates.h"
-#include "ui/window/loaded_configuration.h"
+#include "ui/window/configuration_session.h"
 
-#include <QList>
 #include <QMainWindow>
 
 #include <memory>
-#include <string>
 
 class QAction;
 class QActionGroup;
@@ -25,17 +22,12 @@ class QTabWidget;
 
 namespace zel::ui {
 
-class EditorPage;
-class FavoritesPage;
-class GroupsPage;
+class ConfigurationFilePage;
+class EditorPageSet;
 class LinkController;
-class NamingPage;
-class NetworkPage;
-class PresetsPage;
 class QuickEqLibrary;
 class UnitComparison;
 class UserPrompts;
-class ZoneAudioPage;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -58,8 +50,10 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    model::ConfigModel& model() { return m_model; }
-    const model::ConfigModel& model() const { return m_model; }
+    // The configuration being edited, and its model.
+    ConfigurationSession& session() { return m_session; }
+    model::ConfigModel& model() { return m_session.model(); }
+    const model::ConfigModel& model() const { return m_session.model(); }
 
     // Left box of the "Configuration File" page: received text and transfer logs.
     QPlainTextEdit* configurationTextBox() const { return m_configurationTextBox; }
@@ -71,15 +65,8 @@ public:
     QString statusText() const;
     void setStatusText(const QString& text);
 
-    NamingPage* namingPage() const { return m_namingPage; }
-    NamingPage* favoriteGroupNamingPage() const { return m_favoriteGroupNamingPage; }
-    ZoneAudioPage* zoneAudioPage() const { return m_zoneAudioPage; }
-    PresetsPage* presetsPage() const { return m_presetsPage; }
-    FavoritesPage* favoritesPage() const { return m_favoritesPage; }
-    GroupsPage* groupsPage() const { return m_groupsPage; }
-    NetworkPage* networkPage() const { return m_networkPage; }
-    // The seven editing pages in tab order.
-    QList<EditorPage*> editorPages() const;
+    // The seven editing pages.
+    EditorPageSet& pageSet() const { return *m_pageSet; }
 
     QAction* fileModeAction() const { return m_fileModeAction; }
     QAction* serialModeAction() const { return m_serialModeAction; }
@@ -107,12 +94,6 @@ public:
     // Replaces them (tests answer them in code).
     void setPrompts(std::unique_ptr<UserPrompts> prompts);
 
-    // Whether a configuration is loaded, came whole, and what was last exported or saved.
-    const LoadedConfiguration& loadedConfiguration() const { return m_loaded; }
-    // Whether the pages and the model hold edits that were neither exported nor saved; stores
-    // the pages' pending edits into the model first.
-    bool hasUnsavedEdits();
-
     // Text of the About message: the program's name and version.
     static QString aboutText();
 
@@ -126,8 +107,6 @@ public slots:
     // Stores what the pages show into the model, then shows the names again everywhere. Runs
     // after every change of page and first thing in every export.
     void commitAndRefresh();
-    // Rebuilds on every page the lists and captions that repeat names held elsewhere.
-    void refreshNames();
     // "New ZEL-8" / "New ZEL-16": a blank configuration of that unit size. Asks first when
     // that would discard unsaved edits.
     void newTemplate(model::UnitSize size);
@@ -142,9 +121,6 @@ public slots:
     // over the chosen link. Refuses to send a unit a configuration that holds nothing read, and
     // asks before sending one that was not read whole.
     void exportConfiguration();
-    // Asks, Cancel first, before an export of names or addresses that a config line cannot
-    // carry (read so from a file or a unit); true when there are none or the user goes on.
-    bool confirmUncarriedTexts();
     // "Compare with Unit": commit and refresh, then the unit's configuration (a file's in File
     // Mode) is fetched into one of its own and compared with the one being edited, which stays
     // as it is.
@@ -164,9 +140,9 @@ protected:
 private:
     void buildMenus();
     void buildPages();
-    QWidget* buildConfigurationFilePage();
-    void setEditingPagesEnabled(bool enabled);
     void onPageChanged();
+    // The reader run has filled the model: the log shown, the pages filled and committed.
+    void showRead(const model::ReadSummary& summary, const model::LogLines& log);
     // The reader run after an import, and what it tells of the configuration that came.
     void applyImport(const QString& source, const QString& incompleteReason);
     void showComparison(const QString& text, const QString& source, const QString& unit,
@@ -175,26 +151,22 @@ private:
     void updateCommands();
     // True when nothing would be lost, or the user agrees to `question`.
     bool confirmDiscardingEdits(const QString& question);
-    // The writer's text of the model as it is now.
-    std::string writerText() const;
+    // Asks, Cancel first, before an export of names or addresses that a config line cannot
+    // carry (read so from a file or a unit); true when there are none or the user goes on.
+    bool confirmUncarriedTexts();
 
-    // The pages hold references to it. As children of the window they would outlive it (the
-    // members go before the base class deletes the children), so the destructor deletes them,
-    // and the link that may still be running, first.
-    model::ConfigModel m_model;
+    // The pages hold references to its model. As children of the window they would outlive it
+    // (the members go before the base class deletes the children), so the destructor deletes
+    // them, and the link that may still be running, first.
+    ConfigurationSession m_session;
 
     QTabWidget* m_tabs = nullptr;
+    ConfigurationFilePage* m_filePage = nullptr;
+    // The file page's two boxes, which the link and the reader run write to.
     QPlainTextEdit* m_configurationTextBox = nullptr;
     QPlainTextEdit* m_logTextBox = nullptr;
     QLabel* m_statusLabel = nullptr;
-
-    NamingPage* m_namingPage = nullptr;
-    NamingPage* m_favoriteGroupNamingPage = nullptr;
-    ZoneAudioPage* m_zoneAudioPage = nullptr;
-    PresetsPage* m_presetsPage = nullptr;
-    FavoritesPage* m_favoritesPage = nullptr;
-    GroupsPage* m_groupsPage = nullptr;
-    NetworkPage* m_networkPage = nullptr;
+    EditorPageSet* m_pageSet = nullptr;
 
     QActionGroup* m_linkModeGroup = nullptr;
     QAction* m_fileModeAction = nullptr;
@@ -210,8 +182,6 @@ private:
 
     std::unique_ptr<UserPrompts> m_prompts;
     QuickEqLibrary* m_quickEqLibrary = nullptr; // a child of the window, outlives the pages
-    LoadedConfiguration m_loaded;
-    std::string m_exportedText; // the text of the export running or last run
 
     // Set while a command brings a page to the front itself, so that the change of page does
     // not commit pages that the command is about to refill.

@@ -7,6 +7,7 @@
 #include "ui/pages/favorites_page.h"
 #include "ui/pages/groups_page.h"
 #include "ui/pages/naming_page.h"
+#include "ui/window/editor_page_set.h"
 #include "ui/window/main_window.h"
 
 #include <QLineEdit>
@@ -53,20 +54,20 @@ TEST(GridPagesInWindow, TemplatesSetRowsAndUnavailableCells)
     for (const Case& test : cases) {
         SCOPED_TRACE(testing::Message() << test.rows << " zones");
         window.newTemplate(test.size);
-        EXPECT_EQ(window.namingPage()->grid(NameList::Zones)->model()->rowCount(), test.rows);
-        EXPECT_EQ(window.namingPage()->grid(NameList::Sources)->model()->rowCount(), test.rows);
-        MatrixGrid& favorites = *window.favoritesPage()->matrix();
+        EXPECT_EQ(window.pageSet().namingPage()->grid(NameList::Zones)->model()->rowCount(), test.rows);
+        EXPECT_EQ(window.pageSet().namingPage()->grid(NameList::Sources)->model()->rowCount(), test.rows);
+        MatrixGrid& favorites = *window.pageSet().favoritesPage()->matrix();
         EXPECT_EQ(matrixRow(favorites, 1), test.favoritesRow1);
         EXPECT_EQ(matrixRow(favorites, 9), test.favoritesRow9);
-        EXPECT_EQ(matrixRow(*window.groupsPage()->matrix(), 9), test.groupsRow9);
+        EXPECT_EQ(matrixRow(*window.pageSet().groupsPage()->matrix(), 9), test.groupsRow9);
         EXPECT_EQ(favorites.cellText(0, 1), QStringLiteral("Zone Name 1"));
-        EXPECT_EQ(window.favoritesPage()->favoriteList()->item(9)->text(),
+        EXPECT_EQ(window.pageSet().favoritesPage()->favoriteList()->item(9)->text(),
                   QStringLiteral("Favorite Name 10"));
         EXPECT_TRUE(favorites.isEnabled());
     }
     window.reset();
-    EXPECT_FALSE(window.favoritesPage()->matrix()->isEnabled());
-    EXPECT_FALSE(window.namingPage()->grid(NameList::Zones)->isEnabled());
+    EXPECT_FALSE(window.pageSet().favoritesPage()->matrix()->isEnabled());
+    EXPECT_FALSE(window.pageSet().namingPage()->grid(NameList::Zones)->isEnabled());
 }
 
 TEST(GridPagesInWindow, RenamedZoneHeadsTheMatrixRowsBeforeThePageIsLeft)
@@ -76,7 +77,7 @@ TEST(GridPagesInWindow, RenamedZoneHeadsTheMatrixRowsBeforeThePageIsLeft)
     window.newTemplate(model::UnitSize::Zel8);
     showTab(window, MainWindow::kNamingPage);
 
-    NameGrid& zones = *window.namingPage()->grid(NameList::Zones);
+    NameGrid& zones = *window.pageSet().namingPage()->grid(NameList::Zones);
     const QModelIndex zone2 = zones.model()->index(1, 1);
     zones.setCurrentIndex(zone2);
     zones.edit(zone2);
@@ -86,10 +87,10 @@ TEST(GridPagesInWindow, RenamedZoneHeadsTheMatrixRowsBeforeThePageIsLeft)
     QTest::keyClicks(editor, QStringLiteral("Lobby"));
 
     EXPECT_EQ(window.tabs()->currentIndex(), MainWindow::kNamingPage);
-    EXPECT_EQ(window.favoritesPage()->matrix()->cellText(0, 2), QStringLiteral("Lobby"));
-    EXPECT_EQ(window.groupsPage()->matrix()->cellText(0, 2), QStringLiteral("Lobby"));
+    EXPECT_EQ(window.pageSet().favoritesPage()->matrix()->cellText(0, 2), QStringLiteral("Lobby"));
+    EXPECT_EQ(window.pageSet().groupsPage()->matrix()->cellText(0, 2), QStringLiteral("Lobby"));
     showTab(window, MainWindow::kGroupsPage);
-    EXPECT_EQ(window.groupsPage()->matrix()->cellText(0, 2), QStringLiteral("Lobby"));
+    EXPECT_EQ(window.pageSet().groupsPage()->matrix()->cellText(0, 2), QStringLiteral("Lobby"));
 }
 
 TEST(GridPagesInWindow, MatrixEditsReachTheExportFromAnyPage)
@@ -99,7 +100,7 @@ TEST(GridPagesInWindow, MatrixEditsReachTheExportFromAnyPage)
     window.newTemplate(model::UnitSize::Zel8);
 
     showTab(window, MainWindow::kFavoritesPage);
-    FavoritesPage& favorites = *window.favoritesPage();
+    FavoritesPage& favorites = *window.pageSet().favoritesPage();
     doubleClickCell(*favorites.matrix(), 3, 2);
     QListWidget* list = favorites.favoriteList();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -108,7 +109,7 @@ TEST(GridPagesInWindow, MatrixEditsReachTheExportFromAnyPage)
     clickCell(*favorites.matrix(), 6, 6); // leaves a "?" on screen
 
     showTab(window, MainWindow::kGroupsPage);
-    doubleClickCell(*window.groupsPage()->matrix(), 2, 3);
+    doubleClickCell(*window.pageSet().groupsPage()->matrix(), 2, 3);
     showTab(window, MainWindow::kNetworkPage);
     // The favorite chosen before stays chosen across page changes.
     EXPECT_EQ(list->currentRow(), 3);

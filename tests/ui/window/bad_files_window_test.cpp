@@ -9,6 +9,7 @@
 #include "ui/audio/quick_eq_library.h"
 #include "ui/audio/quick_eq_panel.h"
 #include "ui/pages/presets_page.h"
+#include "ui/window/editor_page_set.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -208,8 +209,8 @@ protected:
         w.window.newZel16Action()->trigger();
         w.window.quickEqLibrary().setFolders({folder.path(), {}, {}});
     }
-    ui::QuickEqPanel* panel() { return w.window.presetsPage()->quickEqPanel(); }
-    ui::EqBandPanel* bands() { return w.window.presetsPage()->bandPanel(); }
+    ui::QuickEqPanel* panel() { return w.window.pageSet().presetsPage()->quickEqPanel(); }
+    ui::EqBandPanel* bands() { return w.window.pageSet().presetsPage()->bandPanel(); }
     void setBands(int level)
     {
         for (int b = 1; b <= model::kBands; ++b)

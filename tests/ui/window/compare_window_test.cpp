@@ -5,6 +5,7 @@
 #include "link/zelsim_process.h"
 #include "ui/pages/zone_audio_page.h"
 #include "ui/window/compare_dialog.h"
+#include "ui/window/editor_page_set.h"
 #include "ui/window/unit_comparison.h"
 
 #include <QLabel>
@@ -40,7 +41,7 @@ QStringList dialogRows(const ui::CompareDialog& dialog)
 // What must not change: the model, both text boxes, the page and the records on view.
 QStringList editingState(LinkWindow& w)
 {
-    const auto* zones = w.window.zoneAudioPage()->findChild<QListWidget*>("zoneList");
+    const auto* zones = w.window.pageSet().zoneAudioPage()->findChild<QListWidget*>("zoneList");
     return writerLines(w.window) + w.configurationLines() + w.logLines() +
            QStringList{QString::number(w.window.tabs()->currentIndex()),
                        QString::number(zones->currentRow())};
@@ -187,8 +188,9 @@ TEST(CompareWithUnit, AfterAnExportVerifiesAndARowLeadsToItsPage)
     ASSERT_EQ(page->childCount(), 1);
     EXPECT_EQ(page->child(0)->text(0), QStringLiteral("Zone 3 volume"));
     emit dialog->list()->itemActivated(page->child(0), 0);
-    EXPECT_EQ(w.window.tabs()->currentWidget(), w.window.zoneAudioPage());
-    EXPECT_EQ(w.window.zoneAudioPage()->findChild<QListWidget*>("zoneList")->currentRow(), 2);
+    EXPECT_EQ(w.window.tabs()->currentWidget(), w.window.pageSet().zoneAudioPage());
+    EXPECT_EQ(w.window.pageSet().zoneAudioPage()->findChild<QListWidget*>("zoneList")->currentRow(),
+              2);
     EXPECT_TRUE(dialog->text().contains("  Zone 3 volume: -30 -> -40\n")) << "copied as text";
 }
 

@@ -10,6 +10,7 @@
 #include "ui/pages/naming_page.h"
 #include "ui/pages/network_page.h"
 #include "ui/pages/presets_page.h"
+#include "ui/window/editor_page_set.h"
 #include "ui/window/main_window.h"
 
 #include <QApplication>
@@ -58,13 +59,13 @@ protected:
 TEST_F(KeyboardWindowTest, MenusShortcutsAndTabReachWhatTheyName)
 {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    NameGrid* zoneGrid = window.namingPage()->grid(NameList::Zones);
-    NameGrid* sourceGrid = window.namingPage()->grid(NameList::Sources);
-    NameGrid* favoriteGrid = window.favoriteGroupNamingPage()->grid(NameList::Favorites);
-    NameGrid* groupGrid = window.favoriteGroupNamingPage()->grid(NameList::Groups);
-    MatrixGrid* favorites = window.favoritesPage()->matrix();
-    QListWidget* favoriteList = window.favoritesPage()->favoriteList();
-    MatrixGrid* groups = window.groupsPage()->matrix();
+    NameGrid* zoneGrid = window.pageSet().namingPage()->grid(NameList::Zones);
+    NameGrid* sourceGrid = window.pageSet().namingPage()->grid(NameList::Sources);
+    NameGrid* favoriteGrid = window.pageSet().favoriteGroupNamingPage()->grid(NameList::Favorites);
+    NameGrid* groupGrid = window.pageSet().favoriteGroupNamingPage()->grid(NameList::Groups);
+    MatrixGrid* favorites = window.pageSet().favoritesPage()->matrix();
+    QListWidget* favoriteList = window.pageSet().favoritesPage()->favoriteList();
+    MatrixGrid* groups = window.pageSet().groupsPage()->matrix();
     QMenu* fileMenu = window.menuBar()->actions().at(0)->menu();
 
     struct Case {
@@ -101,7 +102,7 @@ TEST_F(KeyboardWindowTest, MenusShortcutsAndTabReachWhatTheyName)
          [&] { return focused() != groups && focused() != nullptr; }},
         {"an arrow marks the next cell of the favorites matrix", MainWindow::kFavoritesPage,
          favorites, Qt::Key_Down,
-         [&] { return window.favoritesPage()->markedCell() == QPoint(1, 2); }},
+         [&] { return window.pageSet().favoritesPage()->markedCell() == QPoint(1, 2); }},
         {"Alt+F opens the File menu", MainWindow::kConfigurationFilePage, nullptr,
          Qt::ALT | Qt::Key_F, [&] { return fileMenu->isVisible(); }},
         {"Ctrl+Q exits", MainWindow::kConfigurationFilePage, nullptr, Qt::CTRL | Qt::Key_Q,
@@ -126,7 +127,7 @@ TEST_F(KeyboardWindowTest, EveryTextOfTheConfigurationRefusesCharactersBeyondLat
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     model::ConfigModel& model = window.model();
     const auto openZoneName = [this] {
-        NameGrid* grid = window.namingPage()->grid(NameList::Zones);
+        NameGrid* grid = window.pageSet().namingPage()->grid(NameList::Zones);
         const QModelIndex first = grid->model()->index(0, 1);
         grid->setCurrentIndex(first);
         grid->edit(first);
@@ -136,10 +137,11 @@ TEST_F(KeyboardWindowTest, EveryTextOfTheConfigurationRefusesCharactersBeyondLat
         return page->findChild<QLineEdit*>(QLatin1String(name));
     };
     const auto address = [this, child](const char* name) {
-        window.networkPage()
+        window.pageSet()
+            .networkPage()
             ->findChild<QCheckBox*>(QStringLiteral("DHCPCheckbox"))
             ->setChecked(false);
-        return child(window.networkPage(), name);
+        return child(window.pageSet().networkPage(), name);
     };
     struct Case {
         const char* what;
@@ -150,7 +152,7 @@ TEST_F(KeyboardWindowTest, EveryTextOfTheConfigurationRefusesCharactersBeyondLat
     const Case cases[] = {
         {"zone name", MainWindow::kNamingPage, openZoneName, [&] { return model.zoneName(1); }},
         {"preset name", MainWindow::kPresetsPage,
-         [&] { return child(window.presetsPage(), "presetName"); },
+         [&] { return child(window.pageSet().presetsPage(), "presetName"); },
          [&] {
              window.commitAndRefresh();
              return model.preset(1).name;

@@ -5,6 +5,7 @@
 #include "model/templates.h"
 #include "ui/pages/editor_page.h"
 #include "ui/pages/network_page.h"
+#include "ui/window/editor_page_set.h"
 #include "ui/window/link_controller.h"
 
 #include <QAction>
@@ -86,7 +87,7 @@ TEST(MainWindowFrame, CaptionSizeAndPageLayout)
         EXPECT_EQ(window.tabs()->tabText(i), captions[i]) << "tab " << i;
     EXPECT_EQ(window.tabs()->currentIndex(), MainWindow::kConfigurationFilePage);
 
-    const QList<EditorPage*> pages = window.editorPages();
+    const QList<EditorPage*> pages = window.pageSet().pages();
     ASSERT_EQ(pages.size(), 7);
     for (int i = 0; i < pages.size(); ++i)
         EXPECT_EQ(window.tabs()->widget(i + 1), pages[i]) << "tab " << i + 1;
@@ -175,21 +176,21 @@ TEST(MainWindowReset, EditingPagesDisabledAtEveryDepthWhileTabsStaySelectable)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
     // At start-up nothing has been read: every control of every editing page is off.
-    for (EditorPage* page : window.editorPages())
+    for (EditorPage* page : window.pageSet().pages())
         for (QWidget* control : controlsOf(page))
             EXPECT_FALSE(control->isEnabled()) << control->metaObject()->className();
 
     QList<QLineEdit*> probes;
-    for (EditorPage* page : window.editorPages())
+    for (EditorPage* page : window.pageSet().pages())
         probes << addNestedProbe(page);
     window.newZel16Action()->trigger();
     for (QLineEdit* probe : probes)
         EXPECT_TRUE(probe->isEnabled()) << "a configuration was read";
 
     window.reset();
-    for (int i = 0; i < window.editorPages().size(); ++i) {
+    for (int i = 0; i < window.pageSet().pages().size(); ++i) {
         SCOPED_TRACE(i + 1);
-        EditorPage* page = window.editorPages()[i];
+        EditorPage* page = window.pageSet().pages()[i];
         for (QWidget* control : controlsOf(page))
             EXPECT_FALSE(control->isEnabled()) << control->metaObject()->className();
         EXPECT_TRUE(page->isEnabled()) << "the page itself stays enabled";
@@ -353,7 +354,8 @@ TEST(MainWindowReaderRun, LevelTextChangesOnlyForADisplayLineOrAChangeOfLevel)
         MainWindow window;
         window.configurationTextBox()->setPlainText(QString::fromLatin1(c.text));
         window.readerRun();
-        const auto* level = window.networkPage()->findChild<QLabel*>(QStringLiteral("DisplayLvl"));
+        const auto* level =
+            window.pageSet().networkPage()->findChild<QLabel*>(QStringLiteral("DisplayLvl"));
         ASSERT_NE(level, nullptr);
         EXPECT_EQ(level->text(), QString::fromLatin1(c.levelText));
     }

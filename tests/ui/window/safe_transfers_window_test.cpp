@@ -269,7 +269,7 @@ TEST(SafeTransfers, ACancelledSerialImportDropsTheRestOfTheDumpSoTheBoxHoldsWhat
     ASSERT_TRUE(w.runToEnd(w.window.importAction()));
     EXPECT_TRUE(w.window.statusText().endsWith("(cancelled)"))
         << w.window.statusText().toStdString();
-    EXPECT_TRUE(w.window.loadedConfiguration().isIncomplete());
+    EXPECT_TRUE(w.window.session().loaded().isIncomplete());
 
     // The rest came up to "[QXSB]" and was dropped: the box holds just what the model read.
     const QStringList box = w.configurationLines();
