@@ -54,8 +54,10 @@ TEST(GridPagesInWindow, TemplatesSetRowsAndUnavailableCells)
     for (const Case& test : cases) {
         SCOPED_TRACE(testing::Message() << test.rows << " zones");
         window.newTemplate(test.size);
-        EXPECT_EQ(window.pageSet().namingPage()->grid(NameList::Zones)->model()->rowCount(), test.rows);
-        EXPECT_EQ(window.pageSet().namingPage()->grid(NameList::Sources)->model()->rowCount(), test.rows);
+        EXPECT_EQ(window.pageSet().namingPage()->grid(NameList::Zones)->model()->rowCount(),
+                  test.rows);
+        EXPECT_EQ(window.pageSet().namingPage()->grid(NameList::Sources)->model()->rowCount(),
+                  test.rows);
         MatrixGrid& favorites = *window.pageSet().favoritesPage()->matrix();
         EXPECT_EQ(matrixRow(favorites, 1), test.favoritesRow1);
         EXPECT_EQ(matrixRow(favorites, 9), test.favoritesRow9);
