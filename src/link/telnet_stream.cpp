@@ -46,7 +46,9 @@ void TelnetStream::takeFromSocket()
 qint64 TelnetStream::readData(char* data, qint64 maxSize)
 {
     const qint64 count = std::min<qint64>(maxSize, m_data.size());
-    std::memcpy(data, m_data.constData(), static_cast<size_t>(count));
+    // QIODevice::skip() reads into no buffer at all: the bytes are only dropped then.
+    if (data != nullptr && count > 0)
+        std::memcpy(data, m_data.constData(), static_cast<size_t>(count));
     m_data.remove(0, count);
     return count;
 }
