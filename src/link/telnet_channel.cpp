@@ -14,6 +14,14 @@ TelnetChannel::TelnetChannel(const QString& hostText, QObject* parent)
     connect(&m_socket, &QTcpSocket::disconnected, this, &TelnetChannel::onDisconnected);
 }
 
+TelnetChannel::~TelnetChannel()
+{
+    // The socket outlives the stream among the members and may signal a disconnect as it goes:
+    // nothing of that reaches this channel any more.
+    m_closing = true;
+    m_socket.disconnect(this);
+}
+
 bool TelnetChannel::isOpen() const
 {
     return m_socket.state() == QAbstractSocket::ConnectedState;

@@ -15,6 +15,7 @@ class TelnetChannel : public LinkChannel {
 public:
     // `hostText` as the user typed it; see parseHostText() for the port it may name.
     explicit TelnetChannel(const QString& hostText, QObject* parent = nullptr);
+    ~TelnetChannel() override;
 
     const LinkPolicy& policy() const override { return m_policy; }
     QIODevice* device() override { return &m_stream; }
