@@ -31,7 +31,7 @@ shift || true
 # without this script, which treats every compiler warning as an error.
 if [ ! -f "$build/build.ninja" ] || (($#)) ||
   ! grep -q '^CMAKE_COMPILE_WARNING_AS_ERROR:BOOL=ON$' "$build/CMakeCache.txt"; then
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_COMPILE_WARNING_AS_ERROR:BOOL=ON "$@"
 fi
 # ZEL_TARGET names the targets to build instead of all, separated by blanks.
