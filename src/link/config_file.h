@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-class QIODevice;
-
 namespace zel::link {
 
 struct FileReadResult {
@@ -21,26 +19,9 @@ struct FileWriteResult {
     QString errorText;
 };
 
-// The largest file taken as a configuration. A configuration is a few kilobytes; the limit leaves
-// room for a few very long lines while a file that cannot be one (a disk image, a log) is
-// refused at once instead of stalling the window.
-constexpr qint64 kConfigurationFileLimit = 4 * 1024 * 1024;
-
-struct CappedBytes {
-    QByteArray bytes;      // all the device held, when error is empty
-    QString error;         // the device's error, or tooLargeReason(); empty when read
-    bool tooLarge = false; // error is tooLargeReason()
-};
-
-// Reads an open device (a file, standard input) to its end, in pieces and never more than one
-// byte past kConfigurationFileLimit: a device such as /dev/zero never ends.
-CappedBytes readConfigurationBytes(QIODevice& device);
-
-// "larger than a configuration file can be (4194304 bytes at most)"
-QString tooLargeReason();
-
-// Reads a configuration file whole. Only a plain file of at most kConfigurationFileLimit bytes
-// is read: a folder, a pipe or a device (which may never end, or block the open) gives an error.
+// Reads a configuration file whole. Only a plain file of at most text::kConfigurationFileLimit
+// bytes is read: a folder, a pipe or a device (which may never end, or block the open) gives an
+// error.
 FileReadResult readConfigurationFile(const QString& path);
 
 // Writes `lines`, each followed by CR LF, as saveWholeFile() saves: a failed write leaves an

@@ -1,4 +1,5 @@
 #include "link/config_file.h"
+#include "text/capped_read.h"
 
 #include "qt_printing.h"
 #include "support/file_faults.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace zel::link;
+using namespace zel::text;
 using zel::test::FileSizeLimit;
 
 namespace {

@@ -7,9 +7,9 @@
 #include "link/link_policy.h"
 #include "link/serial_channel.h"
 #include "link/telnet_channel.h"
+#include "ui/common/user_prompts.h"
 #include "ui/window/link_failure_message.h"
 #include "ui/window/text_feed.h"
-#include "ui/window/user_prompts.h"
 
 #include <QFileInfo>
 #include <QScopedValueRollback>

@@ -1,6 +1,6 @@
 #include "ui/window/main_window.h"
 
-#include "link/latin1_text.h"
+#include "text/latin1_text.h"
 
 #include "zel_version.h"
 
@@ -187,7 +187,7 @@ model::ReadSummary MainWindow::readerRun()
 {
     m_pageSet->setEditingEnabled(true);
     const model::ReadSummary summary =
-        m_session.readerRun(link::toLatin1(storedText(m_configurationTextBox)));
+        m_session.readerRun(text::toLatin1(storedText(m_configurationTextBox)));
     updateCommands();
     return summary;
 }

@@ -2,8 +2,8 @@
 
 #include "link/link_policy.h"
 #include "link/serial_monitor.h"
+#include "ui/common/user_prompts.h"
 #include "ui/window/text_feed.h"
-#include "ui/window/user_prompts.h"
 
 namespace zel::ui {
 
