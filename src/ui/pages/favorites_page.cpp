@@ -319,10 +319,7 @@ bool FavoritesPage::edits(model::DiffSubject subject) const
 
 void FavoritesPage::showRecord(model::DiffSubject, int number)
 {
-    if (number >= 1 && number <= m_favoriteList->count()) {
-        m_favoriteList->setCurrentRow(number - 1);
-        m_favoriteList->setFocus();
-    }
+    showListRecord(m_favoriteList, number);
 }
 
 } // namespace zel::ui

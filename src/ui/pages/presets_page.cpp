@@ -184,10 +184,7 @@ bool PresetsPage::edits(model::DiffSubject subject) const
 
 void PresetsPage::showRecord(model::DiffSubject, int number)
 {
-    if (number >= 1 && number <= m_presetList->count()) {
-        m_presetList->setCurrentRow(number - 1);
-        m_presetList->setFocus();
-    }
+    showListRecord(m_presetList, number);
 }
 
 } // namespace zel::ui
