@@ -89,24 +89,9 @@ FileWriteResult writeConfigurationFile(const QString& path, const QStringList& l
     return result;
 }
 
-QString fileImportStatus(const QString& path)
-{
-    return QStringLiteral(" Imported complete from file: ") + fullPath(path);
-}
-
-QString fileExportStatus(const QString& path)
-{
-    return QStringLiteral(" Exported to file: ") + fullPath(path);
-}
-
 QString filePeerText(const QString& path)
 {
     return QStringLiteral("file: ") + fullPath(path);
-}
-
-QString overwriteQuestion(const QString& path)
-{
-    return QStringLiteral("File ") + fullPath(path) + QStringLiteral(" exists. Overwrite?");
 }
 
 } // namespace zel::link

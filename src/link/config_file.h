@@ -31,13 +31,7 @@ FileWriteResult writeConfigurationFile(const QString& path, const QStringList& l
 // Splits 8-bit text into lines; a line ending at the very end adds no empty line.
 QStringList splitConfigurationText(const QByteArray& bytes);
 
-// " Imported complete from file: " and the file's full path.
-QString fileImportStatus(const QString& path);
-// " Exported to file: " and the file's full path.
-QString fileExportStatus(const QString& path);
-// How status texts name a file: "file: " and its full path.
+// How a transfer names a file as the other end: "file: " and its full path.
 QString filePeerText(const QString& path);
-// "File " full path " exists. Overwrite?"
-QString overwriteQuestion(const QString& path);
 
 } // namespace zel::link
