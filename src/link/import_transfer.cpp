@@ -29,7 +29,7 @@ void ImportTransfer::start()
     if (m_started)
         return;
     m_started = true;
-    if (policy().importStartStatus)
+    if (policy().reportsConnecting)
         emit status(statusOf(TransferStatus::Stage::Connecting));
     listenToChannel();
     openChannel();
