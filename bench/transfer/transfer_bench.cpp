@@ -13,9 +13,9 @@
 #include "link/serial_channel.h"
 #include "link/serial_endpoint.h"
 #include "link/telnet_channel.h"
+#include "ui/common/user_prompts.h"
 #include "ui/window/link_controller.h"
 #include "ui/window/main_window.h"
-#include "ui/window/user_prompts.h"
 
 #include <QAction>
 #include <QApplication>

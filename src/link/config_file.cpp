@@ -1,15 +1,14 @@
 #include "link/config_file.h"
 
-#include "link/file_save.h"
-#include "link/latin1_text.h"
 #include "model/config_reader.h"
+#include "text/capped_read.h"
+#include "text/file_save.h"
+#include "text/latin1_text.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
 #include <QFileInfo>
-
-#include <algorithm>
 
 namespace zel::link {
 
@@ -39,37 +38,8 @@ QStringList splitConfigurationText(const QByteArray& bytes)
     QStringList lines;
     for (std::string_view line :
          model::splitLines(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))))
-        lines.append(fromLatin1(line));
+        lines.append(text::fromLatin1(line));
     return lines;
-}
-
-QString tooLargeReason()
-{
-    return QObject::tr("larger than a configuration file can be (%1 bytes at most)")
-        .arg(kConfigurationFileLimit);
-}
-
-CappedBytes readConfigurationBytes(QIODevice& device)
-{
-    constexpr qint64 kPiece = 64 * 1024;
-    constexpr qint64 kCap = kConfigurationFileLimit + 1;
-    CappedBytes result;
-    while (result.bytes.size() < kCap) {
-        const QByteArray piece = device.read(std::min(kPiece, kCap - result.bytes.size()));
-        if (piece.isEmpty())
-            break;
-        result.bytes += piece;
-    }
-    const auto* file = qobject_cast<const QFileDevice*>(&device);
-    if (file && file->error() != QFileDevice::NoError) {
-        result.error = device.errorString();
-    } else if (result.bytes.size() > kConfigurationFileLimit) {
-        result.error = tooLargeReason();
-        result.tooLarge = true;
-    }
-    if (!result.error.isEmpty())
-        result.bytes.clear();
-    return result;
 }
 
 FileReadResult readConfigurationFile(const QString& path)
@@ -93,7 +63,7 @@ FileReadResult readConfigurationFile(const QString& path)
             QObject::tr("Cannot open %1: %2").arg(fullPath(path), file.errorString());
         return result;
     }
-    const CappedBytes read = readConfigurationBytes(file);
+    const text::CappedBytes read = text::readConfigurationBytes(file);
     if (!read.error.isEmpty()) {
         result.errorText =
             QObject::tr("Cannot read %1: %2")
@@ -112,31 +82,16 @@ FileWriteResult writeConfigurationFile(const QString& path, const QStringList& l
     for (const QString& line : lines)
         bytes += line.toLatin1() + "\r\n";
     FileWriteResult result;
-    if (const QString error = saveWholeFile(path, bytes); !error.isEmpty())
+    if (const QString error = text::saveWholeFile(path, bytes); !error.isEmpty())
         result.errorText = QObject::tr("Cannot write %1: %2").arg(fullPath(path), error);
     else
         result.ok = true;
     return result;
 }
 
-QString fileImportStatus(const QString& path)
-{
-    return QStringLiteral(" Imported complete from file: ") + fullPath(path);
-}
-
-QString fileExportStatus(const QString& path)
-{
-    return QStringLiteral(" Exported to file: ") + fullPath(path);
-}
-
 QString filePeerText(const QString& path)
 {
     return QStringLiteral("file: ") + fullPath(path);
-}
-
-QString overwriteQuestion(const QString& path)
-{
-    return QStringLiteral("File ") + fullPath(path) + QStringLiteral(" exists. Overwrite?");
 }
 
 } // namespace zel::link

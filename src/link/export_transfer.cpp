@@ -16,8 +16,7 @@ constexpr qsizetype kReplyKeep = 4096;
 
 ExportTransfer::ExportTransfer(std::unique_ptr<LinkChannel> channel, QStringList lines,
                                TransferSettings settings, QObject* parent)
-    : Transfer(parent), m_channel(std::move(channel)), m_lines(std::move(lines)),
-      m_settings(settings)
+    : Transfer(std::move(channel), settings, parent), m_lines(std::move(lines))
 {
     m_responseTimer.setSingleShot(true);
     connect(&m_responseTimer, &QTimer::timeout, this, &ExportTransfer::onTimerExpired);
@@ -25,26 +24,18 @@ ExportTransfer::ExportTransfer(std::unique_ptr<LinkChannel> channel, QStringList
 
 ExportTransfer::~ExportTransfer()
 {
-    // The channel goes first, while the other members still live: closing its connection may
-    // signal, and that is no longer news for this transfer. Its device is not touched here, as
-    // a serial port may be gone already when the window that owns it is destroyed.
-    disconnect(m_channel.get(), nullptr, this, nullptr);
-    m_channel.reset();
+    releaseChannel();
 }
 
 void ExportTransfer::start()
 {
     if (m_state != State::Idle)
         return;
-    connect(m_channel.get(), &LinkChannel::opened, this, &ExportTransfer::onOpened);
-    connect(m_channel.get(), &LinkChannel::openFailed, this, &ExportTransfer::onOpenFailed);
-    connect(m_channel.get(), &LinkChannel::closedByPeer, this, &ExportTransfer::onClosedByPeer);
-    connect(m_channel->device(), &QIODevice::readyRead, this, &ExportTransfer::readInput);
-    if (m_channel->policy().connectsPerTransfer) {
+    listenToChannel();
+    connect(channel().device(), &QIODevice::readyRead, this, &ExportTransfer::readInput);
+    if (policy().connectsPerTransfer) {
         m_state = State::Connecting;
-        m_channel->open();
-        // A host that never answers the connection attempt would keep it waiting for minutes.
-        m_responseTimer.start(m_settings.responseTimeout);
+        openChannel();
     } else {
         pauseThen(&ExportTransfer::afterFirstPause);
     }
@@ -61,43 +52,30 @@ void ExportTransfer::cancel()
 
 void ExportTransfer::onOpened()
 {
-    m_responseTimer.stop();
     pauseThen(&ExportTransfer::afterFirstPause);
 }
 
-void ExportTransfer::onOpenFailed(const QString& error)
+void ExportTransfer::endOnClose(const QString& error)
 {
-    finish(TransferOutcome::LinkFailed, error);
-}
-
-void ExportTransfer::onClosedByPeer(const QString& error)
-{
-    if (!isRunning())
-        return;
-    readInput(); // an acknowledgement may have come just before the close
-    if (!isRunning())
-        return;
     if (m_state == State::WaitingForReply &&
         m_replyReader.verdict() == ExactReplyReader::Verdict::ErrorLine) {
         endOnErrorReply();
         return;
     }
-    emit logLine(m_channel->policy().connectionLostLine);
+    emit logLine(policy().connectionLostLine);
     finish(TransferOutcome::ConnectionClosed, error); // the layer's error goes to the error box
 }
 
 void ExportTransfer::onTimerExpired()
 {
-    if (m_state == State::Connecting) {
-        finish(TransferOutcome::LinkFailed, texts::connectTimeoutError(m_settings.responseTimeout));
-    } else if (m_state == State::Handshake) {
+    if (m_state == State::Handshake) {
         emit logLine(texts::kCommandTimeout);
         finish(TransferOutcome::TimedOut);
     } else if (m_state == State::WaitingForReply &&
                m_replyReader.verdict() == ExactReplyReader::Verdict::ErrorLine) {
         endOnErrorReply(); // the error line did not end: it is shown as far as it came
     } else if (m_state == State::WaitingForReply) {
-        emit logLine(m_channel->policy().exactAcknowledgement
+        emit logLine(policy().exactAcknowledgement
                          ? texts::kCommandTimeout
                          : texts::noResponseLine(m_settings.responseTimeout));
         finish(TransferOutcome::TimedOut);
@@ -106,10 +84,9 @@ void ExportTransfer::onTimerExpired()
 
 void ExportTransfer::afterFirstPause()
 {
-    const LinkPolicy& policy = m_channel->policy();
-    if (!m_channel->isOpen()) {
-        if (policy.connectsPerTransfer) {
-            emit logLine(policy.connectionLostLine);
+    if (!channel().isOpen()) {
+        if (policy().connectsPerTransfer) {
+            emit logLine(policy().connectionLostLine);
             finish(TransferOutcome::ConnectionClosed);
         } else {
             emit logLine(texts::kSerialNotOpen);
@@ -117,11 +94,11 @@ void ExportTransfer::afterFirstPause()
         }
         return;
     }
-    if (!policy.handshake) {
+    if (!policy().handshake) {
         sendNextLine();
         return;
     }
-    QIODevice* device = m_channel->device();
+    QIODevice* device = channel().device();
     const qint64 written = device->write("[]");
     if (written < 0) {
         finish(TransferOutcome::LinkFailed, device->errorString());
@@ -145,21 +122,20 @@ void ExportTransfer::sendNextLine()
         finish(TransferOutcome::Completed);
         return;
     }
-    const LinkPolicy& policy = m_channel->policy();
     const QString line = m_lines[m_nextLine++];
-    const int lineCount = static_cast<int>(m_lines.size());
-    emit statusText(texts::sendingLineStatus(m_nextLine, lineCount));
-    emit progress(m_nextLine, lineCount);
+    TransferStatus sending = lineStatus(TransferStatus::Stage::SendingLine);
+    emit status(sending);
+    emit progress(sending.line, sending.lineCount);
     if (m_state == State::Finished) // cancelled from a slot
         return;
-    if (!m_channel->isOpen()) {
-        emit logLine(policy.connectionLostLine);
+    if (!channel().isOpen()) {
+        emit logLine(policy().connectionLostLine);
         finish(TransferOutcome::ConnectionClosed);
         return;
     }
     emit logLine(texts::kSending + line);
-    QIODevice* device = m_channel->device();
-    const qint64 written = device->write(line.toLatin1() + policy.lineTerminator);
+    QIODevice* device = channel().device();
+    const qint64 written = device->write(line.toLatin1() + policy().lineTerminator);
     if (written < 0) {
         finish(TransferOutcome::LinkFailed, device->errorString());
         return;
@@ -179,7 +155,7 @@ void ExportTransfer::readInput()
 {
     if (!isRunning())
         return;
-    if (!m_channel->policy().exactAcknowledgement)
+    if (!policy().exactAcknowledgement)
         readAnyReply();
     else if (m_state == State::Handshake)
         readHandshake();
@@ -190,7 +166,7 @@ void ExportTransfer::readInput()
 
 void ExportTransfer::readHandshake()
 {
-    QIODevice* device = m_channel->device();
+    QIODevice* device = channel().device();
     char byte = 0;
     while (device->getChar(&byte)) {
         ++m_bytesReceived;
@@ -207,7 +183,7 @@ void ExportTransfer::readHandshake()
 
 void ExportTransfer::readExactReply()
 {
-    QIODevice* device = m_channel->device();
+    QIODevice* device = channel().device();
     QString text;
     char byte = 0;
     while (m_state == State::WaitingForReply && device->getChar(&byte)) {
@@ -248,7 +224,7 @@ void ExportTransfer::endOnErrorReply()
 
 void ExportTransfer::readAnyReply()
 {
-    QIODevice* device = m_channel->device();
+    QIODevice* device = channel().device();
     const QByteArray bytes = device->readAll(); // at most the serial port's buffer
     if (bytes.isEmpty())
         return;
@@ -318,12 +294,11 @@ void ExportTransfer::pauseThen(void (ExportTransfer::*next)())
 bool ExportTransfer::onlyEchoed() const
 {
     return m_linesAcknowledged > 0 && m_linesInAcknowledgementForm == 0 &&
-           !m_channel->policy().exactAcknowledgement;
+           !policy().exactAcknowledgement;
 }
 
 QString ExportTransfer::stopReason() const
 {
-    const LinkPolicy& policy = m_channel->policy();
     const QString seconds = texts::secondsText(m_settings.responseTimeout);
     switch (m_outcome) {
     case TransferOutcome::ErrorReply:
@@ -332,7 +307,7 @@ QString ExportTransfer::stopReason() const
         return m_nextLine == 0 ? QStringLiteral("no answer to \"[]\" in %1 seconds").arg(seconds)
                                : QStringLiteral("no acknowledgement in %1 seconds").arg(seconds);
     case TransferOutcome::ConnectionClosed:
-        return policy.connectionLostWhy;
+        return policy().connectionLostWhy;
     case TransferOutcome::LimitReached:
         return QStringLiteral("%1 bytes came without an acknowledgement")
             .arg(m_settings.receiveLimit);
@@ -346,22 +321,22 @@ QString ExportTransfer::stopReason() const
     }
 }
 
-void ExportTransfer::finish(TransferOutcome outcome, const QString& errorText)
+void ExportTransfer::ending()
 {
-    if (m_state == State::Finished)
-        return;
     m_state = State::Finished;
-    m_outcome = outcome;
-    m_errorText = errorText;
     m_responseTimer.stop();
-    disconnect(m_channel.get(), nullptr, this, nullptr);
-    disconnect(m_channel->device(), nullptr, this, nullptr);
-    m_channel->close();
-    emit statusText(outcome == TransferOutcome::Completed && onlyEchoed()
-                        ? texts::kCompleteOnlyEchoed
-                        : texts::exportEndStatus(outcome, m_nextLine,
-                                                 static_cast<int>(m_lines.size()), stopReason()));
-    emit finished(outcome);
+    TransferStatus ended = lineStatus(TransferStatus::Stage::ExportEnded);
+    ended.reason = stopReason();
+    ended.onlyEchoed = onlyEchoed();
+    emit status(ended);
+}
+
+TransferStatus ExportTransfer::lineStatus(TransferStatus::Stage stage) const
+{
+    TransferStatus status = statusOf(stage);
+    status.line = m_nextLine;
+    status.lineCount = lineCount();
+    return status;
 }
 
 } // namespace zel::link

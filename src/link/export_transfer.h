@@ -15,7 +15,6 @@
 
 #include "link/exact_reply_reader.h"
 #include "link/transfer.h"
-#include "link/transfer_settings.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -53,13 +52,13 @@ public:
 private:
     enum class State { Idle, Connecting, Settling, Handshake, WaitingForReply, Finished };
 
-    void onOpened();
-    void onOpenFailed(const QString& error);
-    void onClosedByPeer(const QString& error);
+    void onOpened() override;
+    void readInput() override;
+    void endOnClose(const QString& error) override;
+    void ending() override;
     void onTimerExpired();
     void afterFirstPause();
     void sendNextLine();
-    void readInput();
     void readHandshake();
     void readExactReply();
     void readAnyReply();
@@ -73,11 +72,10 @@ private:
     void pauseThen(void (ExportTransfer::*next)());
     // Why the export stopped, for the status line.
     QString stopReason() const;
-    void finish(TransferOutcome outcome, const QString& errorText = {});
+    // A report of `stage` at the current line.
+    TransferStatus lineStatus(TransferStatus::Stage stage) const;
 
-    std::unique_ptr<LinkChannel> m_channel;
     QStringList m_lines;
-    TransferSettings m_settings;
     QTimer m_responseTimer;
     State m_state = State::Idle;
     int m_nextLine = 0;             // index of the next line to look at: the line sent last, from 1

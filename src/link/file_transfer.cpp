@@ -1,11 +1,24 @@
 #include "link/file_transfer.h"
 
 #include "link/config_file.h"
-#include "link/transfer_texts.h"
 
 #include <utility>
 
 namespace zel::link {
+
+namespace {
+
+TransferStatus fileStatus(TransferStatus::Stage stage, const QString& path, TransferOutcome outcome)
+{
+    TransferStatus status;
+    status.stage = stage;
+    status.peer = filePeerText(path);
+    status.file = true;
+    status.outcome = outcome;
+    return status;
+}
+
+} // namespace
 
 FileImportTransfer::FileImportTransfer(QString path, QObject* parent)
     : FetchTransfer(parent), m_path(std::move(path))
@@ -16,16 +29,18 @@ void FileImportTransfer::start()
 {
     const FileReadResult file = readConfigurationFile(m_path);
     if (!file.ok) {
-        m_outcome = TransferOutcome::LinkFailed;
-        m_errorText = file.errorText;
-        // The status line would otherwise still tell how an earlier transfer went.
-        emit statusText(texts::importEndStatus(m_outcome, filePeerText(m_path), {}));
-    } else {
-        m_outcome = TransferOutcome::Completed;
-        m_text = file.lines.join(QLatin1Char('\n'));
-        emit statusText(fileImportStatus(m_path));
+        finish(TransferOutcome::LinkFailed, file.errorText);
+        return;
     }
-    emit finished(m_outcome);
+    m_text = file.lines.join(QLatin1Char('\n'));
+    finish(TransferOutcome::Completed);
+}
+
+void FileImportTransfer::ending()
+{
+    // A failure is said too: the status line would otherwise still tell how an earlier
+    // transfer went.
+    emit status(fileStatus(TransferStatus::Stage::ImportEnded, m_path, m_outcome));
 }
 
 FileExportTransfer::FileExportTransfer(QString path, QStringList lines, QObject* parent)
@@ -36,14 +51,16 @@ FileExportTransfer::FileExportTransfer(QString path, QStringList lines, QObject*
 void FileExportTransfer::start()
 {
     const FileWriteResult written = writeConfigurationFile(m_path, m_lines);
-    if (!written.ok) {
-        m_outcome = TransferOutcome::LinkFailed;
-        m_errorText = written.errorText;
-    } else {
-        m_outcome = TransferOutcome::Completed;
-        emit statusText(fileExportStatus(m_path));
-    }
-    emit finished(m_outcome);
+    if (!written.ok)
+        finish(TransferOutcome::LinkFailed, written.errorText);
+    else
+        finish(TransferOutcome::Completed);
+}
+
+void FileExportTransfer::ending()
+{
+    if (m_outcome == TransferOutcome::Completed)
+        emit status(fileStatus(TransferStatus::Stage::ExportEnded, m_path, m_outcome));
 }
 
 } // namespace zel::link

@@ -23,6 +23,8 @@ public:
     QString incompleteReason() const override { return {}; }
 
 private:
+    void ending() override;
+
     QString m_path;
     QString m_text;
 };
@@ -39,6 +41,8 @@ public:
     bool isRunning() const override { return false; }
 
 private:
+    void ending() override;
+
     QString m_path;
     QStringList m_lines;
 };

@@ -11,7 +11,7 @@ namespace zel::link {
 
 ImportTransfer::ImportTransfer(std::unique_ptr<LinkChannel> channel, TransferSettings settings,
                                QObject* parent)
-    : FetchTransfer(parent), m_channel(std::move(channel)), m_settings(settings)
+    : FetchTransfer(std::move(channel), settings, parent)
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &ImportTransfer::onTimerExpired);
@@ -21,11 +21,7 @@ ImportTransfer::ImportTransfer(std::unique_ptr<LinkChannel> channel, TransferSet
 
 ImportTransfer::~ImportTransfer()
 {
-    // The channel goes first, while the other members still live: closing its connection may
-    // signal, and that is no longer news for this transfer. Its device is not touched here, as
-    // a serial port may be gone already when the window that owns it is destroyed.
-    disconnect(m_channel.get(), nullptr, this, nullptr);
-    m_channel.reset();
+    releaseChannel();
 }
 
 void ImportTransfer::start()
@@ -33,16 +29,10 @@ void ImportTransfer::start()
     if (m_started)
         return;
     m_started = true;
-    const LinkPolicy& policy = m_channel->policy();
-    if (policy.importStartStatus)
-        emit statusText(QStringLiteral(" Importing from ") + policy.peer);
-    connect(m_channel.get(), &LinkChannel::opened, this, &ImportTransfer::onOpened);
-    connect(m_channel.get(), &LinkChannel::openFailed, this, &ImportTransfer::onOpenFailed);
-    connect(m_channel.get(), &LinkChannel::closedByPeer, this, &ImportTransfer::onClosedByPeer);
-    m_channel->open();
-    // A host that never answers the connection attempt would keep it waiting for minutes.
-    if (policy.connectsPerTransfer)
-        m_timer.start(m_settings.responseTimeout);
+    if (policy().reportsConnecting)
+        emit status(statusOf(TransferStatus::Stage::Connecting));
+    listenToChannel();
+    openChannel();
 }
 
 void ImportTransfer::cancel()
@@ -57,12 +47,12 @@ void ImportTransfer::cancel()
     }
     m_cancelled = true; // set first: whoever hears the line below may cancel again
     emit logLine(texts::kCancelled);
-    if (!m_receiving || !m_channel->policy().quietTimeEndsImport) {
+    if (!m_receiving || !policy().quietTimeEndsImport) {
         finish(TransferOutcome::Cancelled);
         return;
     }
     m_draining = true;
-    emit statusText(texts::kDroppingAfterCancel);
+    emit status(statusOf(TransferStatus::Stage::DroppingAfterCancel));
     m_timer.start(m_settings.serialQuietTime);
     m_drainLimit.start(m_settings.cancelDrainLimit);
     readInput();
@@ -79,18 +69,17 @@ void ImportTransfer::stopNow()
 
 QString ImportTransfer::incompleteReason() const
 {
-    const LinkPolicy& policy = m_channel->policy();
     switch (m_outcome) {
     case TransferOutcome::Cancelled:
         return QStringLiteral("cancelled");
     case TransferOutcome::TimedOut:
-        if (!policy.quietTimeEndsImport)
+        if (!policy().quietTimeEndsImport)
             return QStringLiteral("no response in %1 seconds")
                 .arg(texts::secondsText(m_settings.responseTimeout));
         return m_bytesReceived == 0 ? QStringLiteral("no reply from the unit")
                                     : QStringLiteral("the unit fell silent before the end");
     case TransferOutcome::ConnectionClosed:
-        return policy.connectionLostWhy;
+        return policy().connectionLostWhy;
     case TransferOutcome::LimitReached:
         return QStringLiteral("%1 bytes came without the end").arg(m_settings.receiveLimit);
     default:
@@ -100,37 +89,27 @@ QString ImportTransfer::incompleteReason() const
 
 void ImportTransfer::onOpened()
 {
-    const LinkPolicy& policy = m_channel->policy();
-    QIODevice* device = m_channel->device();
+    QIODevice* device = channel().device();
     connect(device, &QIODevice::readyRead, this, &ImportTransfer::readInput);
     m_matcher.reset();
-    m_handshakeReply = HandshakeReplyReader(policy.handshake);
-    const qint64 written = device->write(policy.importRequest);
+    m_handshakeReply = HandshakeReplyReader(policy().handshake);
+    const qint64 written = device->write(policy().importRequest);
     if (written < 0) {
         finish(TransferOutcome::LinkFailed, device->errorString());
         return;
     }
     m_bytesSent += written;
     m_receiving = true;
-    m_timer.start(policy.quietTimeEndsImport ? m_settings.serialQuietTime
-                                             : m_settings.responseTimeout);
+    m_timer.start(policy().quietTimeEndsImport ? m_settings.serialQuietTime
+                                               : m_settings.responseTimeout);
     readInput(); // bytes that were already waiting on an open serial port
 }
 
-void ImportTransfer::onOpenFailed(const QString& error)
+void ImportTransfer::endOnClose(const QString&)
 {
-    const bool serial = !m_channel->policy().connectsPerTransfer;
-    finish(serial ? TransferOutcome::NotOpen : TransferOutcome::LinkFailed, error);
-}
-
-void ImportTransfer::onClosedByPeer()
-{
-    if (!isRunning())
-        return;
-    readInput(); // what arrived before the close is part of the dump
     if (m_draining)
         endDrain();
-    else if (isRunning())
+    else
         finish(TransferOutcome::ConnectionClosed);
 }
 
@@ -142,13 +121,9 @@ void ImportTransfer::onTimerExpired()
         endDrain();
         return;
     }
-    if (!m_receiving) {
-        finish(TransferOutcome::LinkFailed, texts::connectTimeoutError(m_settings.responseTimeout));
-        return;
-    }
     // Over TCP silence is a failure worth a line; the serial import always ends this way when
     // the unit sends no "[QXSB]", and then says nothing, as a unit with no reply gives no text.
-    if (!m_channel->policy().quietTimeEndsImport)
+    if (!policy().quietTimeEndsImport)
         emit logLine(texts::noResponseLine(m_settings.responseTimeout));
     finish(TransferOutcome::TimedOut);
 }
@@ -157,7 +132,7 @@ void ImportTransfer::readInput()
 {
     if (!m_receiving || !isRunning())
         return;
-    QIODevice* device = m_channel->device();
+    QIODevice* device = channel().device();
     // What comes after a cancel is only counted, so the receive limit does not apply to it.
     const qint64 room =
         m_draining ? device->bytesAvailable()
@@ -192,8 +167,11 @@ void ImportTransfer::readInput()
     addText(text);
     if (!isRunning()) // cancelled by whoever took the text
         return;
-    if (const QString status = m_reader.takeStatus(m_channel->policy().peer); !status.isEmpty())
-        emit statusText(status);
+    if (const std::optional<int> lines = m_reader.takeLineCount()) {
+        TransferStatus receiving = statusOf(TransferStatus::Stage::ReceivingLines);
+        receiving.line = *lines;
+        emit status(receiving);
+    }
 
     if (m_matcher.isComplete()) {
         finish(TransferOutcome::Completed);
@@ -219,18 +197,11 @@ void ImportTransfer::endDrain()
     finish(TransferOutcome::Cancelled);
 }
 
-void ImportTransfer::finish(TransferOutcome outcome, const QString& errorText)
+void ImportTransfer::ending()
 {
-    if (m_outcome != TransferOutcome::Running)
-        return;
-    m_outcome = outcome;
-    m_errorText = errorText;
     m_receiving = false;
     m_timer.stop();
     m_drainLimit.stop();
-    disconnect(m_channel.get(), nullptr, this, nullptr);
-    disconnect(m_channel->device(), nullptr, this, nullptr);
-    m_channel->close();
     // Held bytes that had not yet proved to be the answer to "[]" are text after all.
     QByteArray held;
     m_handshakeReply.finish(held);
@@ -238,8 +209,9 @@ void ImportTransfer::finish(TransferOutcome outcome, const QString& errorText)
     for (const char byte : held)
         m_reader.receive(byte, text);
     addText(text);
-    emit statusText(texts::importEndStatus(outcome, m_channel->policy().peer, incompleteReason()));
-    emit finished(outcome);
+    TransferStatus ended = statusOf(TransferStatus::Stage::ImportEnded);
+    ended.reason = incompleteReason();
+    emit status(ended);
 }
 
 } // namespace zel::link

@@ -16,15 +16,12 @@
 #include "link/fetch_transfer.h"
 #include "link/handshake_reply_reader.h"
 #include "link/received_text.h"
-#include "link/transfer_settings.h"
 
 #include <QTimer>
 
 #include <memory>
 
 namespace zel::link {
-
-class LinkChannel;
 
 class ImportTransfer : public FetchTransfer {
     Q_OBJECT
@@ -51,17 +48,14 @@ public:
     QString receivedText() const override { return m_text; }
 
 private:
-    void onOpened();
-    void onOpenFailed(const QString& error);
-    void onClosedByPeer();
+    void onOpened() override;
+    void readInput() override;
+    void endOnClose(const QString& error) override;
+    void ending() override;
     void onTimerExpired();
-    void readInput();
     void addText(const QString& text);
     void endDrain();
-    void finish(TransferOutcome outcome, const QString& errorText = {});
 
-    std::unique_ptr<LinkChannel> m_channel;
-    TransferSettings m_settings;
     QTimer m_timer;      // the response timer (telnet) or the quiet timer (serial)
     QTimer m_drainLimit; // the longest wait for the rest of a cancelled serial dump
     DumpMatcher m_matcher;

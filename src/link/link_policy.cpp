@@ -39,7 +39,7 @@ LinkPolicy LinkPolicy::telnet(const QString& hostText)
     policy.connectsPerTransfer = true;
     policy.peer = telnetPeer(hostText);
     policy.importRequest = QByteArrayLiteral("[]") + dumpRequest(); // handshake, then request
-    policy.importStartStatus = true;
+    policy.reportsConnecting = true;
     policy.handshake = true;
     policy.lineTerminator = QByteArrayLiteral("\n");
     policy.exactAcknowledgement = true;

@@ -17,7 +17,7 @@ struct LinkPolicy {
     // Import.
     QByteArray importRequest;         // sent to ask for the configuration
     bool quietTimeEndsImport = false; // serial: the import ends after the quiet time
-    bool importStartStatus = false;   // " Importing from " peer when the import starts
+    bool reportsConnecting = false;   // the import reports its start while it connects
 
     // Export; the handshake ("[]" first, then ")" or "]" back) comes before an import's dump too.
     bool handshake = false;

@@ -69,12 +69,11 @@ void ReceivedTextReader::receive(char byte, QString& text)
     }
 }
 
-QString ReceivedTextReader::takeStatus(const QString& peer)
+std::optional<int> ReceivedTextReader::takeLineCount()
 {
     if (m_linesAtBracket < 0)
-        return {};
-    const int lines = std::exchange(m_linesAtBracket, -1);
-    return QStringLiteral(" Importing %1 lines from ").arg(lines / 2) + peer;
+        return std::nullopt;
+    return std::exchange(m_linesAtBracket, -1) / 2;
 }
 
 } // namespace zel::link

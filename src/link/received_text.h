@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace zel::link {
 
 enum class ReceivedByte {
@@ -22,10 +24,10 @@ ReceivedByte classifyReceivedByte(char byte);
 ReceivedByte appendReceivedByte(QString& text, char byte);
 
 // The rule applied to a stream of bytes, with the line count that the status shows while a
-// dump comes in: " Importing N lines from " and where from, N being the lines of the text when
-// the last "[" arrived, halved. Used by the import and by the serial port between transfers.
-// A carriage return, a line feed, or the pair ends a line, as in a configuration file; the pair
-// is one line end even when it comes split across two reads.
+// dump comes in: the lines of the text when the last "[" arrived, halved. Used by the import and
+// by the serial port between transfers. A carriage return, a line feed, or the pair ends a line,
+// as in a configuration file; the pair is one line end even when it comes split across two
+// reads.
 class ReceivedTextReader {
 public:
     // Counting goes on from a text of `lineBreaks` line breaks, with text after the last one
@@ -33,8 +35,8 @@ public:
     void continueFrom(int lineBreaks, bool partialLine);
     // Applies the rule to `byte`, appending to `text`.
     void receive(char byte, QString& text);
-    // The status for the last "[" received since the previous call; empty when none came.
-    QString takeStatus(const QString& peer);
+    // The line count for the last "[" received since the previous call; nothing when none came.
+    std::optional<int> takeLineCount();
 
 private:
     int m_lineBreaks = 0;

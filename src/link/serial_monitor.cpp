@@ -41,8 +41,7 @@ void SerialMonitor::readPort()
     if (kept < bytes.size() && !m_dropping) {
         m_dropping = true;
         emit logLine(texts::unaskedLimitLine(m_receiveLimit));
-        emit statusText(texts::unaskedLimitStatus(
-            serialPeer(serialPortLabel(m_endpoint.portName())), m_receiveLimit));
+        emit droppingUnasked(serialPeer(serialPortLabel(m_endpoint.portName())), m_receiveLimit);
     }
 }
 

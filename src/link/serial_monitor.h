@@ -28,9 +28,10 @@ public:
 
 signals:
     void textReceived(const QString& text);
-    // Said once when the receive limit is reached: for the text box and the status line.
+    // Said once when the receive limit is reached: a line for the text box, and for the status
+    // line which port `peer` ("serial port: N") sends more than `limit` bytes unasked.
     void logLine(const QString& line);
-    void statusText(const QString& text);
+    void droppingUnasked(const QString& peer, qint64 limit);
 
 private:
     void readPort();

@@ -1,4 +1,6 @@
 #include "link/config_file.h"
+#include "text/capped_read.h"
+#include "ui/window/window_questions.h"
 
 #include "qt_printing.h"
 #include "support/file_faults.h"
@@ -10,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace zel::link;
+using namespace zel::text;
 using zel::test::FileSizeLimit;
 
 namespace {
@@ -65,9 +68,8 @@ TEST(ConfigFile, WritesEveryLineWithCrLfAndReadsItBack)
     const FileReadResult read = readConfigurationFile(path);
     ASSERT_TRUE(read.ok);
     EXPECT_EQ(read.lines, lines);
-    EXPECT_EQ(fileImportStatus(path),
-              " Imported complete from file: " + QDir::toNativeSeparators(path));
-    EXPECT_EQ(overwriteQuestion(path),
+    EXPECT_EQ(filePeerText(path), "file: " + QDir::toNativeSeparators(path));
+    EXPECT_EQ(zel::ui::questions::overwriteFile(path),
               "File " + QDir::toNativeSeparators(path) + " exists. Overwrite?");
 }
 

@@ -4,6 +4,7 @@
 #include "link/export_lines.h"
 #include "link/export_transfer.h"
 #include "link/transfer_texts.h"
+#include "ui/window/transfer_status_texts.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -69,8 +70,9 @@ TEST_P(ExportTest, SendsEveryBracketedLineAndWaitsForItsAcknowledgement)
     EXPECT_EQ(rec.outcome, TransferOutcome::Completed);
     EXPECT_EQ(m_acknowledged, sendable.size());
     EXPECT_EQ(rec.progress, expectedProgress); // numbering skips the empty lines
-    EXPECT_EQ(rec.statuses.last(), texts::kComplete);
-    EXPECT_EQ(rec.statuses.first(), texts::sendingLineStatus(1, static_cast<int>(lines.size())));
+    EXPECT_EQ(rec.statuses.last(), ui::status::kComplete);
+    EXPECT_EQ(rec.statuses.first(),
+              ui::status::sendingLineStatus(1, static_cast<int>(lines.size())));
     // No empty line goes out, and nothing more than the lines.
     EXPECT_EQ(unitCommands(), sendable);
 

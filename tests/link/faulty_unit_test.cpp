@@ -10,6 +10,7 @@
 #include "link/export_transfer.h"
 #include "link/import_transfer.h"
 #include "link/transfer_texts.h"
+#include "ui/window/transfer_status_texts.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -373,7 +374,7 @@ std::vector<FaultCase> faultCases()
         {"only echoes each line back", Link::Pty, Direction::Export, {"--echo"},
          TransferOutcome::Completed, {}, false, exported, [exported](const FaultRun& r) {
              EXPECT_EQ(r.acknowledged, exported.size()) << "an echo ends with \"]\"";
-             EXPECT_EQ(r.rec.statuses.last(), texts::kCompleteOnlyEchoed); }},
+             EXPECT_EQ(r.rec.statuses.last(), ui::status::kCompleteOnlyEchoed); }},
         // clang-format on
     };
 }

@@ -1,5 +1,7 @@
 #include "transfer_recorder.h"
 
+#include "ui/window/transfer_status_texts.h"
+
 #include <QTimer>
 
 namespace zel::test {
@@ -14,8 +16,10 @@ void record(link::Transfer& transfer, TransferRecord& record)
         record.box += line + QLatin1Char('\n');
         record.logLines << line;
     });
-    QObject::connect(&transfer, &link::Transfer::statusText,
-                     [&record](const QString& text) { record.statuses << text; });
+    QObject::connect(&transfer, &link::Transfer::status,
+                     [&record](const link::TransferStatus& status) {
+                         record.statuses << ui::status::transferStatusText(status);
+                     });
     QObject::connect(&transfer, &link::Transfer::progress, [&record](int line, int count) {
         record.progress.append({line, count});
     });

@@ -1,6 +1,7 @@
 #pragma once
 // Records what a transfer shows: the configuration text box as the window would fill it, the log
-// lines, the status texts and the progress, and waits for the transfer to finish.
+// lines, the status texts as the window words them and the progress, and waits for the transfer to
+// finish.
 
 #include "qt_printing.h"
 

@@ -1,7 +1,7 @@
 #include "byte_files.h"
 
-#include "link/config_file.h"
-#include "link/file_save.h"
+#include "text/capped_read.h"
+#include "text/file_save.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -45,7 +45,7 @@ ReadResult readBytes(const std::string& path)
         result.error = errorText(file);
         return result;
     }
-    const link::CappedBytes read = link::readConfigurationBytes(file);
+    const text::CappedBytes read = text::readConfigurationBytes(file);
     result.error = read.error.toLocal8Bit().toStdString();
     result.bytes.assign(read.bytes.constData(), static_cast<std::size_t>(read.bytes.size()));
     return result;
@@ -53,7 +53,7 @@ ReadResult readBytes(const std::string& path)
 
 std::string replaceFile(const std::string& path, std::string_view bytes)
 {
-    const QString error = link::saveWholeFile(
+    const QString error = text::saveWholeFile(
         pathText(path), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
     return error.toLocal8Bit().toStdString();
 }

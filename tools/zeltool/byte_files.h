@@ -15,7 +15,7 @@ struct ReadResult {
 // longer than a configuration file can be (a device such as /dev/zero never ends).
 ReadResult readBytes(const std::string& path);
 
-// Replaces `path` with `bytes` as the window saves a file (link::saveWholeFile): a failure
+// Replaces `path` with `bytes` as the window saves a file (text::saveWholeFile): a failure
 // leaves an existing file as it was, a symbolic link is written through, and a writable file in
 // a folder that cannot be written is written in place. Returns why it failed; empty on success.
 std::string replaceFile(const std::string& path, std::string_view bytes);

@@ -1,6 +1,6 @@
 #include "device_transfers.h"
 
-#include "link/latin1_text.h"
+#include "text/latin1_text.h"
 
 #include "link/export_transfer.h"
 #include "link/import_transfer.h"
@@ -91,7 +91,7 @@ ImportResult importConfiguration(const LinkTarget& target, const TransferOptions
         logOnStandardError(transfer);
     runToEnd(transfer);
     result.outcome = transfer.outcome();
-    result.text = link::toLatin1(transfer.receivedText());
+    result.text = text::toLatin1(transfer.receivedText());
     result.error = transfer.errorText().toStdString();
     return result;
 }
@@ -109,7 +109,7 @@ ExportResult exportConfiguration(const LinkTarget& target, const std::vector<std
     }
     QStringList text;
     for (const std::string& line : lines)
-        text << link::fromLatin1(line);
+        text << text::fromLatin1(line);
     link::ExportTransfer transfer(std::move(channel), text, settingsOf(options));
     if (options.verbose)
         logOnStandardError(transfer);

@@ -1,6 +1,6 @@
 #include "ui/audio/quick_eq_library.h"
 
-#include "ui/window/user_prompts.h"
+#include "ui/common/user_prompts.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "ui/audio/quick_eq_presets.h"
 
-#include "link/file_save.h"
 #include "model/config_reader.h"
+#include "text/file_save.h"
 
 #include <QDir>
 #include <QFile>
@@ -125,7 +125,7 @@ QByteArray formatQuickEqLevels(const BandLevels& levels)
 
 bool writeQuickEqFile(const QString& path, const QByteArray& content, QString* error)
 {
-    const QString failure = link::saveWholeFile(path, content);
+    const QString failure = text::saveWholeFile(path, content);
     if (error)
         *error = failure;
     return failure.isEmpty();

@@ -1,6 +1,6 @@
 #include "ui/grids/group_marks_table.h"
 
-#include "link/latin1_text.h"
+#include "text/latin1_text.h"
 
 #include "model/config_model.h"
 
@@ -42,7 +42,7 @@ QVariant GroupMarksTable::data(const QModelIndex& index, int role) const
         return {};
     if (index.column() == 0)
         return m_rowHeaders.at(index.row());
-    return link::fromLatin1(m_model.groupMark(index.column(), index.row() + 1));
+    return text::fromLatin1(m_model.groupMark(index.column(), index.row() + 1));
 }
 
 bool GroupMarksTable::setData(const QModelIndex& index, const QVariant& value, int role)
@@ -53,7 +53,7 @@ bool GroupMarksTable::setData(const QModelIndex& index, const QVariant& value, i
     if (index.column() == 0)
         m_rowHeaders[index.row()] = text;
     else
-        m_model.setGroupMark(index.column(), index.row() + 1, link::toLatin1(text));
+        m_model.setGroupMark(index.column(), index.row() + 1, text::toLatin1(text));
     emit dataChanged(index, index, {Qt::DisplayRole});
     return true;
 }

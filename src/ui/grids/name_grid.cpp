@@ -1,12 +1,12 @@
 #include "ui/grids/name_grid.h"
 
 #include "model/config_model.h"
+#include "ui/common/configuration_text.h"
 #include "ui/common/name_width.h"
 #include "ui/common/page_caption.h"
 #include "ui/grids/grid_cell_delegate.h"
 #include "ui/grids/name_list_model.h"
 #include "ui/grids/name_typing_rule.h"
-#include "ui/pages/configuration_text.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>

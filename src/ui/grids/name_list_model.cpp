@@ -1,6 +1,6 @@
 #include "ui/grids/name_list_model.h"
 
-#include "link/latin1_text.h"
+#include "text/latin1_text.h"
 
 #include "model/config_model.h"
 
@@ -75,12 +75,12 @@ QString NameListModel::name(int n) const
         break;
     }
     // Names are 8-bit text: Latin-1 keeps every byte.
-    return link::fromLatin1(*text);
+    return text::fromLatin1(*text);
 }
 
 void NameListModel::setName(int n, const QString& name)
 {
-    std::string text = link::toLatin1(name);
+    std::string text = text::toLatin1(name);
     switch (m_list) {
     case NameList::Zones:
         m_model.setZoneName(n, std::move(text));

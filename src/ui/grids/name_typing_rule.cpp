@@ -1,7 +1,7 @@
 #include "ui/grids/name_typing_rule.h"
 
 #include "model/config_model.h"
-#include "ui/pages/configuration_text.h"
+#include "ui/common/configuration_text.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>

@@ -13,6 +13,8 @@
 
 #include <QWidget>
 
+class QListWidget;
+
 namespace zel::model {
 class ConfigModel;
 }
@@ -55,5 +57,9 @@ protected:
 // Sets the enabled state of every control inside `container`, at every depth, leaving the
 // container itself as it is so that the page stays selectable.
 void setControlsEnabled(QWidget* container, bool enabled);
+
+// Chooses row `number` (from 1) of `list` and gives it the focus, for a page that picks its
+// record from a list; a number outside the list does nothing.
+void showListRecord(QListWidget* list, int number);
 
 } // namespace zel::ui

@@ -1,6 +1,6 @@
 #include "ui/pages/favorites_page.h"
 
-#include "link/latin1_text.h"
+#include "text/latin1_text.h"
 
 #include "model/config_model.h"
 #include "ui/common/name_width.h"
@@ -165,12 +165,12 @@ void FavoritesPage::commitToModel()
 void FavoritesPage::refreshNames()
 {
     for (int r = 1; r <= m_model.zoneCount(); ++r)
-        setCellText(0, r, link::fromLatin1(m_model.zoneName(r)));
+        setCellText(0, r, text::fromLatin1(m_model.zoneName(r)));
 
     const int selected = m_favoriteList->currentRow();
     const QSignalBlocker quiet(m_favoriteList);
     for (int f = 1; f <= model::kFavorites; ++f)
-        m_favoriteList->item(f - 1)->setText(link::fromLatin1(m_model.favoriteName(f)));
+        m_favoriteList->item(f - 1)->setText(text::fromLatin1(m_model.favoriteName(f)));
     m_favoriteList->setCurrentRow(selected);
     showCornerName();
 }
@@ -181,7 +181,7 @@ void FavoritesPage::saveFavorite()
         for (int r = 1; r <= model::kMaxZones; ++r) {
             const QString text = cellText(c, r);
             const QString code = text.startsWith(kMarker) ? m_heldText : text.left(1);
-            m_model.setConnection(m_currentFavorite, c, r, link::toLatin1(code));
+            m_model.setConnection(m_currentFavorite, c, r, text::toLatin1(code));
         }
     }
 }
@@ -191,7 +191,7 @@ void FavoritesPage::loadFavorite(int f)
     for (int c = 1; c <= model::kMaxSources; ++c) {
         for (int r = 1; r <= model::kMaxZones; ++r) {
             if (!cellText(c, r).startsWith(kUnavailable))
-                setCellText(c, r, link::fromLatin1(m_model.connection(f, c, r)));
+                setCellText(c, r, text::fromLatin1(m_model.connection(f, c, r)));
         }
     }
 }
@@ -309,7 +309,7 @@ void FavoritesPage::showCornerName()
 {
     const int source = m_markedCell.x();
     if (model::ConfigModel::isSource(source))
-        setCellText(0, 0, link::fromLatin1(m_model.sourceName(source)));
+        setCellText(0, 0, text::fromLatin1(m_model.sourceName(source)));
 }
 
 bool FavoritesPage::edits(model::DiffSubject subject) const
@@ -319,10 +319,7 @@ bool FavoritesPage::edits(model::DiffSubject subject) const
 
 void FavoritesPage::showRecord(model::DiffSubject, int number)
 {
-    if (number >= 1 && number <= m_favoriteList->count()) {
-        m_favoriteList->setCurrentRow(number - 1);
-        m_favoriteList->setFocus();
-    }
+    showListRecord(m_favoriteList, number);
 }
 
 } // namespace zel::ui

@@ -1,6 +1,6 @@
 #include "ui/pages/groups_page.h"
 
-#include "link/latin1_text.h"
+#include "text/latin1_text.h"
 
 #include "model/config_model.h"
 #include "ui/common/page_caption.h"
@@ -73,7 +73,7 @@ void GroupsPage::loadFromModel()
 void GroupsPage::refreshNames()
 {
     for (int z = 1; z <= m_model.zoneCount(); ++z)
-        m_cells->setRowHeader(z, link::fromLatin1(m_model.zoneName(z)));
+        m_cells->setRowHeader(z, text::fromLatin1(m_model.zoneName(z)));
     showCornerName();
 }
 
@@ -93,13 +93,13 @@ void GroupsPage::toggleMembership(QPoint cell)
     if (!model::ConfigModel::isGroup(g) || z < 1 || z > m_model.zoneCount())
         return;
     const bool member = !m_model.groupMark(g, z).empty();
-    m_matrix->setCellText(g, z, member ? QString() : link::fromLatin1(model::kGroupMark));
+    m_matrix->setCellText(g, z, member ? QString() : text::fromLatin1(model::kGroupMark));
 }
 
 void GroupsPage::showCornerName()
 {
     if (m_cornerGroup > 0)
-        m_matrix->setCellText(0, 0, link::fromLatin1(m_model.groupName(m_cornerGroup)));
+        m_matrix->setCellText(0, 0, text::fromLatin1(m_model.groupName(m_cornerGroup)));
 }
 
 bool GroupsPage::edits(model::DiffSubject subject) const

@@ -1,6 +1,6 @@
 #include "ui/pages/network_page.h"
 
-#include "link/latin1_text.h"
+#include "text/latin1_text.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "model/config_model.h"
-#include "ui/pages/configuration_text.h"
+#include "ui/common/configuration_text.h"
 
 namespace zel::ui {
 
@@ -94,9 +94,9 @@ NetworkPage::NetworkPage(model::ConfigModel& model, QWidget* parent) : EditorPag
     // The values the model starts with; the level text keeps its first wording until the
     // slider or a configuration sets a level.
     m_dhcp->setChecked(m_model.network().dhcp);
-    m_ipAddress->setText(link::fromLatin1(m_model.network().ipAddress));
-    m_netmask->setText(link::fromLatin1(m_model.network().netmask));
-    m_gateway->setText(link::fromLatin1(m_model.network().gateway));
+    m_ipAddress->setText(text::fromLatin1(m_model.network().ipAddress));
+    m_netmask->setText(text::fromLatin1(m_model.network().netmask));
+    m_gateway->setText(text::fromLatin1(m_model.network().gateway));
     m_frontPanel->setChecked(m_model.frontPanelLocked());
     m_irLockout->setChecked(m_model.irLockout());
     m_display->setValue(m_model.displayLevel());
@@ -107,11 +107,11 @@ NetworkPage::NetworkPage(model::ConfigModel& model, QWidget* parent) : EditorPag
         applyDhcpRule();
     });
     connect(m_ipAddress, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_model.network().ipAddress = link::toLatin1(text); });
+            [this](const QString& text) { m_model.network().ipAddress = text::toLatin1(text); });
     connect(m_netmask, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_model.network().netmask = link::toLatin1(text); });
+            [this](const QString& text) { m_model.network().netmask = text::toLatin1(text); });
     connect(m_gateway, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_model.network().gateway = link::toLatin1(text); });
+            [this](const QString& text) { m_model.network().gateway = text::toLatin1(text); });
     connect(m_frontPanel, &QCheckBox::toggled, this,
             [this](bool on) { m_model.setFrontPanelLocked(on); });
     connect(m_irLockout, &QCheckBox::toggled, this, [this](bool on) { m_model.setIrLockout(on); });
@@ -125,9 +125,9 @@ void NetworkPage::loadFromModel()
 {
     const model::NetworkSettings& network = m_model.network();
     m_dhcp->setChecked(network.dhcp);
-    m_ipAddress->setText(link::fromLatin1(network.ipAddress));
-    m_netmask->setText(link::fromLatin1(network.netmask));
-    m_gateway->setText(link::fromLatin1(network.gateway));
+    m_ipAddress->setText(text::fromLatin1(network.ipAddress));
+    m_netmask->setText(text::fromLatin1(network.netmask));
+    m_gateway->setText(text::fromLatin1(network.gateway));
     m_frontPanel->setChecked(m_model.frontPanelLocked());
     m_irLockout->setChecked(m_model.irLockout());
     m_display->setValue(m_model.displayLevel());

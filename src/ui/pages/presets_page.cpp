@@ -1,6 +1,6 @@
 #include "ui/pages/presets_page.h"
 
-#include "link/latin1_text.h"
+#include "text/latin1_text.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -16,8 +16,8 @@
 #include "model/config_model.h"
 #include "ui/audio/eq_band_panel.h"
 #include "ui/audio/quick_eq_panel.h"
+#include "ui/common/configuration_text.h"
 #include "ui/common/name_width.h"
-#include "ui/pages/configuration_text.h"
 
 namespace zel::ui {
 
@@ -123,7 +123,7 @@ void PresetsPage::loadPreset(int preset)
     const model::DevicePreset& record = m_model.preset(preset);
     setUpdatesEnabled(false);
     m_bands->setLevels(record.bands);
-    const QString name = link::fromLatin1(record.name);
+    const QString name = text::fromLatin1(record.name);
     // A longer name read from a unit is shown whole; the limit applies to typing only.
     m_nameEdit->setMaxLength(std::max<int>(kTypedNameLength, static_cast<int>(name.size())));
     m_nameEdit->setText(name);
@@ -139,7 +139,7 @@ void PresetsPage::savePreset(int preset)
     for (int band = 1; band <= model::kBands; ++band)
         record.setBand(band, static_cast<int8_t>(levels[static_cast<size_t>(band - 1)]));
 
-    const std::string name = link::toLatin1(m_nameEdit->text());
+    const std::string name = text::toLatin1(m_nameEdit->text());
     if (name == record.name)
         return;
     record.name = name;
@@ -166,7 +166,7 @@ void PresetsPage::rebuildPresetList()
     const QSignalBlocker blocker(m_presetList);
     m_presetList->clear();
     for (int preset = 1; preset <= model::kPresets; ++preset)
-        m_presetList->addItem(link::fromLatin1(m_model.preset(preset).name));
+        m_presetList->addItem(text::fromLatin1(m_model.preset(preset).name));
 }
 
 void PresetsPage::limitTypedName()
@@ -184,10 +184,7 @@ bool PresetsPage::edits(model::DiffSubject subject) const
 
 void PresetsPage::showRecord(model::DiffSubject, int number)
 {
-    if (number >= 1 && number <= m_presetList->count()) {
-        m_presetList->setCurrentRow(number - 1);
-        m_presetList->setFocus();
-    }
+    showListRecord(m_presetList, number);
 }
 
 } // namespace zel::ui

@@ -1,6 +1,6 @@
 #include "ui/pages/zone_audio_page.h"
 
-#include "link/latin1_text.h"
+#include "text/latin1_text.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -109,7 +109,7 @@ void ZoneAudioPage::refreshNames()
 {
     QStringList entries;
     for (int zone = 1; zone <= m_model.zoneCount(); ++zone)
-        entries << link::fromLatin1(m_model.zoneName(zone));
+        entries << text::fromLatin1(m_model.zoneName(zone));
     m_column->setZoneEntries(entries, m_column->zoneRow());
     rebuildPresetBox();
 }
@@ -202,7 +202,7 @@ void ZoneAudioPage::rebuildPresetBox()
 {
     QStringList names;
     for (int preset = 1; preset <= model::kPresets; ++preset)
-        names << link::fromLatin1(m_model.preset(preset).name);
+        names << text::fromLatin1(m_model.preset(preset).name);
     m_column->setPresetNames(names);
 }
 

@@ -1,6 +1,6 @@
 #include "ui/window/compare_dialog.h"
 
-#include "link/latin1_text.h"
+#include "text/latin1_text.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -25,7 +25,7 @@ QString valueText(const model::Difference& d, const std::optional<std::string>& 
 {
     if (d.entry)
         return value ? QObject::tr("yes") : QObject::tr("no");
-    return value ? link::fromLatin1(*value) : QObject::tr("(not set)");
+    return value ? text::fromLatin1(*value) : QObject::tr("(not set)");
 }
 
 } // namespace
@@ -79,11 +79,11 @@ void CompareDialog::showDifferences(const QStringList& heading, const QString& o
         m_text << QString() << page.caption;
         for (const model::Difference& d : page.differences) {
             auto* item =
-                new QTreeWidgetItem(pageItem, {link::fromLatin1(d.member), valueText(d, d.before),
+                new QTreeWidgetItem(pageItem, {text::fromLatin1(d.member), valueText(d, d.before),
                                                valueText(d, d.after)});
             item->setData(0, kSubjectRole, static_cast<int>(d.subject));
             item->setData(0, kNumberRole, d.number);
-            m_text << QStringLiteral("  ") + link::fromLatin1(model::describe(d));
+            m_text << QStringLiteral("  ") + text::fromLatin1(model::describe(d));
             ++found;
         }
     }

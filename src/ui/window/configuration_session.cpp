@@ -1,6 +1,6 @@
 #include "ui/window/configuration_session.h"
 
-#include "link/latin1_text.h"
+#include "text/latin1_text.h"
 
 #include "model/carried_text.h"
 #include "model/config_writer.h"
@@ -48,7 +48,7 @@ QStringList ConfigurationSession::uncarriedTexts() const
 {
     QStringList findings;
     for (const model::UncarriedText& found : model::uncarriedTexts(m_model))
-        findings << link::fromLatin1(model::describeUncarried(found));
+        findings << text::fromLatin1(model::describeUncarried(found));
     return findings;
 }
 

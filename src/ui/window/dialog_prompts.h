@@ -2,7 +2,7 @@
 // The user prompts as the window shows them: the "Select Port" dialog, the prompt dialog, the
 // file dialogs and message boxes, all modal over the window.
 
-#include "ui/window/user_prompts.h"
+#include "ui/common/user_prompts.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -7,9 +7,11 @@
 #include "link/link_policy.h"
 #include "link/serial_channel.h"
 #include "link/telnet_channel.h"
+#include "ui/common/user_prompts.h"
 #include "ui/window/link_failure_message.h"
 #include "ui/window/text_feed.h"
-#include "ui/window/user_prompts.h"
+#include "ui/window/transfer_status_texts.h"
+#include "ui/window/window_questions.h"
 
 #include <QFileInfo>
 #include <QScopedValueRollback>
@@ -99,7 +101,7 @@ void LinkController::exportConfiguration(const QStringList& lines)
         const QString path = m_prompts->saveFileName(m_lastOpenedFile);
         if (path.isEmpty())
             return;
-        if (QFileInfo::exists(path) && !m_prompts->confirm(link::overwriteQuestion(path)))
+        if (QFileInfo::exists(path) && !m_prompts->confirm(questions::overwriteFile(path)))
             return;
         run(new link::FileExportTransfer(path, lines), Purpose::Export, link::filePeerText(path));
         return;
@@ -181,9 +183,8 @@ void LinkController::onFetchFinished(link::FetchTransfer* transfer)
             // The link's own error (a refused connection, an unknown host) says more than
             // "no answer". A file's error box says all there is.
             if (comparing && !fromFile)
-                emit statusText(
-                    QStringLiteral(" Comparison failed from %1: %2")
-                        .arg(m_peer, error.isEmpty() ? QStringLiteral("no answer") : error));
+                emit statusText(status::comparisonFailedStatus(
+                    m_peer, error.isEmpty() ? QStringLiteral("no answer") : error));
         } else if (comparing) {
             emit comparisonFetched(text, m_peer, unitText(), incomplete,
                                    outcome == TransferOutcome::Cancelled);

@@ -1,6 +1,6 @@
 #include "ui/window/link_mode_actions.h"
 
-#include "ui/window/user_prompts.h"
+#include "ui/common/user_prompts.h"
 
 #include <QAction>
 #include <QActionGroup>

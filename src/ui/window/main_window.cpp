@@ -1,10 +1,9 @@
 #include "ui/window/main_window.h"
 
-#include "link/latin1_text.h"
+#include "text/latin1_text.h"
 
 #include "zel_version.h"
 
-#include "link/transfer_texts.h"
 #include "ui/audio/quick_eq_library.h"
 #include "ui/window/configuration_file_page.h"
 #include "ui/window/dialog_prompts.h"
@@ -14,6 +13,7 @@
 #include "ui/window/tab_fitting.h"
 #include "ui/window/text_box_loading.h"
 #include "ui/window/transfer_progress_panel.h"
+#include "ui/window/transfer_status_texts.h"
 #include "ui/window/transfer_text_box.h"
 #include "ui/window/unit_comparison.h"
 #include "ui/window/window_placement.h"
@@ -187,7 +187,7 @@ model::ReadSummary MainWindow::readerRun()
 {
     m_pageSet->setEditingEnabled(true);
     const model::ReadSummary summary =
-        m_session.readerRun(link::toLatin1(storedText(m_configurationTextBox)));
+        m_session.readerRun(text::toLatin1(storedText(m_configurationTextBox)));
     updateCommands();
     return summary;
 }
@@ -206,7 +206,7 @@ void MainWindow::applyImport(const QString& source, const QString& incompleteRea
     if (!incompleteReason.isEmpty())
         m_session.markIncomplete(incompleteReason.toStdString());
     else if (summary.settingLines == 0 && !source.isEmpty())
-        setStatusText(link::texts::nothingImportedStatus(source));
+        setStatusText(status::nothingImportedStatus(source));
 }
 
 bool MainWindow::confirmDiscardingEdits(const QString& question)

@@ -2,8 +2,9 @@
 
 #include "link/link_policy.h"
 #include "link/serial_monitor.h"
+#include "ui/common/user_prompts.h"
 #include "ui/window/text_feed.h"
-#include "ui/window/user_prompts.h"
+#include "ui/window/transfer_status_texts.h"
 
 namespace zel::ui {
 
@@ -16,7 +17,10 @@ SerialSession::SerialSession(TextFeed& feed, UserPrompts& prompts, qint64 receiv
             [this](const QString& text) { m_feed.appendText(text); });
     connect(m_monitor, &link::SerialMonitor::logLine, this,
             [this](const QString& line) { m_feed.appendLine(line); });
-    connect(m_monitor, &link::SerialMonitor::statusText, this, &SerialSession::statusText);
+    connect(m_monitor, &link::SerialMonitor::droppingUnasked, this,
+            [this](const QString& peer, qint64 limit) {
+                emit statusText(status::unaskedLimitStatus(peer, limit));
+            });
     connect(&m_endpoint, &link::SerialEndpoint::portLost, this, &SerialSession::onPortLost);
 }
 

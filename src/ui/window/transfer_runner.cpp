@@ -3,6 +3,7 @@
 #include "link/transfer.h"
 #include "ui/window/text_feed.h"
 #include "ui/window/transfer_progress_panel.h"
+#include "ui/window/transfer_status_texts.h"
 
 #include <QAction>
 
@@ -51,8 +52,8 @@ void TransferRunner::run(link::Transfer* transfer, View view)
     }
     // A transfer may report every half millisecond: the status line and the progress bar show
     // the latest at most once a screen frame, as the text box does.
-    connect(transfer, &link::Transfer::statusText, this, [this](const QString& text) {
-        m_pendingStatus = text;
+    connect(transfer, &link::Transfer::status, this, [this](const link::TransferStatus& status) {
+        m_pendingStatus = status;
         if (!m_showPending.isActive())
             m_showPending.start();
     });
@@ -90,7 +91,7 @@ void TransferRunner::onFinished()
     if (!transfer)
         return;
     if (m_view == View::Aside)
-        m_pendingStatus = QString(); // nothing was shown in the box; the listener says how it went
+        m_pendingStatus.reset(); // nothing was shown in the box; the listener says how it went
     end();
     emit finished(transfer);
 }
@@ -122,8 +123,8 @@ void TransferRunner::setRunning(bool running)
 void TransferRunner::showPending()
 {
     m_showPending.stop();
-    if (!m_pendingStatus.isNull())
-        emit statusText(std::exchange(m_pendingStatus, QString()));
+    if (m_pendingStatus)
+        emit statusText(status::transferStatusText(*std::exchange(m_pendingStatus, std::nullopt)));
     if (m_pendingProgress.second > 0)
         m_progressPanel->showProgress(m_pendingProgress.first, m_pendingProgress.second);
     m_pendingProgress = {};

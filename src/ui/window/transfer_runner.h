@@ -1,13 +1,17 @@
 #pragma once
-// Runs one transfer at a time for the window: its text goes to the text feed, its status out
-// through statusText() and its progress into the progress panel, the latest of each at most
-// once a screen frame. While it runs, typing into the text box is blocked and Escape or the
-// panel's "Cancel" stops it. The window adds the panel and the cancel action where they belong.
+// Runs one transfer at a time for the window: its text goes to the text feed, its status, worded
+// for the status line, out through statusText() and its progress into the progress panel, the
+// latest of each at most once a screen frame. While it runs, typing into the text box is blocked
+// and Escape or the panel's "Cancel" stops it. The window adds the panel and the cancel action
+// where they belong.
+
+#include "link/transfer_outcome.h"
 
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
+#include <optional>
 #include <utility>
 
 class QAction;
@@ -65,7 +69,7 @@ private:
     TextFeed& m_feed;
     link::Transfer* m_transfer = nullptr; // the running transfer, a child of this object
     View m_view = View::InTextBox;
-    QString m_pendingStatus;                 // null when none is waiting
+    std::optional<link::TransferStatus> m_pendingStatus;
     std::pair<int, int> m_pendingProgress{}; // line, line count; count 0 when none is waiting
     QTimer m_showPending;
     QAction* m_cancelAction;

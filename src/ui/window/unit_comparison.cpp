@@ -1,14 +1,14 @@
 #include "ui/window/unit_comparison.h"
 
-#include "link/latin1_text.h"
+#include "text/latin1_text.h"
 
 #include "model/config_diff.h"
 #include "model/config_model.h"
 #include "model/config_reader.h"
 #include "model/model_reset.h"
+#include "ui/common/user_prompts.h"
 #include "ui/pages/editor_page.h"
 #include "ui/window/compare_dialog.h"
-#include "ui/window/user_prompts.h"
 
 #include <QTabWidget>
 
@@ -50,7 +50,7 @@ QString UnitComparison::compare(const model::ConfigModel& edited, const QString&
     model::ConfigModel other;
     model::resetModel(other);
     model::LogLines log;
-    const model::ReadSummary read = model::readText(other, link::toLatin1(text), log);
+    const model::ReadSummary read = model::readText(other, text::toLatin1(text), log);
     model::markUnavailableGroups(other);
     if (read.settingLines == 0) {
         prompts.showError(

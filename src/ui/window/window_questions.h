@@ -2,6 +2,8 @@
 // What the window asks or tells before something would be lost: the configuration being edited,
 // or the unit's own configuration.
 
+#include <QDir>
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 
@@ -58,6 +60,13 @@ inline QString sendUncarriedTexts(const QStringList& findings)
                           "Exported, they are cut or misread, and the lines around them may be "
                           "lost:\n\n%1\n\nCorrect them on their pages first, or export anyway?")
         .arg(listed.join(QLatin1Char('\n')));
+}
+
+// "File " full path " exists. Overwrite?"
+inline QString overwriteFile(const QString& path)
+{
+    return QStringLiteral("File ") + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()) +
+           QStringLiteral(" exists. Overwrite?");
 }
 
 } // namespace zel::ui::questions

@@ -9,6 +9,7 @@
 #include "link/transfer_texts.h"
 #include "link/zelsim_process.h"
 #include "ui/window/transfer_progress_panel.h"
+#include "ui/window/transfer_status_texts.h"
 
 #include <QProgressBar>
 #include <QRegularExpression>
@@ -184,7 +185,7 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
         {"refuses a line", Link::Pty, Command::Export, {"--error-on", "SD"}, texts::kErrorReply,
          {}, false, Unit::Simulated, -2, {}, ": the unit answered ERROR"},
         {"only echoes each line back", Link::Pty, Command::Export, {"--echo"}, texts::kOnlyEchoed,
-         {}, false, Unit::Simulated, -2, {}, texts::kCompleteOnlyEchoed},
+         {}, false, Unit::Simulated, -2, {}, ui::status::kCompleteOnlyEchoed},
         {"floods the line, with no transfer", Link::Pty, Command::None, {"--unasked"},
          texts::unaskedLimitLine(faultSettings().receiveLimit), {}, false, Unit::Simulated, -2,
          {}, " Dropping what serial port: "},

@@ -2,7 +2,7 @@
 // Answers the window's questions in code, in place of the modal dialogs, and records what was
 // asked.
 
-#include "ui/window/user_prompts.h"
+#include "ui/common/user_prompts.h"
 
 #include <QList>
 #include <QStringList>

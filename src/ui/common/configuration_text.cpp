@@ -1,4 +1,4 @@
-#include "ui/pages/configuration_text.h"
+#include "ui/common/configuration_text.h"
 
 #include "model/carried_text.h"
 

@@ -1,10 +1,10 @@
-#include "link/file_save.h"
+#include "text/file_save.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace zel::link {
+namespace zel::text {
 
 namespace {
 
@@ -48,4 +48,4 @@ QString saveWholeFile(const QString& path, const QByteArray& bytes)
     return {};
 }
 
-} // namespace zel::link
+} // namespace zel::text

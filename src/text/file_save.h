@@ -8,9 +8,9 @@
 #include <QByteArray>
 #include <QString>
 
-namespace zel::link {
+namespace zel::text {
 
 // Writes `bytes` to `path`; returns why it failed, or an empty text.
 QString saveWholeFile(const QString& path, const QByteArray& bytes);
 
-} // namespace zel::link
+} // namespace zel::text

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace zel::link {
+namespace zel::text {
 
 inline QString fromLatin1(std::string_view text)
 {
@@ -21,4 +21,4 @@ inline std::string toLatin1(const QString& text)
     return text.toLatin1().toStdString();
 }
 
-} // namespace zel::link
+} // namespace zel::text

@@ -1,0 +1,65 @@
+// The status line's words for what a transfer reports, stage by stage.
+#include "link/qt_printing.h"
+
+#include "ui/window/transfer_status_texts.h"
+
+#include <gtest/gtest.h>
+
+namespace zel::ui {
+namespace {
+
+using link::TransferOutcome;
+using Stage = link::TransferStatus::Stage;
+
+link::TransferStatus report(Stage stage, const QString& peer,
+                            TransferOutcome outcome = TransferOutcome::Running, int line = 0,
+                            int lineCount = 0, const QString& reason = {})
+{
+    link::TransferStatus status;
+    status.stage = stage;
+    status.peer = peer;
+    status.file = peer.startsWith("file: ");
+    status.outcome = outcome;
+    status.line = line;
+    status.lineCount = lineCount;
+    status.reason = reason;
+    return status;
+}
+
+TEST(TransferStatusTexts, WordWhatTheTransferReports)
+{
+    link::TransferStatus onlyEchoed =
+        report(Stage::ExportEnded, "serial port: p", TransferOutcome::Completed, 9, 9);
+    onlyEchoed.onlyEchoed = true;
+    const struct {
+        link::TransferStatus status;
+        QString expected;
+    } cases[] = {
+        {report(Stage::Connecting, "host: u"), " Importing from host: u"},
+        {report(Stage::ReceivingLines, "host: u", TransferOutcome::Running, 7),
+         " Importing 7 lines from host: u"},
+        {report(Stage::DroppingAfterCancel, "serial port: p"), status::kDroppingAfterCancel},
+        {report(Stage::SendingLine, "host: u", TransferOutcome::Running, 3, 9),
+         " Sending line 3 of 9"},
+        {report(Stage::ImportEnded, "file: /a%1", TransferOutcome::Completed),
+         " Imported complete from file: /a%1"},
+        {report(Stage::ImportEnded, "file: /a", TransferOutcome::LinkFailed),
+         " Import failed from file: /a"},
+        {report(Stage::ImportEnded, "serial port: p", TransferOutcome::TimedOut, 0, 0, "why"),
+         " Import incomplete from serial port: p (why)"},
+        {report(Stage::ExportEnded, "file: /a", TransferOutcome::Completed),
+         " Exported to file: /a"},
+        {onlyEchoed, status::kCompleteOnlyEchoed},
+        {report(Stage::ExportEnded, "host: u", TransferOutcome::Cancelled, 0, 9),
+         " Export cancelled before the first line"},
+        {report(Stage::ExportEnded, "host: u", TransferOutcome::ErrorReply, 4, 9, "why"),
+         " Export stopped at line 4 of 9: why"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected.toStdString());
+        EXPECT_EQ(status::transferStatusText(c.status), c.expected);
+    }
+}
+
+} // namespace
+} // namespace zel::ui
