@@ -64,6 +64,32 @@ PresetsPage::PresetsPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWi
     rebuildPresetList();
     connect(m_presetList, &QListWidget::currentRowChanged, this, &PresetsPage::choosePreset);
     connect(m_nameEdit, &QLineEdit::textEdited, this, &PresetsPage::limitTypedName);
+    reportEdits();
+}
+
+void PresetsPage::reportEdits()
+{
+    connect(m_nameEdit, &QLineEdit::textEdited, this, [this] {
+        EditStep step = presetStep(QStringLiteral("Name"));
+        step.mergeKey = step.text; // the letters typed into one name are one step
+        reportEdit(step);
+    });
+    connect(m_quickEq, &QuickEqPanel::curveApplied, this, [this](const QString& entry) {
+        reportEdit(presetStep(QStringLiteral("Quick EQ %1").arg(entry)));
+    });
+    for (int band = 1; band <= model::kBands; ++band) {
+        reportSliderEdits(m_bands->slider(band), [this, band] {
+            return m_quickEq->isApplying() ? EditStep() : presetStep(bandName(band));
+        });
+    }
+}
+
+EditStep PresetsPage::presetStep(const QString& what) const
+{
+    return {QStringLiteral("Preset %1 %2").arg(m_currentPreset).arg(what),
+            {},
+            model::DiffSubject::Preset,
+            m_currentPreset};
 }
 
 void PresetsPage::changeEvent(QEvent* event)
@@ -113,6 +139,12 @@ void PresetsPage::refreshNames()
     }
 }
 
+void PresetsPage::reshowModel()
+{
+    loadPreset(m_currentPreset);
+    refreshNames();
+}
+
 void PresetsPage::pageShown()
 {
     m_quickEq->refresh();
@@ -121,6 +153,7 @@ void PresetsPage::pageShown()
 void PresetsPage::loadPreset(int preset)
 {
     const model::DevicePreset& record = m_model.preset(preset);
+    const ProgramChange filling(*this);
     setUpdatesEnabled(false);
     m_bands->setLevels(record.bands);
     const QString name = link::fromLatin1(record.name);

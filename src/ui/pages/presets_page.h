@@ -28,6 +28,7 @@ public:
     void loadFromModel() override;
     void commitToModel() override;
     void refreshNames() override;
+    void reshowModel() override;
     bool edits(model::DiffSubject subject) const override;
     void showRecord(model::DiffSubject subject, int number) override;
     void pageShown() override;
@@ -49,6 +50,8 @@ private:
     void choosePreset(int row);
     void rebuildPresetList();
     void limitTypedName();
+    void reportEdits();
+    EditStep presetStep(const QString& what) const;
 
     int m_currentPreset = 1;
     EqBandPanel* m_bands = nullptr;
