@@ -1,5 +1,4 @@
-// One zone's settings copied onto another: the volume, lock, balance and mode always, and of the
-// rest only what the mode uses.
+// A zone's settings copied onto another: volume, lock, balance, mode, and what the mode uses.
 #include "model/zone_settings_copy.h"
 
 #include <gtest/gtest.h>

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -47,6 +48,8 @@ PresetsPage::PresetsPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWi
     m_nameEdit->setObjectName(QStringLiteral("presetName"));
     m_nameEdit->setMaxLength(kTypedNameLength);
     acceptConfigurationTextOnly(m_nameEdit);
+    m_copyButton = new QPushButton(tr("Copy EQ to Zones..."), this);
+    m_copyButton->setObjectName(QStringLiteral("copyPresetEq"));
     fitColumnToFont();
 
     auto* column = new QVBoxLayout;
@@ -55,6 +58,8 @@ PresetsPage::PresetsPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWi
     column->addSpacing(4);
     column->addWidget(new QLabel(QStringLiteral("ZEL Preset Name:"), this));
     column->addWidget(m_nameEdit);
+    column->addSpacing(4);
+    column->addWidget(m_copyButton);
 
     auto* page = new QHBoxLayout(this);
     page->setContentsMargins(6, 6, 6, 6);

@@ -8,6 +8,7 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 
 namespace zel::ui {
 
@@ -41,6 +42,8 @@ public:
 
     EqBandPanel* bandPanel() const { return m_bands; }
     QuickEqPanel* quickEqPanel() const { return m_quickEq; }
+    // "Copy EQ to Zones...": the window copies the preset's bands into zones.
+    QPushButton* copyButton() const { return m_copyButton; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -58,6 +61,7 @@ private:
     QuickEqPanel* m_quickEq = nullptr;
     QListWidget* m_presetList = nullptr;
     QLineEdit* m_nameEdit = nullptr;
+    QPushButton* m_copyButton = nullptr;
 };
 
 } // namespace zel::ui

@@ -173,6 +173,8 @@ void MainWindow::buildEditMenu()
             [this, zonePage] { copySettings(copyZoneEqToPresets, zonePage->currentZone()); });
     connect(zonePage->copyButton(), &QPushButton::clicked, m_copyZoneSettingsAction,
             &QAction::trigger);
+    connect(presetsPage->copyButton(), &QPushButton::clicked, m_copyPresetEqAction,
+            &QAction::trigger);
 }
 
 template <typename Copy> void MainWindow::copySettings(Copy copy, int from)

@@ -68,9 +68,7 @@ TEST_F(KeyboardWindowTest, MenusShortcutsAndTabReachWhatTheyName)
     MatrixGrid* groups = window.pageSet().groupsPage()->matrix();
     QMenu* fileMenu = window.menuBar()->actions().at(0)->menu();
     QMenu* editMenu = window.menuBar()->actions().at(1)->menu();
-    QMenu* favoritesMenu = window.pageSet().favoritesPage()->popupMenu();
     const model::ConfigModel& model = window.model();
-    const auto toggleFirstGroupCell = [&] { QTest::keyClick(groups, Qt::Key_Space); };
 
     struct Case {
         const char* what;
@@ -119,22 +117,19 @@ TEST_F(KeyboardWindowTest, MenusShortcutsAndTabReachWhatTheyName)
              return favorites->cellText(cell.x(), cell.y()) == "A";
          }},
         {"Shift+F10 opens the favorites menu", MainWindow::kFavoritesPage, favorites,
-         Qt::SHIFT | Qt::Key_F10, [&] { return favoritesMenu->isVisible(); }},
+         Qt::SHIFT | Qt::Key_F10,
+         [&] { return window.pageSet().favoritesPage()->popupMenu()->isVisible(); }},
         {"keys typed right after a click on the selected name cell edit it",
          MainWindow::kNamingPage, zoneGrid, Qt::Key_A,
          [&] { return QString::fromStdString(model.zoneName(1)).endsWith(QLatin1Char('a')); },
          [&] {
-             const QModelIndex first = zoneGrid->model()->index(0, 1);
-             QTest::mouseClick(zoneGrid->viewport(), Qt::LeftButton, {},
-                               zoneGrid->visualRect(first).center());
+             const QRect selected = zoneGrid->visualRect(zoneGrid->currentIndex());
+             QTest::mouseClick(zoneGrid->viewport(), Qt::LeftButton, {}, selected.center());
          }},
-        {"Ctrl+Z undoes the last edit", MainWindow::kGroupsPage, groups, Qt::CTRL | Qt::Key_Z,
-         [&] { return model.groupMark(1, 1).empty() && window.redoAction()->isEnabled(); },
-         toggleFirstGroupCell},
-        {"Ctrl+Shift+Z redoes it", MainWindow::kGroupsPage, groups,
+        {"Ctrl+Shift+Z redoes what was undone", MainWindow::kGroupsPage, groups,
          Qt::CTRL | Qt::SHIFT | Qt::Key_Z, [&] { return model.groupMark(1, 1) == "G"; },
          [&] {
-             toggleFirstGroupCell();
+             QTest::keyClick(groups, Qt::Key_Space);
              window.undoAction()->trigger();
          }},
         {"Alt+E opens the Edit menu", MainWindow::kConfigurationFilePage, nullptr,

@@ -33,7 +33,6 @@ public:
     QStringList quickEqSaveFolders;
     QStringList quickEqSaveProposals;
     QStringList errors;
-    QList<QList<ui::TickableItem>> tickQuestions;
 
     std::optional<QString> choosePort() override
     {
@@ -70,10 +69,8 @@ public:
         return quickEqSaveAnswer;
     }
     bool confirmPresetFile(const QString& question) override { return confirm(question); }
-    QList<int> chooseItems(const QString&, const QString&,
-                           const QList<ui::TickableItem>& items) override
+    QList<int> chooseItems(const QString&, const QString&, const QList<ui::TickableItem>&) override
     {
-        tickQuestions << items;
         return tickAnswer;
     }
     void showError(const QString& text) override { errors << text; }

@@ -1,6 +1,5 @@
-// Undo and redo over every kind of edit the pages make, and the copies of the Edit menu: each
-// step named, taken back and done again across page switches, the model and the page in
-// agreement after each.
+// Undo and redo of every kind of edit, the Edit menu's copies included: each step named, undone
+// and redone from another page, the model and the page in agreement after each.
 #include "scripted_prompts.h"
 
 #include "ui/audio/eq_band_panel.h"
@@ -20,12 +19,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QSlider>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
 #include <gtest/gtest.h>
@@ -35,69 +31,56 @@
 namespace zel::ui {
 namespace {
 
-class UndoWindowTest : public testing::Test {
-protected:
-    UndoWindowTest()
-    {
-        auto scripted = std::make_unique<zel::test::ScriptedPrompts>();
-        prompts = scripted.get();
-        prompts->confirmAnswer = true; // each case starts on a new configuration
-        window.setPrompts(std::move(scripted));
-        QFile rock(folder.filePath(QStringLiteral("Rock.eq")));
-        rock.open(QIODevice::WriteOnly);
-        rock.write("-3\r\n-2\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n2\r\n3\r\n");
-        rock.close();
-        window.quickEqLibrary().setFolders({folder.path(), folder.path(), {}, false});
-        window.show();
-    }
-    template <typename T> T* child(QWidget* page, const char* name)
-    {
-        return page->findChild<T*>(QLatin1String(name));
-    }
-    // Typing as the keyboard does: into `widget`, then into the editor it may have opened.
-    static void type(QWidget* widget, const char* first, const char* rest = "")
-    {
-        widget->setFocus();
-        QTest::keyClicks(widget, QLatin1String(first));
-        QTest::keyClicks(QApplication::focusWidget(), QLatin1String(rest));
-    }
-    // What the model holds, then what the page shows.
-    template <typename... Values> static QString state(const Values&... values)
-    {
-        QString text;
-        ((text += QStringLiteral("%1 | ").arg(values)), ...);
-        return text;
-    }
-    static QString bands(const auto& levels)
-    {
-        return state(levels[0], levels[1], levels[5], levels[9]);
-    }
-    EditorPageSet& pages() { return window.pageSet(); }
-
-    QTemporaryDir folder;
-    MainWindow window;
-    zel::test::ScriptedPrompts* prompts = nullptr;
-};
-
-TEST_F(UndoWindowTest, EveryEditIsAStepUndoneAndRedoneAcrossPages)
+// What the model holds, then what the page shows.
+QString state(const auto&... values)
 {
+    QString text;
+    ((text += QStringLiteral("%1 | ").arg(values)), ...);
+    return text;
+}
+
+QString bands(const auto& levels)
+{
+    return state(levels[0], levels[1], levels[5], levels[9]);
+}
+
+TEST(UndoWindow, EveryEditIsAStepUndoneAndRedoneAcrossPages)
+{
+    MainWindow window;
+    auto scripted = std::make_unique<zel::test::ScriptedPrompts>();
+    zel::test::ScriptedPrompts& prompts = *scripted;
+    prompts.confirmAnswer = true; // each case starts on a new configuration
+    window.setPrompts(std::move(scripted));
+    const QString samples = QStringLiteral(ZEL_SOURCE_DIR "/packaging/presets");
+    window.quickEqLibrary().setFolders({samples, samples, samples, false});
+    window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    ZoneAudioPage* zone = pages().zoneAudioPage();
-    PresetsPage* preset = pages().presetsPage();
-    NetworkPage* network = pages().networkPage();
-    auto* volume = child<QSlider>(zone, "volumeSlider");
-    auto* mode = child<QComboBox>(zone, "dspModeBox");
-    auto* frontPanel = child<QCheckBox>(network, "FPCheckbox");
-    auto* address = child<QLineEdit>(network, "IPAddress");
-    NameGrid* zoneNames = pages().namingPage()->grid(NameList::Zones);
+    EditorPageSet& pages = window.pageSet();
+    ZoneAudioPage* zone = pages.zoneAudioPage();
+    PresetsPage* preset = pages.presetsPage();
+    QWidget* network = pages.networkPage();
+    auto* volume = zone->findChild<QSlider*>("volumeSlider");
+    auto* mode = zone->findChild<QComboBox*>("dspModeBox");
+    auto* frontPanel = network->findChild<QCheckBox*>("FPCheckbox");
+    auto* address = network->findChild<QLineEdit*>("IPAddress");
+    NameGrid* zoneNames = pages.namingPage()->grid(NameList::Zones);
+    MatrixGrid* favorites = pages.favoritesPage()->matrix();
+    MatrixGrid* groups = pages.groupsPage()->matrix();
     const model::ConfigModel& m = window.model();
     const auto copy = [&](QAction* command, QList<int> ticked) {
-        prompts->tickAnswer = ticked;
+        prompts.tickAnswer = ticked;
         command->trigger();
     };
-    // The page shows record `n` of its kind (showing another one first, when the step did).
-    const auto showZone = [&](int n) { zone->showRecord(model::DiffSubject::ZoneAudio, n); };
-    const auto showPreset = [&](int n) { preset->showRecord(model::DiffSubject::Preset, n); };
+    // Whether the zone or preset on view shows what the model holds for it.
+    const auto zoneShown = [&] {
+        const model::ZoneAudio& shown = m.zoneAudio(zone->currentZone());
+        return bands(zone->bandPanel()->levels()) + QString::number(volume->value()) ==
+               bands(shown.bands) + QString::number(shown.volume);
+    };
+    const auto presetShown = [&] {
+        return bands(preset->bandPanel()->levels()) ==
+               bands(m.preset(preset->currentPreset()).bands);
+    };
 
     struct Case {
         const char* what;
@@ -111,12 +94,10 @@ TEST_F(UndoWindowTest, EveryEditIsAStepUndoneAndRedoneAcrossPages)
         {"a name typed", MainWindow::kNamingPage,
          [&] {
              zoneNames->setCurrentIndex(zoneNames->model()->index(2, 1));
-             type(zoneNames, "a", "b\r"); // the first key opens the cell's editor
+             QTest::keyClick(zoneNames, Qt::Key_A); // opens the cell's editor, which takes the rest
+             QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("b\r"));
          },
-         "Zone 3 Name",
-         [&] {
-             return state(m.zoneName(3).c_str(), pages().favoritesPage()->matrix()->cellText(0, 3));
-         }},
+         "Zone 3 Name", [&] { return state(m.zoneName(3).c_str(), favorites->cellText(0, 3)); }},
         {"a slider from the keyboard", MainWindow::kZoneAudioPage,
          [&] { QTest::keyClick(volume, Qt::Key_Right); }, "Zone 1 Volume",
          [&] { return state(m.zoneAudio(1).volume, volume->value()); }},
@@ -132,7 +113,7 @@ TEST_F(UndoWindowTest, EveryEditIsAStepUndoneAndRedoneAcrossPages)
          "Zone 1 DSP Mode",
          [&] { return state(m.zoneAudio(1).eqMode, zone->bandPanel()->slider(1)->isEnabled()); }},
         {"the volume lock", MainWindow::kZoneAudioPage,
-         [&] { QTest::mouseClick(child<QCheckBox>(zone, "VolumeLocked"), Qt::LeftButton); },
+         [&] { QTest::mouseClick(zone->findChild<QCheckBox*>("VolumeLocked"), Qt::LeftButton); },
          "Zone 1 Volume Lock",
          [&] {
              return state(m.zoneAudio(1).volumeLocked, m.zoneAudio(1).volume, volume->isEnabled(),
@@ -142,58 +123,47 @@ TEST_F(UndoWindowTest, EveryEditIsAStepUndoneAndRedoneAcrossPages)
          [&] { QTest::keyClick(preset->bandPanel()->slider(6), Qt::Key_Up); }, "Preset 1 Band 1KHz",
          [&] { return state(m.preset(1).band(6), preset->bandPanel()->level(6)); }},
         {"a preset name", MainWindow::kPresetsPage,
-         [&] { type(child<QLineEdit>(preset, "presetName"), "xy"); }, "Preset 1 Name",
+         [&] {
+             QTest::keyClicks(preset->findChild<QLineEdit*>("presetName"), QStringLiteral("xy"));
+         },
+         "Preset 1 Name",
          [&] {
              return state(m.preset(1).name.c_str(),
                           zone->findChild<QComboBox*>("zelEqPresetBox")->itemText(0));
          }},
         {"a quick EQ preset applied", MainWindow::kPresetsPage,
-         [&] { QTest::keyClick(preset->quickEqPanel()->box(), Qt::Key_Down); },
-         "Preset 1 Quick EQ Rock",
+         [&] { QTest::keyClick(preset->quickEqPanel()->box(), Qt::Key_End); },
+         "Preset 1 Quick EQ Speech",
          [&] { return state(bands(m.preset(1).bands), bands(preset->bandPanel()->levels())); }},
         {"a favorites cell", MainWindow::kFavoritesPage,
-         [&] { test::doubleClickCell(*pages().favoritesPage()->matrix(), 2, 3); },
-         "Favorite 1 Zone 3 Source 2",
-         [&] {
-             return state(m.connection(1, 2, 3).c_str(),
-                          pages().favoritesPage()->matrix()->cellText(2, 3));
-         }},
-        {"a groups cell", MainWindow::kGroupsPage,
-         [&] { test::doubleClickCell(*pages().groupsPage()->matrix(), 4, 2); }, "Group 4 Zone 2",
-         [&] {
-             return state(m.groupMark(4, 2).c_str(),
-                          pages().groupsPage()->matrix()->cellText(4, 2));
-         }},
+         [&] { test::doubleClickCell(*favorites, 2, 3); }, "Favorite 1 Zone 3 Source 2",
+         [&] { return state(m.connection(1, 2, 3).c_str(), favorites->cellText(2, 3)); }},
+        {"a groups cell", MainWindow::kGroupsPage, [&] { test::doubleClickCell(*groups, 4, 2); },
+         "Group 4 Zone 2",
+         [&] { return state(m.groupMark(4, 2).c_str(), groups->cellText(4, 2)); }},
         {"a check box", MainWindow::kNetworkPage,
          [&] { QTest::mouseClick(frontPanel, Qt::LeftButton); }, "Front Panel Lock",
          [&] { return state(m.frontPanelLocked(), frontPanel->isChecked()); }},
-        {"an address", MainWindow::kNetworkPage, [&] { type(address, "9"); }, "IP Address",
+        {"an address", MainWindow::kNetworkPage,
+         [&] { QTest::keyClicks(address, QStringLiteral("9")); }, "IP Address",
          [&] { return state(m.network().ipAddress.c_str(), address->text()); },
-         [&] { QTest::mouseClick(child<QCheckBox>(network, "DHCPCheckbox"), Qt::LeftButton); }},
+         [&] {
+             QTest::mouseClick(network->findChild<QCheckBox*>("DHCPCheckbox"), Qt::LeftButton);
+         }},
         {"zone settings copied", MainWindow::kZoneAudioPage,
          [&] {
-             showZone(1); // the zone copied from
              copy(window.copyZoneSettingsAction(), {1, 3, 0});
          },
          "Copy Zone 1 Settings",
-         [&] {
-             showZone(2);
-             return state(m.zoneAudio(2).volume, m.zoneAudio(4).volume, volume->value());
-         },
+         [&] { return state(m.zoneAudio(2).volume, m.zoneAudio(4).volume, zoneShown()); },
          [&] { QTest::keyClick(volume, Qt::Key_PageDown); }},
         {"a preset's EQ copied to zones", MainWindow::kZoneAudioPage,
          [&] { copy(window.copyPresetEqAction(), {2}); }, "Copy Preset 1 EQ to Zones",
-         [&] {
-             showZone(3);
-             return state(bands(m.zoneAudio(3).bands), bands(zone->bandPanel()->levels()));
-         },
+         [&] { return state(bands(m.zoneAudio(3).bands), zoneShown()); },
          [&] { QTest::keyClick(preset->bandPanel()->slider(1), Qt::Key_Up); }},
         {"a zone's EQ copied to presets", MainWindow::kPresetsPage,
          [&] { copy(window.copyZoneEqAction(), {1}); }, "Copy Zone 1 EQ to Presets",
-         [&] {
-             showPreset(2);
-             return state(bands(m.preset(2).bands), bands(preset->bandPanel()->levels()));
-         },
+         [&] { return state(bands(m.preset(2).bands), presetShown()); },
          [&] {
              QTest::keyClick(mode, Qt::Key_Down);
              QTest::keyClick(zone->bandPanel()->slider(10), Qt::Key_Down);
@@ -222,7 +192,6 @@ TEST_F(UndoWindowTest, EveryEditIsAStepUndoneAndRedoneAcrossPages)
             EXPECT_EQ(window.tabs()->currentIndex(), c.page);
             EXPECT_EQ(c.state(), shows);
         }
-        EXPECT_EQ(window.redoAction()->text(), QStringLiteral("&Redo"));
     }
 }
 
