@@ -165,6 +165,10 @@ public:
     bool confirm(const QString&) override { return true; }
     QString quickEqSavePath(const QString&, const QString&) override { return {}; }
     bool confirmPresetFile(const QString&) override { return false; }
+    QList<int> chooseItems(const QString&, const QString&, const QList<ui::TickableItem>&) override
+    {
+        return {};
+    }
     void showError(const QString& text) override
     {
         std::fprintf(stderr, "window error: %s\n", qPrintable(text));

@@ -21,6 +21,13 @@ size_t slot(int band)
 
 } // namespace
 
+QString bandName(int band)
+{
+    const std::string_view frequency = model::kBandFrequencies.at(slot(band));
+    return QStringLiteral("Band %1Hz")
+        .arg(QLatin1String(frequency.data(), static_cast<qsizetype>(frequency.size())));
+}
+
 EqBandPanel::EqBandPanel(QWidget* parent) : QWidget(parent)
 {
     auto* grid = new QGridLayout(this);

@@ -14,6 +14,9 @@ class QSlider;
 
 namespace zel::ui {
 
+// "Band 32Hz" ... "Band 16KHz": how band `band` (1..10) is named to the user.
+QString bandName(int band);
+
 class EqBandPanel : public QWidget {
     Q_OBJECT
 public:

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 #include "ui/audio/eq_band_panel.h"
 #include "ui/audio/quick_eq_library.h"
@@ -64,8 +65,13 @@ void QuickEqPanel::applyEntry(int index)
     // The exact file the listing saw: "Rock.EQ" is found where letter case matters, and the
     // entry "a" of "a.eq.eq" stands for that file and no other.
     const std::vector<int> levels = readQuickEqFile(entryAt(index).path);
-    for (size_t i = 0; i < levels.size(); ++i)
-        m_bands.setLevel(static_cast<int>(i) + 1, levels[i]);
+    {
+        const QScopedValueRollback applying(m_applying, true);
+        for (size_t i = 0; i < levels.size(); ++i)
+            m_bands.setLevel(static_cast<int>(i) + 1, levels[i]);
+    }
+    // Named in a menu item, where "&" would mark a mnemonic.
+    emit curveApplied(m_box->itemText(index).replace(QLatin1Char('&'), QStringLiteral("&&")));
 }
 
 void QuickEqPanel::saveCurve()

@@ -33,6 +33,12 @@ public:
     QComboBox* box() const { return m_box; }
     QPushButton* saveButton() const { return m_save; }
     QPushButton* deleteButton() const { return m_delete; }
+    // True while a chosen curve is being put into the band sliders.
+    bool isApplying() const { return m_applying; }
+
+signals:
+    // The user's choice of `entry` has set the band sliders: one edit, not ten.
+    void curveApplied(const QString& entry);
 
 protected:
     // Keeps "Delete" off while no entry is chosen, whatever enables the page's controls.
@@ -48,6 +54,7 @@ private:
     QComboBox* m_box = nullptr;
     QPushButton* m_save = nullptr;
     QPushButton* m_delete = nullptr;
+    bool m_applying = false;
 };
 
 } // namespace zel::ui

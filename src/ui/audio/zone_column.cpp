@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -38,6 +39,8 @@ ZoneColumn::ZoneColumn(QWidget* parent) : QWidget(parent)
     m_presetCaption = new QLabel(QStringLiteral("ZEL EQ Preset"), this);
     m_presetBox = new QComboBox(this);
     m_presetBox->setObjectName(QStringLiteral("zelEqPresetBox"));
+    m_copyButton = new QPushButton(tr("Copy Settings..."), this);
+    m_copyButton->setObjectName(QStringLiteral("copyZoneSettings"));
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -49,11 +52,14 @@ ZoneColumn::ZoneColumn(QWidget* parent) : QWidget(parent)
     column->addSpacing(4);
     column->addWidget(m_presetCaption);
     column->addWidget(m_presetBox);
+    column->addSpacing(4);
+    column->addWidget(m_copyButton);
     fitToFont();
 
     // User actions only: the program's own settings block these signals.
     connect(m_zoneList, &QListWidget::currentRowChanged, this, &ZoneColumn::zoneChosen);
     connect(m_modeBox, &QComboBox::activated, this, &ZoneColumn::modeChosen);
+    connect(m_presetBox, &QComboBox::activated, this, &ZoneColumn::presetChosen);
 }
 
 void ZoneColumn::changeEvent(QEvent* event)
@@ -146,6 +152,7 @@ void ZoneColumn::applyStates(bool mode, bool preset)
     setEnabledThroughout(m_modeBox, mode);
     setEnabledThroughout(m_presetCaption, preset);
     setEnabledThroughout(m_presetBox, preset);
+    m_copyButton->setEnabled(mode);
     // The list with its scroll bar: the page's disabling reached every part of it.
     setEnabledThroughout(m_zoneList, true);
     m_zonesCaption->setEnabled(true);

@@ -9,6 +9,7 @@
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QPushButton;
 
 namespace zel::ui {
 
@@ -35,8 +36,11 @@ public:
     // Replaces the preset names, keeping the item chosen.
     void setPresetNames(const QStringList& names);
 
+    // "Copy Settings...": the zone's settings onto other zones.
+    QPushButton* copyButton() const { return m_copyButton; }
+
     // Enables the zone list with its caption, and the mode and preset boxes with theirs by
-    // `mode` and `preset`.
+    // `mode` and `preset`; the copy button goes with the mode box.
     void applyStates(bool mode, bool preset);
 
 signals:
@@ -44,6 +48,8 @@ signals:
     void zoneChosen(int row);
     // The user picked an item of the DSP mode box.
     void modeChosen();
+    // The user picked an item of the ZEL EQ preset box.
+    void presetChosen();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -57,6 +63,7 @@ private:
     QComboBox* m_modeBox = nullptr;
     QLabel* m_presetCaption = nullptr;
     QComboBox* m_presetBox = nullptr;
+    QPushButton* m_copyButton = nullptr;
 };
 
 } // namespace zel::ui

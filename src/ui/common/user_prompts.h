@@ -4,11 +4,18 @@
 // message. Behind an interface so that the window can be driven without modal dialogs (tests
 // answer them in code).
 
+#include <QList>
 #include <QString>
 
 #include <optional>
 
 namespace zel::ui {
+
+// One item the user may tick in a choice of several (a zone, a preset).
+struct TickableItem {
+    QString label;
+    bool enabled = true; // an item that cannot be chosen is shown unticked and greyed
+};
 
 class UserPrompts {
 public:
@@ -32,6 +39,10 @@ public:
     // The confirmation box of the quick EQ overwrite and delete questions, titled "Confirm":
     // true for "OK".
     virtual bool confirmPresetFile(const QString& question) = 0;
+    // A small dialog titled `title` that explains `text` and lists `items` with check boxes:
+    // the positions (from 0) of the items ticked when closed with "OK"; none when cancelled.
+    virtual QList<int> chooseItems(const QString& title, const QString& text,
+                                   const QList<TickableItem>& items) = 0;
     // The application's general error message box.
     virtual void showError(const QString& text) = 0;
 };

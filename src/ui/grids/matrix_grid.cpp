@@ -150,6 +150,22 @@ void MatrixGrid::mouseDoubleClickEvent(QMouseEvent* event)
 
 void MatrixGrid::keyPressEvent(QKeyEvent* event)
 {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                  event->key() == Qt::Key_Enter)) {
+        // What a double-click on the selected cell does.
+        event->accept();
+        const QPoint cell = selectedCell();
+        if (cell != kNoCell && cell.x() != 0)
+            emit cellDoubleClicked(cell);
+        return;
+    }
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        // The usual key for the context menu where the keyboard has no Menu key.
+        event->accept();
+        emit contextMenuKey(currentCellGlobalCentre());
+        return;
+    }
     const QModelIndex before = currentIndex();
     GridView::keyPressEvent(event);
     const QModelIndex after = currentIndex();
@@ -163,9 +179,14 @@ void MatrixGrid::contextMenuEvent(QContextMenuEvent* event)
     // A right-button press has already been reported and opened the menu.
     if (event->reason() == QContextMenuEvent::Mouse)
         return;
+    emit contextMenuKey(currentCellGlobalCentre());
+}
+
+QPoint MatrixGrid::currentCellGlobalCentre() const
+{
     const QRect current = visualRect(currentIndex());
     const QPoint local = current.isValid() ? current.center() : QPoint(0, 0);
-    emit contextMenuKey(viewport()->mapToGlobal(local));
+    return viewport()->mapToGlobal(local);
 }
 
 } // namespace zel::ui

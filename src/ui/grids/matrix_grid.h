@@ -6,9 +6,10 @@
 //   cellSelected      - a cell was made current: left button released after a press on a
 //                       non-header cell (not the release that ends a double-click), or the
 //                       keyboard moved the current cell;
-//   cellDoubleClicked - second press of a double-click;
+//   cellDoubleClicked - second press of a double-click, or Space or Enter on the selection;
 //   rightPressed      - right-button press anywhere on the grid; the selection stays as it is;
-//   contextMenuKey    - the context menu was asked for from the keyboard.
+//   contextMenuKey    - the context menu was asked for from the keyboard (the Menu key or
+//                       Shift+F10), to open at the current cell.
 // Rules that speak of the selected cell use the top-left cell of the selection.
 
 #include "ui/grids/grid_view.h"
@@ -61,6 +62,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    QPoint currentCellGlobalCentre() const;
+
     bool m_releaseEndsDoubleClick = false;
 };
 

@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 #include <algorithm>
 
@@ -93,8 +94,11 @@ NameGrid::NameGrid(NameListModel* names, int nameWidth, QWidget* parent)
     setModel(names);
     setItemDelegate(new NameCellDelegate(this));
     horizontalHeader()->hide();
+    // A click on the selected cell opens its editor in mouseReleaseEvent(): the view's own
+    // trigger for it waits for a double-click that may follow, and drops the keys typed
+    // meanwhile.
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
-                    QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+                    QAbstractItemView::EditKeyPressed);
     setNameWidth(nameWidth);
     setCellHeight(kRowHeight);
     setCurrentIndex(names->index(0, 1));
@@ -123,6 +127,25 @@ void NameGrid::keyPressEvent(QKeyEvent* event)
         return;
     }
     GridView::keyPressEvent(event);
+}
+
+void NameGrid::mousePressEvent(QMouseEvent* event)
+{
+    const QModelIndex index = indexAt(event->position().toPoint());
+    m_pressOnSelectedCell = event->button() == Qt::LeftButton && index.isValid() &&
+                            index == currentIndex() && selectionModel()->isSelected(index);
+    GridView::mousePressEvent(event);
+}
+
+void NameGrid::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool opensEditor = m_pressOnSelectedCell && event->button() == Qt::LeftButton &&
+                             indexAt(event->position().toPoint()) == currentIndex() &&
+                             state() != QAbstractItemView::EditingState;
+    m_pressOnSelectedCell = false;
+    GridView::mouseReleaseEvent(event);
+    if (opensEditor)
+        edit(currentIndex());
 }
 
 NameGrid* placeNameGrid(QWidget* page, NameListModel* names, const QString& caption, int left,

@@ -29,10 +29,13 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     NameListModel* m_names;
     int m_nameWidth;
+    bool m_pressOnSelectedCell = false;
 };
 
 // Puts a bold caption 20 pixels above a new name grid at `left` on a naming page.

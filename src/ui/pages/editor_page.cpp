@@ -1,11 +1,29 @@
 #include "ui/pages/editor_page.h"
 
 #include <QListWidget>
+#include <QAbstractSlider>
 
 namespace zel::ui {
 
 EditorPage::EditorPage(model::ConfigModel& model, QWidget* parent) : QWidget(parent), m_model(model)
 {
+}
+
+void EditorPage::reportEdit(const EditStep& step)
+{
+    if (!isProgramChange() && !step.text.isEmpty())
+        emit edited(step);
+}
+
+void EditorPage::reportSliderEdits(QAbstractSlider* slider, std::function<EditStep()> step)
+{
+    connect(slider, &QAbstractSlider::sliderPressed, this, [this] { ++m_drags; });
+    connect(slider, &QAbstractSlider::valueChanged, this, [this, slider, step] {
+        EditStep edit = step();
+        if (slider->isSliderDown())
+            edit.mergeKey = QStringLiteral("%1 drag %2").arg(edit.text).arg(m_drags);
+        reportEdit(edit);
+    });
 }
 
 void setControlsEnabled(QWidget* container, bool enabled)

@@ -10,9 +10,13 @@
 //                 pageShown() on the page now visible.
 
 #include "model/config_diff.h"
+#include "ui/common/edit_step.h"
 
 #include <QWidget>
 
+#include <functional>
+
+class QAbstractSlider;
 class QListWidget;
 
 namespace zel::model {
@@ -38,6 +42,9 @@ public:
     virtual void refreshNames() {}
     // The page has become the visible one.
     virtual void pageShown() {}
+    // The model was replaced behind the page's back (an undo, a redo, a copy): show the record
+    // on view again from it, keeping which record that is.
+    virtual void reshowModel() { loadFromModel(); }
 
     // Whether the page edits the members of a comparison about `subject`.
     virtual bool edits(model::DiffSubject) const { return false; }
@@ -49,9 +56,36 @@ signals:
     // The page changed names that other pages repeat (a preset name, say): the main window
     // answers with refreshNames() on every page.
     void namesChanged();
+    // The user changed what the page shows: `step` names the change. Whoever records it first
+    // has the page store its record into the model.
+    void edited(const EditStep& step);
 
 protected:
+    // Reports a user's edit, unless the page is setting its controls itself; a step without a
+    // text is no edit.
+    void reportEdit(const EditStep& step);
+    // Reports every change of `slider`'s value that the user makes, named by `step`; the moves
+    // of one drag merge into one step.
+    void reportSliderEdits(QAbstractSlider* slider, std::function<EditStep()> step);
+
+    // While one lives, changes of the page's controls are the program's, not the user's.
+    class ProgramChange {
+    public:
+        explicit ProgramChange(EditorPage& page) : m_page(page) { ++m_page.m_programChanges; }
+        ~ProgramChange() { --m_page.m_programChanges; }
+        ProgramChange(const ProgramChange&) = delete;
+        ProgramChange& operator=(const ProgramChange&) = delete;
+
+    private:
+        EditorPage& m_page;
+    };
+    bool isProgramChange() const { return m_programChanges > 0; }
+
     model::ConfigModel& m_model;
+
+private:
+    int m_programChanges = 0;
+    int m_drags = 0; // counts slider drags, so that two drags of one slider stay two steps
 };
 
 // Sets the enabled state of every control inside `container`, at every depth, leaving the

@@ -72,8 +72,13 @@ FavoritesPage::FavoritesPage(model::ConfigModel& model, QWidget* parent)
     connect(m_matrix, &MatrixGrid::cellSelected, this, &FavoritesPage::selectCell);
     connect(m_matrix, &MatrixGrid::cellDoubleClicked, this, &FavoritesPage::doubleClickCell);
     connect(m_matrix, &MatrixGrid::rightPressed, this, &FavoritesPage::rightPress);
-    connect(m_matrix, &MatrixGrid::contextMenuKey, m_popupMenu,
-            [this](QPoint globalPos) { m_popupMenu->popup(globalPos); });
+    connect(m_matrix, &MatrixGrid::contextMenuKey, m_popupMenu, [this](QPoint globalPos) {
+        // Opened at the selected cell, the menu acts on that cell, not on one right-clicked
+        // before.
+        if (m_popupPending)
+            m_popupCell = m_matrix->selectedCell();
+        m_popupMenu->popup(globalPos);
+    });
     connect(m_audioOnlyAction, &QAction::triggered, this, &FavoritesPage::setAudioOnly);
     connect(m_noConnectionAction, &QAction::triggered, this, &FavoritesPage::setNoConnection);
     connect(m_favoriteList, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -175,6 +180,11 @@ void FavoritesPage::refreshNames()
     showCornerName();
 }
 
+void FavoritesPage::reshowModel()
+{
+    loadFavorite(m_currentFavorite);
+}
+
 void FavoritesPage::saveFavorite()
 {
     for (int c = 1; c <= model::kMaxSources; ++c) {
@@ -223,7 +233,7 @@ void FavoritesPage::doubleClickCell(QPoint cell)
     if (text.isEmpty() || text.startsWith(kMarker))
         connectOnly(cell.x(), cell.y());
     else if (text.startsWith(kAudio))
-        setCellText(cell.x(), cell.y(), QString());
+        clearConnection(cell.x(), cell.y());
 }
 
 void FavoritesPage::rightPress(QPoint cell, QPoint globalPos)
@@ -244,7 +254,7 @@ void FavoritesPage::setNoConnection()
 {
     const QPoint cell = popupTarget();
     if (isInside(cell))
-        setCellText(cell.x(), cell.y(), QString());
+        clearConnection(cell.x(), cell.y());
 }
 
 void FavoritesPage::chooseFavorite(int position)
@@ -285,6 +295,20 @@ void FavoritesPage::connectOnly(int c, int r)
     for (int column = 1; column <= m_model.sourceCount(); ++column)
         setCellText(column, r, QString());
     setCellText(c, r, kAudio);
+    reportEdit(
+        {QStringLiteral("Favorite %1 Zone %2 Source %3").arg(m_currentFavorite).arg(r).arg(c),
+         {},
+         model::DiffSubject::Favorite,
+         m_currentFavorite});
+}
+
+void FavoritesPage::clearConnection(int c, int r)
+{
+    setCellText(c, r, QString());
+    reportEdit({QStringLiteral("Favorite %1 Zone %2 No Connection").arg(m_currentFavorite).arg(r),
+                {},
+                model::DiffSubject::Favorite,
+                m_currentFavorite});
 }
 
 void FavoritesPage::markUnavailableCells()

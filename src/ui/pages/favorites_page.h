@@ -44,6 +44,7 @@ public:
     void loadFromModel() override;
     void commitToModel() override;
     void refreshNames() override;
+    void reshowModel() override;
     bool edits(model::DiffSubject subject) const override;
     void showRecord(model::DiffSubject subject, int number) override;
 
@@ -74,6 +75,7 @@ private:
     void setCellText(int c, int r, const QString& text);
     // Empties every available cell of zone r's row, then gives source c the audio connection.
     void connectOnly(int c, int r);
+    void clearConnection(int c, int r);
     void markUnavailableCells();
     void selectFavoriteEntry(int row);
     void showCornerName();

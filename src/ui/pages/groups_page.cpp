@@ -94,6 +94,8 @@ void GroupsPage::toggleMembership(QPoint cell)
         return;
     const bool member = !m_model.groupMark(g, z).empty();
     m_matrix->setCellText(g, z, member ? QString() : text::fromLatin1(model::kGroupMark));
+    reportEdit(
+        {QStringLiteral("Group %1 Zone %2").arg(g).arg(z), {}, model::DiffSubject::Group, g});
 }
 
 void GroupsPage::showCornerName()

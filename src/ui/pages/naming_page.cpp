@@ -31,6 +31,11 @@ NamingPage::NamingPage(model::ConfigModel& model, const NamingPageSettings& sett
                                    kGridX[i], setting.nameWidth);
         // Other pages repeat these names: matrix rows and corners, the favorite list.
         connect(m_names[i], &NameListModel::nameEdited, this, &EditorPage::namesChanged);
+        connect(m_names[i], &NameListModel::nameEdited, this, [this, i](int n) {
+            const QString text = m_names[i]->label(n) + QStringLiteral(" Name");
+            // The letters typed into one name are one step.
+            reportEdit({text, text, m_settings.grids[i].subject, n});
+        });
     }
 }
 

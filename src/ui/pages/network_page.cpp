@@ -105,24 +105,40 @@ NetworkPage::NetworkPage(model::ConfigModel& model, QWidget* parent) : EditorPag
     connect(m_dhcp, &QCheckBox::toggled, this, [this](bool on) {
         m_model.network().dhcp = on;
         applyDhcpRule();
+        reportEdit(unitStep(QStringLiteral("DHCP")));
     });
-    connect(m_ipAddress, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_model.network().ipAddress = text::toLatin1(text); });
-    connect(m_netmask, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_model.network().netmask = text::toLatin1(text); });
-    connect(m_gateway, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_model.network().gateway = text::toLatin1(text); });
-    connect(m_frontPanel, &QCheckBox::toggled, this,
-            [this](bool on) { m_model.setFrontPanelLocked(on); });
-    connect(m_irLockout, &QCheckBox::toggled, this, [this](bool on) { m_model.setIrLockout(on); });
+    const auto editAddress = [this](QLineEdit* edit, std::string& address, const QString& what) {
+        connect(edit, &QLineEdit::textEdited, this, [this, &address, what](const QString& text) {
+            address = text::toLatin1(text);
+            reportEdit(unitStep(what, what)); // the letters typed into one address are one step
+        });
+    };
+    editAddress(m_ipAddress, m_model.network().ipAddress, QStringLiteral("IP Address"));
+    editAddress(m_netmask, m_model.network().netmask, QStringLiteral("Netmask"));
+    editAddress(m_gateway, m_model.network().gateway, QStringLiteral("Gateway"));
+    connect(m_frontPanel, &QCheckBox::toggled, this, [this](bool on) {
+        m_model.setFrontPanelLocked(on);
+        reportEdit(unitStep(QStringLiteral("Front Panel Lock")));
+    });
+    connect(m_irLockout, &QCheckBox::toggled, this, [this](bool on) {
+        m_model.setIrLockout(on);
+        reportEdit(unitStep(QStringLiteral("IR Lockout")));
+    });
     connect(m_display, &QSlider::valueChanged, this, [this](int level) {
         m_model.setDisplayLevel(level);
         updateLevelText();
     });
+    reportSliderEdits(m_display, [this] { return unitStep(QStringLiteral("Display Brightness")); });
+}
+
+EditStep NetworkPage::unitStep(const QString& what, const QString& mergeKey) const
+{
+    return {what, mergeKey, model::DiffSubject::Unit, 0};
 }
 
 void NetworkPage::loadFromModel()
 {
+    const ProgramChange filling(*this);
     const model::NetworkSettings& network = m_model.network();
     m_dhcp->setChecked(network.dhcp);
     m_ipAddress->setText(text::fromLatin1(network.ipAddress));

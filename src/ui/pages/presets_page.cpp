@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -47,6 +48,8 @@ PresetsPage::PresetsPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWi
     m_nameEdit->setObjectName(QStringLiteral("presetName"));
     m_nameEdit->setMaxLength(kTypedNameLength);
     acceptConfigurationTextOnly(m_nameEdit);
+    m_copyButton = new QPushButton(tr("Copy EQ to Zones..."), this);
+    m_copyButton->setObjectName(QStringLiteral("copyPresetEq"));
     fitColumnToFont();
 
     auto* column = new QVBoxLayout;
@@ -55,6 +58,8 @@ PresetsPage::PresetsPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWi
     column->addSpacing(4);
     column->addWidget(new QLabel(QStringLiteral("ZEL Preset Name:"), this));
     column->addWidget(m_nameEdit);
+    column->addSpacing(4);
+    column->addWidget(m_copyButton);
 
     auto* page = new QHBoxLayout(this);
     page->setContentsMargins(6, 6, 6, 6);
@@ -64,6 +69,32 @@ PresetsPage::PresetsPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWi
     rebuildPresetList();
     connect(m_presetList, &QListWidget::currentRowChanged, this, &PresetsPage::choosePreset);
     connect(m_nameEdit, &QLineEdit::textEdited, this, &PresetsPage::limitTypedName);
+    reportEdits();
+}
+
+void PresetsPage::reportEdits()
+{
+    connect(m_nameEdit, &QLineEdit::textEdited, this, [this] {
+        EditStep step = presetStep(QStringLiteral("Name"));
+        step.mergeKey = step.text; // the letters typed into one name are one step
+        reportEdit(step);
+    });
+    connect(m_quickEq, &QuickEqPanel::curveApplied, this, [this](const QString& entry) {
+        reportEdit(presetStep(QStringLiteral("Quick EQ %1").arg(entry)));
+    });
+    for (int band = 1; band <= model::kBands; ++band) {
+        reportSliderEdits(m_bands->slider(band), [this, band] {
+            return m_quickEq->isApplying() ? EditStep() : presetStep(bandName(band));
+        });
+    }
+}
+
+EditStep PresetsPage::presetStep(const QString& what) const
+{
+    return {QStringLiteral("Preset %1 %2").arg(m_currentPreset).arg(what),
+            {},
+            model::DiffSubject::Preset,
+            m_currentPreset};
 }
 
 void PresetsPage::changeEvent(QEvent* event)
@@ -113,6 +144,12 @@ void PresetsPage::refreshNames()
     }
 }
 
+void PresetsPage::reshowModel()
+{
+    loadPreset(m_currentPreset);
+    refreshNames();
+}
+
 void PresetsPage::pageShown()
 {
     m_quickEq->refresh();
@@ -121,6 +158,7 @@ void PresetsPage::pageShown()
 void PresetsPage::loadPreset(int preset)
 {
     const model::DevicePreset& record = m_model.preset(preset);
+    const ProgramChange filling(*this);
     setUpdatesEnabled(false);
     m_bands->setLevels(record.bands);
     const QString name = text::fromLatin1(record.name);

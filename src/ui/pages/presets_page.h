@@ -8,6 +8,7 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 
 namespace zel::ui {
 
@@ -28,6 +29,7 @@ public:
     void loadFromModel() override;
     void commitToModel() override;
     void refreshNames() override;
+    void reshowModel() override;
     bool edits(model::DiffSubject subject) const override;
     void showRecord(model::DiffSubject subject, int number) override;
     void pageShown() override;
@@ -40,6 +42,8 @@ public:
 
     EqBandPanel* bandPanel() const { return m_bands; }
     QuickEqPanel* quickEqPanel() const { return m_quickEq; }
+    // "Copy EQ to Zones...": the window copies the preset's bands into zones.
+    QPushButton* copyButton() const { return m_copyButton; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -49,12 +53,15 @@ private:
     void choosePreset(int row);
     void rebuildPresetList();
     void limitTypedName();
+    void reportEdits();
+    EditStep presetStep(const QString& what) const;
 
     int m_currentPreset = 1;
     EqBandPanel* m_bands = nullptr;
     QuickEqPanel* m_quickEq = nullptr;
     QListWidget* m_presetList = nullptr;
     QLineEdit* m_nameEdit = nullptr;
+    QPushButton* m_copyButton = nullptr;
 };
 
 } // namespace zel::ui

@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QSlider>
 #include <QVBoxLayout>
 
 #include "model/config_model.h"
@@ -35,9 +36,54 @@ ZoneAudioPage::ZoneAudioPage(model::ConfigModel& model, QuickEqLibrary& quickEq,
 {
     buildLayout(quickEq);
     connect(m_column, &ZoneColumn::zoneChosen, this, &ZoneAudioPage::chooseZone);
-    connect(m_column, &ZoneColumn::modeChosen, this, &ZoneAudioPage::applyModeRule);
-    connect(m_volume, &VolumeBalancePanel::lockClicked, this, &ZoneAudioPage::applyVolumeLockRule);
+    reportEdits();
     rebuildPresetBox();
+}
+
+void ZoneAudioPage::reportEdits()
+{
+    connect(m_column, &ZoneColumn::modeChosen, this, [this] {
+        {
+            const ProgramChange rule(*this);
+            applyModeRule();
+        }
+        reportEdit(zoneStep(QStringLiteral("DSP Mode")));
+    });
+    connect(m_volume, &VolumeBalancePanel::lockClicked, this, [this] {
+        {
+            const ProgramChange rule(*this); // the lock's own move of the volume to 0 dB
+            applyVolumeLockRule();
+        }
+        reportEdit(zoneStep(QStringLiteral("Volume Lock")));
+    });
+    connect(m_column, &ZoneColumn::presetChosen, this,
+            [this] { reportEdit(zoneStep(QStringLiteral("ZEL EQ Preset"))); });
+    connect(m_quickEq, &QuickEqPanel::curveApplied, this, [this](const QString& entry) {
+        reportEdit(zoneStep(QStringLiteral("Quick EQ %1").arg(entry)));
+    });
+    for (int band = 1; band <= model::kBands; ++band) {
+        reportSliderEdits(m_bands->slider(band), [this, band] {
+            // A quick EQ curve sets ten bands as one edit of its own.
+            return m_quickEq->isApplying() ? EditStep() : zoneStep(bandName(band));
+        });
+    }
+    const std::pair<const char*, const char*> sliders[] = {{"volumeSlider", "Volume"},
+                                                           {"balanceSlider", "Balance"},
+                                                           {"bassSlider", "Bass"},
+                                                           {"trebleSlider", "Treble"},
+                                                           {"lowpassSlider", "Lowpass"}};
+    for (const auto& [name, what] : sliders) {
+        reportSliderEdits(findChild<QSlider*>(QLatin1String(name)),
+                          [this, what] { return zoneStep(QLatin1String(what)); });
+    }
+}
+
+EditStep ZoneAudioPage::zoneStep(const QString& what) const
+{
+    return {QStringLiteral("Zone %1 %2").arg(m_currentZone).arg(what),
+            {},
+            model::DiffSubject::ZoneAudio,
+            m_currentZone};
 }
 
 void ZoneAudioPage::buildLayout(QuickEqLibrary& quickEq)
@@ -114,6 +160,12 @@ void ZoneAudioPage::refreshNames()
     rebuildPresetBox();
 }
 
+void ZoneAudioPage::reshowModel()
+{
+    rebuildPresetBox();
+    loadZone(m_currentZone);
+}
+
 void ZoneAudioPage::pageShown()
 {
     m_quickEq->refresh();
@@ -122,6 +174,7 @@ void ZoneAudioPage::pageShown()
 void ZoneAudioPage::loadZone(int zone)
 {
     const model::ZoneAudio& audio = m_model.zoneAudio(zone);
+    const ProgramChange filling(*this);
     setUpdatesEnabled(false);
 
     m_bands->setLevels(audio.bands);
@@ -204,6 +257,11 @@ void ZoneAudioPage::rebuildPresetBox()
     for (int preset = 1; preset <= model::kPresets; ++preset)
         names << text::fromLatin1(m_model.preset(preset).name);
     m_column->setPresetNames(names);
+}
+
+QPushButton* ZoneAudioPage::copyButton() const
+{
+    return m_column->copyButton();
 }
 
 bool ZoneAudioPage::edits(model::DiffSubject subject) const

@@ -7,6 +7,8 @@
 
 #include "ui/pages/editor_page.h"
 
+class QPushButton;
+
 namespace zel::ui {
 
 class EqBandPanel;
@@ -27,6 +29,7 @@ public:
     void loadFromModel() override;
     void commitToModel() override;
     void refreshNames() override;
+    void reshowModel() override;
     bool edits(model::DiffSubject subject) const override;
     void showRecord(model::DiffSubject subject, int number) override;
     void pageShown() override;
@@ -39,9 +42,14 @@ public:
 
     EqBandPanel* bandPanel() const { return m_bands; }
     QuickEqPanel* quickEqPanel() const { return m_quickEq; }
+    // "Copy Settings...": the window copies the zone's settings onto other zones.
+    QPushButton* copyButton() const;
 
 private:
     void buildLayout(QuickEqLibrary& quickEq);
+    // Every control the user edits reports its edit, named after the zone shown.
+    void reportEdits();
+    EditStep zoneStep(const QString& what) const;
 
     void chooseZone(int row);
     void applyModeRule();

@@ -6,14 +6,28 @@
 #include "model/config_writer.h"
 #include "model/model_reset.h"
 
+#include <QScopedValueRollback>
+#include <QUndoStack>
+
 namespace zel::ui {
 
-ConfigurationSession::ConfigurationSession(QObject* parent) : QObject(parent) {}
+namespace {
+// Each step holds a snapshot of the model (about 90 KB, shared with the step before it).
+constexpr int kUndoLimit = 100;
+} // namespace
+
+ConfigurationSession::ConfigurationSession(QObject* parent)
+    : QObject(parent), m_undoStack(new QUndoStack(this))
+{
+    m_undoStack->setUndoLimit(kUndoLimit);
+    startHistory();
+}
 
 void ConfigurationSession::reset()
 {
     model::resetModel(m_model);
     m_loaded.clear();
+    startHistory();
 }
 
 model::ReadSummary ConfigurationSession::readerRun(const std::string& text)
@@ -24,7 +38,39 @@ model::ReadSummary ConfigurationSession::readerRun(const std::string& text)
     emit configurationRead(summary, log);
     // Taken after the pages stored back what they show, so that showing it is no edit.
     m_loaded.loaded(summary.settingLines, writerText());
+    startHistory();
     return summary;
+}
+
+void ConfigurationSession::startHistory()
+{
+    m_undoStack->clear();
+    m_recorded = std::make_shared<const model::ConfigModel>(m_model);
+}
+
+void ConfigurationSession::recordEdit(const EditStep& step)
+{
+    // Showing a restored model is no edit of its own.
+    if (!m_loaded.isLoaded() || m_restoring || m_model == *m_recorded)
+        return;
+    auto edited = std::make_shared<const model::ConfigModel>(m_model);
+    m_undoStack->push(new ModelSnapshotCommand(
+        m_recorded, edited, step, [this](const ModelSnapshot& snapshot, const EditStep& shown) {
+            restore(snapshot, shown);
+        }));
+    m_recorded = std::move(edited);
+}
+
+void ConfigurationSession::restore(const ModelSnapshot& snapshot, const EditStep& step)
+{
+    m_model = *snapshot;
+    {
+        const QScopedValueRollback restoring(m_restoring, true);
+        emit modelRestored(step);
+    }
+    // What the pages show is the model now (a level beyond a slider's range is held clamped).
+    m_recorded =
+        m_model == *snapshot ? snapshot : std::make_shared<const model::ConfigModel>(m_model);
 }
 
 bool ConfigurationSession::hasUnsavedEdits()

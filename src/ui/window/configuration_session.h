@@ -1,16 +1,21 @@
 #pragma once
 // The configuration being edited, without any widget: the one ConfigModel, what is known of it
 // beyond the model (loaded, whole, last delivered), the reader run that fills it, the writer's
-// text of it, whether it holds unsaved edits, and whether it may be sent to a unit. The window
-// and its pages look at it; the link delivers what it writes.
+// text of it, whether it holds unsaved edits, whether it may be sent to a unit, and the history
+// of its edits for undo and redo. The window and its pages look at it; the link delivers what
+// it writes.
 
 #include "link/link_mode.h"
 #include "model/config_model.h"
 #include "model/config_reader.h"
+#include "ui/common/edit_step.h"
 #include "ui/window/loaded_configuration.h"
+#include "ui/window/model_snapshot_command.h"
 
 #include <QObject>
 #include <QStringList>
+
+class QUndoStack;
 
 #include <string>
 #include <vector>
@@ -54,18 +59,34 @@ public:
     // That export's text is now on `unit`, or in a file when `unit` is empty.
     void exportDelivered(const std::string& unit);
 
+    // The history of edits since the configuration was loaded; emptied by every reset and
+    // every reader run.
+    QUndoStack* undoStack() const { return m_undoStack; }
+    // The model holds a new edit, named by `step`: one step of the history, unless nothing
+    // changed or nothing is loaded.
+    void recordEdit(const EditStep& step);
+
 signals:
     // The reader run has filled the model: show it (and `log`, the reader's account of it).
     void configurationRead(const model::ReadSummary& summary, const model::LogLines& log);
     // Edits shown but not yet in the model are wanted there now.
     void pendingEditsWanted();
+    // Undo or redo replaced the model: show it again, bringing the record of `step` into view.
+    void modelRestored(const EditStep& step);
 
 private:
     std::string writerText() const;
+    // The history starts anew from the model as it is now.
+    void startHistory();
+    void restore(const ModelSnapshot& snapshot, const EditStep& step);
 
     model::ConfigModel m_model;
     LoadedConfiguration m_loaded;
     std::string m_exportedText; // the text of the export running or last run
+    QUndoStack* m_undoStack;
+    // The model as the last step of the history left it; the next edit starts from it.
+    ModelSnapshot m_recorded;
+    bool m_restoring = false;
 };
 
 } // namespace zel::ui

@@ -3,6 +3,7 @@
 #include "ui/audio/quick_eq_presets.h"
 #include "ui/window/prompt_dialog.h"
 #include "ui/window/select_port_dialog.h"
+#include "ui/window/tick_dialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -149,6 +150,13 @@ bool DialogPrompts::confirmPresetFile(const QString& question)
     const std::unique_ptr<QMessageBox> box(
         makeConfirmationBox(m_parent, question, QStringLiteral("Confirm")));
     return box->exec() == QMessageBox::Ok;
+}
+
+QList<int> DialogPrompts::chooseItems(const QString& title, const QString& text,
+                                      const QList<TickableItem>& items)
+{
+    TickDialog dialog(title, text, items, m_parent);
+    return dialog.exec() == QDialog::Accepted ? dialog.tickedItems() : QList<int>();
 }
 
 void DialogPrompts::showError(const QString& text)

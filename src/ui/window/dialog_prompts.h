@@ -24,6 +24,8 @@ public:
     bool confirm(const QString& question) override;
     QString quickEqSavePath(const QString& folder, const QString& fileName) override;
     bool confirmPresetFile(const QString& question) override;
+    QList<int> chooseItems(const QString& title, const QString& text,
+                           const QList<TickableItem>& items) override;
     void showError(const QString& text) override;
 
 private:

@@ -26,8 +26,14 @@ EditorPageSet::EditorPageSet(model::ConfigModel& model, QuickEqLibrary& quickEq,
     tabs->addTab(m_groupsPage, tr("Groups"));
     tabs->addTab(m_networkPage, tr("Network"));
 
-    for (EditorPage* page : pages())
+    for (EditorPage* page : pages()) {
         connect(page, &EditorPage::namesChanged, this, &EditorPageSet::refreshNames);
+        // An edit is in the model at once, so that it is one step of the history.
+        connect(page, &EditorPage::edited, this, [this, page](const EditStep& step) {
+            page->commitToModel();
+            emit edited(step);
+        });
+    }
 }
 
 QList<EditorPage*> EditorPageSet::pages() const
@@ -73,6 +79,22 @@ void EditorPageSet::refreshNames()
 {
     for (EditorPage* page : pages())
         page->refreshNames();
+}
+
+void EditorPageSet::reshowModel()
+{
+    for (EditorPage* page : pages())
+        page->reshowModel();
+    refreshNames();
+}
+
+EditorPage* EditorPageSet::pageEditing(model::DiffSubject subject) const
+{
+    for (EditorPage* page : pages()) {
+        if (page->edits(subject))
+            return page;
+    }
+    return nullptr;
 }
 
 void EditorPageSet::commitAndRefresh(QWidget* shown)

@@ -5,6 +5,7 @@
 // refreshed.
 
 #include "model/config_reader.h"
+#include "ui/common/edit_step.h"
 
 #include <QList>
 #include <QObject>
@@ -55,6 +56,15 @@ public:
     void refreshNames();
     // Commit, then refresh; then `shown`, when it is one of the pages, hears it is the visible one.
     void commitAndRefresh(QWidget* shown);
+    // Every page shows the model again, each keeping the record it shows; the model was
+    // replaced behind their backs.
+    void reshowModel();
+    // The page that edits `subject`, or null.
+    EditorPage* pageEditing(model::DiffSubject subject) const;
+
+signals:
+    // A page's edit is in the model now; `step` names it.
+    void edited(const EditStep& step);
 
 private:
     NamingPage* m_namingPage;

@@ -5,11 +5,15 @@
 #include "zel_version.h"
 
 #include "ui/audio/quick_eq_library.h"
+#include "ui/pages/editor_page.h"
+#include "ui/pages/presets_page.h"
+#include "ui/pages/zone_audio_page.h"
 #include "ui/window/configuration_file_page.h"
 #include "ui/window/dialog_prompts.h"
 #include "ui/window/editor_page_set.h"
 #include "ui/window/link_controller.h"
 #include "ui/window/painting_suspended.h"
+#include "ui/window/settings_copy.h"
 #include "ui/window/tab_fitting.h"
 #include "ui/window/text_box_loading.h"
 #include "ui/window/transfer_progress_panel.h"
@@ -25,10 +29,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QUndoStack>
 
 namespace zel::ui {
 
@@ -111,6 +117,8 @@ void MainWindow::buildMenus()
     fileMenu->addSeparator();
     m_exitAction = fileMenu->addAction(tr("E&xit"));
 
+    buildEditMenu();
+
     // "About" is a command of the menu bar itself, not a menu.
     m_aboutAction = menuBar()->addAction(tr("&About"));
 
@@ -130,6 +138,66 @@ void MainWindow::buildMenus()
     connect(m_compareAction, &QAction::triggered, this, &MainWindow::compareWithUnit);
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
     connect(m_aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+void MainWindow::buildEditMenu()
+{
+    QMenu* editMenu = menuBar()->addMenu(tr("&Edit"));
+    // The items name the step they take back or do again: "Undo Zone 3 Volume".
+    m_undoAction = m_session.undoStack()->createUndoAction(this, tr("&Undo"));
+    m_redoAction = m_session.undoStack()->createRedoAction(this, tr("&Redo"));
+    m_undoAction->setShortcuts(QKeySequence::Undo);
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+        if (!redoKeys.contains(key))
+            redoKeys << key;
+    }
+    m_redoAction->setShortcuts(redoKeys);
+    editMenu->addAction(m_undoAction);
+    editMenu->addAction(m_redoAction);
+    editMenu->addSeparator();
+    m_copyZoneSettingsAction = editMenu->addAction(tr("&Copy Zone Settings to Zones..."));
+    m_copyPresetEqAction = editMenu->addAction(tr("Copy &Preset EQ to Zones..."));
+    m_copyZoneEqAction = editMenu->addAction(tr("Copy Zone &EQ to Presets..."));
+    m_copyZoneSettingsAction->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+
+    ZoneAudioPage* zonePage = m_pageSet->zoneAudioPage();
+    PresetsPage* presetsPage = m_pageSet->presetsPage();
+    connect(m_copyZoneSettingsAction, &QAction::triggered, this,
+            [this, zonePage] { copySettings(copyZoneSettings, zonePage->currentZone()); });
+    connect(m_copyPresetEqAction, &QAction::triggered, this, [this, presetsPage] {
+        copySettings(copyPresetEqToZones, presetsPage->currentPreset());
+    });
+    connect(m_copyZoneEqAction, &QAction::triggered, this,
+            [this, zonePage] { copySettings(copyZoneEqToPresets, zonePage->currentZone()); });
+    connect(zonePage->copyButton(), &QPushButton::clicked, m_copyZoneSettingsAction,
+            &QAction::trigger);
+    connect(presetsPage->copyButton(), &QPushButton::clicked, m_copyPresetEqAction,
+            &QAction::trigger);
+}
+
+template <typename Copy> void MainWindow::copySettings(Copy copy, int from)
+{
+    if (!m_session.loaded().isLoaded())
+        return;
+    m_pageSet->commitToModel();
+    if (const std::optional<EditStep> step = copy(m_session.model(), from, *m_prompts)) {
+        m_pageSet->reshowModel();
+        m_session.recordEdit(*step);
+    }
+}
+
+void MainWindow::showRestored(const EditStep& step)
+{
+    const PaintingSuspended suspended(m_tabs);
+    m_pageSet->reshowModel();
+    if (EditorPage* page = m_pageSet->pageEditing(step.subject)) {
+        m_tabs->setCurrentWidget(page);
+        if (step.record > 0)
+            page->showRecord(step.subject, step.record);
+    }
+    commitAndRefresh();
 }
 
 void MainWindow::buildPages()
@@ -155,6 +223,8 @@ void MainWindow::buildPages()
     connect(&m_session, &ConfigurationSession::configurationRead, this, &MainWindow::showRead);
     connect(&m_session, &ConfigurationSession::pendingEditsWanted, m_pageSet,
             &EditorPageSet::commitToModel);
+    connect(m_pageSet, &EditorPageSet::edited, &m_session, &ConfigurationSession::recordEdit);
+    connect(&m_session, &ConfigurationSession::modelRestored, this, &MainWindow::showRestored);
 }
 
 QString MainWindow::statusText() const
@@ -222,6 +292,8 @@ void MainWindow::updateCommands()
     // With nothing loaded an export would send the blank defaults of the reset.
     m_exportAction->setEnabled(!running && m_session.loaded().isLoaded());
     m_compareAction->setEnabled(m_exportAction->isEnabled());
+    for (QAction* copy : {m_copyZoneSettingsAction, m_copyPresetEqAction, m_copyZoneEqAction})
+        copy->setEnabled(m_session.loaded().isLoaded());
     m_linkModeGroup->setEnabled(!running);
 }
 

@@ -79,6 +79,13 @@ public:
     QAction* exportAction() const { return m_exportAction; }
     QAction* compareAction() const { return m_compareAction; }
     QAction* exitAction() const { return m_exitAction; }
+    // "Edit": undo and redo the edits made since the configuration was loaded, each named.
+    QAction* undoAction() const { return m_undoAction; }
+    QAction* redoAction() const { return m_redoAction; }
+    // "Edit": set several records alike, as one step each.
+    QAction* copyZoneSettingsAction() const { return m_copyZoneSettingsAction; }
+    QAction* copyPresetEqAction() const { return m_copyPresetEqAction; }
+    QAction* copyZoneEqAction() const { return m_copyZoneEqAction; }
     QAction* aboutAction() const { return m_aboutAction; }
 
     // The device link: link mode, serial port, telnet host and the running transfer.
@@ -139,6 +146,11 @@ protected:
 
 private:
     void buildMenus();
+    void buildEditMenu();
+    // Undo or redo put `step`'s model back: the pages show it, the record it changed in view.
+    void showRestored(const EditStep& step);
+    // Runs one of the copies of settings_copy.h on the model as the pages show it.
+    template <typename Copy> void copySettings(Copy copy, int from);
     void buildPages();
     void onPageChanged();
     // The reader run has filled the model: the log shown, the pages filled and committed.
@@ -178,6 +190,11 @@ private:
     QAction* m_exportAction = nullptr;
     QAction* m_compareAction = nullptr;
     QAction* m_exitAction = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
+    QAction* m_copyZoneSettingsAction = nullptr;
+    QAction* m_copyPresetEqAction = nullptr;
+    QAction* m_copyZoneEqAction = nullptr;
     QAction* m_aboutAction = nullptr;
 
     std::unique_ptr<UserPrompts> m_prompts;

@@ -67,6 +67,8 @@ TEST_F(KeyboardWindowTest, MenusShortcutsAndTabReachWhatTheyName)
     QListWidget* favoriteList = window.pageSet().favoritesPage()->favoriteList();
     MatrixGrid* groups = window.pageSet().groupsPage()->matrix();
     QMenu* fileMenu = window.menuBar()->actions().at(0)->menu();
+    QMenu* editMenu = window.menuBar()->actions().at(1)->menu();
+    const model::ConfigModel& model = window.model();
 
     struct Case {
         const char* what;
@@ -74,6 +76,7 @@ TEST_F(KeyboardWindowTest, MenusShortcutsAndTabReachWhatTheyName)
         QWidget* focus;
         QKeyCombination key;
         std::function<bool()> reached;
+        std::function<void()> before = {}; // what the user did just before the key
     };
     const Case cases[] = {
         {"Ctrl+I imports", MainWindow::kConfigurationFilePage, nullptr, Qt::CTRL | Qt::Key_I,
@@ -103,6 +106,34 @@ TEST_F(KeyboardWindowTest, MenusShortcutsAndTabReachWhatTheyName)
         {"an arrow marks the next cell of the favorites matrix", MainWindow::kFavoritesPage,
          favorites, Qt::Key_Down,
          [&] { return window.pageSet().favoritesPage()->markedCell() == QPoint(1, 2); }},
+        {"Space toggles the selected group cell", MainWindow::kGroupsPage, groups, Qt::Key_Space,
+         [&] { return model.groupMark(1, 1) == "G"; }},
+        {"Enter toggles the selected group cell", MainWindow::kGroupsPage, groups, Qt::Key_Return,
+         [&] { return model.groupMark(1, 1) == "G"; }},
+        {"Space does what a double-click does in the favorites matrix", MainWindow::kFavoritesPage,
+         favorites, Qt::Key_Space,
+         [&] {
+             const QPoint cell = favorites->selectedCell();
+             return favorites->cellText(cell.x(), cell.y()) == "A";
+         }},
+        {"Shift+F10 opens the favorites menu", MainWindow::kFavoritesPage, favorites,
+         Qt::SHIFT | Qt::Key_F10,
+         [&] { return window.pageSet().favoritesPage()->popupMenu()->isVisible(); }},
+        {"keys typed right after a click on the selected name cell edit it",
+         MainWindow::kNamingPage, zoneGrid, Qt::Key_A,
+         [&] { return QString::fromStdString(model.zoneName(1)).endsWith(QLatin1Char('a')); },
+         [&] {
+             const QRect selected = zoneGrid->visualRect(zoneGrid->currentIndex());
+             QTest::mouseClick(zoneGrid->viewport(), Qt::LeftButton, {}, selected.center());
+         }},
+        {"Ctrl+Shift+Z redoes what was undone", MainWindow::kGroupsPage, groups,
+         Qt::CTRL | Qt::SHIFT | Qt::Key_Z, [&] { return model.groupMark(1, 1) == "G"; },
+         [&] {
+             QTest::keyClick(groups, Qt::Key_Space);
+             window.undoAction()->trigger();
+         }},
+        {"Alt+E opens the Edit menu", MainWindow::kConfigurationFilePage, nullptr,
+         Qt::ALT | Qt::Key_E, [&] { return editMenu->isVisible(); }},
         {"Alt+F opens the File menu", MainWindow::kConfigurationFilePage, nullptr,
          Qt::ALT | Qt::Key_F, [&] { return fileMenu->isVisible(); }},
         {"Ctrl+Q exits", MainWindow::kConfigurationFilePage, nullptr, Qt::CTRL | Qt::Key_Q,
@@ -111,12 +142,16 @@ TEST_F(KeyboardWindowTest, MenusShortcutsAndTabReachWhatTheyName)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         *prompts = test::ScriptedPrompts();
+        prompts->confirmAnswer = true; // the edits of the case before may go
         start(c.page, c.focus);
+        if (c.before)
+            c.before();
         QWidget* target = focused() ? focused() : &window;
         QTest::keyClick(target, c.key.key(), c.key.keyboardModifiers());
         EXPECT_TRUE(QTest::qWaitFor(c.reached, 2000));
-        if (fileMenu->isVisible()) { // Escape closes the menu, then leaves the menu bar
-            QTest::keyClick(fileMenu, Qt::Key_Escape);
+        if (QWidget* menu = QApplication::activePopupWidget()) {
+            // Escape closes the menu, then leaves the menu bar
+            QTest::keyClick(menu, Qt::Key_Escape);
             QTest::keyClick(window.menuBar(), Qt::Key_Escape);
         }
     }

@@ -20,6 +20,7 @@ public:
     QString saveAnswer;
     bool confirmAnswer = false; // also the answer to the quick EQ questions
     QString quickEqSaveAnswer;  // empty: cancelled
+    QList<int> tickAnswer;      // the items ticked; empty: cancelled
     // Runs when a one-line entry is asked for, before it is answered.
     std::function<void()> onInputQuery;
 
@@ -68,6 +69,10 @@ public:
         return quickEqSaveAnswer;
     }
     bool confirmPresetFile(const QString& question) override { return confirm(question); }
+    QList<int> chooseItems(const QString&, const QString&, const QList<ui::TickableItem>&) override
+    {
+        return tickAnswer;
+    }
     void showError(const QString& text) override { errors << text; }
 };
 

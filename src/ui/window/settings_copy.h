@@ -1,0 +1,25 @@
+#pragma once
+// The Edit menu's copies that set several records alike: one zone's audio settings onto other
+// zones, a device preset's EQ curve onto zones, a zone's EQ curve onto device presets. Each asks
+// which records to reach and changes the model in one go; the caller records the step.
+
+#include "ui/common/edit_step.h"
+
+#include <optional>
+
+namespace zel::model {
+class ConfigModel;
+}
+
+namespace zel::ui {
+
+class UserPrompts;
+
+// Each returns the step taken, or nothing when the user chose no record or cancelled.
+std::optional<EditStep> copyZoneSettings(model::ConfigModel& model, int zone, UserPrompts& prompts);
+std::optional<EditStep> copyPresetEqToZones(model::ConfigModel& model, int preset,
+                                            UserPrompts& prompts);
+std::optional<EditStep> copyZoneEqToPresets(model::ConfigModel& model, int zone,
+                                            UserPrompts& prompts);
+
+} // namespace zel::ui
