@@ -9,6 +9,7 @@
 #include "ui/pages/configuration_text.h"
 
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -86,8 +87,10 @@ protected:
 NameGrid::NameGrid(NameListModel* names, int nameWidth, QWidget* parent)
     : GridView(parent), m_names(names), m_nameWidth(nameWidth)
 {
+    // 11 pixels at the usual font size (12 pixels); a larger font of the desktop makes the
+    // names larger with it.
     QFont gridFont(QStringLiteral("System"));
-    gridFont.setPixelSize(kFontPixelSize);
+    gridFont.setPixelSize(std::max(kFontPixelSize, QFontInfo(font()).pixelSize() - 1));
     setFont(gridFont);
 
     setModel(names);
@@ -96,7 +99,7 @@ NameGrid::NameGrid(NameListModel* names, int nameWidth, QWidget* parent)
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     setNameWidth(nameWidth);
-    setCellHeight(kRowHeight);
+    setCellHeight(std::max(kRowHeight, fontMetrics().height() + 4));
     setCurrentIndex(names->index(0, 1));
 }
 
@@ -130,6 +133,7 @@ NameGrid* placeNameGrid(QWidget* page, NameListModel* names, const QString& capt
 {
     placeBoldCaption(page, caption, {left, kCaptionTop});
     auto* grid = new NameGrid(names, nameWidth, page);
+    grid->setAccessibleName(caption);
     // The width the grid's columns take (NameGrid::kWidth unless its font needs more).
     grid->setGeometry(left, kGridTop, grid->width(), NameGrid::kHeight);
     return grid;

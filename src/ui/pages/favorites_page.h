@@ -46,6 +46,7 @@ public:
     void refreshNames() override;
     bool edits(model::DiffSubject subject) const override;
     void showRecord(model::DiffSubject subject, int number) override;
+    void showMember(const model::Difference& d) override;
 
     // Stores the matrix into the current favorite; the held text stands in for a "?".
     void saveFavorite();

@@ -16,6 +16,7 @@
 #include "model/config_model.h"
 #include "ui/audio/eq_band_panel.h"
 #include "ui/audio/quick_eq_panel.h"
+#include "ui/common/accessible_naming.h"
 #include "ui/common/name_width.h"
 #include "ui/pages/configuration_text.h"
 
@@ -47,6 +48,8 @@ PresetsPage::PresetsPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWi
     m_nameEdit->setObjectName(QStringLiteral("presetName"));
     m_nameEdit->setMaxLength(kTypedNameLength);
     acceptConfigurationTextOnly(m_nameEdit);
+    m_presetList->setAccessibleName(QStringLiteral("ZEL EQ Presets"));
+    m_nameEdit->setAccessibleName(QStringLiteral("ZEL Preset Name"));
     fitColumnToFont();
 
     auto* column = new QVBoxLayout;
@@ -127,6 +130,7 @@ void PresetsPage::loadPreset(int preset)
     // A longer name read from a unit is shown whole; the limit applies to typing only.
     m_nameEdit->setMaxLength(std::max<int>(kTypedNameLength, static_cast<int>(name.size())));
     m_nameEdit->setText(name);
+    nameForRecord(this, QStringLiteral("Preset %1").arg(preset));
     setUpdatesEnabled(true);
     if (isVisible())
         m_presetList->setFocus();
@@ -167,6 +171,7 @@ void PresetsPage::rebuildPresetList()
     m_presetList->clear();
     for (int preset = 1; preset <= model::kPresets; ++preset)
         m_presetList->addItem(link::fromLatin1(m_model.preset(preset).name));
+    nameListItems(m_presetList, QStringLiteral("Preset"));
 }
 
 void PresetsPage::limitTypedName()

@@ -3,6 +3,8 @@
 #include "link_window_fixture.h"
 
 #include "link/zelsim_process.h"
+#include "ui/grids/matrix_grid.h"
+#include "ui/pages/groups_page.h"
 #include "ui/pages/zone_audio_page.h"
 #include "ui/window/compare_dialog.h"
 #include "ui/window/editor_page_set.h"
@@ -10,9 +12,11 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <functional>
 
 namespace zel::test {
@@ -180,17 +184,46 @@ TEST(CompareWithUnit, AfterAnExportVerifiesAndARowLeadsToItsPage)
     w.prompts->saveAnswer = folder.filePath("saved.zel");
     ASSERT_TRUE(w.runToEnd(w.window.exportAction()));
     w.window.model().zoneAudio(3).volume = -30;
+    const bool member = !w.window.model().groupMark(1, 5).empty();
+    w.window.model().setGroupMark(1, 5, member ? "" : "G");
     w.prompts->openAnswer = w.prompts->saveAnswer;
+    dialog->hide();
     ASSERT_TRUE(w.runToEnd(w.window.compareAction()));
     EXPECT_EQ(dialog->list()->headerItem()->text(2), QStringLiteral("In the file"));
-    const QTreeWidgetItem* page = dialog->list()->topLevelItem(0);
-    ASSERT_NE(page, nullptr);
-    ASSERT_EQ(page->childCount(), 1);
-    EXPECT_EQ(page->child(0)->text(0), QStringLiteral("Zone 3 volume"));
-    emit dialog->list()->itemActivated(page->child(0), 0);
-    EXPECT_EQ(w.window.tabs()->currentWidget(), w.window.pageSet().zoneAudioPage());
-    EXPECT_EQ(w.window.pageSet().zoneAudioPage()->findChild<QListWidget*>("zoneList")->currentRow(),
-              2);
+    // Shown again beside the window, inside the screen.
+    const QRect available = w.window.screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(dialog->frameGeometry().topLeft()));
+    if (available.width() >= w.window.frameGeometry().width() + dialog->frameGeometry().width()) {
+        EXPECT_FALSE(dialog->frameGeometry().intersects(w.window.frameGeometry()));
+    }
+
+    // Each row leads to its page, and a member of a matrix to its own cell.
+    struct Row {
+        const char* member;
+        QWidget* page;
+        std::function<int()> shownRow;
+        int expectedRow;
+    };
+    const ui::EditorPageSet& pages = w.window.pageSet();
+    const Row rows[] = {
+        {"Zone 3 volume", pages.zoneAudioPage(),
+         [&] { return pages.zoneAudioPage()->findChild<QListWidget*>("zoneList")->currentRow(); },
+         2},
+        {"Group 1: zone 5", pages.groupsPage(),
+         [&] { return pages.groupsPage()->matrix()->currentIndex().row(); }, 4},
+    };
+    const QList<QTreeWidgetItem*> found =
+        dialog->list()->findItems(QString(), Qt::MatchContains | Qt::MatchRecursive);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.member);
+        const auto item = std::find_if(found.begin(), found.end(), [&](QTreeWidgetItem* i) {
+            return i->text(0) == QLatin1String(row.member);
+        });
+        ASSERT_NE(item, found.end());
+        emit dialog->list()->itemActivated(*item, 0);
+        EXPECT_EQ(w.window.tabs()->currentWidget(), row.page);
+        EXPECT_EQ(row.shownRow(), row.expectedRow);
+    }
     EXPECT_TRUE(dialog->text().contains("  Zone 3 volume: -30 -> -40\n")) << "copied as text";
 }
 

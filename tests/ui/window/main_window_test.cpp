@@ -65,6 +65,7 @@ TEST(MainWindowFrame, CaptionSizeAndPageLayout)
     const Qt::WindowFlags flags = window.windowFlags();
     EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(window.windowIcon().pixmap(32).isNull()) << "the desktop entry's icon";
 
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
