@@ -7,6 +7,7 @@
 #include "ui/pages/network_page.h"
 #include "ui/window/editor_page_set.h"
 #include "ui/window/link_controller.h"
+#include "ui/window/start_arguments.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -431,6 +432,31 @@ TEST(MainWindowCommands, ExitClosesTheWindow)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     window.exitAction()->trigger();
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST(MainWindowCommands, CommandLineNamesAtMostOneFileOrAsksForHelp)
+{
+    struct Case {
+        QStringList words;
+        QString file;
+        bool help;
+        bool error;
+    };
+    const Case cases[] = {
+        {{}, {}, false, false},
+        {{"house.zel"}, "house.zel", false, false},
+        {{"--", "-odd.zel"}, "-odd.zel", false, false},
+        {{"-h"}, {}, true, false},
+        {{"a.zel", "b.zel"}, "a.zel", false, true},
+        {{"--bogus"}, {}, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.words.join(' ').toStdString());
+        const StartArguments start = parseStartArguments(c.words);
+        EXPECT_EQ(start.file, c.file);
+        EXPECT_EQ(start.help, c.help);
+        EXPECT_EQ(!start.error.isEmpty(), c.error);
+    }
 }
 
 } // namespace
