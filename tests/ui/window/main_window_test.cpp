@@ -29,6 +29,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace zel::ui {
 namespace {
 
@@ -436,26 +438,21 @@ TEST(MainWindowCommands, ExitClosesTheWindow)
 
 TEST(MainWindowCommands, CommandLineNamesAtMostOneFileOrAsksForHelp)
 {
-    struct Case {
-        QStringList words;
-        QString file;
-        bool help;
-        bool error;
-    };
-    const Case cases[] = {
+    // Words; the file, help and whether it is a usage error.
+    const std::tuple<QStringList, QString, bool, bool> cases[] = {
         {{}, {}, false, false},
         {{"house.zel"}, "house.zel", false, false},
-        {{"--", "-odd.zel"}, "-odd.zel", false, false},
+        {{"--", "-a.zel"}, "-a.zel", false, false},
         {{"-h"}, {}, true, false},
         {{"a.zel", "b.zel"}, "a.zel", false, true},
         {{"--bogus"}, {}, false, true},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.words.join(' ').toStdString());
-        const StartArguments start = parseStartArguments(c.words);
-        EXPECT_EQ(start.file, c.file);
-        EXPECT_EQ(start.help, c.help);
-        EXPECT_EQ(!start.error.isEmpty(), c.error);
+    for (const auto& [words, file, help, error] : cases) {
+        SCOPED_TRACE(words.join(' ').toStdString());
+        const StartArguments start = parseStartArguments(words);
+        EXPECT_EQ(start.file, file);
+        EXPECT_EQ(start.help, help);
+        EXPECT_EQ(!start.error.isEmpty(), error);
     }
 }
 
