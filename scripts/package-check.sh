@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the package that scripts/package.sh built with apt-get, checks what it put in place
-# and that the installed zeltool runs, then removes the package again (also when a check fails).
+# Checks the package that scripts/package.sh built with lintian, installs it with apt-get, checks
+# what it put in place and that the installed zeltool runs, then removes the package again (also
+# when a check fails).
 # Removes an installed zelconfig package too. Usage: scripts/package-check.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,6 +16,12 @@ export DEBIAN_FRONTEND=noninteractive
 SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 
 dpkg-deb --info "$deb"
+# Debian's own package checks: no error and no warning.
+if ! command -v lintian >/dev/null; then
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends -o Dpkg::Use-Pty=0 lintian
+fi
+lintian --fail-on error,warning "$deb"
 $SUDO apt-get install -y -qq -o Dpkg::Use-Pty=0 "$deb"
 trap '$SUDO apt-get remove -y -qq -o Dpkg::Use-Pty=0 zelconfig' EXIT
 
@@ -24,7 +31,10 @@ echo "$files"
 for f in /usr/bin/zelconfig /usr/bin/zeltool /usr/bin/zelsim \
   /usr/share/applications/zelconfig.desktop /usr/share/icons/hicolor/scalable/apps/zelconfig.svg \
   /usr/share/zelconfig/presets/Flat.eq /usr/share/zelconfig/presets/Loudness.eq \
-  /usr/share/zelconfig/presets/Speech.eq; do
+  /usr/share/zelconfig/presets/Speech.eq /usr/share/mime/packages/zelconfig.xml \
+  /usr/share/doc/zelconfig/copyright /usr/share/doc/zelconfig/changelog.Debian.gz \
+  /usr/share/man/man1/zelconfig.1.gz /usr/share/man/man1/zeltool.1.gz \
+  /usr/share/man/man1/zelsim.1.gz; do
   grep -qx "$f" <<<"$files" || fail "$f is not in the package"
 done
 if grep -E '(test|bench)' <<<"$files"; then fail "test or benchmark files are in the package"; fi

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-ZEL_TARGET="zelconfig zeltool zelsim" scripts/setup.sh "$build"
+ZEL_TARGET="zelconfig zeltool zelsim zel_package_docs" scripts/setup.sh "$build"
 rm -f "$build"/zelconfig_*.deb # so that the one left is the one just made
 (cd "$build" && cpack -G DEB)
 ls "$build"/zelconfig_*.deb

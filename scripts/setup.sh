@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format
   dpkg-dev file # the Debian package: dpkg-shlibdeps finds its dependencies
+  help2man # the manual pages of the package, from each program's --help
 )
 missing=()
 for p in "${packages[@]}"; do

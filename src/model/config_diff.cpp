@@ -114,11 +114,11 @@ private:
     }
 
     // An entry that is there or not, such as a favorite's connection or a group member.
-    void compareEntry(const std::string& label, bool a, bool b)
+    void compareEntry(const std::string& label, bool a, bool b, int zone = 0, int source = 0)
     {
         const auto there = [](bool in) { return in ? Value("yes") : Value(); };
         if (a != b)
-            m_out.push_back({m_subject, m_number, label, true, there(a), there(b)});
+            m_out.push_back({m_subject, m_number, label, true, there(a), there(b), zone, source});
     }
 
     void comparePanel()
@@ -240,7 +240,7 @@ private:
             for (int s = 1; s <= kMaxSources; ++s)
                 compareEntry(favorite + ": zone " + std::to_string(z) + " plays source " +
                                  std::to_string(s),
-                             plays(m_a, f, z, s), plays(m_b, f, z, s));
+                             plays(m_a, f, z, s), plays(m_b, f, z, s), z, s);
     }
 
     static bool plays(const ConfigModel& m, int f, int z, int s)
@@ -257,7 +257,7 @@ private:
             return z <= zones(m) && m.groupMark(g, z) == kGroupMark;
         };
         for (int z = 1; z <= kMaxZones; ++z)
-            compareEntry(group + ": zone " + std::to_string(z), member(m_a, z), member(m_b, z));
+            compareEntry(group + ": zone " + std::to_string(z), member(m_a, z), member(m_b, z), z);
     }
 
     const ConfigModel& m_a;

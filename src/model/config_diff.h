@@ -32,6 +32,10 @@ struct Difference {
     bool entry = false; // a member that is there or not (a connection, a group member)
     std::optional<std::string> before, after; // values; nothing where a side does not write it
                                               // (for an entry: nothing where it is not there)
+    // The cell of an entry: the zone of a group member, the zone and source of a favorite's
+    // connection; 0 elsewhere.
+    int zone = 0;
+    int source = 0;
 
     bool operator==(const Difference&) const = default;
 };

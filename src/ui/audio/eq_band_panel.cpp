@@ -7,6 +7,7 @@
 
 #include "model/command_language.h"
 #include "ui/audio/slider_scale.h"
+#include "ui/common/accessible_naming.h"
 
 namespace zel::ui {
 
@@ -49,6 +50,7 @@ EqBandPanel::EqBandPanel(QWidget* parent) : QWidget(parent)
         auto* slider = new QSlider(Qt::Vertical, this);
         auto* value = new QLabel(QStringLiteral("0"), this);
         slider->setObjectName(QStringLiteral("bandSlider%1").arg(band));
+        setAccessibleCaption(slider, QStringLiteral("Band %1Hz").arg(caption->text()));
         value->setObjectName(QStringLiteral("bandValue%1").arg(band));
         slider->setRange(level.low, level.high);
         slider->setSingleStep(1);

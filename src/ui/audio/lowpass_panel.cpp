@@ -10,6 +10,7 @@
 #include "model/command_language.h"
 #include "ui/audio/field_slider.h"
 #include "ui/audio/slider_scale.h"
+#include "ui/common/accessible_naming.h"
 
 namespace zel::ui {
 
@@ -30,6 +31,9 @@ LowpassPanel::LowpassPanel(QWidget* parent) : QWidget(parent)
     m_value = new QLabel(hertzCaption(kLowpass.low), this);
     m_slider->setObjectName(QStringLiteral("lowpassSlider"));
     m_value->setObjectName(QStringLiteral("lowpassValue"));
+    setAccessibleCaption(m_slider, QStringLiteral("Lowpass Filter"));
+    m_slider->setToolTip(QStringLiteral("The zone passes only frequencies below this one "
+                                        "(40Hz to 240Hz), as for a subwoofer"));
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);

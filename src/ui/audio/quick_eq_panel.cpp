@@ -10,6 +10,7 @@
 
 #include "ui/audio/eq_band_panel.h"
 #include "ui/audio/quick_eq_library.h"
+#include "ui/common/accessible_naming.h"
 
 namespace zel::ui {
 
@@ -28,6 +29,12 @@ QuickEqPanel::QuickEqPanel(EqBandPanel& bands, QuickEqLibrary& library, QWidget*
     m_box->setObjectName(QStringLiteral("quickEqBox"));
     m_save->setObjectName(QStringLiteral("quickEqSave"));
     m_delete->setObjectName(QStringLiteral("quickEqDelete"));
+    m_box->setAccessibleName(m_caption->text());
+    labelComboBox(m_box, m_caption);
+    m_box->setToolTip(QStringLiteral("EQ curves kept on this computer: choosing one sets the ten "
+                                     "band sliders"));
+    m_save->setToolTip(QStringLiteral("Saves the ten band levels as a curve on this computer"));
+    m_delete->setToolTip(QStringLiteral("Deletes the chosen curve from this computer"));
     m_box->setMinimumContentsLength(12);
     m_box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_delete->installEventFilter(this);

@@ -8,6 +8,7 @@
 #include "model/command_language.h"
 #include "ui/audio/field_slider.h"
 #include "ui/audio/slider_scale.h"
+#include "ui/common/accessible_naming.h"
 
 namespace zel::ui {
 
@@ -27,6 +28,8 @@ TonePanel::TonePanel(QWidget* parent) : QWidget(parent)
     m_treble->setObjectName(QStringLiteral("trebleSlider"));
     m_bassValue->setObjectName(QStringLiteral("bassValue"));
     m_trebleValue->setObjectName(QStringLiteral("trebleValue"));
+    setAccessibleCaption(m_bass, QStringLiteral("Bass"));
+    setAccessibleCaption(m_treble, QStringLiteral("Treble"));
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);

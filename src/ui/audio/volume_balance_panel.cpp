@@ -10,6 +10,7 @@
 #include "ui/audio/field_slider.h"
 #include "ui/audio/marked_slider.h"
 #include "ui/audio/slider_scale.h"
+#include "ui/common/accessible_naming.h"
 
 namespace zel::ui {
 
@@ -56,6 +57,11 @@ VolumeBalancePanel::VolumeBalancePanel(QWidget* besideBalance, QWidget* parent) 
     m_lock->setObjectName(QStringLiteral("VolumeLocked"));
     m_balance->setObjectName(QStringLiteral("balanceSlider"));
     m_balanceValue->setObjectName(QStringLiteral("balanceValue"));
+    setAccessibleCaption(m_volume, QStringLiteral("Volume"));
+    setAccessibleCaption(m_balance, QStringLiteral("Balance"));
+    setAccessibleCaption(m_lock, m_lock->text());
+    m_lock->setToolTip(QStringLiteral("Locks the zone's volume at 0db: the volume slider is held "
+                                      "there and the unit is sent no volume of its own"));
 
     auto* balanceScale = new QHBoxLayout;
     balanceScale->addWidget(left);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "model/command_language.h"
+#include "ui/common/accessible_naming.h"
 #include "ui/common/control_enabling.h"
 #include "ui/common/name_width.h"
 
@@ -41,6 +42,11 @@ ZoneColumn::ZoneColumn(QWidget* parent) : QWidget(parent)
     m_presetBox->setObjectName(QStringLiteral("zelEqPresetBox"));
     m_copyButton = new QPushButton(tr("Copy Settings..."), this);
     m_copyButton->setObjectName(QStringLiteral("copyZoneSettings"));
+    m_zoneList->setAccessibleName(m_zonesCaption->text());
+    setAccessibleCaption(m_modeBox, m_modeCaption->text());
+    setAccessibleCaption(m_presetBox, m_presetCaption->text());
+    labelComboBox(m_modeBox, m_modeCaption);
+    labelComboBox(m_presetBox, m_presetCaption);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -97,6 +103,7 @@ void ZoneColumn::setZoneEntries(const QStringList& entries, int row)
         const QSignalBlocker blocker(m_zoneList);
         m_zoneList->clear();
         m_zoneList->addItems(entries);
+        nameListItems(m_zoneList, QStringLiteral("Zone"));
     }
     setZoneRowQuietly(row);
 }

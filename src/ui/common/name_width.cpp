@@ -19,6 +19,11 @@ int nameTextWidth(const QFontMetrics& metrics)
     return width;
 }
 
+int widestNameWidth(const QFontMetrics& metrics)
+{
+    return metrics.horizontalAdvance(QString(model::kNameLength, QLatin1Char('W')));
+}
+
 int fittedWidth(int designed, int textWidth, int padding)
 {
     return std::max(designed, textWidth + padding);
@@ -28,7 +33,7 @@ int fittedListWidth(const QAbstractScrollArea& list, int designed)
 {
     constexpr int kEntryPadding = 8; // an entry's margins either side of its text
     const int scrollBar = list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list);
-    return fittedWidth(designed, nameTextWidth(list.fontMetrics()),
+    return fittedWidth(designed, widestNameWidth(list.fontMetrics()),
                        kEntryPadding + 2 * list.frameWidth() + scrollBar);
 }
 

@@ -12,11 +12,16 @@ namespace zel::ui {
 // names of that length and 16 characters of average width.
 int nameTextWidth(const QFontMetrics& metrics);
 
+// The width of 16 of the font's widest letters ("WWWWWWWWWWWWWWWW"): what a list of names
+// must show so that no name is cut.
+int widestNameWidth(const QFontMetrics& metrics);
+
 // `designed` (the width the page was drawn with), or wider when a text `textWidth` wide needs
 // more with `padding` around it.
 int fittedWidth(int designed, int textWidth, int padding);
 
-// Width of a list of names, `designed` or wider, that shows a whole name beside its scroll bar.
+// Width of a list of names, `designed` or wider, that shows the widest name beside its scroll
+// bar.
 int fittedListWidth(const QAbstractScrollArea& list, int designed);
 
 } // namespace zel::ui

@@ -3,6 +3,7 @@
 #include "text/latin1_text.h"
 
 #include "model/config_model.h"
+#include "ui/grids/matrix_cell_help.h"
 
 namespace zel::ui {
 
@@ -38,7 +39,14 @@ int GroupMarksTable::columnCount(const QModelIndex& parent) const
 
 QVariant GroupMarksTable::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid())
+        return {};
+    if (role == Qt::AccessibleTextRole && index.column() > 0)
+        return matrixCellName(MatrixKind::Groups, m_rowHeaders.at(index.row()), index.column(),
+                              index.data().toString());
+    if ((role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) && index.column() > 0)
+        return matrixCellTip(MatrixKind::Groups, index.data().toString());
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     if (index.column() == 0)
         return m_rowHeaders.at(index.row());

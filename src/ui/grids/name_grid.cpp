@@ -9,6 +9,7 @@
 #include "ui/grids/name_typing_rule.h"
 
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -87,8 +88,10 @@ protected:
 NameGrid::NameGrid(NameListModel* names, int nameWidth, QWidget* parent)
     : GridView(parent), m_names(names), m_nameWidth(nameWidth)
 {
+    // 11 pixels at the usual font size (12 pixels); a larger font of the desktop makes the
+    // names larger with it.
     QFont gridFont(QStringLiteral("System"));
-    gridFont.setPixelSize(kFontPixelSize);
+    gridFont.setPixelSize(std::max(kFontPixelSize, QFontInfo(font()).pixelSize() - 1));
     setFont(gridFont);
 
     setModel(names);
@@ -100,7 +103,7 @@ NameGrid::NameGrid(NameListModel* names, int nameWidth, QWidget* parent)
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                     QAbstractItemView::EditKeyPressed);
     setNameWidth(nameWidth);
-    setCellHeight(kRowHeight);
+    setCellHeight(std::max(kRowHeight, fontMetrics().height() + 4));
     setCurrentIndex(names->index(0, 1));
 }
 
@@ -153,6 +156,7 @@ NameGrid* placeNameGrid(QWidget* page, NameListModel* names, const QString& capt
 {
     placeBoldCaption(page, caption, {left, kCaptionTop});
     auto* grid = new NameGrid(names, nameWidth, page);
+    grid->setAccessibleName(caption);
     // The width the grid's columns take (NameGrid::kWidth unless its font needs more).
     grid->setGeometry(left, kGridTop, grid->width(), NameGrid::kHeight);
     return grid;

@@ -114,9 +114,14 @@ int NameListModel::columnCount(const QModelIndex& parent) const
 
 QVariant NameListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid())
         return {};
     const int n = index.row() + 1;
+    // A screen reader reads a name cell with its row, so that an empty name is still found.
+    if (role == Qt::AccessibleTextRole && index.column() == 1)
+        return QStringLiteral("%1 name: %2").arg(label(n), name(n));
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
+        return {};
     return index.column() == 0 ? label(n) : name(n);
 }
 

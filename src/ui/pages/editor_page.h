@@ -51,6 +51,8 @@ public:
     // Brings the record `number` of `subject` into view (a zone, a preset, a favorite...), as if
     // the user had chosen it; the page has just been brought to the front.
     virtual void showRecord(model::DiffSubject, int /*number*/) {}
+    // Brings the member of a difference into view: its record, and its cell where it has one.
+    virtual void showMember(const model::Difference& d) { showRecord(d.subject, d.number); }
 
 signals:
     // The page changed names that other pages repeat (a preset name, say): the main window

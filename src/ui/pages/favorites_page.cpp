@@ -3,8 +3,10 @@
 #include "text/latin1_text.h"
 
 #include "model/config_model.h"
+#include "ui/common/accessible_naming.h"
 #include "ui/common/name_width.h"
 #include "ui/common/page_caption.h"
+#include "ui/grids/favorite_cells_model.h"
 #include "ui/grids/matrix_grid.h"
 
 #include <QEvent>
@@ -35,7 +37,7 @@ const QString kUnavailable = QStringLiteral("X");
 
 QStandardItemModel* makeCells(QObject* parent)
 {
-    auto* cells = new QStandardItemModel(model::kMaxZones, model::kMaxSources + 1, parent);
+    auto* cells = new FavoriteCellsModel(model::kMaxZones, model::kMaxSources, parent);
     for (int row = 0; row < model::kMaxZones; ++row) {
         for (int column = 0; column <= model::kMaxSources; ++column) {
             auto* item = new QStandardItem;
@@ -65,6 +67,7 @@ FavoritesPage::FavoritesPage(model::ConfigModel& model, QWidget* parent)
     m_listCaption->setWordWrap(true);
 
     m_favoriteList->setUniformItemSizes(true);
+    m_favoriteList->setAccessibleName(m_listCaption->text());
     for (int f = 1; f <= model::kFavorites; ++f)
         new QListWidgetItem(m_favoriteList);
     arrangeForFont();
@@ -105,8 +108,9 @@ void FavoritesPage::arrangeForFont()
         m_favoriteList->item(row)->setSizeHint({0, entryHeight});
     const QRect list(
         kListGeometry.topLeft(),
-        QSize(fittedWidth(kListGeometry.width(), nameTextWidth(metrics), kListTextPadding + frame),
-              std::max(kListGeometry.height(), model::kFavorites * entryHeight + frame)));
+        QSize(
+            fittedWidth(kListGeometry.width(), widestNameWidth(metrics), kListTextPadding + frame),
+            std::max(kListGeometry.height(), model::kFavorites * entryHeight + frame)));
     m_favoriteList->setGeometry(list);
     const int captionWidth = std::max(kListCaptionGeometry.width(), list.width() - 8);
     const int captionHeight =
@@ -151,6 +155,7 @@ void FavoritesPage::resetView()
     const QSignalBlocker quiet(m_favoriteList);
     for (int f = 1; f <= model::kFavorites; ++f)
         m_favoriteList->item(f - 1)->setText(QStringLiteral(" Favorite %1").arg(f));
+    nameListItems(m_favoriteList, QStringLiteral("Favorite"));
     m_favoriteList->setCurrentRow(0);
 }
 
@@ -176,6 +181,7 @@ void FavoritesPage::refreshNames()
     const QSignalBlocker quiet(m_favoriteList);
     for (int f = 1; f <= model::kFavorites; ++f)
         m_favoriteList->item(f - 1)->setText(text::fromLatin1(m_model.favoriteName(f)));
+    nameListItems(m_favoriteList, QStringLiteral("Favorite"));
     m_favoriteList->setCurrentRow(selected);
     showCornerName();
 }
@@ -198,6 +204,7 @@ void FavoritesPage::saveFavorite()
 
 void FavoritesPage::loadFavorite(int f)
 {
+    m_matrix->setAccessibleName(QStringLiteral("Favorite %1: zones by sources").arg(f));
     for (int c = 1; c <= model::kMaxSources; ++c) {
         for (int r = 1; r <= model::kMaxZones; ++r) {
             if (!cellText(c, r).startsWith(kUnavailable))
@@ -344,6 +351,14 @@ bool FavoritesPage::edits(model::DiffSubject subject) const
 void FavoritesPage::showRecord(model::DiffSubject, int number)
 {
     showListRecord(m_favoriteList, number);
+}
+
+void FavoritesPage::showMember(const model::Difference& d)
+{
+    showRecord(d.subject, d.number);
+    // A connection's own cell is made current, without the marker a click would set.
+    if (model::ConfigModel::isSource(d.source) && d.zone >= 1 && d.zone <= model::kMaxZones)
+        m_matrix->showCell(d.zone - 1, d.source);
 }
 
 } // namespace zel::ui

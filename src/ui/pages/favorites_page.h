@@ -47,6 +47,7 @@ public:
     void reshowModel() override;
     bool edits(model::DiffSubject subject) const override;
     void showRecord(model::DiffSubject subject, int number) override;
+    void showMember(const model::Difference& d) override;
 
     // Stores the matrix into the current favorite; the held text stands in for a "?".
     void saveFavorite();

@@ -25,6 +25,7 @@ GroupsPage::GroupsPage(model::ConfigModel& model, QWidget* parent)
       m_groupsCaption(placeBoldCaption(this, QStringLiteral("Groups"), {})),
       m_zonesCaption(placeBoldCaption(this, QStringLiteral("Zones"), {8, 56}))
 {
+    m_matrix->setAccessibleName(QStringLiteral("Groups: zones by groups"));
     arrangeForFont();
 
     connect(m_matrix, &MatrixGrid::cellSelected, this, &GroupsPage::selectCell);
@@ -114,6 +115,17 @@ void GroupsPage::showRecord(model::DiffSubject, int number)
     // The group's column, its name in the corner.
     m_matrix->showCell(0, number);
     selectCell(QPoint(number, 1));
+}
+
+void GroupsPage::showMember(const model::Difference& d)
+{
+    if (d.zone < 1 || d.zone > model::kMaxZones) {
+        showRecord(d.subject, d.number);
+        return;
+    }
+    // A member's own cell: the zone's row in the group's column.
+    m_matrix->showCell(d.zone - 1, d.number);
+    selectCell(QPoint(d.number, d.zone));
 }
 
 } // namespace zel::ui

@@ -27,6 +27,7 @@ public:
     void refreshNames() override;
     bool edits(model::DiffSubject subject) const override;
     void showRecord(model::DiffSubject subject, int number) override;
+    void showMember(const model::Difference& d) override;
 
     // The matrix's rules, in grid coordinates (column g = group, row z = zone).
     void selectCell(QPoint cell);

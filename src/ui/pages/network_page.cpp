@@ -72,6 +72,10 @@ NetworkPage::NetworkPage(model::ConfigModel& model, QWidget* parent) : EditorPag
     m_display->setTickPosition(QSlider::TicksBothSides);
     m_display->setTickInterval(1);
     m_display->setFixedWidth(160);
+    m_ipAddress->setAccessibleName(m_ipCaption->text());
+    m_netmask->setAccessibleName(m_netmaskCaption->text());
+    m_gateway->setAccessibleName(m_gatewayCaption->text());
+    m_display->setAccessibleName(QStringLiteral("Display Brightness"));
 
     auto* lockoutLayout = new QVBoxLayout(lockouts);
     lockoutLayout->addWidget(m_frontPanel);

@@ -18,6 +18,7 @@
 #include "ui/audio/eq_band_panel.h"
 #include "ui/audio/quick_eq_panel.h"
 #include "ui/common/configuration_text.h"
+#include "ui/common/accessible_naming.h"
 #include "ui/common/name_width.h"
 
 namespace zel::ui {
@@ -50,6 +51,8 @@ PresetsPage::PresetsPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWi
     acceptConfigurationTextOnly(m_nameEdit);
     m_copyButton = new QPushButton(tr("Copy EQ to Zones..."), this);
     m_copyButton->setObjectName(QStringLiteral("copyPresetEq"));
+    m_presetList->setAccessibleName(QStringLiteral("ZEL EQ Presets"));
+    m_nameEdit->setAccessibleName(QStringLiteral("ZEL Preset Name"));
     fitColumnToFont();
 
     auto* column = new QVBoxLayout;
@@ -165,6 +168,7 @@ void PresetsPage::loadPreset(int preset)
     // A longer name read from a unit is shown whole; the limit applies to typing only.
     m_nameEdit->setMaxLength(std::max<int>(kTypedNameLength, static_cast<int>(name.size())));
     m_nameEdit->setText(name);
+    nameForRecord(this, QStringLiteral("Preset %1").arg(preset));
     setUpdatesEnabled(true);
     if (isVisible())
         m_presetList->setFocus();
@@ -205,6 +209,7 @@ void PresetsPage::rebuildPresetList()
     m_presetList->clear();
     for (int preset = 1; preset <= model::kPresets; ++preset)
         m_presetList->addItem(text::fromLatin1(m_model.preset(preset).name));
+    nameListItems(m_presetList, QStringLiteral("Preset"));
 }
 
 void PresetsPage::limitTypedName()

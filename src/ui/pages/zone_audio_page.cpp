@@ -15,6 +15,7 @@
 #include "ui/audio/tone_panel.h"
 #include "ui/audio/volume_balance_panel.h"
 #include "ui/audio/zone_column.h"
+#include "ui/common/accessible_naming.h"
 #include "ui/common/control_enabling.h"
 
 namespace zel::ui {
@@ -185,6 +186,7 @@ void ZoneAudioPage::loadZone(int zone)
     m_column->setMode(audio.eqMode);
     m_column->setPreset(audio.systemEqPreset);
     applyModeRule();
+    nameForRecord(this, QStringLiteral("Zone %1").arg(zone));
 
     setUpdatesEnabled(true);
     if (isVisible())

@@ -1,6 +1,7 @@
 #include "ui/window/compare_dialog.h"
 
 #include "text/latin1_text.h"
+#include "ui/window/window_placement.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,8 +16,7 @@ namespace zel::ui {
 
 namespace {
 
-constexpr int kSubjectRole = Qt::UserRole;
-constexpr int kNumberRole = Qt::UserRole + 1;
+constexpr int kIndexRole = Qt::UserRole; // the row's difference in m_shown
 constexpr int kWidth = 640;
 constexpr int kHeight = 420;
 
@@ -65,6 +65,7 @@ void CompareDialog::showDifferences(const QStringList& heading, const QString& o
     m_heading->setText(heading.join(QStringLiteral("\n")));
     m_text = heading;
     m_list->clear();
+    m_shown.clear();
     m_list->setHeaderLabels({tr("Setting"), tr("Being edited"), otherSide});
 
     QFont pageFont = m_list->font();
@@ -81,8 +82,8 @@ void CompareDialog::showDifferences(const QStringList& heading, const QString& o
             auto* item =
                 new QTreeWidgetItem(pageItem, {text::fromLatin1(d.member), valueText(d, d.before),
                                                valueText(d, d.after)});
-            item->setData(0, kSubjectRole, static_cast<int>(d.subject));
-            item->setData(0, kNumberRole, d.number);
+            item->setData(0, kIndexRole, static_cast<int>(m_shown.size()));
+            m_shown.push_back(d);
             m_text << QStringLiteral("  ") + text::fromLatin1(model::describe(d));
             ++found;
         }
@@ -94,6 +95,10 @@ void CompareDialog::showDifferences(const QStringList& heading, const QString& o
     m_list->expandAll();
     for (int column = 1; column < 3; ++column)
         m_list->resizeColumnToContents(column);
+    // Beside the window, so that a row that brings a page forward leaves it in view; where the
+    // user has put the dialog since, it stays.
+    if (!isVisible() && parentWidget())
+        placeBeside(this, parentWidget()->window());
     show();
     raise();
     activateWindow();
@@ -106,11 +111,10 @@ QString CompareDialog::text() const
 
 void CompareDialog::onItemDoubleClicked(QTreeWidgetItem* item)
 {
-    const QVariant subject = item->data(0, kSubjectRole);
-    if (!subject.isValid())
+    const QVariant index = item->data(0, kIndexRole);
+    if (!index.isValid())
         return; // a page's caption, or "No differences"
-    emit differenceChosen(static_cast<model::DiffSubject>(subject.toInt()),
-                          item->data(0, kNumberRole).toInt());
+    emit differenceChosen(m_shown.at(static_cast<size_t>(index.toInt())));
 }
 
 } // namespace zel::ui

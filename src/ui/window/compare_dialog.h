@@ -38,7 +38,7 @@ public:
     QLabel* heading() const { return m_heading; }
 
 signals:
-    void differenceChosen(model::DiffSubject subject, int number);
+    void differenceChosen(const model::Difference& difference);
 
 private:
     void onItemDoubleClicked(QTreeWidgetItem* item);
@@ -46,6 +46,7 @@ private:
     QLabel* m_heading;
     QTreeWidget* m_list;
     QStringList m_text;
+    std::vector<model::Difference> m_shown; // the rows' differences, by kIndexRole
 };
 
 } // namespace zel::ui

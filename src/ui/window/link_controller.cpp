@@ -55,6 +55,16 @@ void LinkController::importConfiguration()
     fetch(Purpose::Import);
 }
 
+void LinkController::importFile(const QString& path)
+{
+    if (isTransferRunning())
+        return;
+    if (linkMode() != link::LinkMode::File)
+        m_modes.chooseFileMode();
+    m_lastOpenedFile = path;
+    run(new link::FileImportTransfer(path), Purpose::Import, link::filePeerText(path));
+}
+
 void LinkController::fetchForComparison()
 {
     fetch(Purpose::Comparison);

@@ -72,6 +72,9 @@ public slots:
     // there is text to apply. A serial or telnet import goes on after this returns and ends
     // with transferFinished().
     void importConfiguration();
+    // Chooses File Mode, then imports the file at `path` as if it had been chosen in the open
+    // dialog.
+    void importFile(const QString& path);
     // Delivers `lines` (the writer's text) over the chosen link.
     void exportConfiguration(const QStringList& lines);
     // Fetches a configuration to compare with, leaving the configuration text box as it is:

@@ -25,6 +25,7 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -83,6 +84,7 @@ MainWindow::MainWindow(QWidget* parent)
             [this](const QString& unit) { m_session.exportDelivered(unit.toStdString()); });
 
     // The client area (pages and status line) has a fixed size; the menu bar comes on top.
+    setWindowIcon(QIcon(QStringLiteral(":/icons/zelconfig.png")));
     setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
     centerOnScreen(this);
 
@@ -343,14 +345,26 @@ void MainWindow::newTemplate(model::UnitSize size)
                                                 : QStringLiteral(" Loaded New ZEL-16 Template"));
 }
 
-void MainWindow::importConfiguration()
+bool MainWindow::prepareImport()
 {
     if (m_link->isTransferRunning() || !confirmDiscardingEdits(questions::kDiscardOnImport))
-        return;
+        return false;
     reset();
     showConfigurationPage();
     m_configurationTextBox->clear();
-    m_link->importConfiguration();
+    return true;
+}
+
+void MainWindow::importConfiguration()
+{
+    if (prepareImport())
+        m_link->importConfiguration();
+}
+
+void MainWindow::openFile(const QString& path)
+{
+    if (prepareImport())
+        m_link->importFile(path);
 }
 
 void MainWindow::exportConfiguration()

@@ -124,6 +124,9 @@ public slots:
     // "Import": reset, then the configuration text comes over the chosen link and is read. Asks
     // first when that would discard unsaved edits.
     void importConfiguration();
+    // A file given to the program (opened from the file manager): File Mode, then the import of
+    // that file, as "Import" would read it had it been chosen in the open dialog.
+    void openFile(const QString& path);
     // "Export": commit and refresh, the writer's text into the log text box, then that text goes
     // over the chosen link. Refuses to send a unit a configuration that holds nothing read, and
     // asks before sending one that was not read whole.
@@ -152,6 +155,10 @@ private:
     // Runs one of the copies of settings_copy.h on the model as the pages show it.
     template <typename Copy> void copySettings(Copy copy, int from);
     void buildPages();
+    // What every import does first: asks before unsaved edits are lost, blanks the model and
+    // the pages and shows the emptied configuration text box. False when the user declines or a
+    // transfer is running.
+    bool prepareImport();
     void onPageChanged();
     // The reader run has filled the model: the log shown, the pages filled and committed.
     void showRead(const model::ReadSummary& summary, const model::LogLines& log);

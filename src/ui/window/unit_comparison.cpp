@@ -98,13 +98,13 @@ EditorPage* UnitComparison::pageEditing(model::DiffSubject subject) const
     return nullptr;
 }
 
-void UnitComparison::showMember(model::DiffSubject subject, int number)
+void UnitComparison::showMember(const model::Difference& difference)
 {
-    EditorPage* page = pageEditing(subject);
+    EditorPage* page = pageEditing(difference.subject);
     if (!page)
         return;
     m_tabs->setCurrentWidget(page);
-    page->showRecord(subject, number);
+    page->showMember(difference);
     m_window->raise();
     m_window->activateWindow();
 }

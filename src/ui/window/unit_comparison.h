@@ -14,6 +14,7 @@ class QWidget;
 namespace zel::model {
 class ConfigModel;
 enum class DiffSubject;
+struct Difference;
 } // namespace zel::model
 
 namespace zel::ui {
@@ -44,7 +45,7 @@ public:
     CompareDialog* dialog() const { return m_dialog; }
 
 private:
-    void showMember(model::DiffSubject subject, int number);
+    void showMember(const model::Difference& difference);
     EditorPage* pageEditing(model::DiffSubject subject) const;
 
     QTabWidget* m_tabs;

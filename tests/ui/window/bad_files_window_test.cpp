@@ -66,8 +66,9 @@ TEST(BadFilesWindow, FileImportSaysWhatIsWrongOrReadsTheTextAtOnce)
     const QByteArray megabyte(1024 * 1024, 'x');
     struct Case {
         BadFile file;
-        QString errorPart; // empty: the file is read
-        int zoneCount;     // after the import
+        QString errorPart;  // empty: the file is read
+        int zoneCount;      // after the import
+        bool named = false; // given to the program (no open dialog, File Mode chosen from any)
     };
     const QList<Case> cases = {
         {{"empty file",
@@ -131,6 +132,22 @@ TEST(BadFilesWindow, FileImportSaysWhatIsWrongOrReadsTheTextAtOnce)
           }},
          "Permission denied",
          -1},
+        {{"NUL bytes, named to the program",
+          [](const SharedFolder& f) {
+              writeFile(f.filePath("named.zel"), QByteArray("[SD1]\r\n[NO3\"a\0b\"]\r\n", 18));
+              return f.filePath("named.zel");
+          }},
+         {},
+         3,
+         true},
+        {{"a folder, named to the program",
+          [](const SharedFolder& f) {
+              QDir(f.path()).mkdir("named.zel");
+              return f.filePath("named.zel");
+          }},
+         "it is a folder",
+         -1,
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file.what);
@@ -138,11 +155,24 @@ TEST(BadFilesWindow, FileImportSaysWhatIsWrongOrReadsTheTextAtOnce)
         LinkWindow w;
         w.window.newZel16Action()->trigger();
         w.prompts->openAnswer = c.file.make(folder);
+        if (c.named) {
+            w.prompts->inputAnswers << QStringLiteral("host.example");
+            w.window.telnetModeAction()->trigger();
+        }
         QSignalSpy started(&w.link, &ui::LinkController::transferStarted);
         QSignalSpy finished(&w.link, &ui::LinkController::transferFinished);
         {
             const AsOrdinaryUser ordinaryUser;
-            w.window.importAction()->trigger();
+            if (c.named)
+                w.window.openFile(w.prompts->openAnswer);
+            else
+                w.window.importAction()->trigger();
+        }
+        EXPECT_TRUE(w.window.fileModeAction()->isChecked());
+        EXPECT_EQ(w.prompts->openProposals.size(), c.named ? 0 : 1) << "asked for a file";
+        if (c.errorPart.isEmpty() && c.zoneCount > 0) {
+            EXPECT_EQ(w.window.statusText(),
+                      " Imported complete from file: " + w.prompts->openAnswer);
         }
         EXPECT_FALSE(w.link.isTransferRunning());
         EXPECT_EQ(finished.size(), started.size())

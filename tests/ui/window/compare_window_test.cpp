@@ -3,6 +3,8 @@
 #include "link_window_fixture.h"
 
 #include "link/zelsim_process.h"
+#include "ui/grids/matrix_grid.h"
+#include "ui/pages/groups_page.h"
 #include "ui/pages/zone_audio_page.h"
 #include "ui/window/compare_dialog.h"
 #include "ui/window/editor_page_set.h"
@@ -10,10 +12,12 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include <functional>
+#include <tuple>
 
 namespace zel::test {
 namespace {
@@ -180,17 +184,32 @@ TEST(CompareWithUnit, AfterAnExportVerifiesAndARowLeadsToItsPage)
     w.prompts->saveAnswer = folder.filePath("saved.zel");
     ASSERT_TRUE(w.runToEnd(w.window.exportAction()));
     w.window.model().zoneAudio(3).volume = -30;
+    const bool member = !w.window.model().groupMark(1, 5).empty();
+    w.window.model().setGroupMark(1, 5, member ? "" : "G");
     w.prompts->openAnswer = w.prompts->saveAnswer;
+    dialog->hide();
     ASSERT_TRUE(w.runToEnd(w.window.compareAction()));
     EXPECT_EQ(dialog->list()->headerItem()->text(2), QStringLiteral("In the file"));
-    const QTreeWidgetItem* page = dialog->list()->topLevelItem(0);
-    ASSERT_NE(page, nullptr);
-    ASSERT_EQ(page->childCount(), 1);
-    EXPECT_EQ(page->child(0)->text(0), QStringLiteral("Zone 3 volume"));
-    emit dialog->list()->itemActivated(page->child(0), 0);
-    EXPECT_EQ(w.window.tabs()->currentWidget(), w.window.pageSet().zoneAudioPage());
-    EXPECT_EQ(w.window.pageSet().zoneAudioPage()->findChild<QListWidget*>("zoneList")->currentRow(),
-              2);
+    // Shown again beside the window, inside the screen.
+    EXPECT_TRUE(w.window.screen()->availableGeometry().contains(dialog->frameGeometry().topLeft()));
+
+    // Each row leads to its page, and a member of a matrix to its own cell.
+    const ui::EditorPageSet& pages = w.window.pageSet();
+    const std::tuple<QString, QWidget*, std::function<int()>, int> rows[] = {
+        {"Zone 3 volume", pages.zoneAudioPage(),
+         [&] { return pages.zoneAudioPage()->findChild<QListWidget*>("zoneList")->currentRow(); },
+         2},
+        {"Group 1: zone 5", pages.groupsPage(),
+         [&] { return pages.groupsPage()->matrix()->currentIndex().row(); }, 4},
+    };
+    for (const auto& [member, page, shownRow, expectedRow] : rows) {
+        SCOPED_TRACE(member.toStdString());
+        const auto found = dialog->list()->findItems(member, Qt::MatchExactly | Qt::MatchRecursive);
+        ASSERT_EQ(found.size(), 1);
+        emit dialog->list()->itemActivated(found.first(), 0);
+        EXPECT_EQ(w.window.tabs()->currentWidget(), page);
+        EXPECT_EQ(shownRow(), expectedRow);
+    }
     EXPECT_TRUE(dialog->text().contains("  Zone 3 volume: -30 -> -40\n")) << "copied as text";
 }
 

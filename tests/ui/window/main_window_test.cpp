@@ -7,6 +7,7 @@
 #include "ui/pages/network_page.h"
 #include "ui/window/editor_page_set.h"
 #include "ui/window/link_controller.h"
+#include "ui/window/start_arguments.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -27,6 +28,8 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace zel::ui {
 namespace {
@@ -65,6 +68,7 @@ TEST(MainWindowFrame, CaptionSizeAndPageLayout)
     const Qt::WindowFlags flags = window.windowFlags();
     EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(window.windowIcon().pixmap(32).isNull()) << "the desktop entry's icon";
 
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -433,6 +437,26 @@ TEST(MainWindowCommands, ExitClosesTheWindow)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     window.exitAction()->trigger();
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST(MainWindowCommands, CommandLineNamesAtMostOneFileOrAsksForHelp)
+{
+    // Words; the file, help and whether it is a usage error.
+    const std::tuple<QStringList, QString, bool, bool> cases[] = {
+        {{}, {}, false, false},
+        {{"house.zel"}, "house.zel", false, false},
+        {{"--", "-a.zel"}, "-a.zel", false, false},
+        {{"-h"}, {}, true, false},
+        {{"a.zel", "b.zel"}, "a.zel", false, true},
+        {{"--bogus"}, {}, false, true},
+    };
+    for (const auto& [words, file, help, error] : cases) {
+        SCOPED_TRACE(words.join(' ').toStdString());
+        const StartArguments start = parseStartArguments(words);
+        EXPECT_EQ(start.file, file);
+        EXPECT_EQ(start.help, help);
+        EXPECT_EQ(!start.error.isEmpty(), error);
+    }
 }
 
 } // namespace
