@@ -1,6 +1,7 @@
 // The heading and the names.
 
 #include "report/html_text.h"
+#include "report/report_builder.h"
 #include "report/report_request.h"
 #include "report/report_sections.h"
 #include "report/report_writer.h"

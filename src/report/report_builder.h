@@ -10,6 +10,9 @@ namespace zel::report {
 
 ReportDocument buildReport(const ReportRequest& request);
 
+// "ZEL-16", "ZEL-8", or the counts of another size.
+QString unitSizeText(const model::ConfigModel& configuration);
+
 // The style sheet the report's HTML carries; the PDF's layout reads it too.
 QString reportStyleSheet();
 

@@ -12,9 +12,6 @@ namespace zel::report {
 class ReportWriter;
 struct ReportRequest;
 
-// "ZEL-16", "ZEL-8", or the counts of another size.
-QString unitSizeText(const model::ConfigModel& configuration);
-
 void writeHeading(ReportWriter& out, const ReportRequest& request);
 // Source and zone names, then favorite and group names.
 void writeNames(ReportWriter& out, const model::ConfigModel& configuration);

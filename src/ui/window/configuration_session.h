@@ -9,13 +9,22 @@
 #include "model/config_reader.h"
 #include "ui/window/loaded_configuration.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QStringList>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace zel::ui {
+
+// A configuration fetched whole from a unit: what that unit held then.
+struct FetchedConfiguration {
+    model::ConfigModel model;
+    QString origin; // the unit, as status texts name it: "host: 192.0.2.7"
+    QDateTime when;
+};
 
 class ConfigurationSession : public QObject {
     Q_OBJECT
@@ -49,6 +58,14 @@ public:
     // The names and addresses that a config line cannot carry, described one a line.
     QStringList uncarriedTexts() const;
 
+    // Where the configuration being edited came from, as a report names it.
+    const QString& origin() const { return m_origin; }
+    void setOrigin(const QString& origin) { m_origin = origin; }
+    // `text` came whole from the unit `origin` names, by an import or a comparison.
+    void fetchedFromUnit(const std::string& text, const QString& origin);
+    // What a unit held when its configuration was last fetched whole; nothing when none was.
+    const FetchedConfiguration* lastFetchedFromUnit() const;
+
     // The writer's lines of the model as it is now, kept as the text of the export that starts.
     std::vector<std::string> exportLines();
     // That export's text is now on `unit`, or in a file when `unit` is empty.
@@ -66,6 +83,8 @@ private:
     model::ConfigModel m_model;
     LoadedConfiguration m_loaded;
     std::string m_exportedText; // the text of the export running or last run
+    QString m_origin;
+    std::optional<FetchedConfiguration> m_fetched; // the last fetched, kept across resets
 };
 
 } // namespace zel::ui

@@ -24,6 +24,8 @@ public:
     bool confirm(const QString& question) override;
     QString quickEqSavePath(const QString& folder, const QString& fileName) override;
     bool confirmPresetFile(const QString& question) override;
+    std::optional<ReportChoice> reportFile(const QString& fileName,
+                                           const QString& changesOffer) override;
     void showError(const QString& text) override;
 
 private:

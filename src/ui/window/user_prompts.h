@@ -10,6 +10,12 @@
 
 namespace zel::ui {
 
+// Where to save a report, and whether it lists the changes that were offered.
+struct ReportChoice {
+    QString path;
+    bool withChanges = false;
+};
+
 class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
@@ -32,6 +38,11 @@ public:
     // The confirmation box of the quick EQ overwrite and delete questions, titled "Confirm":
     // true for "OK".
     virtual bool confirmPresetFile(const QString& question) = 0;
+    // The save dialog for a report (HTML or PDF), proposing `fileName`. `changesOffer`, when not
+    // empty, is the caption of a box that adds the changes to the report, checked at first.
+    // Nothing when cancelled.
+    virtual std::optional<ReportChoice> reportFile(const QString& fileName,
+                                                   const QString& changesOffer) = 0;
     // The application's general error message box.
     virtual void showError(const QString& text) = 0;
 };

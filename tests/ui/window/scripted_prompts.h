@@ -20,6 +20,7 @@ public:
     QString saveAnswer;
     bool confirmAnswer = false; // also the answer to the quick EQ questions
     QString quickEqSaveAnswer;  // empty: cancelled
+    std::optional<ui::ReportChoice> reportAnswer;
     // Runs when a one-line entry is asked for, before it is answered.
     std::function<void()> onInputQuery;
 
@@ -32,6 +33,7 @@ public:
     QStringList quickEqSaveFolders;
     QStringList quickEqSaveProposals;
     QStringList errors;
+    QStringList reportOffers; // the changes offered with each report dialog
 
     std::optional<QString> choosePort() override
     {
@@ -68,6 +70,11 @@ public:
         return quickEqSaveAnswer;
     }
     bool confirmPresetFile(const QString& question) override { return confirm(question); }
+    std::optional<ui::ReportChoice> reportFile(const QString&, const QString& offer) override
+    {
+        reportOffers << offer;
+        return reportAnswer;
+    }
     void showError(const QString& text) override { errors << text; }
 };
 
