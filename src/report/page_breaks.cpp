@@ -21,11 +21,13 @@ struct RowExtent {
 };
 
 // Every place where a page may end: above each line outside the tables, above each table and
-// on the border between two rows. Sorted.
+// on the border between two rows, but never right below a heading, which stays with what it
+// heads. Sorted.
 std::vector<qreal> breakPlaces(const QTextDocument& layout)
 {
     QAbstractTextDocumentLayout* documentLayout = layout.documentLayout();
     std::vector<qreal> places;
+    std::vector<QRectF> headings;
     // By the table's place in the document, then the row.
     std::map<std::pair<int, int>, RowExtent> rows;
     for (QTextBlock block = layout.begin(); block.isValid(); block = block.next()) {
@@ -48,6 +50,8 @@ std::vector<qreal> breakPlaces(const QTextDocument& layout)
         // An empty block holds nothing to keep whole; the one that follows a table is reported
         // where the table's last row stands.
         const QTextLayout* lines = block.text().isEmpty() ? nullptr : block.layout();
+        if (block.blockFormat().headingLevel() > 0)
+            headings.push_back(box);
         for (int i = 0; lines && i < lines->lineCount(); ++i)
             places.push_back(box.top() + lines->lineAt(i).y());
     }
@@ -59,6 +63,12 @@ std::vector<qreal> breakPlaces(const QTextDocument& layout)
             places.push_back((previous->bottom + extent.top) / 2);
         previous = &extent;
     }
+    // What follows a heading starts within a heading's height of its foot.
+    std::erase_if(places, [&](qreal place) {
+        return std::any_of(headings.begin(), headings.end(), [place](const QRectF& heading) {
+            return place > heading.top() && place <= heading.bottom() + heading.height();
+        });
+    });
     std::sort(places.begin(), places.end());
     return places;
 }

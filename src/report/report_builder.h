@@ -15,5 +15,7 @@ QString unitSizeText(const model::ConfigModel& configuration);
 
 // The style sheet the report's HTML carries; the PDF's layout reads it too.
 QString reportStyleSheet();
+// What the HTML file adds for browsers.
+QString browserStyleSheet();
 
 } // namespace zel::report

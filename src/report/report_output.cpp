@@ -22,12 +22,12 @@ constexpr qreal kMarginMm = 15;      // on every side
 constexpr qreal kFooterPoints = 16;  // below the text of each page, for the page number
 constexpr qreal kFooterFontSize = 7; // points
 
-QString htmlPage(const ReportDocument& document, const QString& body)
+QString htmlPage(const ReportDocument& document, const QString& body, const QString& styleSheet)
 {
     return QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
                           "<title>%1</title>\n<style>\n%2</style>\n</head>\n<body>\n%3</body>\n"
                           "</html>\n")
-        .arg(htmlOf(document.title), reportStyleSheet(), body);
+        .arg(htmlOf(document.title), styleSheet, body);
 }
 
 QByteArray pngOf(const QImage& image)
@@ -71,7 +71,7 @@ QByteArray reportHtmlFile(const ReportDocument& document)
         body.replace(QStringLiteral("src=\"%1\"").arg(image.key()),
                      QStringLiteral("src=\"data:image/png;base64,%1\"")
                          .arg(QLatin1String(pngOf(image.value()).toBase64())));
-    return htmlPage(document, body).toUtf8();
+    return htmlPage(document, body, reportStyleSheet() + browserStyleSheet()).toUtf8();
 }
 
 // The PDF writer the layout measures with and paints on, and the bytes it writes.
@@ -100,7 +100,7 @@ PagedReport::PagedReport(const ReportDocument& document, Paper paper)
     m_layout->setDocumentMargin(0);
     for (auto image = document.images.cbegin(); image != document.images.cend(); ++image)
         m_layout->addResource(QTextDocument::ImageResource, QUrl(image.key()), image.value());
-    m_layout->setHtml(htmlPage(document, document.html));
+    m_layout->setHtml(htmlPage(document, document.html, reportStyleSheet()));
     // One long page, cut into pages between rows and lines.
     m_layout->setTextWidth(pdf.width());
     m_pageStarts = report::pageStarts(*m_layout, pageHeight());
