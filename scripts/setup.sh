@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format
   dpkg-dev file # the Debian package: dpkg-shlibdeps finds its dependencies
+  poppler-utils # the report tests read the PDF's text; the user guide's report picture
 )
 missing=()
 for p in "${packages[@]}"; do
