@@ -165,6 +165,10 @@ public:
     bool confirm(const QString&) override { return true; }
     QString quickEqSavePath(const QString&, const QString&) override { return {}; }
     bool confirmPresetFile(const QString&) override { return false; }
+    std::optional<ui::ReportChoice> reportFile(const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
     void showError(const QString& text) override
     {
         std::fprintf(stderr, "window error: %s\n", qPrintable(text));
