@@ -12,6 +12,7 @@ packages=(
   clang-14 libclang-rt-14-dev clang-format
   dpkg-dev file # the Debian package: dpkg-shlibdeps finds its dependencies
   help2man # the manual pages of the package, from each program's --help
+  poppler-utils # the report tests read the PDF's text; the user guide's report picture
 )
 missing=()
 for p in "${packages[@]}"; do

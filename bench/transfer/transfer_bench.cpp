@@ -169,6 +169,11 @@ public:
     {
         return {};
     }
+
+    std::optional<ui::ReportChoice> reportFile(const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
     void showError(const QString& text) override
     {
         std::fprintf(stderr, "window error: %s\n", qPrintable(text));

@@ -17,7 +17,7 @@ struct ValueOption {
     std::optional<std::string> Arguments::*member;
 };
 
-const std::array<ValueOption, 4> kValueOptions = {{
+const std::array<ValueOption, 6> kValueOptions = {{
     {"-o", "--output", "a file name", "the output file", "the output file name is empty",
      kOptionOutput, &Arguments::output},
     {nullptr, "--tcp", "a host", "the host", "the host is empty", kOptionTarget, &Arguments::tcp},
@@ -25,6 +25,10 @@ const std::array<ValueOption, 4> kValueOptions = {{
      kOptionTarget, &Arguments::serial},
     {nullptr, "--timeout", "a number of seconds", "the time-out", "the time-out is empty",
      kOptionTransfer, &Arguments::timeout},
+    {nullptr, "--changes-from", "a file or a unit", "the earlier configuration",
+     "the earlier configuration is empty", kOptionReport, &Arguments::changesFrom},
+    {nullptr, "--paper", "a paper size", "the paper size", "the paper size is empty", kOptionReport,
+     &Arguments::paper},
 }};
 
 bool startsWith(const std::string& word, const std::string& prefix)

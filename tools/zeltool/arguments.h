@@ -13,18 +13,21 @@ enum Option : unsigned {
     kOptionTarget = 1u << 1,   // --tcp HOST[:PORT] | --serial DEVICE
     kOptionTransfer = 1u << 2, // --timeout SECONDS, -v/--verbose
     kOptionVerify = 1u << 3,   // --verify
+    kOptionReport = 1u << 4,   // --changes-from OLD, --paper A4|Letter
 };
 
 struct Arguments {
     std::vector<std::string> positional;
-    std::optional<std::string> output;  // -o OUT, --output OUT or --output=OUT
-    std::optional<std::string> tcp;     // --tcp HOST[:PORT]
-    std::optional<std::string> serial;  // --serial DEVICE
-    std::optional<std::string> timeout; // --timeout SECONDS, checked by the command
-    bool verify = false;                // --verify
-    bool verbose = false;               // -v, --verbose
-    bool help = false;                  // -h or --help
-    unsigned given = 0;                 // the Option bits of the options present
+    std::optional<std::string> output;      // -o OUT, --output OUT or --output=OUT
+    std::optional<std::string> tcp;         // --tcp HOST[:PORT]
+    std::optional<std::string> serial;      // --serial DEVICE
+    std::optional<std::string> timeout;     // --timeout SECONDS, checked by the command
+    std::optional<std::string> changesFrom; // --changes-from OLD
+    std::optional<std::string> paper;       // --paper A4|Letter, checked by the command
+    bool verify = false;                    // --verify
+    bool verbose = false;                   // -v, --verbose
+    bool help = false;                      // -h or --help
+    unsigned given = 0;                     // the Option bits of the options present
 };
 
 struct ParsedArguments {

@@ -4,8 +4,8 @@
 #include "arguments.h"
 #include "byte_files.h"
 #include "config_input.h"
+#include "config_side.h"
 #include "device_options.h"
-#include "device_transfers.h"
 #include "tool_command.h"
 
 #include "link/config_file.h"
@@ -28,26 +28,6 @@ int printFindings(const std::vector<std::string>& lines)
     if (!writeStandardOutput(model::joinLines(lines, "\n")))
         return fail(kExitTrouble, "cannot write to standard output");
     return lines.empty() ? kExitSame : kExitFound;
-}
-
-// A side of diff: a file, standard input, or a unit whose configuration is imported first. False
-// when it cannot be read; the message is printed.
-bool readSide(const std::string& side, const TransferOptions& options, model::ConfigModel& model)
-{
-    const std::optional<LinkTarget> target = parseSide(side);
-    if (!target)
-        return readConfiguration(side, model).has_value();
-    const ImportResult result = importConfiguration(*target, options);
-    if (result.outcome != link::TransferOutcome::Completed) {
-        fail(kExitTrouble,
-             "cannot read " + describe(*target) + ": " +
-                 (linkFailed(result.outcome) ? result.error
-                                             : importProblem(result, *target, options) +
-                                                   " before the end of the configuration"));
-        return false;
-    }
-    readConfigurationText(result.text, model);
-    return true;
 }
 
 int runDiff(const Arguments& arguments)

@@ -6,9 +6,11 @@
 #include "zel_version.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace zel::tool {
@@ -27,6 +29,7 @@ CommandTable allCommands()
     addConfigCommands(table);
     addCompareCommands(table);
     addDeviceCommands(table);
+    addReportCommands(table);
     return table;
 }
 
@@ -83,6 +86,8 @@ int runCommand(const ToolCommand& command, const std::vector<std::string>& words
         error = "options --timeout and --verbose are not taken here";
     else if (error.empty() && (refused & kOptionVerify))
         error = "option --verify is not taken here";
+    else if (error.empty() && (refused & kOptionReport))
+        error = "options --changes-from and --paper are not taken here";
     if (error.empty() && static_cast<int>(arguments.positional.size()) != command.positionalCount)
         error = arguments.positional.size() < static_cast<std::size_t>(command.positionalCount)
                     ? "missing argument"
@@ -99,8 +104,6 @@ int runCommand(const ToolCommand& command, const std::vector<std::string>& words
 int main(int argc, char** argv)
 {
     using namespace zel::tool;
-    // The transfers to and from a unit run on Qt's event loop.
-    QCoreApplication application(argc, argv);
     const CommandTable table = allCommands();
     const std::vector<std::string> words(argv + std::min(argc, 1), argv + argc);
     if (words.empty())
@@ -119,5 +122,16 @@ int main(int argc, char** argv)
                                       [&](const ToolCommand& c) { return c.name == first; });
     if (command == table.end())
         return usageError("unknown command '" + first + "'");
+    // The transfers to and from a unit run on Qt's event loop; a command that lays out a
+    // document also needs fonts, from a platform that works without a display unless one is
+    // asked for.
+    std::unique_ptr<QCoreApplication> application;
+    if (command->needsFonts) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
     return runCommand(*command, std::vector<std::string>(words.begin() + 1, words.end()));
 }

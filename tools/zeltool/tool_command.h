@@ -21,6 +21,7 @@ struct ToolCommand {
     int positionalCount;      // exact number of words besides options
     int (*run)(const Arguments& arguments);
     std::string_view details = {}; // more for the command's own --help
+    bool needsFonts = false;       // runs on a QGuiApplication, for laying out documents
 };
 
 using CommandTable = std::vector<ToolCommand>;
@@ -32,5 +33,6 @@ int fail(int exitCode, std::string_view message);
 void addConfigCommands(CommandTable& table);  // read, write, template
 void addCompareCommands(CommandTable& table); // diff, check
 void addDeviceCommands(CommandTable& table);  // import, export
+void addReportCommands(CommandTable& table);  // report
 
 } // namespace zel::tool

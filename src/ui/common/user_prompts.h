@@ -17,6 +17,12 @@ struct TickableItem {
     bool enabled = true; // an item that cannot be chosen is shown unticked and greyed
 };
 
+// Where to save a report, and whether it lists the changes that were offered.
+struct ReportChoice {
+    QString path;
+    bool withChanges = false;
+};
+
 class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
@@ -43,6 +49,11 @@ public:
     // the positions (from 0) of the items ticked when closed with "OK"; none when cancelled.
     virtual QList<int> chooseItems(const QString& title, const QString& text,
                                    const QList<TickableItem>& items) = 0;
+    // The save dialog for a report (HTML or PDF), proposing `fileName`. `changesOffer`, when not
+    // empty, is the caption of a box that adds the changes to the report, checked at first.
+    // Nothing when cancelled.
+    virtual std::optional<ReportChoice> reportFile(const QString& fileName,
+                                                   const QString& changesOffer) = 0;
     // The application's general error message box.
     virtual void showError(const QString& text) = 0;
 };

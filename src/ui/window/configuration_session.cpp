@@ -28,6 +28,7 @@ void ConfigurationSession::reset()
     model::resetModel(m_model);
     m_loaded.clear();
     startHistory();
+    m_origin.clear();
 }
 
 model::ReadSummary ConfigurationSession::readerRun(const std::string& text)
@@ -96,6 +97,21 @@ QStringList ConfigurationSession::uncarriedTexts() const
     for (const model::UncarriedText& found : model::uncarriedTexts(m_model))
         findings << text::fromLatin1(model::describeUncarried(found));
     return findings;
+}
+
+void ConfigurationSession::fetchedFromUnit(const std::string& text, const QString& origin)
+{
+    FetchedConfiguration fetched{{}, origin, QDateTime::currentDateTime()};
+    model::resetModel(fetched.model);
+    model::LogLines log;
+    model::readText(fetched.model, text, log);
+    model::markUnavailableGroups(fetched.model);
+    m_fetched = std::move(fetched);
+}
+
+const FetchedConfiguration* ConfigurationSession::lastFetchedFromUnit() const
+{
+    return m_fetched ? &*m_fetched : nullptr;
 }
 
 std::vector<std::string> ConfigurationSession::exportLines()

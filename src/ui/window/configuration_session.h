@@ -12,15 +12,24 @@
 #include "ui/window/loaded_configuration.h"
 #include "ui/window/model_snapshot_command.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QStringList>
 
 class QUndoStack;
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace zel::ui {
+
+// A configuration fetched whole from a unit: what that unit held then.
+struct FetchedConfiguration {
+    model::ConfigModel model;
+    QString origin; // the unit, as status texts name it: "host: 192.0.2.7"
+    QDateTime when;
+};
 
 class ConfigurationSession : public QObject {
     Q_OBJECT
@@ -53,6 +62,14 @@ public:
     ExportVerdict exportVerdict(link::LinkMode mode) const;
     // The names and addresses that a config line cannot carry, described one a line.
     QStringList uncarriedTexts() const;
+
+    // Where the configuration being edited came from, as a report names it.
+    const QString& origin() const { return m_origin; }
+    void setOrigin(const QString& origin) { m_origin = origin; }
+    // `text` came whole from the unit `origin` names, by an import or a comparison.
+    void fetchedFromUnit(const std::string& text, const QString& origin);
+    // What a unit held when its configuration was last fetched whole; nothing when none was.
+    const FetchedConfiguration* lastFetchedFromUnit() const;
 
     // The writer's lines of the model as it is now, kept as the text of the export that starts.
     std::vector<std::string> exportLines();
@@ -87,6 +104,8 @@ private:
     // The model as the last step of the history left it; the next edit starts from it.
     ModelSnapshot m_recorded;
     bool m_restoring = false;
+    QString m_origin;
+    std::optional<FetchedConfiguration> m_fetched; // the last fetched, kept across resets
 };
 
 } // namespace zel::ui

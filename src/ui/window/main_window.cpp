@@ -14,6 +14,7 @@
 #include "ui/window/link_controller.h"
 #include "ui/window/painting_suspended.h"
 #include "ui/window/settings_copy.h"
+#include "ui/window/report_saving.h"
 #include "ui/window/tab_fitting.h"
 #include "ui/window/text_box_loading.h"
 #include "ui/window/transfer_progress_panel.h"
@@ -116,6 +117,7 @@ void MainWindow::buildMenus()
     m_importAction = fileMenu->addAction(tr("&Import"));
     m_exportAction = fileMenu->addAction(tr("&Export"));
     m_compareAction = fileMenu->addAction(tr("Compare with &Unit"));
+    m_reportAction = fileMenu->addAction(tr("&Report..."));
     fileMenu->addSeparator();
     m_exitAction = fileMenu->addAction(tr("E&xit"));
 
@@ -138,6 +140,7 @@ void MainWindow::buildMenus()
     connect(m_importAction, &QAction::triggered, this, &MainWindow::importConfiguration);
     connect(m_exportAction, &QAction::triggered, this, &MainWindow::exportConfiguration);
     connect(m_compareAction, &QAction::triggered, this, &MainWindow::compareWithUnit);
+    connect(m_reportAction, &QAction::triggered, this, &MainWindow::saveReport);
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
     connect(m_aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
 }
@@ -275,6 +278,10 @@ void MainWindow::applyImport(const QString& source, const QString& incompleteRea
 {
     const PaintingSuspended suspended(m_tabs); // every page is refilled
     const model::ReadSummary summary = readerRun();
+    m_session.setOrigin(source);
+    const bool fromUnit = m_link->linkMode() != link::LinkMode::File;
+    if (fromUnit && incompleteReason.isEmpty() && summary.settingLines > 0)
+        m_session.fetchedFromUnit(text::toLatin1(storedText(m_configurationTextBox)), source);
     if (!incompleteReason.isEmpty())
         m_session.markIncomplete(incompleteReason.toStdString());
     else if (summary.settingLines == 0 && !source.isEmpty())
@@ -296,6 +303,7 @@ void MainWindow::updateCommands()
     m_compareAction->setEnabled(m_exportAction->isEnabled());
     for (QAction* copy : {m_copyZoneSettingsAction, m_copyPresetEqAction, m_copyZoneEqAction})
         copy->setEnabled(m_session.loaded().isLoaded());
+    m_reportAction->setEnabled(m_exportAction->isEnabled());
     m_linkModeGroup->setEnabled(!running);
 }
 
@@ -341,6 +349,9 @@ void MainWindow::newTemplate(model::UnitSize size)
     showConfigurationPage();
     setLines(m_configurationTextBox, model::templateLines(size));
     readerRun();
+    m_session.setOrigin(size == model::UnitSize::Zel8
+                            ? QStringLiteral("the blank ZEL-8 template")
+                            : QStringLiteral("the blank ZEL-16 template"));
     setStatusText(size == model::UnitSize::Zel8 ? QStringLiteral(" Loaded New ZEL-8 Template")
                                                 : QStringLiteral(" Loaded New ZEL-16 Template"));
 }
@@ -411,10 +422,37 @@ void MainWindow::showComparison(const QString& text, const QString& source, cons
         setStatusText(QStringLiteral(" Comparison with %1 cancelled").arg(source));
         return;
     }
+    if (!unit.isEmpty() && incompleteReason.isEmpty())
+        m_session.fetchedFromUnit(text::toLatin1(text), source);
     const UnitComparison::Standing standing{
         m_session.loaded().exportedSinceLoadTo(unit.toStdString()), m_session.hasUnsavedEdits()};
     setStatusText(m_comparison->compare(m_session.model(), text, source, incompleteReason, standing,
                                         *m_prompts));
+}
+
+void MainWindow::saveReport()
+{
+    if (m_link->isTransferRunning() || !m_session.loaded().isLoaded())
+        return;
+    commitAndRefresh();
+    const FetchedConfiguration* fetched = m_session.lastFetchedFromUnit();
+    const QString offer =
+        fetched ? QStringLiteral("List the changes since the configuration was fetched from %1 "
+                                 "at %2")
+                      .arg(fetched->origin, fetched->when.toString(QStringLiteral("HH:mm")))
+                : QString();
+    const std::optional<ReportChoice> choice = m_prompts->reportFile(
+        m_reportFile.isEmpty() ? proposedReportFile(m_session) : m_reportFile, offer);
+    if (!choice)
+        return;
+    const QString error = writeReport(m_session, choice->path, choice->withChanges);
+    if (!error.isEmpty()) {
+        m_prompts->showError(
+            QStringLiteral("The report could not be saved to %1: %2.").arg(choice->path, error));
+        return;
+    }
+    m_reportFile = choice->path;
+    setStatusText(QStringLiteral(" Report saved to %1").arg(choice->path));
 }
 
 QString MainWindow::aboutText()

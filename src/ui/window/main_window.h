@@ -78,6 +78,7 @@ public:
     QAction* importAction() const { return m_importAction; }
     QAction* exportAction() const { return m_exportAction; }
     QAction* compareAction() const { return m_compareAction; }
+    QAction* reportAction() const { return m_reportAction; }
     QAction* exitAction() const { return m_exitAction; }
     // "Edit": undo and redo the edits made since the configuration was loaded, each named.
     QAction* undoAction() const { return m_undoAction; }
@@ -135,6 +136,10 @@ public slots:
     // Mode) is fetched into one of its own and compared with the one being edited, which stays
     // as it is.
     void compareWithUnit();
+    // "Report...": commit and refresh, then the configuration being edited saved as a report for
+    // the client (HTML or PDF by the file's type), offering the changes since the configuration
+    // last fetched from a unit. A report that cannot be written is said so in one message box.
+    void saveReport();
 
     void showAbout();
 
@@ -196,6 +201,7 @@ private:
     QAction* m_importAction = nullptr;
     QAction* m_exportAction = nullptr;
     QAction* m_compareAction = nullptr;
+    QAction* m_reportAction = nullptr;
     QAction* m_exitAction = nullptr;
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
@@ -213,6 +219,7 @@ private:
 
     LinkController* m_link = nullptr;
     UnitComparison* m_comparison = nullptr;
+    QString m_reportFile; // the report saved last; the dialog proposes it again
 };
 
 } // namespace zel::ui

@@ -125,7 +125,7 @@ TEST(MainWindowMenus, FileAndEditMenusThenAboutCommand)
 
     const QStringList expected = {"File Mode",         "Serial Mode", "Telnet Mode", "New ZEL-8",
                                   "New ZEL-16",        "-",           "Import",      "Export",
-                                  "Compare with Unit", "-",           "Exit"};
+                                  "Compare with Unit", "Report",      "-",           "Exit"};
     QStringList items;
     for (const QAction* item : bar[0]->menu()->actions())
         items << (item->isSeparator() ? QStringLiteral("-") : item->iconText());

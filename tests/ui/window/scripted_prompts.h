@@ -21,6 +21,7 @@ public:
     bool confirmAnswer = false; // also the answer to the quick EQ questions
     QString quickEqSaveAnswer;  // empty: cancelled
     QList<int> tickAnswer;      // the items ticked; empty: cancelled
+    std::optional<ui::ReportChoice> reportAnswer;
     // Runs when a one-line entry is asked for, before it is answered.
     std::function<void()> onInputQuery;
 
@@ -33,6 +34,7 @@ public:
     QStringList quickEqSaveFolders;
     QStringList quickEqSaveProposals;
     QStringList errors;
+    QStringList reportOffers; // the changes offered with each report dialog
 
     std::optional<QString> choosePort() override
     {
@@ -72,6 +74,12 @@ public:
     QList<int> chooseItems(const QString&, const QString&, const QList<ui::TickableItem>&) override
     {
         return tickAnswer;
+    }
+
+    std::optional<ui::ReportChoice> reportFile(const QString&, const QString& offer) override
+    {
+        reportOffers << offer;
+        return reportAnswer;
     }
     void showError(const QString& text) override { errors << text; }
 };

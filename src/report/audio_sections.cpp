@@ -1,0 +1,113 @@
+// Each zone's audio settings and the device EQ presets.
+
+#include "report/html_text.h"
+#include "report/report_sections.h"
+#include "report/report_writer.h"
+
+#include "model/command_language.h"
+#include "model/config_model.h"
+
+namespace zel::report {
+
+namespace {
+
+QString balanceText(int balance)
+{
+    if (balance == 0)
+        return QStringLiteral("centre");
+    return balance < 0 ? QStringLiteral("left %1 dB").arg(-balance)
+                       : QStringLiteral("right %1 dB").arg(balance);
+}
+
+QString eqModeText(int mode)
+{
+    if (mode >= 0 && mode < static_cast<int>(model::kEqModeNames.size()))
+        return QString::fromLatin1(model::kEqModeNames[static_cast<std::size_t>(mode)]);
+    return mode < 0 ? QStringLiteral("none chosen") : QStringLiteral("unknown (%1)").arg(mode);
+}
+
+// The ten levels under a curve, lowest band first.
+QString bandLevels(const BandLevels& bands)
+{
+    QStringList levels;
+    for (int8_t level : bands)
+        levels << signedLevel(level);
+    return QStringLiteral("<span class=\"bands\">%1 dB</span>")
+        .arg(levels.join(QStringLiteral(" ")));
+}
+
+QString curveCell(ReportWriter& out, const BandLevels& bands)
+{
+    return out.curve(bands) + QStringLiteral("<br>") + bandLevels(bands);
+}
+
+// What the zone's EQ mode uses. The preset is the one the window's "ZEL EQ Preset" box shows
+// for the stored number, which counts the presets from 0.
+QString modeSettings(ReportWriter& out, const model::ConfigModel& configuration,
+                     const model::ZoneAudio& audio)
+{
+    switch (audio.eqMode) {
+    case model::kEqModeZq:
+        return curveCell(out, audio.bands);
+    case model::kEqModePreset: {
+        const int preset = audio.systemEqPreset + 1;
+        if (!model::ConfigModel::isPreset(preset))
+            return QStringLiteral("no such preset (%1)").arg(audio.systemEqPreset);
+        return QStringLiteral("Preset %1: %2")
+            .arg(QString::number(preset), nameCell(configuration.preset(preset).name));
+    }
+    case model::kEqModeTone: // held with the sign reversed
+        return QStringLiteral("Bass %1 dB, treble %2 dB")
+            .arg(signedLevel(-audio.bass), signedLevel(-audio.treble));
+    case model::kEqModeLowpass:
+        return audio.lowpass >= 0 ? QStringLiteral("Lowpass %1 Hz").arg(audio.lowpass)
+                                  : QStringLiteral("Lowpass not set");
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
+void writeZoneAudio(ReportWriter& out, const model::ConfigModel& configuration)
+{
+    out.heading(QStringLiteral("Zone audio"));
+    const int zones = configuration.zoneCount();
+    if (zones <= 0) {
+        out.paragraph(QStringLiteral("No zones."));
+        return;
+    }
+    out.beginTable({QStringLiteral("Zone"), QStringLiteral("Volume"), QStringLiteral("Balance"),
+                    QStringLiteral("EQ mode"), QStringLiteral("EQ")},
+                   QStringLiteral("audio"));
+    for (int z = 1; z <= zones; ++z) {
+        const model::ZoneAudio& audio = configuration.zoneAudio(z);
+        const QString zone =
+            QStringLiteral("%1 %2").arg(QString::number(z), nameCell(configuration.zoneName(z)));
+        if (!audio.audioKnown) { // nothing of it is sent to the unit
+            out.row({zone, QString(), QString(), QString(),
+                     QStringLiteral("<span class=\"none\">no audio settings</span>")});
+            continue;
+        }
+        out.row({zone,
+                 audio.volumeLocked ? QStringLiteral("locked")
+                                    : QStringLiteral("%1 dB").arg(audio.volume),
+                 balanceText(audio.balance), eqModeText(audio.eqMode),
+                 modeSettings(out, configuration, audio)});
+    }
+    out.endTable();
+}
+
+void writePresets(ReportWriter& out, const model::ConfigModel& configuration)
+{
+    out.heading(QStringLiteral("ZEL EQ presets"));
+    out.beginTable({QStringLiteral("Preset"), QStringLiteral("Name"), QStringLiteral("EQ")},
+                   QStringLiteral("presets"));
+    for (int p = 1; p <= model::kPresets; ++p) {
+        const model::DevicePreset& preset = configuration.preset(p);
+        out.row({QString::number(p), nameCell(preset.name), curveCell(out, preset.bands)});
+    }
+    out.endTable();
+}
+
+} // namespace zel::report

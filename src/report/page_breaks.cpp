@@ -1,0 +1,93 @@
+#include "report/page_breaks.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTextTable>
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+namespace zel::report {
+
+namespace {
+
+struct RowExtent {
+    QTextTable* table = nullptr;
+    qreal top = 0, bottom = 0;
+};
+
+// Every place where a page may end: above each line outside the tables, above each table and
+// on the border between two rows, but never right below a heading, which stays with what it
+// heads. Sorted.
+std::vector<qreal> breakPlaces(const QTextDocument& layout)
+{
+    QAbstractTextDocumentLayout* documentLayout = layout.documentLayout();
+    std::vector<qreal> places;
+    std::vector<QRectF> headings;
+    // By the table's place in the document, then the row.
+    std::map<std::pair<int, int>, RowExtent> rows;
+    for (QTextBlock block = layout.begin(); block.isValid(); block = block.next()) {
+        const QRectF box = documentLayout->blockBoundingRect(block);
+        const QTextCursor cursor(block);
+        if (cursor.currentFrame() != layout.rootFrame()) {
+            // In a table; the empty block that closes a table belongs to no row.
+            QTextTable* table = cursor.currentTable();
+            if (!table || !table->cellAt(block.position()).isValid())
+                continue;
+            const int row = table->cellAt(block.position()).row();
+            auto [extent, added] = rows.try_emplace({table->firstPosition(), row},
+                                                    RowExtent{table, box.top(), box.bottom()});
+            if (!added) {
+                extent->second.top = std::min(extent->second.top, box.top());
+                extent->second.bottom = std::max(extent->second.bottom, box.bottom());
+            }
+            continue;
+        }
+        // An empty block holds nothing to keep whole; the one that follows a table is reported
+        // where the table's last row stands.
+        const QTextLayout* lines = block.text().isEmpty() ? nullptr : block.layout();
+        if (block.blockFormat().headingLevel() > 0)
+            headings.push_back(box);
+        for (int i = 0; lines && i < lines->lineCount(); ++i)
+            places.push_back(box.top() + lines->lineAt(i).y());
+    }
+    const RowExtent* previous = nullptr;
+    for (const auto& [key, extent] : rows) {
+        if (!previous || previous->table != extent.table) // above the table's top border
+            places.push_back(documentLayout->frameBoundingRect(extent.table).top());
+        else // on the border between the rows
+            places.push_back((previous->bottom + extent.top) / 2);
+        previous = &extent;
+    }
+    // What follows a heading starts within a heading's height of its foot.
+    std::erase_if(places, [&](qreal place) {
+        return std::any_of(headings.begin(), headings.end(), [place](const QRectF& heading) {
+            return place > heading.top() && place <= heading.bottom() + heading.height();
+        });
+    });
+    std::sort(places.begin(), places.end());
+    return places;
+}
+
+} // namespace
+
+std::vector<qreal> pageStarts(const QTextDocument& layout, qreal pageHeight)
+{
+    const std::vector<qreal> places = breakPlaces(layout);
+    const qreal end = layout.documentLayout()->documentSize().height();
+    std::vector<qreal> starts{0};
+    while (end - starts.back() > pageHeight) {
+        const qreal limit = starts.back() + pageHeight;
+        // The last place that still fits on the page, if it leaves something on the page.
+        auto fits = std::upper_bound(places.begin(), places.end(), limit);
+        const qreal place = fits == places.begin() ? limit : *std::prev(fits);
+        starts.push_back(place > starts.back() ? place : limit);
+    }
+    return starts;
+}
+
+} // namespace zel::report

@@ -1,0 +1,270 @@
+// The report of a filled ZEL-16 and of an edge ZEL-8 (empty, 16-character, markup and 8-bit
+// names): what each section says, that names stay text, and how the PDF falls on its pages.
+
+#include "link/filled_configuration.h"
+
+#include "model/config_model.h"
+#include "model/config_reader.h"
+#include "model/templates.h"
+#include "report/report_builder.h"
+#include "report/report_output.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextTable>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace zel::report {
+namespace {
+
+using model::ConfigModel;
+
+// The filled ZEL-16 with a zone in each EQ mode, and what it was before those edits.
+ConfigModel filledEarlier()
+{
+    return test::filledZel16();
+}
+
+ConfigModel filled()
+{
+    ConfigModel config = filledEarlier();
+    config.zoneAudio(2).eqMode = model::kEqModePreset;
+    config.zoneAudio(2).systemEqPreset = 2; // the third name in the window's preset box
+    config.zoneAudio(3).eqMode = model::kEqModeTone;
+    config.zoneAudio(3).bass = -6; // held reversed: a boost of 6 dB
+    config.zoneAudio(3).treble = 4;
+    config.zoneAudio(4).eqMode = model::kEqModeLowpass;
+    config.zoneAudio(4).lowpass = 120;
+    config.zoneAudio(5).volumeLocked = true;
+    config.zoneAudio(6).eqMode = model::kEqModeDisabled;
+    config.zoneAudio(7).audioKnown = false;
+    config.network().dhcp = true;
+    return config;
+}
+
+const std::string kMarkup = "<b>A&B</b>\"'%1"; // 16 characters
+const std::string kEightBit = "K\xfc"
+                              "che Caf\xe9";
+
+ConfigModel edge()
+{
+    ConfigModel config;
+    model::LogLines log;
+    for (const std::string& line : model::templateLines(model::UnitSize::Zel8))
+        model::readLine(config, line, log);
+    config.setZoneName(1, "");
+    config.setZoneName(2, "Sixteen chars ok");
+    config.setZoneName(3, kMarkup);
+    config.setSourceName(1, kEightBit);
+    config.setFavoriteName(1, kMarkup);
+    config.setGroupName(1, kEightBit);
+    config.preset(1).name = kMarkup;
+    config.network().dhcp = false;
+    config.network().ipAddress = "10.0.0.<9>";
+    config.setConnection(1, 2, 3, "A");
+    config.setGroupMark(4, 8, "G");
+    return config;
+}
+
+struct Report {
+    ReportDocument document;
+    QString text; // the HTML file as a browser shows its text
+    QByteArray html;
+};
+
+Report makeReport(const ConfigModel& config, const ConfigModel* earlier)
+{
+    Report report;
+    report.document = buildReport({&config, QStringLiteral("file 'site.zel'"),
+                                   QDateTime(QDate(2026, 12, 9), QTime(14, 5)), earlier,
+                                   QStringLiteral("unit tcp:unit.local")});
+    report.html = reportHtmlFile(report.document);
+    QTextDocument shown;
+    shown.setHtml(QString::fromUtf8(report.html));
+    report.text = QLatin1Char('\n') + shown.toPlainText();
+    return report;
+}
+
+// The text between a section's heading and the next one of the list.
+QString section(const QString& text, const QString& heading, const QString& next)
+{
+    const qsizetype start = text.indexOf(QLatin1Char('\n') + heading + QLatin1Char('\n'));
+    const qsizetype end = next.isEmpty() ? text.size() : text.indexOf(next, start + 1);
+    return start < 0 || end < 0 ? QString() : text.mid(start, end - start);
+}
+
+TEST(Report, EverySectionSaysWhatTheConfigurationHolds)
+{
+    const ConfigModel filledBefore = filledEarlier();
+    const Report full = makeReport(filled(), &filledBefore);
+    const Report narrow = makeReport(edge(), nullptr);
+    const QString eightBit = QString::fromLatin1(kEightBit.data());
+    const QString markup = QString::fromLatin1(kMarkup.data());
+
+    struct Case {
+        const Report* report;
+        QString heading, next; // the section, and the heading after it
+        QStringList present;   // in this order
+        QStringList absent = {};
+    };
+    const Case cases[] = {
+        {&full,
+         "ZEL-16 configuration",
+         "Source and zone names",
+         {"ZEL-16 (16 zones, 16 sources)", "file 'site.zel'", "2026-12-09 14:05",
+          "unit tcp:unit.local"}},
+        {&narrow,
+         "ZEL-8 configuration",
+         "Source and zone names",
+         {"ZEL-8 (8 zones, 8 sources)"},
+         {"Changes since"}},
+        {&full,
+         "Source and zone names",
+         "Favorite and group names",
+         {"Input 1", "Input 16", "Room 1 east", "Room 16 east"}},
+        {&narrow,
+         "Source and zone names",
+         "Favorite and group names",
+         {eightBit, "(no name)", "Sixteen chars ok", markup},
+         {"Input 9", "\n9\n"}},
+        {&full, "Favorite and group names", "Zone audio", {"Scene 1", "Scene 10", "Area 10"}},
+        {&narrow, "Favorite and group names", "Zone audio", {markup, eightBit}},
+        {&full,
+         "Zone audio",
+         "ZEL EQ presets",
+         {"1 Room 1 east", "-3 dB", "left 1 dB", "ZQ Mode", "Preset Mode", "Preset 3: Preset 21",
+          "Tone Controls", "Bass +6 dB, treble -4 dB", "Lowpass 120 Hz", "locked",
+          "EQ/Tone Disabled", "7 Room 7 east", "no audio settings"}},
+        {&narrow, "Zone audio", "ZEL EQ presets", {"(no name)", markup}},
+        {&full, "ZEL EQ presets", "Favorites", {"Preset 7", "Preset 70"}},
+        {&narrow, "ZEL EQ presets", "Favorites", {markup}},
+        {&full,
+         "Favorites",
+         "Groups",
+         {"Favorite 1: Scene 1", "A", "Favorite 10: Scene 10"},
+         {"No zone plays a source."}},
+        {&narrow,
+         "Favorites",
+         "Groups",
+         {"Favorite 1: " + markup, "Favorite 2: Favorite Name 2", "No zone plays a source."}},
+        {&full, "Groups", "Network and front panel", {"16 Room 16 east", "G"}},
+        {&narrow, "Groups", "Network and front panel", {"8 ", "G"}, {"9 "}},
+        {&full,
+         "Network and front panel",
+         "Changes",
+         {"DHCP\non", "Front-panel lock\non", "Display brightness\n50%"},
+         {"192.0.2.40"}},
+        {&narrow,
+         "Network and front panel",
+         "",
+         {"DHCP\noff", "IP address\n10.0.0.<9>", "Display brightness\n100%"}},
+        {&full,
+         "Changes",
+         "",
+         {"DHCP", "off", "on", "Zone 2 EQ mode", "ZQ Mode", "Preset Mode", "Zone 5 volume lock",
+          "Zone 7 audio settings", "yes", "no"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.heading.toStdString() + (c.report == &full ? " (filled)" : " (edge)"));
+        const QString text = section(c.report->text, c.heading, c.next);
+        ASSERT_FALSE(text.isEmpty()) << c.report->text.toStdString();
+        qsizetype at = 0;
+        for (const QString& expected : c.present) {
+            at = text.indexOf(expected, at);
+            EXPECT_GE(at, 0) << "missing or out of order: " << expected.toStdString() << "\n"
+                             << text.toStdString();
+        }
+        for (const QString& unwanted : c.absent)
+            EXPECT_FALSE(text.contains(unwanted)) << unwanted.toStdString();
+    }
+
+    // Names are text in the file: no name's markup is markup, the file says how it is encoded,
+    // and it needs nothing beside it.
+    EXPECT_FALSE(narrow.html.contains("<b>A&B"));
+    EXPECT_TRUE(narrow.html.contains("&lt;b&gt;A&amp;B&lt;/b&gt;&quot;&#39;%1"));
+    EXPECT_TRUE(narrow.html.contains("<meta charset=\"utf-8\">"));
+    EXPECT_TRUE(narrow.html.contains(eightBit.toUtf8()));
+    EXPECT_FALSE(full.html.contains("src=\"eq")) << "a picture not inlined";
+    EXPECT_TRUE(full.html.contains("src=\"data:image/png;base64,"));
+}
+
+// Page boxes of the PDF, and its pages as objects.
+int pdfPageCount(const QByteArray& pdf)
+{
+    return static_cast<int>(
+        QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
+}
+
+TEST(Report, PdfPagesBreakBetweenRowsOnA4AndLetter)
+{
+    const ConfigModel filledBefore = filledEarlier();
+    const ConfigModel full = filled();
+    const ConfigModel narrow = edge();
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    struct Case {
+        const ConfigModel* config;
+        const ConfigModel* earlier;
+        Paper paper;
+        const char* mediaBox;
+        int minPages;
+    };
+    const Case cases[] = {
+        {&full, &filledBefore, Paper::A4, "0 0 595.000000 842.000000", 4},
+        {&full, &filledBefore, Paper::Letter, "0 0 612.000000 792.000000", 4},
+        {&narrow, nullptr, Paper::A4, "0 0 595.000000 842.000000", 2},
+        {&narrow, nullptr, Paper::Letter, "0 0 612.000000 792.000000", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.mediaBox) + (c.config == &full ? " filled" : " edge"));
+        const ReportDocument document = makeReport(*c.config, c.earlier).document;
+        PagedReport paged(document, c.paper);
+        const QTextDocument& layout = paged.layout();
+        // No cell of a table, and so no row, straddles the foot of a page, and every page is
+        // full but for what the next would cut.
+        const std::vector<qreal>& starts = paged.pageStarts();
+        const auto pageOf = [&](qreal y) {
+            return std::upper_bound(starts.begin(), starts.end(), y) - starts.begin();
+        };
+        for (QTextBlock block = layout.begin(); block.isValid(); block = block.next()) {
+            const QRectF box = layout.documentLayout()->blockBoundingRect(block);
+            if (QTextCursor(block).currentTable()) {
+                EXPECT_EQ(pageOf(box.top()), pageOf(box.bottom() - 1))
+                    << block.text().toStdString() << " at " << box.top() << ".." << box.bottom();
+            }
+        }
+        for (std::size_t page = 1; page < starts.size(); ++page) {
+            EXPECT_LE(starts[page] - starts[page - 1], paged.pageHeight());
+            EXPECT_GT(starts[page] - starts[page - 1], paged.pageHeight() * 0.7);
+        }
+        const int pages = paged.pageCount();
+        EXPECT_GE(pages, c.minPages);
+        const QByteArray pdf = paged.pdf();
+        EXPECT_EQ(pdfPageCount(pdf), pages);
+        EXPECT_TRUE(pdf.contains(QByteArray("/MediaBox [") + c.mediaBox)) << c.mediaBox;
+
+        // The names are text on the paper: they can be searched and copied.
+        if (pdftotext.isEmpty())
+            continue;
+        QTemporaryDir folder;
+        QFile file(folder.filePath(QStringLiteral("r.pdf")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size());
+        file.close();
+        QProcess extract;
+        extract.start(pdftotext, {file.fileName(), QStringLiteral("-")});
+        ASSERT_TRUE(extract.waitForFinished());
+        const QString text = QString::fromUtf8(extract.readAllStandardOutput());
+        for (const std::string& name : {c.config->zoneName(2), c.config->sourceName(1)})
+            EXPECT_TRUE(text.contains(QString::fromLatin1(name.data()))) << name;
+    }
+}
+
+} // namespace
+} // namespace zel::report
