@@ -2,6 +2,7 @@
 // Runs the built zeltool as a child process and collects what it printed.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,23 @@ public:
 
 private:
     std::filesystem::path m_path;
+};
+
+// XDG_DATA_HOME, where zeltool keeps its journal, set to a fresh folder while the object lives.
+// One such folder stands for the whole test program, so no test reaches the user's own journal.
+class ScopedDataHome {
+public:
+    ScopedDataHome();
+    ~ScopedDataHome();
+    ScopedDataHome(const ScopedDataHome&) = delete;
+    ScopedDataHome& operator=(const ScopedDataHome&) = delete;
+
+    // The journal folder of that data home.
+    std::string journalFolder() const { return m_folder.file("ZEL Configuration/journal"); }
+
+private:
+    TemporaryFolder m_folder;
+    std::optional<std::string> m_previous;
 };
 
 std::string readFile(const std::string& path);

@@ -27,6 +27,7 @@ CommandTable allCommands()
     addConfigCommands(table);
     addCompareCommands(table);
     addDeviceCommands(table);
+    addHistoryCommands(table);
     return table;
 }
 
@@ -83,10 +84,10 @@ int runCommand(const ToolCommand& command, const std::vector<std::string>& words
         error = "options --timeout and --verbose are not taken here";
     else if (error.empty() && (refused & kOptionVerify))
         error = "option --verify is not taken here";
-    if (error.empty() && static_cast<int>(arguments.positional.size()) != command.positionalCount)
-        error = arguments.positional.size() < static_cast<std::size_t>(command.positionalCount)
-                    ? "missing argument"
-                    : "too many arguments";
+    const int given = static_cast<int>(arguments.positional.size());
+    const int most = std::max(command.positionalCount, command.maxPositionalCount);
+    if (error.empty() && (given < command.positionalCount || given > most))
+        error = given < command.positionalCount ? "missing argument" : "too many arguments";
     if (!error.empty())
         return usageError(name + ": " + error + "\nUsage: " + usageOf(command));
     return command.run(arguments);

@@ -21,6 +21,7 @@ struct ToolCommand {
     int positionalCount;      // exact number of words besides options
     int (*run)(const Arguments& arguments);
     std::string_view details = {}; // more for the command's own --help
+    int maxPositionalCount = -1;   // when it may take more words than positionalCount; -1: not
 };
 
 using CommandTable = std::vector<ToolCommand>;
@@ -32,5 +33,6 @@ int fail(int exitCode, std::string_view message);
 void addConfigCommands(CommandTable& table);  // read, write, template
 void addCompareCommands(CommandTable& table); // diff, check
 void addDeviceCommands(CommandTable& table);  // import, export
+void addHistoryCommands(CommandTable& table); // history
 
 } // namespace zel::tool

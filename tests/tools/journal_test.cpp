@@ -1,0 +1,128 @@
+// The unit journal as zeltool keeps it, against zelsim over loopback TCP and a pseudo-terminal:
+// an entry for every configuration read from or sent to a unit, whole or not, and history.
+
+#include "simulated_unit.h"
+#include "tool_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+namespace zel::tool::test {
+namespace {
+
+using Link = SimulatedUnit::Link;
+
+const std::string kFilled = std::string(ZELTOOL_TEST_DATA) + "/filled_zel16.zel";
+
+std::string withoutCarriageReturns(std::string text)
+{
+    std::erase(text, '\r');
+    return text;
+}
+
+TEST(ZeltoolJournal, KeepsWhatWentToOrCameFromTheUnitWholeOrNot)
+{
+    struct Case {
+        Link link;
+        std::vector<std::string> unitOptions;
+        std::vector<std::string> command; // the unit's option and address follow
+        std::string listed;               // the history line after the time and before the unit
+        std::string after;                // and after the unit; empty: no entry
+    };
+    const std::string stopped = "not whole: the unit answered ERROR at line 134 of 515, "
+                                "acknowledged up to line 133  497 lines\n";
+    const std::vector<Case> cases = {
+        {Link::Tcp, {"--config", kFilled}, {"import"}, "from", "whole  495 lines\n"},
+        {Link::Pty, {"--config", kFilled}, {"import"}, "from", "whole  495 lines\n"},
+        {Link::Tcp,
+         {"--config", kFilled, "--silent-after", "40"},
+         {"import", "--timeout", "0.3"},
+         "from",
+         "not whole: no character for 0.3 seconds  40 lines\n"},
+        {Link::Tcp, {}, {"export", kFilled}, "to", "whole  497 lines\n"},
+        {Link::Pty, {}, {"export", kFilled}, "to", "whole  497 lines\n"},
+        {Link::Tcp, {"--error-on", "VO1R"}, {"export", kFilled}, "to", stopped},
+        {Link::Pty, {"--error-on", "VO1R"}, {"export", kFilled}, "to", stopped},
+        {Link::Tcp,
+         {"--silent-after", "0"},
+         {"export", kFilled, "--timeout", "0.3"},
+         "to",
+         "not whole: time-out at line 0 of 515, acknowledged up to line 0  497 lines\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command.front() + " " + c.listed + " " + c.after);
+        const ScopedDataHome home;
+        const SimulatedUnit unit(c.link, c.unitOptions);
+        std::vector<std::string> command = c.command;
+        command.insert(command.end(), {c.link == Link::Tcp ? "--tcp" : "--serial", unit.address()});
+        const ToolRun transfer = runZeltool(command);
+
+        const ToolRun history = runZeltool({"history"});
+        EXPECT_EQ(history.exitCode, 0) << history.err;
+        const std::string unitName = (c.link == Link::Tcp ? "tcp:" : "serial:") + unit.address();
+        const std::regex line("1  \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d  " + c.listed + "  ");
+        EXPECT_TRUE(std::regex_search(history.out, line)) << history.out;
+        EXPECT_EQ(history.out.substr(history.out.find(unitName) + unitName.size()), "  " + c.after);
+
+        // The entry's text is what was sent, or what the import printed.
+        const TemporaryFolder folder;
+        const ToolRun shown = runZeltool({"history", "show", "1", "-o", folder.file("1.zel")});
+        EXPECT_EQ(shown.exitCode, 0) << shown.err;
+        const std::string expected = c.command.front() == "export"
+                                         ? withoutCarriageReturns(readFile(kFilled))
+                                         : transfer.out;
+        EXPECT_EQ(withoutCarriageReturns(readFile(folder.file("1.zel"))), expected);
+        EXPECT_EQ(runZeltool({"history", "show", "1"}).out, expected);
+    }
+}
+
+TEST(ZeltoolJournal, HistoryListsNewestFirstAndRefusesWhatItDoesNotHold)
+{
+    const ScopedDataHome home;
+    EXPECT_EQ(runZeltool({"history"}).out, ""); // an empty journal lists nothing
+    const SimulatedUnit unit(Link::Tcp, {"--config", kFilled});
+    // diff reads from the unit too; export --verify reads it back after sending.
+    runZeltool({"diff", "tcp:" + unit.address(), kFilled});
+    runZeltool({"export", kFilled, "--tcp", unit.address(), "--verify"});
+    const std::string listed = runZeltool({"history"}).out;
+    const std::regex entries("1  [^\\n]*  from  [^\\n]*\\n2  [^\\n]*  to  [^\\n]*\\n"
+                             "3  [^\\n]*  from  [^\\n]*\\n");
+    EXPECT_TRUE(std::regex_match(listed, entries)) << listed;
+
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {{"history", "show", "4"},
+         "history show: no entry '4'; the journal holds 3 (1 is the newest; 'zeltool history' "
+         "lists them)"},
+        {{"history", "show", "0"}, "history show: no entry '0'"},
+        {{"history", "show", "x"}, "history show: no entry 'x'"},
+        {{"history", "show"}, "history: give nothing to list the journal, or 'show N'"},
+        {{"history", "-o", "f.zel"}, "history: -o is taken by 'history show N' only"},
+        {{"history", "show", "1", "2"}, "history: too many arguments"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        const ToolRun run = runZeltool(c.arguments);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.err.rfind("zeltool: " + c.message, 0), 0u) << run.err;
+    }
+}
+
+TEST(ZeltoolJournal, AJournalThatCannotBeWrittenNeverStopsATransfer)
+{
+    const ScopedDataHome home;
+    ::setenv("XDG_DATA_HOME", "/dev/null/data", 1); // no folder can be made there; `home` restores
+    const SimulatedUnit unit(Link::Tcp);
+    const ToolRun run = runZeltool({"export", kFilled, "--tcp", unit.address(), "--verify"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    // Said once for the export and the read-back together.
+    EXPECT_EQ(run.err, "zeltool: the journal cannot be written (cannot make the folder "
+                       "/dev/null/data/ZEL Configuration/journal); the transfer goes on\n");
+}
+
+} // namespace
+} // namespace zel::tool::test
