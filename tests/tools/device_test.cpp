@@ -308,6 +308,8 @@ TEST(ZeltoolDevice, RejectsBadUsageWithExitTwo)
         {{"import", "--tcp", "a", "--timeout=x"},
          "import: --timeout needs a number of seconds above 0 and at most 3600, not 'x'"},
         {{"import", "--tcp", "a", "--verify"}, "import: option --verify is not taken here"},
+        {{"import", "--tcp", "a", "--changes-only"},
+         "import: option --changes-only is not taken here"},
         {{"import", "--tcp"}, "import: option '--tcp' needs a host"},
         {{"import", "--tcp="}, "import: the host is empty"},
         {{"import", "--tcp", "127.0.0.1:99999"},

@@ -124,5 +124,72 @@ TEST(ZeltoolJournal, AJournalThatCannotBeWrittenNeverStopsATransfer)
                        "/dev/null/data/ZEL Configuration/journal); the transfer goes on\n");
 }
 
+// The filled configuration with `from` replaced by `to`.
+std::string filledWith(const std::string& from, const std::string& to)
+{
+    std::string text = readFile(kFilled);
+    const std::size_t at = text.find(from);
+    if (at == std::string::npos)
+        throw std::runtime_error("no " + from + " in the filled configuration");
+    return text.replace(at, from.size(), to);
+}
+
+TEST(ZeltoolChangesOnly, SendsWhatDiffersAndTheUnitReadsBackAsTheFile)
+{
+    struct Case {
+        Link link;
+        std::string from, to; // the edit of the filled configuration
+        int linesSent;        // the export's entry in the journal, "[EC]" included
+    };
+    const std::vector<Case> cases = {
+        {Link::Tcp, "[NO1\"Room 01\"]", "[NO1\"Hall\"]", 2},
+        {Link::Pty, "[NO1\"Room 01\"]", "[NO1\"Hall\"]", 2},
+        {Link::Tcp, "[VO2R-8]", "[VO2R-20]", 6},                // zone 2's whole audio block
+        {Link::Tcp, "[F1AO1I3]", "[F1AO1I4]", 162},             // the whole [FAR] block
+        {Link::Pty, "[G2AO1]\r\n", "", 54},                     // the whole [GAR] block
+        {Link::Tcp, "[IP192.168.1.40]", "[IP192.168.1.41]", 5}, // the network block
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.to);
+        const ScopedDataHome home;
+        const SimulatedUnit unit(c.link, {"--config", kFilled});
+        const TemporaryFolder folder;
+        const std::string edited = folder.file("edited.zel");
+        writeFile(edited, filledWith(c.from, c.to));
+        const std::string option = c.link == Link::Tcp ? "--tcp" : "--serial";
+        const ToolRun run =
+            runZeltool({"export", edited, option, unit.address(), "--changes-only", "--verify"});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_NE(run.out.find("verified: "), std::string::npos) << run.out;
+        // Newest first: the read-back, what was sent, and what the unit held before.
+        const std::string listed = runZeltool({"history"}).out;
+        const std::regex entries("1  [^\\n]*  from  [^\\n]*  whole  \\d+ lines\\n"
+                                 "2  [^\\n]*  to  [^\\n]*  whole  " +
+                                 std::to_string(c.linesSent) +
+                                 " lines\\n"
+                                 "3  [^\\n]*  from  [^\\n]*  whole  495 lines\\n");
+        EXPECT_TRUE(std::regex_match(listed, entries)) << listed;
+        // What the unit held before is kept: the filled configuration.
+        runZeltool({"history", "show", "3", "-o", folder.file("before.zel")});
+        EXPECT_EQ(runZeltool({"diff", kFilled, folder.file("before.zel")}).exitCode, 0);
+    }
+}
+
+TEST(ZeltoolChangesOnly, RefusesWhenTheUnitsSideIsNotKnown)
+{
+    const SimulatedUnit unit(Link::Tcp, {"--config", kFilled, "--silent-after", "40"});
+    const TemporaryFolder folder;
+    const std::string edited = folder.file("edited.zel");
+    writeFile(edited, filledWith("[NO1\"Room 01\"]", "[NO1\"Hall\"]"));
+    const ToolRun run = runZeltool(
+        {"export", edited, "--tcp", unit.address(), "--changes-only", "--timeout", "0.3"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err,
+              "zeltool: export --changes-only: the configuration of tcp:" + unit.address() +
+                  " did not come whole (no character for 0.3 seconds), so what it holds "
+                  "is not known; nothing was sent. Export '" +
+                  edited + "' without --changes-only to send all of it\n");
+}
+
 } // namespace
 } // namespace zel::tool::test

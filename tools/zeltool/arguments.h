@@ -9,10 +9,11 @@ namespace zel::tool {
 
 // Options a command may take; ToolCommand::options says which.
 enum Option : unsigned {
-    kOptionOutput = 1u << 0,   // -o OUT
-    kOptionTarget = 1u << 1,   // --tcp HOST[:PORT] | --serial DEVICE
-    kOptionTransfer = 1u << 2, // --timeout SECONDS, -v/--verbose
-    kOptionVerify = 1u << 3,   // --verify
+    kOptionOutput = 1u << 0,      // -o OUT
+    kOptionTarget = 1u << 1,      // --tcp HOST[:PORT] | --serial DEVICE
+    kOptionTransfer = 1u << 2,    // --timeout SECONDS, -v/--verbose
+    kOptionVerify = 1u << 3,      // --verify
+    kOptionChangesOnly = 1u << 4, // --changes-only
 };
 
 struct Arguments {
@@ -22,6 +23,7 @@ struct Arguments {
     std::optional<std::string> serial;  // --serial DEVICE
     std::optional<std::string> timeout; // --timeout SECONDS, checked by the command
     bool verify = false;                // --verify
+    bool changesOnly = false;           // --changes-only
     bool verbose = false;               // -v, --verbose
     bool help = false;                  // -h or --help
     unsigned given = 0;                 // the Option bits of the options present
