@@ -136,11 +136,18 @@ QString Journal::record(Direction direction, const QString& unit, bool whole, co
         QFile::remove(path(entry.file));
         return error;
     }
-    // Only once the index no longer names them.
-    for (const Entry& old : entries)
-        if (!kept.contains(old))
-            QFile::remove(path(old.file));
+    removeUnnamedTexts(kept);
     return {};
+}
+
+void Journal::removeUnnamedTexts(const QList<Entry>& named) const
+{
+    QStringList names;
+    for (const Entry& entry : named)
+        names << entry.file;
+    for (const QString& name : QDir(m_folder).entryList({QStringLiteral("*.zel")}, QDir::Files))
+        if (!names.contains(name))
+            QFile::remove(path(name));
 }
 
 void Journal::applyLimits(QList<Entry>& entries) const

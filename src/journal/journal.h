@@ -49,6 +49,9 @@ private:
     QString path(const QString& name) const;
     QString newFileName(const QDateTime& time, Direction direction) const;
     QList<Entry> readEntries() const; // oldest first
+    // Removes the texts the index does not name: those of dropped entries, and any left by a crash
+    // between a text and the index. Runs under the lock, so no other writer's text is lost.
+    void removeUnnamedTexts(const QList<Entry>& named) const;
     // Drops the oldest of `entries` (oldest first) until the limits hold; the newest entry is
     // always kept.
     void applyLimits(QList<Entry>& entries) const;

@@ -17,8 +17,6 @@ struct Entry {
     int configLines = 0; // lines of the text that begin with "["
     QString file;        // the text's file name in the journal folder
     qint64 size = 0;     // the text's size in bytes
-
-    bool operator==(const Entry&) const = default;
 };
 
 // "from" or "to", as lists show the direction.

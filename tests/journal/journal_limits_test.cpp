@@ -4,6 +4,7 @@
 #include "journal/journal.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -28,6 +29,8 @@ TEST(JournalLimits, DropsTheOldestEntriesAndTheirFilesFirst)
         SCOPED_TRACE(c.sizes.size());
         const QTemporaryDir folder;
         Journal journal(folder.path() + QStringLiteral("/journal"), c.limits);
+        QDir().mkpath(journal.folder()); // a text a crash left without its entry goes too
+        QFile(journal.folder() + QStringLiteral("/left.zel")).open(QIODevice::WriteOnly);
         for (std::size_t i = 0; i < c.sizes.size(); ++i) {
             const QByteArray text = "[SD" + QByteArray::number(int(i)) + "]\r\n";
             ASSERT_EQ(journal.record(Direction::ToUnit, tcpUnit("unit:23"), true, {},

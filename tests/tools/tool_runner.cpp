@@ -26,21 +26,6 @@ TemporaryFolder::~TemporaryFolder()
     std::filesystem::remove_all(m_path, ignored);
 }
 
-ScopedDataHome::ScopedDataHome()
-{
-    if (const char* previous = std::getenv("XDG_DATA_HOME"))
-        m_previous = previous;
-    ::setenv("XDG_DATA_HOME", m_folder.path().c_str(), 1);
-}
-
-ScopedDataHome::~ScopedDataHome()
-{
-    if (m_previous)
-        ::setenv("XDG_DATA_HOME", m_previous->c_str(), 1);
-    else
-        ::unsetenv("XDG_DATA_HOME");
-}
-
 namespace {
 const ScopedDataHome kProgramDataHome;
 } // namespace

@@ -1,8 +1,8 @@
 #pragma once
 // Runs the built zeltool as a child process and collects what it printed.
 
+#include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,21 +39,14 @@ private:
     std::filesystem::path m_path;
 };
 
-// XDG_DATA_HOME, where zeltool keeps its journal, set to a fresh folder while the object lives.
-// One such folder stands for the whole test program, so no test reaches the user's own journal.
-class ScopedDataHome {
-public:
-    ScopedDataHome();
-    ~ScopedDataHome();
-    ScopedDataHome(const ScopedDataHome&) = delete;
-    ScopedDataHome& operator=(const ScopedDataHome&) = delete;
-
-    // The journal folder of that data home.
-    std::string journalFolder() const { return m_folder.file("ZEL Configuration/journal"); }
-
-private:
-    TemporaryFolder m_folder;
-    std::optional<std::string> m_previous;
+// XDG_DATA_HOME, where zeltool keeps its journal, is a fresh folder while the object lives. One
+// stands for the whole test program, so no test reaches the user's own journal.
+struct ScopedDataHome {
+    ScopedDataHome() { ::setenv("XDG_DATA_HOME", folder.path().c_str(), 1); }
+    ~ScopedDataHome() { ::setenv("XDG_DATA_HOME", previous.c_str(), 1); } // empty: unset
+    const char* set = std::getenv("XDG_DATA_HOME");
+    std::string previous = set ? set : "";
+    TemporaryFolder folder;
 };
 
 std::string readFile(const std::string& path);

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace zel::ui {
@@ -17,6 +18,7 @@ namespace {
 
 constexpr int kSubjectRole = Qt::UserRole;
 constexpr int kNumberRole = Qt::UserRole + 1;
+constexpr int kIndexRole = Qt::UserRole + 2; // the row's place in m_shown
 constexpr int kWidth = 640;
 constexpr int kHeight = 420;
 
@@ -48,6 +50,10 @@ CompareDialog::CompareDialog(QWidget* parent) : QDialog(parent)
     connect(m_list, &QTreeWidget::itemActivated, this, &CompareDialog::onItemDoubleClicked);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    m_send = buttons->addButton(tr("&Send Selected"), QDialogButtonBox::ActionRole);
+    m_send->setToolTip(tr("Send the unit only what the checked rows need, then compare again"));
+    connect(m_send, &QPushButton::clicked, this,
+            [this] { emit sendRequested(checkedDifferences()); });
     QPushButton* copy = buttons->addButton(tr("&Copy"), QDialogButtonBox::ActionRole);
     connect(copy, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(text()); });
@@ -65,6 +71,7 @@ void CompareDialog::showDifferences(const QStringList& heading, const QString& o
     m_heading->setText(heading.join(QStringLiteral("\n")));
     m_text = heading;
     m_list->clear();
+    m_shown.clear();
     m_list->setHeaderLabels({tr("Setting"), tr("Being edited"), otherSide});
 
     QFont pageFont = m_list->font();
@@ -83,6 +90,10 @@ void CompareDialog::showDifferences(const QStringList& heading, const QString& o
                                                valueText(d, d.after)});
             item->setData(0, kSubjectRole, static_cast<int>(d.subject));
             item->setData(0, kNumberRole, d.number);
+            item->setData(0, kIndexRole, static_cast<int>(m_shown.size()));
+            m_shown.push_back(d);
+            if (m_sendable)
+                item->setCheckState(0, Qt::Checked);
             m_text << QStringLiteral("  ") + link::fromLatin1(model::describe(d));
             ++found;
         }
@@ -91,12 +102,31 @@ void CompareDialog::showDifferences(const QStringList& heading, const QString& o
         new QTreeWidgetItem(m_list, {tr("No differences")});
         m_text << QString() << tr("No differences");
     }
+    m_send->setVisible(m_sendable);
+    m_send->setEnabled(found > 0);
     m_list->expandAll();
     for (int column = 1; column < 3; ++column)
         m_list->resizeColumnToContents(column);
     show();
     raise();
     activateWindow();
+}
+
+void CompareDialog::addNote(const QString& note)
+{
+    m_text.prepend(note);
+    m_heading->setText(note + QLatin1Char('\n') + m_heading->text());
+}
+
+std::vector<model::Difference> CompareDialog::checkedDifferences() const
+{
+    std::vector<model::Difference> checked;
+    for (QTreeWidgetItemIterator it(m_list); *it; ++it) {
+        const QVariant index = (*it)->data(0, kIndexRole);
+        if (index.isValid() && (*it)->checkState(0) == Qt::Checked)
+            checked.push_back(m_shown.at(static_cast<std::size_t>(index.toInt())));
+    }
+    return checked;
 }
 
 QString CompareDialog::text() const

@@ -119,7 +119,7 @@ TEST(MainWindowMenus, FileMenuThenAboutCommand)
 
     const QStringList expected = {"File Mode",         "Serial Mode", "Telnet Mode", "New ZEL-8",
                                   "New ZEL-16",        "-",           "Import",      "Export",
-                                  "Compare with Unit", "-",           "Exit"};
+                                  "Compare with Unit", "History",     "-",           "Exit"};
     QStringList items;
     for (const QAction* item : bar[0]->menu()->actions())
         items << (item->isSeparator() ? QStringLiteral("-") : item->iconText());
