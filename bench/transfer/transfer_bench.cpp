@@ -278,7 +278,7 @@ void benchLoopback(const QStringList& lines, int sendable, int runs)
 // `--changes-only` of it (the fetch of the unit's configuration included).
 void benchChangesOnly(const QString& unit, QStringList lines)
 {
-    const qsizetype at = lines.indexOf(QRegularExpression(QStringLiteral("^\\[NO1\"")));
+    const qsizetype at = lines.indexOf(QRegularExpression(QStringLiteral("\\[NO1\".*")));
     if (at < 0) {
         std::fprintf(stderr, "the filled configuration names no zone 1\n");
         std::exit(1);
@@ -323,12 +323,11 @@ void benchPacedSerial(const QStringList& lines, int sendable)
     const double windowMs = windowExportMs(sim.address(), true);
     const double zeltoolMs = zeltoolExportMs(sim.address(), true);
     printSideBySide(exported.ms, windowMs, zeltoolMs);
+    benchChangesOnly(sim.address(), lines);
     if (!port.open(sim.address())) {
         std::fprintf(stderr, "cannot open %s again\n", qPrintable(sim.address()));
         std::exit(1);
     }
-
-    benchChangesOnly(sim.address(), lines);
 
     // The last acknowledgement's line end is still on its way: let it come and go.
     waitMs(50);

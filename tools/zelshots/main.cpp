@@ -48,7 +48,8 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // The history shows a journal of the pictures' own, not the user's.
     QTemporaryDir dataHome;
-    qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+    qputenv("HOME", dataHome.path().toLocal8Bit());
+    qunsetenv("XDG_DATA_HOME");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZEL Configuration"));
     if (argc != 3) {

@@ -1,6 +1,7 @@
 #include "ui/window/history_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -59,12 +60,16 @@ void HistoryDialog::showEntries(const QList<journal::Entry>& entries, const QStr
 {
     m_entries = entries;
     m_list->clear();
+    // The user's own folder as "~", as a shell names it.
+    const QString home = QDir::homePath() + u'/';
+    const QString shown = folder.startsWith(home) ? QStringLiteral("~/") + folder.mid(home.size())
+                                                  : QDir::toNativeSeparators(folder);
     m_folder->setText(
         entries.isEmpty()
             ? tr("Nothing has been read from or sent to a unit yet. The journal "
                  "is kept in %1.")
-                  .arg(folder)
-            : tr("Every configuration read from or sent to a unit, kept in %1.").arg(folder));
+                  .arg(shown)
+            : tr("Every configuration read from or sent to a unit, kept in %1.").arg(shown));
     QList<QTreeWidgetItem*> units; // in the order their newest entry comes
     for (int i = 0; i < entries.size(); ++i) {
         const journal::Entry& entry = entries[i];
