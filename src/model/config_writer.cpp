@@ -11,31 +11,40 @@ class Writer {
 public:
     explicit Writer(const ConfigModel& model) : m_model(model) {}
 
-    std::vector<std::string> run()
+    std::vector<BlockLine> run()
     {
         writePanel();
         writePresets();
-        m_lines.emplace_back();
+        addEmpty();
         writeSourceNames();
         for (int z = 1; z <= m_model.zoneCount(); ++z)
             writeZone(z);
         writeGroups();
-        m_lines.emplace_back();
+        addEmpty();
         writeFavorites();
         writeFavoriteAndGroupNames();
         writeNetwork();
-        m_lines.emplace_back(kEndMarker);
+        in(Kind::End);
+        m_lines.push_back({std::string(kEndMarker), m_block});
         return std::move(m_lines);
     }
 
 private:
+    using Kind = WriterBlock::Kind;
+
+    // The lines added from now on belong to this block.
+    void in(Kind kind, int number = 0) { m_block = {kind, number}; }
+
     template <typename... Values> void add(Command command, const Values&... values)
     {
-        m_lines.push_back(writtenLine(command, values...));
+        m_lines.push_back({writtenLine(command, values...), m_block});
     }
+
+    void addEmpty() { m_lines.push_back({std::string(), {}}); }
 
     void writePanel()
     {
+        in(Kind::Panel);
         add(Command::Display, m_model.displayLevel());
         add(Command::FrontPanel, m_model.frontPanelLocked());
         add(Command::IrLockout, m_model.irLockout());
@@ -44,6 +53,7 @@ private:
     void writePresets()
     {
         for (int p = 1; p <= kPresets; ++p) {
+            in(Kind::Preset, p);
             const DevicePreset& preset = m_model.preset(p);
             add(Command::PresetName, p, preset.name); // preset names are written whole
             for (int b = 1; b <= kBands; ++b)
@@ -53,14 +63,18 @@ private:
 
     void writeSourceNames()
     {
-        for (int s = 1; s <= m_model.sourceCount(); ++s)
+        for (int s = 1; s <= m_model.sourceCount(); ++s) {
+            in(Kind::SourceName, s);
             add(Command::SourceName, s, m_model.sourceName(s));
+        }
     }
 
     void writeZone(int z)
     {
-        m_lines.emplace_back();
+        addEmpty();
+        in(Kind::ZoneName, z);
         add(Command::ZoneName, z, m_model.zoneName(z));
+        in(Kind::ZoneAudio, z);
         const ZoneAudio& zone = m_model.zoneAudio(z);
         if (!zone.audioKnown)
             return;
@@ -103,7 +117,8 @@ private:
 
     void writeGroups()
     {
-        m_lines.emplace_back(kGroupsMarker);
+        in(Kind::Groups);
+        m_lines.push_back({std::string(kGroupsMarker), m_block});
         for (int z = 1; z <= m_model.zoneCount(); ++z)
             for (int g = 1; g <= kGroups; ++g)
                 if (m_model.groupMark(g, z) == kGroupMark)
@@ -112,7 +127,8 @@ private:
 
     void writeFavorites()
     {
-        m_lines.emplace_back(kFavoritesMarker);
+        in(Kind::Favorites);
+        m_lines.push_back({std::string(kFavoritesMarker), m_block});
         for (int f = 1; f <= kFavorites; ++f)
             for (int z = 1; z <= m_model.zoneCount(); ++z)
                 for (int s = 1; s <= m_model.sourceCount(); ++s)
@@ -122,14 +138,19 @@ private:
 
     void writeFavoriteAndGroupNames()
     {
-        for (int f = 1; f <= kFavorites; ++f)
+        for (int f = 1; f <= kFavorites; ++f) {
+            in(Kind::FavoriteName, f);
             add(Command::FavoriteName, f, m_model.favoriteName(f));
-        for (int g = 1; g <= kGroups; ++g)
+        }
+        for (int g = 1; g <= kGroups; ++g) {
+            in(Kind::GroupName, g);
             add(Command::GroupName, g, m_model.groupName(g));
+        }
     }
 
     void writeNetwork()
     {
+        in(Kind::Network);
         const NetworkSettings& network = m_model.network();
         add(Command::Dhcp, network.dhcp);
         if (network.dhcp)
@@ -140,14 +161,23 @@ private:
     }
 
     const ConfigModel& m_model;
-    std::vector<std::string> m_lines;
+    WriterBlock m_block;
+    std::vector<BlockLine> m_lines;
 };
 
 } // namespace
 
-std::vector<std::string> writeConfiguration(const ConfigModel& model)
+std::vector<BlockLine> writeConfigurationInBlocks(const ConfigModel& model)
 {
     return Writer(model).run();
+}
+
+std::vector<std::string> writeConfiguration(const ConfigModel& model)
+{
+    std::vector<std::string> lines;
+    for (BlockLine& written : Writer(model).run())
+        lines.push_back(std::move(written.line));
+    return lines;
 }
 
 std::string writtenName(const std::string& name)

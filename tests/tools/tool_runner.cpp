@@ -26,6 +26,10 @@ TemporaryFolder::~TemporaryFolder()
     std::filesystem::remove_all(m_path, ignored);
 }
 
+namespace {
+const ScopedDataHome kProgramDataHome;
+} // namespace
+
 std::string readFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

@@ -1,6 +1,7 @@
 #pragma once
 // Runs the built zeltool as a child process and collects what it printed.
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -36,6 +37,16 @@ public:
 
 private:
     std::filesystem::path m_path;
+};
+
+// XDG_DATA_HOME, where zeltool keeps its journal, is a fresh folder while the object lives. One
+// stands for the whole test program, so no test reaches the user's own journal.
+struct ScopedDataHome {
+    ScopedDataHome() { ::setenv("XDG_DATA_HOME", folder.path().c_str(), 1); }
+    ~ScopedDataHome() { ::setenv("XDG_DATA_HOME", previous.c_str(), 1); } // empty: unset
+    const char* set = std::getenv("XDG_DATA_HOME");
+    std::string previous = set ? set : "";
+    TemporaryFolder folder;
 };
 
 std::string readFile(const std::string& path);

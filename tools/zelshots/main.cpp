@@ -1,9 +1,12 @@
 // zelshots CONFIG OUTDIR: loads CONFIG into the main window as an import would, then saves a
 // picture of the welcome window and of each page, as a user sees them, into OUTDIR, and one of
-// "Compare with Unit" after a few edits, compared with CONFIG itself.
+// "Compare with Unit" after a few edits, compared with CONFIG itself, as a file and as a unit's
+// (with the rows' check boxes), and one of "History..." with a few journal entries.
 
+#include "journal/journal.h"
 #include "model/config_model.h"
 #include "ui/window/compare_dialog.h"
+#include "ui/window/history_dialog.h"
 #include "ui/window/main_window.h"
 #include "ui/window/unit_comparison.h"
 #include "ui/window/welcome_window.h"
@@ -14,6 +17,8 @@
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTreeWidget>
 #include <cstdio>
 
 namespace {
@@ -41,6 +46,10 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The history shows a journal of the pictures' own, not the user's.
+    QTemporaryDir dataHome;
+    qputenv("HOME", dataHome.path().toLocal8Bit());
+    qunsetenv("XDG_DATA_HOME");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZEL Configuration"));
     if (argc != 3) {
@@ -83,5 +92,30 @@ int main(int argc, char* argv[])
                                  {false, true}, window.prompts());
     ok =
         save(*window.comparison()->dialog(), dir, QStringLiteral("09-compare-with-unit.png")) && ok;
+
+    // The same as a unit's: each row can be sent on its own.
+    zel::ui::CompareDialog* dialog = window.comparison()->dialog();
+    window.comparison()->compare(model, text, QStringLiteral("host: 192.168.1.40"), {},
+                                 {false, true}, window.prompts(), true);
+    if (QTreeWidgetItem* page =
+            dialog->list()->topLevelItem(dialog->list()->topLevelItemCount() - 1))
+        page->child(0)->setCheckState(0, Qt::Unchecked);
+    ok = save(*dialog, dir, QStringLiteral("10-compare-send-selected.png")) && ok;
+    dialog->close();
+
+    // A journal of a few transfers with two units.
+    zel::journal::Journal journal;
+    const QByteArray bytes = text.toLatin1();
+    journal.record(zel::journal::Direction::FromUnit, zel::journal::tcpUnit("192.168.1.40:23"),
+                   true, {}, bytes);
+    journal.record(zel::journal::Direction::ToUnit, zel::journal::tcpUnit("192.168.1.40:23"), false,
+                   QStringLiteral("stopped at line 134 of 515, acknowledged up to line 133"),
+                   bytes);
+    journal.record(zel::journal::Direction::FromUnit, zel::journal::serialUnit("/dev/ttyUSB0"),
+                   true, {}, bytes);
+    journal.record(zel::journal::Direction::ToUnit, zel::journal::tcpUnit("192.168.1.40:23"), true,
+                   {}, bytes);
+    window.showHistory();
+    ok = save(*window.historyDialog(), dir, QStringLiteral("11-history.png")) && ok;
     return ok ? 0 : 1;
 }

@@ -62,6 +62,11 @@ ParsedArguments parseArguments(const std::vector<std::string>& words)
             arguments.given |= kOptionVerify;
             continue;
         }
+        if (word == "--changes-only") {
+            arguments.changesOnly = true;
+            arguments.given |= kOptionChangesOnly;
+            continue;
+        }
         if (word == "-v" || word == "--verbose") {
             arguments.verbose = true;
             arguments.given |= kOptionTransfer;

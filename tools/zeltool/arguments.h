@@ -9,11 +9,12 @@ namespace zel::tool {
 
 // Options a command may take; ToolCommand::options says which.
 enum Option : unsigned {
-    kOptionOutput = 1u << 0,   // -o OUT
-    kOptionTarget = 1u << 1,   // --tcp HOST[:PORT] | --serial DEVICE
-    kOptionTransfer = 1u << 2, // --timeout SECONDS, -v/--verbose
-    kOptionVerify = 1u << 3,   // --verify
-    kOptionReport = 1u << 4,   // --changes-from OLD, --paper A4|Letter
+    kOptionOutput = 1u << 0,      // -o OUT
+    kOptionTarget = 1u << 1,      // --tcp HOST[:PORT] | --serial DEVICE
+    kOptionTransfer = 1u << 2,    // --timeout SECONDS, -v/--verbose
+    kOptionVerify = 1u << 3,      // --verify
+    kOptionReport = 1u << 4,      // --changes-from OLD, --paper A4|Letter
+    kOptionChangesOnly = 1u << 5, // --changes-only
 };
 
 struct Arguments {
@@ -25,6 +26,7 @@ struct Arguments {
     std::optional<std::string> changesFrom; // --changes-from OLD
     std::optional<std::string> paper;       // --paper A4|Letter, checked by the command
     bool verify = false;                    // --verify
+    bool changesOnly = false;               // --changes-only
     bool verbose = false;                   // -v, --verbose
     bool help = false;                      // -h or --help
     unsigned given = 0;                     // the Option bits of the options present

@@ -8,6 +8,7 @@
 #include "tool_command.h"
 
 #include "model/carried_text.h"
+#include "model/changed_lines.h"
 #include "model/config_diff.h"
 #include "model/config_model.h"
 #include "model/config_writer.h"
@@ -152,6 +153,28 @@ int verify(const LinkTarget& target, const model::ConfigModel& sent, const std::
                                   std::to_string(differences.size()) + " members");
 }
 
+// Fetches what the unit holds (the journal keeps it) and gives the lines that bring it to
+// `edited`. A fetch that did not come whole leaves the unit's side unknown: nothing is sent.
+// Returns 0, or the exit status of the refusal.
+int changedLinesFor(const LinkTarget& target, const model::ConfigModel& edited,
+                    const std::string& path, const TransferOptions& options,
+                    std::vector<std::string>& lines)
+{
+    const ImportResult fetched = importConfiguration(target, options);
+    if (linkFailed(fetched.outcome))
+        return fail(kExitUsage, "cannot reach " + describe(target) + ": " + fetched.error);
+    if (fetched.outcome != TransferOutcome::Completed)
+        return fail(kExitFailure,
+                    "export --changes-only: the configuration of " + describe(target) +
+                        " did not come whole (" + importProblem(fetched, target, options) +
+                        "), so what it holds is not known; nothing was sent. Export " +
+                        describe(path) + " without --changes-only to send all of it");
+    model::ConfigModel unit;
+    readConfigurationText(fetched.text, unit);
+    lines = model::changedLines(unit, edited);
+    return 0;
+}
+
 int runExport(const Arguments& arguments)
 {
     std::string error;
@@ -180,7 +203,16 @@ int runExport(const Arguments& arguments)
             message += "\n  " + model::describeUncarried(found);
         return fail(kExitUsage, message);
     }
-    const std::vector<std::string> lines = model::writeConfiguration(model);
+    std::vector<std::string> lines;
+    if (!arguments.changesOnly) {
+        lines = model::writeConfiguration(model);
+    } else if (const int refused = changedLinesFor(*target, model, path, *options, lines)) {
+        return refused;
+    } else if (lines.size() == 1) { // "[EC]" alone: nothing differs
+        fail(kExitOk, "export: " + describe(*target) + " already holds " + describe(path) +
+                          "; nothing was sent");
+        return arguments.verify ? verify(*target, model, path, *options) : kExitOk;
+    }
 
     const ExportResult result = exportConfiguration(*target, lines, *options);
     if (linkFailed(result.outcome))
@@ -217,6 +249,10 @@ constexpr std::string_view kExportDetails =
     "came back between parentheses). A reply holding \"ERROR\", or a line not acknowledged\n"
     "within the time-out, stops it. On a terminal, standard error shows \"Sending line i of M\".\n"
     "\n"
+    "  --changes-only     fetch the unit's configuration first (the journal keeps it) and send\n"
+    "                     only the blocks that differ, then \"[EC]\"; a favorite or group\n"
+    "                     difference sends the whole \"[FAR]\" or \"[GAR]\" block. Refused when\n"
+    "                     the fetch does not come whole: the unit's side is not known\n"
     "  --verify           import the configuration afterwards and print how it differs from\n"
     "                     FILE, as 'zeltool diff' does, or one line saying that it matches\n"
     "  --timeout SECONDS  how long to wait for each acknowledgement (default 30)\n"
@@ -236,10 +272,12 @@ void addDeviceCommands(CommandTable& table)
                      "fetch a unit's configuration and print it, or save it with -o",
                      kOptionTarget | kOptionTransfer | kOptionOutput, 0, runImport,
                      kImportDetails});
-    table.push_back({"export", "FILE --tcp HOST[:PORT] | --serial DEVICE [--verify]",
-                     "send a configuration file to a unit, line by line; --verify reads it back",
-                     kOptionTarget | kOptionTransfer | kOptionVerify, 1, runExport,
-                     kExportDetails});
+    table.push_back(
+        {"export", "FILE --tcp HOST[:PORT] | --serial DEVICE [--changes-only] [--verify]",
+         "send a configuration file to a unit, line by line, or only what differs; --verify "
+         "reads it back",
+         kOptionTarget | kOptionTransfer | kOptionVerify | kOptionChangesOnly, 1, runExport,
+         kExportDetails});
 }
 
 } // namespace zel::tool

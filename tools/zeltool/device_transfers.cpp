@@ -1,5 +1,7 @@
 #include "device_transfers.h"
 
+#include "transfer_journal.h"
+
 #include "text/latin1_text.h"
 
 #include "link/export_transfer.h"
@@ -93,6 +95,7 @@ ImportResult importConfiguration(const LinkTarget& target, const TransferOptions
     result.outcome = transfer.outcome();
     result.text = text::toLatin1(transfer.receivedText());
     result.error = transfer.errorText().toStdString();
+    journalImport(target, result, options);
     return result;
 }
 
@@ -131,6 +134,7 @@ ExportResult exportConfiguration(const LinkTarget& target, const std::vector<std
     result.lastAcknowledgedLine = transfer.lastAcknowledgedLine();
     result.acknowledgedInForm = transfer.linesInAcknowledgementForm();
     result.error = transfer.errorText().toStdString();
+    journalExport(target, lines, result);
     return result;
 }
 

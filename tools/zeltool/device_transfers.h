@@ -1,6 +1,7 @@
 #pragma once
 // The link layer's import and export transfers, run to their end for a command-line program.
-// Each call runs an event loop until its transfer finishes; a QCoreApplication must exist.
+// Each call runs an event loop until its transfer finishes; a QCoreApplication must exist. What
+// went to or came from the unit is kept in the unit journal.
 
 #include "link_target.h"
 

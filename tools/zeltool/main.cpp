@@ -30,6 +30,7 @@ CommandTable allCommands()
     addCompareCommands(table);
     addDeviceCommands(table);
     addReportCommands(table);
+    addHistoryCommands(table);
     return table;
 }
 
@@ -88,10 +89,12 @@ int runCommand(const ToolCommand& command, const std::vector<std::string>& words
         error = "option --verify is not taken here";
     else if (error.empty() && (refused & kOptionReport))
         error = "options --changes-from and --paper are not taken here";
-    if (error.empty() && static_cast<int>(arguments.positional.size()) != command.positionalCount)
-        error = arguments.positional.size() < static_cast<std::size_t>(command.positionalCount)
-                    ? "missing argument"
-                    : "too many arguments";
+    else if (error.empty() && (refused & kOptionChangesOnly))
+        error = "option --changes-only is not taken here";
+    const int given = static_cast<int>(arguments.positional.size());
+    const int most = std::max(command.positionalCount, command.maxPositionalCount);
+    if (error.empty() && (given < command.positionalCount || given > most))
+        error = given < command.positionalCount ? "missing argument" : "too many arguments";
     if (!error.empty())
         return usageError(name + ": " + error + "\nUsage: " + usageOf(command));
     return command.run(arguments);

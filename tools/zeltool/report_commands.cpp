@@ -5,10 +5,10 @@
 #include "device_options.h"
 #include "tool_command.h"
 
-#include "text/file_save.h"
 #include "model/config_model.h"
 #include "report/report_builder.h"
 #include "report/report_output.h"
+#include "text/file_save.h"
 
 #include <QString>
 

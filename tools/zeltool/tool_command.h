@@ -22,6 +22,7 @@ struct ToolCommand {
     int (*run)(const Arguments& arguments);
     std::string_view details = {}; // more for the command's own --help
     bool needsFonts = false;       // runs on a QGuiApplication, for laying out documents
+    int maxPositionalCount = -1;   // when it may take more words than positionalCount; -1: not
 };
 
 using CommandTable = std::vector<ToolCommand>;
@@ -34,5 +35,6 @@ void addConfigCommands(CommandTable& table);  // read, write, template
 void addCompareCommands(CommandTable& table); // diff, check
 void addDeviceCommands(CommandTable& table);  // import, export
 void addReportCommands(CommandTable& table);  // report
+void addHistoryCommands(CommandTable& table); // history
 
 } // namespace zel::tool

@@ -1,7 +1,7 @@
 #include "ui/pages/editor_page.h"
 
-#include <QListWidget>
 #include <QAbstractSlider>
+#include <QListWidget>
 
 namespace zel::ui {
 

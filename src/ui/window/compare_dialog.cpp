@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace zel::ui {
@@ -48,6 +49,10 @@ CompareDialog::CompareDialog(QWidget* parent) : QDialog(parent)
     connect(m_list, &QTreeWidget::itemActivated, this, &CompareDialog::onItemDoubleClicked);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    m_send = buttons->addButton(tr("&Send Selected"), QDialogButtonBox::ActionRole);
+    m_send->setToolTip(tr("Send the unit only what the checked rows need, then compare again"));
+    connect(m_send, &QPushButton::clicked, this,
+            [this] { emit sendRequested(checkedDifferences()); });
     QPushButton* copy = buttons->addButton(tr("&Copy"), QDialogButtonBox::ActionRole);
     connect(copy, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(text()); });
@@ -84,6 +89,8 @@ void CompareDialog::showDifferences(const QStringList& heading, const QString& o
                                                valueText(d, d.after)});
             item->setData(0, kIndexRole, static_cast<int>(m_shown.size()));
             m_shown.push_back(d);
+            if (m_sendable)
+                item->setCheckState(0, Qt::Checked);
             m_text << QStringLiteral("  ") + text::fromLatin1(model::describe(d));
             ++found;
         }
@@ -92,6 +99,8 @@ void CompareDialog::showDifferences(const QStringList& heading, const QString& o
         new QTreeWidgetItem(m_list, {tr("No differences")});
         m_text << QString() << tr("No differences");
     }
+    m_send->setVisible(m_sendable);
+    m_send->setEnabled(found > 0);
     m_list->expandAll();
     for (int column = 1; column < 3; ++column)
         m_list->resizeColumnToContents(column);
@@ -102,6 +111,23 @@ void CompareDialog::showDifferences(const QStringList& heading, const QString& o
     show();
     raise();
     activateWindow();
+}
+
+void CompareDialog::addNote(const QString& note)
+{
+    m_text.prepend(note);
+    m_heading->setText(note + QLatin1Char('\n') + m_heading->text());
+}
+
+std::vector<model::Difference> CompareDialog::checkedDifferences() const
+{
+    std::vector<model::Difference> checked;
+    for (QTreeWidgetItemIterator it(m_list); *it; ++it) {
+        const QVariant index = (*it)->data(0, kIndexRole);
+        if (index.isValid() && (*it)->checkState(0) == Qt::Checked)
+            checked.push_back(m_shown.at(static_cast<std::size_t>(index.toInt())));
+    }
+    return checked;
 }
 
 QString CompareDialog::text() const

@@ -2,7 +2,9 @@
 // The differences between the configuration being edited and the unit's (or a file's): one row
 // per member in the unit's terms, with the value being edited and the other side's in columns of
 // their own, under the caption of the page where the member is edited. Double-clicking a row
-// asks for that member to be shown; "Copy" puts the list on the clipboard as text.
+// asks for that member to be shown; "Copy" puts the list on the clipboard as text. After a fetch
+// from a unit each row has a check box (all checked) and "Send Selected" asks for the checked
+// rows to be sent.
 
 #include "model/config_diff.h"
 
@@ -11,6 +13,7 @@
 #include <QStringList>
 
 class QLabel;
+class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -31,6 +34,16 @@ public:
     // names the column of the other side's values ("On the unit", "In the file").
     void showDifferences(const QStringList& heading, const QString& otherSide,
                          const QList<PageDifferences>& pages);
+    // Whether the rows can be chosen and sent: after a fetch from a unit. Set before
+    // showDifferences().
+    void setSendable(bool sendable) { m_sendable = sendable; }
+
+    // Puts `note` above the heading: how the comparison came about.
+    void addNote(const QString& note);
+
+    // The differences whose rows are checked.
+    std::vector<model::Difference> checkedDifferences() const;
+    QPushButton* sendButton() const { return m_send; }
 
     // The list as text, heading first: what "Copy" puts on the clipboard.
     QString text() const;
@@ -39,14 +52,18 @@ public:
 
 signals:
     void differenceChosen(const model::Difference& difference);
+    // "Send Selected" with the checked rows' differences.
+    void sendRequested(const std::vector<zel::model::Difference>& chosen);
 
 private:
     void onItemDoubleClicked(QTreeWidgetItem* item);
 
     QLabel* m_heading;
     QTreeWidget* m_list;
+    QPushButton* m_send;
     QStringList m_text;
-    std::vector<model::Difference> m_shown; // the rows' differences, by kIndexRole
+    std::vector<model::Difference> m_shown; // the rows' differences, by their index role
+    bool m_sendable = false;
 };
 
 } // namespace zel::ui

@@ -3,6 +3,7 @@
 #include "link/config_file.h"
 #include "link/export_transfer.h"
 #include "link/file_transfer.h"
+#include "link/host_address.h"
 #include "link/import_transfer.h"
 #include "link/link_policy.h"
 #include "link/serial_channel.h"
@@ -31,7 +32,10 @@ LinkController::LinkController(TextFeed& feed, UserPrompts& prompts, QObject* pa
     connect(&m_runner, &TransferRunner::runningChanged, &m_serial,
             &SerialSession::setMonitorPaused);
     connect(&m_runner, &TransferRunner::started, this, &LinkController::transferStarted);
-    connect(&m_runner, &TransferRunner::statusText, this, &LinkController::statusText);
+    connect(&m_runner, &TransferRunner::statusText, this, [this](const QString& text) {
+        m_lastStatus = text;
+        emit statusText(text);
+    });
     connect(&m_runner, &TransferRunner::finished, this, &LinkController::onFinished);
 }
 
@@ -117,10 +121,15 @@ void LinkController::exportConfiguration(const QStringList& lines)
         return;
     }
     case LinkMode::Serial:
-    case LinkMode::Telnet:
-        run(new link::ExportTransfer(makeChannel(), lines, m_settings), Purpose::Export,
-            peerText());
+    case LinkMode::Telnet: {
+        auto* transfer = new link::ExportTransfer(makeChannel(), lines, m_settings);
+        m_exportLines = lines;
+        m_exportLine = 0;
+        connect(transfer, &link::Transfer::progress, this,
+                [this](int line, int) { m_exportLine = line; });
+        run(transfer, Purpose::Export, peerText());
         return;
+    }
     case LinkMode::None:
         return;
     }
@@ -138,6 +147,20 @@ QString LinkController::unitText() const
         return QStringLiteral("serial:") + m_serial.endpoint().portName();
     case LinkMode::Telnet:
         return QStringLiteral("tcp:") + host();
+    default:
+        return {};
+    }
+}
+
+QString LinkController::journalUnit() const
+{
+    switch (linkMode()) {
+    case LinkMode::Serial:
+        return journal::serialUnit(m_serial.endpoint().portName());
+    case LinkMode::Telnet: {
+        const link::HostAndPort parsed = link::parseHostText(host());
+        return journal::tcpUnit(link::hostAndPortText(parsed.host, parsed.port));
+    }
     default:
         return {};
     }
@@ -186,6 +209,9 @@ void LinkController::onFetchFinished(link::FetchTransfer* transfer)
     const QString text = transfer->receivedText();
     const bool comparing = m_purpose == Purpose::Comparison;
     const bool fromFile = linkMode() == LinkMode::File;
+    if (!fromFile && link::hasImportText(outcome))
+        keepInJournal(journal::Direction::FromUnit, outcome == TransferOutcome::Completed,
+                      outcome == TransferOutcome::Cancelled ? tr("cancelled") : incomplete, text);
     if (!m_windowClosing) {
         if (!error.isEmpty())
             reportFailure(outcome, error);
@@ -214,9 +240,36 @@ void LinkController::onExportFinished(link::Transfer* transfer)
     const QString error = transfer->errorText();
     if (!m_windowClosing && !error.isEmpty())
         reportFailure(outcome, error);
+    const bool reachedUnit = m_exportLine > 0 || (outcome != TransferOutcome::LinkFailed &&
+                                                  outcome != TransferOutcome::NotOpen);
+    if (linkMode() != LinkMode::File && reachedUnit) {
+        const auto* sent = static_cast<link::ExportTransfer*>(transfer);
+        const QString ending =
+            (outcome == TransferOutcome::Cancelled ? tr("cancelled") : tr("stopped")) +
+            tr(" at line %1 of %2, acknowledged up to line %3")
+                .arg(m_exportLine)
+                .arg(m_exportLines.size())
+                .arg(sent->lastAcknowledgedLine());
+        keepInJournal(journal::Direction::ToUnit, outcome == TransferOutcome::Completed, ending,
+                      m_exportLines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    }
     if (outcome == TransferOutcome::Completed)
         emit configurationDelivered(unitText());
     emit transferFinished(outcome);
+}
+
+void LinkController::keepInJournal(journal::Direction direction, bool whole, const QString& ending,
+                                   const QString& text)
+{
+    QString receivedText = text;
+    if (direction == journal::Direction::FromUnit) // received line breaks are "\n"
+        receivedText.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    const QString error =
+        m_journal.record(direction, journalUnit(), whole, ending, receivedText.toLatin1());
+    if (error.isEmpty() || m_journalFailureSaid || m_windowClosing)
+        return;
+    m_journalFailureSaid = true;
+    emit statusText(m_lastStatus + tr("; the journal cannot be written (%1)").arg(error));
 }
 
 void LinkController::reportFailure(TransferOutcome outcome, const QString& error)

@@ -6,6 +6,7 @@
 // statusText(). The window adds the items, the progress panel and the cancel action where they
 // belong and wires the signals; the controller knows nothing else of it.
 
+#include "journal/journal.h"
 #include "link/link_mode.h"
 #include "link/transfer_outcome.h"
 #include "link/transfer_settings.h"
@@ -67,6 +68,12 @@ public:
     // Ends a running transfer at once, showing nothing more: the window is closing.
     void stopForClose();
 
+    // Where every configuration read from or sent to a unit is kept (not File Mode's: the file
+    // is the record).
+    journal::Journal& journal() { return m_journal; }
+    // The unit the chosen link reaches, as journal entries name it; empty in File Mode.
+    QString journalUnit() const;
+
 public slots:
     // Fills the configuration text box over the chosen link, then emits importEnded() when
     // there is text to apply. A serial or telnet import goes on after this returns and ends
@@ -124,6 +131,10 @@ private:
     void onFetchFinished(link::FetchTransfer* transfer);
     void onExportFinished(link::Transfer* transfer);
     void reportFailure(link::TransferOutcome outcome, const QString& error);
+    // Keeps what went over a serial or telnet link in the journal; a failure is said once, after
+    // the transfer's own status.
+    void keepInJournal(journal::Direction direction, bool whole, const QString& ending,
+                       const QString& text);
 
     TextFeed& m_feed;
     UserPrompts* m_prompts;
@@ -132,6 +143,11 @@ private:
     Purpose m_purpose = Purpose::Import;
     QString m_peer; // how status texts name where the running transfer goes
     bool m_windowClosing = false;
+    QString m_lastStatus;      // the status text shown last
+    QStringList m_exportLines; // the export running or last run
+    int m_exportLine = 0;      // the line it sent last, from 1
+    journal::Journal m_journal;
+    bool m_journalFailureSaid = false;
 
     LinkModeActions m_modes;
     SerialSession m_serial;

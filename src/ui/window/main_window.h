@@ -6,6 +6,8 @@
 //   reader run         - the configuration text box read into the model, pages enabled and filled;
 //   commit and refresh - pages' pending edits stored into the model, names shown again.
 
+#include "journal/journal_entry.h"
+#include "model/config_diff.h"
 #include "model/config_reader.h"
 #include "model/templates.h"
 #include "ui/window/configuration_session.h"
@@ -24,6 +26,7 @@ namespace zel::ui {
 
 class ConfigurationFilePage;
 class EditorPageSet;
+class HistoryDialog;
 class LinkController;
 class QuickEqLibrary;
 class UnitComparison;
@@ -79,6 +82,7 @@ public:
     QAction* exportAction() const { return m_exportAction; }
     QAction* compareAction() const { return m_compareAction; }
     QAction* reportAction() const { return m_reportAction; }
+    QAction* historyAction() const { return m_historyAction; }
     QAction* exitAction() const { return m_exitAction; }
     // "Edit": undo and redo the edits made since the configuration was loaded, each named.
     QAction* undoAction() const { return m_undoAction; }
@@ -93,6 +97,8 @@ public:
     LinkController* link() const { return m_link; }
     // "Compare with Unit" and its dialog.
     UnitComparison* comparison() const { return m_comparison; }
+    // The "History" dialog; null before it was first shown.
+    HistoryDialog* historyDialog() const { return m_history; }
 
     // The PC quick EQ preset files both audio pages show.
     QuickEqLibrary& quickEqLibrary() const { return *m_quickEqLibrary; }
@@ -141,6 +147,22 @@ public slots:
     // last fetched from a unit. A report that cannot be written is said so in one message box.
     void saveReport();
 
+    // "Send Selected" in the Compare dialog: only the lines the `chosen` differences need go to
+    // the unit compared with, then its configuration is fetched and compared again. Refused
+    // when that comparison's fetch did not come whole.
+    void sendSelected(const std::vector<model::Difference>& chosen);
+
+    // "History...": the unit journal, with Open, Compare and Restore to Unit.
+    void showHistory();
+    // "Open": the entry read into the editor as an import reads; asks first when that would
+    // discard unsaved edits.
+    void openJournalEntry(const journal::Entry& entry);
+    // "Compare": the entry compared with the configuration being edited.
+    void compareJournalEntry(const journal::Entry& entry);
+    // "Restore to Unit": the entry sent over the chosen link, with the guards of an export and
+    // a question that names the unit and the entry's time. The editor is left as it is.
+    void restoreJournalEntry(const journal::Entry& entry);
+
     void showAbout();
 
 signals:
@@ -178,6 +200,8 @@ private:
     // Asks, Cancel first, before an export of names or addresses that a config line cannot
     // carry (read so from a file or a unit); true when there are none or the user goes on.
     bool confirmUncarriedTexts();
+    // An entry's text with "\n" line breaks; nothing, after saying why, when it cannot be read.
+    std::optional<QString> journalText(const journal::Entry& entry);
 
     // The pages hold references to its model. As children of the window they would outlive it
     // (the members go before the base class deletes the children), so the destructor deletes
@@ -202,6 +226,7 @@ private:
     QAction* m_exportAction = nullptr;
     QAction* m_compareAction = nullptr;
     QAction* m_reportAction = nullptr;
+    QAction* m_historyAction = nullptr;
     QAction* m_exitAction = nullptr;
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
@@ -220,6 +245,15 @@ private:
     LinkController* m_link = nullptr;
     UnitComparison* m_comparison = nullptr;
     QString m_reportFile; // the report saved last; the dialog proposes it again
+    HistoryDialog* m_history = nullptr;
+    // Set while a journal entry is restored: the unit then holds it, not what is edited.
+    bool m_restoring = false;
+    // The last comparison, when it fetched from a unit: the unit as the journal names it, and
+    // why the fetch was not whole (empty when it was).
+    QString m_comparedUnit;
+    QString m_comparedIncomplete;
+    bool m_sendingSelected = false; // the export of Send Selected runs
+    bool m_comparingAfterSend = false;
 };
 
 } // namespace zel::ui

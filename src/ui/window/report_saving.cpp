@@ -1,8 +1,8 @@
 #include "ui/window/report_saving.h"
 
-#include "text/file_save.h"
 #include "report/report_builder.h"
 #include "report/report_output.h"
+#include "text/file_save.h"
 #include "ui/window/configuration_session.h"
 
 #include <QDir>

@@ -44,7 +44,7 @@ UnitComparison::UnitComparison(QTabWidget* tabs, QList<EditorPage*> pages, QWidg
 
 QString UnitComparison::compare(const model::ConfigModel& edited, const QString& text,
                                 const QString& source, const QString& incompleteReason,
-                                Standing standing, UserPrompts& prompts)
+                                Standing standing, UserPrompts& prompts, bool sendable)
 {
     // Read as an import reads, into a configuration of its own.
     model::ConfigModel other;
@@ -79,7 +79,9 @@ QString UnitComparison::compare(const model::ConfigModel& edited, const QString&
     if (!m_dialog) {
         m_dialog = new CompareDialog(m_window);
         connect(m_dialog, &CompareDialog::differenceChosen, this, &UnitComparison::showMember);
+        connect(m_dialog, &CompareDialog::sendRequested, this, &UnitComparison::sendRequested);
     }
+    m_dialog->setSendable(sendable);
     m_dialog->showDifferences(heading, fromFile(source) ? tr("In the file") : tr("On the unit"),
                               pages);
     return differences.empty() ? QStringLiteral(" Compared with %1: no differences").arg(source)

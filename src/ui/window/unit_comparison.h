@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QString>
 
+#include <vector>
+
 class QTabWidget;
 class QWidget;
 
@@ -38,11 +40,17 @@ public:
     // Compares `edited` with `text` from `source` ("host: H", "file: P"), which did not come
     // whole when `incompleteReason` says why; shows the differences, or tells `prompts` when
     // the text sets nothing. Returns the status line's text.
+    // Rows can be chosen and sent when `sendable` (a fetch from a unit).
     QString compare(const model::ConfigModel& edited, const QString& text, const QString& source,
-                    const QString& incompleteReason, Standing standing, UserPrompts& prompts);
+                    const QString& incompleteReason, Standing standing, UserPrompts& prompts,
+                    bool sendable = false);
 
     // The dialog of the last comparison; null before the first.
     CompareDialog* dialog() const { return m_dialog; }
+
+signals:
+    // "Send Selected" in the dialog, with the checked rows' differences.
+    void sendRequested(const std::vector<zel::model::Difference>& chosen);
 
 private:
     void showMember(const model::Difference& difference);

@@ -20,6 +20,22 @@ inline const QString kDiscardOnImport = kUnsavedEdits + QStringLiteral("\n\nImpo
 inline const QString kDiscardOnNew = kUnsavedEdits + QStringLiteral("\n\nStart a new "
                                                                     "configuration and discard "
                                                                     "them?");
+inline const QString kDiscardOnOpen =
+    kUnsavedEdits + QStringLiteral("\n\nOpen the journal entry anyway and discard them?");
+// Sending only what changed needs to know what the unit holds.
+inline QString sendSelectedUnknown(const QString& reason)
+{
+    return QStringLiteral("The unit's configuration did not come whole (%1), so what it holds is "
+                          "not known and the rows cannot be sent on their own.\n\nCompare again, "
+                          "or export the whole configuration.")
+        .arg(reason);
+}
+// Restoring replaces what the unit holds now.
+inline QString restoreEntry(const QString& unit, const QString& entry)
+{
+    return QStringLiteral("Send %1 to the unit %2?\n\nWhat the unit holds now is replaced.")
+        .arg(entry, unit);
+}
 inline const QString kDiscardOnExit = kUnsavedEdits + QStringLiteral("\n\nExit and discard them?");
 
 // Closing while an export runs leaves the unit with part of the configuration.

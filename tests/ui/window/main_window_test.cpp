@@ -123,9 +123,9 @@ TEST(MainWindowMenus, FileAndEditMenusThenAboutCommand)
     EXPECT_EQ(bar[2]->iconText(), QStringLiteral("About"));
     EXPECT_EQ(bar[2]->menu(), nullptr) << "About is a command, not a menu";
 
-    const QStringList expected = {"File Mode",         "Serial Mode", "Telnet Mode", "New ZEL-8",
-                                  "New ZEL-16",        "-",           "Import",      "Export",
-                                  "Compare with Unit", "Report",      "-",           "Exit"};
+    const QStringList expected = {
+        "File Mode", "Serial Mode",       "Telnet Mode", "New ZEL-8", "New ZEL-16", "-",   "Import",
+        "Export",    "Compare with Unit", "Report",      "History",   "-",          "Exit"};
     QStringList items;
     for (const QAction* item : bar[0]->menu()->actions())
         items << (item->isSeparator() ? QStringLiteral("-") : item->iconText());

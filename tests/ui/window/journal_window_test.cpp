@@ -1,0 +1,196 @@
+// The unit journal in the window, against the simulated unit over TCP and a pseudo-terminal:
+// what every transfer with a unit leaves in it, "History..." with Open, Compare and Restore to
+// Unit, and "Send Selected" in the Compare dialog.
+#include "link_window_fixture.h"
+
+#include "link/zelsim_process.h"
+#include "ui/window/compare_dialog.h"
+#include "ui/window/history_dialog.h"
+#include "ui/window/unit_comparison.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <functional>
+
+namespace zel::test {
+namespace {
+
+using Link = ZelSimProcess::Link;
+
+const QString kFilled = QStringLiteral(ZEL_SOURCE_DIR "/tests/tools/data/filled_zel16.zel");
+
+// A window with the filled configuration opened in File Mode, then linked to `unit`.
+void openFilledFor(LinkWindow& w, Link link, const ZelSimProcess& unit)
+{
+    w.prompts->openAnswer = kFilled;
+    w.window.fileModeAction()->trigger();
+    ASSERT_TRUE(w.runToEnd(w.window.importAction()));
+    if (link == Link::Tcp)
+        w.chooseTelnet(unit.address());
+    else
+        w.chooseSerial(unit.address());
+}
+
+TEST(JournalInTheWindow, KeepsEveryTransferWithAUnitWholeOrNot)
+{
+    struct Case {
+        Link link;
+        QStringList faults;
+        QString command; // "import" or "export", cancelled at once when it begins with "cancel"
+        QString ending;  // part of how the entry says it ended
+    };
+    // clang-format off
+    const QList<Case> cases = {
+        {Link::Tcp, {}, "import", "whole"},
+        {Link::Pty, {}, "import", "whole"},
+        {Link::Tcp, {"--close-after", "100"}, "import", "not whole: "},
+        {Link::Tcp, {}, "cancel import", "not whole: cancelled"},
+        {Link::Tcp, {}, "export", "whole"},
+        {Link::Pty, {}, "export", "whole"},
+        {Link::Tcp, {"--error-on", "VO1R"}, "export", "stopped at line 134 of 515, acknowledged up to line 133"},
+        {Link::Pty, {"--error-on", "VO1R"}, "export", "stopped at line 134 of 515"},
+        {Link::Tcp, {"--silent-after", "100"}, "cancel export", "not whole: cancelled at line "},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command.toStdString() + (c.link == Link::Tcp ? " tcp " : " pty ") +
+                     c.faults.join(' ').toStdString());
+        ZelSimProcess unit;
+        ASSERT_TRUE(unit.start(c.link, c.faults + QStringList{"--config", kFilled}));
+        LinkWindow w;
+        const qsizetype before = w.link.journal().entries().size();
+        openFilledFor(w, c.link, unit);
+        EXPECT_EQ(w.link.journal().entries().size(), before) << "a file is its own record";
+
+        const bool exporting = c.command.endsWith("export");
+        QAction* command = exporting ? w.window.exportAction() : w.window.importAction();
+        if (c.command.startsWith("cancel")) {
+            QSignalSpy finished(&w.link, &ui::LinkController::transferFinished);
+            command->trigger();
+            w.link.cancelTransfer();
+            ASSERT_TRUE(!finished.isEmpty() || finished.wait(20000));
+        } else {
+            ASSERT_TRUE(w.runToEnd(command));
+        }
+        const QList<journal::Entry> entries = w.link.journal().entries();
+        ASSERT_EQ(entries.size(), before + 1);
+        const journal::Entry& newest = entries.front();
+        EXPECT_EQ(newest.direction,
+                  exporting ? journal::Direction::ToUnit : journal::Direction::FromUnit);
+        EXPECT_EQ(newest.unit, w.link.journalUnit());
+        EXPECT_TRUE(journal::endingText(newest).contains(c.ending))
+            << journal::endingText(newest).toStdString();
+        if (exporting) {
+            EXPECT_EQ(newest.configLines, 497);
+        }
+    }
+}
+
+TEST(JournalInTheWindow, HistoryOpensComparesAndRestoresAnEntry)
+{
+    ZelSimProcess unit;
+    ASSERT_TRUE(unit.start(Link::Tcp, {"--config", kFilled}));
+    LinkWindow w;
+    w.chooseTelnet(unit.address());
+    ASSERT_TRUE(w.runToEnd(w.window.importAction())); // what the unit held first
+    const QStringList held = writerLines(w.window);
+    w.window.model().setZoneName(1, "Hall");
+    ASSERT_TRUE(w.runToEnd(w.window.exportAction())); // overwritten
+
+    w.window.historyAction()->trigger();
+    ui::HistoryDialog* history = w.window.historyDialog();
+    ASSERT_NE(history, nullptr);
+    const QTreeWidgetItem* unitRow = history->list()->topLevelItem(0);
+    ASSERT_EQ(unitRow->text(0), w.link.journalUnit());
+    ASSERT_GE(unitRow->childCount(), 2);
+    EXPECT_EQ(unitRow->child(0)->text(1), "to the unit"); // newest first
+    history->list()->setCurrentItem(unitRow->child(1));   // what the unit held first
+
+    history->compareButton()->click();
+    const ui::CompareDialog* compared = w.window.comparison()->dialog();
+    ASSERT_NE(compared, nullptr);
+    EXPECT_TRUE(compared->text().contains("Zone 1 name: \"Hall\" -> \"Room 01\""));
+    EXPECT_FALSE(compared->sendButton()->isVisible()) << "only a fetch from a unit is sent";
+
+    // Restore to Unit asks first, naming the unit and the time; the editor stays as it is.
+    QSignalSpy finished(&w.link, &ui::LinkController::transferFinished);
+    w.prompts->confirmAnswer = true;
+    history->restoreButton()->click();
+    ASSERT_EQ(w.prompts->confirmations.size(), 1);
+    EXPECT_TRUE(w.prompts->confirmations[0].contains(w.link.journalUnit()));
+    EXPECT_TRUE(w.prompts->confirmations[0].contains(ui::entryTimeText(*history->chosenEntry())));
+    ASSERT_TRUE(finished.wait(20000));
+    EXPECT_EQ(w.window.model().zoneName(1), "Hall");
+
+    // Open asks as Import does; then the unit holds what the editor shows.
+    w.window.model().setZoneName(2, "Den");
+    history->openButton()->click();
+    EXPECT_EQ(w.prompts->confirmations.size(), 2);
+    EXPECT_EQ(writerLines(w.window), held);
+    ASSERT_TRUE(w.runToEnd(w.window.compareAction()));
+    EXPECT_TRUE(w.window.comparison()->dialog()->text().contains("No differences"));
+    EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
+}
+
+TEST(JournalInTheWindow, SendSelectedSendsTheCheckedRowsAndComparesAgain)
+{
+    struct Case {
+        Link link;
+        std::function<void(model::ConfigModel&)> edit;
+        QStringList sent;   // what the unit received after the comparison
+        QStringList faults; // of the unit compared with; a fetch that is not whole is refused
+    };
+    const auto rename = [](model::ConfigModel& m) {
+        m.setZoneName(1, "Hall");
+        m.setGroupName(3, "Upstairs");
+    };
+    const QStringList renamed = {"[NO1\"Hall\"]", "[NG3\"Upstairs\"]", "[EC]"};
+    // clang-format off
+    const QList<Case> cases = {
+        {Link::Tcp, rename, renamed, {}},
+        {Link::Pty, rename, renamed, {}},
+        {Link::Tcp, [](model::ConfigModel& m) { m.zoneAudio(2).volume = -20; },
+         {"[VO2F0]", "[VO2R-20]", "[EO2M2]", "[BO2R4]", "[EO2P3]", "[EC]"}, {}},
+        {Link::Tcp, rename, {}, {"--close-after", "100"}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.link == Link::Tcp ? "tcp " : "pty ") + c.sent.join(' ').toStdString());
+        ZelSimProcess unit;
+        ASSERT_TRUE(unit.start(c.link, c.faults + QStringList{"--config", kFilled}));
+        LinkWindow w;
+        openFilledFor(w, c.link, unit);
+        c.edit(w.window.model());
+        ASSERT_TRUE(w.runToEnd(w.window.compareAction()));
+        ui::CompareDialog* dialog = w.window.comparison()->dialog();
+        ASSERT_TRUE(dialog && dialog->sendButton()->isVisible());
+        const qsizetype received = unit.receivedCommands().size();
+
+        dialog->sendButton()->click();
+        if (c.sent.isEmpty()) {
+            ASSERT_EQ(w.prompts->errors.size(), 1);
+            EXPECT_TRUE(w.prompts->errors[0].contains("did not come whole"));
+            EXPECT_FALSE(w.link.isTransferRunning()) << "nothing is sent";
+            continue;
+        }
+        // The export, then the fetch and the comparison again.
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                return !w.link.isTransferRunning() &&
+                       dialog->heading()->text().contains("now holds");
+            },
+            20000));
+        EXPECT_TRUE(dialog->text().contains("No differences"));
+        QStringList sent = unit.receivedCommands().mid(received);
+        sent.removeAll(QStringLiteral("[]"));
+        sent.removeAll(QStringLiteral("[QXSB]"));
+        EXPECT_EQ(sent, c.sent);
+        EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
+    }
+}
+
+} // namespace
+} // namespace zel::test

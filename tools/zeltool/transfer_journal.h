@@ -1,0 +1,23 @@
+#pragma once
+// Keeps every configuration zeltool reads from or sends to a unit in the unit journal. A journal
+// that cannot be written never stops a transfer: standard error says so, once per run.
+
+#include "device_transfers.h"
+#include "link_target.h"
+
+#include <QString>
+
+#include <string>
+#include <vector>
+
+namespace zel::tool {
+
+// The unit as journal entries name it: "tcp:HOST:PORT" or "serial:DEVICE".
+QString journalUnit(const LinkTarget& target);
+
+void journalImport(const LinkTarget& target, const ImportResult& result,
+                   const TransferOptions& options);
+void journalExport(const LinkTarget& target, const std::vector<std::string>& lines,
+                   const ExportResult& result);
+
+} // namespace zel::tool
