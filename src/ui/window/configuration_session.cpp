@@ -99,9 +99,10 @@ QStringList ConfigurationSession::uncarriedTexts() const
     return findings;
 }
 
-void ConfigurationSession::fetchedFromUnit(const std::string& text, const QString& origin)
+void ConfigurationSession::fetchedFromUnit(const std::string& text, const QString& origin,
+                                           const QDateTime& when)
 {
-    FetchedConfiguration fetched{{}, origin, QDateTime::currentDateTime()};
+    FetchedConfiguration fetched{{}, origin, when};
     model::resetModel(fetched.model);
     model::LogLines log;
     model::readText(fetched.model, text, log);

@@ -67,7 +67,8 @@ public:
     const QString& origin() const { return m_origin; }
     void setOrigin(const QString& origin) { m_origin = origin; }
     // `text` came whole from the unit `origin` names, by an import or a comparison.
-    void fetchedFromUnit(const std::string& text, const QString& origin);
+    void fetchedFromUnit(const std::string& text, const QString& origin,
+                         const QDateTime& when = QDateTime::currentDateTime());
     // What a unit held when its configuration was last fetched whole; nothing when none was.
     const FetchedConfiguration* lastFetchedFromUnit() const;
 

@@ -624,6 +624,8 @@ void MainWindow::saveReport()
     if (m_link->isTransferRunning() || !m_session.loaded().isLoaded())
         return;
     commitAndRefresh();
+    if (!m_session.lastFetchedFromUnit())
+        recallFetchFromJournal();
     const FetchedConfiguration* fetched = m_session.lastFetchedFromUnit();
     const QString offer =
         fetched ? QStringLiteral("List the changes since the configuration was fetched from %1 "
@@ -642,6 +644,19 @@ void MainWindow::saveReport()
     }
     m_reportFile = choice->path;
     setStatusText(QStringLiteral(" Report saved to %1").arg(choice->path));
+}
+
+void MainWindow::recallFetchFromJournal()
+{
+    const QString unit = m_link->journalUnit();
+    if (unit.isEmpty())
+        return;
+    const journal::Journal& journal = m_link->journal();
+    const std::optional<journal::Entry> entry = journal.newestFrom(unit);
+    if (!entry || !entry->whole)
+        return;
+    if (const std::optional<QByteArray> text = journal.text(*entry))
+        m_session.fetchedFromUnit(text->toStdString(), unit, entry->time.toLocalTime());
 }
 
 QString MainWindow::aboutText()

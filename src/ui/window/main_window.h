@@ -145,6 +145,9 @@ public slots:
     // "Report...": commit and refresh, then the configuration being edited saved as a report for
     // the client (HTML or PDF by the file's type), offering the changes since the configuration
     // last fetched from a unit. A report that cannot be written is said so in one message box.
+    // Before this session has fetched from the unit the link is set to, what that unit held
+    // when last fetched is the journal's newest whole entry read from it.
+    void recallFetchFromJournal();
     void saveReport();
 
     // "Send Selected" in the Compare dialog: only the lines the `chosen` differences need go to

@@ -65,6 +65,17 @@ TEST(Report, SavesWhatIsEditedWithTheChangesSinceTheUnitWasFetched)
             EXPECT_FALSE(written.contains(unwanted)) << unwanted.toStdString();
         EXPECT_TRUE(w.window.statusText().contains(" Report saved to "));
     }
+
+    // A window started afresh has fetched nothing itself: it offers the changes since the
+    // journal's newest whole fetch from the unit its link is set to.
+    LinkWindow later;
+    later.chooseTelnet(unit.address());
+    later.window.newZel16Action()->trigger();
+    later.prompts->reportAnswer = ui::ReportChoice{folder.filePath("later.html"), true};
+    later.window.reportAction()->trigger();
+    ASSERT_EQ(later.prompts->reportOffers.size(), 1);
+    EXPECT_TRUE(later.prompts->reportOffers[0].contains("fetched from tcp:"))
+        << later.prompts->reportOffers[0].toStdString();
 }
 
 } // namespace
