@@ -9,4 +9,4 @@ build/tools/zelshots/zelshots docs/demo/house.zel docs/screenshots
 report=$(mktemp --suffix=.pdf)
 trap 'rm -f "$report"' EXIT
 build/tools/zeltool/zeltool report docs/demo/house.zel --paper A4 -o "$report"
-pdftoppm -png -r 60 -f 2 -l 2 -singlefile "$report" docs/screenshots/10-report-page
+pdftoppm -png -r 60 -f 2 -l 2 -singlefile "$report" docs/screenshots/12-report-page

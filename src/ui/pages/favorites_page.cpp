@@ -100,7 +100,9 @@ void FavoritesPage::changeEvent(QEvent* event)
 void FavoritesPage::arrangeForFont()
 {
     // The list and the row headers take whole names of 16 characters; the matrix moves right
-    // as the list grows and scrolls sideways if the page cannot hold all of it.
+    // as the list grows and scrolls sideways if the page cannot hold all of it. The list is sized
+    // for names of typical letters, not 16 of the widest: at the usual font that keeps the matrix
+    // whole where the page was drawn, and a name of wide letters scrolls in the list instead.
     const QFontMetrics metrics = m_favoriteList->fontMetrics();
     const int frame = 2 * m_favoriteList->frameWidth();
     const int entryHeight = std::max(kListEntryHeight, metrics.height());
@@ -108,9 +110,8 @@ void FavoritesPage::arrangeForFont()
         m_favoriteList->item(row)->setSizeHint({0, entryHeight});
     const QRect list(
         kListGeometry.topLeft(),
-        QSize(
-            fittedWidth(kListGeometry.width(), widestNameWidth(metrics), kListTextPadding + frame),
-            std::max(kListGeometry.height(), model::kFavorites * entryHeight + frame)));
+        QSize(fittedWidth(kListGeometry.width(), nameTextWidth(metrics), kListTextPadding + frame),
+              std::max(kListGeometry.height(), model::kFavorites * entryHeight + frame)));
     m_favoriteList->setGeometry(list);
     const int captionWidth = std::max(kListCaptionGeometry.width(), list.width() - 8);
     const int captionHeight =
