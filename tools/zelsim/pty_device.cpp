@@ -68,8 +68,17 @@ void PtyDevice::hangUpOnceRead()
 {
     if (m_master < 0)
         return;
+    // Bytes written to the master reach the terminal's queue a moment later, when the kernel
+    // pushes them on, and a hang-up discards that queue. So the queue being empty proves nothing
+    // until what was sent has been seen waiting in it; a reader so quick that it was never seen
+    // there is given a few more rounds (50 ms) instead.
     int unread = 0;
-    if (m_writeBuffer.isEmpty() && (::ioctl(m_terminal, FIONREAD, &unread) != 0 || unread == 0)) {
+    const bool queryFailed = ::ioctl(m_terminal, FIONREAD, &unread) != 0;
+    if (unread > 0)
+        m_sentSeenUnread = true;
+    const bool readAll =
+        queryFailed || (unread == 0 && (m_sentSeenUnread || ++m_emptyRounds >= 25));
+    if (m_writeBuffer.isEmpty() && readAll) {
         close();
         return;
     }

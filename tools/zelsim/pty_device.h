@@ -41,6 +41,8 @@ private:
     int m_terminal;
     QString m_terminalPath;
     QByteArray m_writeBuffer;
+    bool m_sentSeenUnread = false; // what was sent has been seen waiting in the terminal's queue
+    int m_emptyRounds = 0;         // rounds of the hang-up wait that found the queue empty
     QSocketNotifier* m_readNotifier;
     QSocketNotifier* m_writeNotifier;
 };
