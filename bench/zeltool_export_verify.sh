@@ -22,23 +22,7 @@ done
 address=$(sed -n 's/^listening on //p' "$work/sim")
 [ -n "$address" ] || { echo "zelsim did not start" >&2; exit 1; }
 
-# time_runs NAME COMMAND...: runs the command RUNS times and prints its times in milliseconds.
-time_runs() {
-  local name=$1
-  shift
-  : >"$work/times"
-  for _ in $(seq "$runs"); do
-    local start end
-    start=$(date +%s%N)
-    "$@" >/dev/null
-    end=$(date +%s%N)
-    echo $(((end - start) / 1000)) >>"$work/times"
-  done
-  sort -n "$work/times" | awk -v name="$name" '
-    { t[NR] = $1 / 1000 }
-    END { printf "  %-20s min %7.1f ms   median %7.1f ms   max %7.1f ms\n",
-                 name, t[1], t[int((NR + 1) / 2)], t[NR] }'
-}
+source bench/time_runs.sh
 
 echo "zeltool against zelsim on $address, $(grep -c '\[' "$config") lines sent, $runs runs each"
 time_runs "export --verify" "$zeltool" export "$config" --tcp "$address" --verify

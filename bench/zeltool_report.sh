@@ -15,28 +15,14 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$zeltool" template 16 -o "$work/blank.zel"
 
-# time_runs NAME COMMAND...: runs the command RUNS times and prints its times in milliseconds.
-time_runs() {
-  local name=$1
-  shift
-  : >"$work/times"
-  for _ in $(seq "$runs"); do
-    local start end
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1
-    end=$(date +%s%N)
-    echo $(((end - start) / 1000)) >>"$work/times"
-  done
-  sort -n "$work/times" | awk -v name="$name" '
-    { t[NR] = $1 / 1000 }
-    END { printf "  %-22s min %7.1f ms   median %7.1f ms   max %7.1f ms\n",
-                 name, t[1], t[int((NR + 1) / 2)], t[NR] }'
-}
+source bench/time_runs.sh
 
 echo "zeltool report of $config with its changes from the blank template, $runs runs each"
+{ # Qt's notes on standard error (a missing runtime folder) stay out of the figures
 time_runs "HTML" "$zeltool" report "$config" --changes-from "$work/blank.zel" -o "$work/r.html"
 time_runs "PDF (A4)" "$zeltool" report "$config" --changes-from "$work/blank.zel" \
   -o "$work/r.pdf" --paper A4
 time_runs "PDF (Letter)" "$zeltool" report "$config" --changes-from "$work/blank.zel" \
   -o "$work/r.pdf" --paper Letter
+} 2>/dev/null
 echo "  ($(stat -c %s "$work/r.html") bytes of HTML; the Letter PDF $(stat -c %s "$work/r.pdf") bytes)"
