@@ -9,17 +9,17 @@ EditorPage::EditorPage(model::ConfigModel& model, QWidget* parent) : QWidget(par
 {
 }
 
-void EditorPage::reportEdit(const EditStep& step)
+void EditorPage::reportEdit(const session::EditStep& step)
 {
     if (!isProgramChange() && !step.text.isEmpty())
         emit edited(step);
 }
 
-void EditorPage::reportSliderEdits(QAbstractSlider* slider, std::function<EditStep()> step)
+void EditorPage::reportSliderEdits(QAbstractSlider* slider, std::function<session::EditStep()> step)
 {
     connect(slider, &QAbstractSlider::sliderPressed, this, [this] { ++m_drags; });
     connect(slider, &QAbstractSlider::valueChanged, this, [this, slider, step] {
-        EditStep edit = step();
+        session::EditStep edit = step();
         if (slider->isSliderDown())
             edit.mergeKey = QStringLiteral("%1 drag %2").arg(edit.text).arg(m_drags);
         reportEdit(edit);

@@ -10,7 +10,7 @@
 //                 pageShown() on the page now visible.
 
 #include "model/config_diff.h"
-#include "ui/common/edit_step.h"
+#include "session/edit_step.h"
 
 #include <QWidget>
 
@@ -60,15 +60,15 @@ signals:
     void namesChanged();
     // The user changed what the page shows: `step` names the change. Whoever records it first
     // has the page store its record into the model.
-    void edited(const EditStep& step);
+    void edited(const session::EditStep& step);
 
 protected:
     // Reports a user's edit, unless the page is setting its controls itself; a step without a
     // text is no edit.
-    void reportEdit(const EditStep& step);
+    void reportEdit(const session::EditStep& step);
     // Reports every change of `slider`'s value that the user makes, named by `step`; the moves
     // of one drag merge into one step.
-    void reportSliderEdits(QAbstractSlider* slider, std::function<EditStep()> step);
+    void reportSliderEdits(QAbstractSlider* slider, std::function<session::EditStep()> step);
 
     // While one lives, changes of the page's controls are the program's, not the user's.
     class ProgramChange {

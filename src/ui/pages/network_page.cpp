@@ -135,7 +135,7 @@ NetworkPage::NetworkPage(model::ConfigModel& model, QWidget* parent) : EditorPag
     reportSliderEdits(m_display, [this] { return unitStep(QStringLiteral("Display Brightness")); });
 }
 
-EditStep NetworkPage::unitStep(const QString& what, const QString& mergeKey) const
+session::EditStep NetworkPage::unitStep(const QString& what, const QString& mergeKey) const
 {
     return {what, mergeKey, model::DiffSubject::Unit, 0};
 }

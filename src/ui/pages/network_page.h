@@ -31,7 +31,7 @@ public:
 
 private:
     void applyDhcpRule();
-    EditStep unitStep(const QString& what, const QString& mergeKey = {}) const;
+    session::EditStep unitStep(const QString& what, const QString& mergeKey = {}) const;
 
     QCheckBox* m_dhcp = nullptr;
     QLabel* m_ipCaption = nullptr;

@@ -78,7 +78,7 @@ PresetsPage::PresetsPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWi
 void PresetsPage::reportEdits()
 {
     connect(m_nameEdit, &QLineEdit::textEdited, this, [this] {
-        EditStep step = presetStep(QStringLiteral("Name"));
+        session::EditStep step = presetStep(QStringLiteral("Name"));
         step.mergeKey = step.text; // the letters typed into one name are one step
         reportEdit(step);
     });
@@ -87,12 +87,12 @@ void PresetsPage::reportEdits()
     });
     for (int band = 1; band <= model::kBands; ++band) {
         reportSliderEdits(m_bands->slider(band), [this, band] {
-            return m_quickEq->isApplying() ? EditStep() : presetStep(bandName(band));
+            return m_quickEq->isApplying() ? session::EditStep() : presetStep(bandName(band));
         });
     }
 }
 
-EditStep PresetsPage::presetStep(const QString& what) const
+session::EditStep PresetsPage::presetStep(const QString& what) const
 {
     return {QStringLiteral("Preset %1 %2").arg(m_currentPreset).arg(what),
             {},

@@ -54,7 +54,7 @@ private:
     void rebuildPresetList();
     void limitTypedName();
     void reportEdits();
-    EditStep presetStep(const QString& what) const;
+    session::EditStep presetStep(const QString& what) const;
 
     int m_currentPreset = 1;
     EqBandPanel* m_bands = nullptr;

@@ -65,7 +65,7 @@ void ZoneAudioPage::reportEdits()
     for (int band = 1; band <= model::kBands; ++band) {
         reportSliderEdits(m_bands->slider(band), [this, band] {
             // A quick EQ curve sets ten bands as one edit of its own.
-            return m_quickEq->isApplying() ? EditStep() : zoneStep(bandName(band));
+            return m_quickEq->isApplying() ? session::EditStep() : zoneStep(bandName(band));
         });
     }
     const std::pair<const char*, const char*> sliders[] = {{"volumeSlider", "Volume"},
@@ -79,7 +79,7 @@ void ZoneAudioPage::reportEdits()
     }
 }
 
-EditStep ZoneAudioPage::zoneStep(const QString& what) const
+session::EditStep ZoneAudioPage::zoneStep(const QString& what) const
 {
     return {QStringLiteral("Zone %1 %2").arg(m_currentZone).arg(what),
             {},

@@ -49,7 +49,7 @@ private:
     void buildLayout(QuickEqLibrary& quickEq);
     // Every control the user edits reports its edit, named after the zone shown.
     void reportEdits();
-    EditStep zoneStep(const QString& what) const;
+    session::EditStep zoneStep(const QString& what) const;
 
     void chooseZone(int row);
     void applyModeRule();

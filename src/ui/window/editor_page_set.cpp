@@ -29,7 +29,7 @@ EditorPageSet::EditorPageSet(model::ConfigModel& model, QuickEqLibrary& quickEq,
     for (EditorPage* page : pages()) {
         connect(page, &EditorPage::namesChanged, this, &EditorPageSet::refreshNames);
         // An edit is in the model at once, so that it is one step of the history.
-        connect(page, &EditorPage::edited, this, [this, page](const EditStep& step) {
+        connect(page, &EditorPage::edited, this, [this, page](const session::EditStep& step) {
             page->commitToModel();
             emit edited(step);
         });

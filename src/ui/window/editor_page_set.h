@@ -5,7 +5,7 @@
 // refreshed.
 
 #include "model/config_reader.h"
-#include "ui/common/edit_step.h"
+#include "session/edit_step.h"
 
 #include <QList>
 #include <QObject>
@@ -64,7 +64,7 @@ public:
 
 signals:
     // A page's edit is in the model now; `step` names it.
-    void edited(const EditStep& step);
+    void edited(const session::EditStep& step);
 
 private:
     NamingPage* m_namingPage;

@@ -136,11 +136,14 @@ void MainWindow::buildPages()
     fitTabsToWidth(m_tabs);
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onPageChanged);
-    connect(&m_session, &ConfigurationSession::configurationRead, this, &MainWindow::showRead);
-    connect(&m_session, &ConfigurationSession::pendingEditsWanted, m_pageSet,
+    connect(&m_session, &session::ConfigurationSession::configurationRead, this,
+            &MainWindow::showRead);
+    connect(&m_session, &session::ConfigurationSession::pendingEditsWanted, m_pageSet,
             &EditorPageSet::commitToModel);
-    connect(m_pageSet, &EditorPageSet::edited, &m_session, &ConfigurationSession::recordEdit);
-    connect(&m_session, &ConfigurationSession::modelRestored, this, &MainWindow::showRestored);
+    connect(m_pageSet, &EditorPageSet::edited, &m_session,
+            &session::ConfigurationSession::recordEdit);
+    connect(&m_session, &session::ConfigurationSession::modelRestored, this,
+            &MainWindow::showRestored);
 }
 
 QString MainWindow::statusText() const
@@ -297,15 +300,15 @@ void MainWindow::exportConfiguration()
     if (m_link->isTransferRunning() || !m_session.loaded().isLoaded())
         return;
     switch (m_session.exportVerdict(m_link->linkMode())) {
-    case ConfigurationSession::ExportVerdict::NothingToSend:
+    case session::ConfigurationSession::ExportVerdict::NothingToSend:
         m_prompts->showError(questions::kNothingToSend);
         return;
-    case ConfigurationSession::ExportVerdict::AskIfIncomplete:
+    case session::ConfigurationSession::ExportVerdict::AskIfIncomplete:
         if (!m_prompts->confirm(questions::sendIncomplete(
                 QString::fromStdString(m_session.loaded().incompleteReason()))))
             return;
         break;
-    case ConfigurationSession::ExportVerdict::Send:
+    case session::ConfigurationSession::ExportVerdict::Send:
         break;
     }
     commitAndRefresh();

@@ -10,7 +10,7 @@
 #include "model/config_diff.h"
 #include "model/config_reader.h"
 #include "model/templates.h"
-#include "ui/window/configuration_session.h"
+#include "session/configuration_session.h"
 
 #include <QMainWindow>
 
@@ -54,7 +54,7 @@ public:
     ~MainWindow() override;
 
     // The configuration being edited, and its model.
-    ConfigurationSession& session() { return m_session; }
+    session::ConfigurationSession& session() { return m_session; }
     model::ConfigModel& model() { return m_session.model(); }
     const model::ConfigModel& model() const { return m_session.model(); }
 
@@ -181,7 +181,7 @@ private:
     void buildMenus();
     void buildEditMenu();
     // Undo or redo put `step`'s model back: the pages show it, the record it changed in view.
-    void showRestored(const EditStep& step);
+    void showRestored(const session::EditStep& step);
     // Runs one of the copies of settings_copy.h on the model as the pages show it.
     template <typename Copy> void copySettings(Copy copy, int from);
     void buildPages();
@@ -209,7 +209,7 @@ private:
     // The pages hold references to its model. As children of the window they would outlive it
     // (the members go before the base class deletes the children), so the destructor deletes
     // them, and the link that may still be running, first.
-    ConfigurationSession m_session;
+    session::ConfigurationSession m_session;
 
     QTabWidget* m_tabs = nullptr;
     ConfigurationFilePage* m_filePage = nullptr;

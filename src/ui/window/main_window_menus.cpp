@@ -109,13 +109,13 @@ template <typename Copy> void MainWindow::copySettings(Copy copy, int from)
     if (!m_session.loaded().isLoaded())
         return;
     m_pageSet->commitToModel();
-    if (const std::optional<EditStep> step = copy(m_session.model(), from, *m_prompts)) {
+    if (const std::optional<session::EditStep> step = copy(m_session.model(), from, *m_prompts)) {
         m_pageSet->reshowModel();
         m_session.recordEdit(*step);
     }
 }
 
-void MainWindow::showRestored(const EditStep& step)
+void MainWindow::showRestored(const session::EditStep& step)
 {
     const PaintingSuspended suspended(m_tabs);
     m_pageSet->reshowModel();

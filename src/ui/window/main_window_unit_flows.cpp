@@ -215,7 +215,7 @@ void MainWindow::saveReport()
     commitAndRefresh();
     if (!m_session.lastFetchedFromUnit())
         recallFetchFromJournal();
-    const FetchedConfiguration* fetched = m_session.lastFetchedFromUnit();
+    const session::FetchedConfiguration* fetched = m_session.lastFetchedFromUnit();
     const QString offer =
         fetched ? QStringLiteral("List the changes since the configuration was fetched from %1 "
                                  "at %2")

@@ -2,8 +2,8 @@
 
 #include "report/report_builder.h"
 #include "report/report_output.h"
+#include "session/configuration_session.h"
 #include "text/file_save.h"
-#include "ui/window/configuration_session.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,7 +12,7 @@
 
 namespace zel::ui {
 
-QString proposedReportFile(const ConfigurationSession& session)
+QString proposedReportFile(const session::ConfigurationSession& session)
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString folder = QFileInfo(documents).isDir() ? documents : QDir::homePath();
@@ -20,13 +20,14 @@ QString proposedReportFile(const ConfigurationSession& session)
         QStringLiteral("%1 report.pdf").arg(report::unitSizeText(session.model())));
 }
 
-QString writeReport(const ConfigurationSession& session, const QString& path, bool withChanges,
-                    const QDateTime& now)
+QString writeReport(const session::ConfigurationSession& session, const QString& path,
+                    bool withChanges, const QDateTime& now)
 {
     const std::optional<report::ReportFormat> format = report::reportFormatOf(path);
     if (!format)
         return QStringLiteral("a report is saved as an HTML file (.html) or a PDF (.pdf)");
-    const FetchedConfiguration* fetched = withChanges ? session.lastFetchedFromUnit() : nullptr;
+    const session::FetchedConfiguration* fetched =
+        withChanges ? session.lastFetchedFromUnit() : nullptr;
     const report::ReportDocument document = report::buildReport(
         {&session.model(), session.origin(), now, fetched ? &fetched->model : nullptr,
          fetched

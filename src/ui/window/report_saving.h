@@ -5,17 +5,19 @@
 #include <QDateTime>
 #include <QString>
 
+namespace zel::session {
+class ConfigurationSession;
+}
+
 namespace zel::ui {
 
-class ConfigurationSession;
-
 // The file name the report dialog proposes first: the documents folder and the unit's size.
-QString proposedReportFile(const ConfigurationSession& session);
+QString proposedReportFile(const session::ConfigurationSession& session);
 
 // Writes the report of `session`'s configuration to `path` (".html" or ".pdf"), with the changes
 // since the configuration last fetched from a unit when `withChanges`. The reason when it could
 // not be written (any existing file is then unchanged); empty on success.
-QString writeReport(const ConfigurationSession& session, const QString& path, bool withChanges,
-                    const QDateTime& now = QDateTime::currentDateTime());
+QString writeReport(const session::ConfigurationSession& session, const QString& path,
+                    bool withChanges, const QDateTime& now = QDateTime::currentDateTime());
 
 } // namespace zel::ui

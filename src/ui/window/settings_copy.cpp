@@ -47,7 +47,8 @@ QList<int> chosenNumbers(UserPrompts& prompts, const QString& title, const QStri
 
 } // namespace
 
-std::optional<EditStep> copyZoneSettings(model::ConfigModel& model, int zone, UserPrompts& prompts)
+std::optional<session::EditStep> copyZoneSettings(model::ConfigModel& model, int zone,
+                                                  UserPrompts& prompts)
 {
     if (!model.zoneAudio(zone).audioKnown) {
         prompts.showError(QStringLiteral("%1 has no audio settings to copy: none were read for it.")
@@ -65,14 +66,14 @@ std::optional<EditStep> copyZoneSettings(model::ConfigModel& model, int zone, Us
     const model::ZoneAudio from = model.zoneAudio(zone);
     for (int target : zones)
         model::copyZoneSettings(from, model.zoneAudio(target));
-    return EditStep{QStringLiteral("Copy Zone %1 Settings").arg(zone),
-                    {},
-                    model::DiffSubject::ZoneAudio,
-                    zones.first()};
+    return session::EditStep{QStringLiteral("Copy Zone %1 Settings").arg(zone),
+                             {},
+                             model::DiffSubject::ZoneAudio,
+                             zones.first()};
 }
 
-std::optional<EditStep> copyPresetEqToZones(model::ConfigModel& model, int preset,
-                                            UserPrompts& prompts)
+std::optional<session::EditStep> copyPresetEqToZones(model::ConfigModel& model, int preset,
+                                                     UserPrompts& prompts)
 {
     const QList<int> zones =
         chosenNumbers(prompts, QStringLiteral("Copy Preset EQ to Zones"),
@@ -83,14 +84,14 @@ std::optional<EditStep> copyPresetEqToZones(model::ConfigModel& model, int prese
         return std::nullopt;
     for (int target : zones)
         model.zoneAudio(target).bands = model.preset(preset).bands;
-    return EditStep{QStringLiteral("Copy Preset %1 EQ to Zones").arg(preset),
-                    {},
-                    model::DiffSubject::ZoneAudio,
-                    zones.first()};
+    return session::EditStep{QStringLiteral("Copy Preset %1 EQ to Zones").arg(preset),
+                             {},
+                             model::DiffSubject::ZoneAudio,
+                             zones.first()};
 }
 
-std::optional<EditStep> copyZoneEqToPresets(model::ConfigModel& model, int zone,
-                                            UserPrompts& prompts)
+std::optional<session::EditStep> copyZoneEqToPresets(model::ConfigModel& model, int zone,
+                                                     UserPrompts& prompts)
 {
     QList<TickableItem> presets;
     for (int preset = 1; preset <= model::kPresets; ++preset)
@@ -103,10 +104,10 @@ std::optional<EditStep> copyZoneEqToPresets(model::ConfigModel& model, int zone,
         return std::nullopt;
     for (int target : chosen)
         model.preset(target).bands = model.zoneAudio(zone).bands;
-    return EditStep{QStringLiteral("Copy Zone %1 EQ to Presets").arg(zone),
-                    {},
-                    model::DiffSubject::Preset,
-                    chosen.first()};
+    return session::EditStep{QStringLiteral("Copy Zone %1 EQ to Presets").arg(zone),
+                             {},
+                             model::DiffSubject::Preset,
+                             chosen.first()};
 }
 
 } // namespace zel::ui

@@ -3,7 +3,7 @@
 // zones, a device preset's EQ curve onto zones, a zone's EQ curve onto device presets. Each asks
 // which records to reach and changes the model in one go; the caller records the step.
 
-#include "ui/common/edit_step.h"
+#include "session/edit_step.h"
 
 #include <optional>
 
@@ -16,10 +16,11 @@ namespace zel::ui {
 class UserPrompts;
 
 // Each returns the step taken, or nothing when the user chose no record or cancelled.
-std::optional<EditStep> copyZoneSettings(model::ConfigModel& model, int zone, UserPrompts& prompts);
-std::optional<EditStep> copyPresetEqToZones(model::ConfigModel& model, int preset,
-                                            UserPrompts& prompts);
-std::optional<EditStep> copyZoneEqToPresets(model::ConfigModel& model, int zone,
-                                            UserPrompts& prompts);
+std::optional<session::EditStep> copyZoneSettings(model::ConfigModel& model, int zone,
+                                                  UserPrompts& prompts);
+std::optional<session::EditStep> copyPresetEqToZones(model::ConfigModel& model, int preset,
+                                                     UserPrompts& prompts);
+std::optional<session::EditStep> copyZoneEqToPresets(model::ConfigModel& model, int zone,
+                                                     UserPrompts& prompts);
 
 } // namespace zel::ui

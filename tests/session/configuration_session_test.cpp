@@ -1,11 +1,11 @@
-#include "ui/window/configuration_session.h"
+#include "session/configuration_session.h"
 
 #include "model/config_writer.h"
 #include "model/templates.h"
 
 #include <gtest/gtest.h>
 
-namespace zel::ui {
+namespace zel::session {
 namespace {
 
 using Verdict = ConfigurationSession::ExportVerdict;
@@ -79,4 +79,4 @@ TEST(ConfigurationSession, ReadEditedAndExportedConfigurations)
 }
 
 } // namespace
-} // namespace zel::ui
+} // namespace zel::session

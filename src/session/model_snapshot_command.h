@@ -5,14 +5,14 @@
 // dropped.
 
 #include "model/config_model.h"
-#include "ui/common/edit_step.h"
+#include "session/edit_step.h"
 
 #include <QUndoCommand>
 
 #include <functional>
 #include <memory>
 
-namespace zel::ui {
+namespace zel::session {
 
 using ModelSnapshot = std::shared_ptr<const model::ConfigModel>;
 
@@ -38,4 +38,4 @@ private:
     bool m_done = true;
 };
 
-} // namespace zel::ui
+} // namespace zel::session

@@ -8,9 +8,9 @@
 #include "link/link_mode.h"
 #include "model/config_model.h"
 #include "model/config_reader.h"
-#include "ui/common/edit_step.h"
-#include "ui/window/loaded_configuration.h"
-#include "ui/window/model_snapshot_command.h"
+#include "session/edit_step.h"
+#include "session/loaded_configuration.h"
+#include "session/model_snapshot_command.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -22,7 +22,7 @@ class QUndoStack;
 #include <string>
 #include <vector>
 
-namespace zel::ui {
+namespace zel::session {
 
 // A configuration fetched whole from a unit: what that unit held then.
 struct FetchedConfiguration {
@@ -109,4 +109,4 @@ private:
     std::optional<FetchedConfiguration> m_fetched; // the last fetched, kept across resets
 };
 
-} // namespace zel::ui
+} // namespace zel::session

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace zel::ui {
+namespace zel::session {
 
 class LoadedConfiguration {
 public:
@@ -54,4 +54,4 @@ private:
     std::string m_exportedTo; // the unit exported to last since the load; empty: none
 };
 
-} // namespace zel::ui
+} // namespace zel::session

@@ -1,4 +1,4 @@
-#include "ui/window/configuration_session.h"
+#include "session/configuration_session.h"
 
 #include "text/latin1_text.h"
 
@@ -9,7 +9,7 @@
 #include <QScopedValueRollback>
 #include <QUndoStack>
 
-namespace zel::ui {
+namespace zel::session {
 
 namespace {
 // Each step holds a snapshot of the model (about 90 KB, shared with the step before it).
@@ -132,4 +132,4 @@ std::string ConfigurationSession::writerText() const
     return model::joinLines(model::writeConfiguration(m_model), "\n");
 }
 
-} // namespace zel::ui
+} // namespace zel::session

@@ -1,6 +1,6 @@
-#include "ui/window/model_snapshot_command.h"
+#include "session/model_snapshot_command.h"
 
-namespace zel::ui {
+namespace zel::session {
 
 namespace {
 constexpr int kMergingEdit = 1; // every command that may merge; the merge key decides
@@ -42,4 +42,4 @@ bool ModelSnapshotCommand::mergeWith(const QUndoCommand* other)
     return true;
 }
 
-} // namespace zel::ui
+} // namespace zel::session

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-namespace zel::ui {
+namespace zel::session {
 
 struct EditStep {
     QString text;
@@ -16,4 +16,4 @@ struct EditStep {
     int record = 0; // the zone, preset, favorite... the step changed; 0 for the unit
 };
 
-} // namespace zel::ui
+} // namespace zel::session
