@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -62,12 +63,14 @@ ReportDialog::ReportDialog(const ReportQuestion& question, QWidget* parent)
     });
 
     auto* form = new QFormLayout;
-    form->addRow(tr("&Site:"), m_site);
+    form->addRow(tr("Si&te:"), m_site);
     form->addRow(tr("C&lient:"), m_client);
     form->addRow(tr("&Installer:"), m_installer);
     form->addRow(tr("&Notes:"), m_notes);
     form->addRow(tr("&Changes since:"), m_baseline);
-    form->addRow(tr("Save &as:"), file);
+    auto* fileLabel = new QLabel(tr("Save &as:")); // a label of a layout has no buddy of its own
+    fileLabel->setBuddy(m_path);
+    form->addRow(fileLabel, file);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
     m_save = buttons->addButton(tr("&Save"), QDialogButtonBox::AcceptRole);

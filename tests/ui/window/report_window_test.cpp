@@ -5,6 +5,7 @@
 #include "link_window_fixture.h"
 
 #include "link/zelsim_process.h"
+#include "report/report_memory.h"
 #include "ui/window/compare_dialog.h"
 #include "ui/window/report_dialog.h"
 #include "ui/window/unit_comparison.h"
@@ -14,7 +15,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -38,15 +38,9 @@ std::function<std::optional<ui::ReportChoice>(const ui::ReportQuestion&)>
 answer(const QString& path, int baseline = kProposed, const QString& baselineFile = {})
 {
     return [=](const ui::ReportQuestion& question) {
-        return std::optional(ui::ReportChoice{
-            .path = path,
-            .site = "Harbour House",
-            .client = "J. Smith",
-            .installer = "Alex",
-            .notes = "Gate code 1234",
-            .baseline = baseline == kProposed ? question.baseline : baseline,
-            .baselineFile = baselineFile,
-        });
+        return std::optional(
+            ui::ReportChoice{path, "Harbour House", "J. Smith", "Alex", "Gate code 1234",
+                             baseline == kProposed ? question.baseline : baseline, baselineFile});
     };
 }
 
@@ -66,18 +60,19 @@ TEST(Report, SavesWhatIsEditedWithTheChangesSinceTheUnitWasFetched)
         QStringList absent = {};
         QString error = {}; // part of the one error box; empty: none
     };
+    // clang-format off
     const QList<Case> cases = {
-        {"edited.html",
-         true,
-         {"<td>Site</td><td>Harbour House</td>", "<td>Link</td><td>tcp:127.0.0.1:",
-          "Configuration from</td><td>host: ", "Changes since", "Gate code 1234",
-          "Zone 3 Room 03 volume -30 dB (was -12 dB)", "Zone 4 Room 04 renamed Patio &amp; Pool"}},
+        {"edited.html", true, {"<td>Site</td><td>Harbour House</td>",
+         "<td>Link</td><td>tcp:127.0.0.1:", "Configuration from</td><td>host: ", "Changes since",
+         "Gate code 1234", "Zone 3 Room 03 volume -30 dB (was -12 dB)",
+         "Zone 4 Room 04 renamed Patio &amp; Pool"}},
         {"plain.html", false, {"Patio &amp; Pool"}, {"Changes"}},
         {"edited.pdf", true, {"%PDF-"}},
         {"none/edited.pdf", true, {}, {}, "The report could not be saved to "},
         {"edited.txt", true, {}, {}, "a report is saved as an HTML file (.html) or a PDF"},
         {"full.pdf", true, {}, {}, "full.pdf: No space left on device."},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file.toStdString());
         if (c.file == "full.pdf" && !haveFullDevice)
@@ -93,6 +88,8 @@ TEST(Report, SavesWhatIsEditedWithTheChangesSinceTheUnitWasFetched)
         w.window.reportAction()->trigger();
 
         ASSERT_EQ(w.prompts->reportQuestions.size(), 1);
+        // Only a file that is there already is asked about before it is replaced.
+        EXPECT_EQ(w.prompts->confirmations.size(), c.file == "full.pdf" ? 1 : 0);
         EXPECT_EQ(w.prompts->errors.size(), c.error.isEmpty() ? 0 : 1);
         if (!c.error.isEmpty()) {
             EXPECT_TRUE(w.prompts->errors.value(0).contains(c.error))
@@ -112,8 +109,9 @@ TEST(Report, SavesWhatIsEditedWithTheChangesSinceTheUnitWasFetched)
 
 // The visit's start is the first whole fetch from the unit: Export, Compare and Send Selected
 // after it move the comparison's last fetch, never the report's baseline, which is named with
-// its date and time.
-TEST(Report, MeasuresFromTheFirstFetchThroughComparisonsAndSends)
+// its date and time. A window started afresh measures from the journal's newest whole fetch,
+// or another entry or a file, and proposes what was given for the unit last time.
+TEST(Report, MeasuresFromTheVisitsStartAndRemembersWhatWasGiven)
 {
     ZelSimProcess unit;
     ASSERT_TRUE(unit.start(ZelSimProcess::Link::Tcp, {"--config", kFilled}));
@@ -125,8 +123,7 @@ TEST(Report, MeasuresFromTheFirstFetchThroughComparisonsAndSends)
     w.prompts->confirmAnswer = true;
     ASSERT_TRUE(w.runToEnd(w.window.exportAction()));
     ASSERT_TRUE(w.runToEnd(w.window.compareAction()));
-    // Then one more edit, sent alone with Send Selected.
-    w.window.model().zoneAudio(5).volume = -40;
+    w.window.model().zoneAudio(5).volume = -40; // sent alone with Send Selected
     ASSERT_TRUE(w.runToEnd(w.window.compareAction()));
     ui::CompareDialog* dialog = w.window.comparison()->dialog();
     ASSERT_TRUE(dialog && dialog->sendButton()->isVisible());
@@ -143,104 +140,91 @@ TEST(Report, MeasuresFromTheFirstFetchThroughComparisonsAndSends)
     ASSERT_TRUE(last && first);
     EXPECT_EQ(last->model.zoneName(4), "Lounge") << "the comparison's fetch is what the unit holds";
     EXPECT_EQ(first->model.zoneName(4), "Room 04");
-
-    const QString path = folder.filePath("visit.html");
-    w.prompts->onReport = answer(path);
-    w.window.reportAction()->trigger();
-    ASSERT_EQ(w.prompts->reportQuestions.size(), 1);
-    const ui::ReportQuestion& question = w.prompts->reportQuestions[0];
-    ASSERT_GE(question.baseline, 0);
-    EXPECT_TRUE(question.baselines[question.baseline].startsWith(
-        "First fetch since the program started: " + journalUnit + ", "))
-        << question.baselines.join('\n').toStdString();
-    const QString written = readAll(path);
-    EXPECT_TRUE(written.contains("Zone 4 Room 04 renamed Lounge"));
-    EXPECT_TRUE(written.contains("Zone 5 Room 05 volume -40 dB (was -20 dB)"));
-    EXPECT_FALSE(written.contains("Nothing changed"));
-    const QRegularExpression named("Changes since</td><td>the configuration fetched from " +
-                                   QRegularExpression::escape(journalUnit) +
-                                   " on \\d{4}-\\d\\d-\\d\\d at \\d\\d:\\d\\d</td>");
-    EXPECT_TRUE(named.match(written).hasMatch()) << written.left(3000).toStdString();
-}
-
-// A window started afresh measures from the journal's newest whole fetch from the unit, and
-// proposes what was given for the unit last time; another entry or a file may be chosen.
-TEST(Report, FallsBackOnTheJournalAndRemembersWhatWasGivenForTheUnit)
-{
-    ZelSimProcess unit;
-    ASSERT_TRUE(unit.start(ZelSimProcess::Link::Tcp, {"--config", kFilled}));
-    const QTemporaryDir folder;
+    const QString fetched = "the configuration fetched from " +
+                            QRegularExpression::escape(journalUnit) +
+                            " on \\d{4}-\\d\\d-\\d\\d at \\d\\d:\\d\\d</td>";
     const QString older = folder.filePath("older.zel");
-    {
-        LinkWindow earlier;
-        earlier.chooseTelnet(unit.address());
-        for (int fetch = 0; fetch < 2; ++fetch) // two entries in the journal
-            ASSERT_TRUE(earlier.runToEnd(earlier.window.importAction()));
-        earlier.prompts->onReport = answer(folder.filePath("first.pdf"));
-        earlier.window.reportAction()->trigger();
-        ASSERT_TRUE(earlier.window.statusText().contains("Report saved"));
-        earlier.window.model().setZoneName(2, "Hall");
-        earlier.prompts->saveAnswer = older;
-        earlier.window.fileModeAction()->trigger();
-        ASSERT_TRUE(earlier.runToEnd(earlier.window.exportAction()));
-    }
-
-    LinkWindow w;
-    w.chooseTelnet(unit.address());
-    w.window.newZel16Action()->trigger();
-    w.window.model().setZoneName(2, "Hall");
+    QFile file(older);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(readAll(kFilled).replace("\"Room 02\"", "\"Hall\"").toLatin1());
+    file.close();
+    LinkWindow later; // started afresh: the journal's fetches are from before
+    later.chooseTelnet(unit.address());
+    later.window.newZel16Action()->trigger();
+    later.window.model().setZoneName(2, "Hall");
+    const QString journal = "Journal: fetched from " + journalUnit;
     struct Case {
+        LinkWindow* window;
         const char* what;
-        int baseline; // in the dialog's list; kProposed: as proposed
-        QString file;
-        QString changesSince; // a pattern
-        bool hallChanged;
+        int baseline;          // in the dialog's list; kProposed: as proposed
+        QString file, offered; // the file chosen; the baseline offered first
+        QString changesSince;  // a pattern
+        QStringList present, absent = {};
     };
-    const QString entry = "the configuration fetched from " +
-                          QRegularExpression::escape(w.link.journalUnit()) +
-                          " on \\d{4}-\\d\\d-\\d\\d at \\d\\d:\\d\\d";
+    const QString visitStart = "First fetch since the program started: " + journalUnit + ", ";
+    const QString inFile = "the configuration in the file &#39;older.zel&#39; of \\d{4}-";
+    // clang-format off
     const Case cases[] = {
-        {"the journal's newest", kProposed, {}, entry, true},
-        {"an older entry", 1, {}, entry, true},
-        {"a file", -1, older, "the configuration in the file &#39;older.zel&#39; of \\d{4}-",
-         false},
+        {&w, "the visit's start", kProposed, {}, visitStart, fetched,
+         {"Zone 4 Room 04 renamed Lounge", "Zone 5 Room 05 volume -40 dB (was -20 dB)"},
+         {"Nothing changed"}},
+        {&later, "the journal's newest", kProposed, {}, journal, fetched, {"Room 02 renamed Hall"}},
+        {&later, "an older entry", 1, {}, journal, fetched, {"Room 02 renamed Hall"}},
+        {&later, "a file", -1, older, journal, inFile, {}, {"renamed Hall"}},
     };
-    QString suffix = "pdf"; // of the report saved last
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const QString path = folder.filePath(QStringLiteral("%1.html").arg(c.what));
-        w.prompts->reportQuestions.clear();
-        w.prompts->onReport = answer(path, c.baseline, c.file);
-        w.window.reportAction()->trigger();
-        ASSERT_EQ(w.prompts->reportQuestions.size(), 1);
-        const ui::ReportQuestion& question = w.prompts->reportQuestions[0];
+        ScriptedPrompts& prompts = *c.window->prompts;
+        prompts.reportQuestions.clear();
+        prompts.onReport = answer(path, c.baseline, c.file);
+        c.window->window.reportAction()->trigger();
+        ASSERT_EQ(prompts.reportQuestions.size(), 1);
+        const ui::ReportQuestion& question = prompts.reportQuestions[0];
         EXPECT_EQ(question.baseline, 0);
-        ASSERT_GE(question.baselines.size(), 2);
-        EXPECT_TRUE(
-            question.baselines[0].startsWith("Journal: fetched from " + w.link.journalUnit()));
-        // What was given for the unit, and the site and date in the folder last used.
-        EXPECT_EQ(question.site, "Harbour House");
-        EXPECT_EQ(question.client, "J. Smith");
-        EXPECT_EQ(question.installer, "Alex");
-        EXPECT_EQ(question.path,
-                  folder.filePath("Harbour House report " +
-                                  QDate::currentDate().toString("yyyy-MM-dd") + "." + suffix));
-        suffix = "html";
+        EXPECT_TRUE(question.baselines.value(0).startsWith(c.offered));
+        EXPECT_GE(question.baselines.size(), c.window == &w ? 1 : 2);
+        if (c.window == &later) { // what was given for the unit, the site and date proposed
+            EXPECT_EQ(QStringList({question.site, question.client, question.installer}),
+                      QStringList({"Harbour House", "J. Smith", "Alex"}));
+            EXPECT_EQ(question.path,
+                      folder.filePath("Harbour House report " +
+                                      QDate::currentDate().toString("yyyy-MM-dd") + ".html"));
+        }
         const QString written = readAll(path);
-        EXPECT_TRUE(
-            QRegularExpression("Changes since</td><td>" + c.changesSince).match(written).hasMatch())
-            << written.left(2000).toStdString();
-        EXPECT_EQ(written.contains("Zone 2 Room 02 renamed Hall"), c.hallChanged);
+        EXPECT_TRUE(QRegularExpression("Changes since</td><td>" + c.changesSince)
+                        .match(written)
+                        .hasMatch());
+        for (const QString& expected : c.present)
+            EXPECT_TRUE(written.contains(expected)) << expected.toStdString();
+        for (const QString& unwanted : c.absent)
+            EXPECT_FALSE(written.contains(unwanted)) << unwanted.toStdString();
     }
 
     // Another unit has nothing remembered of its own but the installer.
-    w.window.fileModeAction()->trigger();
-    w.prompts->reportQuestions.clear();
-    w.prompts->onReport = [](const ui::ReportQuestion&) { return std::nullopt; };
-    w.window.reportAction()->trigger();
-    ASSERT_EQ(w.prompts->reportQuestions.size(), 1);
-    EXPECT_EQ(w.prompts->reportQuestions[0].site, "");
-    EXPECT_EQ(w.prompts->reportQuestions[0].installer, "Alex");
+    later.window.fileModeAction()->trigger();
+    later.prompts->reportQuestions.clear();
+    later.prompts->onReport = [](const ui::ReportQuestion&) { return std::nullopt; };
+    later.window.reportAction()->trigger();
+    ASSERT_EQ(later.prompts->reportQuestions.size(), 1);
+    EXPECT_EQ(later.prompts->reportQuestions[0].site, "");
+    EXPECT_EQ(later.prompts->reportQuestions[0].installer, "Alex");
+
+    // What cannot be remembered is said after the report is saved.
+    const QString memory = report::ReportMemory::defaultFile();
+    ASSERT_TRUE(QFile::rename(memory, memory + ".kept"));
+    if (QFile::link("/dev/full", memory)) {
+        later.prompts->onReport = answer(folder.filePath("kept.html"));
+        later.window.reportAction()->trigger();
+        EXPECT_TRUE(later.window.statusText().endsWith(
+            "kept.html; the site, client and installer could not be kept for next time: No "
+            "space left on device"))
+            << later.window.statusText().toStdString();
+        EXPECT_TRUE(QFile::exists(folder.filePath("kept.html")));
+        QFile::remove(memory);
+    }
+    ASSERT_TRUE(QFile::rename(memory + ".kept", memory));
 }
 
 // The dialog: the proposed name follows the site until the user names the file; the baseline
@@ -248,14 +232,9 @@ TEST(Report, FallsBackOnTheJournalAndRemembersWhatWasGivenForTheUnit)
 TEST(Report, DialogProposesAFileNameForTheSiteTyped)
 {
     const ui::ReportQuestion question{
-        .path = "/r/Old report.pdf",
-        .site = "Old",
-        .client = "C",
-        .installer = "I",
-        .baselines = {"First fetch", "Journal"},
-        .baseline = 1,
-        .pathForSite = [](const QString& site) { return "/r/" + site + " report.pdf"; },
-    };
+        "/r/Old report.pdf", "Old", "C", "I", {"First", "Journal"}, 1, [](const QString& site) {
+            return "/r/" + site + ".pdf";
+        }};
     struct Case {
         QString site, typedPath;
         int item; // of the baseline box
@@ -263,9 +242,9 @@ TEST(Report, DialogProposesAFileNameForTheSiteTyped)
         int baseline;
     };
     const Case cases[] = {
-        {"Harbour", "", 0, "/r/Harbour report.pdf", 0},
+        {"Harbour", "", 0, "/r/Harbour.pdf", 0},
         {"Harbour", "/tmp/mine", 2, "/tmp/mine.pdf", -1},
-        {"", "", 1, "/r/ report.pdf", 1},
+        {"", "", 1, "/r/.pdf", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path.toStdString());
@@ -278,11 +257,8 @@ TEST(Report, DialogProposesAFileNameForTheSiteTyped)
         }
         dialog.siteEdit()->setText(c.site);
         dialog.baselineBox()->setCurrentIndex(c.item);
-        const ui::ReportChoice choice = dialog.choice();
-        EXPECT_EQ(choice.path, c.path);
-        EXPECT_EQ(choice.site, c.site);
-        EXPECT_EQ(choice.baseline, c.baseline);
-        EXPECT_EQ(dialog.saveButton()->isEnabled(), true);
+        EXPECT_EQ(dialog.choice().path, c.path);
+        EXPECT_EQ(dialog.choice().baseline, c.baseline);
     }
     ui::ReportDialog dialog(question);
     dialog.chooseBaselineFile("/r/before.zel");
