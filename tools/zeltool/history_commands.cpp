@@ -105,14 +105,13 @@ int runHistory(const Arguments& arguments)
 {
     journal::Journal journal;
     const std::vector<std::string>& words = arguments.positional;
-    if (words.empty()) {
-        if (arguments.output)
-            return fail(kExitUsage, "history: -o is taken by 'history show N' only");
+    if (arguments.output && (words.empty() || words[0] != "show"))
+        return fail(kExitUsage, "history: -o is taken by 'history show N' only");
+    if (words.empty())
         return listEntries(journal);
-    }
     if (words.size() == 2 && words[0] == "show")
         return showEntry(journal, words[1], arguments.output);
-    if (words.size() == 2 && (words[0] == "keep" || words[0] == "unkeep") && !arguments.output)
+    if (words.size() == 2 && (words[0] == "keep" || words[0] == "unkeep"))
         return keepEntry(journal, words[0], words[1]);
     return fail(kExitUsage,
                 "history: give nothing to list the journal, 'show N', 'keep N' or 'unkeep N'");

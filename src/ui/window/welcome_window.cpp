@@ -70,8 +70,9 @@ QStringList WelcomeWindow::welcomeLines()
         // Every transfer with a unit is kept in the unit journal: the note says where.
         QStringLiteral(
             "Note:  Every configuration imported or exported via telnet or serial is kept  "),
-        QStringLiteral("on the PC in the unit journal (FILE / HISTORY).  To save a file of your "),
-        QStringLiteral("own, export using the FILE method."),
+        QStringLiteral(
+            "on the PC in the unit journal (FILE / HISTORY).  To save a file of your own, "),
+        QStringLiteral("export using the FILE method."),
     };
 }
 
