@@ -104,8 +104,7 @@ TEST(UnitName, NamesAUnitOneWayHoweverItsAddressIsWritten)
         {LinkMode::None, {"unit.local"}, ""},
     };
     for (const Case& c : cases)
-        for (const char* address : c.addresses) {
-            SCOPED_TRACE(address);
-            EXPECT_EQ(unitName(c.mode, QString::fromLatin1(address)), QString::fromLatin1(c.name));
-        }
+        for (const char* address : c.addresses)
+            EXPECT_EQ(unitName(c.mode, QString::fromLatin1(address)), QString::fromLatin1(c.name))
+                << address;
 }

@@ -14,11 +14,9 @@ protected:
     qint64 readData(char*, qint64) override { return -1; }
     qint64 writeData(const char*, qint64 size) override
     {
-        if (size <= m_room) {
-            m_room -= size;
+        m_room -= size;
+        if (m_room >= 0)
             return size;
-        }
-        m_room = 0;
         setErrorString(QStringLiteral("No space left on device"));
         return -1;
     }

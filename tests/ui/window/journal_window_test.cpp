@@ -201,8 +201,7 @@ TEST(JournalInTheWindow, SendSelectedSendsTheCheckedRowsAndComparesAgain)
         ui::HistoryDialog* history = w.window.historyDialog();
         history->list()->setCurrentItem(history->list()->topLevelItem(0)->child(1));
         EXPECT_EQ(history->list()->currentItem()->text(1), "partial send");
-        EXPECT_FALSE(history->openButton()->isEnabled());
-        EXPECT_FALSE(history->restoreButton()->isEnabled());
+        EXPECT_FALSE(history->openButton()->isEnabled() || history->restoreButton()->isEnabled());
         EXPECT_TRUE(history->noteLabel()->isVisibleTo(history));
         const QStringList editing = writerLines(w.window);
         for (auto request :
