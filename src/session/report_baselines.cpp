@@ -76,7 +76,7 @@ ReportBaselines reportBaselines(const ConfigurationSession& session,
     // the visit began when the session has fetched nothing itself, else the oldest since.
     int beforeStart = -1, sinceStart = -1;
     for (const journal::Entry& entry : journal.entries()) {
-        if (entry.direction != journal::Direction::FromUnit || !entry.whole ||
+        if (journal::kindOf(entry) != journal::Kind::WholeFetch ||
             (!unit.isEmpty() && entry.unit != unit))
             continue;
         if (static_cast<int>(baselines.offered.size()) >= kJournalOffers)
