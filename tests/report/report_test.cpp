@@ -7,9 +7,11 @@
 #include "model/config_reader.h"
 #include "model/templates.h"
 #include "report/report_builder.h"
+#include "report/report_memory.h"
 #include "report/report_output.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -317,6 +319,24 @@ TEST(Report, PdfPagesBreakBetweenRowsOnA4AndLetter)
         for (const std::string& name : {c.config->zoneName(2), c.config->sourceName(1)})
             EXPECT_TRUE(text.contains(QString::fromLatin1(name.data()))) << name;
     }
+}
+
+// What the report dialog remembers beyond what the window's tests see of it: the folder and form
+// of the last report, and a damaged file taken as empty and written anew.
+TEST(ReportMemory, KeepsTheLastFolderAndFormAndOutlivesADamagedFile)
+{
+    const QTemporaryDir folder;
+    const QString file = folder.filePath("data/report.json");
+    QDir().mkpath(folder.filePath("data"));
+    QFile damaged(file);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write("{\"units\": [") > 0);
+    damaged.close();
+    EXPECT_EQ(ReportMemory(file).particularsOf("tcp:a:23").installer, "");
+    EXPECT_EQ(ReportMemory(file).remember("tcp:a:23", {"A", "B", "C"}, "/tmp/out/R.PDF"), "");
+    const ReportMemory memory(file);
+    EXPECT_EQ(memory.particularsOf("tcp:a:23").client, "B");
+    EXPECT_EQ(memory.folder(), "/tmp/out");
+    EXPECT_EQ(memory.suffix(), "pdf");
 }
 
 } // namespace

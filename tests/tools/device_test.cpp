@@ -316,32 +316,26 @@ TEST(ZeltoolReport, DescribesAFileOrAUnitWithTheChangesSinceAnother)
         int exitCode;
         std::vector<std::string> present; // in the file written, or on standard error
     };
+    // clang-format off
     const std::vector<Case> cases = {
         {{tcp(unit), "--changes-from", older, "--site", "Harbour House", "--client", "J. Smith",
-          "--installer=Alex", "--notes", notes},
-         "unit.html",
-         0,
+          "--installer=Alex", "--notes", notes}, "unit.html", 0,
          {"<meta charset=\"utf-8\">", "<h1>Harbour House</h1>", "<td>Client</td><td>J. Smith</td>",
           "<td>Installer</td><td>Alex</td>", "<td>Link</td><td>tcp:" + unit.address() + "</td>",
           "unit " + tcp(unit), "file &#39;" + older + "&#39; of 20",
           "Keys with &lt;the&gt; neighbour \xc3\xa9t\xc3\xa9", "Changes",
           "Display brightness 75% (was 25%)"}},
         {{kFilled, "--notes", latin1Notes}, "latin1.html", 0, {"Caf\xc3\xa9 &lt;b&gt;"}},
-        {{kFilled, "--changes-from", tcp(unit), "--paper", "letter"},
-         "file.pdf",
-         0,
+        {{kFilled, "--changes-from", tcp(unit), "--paper", "letter"}, "file.pdf", 0,
          {"%PDF-", "/MediaBox [0 0 612.000000 792.000000]"}},
         {{kFilled}, "none/file.pdf", 1, {"cannot write '"}},
         {{kFilled}, "full.pdf", 1, {"No space left on device (any existing file is unchanged)"}},
-        {{kFilled, "--notes", longNotes},
-         "long.pdf",
-         2,
+        {{kFilled, "--notes", longNotes}, "long.pdf", 2,
          {"report: the notes file '" + longNotes + "' is longer than 65536 bytes"}},
-        {{kFilled, "--notes", folder.file("gone.txt")},
-         "gone.pdf",
-         2,
+        {{kFilled, "--notes", folder.file("gone.txt")}, "gone.pdf", 2,
          {"report: cannot read the notes file '" + folder.file("gone.txt") + "': "}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.out);
         if (c.out == "full.pdf" && !haveFullDevice)
