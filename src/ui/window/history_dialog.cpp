@@ -1,5 +1,7 @@
 #include "ui/window/history_dialog.h"
 
+#include "ui/common/button_mnemonics.h"
+
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QHeaderView>
@@ -52,6 +54,7 @@ HistoryDialog::HistoryDialog(QWidget* parent)
     layout->addWidget(m_folder);
     layout->addWidget(m_list);
     layout->addWidget(buttons);
+    giveButtonsMnemonics(this);
     resize(640, 400);
     updateButtons();
 }

@@ -12,6 +12,7 @@
 #include "ui/window/configuration_file_page.h"
 #include "ui/window/dialog_prompts.h"
 #include "ui/window/editor_page_set.h"
+#include "ui/window/focus_return.h"
 #include "ui/window/history_dialog.h"
 #include "ui/window/link_controller.h"
 #include "ui/window/painting_suspended.h"
@@ -334,7 +335,10 @@ QString MainWindow::aboutText()
 
 void MainWindow::showAbout()
 {
-    QMessageBox::about(this, tr("About ZEL Configuration"), aboutText());
+    const std::unique_ptr<QMessageBox> box(
+        makeAboutBox(this, tr("About ZEL Configuration"), aboutText()));
+    const FocusReturn back;
+    box->exec();
 }
 
 } // namespace zel::ui

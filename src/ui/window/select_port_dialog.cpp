@@ -1,5 +1,7 @@
 #include "ui/window/select_port_dialog.h"
 
+#include "ui/common/button_mnemonics.h"
+
 #include <QCollator>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -47,6 +49,7 @@ SelectPortDialog::SelectPortDialog(const QStringList& ports, QWidget* parent)
     layout->addWidget(m_portBox);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    giveButtonsMnemonics(this);
     m_portBox->setFocus();
 }
 

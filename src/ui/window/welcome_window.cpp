@@ -1,5 +1,6 @@
 #include "ui/window/welcome_window.h"
 
+#include "ui/common/button_mnemonics.h"
 #include "ui/window/window_placement.h"
 
 #include <QFontMetrics>
@@ -96,6 +97,7 @@ WelcomeWindow::WelcomeWindow(QWidget* parent)
     m_okButton->setDefault(true);
     m_okButton->setFocus();
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
+    giveButtonsMnemonics(this);
 
     centerOnScreen(this);
 }

@@ -21,6 +21,7 @@ public:
     bool confirmAnswer = false; // also the answer to the quick EQ questions
     QString quickEqSaveAnswer;  // empty: cancelled
     QList<int> tickAnswer;      // the items ticked; empty: cancelled
+    QList<bool> optionAnswer;   // the options' states; empty: as offered
     std::optional<ui::ReportChoice> reportAnswer;
     // Runs when a one-line entry is asked for, before it is answered.
     std::function<void()> onInputQuery;
@@ -35,6 +36,7 @@ public:
     QStringList quickEqSaveProposals;
     QStringList errors;
     QStringList reportOffers; // the changes offered with each report dialog
+    QList<QList<ui::TickableItem>> optionOffers;
 
     std::optional<QString> choosePort() override
     {
@@ -74,6 +76,18 @@ public:
     QList<int> chooseItems(const QString&, const QString&, const QList<ui::TickableItem>&) override
     {
         return tickAnswer;
+    }
+    std::optional<ui::TickChoice>
+    chooseItemsAndOptions(const QString&, const QString&, const QList<ui::TickableItem>&,
+                          const QList<ui::TickableItem>& options) override
+    {
+        optionOffers << options;
+        if (tickAnswer.isEmpty())
+            return std::nullopt;
+        QList<bool> states = optionAnswer;
+        for (qsizetype i = states.size(); i < options.size(); ++i)
+            states << options.at(i).ticked;
+        return ui::TickChoice{tickAnswer, states};
     }
 
     std::optional<ui::ReportChoice> reportFile(const QString&, const QString& offer) override
