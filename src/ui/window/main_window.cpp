@@ -8,6 +8,7 @@
 #include "model/config_writer.h"
 #include "model/model_reset.h"
 #include "ui/audio/quick_eq_library.h"
+#include "ui/common/focus_frame.h"
 #include "ui/pages/editor_page.h"
 #include "ui/window/configuration_file_page.h"
 #include "ui/window/dialog_prompts.h"
@@ -127,6 +128,10 @@ void MainWindow::buildPages()
     m_tabs = new QTabWidget(client);
     m_tabs->setGeometry(kTabsGeometry);
     m_tabs->tabBar()->setAttribute(Qt::WA_Hover); // hot-tracking tabs
+    QTabBar* bar = m_tabs->tabBar();
+    FocusFrame* tabFocus =
+        FocusFrame::attach(bar, [bar] { return bar->tabRect(bar->currentIndex()); });
+    connect(bar, &QTabBar::currentChanged, tabFocus, qOverload<>(&QWidget::update));
 
     m_filePage = new ConfigurationFilePage;
     m_configurationTextBox = m_filePage->configurationTextBox();
