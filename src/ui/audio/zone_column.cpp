@@ -45,8 +45,6 @@ ZoneColumn::ZoneColumn(QWidget* parent) : QWidget(parent)
     m_copyButton->setObjectName(QStringLiteral("copyZoneSettings"));
     m_zoneList->setAccessibleName(m_zonesCaption->text());
     FocusFrame::attach(m_zoneList); // the arrow keys here choose another zone
-    setAccessibleCaption(m_modeBox, m_modeCaption->text());
-    setAccessibleCaption(m_presetBox, m_presetCaption->text());
     labelComboBox(m_modeBox, m_modeCaption);
     labelComboBox(m_presetBox, m_presetCaption);
 

@@ -8,6 +8,7 @@
 #include "model/config_writer.h"
 #include "model/model_reset.h"
 #include "ui/audio/quick_eq_library.h"
+#include "ui/common/accessible_combo_box.h"
 #include "ui/common/focus_frame.h"
 #include "ui/pages/editor_page.h"
 #include "ui/window/configuration_file_page.h"
@@ -56,6 +57,7 @@ MainWindow::MainWindow(QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint)
 {
+    installComboBoxNaming(); // before any drop-down list is read
     setWindowTitle(QStringLiteral("ZEL Configuration"));
     // The pixel layout of the pages is made for an 8 point window font.
     QFont windowFont = font();

@@ -87,6 +87,7 @@ WelcomeWindow::WelcomeWindow(QWidget* parent)
         fittingFont(font(), kTextWidth - 2 * m_textBox->frameWidth() - 2 * kTextMargin - kSlack));
     m_textBox->document()->setDocumentMargin(kTextMargin);
     m_textBox->setReadOnly(true);
+    m_textBox->setAccessibleName(tr("Welcome text"));
     m_textBox->setPlainText(welcomeLines().join(QLatin1Char('\n')));
     m_textBox->setGeometry(kMargin, kMargin, kTextWidth, kTextHeight);
 
