@@ -2,6 +2,7 @@
 
 #include "text/latin1_text.h"
 #include "ui/common/button_mnemonics.h"
+#include "ui/window/focus_return.h"
 #include "ui/window/window_placement.h"
 
 #include <QApplication>
@@ -64,6 +65,7 @@ CompareDialog::CompareDialog(QWidget* parent) : QDialog(parent)
     layout->addWidget(m_list, 1);
     layout->addWidget(buttons);
     giveButtonsMnemonics(this);
+    returnFocusWhenClosed(this);
 }
 
 void CompareDialog::showDifferences(const QStringList& heading, const QString& otherSide,

@@ -23,4 +23,9 @@ private:
     QPointer<QWidget> m_focus;
 };
 
+// A window of its own over another (History, Compare, Welcome): when it is closed while the
+// user is in it and the desktop leaves no window active, the window below becomes active again,
+// its focus where the user left it.
+void returnFocusWhenClosed(QWidget* dialog);
+
 } // namespace zel::ui

@@ -1,6 +1,7 @@
 #include "ui/window/history_dialog.h"
 
 #include "ui/common/button_mnemonics.h"
+#include "ui/window/focus_return.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -55,6 +56,7 @@ HistoryDialog::HistoryDialog(QWidget* parent)
     layout->addWidget(m_list);
     layout->addWidget(buttons);
     giveButtonsMnemonics(this);
+    returnFocusWhenClosed(this);
     resize(640, 400);
     updateButtons();
 }

@@ -1,6 +1,7 @@
 #include "ui/window/welcome_window.h"
 
 #include "ui/common/button_mnemonics.h"
+#include "ui/window/focus_return.h"
 #include "ui/window/window_placement.h"
 
 #include <QFontMetrics>
@@ -99,6 +100,7 @@ WelcomeWindow::WelcomeWindow(QWidget* parent)
     m_okButton->setFocus();
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
     giveButtonsMnemonics(this);
+    returnFocusWhenClosed(this);
 
     centerOnScreen(this);
 }

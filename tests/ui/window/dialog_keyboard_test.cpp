@@ -2,9 +2,12 @@
 // own, and a dialog that closes gives the focus back to the window it was opened from (History
 // when asked from there, not the main window).
 #include "ui/common/button_mnemonics.h"
+#include "ui/window/compare_dialog.h"
 #include "ui/window/dialog_prompts.h"
+#include "ui/window/history_dialog.h"
 #include "ui/window/main_window.h"
 #include "ui/window/tick_dialog.h"
+#include "ui/window/unit_comparison.h"
 #include "ui/window/welcome_window.h"
 
 #include <QAbstractButton>
@@ -156,7 +159,15 @@ TEST(DialogKeyboard, TheWindowsOwnDialogsHaveMnemonicsAndHandTheFocusBack)
         {"History",
          [&] {
              window.showHistory();
-             return window.findChild<QDialog*>();
+             return window.historyDialog();
+         },
+         [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }},
+        {"Compare",
+         [&] {
+             window.comparison()->compare(window.model(), QStringLiteral("[SD0]\n[NO1\"Hall\"]"),
+                                          QStringLiteral("file: hall.zel"), {}, {false, false},
+                                          window.prompts());
+             return window.comparison()->dialog();
          },
          [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }},
     };
