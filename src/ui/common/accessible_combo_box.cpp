@@ -9,9 +9,37 @@ namespace zel::ui {
 
 namespace {
 
-class ComboBoxAccessible : public QAccessibleWidget {
+// The chosen item is also the list's text, read only: a screen reader that reads a drop-down
+// list by its text (as it reads an editable one) finds the value there.
+class ComboBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit ComboBoxAccessible(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface && !editor())
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // The text: the chosen item.
+    QString text(int start, int end) const override { return value().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(value().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override
+    {
+        *start = *end = offset;
+        return {};
+    }
 
     QString text(QAccessible::Text t) const override
     {
@@ -19,8 +47,7 @@ public:
         case QAccessible::Name:
             return name();
         case QAccessible::Value:
-            return box()->isEditable() && box()->lineEdit() ? box()->lineEdit()->text()
-                                                            : box()->currentText();
+            return value();
         default:
             return QAccessibleWidget::text(t);
         }
@@ -70,6 +97,7 @@ public:
 
 private:
     QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+    QString value() const { return editor() ? editor()->text() : box()->currentText(); }
     QLineEdit* editor() const { return box()->isEditable() ? box()->lineEdit() : nullptr; }
 
     QString name() const
@@ -81,7 +109,7 @@ private:
             if (!caption.isEmpty())
                 return caption;
         }
-        return text(QAccessible::Value); // no caption: at least what it holds
+        return value(); // no caption: at least what it holds
     }
 };
 

@@ -70,7 +70,10 @@ void walk(QAccessibleInterface* node, Walk& seen)
         const QString label = labels.isEmpty() ? QString() : labels.first().first->text(A::Name);
         if (!labels.isEmpty() && name != QString(label).remove(QLatin1Char('&')))
             seen.faults << "the drop-down list " + name + " is not named by its caption " + label;
-        if (node->text(A::Value) != node->object()->property("currentText").toString())
+        const QString value = node->object()->property("currentText").toString();
+        QAccessibleTextInterface* text = node->textInterface();
+        if (node->text(A::Value) != value || !text ||
+            text->text(0, text->characterCount()) != value)
             seen.faults << "the drop-down list " + name + " is not read by its value";
     }
     for (int i = 0; i < node->childCount(); ++i)
