@@ -31,68 +31,36 @@ TEST(ZoneSettingsCopy, TakesTheModeAndWhatItUsesOnly)
 
 TEST(ZoneSettingsCopy, TakesOnlyTheChosenPartsAndKeepsALockedZoneAtZero)
 {
-    const ZoneAudio from{true, {4, 4, 4}, 0, 0, -20, -5, kEqModeZq, 0, 120, false};
-    const ZoneAudio target{true, {-1}, 0, 0, -12, 9, kEqModeTone, 0, 200, false};
-    ZoneAudio lockedFrom = from;
-    lockedFrom.volume = 0;
-    lockedFrom.volumeLocked = true;
-    ZoneAudio lockedTarget = target;
-    lockedTarget.volumeLocked = true;
-    struct Case {
-        const char* what;
-        ZoneAudio source;
-        ZoneAudio to;
-        ZoneCopyParts parts;
-        ZoneAudio expected;
+    // A zone in ZQ mode onto one in tone mode; the parts taken: V volume, L lock, B balance, M
+    // mode.
+    const auto zone = [](int8_t volume, int8_t balance, bool zq, bool locked) {
+        ZoneAudio audio{true, {-1}, 0,     0, volume, balance, zq ? kEqModeZq : kEqModeTone,
+                        0,    100,  locked};
+        if (zq)
+            audio.bands = {4, 4, 4};
+        return audio;
     };
-    const Case cases[] = {
-        {"everything",
-         from,
-         target,
-         {},
-         {true, {4, 4, 4}, 0, 0, -20, -5, kEqModeZq, 0, 200, false}},
-        {"the EQ alone keeps volume and balance",
-         from,
-         target,
-         {false, false, false, true},
-         {true, {4, 4, 4}, 0, 0, -12, 9, kEqModeZq, 0, 200, false}},
-        {"the volume alone",
-         from,
-         target,
-         {true, false, false, false},
-         {true, {-1}, 0, 0, -20, 9, kEqModeTone, 0, 200, false}},
-        {"the balance alone",
-         from,
-         target,
-         {false, false, true, false},
-         {true, {-1}, 0, 0, -12, -5, kEqModeTone, 0, 200, false}},
-        {"a lock brings the volume to 0 dB",
-         lockedFrom,
-         target,
-         {false, true, false, false},
-         {true, {-1}, 0, 0, 0, 9, kEqModeTone, 0, 200, true}},
-        {"a volume onto a zone that stays locked is 0 dB",
-         from,
-         lockedTarget,
-         {true, false, false, false},
-         {true, {-1}, 0, 0, 0, 9, kEqModeTone, 0, 200, true}},
-        {"an unlock keeps the target's volume",
-         from,
-         lockedTarget,
-         {false, true, false, false},
-         {true, {-1}, 0, 0, -12, 9, kEqModeTone, 0, 200, false}},
-        {"the balance alone leaves a locked zone's volume",
-         from,
-         lockedTarget,
-         {false, false, true, false},
-         {true, {-1}, 0, 0, -12, -5, kEqModeTone, 0, 200, true}},
-        {"nothing chosen", from, target, {false, false, false, false}, target},
+    const ZoneAudio from = zone(-20, -5, true, false), lockedFrom = zone(0, -5, true, true);
+    const ZoneAudio to = zone(-12, 9, false, false), lockedTo = zone(-12, 9, false, true);
+    // clang-format off
+    const std::tuple<const char*, ZoneAudio, ZoneAudio, std::string_view, ZoneAudio> cases[] = {
+        {"everything", from, to, "VLBM", from},
+        {"the EQ alone keeps volume and balance", from, to, "M", zone(-12, 9, true, false)},
+        {"the volume alone", from, to, "V", zone(-20, 9, false, false)},
+        {"the balance alone", from, to, "B", zone(-12, -5, false, false)},
+        {"a lock brings the volume to 0 dB", lockedFrom, to, "L", zone(0, 9, false, true)},
+        {"a volume onto a zone that stays locked is 0 dB", from, lockedTo, "V", zone(0, 9, false, true)},
+        {"an unlock keeps the target's volume", from, lockedTo, "L", to},
+        {"the balance alone leaves a locked zone's volume", from, lockedTo, "B", zone(-12, -5, false, true)},
+        {"nothing chosen", from, to, "", to},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        ZoneAudio to = c.to;
-        copyZoneSettings(c.source, to, c.parts);
-        EXPECT_EQ(to, c.expected);
+    // clang-format on
+    for (const auto& [what, source, target, taken, expected] : cases) {
+        SCOPED_TRACE(what);
+        const auto has = [&](char part) { return taken.find(part) != std::string_view::npos; };
+        ZoneAudio copied = target;
+        copyZoneSettings(source, copied, {has('V'), has('L'), has('B'), has('M')});
+        EXPECT_EQ(copied, expected);
     }
 }
 

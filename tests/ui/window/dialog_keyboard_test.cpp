@@ -10,15 +10,14 @@
 #include "ui/window/unit_comparison.h"
 #include "ui/window/welcome_window.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -26,206 +25,109 @@
 namespace zel::ui {
 namespace {
 
-// The buttons and check boxes of `dialog` that show, without a mnemonic of their own or with
-// one that another control of the dialog uses too.
-QStringList mnemonicFaults(const QWidget& dialog)
+// Shown buttons without a mnemonic, and mnemonics that two controls of `dialog` share.
+QString mnemonicFaults(const QWidget& dialog)
 {
-    QStringList faults;
-    QMap<QChar, QString> letters;
-    const auto take = [&](const QString& text, bool required) {
+    QString faults;
+    QMap<QChar, QString> taken;
+    for (const QWidget* control : dialog.findChildren<QWidget*>()) {
+        const auto* button = qobject_cast<const QAbstractButton*>(control);
+        const auto* label = qobject_cast<const QLabel*>(control);
+        const QString text = button ? button->text() : label ? label->text() : QString();
         const QChar letter = mnemonicLetter(text);
-        if (letter.isNull()) {
-            if (required)
-                faults << text + " has no mnemonic";
-        } else if (letters.contains(letter)) {
-            faults << text + " shares its letter with " + letters.value(letter);
-        } else {
-            letters.insert(letter, text);
-        }
-    };
-    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
-        if (button->isVisibleTo(&dialog) &&
-            (qobject_cast<const QPushButton*>(button) || qobject_cast<const QCheckBox*>(button)))
-            take(button->text(), true);
-    }
-    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
-        if (label->isVisibleTo(&dialog))
-            take(label->text(), false);
+        if (control->isVisibleTo(&dialog) && !text.isEmpty() && !control->inherits("QToolButton") &&
+            ((letter.isNull() && button) || (!letter.isNull() && taken.contains(letter))))
+            faults += text + " has no mnemonic of its own\n";
+        taken.insert(letter, text);
     }
     return faults;
 }
 
-// Runs `ask`, which shows a modal dialog; once it shows, notes its mnemonic faults and the
-// window it belongs to, then closes it with Escape.
-struct Asked {
-    QStringList faults;
-    QWidget* owner = nullptr;
-    bool shown = false;
-    bool escapeClosed = true;
-};
-Asked askAndEscape(const std::function<void()>& ask)
-{
-    Asked asked;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        poll.stop();
-        asked.shown = true;
-        asked.faults = mnemonicFaults(*modal);
-        asked.owner = modal->parentWidget() ? modal->parentWidget()->window() : nullptr;
-        QTest::keyClick(modal, Qt::Key_Escape);
-        if (modal->isVisible()) { // never left open: the test goes on
-            asked.escapeClosed = false;
-            modal->close();
-        }
-    });
-    poll.start(5);
-    ask();
-    return asked;
-}
-
 TEST(DialogKeyboard, EveryQuestionHasMnemonicsAndGivesTheFocusBackToItsWindow)
-{
-    QWidget main;
-    auto* mainField = new QLineEdit(&main);
-    QDialog history(&main); // a window of its own over the main window, as History is
-    auto* historyButton = new QPushButton(QStringLiteral("&Restore to Unit"), &history);
-    main.show();
-    history.show();
-    DialogPrompts prompts(&main);
-    const QList<TickableItem> zones = {{"Zone 1: Hall"}, {"Zone 2: Kitchen"}};
-    const QList<TickableItem> options = {{"&Volume", true, true}, {"&Balance", true, false}};
-    const std::pair<const char*, std::function<void()>> questions[] = {
-        {"Select Port", [&] { prompts.choosePort(); }},
-        {"host prompt", [&] { prompts.inputQuery("Enter the address", "Hostname: ", {}); }},
-        {"open", [&] { prompts.openFileName("/tmp/unit.zel"); }},
-        {"save", [&] { prompts.saveFileName("/tmp/unit.zel"); }},
-        {"confirmation", [&] { prompts.confirm("Send the entry to the unit?"); }},
-        {"quick EQ save", [&] { prompts.quickEqSavePath("/tmp", "Rock.eq"); }},
-        {"quick EQ question", [&] { prompts.confirmPresetFile("Delete EQ: Rock?"); }},
-        {"tick dialog", [&] { prompts.chooseItems("Copy Preset EQ to Zones", "To:", zones); }},
-        {"tick dialog with options",
-         [&] { prompts.chooseItemsAndOptions("Copy Zone Settings", "Copy:", zones, options); }},
-        {"report", [&] { prompts.reportFile("/tmp/site.pdf", "List the changes"); }},
-        {"error", [&] { prompts.showError("The serial port was lost."); }},
-    };
-    const std::pair<QWidget*, QWidget*> openers[] = {{&main, mainField}, {&history, historyButton}};
-    for (const auto& [opener, field] : openers) {
-        for (const auto& [what, ask] : questions) {
-            SCOPED_TRACE(std::string(what) +
-                         (opener == &main ? " from the main window" : " from History"));
-            opener->activateWindow();
-            ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == opener; }));
-            field->setFocus();
-            const Asked asked = askAndEscape(ask);
-            ASSERT_TRUE(asked.shown);
-            EXPECT_TRUE(asked.escapeClosed);
-            EXPECT_TRUE(asked.faults.isEmpty()) << asked.faults.join('\n').toStdString();
-            EXPECT_EQ(asked.owner, opener);
-            EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == field; }))
-                << "the focus is on "
-                << (QApplication::focusWidget()
-                        ? QApplication::focusWidget()->metaObject()->className()
-                        : "nothing");
-        }
-    }
-}
-
-TEST(DialogKeyboard, TheWindowsOwnDialogsHaveMnemonicsAndHandTheFocusBack)
 {
     MainWindow window;
     window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     window.newTemplate(model::UnitSize::Zel8);
     window.tabs()->setCurrentIndex(MainWindow::kZoneAudioPage);
+    window.showHistory();
     QWidget* zoneList = window.findChild<QWidget*>("zoneList");
-    zoneList->setFocus();
-    struct Case {
-        const char* what;
-        std::function<QWidget*()> open; // the dialog, shown without blocking
-        std::function<void(QWidget*)> close = [](QWidget* dialog) { dialog->close(); };
+    DialogPrompts prompts(&window);
+    const QList<TickableItem> zones = {{"Zone 1: Hall"}, {"Zone 2: Kitchen"}};
+    const QList<TickableItem> options = {{"&Volume", true, true}, {"&Balance", true, false}};
+    // The copy's options come first from the keyboard, and "OK" waits for one to be ticked.
+    const auto optionsFirst = [](QWidget* modal) {
+        auto* tick = static_cast<TickDialog*>(modal);
+        EXPECT_EQ(tick->options().at(1)->nextInFocusChain(), tick->list());
+        tick->options().at(0)->setChecked(false);
+        EXPECT_FALSE(tick->okButton()->isEnabled());
     };
-    const Case cases[] = {
-        {"Welcome",
-         [&] {
-             auto* welcome = new WelcomeWindow(&window);
-             welcome->setAttribute(Qt::WA_DeleteOnClose);
-             welcome->show();
-             return welcome;
-         },
-         [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_O, Qt::AltModifier); }},
-        {"History",
-         [&] {
-             window.showHistory();
-             return window.historyDialog();
-         },
-         [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }},
-        {"Compare",
-         [&] {
-             window.comparison()->compare(window.model(), QStringLiteral("[SD0]\n[NO1\"Hall\"]"),
-                                          QStringLiteral("file: hall.zel"), {}, {false, false},
-                                          window.prompts());
+    const std::tuple<const char*, std::function<void()>, std::function<void(QWidget*)>> asked[] = {
+        {"Select Port", [&] { prompts.choosePort(); }, {}},
+        {"host prompt", [&] { prompts.inputQuery("Enter the address", "Hostname: ", {}); }, {}},
+        {"open", [&] { prompts.openFileName("/tmp/unit.zel"); }, {}},
+        {"save", [&] { prompts.saveFileName("/tmp/unit.zel"); }, {}},
+        {"confirmation", [&] { prompts.confirm("Send the entry to the unit?"); }, {}},
+        {"quick EQ save", [&] { prompts.quickEqSavePath("/tmp", "Rock.eq"); }, {}},
+        {"quick EQ question", [&] { prompts.confirmPresetFile("Delete EQ: Rock?"); }, {}},
+        {"tick dialog", [&] { prompts.chooseItems("Copy Preset EQ", "To:", zones); }, {}},
+        {"tick dialog with options",
+         [&] { prompts.chooseItemsAndOptions("Copy Zone Settings", "Copy:", zones, options); },
+         optionsFirst},
+        {"report", [&] { prompts.reportFile("/tmp/site.pdf", "List the changes"); }, {}},
+        {"error", [&] { prompts.showError("The serial port was lost."); }, {}},
+        {"About (of the main window alone)", [&] { window.aboutAction()->trigger(); }, {}},
+    };
+    for (QWidget* field : {zoneList, static_cast<QWidget*>(window.historyDialog()->list())}) {
+        QWidget* opener = field->window();
+        for (const auto& [what, ask, also] : asked) {
+            SCOPED_TRACE(std::string(what) + (opener == &window ? "" : " from History"));
+            if (opener != &window && std::string_view(what).starts_with("About"))
+                continue;
+            opener->activateWindow();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == opener; }));
+            field->setFocus();
+            bool shown = false;
+            QTimer poll; // once the modal dialog shows: its keys, its window, then Escape
+            QObject::connect(&poll, &QTimer::timeout, [&, also = also] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (!modal || !modal->isVisible() || std::exchange(shown, true))
+                    return;
+                EXPECT_EQ(mnemonicFaults(*modal), QString());
+                EXPECT_EQ(modal->parentWidget()->window(), opener);
+                if (also)
+                    also(modal);
+                QTest::keyClick(modal, Qt::Key_Escape);
+                EXPECT_FALSE(modal->isVisible()) << "Escape answers";
+                modal->close(); // never left open: the test goes on
+            });
+            poll.start(5);
+            ask();
+            EXPECT_TRUE(shown);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == field; }));
+        }
+    }
+    // The windows of their own over the main window: closed, the main window has the keys again.
+    const std::pair<std::function<QWidget*()>, QKeyCombination> windows[] = {
+        {[&]() -> QWidget* { return new WelcomeWindow(&window); }, Qt::ALT | Qt::Key_O},
+        {[&]() -> QWidget* { return window.historyDialog(); }, Qt::Key_Escape},
+        {[&]() -> QWidget* {
+             window.comparison()->compare(window.model(), "[SD0]\n[NO1\"Hall\"]", "file: hall.zel",
+                                          {}, {false, false}, window.prompts());
              return window.comparison()->dialog();
          },
-         [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }},
+         Qt::Key_Escape},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        QWidget* dialog = c.open();
-        ASSERT_NE(dialog, nullptr);
+    for (const auto& [open, close] : windows) {
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == zoneList; }));
+        QWidget* dialog = open();
+        SCOPED_TRACE(dialog->windowTitle().toStdString());
+        dialog->show();
+        dialog->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
-        EXPECT_TRUE(mnemonicFaults(*dialog).isEmpty())
-            << mnemonicFaults(*dialog).join('\n').toStdString();
-        c.close(dialog);
+        EXPECT_EQ(mnemonicFaults(*dialog), QString());
+        QTest::keyClick(dialog, close.key(), close.keyboardModifiers());
         EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == zoneList; }));
-    }
-    // About, from the menu bar: its "OK" answers to Alt+O.
-    const Asked about = askAndEscape([&] { window.aboutAction()->trigger(); });
-    EXPECT_TRUE(about.shown);
-    EXPECT_TRUE(about.faults.isEmpty()) << about.faults.join('\n').toStdString();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == zoneList; }));
-}
-
-TEST(DialogKeyboard, TheTickDialogsOptionsComeFirstAndOkWaitsForOne)
-{
-    struct Case {
-        const char* what;
-        QList<TickableItem> options;
-        QList<bool> untick; // options unticked by the user
-        bool okEnabled;
-    };
-    const Case cases[] = {
-        {"no options", {}, {}, true},
-        {"as offered", {{"&Volume", true, true}, {"&Balance", true, false}}, {}, true},
-        {"every option unticked",
-         {{"&Volume", true, true}, {"&Balance", true, false}},
-         {true},
-         false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        TickDialog dialog("Copy Zone Settings", "Copy:", {{"Zone 1"}, {"Zone 2"}}, nullptr,
-                          c.options);
-        ASSERT_EQ(dialog.options().size(), c.options.size());
-        for (qsizetype i = 0; i < c.options.size(); ++i) {
-            EXPECT_EQ(dialog.options().at(i)->isChecked(), c.options.at(i).ticked);
-            if (c.untick.value(i))
-                dialog.options().at(i)->setChecked(false);
-        }
-        EXPECT_EQ(dialog.okButton()->isEnabled(), c.okEnabled);
-        EXPECT_TRUE(mnemonicFaults(dialog).isEmpty())
-            << mnemonicFaults(dialog).join('\n').toStdString();
-        // Tab goes down the dialog: the options, then the list.
-        QWidget* first = c.options.isEmpty() ? static_cast<QWidget*>(dialog.list())
-                                             : dialog.options().constFirst();
-        QWidget* stop = first;
-        for (qsizetype i = 0; i < c.options.size(); ++i)
-            stop = stop->nextInFocusChain();
-        EXPECT_EQ(stop, dialog.list());
-        dialog.list()->item(1)->setCheckState(Qt::Checked);
-        EXPECT_EQ(dialog.tickedItems(), QList<int>{1});
     }
 }
 

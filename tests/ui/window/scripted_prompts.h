@@ -35,8 +35,8 @@ public:
     QStringList quickEqSaveFolders;
     QStringList quickEqSaveProposals;
     QStringList errors;
-    QStringList reportOffers; // the changes offered with each report dialog
-    QList<QList<ui::TickableItem>> optionOffers;
+    QStringList reportOffers;        // the changes offered with each report dialog
+    QList<QList<bool>> optionOffers; // how the options were ticked when offered
 
     std::optional<QString> choosePort() override
     {
@@ -81,13 +81,13 @@ public:
     chooseItemsAndOptions(const QString&, const QString&, const QList<ui::TickableItem>&,
                           const QList<ui::TickableItem>& options) override
     {
-        optionOffers << options;
+        QList<bool> offered;
+        for (const ui::TickableItem& option : options)
+            offered << option.ticked;
+        optionOffers << offered;
         if (tickAnswer.isEmpty())
             return std::nullopt;
-        QList<bool> states = optionAnswer;
-        for (qsizetype i = states.size(); i < options.size(); ++i)
-            states << options.at(i).ticked;
-        return ui::TickChoice{tickAnswer, states};
+        return ui::TickChoice{tickAnswer, optionAnswer.isEmpty() ? offered : optionAnswer};
     }
 
     std::optional<ui::ReportChoice> reportFile(const QString&, const QString& offer) override

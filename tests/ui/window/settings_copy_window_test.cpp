@@ -17,21 +17,35 @@
 namespace zel::ui {
 namespace {
 
-TEST(SettingsCopyWindow, TakesTheChosenSettingsAndOffersTheChoiceAgain)
+QList<bool> states(const model::ZoneCopyParts& parts)
 {
-    const CopyPartsMemory memory;
-    ASSERT_FALSE(memory.path().isEmpty());
-    QFile::remove(memory.path()); // what another test chose
+    return {parts.volume, parts.volumeLock, parts.balance, parts.dspMode};
+}
+
+TEST(SettingsCopyWindow, TakesTheChosenSettingsAndOffersTheChoiceAgainInTheNextRun)
+{
+    QFile::remove(CopyPartsMemory().path()); // what another test chose
     MainWindow window;
     auto scripted = std::make_unique<test::ScriptedPrompts>();
     test::ScriptedPrompts& prompts = *scripted;
     prompts.confirmAnswer = true;
     window.setPrompts(std::move(scripted));
     model::ConfigModel& m = window.model();
-
     // Zone 4 retuned; zones 5 to 8 each with a volume and balance of their own.
     const model::ZoneAudio retuned{true, {3, 2, 1}, 0, 0, -14, 6, model::kEqModeZq, 0, 100, false};
-    const auto prepare = [&] {
+    // clang-format off
+    const std::tuple<const char*, QList<bool>, bool, bool, bool> cases[] = {
+        // the volume, lock, balance, DSP mode ticked; zones 5-8 take volume, balance, EQ
+        {"the EQ alone, volumes untouched", {false, false, false, true}, false, false, true},
+        {"volume and balance, not the EQ", {true, true, true, false}, true, true, false},
+        {"everything", {true, true, true, true}, true, true, true},
+        {"the balance alone", {false, false, true, false}, false, true, false},
+        {"nothing: no copy, no step", {false, false, false, false}, false, false, false},
+    };
+    // clang-format on
+    QList<bool> offeredBefore = {true, true, true, true}; // nothing chosen yet: everything
+    for (const auto& [what, chosen, volumes, balances, eq] : cases) {
+        SCOPED_TRACE(what);
         window.newTemplate(model::UnitSize::Zel8);
         m.zoneAudio(4) = retuned;
         for (int zone = 5; zone <= 8; ++zone) {
@@ -40,81 +54,40 @@ TEST(SettingsCopyWindow, TakesTheChosenSettingsAndOffersTheChoiceAgain)
         }
         window.pageSet().reshowModel();
         window.pageSet().zoneAudioPage()->showRecord(model::DiffSubject::ZoneAudio, 4);
-    };
-    struct Case {
-        const char* what;
-        QList<bool> chosen; // volume, lock, balance, DSP mode
-        bool volumes;       // zones 5-8 take zone 4's volume
-        bool balances;
-        bool eq;
-    };
-    const Case cases[] = {
-        {"the EQ alone, volumes untouched", {false, false, false, true}, false, false, true},
-        {"volume and balance, not the EQ", {true, true, true, false}, true, true, false},
-        {"everything", {true, true, true, true}, true, true, true},
-        {"the balance alone", {false, false, true, false}, false, true, false},
-    };
-    QList<bool> offeredBefore = {true, true, true, true}; // nothing chosen yet: everything
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        prepare();
         prompts.tickAnswer = {4, 5, 6, 7};
-        prompts.optionAnswer = c.chosen;
+        prompts.optionAnswer = chosen;
         window.copyZoneSettingsAction()->trigger();
-        ASSERT_FALSE(prompts.optionOffers.isEmpty());
-        QList<bool> offered;
-        for (const TickableItem& option : prompts.optionOffers.constLast())
-            offered << option.ticked;
-        EXPECT_EQ(offered, offeredBefore) << "the last choice is offered";
+        EXPECT_EQ(prompts.optionOffers.value(prompts.optionOffers.size() - 1), offeredBefore)
+            << "the last choice is offered";
         for (int zone = 5; zone <= 8; ++zone) {
             const model::ZoneAudio& to = m.zoneAudio(zone);
-            EXPECT_EQ(to.volume, c.volumes ? retuned.volume : -20 - zone) << zone;
-            EXPECT_EQ(to.balance, c.balances ? retuned.balance : -zone) << zone;
-            EXPECT_EQ(to.bands == retuned.bands && to.eqMode == model::kEqModeZq, c.eq) << zone;
+            EXPECT_EQ(std::tuple(to.volume, to.balance, to.bands == retuned.bands),
+                      std::tuple(volumes ? retuned.volume : -20 - zone,
+                                 balances ? retuned.balance : -zone, eq))
+                << zone;
         }
-        EXPECT_EQ(window.undoAction()->text(), QStringLiteral("&Undo Copy Zone 4 Settings"));
-        const model::ZoneCopyParts kept = CopyPartsMemory().load(); // as the next run reads it
-        EXPECT_EQ((QList<bool>{kept.volume, kept.volumeLock, kept.balance, kept.dspMode}),
-                  c.chosen);
-        offeredBefore = c.chosen;
+        EXPECT_EQ(window.undoAction()->isEnabled(), chosen.contains(true));
+        EXPECT_EQ(states(CopyPartsMemory().load()), chosen) << "as the next run reads it";
+        offeredBefore = chosen;
     }
+    QFile::remove(CopyPartsMemory().path());
 
-    // Nothing ticked to take: nothing changes, no step.
-    prepare();
-    prompts.optionAnswer = {false, false, false, false};
-    window.copyZoneSettingsAction()->trigger();
-    EXPECT_EQ(m.zoneAudio(5).volume, -25);
-    EXPECT_FALSE(window.undoAction()->isEnabled());
-    QFile::remove(memory.path());
-}
-
-TEST(SettingsCopyWindow, TheKeptChoiceReadsAsEverythingWhereUnreadableAndSaysWhyItIsNotKept)
-{
+    // A kept choice that cannot be read offers everything; a choice that cannot be kept says why.
     const QTemporaryDir folder;
-    struct Case {
-        const char* what;
-        QByteArray text; // the file's text
-        model::ZoneCopyParts read;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, QByteArray, QList<bool>> files[] = {
         {"kept", "volume=0\nvolumeLock=1\nbalance=0\ndspMode=1\n", {false, true, false, true}},
         {"a line missing or unreadable", "volume=x\nbalance=0\n", {true, true, false, true}},
-        {"not a choice at all", QByteArray(10000, 'v'), {}},
+        {"not a choice at all", QByteArray(10000, 'v'), {true, true, true, true}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const QString path = folder.filePath(c.what);
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(c.text);
+    for (const auto& [what, text, read] : files) {
+        QFile file(folder.filePath(what));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
         file.close();
-        EXPECT_EQ(CopyPartsMemory(path).load(), c.read);
+        EXPECT_EQ(states(CopyPartsMemory(file.fileName()).load()), read) << what;
     }
     EXPECT_EQ(CopyPartsMemory(folder.filePath("none")).load(), model::ZoneCopyParts());
-    // A folder where the file should be: saving says why it cannot keep the choice.
-    const QString blocked = folder.filePath("blocked");
-    ASSERT_TRUE(QDir().mkpath(blocked));
-    EXPECT_FALSE(CopyPartsMemory(blocked).save({false, false, false, true}).isEmpty());
+    ASSERT_TRUE(QDir().mkpath(folder.filePath("blocked"))); // a folder where the file should be
+    EXPECT_FALSE(CopyPartsMemory(folder.filePath("blocked")).save({}).isEmpty());
 }
 
 } // namespace

@@ -1,176 +1,121 @@
 // Where the keys go. Tab goes through every page as it reads, from the top left to the bottom
 // right: within a column downwards, within a row rightwards, never back up a column or back left
 // along a row, and it reaches every control of the page once before it comes back to the tabs.
-// The tab bar and the lists that choose a record show a frame while they have the focus.
+// The tab bar (around the current tab) and the lists that choose a record show a frame in the
+// highlight colour while they have the focus, and no other control does.
 #include "ui/common/focus_frame.h"
-#include "ui/pages/favorites_page.h"
-#include "ui/window/editor_page_set.h"
 #include "ui/window/main_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QListWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace zel::ui {
 namespace {
 
 QString describe(QWidget* widget)
 {
-    if (!widget)
-        return QStringLiteral("nothing");
-    const QString name =
-        widget->accessibleName().isEmpty() ? widget->objectName() : widget->accessibleName();
-    return QStringLiteral("%1 \"%2\"").arg(widget->metaObject()->className(), name);
+    return QStringLiteral("%1 \"%2\"")
+        .arg(widget->metaObject()->className(), widget->accessibleName() + widget->objectName());
 }
 
-// The controls of `page` that Tab may reach.
-QList<QWidget*> tabStops(QWidget* page)
+// Why going from `a` to `b` goes against the reading of the page, or nothing.
+QString againstReading(QWidget* page, QWidget* a, QWidget* b)
 {
-    QList<QWidget*> stops;
-    for (QWidget* widget : page->findChildren<QWidget*>()) {
-        if (widget->isVisible() && widget->isEnabled() && !widget->focusProxy() &&
-            (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus)
-            stops << widget;
-    }
-    return stops;
-}
-
-// Why going from `from` to `to` goes against the reading of the page, or nothing.
-QString againstReading(QWidget* page, QWidget* from, QWidget* to)
-{
-    const QRect a(from->mapTo(page, QPoint()), from->size());
-    const QRect b(to->mapTo(page, QPoint()), to->size());
-    const bool sameColumn = b.left() < a.right() && b.right() > a.left();
-    const bool sameRow = b.top() < a.bottom() && b.bottom() > a.top();
-    if (sameColumn && b.bottom() <= a.top())
+    const QRect from(a->mapTo(page, QPoint()), a->size()), to(b->mapTo(page, QPoint()), b->size());
+    if (to.left() < from.right() && to.right() > from.left() && to.bottom() <= from.top())
         return QStringLiteral("back up the column");
-    if (sameRow && b.right() <= a.left())
+    if (to.top() < from.bottom() && to.bottom() > from.top() && to.right() <= from.left())
         return QStringLiteral("back left along the row");
     return {};
 }
 
-TEST(TabOrderWindow, EveryPageReadsFromTopLeftToBottomRight)
+// A frame shown around `focused` alone, drawn in the highlight colour where its left edge
+// crosses the middle of what it frames.
+QString frameFaults(const MainWindow& window, QWidget* focused)
+{
+    QString faults;
+    for (FocusFrame* frame : window.findChildren<FocusFrame*>()) {
+        QWidget* target = frame->parentWidget();
+        const QRect framed = frame->framed();
+        const QColor edge = target->grab().toImage().pixelColor(framed.left(), framed.center().y());
+        const bool drawn = edge == frame->palette().color(QPalette::Active, QPalette::Highlight);
+        if (frame->isVisible() != (target == focused) || drawn != (target == focused))
+            faults += describe(target) + (drawn ? " framed" : " unframed") + " with the focus on " +
+                      describe(focused) + '\n';
+    }
+    return faults;
+}
+
+TEST(TabOrderWindow, EveryPageReadsFromTopLeftToBottomRightAndFramesWhatChoosesARecord)
 {
     MainWindow window;
     window.show();
     window.newTemplate(model::UnitSize::Zel16);
     auto* mode = window.findChild<QComboBox*>("dspModeBox");
     auto* dhcp = window.findChild<QCheckBox*>("DHCPCheckbox");
-    struct Case {
-        int page;
-        int dspMode = -1; // the zone's mode on the audio page, which decides what shows
-        bool dhcp = true; // with DHCP off the addresses can be edited
+    QTabBar* bar = window.tabs()->tabBar();
+    QStringList framed; // the tab bar, unnamed, and the lists that choose a zone, preset, favorite
+    for (FocusFrame* frame : window.findChildren<FocusFrame*>())
+        framed << frame->parentWidget()->accessibleName();
+    framed.sort();
+    EXPECT_EQ(framed, QStringList({"", "Choose a Favorite", "ZEL EQ Presets", "Zones"}));
+    // The page; the zone's mode on the audio page and DHCP, which decide what can be reached.
+    // clang-format off
+    const std::tuple<int, int, bool> cases[] = {
+        {MainWindow::kConfigurationFilePage, -1, true}, {MainWindow::kNamingPage, -1, true},
+        {MainWindow::kFavoriteGroupNamingPage, -1, true}, {MainWindow::kZoneAudioPage, 1, true},
+        {MainWindow::kZoneAudioPage, 2, true}, {MainWindow::kZoneAudioPage, 3, true},
+        {MainWindow::kZoneAudioPage, 4, true}, {MainWindow::kPresetsPage, -1, true},
+        {MainWindow::kFavoritesPage, -1, true}, {MainWindow::kGroupsPage, -1, true},
+        {MainWindow::kNetworkPage, -1, true}, {MainWindow::kNetworkPage, -1, false},
     };
-    const Case cases[] = {
-        {MainWindow::kConfigurationFilePage},   {MainWindow::kNamingPage},
-        {MainWindow::kFavoriteGroupNamingPage}, {MainWindow::kZoneAudioPage, 1},
-        {MainWindow::kZoneAudioPage, 2},        {MainWindow::kZoneAudioPage, 3},
-        {MainWindow::kZoneAudioPage, 4},        {MainWindow::kPresetsPage},
-        {MainWindow::kFavoritesPage},           {MainWindow::kGroupsPage},
-        {MainWindow::kNetworkPage, -1, true},   {MainWindow::kNetworkPage, -1, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(window.tabs()->tabText(c.page).toStdString() + " " +
-                     std::to_string(c.dspMode));
-        window.tabs()->setCurrentIndex(c.page);
-        if (c.dspMode >= 0) {
-            mode->setCurrentIndex(c.dspMode);
-            emit mode->activated(c.dspMode);
+    // clang-format on
+    for (const auto& [pageIndex, dspMode, dhcpOn] : cases) {
+        SCOPED_TRACE(window.tabs()->tabText(pageIndex).toStdString() + " " +
+                     std::to_string(dspMode));
+        window.tabs()->setCurrentIndex(pageIndex);
+        if (dspMode >= 0) {
+            mode->setCurrentIndex(dspMode);
+            emit mode->activated(dspMode);
         }
-        if (dhcp->isChecked() != c.dhcp)
+        if (dhcp->isChecked() != dhcpOn)
             dhcp->click();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         QWidget* page = window.tabs()->currentWidget();
-        QTabBar* bar = window.tabs()->tabBar();
         bar->setFocus();
         ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == bar; }));
+        EXPECT_EQ(bar->findChild<FocusFrame*>()->framed(), bar->tabRect(pageIndex));
 
         QList<QWidget*> reached;
-        QStringList faults;
-        QWidget* previous = nullptr;
-        for (int step = 0; step < 60; ++step) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget* now = QApplication::focusWidget();
-            if (!now || now == bar || !page->isAncestorOf(now))
+        QString faults = frameFaults(window, bar);
+        for (QWidget* now = bar; reached.size() < 60;) {
+            QTest::keyClick(now, Qt::Key_Tab);
+            QWidget* next = QApplication::focusWidget();
+            if (!next || !page->isAncestorOf(next))
                 break;
-            if (reached.contains(now)) {
-                faults << describe(now) + " reached twice";
+            const QString against = reached.contains(next) ? QStringLiteral("twice")
+                                    : now == bar           ? QString()
+                                                           : againstReading(page, now, next);
+            if (!against.isEmpty())
+                faults += describe(now) + " -> " + describe(next) + ": " + against + '\n';
+            if (reached.contains(next))
                 break;
-            }
-            if (previous && !againstReading(page, previous, now).isEmpty())
-                faults << describe(previous) + " -> " + describe(now) + ": " +
-                              againstReading(page, previous, now);
-            reached << now;
-            previous = now;
+            faults += frameFaults(window, next);
+            reached << next;
+            now = next;
         }
-        for (QWidget* stop : tabStops(page)) {
-            if (!reached.contains(stop))
-                faults << describe(stop) + " is never reached";
+        for (QWidget* stop : page->findChildren<QWidget*>()) {
+            if (stop->isVisible() && stop->isEnabled() && !stop->focusProxy() &&
+                (stop->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !reached.contains(stop))
+                faults += describe(stop) + " is never reached\n";
         }
-        QStringList order;
-        for (QWidget* widget : reached)
-            order << describe(widget);
-        EXPECT_TRUE(faults.isEmpty()) << faults.join('\n').toStdString() << "\nthe order:\n"
-                                      << order.join('\n').toStdString();
-    }
-}
-
-TEST(TabOrderWindow, TheTabsAndTheRecordListsShowAFrameWhileTheyHaveTheFocus)
-{
-    MainWindow window;
-    window.show();
-    window.newTemplate(model::UnitSize::Zel16);
-    QTabBar* bar = window.tabs()->tabBar();
-    struct Case {
-        const char* what;
-        int page;
-        QWidget* target;
-        Qt::Key key;                  // a key that moves within the target
-        std::function<QRect()> frame; // where the frame must stand after it
-    };
-    const Case cases[] = {
-        {"the tab bar", MainWindow::kZoneAudioPage, bar, Qt::Key_Right,
-         [&] { return bar->tabRect(MainWindow::kPresetsPage); }},
-        {"the zone list", MainWindow::kZoneAudioPage, window.findChild<QListWidget*>("zoneList"),
-         Qt::Key_Down, [] { return QRect(); }},
-        {"the preset list", MainWindow::kPresetsPage, window.findChild<QListWidget*>("presetList"),
-         Qt::Key_Down, [] { return QRect(); }},
-        {"the favorite list", MainWindow::kFavoritesPage,
-         window.pageSet().favoritesPage()->favoriteList(), Qt::Key_Down, [] { return QRect(); }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        window.tabs()->setCurrentIndex(c.page);
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        auto* frame = c.target->findChild<FocusFrame*>();
-        ASSERT_NE(frame, nullptr);
-        // The frame's colour where its left edge crosses the middle of what it frames.
-        const auto edgeColour = [&] {
-            const QRect framed = frame->framed();
-            return c.target->grab().toImage().pixelColor(framed.left(), framed.center().y());
-        };
-        const QColor highlight = frame->palette().color(QPalette::Active, QPalette::Highlight);
-        window.tabs()->currentWidget()->setFocus(); // elsewhere first
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !c.target->hasFocus(); }));
-        EXPECT_FALSE(frame->isVisible());
-        EXPECT_NE(edgeColour(), highlight);
-        c.target->setFocus();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return c.target->hasFocus(); }));
-        EXPECT_TRUE(frame->isVisible());
-        EXPECT_EQ(edgeColour(), highlight);
-        QTest::keyClick(c.target, c.key);
-        const QRect expected = c.frame().isNull() ? c.target->rect() : c.frame();
-        EXPECT_EQ(frame->framed(), expected);
-        EXPECT_EQ(edgeColour(), highlight);
+        EXPECT_TRUE(faults.isEmpty()) << faults.toStdString();
     }
 }
 
