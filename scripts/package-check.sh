@@ -50,20 +50,26 @@ template=$(/usr/bin/zeltool template 16) || fail "/usr/bin/zeltool template 16 f
 grep -qxF '[NO16"Zone Name 16"]' <<<"$template" || fail "the template names no zone 16"
 echo "package-check: /usr/bin/zeltool template 16 printed $(wc -l <<<"$template") lines"
 
-# The user guide shows every picture it names.
-guide=/usr/share/doc/zelconfig/user-guide.html
-pictures=$(grep -o '<img [^>]*src="[^"]*"' "$guide" | sed 's/.*src="//; s/"$//')
+# The user guide shows every picture it names, and the manual page renders; both read from the
+# package itself, since some systems (container images) install no documentation.
+packaged() { dpkg-deb --fsys-tarfile "$deb" | tar -xO ".$1"; }
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|')
+pictures=$(packaged /usr/share/doc/zelconfig/user-guide.html |
+  grep -o '<img [^>]*src="[^"]*"' | sed 's/.*src="//; s/"$//')
 [ -n "$pictures" ] || fail "the user guide shows no picture"
 for picture in $pictures; do
-  grep -qx "/usr/share/doc/zelconfig/$picture" <<<"$files" || fail "the user guide's $picture is not in the package"
+  grep -qx "/usr/share/doc/zelconfig/$picture" <<<"$contents" ||
+    fail "the user guide's $picture is not in the package"
 done
 echo "package-check: the user guide shows $(wc -l <<<"$pictures") pictures"
 
 # The window's manual page renders without a warning and covers its menus, the journal and the
-# files it keeps; read from the package itself, since some systems install no manual pages.
+# files it keeps.
+command -v man >/dev/null ||
+  $SUDO apt-get install -y -qq --no-install-recommends -o Dpkg::Use-Pty=0 man-db
 manual=$(mktemp)
 trap '$SUDO apt-get remove -y -qq -o Dpkg::Use-Pty=0 zelconfig; rm -f "$manual"' EXIT
-dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/man/man1/zelconfig.1.gz | gunzip >"$manual"
+packaged /usr/share/man/man1/zelconfig.1.gz | gunzip >"$manual"
 warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$manual" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "the manual page zelconfig(1) renders with warnings: $warnings"
 rendered=$(MANWIDTH=80 man -l "$manual" 2>/dev/null)
