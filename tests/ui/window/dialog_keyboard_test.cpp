@@ -1,6 +1,5 @@
-// Every dialog and question from the keyboard: each button answers to Alt and a letter of its
-// own, and a dialog that closes gives the focus back to the window it was opened from (History
-// when asked from there, not the main window).
+// Every dialog's buttons answer to Alt and a letter of their own; a dialog that closes gives the
+// focus back to the window it was opened from (History when asked from there).
 #include "ui/common/button_mnemonics.h"
 #include "ui/window/compare_dialog.h"
 #include "ui/window/dialog_prompts.h"

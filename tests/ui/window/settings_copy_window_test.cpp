@@ -1,5 +1,4 @@
-// Copy Zone Settings takes only the settings ticked, and offers the same choice again, in this
-// run and the next.
+// Copy Zone Settings takes only the settings ticked and offers that choice again, also next run.
 #include "scripted_prompts.h"
 
 #include "model/config_model.h"

