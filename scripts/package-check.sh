@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the package that scripts/package.sh built with lintian, installs it with apt-get, checks
-# what it put in place and that the installed zeltool runs, then removes the package again (also
-# when a check fails).
+# what it put in place (the user guide with its pictures, a manual page that renders, the .zel
+# file type) and that the installed zeltool runs, then removes the package again (also when a
+# check fails).
 # Removes an installed zelconfig package too. Usage: scripts/package-check.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,7 +35,7 @@ for f in /usr/bin/zelconfig /usr/bin/zeltool /usr/bin/zelsim \
   /usr/share/zelconfig/presets/Speech.eq /usr/share/mime/packages/zelconfig.xml \
   /usr/share/doc/zelconfig/copyright /usr/share/doc/zelconfig/changelog.Debian.gz \
   /usr/share/man/man1/zelconfig.1.gz /usr/share/man/man1/zeltool.1.gz \
-  /usr/share/man/man1/zelsim.1.gz; do
+  /usr/share/man/man1/zelsim.1.gz /usr/share/doc/zelconfig/user-guide.html; do
   grep -qx "$f" <<<"$files" || fail "$f is not in the package"
 done
 if grep -E '(test|bench)' <<<"$files"; then fail "test or benchmark files are in the package"; fi
@@ -48,3 +49,46 @@ template=$(/usr/bin/zeltool template 16) || fail "/usr/bin/zeltool template 16 f
   fail "/usr/bin/zeltool template 16 printed something else than the build's zeltool"
 grep -qxF '[NO16"Zone Name 16"]' <<<"$template" || fail "the template names no zone 16"
 echo "package-check: /usr/bin/zeltool template 16 printed $(wc -l <<<"$template") lines"
+
+# The user guide shows every picture it names, and the manual page renders; both read from the
+# package itself, since some systems (container images) install no documentation.
+packaged() { dpkg-deb --fsys-tarfile "$deb" | tar -xO ".$1"; }
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|')
+pictures=$(packaged /usr/share/doc/zelconfig/user-guide.html |
+  grep -o '<img [^>]*src="[^"]*"' | sed 's/.*src="//; s/"$//')
+[ -n "$pictures" ] || fail "the user guide shows no picture"
+for picture in $pictures; do
+  grep -qx "/usr/share/doc/zelconfig/$picture" <<<"$contents" ||
+    fail "the user guide's $picture is not in the package"
+done
+echo "package-check: the user guide shows $(wc -l <<<"$pictures") pictures"
+
+# The window's manual page renders without a warning and covers its menus, the journal and the
+# files it keeps.
+command -v man >/dev/null ||
+  $SUDO apt-get install -y -qq --no-install-recommends -o Dpkg::Use-Pty=0 man-db
+manual=$(mktemp)
+trap '$SUDO apt-get remove -y -qq -o Dpkg::Use-Pty=0 zelconfig; rm -f "$manual"' EXIT
+packaged /usr/share/man/man1/zelconfig.1.gz | gunzip >"$manual"
+warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$manual" 2>&1 >/dev/null)
+[ -z "$warnings" ] || fail "the manual page zelconfig(1) renders with warnings: $warnings"
+rendered=$(MANWIDTH=80 man -l "$manual" 2>/dev/null)
+for heading in MENUS "THE UNIT JOURNAL" FILES "Compare with Unit" "History..." "Copy Zone Settings"; do
+  grep -qF "$heading" <<<"$rendered" || fail "the manual page zelconfig(1) says nothing of $heading"
+done
+echo "package-check: zelconfig(1) renders, $(wc -l <<<"$rendered") lines"
+
+# A .zel file is of the package's type, not the INI type its first "[" suggests, where the
+# desktop's tools read the shared MIME database (without them, xdg-mime asks file(1), which knows
+# no type of a package).
+if command -v xdg-mime >/dev/null && command -v update-mime-database >/dev/null &&
+  { command -v mimetype >/dev/null || command -v gio >/dev/null; }; then
+  sample=$(mktemp -d)
+  trap '$SUDO apt-get remove -y -qq -o Dpkg::Use-Pty=0 zelconfig; rm -rf "$manual" "$sample"' EXIT
+  /usr/bin/zeltool template 8 >"$sample/unit.zel"
+  type=$(xdg-mime query filetype "$sample/unit.zel")
+  [ "$type" = application/x-zel-configuration ] || fail "xdg-mime takes a .zel file for $type"
+  echo "package-check: xdg-mime query filetype unit.zel: $type"
+else
+  echo "package-check: xdg-mime, shared-mime-info or a reader of its database is missing: the file type was not tried"
+fi

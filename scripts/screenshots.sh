@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates the user guide's pictures in docs/screenshots from the demo configuration: the
-# window's pages and dialogs, and the first page of its report (pdftoppm, from poppler-utils).
+# window's pages and dialogs (Compare, History, Copy Zone Settings, Report), and the first page
+# of its report (pdftoppm, from poppler-utils).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ZEL_TARGET="zelshots" scripts/setup.sh build

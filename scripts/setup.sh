@@ -5,15 +5,24 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(
+# What building the three programs needs, what their package needs besides, and what the tests,
+# benchmarks, fuzzing and formatting need. ZEL_SETUP=package installs the first two only.
+build_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev libre2-dev
+)
+package_packages=(
+  dpkg-dev file # the Debian package: dpkg-shlibdeps finds its dependencies
+  help2man # the manual pages of zeltool and zelsim, from each program's --help
+  python3-markdown # the user guide, from the README
+)
+developer_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format
-  dpkg-dev file # the Debian package: dpkg-shlibdeps finds its dependencies
-  help2man # the manual pages of the package, from each program's --help
   poppler-utils # the report tests read the PDF's text; the user guide's report picture
 )
+packages=("${build_packages[@]}" "${package_packages[@]}")
+[ "${ZEL_SETUP:-}" = package ] || packages+=("${developer_packages[@]}")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -29,9 +38,10 @@ fi
 build=${1:-build}
 shift || true
 # A new build folder is configured; an existing one again only when options are given, so that
-# they apply to it too (later options win over the default build type), or when it was made
-# without this script, which treats every compiler warning as an error.
-if [ ! -f "$build/build.ninja" ] || (($#)) ||
+# they apply to it too (later options win over the default build type), when it was made
+# without this script, which treats every compiler warning as an error, or when something was
+# installed (a folder first configured for the package alone then builds the tests too).
+if [ ! -f "$build/build.ninja" ] || (($#)) || ((${#missing[@]})) ||
   ! grep -q '^CMAKE_COMPILE_WARNING_AS_ERROR:BOOL=ON$' "$build/CMakeCache.txt"; then
   # Optimised at -O2: g++ 12 at -O3 warns falsely of overlapping copies inside std::string.
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" \

@@ -2,11 +2,10 @@
 
 namespace zel::model {
 
-void copyZoneSettings(const ZoneAudio& from, ZoneAudio& to)
+namespace {
+
+void copyModeSettings(const ZoneAudio& from, ZoneAudio& to)
 {
-    to.volume = from.volume;
-    to.volumeLocked = from.volumeLocked;
-    to.balance = from.balance;
     to.eqMode = from.eqMode;
     switch (from.eqMode) {
     case kEqModeZq:
@@ -25,6 +24,22 @@ void copyZoneSettings(const ZoneAudio& from, ZoneAudio& to)
     default:
         break;
     }
+}
+
+} // namespace
+
+void copyZoneSettings(const ZoneAudio& from, ZoneAudio& to, const ZoneCopyParts& parts)
+{
+    if (parts.volume)
+        to.volume = from.volume;
+    if (parts.volumeLock)
+        to.volumeLocked = from.volumeLocked;
+    if (parts.balance)
+        to.balance = from.balance;
+    if (parts.dspMode)
+        copyModeSettings(from, to);
+    if ((parts.volume || parts.volumeLock) && to.volumeLocked)
+        to.volume = 0;
 }
 
 } // namespace zel::model

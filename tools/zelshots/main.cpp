@@ -1,29 +1,38 @@
 // zelshots CONFIG OUTDIR [REPORT.pdf]: loads CONFIG into the main window as an import would, then
 // saves a picture of the welcome window and of each page, as a user sees them, into OUTDIR, and
 // one of "Compare with Unit" after a few edits, compared with CONFIG itself, as a file and as a
-// unit's (with the rows' check boxes), one of "History..." with a few journal entries, and one
-// of the "Report" dialog; and the report of those edits to REPORT.pdf when it is given.
+// unit's (with the rows' check boxes), one of "History..." with a few journal entries, one of
+// Copy Zone Settings as an installer retunes the EQ of zones 5 to 8 from zone 4, and one of the
+// "Report" dialog; and the report of those edits to REPORT.pdf when it is given.
 
 #include "report_shots.h"
 
 #include "journal/journal.h"
 #include "link/unit_name.h"
 #include "model/config_model.h"
+#include "ui/pages/zone_audio_page.h"
 #include "ui/window/compare_dialog.h"
+#include "ui/window/dialog_prompts.h"
+#include "ui/window/editor_page_set.h"
 #include "ui/window/history_dialog.h"
 #include "ui/window/main_window.h"
+#include "ui/window/tick_dialog.h"
 #include "ui/window/unit_comparison.h"
 #include "ui/window/welcome_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <cstdio>
+#include <memory>
+#include <utility>
 
 namespace {
 
@@ -43,6 +52,33 @@ bool save(QWidget& widget, const QDir& dir, const QString& name)
     std::fprintf(stderr, "zelshots: cannot write %s\n", qPrintable(dir.filePath(name)));
     return false;
 }
+
+// The window's own questions, but the tick dialog with options is pictured as the user fills it
+// in: zones 5 to 8 ticked, the EQ alone taken. Nothing is copied.
+class PicturePrompts : public zel::ui::DialogPrompts {
+public:
+    PicturePrompts(QWidget* parent, QDir dir) : DialogPrompts(parent), m_dir(std::move(dir)) {}
+
+    std::optional<zel::ui::TickChoice>
+    chooseItemsAndOptions(const QString& title, const QString& text,
+                          const QList<zel::ui::TickableItem>& items,
+                          const QList<zel::ui::TickableItem>& options) override
+    {
+        zel::ui::TickDialog dialog(title, text, items, owner(), options);
+        for (int row = 4; row < 8 && row < dialog.list()->count(); ++row)
+            dialog.list()->item(row)->setCheckState(Qt::Checked);
+        for (qsizetype i = 0; i + 1 < dialog.options().size(); ++i)
+            dialog.options().at(i)->setChecked(false);
+        dialog.show();
+        saved = save(dialog, m_dir, QStringLiteral("14-copy-zone-settings.png"));
+        return std::nullopt;
+    }
+
+    bool saved = false;
+
+private:
+    QDir m_dir;
+};
 
 } // namespace
 
@@ -84,6 +120,16 @@ int main(int argc, char* argv[])
         window.tabs()->setCurrentIndex(i);
         ok = save(window, dir, fileNameFor(i, window.tabs()->tabText(i))) && ok;
     }
+
+    // Copy Zone Settings from zone 4, as the dialog is filled in; the prompts go back after.
+    auto pictured = std::make_unique<PicturePrompts>(&window, dir);
+    PicturePrompts& copyPrompts = *pictured;
+    window.setPrompts(std::move(pictured));
+    window.tabs()->setCurrentIndex(zel::ui::MainWindow::kZoneAudioPage);
+    window.pageSet().zoneAudioPage()->showRecord(zel::model::DiffSubject::ZoneAudio, 4);
+    window.copyZoneSettingsAction()->trigger();
+    ok = copyPrompts.saved && ok;
+    window.setPrompts(std::make_unique<zel::ui::DialogPrompts>(&window));
 
     // A few edits, then what they change against the file they came from.
     zel::model::ConfigModel& model = window.model();

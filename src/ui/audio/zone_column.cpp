@@ -11,6 +11,7 @@
 #include "model/command_language.h"
 #include "ui/common/accessible_naming.h"
 #include "ui/common/control_enabling.h"
+#include "ui/common/focus_frame.h"
 #include "ui/common/name_width.h"
 
 namespace zel::ui {
@@ -43,8 +44,7 @@ ZoneColumn::ZoneColumn(QWidget* parent) : QWidget(parent)
     m_copyButton = new QPushButton(tr("Copy Settings..."), this);
     m_copyButton->setObjectName(QStringLiteral("copyZoneSettings"));
     m_zoneList->setAccessibleName(m_zonesCaption->text());
-    setAccessibleCaption(m_modeBox, m_modeCaption->text());
-    setAccessibleCaption(m_presetBox, m_presetCaption->text());
+    FocusFrame::attach(m_zoneList); // the arrow keys here choose another zone
     labelComboBox(m_modeBox, m_modeCaption);
     labelComboBox(m_presetBox, m_presetCaption);
 

@@ -13,10 +13,18 @@
 
 namespace zel::ui {
 
-// One item the user may tick in a choice of several (a zone, a preset).
+// One item the user may tick in a choice of several (a zone, a preset, a setting to take along).
 struct TickableItem {
     QString label;
     bool enabled = true; // an item that cannot be chosen is shown unticked and greyed
+    bool ticked = false; // as the choice is first shown
+};
+
+// What was ticked in a choice of items with options: the positions (from 0) of the items, and
+// each option's state, in the order they were offered.
+struct TickChoice {
+    QList<int> items;
+    QList<bool> options;
 };
 
 // What the report dialog proposes: the file, who the report is for, and what its changes may
@@ -65,6 +73,22 @@ public:
     // the positions (from 0) of the items ticked when closed with "OK"; none when cancelled.
     virtual QList<int> chooseItems(const QString& title, const QString& text,
                                    const QList<TickableItem>& items) = 0;
+    // The same with `options` above the items, as check boxes that say what the action takes
+    // along (the settings a copy takes), ticked as given: what was ticked when closed with "OK";
+    // nothing when cancelled. Without a dialog of its own the options stay as given.
+    virtual std::optional<TickChoice> chooseItemsAndOptions(const QString& title,
+                                                            const QString& text,
+                                                            const QList<TickableItem>& items,
+                                                            const QList<TickableItem>& options)
+    {
+        const QList<int> ticked = chooseItems(title, text, items);
+        if (ticked.isEmpty())
+            return std::nullopt;
+        QList<bool> states;
+        for (const TickableItem& option : options)
+            states << option.ticked;
+        return TickChoice{ticked, states};
+    }
     // The report dialog: the file (HTML or PDF), the site, client and installer, notes, and what
     // the changes are listed since. Nothing when cancelled.
     virtual std::optional<ReportChoice> reportFile(const ReportQuestion& question) = 0;

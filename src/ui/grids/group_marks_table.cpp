@@ -42,7 +42,7 @@ QVariant GroupMarksTable::data(const QModelIndex& index, int role) const
     if (!index.isValid())
         return {};
     if (role == Qt::AccessibleTextRole && index.column() > 0)
-        return matrixCellName(MatrixKind::Groups, m_rowHeaders.at(index.row()), index.column(),
+        return matrixCellName(MatrixKind::Groups, rowName(index.row()), columnName(index.column()),
                               index.data().toString());
     if ((role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) && index.column() > 0)
         return matrixCellTip(MatrixKind::Groups, index.data().toString());
@@ -66,8 +66,24 @@ bool GroupMarksTable::setData(const QModelIndex& index, const QVariant& value, i
     return true;
 }
 
+QString GroupMarksTable::columnName(int column) const
+{
+    const QString name = column >= 1 && column <= model::kGroups
+                             ? text::fromLatin1(m_model.groupName(column))
+                             : QString();
+    return matrixColumnName(MatrixKind::Groups, column, name);
+}
+
+QString GroupMarksTable::rowName(int row) const
+{
+    return matrixRowName(row + 1, m_rowHeaders.value(row));
+}
+
 QVariant GroupMarksTable::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    // A screen reader reads the columns by the groups' names and the rows by the zones' names.
+    if (role == Qt::AccessibleTextRole)
+        return orientation == Qt::Horizontal ? columnName(section) : rowName(section);
     if (orientation != Qt::Horizontal || section < 0 || section >= m_headerRow.size() ||
         (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};

@@ -1,7 +1,8 @@
 #pragma once
 // The groups matrix's cells: the ConfigModel's group membership (column g, row z: the mark of
 // group g for zone z, "G", empty or "X"), read and written in place, with the row headers
-// (zone names) and the header row (corner text, group numbers) that the matrix shows around it.
+// (zone names) and the header row (corner text, group numbers) that the matrix shows around it;
+// a screen reader reads the header row by the groups' names and the rows by the zones' names.
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -33,6 +34,9 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
+    QString columnName(int column) const;
+    QString rowName(int row) const;
+
     model::ConfigModel& m_model;
     QStringList m_rowHeaders; // zones 1..16
     QStringList m_headerRow;  // corner, then groups 1..10

@@ -22,12 +22,26 @@ QString markMeaning(MatrixKind kind, const QString& mark)
 
 } // namespace
 
-QString matrixCellName(MatrixKind kind, const QString& rowHeader, int column, const QString& mark)
+QString matrixColumnName(MatrixKind kind, int column, const QString& name)
 {
-    const QString zone = rowHeader.trimmed().isEmpty() ? QStringLiteral("unnamed zone") : rowHeader;
-    const QString columnName =
-        kind == MatrixKind::Favorites ? QStringLiteral("source %1") : QStringLiteral("group %1");
-    return QStringLiteral("%1, %2: %3").arg(zone, columnName.arg(column), markMeaning(kind, mark));
+    if (column == 0)
+        return QStringLiteral("Zone");
+    if (!name.trimmed().isEmpty())
+        return name;
+    return (kind == MatrixKind::Favorites ? QStringLiteral("Source %1")
+                                          : QStringLiteral("Group %1"))
+        .arg(column);
+}
+
+QString matrixRowName(int zone, const QString& name)
+{
+    return name.trimmed().isEmpty() ? QStringLiteral("Zone %1").arg(zone) : name;
+}
+
+QString matrixCellName(MatrixKind kind, const QString& rowName, const QString& columnName,
+                       const QString& mark)
+{
+    return QStringLiteral("%1, %2: %3").arg(rowName, columnName, markMeaning(kind, mark));
 }
 
 QString matrixCellTip(MatrixKind kind, const QString& mark)
@@ -38,17 +52,17 @@ QString matrixCellTip(MatrixKind kind, const QString& mark)
                    : QStringLiteral("X: the loaded unit has no such zone");
     if (kind == MatrixKind::Groups)
         return mark.startsWith(QLatin1Char('G'))
-                   ? QStringLiteral("G: the zone is a member of this group; double-click to "
-                                    "take it out")
-                   : QStringLiteral("Not a member; double-click to add the zone to this group");
+                   ? QStringLiteral("G: the zone is a member of this group; Space or Enter "
+                                    "takes it out")
+                   : QStringLiteral("Not a member; Space or Enter adds the zone to this group");
     if (mark.startsWith(QLatin1Char('A')))
-        return QStringLiteral("A: in this favorite the zone plays this source's audio; "
-                              "double-click for no connection");
+        return QStringLiteral("A: in this favorite the zone plays this source's audio; Space or "
+                              "Enter for no connection");
     if (mark.startsWith(QLatin1Char('?')))
-        return QStringLiteral("?: the cell last clicked (the corner names its source); "
-                              "double-click to make the zone play this source");
-    return QStringLiteral("No connection; double-click to make the zone play this source, or "
-                          "right-click for the menu");
+        return QStringLiteral("?: the cell chosen last (the corner names its source); Space or "
+                              "Enter makes the zone play this source");
+    return QStringLiteral("No connection; Space or Enter makes the zone play this source, "
+                          "Shift+F10 opens the menu");
 }
 
 } // namespace zel::ui

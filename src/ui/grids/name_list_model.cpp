@@ -125,6 +125,17 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const
     return index.column() == 0 ? label(n) : name(n);
 }
 
+QVariant NameListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    // The grid shows no headers; a screen reader reads a cell with what its column holds and
+    // the item its row stands for.
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return label(section + 1);
+    return section == 0 ? QStringLiteral("Number") : QStringLiteral("Name");
+}
+
 bool NameListModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     if (!index.isValid() || index.column() != 1 || role != Qt::EditRole)

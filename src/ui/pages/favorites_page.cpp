@@ -4,6 +4,7 @@
 
 #include "model/config_model.h"
 #include "ui/common/accessible_naming.h"
+#include "ui/common/focus_frame.h"
 #include "ui/common/name_width.h"
 #include "ui/common/page_caption.h"
 #include "ui/grids/favorite_cells_model.h"
@@ -35,9 +36,9 @@ const QString kMarker = QStringLiteral("?");
 const QString kAudio = QStringLiteral("A");
 const QString kUnavailable = QStringLiteral("X");
 
-QStandardItemModel* makeCells(QObject* parent)
+QStandardItemModel* makeCells(const model::ConfigModel& names, QObject* parent)
 {
-    auto* cells = new FavoriteCellsModel(model::kMaxZones, model::kMaxSources, parent);
+    auto* cells = new FavoriteCellsModel(names, model::kMaxZones, model::kMaxSources, parent);
     for (int row = 0; row < model::kMaxZones; ++row) {
         for (int column = 0; column <= model::kMaxSources; ++column) {
             auto* item = new QStandardItem;
@@ -55,8 +56,9 @@ QStandardItemModel* makeCells(QObject* parent)
 
 FavoritesPage::FavoritesPage(model::ConfigModel& model, QWidget* parent)
     // The list first, so that Tab goes from left to right: the favorite, then its cells.
-    : EditorPage(model, parent), m_cells(makeCells(this)), m_favoriteList(new QListWidget(this)),
-      m_matrix(new MatrixGrid(m_cells, this)), m_popupMenu(new QMenu(this)),
+    : EditorPage(model, parent), m_cells(makeCells(model, this)),
+      m_favoriteList(new QListWidget(this)), m_matrix(new MatrixGrid(m_cells, this)),
+      m_popupMenu(new QMenu(this)),
       m_audioOnlyAction(m_popupMenu->addAction(QStringLiteral("A) Audio Only"))),
       m_noConnectionAction(m_popupMenu->addAction(QStringLiteral("No Connection")))
 {
@@ -66,8 +68,10 @@ FavoritesPage::FavoritesPage(model::ConfigModel& model, QWidget* parent)
     m_listCaption = placeBoldCaption(this, QStringLiteral("Choose a Favorite"), {});
     m_listCaption->setWordWrap(true);
 
+    m_matrix->setAccessibleName(QStringLiteral("Favorite 1: zones by sources"));
     m_favoriteList->setUniformItemSizes(true);
     m_favoriteList->setAccessibleName(m_listCaption->text());
+    FocusFrame::attach(m_favoriteList);
     for (int f = 1; f <= model::kFavorites; ++f)
         new QListWidgetItem(m_favoriteList);
     arrangeForFont();

@@ -2,8 +2,10 @@
 
 #include "text/latin1_text.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QPointer>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -225,6 +227,10 @@ void ZoneAudioPage::applyModeRule()
     m_zoneAudioKnown = row >= 0 && row < model::kMaxZones && m_model.zoneAudio(row + 1).audioKnown;
     const AudioControlStates states =
         audioControlStates(m_column->mode(), m_zoneAudioKnown, m_volume->isLocked());
+    // Turning a control off moves the keyboard focus on from it: the control the user is on
+    // (the DSP mode box, as a key changes the mode) gets it back when the rule leaves it on.
+    const QPointer<QWidget> focused =
+        isAncestorOf(QApplication::focusWidget()) ? QApplication::focusWidget() : nullptr;
     m_tone->setVisible(!states.lowpassShown);
     m_lowpass->setVisible(states.lowpassShown);
 
@@ -244,6 +250,8 @@ void ZoneAudioPage::applyModeRule()
         setEnabledThroughout(m_lowpass, true);
     m_column->applyStates(states.volumeGroup, states.preset);
     m_volume->applyStates(states.volumeGroup, states.volumeLevel);
+    if (focused && focused->isEnabled() && focused->isVisible() && !focused->hasFocus())
+        focused->setFocus(Qt::OtherFocusReason);
 }
 
 void ZoneAudioPage::applyVolumeLockRule()

@@ -1,6 +1,8 @@
 #include "ui/window/compare_dialog.h"
 
 #include "text/latin1_text.h"
+#include "ui/common/button_mnemonics.h"
+#include "ui/window/focus_return.h"
 #include "ui/window/window_placement.h"
 
 #include <QApplication>
@@ -62,6 +64,8 @@ CompareDialog::CompareDialog(QWidget* parent) : QDialog(parent)
     layout->addWidget(m_heading);
     layout->addWidget(m_list, 1);
     layout->addWidget(buttons);
+    giveButtonsMnemonics(this);
+    returnFocusWhenClosed(this);
 }
 
 void CompareDialog::showDifferences(const QStringList& heading, const QString& otherSide,

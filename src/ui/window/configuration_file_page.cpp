@@ -17,6 +17,8 @@ QPlainTextEdit* makeTextBox(int width, QWidget* parent)
     box->setFixedWidth(width);
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A configuration line holds no tab: Tab goes on to the next control, as everywhere else.
+    box->setTabChangesFocus(true);
     return box;
 }
 

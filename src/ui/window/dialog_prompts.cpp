@@ -1,6 +1,8 @@
 #include "ui/window/dialog_prompts.h"
 
 #include "ui/audio/quick_eq_presets.h"
+#include "ui/common/button_mnemonics.h"
+#include "ui/window/focus_return.h"
 #include "ui/window/prompt_dialog.h"
 #include "ui/window/report_dialog.h"
 #include "ui/window/select_port_dialog.h"
@@ -27,6 +29,13 @@ const QString kAllFilesFilter = QStringLiteral("All Files (*.*)");
 const QString kAllFilesFilter = QStringLiteral("All Files (*)");
 #endif
 
+// A modal dialog over the window the user is in, who finds the focus where it was when it closes.
+int runModal(QDialog& dialog)
+{
+    const FocusReturn back;
+    return dialog.exec();
+}
+
 QString errorCaption()
 {
     const QString name = QApplication::applicationName();
@@ -39,10 +48,17 @@ QString documentsFolder()
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
+// Qt's own file dialog names its buttons as the platform does, "Cancel" without a mnemonic.
+void nameFileDialogButtons(QFileDialog& dialog)
+{
+    dialog.setLabelText(QFileDialog::Reject, QObject::tr("&Cancel"));
+    giveButtonsMnemonics(&dialog);
+}
+
 QString runFileDialog(QWidget* parent, FileDialogKind kind, const QString& fileName)
 {
     const std::unique_ptr<QFileDialog> dialog(makeConfigurationFileDialog(parent, kind, fileName));
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+    if (runModal(*dialog) != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return {};
     return dialog->selectedFiles().constFirst();
 }
@@ -65,6 +81,7 @@ QFileDialog* makeConfigurationFileDialog(QWidget* parent, FileDialogKind kind,
     };
     suffixForFilter(kZelFilter);
     QObject::connect(dialog, &QFileDialog::filterSelected, dialog, suffixForFilter);
+    nameFileDialogButtons(*dialog);
     if (fileName.isEmpty())
         return dialog;
     const QFileInfo proposed(fileName);
@@ -87,6 +104,7 @@ QMessageBox* makeConfirmationBox(QWidget* parent, const QString& question, const
     // Every question's "OK" sends, overwrites or discards something: Enter must not do it.
     box->setDefaultButton(QMessageBox::Cancel);
     box->setEscapeButton(QMessageBox::Cancel);
+    giveButtonsMnemonics(box);
     return box;
 }
 
@@ -95,13 +113,31 @@ QMessageBox* makeErrorBox(QWidget* parent, const QString& text)
     auto* box =
         new QMessageBox(QMessageBox::Critical, errorCaption(), text, QMessageBox::Ok, parent);
     box->setTextFormat(Qt::PlainText); // hosts, paths and layer messages as they are
+    giveButtonsMnemonics(box);
     return box;
+}
+
+QMessageBox* makeAboutBox(QWidget* parent, const QString& title, const QString& text)
+{
+    auto* box = new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box->setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
+    giveButtonsMnemonics(box);
+    return box;
+}
+
+QWidget* DialogPrompts::owner() const
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    return m_parent;
 }
 
 std::optional<QString> DialogPrompts::choosePort()
 {
-    SelectPortDialog dialog(SelectPortDialog::availablePorts(), m_parent);
-    if (dialog.exec() != QDialog::Accepted)
+    SelectPortDialog dialog(SelectPortDialog::availablePorts(), owner());
+    if (runModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.portName();
 }
@@ -109,31 +145,31 @@ std::optional<QString> DialogPrompts::choosePort()
 std::optional<QString> DialogPrompts::inputQuery(const QString& caption, const QString& prompt,
                                                  const QString& text)
 {
-    PromptDialog dialog(caption, prompt, text, m_parent);
-    if (dialog.exec() != QDialog::Accepted)
+    PromptDialog dialog(caption, prompt, text, owner());
+    if (runModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.text();
 }
 
 QString DialogPrompts::openFileName(const QString& fileName)
 {
-    return runFileDialog(m_parent, FileDialogKind::Open, fileName);
+    return runFileDialog(owner(), FileDialogKind::Open, fileName);
 }
 
 QString DialogPrompts::saveFileName(const QString& fileName)
 {
-    return runFileDialog(m_parent, FileDialogKind::Save, fileName);
+    return runFileDialog(owner(), FileDialogKind::Save, fileName);
 }
 
 bool DialogPrompts::confirm(const QString& question)
 {
-    const std::unique_ptr<QMessageBox> box(makeConfirmationBox(m_parent, question));
-    return box->exec() == QMessageBox::Ok;
+    const std::unique_ptr<QMessageBox> box(makeConfirmationBox(owner(), question));
+    return runModal(*box) == QMessageBox::Ok;
 }
 
 QString DialogPrompts::quickEqSavePath(const QString& folder, const QString& fileName)
 {
-    QFileDialog dialog(m_parent, QStringLiteral("Save PC Quick EQ Preset"), folder,
+    QFileDialog dialog(owner(), QStringLiteral("Save PC Quick EQ Preset"), folder,
                        QLatin1String(kQuickEqFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QLatin1String(kQuickEqSuffix));
@@ -141,7 +177,8 @@ QString DialogPrompts::quickEqSavePath(const QString& folder, const QString& fil
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!fileName.isEmpty())
         dialog.selectFile(fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    nameFileDialogButtons(dialog);
+    if (runModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
 }
@@ -149,29 +186,40 @@ QString DialogPrompts::quickEqSavePath(const QString& folder, const QString& fil
 bool DialogPrompts::confirmPresetFile(const QString& question)
 {
     const std::unique_ptr<QMessageBox> box(
-        makeConfirmationBox(m_parent, question, QStringLiteral("Confirm")));
-    return box->exec() == QMessageBox::Ok;
+        makeConfirmationBox(owner(), question, QStringLiteral("Confirm")));
+    return runModal(*box) == QMessageBox::Ok;
 }
 
 QList<int> DialogPrompts::chooseItems(const QString& title, const QString& text,
                                       const QList<TickableItem>& items)
 {
-    TickDialog dialog(title, text, items, m_parent);
-    return dialog.exec() == QDialog::Accepted ? dialog.tickedItems() : QList<int>();
+    TickDialog dialog(title, text, items, owner());
+    return runModal(dialog) == QDialog::Accepted ? dialog.tickedItems() : QList<int>();
+}
+
+std::optional<TickChoice> DialogPrompts::chooseItemsAndOptions(const QString& title,
+                                                               const QString& text,
+                                                               const QList<TickableItem>& items,
+                                                               const QList<TickableItem>& options)
+{
+    TickDialog dialog(title, text, items, owner(), options);
+    if (runModal(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return TickChoice{dialog.tickedItems(), dialog.optionStates()};
 }
 
 std::optional<ReportChoice> DialogPrompts::reportFile(const ReportQuestion& question)
 {
-    ReportDialog dialog(question, m_parent);
-    if (dialog.exec() != QDialog::Accepted)
+    ReportDialog dialog(question, owner());
+    if (runModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.choice();
 }
 
 void DialogPrompts::showError(const QString& text)
 {
-    const std::unique_ptr<QMessageBox> box(makeErrorBox(m_parent, text));
-    box->exec();
+    const std::unique_ptr<QMessageBox> box(makeErrorBox(owner(), text));
+    runModal(*box);
 }
 
 } // namespace zel::ui

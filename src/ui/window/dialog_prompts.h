@@ -1,6 +1,7 @@
 #pragma once
 // The user prompts as the window shows them: the "Select Port" dialog, the prompt dialog, the
-// file dialogs and message boxes, all modal over the window.
+// file dialogs and message boxes, all modal over the window the user is in. Every button of
+// them answers to Alt and its underlined letter.
 
 #include "ui/common/user_prompts.h"
 
@@ -26,8 +27,16 @@ public:
     bool confirmPresetFile(const QString& question) override;
     QList<int> chooseItems(const QString& title, const QString& text,
                            const QList<TickableItem>& items) override;
+    std::optional<TickChoice> chooseItemsAndOptions(const QString& title, const QString& text,
+                                                    const QList<TickableItem>& items,
+                                                    const QList<TickableItem>& options) override;
     std::optional<ReportChoice> reportFile(const ReportQuestion& question) override;
     void showError(const QString& text) override;
+
+    // The window a question belongs to: the one the user is in when it is asked (History, a
+    // dialog), so that the focus goes back there when the question closes; else the window
+    // these prompts were made for.
+    QWidget* owner() const;
 
 private:
     QPointer<QWidget> m_parent;
@@ -49,5 +58,8 @@ QMessageBox* makeConfirmationBox(QWidget* parent, const QString& question,
 
 // The application's general error message box.
 QMessageBox* makeErrorBox(QWidget* parent, const QString& text);
+
+// "About": the program's name and version, with an "OK" that answers to Alt+O.
+QMessageBox* makeAboutBox(QWidget* parent, const QString& title, const QString& text);
 
 } // namespace zel::ui

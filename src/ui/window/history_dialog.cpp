@@ -1,5 +1,8 @@
 #include "ui/window/history_dialog.h"
 
+#include "ui/common/button_mnemonics.h"
+#include "ui/window/focus_return.h"
+
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QHeaderView>
@@ -64,6 +67,8 @@ HistoryDialog::HistoryDialog(QWidget* parent)
     layout->addWidget(m_list);
     layout->addWidget(m_note);
     layout->addWidget(buttons);
+    giveButtonsMnemonics(this);
+    returnFocusWhenClosed(this);
     resize(720, 400);
     updateButtons();
 }

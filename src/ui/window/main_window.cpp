@@ -8,10 +8,13 @@
 #include "model/config_writer.h"
 #include "model/model_reset.h"
 #include "ui/audio/quick_eq_library.h"
+#include "ui/common/accessible_combo_box.h"
+#include "ui/common/focus_frame.h"
 #include "ui/pages/editor_page.h"
 #include "ui/window/configuration_file_page.h"
 #include "ui/window/dialog_prompts.h"
 #include "ui/window/editor_page_set.h"
+#include "ui/window/focus_return.h"
 #include "ui/window/history_dialog.h"
 #include "ui/window/link_controller.h"
 #include "ui/window/painting_suspended.h"
@@ -54,6 +57,7 @@ MainWindow::MainWindow(QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint)
 {
+    installComboBoxNaming(); // before any drop-down list is read
     setWindowTitle(QStringLiteral("ZEL Configuration"));
     // The pixel layout of the pages is made for an 8 point window font.
     QFont windowFont = font();
@@ -129,6 +133,10 @@ void MainWindow::buildPages()
     m_tabs = new QTabWidget(client);
     m_tabs->setGeometry(kTabsGeometry);
     m_tabs->tabBar()->setAttribute(Qt::WA_Hover); // hot-tracking tabs
+    QTabBar* bar = m_tabs->tabBar();
+    FocusFrame* tabFocus =
+        FocusFrame::attach(bar, [bar] { return bar->tabRect(bar->currentIndex()); });
+    connect(bar, &QTabBar::currentChanged, tabFocus, qOverload<>(&QWidget::update));
 
     m_filePage = new ConfigurationFilePage;
     m_configurationTextBox = m_filePage->configurationTextBox();
@@ -337,7 +345,10 @@ QString MainWindow::aboutText()
 
 void MainWindow::showAbout()
 {
-    QMessageBox::about(this, tr("About ZEL Configuration"), aboutText());
+    const std::unique_ptr<QMessageBox> box(
+        makeAboutBox(this, tr("About ZEL Configuration"), aboutText()));
+    const FocusReturn back;
+    box->exec();
 }
 
 } // namespace zel::ui

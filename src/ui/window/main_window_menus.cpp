@@ -4,6 +4,7 @@
 
 #include "ui/pages/presets_page.h"
 #include "ui/pages/zone_audio_page.h"
+#include "ui/window/copy_parts_memory.h"
 #include "ui/window/editor_page_set.h"
 #include "ui/window/link_controller.h"
 #include "ui/window/painting_suspended.h"
@@ -91,8 +92,18 @@ void MainWindow::buildEditMenu()
 
     ZoneAudioPage* zonePage = m_pageSet->zoneAudioPage();
     PresetsPage* presetsPage = m_pageSet->presetsPage();
-    connect(m_copyZoneSettingsAction, &QAction::triggered, this,
-            [this, zonePage] { copySettings(copyZoneSettings, zonePage->currentZone()); });
+    connect(m_copyZoneSettingsAction, &QAction::triggered, this, [this, zonePage] {
+        QString memoryError;
+        const auto copy = [&memoryError](model::ConfigModel& model, int zone,
+                                         UserPrompts& prompts) {
+            return copyZoneSettings(model, zone, prompts, CopyPartsMemory(), &memoryError);
+        };
+        copySettings(copy, zonePage->currentZone());
+        if (!memoryError.isEmpty())
+            setStatusText(QStringLiteral(" The settings chosen to copy could not be kept for "
+                                         "the next copy: %1")
+                              .arg(memoryError));
+    });
     connect(m_copyPresetEqAction, &QAction::triggered, this, [this, presetsPage] {
         copySettings(copyPresetEqToZones, presetsPage->currentPreset());
     });

@@ -1,5 +1,6 @@
 #include "ui/window/prompt_dialog.h"
 
+#include "ui/common/button_mnemonics.h"
 #include "ui/window/window_placement.h"
 
 #include <QFontMetricsF>
@@ -52,6 +53,7 @@ PromptDialog::PromptDialog(const QString& caption, const QString& prompt, const 
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
+    giveButtonsMnemonics(this);
     setFixedSize(du.x(190), du.y(53));
     m_entry->setFocus();
     centerOnScreen(this);

@@ -1,5 +1,7 @@
 #include "ui/window/report_dialog.h"
 
+#include "ui/common/button_mnemonics.h"
+
 #include "ui/window/dialog_prompts.h"
 
 #include <QComboBox>
@@ -84,6 +86,7 @@ ReportDialog::ReportDialog(const ReportQuestion& question, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    giveButtonsMnemonics(this);
     m_site->setFocus();
 }
 

@@ -1,5 +1,7 @@
 #include "ui/window/select_port_dialog.h"
 
+#include "ui/common/button_mnemonics.h"
+
 #include <QCollator>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -28,6 +30,7 @@ SelectPortDialog::SelectPortDialog(const QStringList& ports, QWidget* parent)
     m_portBox->setCurrentIndex(ports.isEmpty() ? -1 : 0);
     m_portBox->lineEdit()->setPlaceholderText(tr("Port name or device path"));
     m_portBox->setMinimumContentsLength(24);
+    m_portBox->setAccessibleName(tr("Serial port"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
@@ -47,6 +50,7 @@ SelectPortDialog::SelectPortDialog(const QStringList& ports, QWidget* parent)
     layout->addWidget(m_portBox);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    giveButtonsMnemonics(this);
     m_portBox->setFocus();
 }
 

@@ -13,11 +13,17 @@ class ConfigModel;
 
 namespace zel::ui {
 
+class CopyPartsMemory;
 class UserPrompts;
 
 // Each returns the step taken, or nothing when the user chose no record or cancelled.
+// Copy Zone Settings asks which of the settings to take as well, offering those `memory` kept
+// from the last copy, and keeps the choice made; why it could not be kept goes to
+// `memoryError`.
 std::optional<session::EditStep> copyZoneSettings(model::ConfigModel& model, int zone,
-                                                  UserPrompts& prompts);
+                                                  UserPrompts& prompts,
+                                                  const CopyPartsMemory& memory,
+                                                  QString* memoryError = nullptr);
 std::optional<session::EditStep> copyPresetEqToZones(model::ConfigModel& model, int preset,
                                                      UserPrompts& prompts);
 std::optional<session::EditStep> copyZoneEqToPresets(model::ConfigModel& model, int zone,

@@ -16,6 +16,7 @@ TransferProgressPanel::TransferProgressPanel(QWidget* parent)
     m_bar->setFixedWidth(kBarWidth);
     m_bar->setTextVisible(true);
     m_bar->setFormat(tr("%v of %m"));
+    m_bar->setAccessibleName(tr("Transfer progress"));
     m_cancel->setToolTip(tr("Stop the transfer at the current line (Esc)"));
     m_cancel->setFocusPolicy(Qt::NoFocus);
     connect(m_cancel, &QPushButton::clicked, this, &TransferProgressPanel::cancelRequested);

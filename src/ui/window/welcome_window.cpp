@@ -1,5 +1,7 @@
 #include "ui/window/welcome_window.h"
 
+#include "ui/common/button_mnemonics.h"
+#include "ui/window/focus_return.h"
 #include "ui/window/window_placement.h"
 
 #include <QFontMetrics>
@@ -89,6 +91,7 @@ WelcomeWindow::WelcomeWindow(QWidget* parent)
         fittingFont(font(), kTextWidth - 2 * m_textBox->frameWidth() - 2 * kTextMargin - kSlack));
     m_textBox->document()->setDocumentMargin(kTextMargin);
     m_textBox->setReadOnly(true);
+    m_textBox->setAccessibleName(tr("Welcome text"));
     m_textBox->setPlainText(welcomeLines().join(QLatin1Char('\n')));
     m_textBox->setGeometry(kMargin, kMargin, kTextWidth, kTextHeight);
 
@@ -99,6 +102,8 @@ WelcomeWindow::WelcomeWindow(QWidget* parent)
     m_okButton->setDefault(true);
     m_okButton->setFocus();
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
+    giveButtonsMnemonics(this);
+    returnFocusWhenClosed(this);
 
     centerOnScreen(this);
 }

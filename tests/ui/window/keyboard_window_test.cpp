@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -69,6 +70,7 @@ TEST_F(KeyboardWindowTest, MenusShortcutsAndTabReachWhatTheyName)
     QMenu* fileMenu = window.menuBar()->actions().at(0)->menu();
     QMenu* editMenu = window.menuBar()->actions().at(1)->menu();
     const model::ConfigModel& model = window.model();
+    auto* modeBox = window.findChild<QComboBox*>("dspModeBox");
 
     struct Case {
         const char* what;
@@ -132,6 +134,10 @@ TEST_F(KeyboardWindowTest, MenusShortcutsAndTabReachWhatTheyName)
              QTest::keyClick(groups, Qt::Key_Space);
              window.undoAction()->trigger();
          }},
+        {"a key that changes the DSP mode leaves the focus on the mode box",
+         MainWindow::kZoneAudioPage, modeBox, Qt::Key_Down,
+         [&] { return modeBox->currentIndex() == 1 && focused() == modeBox; },
+         [&] { QTest::keyClick(modeBox, Qt::Key_Home); }},
         {"Alt+E opens the Edit menu", MainWindow::kConfigurationFilePage, nullptr,
          Qt::ALT | Qt::Key_E, [&] { return editMenu->isVisible(); }},
         {"Alt+F opens the File menu", MainWindow::kConfigurationFilePage, nullptr,

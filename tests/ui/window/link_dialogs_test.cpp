@@ -67,8 +67,8 @@ TEST(PromptDialog, MeasuresInDialogUnitsOfItsFont)
         EXPECT_EQ(dialog.entry()->width(), dx(164));
         EXPECT_EQ(dialog.okButton()->geometry(), QRect(dx(38), dy(31), dx(50), dy(14)));
         EXPECT_EQ(dialog.cancelButton()->geometry(), QRect(dx(102), dy(31), dx(50), dy(14)));
-        EXPECT_EQ(dialog.okButton()->text(), QStringLiteral("OK"));
-        EXPECT_EQ(dialog.cancelButton()->text(), QStringLiteral("Cancel"));
+        EXPECT_EQ(dialog.okButton()->text(), QStringLiteral("&OK"));
+        EXPECT_EQ(dialog.cancelButton()->text(), QStringLiteral("&Cancel"));
         EXPECT_TRUE(dialog.okButton()->isDefault());
     }
 }
@@ -126,7 +126,7 @@ TEST(SelectPortDialog, TextsAndAnEditableListWithTheFirstPortChosen)
         }
         EXPECT_EQ(dialog.portName(), c.chosen);
         EXPECT_EQ(dialog.okButton()->isEnabled(), c.okEnabled);
-        EXPECT_EQ(dialog.okButton()->text(), QStringLiteral("OK"));
+        EXPECT_EQ(dialog.okButton()->text(), QStringLiteral("&OK"));
         EXPECT_EQ(dialog.portBox()->count(), c.ports.size()) << "typing adds no entry";
     }
 }

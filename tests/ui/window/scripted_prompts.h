@@ -21,6 +21,7 @@ public:
     bool confirmAnswer = false; // also the answer to the quick EQ questions
     QString quickEqSaveAnswer;  // empty: cancelled
     QList<int> tickAnswer;      // the items ticked; empty: cancelled
+    QList<bool> optionAnswer;   // the options' states; empty: as offered
     std::optional<ui::ReportChoice> reportAnswer;
     // Answers the report dialog in place of reportAnswer, given what it proposes.
     std::function<std::optional<ui::ReportChoice>(const ui::ReportQuestion&)> onReport;
@@ -37,6 +38,7 @@ public:
     QStringList quickEqSaveProposals;
     QStringList errors;
     QList<ui::ReportQuestion> reportQuestions; // what each report dialog proposed
+    QList<QList<bool>> optionOffers; // how the options were ticked when offered
 
     std::optional<QString> choosePort() override
     {
@@ -76,6 +78,18 @@ public:
     QList<int> chooseItems(const QString&, const QString&, const QList<ui::TickableItem>&) override
     {
         return tickAnswer;
+    }
+    std::optional<ui::TickChoice>
+    chooseItemsAndOptions(const QString&, const QString&, const QList<ui::TickableItem>&,
+                          const QList<ui::TickableItem>& options) override
+    {
+        QList<bool> offered;
+        for (const ui::TickableItem& option : options)
+            offered << option.ticked;
+        optionOffers << offered;
+        if (tickAnswer.isEmpty())
+            return std::nullopt;
+        return ui::TickChoice{tickAnswer, optionAnswer.isEmpty() ? offered : optionAnswer};
     }
 
     std::optional<ui::ReportChoice> reportFile(const ui::ReportQuestion& question) override

@@ -53,7 +53,7 @@ TEST(WelcomeWindow, OkButtonSitsCentredUnderTheText)
     const QRect ok = welcome.okButton()->geometry();
     EXPECT_EQ(text.size(), QSize(511, 329));
     EXPECT_EQ(ok.size(), QSize(123, 25));
-    EXPECT_EQ(welcome.okButton()->text(), QStringLiteral("OK"));
+    EXPECT_EQ(welcome.okButton()->text(), QStringLiteral("&OK"));
     EXPECT_LE(std::abs((ok.left() + ok.right()) - (text.left() + text.right())), 1);
     EXPECT_GT(ok.top(), text.bottom());
     EXPECT_LE(ok.bottom(), 376);
