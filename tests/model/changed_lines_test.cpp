@@ -3,6 +3,7 @@
 
 #include "model/changed_lines.h"
 #include "model/config_model.h"
+#include "model/selected_lines.h"
 #include "model/templates.h"
 #include "test_support.h"
 
@@ -59,6 +60,117 @@ TEST(ChangedLines, SendsTheWritersBlocksOfWhatDiffersAndEndsWithEc)
     ASSERT_EQ(differences.size(), 2u);
     EXPECT_EQ(changedLines(edited, blocksOf({differences[1]})),
               (std::vector<std::string>{"[NF2\"Radio\"]", "[EC]"}));
+}
+
+} // namespace
+} // namespace zel::model::test
+
+namespace zel::model::test {
+namespace {
+
+TEST(SelectedLines, EachBlockCarriesTheTickedRowsAndTheUnitsOwnValuesOfTheRest)
+{
+    using Edit = std::function<void(ConfigModel&)>;
+    struct Case {
+        const char* what;
+        Edit edit;                       // the configuration being edited, from the unit's
+        std::vector<std::string> ticked; // the rows sent, by their labels
+        std::vector<std::string> lines;
+    };
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"a zone's volume, not its balance",
+         [](ConfigModel& m) { m.zoneAudio(5).volume = -20; m.zoneAudio(5).balance = 7; },
+         {"Zone 5 volume"}, {"[VO5F0]", "[VO5R-20]", "[EO5M0]", "[BO5R3]", "[EC]"}},
+        {"one group member of two",
+         [](ConfigModel& m) { m.setGroupMark(1, 2, "G"); m.setGroupMark(2, 3, "G"); },
+         {"Group 1: zone 2"}, {"[GAR]", "[G1AO1]", "[G1AO2]", "[EC]"}},
+        {"one connection of two, one taken away",
+         [](ConfigModel& m) { m.setConnection(2, 1, 1, "A"); m.setConnection(3, 4, 4, "A");
+                              m.setConnection(1, 2, 2, ""); },
+         {"Favorite 3: zone 4 plays source 4", "Favorite 1: zone 2 plays source 2"},
+         {"[FAR]", "[F3AO4I4]", "[EC]"}},
+        {"the IR lockout, not the display",
+         [](ConfigModel& m) { m.setIrLockout(true); m.setDisplayLevel(3); },
+         {"IR lockout"}, {"[SD1]", "[FPL0]", "[IRL1]", "[EC]"}},
+        {"the address, not the gateway",
+         [](ConfigModel& m) { m.network().ipAddress = "10.0.0.9"; m.network().gateway = "10.0.0.1"; },
+         {"IP address"}, {"[DHCP0]", "[NM255.0.0.0]", "[GW10.0.0.254]", "[IP10.0.0.9]", "[EC]"}},
+        {"a preset band, not another",
+         [](ConfigModel& m) { m.preset(2).setBand(3, 4); m.preset(2).setBand(5, -4); },
+         {"Preset 2 band 3 (125Hz)"},
+         {"[NEP2\"Preset Name 2\"]", "[EP2B1L0]", "[EP2B2L0]", "[EP2B3L4]", "[EP2B4L0]", "[EP2B5L0]",
+          "[EP2B6L0]", "[EP2B7L0]", "[EP2B8L0]", "[EP2B9L0]", "[EP2B10L0]", "[EC]"}},
+        {"in the writer's order: zone 1's audio before zone 2's name",
+         [](ConfigModel& m) { m.setZoneName(2, "Den"); m.zoneAudio(1).volume = -30; },
+         {"Zone 2 name", "Zone 1 volume"},
+         {"[VO1F0]", "[VO1R-30]", "[EO1M0]", "[BO1R0]", "[NO2\"Den\"]", "[EC]"}},
+        {"a zone the edited configuration does not have: nothing to write",
+         [](ConfigModel& m) { m.clearCounts(); m.raiseZoneCount(7); m.raiseSourceCount(8); },
+         {"Zone 8 name"}, {"[EC]"}},
+    };
+    // clang-format on
+    ConfigModel unit = blankZel8();
+    unit.setGroupMark(1, 1, "G");
+    unit.setConnection(1, 2, 2, "A");
+    unit.setDisplayLevel(1);
+    unit.zoneAudio(5).balance = 3;
+    unit.network() = {false, "10.0.0.5", "255.0.0.0", "10.0.0.254"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ConfigModel edited = unit;
+        c.edit(edited);
+        std::vector<Difference> chosen;
+        for (const Difference& d : compareConfigurations(edited, unit))
+            if (std::find(c.ticked.begin(), c.ticked.end(), d.member) != c.ticked.end())
+                chosen.push_back(d);
+        ASSERT_EQ(chosen.size(), c.ticked.size());
+        EXPECT_EQ(selectedLines(unit, edited, chosen), c.lines);
+    }
+}
+
+TEST(SelectedLines, RowsThatCannotBeSentApartAreTied)
+{
+    using Edit = std::function<void(ConfigModel&)>;
+    struct Case {
+        const char* what;
+        Edit edit;
+        std::vector<std::vector<std::string>> tied; // the labels of each group
+    };
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"a volume and a balance", [](ConfigModel& m) {
+             m.zoneAudio(2).volume = -3; m.zoneAudio(2).balance = 4; }, {}},
+        {"an EQ mode with the bands it brings, not the zone's volume", [](ConfigModel& m) {
+             m.zoneAudio(3).eqMode = kEqModeZq; m.zoneAudio(3).setBand(2, 4);
+             m.zoneAudio(3).volume = -40; },
+         {{"Zone 3 EQ mode", "Zone 3 EQ band 1 (32Hz)", "Zone 3 EQ band 2 (64Hz)",
+           "Zone 3 EQ band 3 (125Hz)", "Zone 3 EQ band 4 (250Hz)", "Zone 3 EQ band 5 (500Hz)",
+           "Zone 3 EQ band 6 (1KHz)", "Zone 3 EQ band 7 (2KHz)", "Zone 3 EQ band 8 (4KHz)",
+           "Zone 3 EQ band 9 (8KHz)", "Zone 3 EQ band 10 (16KHz)"}}},
+        {"a lock with the volume it hides, beside another zone's mode", [](ConfigModel& m) {
+             m.zoneAudio(4).volumeLocked = true; m.zoneAudio(6).eqMode = kEqModeTone; },
+         {{"Zone 4 volume lock", "Zone 4 volume"},
+          {"Zone 6 EQ mode", "Zone 6 bass", "Zone 6 treble"}}},
+        {"a mode with nothing of its own", [](ConfigModel& m) {
+             m.zoneAudio(7).eqMode = kEqModePreset; }, {}},
+    };
+    // clang-format on
+    const ConfigModel unit = blankZel8();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ConfigModel edited = unit;
+        c.edit(edited);
+        const std::vector<Difference> differences = compareConfigurations(edited, unit);
+        std::vector<std::vector<std::string>> tied;
+        for (const TiedRows& group : tiedRows(differences)) {
+            EXPECT_FALSE(group.reason.empty());
+            tied.emplace_back();
+            for (const std::size_t row : group.rows)
+                tied.back().push_back(differences.at(row).member);
+        }
+        EXPECT_EQ(tied, c.tied);
+    }
 }
 
 } // namespace

@@ -19,7 +19,7 @@ TEST(ConfigurationSession, ReadEditedAndExportedConfigurations)
 {
     struct Case {
         const char* what;
-        bool blankText;
+        const char* text; // nullptr: the ZEL-8 template
         std::string incompleteReason;
         Edit edit;
         std::string zoneName;
@@ -27,20 +27,25 @@ TEST(ConfigurationSession, ReadEditedAndExportedConfigurations)
         bool edited;
         Verdict overLink;
         bool uncarried;
+        Verdict toFile = Verdict::Send;
     };
     const Case cases[] = {
-        {"nothing read", true, "", Edit::None, "", false, false, Verdict::NothingToSend, false},
-        {"a template", false, "", Edit::None, "", false, false, Verdict::Send, false},
-        {"not read whole", false, "timed out", Edit::None, "", false, false,
+        {"nothing read", "", "", Edit::None, "", false, false, Verdict::NothingToSend, false,
+         Verdict::AskIfIncomplete},
+        {"a template", nullptr, "", Edit::None, "", false, false, Verdict::Send, false},
+        {"not read whole", nullptr, "timed out", Edit::None, "", false, false,
          Verdict::AskIfIncomplete, false},
-        {"shown and stored back", false, "", Edit::StoredBackOnRead, "Lobby", false, false,
+        {"a fragment", "[NO1\"Hall\"]\n[NG3\"Up\"]", "", Edit::None, "", false, false,
+         Verdict::AskIfIncomplete, false, Verdict::AskIfIncomplete},
+        {"shown and stored back", nullptr, "", Edit::StoredBackOnRead, "Lobby", false, false,
          Verdict::Send, false},
-        {"an edit", false, "", Edit::InModel, "Lobby", false, true, Verdict::Send, false},
-        {"an edit still on a page", false, "", Edit::StillOnAPage, "Lobby", false, true,
+        {"an edit", nullptr, "", Edit::InModel, "Lobby", false, true, Verdict::Send, false},
+        {"an edit still on a page", nullptr, "", Edit::StillOnAPage, "Lobby", false, true,
          Verdict::Send, false},
-        {"an edit exported", false, "", Edit::InModel, "Lobby", true, false, Verdict::Send, false},
-        {"a name a line cannot carry", false, "", Edit::InModel, "A[B", false, true, Verdict::Send,
-         true},
+        {"an edit exported", nullptr, "", Edit::InModel, "Lobby", true, false, Verdict::Send,
+         false},
+        {"a name a line cannot carry", nullptr, "", Edit::InModel, "A[B", false, true,
+         Verdict::Send, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -58,9 +63,9 @@ TEST(ConfigurationSession, ReadEditedAndExportedConfigurations)
                          editWhen(Edit::StillOnAPage));
         EXPECT_FALSE(session.hasUnsavedEdits()) << "nothing loaded yet";
 
-        const std::vector<std::string> text =
-            c.blankText ? std::vector<std::string>{} : model::templateLines(model::UnitSize::Zel8);
-        session.readerRun(model::joinLines(text, "\n"));
+        session.readerRun(
+            c.text ? std::string(c.text)
+                   : model::joinLines(model::templateLines(model::UnitSize::Zel8), "\n"));
         if (!c.incompleteReason.empty())
             session.markIncomplete(c.incompleteReason);
         editWhen(Edit::InModel)();
@@ -72,7 +77,8 @@ TEST(ConfigurationSession, ReadEditedAndExportedConfigurations)
         EXPECT_EQ(session.hasUnsavedEdits(), c.edited);
         EXPECT_EQ(session.exportVerdict(link::LinkMode::Telnet), c.overLink);
         EXPECT_EQ(session.exportVerdict(link::LinkMode::Serial), c.overLink);
-        EXPECT_EQ(session.exportVerdict(link::LinkMode::File), Verdict::Send);
+        EXPECT_EQ(session.exportVerdict(link::LinkMode::File), c.toFile);
+        EXPECT_EQ(session.loaded().missingParts().empty(), c.toFile == Verdict::Send);
         EXPECT_EQ(session.loaded().exportedSinceLoadTo("host: unit"), c.exported);
         EXPECT_EQ(session.uncarriedTexts().isEmpty(), !c.uncarried);
     }

@@ -15,6 +15,7 @@ enum Option : unsigned {
     kOptionVerify = 1u << 3,      // --verify
     kOptionReport = 1u << 4,      // --changes-from OLD, --paper A4|Letter
     kOptionChangesOnly = 1u << 5, // --changes-only
+    kOptionSendAnyway = 1u << 6,  // --allow-incomplete, --other-model
 };
 
 struct Arguments {
@@ -27,6 +28,8 @@ struct Arguments {
     std::optional<std::string> paper;       // --paper A4|Letter, checked by the command
     bool verify = false;                    // --verify
     bool changesOnly = false;               // --changes-only
+    bool allowIncomplete = false;           // --allow-incomplete
+    bool otherModel = false;                // --other-model
     bool verbose = false;                   // -v, --verbose
     bool help = false;                      // -h or --help
     unsigned given = 0;                     // the Option bits of the options present

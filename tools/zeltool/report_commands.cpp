@@ -6,6 +6,7 @@
 #include "tool_command.h"
 
 #include "model/config_model.h"
+#include "model/unit_model.h"
 #include "report/report_builder.h"
 #include "report/report_output.h"
 #include "text/file_save.h"
@@ -56,6 +57,14 @@ int runReport(const Arguments& arguments)
         (arguments.changesFrom && !readSide(*arguments.changesFrom, *options, earlier)))
         return kExitUsage;
 
+    // Changes between two models compare zones and sources that one of them does not have.
+    if (arguments.changesFrom &&
+        model::otherModels(model::unitModelOf(earlier), model::unitModelOf(configuration)))
+        fail(kExitOk, "report: " + originOf(*arguments.changesFrom) + " is a configuration for a " +
+                          model::unitModelName(*model::unitModelOf(earlier)) + ", " +
+                          originOf(side) + " one for a " +
+                          model::unitModelName(*model::unitModelOf(configuration)) +
+                          ": the changes are those between two models");
     const report::ReportDocument document = report::buildReport(
         {&configuration, QString::fromLocal8Bit(originOf(side).c_str()),
          QDateTime::currentDateTime(), arguments.changesFrom ? &earlier : nullptr,
@@ -82,7 +91,8 @@ constexpr std::string_view kReportDetails =
     "CONFIG is a configuration file, \"-\" for standard input, or a unit, whose configuration\n"
     "is imported first: tcp:HOST[:PORT] or serial:DEVICE, as diff takes them.\n"
     "--changes-from OLD adds a \"Changes\" section: every setting that differs from OLD (a\n"
-    "file or a unit), with its value before and after, as diff prints them.\n"
+    "file or a unit), with its value before and after, as diff prints them. When OLD is for\n"
+    "another model (a ZEL-8 and a ZEL-16), standard error says so.\n"
     "\n"
     "OUT ending in .html gives one HTML file that holds everything it shows (the curves\n"
     "too); ending in .pdf a PDF whose pages break between table rows. --paper A4|Letter\n"

@@ -1,5 +1,5 @@
-// The main window's work with a unit beyond import and export: the comparison and Send
-// Selected, the journal's entries opened, compared and restored, and the report.
+// The main window's work with a unit beyond import, export and comparison: the journal's entries
+// opened, compared and restored, and the report.
 #include "ui/window/main_window.h"
 
 #include "journal/journal.h"
@@ -8,6 +8,7 @@
 #include "model/config_model.h"
 #include "model/config_writer.h"
 #include "model/model_reset.h"
+#include "model/whole_configuration.h"
 #include "text/latin1_text.h"
 #include "ui/common/user_prompts.h"
 #include "ui/window/compare_dialog.h"
@@ -27,76 +28,6 @@
 #include <utility>
 
 namespace zel::ui {
-
-void MainWindow::compareWithUnit()
-{
-    if (m_link->isTransferRunning() || !m_session.loaded().isLoaded())
-        return;
-    commitAndRefresh();
-    m_link->fetchForComparison();
-}
-
-void MainWindow::showComparison(const QString& text, const QString& source, const QString& unit,
-                                const QString& incompleteReason, bool cancelled)
-{
-    if (cancelled) {
-        setStatusText(QStringLiteral(" Comparison with %1 cancelled").arg(source));
-        return;
-    }
-    const bool afterSend = std::exchange(m_comparingAfterSend, false);
-    if (!unit.isEmpty() && incompleteReason.isEmpty())
-        m_session.fetchedFromUnit(text::toLatin1(text), source);
-    const UnitComparison::Standing standing{
-        m_session.loaded().exportedSinceLoadTo(unit.toStdString()), m_session.hasUnsavedEdits()};
-    const bool fromUnit = !unit.isEmpty();
-    m_comparedUnit = fromUnit ? m_link->journalUnit() : QString();
-    m_comparedIncomplete = incompleteReason;
-    const QString status = m_comparison->compare(m_session.model(), text, source, incompleteReason,
-                                                 standing, *m_prompts, fromUnit);
-    setStatusText(status);
-    if (!afterSend || !m_comparison->dialog())
-        return;
-    const bool same = m_comparison->dialog()->checkedDifferences().empty();
-    m_comparison->dialog()->addNote(
-        same ? tr("The selected rows were sent: the unit now holds the configuration being "
-                  "edited.")
-             : tr("The selected rows were sent and the unit's configuration fetched again: "
-                  "the rows below still differ."));
-    setStatusText(same ? QStringLiteral(" Sent to %1: the unit now holds the configuration being "
-                                        "edited")
-                             .arg(source)
-                       : status);
-}
-
-void MainWindow::sendSelected(const std::vector<model::Difference>& chosen)
-{
-    if (m_link->isTransferRunning() || m_comparedUnit.isEmpty())
-        return;
-    if (!m_comparedIncomplete.isEmpty()) {
-        m_prompts->showError(questions::sendSelectedUnknown(m_comparedIncomplete));
-        return;
-    }
-    if (m_link->journalUnit() != m_comparedUnit) {
-        m_prompts->showError(tr("The link was changed since the comparison: compare with the "
-                                "unit again, then send the selected rows."));
-        return;
-    }
-    const std::set<model::WriterBlock> blocks = model::blocksOf(chosen);
-    if (blocks.empty()) {
-        m_prompts->showError(tr("No row that can be sent is checked: check the rows to send."));
-        return;
-    }
-    commitAndRefresh();
-    if (!confirmUncarriedTexts())
-        return;
-    QStringList lines;
-    for (const std::string& line : model::changedLines(m_session.model(), blocks))
-        lines << text::fromLatin1(line);
-    m_sendingSelected = true;
-    m_link->exportConfiguration(lines);
-    if (!m_link->isTransferRunning())
-        m_sendingSelected = false;
-}
 
 void MainWindow::showHistory()
 {
@@ -172,7 +103,7 @@ void MainWindow::compareJournalEntry(const journal::Entry& entry)
 void MainWindow::restoreJournalEntry(const journal::Entry& entry)
 {
     const QString unit = m_link->journalUnit();
-    if (m_link->isTransferRunning() || unit.isEmpty())
+    if (unitWorkPending() || unit.isEmpty())
         return;
     const std::optional<QString> text = journalText(entry);
     if (!text)
@@ -180,13 +111,22 @@ void MainWindow::restoreJournalEntry(const journal::Entry& entry)
     model::ConfigModel restored;
     model::resetModel(restored);
     model::LogLines log;
-    if (model::readText(restored, text::toLatin1(*text), log).settingLines == 0) {
+    const model::ReadSummary read = model::readText(restored, text::toLatin1(*text), log);
+    if (read.settingLines == 0) {
         m_prompts->showError(questions::kNothingToSend);
         return;
     }
     model::markUnavailableGroups(restored);
-    if (entry.direction == journal::Direction::FromUnit && !entry.whole &&
-        !m_prompts->confirm(questions::sendIncomplete(entry.ending)))
+    // A configuration sent is whole however far it got; one fetched may not be. Either may not
+    // have set all a whole configuration sets.
+    const QString cut =
+        entry.direction == journal::Direction::FromUnit && !entry.whole ? entry.ending : QString();
+    QStringList missing;
+    for (const std::string& part : model::missingFromWhole(restored, read.coverage))
+        missing << text::fromLatin1(part);
+    if ((!missing.isEmpty() || !cut.isEmpty()) &&
+        !m_prompts->confirm(missing.isEmpty() ? questions::sendIncomplete(cut)
+                                              : questions::sendPartial(missing, cut, false)))
         return;
     QStringList uncarried;
     for (const model::UncarriedText& found : model::uncarriedTexts(restored))
@@ -202,10 +142,12 @@ void MainWindow::restoreJournalEntry(const journal::Entry& entry)
     QStringList lines;
     for (const std::string& line : model::writeConfiguration(restored))
         lines << text::fromLatin1(line);
-    m_restoring = true;
-    m_link->exportConfiguration(lines);
-    if (!m_link->isTransferRunning())
-        m_restoring = false;
+    whenModelAgrees(model::unitModelOf(restored), [this, lines] {
+        m_restoring = true;
+        m_link->exportConfiguration(lines);
+        if (!m_link->isTransferRunning())
+            m_restoring = false;
+    });
 }
 
 void MainWindow::saveReport()

@@ -10,14 +10,17 @@
 #include "link/transfer_settings.h"
 #include "model/config_writer.h"
 #include "support/quick_settings.h"
+#include "ui/window/compare_dialog.h"
 #include "ui/window/link_controller.h"
 #include "ui/window/main_window.h"
 #include "ui/window/text_box_loading.h"
+#include "ui/window/unit_comparison.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QString>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -50,16 +53,24 @@ public:
         link.setTransferSettings(quickSettings());
     }
 
-    // Triggers `command` and runs the event loop until the transfer it started has finished;
-    // a command that starts no transfer has finished when it returns. False on the time limit.
+    // Triggers `command` and runs the event loop until the transfers it started have finished
+    // (a fetch may come first, or follow); a command that starts none has finished when it
+    // returns. False on the time limit.
     bool runToEnd(QAction* command, std::chrono::milliseconds limit = std::chrono::seconds(20))
     {
-        QSignalSpy started(&link, &ui::LinkController::transferStarted);
-        QSignalSpy finished(&link, &ui::LinkController::transferFinished);
         command->trigger();
-        if (started.isEmpty() || !finished.isEmpty())
-            return !link.isTransferRunning();
-        return finished.wait(static_cast<int>(limit.count()));
+        return QTest::qWaitFor([this] { return !window.unitWorkPending(); },
+                               static_cast<int>(limit.count()));
+    }
+
+    // Compares with the unit the link reaches and closes the dialog again: the window then
+    // knows the unit's model, and sends to it without fetching first.
+    bool compareFirst()
+    {
+        const bool ended = runToEnd(window.compareAction());
+        if (ui::CompareDialog* dialog = window.comparison()->dialog())
+            dialog->close();
+        return ended && prompts->errors.isEmpty();
     }
 
     void chooseTelnet(const QString& host)

@@ -101,6 +101,7 @@ TEST_F(TelnetWindowTest, CommandsAreHeldBackWhileTheWindowStaysResponsive)
     w.window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
     w.window.newZel16Action()->trigger();
+    ASSERT_TRUE(w.compareFirst()); // the unit's model known: the export sends at once
 
     int ticks = 0;
     QTimer ticker;
@@ -142,6 +143,11 @@ TEST_F(TelnetWindowTest, EscapeOrTheCancelButtonStopsTheExportAtTheCurrentLine)
         w.window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
         w.window.newZel16Action()->trigger();
+        ASSERT_TRUE(w.compareFirst()); // the unit's model known: the export sends at once
+        ASSERT_TRUE(QTest::qWaitFor([&] { return sim.closedConnections() == 1; }, 5000));
+        const qsizetype commandsBefore = sim.receivedCommands().size();
+        w.window.activateWindow(); // after the dialog
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
         w.window.configurationTextBox()->clear();
 
         QSignalSpy finished(&w.link, &ui::LinkController::transferFinished);
@@ -165,8 +171,8 @@ TEST_F(TelnetWindowTest, EscapeOrTheCancelButtonStopsTheExportAtTheCurrentLine)
                                              .arg(writerLines(w.window).size()));
         // Nothing more goes out once stopped: the unit sees the connection close after every
         // command it brought.
-        ASSERT_TRUE(QTest::qWaitFor([&] { return sim.closedConnections() == 1; }, 5000));
-        EXPECT_LE(sim.receivedCommands().size(), sentCount + 1); // "[]" first
+        ASSERT_TRUE(QTest::qWaitFor([&] { return sim.closedConnections() == 2; }, 5000));
+        EXPECT_LE(sim.receivedCommands().size() - commandsBefore, sentCount + 1); // "[]" first
         EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
     }
 }
@@ -176,6 +182,8 @@ TEST_F(TelnetWindowTest, ClosingTheWindowDuringAnExportAsksThenStopsItAndShowsNo
     startUnit({"--reply-delay", "30"});
     w.window.show();
     w.window.newZel16Action()->trigger();
+    ASSERT_TRUE(w.compareFirst()); // the unit's model known: the export sends at once
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_sim.closedConnections() == 1; }, 5000));
     QSignalSpy finished(&w.link, &ui::LinkController::transferFinished);
     w.window.exportAction()->trigger();
     ASSERT_TRUE(waitForLine(2));
@@ -191,7 +199,7 @@ TEST_F(TelnetWindowTest, ClosingTheWindowDuringAnExportAsksThenStopsItAndShowsNo
     ASSERT_TRUE(w.window.close());
     ASSERT_EQ(finished.count(), 1);
     EXPECT_FALSE(w.link.isTransferRunning());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return m_sim.closedConnections() == 1; }, 5000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_sim.closedConnections() == 2; }, 5000))
         << "the connection is closed";
     EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
 }
@@ -277,6 +285,8 @@ TEST_F(TelnetWindowTest, AbortsShowTheirLineAndTheStatusSaysWhereAndWhy)
         lw.chooseTelnet(sim.address());
         lw.window.newZel16Action()->trigger();
         lw.window.configurationTextBox()->clear();
+        // The fault cuts the fetch that would tell the unit's model too: send all the same.
+        lw.prompts->confirmAnswer = true;
         QSignalSpy readerRuns(&lw.window, &ui::MainWindow::committedAndRefreshed);
 
         ASSERT_TRUE(lw.runToEnd(c.import ? lw.window.importAction() : lw.window.exportAction()));
@@ -317,6 +327,8 @@ TEST(TelnetWindowFailures, ConnectionFailuresGoToTheErrorBox)
         LinkWindow w;
         w.chooseTelnet(c.host);
         w.window.newZel16Action()->trigger();
+        // The unit that hangs up cuts the fetch that would tell its model: send all the same.
+        w.prompts->confirmAnswer = true;
         QSignalSpy readerRuns(&w.window, &ui::MainWindow::committedAndRefreshed);
         ASSERT_TRUE(w.runToEnd(c.import ? w.window.importAction() : w.window.exportAction()));
         ASSERT_EQ(w.prompts->errors.size(), 1);
