@@ -96,8 +96,8 @@ MainWindow::MainWindow(QWidget* parent)
             if (outcome == link::TransferOutcome::LinkFailed ||
                 outcome == link::TransferOutcome::NotOpen) { // the error box said why
                 m_sendAfterModel = nullptr;
-                setStatusText(status::exportEndStatus(outcome, 0, 0,
-                                                      tr("the unit could not be reached")));
+                setStatusText(
+                    status::exportEndStatus(outcome, 0, 0, tr("the unit could not be reached")));
             } else
                 modelFetched(nullptr, tr("nothing came"),
                              outcome == link::TransferOutcome::Cancelled);

@@ -105,8 +105,8 @@ void MainWindow::whenModelAgrees(std::optional<model::UnitModel> sent, std::func
     const QString unit = m_link->journalUnit();
     // A configuration that names no zones or sources has no model to compare; over a serial
     // port that is not open nothing can be fetched, and the export says so itself.
-    if (!sent || (m_link->linkMode() == link::LinkMode::Serial &&
-                  !m_link->serialEndpoint().isOpen())) {
+    if (!sent ||
+        (m_link->linkMode() == link::LinkMode::Serial && !m_link->serialEndpoint().isOpen())) {
         send();
         return;
     }
