@@ -19,7 +19,7 @@ TEST(ConfigurationSession, ReadEditedAndExportedConfigurations)
 {
     struct Case {
         const char* what;
-        const char* text; // nullptr: the ZEL-8 template
+        bool blankText;
         std::string incompleteReason;
         Edit edit;
         std::string zoneName;
@@ -28,24 +28,24 @@ TEST(ConfigurationSession, ReadEditedAndExportedConfigurations)
         Verdict overLink;
         bool uncarried;
         Verdict toFile = Verdict::Send;
+        const char* text = nullptr; // in place of the template or the blank text
     };
     const Case cases[] = {
-        {"nothing read", "", "", Edit::None, "", false, false, Verdict::NothingToSend, false,
+        {"nothing read", true, "", Edit::None, "", false, false, Verdict::NothingToSend, false,
          Verdict::AskIfIncomplete},
-        {"a template", nullptr, "", Edit::None, "", false, false, Verdict::Send, false},
-        {"not read whole", nullptr, "timed out", Edit::None, "", false, false,
+        {"a fragment", false, "", Edit::None, "", false, false, Verdict::AskIfIncomplete, false,
+         Verdict::AskIfIncomplete, "[NO1\"Hall\"]\n[NG3\"Up\"]"},
+        {"a template", false, "", Edit::None, "", false, false, Verdict::Send, false},
+        {"not read whole", false, "timed out", Edit::None, "", false, false,
          Verdict::AskIfIncomplete, false},
-        {"a fragment", "[NO1\"Hall\"]\n[NG3\"Up\"]", "", Edit::None, "", false, false,
-         Verdict::AskIfIncomplete, false, Verdict::AskIfIncomplete},
-        {"shown and stored back", nullptr, "", Edit::StoredBackOnRead, "Lobby", false, false,
+        {"shown and stored back", false, "", Edit::StoredBackOnRead, "Lobby", false, false,
          Verdict::Send, false},
-        {"an edit", nullptr, "", Edit::InModel, "Lobby", false, true, Verdict::Send, false},
-        {"an edit still on a page", nullptr, "", Edit::StillOnAPage, "Lobby", false, true,
+        {"an edit", false, "", Edit::InModel, "Lobby", false, true, Verdict::Send, false},
+        {"an edit still on a page", false, "", Edit::StillOnAPage, "Lobby", false, true,
          Verdict::Send, false},
-        {"an edit exported", nullptr, "", Edit::InModel, "Lobby", true, false, Verdict::Send,
-         false},
-        {"a name a line cannot carry", nullptr, "", Edit::InModel, "A[B", false, true,
-         Verdict::Send, true},
+        {"an edit exported", false, "", Edit::InModel, "Lobby", true, false, Verdict::Send, false},
+        {"a name a line cannot carry", false, "", Edit::InModel, "A[B", false, true, Verdict::Send,
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -63,9 +63,9 @@ TEST(ConfigurationSession, ReadEditedAndExportedConfigurations)
                          editWhen(Edit::StillOnAPage));
         EXPECT_FALSE(session.hasUnsavedEdits()) << "nothing loaded yet";
 
-        session.readerRun(
-            c.text ? std::string(c.text)
-                   : model::joinLines(model::templateLines(model::UnitSize::Zel8), "\n"));
+        const std::vector<std::string> text =
+            c.blankText ? std::vector<std::string>{} : model::templateLines(model::UnitSize::Zel8);
+        session.readerRun(c.text ? c.text : model::joinLines(text, "\n"));
         if (!c.incompleteReason.empty())
             session.markIncomplete(c.incompleteReason);
         editWhen(Edit::InModel)();

@@ -10,11 +10,9 @@
 #include "link/transfer_settings.h"
 #include "model/config_writer.h"
 #include "support/quick_settings.h"
-#include "ui/window/compare_dialog.h"
 #include "ui/window/link_controller.h"
 #include "ui/window/main_window.h"
 #include "ui/window/text_box_loading.h"
-#include "ui/window/unit_comparison.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -37,6 +35,15 @@ inline QStringList writerLines(const ui::MainWindow& window)
     return lines;
 }
 
+// Expects one question or message in `said`, holding `part`; none when `part` is empty.
+inline void expectOne(const QStringList& said, const QString& part)
+{
+    EXPECT_EQ(said.size(), part.isEmpty() ? 0 : 1) << said.join('\n').toStdString();
+    if (!said.isEmpty() && !part.isEmpty()) {
+        EXPECT_TRUE(said[0].contains(part)) << said[0].toStdString();
+    }
+}
+
 // The box's lines as it holds them, non-breaking spaces included.
 inline QStringList textLines(const QPlainTextEdit* box)
 {
@@ -56,21 +63,11 @@ public:
     // Triggers `command` and runs the event loop until the transfers it started have finished
     // (a fetch may come first, or follow); a command that starts none has finished when it
     // returns. False on the time limit.
-    bool runToEnd(QAction* command, std::chrono::milliseconds limit = std::chrono::seconds(20))
+    bool runToEnd(QAction* command, std::chrono::milliseconds limit = std::chrono::seconds(60))
     {
         command->trigger();
         return QTest::qWaitFor([this] { return !window.unitWorkPending(); },
                                static_cast<int>(limit.count()));
-    }
-
-    // Compares with the unit the link reaches and closes the dialog again: the window then
-    // knows the unit's model, and sends to it without fetching first.
-    bool compareFirst()
-    {
-        const bool ended = runToEnd(window.compareAction());
-        if (ui::CompareDialog* dialog = window.comparison()->dialog())
-            dialog->close();
-        return ended && prompts->errors.isEmpty();
     }
 
     void chooseTelnet(const QString& host)

@@ -5,7 +5,9 @@
 
 #include "link/transfer_texts.h"
 #include "link/zelsim_process.h"
+#include "ui/window/compare_dialog.h"
 #include "ui/window/transfer_progress_panel.h"
+#include "ui/window/unit_comparison.h"
 
 #include <QActionGroup>
 #include <QProgressBar>
@@ -30,6 +32,15 @@ QStringList linesStartingWith(const QStringList& lines, const QString& prefix)
         if (line.startsWith(prefix))
             found << line;
     return found;
+}
+
+// A comparison with the unit the link reaches, its dialog closed: the window then knows the
+// unit's model and sends to it without fetching first.
+bool compareFirst(LinkWindow& w)
+{
+    const bool ended = w.runToEnd(w.window.compareAction());
+    w.window.comparison()->dialog()->close();
+    return ended;
 }
 
 // The commands a running transfer holds back, with whether each is enabled now.
@@ -101,7 +112,7 @@ TEST_F(TelnetWindowTest, CommandsAreHeldBackWhileTheWindowStaysResponsive)
     w.window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
     w.window.newZel16Action()->trigger();
-    ASSERT_TRUE(w.compareFirst()); // the unit's model known: the export sends at once
+    ASSERT_TRUE(compareFirst(w)); // the unit's model known: the export sends at once
 
     int ticks = 0;
     QTimer ticker;
@@ -143,7 +154,7 @@ TEST_F(TelnetWindowTest, EscapeOrTheCancelButtonStopsTheExportAtTheCurrentLine)
         w.window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
         w.window.newZel16Action()->trigger();
-        ASSERT_TRUE(w.compareFirst()); // the unit's model known: the export sends at once
+        ASSERT_TRUE(compareFirst(w)); // the unit's model known: the export sends at once
         ASSERT_TRUE(QTest::qWaitFor([&] { return sim.closedConnections() == 1; }, 5000));
         const qsizetype commandsBefore = sim.receivedCommands().size();
         w.window.activateWindow(); // after the dialog
@@ -182,7 +193,7 @@ TEST_F(TelnetWindowTest, ClosingTheWindowDuringAnExportAsksThenStopsItAndShowsNo
     startUnit({"--reply-delay", "30"});
     w.window.show();
     w.window.newZel16Action()->trigger();
-    ASSERT_TRUE(w.compareFirst()); // the unit's model known: the export sends at once
+    ASSERT_TRUE(compareFirst(w)); // the unit's model known: the export sends at once
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_sim.closedConnections() == 1; }, 5000));
     QSignalSpy finished(&w.link, &ui::LinkController::transferFinished);
     w.window.exportAction()->trigger();

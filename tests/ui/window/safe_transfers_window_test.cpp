@@ -92,17 +92,16 @@ public:
         case Start::Uncarried:
         case Start::Fragment: {
             const QString path = m_folder.filePath("read.zel");
-            QFile filled(kFilled);
-            ASSERT_TRUE(filled.open(QIODevice::ReadOnly));
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            if (start == Start::Uncarried) // a whole configuration, with these after it
-                file.write(filled.readAll() +
-                           "[NF3\"[QXSB]\"]\r\n[NO1\"tab\there\"]\r\n[NM255.0.0.0]x]\r\n");
-            else
-                file.write(start == Start::Fragment
-                               ? "[NO1\"Hall\"]\r\n[NG3\"Upstairs\"]\r\n[EC]\r\n"
-                               : "[VO20R-12]\r\n[NO99\"x\"]\r\n[NF11\"y\"]\r\n[EP1B11L3]\r\n");
+            QFile filled(kFilled), file(path);
+            ASSERT_TRUE(filled.open(QIODevice::ReadOnly) && file.open(QIODevice::WriteOnly));
+            const QByteArray lines =
+                start == Start::Uncarried
+                    ? "[NF3\"[QXSB]\"]\r\n[NO1\"tab\there\"]\r\n[NM255.0.0.0]x]\r\n"
+                : start == Start::Fragment
+                    ? "[NO1\"Hall\"]\r\n[NG3\"Upstairs\"]\r\n[EC]\r\n"
+                    : "[VO20R-12]\r\n[NO99\"x\"]\r\n[NF11\"y\"]\r\n[EP1B11L3]\r\n";
+            // Names that a line cannot carry, after a whole configuration.
+            file.write(start == Start::Uncarried ? filled.readAll() + lines : lines);
             file.close();
             w.window.fileModeAction()->trigger();
             w.prompts->openAnswer = path;
@@ -246,59 +245,27 @@ TEST(SafeTransfers, WhatWouldBeLostIsAskedForOrRefused)
         {"close over edits, accepted", Start::Edited, Command::Close, true, kUnsaved, {}, true},
         {"close with no edits", Start::Imported, Command::Close, false, {}, {}, true},
         {"close during an import", Start::Importing, Command::Close, false, {}, {}, true},
-        {"close during a comparison, edits kept",
-         Start::Comparing,
-         Command::Close,
-         false,
-         kUnsaved,
-         {},
-         false},
-        {"close during a comparison, edits dropped",
-         Start::Comparing,
-         Command::Close,
-         true,
-         kUnsaved,
-         {},
-         true},
-        {"close during a comparison, no edits",
-         Start::ComparingUnedited,
-         Command::Close,
-         false,
-         {},
-         {},
-         true},
+        // clang-format off
+        {"close during a comparison, edits kept", Start::Comparing, Command::Close, false,
+         kUnsaved, {}, false},
+        {"close during a comparison, edits dropped", Start::Comparing, Command::Close, true,
+         kUnsaved, {}, true},
+        {"close during a comparison, no edits", Start::ComparingUnedited, Command::Close, false,
+         {}, {}, true},
+        // clang-format on
         {"export, lines dropped", Start::Dropped, Command::Export, true, {}, "no config", false},
         {"uncarried, no", Start::Uncarried, Command::Export, false, "favorite 3 n", {}, false},
         {"uncarried, accepted", Start::Uncarried, Command::Export, true, "\\x09here", {}, true},
-        {"a fragment, declined",
-         Start::Fragment,
-         Command::Export,
-         false,
-         "did not set the display brightness",
-         {},
-         false},
-        {"a fragment, accepted",
-         Start::Fragment,
-         Command::Export,
-         true,
-         "the names of groups 1, 2 "
-         "and 4 to 10",
-         {},
+        // clang-format off
+        {"a fragment, declined", Start::Fragment, Command::Export, false,
+         "did not set the display brightness", {}, false},
+        {"a fragment, accepted", Start::Fragment, Command::Export, true,
+         "the names of groups 1, 2 and 4 to 10", {}, true},
+        {"a ZEL-8 for the ZEL-16, declined", Start::Zel8, Command::Export, false,
+         "is for a ZEL-8, but the unit ", {}, false},
+        {"a ZEL-8 for the ZEL-16, accepted", Start::Zel8, Command::Export, true, "is a ZEL-16", {},
          true},
-        {"a ZEL-8 for the ZEL-16, declined",
-         Start::Zel8,
-         Command::Export,
-         false,
-         "is for a ZEL-8, but the unit ",
-         {},
-         false},
-        {"a ZEL-8 for the ZEL-16, accepted",
-         Start::Zel8,
-         Command::Export,
-         true,
-         "is a ZEL-16",
-         {},
-         true},
+        // clang-format on
     };
     for (const Link link : {Link::Tcp, Link::Pty}) {
         SafeTransfers units(link);
@@ -316,22 +283,8 @@ TEST(SafeTransfers, WhatWouldBeLostIsAskedForOrRefused)
             w.prompts->confirmAnswer = c.answer;
 
             EXPECT_EQ(units.run(w, c.command), c.goesAhead);
-            if (c.asked.isEmpty()) {
-                EXPECT_TRUE(w.prompts->confirmations.isEmpty())
-                    << w.prompts->confirmations.join('\n').toStdString();
-            } else {
-                ASSERT_EQ(w.prompts->confirmations.size(), 1);
-                EXPECT_TRUE(w.prompts->confirmations[0].contains(c.asked))
-                    << w.prompts->confirmations[0].toStdString();
-            }
-            if (c.error.isEmpty()) {
-                EXPECT_TRUE(w.prompts->errors.isEmpty())
-                    << w.prompts->errors.join('\n').toStdString();
-            } else {
-                ASSERT_EQ(w.prompts->errors.size(), 1);
-                EXPECT_TRUE(w.prompts->errors[0].contains(c.error))
-                    << w.prompts->errors[0].toStdString();
-            }
+            expectOne(w.prompts->confirmations, c.asked);
+            expectOne(w.prompts->errors, c.error);
             if (!c.goesAhead) { // nothing changed
                 EXPECT_EQ(model::joinLines(model::writeConfiguration(w.window.model()), "\n"),
                           before);
