@@ -162,14 +162,13 @@ int changedLinesFor(const LinkTarget& target, const model::ConfigModel& edited,
                     const TransferOptions& options, std::vector<std::string>& lines)
 {
     model::ConfigModel unit;
-    std::string problem;
-    if (const int refused = fetchUnit(target, options, unit, problem); refused == kExitUsage)
+    if (const int refused = fetchUnit(target, options, unit, [&](const std::string& problem) {
+            return "export --changes-only: the configuration of " + describe(target) +
+                   " did not come whole (" + problem +
+                   "), so what it holds is not known; nothing was sent. Export " + describe(path) +
+                   " without --changes-only to send all of it";
+        }))
         return refused;
-    else if (refused)
-        return fail(refused, "export --changes-only: the configuration of " + describe(target) +
-                                 " did not come whole (" + problem +
-                                 "), so what it holds is not known; nothing was sent. Export " +
-                                 describe(path) + " without --changes-only to send all of it");
     if (const int refused = checkModels(path, edited, target, unit, arguments.otherModel))
         return refused;
     lines = model::changedLines(unit, edited);
@@ -185,14 +184,13 @@ int checkUnitModel(const LinkTarget& target, const model::ConfigModel& sent,
     if (arguments.otherModel)
         return 0; // whatever the unit's model: not fetched
     model::ConfigModel unit;
-    std::string problem;
-    if (const int refused = fetchUnit(target, options, unit, problem); refused == kExitUsage)
+    if (const int refused = fetchUnit(target, options, unit, [&](const std::string& problem) {
+            return "export: the configuration of " + describe(target) + " did not come whole (" +
+                   problem +
+                   "), so its model is not known; nothing was sent. --other-model sends without "
+                   "knowing it";
+        }))
         return refused;
-    else if (refused)
-        return fail(refused, "export: the configuration of " + describe(target) +
-                                 " did not come whole (" + problem +
-                                 "), so its model is not known; nothing was sent. --other-model "
-                                 "sends without knowing it");
     return checkModels(path, sent, target, unit, false);
 }
 

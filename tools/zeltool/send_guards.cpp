@@ -24,15 +24,13 @@ int checkWhole(const std::string& path, const model::ConfigModel& configuration,
 }
 
 int fetchUnit(const LinkTarget& target, const TransferOptions& options, model::ConfigModel& unit,
-              std::string& problem)
+              const std::function<std::string(const std::string& problem)>& refusal)
 {
     const ImportResult fetched = importConfiguration(target, options);
     if (linkFailed(fetched.outcome))
         return fail(kExitUsage, "cannot reach " + describe(target) + ": " + fetched.error);
-    if (fetched.outcome != link::TransferOutcome::Completed) {
-        problem = importProblem(fetched, target, options);
-        return kExitFailure;
-    }
+    if (fetched.outcome != link::TransferOutcome::Completed)
+        return fail(kExitFailure, refusal(importProblem(fetched, target, options)));
     readConfigurationText(fetched.text, unit);
     return kExitOk;
 }

@@ -8,6 +8,7 @@
 
 #include "model/config_reader.h"
 
+#include <functional>
 #include <string>
 
 namespace zel::model {
@@ -22,10 +23,10 @@ int checkWhole(const std::string& path, const model::ConfigModel& configuration,
                const model::ReadSummary& read, bool allowIncomplete);
 
 // The unit's configuration, fetched whole (the journal keeps it) into `unit`: 0; 2 when the
-// unit cannot be reached (said); 1 when the fetch did not come whole (not said: `problem` tells
-// why).
+// unit cannot be reached; 1 when the fetch did not come whole, after saying `refusal` of what
+// cut it short.
 int fetchUnit(const LinkTarget& target, const TransferOptions& options, model::ConfigModel& unit,
-              std::string& problem);
+              const std::function<std::string(const std::string& problem)>& refusal);
 
 // 0, or 2 after naming both models when `sent` (read from `path`) is for another model than the
 // unit's; with `otherModel` it is said and the export goes on.

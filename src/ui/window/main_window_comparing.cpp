@@ -40,6 +40,9 @@ QString changesText(const std::vector<model::Difference>& changes)
 
 const QString kSendAgain = QStringLiteral("The list shows what differs now: check the rows to "
                                           "send, then send again.");
+const QString kEditedSince = QStringLiteral("Nothing was sent: the configuration being edited "
+                                            "changed since the comparison. ") +
+                             kSendAgain;
 
 } // namespace
 
@@ -154,9 +157,7 @@ void MainWindow::sendSelected(const std::vector<model::Difference>& chosen)
         return;
     }
     if (m_compared.editedSince(writerText(m_session.model()))) {
-        showCompared(false, tr("Nothing was sent: the configuration being edited changed since "
-                               "the comparison. ") +
-                                kSendAgain);
+        showCompared(false, kEditedSince);
         return;
     }
     sendRows(chosen);
@@ -180,9 +181,7 @@ void MainWindow::refetchedBeforeSend(const std::vector<model::Difference>& chose
         return;
     }
     if (before.editedSince(writerText(m_session.model()))) {
-        showCompared(false, tr("Nothing was sent: the configuration being edited changed since "
-                               "the comparison. ") +
-                                kSendAgain);
+        showCompared(false, kEditedSince);
         return;
     }
     afterThisTransfer([this, chosen] { sendRows(chosen); });
