@@ -36,7 +36,6 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
 
 #include <utility>
 
@@ -98,9 +97,10 @@ MainWindow::MainWindow(QWidget* parent)
                 m_sendAfterModel = nullptr;
                 setStatusText(
                     status::exportEndStatus(outcome, 0, 0, tr("the unit could not be reached")));
-            } else
+            } else {
                 modelFetched(nullptr, tr("nothing came"),
                              outcome == link::TransferOutcome::Cancelled);
+            }
             break;
         case FetchFor::BeforeSend:
             m_rowsToSend.clear();

@@ -4,14 +4,12 @@
 
 #include "journal/journal.h"
 #include "model/carried_text.h"
-#include "model/changed_lines.h"
 #include "model/config_model.h"
 #include "model/config_writer.h"
 #include "model/model_reset.h"
 #include "model/whole_configuration.h"
 #include "text/latin1_text.h"
 #include "ui/common/user_prompts.h"
-#include "ui/window/compare_dialog.h"
 #include "ui/window/history_dialog.h"
 #include "ui/window/link_controller.h"
 #include "ui/window/painting_suspended.h"
@@ -24,7 +22,6 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
-#include <set>
 #include <utility>
 
 namespace zel::ui {
