@@ -1,9 +1,13 @@
-// zelshots CONFIG OUTDIR: loads CONFIG into the main window as an import would, then saves a
-// picture of the welcome window and of each page, as a user sees them, into OUTDIR, and one of
-// "Compare with Unit" after a few edits, compared with CONFIG itself, as a file and as a unit's
-// (with the rows' check boxes), and one of "History..." with a few journal entries.
+// zelshots CONFIG OUTDIR [REPORT.pdf]: loads CONFIG into the main window as an import would, then
+// saves a picture of the welcome window and of each page, as a user sees them, into OUTDIR, and
+// one of "Compare with Unit" after a few edits, compared with CONFIG itself, as a file and as a
+// unit's (with the rows' check boxes), one of "History..." with a few journal entries, and one
+// of the "Report" dialog; and the report of those edits to REPORT.pdf when it is given.
+
+#include "report_shots.h"
 
 #include "journal/journal.h"
+#include "link/unit_name.h"
 #include "model/config_model.h"
 #include "ui/window/compare_dialog.h"
 #include "ui/window/history_dialog.h"
@@ -52,8 +56,8 @@ int main(int argc, char* argv[])
     qunsetenv("XDG_DATA_HOME");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZEL Configuration"));
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: zelshots CONFIG OUTDIR\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: zelshots CONFIG OUTDIR [REPORT.pdf]\n");
         return 2;
     }
     QFile config(QString::fromLocal8Bit(argv[1]));
@@ -103,18 +107,38 @@ int main(int argc, char* argv[])
     ok = save(*dialog, dir, QStringLiteral("10-compare-send-selected.png")) && ok;
     dialog->close();
 
+    // One more edit, then the report of them all since the configuration as it came.
+    model.zoneAudio(1).setBand(3, 2);
+    ok = saveReportShots(
+             window, text,
+             [&](QWidget& widget, const QString& name) { return save(widget, dir, name); },
+             argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString()) &&
+         ok;
+
     // A journal of a few transfers with two units.
     zel::journal::Journal journal;
     const QByteArray bytes = text.toLatin1();
-    journal.record(zel::journal::Direction::FromUnit, zel::journal::tcpUnit("192.168.1.40:23"),
-                   true, {}, bytes);
-    journal.record(zel::journal::Direction::ToUnit, zel::journal::tcpUnit("192.168.1.40:23"), false,
-                   QStringLiteral("stopped at line 134 of 515, acknowledged up to line 133"),
-                   bytes);
-    journal.record(zel::journal::Direction::FromUnit, zel::journal::serialUnit("/dev/ttyUSB0"),
-                   true, {}, bytes);
-    journal.record(zel::journal::Direction::ToUnit, zel::journal::tcpUnit("192.168.1.40:23"), true,
-                   {}, bytes);
+    const QString tcpUnit = zel::link::unitName(zel::link::LinkMode::Telnet, "192.168.1.40");
+    const auto keep = [&](zel::journal::Direction direction, const QString& unit, bool whole,
+                          bool partial, const QString& ending, const QByteArray& sent) {
+        zel::journal::Entry entry;
+        entry.direction = direction;
+        entry.unit = unit;
+        entry.whole = whole;
+        entry.partial = partial;
+        entry.ending = ending;
+        journal.record(entry, sent);
+    };
+    using zel::journal::Direction;
+    keep(Direction::FromUnit, tcpUnit, true, false, {}, bytes);
+    keep(Direction::ToUnit, tcpUnit, false, false,
+         QStringLiteral("the unit answered ERROR at line 134 of 515, acknowledged up to line 133"),
+         bytes);
+    keep(Direction::FromUnit, zel::link::unitName(zel::link::LinkMode::Serial, "/dev/ttyUSB0"),
+         true, false, {}, bytes);
+    keep(Direction::ToUnit, tcpUnit, true, true, {}, "[NO1\"Hall\"]\r\n[EC]\r\n");
+    keep(Direction::ToUnit, tcpUnit, true, false, {}, bytes);
+    journal.setKept(journal.entries().constLast(), true); // what the unit held first
     window.showHistory();
     ok = save(*window.historyDialog(), dir, QStringLiteral("11-history.png")) && ok;
     return ok ? 0 : 1;

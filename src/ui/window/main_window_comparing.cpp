@@ -60,8 +60,10 @@ void MainWindow::showComparison(const QString& text, const QString& source, cons
 {
     const FetchFor fetchFor = std::exchange(m_fetchFor, FetchFor::Comparison);
     const bool whole = !unit.isEmpty() && incompleteReason.isEmpty() && !cancelled;
-    if (whole)
+    if (whole) { // the fetch before an export too: what the unit held when the visit began
         learnModel(text);
+        m_session.fetchedFromUnit(text::toLatin1(text), source);
+    }
     if (fetchFor == FetchFor::ModelOfUnit) {
         modelFetched(cancelled ? nullptr : &text, incompleteReason, cancelled);
         return;
@@ -73,8 +75,6 @@ void MainWindow::showComparison(const QString& text, const QString& source, cons
                               : QStringLiteral(" Comparison with %1 cancelled").arg(source));
         return;
     }
-    if (whole)
-        m_session.fetchedFromUnit(text::toLatin1(text), source);
     const session::ComparedUnit before = m_compared;
     m_pageSet->commitToModel(); // what the pages hold is what is compared
     if (unit.isEmpty()) {
@@ -200,7 +200,7 @@ void MainWindow::sendRows(const std::vector<model::Difference>& chosen)
         return;
     }
     m_sendingSelected = true;
-    m_link->exportConfiguration(lines);
+    m_link->exportConfiguration(lines, LinkController::Send::Partial);
     if (!m_link->isTransferRunning())
         m_sendingSelected = false;
 }

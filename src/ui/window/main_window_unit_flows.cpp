@@ -1,5 +1,5 @@
 // The main window's work with a unit beyond import, export and comparison: the journal's entries
-// opened, compared and restored, and the report.
+// opened, compared and restored.
 #include "ui/window/main_window.h"
 
 #include "journal/journal.h"
@@ -13,7 +13,6 @@
 #include "ui/window/history_dialog.h"
 #include "ui/window/link_controller.h"
 #include "ui/window/painting_suspended.h"
-#include "ui/window/report_saving.h"
 #include "ui/window/text_box_loading.h"
 #include "ui/window/unit_comparison.h"
 #include "ui/window/window_questions.h"
@@ -35,6 +34,7 @@ void MainWindow::showHistory()
                 &MainWindow::compareJournalEntry);
         connect(m_history, &HistoryDialog::restoreRequested, this,
                 &MainWindow::restoreJournalEntry);
+        connect(m_history, &HistoryDialog::keepRequested, this, &MainWindow::keepJournalEntry);
         connect(m_link, &LinkController::transferFinished, this, [this] {
             m_history->showEntries(m_link->journal().entries(), m_link->journal().folder());
         });
@@ -61,7 +61,13 @@ std::optional<QString> MainWindow::journalText(const journal::Entry& entry)
 
 void MainWindow::openJournalEntry(const journal::Entry& entry)
 {
-    if (m_link->isTransferRunning() || !confirmDiscardingEdits(questions::kDiscardOnOpen))
+    if (m_link->isTransferRunning())
+        return;
+    if (!journal::holdsWholeConfiguration(entry)) {
+        m_prompts->showError(partialEntryReason(entry));
+        return;
+    }
+    if (!confirmDiscardingEdits(questions::kDiscardOnOpen))
         return;
     const std::optional<QString> text = journalText(entry);
     if (!text)
@@ -89,12 +95,17 @@ void MainWindow::compareJournalEntry(const journal::Entry& entry)
     if (!text)
         return;
     commitAndRefresh();
-    const bool partial = entry.direction == journal::Direction::FromUnit && !entry.whole;
+    QString notWhole;
+    if (!journal::holdsWholeConfiguration(entry))
+        notWhole = tr("a %1 holds only the parts that were sent")
+                       .arg(journal::kindText(journal::kindOf(entry)));
+    else if (entry.direction == journal::Direction::FromUnit && !entry.whole)
+        notWhole = entry.ending;
     const QString source =
         tr("the journal entry %1 %2 at %3")
             .arg(journal::directionWord(entry.direction), entry.unit, entryTimeText(entry));
-    setStatusText(m_comparison->compare(m_session.model(), *text, source,
-                                        partial ? entry.ending : QString(), {}, *m_prompts));
+    setStatusText(
+        m_comparison->compare(m_session.model(), *text, source, notWhole, {}, *m_prompts));
 }
 
 void MainWindow::restoreJournalEntry(const journal::Entry& entry)
@@ -102,6 +113,10 @@ void MainWindow::restoreJournalEntry(const journal::Entry& entry)
     const QString unit = m_link->journalUnit();
     if (unitWorkPending() || unit.isEmpty())
         return;
+    if (!journal::holdsWholeConfiguration(entry)) {
+        m_prompts->showError(partialEntryReason(entry));
+        return;
+    }
     const std::optional<QString> text = journalText(entry);
     if (!text)
         return;
@@ -147,44 +162,14 @@ void MainWindow::restoreJournalEntry(const journal::Entry& entry)
     });
 }
 
-void MainWindow::saveReport()
+void MainWindow::keepJournalEntry(const journal::Entry& entry, bool kept)
 {
-    if (m_link->isTransferRunning() || !m_session.loaded().isLoaded())
-        return;
-    commitAndRefresh();
-    if (!m_session.lastFetchedFromUnit())
-        recallFetchFromJournal();
-    const session::FetchedConfiguration* fetched = m_session.lastFetchedFromUnit();
-    const QString offer =
-        fetched ? QStringLiteral("List the changes since the configuration was fetched from %1 "
-                                 "at %2")
-                      .arg(fetched->origin, fetched->when.toString(QStringLiteral("HH:mm")))
-                : QString();
-    const std::optional<ReportChoice> choice = m_prompts->reportFile(
-        m_reportFile.isEmpty() ? proposedReportFile(m_session) : m_reportFile, offer);
-    if (!choice)
-        return;
-    const QString error = writeReport(m_session, choice->path, choice->withChanges);
-    if (!error.isEmpty()) {
-        m_prompts->showError(
-            QStringLiteral("The report could not be saved to %1: %2.").arg(choice->path, error));
-        return;
-    }
-    m_reportFile = choice->path;
-    setStatusText(QStringLiteral(" Report saved to %1").arg(choice->path));
-}
-
-void MainWindow::recallFetchFromJournal()
-{
-    const QString unit = m_link->journalUnit();
-    if (unit.isEmpty())
-        return;
-    const journal::Journal& journal = m_link->journal();
-    const std::optional<journal::Entry> entry = journal.newestFrom(unit);
-    if (!entry || !entry->whole)
-        return;
-    if (const std::optional<QByteArray> text = journal.text(*entry))
-        m_session.fetchedFromUnit(text->toStdString(), unit, entry->time.toLocalTime());
+    const QString error = m_link->journal().setKept(entry, kept);
+    if (!error.isEmpty())
+        m_prompts->showError(tr("The journal entry of %1 at %2 could not be marked %3: %4")
+                                 .arg(entry.unit, entryTimeText(entry),
+                                      kept ? tr("kept") : tr("no longer kept"), error));
+    m_history->showEntries(m_link->journal().entries(), m_link->journal().folder());
 }
 
 } // namespace zel::ui
