@@ -189,7 +189,8 @@ private:
 };
 
 // The window's Export command to `unit`, with the filled configuration opened from its file:
-// from the command to the end of the transfer.
+// from the command to the end of the export, the fetch that tells the unit's model first
+// included.
 double windowExportMs(const QString& unit, bool serial)
 {
     ui::MainWindow window;
@@ -202,7 +203,11 @@ double windowExportMs(const QString& unit, bool serial)
     QObject::connect(window.link(), &ui::LinkController::transferFinished, &loop,
                      [&](link::TransferOutcome end) {
                          outcome = end;
-                         loop.quit();
+                         // Once what follows the fetch has begun: the export's end is the end.
+                         QTimer::singleShot(0, &loop, [&] {
+                             if (!window.unitWorkPending())
+                                 loop.quit();
+                         });
                      });
     QElapsedTimer clock;
     clock.start();

@@ -93,8 +93,7 @@ QString hostTextError(const HostAndPort& parsed, PortRule rule)
         return {};
     case Problem::PortOutOfRange:
         return QStringLiteral("Port %1 is out of range (%2 to 65535)")
-            .arg(parsed.badPort)
-            .arg(lowestPort(rule));
+            .arg(parsed.badPort, QString::number(lowestPort(rule)));
     case Problem::PortNotNumber:
         return QStringLiteral("Port \"%1\" is not a number").arg(parsed.badPort);
     case Problem::NoPort:

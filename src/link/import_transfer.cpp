@@ -199,6 +199,8 @@ void ImportTransfer::endDrain()
 
 void ImportTransfer::ending()
 {
+    if (const qint64 dropped = unfinishedNegotiationBytes(); dropped > 0)
+        emit logLine(texts::unfinishedNegotiationLine(dropped));
     m_receiving = false;
     m_timer.stop();
     m_drainLimit.stop();

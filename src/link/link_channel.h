@@ -23,6 +23,9 @@ public:
     // Ends the transfer's use of the channel: disconnects a TCP connection; a serial port stays
     // open.
     virtual void close() = 0;
+    // Bytes the channel dropped as telnet negotiation that never ended (the data among them is
+    // lost); 0 where there is none.
+    virtual qint64 unfinishedNegotiationBytes() const { return 0; }
 
 signals:
     void opened();

@@ -22,6 +22,10 @@ public:
     bool isOpen() const override;
     void open() override;
     void close() override;
+    qint64 unfinishedNegotiationBytes() const override
+    {
+        return m_stream.unfinishedSubnegotiationBytes();
+    }
 
 private:
     void onConnected();

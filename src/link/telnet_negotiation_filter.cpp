@@ -35,6 +35,7 @@ void TelnetNegotiationFilter::feed(QByteArrayView received, QByteArray& data)
                 m_state = State::Data;
             } else {
                 ++m_negotiationBytes;
+                m_subnegotiationBytes = 2;
                 m_state = code >= kWill                  ? State::Option
                           : code == kSubnegotiationBegin ? State::Subnegotiation
                                                          : State::Data;
@@ -48,14 +49,26 @@ void TelnetNegotiationFilter::feed(QByteArrayView received, QByteArray& data)
             ++m_negotiationBytes;
             if (code == kIac)
                 m_state = State::SubnegotiationIac;
+            endAtLimit();
             break;
         case State::SubnegotiationIac:
             ++m_negotiationBytes;
             // IAC SE ends it; IAC IAC is a data byte inside it.
             m_state = code == kSubnegotiationEnd ? State::Data : State::Subnegotiation;
+            endAtLimit();
             break;
         }
     }
+}
+
+void TelnetNegotiationFilter::endAtLimit()
+{
+    if (m_state == State::Data)
+        return;
+    if (++m_subnegotiationBytes < kSubnegotiationLimit)
+        return;
+    m_unfinishedBytes += m_subnegotiationBytes;
+    m_state = State::Data;
 }
 
 } // namespace zel::link

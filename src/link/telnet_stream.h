@@ -23,6 +23,11 @@ public:
     void restart();
     // Takes in what the socket holds; emits readyRead() when that gave data.
     void takeFromSocket();
+    // Bytes of subnegotiations the unit's server left open, dropped since the connection opened.
+    qint64 unfinishedSubnegotiationBytes() const
+    {
+        return m_filter.unfinishedSubnegotiationBytes();
+    }
 
 protected:
     qint64 readData(char* data, qint64 maxSize) override;

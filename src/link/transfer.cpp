@@ -45,6 +45,11 @@ void Transfer::openChannel()
         m_connectTimer.start(m_settings.responseTimeout);
 }
 
+qint64 Transfer::unfinishedNegotiationBytes() const
+{
+    return m_channel ? m_channel->unfinishedNegotiationBytes() : 0;
+}
+
 void Transfer::releaseChannel()
 {
     if (!m_channel)

@@ -59,6 +59,8 @@ protected:
              QObject* parent = nullptr);
 
     LinkChannel& channel() const { return *m_channel; }
+    // What the channel dropped as telnet negotiation that never ended; 0 once it is released.
+    qint64 unfinishedNegotiationBytes() const;
     const LinkPolicy& policy() const;
     // Hears the channel open, fail and be closed by the unit.
     void listenToChannel();

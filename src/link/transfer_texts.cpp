@@ -35,6 +35,13 @@ QString unaskedLimitLine(qint64 limit)
         .arg(limit);
 }
 
+QString unfinishedNegotiationLine(qint64 bytes)
+{
+    return QStringLiteral("Dropped %1 bytes of a telnet subnegotiation the unit never ended; "
+                          "what the unit sent among them is lost.")
+        .arg(bytes);
+}
+
 QString droppedAfterCancelLine(qint64 bytes)
 {
     return QStringLiteral("Dropped the %1 bytes the unit sent after the cancel.").arg(bytes);

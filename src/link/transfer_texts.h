@@ -37,5 +37,7 @@ QString unaskedLimitLine(qint64 limit);
 
 // After a cancelled serial import: what the unit sent on until the end of its configuration.
 QString droppedAfterCancelLine(qint64 bytes);
+// After an import over TCP whose server opened a telnet subnegotiation and never ended it.
+QString unfinishedNegotiationLine(qint64 bytes);
 
 } // namespace zel::link::texts

@@ -2,27 +2,17 @@
 
 #include "model/command_language.h"
 
-#include <cctype>
-
 namespace zel::model {
 
 namespace {
 
 using Kind = WriterBlock::Kind;
 
-// Whether a unit difference is one of the panel lines; the others are the network's.
-bool isPanelSetting(const std::string& member)
+// Whether a unit setting is one of the panel lines; the others are the network's.
+bool isPanelSetting(std::optional<Command> command)
 {
-    // The comparison names a setting as its field, with a capital first letter.
-    for (const Command command : {Command::Display, Command::FrontPanel, Command::IrLockout}) {
-        std::string name(commandField(command, 0).name);
-        if (!name.empty())
-            name.front() =
-                static_cast<char>(std::toupper(static_cast<unsigned char>(name.front())));
-        if (member == name)
-            return true;
-    }
-    return false;
+    return command == Command::Display || command == Command::FrontPanel ||
+           command == Command::IrLockout;
 }
 
 } // namespace
@@ -34,7 +24,7 @@ WriterBlock blockOf(const Difference& difference)
     case DiffSubject::Counts:
         return {};
     case DiffSubject::Unit:
-        return {isPanelSetting(difference.member) ? Kind::Panel : Kind::Network, 0};
+        return {isPanelSetting(difference.command) ? Kind::Panel : Kind::Network, 0};
     case DiffSubject::Source:
         return {Kind::SourceName, n};
     case DiffSubject::Zone:

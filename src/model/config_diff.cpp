@@ -74,15 +74,15 @@ public:
     std::vector<Difference> run()
     {
         about(DiffSubject::Counts, 0);
-        compare("Zone count", std::to_string(zones(m_a)), std::to_string(zones(m_b)));
-        compare("Source count", std::to_string(sources(m_a)), std::to_string(sources(m_b)));
+        compare({}, "Zone count", std::to_string(zones(m_a)), std::to_string(zones(m_b)));
+        compare({}, "Source count", std::to_string(sources(m_a)), std::to_string(sources(m_b)));
         about(DiffSubject::Unit, 0);
         comparePanel();
         compareNetwork();
         for (int s = 1; s <= kMaxSources; ++s) {
             about(DiffSubject::Source, s);
-            compare("Source " + std::to_string(s) + " name", sourceName(m_a, s),
-                    sourceName(m_b, s));
+            compare(Command::SourceName, "Source " + std::to_string(s) + " name",
+                    sourceName(m_a, s), sourceName(m_b, s));
         }
         for (int z = 1; z <= kMaxZones; ++z)
             compareZone(z);
@@ -106,42 +106,49 @@ private:
         m_number = number;
     }
 
-    // One member, with its value on each side, or nothing on the side that does not write it.
-    void compare(const std::string& label, const Value& a, const Value& b)
+    // One member, the setting `command` writes (`part`: which of its values), with its value on
+    // each side, or nothing on the side that does not write it.
+    void compare(std::optional<Command> command, const std::string& label, const Value& a,
+                 const Value& b, int part = 0)
     {
         if (a != b)
-            m_out.push_back({m_subject, m_number, label, false, a, b});
+            m_out.push_back({m_subject, m_number, label, false, a, b, 0, 0, command, part});
     }
 
     // An entry that is there or not, such as a favorite's connection or a group member.
-    void compareEntry(const std::string& label, bool a, bool b, int zone = 0, int source = 0)
+    void compareEntry(std::optional<Command> command, const std::string& label, bool a, bool b,
+                      int zone = 0, int source = 0)
     {
         const auto there = [](bool in) { return in ? Value("yes") : Value(); };
         if (a != b)
-            m_out.push_back({m_subject, m_number, label, true, there(a), there(b), zone, source});
+            m_out.push_back(
+                {m_subject, m_number, label, true, there(a), there(b), zone, source, command, 0});
     }
 
     void comparePanel()
     {
-        compare(settingName(Command::Display), std::string(m_a.displayLevelText()),
-                std::string(m_b.displayLevelText()));
-        compare(settingName(Command::FrontPanel), onOff(m_a.frontPanelLocked()),
-                onOff(m_b.frontPanelLocked()));
-        compare(settingName(Command::IrLockout), onOff(m_a.irLockout()), onOff(m_b.irLockout()));
+        compare(Command::Display, settingName(Command::Display),
+                std::string(m_a.displayLevelText()), std::string(m_b.displayLevelText()));
+        compare(Command::FrontPanel, settingName(Command::FrontPanel),
+                onOff(m_a.frontPanelLocked()), onOff(m_b.frontPanelLocked()));
+        compare(Command::IrLockout, settingName(Command::IrLockout), onOff(m_a.irLockout()),
+                onOff(m_b.irLockout()));
     }
 
     void compareNetwork()
     {
         const NetworkSettings& a = m_a.network();
         const NetworkSettings& b = m_b.network();
-        compare(settingName(Command::Dhcp), onOff(a.dhcp), onOff(b.dhcp));
+        compare(Command::Dhcp, settingName(Command::Dhcp), onOff(a.dhcp), onOff(b.dhcp));
         // Under DHCP the addresses are not written.
         const auto address = [](const NetworkSettings& n, const std::string& text) -> Value {
             return n.dhcp ? Value() : quoted(text);
         };
-        compare(settingName(Command::IpAddress), address(a, a.ipAddress), address(b, b.ipAddress));
-        compare(settingName(Command::Netmask), address(a, a.netmask), address(b, b.netmask));
-        compare(settingName(Command::Gateway), address(a, a.gateway), address(b, b.gateway));
+        for (const auto& [command, text] :
+             {std::pair{Command::IpAddress, &NetworkSettings::ipAddress},
+              std::pair{Command::Netmask, &NetworkSettings::netmask},
+              std::pair{Command::Gateway, &NetworkSettings::gateway}})
+            compare(command, settingName(command), address(a, a.*text), address(b, b.*text));
     }
 
     static Value sourceName(const ConfigModel& m, int s)
@@ -158,7 +165,7 @@ private:
         const auto name = [&](const ConfigModel& m, bool in) -> Value {
             return in ? Value(quoted(writtenName(m.zoneName(z)))) : Value();
         };
-        compare(zone + " name", name(m_a, inA), name(m_b, inB));
+        compare(Command::ZoneName, zone + " name", name(m_a, inA), name(m_b, inB));
 
         about(DiffSubject::ZoneAudio, z);
         const bool audioA = inA && m_a.zoneAudio(z).audioKnown;
@@ -166,7 +173,7 @@ private:
         if (audioA && audioB)
             compareZoneAudio(zone, m_a.zoneAudio(z), m_b.zoneAudio(z));
         else
-            compareEntry(zone + " audio settings", audioA, audioB);
+            compareEntry({}, zone + " audio settings", audioA, audioB);
     }
 
     void compareZoneAudio(const std::string& zone, const ZoneAudio& a, const ZoneAudio& b)
@@ -174,40 +181,48 @@ private:
         const auto label = [&](Command command, std::size_t field = 1) {
             return zone + " " + nameOf(command, field);
         };
-        compare(label(Command::VolumeLock), onOff(a.volumeLocked), onOff(b.volumeLocked));
+        const auto setting = [&](Command command, const Value& av, const Value& bv,
+                                 std::size_t field = 1) {
+            compare(command, label(command, field), av, bv,
+                    field > 1 ? static_cast<int>(field) : 0);
+        };
+        setting(Command::VolumeLock, onOff(a.volumeLocked), onOff(b.volumeLocked));
         const auto volume = [](const ZoneAudio& r) -> Value {
             return r.volumeLocked ? Value() : std::to_string(r.volume);
         };
-        compare(label(Command::Volume), volume(a), volume(b));
+        setting(Command::Volume, volume(a), volume(b));
 
         // A negative EQ mode ends the zone's lines.
         const auto ifMode = [](const ZoneAudio& r, bool written, auto text) -> Value {
             return r.eqMode >= 0 && written ? Value(text()) : Value();
         };
-        compare(label(Command::EqMode), ifMode(a, true, [&] { return eqModeText(a.eqMode); }),
+        setting(Command::EqMode, ifMode(a, true, [&] { return eqModeText(a.eqMode); }),
                 ifMode(b, true, [&] { return eqModeText(b.eqMode); }));
-        compare(zone + " balance", ifMode(a, true, [&] { return balanceText(a.balance); }),
+        // Left or right, one setting: the right balance's line stands for both.
+        compare(Command::BalanceRight, zone + " balance",
+                ifMode(a, true, [&] { return balanceText(a.balance); }),
                 ifMode(b, true, [&] { return balanceText(b.balance); }));
         for (int band = 1; band <= kBands; ++band)
-            compare(zone + " EQ " + bandLabel(band),
+            compare(Command::ZoneEqBand, zone + " EQ " + bandLabel(band),
                     ifMode(a, a.eqMode == kEqModeZq, [&] { return std::to_string(a.band(band)); }),
-                    ifMode(b, b.eqMode == kEqModeZq, [&] { return std::to_string(b.band(band)); }));
+                    ifMode(b, b.eqMode == kEqModeZq, [&] { return std::to_string(b.band(band)); }),
+                    band);
         const auto preset = [&](const ZoneAudio& r) {
             return ifMode(r, r.eqMode == kEqModePreset && r.systemEqPreset > 0,
                           [&] { return std::to_string(r.systemEqPreset); });
         };
-        compare(label(Command::SystemEqPreset), preset(a), preset(b));
+        setting(Command::SystemEqPreset, preset(a), preset(b));
         // Bass and treble are held with their sign reversed; show the level as set.
         const auto tone = [&](const ZoneAudio& r, int8_t held) {
             return ifMode(r, r.eqMode == kEqModeTone, [&] { return std::to_string(-held); });
         };
-        compare(label(Command::Tone), tone(a, a.bass), tone(b, b.bass));
-        compare(label(Command::Tone, 2), tone(a, a.treble), tone(b, b.treble));
+        setting(Command::Tone, tone(a, a.bass), tone(b, b.bass));
+        setting(Command::Tone, tone(a, a.treble), tone(b, b.treble), 2);
         const auto lowpass = [&](const ZoneAudio& r) {
             return ifMode(r, r.eqMode == kEqModeLowpass && r.lowpass >= 0,
                           [&] { return std::to_string(r.lowpass); });
         };
-        compare(label(Command::Lowpass), lowpass(a), lowpass(b));
+        setting(Command::Lowpass, lowpass(a), lowpass(b));
     }
 
     void comparePreset(int p)
@@ -216,29 +231,32 @@ private:
         about(DiffSubject::Preset, p);
         const DevicePreset& a = m_a.preset(p);
         const DevicePreset& b = m_b.preset(p);
-        compare(preset + " name", quoted(a.name), quoted(b.name)); // written whole
+        compare(Command::PresetName, preset + " name", quoted(a.name),
+                quoted(b.name)); // written whole
         for (int band = 1; band <= kBands; ++band)
-            compare(preset + " " + bandLabel(band), std::to_string(a.band(band)),
-                    std::to_string(b.band(band)));
+            compare(Command::PresetBand, preset + " " + bandLabel(band),
+                    std::to_string(a.band(band)), std::to_string(b.band(band)), band);
     }
 
     // A favorite or group name, as the writer writes it.
-    void compareName(DiffSubject subject, int n, const std::string& label,
+    void compareName(DiffSubject subject, Command command, int n, const std::string& label,
                      const std::string& (ConfigModel::*name)(int) const)
     {
         about(subject, n);
-        compare(label + " name", quoted(writtenName((m_a.*name)(n))),
+        compare(command, label + " name", quoted(writtenName((m_a.*name)(n))),
                 quoted(writtenName((m_b.*name)(n))));
     }
 
     void compareFavorite(int f)
     {
         const std::string favorite = "Favorite " + std::to_string(f);
-        compareName(DiffSubject::FavoriteName, f, favorite, &ConfigModel::favoriteName);
+        compareName(DiffSubject::FavoriteName, Command::FavoriteName, f, favorite,
+                    &ConfigModel::favoriteName);
         about(DiffSubject::Favorite, f);
         for (int z = 1; z <= kMaxZones; ++z)
             for (int s = 1; s <= kMaxSources; ++s)
-                compareEntry(favorite + ": zone " + std::to_string(z) + " plays source " +
+                compareEntry(Command::FavoriteConnection,
+                             favorite + ": zone " + std::to_string(z) + " plays source " +
                                  std::to_string(s),
                              plays(m_a, f, z, s), plays(m_b, f, z, s), z, s);
     }
@@ -251,13 +269,14 @@ private:
     void compareGroup(int g)
     {
         const std::string group = "Group " + std::to_string(g);
-        compareName(DiffSubject::GroupName, g, group, &ConfigModel::groupName);
+        compareName(DiffSubject::GroupName, Command::GroupName, g, group, &ConfigModel::groupName);
         about(DiffSubject::Group, g);
         const auto member = [g](const ConfigModel& m, int z) {
             return z <= zones(m) && m.groupMark(g, z) == kGroupMark;
         };
         for (int z = 1; z <= kMaxZones; ++z)
-            compareEntry(group + ": zone " + std::to_string(z), member(m_a, z), member(m_b, z), z);
+            compareEntry(Command::GroupMember, group + ": zone " + std::to_string(z),
+                         member(m_a, z), member(m_b, z), z);
     }
 
     const ConfigModel& m_a;

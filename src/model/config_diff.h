@@ -2,6 +2,8 @@
 // Compares two configurations as the writer would write them and describes every difference in
 // the unit's own terms, one text per member ("Zone 3 volume: -20 -> -12").
 
+#include "model/command_language.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,6 +38,11 @@ struct Difference {
     // connection; 0 elsewhere.
     int zone = 0;
     int source = 0;
+    // The setting itself, whatever its label says: the command whose line writes it (nothing for
+    // the counts and for a zone's audio settings as a whole), and which of the line's values it
+    // is: the band of an EQ band, 2 for the treble of a tone line; 0 elsewhere.
+    std::optional<Command> command;
+    int part = 0;
 
     bool operator==(const Difference&) const = default;
 };

@@ -3,6 +3,7 @@
 // so in its report; the text reader feeds it every line of a whole text that begins with "[".
 
 #include "model/command_table.h"
+#include "model/read_coverage.h"
 
 #include <bitset>
 #include <optional>
@@ -42,6 +43,8 @@ struct ReadSummary {
     int settingLines = 0; // handled lines that stored a value (storesValue())
     // The commands of the handled lines: a page can tell which settings the text carried.
     std::bitset<kCommandCount> commandsHandled;
+    // The settings the handled lines set, number by number.
+    ReadCoverage coverage;
 
     bool handled(Command command) const
     {

@@ -50,8 +50,10 @@ ReadSummary readText(ConfigModel& model, std::string_view text, LogLines& log)
         if (holdsMoreThanOneCommand(line))
             log.push_back("More than one command on one line: " + std::string(line));
         ++summary.linesRead;
-        if (report.result == LineResult::Handled)
+        if (report.result == LineResult::Handled) {
             summary.commandsHandled.set(static_cast<std::size_t>(*report.command));
+            summary.coverage.add({*report.command, report.fields});
+        }
         if (report.result == LineResult::Handled &&
             storesValue(CommandMatch{*report.command, report.fields}))
             ++summary.settingLines;

@@ -5,6 +5,7 @@
 #include "model/carried_text.h"
 #include "model/config_writer.h"
 #include "model/model_reset.h"
+#include "model/whole_configuration.h"
 
 #include <QScopedValueRollback>
 #include <QUndoStack>
@@ -37,8 +38,10 @@ model::ReadSummary ConfigurationSession::readerRun(const std::string& text)
     const model::ReadSummary summary = model::readText(m_model, text, log);
     model::markUnavailableGroups(m_model);
     emit configurationRead(summary, log);
-    // Taken after the pages stored back what they show, so that showing it is no edit.
+    // Taken after the pages stored back what they show, so that showing it is no edit, and so
+    // that a value a page makes up for a setting the text did not set counts as missing.
     m_loaded.loaded(summary.settingLines, writerText());
+    m_loaded.setMissingParts(model::missingFromWhole(m_model, summary.coverage));
     startHistory();
     return summary;
 }
@@ -84,11 +87,20 @@ bool ConfigurationSession::hasUnsavedEdits()
 
 ConfigurationSession::ExportVerdict ConfigurationSession::exportVerdict(link::LinkMode mode) const
 {
-    if (mode != link::LinkMode::Serial && mode != link::LinkMode::Telnet)
+    const bool partial = !m_loaded.missingParts().empty();
+    switch (mode) {
+    case link::LinkMode::None:
         return ExportVerdict::Send;
+    case link::LinkMode::File:
+        return partial ? ExportVerdict::AskIfIncomplete : ExportVerdict::Send;
+    case link::LinkMode::Serial:
+    case link::LinkMode::Telnet:
+        break;
+    }
     if (m_loaded.holdsNothingRead())
         return ExportVerdict::NothingToSend;
-    return m_loaded.isIncomplete() ? ExportVerdict::AskIfIncomplete : ExportVerdict::Send;
+    return m_loaded.isIncomplete() || partial ? ExportVerdict::AskIfIncomplete
+                                              : ExportVerdict::Send;
 }
 
 QStringList ConfigurationSession::uncarriedTexts() const
@@ -136,6 +148,11 @@ std::vector<std::string> ConfigurationSession::exportLines()
 void ConfigurationSession::exportDelivered(const std::string& unit)
 {
     m_loaded.delivered(m_exportedText, unit);
+}
+
+void ConfigurationSession::unitHoldsEdited(const std::string& unit)
+{
+    m_loaded.delivered(writerText(), unit);
 }
 
 std::string ConfigurationSession::writerText() const

@@ -39,7 +39,8 @@ public:
     enum class ExportVerdict {
         Send,
         NothingToSend,   // loaded, but nothing that was read set anything: refuse
-        AskIfIncomplete, // it did not come whole from the unit: ask first
+        AskIfIncomplete, // it did not come whole from the unit, or its text did not set what a
+                         // whole configuration sets: ask first
     };
 
     explicit ConfigurationSession(QObject* parent = nullptr);
@@ -59,7 +60,9 @@ public:
     // Whether the model holds edits that were neither exported nor saved; pending edits are
     // asked for first.
     bool hasUnsavedEdits();
-    // Whether the configuration may go over a link of `mode`; a file takes anything loaded.
+    // Whether the configuration may go over a link of `mode`. A file takes anything loaded, after
+    // a question when the text read did not set all a whole configuration sets (saved, the file
+    // would read back as whole). With no link chosen nothing leaves the window.
     ExportVerdict exportVerdict(link::LinkMode mode) const;
     // The names and addresses that a config line cannot carry, described one a line.
     QStringList uncarriedTexts() const;
@@ -89,6 +92,8 @@ public:
     std::vector<std::string> exportLines();
     // That export's text is now on `unit`, or in a file when `unit` is empty.
     void exportDelivered(const std::string& unit);
+    // A comparison found that `unit` holds the configuration as it is now being edited.
+    void unitHoldsEdited(const std::string& unit);
 
     // The history of edits since the configuration was loaded; emptied by every reset and
     // every reader run.

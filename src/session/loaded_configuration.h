@@ -4,6 +4,7 @@
 // was last loaded, exported or saved, which tells whether edits would be lost.
 
 #include <string>
+#include <vector>
 
 namespace zel::session {
 
@@ -18,9 +19,12 @@ public:
         m_loaded = true;
         m_settingLines = settingLines;
         m_incompleteReason.clear();
+        m_missingParts.clear();
         m_deliveredText = std::move(text);
         m_exportedTo.clear();
     }
+    // What a whole configuration sets that the text read did not (whole_configuration.h).
+    void setMissingParts(std::vector<std::string> parts) { m_missingParts = std::move(parts); }
     // The import behind the last reader run did not end with the end of the configuration.
     void markIncomplete(std::string reason) { m_incompleteReason = std::move(reason); }
     // `text` is now on the unit named `unit` (an export acknowledged line by line), or in a
@@ -37,6 +41,9 @@ public:
     bool holdsNothingRead() const { return m_loaded && m_settingLines == 0; }
     bool isIncomplete() const { return !m_incompleteReason.empty(); }
     const std::string& incompleteReason() const { return m_incompleteReason; }
+    // What an export would send as blanks or defaults: what the text did not set. Empty when it
+    // was a whole configuration.
+    const std::vector<std::string>& missingParts() const { return m_missingParts; }
     // Whether an export since the load went to `unit`: only that unit can be said to hold it.
     bool exportedSinceLoadTo(const std::string& unit) const
     {
@@ -50,6 +57,7 @@ private:
     bool m_loaded = false;
     int m_settingLines = 0;
     std::string m_incompleteReason;
+    std::vector<std::string> m_missingParts;
     std::string m_deliveredText;
     std::string m_exportedTo; // the unit exported to last since the load; empty: none
 };

@@ -76,7 +76,11 @@ TEST(ReceivedBytes, NegotiationAndTheAnswerToTheHandshakeAreTakenOffHoweverTheyC
         bool negotiation; // the telnet negotiation filter, else the handshake-reply reader
         QList<QByteArray> batches;
         QByteArray passedOn;
+        qint64 unfinished = 0; // bytes of a subnegotiation ended at its limit
     };
+    // A subnegotiation never ended: it ends after its limit, IAC SB included.
+    const QByteArray open = QByteArray("\xFF\xFA\x18\x01") + QByteArray(200, 'x');
+    const qint64 limit = TelnetNegotiationFilter::kSubnegotiationLimit;
     const Case cases[] = {
         {true, {"\xFF\xFD\x22[SD1]"}, "[SD1]"}, // DO LINEMODE: its option byte is a '"'
         {true, {"\xFF\xFB\x01\xFF\xFC\x03\xFF\xFE\x22[S"}, "[S"},
@@ -85,6 +89,10 @@ TEST(ReceivedBytes, NegotiationAndTheAnswerToTheHandshakeAreTakenOffHoweverTheyC
         {true, {"\xFF\xF1[\xFF\xF9SD1]"}, "[SD1]"},                             // NOP, GA
         {true, {"a\xFF\xFF", "b"}, QByteArray("a\xFF") + 'b'}, // IAC IAC is a data byte
         {true, {"a\xFF", "b"}, "ab"}, // a lone 255 before a byte that is no command
+        {true,
+         {open, QByteArray(100, 'x') + "[SD1]"},
+         QByteArray(304 - limit, 'x') + "[SD1]",
+         limit},
         {false, {")\r\n[SD1]"}, "[SD1]"},
         {false, {"\r\n", ")[SD1]"}, "[SD1]"},
         {false, {"\r\n)\r\n[SD1]"}, "[SD1]"},
@@ -109,6 +117,7 @@ TEST(ReceivedBytes, NegotiationAndTheAnswerToTheHandshakeAreTakenOffHoweverTheyC
         if (!c.negotiation)
             reader.finish(passedOn);
         EXPECT_EQ(passedOn, c.passedOn);
+        EXPECT_EQ(filter.unfinishedSubnegotiationBytes(), c.unfinished);
     }
 }
 

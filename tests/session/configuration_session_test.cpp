@@ -27,9 +27,14 @@ TEST(ConfigurationSession, ReadEditedAndExportedConfigurations)
         bool edited;
         Verdict overLink;
         bool uncarried;
+        Verdict toFile = Verdict::Send;
+        const char* text = nullptr; // in place of the template or the blank text
     };
     const Case cases[] = {
-        {"nothing read", true, "", Edit::None, "", false, false, Verdict::NothingToSend, false},
+        {"nothing read", true, "", Edit::None, "", false, false, Verdict::NothingToSend, false,
+         Verdict::AskIfIncomplete},
+        {"a fragment", false, "", Edit::None, "", false, false, Verdict::AskIfIncomplete, false,
+         Verdict::AskIfIncomplete, "[NO1\"Hall\"]\n[NG3\"Up\"]"},
         {"a template", false, "", Edit::None, "", false, false, Verdict::Send, false},
         {"not read whole", false, "timed out", Edit::None, "", false, false,
          Verdict::AskIfIncomplete, false},
@@ -60,7 +65,7 @@ TEST(ConfigurationSession, ReadEditedAndExportedConfigurations)
 
         const std::vector<std::string> text =
             c.blankText ? std::vector<std::string>{} : model::templateLines(model::UnitSize::Zel8);
-        session.readerRun(model::joinLines(text, "\n"));
+        session.readerRun(c.text ? c.text : model::joinLines(text, "\n"));
         if (!c.incompleteReason.empty())
             session.markIncomplete(c.incompleteReason);
         editWhen(Edit::InModel)();
@@ -72,7 +77,8 @@ TEST(ConfigurationSession, ReadEditedAndExportedConfigurations)
         EXPECT_EQ(session.hasUnsavedEdits(), c.edited);
         EXPECT_EQ(session.exportVerdict(link::LinkMode::Telnet), c.overLink);
         EXPECT_EQ(session.exportVerdict(link::LinkMode::Serial), c.overLink);
-        EXPECT_EQ(session.exportVerdict(link::LinkMode::File), Verdict::Send);
+        EXPECT_EQ(session.exportVerdict(link::LinkMode::File), c.toFile);
+        EXPECT_EQ(session.loaded().missingParts().empty(), c.toFile == Verdict::Send);
         EXPECT_EQ(session.loaded().exportedSinceLoadTo("host: unit"), c.exported);
         EXPECT_EQ(session.uncarriedTexts().isEmpty(), !c.uncarried);
     }

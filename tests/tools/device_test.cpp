@@ -183,18 +183,68 @@ TEST(ZeltoolExport, SendsEveryLineAndVerifies)
     }
 }
 
-TEST(ZeltoolExport, VerifyPrintsWhatTheUnitHoldsOtherwise)
+TEST(ZeltoolExport, ASendThatWouldMixOrBlankTheUnitIsRefusedUnlessAskedFor)
 {
-    // A ZEL-8 configuration names zones 1 to 8 only: the ZEL-16 unit keeps its zones 9 to 16.
-    const SimulatedUnit unit(Link::Tcp);
     const TemporaryFolder folder;
     const std::string zel8 = folder.file("zel8.zel");
     writeFile(zel8, model::joinLines(model::templateLines(model::UnitSize::Zel8), "\r\n"));
-    const ToolRun run = runZeltool({"export", zel8, "--tcp", unit.address(), "--verify"});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(startsWith(run.out, "Zone count: 8 -> 16\nSource count: 8 -> 16\n")) << run.out;
-    EXPECT_EQ(run.err, "zeltool: verify: the configuration of " + tcp(unit) + " differs from '" +
-                           zel8 + "' in 26 members\n");
+    const std::string blank16 = folder.file("zel16.zel"); // what the unit holds at first
+    writeFile(blank16, model::joinLines(model::templateLines(model::UnitSize::Zel16), "\r\n"));
+    const std::string part = folder.file("part.zel"); // as a send of selected rows leaves
+    writeFile(part, "[NO1\"Hall\"]\r\n[NG3\"Up\"]\r\n[EC]\r\n");
+    struct Case {
+        const char* what;
+        Link link;
+        std::vector<std::string> arguments; // after "export", before the unit
+        std::vector<std::string> unitOptions;
+        int exitCode;
+        std::string err; // part of standard error
+        std::string out; // how standard output begins
+        bool unitKept;   // the unit holds what it held at first
+    };
+    const std::string otherModel = "' is a configuration for a ZEL-8, but ";
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"a ZEL-8 for a ZEL-16", Link::Tcp, {zel8}, {}, 2, otherModel, "", true},
+        {"a ZEL-8 for a ZEL-16", Link::Pty, {zel8}, {}, 2, otherModel, "", true},
+        {"a ZEL-8 for a ZEL-16, changes only", Link::Tcp, {zel8, "--changes-only"}, {}, 2,
+         " is a ZEL-16. Sent, the unit holds part of each. Nothing was sent; --other-model sends "
+         "it all the same\n", "", true},
+        // A ZEL-8 configuration names zones 1 to 8 only: the ZEL-16 unit keeps its zones 9 to 16.
+        {"a ZEL-8 for a ZEL-16, sent as asked", Link::Tcp, {zel8, "--other-model", "--verify"}, {},
+         1, " in 26 members\n", "Zone count: 8 -> 16\nSource count: 8 -> 16\n", true},
+        {"a part", Link::Tcp, {part}, {}, 2,
+         "' is not a whole configuration: it does not set the display brightness; ", "", true},
+        {"a part, sent as asked", Link::Tcp, {part, "--allow-incomplete"}, {}, 0,
+         "the network settings (DHCP and the addresses). Sent, the unit gets blanks or defaults "
+         "in their place; sent as --allow-incomplete asks\n", "", false},
+        {"a unit whose model cannot be fetched", Link::Tcp, {kFilled, "--timeout", "0.3"},
+         {"--silent-after", "40"}, 1, " did not come whole (no character for 0.3 seconds), so "
+         "its model is not known; nothing was sent. --other-model sends without knowing it\n", "",
+         true},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.link == Link::Tcp ? "tcp: " : "pty: ") + c.what);
+        const ScopedDataHome home;
+        const SimulatedUnit unit(c.link, c.unitOptions);
+        const std::string side = (c.link == Link::Tcp ? "tcp:" : "serial:") + unit.address();
+        std::vector<std::string> arguments = {"export"};
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        arguments.insert(arguments.end(),
+                         {c.link == Link::Tcp ? "--tcp" : "--serial", unit.address()});
+        const ToolRun run = runZeltool(arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+        EXPECT_TRUE(startsWith(run.out, c.out)) << run.out;
+        if (c.err == otherModel) { // what the unit held is in the journal all the same
+            EXPECT_NE(runZeltool({"history"}).out.find("  from  " + side + "  whole"),
+                      std::string::npos);
+        }
+        if (c.unitOptions.empty()) {
+            EXPECT_EQ(runZeltool({"diff", blank16, side}).exitCode, c.unitKept ? 0 : 1);
+        }
+    }
 }
 
 TEST(ZeltoolExport, StopsAtTheLineTheUnitRefusesOrDoesNotAcknowledge)
@@ -226,8 +276,9 @@ TEST(ZeltoolExport, StopsAtTheLineTheUnitRefusesOrDoesNotAcknowledge)
         SCOPED_TRACE(c.reason);
         const SimulatedUnit unit(c.link, c.faults);
         const bool tcpLink = c.link == Link::Tcp;
+        // Without the fetch of the unit's model first, so that the fault meets the export.
         const ToolRun run = runZeltool({"export", kFilled, tcpLink ? "--tcp" : "--serial",
-                                        unit.address(), "--timeout", "0.3"});
+                                        unit.address(), "--timeout", "0.3", "--other-model"});
         EXPECT_EQ(run.exitCode, c.exitCode);
         EXPECT_EQ(run.out, "");
         EXPECT_TRUE(startsWith(run.err, "zeltool: export to " +
@@ -250,6 +301,12 @@ TEST(ZeltoolExport, AFileThatSetsNothingOrTextsALineCannotCarryIsNotSent)
         {"[QXSB]\r\n[CO1I1]\r\n[EC]\r\n", setsNothing},
         {"[VO20R-12]\r\n", setsNothing},
         {"[NO99\"x\"]\r\n", setsNothing},
+        {readFile(kFilled).substr(0, 2000), // a fetch cut short
+         "is not a whole configuration: it does not set the groups (which zones belong to each); "
+         "the favorites (which source each zone plays); the names of favorites 1 to 10; the "
+         "names of groups 1 to 10; the network settings (DHCP and the addresses). Sent, the unit "
+         "gets blanks or defaults in their place. Nothing was sent; --allow-incomplete sends it "
+         "all the same\n"},
         {"[NF3\"[QXSB]\"]\r\n[NM255.0.0.0]x]\r\n",
          "holds texts a configuration line cannot carry; nothing was sent\n"
          "  favorite 3 name \"[QXSB]\" holds \"[\"" +
@@ -302,6 +359,8 @@ TEST(ZeltoolReport, DescribesAFileOrAUnitWithTheChangesSinceAnother)
     std::string text = readFile(kFilled);
     text.replace(text.find("[SD1]"), 5, "[SD3]"); // the display at 25% instead of 75%
     writeFile(older, text);
+    const std::string zel8 = folder.file("zel8.zel");
+    writeFile(zel8, model::joinLines(model::templateLines(model::UnitSize::Zel8), "\r\n"));
     const std::string notes = folder.file("notes.txt");
     writeFile(notes, "Gate code 1234\nKeys with <the> neighbour \xc3\xa9t\xc3\xa9");
     const std::string latin1Notes = folder.file("latin1.txt");
@@ -315,6 +374,7 @@ TEST(ZeltoolReport, DescribesAFileOrAUnitWithTheChangesSinceAnother)
         std::string out;
         int exitCode;
         std::vector<std::string> present; // in the file written, or on standard error
+        std::string err = {};             // on standard error as well
     };
     // clang-format off
     const std::vector<Case> cases = {
@@ -334,6 +394,9 @@ TEST(ZeltoolReport, DescribesAFileOrAUnitWithTheChangesSinceAnother)
          {"report: the notes file '" + longNotes + "' is longer than 65536 bytes"}},
         {{kFilled, "--notes", folder.file("gone.txt")}, "gone.pdf", 2,
          {"report: cannot read the notes file '" + folder.file("gone.txt") + "': "}},
+        {{zel8, "--changes-from", tcp(unit)}, "mixed.html", 0, {"ZEL-8"},
+         "zeltool: report: unit " + tcp(unit) + " is a configuration for a ZEL-16, file '" + zel8 +
+             "' one for a ZEL-8: the changes are those between two models\n"},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -348,6 +411,7 @@ TEST(ZeltoolReport, DescribesAFileOrAUnitWithTheChangesSinceAnother)
         const std::string written = c.exitCode == 0 ? readFile(folder.file(c.out)) : run.err;
         for (const std::string& expected : c.present)
             EXPECT_NE(written.find(expected), std::string::npos) << expected << "\n" << written;
+        EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
     }
 }
 
@@ -367,6 +431,8 @@ TEST(ZeltoolDevice, RejectsBadUsageWithExitTwo)
         {{"import", "--tcp", "a", "--verify"}, "import: option --verify is not taken here"},
         {{"import", "--tcp", "a", "--changes-only"},
          "import: option --changes-only is not taken here"},
+        {{"import", "--tcp", "a", "--other-model"},
+         "import: options --allow-incomplete and --other-model are not taken here"},
         {{"history", "show"},
          "history: give nothing to list the journal, 'show N', 'keep N' or 'unkeep N'"},
         {{"history", "-o", "f.zel"}, "history: -o is taken by 'history show N' only"},

@@ -40,11 +40,13 @@ TEST(ZeltoolJournal, KeepsWhatWentToOrCameFromTheUnitWholeOrNot)
         {Link::Pty, {"--config", kFilled}, {"import"}, "from", "whole fetch  495 lines\n"},
         {Link::Tcp, {"--config", kFilled, "--silent-after", "40"}, {"import", "--timeout", "0.3"},
          "from", "incomplete fetch: no response in 0.3 seconds  40 lines\n"},
-        {Link::Tcp, {}, {"export", kFilled}, "to", "whole send  497 lines\n"},
-        {Link::Pty, {}, {"export", kFilled}, "to", "whole send  497 lines\n"},
-        {Link::Tcp, {"--error-on", "VO1R"}, {"export", kFilled}, "to", stopped},
-        {Link::Pty, {"--error-on", "VO1R"}, {"export", kFilled}, "to", stopped},
-        {Link::Tcp, {"--silent-after", "0"}, {"export", kFilled, "--timeout", "0.3"}, "to",
+        // Sent without the fetch of the unit's model first, which has an entry of its own.
+        {Link::Tcp, {}, {"export", kFilled, "--other-model"}, "to", "whole send  497 lines\n"},
+        {Link::Pty, {}, {"export", kFilled, "--other-model"}, "to", "whole send  497 lines\n"},
+        {Link::Tcp, {"--error-on", "VO1R"}, {"export", kFilled, "--other-model"}, "to", stopped},
+        {Link::Pty, {"--error-on", "VO1R"}, {"export", kFilled, "--other-model"}, "to", stopped},
+        {Link::Tcp, {"--silent-after", "0"},
+         {"export", kFilled, "--timeout", "0.3", "--other-model"}, "to",
          "incomplete send: time-out at line 0 of 515, acknowledged up to line 0  497 lines\n"},
     };
     // clang-format on
@@ -79,7 +81,7 @@ TEST(ZeltoolJournal, HistoryListsNewestFirstAndRefusesWhatItDoesNotHold)
     const SimulatedUnit unit(Link::Tcp, {"--config", kFilled});
     // diff reads from the unit too; export --verify reads it back after sending.
     runZeltool({"diff", "tcp:" + unit.address(), kFilled});
-    runZeltool({"export", kFilled, "--tcp", unit.address(), "--verify"});
+    runZeltool({"export", kFilled, "--tcp", unit.address(), "--verify", "--other-model"});
     EXPECT_TRUE(std::regex_match(
         runZeltool({"history"}).out,
         std::regex("1 [^\\n]* from [^\\n]*\\n2 [^\\n]* to [^\\n]*\\n3 [^\\n]* from [^\\n]*\\n")));

@@ -74,6 +74,8 @@ int main(int argc, char* argv[])
                      qPrintable(error));
         return 1;
     }
+    for (const auto& [dumps, command] : options.changesAfterDumps)
+        unit.changeAfterDumps(dumps, command);
 
     QTcpServer server;
     if (options.tcp && !startTcp(server, unit, options))

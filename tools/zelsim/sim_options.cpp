@@ -62,9 +62,14 @@ bool readNegotiation(const QString& text, SimOptions& options)
     if (text.isEmpty())
         return true;
     const bool both = text == QLatin1String("both");
+    if (text == QLatin1String("unfinished")) {
+        options.negotiateUnfinished = true;
+        return true;
+    }
     if (!both && text != QLatin1String("connect") && text != QLatin1String("dump")) {
         std::fprintf(stderr,
-                     "zelsim: --telnet-negotiation needs connect, dump or both, got \"%s\"\n",
+                     "zelsim: --telnet-negotiation needs connect, dump, both or unfinished, got "
+                     "\"%s\"\n",
                      qPrintable(text));
         return false;
     }
@@ -88,6 +93,24 @@ QByteArray unescaped(const QString& text)
         bytes.append(next == 'r' ? '\r' : next == 'n' ? '\n' : next);
     }
     return bytes;
+}
+
+// "N:[COMMAND]": the command the unit takes once it has sent N dumps.
+bool readChanges(const QStringList& texts, SimOptions& options)
+{
+    for (const QString& text : texts) {
+        const qsizetype colon = text.indexOf(QLatin1Char(':'));
+        bool ok = false;
+        const int dumps = colon > 0 ? text.left(colon).toInt(&ok) : 0;
+        const QByteArray command = text.mid(colon + 1).toLatin1();
+        if (!ok || dumps < 1 || !command.startsWith('[') || !command.endsWith(']')) {
+            std::fprintf(stderr, "zelsim: --change-after needs N:[COMMAND], N from 1, got \"%s\"\n",
+                         qPrintable(text));
+            return false;
+        }
+        options.changesAfterDumps.emplace_back(dumps, command);
+    }
+    return true;
 }
 
 } // namespace
@@ -140,8 +163,13 @@ std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCo
          "End dump lines and replies with CRLF (the default), LF or CR, as units differ.", "END"},
         {"telnet-negotiation",
          "Over TCP, send telnet negotiation (WILL, DO, a subnegotiation) when a connection opens "
-         "(connect), inside a dump line (dump), or both (both).",
+         "(connect), inside a dump line (dump), or both (both); or, when a connection opens, a "
+         "subnegotiation that never ends (unfinished).",
          "WHERE"},
+        {"change-after",
+         "Once N dumps have been sent, take COMMAND as if it were set on the unit's own keypad "
+         "(another installer, a guest): \"1:[VO5R-30]\". May be given again.",
+         "N:[COMMAND]"},
     });
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "zelsim: %s\n", qPrintable(parser.errorText()));
@@ -168,7 +196,8 @@ std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCo
     options.verbose = parser.isSet("verbose");
     if (parser.isSet("handshake-reply"))
         options.handshakeReply = unescaped(parser.value("handshake-reply"));
-    if (!readLineEnd(parser.value("line-end"), options) ||
+    if (!readChanges(parser.values("change-after"), options) ||
+        !readLineEnd(parser.value("line-end"), options) ||
         !readNegotiation(parser.value("telnet-negotiation"), options))
         return std::nullopt;
     if (!readCount(parser, "silent-after", options.silentAfter) ||

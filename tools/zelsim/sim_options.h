@@ -6,6 +6,8 @@
 #include <QStringList>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace zelsim {
 
@@ -32,6 +34,9 @@ struct SimOptions {
     QByteArray lineEnd = "\r\n";         // after every dump line and acknowledgement
     bool negotiateAtConnect = false;     // TCP: telnet negotiation when a connection opens
     bool negotiateInDump = false;        // TCP: telnet negotiation inside a dump line
+    bool negotiateUnfinished = false;    // TCP: a subnegotiation at connect that never ends
+    // Commands the unit takes as from its own keypad once it has sent this many dumps.
+    std::vector<std::pair<int, QByteArray>> changesAfterDumps;
 };
 
 // Parses the arguments (program name first). Prints help or an error and returns nothing when

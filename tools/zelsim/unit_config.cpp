@@ -53,6 +53,19 @@ void UnitConfig::apply(const QByteArray& command)
     }
 }
 
+void UnitConfig::changeAfterDumps(int dumps, const QByteArray& command)
+{
+    m_changes.emplace_back(dumps, command);
+}
+
+void UnitConfig::dumpSent()
+{
+    ++m_dumpsSent;
+    for (const auto& [dumps, command] : m_changes)
+        if (dumps == m_dumpsSent)
+            apply(command);
+}
+
 std::vector<QByteArray> UnitConfig::dumpLines() const
 {
     std::vector<QByteArray> lines;

@@ -27,8 +27,15 @@ public:
     // The configuration as the config lines of a dump, without blank lines.
     std::vector<QByteArray> dumpLines() const;
 
+    // Commands the unit takes as from its own keypad once it has sent `dumps` dumps.
+    void changeAfterDumps(int dumps, const QByteArray& command);
+    // A dump has been sent whole: the changes due after it are taken.
+    void dumpSent();
+
 private:
     zel::model::ConfigModel m_model;
+    std::vector<std::pair<int, QByteArray>> m_changes;
+    int m_dumpsSent = 0;
 };
 
 } // namespace zelsim

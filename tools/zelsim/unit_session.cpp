@@ -23,6 +23,8 @@ constexpr qint64 kOutputWindow = 64 * 1024;
 // option byte is a printable '"'), and a subnegotiation holding an escaped 255.
 const QByteArray kConnectNegotiation =
     QByteArrayLiteral("\xFF\xFB\x01\xFF\xFB\x03\xFF\xFD\x22\xFF\xFA\x22\x01\xFF\xFF\x03\xFF\xF0");
+// A subnegotiation (TERMINAL-TYPE SEND) that is never ended with IAC SE.
+const QByteArray kUnfinishedNegotiation = QByteArrayLiteral("\xFF\xFA\x18\x01");
 // Inside a dump line: DONT LINEMODE and a NOP.
 const QByteArray kDumpNegotiation = QByteArrayLiteral("\xFF\xFE\x22\xFF\xF1");
 } // namespace
@@ -40,6 +42,8 @@ UnitSession::UnitSession(QIODevice* device, Connection connection, UnitConfig& u
     connect(m_link, &PacedLink::outputMoved, this, &UnitSession::continueDump);
     if (options.negotiateAtConnect && connection == Connection::Closable)
         m_link->send(kConnectNegotiation);
+    if (options.negotiateUnfinished && connection == Connection::Closable)
+        m_link->send(kUnfinishedNegotiation);
     m_silent = options.silentAfter == 0;
     if (options.closeAfter == 0)
         close();
@@ -132,6 +136,7 @@ void UnitSession::continueDump()
             if (!(m_options.endless || m_options.unasked) || m_dump.empty()) {
                 m_link->send(dumpRequest()); // the dump ends as it was asked for
                 m_dumping = false;
+                m_unit.dumpSent();
                 return;
             }
             m_dumpNext = 0;

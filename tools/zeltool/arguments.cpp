@@ -75,6 +75,11 @@ ParsedArguments parseArguments(const std::vector<std::string>& words)
             arguments.given |= kOptionChangesOnly;
             continue;
         }
+        if (word == "--allow-incomplete" || word == "--other-model") {
+            (word == "--other-model" ? arguments.otherModel : arguments.allowIncomplete) = true;
+            arguments.given |= kOptionSendAnyway;
+            continue;
+        }
         if (word == "-v" || word == "--verbose") {
             arguments.verbose = true;
             arguments.given |= kOptionTransfer;

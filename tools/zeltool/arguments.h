@@ -16,6 +16,7 @@ enum Option : unsigned {
     kOptionReport = 1u << 4,      // --changes-from OLD, --paper A4|Letter, --site S, --client C,
                                   // --installer I, --notes FILE
     kOptionChangesOnly = 1u << 5, // --changes-only
+    kOptionSendAnyway = 1u << 6,  // --allow-incomplete, --other-model
 };
 
 struct Arguments {
@@ -32,6 +33,8 @@ struct Arguments {
     std::optional<std::string> notes;       // --notes FILE
     bool verify = false;                    // --verify
     bool changesOnly = false;               // --changes-only
+    bool allowIncomplete = false;           // --allow-incomplete
+    bool otherModel = false;                // --other-model
     bool verbose = false;                   // -v, --verbose
     bool help = false;                      // -h or --help
     unsigned given = 0;                     // the Option bits of the options present

@@ -5,6 +5,7 @@
 #include "config_input.h"
 #include "device_options.h"
 #include "device_transfers.h"
+#include "send_guards.h"
 #include "tool_command.h"
 
 #include "model/carried_text.h"
@@ -157,22 +158,40 @@ int verify(const LinkTarget& target, const model::ConfigModel& sent, const std::
 // `edited`. A fetch that did not come whole leaves the unit's side unknown: nothing is sent.
 // Returns 0, or the exit status of the refusal.
 int changedLinesFor(const LinkTarget& target, const model::ConfigModel& edited,
-                    const std::string& path, const TransferOptions& options,
-                    std::vector<std::string>& lines)
+                    const std::string& path, const Arguments& arguments,
+                    const TransferOptions& options, std::vector<std::string>& lines)
 {
-    const ImportResult fetched = importConfiguration(target, options);
-    if (linkFailed(fetched.outcome))
-        return fail(kExitUsage, "cannot reach " + describe(target) + ": " + fetched.error);
-    if (fetched.outcome != TransferOutcome::Completed)
-        return fail(kExitFailure,
-                    "export --changes-only: the configuration of " + describe(target) +
-                        " did not come whole (" + importProblem(fetched, target, options) +
-                        "), so what it holds is not known; nothing was sent. Export " +
-                        describe(path) + " without --changes-only to send all of it");
     model::ConfigModel unit;
-    readConfigurationText(fetched.text, unit);
+    if (const int refused = fetchUnit(target, options, unit, [&](const std::string& problem) {
+            return "export --changes-only: the configuration of " + describe(target) +
+                   " did not come whole (" + problem +
+                   "), so what it holds is not known; nothing was sent. Export " + describe(path) +
+                   " without --changes-only to send all of it";
+        }))
+        return refused;
+    if (const int refused = checkModels(path, edited, target, unit, arguments.otherModel))
+        return refused;
     lines = model::changedLines(unit, edited);
     return 0;
+}
+
+// Fetches what the unit holds (the journal keeps it: what it held before it is overwritten) and
+// refuses a configuration of another model. Returns 0, or the exit status of the refusal.
+int checkUnitModel(const LinkTarget& target, const model::ConfigModel& sent,
+                   const std::string& path, const Arguments& arguments,
+                   const TransferOptions& options)
+{
+    if (arguments.otherModel)
+        return 0; // whatever the unit's model: not fetched
+    model::ConfigModel unit;
+    if (const int refused = fetchUnit(target, options, unit, [&](const std::string& problem) {
+            return "export: the configuration of " + describe(target) + " did not come whole (" +
+                   problem +
+                   "), so its model is not known; nothing was sent. --other-model sends without "
+                   "knowing it";
+        }))
+        return refused;
+    return checkModels(path, sent, target, unit, false);
 }
 
 int runExport(const Arguments& arguments)
@@ -203,10 +222,15 @@ int runExport(const Arguments& arguments)
             message += "\n  " + model::describeUncarried(found);
         return fail(kExitUsage, message);
     }
+    if (const int refused = checkWhole(path, model, read->summary, arguments.allowIncomplete))
+        return refused;
     std::vector<std::string> lines;
     if (!arguments.changesOnly) {
+        if (const int refused = checkUnitModel(*target, model, path, arguments, *options))
+            return refused;
         lines = model::writeConfiguration(model);
-    } else if (const int refused = changedLinesFor(*target, model, path, *options, lines)) {
+    } else if (const int refused =
+                   changedLinesFor(*target, model, path, arguments, *options, lines)) {
         return refused;
     } else if (lines.size() == 1) { // "[EC]" alone: nothing differs
         fail(kExitOk, "export: " + describe(*target) + " already holds " + describe(path) +
@@ -250,20 +274,34 @@ constexpr std::string_view kExportDetails =
     "came back between parentheses). A reply holding \"ERROR\", or a line not acknowledged\n"
     "within the time-out, stops it. On a terminal, standard error shows \"Sending line i of M\".\n"
     "\n"
-    "  --changes-only     fetch the unit's configuration first (the journal keeps it) and send\n"
-    "                     only the blocks that differ, then \"[EC]\"; a favorite or group\n"
-    "                     difference sends the whole \"[FAR]\" or \"[GAR]\" block. Refused when\n"
-    "                     the fetch does not come whole: the unit's side is not known\n"
+    "Before it sends, the unit's configuration is fetched (the journal keeps it: what the unit\n"
+    "held before it was overwritten), and a FILE for another model than the unit's (a ZEL-8\n"
+    "configuration for a ZEL-16 unit, or the reverse) is refused: sent, the unit would hold\n"
+    "part of each. A FILE that did not set all a whole configuration sets (a fetch cut short,\n"
+    "a journal entry of a partial send, a fragment) is refused too, naming what it did not\n"
+    "set: an export sends blanks or defaults in its place (favorites and groups cleared,\n"
+    "DHCP off with the address \"IPAddress\").\n"
+    "\n"
+    "  --changes-only     send only the blocks that differ from what the fetch brought, then\n"
+    "                     \"[EC]\"; a favorite or group difference sends the whole \"[FAR]\" or\n"
+    "                     \"[GAR]\" block. Refused when the fetch does not come whole: the\n"
+    "                     unit's side is not known\n"
+    "  --allow-incomplete send a FILE that is not a whole configuration all the same\n"
+    "  --other-model      send to a unit of another model all the same; the unit's\n"
+    "                     configuration is then not fetched first (--changes-only still\n"
+    "                     fetches it)\n"
     "  --verify           import the configuration afterwards and print how it differs from\n"
     "                     FILE, as 'zeltool diff' does, or one line saying that it matches\n"
     "  --timeout SECONDS  how long to wait for each acknowledgement (default 30)\n"
     "  -v, --verbose      print the transfer log on standard error\n"
     "\n"
     "Exit status: 0 every line was acknowledged (and, with --verify, the unit holds what was\n"
-    "sent); 1 the export stopped (standard error names the line) or the unit differs;\n"
-    "2 bad usage, a FILE that cannot be read, holds no configuration line, or holds a name or an\n"
-    "address that a configuration line cannot carry (nothing is sent; standard error names it),\n"
-    "or the unit cannot be reached.";
+    "sent); 1 the export stopped (standard error names the line), the unit's configuration\n"
+    "did not come whole when fetched first (nothing is sent), or the unit differs;\n"
+    "2 bad usage, a FILE that cannot be read, holds no configuration line, holds a name or an\n"
+    "address that a configuration line cannot carry, is not a whole configuration, or is for\n"
+    "another model than the unit's (nothing is sent; standard error names it), or the unit\n"
+    "cannot be reached.";
 
 } // namespace
 
@@ -274,11 +312,13 @@ void addDeviceCommands(CommandTable& table)
                      kOptionTarget | kOptionTransfer | kOptionOutput, 0, runImport,
                      kImportDetails});
     table.push_back(
-        {"export", "FILE --tcp HOST[:PORT] | --serial DEVICE [--changes-only] [--verify]",
+        {"export",
+         "FILE --tcp HOST[:PORT] | --serial DEVICE [--changes-only] [--verify] "
+         "[--allow-incomplete] [--other-model]",
          "send a configuration file to a unit, line by line, or only what differs; --verify "
          "reads it back",
-         kOptionTarget | kOptionTransfer | kOptionVerify | kOptionChangesOnly, 1, runExport,
-         kExportDetails});
+         kOptionTarget | kOptionTransfer | kOptionVerify | kOptionChangesOnly | kOptionSendAnyway,
+         1, runExport, kExportDetails});
 }
 
 } // namespace zel::tool

@@ -92,6 +92,8 @@ int runCommand(const ToolCommand& command, const std::vector<std::string>& words
                 "not taken here";
     else if (error.empty() && (refused & kOptionChangesOnly))
         error = "option --changes-only is not taken here";
+    else if (error.empty() && (refused & kOptionSendAnyway))
+        error = "options --allow-incomplete and --other-model are not taken here";
     const int given = static_cast<int>(arguments.positional.size());
     const int most = std::max(command.positionalCount, command.maxPositionalCount);
     if (error.empty() && (given < command.positionalCount || given > most))

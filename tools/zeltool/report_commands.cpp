@@ -7,6 +7,7 @@
 #include "transfer_journal.h"
 
 #include "model/config_model.h"
+#include "model/unit_model.h"
 #include "report/report_builder.h"
 #include "report/report_output.h"
 #include "text/file_save.h"
@@ -106,6 +107,14 @@ int runReport(const Arguments& arguments)
         (arguments.changesFrom && !readSide(*arguments.changesFrom, *options, earlier)))
         return kExitUsage;
 
+    // Changes between two models compare zones and sources that one of them does not have.
+    if (arguments.changesFrom &&
+        model::otherModels(model::unitModelOf(earlier), model::unitModelOf(configuration)))
+        fail(kExitOk, "report: " + originOf(*arguments.changesFrom) + " is a configuration for a " +
+                          model::unitModelName(*model::unitModelOf(earlier)) + ", " +
+                          originOf(side) + " one for a " +
+                          model::unitModelName(*model::unitModelOf(configuration)) +
+                          ": the changes are those between two models");
     const std::optional<LinkTarget> unit = parseSide(side);
     const QDateTime now = QDateTime::currentDateTime();
     const report::ReportDocument document = report::buildReport({
@@ -141,7 +150,8 @@ constexpr std::string_view kReportDetails =
     "\n"
     "CONFIG is a configuration file, \"-\" for standard input, or a unit, whose configuration\n"
     "is imported first: tcp:HOST[:PORT] or serial:DEVICE, as diff takes them.\n"
-    "--changes-from OLD (a file or a unit) adds the changes since OLD to the summary.\n"
+    "--changes-from OLD (a file or a unit) adds the changes since OLD to the summary; when\n"
+    "OLD is for another model (a ZEL-8 and a ZEL-16), standard error says so.\n"
     "--site S, --client C and --installer I name who the report is for and who made it;\n"
     "--notes FILE adds the text of FILE (UTF-8, at most 64 KiB) as notes for the client.\n"
     "\n"

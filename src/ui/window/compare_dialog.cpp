@@ -1,5 +1,6 @@
 #include "ui/window/compare_dialog.h"
 
+#include "model/selected_lines.h"
 #include "text/latin1_text.h"
 #include "ui/common/button_mnemonics.h"
 #include "ui/window/focus_return.h"
@@ -11,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
@@ -49,6 +51,7 @@ CompareDialog::CompareDialog(QWidget* parent) : QDialog(parent)
     m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_list->header()->setStretchLastSection(false);
     connect(m_list, &QTreeWidget::itemActivated, this, &CompareDialog::onItemDoubleClicked);
+    connect(m_list, &QTreeWidget::itemChanged, this, &CompareDialog::onItemChanged);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     m_send = buttons->addButton(tr("&Send Selected"), QDialogButtonBox::ActionRole);
@@ -71,10 +74,11 @@ CompareDialog::CompareDialog(QWidget* parent) : QDialog(parent)
 void CompareDialog::showDifferences(const QStringList& heading, const QString& otherSide,
                                     const QList<PageDifferences>& pages)
 {
-    m_heading->setText(heading.join(QStringLiteral("\n")));
-    m_text = heading;
     m_list->clear();
+    m_text.clear();
     m_shown.clear();
+    m_tied.clear();
+    QList<QTreeWidgetItem*> items;
     m_list->setHeaderLabels({tr("Setting"), tr("Being edited"), otherSide});
 
     QFont pageFont = m_list->font();
@@ -93,6 +97,7 @@ void CompareDialog::showDifferences(const QStringList& heading, const QString& o
                                                valueText(d, d.after)});
             item->setData(0, kIndexRole, static_cast<int>(m_shown.size()));
             m_shown.push_back(d);
+            items << item;
             if (m_sendable)
                 item->setCheckState(0, Qt::Checked);
             m_text << QStringLiteral("  ") + text::fromLatin1(model::describe(d));
@@ -103,6 +108,11 @@ void CompareDialog::showDifferences(const QStringList& heading, const QString& o
         new QTreeWidgetItem(m_list, {tr("No differences")});
         m_text << QString() << tr("No differences");
     }
+    QStringList shownHeading = heading;
+    if (m_sendable)
+        shownHeading << tieRows(items);
+    m_heading->setText(shownHeading.join(QStringLiteral("\n")));
+    m_text = shownHeading + m_text;
     m_send->setVisible(m_sendable);
     m_send->setEnabled(found > 0);
     m_list->expandAll();
@@ -115,6 +125,34 @@ void CompareDialog::showDifferences(const QStringList& heading, const QString& o
     show();
     raise();
     activateWindow();
+}
+
+QStringList CompareDialog::tieRows(const QList<QTreeWidgetItem*>& items)
+{
+    QStringList reasons;
+    for (const model::TiedRows& tied : model::tiedRows(m_shown)) {
+        const QString reason = text::fromLatin1(tied.reason);
+        QList<QTreeWidgetItem*> group;
+        for (const std::size_t row : tied.rows) {
+            QTreeWidgetItem* item = items.at(static_cast<qsizetype>(row));
+            item->setToolTip(0, reason);
+            group << item;
+        }
+        m_tied << group;
+        reasons << reason;
+    }
+    return reasons;
+}
+
+void CompareDialog::onItemChanged(QTreeWidgetItem* item)
+{
+    if (m_tying)
+        return;
+    const QScopedValueRollback tying(m_tying, true);
+    for (const QList<QTreeWidgetItem*>& group : std::as_const(m_tied))
+        if (group.contains(item))
+            for (QTreeWidgetItem* other : group)
+                other->setCheckState(0, item->checkState(0));
 }
 
 void CompareDialog::addNote(const QString& note)

@@ -4,7 +4,8 @@
 // their own, under the caption of the page where the member is edited. Double-clicking a row
 // asks for that member to be shown; "Copy" puts the list on the clipboard as text. After a fetch
 // from a unit each row has a check box (all checked) and "Send Selected" asks for the checked
-// rows to be sent.
+// rows to be sent. Rows that cannot be sent apart (model::tiedRows()) are checked and unchecked
+// together, and the heading says why.
 
 #include "model/config_diff.h"
 
@@ -57,13 +58,19 @@ signals:
 
 private:
     void onItemDoubleClicked(QTreeWidgetItem* item);
+    // Ties the rows that go together, by their index role; returns why, one text a group.
+    QStringList tieRows(const QList<QTreeWidgetItem*>& items);
+    // A row's check box changed: the rows tied to it follow.
+    void onItemChanged(QTreeWidgetItem* item);
 
     QLabel* m_heading;
     QTreeWidget* m_list;
     QPushButton* m_send;
     QStringList m_text;
     std::vector<model::Difference> m_shown; // the rows' differences, by their index role
+    QList<QList<QTreeWidgetItem*>> m_tied;  // rows that are checked together
     bool m_sendable = false;
+    bool m_tying = false; // a check box follows another's
 };
 
 } // namespace zel::ui

@@ -65,6 +65,8 @@ public:
 
     bool isTransferRunning() const { return m_runner.isRunning(); }
     bool isExportRunning() const { return isTransferRunning() && m_purpose == Purpose::Export; }
+    // An import runs: the configuration being edited has been reset for it already.
+    bool isImportRunning() const { return isTransferRunning() && m_purpose == Purpose::Import; }
     // Ends a running transfer at once, showing nothing more: the window is closing.
     void stopForClose();
 

@@ -39,7 +39,6 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
 
 #include <utility>
 
@@ -85,6 +84,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(m_link, &LinkController::logLine, m_logTextBox, &QPlainTextEdit::appendPlainText);
     connect(m_link, &LinkController::importEnded, this, &MainWindow::applyImport);
     connect(m_link, &LinkController::comparisonFetched, this, &MainWindow::showComparison);
+    connect(m_link, &LinkController::transferStarted, this, [this] { ++m_transfersStarted; });
     connect(m_link, &LinkController::transferStarted, this, &MainWindow::updateCommands);
     // Whole fetches are kept by the unit they came from, for the report's baseline.
     connect(m_link, &LinkController::transferStarted, this,
@@ -96,14 +96,35 @@ MainWindow::MainWindow(QWidget* parent)
     });
     connect(m_link, &LinkController::transferFinished, this, [this](link::TransferOutcome outcome) {
         m_restoring = false;
+        // A fetch that brought no text to compare ends what waited on it here.
+        switch (std::exchange(m_fetchFor, FetchFor::Comparison)) {
+        case FetchFor::ModelOfUnit:
+            if (outcome == link::TransferOutcome::LinkFailed ||
+                outcome == link::TransferOutcome::NotOpen) { // the error box said why
+                m_sendAfterModel = nullptr;
+                setStatusText(
+                    status::exportEndStatus(outcome, 0, 0, tr("the unit could not be reached")));
+            } else {
+                modelFetched(nullptr, tr("nothing came"),
+                             outcome == link::TransferOutcome::Cancelled);
+            }
+            break;
+        case FetchFor::BeforeSend:
+            m_rowsToSend.clear();
+            setStatusText(tr(" Nothing was sent: the unit's configuration could not be fetched "
+                             "again"));
+            break;
+        default:
+            break;
+        }
         if (std::exchange(m_sendingSelected, false) &&
             outcome == link::TransferOutcome::Completed) {
             // Once the export's end has been shown: fetch again to show what the unit now holds.
-            m_comparingAfterSend = true;
-            QTimer::singleShot(0, this, [this] {
+            afterThisTransfer([this] {
+                m_fetchFor = FetchFor::AfterSend;
                 m_link->fetchForComparison();
                 if (!m_link->isTransferRunning())
-                    m_comparingAfterSend = false;
+                    m_fetchFor = FetchFor::Comparison;
             });
         }
     });
@@ -205,8 +226,11 @@ void MainWindow::applyImport(const QString& source, const QString& incompleteRea
     const model::ReadSummary summary = readerRun();
     m_session.setOrigin(source);
     const bool fromUnit = m_link->linkMode() != link::LinkMode::File;
-    if (fromUnit && incompleteReason.isEmpty() && summary.settingLines > 0)
-        m_session.fetchedFromUnit(text::toLatin1(storedText(m_configurationTextBox)), source);
+    if (fromUnit && incompleteReason.isEmpty() && summary.settingLines > 0) {
+        const QString text = storedText(m_configurationTextBox);
+        m_session.fetchedFromUnit(text::toLatin1(text), source);
+        learnModel(text);
+    }
     if (!incompleteReason.isEmpty())
         m_session.markIncomplete(incompleteReason.toStdString());
     else if (summary.settingLines == 0 && !source.isEmpty())
@@ -220,7 +244,7 @@ bool MainWindow::confirmDiscardingEdits(const QString& question)
 
 void MainWindow::updateCommands()
 {
-    const bool running = m_link->isTransferRunning();
+    const bool running = unitWorkPending();
     for (QAction* command : {m_importAction, m_newZel8Action, m_newZel16Action})
         command->setEnabled(!running);
     // With nothing loaded an export would send the blank defaults of the reset.
@@ -238,14 +262,19 @@ void MainWindow::updateCommands()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // During an import the model has been reset already: nothing of the user's is at stake.
+    // During a comparison's fetch, or the one around a Send Selected, the edits still are.
     const bool agreed =
         m_link->isExportRunning()
             ? m_prompts->confirm(questions::closeDuringExport(m_session.hasUnsavedEdits()))
-            : m_link->isTransferRunning() || confirmDiscardingEdits(questions::kDiscardOnExit);
+            : m_link->isImportRunning() || confirmDiscardingEdits(questions::kDiscardOnExit);
     if (!agreed) {
         event->ignore();
         return;
     }
+    m_closing = true;
+    m_nextStep = nullptr;
+    m_sendAfterModel = nullptr;
+    m_rowsToSend.clear();
     m_link->stopForClose();
     QMainWindow::closeEvent(event);
 }
@@ -304,35 +333,6 @@ void MainWindow::openFile(const QString& path)
 {
     if (prepareImport())
         m_link->importFile(path);
-}
-
-void MainWindow::exportConfiguration()
-{
-    if (m_link->isTransferRunning() || !m_session.loaded().isLoaded())
-        return;
-    switch (m_session.exportVerdict(m_link->linkMode())) {
-    case session::ConfigurationSession::ExportVerdict::NothingToSend:
-        m_prompts->showError(questions::kNothingToSend);
-        return;
-    case session::ConfigurationSession::ExportVerdict::AskIfIncomplete:
-        if (!m_prompts->confirm(questions::sendIncomplete(
-                QString::fromStdString(m_session.loaded().incompleteReason()))))
-            return;
-        break;
-    case session::ConfigurationSession::ExportVerdict::Send:
-        break;
-    }
-    commitAndRefresh();
-    if (!confirmUncarriedTexts())
-        return;
-    setLines(m_logTextBox, m_session.exportLines());
-    m_link->exportConfiguration(storedText(m_logTextBox).split(QLatin1Char('\n')));
-}
-
-bool MainWindow::confirmUncarriedTexts()
-{
-    const QStringList findings = m_session.uncarriedTexts();
-    return findings.isEmpty() || m_prompts->confirm(questions::sendUncarriedTexts(findings));
 }
 
 QString MainWindow::aboutText()

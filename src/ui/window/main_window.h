@@ -10,11 +10,17 @@
 #include "model/config_diff.h"
 #include "model/config_reader.h"
 #include "model/templates.h"
+#include "model/unit_model.h"
+#include "session/compared_unit.h"
 #include "session/configuration_session.h"
 
+#include <QDateTime>
+#include <QHash>
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QActionGroup;
@@ -111,6 +117,14 @@ public:
     // Text of the About message: the program's name and version.
     static QString aboutText();
 
+    // The time a comparison's age is measured with; the system clock unless replaced (tests
+    // move time on without waiting).
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+    // Whether a command's work with a unit has not ended: a transfer runs, or one follows at once
+    // on one that ended (the export after the fetch that tells the unit's model, the fetch again
+    // around a Send Selected).
+    bool unitWorkPending() const;
+
 public slots:
     // Blanks the model and every page before anything new is read; the editing pages are left
     // disabled, the tabs stay selectable.
@@ -151,8 +165,11 @@ public slots:
     void saveReport();
 
     // "Send Selected" in the Compare dialog: only the lines the `chosen` differences need go to
-    // the unit compared with, then its configuration is fetched and compared again. Refused
-    // when that comparison's fetch did not come whole.
+    // the unit compared with, each block made of the edited values of the chosen rows and the
+    // unit's values of the rest; then its configuration is fetched and compared again. Refused
+    // when that comparison's fetch did not come whole. A comparison older than a minute, or one
+    // that a transfer since may have outdated, is fetched again first: when the unit changed
+    // since, its new differences are shown and nothing is sent.
     void sendSelected(const std::vector<model::Difference>& chosen);
 
     // "History...": the unit journal, with Open, Compare and Restore to Unit.
@@ -198,6 +215,9 @@ private:
     void applyImport(const QString& source, const QString& incompleteReason);
     void showComparison(const QString& text, const QString& source, const QString& unit,
                         const QString& incompleteReason, bool cancelled);
+    // Shows the last comparison with a unit in the dialog, `note` above it when not empty; after
+    // a Send Selected (`afterSend`) a unit that now holds what is edited is taken as holding it.
+    void showCompared(bool afterSend, const QString& note = {});
     // Import, export and the "New" commands follow the link and what is loaded.
     void updateCommands();
     // True when nothing would be lost, or the user agrees to `question`.
@@ -205,6 +225,26 @@ private:
     // Asks, Cancel first, before an export of names or addresses that a config line cannot
     // carry (read so from a file or a unit); true when there are none or the user goes on.
     bool confirmUncarriedTexts();
+    // Refuses, or asks, before the configuration being edited goes over the chosen link when it
+    // holds nothing read, did not come whole, or did not set all a whole configuration sets;
+    // true when it may go.
+    bool confirmWholeEnough();
+    // Runs `send` once the unit the link reaches is known to be of the model `sent` is for, or
+    // the user agreed to send to another model. When no whole fetch of this run told that
+    // unit's model, its configuration is fetched first (the journal keeps it).
+    void whenModelAgrees(std::optional<model::UnitModel> sent, std::function<void()> send);
+    // The fetch that was to tell the unit's model ended, with its text when one came.
+    void modelFetched(const QString* text, const QString& incompleteReason, bool cancelled);
+    // A whole fetch from the unit the link reaches: what it tells of the unit's model is kept.
+    void learnModel(const QString& text);
+    // Runs `step` once the transfer that is ending has been shown as ended.
+    void afterThisTransfer(std::function<void()> step);
+    // Sends the rows of the last comparison, as it stands, to the unit.
+    void sendRows(const std::vector<model::Difference>& chosen);
+    // The fetch again before a Send Selected came: sends when the unit and the configuration
+    // being edited are as they were compared, else shows what differs now and sends nothing.
+    void refetchedBeforeSend(const std::vector<model::Difference>& chosen,
+                             const session::ComparedUnit& before);
     // An entry's text with "\n" line breaks; nothing, after saying why, when it cannot be read.
     std::optional<QString> journalText(const journal::Entry& entry);
 
@@ -252,12 +292,26 @@ private:
     HistoryDialog* m_history = nullptr;
     // Set while a journal entry is restored: the unit then holds it, not what is edited.
     bool m_restoring = false;
-    // The last comparison, when it fetched from a unit: the unit as the journal names it, and
-    // why the fetch was not whole (empty when it was).
-    QString m_comparedUnit;
-    QString m_comparedIncomplete;
+    // The last comparison, when it fetched from a unit.
+    session::ComparedUnit m_compared;
     bool m_sendingSelected = false; // the export of Send Selected runs
-    bool m_comparingAfterSend = false;
+    // What the running fetch for a comparison is for.
+    enum class FetchFor {
+        Comparison,  // "Compare with Unit"
+        AfterSend,   // what the unit holds after a Send Selected
+        BeforeSend,  // what the unit holds now, before a Send Selected (m_rowsToSend)
+        ModelOfUnit, // the unit's model, before an export or a restore (m_sendAfterModel)
+    };
+    FetchFor m_fetchFor = FetchFor::Comparison;
+    std::vector<model::Difference> m_rowsToSend;
+    std::optional<model::UnitModel> m_modelToSend;
+    std::function<void()> m_sendAfterModel;
+    std::function<void()> m_nextStep; // runs once the transfer ending has been shown
+    // Each unit's model, by the journal's name of it, as its last whole fetch of this run told.
+    QHash<QString, model::UnitModel> m_unitModels;
+    std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTimeUtc(); };
+    quint64 m_transfersStarted = 0;
+    bool m_closing = false; // the window was closed: nothing more is started
 };
 
 } // namespace zel::ui

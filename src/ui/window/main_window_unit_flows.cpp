@@ -1,16 +1,15 @@
-// The main window's work with a unit beyond import and export: the comparison and Send
-// Selected, and the journal's entries opened, compared and restored.
+// The main window's work with a unit beyond import, export and comparison: the journal's entries
+// opened, compared and restored.
 #include "ui/window/main_window.h"
 
 #include "journal/journal.h"
 #include "model/carried_text.h"
-#include "model/changed_lines.h"
 #include "model/config_model.h"
 #include "model/config_writer.h"
 #include "model/model_reset.h"
+#include "model/whole_configuration.h"
 #include "text/latin1_text.h"
 #include "ui/common/user_prompts.h"
-#include "ui/window/compare_dialog.h"
 #include "ui/window/history_dialog.h"
 #include "ui/window/link_controller.h"
 #include "ui/window/painting_suspended.h"
@@ -22,80 +21,9 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
-#include <set>
 #include <utility>
 
 namespace zel::ui {
-
-void MainWindow::compareWithUnit()
-{
-    if (m_link->isTransferRunning() || !m_session.loaded().isLoaded())
-        return;
-    commitAndRefresh();
-    m_link->fetchForComparison();
-}
-
-void MainWindow::showComparison(const QString& text, const QString& source, const QString& unit,
-                                const QString& incompleteReason, bool cancelled)
-{
-    if (cancelled) {
-        setStatusText(QStringLiteral(" Comparison with %1 cancelled").arg(source));
-        return;
-    }
-    const bool afterSend = std::exchange(m_comparingAfterSend, false);
-    if (!unit.isEmpty() && incompleteReason.isEmpty())
-        m_session.fetchedFromUnit(text::toLatin1(text), source);
-    const UnitComparison::Standing standing{
-        m_session.loaded().exportedSinceLoadTo(unit.toStdString()), m_session.hasUnsavedEdits()};
-    const bool fromUnit = !unit.isEmpty();
-    m_comparedUnit = fromUnit ? m_link->journalUnit() : QString();
-    m_comparedIncomplete = incompleteReason;
-    const QString status = m_comparison->compare(m_session.model(), text, source, incompleteReason,
-                                                 standing, *m_prompts, fromUnit);
-    setStatusText(status);
-    if (!afterSend || !m_comparison->dialog())
-        return;
-    const bool same = m_comparison->dialog()->checkedDifferences().empty();
-    m_comparison->dialog()->addNote(
-        same ? tr("The selected rows were sent: the unit now holds the configuration being "
-                  "edited.")
-             : tr("The selected rows were sent and the unit's configuration fetched again: "
-                  "the rows below still differ."));
-    setStatusText(same ? QStringLiteral(" Sent to %1: the unit now holds the configuration being "
-                                        "edited")
-                             .arg(source)
-                       : status);
-}
-
-void MainWindow::sendSelected(const std::vector<model::Difference>& chosen)
-{
-    if (m_link->isTransferRunning() || m_comparedUnit.isEmpty())
-        return;
-    if (!m_comparedIncomplete.isEmpty()) {
-        m_prompts->showError(questions::sendSelectedUnknown(m_comparedIncomplete));
-        return;
-    }
-    if (m_link->journalUnit() != m_comparedUnit) {
-        m_prompts->showError(tr("The link was changed since the comparison: compare with the "
-                                "unit again, then send the selected rows."));
-        return;
-    }
-    const std::set<model::WriterBlock> blocks = model::blocksOf(chosen);
-    if (blocks.empty()) {
-        m_prompts->showError(tr("No row that can be sent is checked: check the rows to send."));
-        return;
-    }
-    commitAndRefresh();
-    if (!confirmUncarriedTexts())
-        return;
-    QStringList lines;
-    for (const std::string& line : model::changedLines(m_session.model(), blocks))
-        lines << text::fromLatin1(line);
-    m_sendingSelected = true;
-    m_link->exportConfiguration(lines, LinkController::Send::Partial);
-    if (!m_link->isTransferRunning())
-        m_sendingSelected = false;
-}
 
 void MainWindow::showHistory()
 {
@@ -183,7 +111,7 @@ void MainWindow::compareJournalEntry(const journal::Entry& entry)
 void MainWindow::restoreJournalEntry(const journal::Entry& entry)
 {
     const QString unit = m_link->journalUnit();
-    if (m_link->isTransferRunning() || unit.isEmpty())
+    if (unitWorkPending() || unit.isEmpty())
         return;
     if (!journal::holdsWholeConfiguration(entry)) {
         m_prompts->showError(partialEntryReason(entry));
@@ -195,13 +123,22 @@ void MainWindow::restoreJournalEntry(const journal::Entry& entry)
     model::ConfigModel restored;
     model::resetModel(restored);
     model::LogLines log;
-    if (model::readText(restored, text::toLatin1(*text), log).settingLines == 0) {
+    const model::ReadSummary read = model::readText(restored, text::toLatin1(*text), log);
+    if (read.settingLines == 0) {
         m_prompts->showError(questions::kNothingToSend);
         return;
     }
     model::markUnavailableGroups(restored);
-    if (entry.direction == journal::Direction::FromUnit && !entry.whole &&
-        !m_prompts->confirm(questions::sendIncomplete(entry.ending)))
+    // A configuration sent is whole however far it got; one fetched may not be. Either may not
+    // have set all a whole configuration sets.
+    const QString cut =
+        entry.direction == journal::Direction::FromUnit && !entry.whole ? entry.ending : QString();
+    QStringList missing;
+    for (const std::string& part : model::missingFromWhole(restored, read.coverage))
+        missing << text::fromLatin1(part);
+    if ((!missing.isEmpty() || !cut.isEmpty()) &&
+        !m_prompts->confirm(missing.isEmpty() ? questions::sendIncomplete(cut)
+                                              : questions::sendPartial(missing, cut, false)))
         return;
     QStringList uncarried;
     for (const model::UncarriedText& found : model::uncarriedTexts(restored))
@@ -217,10 +154,12 @@ void MainWindow::restoreJournalEntry(const journal::Entry& entry)
     QStringList lines;
     for (const std::string& line : model::writeConfiguration(restored))
         lines << text::fromLatin1(line);
-    m_restoring = true;
-    m_link->exportConfiguration(lines);
-    if (!m_link->isTransferRunning())
-        m_restoring = false;
+    whenModelAgrees(model::unitModelOf(restored), [this, lines] {
+        m_restoring = true;
+        m_link->exportConfiguration(lines);
+        if (!m_link->isTransferRunning())
+            m_restoring = false;
+    });
 }
 
 void MainWindow::keepJournalEntry(const journal::Entry& entry, bool kept)

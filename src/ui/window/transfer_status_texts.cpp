@@ -72,8 +72,7 @@ QString comparisonFailedStatus(const QString& peer, const QString& why)
 QString unaskedLimitStatus(const QString& peer, qint64 limit)
 {
     return QStringLiteral(" Dropping what %1 sends unasked (more than %2 bytes)")
-        .arg(peer)
-        .arg(limit);
+        .arg(peer, QString::number(limit));
 }
 
 } // namespace zel::ui::status

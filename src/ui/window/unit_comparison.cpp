@@ -21,9 +21,15 @@ bool fromFile(const QString& source)
     return source.startsWith(QStringLiteral("file: "));
 }
 
-// What the heading says of the configuration being edited.
-QString standingText(UnitComparison::Standing standing)
+// What the heading says of the configuration being edited: one statement. `same` when the
+// comparison found no difference.
+QString standingText(UnitComparison::Standing standing, bool same)
 {
+    if (standing.afterSend)
+        return same ? QObject::tr("The selected rows were sent: the unit now holds the "
+                                  "configuration being edited.")
+                    : QObject::tr("The selected rows were sent and the unit's configuration "
+                                  "fetched again: the rows below still differ.");
     if (!standing.exportedSinceLoad)
         return QObject::tr("The configuration being edited has not been exported to the unit "
                            "since it was loaded: the list shows what an export would change.");
@@ -71,7 +77,8 @@ QString UnitComparison::compare(const model::ConfigModel& edited, const QString&
         pages << shown;
     }
 
-    QStringList heading{tr("Compared with %1.").arg(source), standingText(standing)};
+    QStringList heading{tr("Compared with %1.").arg(source),
+                        standingText(standing, differences.empty())};
     if (!incompleteReason.isEmpty())
         heading << tr("The configuration from the unit did not come whole (%1): what did not "
                       "come may be missing from the list or shown as not set.")
@@ -84,11 +91,11 @@ QString UnitComparison::compare(const model::ConfigModel& edited, const QString&
     m_dialog->setSendable(sendable);
     m_dialog->showDifferences(heading, fromFile(source) ? tr("In the file") : tr("On the unit"),
                               pages);
+    // One arg() for the source: a path holding "%2" stays as it is.
     return differences.empty() ? QStringLiteral(" Compared with %1: no differences").arg(source)
                                : QStringLiteral(" Compared with %1: %2 %3")
-                                     .arg(source)
-                                     .arg(differences.size())
-                                     .arg(differences.size() == 1 ? QStringLiteral("difference")
+                                     .arg(source, QString::number(differences.size()),
+                                          differences.size() == 1 ? QStringLiteral("difference")
                                                                   : QStringLiteral("differences"));
 }
 

@@ -32,6 +32,7 @@ public:
     struct Standing {
         bool exportedSinceLoad = false; // to the unit compared with
         bool editedSinceDelivered = false;
+        bool afterSend = false; // the fetch again that follows a Send Selected
     };
 
     // `pages` in tab order; the dialog opens over `window`.

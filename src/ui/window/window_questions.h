@@ -63,6 +63,48 @@ inline QString sendIncomplete(const QString& reason)
         .arg(reason);
 }
 
+// What a configuration whose text did not set all of a whole one is exported with: `missing`
+// the parts it did not set, `reason` why its fetch was not whole (empty when it was). A file
+// saved with them holds the blanks and defaults as if they had been read.
+inline QString sendPartial(const QStringList& missing, const QString& reason, bool toFile)
+{
+    const QString what =
+        reason.isEmpty()
+            ? QStringLiteral("The configuration being edited is not a whole configuration: it "
+                             "did not set ")
+            : QStringLiteral("The configuration being edited was not read completely from the "
+                             "unit (%1): it did not set ")
+                  .arg(reason);
+    return what + missing.join(QStringLiteral("; ")) +
+           (toFile ? QStringLiteral(".\n\nSaved, the file holds blanks or defaults in their "
+                                    "place, and reads back as if they had been set.\n\nSave it "
+                                    "anyway?")
+                   : QStringLiteral(".\n\nSent, the unit gets blanks or defaults in their place "
+                                    "(names blanked, favorites and groups cleared, a network "
+                                    "address that can take the unit off the network).\n\nSend "
+                                    "it to the unit anyway?"));
+}
+
+// A configuration of one model sent to a unit of the other leaves it with part of each.
+inline QString sendToOtherModel(const QString& sentModel, const QString& unitModel,
+                                const QString& unitName)
+{
+    return QStringLiteral("The configuration being sent is for a %1, but the unit %2 is a %3 (as "
+                          "its configuration showed when it was last fetched).\n\nSent, the "
+                          "unit holds part of each: what the configuration does not name stays "
+                          "as it was.\n\nSend it anyway?")
+        .arg(sentModel, unitName, unitModel);
+}
+
+// The fetch that was to tell the unit's model did not: `why` says what it brought.
+inline QString sendToUnknownModel(const QString& unitName, const QString& why)
+{
+    return QStringLiteral("The model of the unit %1 is not known: %2. Sent to a unit of another "
+                          "model, the configuration leaves it with part of each.\n\nSend it "
+                          "anyway?")
+        .arg(unitName, why);
+}
+
 // Names and addresses that a config line cannot carry are cut or misread by the unit, and may
 // take the lines around them along.
 inline QString sendUncarriedTexts(const QStringList& findings)

@@ -10,10 +10,13 @@
 #include "ui/window/editor_page_set.h"
 #include "ui/window/unit_comparison.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <functional>
@@ -148,13 +151,7 @@ TEST(CompareWithUnit, ListsWhatDiffersAndLeavesWhatIsEditedAsItWas)
             }
             EXPECT_TRUE(w.window.statusText().contains(c.status))
                 << w.window.statusText().toStdString();
-            if (c.error.isEmpty()) {
-                EXPECT_TRUE(w.prompts->errors.isEmpty())
-                    << w.prompts->errors.join('\n').toStdString();
-            } else {
-                ASSERT_EQ(w.prompts->errors.size(), 1);
-                EXPECT_TRUE(w.prompts->errors[0].contains(c.error));
-            }
+            expectOne(w.prompts->errors, c.error);
         }
     }
 }
@@ -177,11 +174,12 @@ TEST(CompareWithUnit, AfterAnExportVerifiesAndARowLeadsToItsPage)
     EXPECT_EQ(dialogRows(*dialog), QStringList{"No differences"});
     EXPECT_EQ(w.window.statusText(), " Compared with host: " + unit.address() + ": no differences");
 
-    // A file holding another volume: the row leads to zone 3 on its page.
+    // A file holding another volume: the row leads to zone 3 on its page. Its name holds what
+    // arg() would take for its own.
     QTemporaryDir folder;
     w.window.model().zoneAudio(3).volume = -40;
     w.window.fileModeAction()->trigger();
-    w.prompts->saveAnswer = folder.filePath("saved.zel");
+    w.prompts->saveAnswer = folder.filePath("saved %2 %1.zel");
     ASSERT_TRUE(w.runToEnd(w.window.exportAction()));
     w.window.model().zoneAudio(3).volume = -30;
     const bool member = !w.window.model().groupMark(1, 5).empty();
@@ -190,6 +188,9 @@ TEST(CompareWithUnit, AfterAnExportVerifiesAndARowLeadsToItsPage)
     dialog->hide();
     ASSERT_TRUE(w.runToEnd(w.window.compareAction()));
     EXPECT_EQ(dialog->list()->headerItem()->text(2), QStringLiteral("In the file"));
+    EXPECT_EQ(w.window.statusText(),
+              " Compared with file: " + QDir::toNativeSeparators(w.prompts->saveAnswer) +
+                  ": 2 differences");
     // Shown again beside the window, inside the screen.
     EXPECT_TRUE(w.window.screen()->availableGeometry().contains(dialog->frameGeometry().topLeft()));
 
@@ -211,6 +212,121 @@ TEST(CompareWithUnit, AfterAnExportVerifiesAndARowLeadsToItsPage)
         EXPECT_EQ(shownRow(), expectedRow);
     }
     EXPECT_TRUE(dialog->text().contains("  Zone 3 volume: -30 -> -40\n")) << "copied as text";
+}
+
+// Send Selected: what the unit takes, from what it holds now, and what the window says after.
+TEST(CompareWithUnit, SendSelectedSendsTheTickedRowsFromWhatTheUnitHoldsNow)
+{
+    const QString fragment = QStringLiteral(ZEL_SOURCE_DIR "/fuzz/seeds/audio_without_mode.zel");
+    QDateTime now; // the window's clock
+    using Step = std::function<void(LinkWindow&, const QString& unit)>;
+    // clang-format off
+    const Step import = [](LinkWindow& w, const QString&) { ASSERT_TRUE(w.runToEnd(w.window.importAction())); };
+    const auto importAnd = [import](std::function<void(model::ConfigModel&)> edit) {
+        return [import, edit](LinkWindow& w, const QString&) { import(w, {}); edit(w.window.model()); };
+    };
+    const auto renamed = importAnd([](model::ConfigModel& m) { m.setZoneName(1, "Hall"); });
+    const auto zone5 = importAnd([](model::ConfigModel& m) { m.zoneAudio(5).volume = -30; m.zoneAudio(5).balance = -20; });
+    const Step later = [&now](LinkWindow&, const QString&) { now = now.addSecs(61); };
+    // clang-format on
+    struct Case {
+        const char* what;
+        Link link;
+        Step prepare; // with the link chosen: what is edited
+        QStringList unticked;
+        Step beforeSend;
+        QStringList sent;     // what the unit takes from the send on, "[]" left out
+        QString heading = {}; // part of the dialog's heading at the end
+        bool exitAsks = false;
+        QString asked = {};           // part of the one question, declined; empty: none
+        QString error = {};           // part of the one error box; empty: none
+        QStringList unitOptions = {}; // besides the filled configuration
+    };
+    const QStringList hall = {"[NO1\"Hall\"]", "[EC]", "[QXSB]"}; // and the fetch after
+    const QStringList zone5Sent = {"[VO5F0]", "[VO5R-30]", "[EO5M0]", "[BO5L10]", "[EC]", "[QXSB]"};
+    // clang-format off
+    const QList<Case> cases = {
+        {"a zone's volume; its balance, unticked, as the unit holds it", Link::Tcp, zone5,
+         {"Zone 5 balance"}, {}, zone5Sent, "still differ", true},
+        {"a zone's volume; its balance, unticked, as the unit holds it", Link::Pty, zone5,
+         {"Zone 5 balance"}, {}, zone5Sent, "still differ", true},
+        {"every row: the unit holds what is edited", Link::Tcp,
+         importAnd([](model::ConfigModel& m) { m.setZoneName(1, "Hall"); m.setGroupName(3, "Up"); }),
+         {}, {}, {"[NO1\"Hall\"]", "[NG3\"Up\"]", "[EC]", "[QXSB]"},
+         "The selected rows were sent: the unit now holds"},
+        {"an EQ mode goes with the settings it brings", Link::Tcp,
+         importAnd([](model::ConfigModel& m) { m.setZoneName(1, "Hall");
+                                               m.zoneAudio(3).eqMode = model::kEqModeZq; }),
+         {"Zone 3 EQ band 2 (64Hz)"}, {}, hall, "go together", true},
+        {"older than a minute: fetched again, then sent", Link::Tcp, renamed, {}, later,
+         QStringList{"[QXSB]"} + hall, "now holds"},
+        {"older than a minute, changed on the unit: shown, nothing sent", Link::Tcp, renamed, {},
+         later, {"[QXSB]"}, "changed since the comparison (Zone 5 volume: -20 -> -40)", true, {},
+         {}, {"--change-after", "2:[VO5R-40]"}},
+        {"a transfer since: fetched again, the unit's change shown", Link::Pty, renamed, {},
+         [](LinkWindow& w, const QString&) { ASSERT_TRUE(w.runToEnd(w.window.exportAction())); },
+         {"[QXSB]"}, "Zone 1 name: \"Room 01\" -> \"Hall\""},
+        {"after an incomplete import, asked", Link::Tcp,
+         [&](LinkWindow& w, const QString& unit) {
+             ZelSimProcess other;
+             ASSERT_TRUE(other.start(Link::Tcp, {"--close-after", "100", "--config", kFilled}));
+             w.chooseTelnet(other.address());
+             import(w, {});
+             w.chooseTelnet(unit);
+         }, {}, {}, {}, {}, false, "not read completely"},
+        {"a ZEL-8 for the ZEL-16 unit, asked", Link::Tcp,
+         [](LinkWindow& w, const QString&) { w.window.newZel8Action()->trigger(); }, {}, {}, {}, {}, false,
+         "is for a ZEL-8, but the unit "},
+        {"a unit whose configuration is not whole, refused", Link::Tcp,
+         [](LinkWindow& w, const QString&) { w.window.newZel16Action()->trigger(); }, {}, {}, {}, {}, false, {},
+         "did not set the source names", {"--config", fragment}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.link == Link::Tcp ? "tcp: " : "pty: ") + c.what);
+        ZelSimProcess unit;
+        ASSERT_TRUE(unit.start(c.link, QStringList{"--config", kFilled} + c.unitOptions))
+            << unit.error().toStdString();
+        LinkWindow w;
+        now = QDateTime::currentDateTimeUtc();
+        w.window.setClock([&now] { return now; });
+        if (c.link == Link::Tcp)
+            w.chooseTelnet(unit.address());
+        else
+            w.chooseSerial(unit.address());
+        c.prepare(w, unit.address());
+        ASSERT_TRUE(w.runToEnd(w.window.compareAction()));
+        ui::CompareDialog* dialog = w.window.comparison()->dialog();
+        ASSERT_TRUE(dialog && dialog->sendButton()->isVisible());
+        for (const QString& row : c.unticked) {
+            QTreeWidgetItem* item =
+                dialog->list()->findItems(row, Qt::MatchExactly | Qt::MatchRecursive).value(0);
+            ASSERT_NE(item, nullptr) << row.toStdString();
+            item->setCheckState(0, Qt::Unchecked);
+        }
+        if (c.beforeSend)
+            c.beforeSend(w, unit.address());
+        const qsizetype received = unit.receivedCommands().size();
+        w.prompts->confirmations.clear();
+
+        dialog->sendButton()->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !w.window.unitWorkPending(); }, 20000));
+        QStringList sent = unit.receivedCommands().mid(received);
+        sent.removeAll(QStringLiteral("[]"));
+        EXPECT_EQ(sent, c.sent);
+        expectOne(w.prompts->confirmations, c.asked);
+        expectOne(w.prompts->errors, c.error);
+        const QString heading = dialog->heading()->text();
+        EXPECT_TRUE(heading.contains(c.heading)) << heading.toStdString();
+        // One statement of where the configuration stands, never two that contradict.
+        EXPECT_FALSE(heading.contains("rows were sent") &&
+                     heading.contains("has not been exported"))
+            << heading.toStdString();
+
+        w.prompts->confirmations.clear();
+        EXPECT_EQ(!w.window.close(), c.exitAsks);
+        EXPECT_EQ(w.prompts->confirmations.size(), c.exitAsks ? 1 : 0);
+    }
 }
 
 } // namespace

@@ -120,6 +120,12 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
         applied("ends its lines with a line feed alone", Link::Pty, {"--line-end", "lf"}),
         applied("negotiates telnet options at connect and inside a dump line", Link::Tcp,
                 {"--telnet-negotiation", "both"}),
+        // clang-format off
+        // What the subnegotiation took of the dump is lost, and the box says how much.
+        {"leaves a telnet subnegotiation unfinished", Link::Tcp, Command::Import,
+         {"--telnet-negotiation", "unfinished"}, texts::unfinishedNegotiationLine(256), {}, false,
+         Unit::Simulated, 16},
+        // clang-format on
         {"sends without end",
          Link::Pty,
          Command::Import,

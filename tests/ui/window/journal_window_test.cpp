@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <functional>
@@ -67,16 +68,21 @@ TEST(JournalInTheWindow, KeepsEveryTransferWithAUnitWholeOrNot)
 
         const bool exporting = c.command.endsWith("export");
         QAction* command = exporting ? w.window.exportAction() : w.window.importAction();
+        // An export fetches the unit's configuration first, to know its model; a fault that
+        // cuts that fetch short is asked about, and the export goes on.
+        w.prompts->confirmAnswer = true;
+        QSignalSpy started(&w.link, &ui::LinkController::transferStarted);
         if (c.command.startsWith("cancel")) {
-            QSignalSpy finished(&w.link, &ui::LinkController::transferFinished);
-            command->trigger();
-            w.link.cancelTransfer();
-            ASSERT_TRUE(!finished.isEmpty() || finished.wait(20000));
-        } else {
-            ASSERT_TRUE(w.runToEnd(command));
+            QObject::connect(&w.link, &ui::LinkController::transferStarted, &w.window, [&] {
+                QTimer::singleShot(0, &w.window, [&] {
+                    if (exporting ? w.link.isExportRunning() : w.link.isImportRunning())
+                        w.link.cancelTransfer();
+                });
+            });
         }
+        ASSERT_TRUE(w.runToEnd(command));
         const QList<journal::Entry> entries = w.link.journal().entries();
-        ASSERT_EQ(entries.size(), before + 1);
+        ASSERT_EQ(entries.size(), before + started.count()) << "an entry for every transfer";
         const journal::Entry& newest = entries.front();
         EXPECT_EQ(newest.direction,
                   exporting ? journal::Direction::ToUnit : journal::Direction::FromUnit);

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QString>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -32,6 +33,15 @@ inline QStringList writerLines(const ui::MainWindow& window)
     for (const std::string& line : model::writeConfiguration(window.model()))
         lines << QString::fromLatin1(line);
     return lines;
+}
+
+// Expects one question or message in `said`, holding `part`; none when `part` is empty.
+inline void expectOne(const QStringList& said, const QString& part)
+{
+    EXPECT_EQ(said.size(), part.isEmpty() ? 0 : 1) << said.join('\n').toStdString();
+    if (!said.isEmpty() && !part.isEmpty()) {
+        EXPECT_TRUE(said[0].contains(part)) << said[0].toStdString();
+    }
 }
 
 // The box's lines as it holds them, non-breaking spaces included.
@@ -50,16 +60,14 @@ public:
         link.setTransferSettings(quickSettings());
     }
 
-    // Triggers `command` and runs the event loop until the transfer it started has finished;
-    // a command that starts no transfer has finished when it returns. False on the time limit.
-    bool runToEnd(QAction* command, std::chrono::milliseconds limit = std::chrono::seconds(20))
+    // Triggers `command` and runs the event loop until the transfers it started have finished
+    // (a fetch may come first, or follow); a command that starts none has finished when it
+    // returns. False on the time limit.
+    bool runToEnd(QAction* command, std::chrono::milliseconds limit = std::chrono::seconds(60))
     {
-        QSignalSpy started(&link, &ui::LinkController::transferStarted);
-        QSignalSpy finished(&link, &ui::LinkController::transferFinished);
         command->trigger();
-        if (started.isEmpty() || !finished.isEmpty())
-            return !link.isTransferRunning();
-        return finished.wait(static_cast<int>(limit.count()));
+        return QTest::qWaitFor([this] { return !window.unitWorkPending(); },
+                               static_cast<int>(limit.count()));
     }
 
     void chooseTelnet(const QString& host)

@@ -5,7 +5,9 @@
 
 #include "link/transfer_texts.h"
 #include "link/zelsim_process.h"
+#include "ui/window/compare_dialog.h"
 #include "ui/window/transfer_progress_panel.h"
+#include "ui/window/unit_comparison.h"
 
 #include <QActionGroup>
 #include <QProgressBar>
@@ -30,6 +32,15 @@ QStringList linesStartingWith(const QStringList& lines, const QString& prefix)
         if (line.startsWith(prefix))
             found << line;
     return found;
+}
+
+// A comparison with the unit the link reaches, its dialog closed: the window then knows the
+// unit's model and sends to it without fetching first.
+bool compareFirst(LinkWindow& w)
+{
+    const bool ended = w.runToEnd(w.window.compareAction());
+    w.window.comparison()->dialog()->close();
+    return ended;
 }
 
 // The commands a running transfer holds back, with whether each is enabled now.
@@ -101,6 +112,7 @@ TEST_F(TelnetWindowTest, CommandsAreHeldBackWhileTheWindowStaysResponsive)
     w.window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
     w.window.newZel16Action()->trigger();
+    ASSERT_TRUE(compareFirst(w)); // the unit's model known: the export sends at once
 
     int ticks = 0;
     QTimer ticker;
@@ -142,6 +154,11 @@ TEST_F(TelnetWindowTest, EscapeOrTheCancelButtonStopsTheExportAtTheCurrentLine)
         w.window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
         w.window.newZel16Action()->trigger();
+        ASSERT_TRUE(compareFirst(w)); // the unit's model known: the export sends at once
+        ASSERT_TRUE(QTest::qWaitFor([&] { return sim.closedConnections() == 1; }, 5000));
+        const qsizetype commandsBefore = sim.receivedCommands().size();
+        w.window.activateWindow(); // after the dialog
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
         w.window.configurationTextBox()->clear();
 
         QSignalSpy finished(&w.link, &ui::LinkController::transferFinished);
@@ -165,8 +182,8 @@ TEST_F(TelnetWindowTest, EscapeOrTheCancelButtonStopsTheExportAtTheCurrentLine)
                                              .arg(writerLines(w.window).size()));
         // Nothing more goes out once stopped: the unit sees the connection close after every
         // command it brought.
-        ASSERT_TRUE(QTest::qWaitFor([&] { return sim.closedConnections() == 1; }, 5000));
-        EXPECT_LE(sim.receivedCommands().size(), sentCount + 1); // "[]" first
+        ASSERT_TRUE(QTest::qWaitFor([&] { return sim.closedConnections() == 2; }, 5000));
+        EXPECT_LE(sim.receivedCommands().size() - commandsBefore, sentCount + 1); // "[]" first
         EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
     }
 }
@@ -176,6 +193,8 @@ TEST_F(TelnetWindowTest, ClosingTheWindowDuringAnExportAsksThenStopsItAndShowsNo
     startUnit({"--reply-delay", "30"});
     w.window.show();
     w.window.newZel16Action()->trigger();
+    ASSERT_TRUE(compareFirst(w)); // the unit's model known: the export sends at once
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_sim.closedConnections() == 1; }, 5000));
     QSignalSpy finished(&w.link, &ui::LinkController::transferFinished);
     w.window.exportAction()->trigger();
     ASSERT_TRUE(waitForLine(2));
@@ -191,7 +210,7 @@ TEST_F(TelnetWindowTest, ClosingTheWindowDuringAnExportAsksThenStopsItAndShowsNo
     ASSERT_TRUE(w.window.close());
     ASSERT_EQ(finished.count(), 1);
     EXPECT_FALSE(w.link.isTransferRunning());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return m_sim.closedConnections() == 1; }, 5000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_sim.closedConnections() == 2; }, 5000))
         << "the connection is closed";
     EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
 }
@@ -277,6 +296,8 @@ TEST_F(TelnetWindowTest, AbortsShowTheirLineAndTheStatusSaysWhereAndWhy)
         lw.chooseTelnet(sim.address());
         lw.window.newZel16Action()->trigger();
         lw.window.configurationTextBox()->clear();
+        // The fault cuts the fetch that would tell the unit's model too: send all the same.
+        lw.prompts->confirmAnswer = true;
         QSignalSpy readerRuns(&lw.window, &ui::MainWindow::committedAndRefreshed);
 
         ASSERT_TRUE(lw.runToEnd(c.import ? lw.window.importAction() : lw.window.exportAction()));
@@ -317,6 +338,8 @@ TEST(TelnetWindowFailures, ConnectionFailuresGoToTheErrorBox)
         LinkWindow w;
         w.chooseTelnet(c.host);
         w.window.newZel16Action()->trigger();
+        // The unit that hangs up cuts the fetch that would tell its model: send all the same.
+        w.prompts->confirmAnswer = true;
         QSignalSpy readerRuns(&w.window, &ui::MainWindow::committedAndRefreshed);
         ASSERT_TRUE(w.runToEnd(c.import ? w.window.importAction() : w.window.exportAction()));
         ASSERT_EQ(w.prompts->errors.size(), 1);

@@ -11,12 +11,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 namespace zel::test {
 namespace {
 
 using Link = ZelSimProcess::Link;
 
 const QString kUnsaved = QStringLiteral("neither exported nor saved");
+const QString kFilled = QStringLiteral(ZEL_SOURCE_DIR "/tests/tools/data/filled_zel16.zel");
 
 // Where the window stands when the command comes.
 enum class Start {
@@ -30,6 +33,10 @@ enum class Start {
     Importing,          // an import still running
     Dropped,            // a file whose lines name zones, favorites or presets beyond the tables
     Uncarried,          // a file whose names and addresses hold "[", "]" or a control code
+    Fragment,           // a file of a few lines, as a send of selected rows leaves
+    Zel8,               // a blank ZEL-8, for the ZEL-16 unit
+    Comparing,          // a whole import, edited, then compared with a slow unit
+    ComparingUnedited,  // a whole import, then compared with a slow unit
 };
 enum class Command { Export, Import, NewZel16, Close };
 
@@ -82,13 +89,19 @@ public:
             return;
         }
         case Start::Dropped:
-        case Start::Uncarried: {
+        case Start::Uncarried:
+        case Start::Fragment: {
             const QString path = m_folder.filePath("read.zel");
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(start == Start::Uncarried
-                           ? "[NF3\"[QXSB]\"]\r\n[NO1\"tab\there\"]\r\n[NM255.0.0.0]x]\r\n"
-                           : "[VO20R-12]\r\n[NO99\"x\"]\r\n[NF11\"y\"]\r\n[EP1B11L3]\r\n");
+            QFile filled(kFilled), file(path);
+            ASSERT_TRUE(filled.open(QIODevice::ReadOnly) && file.open(QIODevice::WriteOnly));
+            const QByteArray lines =
+                start == Start::Uncarried
+                    ? "[NF3\"[QXSB]\"]\r\n[NO1\"tab\there\"]\r\n[NM255.0.0.0]x]\r\n"
+                : start == Start::Fragment
+                    ? "[NO1\"Hall\"]\r\n[NG3\"Upstairs\"]\r\n[EC]\r\n"
+                    : "[VO20R-12]\r\n[NO99\"x\"]\r\n[NF11\"y\"]\r\n[EP1B11L3]\r\n";
+            // Names that a line cannot carry, after a whole configuration.
+            file.write(start == Start::Uncarried ? filled.readAll() + lines : lines);
             file.close();
             w.window.fileModeAction()->trigger();
             w.prompts->openAnswer = path;
@@ -97,15 +110,19 @@ public:
             return;
         }
         case Start::Importing:
-            ASSERT_TRUE(m_slowUnit.start(m_link, {"--baud", "9600"}));
-            choose(w, m_slowUnit);
+            choose(w, slowUnit());
             w.window.importAction()->trigger();
             ASSERT_TRUE(w.link.isTransferRunning());
+            return;
+        case Start::Zel8:
+            w.window.newZel8Action()->trigger();
             return;
         default:
             break;
         }
         ASSERT_TRUE(w.runToEnd(w.window.importAction()));
+        if (start == Start::ComparingUnedited)
+            return compareWithSlowUnit(w);
         if (start == Start::Imported)
             return;
         // A name of its own each time: an earlier case may have exported one to the unit.
@@ -118,21 +135,48 @@ public:
             w.prompts->saveAnswer = m_folder.filePath("saved.zel");
             ASSERT_TRUE(w.runToEnd(w.window.exportAction()));
             choose(w, m_unit);
+        } else if (start == Start::Comparing) {
+            compareWithSlowUnit(w);
         }
+    }
+
+    // A unit that takes seconds over its dump: a transfer with it is still running when the
+    // command comes. One of its own each time, so that no dump of an earlier case is under way.
+    const ZelSimProcess& slowUnit()
+    {
+        m_slowUnit = std::make_unique<ZelSimProcess>();
+        EXPECT_TRUE(m_slowUnit->start(m_link, {"--baud", "9600"}));
+        return *m_slowUnit;
+    }
+
+    void compareWithSlowUnit(LinkWindow& w)
+    {
+        choose(w, slowUnit());
+        w.window.compareAction()->trigger();
+        ASSERT_TRUE(w.link.isTransferRunning());
+    }
+
+    // The configuration lines the unit took, not the requests for its own.
+    QStringList linesTaken()
+    {
+        QStringList lines = m_unit.receivedCommands();
+        lines.removeAll(QStringLiteral("[]"));
+        lines.removeAll(QStringLiteral("[QXSB]"));
+        return lines;
     }
 
     // Runs the command; true when it did its work.
     bool run(LinkWindow& w, Command command)
     {
         w.window.setStatusText({});
-        const qsizetype unitCommands = m_unit.receivedCommands().size();
+        const qsizetype unitLines = linesTaken().size();
         switch (command) {
         case Command::Export:
             // A command that is disabled may still arrive (a queued click).
             if (!w.window.exportAction()->isEnabled())
                 w.window.exportConfiguration();
             EXPECT_TRUE(w.runToEnd(w.window.exportAction()));
-            return m_unit.receivedCommands().size() > unitCommands;
+            return linesTaken().size() > unitLines;
         case Command::Import:
             EXPECT_TRUE(w.runToEnd(w.window.importAction()));
             return !w.window.statusText().isEmpty();
@@ -148,7 +192,7 @@ public:
 private:
     Link m_link;
     ZelSimProcess m_unit;
-    ZelSimProcess m_slowUnit;
+    std::unique_ptr<ZelSimProcess> m_slowUnit;
     QTemporaryDir m_folder;
     int m_edits = 0;
 };
@@ -201,9 +245,27 @@ TEST(SafeTransfers, WhatWouldBeLostIsAskedForOrRefused)
         {"close over edits, accepted", Start::Edited, Command::Close, true, kUnsaved, {}, true},
         {"close with no edits", Start::Imported, Command::Close, false, {}, {}, true},
         {"close during an import", Start::Importing, Command::Close, false, {}, {}, true},
+        // clang-format off
+        {"close during a comparison, edits kept", Start::Comparing, Command::Close, false,
+         kUnsaved, {}, false},
+        {"close during a comparison, edits dropped", Start::Comparing, Command::Close, true,
+         kUnsaved, {}, true},
+        {"close during a comparison, no edits", Start::ComparingUnedited, Command::Close, false,
+         {}, {}, true},
+        // clang-format on
         {"export, lines dropped", Start::Dropped, Command::Export, true, {}, "no config", false},
         {"uncarried, no", Start::Uncarried, Command::Export, false, "favorite 3 n", {}, false},
         {"uncarried, accepted", Start::Uncarried, Command::Export, true, "\\x09here", {}, true},
+        // clang-format off
+        {"a fragment, declined", Start::Fragment, Command::Export, false,
+         "did not set the display brightness", {}, false},
+        {"a fragment, accepted", Start::Fragment, Command::Export, true,
+         "the names of groups 1, 2 and 4 to 10", {}, true},
+        {"a ZEL-8 for the ZEL-16, declined", Start::Zel8, Command::Export, false,
+         "is for a ZEL-8, but the unit ", {}, false},
+        {"a ZEL-8 for the ZEL-16, accepted", Start::Zel8, Command::Export, true, "is a ZEL-16", {},
+         true},
+        // clang-format on
     };
     for (const Link link : {Link::Tcp, Link::Pty}) {
         SafeTransfers units(link);
@@ -221,25 +283,16 @@ TEST(SafeTransfers, WhatWouldBeLostIsAskedForOrRefused)
             w.prompts->confirmAnswer = c.answer;
 
             EXPECT_EQ(units.run(w, c.command), c.goesAhead);
-            if (c.asked.isEmpty()) {
-                EXPECT_TRUE(w.prompts->confirmations.isEmpty())
-                    << w.prompts->confirmations.join('\n').toStdString();
-            } else {
-                ASSERT_EQ(w.prompts->confirmations.size(), 1);
-                EXPECT_TRUE(w.prompts->confirmations[0].contains(c.asked))
-                    << w.prompts->confirmations[0].toStdString();
-            }
-            if (c.error.isEmpty()) {
-                EXPECT_TRUE(w.prompts->errors.isEmpty())
-                    << w.prompts->errors.join('\n').toStdString();
-            } else {
-                ASSERT_EQ(w.prompts->errors.size(), 1);
-                EXPECT_TRUE(w.prompts->errors[0].contains(c.error))
-                    << w.prompts->errors[0].toStdString();
-            }
+            expectOne(w.prompts->confirmations, c.asked);
+            expectOne(w.prompts->errors, c.error);
             if (!c.goesAhead) { // nothing changed
                 EXPECT_EQ(model::joinLines(model::writeConfiguration(w.window.model()), "\n"),
                           before);
+            }
+            if (c.start == Start::Comparing && !c.goesAhead) {
+                EXPECT_TRUE(w.link.isTransferRunning()) << "the comparison goes on";
+                w.link.cancelTransfer();
+                EXPECT_TRUE(QTest::qWaitFor([&] { return !w.window.unitWorkPending(); }, 20000));
             }
             EXPECT_FALSE(w.link.isTransferRunning());
         }

@@ -1,0 +1,29 @@
+#include "model/unit_model.h"
+
+#include "model/config_model.h"
+
+namespace zel::model {
+
+std::optional<UnitModel> unitModelOf(const ConfigModel& configuration)
+{
+    if (configuration.zoneCount() < 1 || configuration.sourceCount() < 1)
+        return std::nullopt;
+    return UnitModel{configuration.zoneCount(), configuration.sourceCount()};
+}
+
+std::string unitModelName(const UnitModel& model)
+{
+    if (model.zones == model.sources && (model.zones == 8 || model.zones == 16))
+        return "ZEL-" + std::to_string(model.zones);
+    const auto count = [](int n, const char* what) {
+        return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
+    };
+    return "unit of " + count(model.zones, "zone") + " and " + count(model.sources, "source");
+}
+
+bool otherModels(const std::optional<UnitModel>& sent, const std::optional<UnitModel>& unit)
+{
+    return sent && unit && *sent != *unit;
+}
+
+} // namespace zel::model
