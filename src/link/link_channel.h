@@ -23,6 +23,8 @@ public:
     // Ends the transfer's use of the channel: disconnects a TCP connection; a serial port stays
     // open.
     virtual void close() = 0;
+    // The last open() failed because the far end refused the connection.
+    virtual bool refusedConnection() const { return false; }
 
 signals:
     void opened();

@@ -22,6 +22,7 @@ public:
     bool isOpen() const override;
     void open() override;
     void close() override;
+    bool refusedConnection() const override;
 
 private:
     void onConnected();

@@ -1,12 +1,15 @@
 // zelshots CONFIG OUTDIR: loads CONFIG into the main window as an import would, then saves a
 // picture of the welcome window and of each page, as a user sees them, into OUTDIR, and one of
 // "Compare with Unit" after a few edits, compared with CONFIG itself, as a file and as a unit's
-// (with the rows' check boxes), and one of "History..." with a few journal entries.
+// (with the rows' check boxes), one of "History..." with a few journal entries, and one of the
+// zone audio page in live mode, its state line saying that the unit agrees.
 
 #include "journal/journal.h"
 #include "model/config_model.h"
 #include "ui/window/compare_dialog.h"
 #include "ui/window/history_dialog.h"
+#include "ui/window/live_controller.h"
+#include "ui/window/live_state_panel.h"
 #include "ui/window/main_window.h"
 #include "ui/window/unit_comparison.h"
 #include "ui/window/welcome_window.h"
@@ -117,5 +120,15 @@ int main(int argc, char* argv[])
                    {}, bytes);
     window.showHistory();
     ok = save(*window.historyDialog(), dir, QStringLiteral("11-history.png")) && ok;
+    window.historyDialog()->close();
+
+    // Live mode as the state line shows it once the unit has acknowledged the last edit.
+    window.tabs()->setCurrentIndex(zel::ui::MainWindow::kZoneAudioPage);
+    window.live()->liveAction()->setChecked(true);
+    zel::session::LiveStatus live;
+    live.state = zel::session::LiveState::InSync;
+    live.peer = QStringLiteral("host: 192.168.1.40");
+    window.live()->statePanel()->showStatus(live);
+    ok = save(window, dir, QStringLiteral("13-live-mode.png")) && ok;
     return ok ? 0 : 1;
 }

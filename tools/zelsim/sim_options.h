@@ -32,6 +32,11 @@ struct SimOptions {
     QByteArray lineEnd = "\r\n";         // after every dump line and acknowledgement
     bool negotiateAtConnect = false;     // TCP: telnet negotiation when a connection opens
     bool negotiateInDump = false;        // TCP: telnet negotiation inside a dump line
+    bool oneClient = false; // TCP: a connection made while another is open is closed at once
+    bool control = false;   // take commands on standard input (SimControl)
+
+    // Changed while zelsim runs, by the commands on standard input.
+    bool silentNow = false; // answer nothing, take in nothing
 };
 
 // Parses the arguments (program name first). Prints help or an error and returns nothing when

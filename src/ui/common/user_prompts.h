@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -16,6 +17,9 @@ struct TickableItem {
     QString label;
     bool enabled = true; // an item that cannot be chosen is shown unticked and greyed
 };
+
+// Which side wins where the unit and the configuration being edited differ in live mode.
+enum class LiveSide { SendEdited, TakeUnits, Cancel };
 
 // Where to save a report, and whether it lists the changes that were offered.
 struct ReportChoice {
@@ -54,6 +58,11 @@ public:
     // Nothing when cancelled.
     virtual std::optional<ReportChoice> reportFile(const QString& fileName,
                                                    const QString& changesOffer) = 0;
+    // Live mode: `text` says where the unit and the configuration being edited differ,
+    // `differences` lists them; the answer says which side wins. Without `canSendEdited` only the
+    // unit's configuration can be taken. Enter and Escape answer Cancel.
+    virtual LiveSide chooseLiveSide(const QString& text, const QStringList& differences,
+                                    bool canSendEdited) = 0;
     // The application's general error message box.
     virtual void showError(const QString& text) = 0;
 };

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 
 #include <memory>
@@ -189,6 +190,25 @@ std::optional<ReportChoice> DialogPrompts::reportFile(const QString& fileName,
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return ReportChoice{dialog.selectedFiles().constFirst(), changes && changes->isChecked()};
+}
+
+LiveSide DialogPrompts::chooseLiveSide(const QString& text, const QStringList& differences,
+                                       bool canSendEdited)
+{
+    QMessageBox box(QMessageBox::Question, errorCaption(), text, QMessageBox::Cancel, m_parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDetailedText(differences.join(QLatin1Char('\n')));
+    QPushButton* send = nullptr;
+    if (canSendEdited)
+        send = box.addButton(QObject::tr("&Send the Edited Values"), QMessageBox::AcceptRole);
+    QPushButton* take = box.addButton(QObject::tr("&Take the Unit's"), QMessageBox::AcceptRole);
+    // Either choice changes the unit or the configuration being edited: Enter does neither.
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    if (send && box.clickedButton() == send)
+        return LiveSide::SendEdited;
+    return box.clickedButton() == take ? LiveSide::TakeUnits : LiveSide::Cancel;
 }
 
 void DialogPrompts::showError(const QString& text)

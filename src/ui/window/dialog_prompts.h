@@ -28,6 +28,8 @@ public:
                            const QList<TickableItem>& items) override;
     std::optional<ReportChoice> reportFile(const QString& fileName,
                                            const QString& changesOffer) override;
+    LiveSide chooseLiveSide(const QString& text, const QStringList& differences,
+                            bool canSendEdited) override;
     void showError(const QString& text) override;
 
 private:

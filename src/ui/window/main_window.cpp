@@ -14,6 +14,8 @@
 #include "ui/window/editor_page_set.h"
 #include "ui/window/history_dialog.h"
 #include "ui/window/link_controller.h"
+#include "ui/window/live_controller.h"
+#include "ui/window/live_state_panel.h"
 #include "ui/window/painting_suspended.h"
 #include "ui/window/tab_fitting.h"
 #include "ui/window/text_box_loading.h"
@@ -66,6 +68,7 @@ MainWindow::MainWindow(QWidget* parent)
     auto* transferFeed = new TransferTextFeed(m_configurationTextBox, m_configurationTextBox);
     m_link = new LinkController(*transferFeed, *m_prompts, this);
     m_comparison = new UnitComparison(m_tabs, m_pageSet->pages(), this);
+    m_live = new LiveController(*this);
     buildMenus();
 
     m_statusLabel = new QLabel(this);
@@ -73,6 +76,7 @@ MainWindow::MainWindow(QWidget* parent)
     m_statusLabel->setTextFormat(Qt::PlainText);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addPermanentWidget(m_statusLabel, 1);
+    statusBar()->addPermanentWidget(m_live->statePanel());
     statusBar()->addPermanentWidget(m_link->progressPanel());
     statusBar()->setFixedHeight(kClientHeight - kTabsGeometry.bottom() - 1);
     addAction(m_link->cancelAction());
@@ -83,6 +87,8 @@ MainWindow::MainWindow(QWidget* parent)
     connect(m_link, &LinkController::comparisonFetched, this, &MainWindow::showComparison);
     connect(m_link, &LinkController::transferStarted, this, &MainWindow::updateCommands);
     connect(m_link, &LinkController::transferFinished, this, &MainWindow::updateCommands);
+    connect(m_live, &LiveController::liveChanged, this, &MainWindow::updateCommands);
+    connect(m_linkModeGroup, &QActionGroup::triggered, this, &MainWindow::updateCommands);
     connect(m_link, &LinkController::configurationDelivered, this, [this](const QString& unit) {
         if (!m_restoring && !m_sendingSelected)
             m_session.exportDelivered(unit.toStdString());
@@ -112,6 +118,8 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow()
 {
+    delete m_live; // its link uses the serial port the link controller holds
+    m_live = nullptr;
     delete m_link;
     delete centralWidget(); // the tabs and every page
 }
@@ -207,9 +215,14 @@ bool MainWindow::confirmDiscardingEdits(const QString& question)
     return !m_session.hasUnsavedEdits() || m_prompts->confirm(question);
 }
 
+bool MainWindow::unitBusy() const
+{
+    return m_link->isTransferRunning() || (m_live && m_live->isLive());
+}
+
 void MainWindow::updateCommands()
 {
-    const bool running = m_link->isTransferRunning();
+    const bool running = unitBusy();
     for (QAction* command : {m_importAction, m_newZel8Action, m_newZel16Action})
         command->setEnabled(!running);
     // With nothing loaded an export would send the blank defaults of the reset.
@@ -218,7 +231,9 @@ void MainWindow::updateCommands()
     for (QAction* copy : {m_copyZoneSettingsAction, m_copyPresetEqAction, m_copyZoneEqAction})
         copy->setEnabled(m_session.loaded().isLoaded());
     m_reportAction->setEnabled(m_exportAction->isEnabled());
-    m_linkModeGroup->setEnabled(!running);
+    // Choosing another link leaves live mode; during a transfer the link stays as it is.
+    m_linkModeGroup->setEnabled(!m_link->isTransferRunning());
+    m_live->updateAction();
     if (m_history)
         m_history->setRestoreEnabled(!running && (m_link->linkMode() == link::LinkMode::Serial ||
                                                   m_link->linkMode() == link::LinkMode::Telnet));
@@ -226,6 +241,11 @@ void MainWindow::updateCommands()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Live mode first sends (or cancels) what is pending, and says which.
+    if (!m_live->allowClose()) {
+        event->ignore();
+        return;
+    }
     // During an import the model has been reset already: nothing of the user's is at stake.
     const bool agreed =
         m_link->isExportRunning()
@@ -259,7 +279,7 @@ void MainWindow::showConfigurationPage()
 
 void MainWindow::newTemplate(model::UnitSize size)
 {
-    if (m_link->isTransferRunning() || !confirmDiscardingEdits(questions::kDiscardOnNew))
+    if (unitBusy() || !confirmDiscardingEdits(questions::kDiscardOnNew))
         return;
     const PaintingSuspended suspended(m_tabs); // every page is refilled
     reset();
@@ -275,7 +295,7 @@ void MainWindow::newTemplate(model::UnitSize size)
 
 bool MainWindow::prepareImport()
 {
-    if (m_link->isTransferRunning() || !confirmDiscardingEdits(questions::kDiscardOnImport))
+    if (unitBusy() || !confirmDiscardingEdits(questions::kDiscardOnImport))
         return false;
     reset();
     showConfigurationPage();
@@ -297,7 +317,7 @@ void MainWindow::openFile(const QString& path)
 
 void MainWindow::exportConfiguration()
 {
-    if (m_link->isTransferRunning() || !m_session.loaded().isLoaded())
+    if (unitBusy() || !m_session.loaded().isLoaded())
         return;
     switch (m_session.exportVerdict(m_link->linkMode())) {
     case session::ConfigurationSession::ExportVerdict::NothingToSend:

@@ -30,7 +30,7 @@ namespace zel::ui {
 
 void MainWindow::compareWithUnit()
 {
-    if (m_link->isTransferRunning() || !m_session.loaded().isLoaded())
+    if (unitBusy() || !m_session.loaded().isLoaded())
         return;
     commitAndRefresh();
     m_link->fetchForComparison();
@@ -70,7 +70,7 @@ void MainWindow::showComparison(const QString& text, const QString& source, cons
 
 void MainWindow::sendSelected(const std::vector<model::Difference>& chosen)
 {
-    if (m_link->isTransferRunning() || m_comparedUnit.isEmpty())
+    if (unitBusy() || m_comparedUnit.isEmpty())
         return;
     if (!m_comparedIncomplete.isEmpty()) {
         m_prompts->showError(questions::sendSelectedUnknown(m_comparedIncomplete));
@@ -133,7 +133,7 @@ std::optional<QString> MainWindow::journalText(const journal::Entry& entry)
 
 void MainWindow::openJournalEntry(const journal::Entry& entry)
 {
-    if (m_link->isTransferRunning() || !confirmDiscardingEdits(questions::kDiscardOnOpen))
+    if (unitBusy() || !confirmDiscardingEdits(questions::kDiscardOnOpen))
         return;
     const std::optional<QString> text = journalText(entry);
     if (!text)
@@ -172,7 +172,7 @@ void MainWindow::compareJournalEntry(const journal::Entry& entry)
 void MainWindow::restoreJournalEntry(const journal::Entry& entry)
 {
     const QString unit = m_link->journalUnit();
-    if (m_link->isTransferRunning() || unit.isEmpty())
+    if (unitBusy() || unit.isEmpty())
         return;
     const std::optional<QString> text = journalText(entry);
     if (!text)

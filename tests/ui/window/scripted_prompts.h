@@ -22,6 +22,7 @@ public:
     QString quickEqSaveAnswer;  // empty: cancelled
     QList<int> tickAnswer;      // the items ticked; empty: cancelled
     std::optional<ui::ReportChoice> reportAnswer;
+    ui::LiveSide liveSideAnswer = ui::LiveSide::Cancel;
     // Runs when a one-line entry is asked for, before it is answered.
     std::function<void()> onInputQuery;
 
@@ -35,6 +36,9 @@ public:
     QStringList quickEqSaveProposals;
     QStringList errors;
     QStringList reportOffers; // the changes offered with each report dialog
+    QStringList liveSideQuestions;
+    QStringList liveSideDifferences; // of the last one
+    bool liveSideCouldSend = false;
 
     std::optional<QString> choosePort() override
     {
@@ -80,6 +84,14 @@ public:
     {
         reportOffers << offer;
         return reportAnswer;
+    }
+    ui::LiveSide chooseLiveSide(const QString& text, const QStringList& differences,
+                                bool canSendEdited) override
+    {
+        liveSideQuestions << text;
+        liveSideDifferences = differences;
+        liveSideCouldSend = canSendEdited;
+        return liveSideAnswer;
     }
     void showError(const QString& text) override { errors << text; }
 };

@@ -1,0 +1,241 @@
+// Live mode against zelsim over loopback TCP and a pseudo-terminal: what reaches the unit, what
+// the state says when the unit refuses, falls silent, goes away or comes back changed, and the
+// journal's two entries.
+#include "link/link_fixture.h"
+#include "manual_clock.h"
+
+#include "journal/journal.h"
+#include "link/import_transfer.h"
+#include "model/config_writer.h"
+#include "session/configuration_session.h"
+#include "session/live_session.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace zel::session {
+namespace {
+
+using test::ZelSimProcess;
+using Pace = EditStep::Pace;
+
+// A unit run by zelsim, the configuration being edited (the unit's own), and live mode between
+// them, paced by a clock the test moves.
+class LiveRig {
+public:
+    explicit LiveRig(ZelSimProcess::Link link) : m_link(link)
+    {
+        LiveSettings settings;
+        settings.replyTimeout = std::chrono::milliseconds(600);
+        settings.firstRetry = std::chrono::milliseconds(50);
+        live.setSettings(settings);
+        QObject::connect(&live, &LiveSession::statusChanged,
+                         [this](const LiveStatus& status) { states.push_back(status.state); });
+        QObject::connect(&live, &LiveSession::ended, [this](const LiveEnd& end) { ended = end; });
+        config.readerRun(model::joinLines(model::writeConfiguration(test::blankZel16()), "\n"));
+    }
+
+    void goLive(const QStringList& faults = {}, bool unitKnown = true)
+    {
+        test::startSimulatedUnit(m_link, faults, sim, m_serial);
+        live.start({[this]() -> std::unique_ptr<link::LinkChannel> {
+                        if (m_link == ZelSimProcess::Link::Tcp)
+                            return test::channelTo(m_link, sim, m_serial);
+                        return std::make_unique<link::SerialChannel>(
+                            m_serial, link::SerialChannel::OnClosedPort::Reopen);
+                    },
+                    QStringLiteral("test unit"), test::quickSettings()},
+                   unitKnown);
+    }
+
+    // Waits for `state`, the settle clock going on as time does.
+    bool waitFor(LiveState state, int ms = 15000)
+    {
+        QElapsedTimer elapsed;
+        elapsed.start();
+        return QTest::qWaitFor(
+            [&] {
+                clock.advance(elapsed.restart());
+                return live.status().state == state;
+            },
+            ms);
+    }
+
+    void setVolume(int zone, int db, Pace pace = Pace::Single)
+    {
+        config.model().zoneAudio(zone).volume = static_cast<int8_t>(db);
+        config.recordEdit({QStringLiteral("Zone %1 Volume").arg(zone),
+                           pace == Pace::Drag ? QStringLiteral("drag") : QString(),
+                           model::DiffSubject::ZoneAudio, zone, pace});
+    }
+
+    // The volume lines zelsim took for `zone`.
+    QStringList volumeCommands(int zone)
+    {
+        return sim.receivedCommands().filter(QStringLiteral("[VO%1R").arg(zone));
+    }
+
+    // What the unit holds now, fetched over a link of its own once live mode has ended.
+    model::ConfigModel unitNow()
+    {
+        link::ImportTransfer fetch(test::channelTo(m_link, sim, m_serial), test::quickSettings());
+        QSignalSpy fetched(&fetch, &link::Transfer::finished);
+        fetch.start();
+        EXPECT_TRUE(fetched.wait(10000));
+        return test::readConfiguration(fetch.receivedText());
+    }
+
+    // The text of the journal's newest entry.
+    QByteArray newestEntry() const { return journal.text(journal.entries().first()).value_or(""); }
+
+    QTemporaryDir folder;
+    journal::Journal journal{folder.path()};
+    ConfigurationSession config;
+    test::ManualClock clock;
+    LiveSession live{config, clock, &journal};
+    ZelSimProcess sim;
+    std::vector<LiveState> states;
+    std::optional<LiveEnd> ended;
+
+private:
+    ZelSimProcess::Link m_link;
+    link::SerialEndpoint m_serial;
+};
+
+class LiveSessionTest : public test::LinkTest {};
+
+TEST_P(LiveSessionTest, ADragSendsFewBlocksAndTheLastValueWithTwoJournalEntries)
+{
+    LiveRig rig(GetParam());
+    rig.goLive();
+    ASSERT_TRUE(rig.waitFor(LiveState::InSync));
+    for (int step = 1; step <= 200; ++step) { // 2 s of moves, every 10 ms
+        rig.clock.advance(10);
+        rig.setVolume(1, -80 + (step * 60) / 200, Pace::Drag);
+        QCoreApplication::processEvents(); // the sends the pacer let go start
+    }
+    rig.live.release();
+    ASSERT_TRUE(rig.waitFor(LiveState::InSync));
+    const QStringList sent = rig.volumeCommands(1);
+    EXPECT_LE(sent.size(), 2000 / 200 + 1) << sent.join(' ').toStdString();
+    ASSERT_FALSE(sent.isEmpty());
+    EXPECT_EQ(sent.last(), QStringLiteral("[VO1R-20]"));
+    rig.live.stop(LiveSession::Ending::Finish);
+    ASSERT_TRUE(rig.ended && rig.ended->began);
+    EXPECT_TRUE(rig.ended->unitHoldsEdited);
+    ASSERT_EQ(rig.journal.entries().size(), 2);
+    EXPECT_EQ(rig.journal.entries().first().direction, journal::Direction::ToUnit);
+    EXPECT_TRUE(rig.newestEntry().contains("[VO1R-20]"));
+}
+
+TEST_P(LiveSessionTest, AnErrorReplyLeavesTheBlockNotApplied)
+{
+    LiveRig rig(GetParam());
+    rig.goLive({"--error-on", "VO2R"});
+    ASSERT_TRUE(rig.waitFor(LiveState::InSync));
+    rig.states.clear();
+    rig.setVolume(2, -30);
+    ASSERT_TRUE(rig.waitFor(LiveState::NotApplied));
+    EXPECT_EQ(rig.live.status().notApplied, 1);
+    rig.live.resend(); // refused again: still not applied
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rig.volumeCommands(2).size() == 2; }, 10000));
+    ASSERT_TRUE(rig.waitFor(LiveState::NotApplied));
+    EXPECT_EQ(std::count(rig.states.begin(), rig.states.end(), LiveState::InSync), 0);
+    rig.live.stop(LiveSession::Ending::Finish);
+    ASSERT_TRUE(rig.ended);
+    EXPECT_EQ(rig.ended->notSent, 1);
+    EXPECT_FALSE(rig.newestEntry().contains("[VO2R-30]"));
+}
+
+TEST_P(LiveSessionTest, AUnitGoneMidDragIsLinkLostWithNothingDropped)
+{
+    LiveRig rig(GetParam());
+    rig.goLive();
+    ASSERT_TRUE(rig.waitFor(LiveState::InSync));
+    rig.setVolume(3, -40, Pace::Drag);
+    rig.sim.kill();
+    ASSERT_TRUE(rig.waitFor(LiveState::LinkLost));
+    for (int db = -39; db <= -30; ++db) {
+        rig.clock.advance(50);
+        rig.setVolume(3, db, Pace::Drag);
+    }
+    rig.live.release();
+    QCoreApplication::processEvents();
+    const LiveStatus lost = rig.live.status();
+    EXPECT_EQ(lost.state, LiveState::LinkLost);
+    EXPECT_EQ(lost.pending + lost.notApplied, 1) << "zone 3's block waits, once";
+    rig.live.stop(LiveSession::Ending::Finish); // cannot finish: cancelled, and said so
+    ASSERT_TRUE(rig.ended);
+    EXPECT_FALSE(rig.ended->finished);
+    EXPECT_EQ(rig.ended->notSent, 1);
+    EXPECT_FALSE(rig.newestEntry().contains("[VO3R-30]"));
+}
+
+TEST_P(LiveSessionTest, UnitDiffersAsksWhichSideWins)
+{
+    struct Case {
+        const char* what;
+        bool atStart;
+        LiveSession::Side side;
+    };
+    const Case cases[] = {
+        {"at the start, edited values sent", true, LiveSession::Side::SendEdited},
+        {"at the start, the unit's taken", true, LiveSession::Side::TakeUnits},
+        {"after the unit was switched off and on", false, LiveSession::Side::TakeUnits},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // A pseudo-terminal does not come back: a new one has another path.
+        if (!isTcp() && !c.atStart)
+            continue;
+        LiveRig rig(GetParam());
+        QSignalSpy differs(&rig.live, &LiveSession::unitDiffers);
+        if (c.atStart)
+            rig.config.model().setZoneName(4, "Edited");
+        rig.goLive({"--control"}, !c.atStart);
+        if (!c.atStart) {
+            ASSERT_TRUE(rig.waitFor(LiveState::InSync));
+            rig.setVolume(4, -25);
+            ASSERT_TRUE(rig.waitFor(LiveState::InSync));
+            ASSERT_TRUE(rig.sim.control("restart")); // drops the link, forgets what it was sent
+        }
+        ASSERT_TRUE(differs.wait(15000));
+        EXPECT_EQ(differs.first().first().toBool(), c.atStart);
+        EXPECT_EQ(rig.live.status().state, LiveState::UnitDiffers);
+        rig.live.resolve(c.side);
+        ASSERT_TRUE(rig.waitFor(LiveState::InSync));
+        rig.live.stop(LiveSession::Ending::Finish);
+        EXPECT_TRUE(model::compareConfigurations(rig.unitNow(), rig.config.model()).empty());
+        EXPECT_EQ(rig.config.model().zoneName(4) == "Edited",
+                  c.side == LiveSession::Side::SendEdited);
+        EXPECT_EQ(rig.journal.entries().size(), 2);
+        if (!c.atStart) {
+            EXPECT_EQ(rig.sim.openedConnections(), 3) << "live, once after the restart, the check";
+        }
+    }
+}
+
+TEST_P(LiveSessionTest, AReplyTimeoutNeverOpensASecondSession)
+{
+    if (!isTcp())
+        GTEST_SKIP() << "a serial line has no sessions";
+    LiveRig rig(GetParam());
+    rig.goLive({"--control", "--one-client"});
+    ASSERT_TRUE(rig.waitFor(LiveState::InSync));
+    ASSERT_TRUE(rig.sim.control("silent"));
+    rig.setVolume(5, -33);
+    ASSERT_TRUE(rig.waitFor(LiveState::NotApplied));
+    ASSERT_TRUE(rig.sim.control("talk"));
+    rig.live.resend();
+    ASSERT_TRUE(rig.waitFor(LiveState::InSync));
+    EXPECT_EQ(rig.sim.openedConnections(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, LiveSessionTest,
+                         ::testing::Values(ZelSimProcess::Link::Tcp, ZelSimProcess::Link::Pty),
+                         test::linkName);
+
+} // namespace
+} // namespace zel::session
