@@ -152,8 +152,8 @@ void LiveSession::begin(const std::string& foundText)
     m_unitDiffers = false;
     m_differences.clear();
     takeEditedAsSeen();
-    m_journalError =
-        keepInJournal(journal::Direction::FromUnit, foundText, QStringLiteral("live mode started"));
+    m_journalError = keepInJournal(journal::Direction::FromUnit, foundText,
+                                   QStringLiteral("live mode started: the unit as found"));
     publish();
     scheduleSend();
 }
@@ -270,8 +270,10 @@ void LiveSession::endNow(bool finished)
         notSent.insert(m_dropped.begin(), m_dropped.end());
         end.notSent = static_cast<int>(notSent.size());
         end.unitHoldsEdited = m_failed.empty() && m_picture.differingFrom(m_config.model()).empty();
-        const QString error = keepInJournal(journal::Direction::ToUnit, m_picture.wholeText(),
-                                            QStringLiteral("live mode ended"));
+        const QString error = keepInJournal(
+            journal::Direction::ToUnit, m_picture.wholeText(),
+            QStringLiteral(
+                "live mode ended: the unit as left, composed from what it acknowledged"));
         if (!error.isEmpty())
             m_journalError = error;
     }
@@ -301,8 +303,12 @@ QString LiveSession::keepInJournal(journal::Direction direction, const std::stri
 {
     if (!m_journal)
         return {};
-    return m_journal->record(direction, m_target.journalUnit, true, ending,
-                             QByteArray::fromStdString(text));
+    journal::Entry entry;
+    entry.direction = direction;
+    entry.unit = m_target.journalUnit;
+    entry.whole = true; // a whole configuration: as fetched, or composed from what was taken
+    entry.ending = ending;
+    return m_journal->record(entry, QByteArray::fromStdString(text));
 }
 
 LiveStatus LiveSession::status() const

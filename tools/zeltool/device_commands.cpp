@@ -214,7 +214,8 @@ int runExport(const Arguments& arguments)
         return arguments.verify ? verify(*target, model, path, *options) : kExitOk;
     }
 
-    const ExportResult result = exportConfiguration(*target, lines, *options);
+    const ExportResult result = exportConfiguration(
+        *target, lines, *options, arguments.changesOnly ? SendKind::Partial : SendKind::Whole);
     if (linkFailed(result.outcome))
         return fail(kExitUsage, "cannot reach " + describe(*target) + ": " + result.error);
     if (result.outcome != TransferOutcome::Completed)

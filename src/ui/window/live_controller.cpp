@@ -101,7 +101,7 @@ void LiveController::goLive()
         return;
     }
     m_window.commitAndRefresh(); // what the pages show is what goes
-    m_liveUnit = link.unitText();
+    m_liveUnit = link.journalUnit();
     m_liveHost = link.host();
     link.holdForLive(true);
     m_live.start({link.liveChannelMaker(), link.journalUnit(), link.transferSettings()},
@@ -118,7 +118,7 @@ bool LiveController::unitHoldsEdited() const
         fetched && fetched->origin == link.peerText() &&
         model::compareConfigurations(fetched->model, config.model()).empty())
         return true;
-    return config.loaded().exportedSinceLoadTo(link.unitText().toStdString()) &&
+    return config.loaded().exportedSinceLoadTo(link.journalUnit().toStdString()) &&
            !config.hasUnsavedEdits();
 }
 

@@ -63,7 +63,7 @@ private:
     QAction* m_resendAction;
     QAction* m_limitAction;
     LiveStatePanel* m_panel;
-    QString m_liveUnit;            // the unit live mode went to, as unitText() names it
+    QString m_liveUnit;            // the unit live mode went to, as journalUnit() names it
     QString m_liveHost;            // the telnet host as typed, for the messages
     bool m_closeWhenEnded = false; // the window is closed again once live mode has ended
     bool m_closing = false;        // inside allowClose()
