@@ -78,6 +78,12 @@ public:
         m_timer.start();
     }
     double longestMs() const { return m_longestMs; }
+    // Starts the count again.
+    void restart()
+    {
+        m_longestMs = 0;
+        m_clock.invalidate();
+    }
 
 private:
     QTimer m_timer;
@@ -136,8 +142,10 @@ int main(int argc, char* argv[])
         live, [&] { return live.status().state == LiveState::InSync; }, 120000);
     std::printf("Live over a pseudo-terminal paced at 9600 baud, reply delay %d ms a line\n",
                 replyDelayMs);
-    std::printf("  going live (the unit fetched and compared): %.0f ms\n",
-                clock.nsecsElapsed() / 1e6);
+    std::printf("  going live (the unit fetched and compared): %.0f ms; the window answered "
+                "within %.1f ms throughout\n",
+                clock.nsecsElapsed() / 1e6, responsiveness.longestMs());
+    responsiveness.restart();
 
     ui::ZoneAudioPage* page = window.pageSet().zoneAudioPage();
     window.tabs()->setCurrentWidget(page);
@@ -169,11 +177,17 @@ int main(int argc, char* argv[])
     // A drag of 200 steps over 2 s, back and forth within a few dB, then its release.
     sim.readAllStandardError();
     int step = 0;
+    double longestStepMs = 0; // one move of the slider, handled whole: page, history, live mode
+    double totalStepMs = 0;
     QTimer drag;
     drag.setTimerType(Qt::PreciseTimer);
     QEventLoop dragging;
     QObject::connect(&drag, &QTimer::timeout, &dragging, [&] {
+        QElapsedTimer handled;
+        handled.start();
         volume->setValue(start - 1 - (++step % 10));
+        longestStepMs = std::max(longestStepMs, handled.nsecsElapsed() / 1e6);
+        totalStepMs += handled.nsecsElapsed() / 1e6;
         if (step == 200) {
             drag.stop();
             volume->setSliderDown(false);
@@ -186,12 +200,18 @@ int main(int argc, char* argv[])
     waitUntil(live, [&] { return live.status().state == LiveState::InSync; });
     const qsizetype blocks = sim.readAllStandardError().count("command: [VO1R");
     const int settleMs = static_cast<int>(live.settings().settleTime.count());
-    std::printf("  200-step drag over 2 s: %lld blocks sent (at most %d wanted, settle %d ms)\n",
-                static_cast<long long>(blocks), 2000 / settleMs + 1, settleMs);
-    std::printf("  longest the window went without answering while live: %.1f ms (at most 50 "
-                "wanted)\n",
+    std::printf("  200-step drag over 2 s: %lld blocks sent (at most %d wanted, settle %d ms); "
+                "a move took %.2f ms to handle on average, %.1f ms at the longest\n",
+                static_cast<long long>(blocks), 2000 / settleMs + 1, settleMs, totalStepMs / 200,
+                longestStepMs);
+    std::printf("  longest the window went without answering while live (releases and drag): "
+                "%.1f ms (at most 50 wanted)\n",
                 responsiveness.longestMs());
+    responsiveness.restart();
+    clock.start();
     window.live()->liveAction()->trigger();
+    std::printf("  leaving live mode (the unit as left into the journal): %.1f ms\n",
+                clock.nsecsElapsed() / 1e6);
     sim.kill();
     sim.waitForFinished();
     return 0;

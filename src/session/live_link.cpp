@@ -130,7 +130,7 @@ void LiveLink::scheduleRetry()
     const std::chrono::milliseconds delay = std::min<std::chrono::milliseconds>(
         m_settings.firstRetry * (1LL << doublings), m_settings.longestRetry);
     m_retryTimer.start(delay);
-    emit retryScheduled(m_attempt, delay);
+    emit retryScheduled(m_attempt, static_cast<int>(delay.count()));
 }
 
 link::ExportTransfer* LiveLink::send(const QStringList& lines)

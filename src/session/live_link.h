@@ -70,7 +70,7 @@ signals:
     void openFailed(const QString& error, bool turnedAway);
     // The open link was lost; it is opened again after retryScheduled()'s delay.
     void lost(const QString& reason);
-    void retryScheduled(int attempt, std::chrono::milliseconds delay);
+    void retryScheduled(int attempt, int delayMs);
     // A transfer has ended; it is deleted once control returns to the event loop.
     void transferFinished(zel::link::Transfer* transfer);
 

@@ -72,7 +72,7 @@ void LiveSession::release()
 void LiveSession::resend()
 {
     if (m_phase == Phase::Live)
-        queueAll(notAppliedBlocks());
+        queueAll(notAppliedBlocks(m_picture.differingFrom(m_config.model())));
 }
 
 void LiveSession::queueAll(const std::set<model::WriterBlock>& blocks)
@@ -206,10 +206,11 @@ void LiveSession::onSendFinished(link::Transfer* transfer)
     scheduleSend();
 }
 
-std::set<model::WriterBlock> LiveSession::notAppliedBlocks() const
+std::set<model::WriterBlock>
+LiveSession::notAppliedBlocks(const std::set<model::WriterBlock>& differing) const
 {
     std::set<model::WriterBlock> blocks = m_failed;
-    for (const model::WriterBlock& block : m_picture.differingFrom(m_config.model()))
+    for (const model::WriterBlock& block : differing)
         if (block.kind != Kind::Network)
             blocks.insert(block);
     std::erase_if(blocks, [this](model::WriterBlock block) {

@@ -54,11 +54,10 @@ void LiveSession::start(LiveTarget target, bool unitHoldsEdited)
     connect(m_link.get(), &LiveLink::openFailed, this,
             [this](const QString& error, bool turnedAway) { abandonStart(error, turnedAway); });
     connect(m_link.get(), &LiveLink::lost, this, &LiveSession::onLost);
-    connect(m_link.get(), &LiveLink::retryScheduled, this,
-            [this](int, std::chrono::milliseconds delay) {
-                m_retrySeconds = static_cast<int>((delay.count() + 999) / 1000);
-                publish();
-            });
+    connect(m_link.get(), &LiveLink::retryScheduled, this, [this](int, int delayMs) {
+        m_retrySeconds = (delayMs + 999) / 1000;
+        publish();
+    });
     connect(m_link.get(), &LiveLink::transferFinished, this, &LiveSession::onTransferFinished);
     m_phase = Phase::Opening;
     publish();
@@ -264,12 +263,13 @@ void LiveSession::endNow(bool finished)
     end.pending = std::exchange(m_pendingAtStop, 0);
     end.finished = finished;
     if (m_begun) {
-        std::set<model::WriterBlock> notSent = notAppliedBlocks();
+        const std::set<model::WriterBlock> differing = m_picture.differingFrom(m_config.model());
+        std::set<model::WriterBlock> notSent = notAppliedBlocks(differing);
         for (const model::WriterBlock& block : m_pacer.takeAll())
             notSent.insert(block);
         notSent.insert(m_dropped.begin(), m_dropped.end());
         end.notSent = static_cast<int>(notSent.size());
-        end.unitHoldsEdited = m_failed.empty() && m_picture.differingFrom(m_config.model()).empty();
+        end.unitHoldsEdited = m_failed.empty() && differing.empty();
         const QString error = keepInJournal(
             journal::Direction::ToUnit, m_picture.wholeText(),
             QStringLiteral(
@@ -327,7 +327,8 @@ LiveStatus LiveSession::status() const
     }
     status.pending =
         m_pacer.waitingCount() + (m_inFlight ? static_cast<int>(m_inFlight->blocks.size()) : 0);
-    status.notApplied = static_cast<int>(notAppliedBlocks().size());
+    const std::set<model::WriterBlock> differing = m_picture.differingFrom(m_config.model());
+    status.notApplied = static_cast<int>(notAppliedBlocks(differing).size());
     if (!m_link || !m_link->isOpen()) {
         status.state = LiveState::LinkLost;
         status.reason = m_lostReason;
@@ -342,7 +343,7 @@ LiveStatus LiveSession::status() const
         status.state = LiveState::Sending;
     } else if (status.notApplied > 0) {
         status.state = LiveState::NotApplied;
-    } else if (!m_picture.differingFrom(m_config.model()).empty()) {
+    } else if (!differing.empty()) {
         status.state = LiveState::NetworkHeld; // the one block never sent live
     } else {
         status.state = LiveState::InSync;

@@ -137,7 +137,10 @@ private:
     bool limitRaises(std::set<model::WriterBlock>& blocks, model::ConfigModel& toSend);
     void onTransferFinished(link::Transfer* transfer);
     void onSendFinished(link::Transfer* transfer);
-    std::set<model::WriterBlock> notAppliedBlocks() const;
+    // The blocks not applied, given those in which the edited configuration `differing` from the
+    // unit's picture: sent and not acknowledged, or differing and neither waiting nor on their way.
+    std::set<model::WriterBlock>
+    notAppliedBlocks(const std::set<model::WriterBlock>& differing) const;
     void queueAll(const std::set<model::WriterBlock>& blocks);
 
     ConfigurationSession& m_config;

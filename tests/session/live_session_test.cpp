@@ -179,11 +179,20 @@ TEST_P(LiveSessionTest, UnitDiffersAsksWhichSideWins)
         const char* what;
         bool atStart;
         LiveSession::Side side;
+        QList<QByteArray> unitDoes = {}; // once live and in sync
     };
     const Case cases[] = {
         {"at the start, edited values sent", true, LiveSession::Side::SendEdited},
         {"at the start, the unit's taken", true, LiveSession::Side::TakeUnits},
-        {"after the unit was switched off and on", false, LiveSession::Side::TakeUnits},
+        // Forgets what it was sent, and the link with it.
+        {"after the unit was switched off and on",
+         false,
+         LiveSession::Side::TakeUnits,
+         {"restart"}},
+        {"after a change at the unit's keypad and a dropped link",
+         false,
+         LiveSession::Side::SendEdited,
+         {"keypad [VO4R-10]", "drop"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -199,7 +208,8 @@ TEST_P(LiveSessionTest, UnitDiffersAsksWhichSideWins)
             ASSERT_TRUE(rig.waitFor(LiveState::InSync));
             rig.setVolume(4, -25);
             ASSERT_TRUE(rig.waitFor(LiveState::InSync));
-            ASSERT_TRUE(rig.sim.control("restart")); // drops the link, forgets what it was sent
+            for (const QByteArray& command : c.unitDoes)
+                ASSERT_TRUE(rig.sim.control(command));
         }
         ASSERT_TRUE(differs.wait(15000));
         EXPECT_EQ(differs.first().first().toBool(), c.atStart);
@@ -209,19 +219,62 @@ TEST_P(LiveSessionTest, UnitDiffersAsksWhichSideWins)
         rig.live.stop(LiveSession::Ending::Finish);
         EXPECT_TRUE(model::compareConfigurations(rig.unitNow(), rig.config.model()).empty());
         EXPECT_EQ(rig.config.model().zoneName(4) == "Edited",
-                  c.side == LiveSession::Side::SendEdited);
+                  c.atStart && c.side == LiveSession::Side::SendEdited);
         EXPECT_EQ(rig.journal.entries().size(), 2);
         if (!c.atStart) {
-            EXPECT_EQ(rig.sim.openedConnections(), 3) << "live, once after the restart, the check";
+            EXPECT_EQ(rig.sim.openedConnections(), 3) << "live, once more when back, the check";
+            EXPECT_EQ(rig.config.model().zoneAudio(4).volume,
+                      c.side == LiveSession::Side::SendEdited ? -25 : -12);
         }
     }
 }
 
-TEST_P(LiveSessionTest, AReplyTimeoutNeverOpensASecondSession)
+TEST(LiveSession, LargeVolumeRaisesAreAskedOrFollowTheHand)
 {
-    if (!isTcp())
-        GTEST_SKIP() << "a serial line has no sessions";
-    LiveRig rig(GetParam());
+    struct Case {
+        const char* what;
+        Pace pace;
+        bool answer;
+        int asked;
+        int unitEndsAt; // zone 6's volume
+    };
+    const Case cases[] = {
+        {"a click, allowed", Pace::Single, true, 1, -20},
+        {"a click, declined: the unit's volume kept", Pace::Single, false, 1, -60},
+        {"a drag: no question, 12 dB a send", Pace::Drag, false, 0, -20},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        LiveRig rig(ZelSimProcess::Link::Tcp);
+        int asked = 0;
+        rig.live.setRaiseQuestion([&](const std::vector<VolumeRaise>& raises) {
+            ++asked;
+            EXPECT_EQ(raises.size(), 1u);
+            return c.answer;
+        });
+        rig.goLive();
+        ASSERT_TRUE(rig.waitFor(LiveState::InSync));
+        rig.setVolume(6, -60); // lower: never asked
+        ASSERT_TRUE(rig.waitFor(LiveState::InSync));
+        rig.setVolume(6, -20, c.pace);
+        rig.live.release();
+        ASSERT_TRUE(rig.waitFor(LiveState::InSync));
+        EXPECT_EQ(asked, c.asked);
+        EXPECT_EQ(rig.config.model().zoneAudio(6).volume, c.unitEndsAt);
+        const QStringList sent = rig.volumeCommands(6);
+        EXPECT_EQ(sent.last(), QStringLiteral("[VO6R%1]").arg(c.unitEndsAt));
+        for (qsizetype i = 1; i < sent.size(); ++i) {
+            const int step =
+                sent[i].mid(5).chopped(1).toInt() - sent[i - 1].mid(5).chopped(1).toInt();
+            EXPECT_LE(step, c.answer ? 40 : 12) << sent.join(' ').toStdString();
+        }
+    }
+}
+
+// A serial line has no sessions: this is TCP's alone.
+TEST(LiveSession, AReplyTimeoutNeverOpensASecondSession)
+{
+    LiveRig rig(ZelSimProcess::Link::Tcp);
     rig.goLive({"--control", "--one-client"});
     ASSERT_TRUE(rig.waitFor(LiveState::InSync));
     ASSERT_TRUE(rig.sim.control("silent"));

@@ -142,6 +142,9 @@ int main(int argc, char* argv[])
     live.state = zel::session::LiveState::InSync;
     live.peer = QStringLiteral("host: 192.168.1.40");
     window.live()->statePanel()->showStatus(live);
+    // The new line's size reaches the status bar's layout a few turns of the event loop later.
+    for (int turn = 0; turn < 3; ++turn)
+        QApplication::processEvents();
     ok = save(window, dir, QStringLiteral("13-live-mode.png")) && ok;
     return ok ? 0 : 1;
 }

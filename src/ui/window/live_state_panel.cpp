@@ -32,7 +32,7 @@ LiveStatePanel::LiveStatePanel(QWidget* parent) : QWidget(parent)
     m_resend = new QPushButton(tr("&Resend"), this);
     m_resend->setAccessibleName(tr("Resend the changes not applied"));
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(0, 0, 6, 0); // clear of the window's edge
     layout->addWidget(m_label);
     layout->addWidget(m_resend);
     connect(m_resend, &QPushButton::clicked, this, &LiveStatePanel::resendRequested);

@@ -74,6 +74,8 @@ MainWindow::MainWindow(QWidget* parent)
     m_statusLabel = new QLabel(this);
     // Status texts carry a host or a path as typed: never read them as markup.
     m_statusLabel->setTextFormat(Qt::PlainText);
+    // A long status text gives way to the live state line beside it, which must stay whole.
+    m_statusLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addPermanentWidget(m_statusLabel, 1);
     statusBar()->addPermanentWidget(m_live->statePanel());

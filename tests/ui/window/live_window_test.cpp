@@ -133,5 +133,55 @@ TEST(LiveInTheWindow, ASliderLetGoSendsItsValueAndTheStateLineSaysSo)
     EXPECT_TRUE(w.window.statusText().contains(QStringLiteral("1 change not applied")));
 }
 
+TEST(LiveInTheWindow, LeavingWithABlockOnItsWaySendsOrCancelsItAndSaysWhich)
+{
+    enum class Leave { Uncheck, Close, OtherLink };
+    struct Case {
+        const char* what;
+        Leave how;
+        const char* said;
+    };
+    const Case cases[] = {
+        {"Live unchecked: sent first", Leave::Uncheck, " Live mode ended after sending 1 change"},
+        {"window closed: sent, then closed", Leave::Close, " Live mode ended after sending 1 "},
+        {"another link chosen: cancelled", Leave::OtherLink,
+         " Live mode ended; 1 change pending "
+         "cancelled"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ZelSimProcess unit;
+        ASSERT_TRUE(unit.start(Link::Tcp, {"--reply-delay", "300"})) << unit.error().toStdString();
+        LinkWindow w;
+        w.window.show();
+        ui::LiveController& live = *w.window.live();
+        w.chooseTelnet(unit.address());
+        ASSERT_TRUE(w.runToEnd(w.window.importAction(), std::chrono::seconds(60)));
+        live.liveAction()->trigger();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return live.session().status().state == LiveState::InSync; }, 15000));
+        auto* volume = w.window.pageSet().zoneAudioPage()->findChild<QSlider*>("volumeSlider");
+        volume->setSliderDown(true);
+        volume->setValue(volume->value() - 5);
+        volume->setSliderDown(false);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return live.session().status().pending == 1; }, 5000));
+        if (c.how == Leave::Uncheck)
+            live.liveAction()->trigger();
+        else if (c.how == Leave::Close)
+            EXPECT_FALSE(w.window.close()) << "not before the block has gone";
+        else
+            w.window.fileModeAction()->trigger();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 15000));
+        EXPECT_TRUE(w.window.statusText().startsWith(QLatin1String(c.said)))
+            << w.window.statusText().toStdString();
+        // The unit as left, in the journal: with the block only once it was acknowledged.
+        const QByteArray left = *w.link.journal().text(w.link.journal().entries().first());
+        EXPECT_EQ(left.contains("[VO1R-17]"), c.how != Leave::OtherLink);
+        if (c.how == Leave::Close) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !w.window.isVisible(); }, 5000));
+        }
+    }
+}
+
 } // namespace
 } // namespace zel::test
