@@ -10,6 +10,8 @@
 #include "session/configuration_session.h"
 #include "session/live_session.h"
 
+#include <QUndoStack>
+
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -122,6 +124,11 @@ TEST_P(LiveSessionTest, ADragSendsFewBlocksAndTheLastValueWithTwoJournalEntries)
     EXPECT_LE(sent.size(), 2000 / 200 + 1) << sent.join(' ').toStdString();
     ASSERT_FALSE(sent.isEmpty());
     EXPECT_EQ(sent.last(), QStringLiteral("[VO1R-20]"));
+    rig.setVolume(1, -35, Pace::Drag); // away and back before the settle time: nothing goes
+    rig.setVolume(1, -20, Pace::Drag);
+    rig.live.release();
+    ASSERT_TRUE(rig.waitFor(LiveState::InSync));
+    EXPECT_EQ(rig.volumeCommands(1), sent);
     rig.live.stop(LiveSession::Ending::Finish);
     ASSERT_TRUE(rig.ended && rig.ended->began);
     EXPECT_TRUE(rig.ended->unitHoldsEdited);
@@ -226,6 +233,46 @@ TEST_P(LiveSessionTest, UnitDiffersAsksWhichSideWins)
             EXPECT_EQ(rig.config.model().zoneAudio(4).volume,
                       c.side == LiveSession::Side::SendEdited ? -25 : -12);
         }
+    }
+}
+
+TEST(LiveSession, EachEditUndoAndRedoIsOneSendOfWhatChanged)
+{
+    LiveRig rig(ZelSimProcess::Link::Tcp);
+    rig.goLive();
+    ASSERT_TRUE(rig.waitFor(LiveState::InSync));
+    const auto sends = [&] { return rig.sim.receivedCommands().count(QStringLiteral("[EC]")); };
+    struct Case {
+        const char* what;
+        std::function<void()> edit;
+        QStringList volumes; // the volume lines the one send carries
+    };
+    const Case cases[] = {
+        {"settings copied to four zones",
+         [&] {
+             for (int zone = 2; zone <= 5; ++zone)
+                 rig.config.model().zoneAudio(zone).volume =
+                     -16; // undone: a raise within the limit
+             rig.config.recordEdit({"Copy Zone 1 Settings", {}, model::DiffSubject::ZoneAudio, 1});
+         },
+         {"[VO2R-16]", "[VO3R-16]", "[VO4R-16]", "[VO5R-16]"}},
+        {"undo",
+         [&] { rig.config.undoStack()->undo(); },
+         {"[VO2R-12]", "[VO3R-12]", "[VO4R-12]", "[VO5R-12]"}},
+        {"redo",
+         [&] { rig.config.undoStack()->redo(); },
+         {"[VO2R-16]", "[VO3R-16]", "[VO4R-16]", "[VO5R-16]"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const qsizetype before = sends();
+        const qsizetype taken = rig.sim.receivedCommands().size();
+        c.edit();
+        ASSERT_TRUE(rig.waitFor(LiveState::Sending));
+        ASSERT_TRUE(rig.waitFor(LiveState::InSync));
+        EXPECT_EQ(sends(), before + 1);
+        EXPECT_EQ(rig.sim.receivedCommands().mid(taken).filter(QStringLiteral("[VO")).filter("R"),
+                  c.volumes);
     }
 }
 

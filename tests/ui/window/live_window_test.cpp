@@ -48,6 +48,7 @@ TEST(LiveInTheWindow, GoingLiveAgreesWithTheUnitFirst)
         ui::LiveSide answer;
         bool asked;
         bool live;
+        QStringList faults = {};
     };
     const Case cases[] = {
         {"right after a whole import: at once", Link::Tcp, "import", ui::LiveSide::Cancel, false,
@@ -58,11 +59,18 @@ TEST(LiveInTheWindow, GoingLiveAgreesWithTheUnitFirst)
          true},
         {"a ZEL-8 template: cancelled", Link::Tcp, "zel8", ui::LiveSide::Cancel, true, false},
         {"nothing loaded: refused", Link::Tcp, "nothing", ui::LiveSide::Cancel, false, false},
+        {"an import cut short: refused",
+         Link::Tcp,
+         "import",
+         ui::LiveSide::Cancel,
+         false,
+         false,
+         {"--close-after", "100"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ZelSimProcess unit;
-        ASSERT_TRUE(unit.start(c.link)) << unit.error().toStdString();
+        ASSERT_TRUE(unit.start(c.link, c.faults)) << unit.error().toStdString();
         LinkWindow w;
         ui::LiveController& live = *w.window.live();
         if (c.link == Link::Tcp)
@@ -91,7 +99,7 @@ TEST(LiveInTheWindow, GoingLiveAgreesWithTheUnitFirst)
             EXPECT_EQ(w.link.journal().entries().size(), entries + 2);
         } else {
             EXPECT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 15000));
-            EXPECT_EQ(w.prompts->errors.size(), QLatin1String(c.loaded) == "nothing" ? 1 : 0);
+            EXPECT_EQ(w.prompts->errors.size(), c.asked ? 0 : 1) << "refused, and why";
             EXPECT_EQ(w.link.journal().entries().size(), entries);
         }
         EXPECT_FALSE(live.liveAction()->isChecked());
