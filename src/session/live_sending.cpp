@@ -41,11 +41,13 @@ void LiveSession::onModelChanged(const EditStep& step)
             m_rampZones.insert(block.number);
         else if (block.kind == Kind::ZoneAudio)
             m_rampZones.erase(block.number);
-        if (linesOf(now, block) == reference(block))
-            m_pacer.withdraw(block); // back to what the unit was sent last
-        else
+        if (linesOf(now, block) != reference(block))
             m_pacer.changed(block, pace == EditStep::Pace::Single ? LivePacer::Pace::AtOnce
                                                                   : LivePacer::Pace::Settle);
+        else if (pace == EditStep::Pace::Single)
+            m_pacer.withdraw(block); // back to what the unit was sent last
+        // A drag that crosses the value sent last keeps its place, so that it is not held back
+        // while it goes to and fro; when its time comes an unchanged block goes by unsent.
     }
     m_seen = now;
     publish();

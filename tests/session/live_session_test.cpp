@@ -129,6 +129,18 @@ TEST_P(LiveSessionTest, ADragSendsFewBlocksAndTheLastValueWithTwoJournalEntries)
     rig.live.release();
     ASSERT_TRUE(rig.waitFor(LiveState::InSync));
     EXPECT_EQ(rig.volumeCommands(1), sent);
+    // To and fro across the value sent, 100 moves over 1 s: it still goes while dragged.
+    for (int step = 1; step <= 100; ++step) {
+        rig.clock.advance(10);
+        rig.setVolume(1, -20 - step % 5, Pace::Drag);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return rig.volumeCommands(1).size() >= sent.size() + 2; }, 5000))
+        << "sent before the release";
+    rig.live.release();
+    ASSERT_TRUE(rig.waitFor(LiveState::InSync));
+    EXPECT_EQ(rig.volumeCommands(1).last(), QStringLiteral("[VO1R-20]"));
     rig.live.stop(LiveSession::Ending::Finish);
     ASSERT_TRUE(rig.ended && rig.ended->began);
     EXPECT_TRUE(rig.ended->unitHoldsEdited);
