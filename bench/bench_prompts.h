@@ -26,7 +26,7 @@ public:
     {
         return {};
     }
-    std::optional<ui::ReportChoice> reportFile(const QString&, const QString&) override
+    std::optional<ui::ReportChoice> reportFile(const ui::ReportQuestion&) override
     {
         return std::nullopt;
     }

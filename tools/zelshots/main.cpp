@@ -1,8 +1,11 @@
-// zelshots CONFIG OUTDIR: loads CONFIG into the main window as an import would, then saves a
-// picture of the welcome window and of each page, as a user sees them, into OUTDIR, and one of
-// "Compare with Unit" after a few edits, compared with CONFIG itself, as a file and as a unit's
-// (with the rows' check boxes), one of "History..." with a few journal entries, and one of the
-// zone audio page in live mode, its state line saying that the unit agrees.
+// zelshots CONFIG OUTDIR [REPORT.pdf]: loads CONFIG into the main window as an import would, then
+// saves a picture of the welcome window and of each page, as a user sees them, into OUTDIR, and
+// one of "Compare with Unit" after a few edits, compared with CONFIG itself, as a file and as a
+// unit's (with the rows' check boxes), one of "History..." with a few journal entries, one of
+// the "Report" dialog, and one of the zone audio page in live mode, its state line saying that
+// the unit agrees; and the report of those edits to REPORT.pdf when it is given.
+
+#include "report_shots.h"
 
 #include "journal/journal.h"
 #include "link/unit_name.h"
@@ -56,8 +59,8 @@ int main(int argc, char* argv[])
     qunsetenv("XDG_DATA_HOME");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZEL Configuration"));
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: zelshots CONFIG OUTDIR\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: zelshots CONFIG OUTDIR [REPORT.pdf]\n");
         return 2;
     }
     QFile config(QString::fromLocal8Bit(argv[1]));
@@ -107,6 +110,14 @@ int main(int argc, char* argv[])
     ok = save(*dialog, dir, QStringLiteral("10-compare-send-selected.png")) && ok;
     dialog->close();
 
+    // One more edit, then the report of them all since the configuration as it came.
+    model.zoneAudio(1).setBand(3, 2);
+    ok = saveReportShots(
+             window, text,
+             [&](QWidget& widget, const QString& name) { return save(widget, dir, name); },
+             argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString()) &&
+         ok;
+
     // A journal of a few transfers with two units.
     zel::journal::Journal journal;
     const QByteArray bytes = text.toLatin1();
@@ -145,6 +156,6 @@ int main(int argc, char* argv[])
     // The new line's size reaches the status bar's layout a few turns of the event loop later.
     for (int turn = 0; turn < 3; ++turn)
         QApplication::processEvents();
-    ok = save(window, dir, QStringLiteral("13-live-mode.png")) && ok;
+    ok = save(window, dir, QStringLiteral("14-live-mode.png")) && ok;
     return ok ? 0 : 1;
 }

@@ -13,7 +13,8 @@ enum Option : unsigned {
     kOptionTarget = 1u << 1,      // --tcp HOST[:PORT] | --serial DEVICE
     kOptionTransfer = 1u << 2,    // --timeout SECONDS, -v/--verbose
     kOptionVerify = 1u << 3,      // --verify
-    kOptionReport = 1u << 4,      // --changes-from OLD, --paper A4|Letter
+    kOptionReport = 1u << 4,      // --changes-from OLD, --paper A4|Letter, --site S, --client C,
+                                  // --installer I, --notes FILE
     kOptionChangesOnly = 1u << 5, // --changes-only
 };
 
@@ -25,6 +26,10 @@ struct Arguments {
     std::optional<std::string> timeout;     // --timeout SECONDS, checked by the command
     std::optional<std::string> changesFrom; // --changes-from OLD
     std::optional<std::string> paper;       // --paper A4|Letter, checked by the command
+    std::optional<std::string> site;        // --site S
+    std::optional<std::string> client;      // --client C
+    std::optional<std::string> installer;   // --installer I
+    std::optional<std::string> notes;       // --notes FILE
     bool verify = false;                    // --verify
     bool changesOnly = false;               // --changes-only
     bool verbose = false;                   // -v, --verbose

@@ -88,7 +88,8 @@ int runCommand(const ToolCommand& command, const std::vector<std::string>& words
     else if (error.empty() && (refused & kOptionVerify))
         error = "option --verify is not taken here";
     else if (error.empty() && (refused & kOptionReport))
-        error = "options --changes-from and --paper are not taken here";
+        error = "options --changes-from, --paper, --site, --client, --installer and --notes are "
+                "not taken here";
     else if (error.empty() && (refused & kOptionChangesOnly))
         error = "option --changes-only is not taken here";
     const int given = static_cast<int>(arguments.positional.size());
