@@ -11,8 +11,7 @@ namespace zel::session {
 
 LiveSession::LiveSession(ConfigurationSession& config, SettleClock& clock,
                          journal::Journal* journal, QObject* parent)
-    : QObject(parent), m_config(config), m_clock(clock), m_journal(journal),
-      m_pacer(clock, m_settings.settleTime)
+    : QObject(parent), m_config(config), m_journal(journal), m_pacer(clock, m_settings.settleTime)
 {
     qRegisterMetaType<LiveStatus>();
     connect(&m_config, &ConfigurationSession::modelChanged, this, &LiveSession::onModelChanged);
@@ -38,7 +37,6 @@ void LiveSession::start(LiveTarget target, bool unitHoldsEdited)
     m_rampZones.clear();
     m_unitKnown = unitHoldsEdited;
     m_inFlight.reset();
-    m_fetched.reset();
     m_differences.clear();
     m_failed.clear();
     m_lastSent.clear();
@@ -113,7 +111,6 @@ void LiveSession::onFetched(const QString& text, bool whole, const QString& why)
     found.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     m_config.fetchedFromUnit(text::toLatin1(text), m_link->peer());
     const model::ConfigModel unit = m_config.lastFetchedFromUnit()->model;
-    m_fetched = unit;
     if (m_phase == Phase::Fetching) {
         m_picture.start(unit);
         m_foundText = text::toLatin1(found);
@@ -232,6 +229,7 @@ void LiveSession::stop(Ending how)
     const bool canFinish = m_link && m_link->isOpen() && !m_checking && !m_unitDiffers;
     if (how == Ending::Finish && canFinish) {
         m_phase = Phase::Ending;
+        m_ending = Ending::Finish;
         m_pacer.releaseAll();
         publish();
         scheduleSend();
@@ -243,6 +241,7 @@ void LiveSession::stop(Ending how)
 
 void LiveSession::cancelNow()
 {
+    m_ending = Ending::Cancel; // the block stopped below does not finish the ending
     for (const model::WriterBlock& block : m_pacer.takeAll())
         m_dropped.insert(block);
     if (m_link)
@@ -252,7 +251,8 @@ void LiveSession::cancelNow()
 
 void LiveSession::finishEnding()
 {
-    if (m_phase == Phase::Ending && !m_inFlight && m_pacer.waitingCount() == 0)
+    if (m_phase == Phase::Ending && m_ending == Ending::Finish && !m_inFlight &&
+        m_pacer.waitingCount() == 0)
         endNow(true);
 }
 
@@ -309,55 +309,6 @@ QString LiveSession::keepInJournal(journal::Direction direction, const std::stri
     entry.whole = true; // a whole configuration: as fetched, or composed from what was taken
     entry.ending = ending;
     return m_journal->record(entry, QByteArray::fromStdString(text));
-}
-
-LiveStatus LiveSession::status() const
-{
-    LiveStatus status;
-    if (m_phase == Phase::Off)
-        return status;
-    status.peer = m_link ? m_link->peer() : QString();
-    if (m_phase == Phase::Opening || m_phase == Phase::Fetching) {
-        status.state = LiveState::Starting;
-        return status;
-    }
-    if (m_phase == Phase::Deciding) {
-        status.state = LiveState::UnitDiffers;
-        return status;
-    }
-    status.pending =
-        m_pacer.waitingCount() + (m_inFlight ? static_cast<int>(m_inFlight->blocks.size()) : 0);
-    const std::set<model::WriterBlock> differing = m_picture.differingFrom(m_config.model());
-    status.notApplied = static_cast<int>(notAppliedBlocks(differing).size());
-    if (!m_link || !m_link->isOpen()) {
-        status.state = LiveState::LinkLost;
-        status.reason = m_lostReason;
-        status.retrySeconds = m_retrySeconds;
-    } else if (m_checking) {
-        status.state = LiveState::Checking;
-    } else if (m_unitDiffers) {
-        status.state = LiveState::UnitDiffers;
-    } else if (m_phase == Phase::Ending) {
-        status.state = LiveState::Ending;
-    } else if (status.pending > 0) {
-        status.state = LiveState::Sending;
-    } else if (status.notApplied > 0) {
-        status.state = LiveState::NotApplied;
-    } else if (!differing.empty()) {
-        status.state = LiveState::NetworkHeld; // the one block never sent live
-    } else {
-        status.state = LiveState::InSync;
-    }
-    return status;
-}
-
-void LiveSession::publish()
-{
-    const LiveStatus now = status();
-    if (now == m_published)
-        return;
-    m_published = now;
-    emit statusChanged(now);
 }
 
 } // namespace zel::session

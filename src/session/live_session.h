@@ -144,7 +144,6 @@ private:
     void queueAll(const std::set<model::WriterBlock>& blocks);
 
     ConfigurationSession& m_config;
-    SettleClock& m_clock;
     journal::Journal* m_journal;
     LiveSettings m_settings;
     RaiseQuestion m_askRaise;
@@ -154,11 +153,11 @@ private:
     LiveTarget m_target;
 
     Phase m_phase = Phase::Off;
-    Ending m_ending = Ending::Finish;
-    bool m_begun = false;       // the start is in the journal
-    bool m_unitKnown = false;   // start(): the unit holds what is edited
-    bool m_checking = false;    // the link is back: the unit is fetched and compared
-    bool m_unitDiffers = false; // waiting for resolve()
+    Ending m_ending = Ending::Finish; // how the ending under way ends
+    bool m_begun = false;             // the start is in the journal
+    bool m_unitKnown = false;         // start(): the unit holds what is edited
+    bool m_checking = false;          // the link is back: the unit is fetched and compared
+    bool m_unitDiffers = false;       // waiting for resolve()
     bool m_fetching = false;
     std::set<int> m_rampZones; // zones whose volume was last moved by a drag
     bool m_asking = false;     // the volume question is open
@@ -167,7 +166,6 @@ private:
     int m_pendingAtStop = 0;
     std::string m_foundText; // the unit's configuration as fetched when live mode started
     std::optional<InFlight> m_inFlight;
-    std::optional<model::ConfigModel> m_fetched; // the unit as last fetched
     std::vector<model::Difference> m_differences;
     BlockLines m_seen;     // the edited blocks as the last edit left them
     BlockLines m_lastSent; // what each block was last sent as, unless that send failed

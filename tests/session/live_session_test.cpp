@@ -192,6 +192,27 @@ TEST_P(LiveSessionTest, AUnitGoneMidDragIsLinkLostWithNothingDropped)
     EXPECT_FALSE(rig.newestEntry().contains("[VO3R-30]"));
 }
 
+TEST_P(LiveSessionTest, ALinkLostWhileLeavingCancelsWhatWasOnItsWayOnce)
+{
+    LiveRig rig(GetParam());
+    QSignalSpy ended(&rig.live, &LiveSession::ended);
+    rig.goLive({"--reply-delay", "300"});
+    ASSERT_TRUE(rig.waitFor(LiveState::InSync));
+    rig.setVolume(8, -30);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rig.live.status().pending == 1; }, 5000));
+    rig.live.stop(LiveSession::Ending::Finish); // waits for the block on its way
+    EXPECT_EQ(rig.live.status().state, LiveState::Ending);
+    rig.sim.kill();
+    ASSERT_TRUE(ended.wait(15000));
+    EXPECT_FALSE(rig.live.isLive());
+    ASSERT_EQ(ended.size(), 1);
+    ASSERT_TRUE(rig.ended);
+    EXPECT_FALSE(rig.ended->finished);
+    EXPECT_EQ(rig.ended->pending, 1);
+    EXPECT_EQ(rig.ended->notSent, 1);
+    EXPECT_EQ(rig.journal.entries().size(), 2);
+}
+
 TEST_P(LiveSessionTest, UnitDiffersAsksWhichSideWins)
 {
     struct Case {
