@@ -6,6 +6,7 @@
 // fetch included, against a full export of the same configuration.
 // Usage: zel_transfer_bench [--runs N] [--no-serial]
 
+#include "bench_prompts.h"
 #include "filled_configuration.h"
 
 #include "link/config_file.h"
@@ -156,45 +157,13 @@ double bareExchangeMs(const QString& address, const QStringList& lines)
     return ms;
 }
 
-// Answers the window's questions as a user who chose the unit and the file would.
-class BenchPrompts : public ui::UserPrompts {
-public:
-    explicit BenchPrompts(QString unit) : m_unit(std::move(unit)) {}
-    std::optional<QString> choosePort() override { return m_unit; }
-    std::optional<QString> inputQuery(const QString&, const QString&, const QString&) override
-    {
-        return m_unit;
-    }
-    QString openFileName(const QString&) override { return g_configFile; }
-    QString saveFileName(const QString&) override { return {}; }
-    bool confirm(const QString&) override { return true; }
-    QString quickEqSavePath(const QString&, const QString&) override { return {}; }
-    bool confirmPresetFile(const QString&) override { return false; }
-    QList<int> chooseItems(const QString&, const QString&, const QList<ui::TickableItem>&) override
-    {
-        return {};
-    }
-
-    std::optional<ui::ReportChoice> reportFile(const ui::ReportQuestion&) override
-    {
-        return std::nullopt;
-    }
-    void showError(const QString& text) override
-    {
-        std::fprintf(stderr, "window error: %s\n", qPrintable(text));
-    }
-
-private:
-    QString m_unit;
-};
-
 // The window's Export command to `unit`, with the filled configuration opened from its file:
 // from the command to the end of the export, the fetch that tells the unit's model first
 // included.
 double windowExportMs(const QString& unit, bool serial)
 {
     ui::MainWindow window;
-    window.setPrompts(std::make_unique<BenchPrompts>(unit));
+    window.setPrompts(std::make_unique<bench::BenchPrompts>(unit, g_configFile));
     window.show();
     window.importAction()->trigger(); // File Mode: opens the filled configuration
     (serial ? window.serialModeAction() : window.telnetModeAction())->trigger();

@@ -283,7 +283,10 @@ bool ExportTransfer::stopAtReplyLimit()
 void ExportTransfer::pauseThen(void (ExportTransfer::*next)())
 {
     m_state = State::Settling;
-    QTimer::singleShot(m_settings.settleTime, this, [this, next] {
+    // Queued even without a pause, so that start() returns before the first line goes.
+    const auto pause =
+        policy().pausesBeforeSending ? m_settings.settleTime : std::chrono::milliseconds(0);
+    QTimer::singleShot(pause, this, [this, next] {
         if (m_state != State::Settling)
             return;
         (this->*next)();
@@ -307,7 +310,7 @@ QString ExportTransfer::stopReason() const
         return m_nextLine == 0 ? QStringLiteral("no answer to \"[]\" in %1 seconds").arg(seconds)
                                : QStringLiteral("no acknowledgement in %1 seconds").arg(seconds);
     case TransferOutcome::ConnectionClosed:
-        return policy().connectionLostWhy;
+        return m_turnedAway ? texts::kClosedAtOnceWhy : policy().connectionLostWhy;
     case TransferOutcome::LimitReached:
         return QStringLiteral("%1 bytes came without an acknowledgement")
             .arg(m_settings.receiveLimit);

@@ -79,7 +79,7 @@ QString ImportTransfer::incompleteReason() const
         return m_bytesReceived == 0 ? QStringLiteral("no reply from the unit")
                                     : QStringLiteral("the unit fell silent before the end");
     case TransferOutcome::ConnectionClosed:
-        return policy().connectionLostWhy;
+        return m_turnedAway ? texts::kClosedAtOnceWhy : policy().connectionLostWhy;
     case TransferOutcome::LimitReached:
         return QStringLiteral("%1 bytes came without the end").arg(m_settings.receiveLimit);
     default:

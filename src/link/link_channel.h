@@ -26,6 +26,8 @@ public:
     // Bytes the channel dropped as telnet negotiation that never ended (the data among them is
     // lost); 0 where there is none.
     virtual qint64 unfinishedNegotiationBytes() const { return 0; }
+    // The last open() failed because the far end refused the connection.
+    virtual bool refusedConnection() const { return false; }
 
 signals:
     void opened();

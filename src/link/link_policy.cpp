@@ -48,4 +48,15 @@ LinkPolicy LinkPolicy::telnet(const QString& hostText)
     return policy;
 }
 
+LinkPolicy heldPolicy(LinkPolicy policy, bool handshake)
+{
+    policy.connectsPerTransfer = false;
+    policy.reportsConnecting = false;
+    policy.pausesBeforeSending = handshake && policy.handshake;
+    policy.handshake = handshake && policy.handshake;
+    if (!policy.handshake)
+        policy.importRequest = dumpRequest();
+    return policy;
+}
+
 } // namespace zel::link

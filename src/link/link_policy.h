@@ -21,6 +21,9 @@ struct LinkPolicy {
 
     // Export; the handshake ("[]" first, then ")" or "]" back) comes before an import's dump too.
     bool handshake = false;
+    // The export pauses before its first line (and after the handshake): a link just made, or a
+    // port just chosen, is given a moment. A link held open between transfers needs none.
+    bool pausesBeforeSending = true;
     QByteArray lineTerminator; // written after each line
     bool exactAcknowledgement =
         false;                  // reply must hold "(line)", and "ERROR" aborts; else any ")" or "]"
@@ -30,6 +33,11 @@ struct LinkPolicy {
     static LinkPolicy serial(const QString& portLabel);
     static LinkPolicy telnet(const QString& hostText);
 };
+
+// The policy of transfers over a link held open between them (live mode): no connection is made
+// per transfer and no pause is needed; the handshake, when the link has one, is made only by the
+// first transfer after the link was opened.
+LinkPolicy heldPolicy(LinkPolicy policy, bool handshake);
 
 // How status texts name the other end: "serial port: N", "host: H".
 QString serialPeer(const QString& portLabel);

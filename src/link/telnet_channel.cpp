@@ -1,6 +1,7 @@
 #include "link/telnet_channel.h"
 
 #include "link/host_address.h"
+#include "link/tcp_keepalive.h"
 
 #include <QTimer>
 
@@ -57,11 +58,17 @@ void TelnetChannel::close()
         m_socket.disconnectFromHost();
 }
 
+bool TelnetChannel::refusedConnection() const
+{
+    return !m_connected && m_socket.error() == QAbstractSocket::ConnectionRefusedError;
+}
+
 void TelnetChannel::onConnected()
 {
     m_connected = true;
     // Every line is a small write that waits for its reply: send it at once.
     m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    enableKeepAlive(m_socket);
     emit opened();
 }
 

@@ -26,6 +26,7 @@ public:
     {
         return m_stream.unfinishedSubnegotiationBytes();
     }
+    bool refusedConnection() const override;
 
 private:
     void onConnected();

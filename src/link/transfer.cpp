@@ -60,6 +60,7 @@ void Transfer::releaseChannel()
 
 void Transfer::onOpenFailed(const QString& error)
 {
+    m_turnedAway = m_channel->refusedConnection();
     // The serial port is opened before the transfer; a connection is made by it.
     finish(policy().connectsPerTransfer ? TransferOutcome::LinkFailed : TransferOutcome::NotOpen,
            error);
@@ -70,6 +71,7 @@ void Transfer::onClosedByPeer(const QString& error)
     if (!isRunning())
         return;
     readInput(); // what arrived before the close is still the unit's
+    m_turnedAway = policy().connectsPerTransfer && m_bytesReceived == 0;
     if (isRunning())
         endOnClose(error);
 }

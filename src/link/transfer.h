@@ -38,6 +38,10 @@ public:
     QString errorText() const { return m_errorText; }
     qint64 bytesSent() const { return m_bytesSent; }
     qint64 bytesReceived() const { return m_bytesReceived; }
+    // Over TCP: the unit refused the connection, or closed it before it sent anything. A unit
+    // that serves one client at a time (or a serial-to-TCP bridge) does that while another
+    // program holds its session.
+    bool turnedAway() const { return m_turnedAway; }
 
 signals:
     // Received text to add at the end of the configuration text box, on its last line; line
@@ -93,6 +97,7 @@ protected:
     QString m_errorText;
     qint64 m_bytesSent = 0;
     qint64 m_bytesReceived = 0;
+    bool m_turnedAway = false;
 
 private:
     void onOpenFailed(const QString& error);

@@ -19,6 +19,9 @@ inline const QString kCancelled = QStringLiteral("Transfer cancelled.  Aborting.
 inline const QString kOnlyEchoed =
     QStringLiteral("No line came back as (...), the form a unit acknowledges with; each was "
                    "taken on a \")\" or \"]\" alone.");
+// Why a transfer ended when the unit closed the connection before it sent anything.
+inline const QString kClosedAtOnceWhy =
+    QStringLiteral("the unit closed the connection at once: another program may hold its session");
 inline const QString kSending = QStringLiteral("Sending: ");
 inline const QString kWaitingFor = QStringLiteral("Waiting for: ");
 

@@ -63,6 +63,24 @@ void ConfigurationSession::recordEdit(const EditStep& step)
             restore(snapshot, shown);
         }));
     m_recorded = std::move(edited);
+    emit modelChanged(step);
+}
+
+void ConfigurationSession::replaceModel(const model::ConfigModel& replacement, const EditStep& step)
+{
+    if (!m_loaded.isLoaded())
+        return;
+    m_model = replacement;
+    {
+        const QScopedValueRollback restoring(m_restoring, true);
+        emit modelRestored(step);
+    }
+    recordEdit(step);
+}
+
+void ConfigurationSession::deliveredToUnit(const std::string& unit)
+{
+    m_loaded.delivered(writerText(), unit);
 }
 
 void ConfigurationSession::restore(const ModelSnapshot& snapshot, const EditStep& step)
@@ -75,6 +93,7 @@ void ConfigurationSession::restore(const ModelSnapshot& snapshot, const EditStep
     // What the pages show is the model now (a level beyond a slider's range is held clamped).
     m_recorded =
         m_model == *snapshot ? snapshot : std::make_shared<const model::ConfigModel>(m_model);
+    emit modelChanged(step);
 }
 
 bool ConfigurationSession::hasUnsavedEdits()

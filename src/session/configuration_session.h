@@ -101,6 +101,11 @@ public:
     // The model holds a new edit, named by `step`: one step of the history, unless nothing
     // changed or nothing is loaded.
     void recordEdit(const EditStep& step);
+    // Puts `replacement` in place of the model as one step of the history (the unit's
+    // configuration taken, a value put back), and has it shown.
+    void replaceModel(const model::ConfigModel& replacement, const EditStep& step);
+    // The model as it is now is on `unit` (live mode ended with every block acknowledged).
+    void deliveredToUnit(const std::string& unit);
 
 signals:
     // The reader run has filled the model: show it (and `log`, the reader's account of it).
@@ -109,6 +114,8 @@ signals:
     void pendingEditsWanted();
     // Undo or redo replaced the model: show it again, bringing the record of `step` into view.
     void modelRestored(const EditStep& step);
+    // The model changed by an edit, an undo or a redo, named by `step`, and is shown.
+    void modelChanged(const EditStep& step);
 
 private:
     std::string writerText() const;

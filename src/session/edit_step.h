@@ -10,10 +10,16 @@
 namespace zel::session {
 
 struct EditStep {
+    // How the edit came: on its own, as one move of a series (a slider moved by the keys or set
+    // by a screen reader), or as one move of a slider being dragged. Live mode sends an edit on
+    // its own at once and waits for the settle time after the moves of a series.
+    enum class Pace { Single, Series, Drag };
+
     QString text;
     QString mergeKey; // empty: never merged
     model::DiffSubject subject = model::DiffSubject::Unit;
     int record = 0; // the zone, preset, favorite... the step changed; 0 for the unit
+    Pace pace = Pace::Single;
 };
 
 } // namespace zel::session

@@ -52,6 +52,7 @@ struct FaultRun {
     QString errorText;
     int acknowledged = 0;
     qint64 bytesReceived = 0;
+    bool turnedAway = false;
 };
 
 struct FaultCase {
@@ -114,6 +115,7 @@ public:
             result.received = transfer.receivedText();
             result.errorText = transfer.errorText();
             result.bytesReceived = transfer.bytesReceived();
+            result.turnedAway = transfer.turnedAway();
         } else {
             link::ExportTransfer transfer(channelTo(m_case.link, m_sim, m_serial), lines,
                                           faultSettings());
@@ -129,6 +131,7 @@ public:
             result.errorText = transfer.errorText();
             result.acknowledged = transfer.linesAcknowledged();
             result.bytesReceived = transfer.bytesReceived();
+            result.turnedAway = transfer.turnedAway();
         }
         return result;
     }
@@ -208,6 +211,11 @@ std::vector<FaultCase> faultCases()
     };
 
     // The acknowledgement read before the loss counts; the loss is told in plain words.
+    const auto closedAtOnce = [](const FaultRun& r) {
+        EXPECT_TRUE(r.turnedAway);
+        EXPECT_TRUE(r.rec.statuses.last().contains(texts::kClosedAtOnceWhy))
+            << r.rec.statuses.last().toStdString();
+    };
     const auto portLostAfterTwo = [](const FaultRun& r) {
         EXPECT_EQ(r.acknowledged, 2);
         EXPECT_EQ(r.errorText, link::portLostText());
@@ -368,6 +376,12 @@ std::vector<FaultCase> faultCases()
          TransferOutcome::ConnectionClosed, {}, true, {}, portLostAfterTwo},
         {"hangs up after line 2", Link::Pty, Direction::Export, {"--close-after", "2", "--hang-up"},
          TransferOutcome::ConnectionClosed, {}, false, exported, portLostAfterTwo},
+        // A one-client unit or bridge whose session another program holds.
+        {"closes the connection at once", Link::Tcp, Direction::Import, {"--close-after", "0"},
+         TransferOutcome::ConnectionClosed, {}, false, {}, closedAtOnce},
+        {"closes the connection at once", Link::Tcp, Direction::Export, {"--close-after", "0"},
+         TransferOutcome::ConnectionClosed, {texts::kConnectionClosed}, false, exported,
+         closedAtOnce},
         {"only echoes each line back", Link::Tcp, Direction::Export, {"--echo"},
          TransferOutcome::TimedOut, {texts::kSending + exported[0], texts::kWaitingFor +
          link::expectedReply(exported[0]), texts::kCommandTimeout}, false, exported},
@@ -421,9 +435,10 @@ TEST(FaultyUnit, UnitThatIsNotThereFailsTheTransferWithTheLinksError)
         const char* what;
         QString host;
         QString error;
+        bool turnedAway = false; // as a unit whose one session another program holds does
     };
     const Case cases[] = {
-        {"connection refused", refusingHost(), "refused"},
+        {"connection refused", refusingHost(), "refused", true},
         {"unknown host", kUnknownHost, "not found"},
         {"port out of range", kHostWithBadPort, "Port 99999 is out of range (1 to 65535)"},
         {"port not a number", "127.0.0.1:abc", "Port \"abc\" is not a number"},
@@ -436,6 +451,7 @@ TEST(FaultyUnit, UnitThatIsNotThereFailsTheTransferWithTheLinksError)
                          c.what);
             TransferRecord rec;
             QString error;
+            bool turnedAway = false;
             if (direction == Direction::Import) {
                 link::ImportTransfer transfer(std::make_unique<link::TelnetChannel>(c.host),
                                               faultSettings());
@@ -443,6 +459,7 @@ TEST(FaultyUnit, UnitThatIsNotThereFailsTheTransferWithTheLinksError)
                 transfer.start();
                 ASSERT_TRUE(waitForFinish(rec));
                 error = transfer.errorText();
+                turnedAway = transfer.turnedAway();
                 EXPECT_TRUE(transfer.receivedText().isEmpty());
                 // The status names the host; the window reports the error.
                 EXPECT_EQ(rec.statuses, QStringList({" Importing from host: " + c.host,
@@ -454,10 +471,12 @@ TEST(FaultyUnit, UnitThatIsNotThereFailsTheTransferWithTheLinksError)
                 transfer.start();
                 ASSERT_TRUE(waitForFinish(rec));
                 error = transfer.errorText();
+                turnedAway = transfer.turnedAway();
                 EXPECT_EQ(rec.statuses, QStringList{" Export stopped before the first line: the "
                                                     "unit could not be reached"});
             }
             EXPECT_EQ(rec.outcome, TransferOutcome::LinkFailed);
+            EXPECT_EQ(turnedAway, c.turnedAway);
             EXPECT_TRUE(rec.logLines.isEmpty());
             EXPECT_TRUE(error.contains(c.error, Qt::CaseInsensitive)) << error.toStdString();
         }

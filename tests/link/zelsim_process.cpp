@@ -45,6 +45,16 @@ bool ZelSimProcess::start(Link link, const QStringList& faults)
     return false;
 }
 
+int ZelSimProcess::openedConnections()
+{
+    return static_cast<int>(stderrLines().count(QByteArrayLiteral("connection opened")));
+}
+
+bool ZelSimProcess::control(const QByteArray& command)
+{
+    return m_process.write(command + '\n') == command.size() + 1 && m_process.waitForBytesWritten();
+}
+
 void ZelSimProcess::kill()
 {
     m_process.kill();

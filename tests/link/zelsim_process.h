@@ -28,6 +28,10 @@ public:
     // How many TCP connections zelsim has seen closed so far, from what it printed; reads without
     // waiting, for a test that waits on the event loop.
     int closedConnections();
+    // How many TCP connections zelsim has taken so far (closed at once or not).
+    int openedConnections();
+    // Gives zelsim (started with --control) a command: "drop", "silent", "restart"...
+    bool control(const QByteArray& command);
     // Stops the unit at once, as if it were switched off.
     void kill();
 

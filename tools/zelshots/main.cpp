@@ -2,8 +2,9 @@
 // saves a picture of the welcome window and of each page, as a user sees them, into OUTDIR, and
 // one of "Compare with Unit" after a few edits, compared with CONFIG itself, as a file and as a
 // unit's (with the rows' check boxes), one of "History..." with a few journal entries, one of
-// Copy Zone Settings as an installer retunes the EQ of zones 5 to 8 from zone 4, and one of the
-// "Report" dialog; and the report of those edits to REPORT.pdf when it is given.
+// Copy Zone Settings as an installer retunes the EQ of zones 5 to 8 from zone 4, one of the
+// "Report" dialog, and one of the zone audio page in live mode, its state line saying that the
+// unit agrees; and the report of those edits to REPORT.pdf when it is given.
 
 #include "report_shots.h"
 
@@ -15,6 +16,8 @@
 #include "ui/window/dialog_prompts.h"
 #include "ui/window/editor_page_set.h"
 #include "ui/window/history_dialog.h"
+#include "ui/window/live_controller.h"
+#include "ui/window/live_state_panel.h"
 #include "ui/window/main_window.h"
 #include "ui/window/tick_dialog.h"
 #include "ui/window/unit_comparison.h"
@@ -187,5 +190,18 @@ int main(int argc, char* argv[])
     journal.setKept(journal.entries().constLast(), true); // what the unit held first
     window.showHistory();
     ok = save(*window.historyDialog(), dir, QStringLiteral("11-history.png")) && ok;
+    window.historyDialog()->close();
+
+    // Live mode as the state line shows it once the unit has acknowledged the last edit.
+    window.tabs()->setCurrentIndex(zel::ui::MainWindow::kZoneAudioPage);
+    window.live()->liveAction()->setChecked(true);
+    zel::session::LiveStatus live;
+    live.state = zel::session::LiveState::InSync;
+    live.peer = QStringLiteral("host: 192.168.1.40");
+    window.live()->statePanel()->showStatus(live);
+    // The new line's size reaches the status bar's layout a few turns of the event loop later.
+    for (int turn = 0; turn < 3; ++turn)
+        QApplication::processEvents();
+    ok = save(window, dir, QStringLiteral("15-live-mode.png")) && ok;
     return ok ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 
 #include "link/host_address.h"
 #include "pty_device.h"
+#include "sim_control.h"
 #include "sim_options.h"
 #include "unit_config.h"
 #include "unit_session.h"
@@ -41,6 +42,14 @@ bool startTcp(QTcpServer& server, UnitConfig& unit, const SimOptions& options)
     }
     QObject::connect(&server, &QTcpServer::newConnection, &server, [&server, &unit, &options] {
         while (QTcpSocket* socket = server.nextPendingConnection()) {
+            if (options.verbose)
+                std::fprintf(stderr, "connection opened\n");
+            if (options.oneClient && server.findChildren<QTcpSocket*>().size() > 1) {
+                // The unit's one session is taken: the newcomer is closed at once.
+                QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+                socket->disconnectFromHost();
+                continue;
+            }
             socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
             new UnitSession(socket, UnitSession::Connection::Closable, unit, options, socket);
             QObject::connect(socket, &QTcpSocket::disconnected, socket, [socket, &options] {
@@ -56,6 +65,43 @@ bool startTcp(QTcpServer& server, UnitConfig& unit, const SimOptions& options)
     return true;
 }
 
+// What --control's commands do to the unit: its connections, its answers, its configuration.
+void followControl(SimControl& control, QTcpServer& server, PtyDevice* pty, UnitConfig& unit,
+                   SimOptions& options)
+{
+    const auto dropAll = [&server, pty] {
+        for (QTcpSocket* socket : server.findChildren<QTcpSocket*>())
+            socket->disconnectFromHost();
+        if (pty)
+            pty->close(); // the cable pulled: the program on the terminal sees the port lost
+    };
+    const QHostAddress address = server.serverAddress();
+    const quint16 port = server.serverPort();
+    QObject::connect(&control, &SimControl::drop, &control, dropAll);
+    QObject::connect(&control, &SimControl::away, &control, [&server, dropAll] {
+        dropAll();
+        server.close();
+    });
+    QObject::connect(&control, &SimControl::back, &control, [&server, address, port] {
+        if (!server.isListening() && !address.isNull() && !server.listen(address, port))
+            std::fprintf(stderr, "zelsim: cannot listen again: %s\n",
+                         qPrintable(server.errorString()));
+    });
+    QObject::connect(&control, &SimControl::silent, &control,
+                     [&options](bool on) { options.silentNow = on; });
+    QObject::connect(&control, &SimControl::replyDelay, &control,
+                     [&options](int ms) { options.replyDelayMs = ms; });
+    QObject::connect(&control, &SimControl::keypad, &control,
+                     [&unit](const QByteArray& line) { unit.apply(line); });
+    QObject::connect(&control, &SimControl::restart, &control, [&unit, dropAll, initial = unit] {
+        dropAll();
+        unit = initial;
+    });
+    QObject::connect(&control, &SimControl::unknown, &control, [](const QByteArray& line) {
+        std::fprintf(stderr, "zelsim: unknown command \"%s\" (see --help)\n", line.constData());
+    });
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -65,7 +111,7 @@ int main(int argc, char* argv[])
     const auto parsed = parseOptions(app.arguments(), exitCode);
     if (!parsed)
         return exitCode;
-    const SimOptions& options = *parsed;
+    SimOptions options = *parsed; // the control commands change it as zelsim runs
 
     UnitConfig unit;
     QString error;
@@ -107,6 +153,11 @@ int main(int argc, char* argv[])
         }
         new UnitSession(&serial, UnitSession::Connection::Line, unit, options, &serial);
         announce(QStringLiteral("serial device %1").arg(options.serialDevice));
+    }
+    std::unique_ptr<SimControl> control;
+    if (options.control) {
+        control = std::make_unique<SimControl>();
+        followControl(*control, server, pty.get(), unit, options);
     }
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "sim_options.h"
 
 #include "link/host_address.h"
+#include "sim_control.h"
 
 #include <QCommandLineParser>
 
@@ -144,7 +145,8 @@ std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCo
          "N"},
         {"noise", "Insert tabs, DEL, C1 control codes and NUL into the dump."},
         {"baud", "Send and take in no more than one byte per ten bit times at this rate.", "RATE"},
-        {"reply-delay", "Wait this long before every reply.", "MS"},
+        {"reply-delay", "Wait this long before every reply (every acknowledgement of a line).",
+         "MS"},
         {"endless", "Send the configuration over and over without ever ending the dump."},
         {"echo", "Acknowledge every command by sending it back as it came, brackets and all."},
         {"unasked",
@@ -153,8 +155,8 @@ std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCo
         {"hang-up",
          "With --close-after, hang a pseudo-terminal up (its program sees the port lost) once "
          "the program has read all that was sent, instead of falling silent."},
-        {"verbose", "Print every command received, and every TCP connection closed, on standard "
-                    "error."},
+        {"verbose", "Print every command received, and every TCP connection opened and closed, on "
+                    "standard error."},
         {"handshake-reply",
          "Answer \"[]\" with TEXT instead of \")\\r\\n\" (\\r and \\n stand for CR and LF; an "
          "empty TEXT gives no answer), as units differ: \")\", \"]\", \"(OK)\\r\\n\".",
@@ -170,6 +172,10 @@ std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCo
          "Once N dumps have been sent, take COMMAND as if it were set on the unit's own keypad "
          "(another installer, a guest): \"1:[VO5R-30]\". May be given again.",
          "N:[COMMAND]"},
+        {"one-client",
+         "Over TCP, serve one connection at a time: one made while another is open is closed at "
+         "once, as a unit or a serial-to-network bridge with one session does."},
+        {"control", SimControl::help()},
     });
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "zelsim: %s\n", qPrintable(parser.errorText()));
@@ -194,6 +200,8 @@ std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCo
     options.unasked = parser.isSet("unasked");
     options.hangUp = parser.isSet("hang-up");
     options.verbose = parser.isSet("verbose");
+    options.oneClient = parser.isSet("one-client");
+    options.control = parser.isSet("control");
     if (parser.isSet("handshake-reply"))
         options.handshakeReply = unescaped(parser.value("handshake-reply"));
     if (!readChanges(parser.values("change-after"), options) ||

@@ -37,6 +37,11 @@ struct SimOptions {
     bool negotiateUnfinished = false;    // TCP: a subnegotiation at connect that never ends
     // Commands the unit takes as from its own keypad once it has sent this many dumps.
     std::vector<std::pair<int, QByteArray>> changesAfterDumps;
+    bool oneClient = false; // TCP: a connection made while another is open is closed at once
+    bool control = false;   // take commands on standard input (SimControl)
+
+    // Changed while zelsim runs, by the commands on standard input.
+    bool silentNow = false; // answer nothing, take in nothing
 };
 
 // Parses the arguments (program name first). Prints help or an error and returns nothing when

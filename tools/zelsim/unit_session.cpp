@@ -74,6 +74,8 @@ void UnitSession::onReceived(const QByteArray& bytes)
 
 void UnitSession::handleCommand(const QByteArray& command)
 {
+    if (m_options.silentNow)
+        return; // a unit that does not answer takes nothing in either
     // The dump request is refused like any other command when it holds the --error-on text.
     if (command == "[]") {
         if (!m_options.handshakeReply.isEmpty())
@@ -101,6 +103,10 @@ void UnitSession::queue(QByteArray bytes, bool endsLine, bool startsDump)
 
 void UnitSession::sendDueReplies()
 {
+    if (m_options.silentNow) {
+        m_replies.clear(); // what it had not answered yet it never will
+        return;
+    }
     const qint64 now = m_clock.elapsed();
     while (!m_replies.empty() && m_replies.front().dueMs <= now && !m_silent && !m_closing) {
         Reply reply = std::move(m_replies.front());
@@ -131,7 +137,8 @@ void UnitSession::countLine()
 
 void UnitSession::continueDump()
 {
-    while (m_dumping && !m_silent && !m_closing && m_link->pendingOutput() < kOutputWindow) {
+    while (m_dumping && !m_silent && !m_options.silentNow && !m_closing &&
+           m_link->pendingOutput() < kOutputWindow) {
         if (m_dumpNext == m_dump.size()) {
             if (!(m_options.endless || m_options.unasked) || m_dump.empty()) {
                 m_link->send(dumpRequest()); // the dump ends as it was asked for

@@ -77,6 +77,17 @@ void logOnStandardError(link::Transfer& transfer)
     });
 }
 
+// The link's error, and what a unit that turned the connection away most likely means.
+std::string errorOf(const link::Transfer& transfer)
+{
+    std::string error = transfer.errorText().toStdString();
+    if (transfer.turnedAway())
+        error += std::string(error.empty() ? "" : "; ") +
+                 "another program may hold the unit's session (a unit or a serial-to-network "
+                 "bridge that serves one client at a time turns a second one away)";
+    return error;
+}
+
 } // namespace
 
 ImportResult importConfiguration(const LinkTarget& target, const TransferOptions& options)
@@ -94,7 +105,7 @@ ImportResult importConfiguration(const LinkTarget& target, const TransferOptions
     runToEnd(transfer);
     result.outcome = transfer.outcome();
     result.text = text::toLatin1(transfer.receivedText());
-    result.error = transfer.errorText().toStdString();
+    result.error = errorOf(transfer);
     result.incompleteReason = transfer.incompleteReason().toStdString();
     journalImport(target, result);
     return result;
@@ -134,7 +145,7 @@ ExportResult exportConfiguration(const LinkTarget& target, const std::vector<std
     result.acknowledged = transfer.linesAcknowledged();
     result.lastAcknowledgedLine = transfer.lastAcknowledgedLine();
     result.acknowledgedInForm = transfer.linesInAcknowledgementForm();
-    result.error = transfer.errorText().toStdString();
+    result.error = errorOf(transfer);
     journalExport(target, lines, result, kind == SendKind::Partial);
     return result;
 }

@@ -27,6 +27,9 @@ struct TickChoice {
     QList<bool> options;
 };
 
+// Which side wins where the unit and the configuration being edited differ in live mode.
+enum class LiveSide { SendEdited, TakeUnits, Cancel };
+
 // What the report dialog proposes: the file, who the report is for, and what its changes may
 // be listed since.
 struct ReportQuestion {
@@ -92,6 +95,11 @@ public:
     // The report dialog: the file (HTML or PDF), the site, client and installer, notes, and what
     // the changes are listed since. Nothing when cancelled.
     virtual std::optional<ReportChoice> reportFile(const ReportQuestion& question) = 0;
+    // Live mode: `text` says where the unit and the configuration being edited differ,
+    // `differences` lists them; the answer says which side wins. Without `canSendEdited` only the
+    // unit's configuration can be taken. Enter and Escape answer Cancel.
+    virtual LiveSide chooseLiveSide(const QString& text, const QStringList& differences,
+                                    bool canSendEdited) = 0;
     // The application's general error message box.
     virtual void showError(const QString& text) = 0;
 };

@@ -20,10 +20,14 @@ void EditorPage::reportSliderEdits(QAbstractSlider* slider, std::function<sessio
     connect(slider, &QAbstractSlider::sliderPressed, this, [this] { ++m_drags; });
     connect(slider, &QAbstractSlider::valueChanged, this, [this, slider, step] {
         session::EditStep edit = step();
-        if (slider->isSliderDown())
+        edit.pace = session::EditStep::Pace::Series;
+        if (slider->isSliderDown()) {
             edit.mergeKey = QStringLiteral("%1 drag %2").arg(edit.text).arg(m_drags);
+            edit.pace = session::EditStep::Pace::Drag;
+        }
         reportEdit(edit);
     });
+    connect(slider, &QAbstractSlider::sliderReleased, this, &EditorPage::sliderReleased);
 }
 
 void setControlsEnabled(QWidget* container, bool enabled)

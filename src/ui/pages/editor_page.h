@@ -61,6 +61,8 @@ signals:
     // The user changed what the page shows: `step` names the change. Whoever records it first
     // has the page store its record into the model.
     void edited(const session::EditStep& step);
+    // A slider whose moves the page reports was let go: the drag's last value is final.
+    void sliderReleased();
 
 protected:
     // Reports a user's edit, unless the page is setting its controls itself; a step without a

@@ -13,6 +13,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 
 #include <memory>
@@ -214,6 +215,25 @@ std::optional<ReportChoice> DialogPrompts::reportFile(const ReportQuestion& ques
     if (runModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.choice();
+}
+
+LiveSide DialogPrompts::chooseLiveSide(const QString& text, const QStringList& differences,
+                                       bool canSendEdited)
+{
+    QMessageBox box(QMessageBox::Question, errorCaption(), text, QMessageBox::Cancel, m_parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDetailedText(differences.join(QLatin1Char('\n')));
+    QPushButton* send = nullptr;
+    if (canSendEdited)
+        send = box.addButton(QObject::tr("&Send the Edited Values"), QMessageBox::AcceptRole);
+    QPushButton* take = box.addButton(QObject::tr("&Take the Unit's"), QMessageBox::AcceptRole);
+    // Either choice changes the unit or the configuration being edited: Enter does neither.
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    if (send && box.clickedButton() == send)
+        return LiveSide::SendEdited;
+    return box.clickedButton() == take ? LiveSide::TakeUnits : LiveSide::Cancel;
 }
 
 void DialogPrompts::showError(const QString& text)

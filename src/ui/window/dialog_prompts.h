@@ -31,6 +31,8 @@ public:
                                                     const QList<TickableItem>& items,
                                                     const QList<TickableItem>& options) override;
     std::optional<ReportChoice> reportFile(const ReportQuestion& question) override;
+    LiveSide chooseLiveSide(const QString& text, const QStringList& differences,
+                            bool canSendEdited) override;
     void showError(const QString& text) override;
 
     // The window a question belongs to: the one the user is in when it is asked (History, a

@@ -33,6 +33,7 @@ EditorPageSet::EditorPageSet(model::ConfigModel& model, QuickEqLibrary& quickEq,
             page->commitToModel();
             emit edited(step);
         });
+        connect(page, &EditorPage::sliderReleased, this, &EditorPageSet::sliderReleased);
     }
 }
 

@@ -65,6 +65,8 @@ public:
 signals:
     // A page's edit is in the model now; `step` names it.
     void edited(const session::EditStep& step);
+    // A page's slider was let go.
+    void sliderReleased();
 
 private:
     NamingPage* m_namingPage;

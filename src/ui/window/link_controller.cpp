@@ -29,6 +29,7 @@ LinkController::LinkController(TextFeed& feed, UserPrompts& prompts, QObject* pa
 {
     connect(&m_modes, &LinkModeActions::modeChosen, &m_serial, &SerialSession::followMode);
     connect(&m_modes, &LinkModeActions::logLine, this, &LinkController::logLine);
+    connect(&m_modes, &LinkModeActions::aboutToChoose, this, &LinkController::linkModeChanging);
     connect(&m_serial, &SerialSession::statusText, this, &LinkController::statusText);
     connect(&m_runner, &TransferRunner::runningChanged, &m_serial,
             &SerialSession::setMonitorPaused);
@@ -148,6 +149,25 @@ QString LinkController::journalUnit() const
                           linkMode() == LinkMode::Serial ? m_serial.endpoint().portName() : host());
 }
 
+std::function<std::unique_ptr<link::LinkChannel>()> LinkController::liveChannelMaker()
+{
+    if (linkMode() == LinkMode::Serial) {
+        link::SerialEndpoint* endpoint = &m_serial.endpoint();
+        return [endpoint] {
+            return std::make_unique<link::SerialChannel>(*endpoint,
+                                                         link::SerialChannel::OnClosedPort::Reopen);
+        };
+    }
+    if (linkMode() == LinkMode::Telnet)
+        return [host = host()] { return std::make_unique<link::TelnetChannel>(host); };
+    return {};
+}
+
+void LinkController::holdForLive(bool held)
+{
+    m_serial.setHeldForLive(held);
+}
+
 std::unique_ptr<link::LinkChannel> LinkController::makeChannel()
 {
     if (linkMode() == LinkMode::Serial)
@@ -199,8 +219,8 @@ void LinkController::onFetchFinished(link::FetchTransfer* transfer)
         keepInJournal(entry, text);
     }
     if (!m_windowClosing) {
-        if (!error.isEmpty())
-            reportFailure(outcome, error);
+        if (!error.isEmpty() || transfer->turnedAway())
+            reportFailure(outcome, error, transfer->turnedAway());
         if (!link::hasImportText(outcome)) {
             // The link's own error (a refused connection, an unknown host) says more than
             // "no answer". A file's error box says all there is.
@@ -224,8 +244,8 @@ void LinkController::onExportFinished(link::Transfer* transfer)
 {
     const TransferOutcome outcome = transfer->outcome();
     const QString error = transfer->errorText();
-    if (!m_windowClosing && !error.isEmpty())
-        reportFailure(outcome, error);
+    if (!m_windowClosing && (!error.isEmpty() || transfer->turnedAway()))
+        reportFailure(outcome, error, transfer->turnedAway());
     const bool reachedUnit = m_exportLine > 0 || (outcome != TransferOutcome::LinkFailed &&
                                                   outcome != TransferOutcome::NotOpen);
     if (linkMode() != LinkMode::File && reachedUnit) {
@@ -257,11 +277,12 @@ void LinkController::keepInJournal(journal::Entry entry, const QString& text)
     emit statusText(m_lastStatus + tr("; the journal cannot be written (%1)").arg(error));
 }
 
-void LinkController::reportFailure(TransferOutcome outcome, const QString& error)
+void LinkController::reportFailure(TransferOutcome outcome, const QString& error, bool turnedAway)
 {
     const TransferDirection direction =
         m_purpose == Purpose::Export ? TransferDirection::Export : TransferDirection::Fetch;
-    const QString message = linkFailureMessage(linkMode(), direction, host(), outcome, error);
+    const QString message =
+        linkFailureMessage(linkMode(), direction, host(), outcome, error, turnedAway);
     if (!message.isEmpty())
         m_prompts->showError(message);
 }

@@ -17,6 +17,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace zel::link {
@@ -76,6 +77,15 @@ public:
     // The unit the chosen link reaches, as link::unitName() names it for the journal, the window
     // and zeltool alike; empty in File Mode.
     QString journalUnit() const;
+    // How status texts name the unit over the chosen serial or telnet link.
+    QString peerText() const;
+
+    // Live mode: makes the channel to the unit the chosen link reaches, afresh for every attempt
+    // to open it (a lost serial port is opened again by its name). Null in File Mode.
+    std::function<std::unique_ptr<link::LinkChannel>()> liveChannelMaker();
+    // While live mode holds the link, what the serial port brings is not shown between
+    // transfers and a lost port is not told in a box (the live state line says it).
+    void holdForLive(bool held);
 
     // What an export sends: the whole configuration, or chosen parts of it (Send Selected),
     // which the journal keeps as a partial send.
@@ -118,6 +128,8 @@ signals:
     void statusText(const QString& text);
     // For the log text box ("Using host: ...").
     void logLine(const QString& line);
+    // A link mode item was chosen; the mode changes right after.
+    void linkModeChanging();
 
 private:
     enum class Purpose { Import, Export, Comparison };
@@ -126,15 +138,13 @@ private:
     void fetch(Purpose purpose);
     // The transfer that fetches over the chosen link; nullptr when there is none to run.
     link::FetchTransfer* makeFetch(Purpose purpose);
-    // How status texts name the unit over the chosen serial or telnet link.
-    QString peerText() const;
     std::unique_ptr<link::LinkChannel> makeChannel();
 
     void run(link::Transfer* transfer, Purpose purpose, const QString& peer);
     void onFinished(link::Transfer* transfer);
     void onFetchFinished(link::FetchTransfer* transfer);
     void onExportFinished(link::Transfer* transfer);
-    void reportFailure(link::TransferOutcome outcome, const QString& error);
+    void reportFailure(link::TransferOutcome outcome, const QString& error, bool turnedAway);
     // Keeps what went over a serial or telnet link in the journal (`entry` says what it is); a
     // failure is said once, after the transfer's own status.
     void keepInJournal(journal::Entry entry, const QString& text);

@@ -58,18 +58,21 @@ void LinkModeActions::checkOnly(QAction* mode)
 
 void LinkModeActions::chooseFileMode()
 {
+    emit aboutToChoose();
     checkOnly(m_fileModeAction);
     emit modeChosen(LinkMode::File);
 }
 
 void LinkModeActions::chooseSerialMode()
 {
+    emit aboutToChoose();
     checkOnly(m_serialModeAction);
     emit modeChosen(LinkMode::Serial);
 }
 
 void LinkModeActions::chooseTelnetMode()
 {
+    emit aboutToChoose();
     checkOnly(m_telnetModeAction);
     emit modeChosen(LinkMode::Telnet);
     const std::optional<QString> host = m_prompts->inputQuery(kHostCaption, kHostPrompt, {});

@@ -41,6 +41,9 @@ public slots:
     void chooseTelnetMode();
 
 signals:
+    // A mode item was chosen: before anything of the mode changes (whoever holds the link ends
+    // its work with it).
+    void aboutToChoose();
     // A mode item was chosen and is checked; for telnet, before the host is asked for.
     void modeChosen(zel::link::LinkMode mode);
     // For the log text box ("Using host: ...").

@@ -17,6 +17,8 @@
 #include "ui/window/focus_return.h"
 #include "ui/window/history_dialog.h"
 #include "ui/window/link_controller.h"
+#include "ui/window/live_controller.h"
+#include "ui/window/live_state_panel.h"
 #include "ui/window/painting_suspended.h"
 #include "ui/window/tab_fitting.h"
 #include "ui/window/text_box_loading.h"
@@ -69,13 +71,17 @@ MainWindow::MainWindow(QWidget* parent)
     auto* transferFeed = new TransferTextFeed(m_configurationTextBox, m_configurationTextBox);
     m_link = new LinkController(*transferFeed, *m_prompts, this);
     m_comparison = new UnitComparison(m_tabs, m_pageSet->pages(), this);
+    m_live = new LiveController(*this);
     buildMenus();
 
     m_statusLabel = new QLabel(this);
     // Status texts carry a host or a path as typed: never read them as markup.
     m_statusLabel->setTextFormat(Qt::PlainText);
+    // A long status text gives way to the live state line beside it, which must stay whole.
+    m_statusLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addPermanentWidget(m_statusLabel, 1);
+    statusBar()->addPermanentWidget(m_live->statePanel());
     statusBar()->addPermanentWidget(m_link->progressPanel());
     statusBar()->setFixedHeight(kClientHeight - kTabsGeometry.bottom() - 1);
     addAction(m_link->cancelAction());
@@ -90,6 +96,8 @@ MainWindow::MainWindow(QWidget* parent)
     connect(m_link, &LinkController::transferStarted, this,
             [this] { m_session.setLinkUnit(m_link->journalUnit()); });
     connect(m_link, &LinkController::transferFinished, this, &MainWindow::updateCommands);
+    connect(m_live, &LiveController::liveChanged, this, &MainWindow::updateCommands);
+    connect(m_linkModeGroup, &QActionGroup::triggered, this, &MainWindow::updateCommands);
     connect(m_link, &LinkController::configurationDelivered, this, [this](const QString& unit) {
         if (!m_restoring && !m_sendingSelected)
             m_session.exportDelivered(unit.toStdString());
@@ -140,6 +148,8 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow()
 {
+    delete m_live; // its link uses the serial port the link controller holds
+    m_live = nullptr;
     delete m_link;
     delete centralWidget(); // the tabs and every page
 }
@@ -242,9 +252,14 @@ bool MainWindow::confirmDiscardingEdits(const QString& question)
     return !m_session.hasUnsavedEdits() || m_prompts->confirm(question);
 }
 
+bool MainWindow::unitBusy() const
+{
+    return unitWorkPending() || (m_live && m_live->isLive());
+}
+
 void MainWindow::updateCommands()
 {
-    const bool running = unitWorkPending();
+    const bool running = unitBusy();
     for (QAction* command : {m_importAction, m_newZel8Action, m_newZel16Action})
         command->setEnabled(!running);
     // With nothing loaded an export would send the blank defaults of the reset.
@@ -253,7 +268,9 @@ void MainWindow::updateCommands()
     for (QAction* copy : {m_copyZoneSettingsAction, m_copyPresetEqAction, m_copyZoneEqAction})
         copy->setEnabled(m_session.loaded().isLoaded());
     m_reportAction->setEnabled(m_exportAction->isEnabled());
-    m_linkModeGroup->setEnabled(!running);
+    // Choosing another link leaves live mode; during a transfer the link stays as it is.
+    m_linkModeGroup->setEnabled(!m_link->isTransferRunning());
+    m_live->updateAction();
     if (m_history)
         m_history->setRestoreEnabled(!running && (m_link->linkMode() == link::LinkMode::Serial ||
                                                   m_link->linkMode() == link::LinkMode::Telnet));
@@ -261,6 +278,11 @@ void MainWindow::updateCommands()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Live mode first sends (or cancels) what is pending, and says which.
+    if (!m_live->allowClose()) {
+        event->ignore();
+        return;
+    }
     // During an import the model has been reset already: nothing of the user's is at stake.
     // During a comparison's fetch, or the one around a Send Selected, the edits still are.
     const bool agreed =
@@ -299,7 +321,7 @@ void MainWindow::showConfigurationPage()
 
 void MainWindow::newTemplate(model::UnitSize size)
 {
-    if (m_link->isTransferRunning() || !confirmDiscardingEdits(questions::kDiscardOnNew))
+    if (unitBusy() || !confirmDiscardingEdits(questions::kDiscardOnNew))
         return;
     const PaintingSuspended suspended(m_tabs); // every page is refilled
     reset();
@@ -315,7 +337,7 @@ void MainWindow::newTemplate(model::UnitSize size)
 
 bool MainWindow::prepareImport()
 {
-    if (m_link->isTransferRunning() || !confirmDiscardingEdits(questions::kDiscardOnImport))
+    if (unitBusy() || !confirmDiscardingEdits(questions::kDiscardOnImport))
         return false;
     reset();
     showConfigurationPage();

@@ -34,6 +34,7 @@ class ConfigurationFilePage;
 class EditorPageSet;
 class HistoryDialog;
 class LinkController;
+class LiveController;
 class QuickEqLibrary;
 class UnitComparison;
 class UserPrompts;
@@ -103,6 +104,8 @@ public:
     LinkController* link() const { return m_link; }
     // "Compare with Unit" and its dialog.
     UnitComparison* comparison() const { return m_comparison; }
+    // Live mode: the "Unit" menu, its state line and its questions.
+    LiveController* live() const { return m_live; }
     // The "History" dialog; null before it was first shown.
     HistoryDialog* historyDialog() const { return m_history; }
 
@@ -220,6 +223,9 @@ private:
     void showCompared(bool afterSend, const QString& note = {});
     // Import, export and the "New" commands follow the link and what is loaded.
     void updateCommands();
+    // A unit's work has not ended, or live mode holds the unit: nothing else may go to it or replace the
+    // configuration being edited.
+    bool unitBusy() const;
     // True when nothing would be lost, or the user agrees to `question`.
     bool confirmDiscardingEdits(const QString& question);
     // Asks, Cancel first, before an export of names or addresses that a config line cannot
@@ -289,6 +295,7 @@ private:
 
     LinkController* m_link = nullptr;
     UnitComparison* m_comparison = nullptr;
+    LiveController* m_live = nullptr;
     HistoryDialog* m_history = nullptr;
     // Set while a journal entry is restored: the unit then holds it, not what is edited.
     bool m_restoring = false;

@@ -48,7 +48,7 @@ const QString kEditedSince = QStringLiteral("Nothing was sent: the configuration
 
 void MainWindow::compareWithUnit()
 {
-    if (unitWorkPending() || !m_session.loaded().isLoaded())
+    if (unitBusy() || !m_session.loaded().isLoaded())
         return;
     commitAndRefresh();
     m_fetchFor = FetchFor::Comparison;
@@ -114,7 +114,7 @@ void MainWindow::showCompared(bool afterSend, const QString& note)
 
 void MainWindow::sendSelected(const std::vector<model::Difference>& chosen)
 {
-    if (unitWorkPending() || !m_compared.isSet())
+    if (unitBusy() || !m_compared.isSet())
         return;
     QString unknown = m_compared.incompleteReason();
     if (unknown.isEmpty() && !m_compared.missingParts().empty())

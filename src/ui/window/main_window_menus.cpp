@@ -7,6 +7,7 @@
 #include "ui/window/copy_parts_memory.h"
 #include "ui/window/editor_page_set.h"
 #include "ui/window/link_controller.h"
+#include "ui/window/live_controller.h"
 #include "ui/window/painting_suspended.h"
 #include "ui/window/settings_copy.h"
 
@@ -45,6 +46,7 @@ void MainWindow::buildMenus()
 
     buildEditMenu();
 
+    menuBar()->addMenu(m_live->menu());
     // "About" is a command of the menu bar itself, not a menu.
     m_aboutAction = menuBar()->addAction(tr("&About"));
 

@@ -55,7 +55,7 @@ void MainWindow::afterThisTransfer(std::function<void()> step)
 
 void MainWindow::exportConfiguration()
 {
-    if (unitWorkPending() || !m_session.loaded().isLoaded() || !confirmWholeEnough())
+    if (unitBusy() || !m_session.loaded().isLoaded() || !confirmWholeEnough())
         return;
     commitAndRefresh();
     if (!confirmUncarriedTexts())

@@ -61,7 +61,7 @@ std::optional<QString> MainWindow::journalText(const journal::Entry& entry)
 
 void MainWindow::openJournalEntry(const journal::Entry& entry)
 {
-    if (m_link->isTransferRunning())
+    if (unitBusy())
         return;
     if (!journal::holdsWholeConfiguration(entry)) {
         m_prompts->showError(partialEntryReason(entry));
@@ -111,7 +111,7 @@ void MainWindow::compareJournalEntry(const journal::Entry& entry)
 void MainWindow::restoreJournalEntry(const journal::Entry& entry)
 {
     const QString unit = m_link->journalUnit();
-    if (unitWorkPending() || unit.isEmpty())
+    if (unitBusy() || unit.isEmpty())
         return;
     if (!journal::holdsWholeConfiguration(entry)) {
         m_prompts->showError(partialEntryReason(entry));

@@ -71,9 +71,15 @@ bool SerialSession::openChosenPort()
     return true;
 }
 
+void SerialSession::setHeldForLive(bool held)
+{
+    m_heldForLive = held;
+    m_monitor->setPaused(held);
+}
+
 void SerialSession::onPortLost(const QString& error)
 {
-    if (m_windowClosing)
+    if (m_windowClosing || m_heldForLive)
         return;
     m_prompts->showError(tr("The serial port %1 was lost: %2\n\n"
                             "Reconnect the unit and choose \"Serial Mode\" to open the port "

@@ -42,6 +42,9 @@ public:
     void setMonitorPaused(bool paused);
     // The window is closing: a lost port is no longer told.
     void setWindowClosing(bool closing) { m_windowClosing = closing; }
+    // Live mode holds the port: the monitor does not read it and a lost port is not told in a
+    // box, since live mode opens it again and its state line says so.
+    void setHeldForLive(bool held);
 
     // How status texts name the port: "serial port: " and its label.
     QString peerText() const;
@@ -59,6 +62,7 @@ private:
     link::SerialEndpoint m_endpoint;
     link::SerialMonitor* m_monitor;
     bool m_windowClosing = false;
+    bool m_heldForLive = false;
 };
 
 } // namespace zel::ui

@@ -109,19 +109,21 @@ TEST(MainWindowFrame, CaptionSizeAndPageLayout)
     EXPECT_LE(log->geometry().right(), window.tabs()->widget(0)->width());
 }
 
-TEST(MainWindowMenus, FileAndEditMenusThenAboutCommand)
+TEST(MainWindowMenus, FileEditAndUnitMenusThenAboutCommand)
 {
     MainWindow window;
     const QList<QAction*> bar = window.menuBar()->actions();
-    ASSERT_EQ(bar.size(), 3);
+    ASSERT_EQ(bar.size(), 4);
     // Captions as shown; text() also holds the "&" before each mnemonic.
     EXPECT_EQ(bar[0]->iconText(), QStringLiteral("File"));
     ASSERT_NE(bar[0]->menu(), nullptr);
     EXPECT_EQ(bar[1]->iconText(), QStringLiteral("Edit"));
     ASSERT_NE(bar[1]->menu(), nullptr);
-    EXPECT_EQ(bar[2], window.aboutAction());
-    EXPECT_EQ(bar[2]->iconText(), QStringLiteral("About"));
-    EXPECT_EQ(bar[2]->menu(), nullptr) << "About is a command, not a menu";
+    EXPECT_EQ(bar[2]->iconText(), QStringLiteral("Unit"));
+    ASSERT_NE(bar[2]->menu(), nullptr);
+    EXPECT_EQ(bar[3], window.aboutAction());
+    EXPECT_EQ(bar[3]->iconText(), QStringLiteral("About"));
+    EXPECT_EQ(bar[3]->menu(), nullptr) << "About is a command, not a menu";
 
     const QStringList expected = {
         "File Mode", "Serial Mode",       "Telnet Mode", "New ZEL-8", "New ZEL-16", "-",   "Import",
@@ -133,7 +135,7 @@ TEST(MainWindowMenus, FileAndEditMenusThenAboutCommand)
 
     // Alt and one key reach each item: one mnemonic for each, none used twice in a menu.
     for (const QList<QAction*>& menu :
-         {bar, bar[0]->menu()->actions(), bar[1]->menu()->actions()}) {
+         {bar, bar[0]->menu()->actions(), bar[1]->menu()->actions(), bar[2]->menu()->actions()}) {
         QList<QKeySequence> mnemonics;
         for (const QAction* item : menu) {
             if (item->isSeparator())

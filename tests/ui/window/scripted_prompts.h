@@ -25,6 +25,7 @@ public:
     std::optional<ui::ReportChoice> reportAnswer;
     // Answers the report dialog in place of reportAnswer, given what it proposes.
     std::function<std::optional<ui::ReportChoice>(const ui::ReportQuestion&)> onReport;
+    ui::LiveSide liveSideAnswer = ui::LiveSide::Cancel;
     // Runs when a one-line entry is asked for, before it is answered.
     std::function<void()> onInputQuery;
 
@@ -39,6 +40,9 @@ public:
     QStringList errors;
     QList<ui::ReportQuestion> reportQuestions; // what each report dialog proposed
     QList<QList<bool>> optionOffers; // how the options were ticked when offered
+    QStringList liveSideQuestions;
+    QStringList liveSideDifferences; // of the last one
+    bool liveSideCouldSend = false;
 
     std::optional<QString> choosePort() override
     {
@@ -96,6 +100,14 @@ public:
     {
         reportQuestions << question;
         return onReport ? onReport(question) : reportAnswer;
+    }
+    ui::LiveSide chooseLiveSide(const QString& text, const QStringList& differences,
+                                bool canSendEdited) override
+    {
+        liveSideQuestions << text;
+        liveSideDifferences = differences;
+        liveSideCouldSend = canSendEdited;
+        return liveSideAnswer;
     }
     void showError(const QString& text) override { errors << text; }
 };

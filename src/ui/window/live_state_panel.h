@@ -1,0 +1,34 @@
+#pragma once
+// The status bar's live state line: what live mode says of the unit (in sync, sending, not
+// applied, link lost, unit differs), with "Resend" while blocks are not applied. Screen readers
+// find it by name and hear every change; a state that needs the user is told as an alert.
+
+#include "session/live_types.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace zel::ui {
+
+class LiveStatePanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit LiveStatePanel(QWidget* parent = nullptr);
+
+    // Shows `status`; hidden while live mode is off.
+    void showStatus(const session::LiveStatus& status);
+
+    QLabel* stateLabel() const { return m_label; }
+    QPushButton* resendButton() const { return m_resend; }
+
+signals:
+    void resendRequested();
+
+private:
+    QLabel* m_label;
+    QPushButton* m_resend;
+};
+
+} // namespace zel::ui

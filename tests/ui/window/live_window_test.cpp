@@ -1,0 +1,195 @@
+// Live mode in the window, against the simulated unit over TCP and a pseudo-terminal: the "Live"
+// item of the "Unit" menu, going live (at once, after a question, or refused), the state line
+// and how leaving is said.
+#include "link_window_fixture.h"
+
+#include "link/zelsim_process.h"
+#include "ui/pages/zone_audio_page.h"
+#include "ui/window/editor_page_set.h"
+#include "ui/window/live_controller.h"
+#include "ui/window/live_state_panel.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSlider>
+#include <QTest>
+
+namespace zel::test {
+namespace {
+
+using Link = ZelSimProcess::Link;
+using session::LiveState;
+
+TEST(LiveInTheWindow, TheLiveItemFollowsTheLink)
+{
+    LinkWindow w;
+    ui::LiveController& live = *w.window.live();
+    QAction* item = live.liveAction();
+    EXPECT_TRUE(w.window.menuBar()->actions().contains(live.menu()->menuAction()));
+    EXPECT_EQ(live.menu()->title(), QStringLiteral("&Unit"));
+    EXPECT_TRUE(live.menu()->actions().contains(item));
+    EXPECT_TRUE(item->isCheckable());
+    EXPECT_FALSE(item->isChecked()) << "off at start";
+    EXPECT_EQ(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+    EXPECT_FALSE(item->isEnabled()) << "File Mode has no unit";
+    w.chooseTelnet(QStringLiteral("127.0.0.1:1"));
+    EXPECT_TRUE(item->isEnabled());
+    w.window.fileModeAction()->trigger();
+    EXPECT_FALSE(item->isEnabled());
+}
+
+TEST(LiveInTheWindow, GoingLiveAgreesWithTheUnitFirst)
+{
+    struct Case {
+        const char* what;
+        Link link;
+        const char* loaded; // "import", "zel8", "nothing"
+        ui::LiveSide answer;
+        bool asked;
+        bool live;
+        QStringList faults = {};
+    };
+    const Case cases[] = {
+        {"right after a whole import: at once", Link::Tcp, "import", ui::LiveSide::Cancel, false,
+         true},
+        {"over serial, right after a whole import", Link::Pty, "import", ui::LiveSide::Cancel,
+         false, true},
+        {"a ZEL-8 template: the unit's taken", Link::Tcp, "zel8", ui::LiveSide::TakeUnits, true,
+         true},
+        {"a ZEL-8 template: cancelled", Link::Tcp, "zel8", ui::LiveSide::Cancel, true, false},
+        {"nothing loaded: refused", Link::Tcp, "nothing", ui::LiveSide::Cancel, false, false},
+        {"an import cut short: refused",
+         Link::Tcp,
+         "import",
+         ui::LiveSide::Cancel,
+         false,
+         false,
+         {"--close-after", "100"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ZelSimProcess unit;
+        ASSERT_TRUE(unit.start(c.link, c.faults)) << unit.error().toStdString();
+        LinkWindow w;
+        ui::LiveController& live = *w.window.live();
+        if (c.link == Link::Tcp)
+            w.chooseTelnet(unit.address());
+        else
+            w.chooseSerial(unit.address());
+        if (QLatin1String(c.loaded) == "import")
+            ASSERT_TRUE(w.runToEnd(w.window.importAction()));
+        else if (QLatin1String(c.loaded) == "zel8")
+            w.window.newZel8Action()->trigger();
+        w.prompts->liveSideAnswer = c.answer;
+        const qsizetype entries = w.link.journal().entries().size();
+        live.liveAction()->trigger();
+        const QLabel* state = live.statePanel()->stateLabel();
+        if (c.live) {
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] { return live.session().status().state == LiveState::InSync; }, 15000));
+            EXPECT_TRUE(state->text().startsWith(QStringLiteral("Live: in sync with ")));
+            EXPECT_EQ(state->accessibleName(), state->text()) << "what a screen reader reads";
+            EXPECT_FALSE(w.window.importAction()->isEnabled());
+            EXPECT_FALSE(w.window.exportAction()->isEnabled());
+            EXPECT_EQ(w.window.model().zoneCount(), 16);
+            live.liveAction()->trigger(); // leave
+            EXPECT_FALSE(live.isLive());
+            EXPECT_TRUE(w.window.statusText().startsWith(QStringLiteral(" Live mode ended")));
+            EXPECT_EQ(w.link.journal().entries().size(), entries + 2);
+        } else {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 15000));
+            EXPECT_EQ(w.prompts->errors.size(), c.asked ? 0 : 1) << "refused, and why";
+            EXPECT_EQ(w.link.journal().entries().size(), entries);
+        }
+        EXPECT_FALSE(live.liveAction()->isChecked());
+        EXPECT_FALSE(state->isVisibleTo(&w.window)) << "the state line goes with live mode";
+        EXPECT_EQ(w.prompts->liveSideQuestions.size(), c.asked ? 1 : 0);
+        EXPECT_FALSE(c.asked && w.prompts->liveSideCouldSend) << "a ZEL-8 over a ZEL-16";
+    }
+}
+
+TEST(LiveInTheWindow, ASliderLetGoSendsItsValueAndTheStateLineSaysSo)
+{
+    ZelSimProcess unit;
+    ASSERT_TRUE(unit.start(Link::Tcp, {"--error-on", "VO2R"})) << unit.error().toStdString();
+    LinkWindow w;
+    ui::LiveController& live = *w.window.live();
+    w.chooseTelnet(unit.address());
+    ASSERT_TRUE(w.runToEnd(w.window.importAction()));
+    live.liveAction()->trigger();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return live.session().status().state == LiveState::InSync; }, 15000));
+    ui::ZoneAudioPage* page = w.window.pageSet().zoneAudioPage();
+    w.window.tabs()->setCurrentWidget(page);
+    auto* volume = page->findChild<QSlider*>(QStringLiteral("volumeSlider"));
+    volume->setSliderDown(true);
+    volume->setValue(volume->value() - 3);
+    volume->setSliderDown(false); // let go: sent at once, not after the settle time
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return unit.receivedCommands().contains(QStringLiteral("[VO1R-15]")); }, 10000));
+    page->showRecord(model::DiffSubject::ZoneAudio, 2); // zone 2's volume the unit refuses
+    volume->setValue(volume->value() - 1);
+    const QLabel* state = live.statePanel()->stateLabel();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return state->text() == "Live: not applied (1)"; }, 15000));
+    EXPECT_TRUE(live.statePanel()->isVisibleTo(&w.window));
+    EXPECT_TRUE(live.resendAction()->isEnabled());
+    w.window.close(); // nothing pending: left at once, and what the unit lacks is said
+    EXPECT_FALSE(live.isLive());
+    ASSERT_EQ(w.prompts->errors.size(), 1);
+    EXPECT_TRUE(w.prompts->errors.first().contains(QStringLiteral("1 change did not reach")));
+    EXPECT_TRUE(w.window.statusText().contains(QStringLiteral("1 change not applied")));
+}
+
+TEST(LiveInTheWindow, LeavingWithABlockOnItsWaySendsOrCancelsItAndSaysWhich)
+{
+    enum class Leave { Uncheck, Close, OtherLink };
+    struct Case {
+        const char* what;
+        Leave how;
+        const char* said;
+    };
+    const Case cases[] = {
+        {"Live unchecked: sent first", Leave::Uncheck, " Live mode ended after sending 1 change"},
+        {"window closed: sent, then closed", Leave::Close, " Live mode ended after sending 1 "},
+        {"another link chosen: cancelled", Leave::OtherLink,
+         " Live mode ended; 1 change pending "
+         "cancelled"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ZelSimProcess unit;
+        ASSERT_TRUE(unit.start(Link::Tcp, {"--reply-delay", "300"})) << unit.error().toStdString();
+        LinkWindow w;
+        w.window.show();
+        ui::LiveController& live = *w.window.live();
+        w.chooseTelnet(unit.address());
+        ASSERT_TRUE(w.runToEnd(w.window.importAction(), std::chrono::seconds(60)));
+        live.liveAction()->trigger();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return live.session().status().state == LiveState::InSync; }, 15000));
+        auto* volume = w.window.pageSet().zoneAudioPage()->findChild<QSlider*>("volumeSlider");
+        volume->setSliderDown(true);
+        volume->setValue(volume->value() - 5);
+        volume->setSliderDown(false);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return live.session().status().pending == 1; }, 5000));
+        if (c.how == Leave::Uncheck)
+            live.liveAction()->trigger();
+        else if (c.how == Leave::Close)
+            EXPECT_FALSE(w.window.close()) << "not before the block has gone";
+        else
+            w.window.fileModeAction()->trigger();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 15000));
+        EXPECT_TRUE(w.window.statusText().startsWith(QLatin1String(c.said)))
+            << w.window.statusText().toStdString();
+        // The unit as left, in the journal: with the block only once it was acknowledged.
+        const QByteArray left = *w.link.journal().text(w.link.journal().entries().first());
+        EXPECT_EQ(left.contains("[VO1R-17]"), c.how != Leave::OtherLink);
+        if (c.how == Leave::Close) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !w.window.isVisible(); }, 5000));
+        }
+    }
+}
+
+} // namespace
+} // namespace zel::test
