@@ -15,6 +15,10 @@ enum Option : unsigned {
     kOptionVerify = 1u << 3,      // --verify
     kOptionReport = 1u << 4,      // --changes-from OLD, --paper A4|Letter
     kOptionChangesOnly = 1u << 5, // --changes-only
+    kOptionSerialList = 1u << 6,  // --serial with no device after it (find: list the ports)
+    kOptionScan = 1u << 7,        // --port P, --jobs N
+    kOptionJson = 1u << 8,        // --json
+    kOptionForce = 1u << 9,       // --force
 };
 
 struct Arguments {
@@ -25,9 +29,14 @@ struct Arguments {
     std::optional<std::string> timeout;     // --timeout SECONDS, checked by the command
     std::optional<std::string> changesFrom; // --changes-from OLD
     std::optional<std::string> paper;       // --paper A4|Letter, checked by the command
+    std::optional<std::string> port;        // --port P, checked by the command
+    std::optional<std::string> jobs;        // --jobs N, checked by the command
     bool verify = false;                    // --verify
     bool changesOnly = false;               // --changes-only
     bool verbose = false;                   // -v, --verbose
+    bool serialList = false;                // --serial with no device after it
+    bool json = false;                      // --json
+    bool force = false;                     // --force
     bool help = false;                      // -h or --help
     unsigned given = 0;                     // the Option bits of the options present
 };

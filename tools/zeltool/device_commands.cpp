@@ -6,12 +6,14 @@
 #include "device_options.h"
 #include "device_transfers.h"
 #include "tool_command.h"
+#include "transfer_journal.h"
 
 #include "model/carried_text.h"
 #include "model/changed_lines.h"
 #include "model/config_diff.h"
 #include "model/config_model.h"
 #include "model/config_writer.h"
+#include "session/identity_check.h"
 
 namespace zel::tool {
 
@@ -158,7 +160,7 @@ int verify(const LinkTarget& target, const model::ConfigModel& sent, const std::
 // Returns 0, or the exit status of the refusal.
 int changedLinesFor(const LinkTarget& target, const model::ConfigModel& edited,
                     const std::string& path, const TransferOptions& options,
-                    std::vector<std::string>& lines)
+                    std::vector<std::string>& lines, model::ConfigModel& unit)
 {
     const ImportResult fetched = importConfiguration(target, options);
     if (linkFailed(fetched.outcome))
@@ -169,10 +171,27 @@ int changedLinesFor(const LinkTarget& target, const model::ConfigModel& edited,
                         " did not come whole (" + importProblem(fetched, target, options) +
                         "), so what it holds is not known; nothing was sent. Export " +
                         describe(path) + " without --changes-only to send all of it");
-    model::ConfigModel unit;
     readConfigurationText(fetched.text, unit);
     lines = model::changedLines(unit, edited);
     return 0;
+}
+
+// A unit at the address that does not look like the unit the configuration came from (told by
+// `fetched`, when it was fetched first, else by the journal) is not sent to without --force.
+int refuseAnotherUnit(const LinkTarget& target, const model::ConfigModel& configuration,
+                      const model::ConfigModel& fetched, bool force)
+{
+    const session::UnitFingerprint there = session::fingerprintOf(fetched);
+    const std::optional<session::IdentityMismatch> mismatch = session::identityMismatch(
+        configuration, journalUnit(target), there.isKnown() ? std::optional(there) : std::nullopt);
+    if (!mismatch || force)
+        return 0;
+    return fail(kExitUsage, "export: the unit at " + describe(target) +
+                                " does not look like the unit this configuration came from; "
+                                "nothing was sent (--force sends it anyway)\n  this "
+                                "configuration: " +
+                                mismatch->configuration.toStdString() + "\n  at " +
+                                describe(target) + ": " + mismatch->atAddress.toStdString());
 }
 
 int runExport(const Arguments& arguments)
@@ -204,9 +223,10 @@ int runExport(const Arguments& arguments)
         return fail(kExitUsage, message);
     }
     std::vector<std::string> lines;
+    model::ConfigModel unit; // what the unit holds, when it was fetched first
     if (!arguments.changesOnly) {
         lines = model::writeConfiguration(model);
-    } else if (const int refused = changedLinesFor(*target, model, path, *options, lines)) {
+    } else if (const int refused = changedLinesFor(*target, model, path, *options, lines, unit)) {
         return refused;
     } else if (lines.size() == 1) { // "[EC]" alone: nothing differs
         fail(kExitOk, "export: " + describe(*target) + " already holds " + describe(path) +
@@ -214,6 +234,8 @@ int runExport(const Arguments& arguments)
         return arguments.verify ? verify(*target, model, path, *options) : kExitOk;
     }
 
+    if (const int refused = refuseAnotherUnit(*target, model, unit, arguments.force))
+        return refused;
     const ExportResult result = exportConfiguration(*target, lines, *options);
     if (linkFailed(result.outcome))
         return fail(kExitUsage, "cannot reach " + describe(*target) + ": " + result.error);
@@ -253,6 +275,9 @@ constexpr std::string_view kExportDetails =
     "                     only the blocks that differ, then \"[EC]\"; a favorite or group\n"
     "                     difference sends the whole \"[FAR]\" or \"[GAR]\" block. Refused when\n"
     "                     the fetch does not come whole: the unit's side is not known\n"
+    "  --force            send it even when the unit at the address does not look like the\n"
+    "                     unit the configuration came from (by the journal's last whole fetch\n"
+    "                     from the address, or the fetch of --changes-only)\n"
     "  --verify           import the configuration afterwards and print how it differs from\n"
     "                     FILE, as 'zeltool diff' does, or one line saying that it matches\n"
     "  --timeout SECONDS  how long to wait for each acknowledgement (default 30)\n"
@@ -262,7 +287,8 @@ constexpr std::string_view kExportDetails =
     "sent); 1 the export stopped (standard error names the line) or the unit differs;\n"
     "2 bad usage, a FILE that cannot be read, holds no configuration line, or holds a name or an\n"
     "address that a configuration line cannot carry (nothing is sent; standard error names it),\n"
-    "or the unit cannot be reached.";
+    "a unit at the address that looks like another unit (without --force), or the unit cannot\n"
+    "be reached.";
 
 } // namespace
 
@@ -276,8 +302,8 @@ void addDeviceCommands(CommandTable& table)
         {"export", "FILE --tcp HOST[:PORT] | --serial DEVICE [--changes-only] [--verify]",
          "send a configuration file to a unit, line by line, or only what differs; --verify "
          "reads it back",
-         kOptionTarget | kOptionTransfer | kOptionVerify | kOptionChangesOnly, 1, runExport,
-         kExportDetails});
+         kOptionTarget | kOptionTransfer | kOptionVerify | kOptionChangesOnly | kOptionForce, 1,
+         runExport, kExportDetails});
 }
 
 } // namespace zel::tool

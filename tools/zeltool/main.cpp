@@ -31,6 +31,8 @@ CommandTable allCommands()
     addDeviceCommands(table);
     addReportCommands(table);
     addHistoryCommands(table);
+    addFindCommands(table);
+    addSiteCommands(table);
     return table;
 }
 
@@ -91,6 +93,14 @@ int runCommand(const ToolCommand& command, const std::vector<std::string>& words
         error = "options --changes-from and --paper are not taken here";
     else if (error.empty() && (refused & kOptionChangesOnly))
         error = "option --changes-only is not taken here";
+    else if (error.empty() && (refused & kOptionSerialList))
+        error = "option '--serial' needs a device";
+    else if (error.empty() && (refused & kOptionScan))
+        error = "options --port and --jobs are not taken here";
+    else if (error.empty() && (refused & kOptionJson))
+        error = "option --json is not taken here";
+    else if (error.empty() && (refused & kOptionForce))
+        error = "option --force is not taken here";
     const int given = static_cast<int>(arguments.positional.size());
     const int most = std::max(command.positionalCount, command.maxPositionalCount);
     if (error.empty() && (given < command.positionalCount || given > most))

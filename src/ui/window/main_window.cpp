@@ -21,6 +21,7 @@
 #include "ui/window/transfer_status_texts.h"
 #include "ui/window/transfer_text_box.h"
 #include "ui/window/unit_comparison.h"
+#include "ui/window/unit_identity_question.h"
 #include "ui/window/window_placement.h"
 #include "ui/window/window_questions.h"
 
@@ -161,6 +162,7 @@ void MainWindow::setPrompts(std::unique_ptr<UserPrompts> prompts)
     m_prompts = std::move(prompts);
     m_link->setPrompts(*m_prompts);
     m_quickEqLibrary->setPrompts(*m_prompts);
+    setSitePrompts();
 }
 
 void MainWindow::reset()
@@ -231,7 +233,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         m_link->isExportRunning()
             ? m_prompts->confirm(questions::closeDuringExport(m_session.hasUnsavedEdits()))
             : m_link->isTransferRunning() || confirmDiscardingEdits(questions::kDiscardOnExit);
-    if (!agreed) {
+    if (!agreed || !closeSiteWindow()) {
         event->ignore();
         return;
     }
@@ -313,6 +315,8 @@ void MainWindow::exportConfiguration()
     }
     commitAndRefresh();
     if (!confirmUncarriedTexts())
+        return;
+    if (!confirmSameUnit(*m_prompts, m_session.model(), m_link->journalUnit()))
         return;
     setLines(m_logTextBox, m_session.exportLines());
     m_link->exportConfiguration(storedText(m_logTextBox).split(QLatin1Char('\n')));

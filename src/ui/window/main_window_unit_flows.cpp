@@ -17,6 +17,7 @@
 #include "ui/window/report_saving.h"
 #include "ui/window/text_box_loading.h"
 #include "ui/window/unit_comparison.h"
+#include "ui/window/unit_identity_question.h"
 #include "ui/window/window_questions.h"
 
 #include <QActionGroup>
@@ -89,6 +90,11 @@ void MainWindow::sendSelected(const std::vector<model::Difference>& chosen)
     commitAndRefresh();
     if (!confirmUncarriedTexts())
         return;
+    const session::FetchedConfiguration* compared = m_session.lastFetchedFromUnit();
+    if (!confirmSameUnit(*m_prompts, m_session.model(), m_comparedUnit,
+                         compared ? std::optional(session::fingerprintOf(compared->model))
+                                  : std::nullopt))
+        return;
     QStringList lines;
     for (const std::string& line : model::changedLines(m_session.model(), blocks))
         lines << text::fromLatin1(line);
@@ -131,13 +137,13 @@ std::optional<QString> MainWindow::journalText(const journal::Entry& entry)
     return text::fromLatin1(bytes->toStdString()).remove(QLatin1Char('\r'));
 }
 
-void MainWindow::openJournalEntry(const journal::Entry& entry)
+bool MainWindow::openJournalEntry(const journal::Entry& entry)
 {
     if (m_link->isTransferRunning() || !confirmDiscardingEdits(questions::kDiscardOnOpen))
-        return;
+        return false;
     const std::optional<QString> text = journalText(entry);
     if (!text)
-        return;
+        return false;
     const PaintingSuspended suspended(m_tabs); // every page is refilled
     reset();
     showConfigurationPage();
@@ -148,6 +154,7 @@ void MainWindow::openJournalEntry(const journal::Entry& entry)
         m_session.markIncomplete(entry.ending.toStdString());
     setStatusText(
         QStringLiteral(" Opened from the journal: %1 at %2").arg(entry.unit, entryTimeText(entry)));
+    return true;
 }
 
 void MainWindow::compareJournalEntry(const journal::Entry& entry)
@@ -192,6 +199,8 @@ void MainWindow::restoreJournalEntry(const journal::Entry& entry)
     for (const model::UncarriedText& found : model::uncarriedTexts(restored))
         uncarried << text::fromLatin1(model::describeUncarried(found));
     if (!uncarried.isEmpty() && !m_prompts->confirm(questions::sendUncarriedTexts(uncarried)))
+        return;
+    if (!confirmSameUnit(*m_prompts, restored, unit))
         return;
     if (!m_prompts->confirm(questions::restoreEntry(
             unit, tr("the configuration %1 %2 at %3")
