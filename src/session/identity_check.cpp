@@ -21,15 +21,15 @@ QString unitWords(const UnitDirectory& directory, const UnitFingerprint& fingerp
 } // namespace
 
 std::optional<IdentityMismatch> identityMismatch(const model::ConfigModel& configuration,
-                                                 const QString& unit,
+                                                 bool edited, const QString& unit,
                                                  const std::optional<UnitFingerprint>& atAddress)
 {
-    return identityMismatch(configuration, unit, atAddress, journal::Journal(),
+    return identityMismatch(configuration, edited, unit, atAddress, journal::Journal(),
                             UnitDirectory::defaultPath());
 }
 
 std::optional<IdentityMismatch> identityMismatch(const model::ConfigModel& configuration,
-                                                 const QString& unit,
+                                                 bool edited, const QString& unit,
                                                  const std::optional<UnitFingerprint>& atAddress,
                                                  const journal::Journal& journal,
                                                  const QString& directoryPath)
@@ -48,7 +48,9 @@ std::optional<IdentityMismatch> identityMismatch(const model::ConfigModel& confi
     } else {
         return std::nullopt;
     }
-    if (looksLikeSameUnit(sending, there))
+    // A unit never set up has nothing to lose: sending it a configuration is how it is set up.
+    if (isBlank(there) ||
+        looksLikeSameUnit(sending, there, edited ? Compared::NamesOnly : Compared::All))
         return std::nullopt;
     UnitDirectory directory(directoryPath);
     directory.load(); // an unreadable directory only leaves the units unnamed

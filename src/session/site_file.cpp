@@ -124,9 +124,6 @@ QString siteUnitProblem(const Site& site, int index, const QString& name, const 
         return QStringLiteral("a name is one line");
     if (QString problem = readUnitLine(line, unit); !problem.isEmpty())
         return problem;
-    // The name must read back as it is: a last word that looks like a link would be taken as one.
-    if (unit.name != name.trimmed())
-        return QStringLiteral("the name \"%1\" ends in a word read as a link").arg(name.trimmed());
     for (qsizetype i = 0; i < site.units.size(); ++i)
         if (i != index && site.units[i].name.compare(unit.name, Qt::CaseInsensitive) == 0)
             return QStringLiteral("the name \"%1\" is given twice").arg(unit.name);

@@ -111,7 +111,9 @@ void SiteRecords::settleWhole(SiteMode mode, const UnitReader& reader, const QSt
     KnownUnit& known =
         found ? *directory.find(found->identity) : directory.add(outcome.name, fingerprint);
     outcome.identity = known.identity;
-    const std::optional<journal::Entry> backup = backupOf(m_journal, directory, known, file);
+    // Only a unit backed up before has a backup; a verify of a unit never backed up is not one.
+    const std::optional<journal::Entry> backup =
+        known.lastBackup.isValid() ? backupOf(m_journal, directory, known, file) : std::nullopt;
     const std::optional<model::ConfigModel> before =
         backup ? configurationOf(m_journal, *backup) : std::nullopt;
     if (before) {

@@ -106,7 +106,7 @@ UnitFingerprint fingerprintOfText(std::string_view text)
     return fingerprintOf(configuration);
 }
 
-double similarity(const UnitFingerprint& a, const UnitFingerprint& b)
+double similarity(const UnitFingerprint& a, const UnitFingerprint& b, Compared compared)
 {
     if (!a.isKnown() || !b.isKnown() || a.zoneCount != b.zoneCount ||
         a.sourceCount != b.sourceCount)
@@ -115,6 +115,8 @@ double similarity(const UnitFingerprint& a, const UnitFingerprint& b)
     compareNames(a.zoneNames, b.zoneNames, points);
     compareNames(a.sourceNames, b.sourceNames, points);
     const double names = points.compared;
+    if (compared == Compared::NamesOnly)
+        return names > 0 ? points.agree / names : 1.0;
     points.add(a.dhcp == b.dhcp, 1);
     if (!a.dhcp && !b.dhcp) {
         points.add(a.ipAddress == b.ipAddress, std::max(names, 1.0));
@@ -124,9 +126,21 @@ double similarity(const UnitFingerprint& a, const UnitFingerprint& b)
     return points.agree / points.compared;
 }
 
-bool looksLikeSameUnit(const UnitFingerprint& a, const UnitFingerprint& b)
+bool looksLikeSameUnit(const UnitFingerprint& a, const UnitFingerprint& b, Compared compared)
 {
-    return similarity(a, b) >= kSameUnitShare;
+    return similarity(a, b, compared) >= kSameUnitShare;
+}
+
+bool isBlank(const UnitFingerprint& fingerprint)
+{
+    const auto blank = [](const QStringList& names, const QString& word) {
+        for (qsizetype i = 0; i < names.size(); ++i)
+            if (!sameName(names[i], QStringLiteral("%1 Name %2").arg(word).arg(i + 1)))
+                return false;
+        return true;
+    };
+    return fingerprint.isKnown() && blank(fingerprint.zoneNames, QStringLiteral("Zone")) &&
+           blank(fingerprint.sourceNames, QStringLiteral("Source"));
 }
 
 QString modelText(const UnitFingerprint& fingerprint)

@@ -52,9 +52,19 @@ UnitFingerprint fingerprintOf(const model::ConfigModel& configuration);
 // The fingerprint of configuration text (a dump, a journal entry, a .zel file).
 UnitFingerprint fingerprintOfText(std::string_view text);
 
+// What is compared: everything, or the size and the names alone (when one side is a
+// configuration about to be sent, its network settings are among what is sent: renumbering a
+// unit is an edit, not another unit).
+enum class Compared { All, NamesOnly };
+
 // From 0 (nothing agrees, or another size) to 1 (all agrees); 0 when either is not known.
-double similarity(const UnitFingerprint& a, const UnitFingerprint& b);
-bool looksLikeSameUnit(const UnitFingerprint& a, const UnitFingerprint& b);
+double similarity(const UnitFingerprint& a, const UnitFingerprint& b,
+                  Compared compared = Compared::All);
+bool looksLikeSameUnit(const UnitFingerprint& a, const UnitFingerprint& b,
+                       Compared compared = Compared::All);
+// Whether every zone and source still has the blank template's name ("Zone Name 3"): a unit
+// never set up, which holds nothing a configuration sent to it would lose.
+bool isBlank(const UnitFingerprint& fingerprint);
 
 // "ZEL-16", "ZEL-8", or "12 zones, 10 sources".
 QString modelText(const UnitFingerprint& fingerprint);

@@ -182,8 +182,10 @@ int refuseAnotherUnit(const LinkTarget& target, const model::ConfigModel& config
                       const model::ConfigModel& fetched, bool force)
 {
     const session::UnitFingerprint there = session::fingerprintOf(fetched);
-    const std::optional<session::IdentityMismatch> mismatch = session::identityMismatch(
-        configuration, journalUnit(target), there.isKnown() ? std::optional(there) : std::nullopt);
+    // A file may be edited: its network settings are among what is sent.
+    const std::optional<session::IdentityMismatch> mismatch =
+        session::identityMismatch(configuration, true, journalUnit(target),
+                                  there.isKnown() ? std::optional(there) : std::nullopt);
     if (!mismatch || force)
         return 0;
     return fail(kExitUsage, "export: the unit at " + describe(target) +

@@ -316,7 +316,7 @@ void MainWindow::exportConfiguration()
     commitAndRefresh();
     if (!confirmUncarriedTexts())
         return;
-    if (!confirmSameUnit(*m_prompts, m_session.model(), m_link->journalUnit()))
+    if (!confirmSameUnit(*m_prompts, m_session.model(), true, m_link->journalUnit()))
         return;
     setLines(m_logTextBox, m_session.exportLines());
     m_link->exportConfiguration(storedText(m_logTextBox).split(QLatin1Char('\n')));

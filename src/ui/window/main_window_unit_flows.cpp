@@ -91,7 +91,7 @@ void MainWindow::sendSelected(const std::vector<model::Difference>& chosen)
     if (!confirmUncarriedTexts())
         return;
     const session::FetchedConfiguration* compared = m_session.lastFetchedFromUnit();
-    if (!confirmSameUnit(*m_prompts, m_session.model(), m_comparedUnit,
+    if (!confirmSameUnit(*m_prompts, m_session.model(), true, m_comparedUnit,
                          compared ? std::optional(session::fingerprintOf(compared->model))
                                   : std::nullopt))
         return;
@@ -200,7 +200,7 @@ void MainWindow::restoreJournalEntry(const journal::Entry& entry)
         uncarried << text::fromLatin1(model::describeUncarried(found));
     if (!uncarried.isEmpty() && !m_prompts->confirm(questions::sendUncarriedTexts(uncarried)))
         return;
-    if (!confirmSameUnit(*m_prompts, restored, unit))
+    if (!confirmSameUnit(*m_prompts, restored, false, unit))
         return;
     if (!m_prompts->confirm(questions::restoreEntry(
             unit, tr("the configuration %1 %2 at %3")

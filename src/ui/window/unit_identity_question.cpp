@@ -5,11 +5,11 @@
 
 namespace zel::ui {
 
-bool confirmSameUnit(UserPrompts& prompts, const model::ConfigModel& configuration,
+bool confirmSameUnit(UserPrompts& prompts, const model::ConfigModel& configuration, bool edited,
                      const QString& unit, const std::optional<session::UnitFingerprint>& atAddress)
 {
     const std::optional<session::IdentityMismatch> mismatch =
-        session::identityMismatch(configuration, unit, atAddress);
+        session::identityMismatch(configuration, edited, unit, atAddress);
     return !mismatch || prompts.confirm(session::identityQuestion(*mismatch));
 }
 

@@ -18,9 +18,10 @@ namespace zel::ui {
 class UserPrompts;
 
 // True when nothing is amiss (or nothing is known of the unit at `unit`), or the user goes on.
-// `unit` is the address as the journal names it; empty (File Mode) asks nothing. `atAddress`:
-// what was just fetched from it, when the caller knows.
-bool confirmSameUnit(UserPrompts& prompts, const model::ConfigModel& configuration,
+// `unit` is the address as the journal names it; empty (File Mode) asks nothing. `edited`, and
+// `atAddress` (what was just fetched from it, when the caller knows): see
+// session::identityMismatch().
+bool confirmSameUnit(UserPrompts& prompts, const model::ConfigModel& configuration, bool edited,
                      const QString& unit,
                      const std::optional<session::UnitFingerprint>& atAddress = std::nullopt);
 
