@@ -1,7 +1,10 @@
 // zelshots CONFIG OUTDIR: loads CONFIG into the main window as an import would, then saves a
 // picture of the welcome window and of each page, as a user sees them, into OUTDIR, and one of
 // "Compare with Unit" after a few edits, compared with CONFIG itself, as a file and as a unit's
-// (with the rows' check boxes), and one of "History..." with a few journal entries.
+// (with the rows' check boxes), one of "History..." with a few journal entries, and the site
+// window and "Find Units".
+
+#include "site_shots.h"
 
 #include "journal/journal.h"
 #include "model/config_model.h"
@@ -117,5 +120,11 @@ int main(int argc, char* argv[])
                    {}, bytes);
     window.showHistory();
     ok = save(*window.historyDialog(), dir, QStringLiteral("11-history.png")) && ok;
+    window.historyDialog()->close();
+
+    ok =
+        saveSitePictures(window, [&dir](QWidget& widget,
+                                        const QString& name) { return save(widget, dir, name); }) &&
+        ok;
     return ok ? 0 : 1;
 }

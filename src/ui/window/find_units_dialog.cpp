@@ -173,6 +173,7 @@ void FindUnitsDialog::addFound(const session::FoundUnit& unit)
     for (int column = 0; column < cells.size(); ++column)
         m_results->setItem(row, column, new QTableWidgetItem(cells[column]));
     m_found << unit.link;
+    m_results->resizeColumnsToContents();
     if (row == 0)
         m_results->selectRow(0);
 }

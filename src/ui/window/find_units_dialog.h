@@ -52,6 +52,8 @@ public slots:
     void stop();
     // The chosen unit's link goes to the window, and the dialog closes.
     void useChosen();
+    // Adds a unit found to the list.
+    void addFound(const zel::session::FoundUnit& unit);
 
 signals:
     void unitChosen(const zel::session::SiteLink& link);
@@ -64,7 +66,6 @@ private:
     // The targets of the search; nothing (after saying why) when a range cannot be read or the
     // user declines a large one.
     std::optional<QList<session::SiteLink>> targets();
-    void addFound(const session::FoundUnit& unit);
     void onProgress(int done, int total);
     void onFinished();
     void updateButtons();

@@ -15,7 +15,7 @@ namespace zel::ui {
 void MainWindow::buildSiteItems(QMenu* menu)
 {
     m_findUnitsAction = menu->addAction(tr("&Find Units..."));
-    m_newSiteAction = menu->addAction(tr("New Si&te"));
+    m_newSiteAction = menu->addAction(tr("Ne&w Site"));
     m_openSiteAction = menu->addAction(tr("&Open Site..."));
     connect(m_findUnitsAction, &QAction::triggered, this, &MainWindow::showFindUnits);
     connect(m_newSiteAction, &QAction::triggered, this, [this] {

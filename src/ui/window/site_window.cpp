@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace zel::ui {
@@ -43,23 +44,30 @@ SiteWindow::SiteWindow(UserPrompts& prompts, QWidget* parent)
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
 
     auto* central = new QWidget(this);
-    auto* buttons = new QHBoxLayout;
+    m_buttons = new QHBoxLayout;
     for (QPushButton* button : {m_openUnit, m_compareUnit, m_historyButton})
-        buttons->addWidget(button);
-    buttons->addStretch();
+        m_buttons->addWidget(button);
+    m_buttons->addStretch();
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(m_table, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(m_buttons);
     setCentralWidget(central);
     statusBar()->addWidget(m_summary, 1);
     buildActions();
+    // The runs beside the row's buttons, as the menu has them.
+    for (QAction* action : {m_backUp, m_verify, m_stop}) {
+        auto* button = new QToolButton(this);
+        button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        m_buttons->addWidget(button);
+    }
 
     connect(m_table, &QTableWidget::cellChanged, this, &SiteWindow::onCellChanged);
     connect(m_table, &QTableWidget::itemSelectionChanged, this, &SiteWindow::updateActions);
     connect(m_openUnit, &QPushButton::clicked, this, &SiteWindow::openChosenUnit);
     connect(m_compareUnit, &QPushButton::clicked, this, &SiteWindow::compareChosenUnit);
     connect(m_historyButton, &QPushButton::clicked, this, &SiteWindow::showChosenHistory);
-    resize(860, 360);
+    resize(960, 380);
     newSite();
 }
 

@@ -17,6 +17,7 @@
 #include <optional>
 
 class QAction;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -93,6 +94,7 @@ protected:
 private:
     void buildActions();
     void showSite();
+    void fitColumns();
     void setRow(int row, const session::SiteUnit& unit);
     void onCellChanged(int row, int column);
     void startRun(session::SiteMode mode);
@@ -111,6 +113,7 @@ private:
     QString m_path;
     QTableWidget* m_table;
     QLabel* m_summary;
+    QHBoxLayout* m_buttons = nullptr;
     QAction* m_newSite = nullptr;
     QAction* m_openSite = nullptr;
     QAction* m_save = nullptr;

@@ -66,8 +66,17 @@ void SiteWindow::showSite()
     for (int row = 0; row < m_site.units.size(); ++row)
         setRow(row, m_site.units[row]);
     refreshRows();
-    m_table->resizeColumnsToContents();
+    fitColumns();
     updateActions();
+}
+
+void SiteWindow::fitColumns()
+{
+    m_table->resizeColumnsToContents();
+    // A long link or result shows whole in its tool tip rather than widening the window.
+    const int widest = fontMetrics().averageCharWidth() * 36;
+    for (const int column : {kLinkColumn, kResultColumn})
+        m_table->setColumnWidth(column, std::min(m_table->columnWidth(column), widest));
 }
 
 void SiteWindow::setRow(int row, const session::SiteUnit& unit)
@@ -75,6 +84,7 @@ void SiteWindow::setRow(int row, const session::SiteUnit& unit)
     const QScopedValueRollback filling(m_filling, true);
     m_table->setItem(row, kNameColumn, new QTableWidgetItem(unit.name));
     m_table->setItem(row, kLinkColumn, new QTableWidgetItem(unit.link.text()));
+    m_table->item(row, kLinkColumn)->setToolTip(unit.link.text());
     for (int column = kBackupColumn; column <= kResultColumn; ++column)
         if (!m_table->item(row, column))
             m_table->setItem(row, column, readOnlyItem({}));
@@ -95,8 +105,10 @@ void SiteWindow::refreshRows()
                                    ? QStringLiteral("%1 (%2)").arg(
                                          known->lastResult, timeOrNever(known->lastResultTime))
                                    : QString();
-        if (!isRunning())
+        if (!isRunning()) {
             m_table->item(row, kResultColumn)->setText(result);
+            m_table->item(row, kResultColumn)->setToolTip(result);
+        }
     }
     if (!error.isEmpty())
         m_summary->setText(tr("The unit directory cannot be read: %1").arg(error));
