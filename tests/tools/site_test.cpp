@@ -97,6 +97,19 @@ TEST(ZeltoolSite, GivesEachUnitItsLineAndTheRunItsExitStatus)
     const ToolRun json = runZeltool({"site", "verify", good, "--json"});
     EXPECT_NE(json.out.find("\"allGood\": true"), std::string::npos) << json.out;
 
+    // A change made on the unit since its backup is named, and is news: exit 1.
+    std::string renamed = readFile(kFilled);
+    renamed.replace(renamed.find("[NO1\"Room 01\"]"), 15, "[NO1\"Hall\"]");
+    writeFile(folder.file("hall.zel"), renamed);
+    ASSERT_EQ(runZeltool({"export", folder.file("hall.zel"), "--tcp", healthy.address()}).exitCode,
+              0);
+    const ToolRun changed = runZeltool({"site", "backup", good});
+    EXPECT_EQ(changed.exitCode, 1);
+    EXPECT_NE(changed.out.find("  changed  1 change since the backup of "), std::string::npos)
+        << changed.out;
+    EXPECT_NE(changed.out.find(": Zone 1 name: \"Room 01\" -> \"Hall\"\n"), std::string::npos);
+    EXPECT_EQ(runZeltool({"site", "verify", good}).exitCode, 0) << "the change is the backup now";
+
     writeFile(folder.file("bad.zelsite"), "Bar tcp:" + healthy.address() + "\nbar 192.0.2.1\n");
     const ToolRun bad = runZeltool({"site", "backup", folder.file("bad.zelsite")});
     EXPECT_EQ(bad.exitCode, 2);
