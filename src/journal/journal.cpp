@@ -1,12 +1,16 @@
 #include "journal/journal.h"
 
+#include "journal/entry_file.h"
+#include "journal/entry_header.h"
 #include "journal/journal_index.h"
+#include "journal/journal_scan.h"
+#include "journal/legacy_entries.h"
+#include "text/file_save.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -17,16 +21,12 @@ namespace {
 
 // The window's application name: the journal lives in its data folder.
 const char* const kApplicationName = "ZEL Configuration";
-const char* const kIndexName = "index.json";
 const char* const kLockName = "index.lock";
-
-QString writeWhole(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return {};
-}
+// How long a writer waits for another to finish with the index: a moment, since the window
+// waits with it.
+constexpr int kLockWaitMs = 200;
+// A lock older than this was left by a program that ended without freeing it.
+constexpr int kStaleLockMs = 10000;
 
 } // namespace
 
@@ -40,46 +40,99 @@ QString defaultFolder()
     return data.isEmpty() ? QString() : data + QStringLiteral("/journal");
 }
 
-int countConfigLines(const QByteArray& text)
+Journal::Journal(QString folder, Limits limits)
+    : m_folder(std::move(folder)), m_limits(limits), m_save(text::saveWholeFile)
 {
-    int count = 0;
-    bool lineStart = true;
-    for (const char c : text) {
-        if (lineStart && c == '[')
-            ++count;
-        lineStart = c == '\n' || c == '\r';
-    }
-    return count;
 }
-
-Journal::Journal(QString folder, Limits limits) : m_folder(std::move(folder)), m_limits(limits) {}
 
 QString Journal::path(const QString& name) const
 {
     return m_folder + u'/' + name;
 }
 
-QString Journal::newFileName(const QDateTime& time, Direction direction) const
+QString Journal::reserveFileName(const QDateTime& time, Direction direction, QString& error) const
 {
     const QString stem =
         time.toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) + u'-' + directionWord(direction);
-    QString name = stem + QStringLiteral(".zel");
-    for (int n = 2; QFile::exists(path(name)); ++n)
-        name = stem + u'-' + QString::number(n) + QStringLiteral(".zel");
-    return name;
+    for (int n = 1; n < 1000; ++n) {
+        const QString name =
+            stem + (n == 1 ? QString() : u'-' + QString::number(n)) + QStringLiteral(".zel");
+        QFile file(path(name));
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return name;
+        error = file.errorString();
+        if (!file.exists())
+            break; // not there, yet it cannot be made
+    }
+    error = QStringLiteral("cannot make a file in ") + m_folder + QStringLiteral(": ") + error;
+    return {};
 }
 
-QList<Entry> Journal::readEntries() const
+QString Journal::record(Entry entry, const QByteArray& text)
 {
-    QFile index(path(QString::fromLatin1(kIndexName)));
-    if (!index.open(QIODevice::ReadOnly))
-        return {};
-    return readIndex(index.readAll());
+    if (m_folder.isEmpty())
+        return QStringLiteral("there is no data folder for this user");
+    if (!QDir().mkpath(m_folder))
+        return QStringLiteral("cannot make the folder ") + m_folder;
+    entry.time = QDateTime::currentDateTimeUtc();
+    entry.configLines = countConfigLines(text);
+    QString error;
+    entry.file = reserveFileName(entry.time, entry.direction, error);
+    if (entry.file.isEmpty())
+        return error;
+    const QByteArray bytes = entryHeader(entry) + text;
+    entry.size = bytes.size();
+    if (error = m_save(path(entry.file), bytes); !error.isEmpty()) {
+        QFile::remove(path(entry.file)); // the empty file that reserved the name
+        return error;
+    }
+    // From here the text is the record: the index only catches up with it.
+    return updateIndex([](QList<Entry>&) { return QString(); }, QString());
+}
+
+QString Journal::setKept(const Entry& entry, bool kept)
+{
+    return updateIndex(
+        [&](QList<Entry>& entries) {
+            const auto held = std::find_if(entries.begin(), entries.end(),
+                                           [&](const Entry& e) { return e.file == entry.file; });
+            if (held == entries.end())
+                return QStringLiteral("the entry is no longer in the journal");
+            const FileRead read = readEntryFile(path(held->file));
+            if (!read.error.isEmpty())
+                return read.error;
+            const std::optional<HeaderRead> header = readEntryHeader(read.bytes);
+            held->kept = kept;
+            // The text says it too, so that the mark outlives a lost index.
+            const QByteArray body = header ? read.bytes.mid(header->bodyStart) : read.bytes;
+            const QByteArray bytes = entryHeader(*held) + body;
+            held->size = bytes.size();
+            return m_save(path(held->file), bytes);
+        },
+        QStringLiteral("another program is writing the journal; try again"));
+}
+
+QString Journal::updateIndex(const std::function<QString(QList<Entry>&)>& change,
+                             const QString& lockError)
+{
+    QLockFile lock(path(QString::fromLatin1(kLockName)));
+    lock.setStaleLockTime(kStaleLockMs);
+    if (!lock.tryLock(kLockWaitMs))
+        return lockError;
+    QList<Entry> entries = collectEntries(m_folder).entries;
+    if (const QString error = change(entries); !error.isEmpty())
+        return error;
+    const QList<Entry> dropped = applyBound(entries, m_limits);
+    if (const QString error = m_save(path(kIndexName), indexBytes(entries)); !error.isEmpty())
+        return QStringLiteral("cannot save the index: ") + error;
+    for (const Entry& entry : dropped)
+        QFile::remove(path(entry.file));
+    return {};
 }
 
 QList<Entry> Journal::entries() const
 {
-    QList<Entry> entries = readEntries();
+    QList<Entry> entries = collectEntries(m_folder).entries;
     std::reverse(entries.begin(), entries.end());
     return entries;
 }
@@ -94,72 +147,15 @@ std::optional<Entry> Journal::newestFrom(const QString& unit) const
 
 std::optional<QByteArray> Journal::text(const Entry& entry, QString* error) const
 {
-    QFile file(path(entry.file));
-    if (!file.open(QIODevice::ReadOnly)) {
+    FileRead read = readEntryFile(path(entry.file));
+    if (!read.error.isEmpty()) {
         if (error)
-            *error = file.errorString();
+            *error = read.error;
         return std::nullopt;
     }
-    return file.readAll();
-}
-
-QString Journal::record(Direction direction, const QString& unit, bool whole, const QString& ending,
-                        const QByteArray& text)
-{
-    if (m_folder.isEmpty())
-        return QStringLiteral("there is no data folder for this user");
-    if (!QDir().mkpath(m_folder))
-        return QStringLiteral("cannot make the folder ") + m_folder;
-    QLockFile lock(path(QString::fromLatin1(kLockName)));
-    lock.setStaleLockTime(10000);
-    if (!lock.tryLock(5000))
-        return QStringLiteral("another program holds the journal");
-
-    Entry entry;
-    entry.time = QDateTime::currentDateTimeUtc();
-    entry.direction = direction;
-    entry.unit = unit;
-    entry.whole = whole;
-    entry.ending = whole ? QString() : ending;
-    entry.configLines = countConfigLines(text);
-    entry.file = newFileName(entry.time, direction);
-    entry.size = text.size();
-    if (const QString error = writeWhole(path(entry.file), text); !error.isEmpty())
-        return error;
-
-    QList<Entry> entries = readEntries();
-    entries.append(entry);
-    QList<Entry> kept = entries;
-    applyLimits(kept);
-    if (const QString error = writeWhole(path(QString::fromLatin1(kIndexName)), indexBytes(kept));
-        !error.isEmpty()) {
-        QFile::remove(path(entry.file));
-        return error;
-    }
-    removeUnnamedTexts(kept);
-    return {};
-}
-
-void Journal::removeUnnamedTexts(const QList<Entry>& named) const
-{
-    QStringList names;
-    for (const Entry& entry : named)
-        names << entry.file;
-    for (const QString& name : QDir(m_folder).entryList({QStringLiteral("*.zel")}, QDir::Files))
-        if (!names.contains(name))
-            QFile::remove(path(name));
-}
-
-void Journal::applyLimits(QList<Entry>& entries) const
-{
-    qint64 bytes = 0;
-    for (const Entry& entry : entries)
-        bytes += entry.size;
-    while (entries.size() > 1 &&
-           (entries.size() > m_limits.maxEntries || bytes > m_limits.maxBytes)) {
-        bytes -= entries.front().size;
-        entries.removeFirst();
-    }
+    if (const std::optional<HeaderRead> header = readEntryHeader(read.bytes))
+        return read.bytes.mid(header->bodyStart);
+    return read.bytes;
 }
 
 } // namespace zel::journal

@@ -1,66 +1,78 @@
 #pragma once
 // The unit journal: every configuration read from a unit and every one sent to a unit, each kept
-// as a .zel file beside a small index, so that what a unit held before it was overwritten can be
-// found and sent back. Bounded: the oldest entries are dropped first once there are more than
-// `maxEntries` or their texts take more than `maxBytes`.
+// as a .zel text that says in its opening remark lines what it is (unit, time, kind, how it
+// ended), beside an index that caches what the texts say. Bounded (journal_bound.h): junk goes
+// first, and neither what the user keeps nor a unit's newest whole fetch is ever dropped.
 //
-// Writing is safe against a crash: the text is written whole first, then the index is replaced
-// whole, so the index never names a missing or half-written text. A lock file keeps the window
-// and zeltool from writing the index at the same time.
+// Writing is safe against a crash and against a full disk: the text is written whole first, and
+// from then on it is the record; the index is then saved whole through the one save routine, and
+// only once it is saved are the texts the bound drops deleted. No other text is ever deleted: one
+// the index does not name is taken into it, and a damaged index is rebuilt from the texts.
+//
+// A lock file keeps the window and zeltool from saving the index at the same time. It is waited
+// for only a moment: a writer that cannot get it leaves its text unindexed, to be taken in by the
+// next reader and writer, so that a slow program never holds up the window.
 
+#include "journal/journal_bound.h"
 #include "journal/journal_entry.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace zel::journal {
 
-struct Limits {
-    int maxEntries = 500;
-    qint64 maxBytes = 50 * 1024 * 1024;
-};
-
 // The journal folder: "journal" in the per-user data folder of the window's application name,
 // the same for the window and zeltool whatever name the running program gives itself.
 QString defaultFolder();
+
+// Saves `bytes` whole to `path`; returns why it failed, or an empty text.
+using SaveRoutine = std::function<QString(const QString& path, const QByteArray& bytes)>;
 
 class Journal {
 public:
     explicit Journal(QString folder = defaultFolder(), Limits limits = {});
 
     const QString& folder() const { return m_folder; }
+    // The routine texts and the index are saved with: text::saveWholeFile unless replaced.
+    void setSaveRoutine(SaveRoutine save) { m_save = std::move(save); }
 
-    // Keeps `text` as the newest entry and drops what the limits no longer allow. Returns why it
-    // could not be kept; empty on success.
-    QString record(Direction direction, const QString& unit, bool whole, const QString& ending,
-                   const QByteArray& text);
+    // Keeps `text` as the newest entry: `entry` gives its direction, unit, whole, partial,
+    // ending, identity (and kept); the journal sets its time, lines, file and size. Then drops
+    // what the bound no longer allows. Returns why the text could not be kept or the index not
+    // saved; empty on success.
+    QString record(Entry entry, const QByteArray& text);
+    // Marks the entry kept or no longer kept, in its text and in the index. Returns why it
+    // could not; empty on success.
+    QString setKept(const Entry& entry, bool kept);
 
     // The entries, newest first.
     QList<Entry> entries() const;
     // The newest entry read from `unit`, whole or not; nothing when there is none.
     std::optional<Entry> newestFrom(const QString& unit) const;
-    // An entry's text; nothing, with `error` set, when it cannot be read.
+    // An entry's configuration text (its header left out); nothing, with `error` set, when it
+    // cannot be read.
     std::optional<QByteArray> text(const Entry& entry, QString* error = nullptr) const;
 
 private:
     QString path(const QString& name) const;
-    QString newFileName(const QDateTime& time, Direction direction) const;
-    QList<Entry> readEntries() const; // oldest first
-    // Removes the texts the index does not name: those of dropped entries, and any left by a crash
-    // between a text and the index. Runs under the lock, so no other writer's text is lost.
-    void removeUnnamedTexts(const QList<Entry>& named) const;
-    // Drops the oldest of `entries` (oldest first) until the limits hold; the newest entry is
-    // always kept.
-    void applyLimits(QList<Entry>& entries) const;
+    // Creates an empty text file with a name no other entry has, so that two programs that
+    // record at the same moment never write one file; returns its name, or empty with `error`
+    // set.
+    QString reserveFileName(const QDateTime& time, Direction direction, QString& error) const;
+    // Under the lock: brings the index up to date with the texts, lets `change` alter the
+    // entries (it returns why it could not), applies the bound, saves the index, then deletes
+    // the texts the bound dropped. Returns why it failed; when the lock is not had in a moment,
+    // `lockError` (empty: the index catches up later).
+    QString updateIndex(const std::function<QString(QList<Entry>&)>& change,
+                        const QString& lockError);
 
     QString m_folder;
     Limits m_limits;
+    SaveRoutine m_save;
 };
-
-// Lines of `text` that begin with "[": what the reader would read.
-int countConfigLines(const QByteArray& text);
 
 } // namespace zel::journal

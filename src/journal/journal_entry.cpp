@@ -1,28 +1,85 @@
 #include "journal/journal_entry.h"
 
+#include <array>
+
 namespace zel::journal {
+
+namespace {
+
+constexpr std::array kKinds = {Kind::WholeFetch,  Kind::IncompleteFetch,
+                               Kind::WholeSend,   Kind::IncompleteSend,
+                               Kind::PartialSend, Kind::IncompletePartialSend};
+
+} // namespace
 
 QString directionWord(Direction direction)
 {
     return direction == Direction::FromUnit ? QStringLiteral("from") : QStringLiteral("to");
 }
 
+Kind kindOf(const Entry& entry)
+{
+    if (entry.direction == Direction::FromUnit)
+        return entry.whole ? Kind::WholeFetch : Kind::IncompleteFetch;
+    if (entry.partial)
+        return entry.whole ? Kind::PartialSend : Kind::IncompletePartialSend;
+    return entry.whole ? Kind::WholeSend : Kind::IncompleteSend;
+}
+
+QString kindText(Kind kind)
+{
+    switch (kind) {
+    case Kind::WholeFetch:
+        return QStringLiteral("whole fetch");
+    case Kind::IncompleteFetch:
+        return QStringLiteral("incomplete fetch");
+    case Kind::WholeSend:
+        return QStringLiteral("whole send");
+    case Kind::IncompleteSend:
+        return QStringLiteral("incomplete send");
+    case Kind::PartialSend:
+        return QStringLiteral("partial send");
+    case Kind::IncompletePartialSend:
+        return QStringLiteral("incomplete partial send");
+    }
+    return {};
+}
+
+std::optional<Kind> kindFromText(const QString& text)
+{
+    for (const Kind kind : kKinds)
+        if (kindText(kind) == text)
+            return kind;
+    return std::nullopt;
+}
+
+void setKind(Entry& entry, Kind kind)
+{
+    entry.direction = kind == Kind::WholeFetch || kind == Kind::IncompleteFetch
+                          ? Direction::FromUnit
+                          : Direction::ToUnit;
+    entry.whole = kind == Kind::WholeFetch || kind == Kind::WholeSend || kind == Kind::PartialSend;
+    entry.partial = kind == Kind::PartialSend || kind == Kind::IncompletePartialSend;
+}
+
+bool holdsWholeConfiguration(const Entry& entry)
+{
+    return !(entry.direction == Direction::ToUnit && entry.partial);
+}
+
+QString summaryText(const Entry& entry)
+{
+    const QString kind = kindText(kindOf(entry));
+    return entry.whole || entry.ending.isEmpty() ? kind
+                                                 : kind + QStringLiteral(": ") + entry.ending;
+}
+
 QString endingText(const Entry& entry)
 {
     if (entry.whole)
-        return QStringLiteral("whole");
-    return entry.ending.isEmpty() ? QStringLiteral("not whole")
-                                  : QStringLiteral("not whole: ") + entry.ending;
-}
-
-QString tcpUnit(const QString& hostAndPort)
-{
-    return QStringLiteral("tcp:") + hostAndPort;
-}
-
-QString serialUnit(const QString& device)
-{
-    return QStringLiteral("serial:") + device;
+        return entry.direction == Direction::FromUnit ? QStringLiteral("came whole")
+                                                      : QStringLiteral("every line acknowledged");
+    return entry.ending.isEmpty() ? QStringLiteral("stopped") : entry.ending;
 }
 
 } // namespace zel::journal

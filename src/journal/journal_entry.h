@@ -1,33 +1,61 @@
 #pragma once
-// One configuration that went between this computer and a unit, as the journal's index holds it.
+// One configuration that went between this computer and a unit, as the journal keeps it.
 
 #include <QDateTime>
 #include <QString>
+
+#include <optional>
 
 namespace zel::journal {
 
 enum class Direction { FromUnit, ToUnit };
 
+// What an entry holds, as lists name it.
+enum class Kind {
+    WholeFetch,            // the unit's configuration, as it held it
+    IncompleteFetch,       // a fetch that was cancelled or cut short: part of it at most
+    WholeSend,             // a whole configuration, every line acknowledged
+    IncompleteSend,        // a whole configuration whose sending stopped part-way
+    PartialSend,           // chosen parts only (changes only, Send Selected), all acknowledged
+    IncompletePartialSend, // chosen parts whose sending stopped part-way
+};
+
 struct Entry {
     QDateTime time; // when the transfer ended, UTC
     Direction direction = Direction::FromUnit;
-    QString unit;        // "tcp:HOST:PORT" or "serial:DEVICE"
-    bool whole = false;  // the dump ended as it should / every line was acknowledged
-    QString ending;      // how it ended when not whole: "stopped at line 134 of 515", "cancelled"
-    int configLines = 0; // lines of the text that begin with "["
-    QString file;        // the text's file name in the journal folder
-    qint64 size = 0;     // the text's size in bytes
+    QString unit;         // as link::unitName() names it: "tcp:HOST:PORT" or "serial:DEVICE"
+    bool whole = false;   // the dump ended as it should / every line was acknowledged
+    bool partial = false; // a send of chosen parts only: never a whole configuration
+    QString ending;       // how it ended when not whole: "cancelled", "time-out at line 3 of 9"
+    QString identity;     // the unit's fingerprint when the caller knows it; empty when not
+    bool kept = false;    // the user keeps it: the journal's bound never removes it
+    int configLines = 0;  // lines of the text that begin with "["
+    QString file;         // the text's file name in the journal folder
+    qint64 size = 0;      // the text file's size in bytes
 };
 
 // "from" or "to", as lists show the direction.
 QString directionWord(Direction direction);
 
-// "whole", or "not whole: " and how it ended.
-QString endingText(const Entry& entry);
+Kind kindOf(const Entry& entry);
+// "whole fetch", "incomplete fetch", "whole send", "incomplete send", "partial send",
+// "incomplete partial send".
+QString kindText(Kind kind);
+// The kind of a header's or an index's "kind" text; nothing for a text it does not know.
+std::optional<Kind> kindFromText(const QString& text);
+// Sets the entry's direction, whole and partial as `kind` says.
+void setKind(Entry& entry, Kind kind);
 
-// The unit as entries name it. Hosts are named with their port ("unit.local:23") so that one
-// unit reached with and without the port shows as one.
-QString tcpUnit(const QString& hostAndPort);
-QString serialUnit(const QString& device);
+// Whether the entry's text is a configuration as a whole one: it may be opened into the editor
+// or sent back. A partial send holds only what was chosen to send.
+bool holdsWholeConfiguration(const Entry& entry);
+
+// The entry's kind, and how it ended when not whole: "whole fetch", "incomplete fetch:
+// cancelled", "partial send".
+QString summaryText(const Entry& entry);
+
+// How it ended: "came whole" or "every line acknowledged", or the ending ("stopped" when none
+// was given).
+QString endingText(const Entry& entry);
 
 } // namespace zel::journal

@@ -10,25 +10,29 @@ namespace {
 
 QJsonObject toJson(const Entry& entry)
 {
-    return {{"time", entry.time.toString(Qt::ISODateWithMs)},
-            {"direction", directionWord(entry.direction)},
-            {"unit", entry.unit},
-            {"whole", entry.whole},
-            {"ending", entry.ending},
-            {"configLines", entry.configLines},
-            {"file", entry.file},
-            {"size", static_cast<double>(entry.size)}};
+    QJsonObject object{{"time", entry.time.toString(Qt::ISODateWithMs)},
+                       {"direction", directionWord(entry.direction)},
+                       {"unit", entry.unit},
+                       {"whole", entry.whole},
+                       {"partial", entry.partial},
+                       {"ending", entry.ending},
+                       {"configLines", entry.configLines},
+                       {"file", entry.file},
+                       {"size", static_cast<double>(entry.size)}};
+    if (!entry.identity.isEmpty())
+        object["identity"] = entry.identity;
+    if (entry.kept)
+        object["kept"] = true;
+    return object;
 }
 
-// A file name the journal made: no folder part, so an index that was tampered with cannot make
-// the journal read or delete files elsewhere.
+} // namespace
+
 bool isPlainName(const QString& name)
 {
     return !name.isEmpty() && !name.contains(u'/') && !name.contains(u'\\') &&
            name != QStringLiteral(".") && name != QStringLiteral("..");
 }
-
-} // namespace
 
 QByteArray indexBytes(const QList<Entry>& entries)
 {
@@ -38,11 +42,14 @@ QByteArray indexBytes(const QList<Entry>& entries)
     return QJsonDocument(array).toJson(QJsonDocument::Indented);
 }
 
-QList<Entry> readIndex(const QByteArray& bytes)
+std::optional<IndexRead> readIndex(const QByteArray& bytes)
 {
-    QList<Entry> entries;
-    const QJsonArray array = QJsonDocument::fromJson(bytes).array();
-    for (const QJsonValue& value : array) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !document.isArray())
+        return std::nullopt;
+    IndexRead read;
+    for (const QJsonValue& value : document.array()) {
         const QJsonObject object = value.toObject();
         Entry entry;
         entry.time = QDateTime::fromString(object["time"].toString(), Qt::ISODateWithMs);
@@ -51,14 +58,20 @@ QList<Entry> readIndex(const QByteArray& bytes)
                               : Direction::FromUnit;
         entry.unit = object["unit"].toString();
         entry.whole = object["whole"].toBool();
+        entry.partial = object["partial"].toBool();
         entry.ending = object["ending"].toString();
+        entry.identity = object["identity"].toString();
+        entry.kept = object["kept"].toBool();
         entry.configLines = object["configLines"].toInt();
         entry.file = object["file"].toString();
         entry.size = static_cast<qint64>(object["size"].toDouble());
-        if (entry.time.isValid() && isPlainName(entry.file))
-            entries.append(entry);
+        if (!entry.time.isValid() || !isPlainName(entry.file))
+            continue;
+        if (entry.direction == Direction::ToUnit && !object.contains("partial"))
+            read.unmarkedSends.insert(entry.file);
+        read.entries.append(entry);
     }
-    return entries;
+    return read;
 }
 
 } // namespace zel::journal

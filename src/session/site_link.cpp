@@ -1,7 +1,7 @@
 #include "session/site_link.h"
 
-#include "journal/journal_entry.h"
 #include "link/host_address.h"
+#include "link/unit_name.h"
 
 namespace zel::session {
 
@@ -17,10 +17,8 @@ QString SiteLink::text() const
 
 QString SiteLink::unitName() const
 {
-    if (kind == Kind::Serial)
-        return journal::serialUnit(address);
-    const link::HostAndPort host = link::parseHostText(address);
-    return journal::tcpUnit(link::hostAndPortText(host.host, host.port));
+    return link::unitName(kind == Kind::Tcp ? link::LinkMode::Telnet : link::LinkMode::Serial,
+                          address);
 }
 
 std::optional<SiteLink> parseSiteLink(const QString& text, QString* error)

@@ -54,11 +54,15 @@ UnitOutcome SiteRecords::settle(SiteMode mode, const SiteUnit& unit, const UnitR
     outcome.link = unit.link;
     const QString address = unit.link.unitName();
     bool whole = reader.verdict() == Verdict::Whole;
+    const QString fresh = UnitDirectory::newIdentity(); // the identity of a unit met first now
     std::optional<journal::Entry> entry;
-    // What came from a unit is kept, whole or not; what came from something else is not.
+    // What came from a unit is kept, whole or not, under the identity of the unit it came
+    // from; what came from something else is not kept.
     QString journalError;
     if (!reader.text().isEmpty() && reader.verdict() != Verdict::NotAUnit)
-        journalError = keepFetch(m_journal, address, whole, reader.reason(), reader.text(), &entry);
+        journalError =
+            keepFetch(m_journal, address, whole ? identityOf(unit, reader, fresh) : QString(),
+                      whole, reader.reason(), reader.text(), &entry);
     warn(QStringLiteral("journal"), journalError);
 
     if (!whole) {
@@ -76,7 +80,7 @@ UnitOutcome SiteRecords::settle(SiteMode mode, const SiteUnit& unit, const UnitR
     UnitDirectory directory(m_directoryPath);
     warn(QStringLiteral("unit directory"), directory.update([&](UnitDirectory& units) {
         if (whole) {
-            settleWhole(mode, reader, entry ? entry->file : QString(), units, outcome);
+            settleWhole(mode, reader, entry ? entry->file : QString(), fresh, units, outcome);
         } else if (const KnownUnit* known = units.forSiteLine(unit.name, address)) {
             KnownUnit* named = units.find(known->identity);
             outcome.identity = named->identity;
@@ -87,8 +91,24 @@ UnitOutcome SiteRecords::settle(SiteMode mode, const SiteUnit& unit, const UnitR
     return outcome;
 }
 
+QString SiteRecords::identityOf(const SiteUnit& unit, const UnitReader& reader,
+                                const QString& fresh) const
+{
+    UnitDirectory directory(m_directoryPath);
+    directory.load(); // unreadable: every unit is new, as settle() will find too
+    const QString address = unit.link.unitName();
+    const UnitFingerprint fingerprint = fingerprintOf(reader.configuration());
+    const KnownUnit* named = directory.forSiteLine(unit.name, address);
+    if (!named)
+        return fresh;
+    if (looksLikeSameUnit(named->fingerprint, fingerprint))
+        return named->identity;
+    const KnownUnit* other = directory.lookingLike(fingerprint, address);
+    return other ? other->identity : QString();
+}
+
 void SiteRecords::settleWhole(SiteMode mode, const UnitReader& reader, const QString& file,
-                              UnitDirectory& directory, UnitOutcome& outcome)
+                              const QString& fresh, UnitDirectory& directory, UnitOutcome& outcome)
 {
     const QString address = outcome.link.unitName();
     const UnitFingerprint fingerprint = fingerprintOf(reader.configuration());
@@ -109,7 +129,7 @@ void SiteRecords::settleWhole(SiteMode mode, const UnitReader& reader, const QSt
         return;
     }
     KnownUnit& known =
-        found ? *directory.find(found->identity) : directory.add(outcome.name, fingerprint);
+        found ? *directory.find(found->identity) : directory.add(outcome.name, fingerprint, fresh);
     outcome.identity = known.identity;
     // Only a unit backed up before has a backup; a verify of a unit never backed up is not one.
     const std::optional<journal::Entry> backup =

@@ -25,8 +25,12 @@ public:
 
 private:
     void warn(const QString& what, const QString& error);
+    // The identity a whole fetch is kept under in the journal: the unit the line stands for when
+    // it looks like it, else the known unit it looks like (none: empty), else `fresh` for a unit
+    // met for the first time.
+    QString identityOf(const SiteUnit& unit, const UnitReader& reader, const QString& fresh) const;
     void settleWhole(SiteMode mode, const UnitReader& reader, const QString& file,
-                     UnitDirectory& directory, UnitOutcome& outcome);
+                     const QString& fresh, UnitDirectory& directory, UnitOutcome& outcome);
 
     journal::Journal m_journal;
     QString m_directoryPath;

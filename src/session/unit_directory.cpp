@@ -198,10 +198,16 @@ const KnownUnit* UnitDirectory::lastReachedAt(const QString& unit) const
     return last;
 }
 
-KnownUnit& UnitDirectory::add(const QString& name, const UnitFingerprint& fingerprint)
+QString UnitDirectory::newIdentity()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+KnownUnit& UnitDirectory::add(const QString& name, const UnitFingerprint& fingerprint,
+                              const QString& identity)
 {
     KnownUnit unit;
-    unit.identity = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    unit.identity = identity.isEmpty() ? newIdentity() : identity;
     unit.name = name;
     unit.fingerprint = fingerprint;
     m_units.append(unit);

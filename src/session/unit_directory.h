@@ -69,7 +69,10 @@ public:
     // The unit reached last at `unit`.
     const KnownUnit* lastReachedAt(const QString& unit) const;
 
-    KnownUnit& add(const QString& name, const UnitFingerprint& fingerprint);
+    // A unit met for the first time, under `identity` (a new one when empty).
+    KnownUnit& add(const QString& name, const UnitFingerprint& fingerprint,
+                   const QString& identity = {});
+    static QString newIdentity();
     // `known` answered at `unit` at `when`: that address goes first.
     static void reached(KnownUnit& known, const QString& unit, const QDateTime& when);
 

@@ -2,11 +2,16 @@
 
 namespace zel::session {
 
-QString keepFetch(journal::Journal& journal, const QString& unit, bool whole, const QString& ending,
-                  const QByteArray& text, std::optional<journal::Entry>* entry)
+QString keepFetch(journal::Journal& journal, const QString& unit, const QString& identity,
+                  bool whole, const QString& ending, const QByteArray& text,
+                  std::optional<journal::Entry>* entry)
 {
-    const QString error =
-        journal.record(journal::Direction::FromUnit, unit, whole, whole ? QString() : ending, text);
+    journal::Entry fetch;
+    journal::setKind(fetch, whole ? journal::Kind::WholeFetch : journal::Kind::IncompleteFetch);
+    fetch.unit = unit;
+    fetch.ending = whole ? QString() : ending;
+    fetch.identity = identity;
+    const QString error = journal.record(fetch, text);
     if (error.isEmpty() && entry)
         *entry = journal.newestFrom(unit);
     return error;
@@ -21,6 +26,9 @@ UnitFingerprint entryFingerprint(const journal::Journal& journal, const journal:
 const KnownUnit* entryUnit(const journal::Journal& journal, const UnitDirectory& directory,
                            const journal::Entry& entry)
 {
+    if (const KnownUnit* known = directory.find(entry.identity))
+        return known; // kept under its identity when it was made
+
     const UnitFingerprint fingerprint = entryFingerprint(journal, entry);
     if (fingerprint.isKnown())
         return directory.lookingLike(fingerprint, entry.unit);
@@ -50,8 +58,7 @@ std::optional<journal::Entry> backupOf(const journal::Journal& journal,
                 return entry;
     // The backup's own entry is gone: the newest whole fetch of the unit stands for it.
     for (const journal::Entry& entry : entries) {
-        if (entry.direction != journal::Direction::FromUnit || !entry.whole ||
-            entry.file == besides)
+        if (journal::kindOf(entry) != journal::Kind::WholeFetch || entry.file == besides)
             continue;
         const KnownUnit* unit = entryUnit(journal, directory, entry);
         if (unit && unit->identity == known.identity)
@@ -63,9 +70,9 @@ std::optional<journal::Entry> backupOf(const journal::Journal& journal,
 std::optional<LastFetch> lastWholeFetch(const journal::Journal& journal, const QString& unit)
 {
     for (const journal::Entry& entry : journal.entries()) {
-        if (entry.direction != journal::Direction::FromUnit || entry.unit != unit)
-            continue;
-        if (!entry.whole)
+        const journal::Kind kind = journal::kindOf(entry);
+        if (entry.unit != unit ||
+            (kind != journal::Kind::WholeFetch && kind != journal::Kind::WholeSend))
             continue;
         const UnitFingerprint fingerprint = entryFingerprint(journal, entry);
         if (fingerprint.isKnown())

@@ -13,10 +13,12 @@
 
 namespace zel::session {
 
-// Keeps a configuration read from `unit` (CR LF lines); returns why it could not be kept, or an
-// empty text. `entry` gets the entry it became.
-QString keepFetch(journal::Journal& journal, const QString& unit, bool whole, const QString& ending,
-                  const QByteArray& text, std::optional<journal::Entry>* entry = nullptr);
+// Keeps a configuration read from `unit` (CR LF lines) under the unit's `identity` (empty when
+// not known); returns why it could not be kept, or an empty text. `entry` gets the entry it
+// became.
+QString keepFetch(journal::Journal& journal, const QString& unit, const QString& identity,
+                  bool whole, const QString& ending, const QByteArray& text,
+                  std::optional<journal::Entry>* entry = nullptr);
 
 // An entry's fingerprint, from its text; not known when the text cannot be read.
 UnitFingerprint entryFingerprint(const journal::Journal& journal, const journal::Entry& entry);
@@ -33,7 +35,8 @@ std::optional<journal::Entry> backupOf(const journal::Journal& journal,
                                        const UnitDirectory& directory, const KnownUnit& known,
                                        const QString& besides = {});
 
-// The newest whole fetch from `unit` and what it held.
+// What the unit at `unit` held last as far as the journal knows: its newest whole fetch, or a
+// whole configuration sent to it since (every line acknowledged), and what that held.
 struct LastFetch {
     journal::Entry entry;
     UnitFingerprint fingerprint;

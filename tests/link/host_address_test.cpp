@@ -2,6 +2,7 @@
 
 #include "link/host_address.h"
 #include "link/serial_endpoint.h"
+#include "link/unit_name.h"
 
 #include <gtest/gtest.h>
 
@@ -84,4 +85,26 @@ TEST(SerialPortLabel, NamesComPortsByNumberAndOthersAsGiven)
     EXPECT_EQ(serialPortLabel("ttyUSB0"), "ttyUSB0");
     EXPECT_EQ(serialPortLabel("/dev/pts/4"), "/dev/pts/4");
     EXPECT_EQ(serialPortLabel("COMX"), "COMX");
+}
+
+TEST(UnitName, NamesAUnitOneWayHoweverItsAddressIsWritten)
+{
+    struct Case {
+        LinkMode mode;
+        std::vector<const char*> addresses; // every one names the unit `name`
+        const char* name;
+    };
+    const Case cases[] = {
+        {LinkMode::Telnet, {"unit.local", "unit.local:23", "Unit.Local:023"}, "tcp:unit.local:23"},
+        {LinkMode::Telnet, {"::1", "[::1]", "[::1]:23"}, "tcp:[::1]:23"},
+        {LinkMode::Telnet, {"127.0.0.1:2323"}, "tcp:127.0.0.1:2323"},
+        {LinkMode::Serial, {"ttyUSB0", "/dev/ttyUSB0"}, "serial:/dev/ttyUSB0"},
+        {LinkMode::Serial, {"/dev/pts/4"}, "serial:/dev/pts/4"},
+        {LinkMode::File, {"unit.local"}, ""},
+        {LinkMode::None, {"unit.local"}, ""},
+    };
+    for (const Case& c : cases)
+        for (const char* address : c.addresses)
+            EXPECT_EQ(unitName(c.mode, QString::fromLatin1(address)), QString::fromLatin1(c.name))
+                << address;
 }

@@ -35,10 +35,14 @@ model::ConfigModel barUnit()
     return bar;
 }
 
-QByteArray textOf(const model::ConfigModel& configuration)
+// Keeps `configuration` in the journal as a whole fetch from kUnit.
+QString keepFetched(journal::Journal& journal, const model::ConfigModel& configuration)
 {
-    return QByteArray::fromStdString(
-        model::joinLines(model::writeConfiguration(configuration), "\r\n"));
+    journal::Entry entry;
+    journal::setKind(entry, journal::Kind::WholeFetch);
+    entry.unit = kUnit;
+    return journal.record(entry, QByteArray::fromStdString(model::joinLines(
+                                     model::writeConfiguration(configuration), "\r\n")));
 }
 
 TEST(IdentityCheck, AsksOnlyWhenTheUnitThereLooksLikeAnother)
@@ -85,12 +89,10 @@ TEST(IdentityCheck, AsksOnlyWhenTheUnitThereLooksLikeAnother)
         if (c.fetchedNow) { // the journal says otherwise, but a fetch just made wins
             model::ConfigModel old = barUnit();
             otherNames(old);
-            ASSERT_EQ(journal.record(journal::Direction::FromUnit, kUnit, true, {}, textOf(old)),
-                      QString());
+            ASSERT_EQ(keepFetched(journal, old), QString());
             fetched = fingerprintOf(there);
         } else {
-            ASSERT_EQ(journal.record(journal::Direction::FromUnit, kUnit, true, {}, textOf(there)),
-                      QString());
+            ASSERT_EQ(keepFetched(journal, there), QString());
         }
         const std::optional<IdentityMismatch> mismatch = identityMismatch(
             sending, c.edited, kUnit, fetched, journal, data.filePath("units.json"));

@@ -67,7 +67,8 @@ TEST(UnitReader, TellsHowTheReadEnded)
         {Link::Tcp, {"--close-after", "40"}, Verdict::Partial, "connection closed by the unit"},
         {Link::Tcp, {"--silent-after", "40"}, Verdict::Partial, "no response in 0.5 seconds"},
         {Link::Pty, {"--silent-after", "40"}, Verdict::Partial, "the unit fell silent before the end"},
-        {Link::Tcp, {"--endless"}, Verdict::Partial, "not whole within 2 s"},
+        {Link::Tcp, {"--endless", "--baud", "9600"}, Verdict::Partial, "not whole within 2 s"},
+        {Link::Tcp, {"--endless"}, Verdict::Partial, "1048576 bytes came without the end"},
         {Link::Tcp, {"--error-on", "QXSB"}, Verdict::ErrorReply, "the unit answered ERROR"},
         {Link::Pty, {"--error-on", "QXSB"}, Verdict::ErrorReply, "the unit answered ERROR"},
         {Link::Tcp, {"--silent-after", "0"}, Verdict::NoAnswer, "no answer within 0.5 s"},
@@ -86,7 +87,9 @@ TEST(UnitReader, TellsHowTheReadEnded)
         ASSERT_TRUE(finished.wait(10000));
         EXPECT_EQ(reader.verdict(), c.verdict);
         EXPECT_EQ(reader.reason(), c.reason);
-        EXPECT_EQ(reader.configuration().zoneCount() == 16, c.verdict == Verdict::Whole);
+        if (c.verdict == Verdict::Whole) {
+            EXPECT_EQ(reader.configuration().zoneCount(), 16);
+        }
     }
     UnitReader refused({SiteLink::Kind::Tcp, test::refusingHost()}, {});
     QSignalSpy finished(&refused, &UnitReader::finished);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <regex>
 
 namespace zel::tool::test {
@@ -30,20 +32,20 @@ TEST(ZeltoolJournal, KeepsWhatWentToOrCameFromTheUnitWholeOrNot)
         std::string listed;               // the history line between the time and the unit
         std::string after;                // and after the unit
     };
-    const std::string stopped = "not whole: the unit answered ERROR at line 134 of 515, "
+    const std::string stopped = "incomplete send: the unit answered ERROR at line 134 of 515, "
                                 "acknowledged up to line 133  497 lines\n";
     // clang-format off
     const std::vector<Case> cases = {
-        {Link::Tcp, {"--config", kFilled}, {"import"}, "from", "whole  495 lines\n"},
-        {Link::Pty, {"--config", kFilled}, {"import"}, "from", "whole  495 lines\n"},
+        {Link::Tcp, {"--config", kFilled}, {"import"}, "from", "whole fetch  495 lines\n"},
+        {Link::Pty, {"--config", kFilled}, {"import"}, "from", "whole fetch  495 lines\n"},
         {Link::Tcp, {"--config", kFilled, "--silent-after", "40"}, {"import", "--timeout", "0.3"},
-         "from", "not whole: no character for 0.3 seconds  40 lines\n"},
-        {Link::Tcp, {}, {"export", kFilled}, "to", "whole  497 lines\n"},
-        {Link::Pty, {}, {"export", kFilled}, "to", "whole  497 lines\n"},
+         "from", "incomplete fetch: no response in 0.3 seconds  40 lines\n"},
+        {Link::Tcp, {}, {"export", kFilled}, "to", "whole send  497 lines\n"},
+        {Link::Pty, {}, {"export", kFilled}, "to", "whole send  497 lines\n"},
         {Link::Tcp, {"--error-on", "VO1R"}, {"export", kFilled}, "to", stopped},
         {Link::Pty, {"--error-on", "VO1R"}, {"export", kFilled}, "to", stopped},
         {Link::Tcp, {"--silent-after", "0"}, {"export", kFilled, "--timeout", "0.3"}, "to",
-         "not whole: time-out at line 0 of 515, acknowledged up to line 0  497 lines\n"},
+         "incomplete send: time-out at line 0 of 515, acknowledged up to line 0  497 lines\n"},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -103,6 +105,35 @@ TEST(ZeltoolJournal, AJournalThatCannotBeWrittenNeverStopsATransfer)
                        "/dev/null/data/ZEL Configuration/journal); the transfer goes on\n");
 }
 
+TEST(ZeltoolJournal, KeepsEveryEntryThroughACutIndexAndKeepsWhatTheUserKeeps)
+{
+    for (const Link link : {Link::Tcp, Link::Pty}) {
+        SCOPED_TRACE(link == Link::Tcp ? "tcp" : "pty");
+        const ScopedDataHome home;
+        const SimulatedUnit unit(link, {"--config", kFilled});
+        const std::vector<std::string> import = {"import", link == Link::Tcp ? "--tcp" : "--serial",
+                                                 unit.address()};
+        runZeltool(import);
+        runZeltool(import);
+        EXPECT_NE(runZeltool({"history", "keep", "2"}).out.find("whole fetch  495 lines  kept"),
+                  std::string::npos);
+        // The index cut as a full disk left it: rebuilt from the texts, nothing lost.
+        std::filesystem::resize_file(home.folder.path() / "ZEL Configuration/journal/index.json",
+                                     40);
+        const std::string rebuilt = runZeltool({"history"}).out;
+        EXPECT_EQ(std::count(rebuilt.begin(), rebuilt.end(), '\n'), 2) << rebuilt;
+        runZeltool(import);
+        const std::string listed = runZeltool({"history"}).out;
+        EXPECT_TRUE(
+            std::regex_match(listed, std::regex("(\\d  [^\\n]*  whole fetch  495 lines\\n){2}"
+                                                "3  [^\\n]*  kept\\n")))
+            << listed;
+        EXPECT_EQ(runZeltool({"history", "unkeep", "3"}).exitCode, 0);
+        EXPECT_EQ(runZeltool({"history"}).out.find("kept"), std::string::npos);
+        EXPECT_EQ(runZeltool({"history", "keep", "4"}).exitCode, 2);
+    }
+}
+
 // The filled configuration with `from` replaced by `to`.
 std::string filledWith(const std::string& from, const std::string& to)
 {
@@ -156,12 +187,19 @@ TEST(ZeltoolChangesOnly, SendsWhatDiffersAndTheUnitReadsBackAsTheFile)
         EXPECT_NE(run.out.find("verified: "), std::string::npos) << run.out;
         // Newest first: the read-back, what was sent, and what the unit held before.
         const std::string listed = runZeltool({"history"}).out;
-        const std::regex entries("1  [^\\n]*  from  [^\\n]*  whole  \\d+ lines\\n"
-                                 "2  [^\\n]*  to  [^\\n]*  whole  " +
+        const std::regex entries("1  [^\\n]*  from  [^\\n]*  whole fetch  \\d+ lines\\n"
+                                 "2  [^\\n]*  to  [^\\n]*  partial send  " +
                                  std::to_string(c.linesSent) +
                                  " lines\\n"
-                                 "3  [^\\n]*  from  [^\\n]*  whole  495 lines\\n");
+                                 "3  [^\\n]*  from  [^\\n]*  whole fetch  495 lines\\n");
         EXPECT_TRUE(std::regex_match(listed, entries)) << listed;
+        // The part sent can be saved, but is named as one.
+        const ToolRun part = runZeltool({"history", "show", "2", "-o", folder.file("part.zel")});
+        EXPECT_EQ(part.exitCode, 0);
+        EXPECT_NE(
+            part.err.find("entry 2 is a partial send: it holds only the parts that were sent"),
+            std::string::npos)
+            << part.err;
         // What the unit held before is kept: the filled configuration.
         runZeltool({"history", "show", "3", "-o", folder.file("before.zel")});
         EXPECT_EQ(runZeltool({"diff", kFilled, folder.file("before.zel")}).exitCode, 0);

@@ -7,6 +7,7 @@
 #include "site_shots.h"
 
 #include "journal/journal.h"
+#include "link/unit_name.h"
 #include "model/config_model.h"
 #include "ui/window/compare_dialog.h"
 #include "ui/window/history_dialog.h"
@@ -109,15 +110,27 @@ int main(int argc, char* argv[])
     // A journal of a few transfers with two units.
     zel::journal::Journal journal;
     const QByteArray bytes = text.toLatin1();
-    journal.record(zel::journal::Direction::FromUnit, zel::journal::tcpUnit("192.168.1.40:23"),
-                   true, {}, bytes);
-    journal.record(zel::journal::Direction::ToUnit, zel::journal::tcpUnit("192.168.1.40:23"), false,
-                   QStringLiteral("stopped at line 134 of 515, acknowledged up to line 133"),
-                   bytes);
-    journal.record(zel::journal::Direction::FromUnit, zel::journal::serialUnit("/dev/ttyUSB0"),
-                   true, {}, bytes);
-    journal.record(zel::journal::Direction::ToUnit, zel::journal::tcpUnit("192.168.1.40:23"), true,
-                   {}, bytes);
+    const QString tcpUnit = zel::link::unitName(zel::link::LinkMode::Telnet, "192.168.1.40");
+    const auto keep = [&](zel::journal::Direction direction, const QString& unit, bool whole,
+                          bool partial, const QString& ending, const QByteArray& sent) {
+        zel::journal::Entry entry;
+        entry.direction = direction;
+        entry.unit = unit;
+        entry.whole = whole;
+        entry.partial = partial;
+        entry.ending = ending;
+        journal.record(entry, sent);
+    };
+    using zel::journal::Direction;
+    keep(Direction::FromUnit, tcpUnit, true, false, {}, bytes);
+    keep(Direction::ToUnit, tcpUnit, false, false,
+         QStringLiteral("the unit answered ERROR at line 134 of 515, acknowledged up to line 133"),
+         bytes);
+    keep(Direction::FromUnit, zel::link::unitName(zel::link::LinkMode::Serial, "/dev/ttyUSB0"),
+         true, false, {}, bytes);
+    keep(Direction::ToUnit, tcpUnit, true, true, {}, "[NO1\"Hall\"]\r\n[EC]\r\n");
+    keep(Direction::ToUnit, tcpUnit, true, false, {}, bytes);
+    journal.setKept(journal.entries().constLast(), true); // what the unit held first
     window.showHistory();
     ok = save(*window.historyDialog(), dir, QStringLiteral("11-history.png")) && ok;
     window.historyDialog()->close();

@@ -238,7 +238,8 @@ int runExport(const Arguments& arguments)
 
     if (const int refused = refuseAnotherUnit(*target, model, unit, arguments.force))
         return refused;
-    const ExportResult result = exportConfiguration(*target, lines, *options);
+    const ExportResult result = exportConfiguration(
+        *target, lines, *options, arguments.changesOnly ? SendKind::Partial : SendKind::Whole);
     if (linkFailed(result.outcome))
         return fail(kExitUsage, "cannot reach " + describe(*target) + ": " + result.error);
     if (result.outcome != TransferOutcome::Completed)

@@ -94,12 +94,13 @@ ImportResult importConfiguration(const LinkTarget& target, const TransferOptions
     result.outcome = transfer.outcome();
     result.text = text::toLatin1(transfer.receivedText());
     result.error = transfer.errorText().toStdString();
-    journalImport(target, result, options);
+    result.incompleteReason = transfer.incompleteReason().toStdString();
+    journalImport(target, result);
     return result;
 }
 
 ExportResult exportConfiguration(const LinkTarget& target, const std::vector<std::string>& lines,
-                                 const TransferOptions& options)
+                                 const TransferOptions& options, SendKind kind)
 {
     ExportResult result;
     result.lineCount = static_cast<int>(lines.size());
@@ -133,7 +134,7 @@ ExportResult exportConfiguration(const LinkTarget& target, const std::vector<std
     result.lastAcknowledgedLine = transfer.lastAcknowledgedLine();
     result.acknowledgedInForm = transfer.linesInAcknowledgementForm();
     result.error = transfer.errorText().toStdString();
-    journalExport(target, lines, result);
+    journalExport(target, lines, result, kind == SendKind::Partial);
     return result;
 }
 

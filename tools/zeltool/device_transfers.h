@@ -22,6 +22,8 @@ struct ImportResult {
     link::TransferOutcome outcome = link::TransferOutcome::Running;
     std::string text;  // what was received, after the received-character rule; "\n" line ends
     std::string error; // why the link failed (LinkFailed, NotOpen)
+    // Why an import that brought text is not whole, in the transfer's words; empty when whole.
+    std::string incompleteReason;
 };
 
 struct ExportResult {
@@ -36,10 +38,13 @@ struct ExportResult {
 
 ImportResult importConfiguration(const LinkTarget& target, const TransferOptions& options);
 
+// What is sent: a whole configuration, or chosen parts of one (the journal keeps them apart).
+enum class SendKind { Whole, Partial };
+
 // Sends `lines` (the writer's text) line by line. On a terminal, standard error shows
 // "Sending line i of M" as the lines go.
 ExportResult exportConfiguration(const LinkTarget& target, const std::vector<std::string>& lines,
-                                 const TransferOptions& options);
+                                 const TransferOptions& options, SendKind kind = SendKind::Whole);
 
 // Whether a transfer ended without reaching the unit: the connection or the port failed.
 bool linkFailed(link::TransferOutcome outcome);

@@ -1,4 +1,5 @@
-// history: the unit journal, listed newest first, and the text of one entry.
+// history: the unit journal, listed newest first, the text of one entry, and keeping an entry
+// from the journal's bound.
 
 #include "arguments.h"
 #include "byte_files.h"
@@ -15,8 +16,8 @@ std::string entryLine(int number, const journal::Entry& entry)
     const QString time = entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     return std::to_string(number) + "  " + time.toStdString() + "  " +
            journal::directionWord(entry.direction).toStdString() + "  " + entry.unit.toStdString() +
-           "  " + journal::endingText(entry).toStdString() + "  " +
-           std::to_string(entry.configLines) + " lines\n";
+           "  " + journal::summaryText(entry).toStdString() + "  " +
+           std::to_string(entry.configLines) + " lines" + (entry.kept ? "  kept" : "") + "\n";
 }
 
 int listEntries(const journal::Journal& journal)
@@ -40,18 +41,31 @@ std::string withNewlines(const QByteArray& text)
     return out;
 }
 
+// The number of entry `word` of `entries` (1 is the newest); nothing, said on standard error,
+// when there is no such entry.
+std::optional<int> entryNamed(const QList<journal::Entry>& entries, const std::string& command,
+                              const std::string& word)
+{
+    bool isNumber = false;
+    const int number = QString::fromStdString(word).toInt(&isNumber);
+    if (isNumber && number >= 1 && number <= entries.size())
+        return number;
+    fail(kExitUsage, "history " + command + ": no entry '" + word + "'; the journal holds " +
+                         std::to_string(entries.size()) +
+                         " (1 is the newest; 'zeltool history' lists them)");
+    return std::nullopt;
+}
+
 int showEntry(const journal::Journal& journal, const std::string& word,
               const std::optional<std::string>& output)
 {
     const QList<journal::Entry> entries = journal.entries();
-    bool isNumber = false;
-    const int number = QString::fromStdString(word).toInt(&isNumber);
-    if (!isNumber || number < 1 || number > entries.size())
-        return fail(kExitUsage, "history show: no entry '" + word + "'; the journal holds " +
-                                    std::to_string(entries.size()) +
-                                    " (1 is the newest; 'zeltool history' lists them)");
+    const std::optional<int> number = entryNamed(entries, "show", word);
+    if (!number)
+        return kExitUsage;
+    const journal::Entry* entry = &entries[*number - 1];
     QString error;
-    const std::optional<QByteArray> text = journal.text(entries[number - 1], &error);
+    const std::optional<QByteArray> text = journal.text(*entry, &error);
     if (!text)
         return fail(kExitFailure,
                     "history show: cannot read entry " + word + ": " + error.toStdString());
@@ -63,42 +77,72 @@ int showEntry(const journal::Journal& journal, const std::string& word,
         return fail(kExitFailure, "cannot write '" + *output + "': " + saveError +
                                       " (any existing file is unchanged)");
     }
+    if (!journal::holdsWholeConfiguration(*entry))
+        fail(kExitOk, "history show: entry " + word + " is a " +
+                          journal::kindText(journal::kindOf(*entry)).toStdString() +
+                          ": it holds only the parts that were sent, not a whole configuration; "
+                          "exported as one, it would give the unit defaults for the rest");
+    return kExitOk;
+}
+
+int keepEntry(journal::Journal& journal, const std::string& command, const std::string& word)
+{
+    const QList<journal::Entry> entries = journal.entries();
+    const std::optional<int> number = entryNamed(entries, command, word);
+    if (!number)
+        return kExitUsage;
+    journal::Entry entry = entries[*number - 1];
+    entry.kept = command == "keep";
+    if (const QString error = journal.setKept(entry, entry.kept); !error.isEmpty())
+        return fail(kExitFailure, "history " + command + ": entry " + word +
+                                      " is unchanged: " + error.toStdString());
+    if (!writeStandardOutput(entryLine(*number, entry)))
+        return fail(kExitFailure, "cannot write to standard output");
     return kExitOk;
 }
 
 int runHistory(const Arguments& arguments)
 {
-    const journal::Journal journal;
+    journal::Journal journal;
     const std::vector<std::string>& words = arguments.positional;
-    if (words.empty()) {
-        if (arguments.output)
-            return fail(kExitUsage, "history: -o is taken by 'history show N' only");
+    if (arguments.output && (words.empty() || words[0] != "show"))
+        return fail(kExitUsage, "history: -o is taken by 'history show N' only");
+    if (words.empty())
         return listEntries(journal);
-    }
-    if (words.size() != 2 || words[0] != "show")
-        return fail(kExitUsage, "history: give nothing to list the journal, or 'show N'");
-    return showEntry(journal, words[1], arguments.output);
+    if (words.size() == 2 && words[0] == "show")
+        return showEntry(journal, words[1], arguments.output);
+    if (words.size() == 2 && (words[0] == "keep" || words[0] == "unkeep"))
+        return keepEntry(journal, words[0], words[1]);
+    return fail(kExitUsage,
+                "history: give nothing to list the journal, 'show N', 'keep N' or 'unkeep N'");
 }
 
 constexpr std::string_view kHistoryDetails =
     "Every configuration read from a unit or sent to one, by zeltool or the window, is kept in\n"
     "the unit journal. 'zeltool history' lists it newest first, one line per entry: its number\n"
-    "(1 is the newest), the time, from or to the unit, the unit, whole or how it ended, and its\n"
-    "configuration lines. 'zeltool history show N' prints entry N's text, or saves it with -o\n"
-    "(CR LF line ends), so that a unit is restored with\n"
+    "(1 is the newest), the time, from or to the unit, the unit, what it is (whole fetch,\n"
+    "incomplete fetch, whole send, partial send, incomplete send) and how it ended when not\n"
+    "whole, its configuration lines, and \"kept\" for an entry kept from the bound.\n"
+    "'zeltool history show N' prints entry N's text, or saves it with -o (CR LF line ends), so\n"
+    "that a unit is restored with\n"
     "  zeltool history show N -o f.zel && zeltool export f.zel --tcp HOST\n"
+    "A partial send (export --changes-only, the window's Send Selected) holds only what was\n"
+    "sent: 'show' still gives it, and says on standard error that it is not a whole one.\n"
+    "'zeltool history keep N' keeps entry N however full the journal gets; 'unkeep N' lets\n"
+    "the bound drop it again.\n"
     "\n"
-    "The journal keeps the newest 500 entries or 50 MiB, whichever is less. It is the folder\n"
-    "\"journal\" in the per-user data folder (on Linux ~/.local/share/ZEL Configuration/journal);\n"
-    "deleting that folder empties it.";
+    "The journal keeps 500 entries or 50 MiB, whichever is less. Beyond that it drops entries\n"
+    "that did not end whole first, then the oldest; never a kept entry, nor the newest whole\n"
+    "fetch of each unit. It is the folder \"journal\" in the per-user data folder (on Linux\n"
+    "~/.local/share/ZEL Configuration/journal); deleting that folder empties it.";
 
 } // namespace
 
 void addHistoryCommands(CommandTable& table)
 {
-    table.push_back({"history", "[show N [-o OUT]]",
-                     "list the unit journal newest first, or print or save entry N", kOptionOutput,
-                     0, runHistory, kHistoryDetails, false, 2});
+    table.push_back({"history", "[show N [-o OUT] | keep N | unkeep N]",
+                     "list the unit journal newest first, print or save entry N, or keep it",
+                     kOptionOutput, 0, runHistory, kHistoryDetails, false, 2});
 }
 
 } // namespace zel::tool

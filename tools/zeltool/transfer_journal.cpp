@@ -1,7 +1,8 @@
 #include "transfer_journal.h"
 
 #include "journal/journal.h"
-#include "link/host_address.h"
+#include "link/transfer_ending.h"
+#include "link/unit_name.h"
 #include "model/config_writer.h"
 
 #include <cstdio>
@@ -12,13 +13,11 @@ namespace {
 
 using link::TransferOutcome;
 
-void record(journal::Direction direction, const LinkTarget& target, bool whole,
-            const std::string& ending, const std::string& text)
+void record(journal::Entry entry, const LinkTarget& target, const std::string& text)
 {
     static bool failureSaid = false;
-    const QString error =
-        journal::Journal().record(direction, journalUnit(target), whole,
-                                  QString::fromStdString(ending), QByteArray::fromStdString(text));
+    entry.unit = journalUnit(target);
+    const QString error = journal::Journal().record(entry, QByteArray::fromStdString(text));
     if (error.isEmpty() || failureSaid)
         return;
     failureSaid = true;
@@ -26,37 +25,16 @@ void record(journal::Direction direction, const LinkTarget& target, bool whole,
                  error.toLocal8Bit().constData());
 }
 
-std::string outcomeWord(TransferOutcome outcome)
-{
-    switch (outcome) {
-    case TransferOutcome::TimedOut:
-        return "time-out";
-    case TransferOutcome::ErrorReply:
-        return "the unit answered ERROR";
-    case TransferOutcome::ConnectionClosed:
-        return "the connection was lost";
-    case TransferOutcome::LimitReached:
-        return "too much text came";
-    case TransferOutcome::Cancelled:
-        return "cancelled";
-    default:
-        return "the link failed";
-    }
-}
-
 } // namespace
 
 QString journalUnit(const LinkTarget& target)
 {
-    const QString address = QString::fromLatin1(target.address.c_str());
-    if (target.kind == LinkTarget::Kind::Serial)
-        return journal::serialUnit(address);
-    const link::HostAndPort host = link::parseHostText(address);
-    return journal::tcpUnit(link::hostAndPortText(host.host, host.port));
+    return link::unitName(target.kind == LinkTarget::Kind::Serial ? link::LinkMode::Serial
+                                                                  : link::LinkMode::Telnet,
+                          QString::fromLatin1(target.address.c_str()));
 }
 
-void journalImport(const LinkTarget& target, const ImportResult& result,
-                   const TransferOptions& options)
+void journalImport(const LinkTarget& target, const ImportResult& result)
 {
     if (!link::hasImportText(result.outcome))
         return; // nothing came from the unit
@@ -66,23 +44,26 @@ void journalImport(const LinkTarget& target, const ImportResult& result,
         text.append(result.text, start, end - start).append("\r\n");
         start = end + 1;
     }
-    const bool whole = result.outcome == TransferOutcome::Completed;
-    record(journal::Direction::FromUnit, target, whole,
-           whole ? std::string() : importProblem(result, target, options), text);
+    journal::Entry entry;
+    entry.direction = journal::Direction::FromUnit;
+    entry.whole = result.outcome == TransferOutcome::Completed;
+    entry.ending = QString::fromStdString(result.incompleteReason);
+    record(entry, target, text);
 }
 
 void journalExport(const LinkTarget& target, const std::vector<std::string>& lines,
-                   const ExportResult& result)
+                   const ExportResult& result, bool partial)
 {
     if (linkFailed(result.outcome) && result.line == 0)
         return; // nothing reached the unit
-    const bool whole = result.outcome == TransferOutcome::Completed;
-    const std::string ending = outcomeWord(result.outcome) + " at line " +
-                               std::to_string(result.line) + " of " +
-                               std::to_string(result.lineCount) + ", acknowledged up to line " +
-                               std::to_string(result.lastAcknowledgedLine);
-    record(journal::Direction::ToUnit, target, whole, whole ? std::string() : ending,
-           model::joinLines(lines, "\r\n"));
+    journal::Entry entry;
+    entry.direction = journal::Direction::ToUnit;
+    entry.whole = result.outcome == TransferOutcome::Completed;
+    entry.partial = partial;
+    if (!entry.whole)
+        entry.ending = link::sendEnding(result.outcome, result.line, result.lineCount,
+                                        result.lastAcknowledgedLine);
+    record(entry, target, model::joinLines(lines, "\r\n"));
 }
 
 } // namespace zel::tool

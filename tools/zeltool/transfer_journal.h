@@ -12,12 +12,12 @@
 
 namespace zel::tool {
 
-// The unit as journal entries name it: "tcp:HOST:PORT" or "serial:DEVICE".
+// The unit as journal entries name it (link::unitName()): "tcp:HOST:PORT" or "serial:DEVICE".
 QString journalUnit(const LinkTarget& target);
 
-void journalImport(const LinkTarget& target, const ImportResult& result,
-                   const TransferOptions& options);
+void journalImport(const LinkTarget& target, const ImportResult& result);
+// `partial` when `lines` are chosen parts (changes only), not a whole configuration.
 void journalExport(const LinkTarget& target, const std::vector<std::string>& lines,
-                   const ExportResult& result);
+                   const ExportResult& result, bool partial);
 
 } // namespace zel::tool

@@ -1,8 +1,10 @@
 #pragma once
 // "History...": the unit journal, grouped by unit, newest first within a unit and the unit used
-// last on top. For the chosen entry: "Open" it into the editor, "Compare" it with the
-// configuration being edited, or "Restore to Unit". The window does each; the dialog only says
-// which entry was chosen.
+// last on top, each entry with what it is and whether it is kept. For the chosen entry: "Open"
+// it into the editor, "Compare" it with the configuration being edited, "Restore to Unit", or
+// "Keep" it from the journal's bound. A partial send holds only what was sent: it is neither
+// opened nor restored as a whole configuration, and the dialog says why. The window does each;
+// the dialog only says which entry was chosen.
 
 #include "journal/journal_entry.h"
 
@@ -29,6 +31,10 @@ public:
     QPushButton* openButton() const { return m_open; }
     QPushButton* compareButton() const { return m_compare; }
     QPushButton* restoreButton() const { return m_restore; }
+    // Checked while the chosen entry is kept.
+    QPushButton* keepButton() const { return m_keep; }
+    // Why Open and Restore are off for the chosen entry; hidden when they are not.
+    QLabel* noteLabel() const { return m_note; }
     // The entry chosen in the list; nothing when a unit's row or nothing is chosen.
     std::optional<journal::Entry> chosenEntry() const;
 
@@ -36,6 +42,7 @@ signals:
     void openRequested(const zel::journal::Entry& entry);
     void compareRequested(const zel::journal::Entry& entry);
     void restoreRequested(const zel::journal::Entry& entry);
+    void keepRequested(const zel::journal::Entry& entry, bool kept);
 
 private:
     void updateButtons();
@@ -45,11 +52,15 @@ private:
     QPushButton* m_open;
     QPushButton* m_compare;
     QPushButton* m_restore;
+    QPushButton* m_keep;
+    QLabel* m_note;
     QList<journal::Entry> m_entries;
     bool m_restoreAllowed = false;
 };
 
 // "2026-12-09 14:02:11", local time, as the history shows an entry's time.
 QString entryTimeText(const journal::Entry& entry);
+// Why an entry that is not a whole configuration (a partial send) is not opened or restored.
+QString partialEntryReason(const journal::Entry& entry);
 
 } // namespace zel::ui

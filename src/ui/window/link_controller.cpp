@@ -3,11 +3,12 @@
 #include "link/config_file.h"
 #include "link/export_transfer.h"
 #include "link/file_transfer.h"
-#include "link/host_address.h"
 #include "link/import_transfer.h"
 #include "link/link_policy.h"
 #include "link/serial_channel.h"
 #include "link/telnet_channel.h"
+#include "link/transfer_ending.h"
+#include "link/unit_name.h"
 #include "ui/common/user_prompts.h"
 #include "ui/window/link_failure_message.h"
 #include "ui/window/text_feed.h"
@@ -119,7 +120,7 @@ void LinkController::fetch(Purpose purpose)
     run(new link::FileImportTransfer(path), purpose, link::filePeerText(path));
 }
 
-void LinkController::exportConfiguration(const QStringList& lines)
+void LinkController::exportConfiguration(const QStringList& lines, Send kind)
 {
     if (isTransferRunning())
         return;
@@ -137,6 +138,7 @@ void LinkController::exportConfiguration(const QStringList& lines)
     case LinkMode::Telnet: {
         auto* transfer = new link::ExportTransfer(makeChannel(), lines, m_settings);
         m_exportLines = lines;
+        m_exportKind = kind;
         m_exportLine = 0;
         connect(transfer, &link::Transfer::progress, this,
                 [this](int line, int) { m_exportLine = line; });
@@ -153,30 +155,10 @@ QString LinkController::peerText() const
     return linkMode() == LinkMode::Serial ? m_serial.peerText() : link::telnetPeer(host());
 }
 
-QString LinkController::unitText() const
-{
-    switch (linkMode()) {
-    case LinkMode::Serial:
-        return QStringLiteral("serial:") + m_serial.endpoint().portName();
-    case LinkMode::Telnet:
-        return QStringLiteral("tcp:") + host();
-    default:
-        return {};
-    }
-}
-
 QString LinkController::journalUnit() const
 {
-    switch (linkMode()) {
-    case LinkMode::Serial:
-        return journal::serialUnit(m_serial.endpoint().portName());
-    case LinkMode::Telnet: {
-        const link::HostAndPort parsed = link::parseHostText(host());
-        return journal::tcpUnit(link::hostAndPortText(parsed.host, parsed.port));
-    }
-    default:
-        return {};
-    }
+    return link::unitName(linkMode(),
+                          linkMode() == LinkMode::Serial ? m_serial.endpoint().portName() : host());
 }
 
 std::unique_ptr<link::LinkChannel> LinkController::makeChannel()
@@ -222,9 +204,13 @@ void LinkController::onFetchFinished(link::FetchTransfer* transfer)
     const QString text = transfer->receivedText();
     const bool comparing = m_purpose == Purpose::Comparison;
     const bool fromFile = linkMode() == LinkMode::File;
-    if (!fromFile && link::hasImportText(outcome))
-        keepInJournal(journal::Direction::FromUnit, outcome == TransferOutcome::Completed,
-                      outcome == TransferOutcome::Cancelled ? tr("cancelled") : incomplete, text);
+    if (!fromFile && link::hasImportText(outcome)) {
+        journal::Entry entry;
+        entry.direction = journal::Direction::FromUnit;
+        entry.whole = outcome == TransferOutcome::Completed;
+        entry.ending = incomplete;
+        keepInJournal(entry, text);
+    }
     if (!m_windowClosing) {
         if (!error.isEmpty())
             reportFailure(outcome, error);
@@ -235,7 +221,7 @@ void LinkController::onFetchFinished(link::FetchTransfer* transfer)
                 emit statusText(status::comparisonFailedStatus(
                     m_peer, error.isEmpty() ? QStringLiteral("no answer") : error));
         } else if (comparing) {
-            emit comparisonFetched(text, m_peer, unitText(), incomplete,
+            emit comparisonFetched(text, m_peer, journalUnit(), incomplete,
                                    outcome == TransferOutcome::Cancelled);
         } else {
             // A link shows the text as it comes; a file's comes whole.
@@ -257,28 +243,27 @@ void LinkController::onExportFinished(link::Transfer* transfer)
                                                   outcome != TransferOutcome::NotOpen);
     if (linkMode() != LinkMode::File && reachedUnit) {
         const auto* sent = static_cast<link::ExportTransfer*>(transfer);
-        const QString ending =
-            (outcome == TransferOutcome::Cancelled ? tr("cancelled") : tr("stopped")) +
-            tr(" at line %1 of %2, acknowledged up to line %3")
-                .arg(m_exportLine)
-                .arg(m_exportLines.size())
-                .arg(sent->lastAcknowledgedLine());
-        keepInJournal(journal::Direction::ToUnit, outcome == TransferOutcome::Completed, ending,
-                      m_exportLines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+        journal::Entry entry;
+        entry.direction = journal::Direction::ToUnit;
+        entry.whole = outcome == TransferOutcome::Completed;
+        entry.partial = m_exportKind == Send::Partial;
+        if (!entry.whole)
+            entry.ending = link::sendEnding(outcome, m_exportLine, int(m_exportLines.size()),
+                                            sent->lastAcknowledgedLine());
+        keepInJournal(entry, m_exportLines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
     }
     if (outcome == TransferOutcome::Completed)
-        emit configurationDelivered(unitText());
+        emit configurationDelivered(journalUnit());
     emit transferFinished(outcome);
 }
 
-void LinkController::keepInJournal(journal::Direction direction, bool whole, const QString& ending,
-                                   const QString& text)
+void LinkController::keepInJournal(journal::Entry entry, const QString& text)
 {
     QString receivedText = text;
-    if (direction == journal::Direction::FromUnit) // received line breaks are "\n"
+    if (entry.direction == journal::Direction::FromUnit) // received line breaks are "\n"
         receivedText.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    const QString error =
-        m_journal.record(direction, journalUnit(), whole, ending, receivedText.toLatin1());
+    entry.unit = journalUnit();
+    const QString error = m_journal.record(entry, receivedText.toLatin1());
     if (error.isEmpty() || m_journalFailureSaid || m_windowClosing)
         return;
     m_journalFailureSaid = true;

@@ -72,8 +72,13 @@ public:
     // Where every configuration read from or sent to a unit is kept (not File Mode's: the file
     // is the record).
     journal::Journal& journal() { return m_journal; }
-    // The unit the chosen link reaches, as journal entries name it; empty in File Mode.
+    // The unit the chosen link reaches, as link::unitName() names it for the journal, the window
+    // and zeltool alike; empty in File Mode.
     QString journalUnit() const;
+
+    // What an export sends: the whole configuration, or chosen parts of it (Send Selected),
+    // which the journal keeps as a partial send.
+    enum class Send { Whole, Partial };
 
 public slots:
     // Fills the configuration text box over the chosen link, then emits importEnded() when
@@ -84,7 +89,7 @@ public slots:
     // dialog.
     void importFile(const QString& path);
     // Delivers `lines` (the writer's text) over the chosen link.
-    void exportConfiguration(const QStringList& lines);
+    void exportConfiguration(const QStringList& lines, Send kind = Send::Whole);
     // Fetches a configuration to compare with, leaving the configuration text box as it is:
     // the unit's over the chosen link, or in File Mode a file's. Ends with comparisonFetched()
     // when something came, or after showing why not.
@@ -105,12 +110,12 @@ signals:
     // to read from); `incompleteReason` says why it is not whole, and is empty when it is.
     void importEnded(const QString& source, const QString& incompleteReason);
     // What a comparison fetched (`text`, line breaks as "\n") from `source`, the unit `unit`
-    // (as unitText() names it; empty for a file); `incompleteReason` as for importEnded();
+    // (as journalUnit() names it; empty for a file); `incompleteReason` as for importEnded();
     // `cancelled` when the user stopped it.
     void comparisonFetched(const QString& text, const QString& source, const QString& unit,
                            const QString& incompleteReason, bool cancelled);
     // The text of the export that has just ended is now whole on the unit `unit` (every line
-    // acknowledged; as unitText() names it), or in a file when `unit` is empty.
+    // acknowledged; as journalUnit() names it), or in a file when `unit` is empty.
     void configurationDelivered(const QString& unit);
     // For the status line.
     void statusText(const QString& text);
@@ -126,9 +131,6 @@ private:
     link::FetchTransfer* makeFetch(Purpose purpose);
     // How status texts name the unit over the chosen serial or telnet link.
     QString peerText() const;
-    // Which unit the chosen link reaches: "serial:" and the port as chosen, or "tcp:" and the
-    // host as typed; empty in File Mode.
-    QString unitText() const;
     std::unique_ptr<link::LinkChannel> makeChannel();
 
     void run(link::Transfer* transfer, Purpose purpose, const QString& peer);
@@ -136,10 +138,9 @@ private:
     void onFetchFinished(link::FetchTransfer* transfer);
     void onExportFinished(link::Transfer* transfer);
     void reportFailure(link::TransferOutcome outcome, const QString& error);
-    // Keeps what went over a serial or telnet link in the journal; a failure is said once, after
-    // the transfer's own status.
-    void keepInJournal(journal::Direction direction, bool whole, const QString& ending,
-                       const QString& text);
+    // Keeps what went over a serial or telnet link in the journal (`entry` says what it is); a
+    // failure is said once, after the transfer's own status.
+    void keepInJournal(journal::Entry entry, const QString& text);
 
     TextFeed& m_feed;
     UserPrompts* m_prompts;
@@ -150,7 +151,8 @@ private:
     bool m_windowClosing = false;
     QString m_lastStatus;      // the status text shown last
     QStringList m_exportLines; // the export running or last run
-    int m_exportLine = 0;      // the line it sent last, from 1
+    Send m_exportKind = Send::Whole;
+    int m_exportLine = 0; // the line it sent last, from 1
     journal::Journal m_journal;
     bool m_journalFailureSaid = false;
 

@@ -176,6 +176,8 @@ public slots:
     // "Restore to Unit": the entry sent over the chosen link, with the guards of an export and
     // a question that names the unit and the entry's time. The editor is left as it is.
     void restoreJournalEntry(const journal::Entry& entry);
+    // Keeps the entry from the journal's bound, or lets the bound drop it again.
+    void keepJournalEntry(const journal::Entry& entry, bool kept);
 
     // "Find Units...": units on the PC's networks and the ports ticked; the one chosen gives
     // the link mode and address.

@@ -67,6 +67,7 @@ SiteWindow* MainWindow::showSiteWindow()
         connect(m_siteWindow, &SiteWindow::openEntryRequested, this, &MainWindow::openJournalEntry);
         connect(m_siteWindow, &SiteWindow::compareRequested, this,
                 &MainWindow::compareJournalEntry);
+        connect(m_siteWindow, &SiteWindow::keepRequested, this, &MainWindow::keepJournalEntry);
         connect(m_siteWindow, &SiteWindow::restoreRequested, this,
                 [this](const journal::Entry& entry, const session::SiteLink& link) {
                     if (!m_link->isTransferRunning() && m_link->useLink(link))

@@ -99,7 +99,7 @@ void MainWindow::sendSelected(const std::vector<model::Difference>& chosen)
     for (const std::string& line : model::changedLines(m_session.model(), blocks))
         lines << text::fromLatin1(line);
     m_sendingSelected = true;
-    m_link->exportConfiguration(lines);
+    m_link->exportConfiguration(lines, LinkController::Send::Partial);
     if (!m_link->isTransferRunning())
         m_sendingSelected = false;
 }
@@ -113,6 +113,7 @@ void MainWindow::showHistory()
                 &MainWindow::compareJournalEntry);
         connect(m_history, &HistoryDialog::restoreRequested, this,
                 &MainWindow::restoreJournalEntry);
+        connect(m_history, &HistoryDialog::keepRequested, this, &MainWindow::keepJournalEntry);
         connect(m_link, &LinkController::transferFinished, this, [this] {
             m_history->showEntries(m_link->journal().entries(), m_link->journal().folder());
         });
@@ -139,7 +140,13 @@ std::optional<QString> MainWindow::journalText(const journal::Entry& entry)
 
 bool MainWindow::openJournalEntry(const journal::Entry& entry)
 {
-    if (m_link->isTransferRunning() || !confirmDiscardingEdits(questions::kDiscardOnOpen))
+    if (m_link->isTransferRunning())
+        return false;
+    if (!journal::holdsWholeConfiguration(entry)) {
+        m_prompts->showError(partialEntryReason(entry));
+        return false;
+    }
+    if (!confirmDiscardingEdits(questions::kDiscardOnOpen))
         return false;
     const std::optional<QString> text = journalText(entry);
     if (!text)
@@ -168,12 +175,17 @@ void MainWindow::compareJournalEntry(const journal::Entry& entry)
     if (!text)
         return;
     commitAndRefresh();
-    const bool partial = entry.direction == journal::Direction::FromUnit && !entry.whole;
+    QString notWhole;
+    if (!journal::holdsWholeConfiguration(entry))
+        notWhole = tr("a %1 holds only the parts that were sent")
+                       .arg(journal::kindText(journal::kindOf(entry)));
+    else if (entry.direction == journal::Direction::FromUnit && !entry.whole)
+        notWhole = entry.ending;
     const QString source =
         tr("the journal entry %1 %2 at %3")
             .arg(journal::directionWord(entry.direction), entry.unit, entryTimeText(entry));
-    setStatusText(m_comparison->compare(m_session.model(), *text, source,
-                                        partial ? entry.ending : QString(), {}, *m_prompts));
+    setStatusText(
+        m_comparison->compare(m_session.model(), *text, source, notWhole, {}, *m_prompts));
 }
 
 void MainWindow::restoreJournalEntry(const journal::Entry& entry)
@@ -181,6 +193,10 @@ void MainWindow::restoreJournalEntry(const journal::Entry& entry)
     const QString unit = m_link->journalUnit();
     if (m_link->isTransferRunning() || unit.isEmpty())
         return;
+    if (!journal::holdsWholeConfiguration(entry)) {
+        m_prompts->showError(partialEntryReason(entry));
+        return;
+    }
     const std::optional<QString> text = journalText(entry);
     if (!text)
         return;
@@ -215,6 +231,16 @@ void MainWindow::restoreJournalEntry(const journal::Entry& entry)
     m_link->exportConfiguration(lines);
     if (!m_link->isTransferRunning())
         m_restoring = false;
+}
+
+void MainWindow::keepJournalEntry(const journal::Entry& entry, bool kept)
+{
+    const QString error = m_link->journal().setKept(entry, kept);
+    if (!error.isEmpty())
+        m_prompts->showError(tr("The journal entry of %1 at %2 could not be marked %3: %4")
+                                 .arg(entry.unit, entryTimeText(entry),
+                                      kept ? tr("kept") : tr("no longer kept"), error));
+    m_history->showEntries(m_link->journal().entries(), m_link->journal().folder());
 }
 
 void MainWindow::saveReport()

@@ -86,6 +86,7 @@ signals:
     void compareRequested(const zel::journal::Entry& entry);
     void restoreRequested(const zel::journal::Entry& entry, const zel::session::SiteLink& link);
     void openEntryRequested(const zel::journal::Entry& entry);
+    void keepRequested(const zel::journal::Entry& entry, bool kept);
     void runFinished();
 
 protected:
@@ -127,6 +128,7 @@ private:
     QPushButton* m_compareUnit;
     QPushButton* m_historyButton;
     HistoryDialog* m_history = nullptr;
+    session::SiteUnit m_historyUnit; // the unit whose history the dialog shows
     std::unique_ptr<session::SiteRun> m_run;
     bool m_filling = false; // rows are being filled in code, not edited
 };

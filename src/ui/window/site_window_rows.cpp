@@ -231,6 +231,12 @@ void SiteWindow::showChosenHistory()
         m_history->setRestoreEnabled(true);
         connect(m_history, &HistoryDialog::openRequested, this, &SiteWindow::openEntryRequested);
         connect(m_history, &HistoryDialog::compareRequested, this, &SiteWindow::compareRequested);
+        connect(m_history, &HistoryDialog::keepRequested, this,
+                [this](const journal::Entry& entry, bool kept) {
+                    emit keepRequested(entry, kept);
+                    // The entry's mark, as the journal holds it now.
+                    m_history->showEntries(historyOfUnit(m_historyUnit), journal::defaultFolder());
+                });
     }
     // Restore goes to the unit whose history is shown.
     disconnect(m_history, &HistoryDialog::restoreRequested, this, nullptr);
@@ -238,6 +244,7 @@ void SiteWindow::showChosenHistory()
             [this, link = unit.link](const journal::Entry& entry) {
                 emit restoreRequested(entry, link);
             });
+    m_historyUnit = unit;
     m_history->setWindowTitle(tr("History of %1").arg(unit.name));
     m_history->showEntries(historyOfUnit(unit), journal::defaultFolder());
     m_history->show();

@@ -67,9 +67,12 @@ QStringList WelcomeWindow::welcomeLines()
             "4. Select FILE / EXPORT.  The export method is the same as the one used during "),
         QStringLiteral("import. "),
         QString(),
+        // Every transfer with a unit is kept in the unit journal: the note says where.
         QStringLiteral(
-            "Note:  When exporting via telnet or serial, a local copy is NOT stored on the PC.  "),
-        QStringLiteral("If you want to save a local copy, export using the FILE method."),
+            "Note:  Every configuration imported or exported via telnet or serial is kept  "),
+        QStringLiteral(
+            "on the PC in the unit journal (FILE / HISTORY).  To save a file of your own, "),
+        QStringLiteral("export using the FILE method."),
     };
 }
 

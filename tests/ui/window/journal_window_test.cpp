@@ -44,15 +44,15 @@ TEST(JournalInTheWindow, KeepsEveryTransferWithAUnitWholeOrNot)
     };
     // clang-format off
     const QList<Case> cases = {
-        {Link::Tcp, {}, "import", "whole"},
-        {Link::Pty, {}, "import", "whole"},
-        {Link::Tcp, {"--close-after", "100"}, "import", "not whole: "},
-        {Link::Tcp, {}, "cancel import", "not whole: cancelled"},
-        {Link::Tcp, {}, "export", "whole"},
-        {Link::Pty, {}, "export", "whole"},
-        {Link::Tcp, {"--error-on", "VO1R"}, "export", "stopped at line 134 of 515, acknowledged up to line 133"},
-        {Link::Pty, {"--error-on", "VO1R"}, "export", "stopped at line 134 of 515"},
-        {Link::Tcp, {"--silent-after", "100"}, "cancel export", "not whole: cancelled at line "},
+        {Link::Tcp, {}, "import", "whole fetch"},
+        {Link::Pty, {}, "import", "whole fetch"},
+        {Link::Tcp, {"--close-after", "100"}, "import", "incomplete fetch: "},
+        {Link::Tcp, {}, "cancel import", "incomplete fetch: cancelled"},
+        {Link::Tcp, {}, "export", "whole send"},
+        {Link::Pty, {}, "export", "whole send"},
+        {Link::Tcp, {"--error-on", "VO1R"}, "export", "incomplete send: the unit answered ERROR at line 134 of 515, acknowledged up to line 133"},
+        {Link::Pty, {"--error-on", "VO1R"}, "export", "incomplete send: the unit answered ERROR at line 134 of 515"},
+        {Link::Tcp, {"--silent-after", "100"}, "cancel export", "incomplete send: cancelled at line "},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -81,8 +81,8 @@ TEST(JournalInTheWindow, KeepsEveryTransferWithAUnitWholeOrNot)
         EXPECT_EQ(newest.direction,
                   exporting ? journal::Direction::ToUnit : journal::Direction::FromUnit);
         EXPECT_EQ(newest.unit, w.link.journalUnit());
-        EXPECT_TRUE(journal::endingText(newest).contains(c.ending))
-            << journal::endingText(newest).toStdString();
+        EXPECT_TRUE(journal::summaryText(newest).startsWith(c.ending))
+            << journal::summaryText(newest).toStdString();
         if (exporting) {
             EXPECT_EQ(newest.configLines, 497);
         }
@@ -106,8 +106,14 @@ TEST(JournalInTheWindow, HistoryOpensComparesAndRestoresAnEntry)
     const QTreeWidgetItem* unitRow = history->list()->topLevelItem(0);
     ASSERT_EQ(unitRow->text(0), w.link.journalUnit());
     ASSERT_GE(unitRow->childCount(), 2);
-    EXPECT_EQ(unitRow->child(0)->text(1), "to the unit"); // newest first
-    history->list()->setCurrentItem(unitRow->child(1));   // what the unit held first
+    EXPECT_EQ(unitRow->child(0)->text(1), "whole send"); // newest first
+    history->list()->setCurrentItem(unitRow->child(1));  // what the unit held first
+
+    // Kept from the journal's bound, and shown so.
+    history->keepButton()->click();
+    EXPECT_TRUE(w.link.journal().entries()[1].kept);
+    EXPECT_EQ(history->list()->currentItem()->text(3), "kept");
+    EXPECT_TRUE(history->keepButton()->isChecked());
 
     history->compareButton()->click();
     const ui::CompareDialog* compared = w.window.comparison()->dialog();
@@ -189,6 +195,22 @@ TEST(JournalInTheWindow, SendSelectedSendsTheCheckedRowsAndComparesAgain)
         sent.removeAll(QStringLiteral("[QXSB]"));
         EXPECT_EQ(sent, c.sent);
         EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
+
+        // Kept as a partial send: listed so, and never opened or restored as a whole one.
+        w.window.historyAction()->trigger();
+        ui::HistoryDialog* history = w.window.historyDialog();
+        history->list()->setCurrentItem(history->list()->topLevelItem(0)->child(1));
+        EXPECT_EQ(history->list()->currentItem()->text(1), "partial send");
+        EXPECT_FALSE(history->openButton()->isEnabled() || history->restoreButton()->isEnabled());
+        EXPECT_TRUE(history->noteLabel()->isVisibleTo(history));
+        const QStringList editing = writerLines(w.window);
+        for (auto request :
+             {&ui::HistoryDialog::openRequested, &ui::HistoryDialog::restoreRequested})
+            emit(history->*request)(*history->chosenEntry());
+        ASSERT_EQ(w.prompts->errors.size(), 2);
+        EXPECT_TRUE(w.prompts->errors[1].contains("partial send: it holds only the parts"));
+        EXPECT_FALSE(w.link.isTransferRunning());
+        EXPECT_EQ(writerLines(w.window), editing) << "the editor is left as it is";
     }
 }
 

@@ -29,11 +29,12 @@ TEST(WelcomeWindow, ShowsTheGreetingLineByLineBlanksIncluded)
     const QStringList lines = WelcomeWindow::welcomeLines();
     const QString text = lines.join(QLatin1Char('\n'));
     // What a first-time user needs: the greeting, the three ways to reach a unit and the serial
-    // speed, where to start, and that an export to a unit keeps no copy on the PC.
+    // speed, where to start, and where a transfer with a unit is kept on the PC.
     for (const char* part :
          {"Welcome to the ZEL configuration utility.  ", "File mode", "Serial mode", "9600 baud",
           "Telnet mode", "FILE / IMPORT", "NEW ZEL-8 or ZEL-16", "FILE / EXPORT",
-          "a local copy is NOT stored on the PC.  ", "export using the FILE method"}) {
+          "kept  \non the PC in the unit journal (FILE / HISTORY)",
+          "export using the FILE method"}) {
         EXPECT_TRUE(text.contains(QLatin1String(part))) << part;
     }
     // Shown as written, blank lines and trailing blanks kept.

@@ -1,0 +1,85 @@
+#include "journal/journal_scan.h"
+
+#include "journal/entry_file.h"
+#include "journal/entry_header.h"
+#include "journal/journal_index.h"
+#include "journal/legacy_entries.h"
+
+#include <QDir>
+#include <QHash>
+
+#include <algorithm>
+#include <optional>
+
+namespace zel::journal {
+
+namespace {
+
+// The entry a text says it is, from its header, or for a text from before headers, from its
+// name and content. Nothing for a text that is neither (a file someone else put there).
+std::optional<Entry> entryOfText(const QString& folder, const QString& name, qint64 size)
+{
+    const QString path = folder + u'/' + name;
+    const FileRead start = readEntryFile(path, kHeaderReadLimit);
+    if (!start.error.isEmpty())
+        return std::nullopt;
+    if (std::optional<HeaderRead> header = readEntryHeader(start.bytes)) {
+        header->entry.file = name;
+        header->entry.size = size;
+        return header->entry;
+    }
+    const FileRead whole = readEntryFile(path);
+    if (!whole.error.isEmpty())
+        return std::nullopt;
+    return entryFromLegacyText(name, whole.bytes);
+}
+
+} // namespace
+
+FolderEntries collectEntries(const QString& folder)
+{
+    // Regular files only: a symbolic link or a special file among the texts is never read.
+    QHash<QString, qint64> texts;
+    const QDir dir(folder);
+    for (const QFileInfo& info :
+         dir.entryInfoList({QStringLiteral("*.zel")}, QDir::Files | QDir::NoSymLinks))
+        if (info.isFile() && !info.isSymLink() && info.size() > 0)
+            texts.insert(info.fileName(), info.size());
+
+    FolderEntries found;
+    const FileRead indexFile = readEntryFile(dir.filePath(kIndexName));
+    const std::optional<IndexRead> index =
+        indexFile.error.isEmpty() ? readIndex(indexFile.bytes) : std::nullopt;
+    found.indexStale = !index;
+    QSet<QString> named;
+    if (index) {
+        for (Entry entry : index->entries) {
+            if (!texts.contains(entry.file) || named.contains(entry.file)) {
+                found.indexStale = true;
+                continue;
+            }
+            named.insert(entry.file);
+            if (index->unmarkedSends.contains(entry.file)) {
+                const FileRead text = readEntryFile(dir.filePath(entry.file));
+                entry.partial = !text.error.isEmpty() || lacksWholeConfiguration(text.bytes);
+                found.indexStale = true;
+            }
+            found.entries.append(entry);
+        }
+    }
+    for (auto text = texts.cbegin(); text != texts.cend(); ++text) {
+        if (named.contains(text.key()))
+            continue;
+        if (std::optional<Entry> entry = entryOfText(folder, text.key(), text.value())) {
+            found.entries.append(*entry);
+            found.indexStale = true;
+        }
+    }
+    std::stable_sort(found.entries.begin(), found.entries.end(),
+                     [](const Entry& a, const Entry& b) {
+                         return a.time != b.time ? a.time < b.time : a.file < b.file;
+                     });
+    return found;
+}
+
+} // namespace zel::journal
