@@ -68,7 +68,6 @@ TEST(UnitReader, TellsHowTheReadEnded)
         {Link::Tcp, {"--silent-after", "40"}, Verdict::Partial, "no response in 0.5 seconds"},
         {Link::Pty, {"--silent-after", "40"}, Verdict::Partial, "the unit fell silent before the end"},
         {Link::Tcp, {"--endless", "--baud", "9600"}, Verdict::Partial, "not whole within 2 s"},
-        {Link::Tcp, {"--endless"}, Verdict::Partial, "1048576 bytes came without the end"},
         {Link::Tcp, {"--error-on", "QXSB"}, Verdict::ErrorReply, "the unit answered ERROR"},
         {Link::Pty, {"--error-on", "QXSB"}, Verdict::ErrorReply, "the unit answered ERROR"},
         {Link::Tcp, {"--silent-after", "0"}, Verdict::NoAnswer, "no answer within 0.5 s"},
