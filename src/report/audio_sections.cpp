@@ -11,21 +11,6 @@ namespace zel::report {
 
 namespace {
 
-QString balanceText(int balance)
-{
-    if (balance == 0)
-        return QStringLiteral("centre");
-    return balance < 0 ? QStringLiteral("left %1 dB").arg(-balance)
-                       : QStringLiteral("right %1 dB").arg(balance);
-}
-
-QString eqModeText(int mode)
-{
-    if (mode >= 0 && mode < static_cast<int>(model::kEqModeNames.size()))
-        return QString::fromLatin1(model::kEqModeNames[static_cast<std::size_t>(mode)]);
-    return mode < 0 ? QStringLiteral("none chosen") : QStringLiteral("unknown (%1)").arg(mode);
-}
-
 // The ten levels under a curve, lowest band first.
 QString bandLevels(const BandLevels& bands)
 {
@@ -82,8 +67,7 @@ void writeZoneAudio(ReportWriter& out, const model::ConfigModel& configuration)
                    QStringLiteral("audio"));
     for (int z = 1; z <= zones; ++z) {
         const model::ZoneAudio& audio = configuration.zoneAudio(z);
-        const QString zone =
-            QStringLiteral("%1 %2").arg(QString::number(z), nameCell(configuration.zoneName(z)));
+        const QString zone = numberedCell(z, configuration.zoneName(z));
         if (!audio.audioKnown) { // nothing of it is sent to the unit
             out.row({zone, QString(), QString(), QString(),
                      QStringLiteral("<span class=\"none\">no audio settings</span>")});
@@ -101,11 +85,17 @@ void writeZoneAudio(ReportWriter& out, const model::ConfigModel& configuration)
 void writePresets(ReportWriter& out, const model::ConfigModel& configuration)
 {
     out.heading(QStringLiteral("ZEL EQ presets"));
-    out.beginTable({QStringLiteral("Preset"), QStringLiteral("Name"), QStringLiteral("EQ")},
+    // Two presets a row: a curve needs little width.
+    out.beginTable({QStringLiteral("Preset"), QStringLiteral("EQ"), QStringLiteral("Preset"),
+                    QStringLiteral("EQ")},
                    QStringLiteral("presets"));
-    for (int p = 1; p <= model::kPresets; ++p) {
-        const model::DevicePreset& preset = configuration.preset(p);
-        out.row({QString::number(p), nameCell(preset.name), curveCell(out, preset.bands)});
+    for (int p = 1; p <= model::kPresets; p += 2) {
+        QStringList cells;
+        for (int q = p; q <= p + 1 && q <= model::kPresets; ++q) {
+            const model::DevicePreset& preset = configuration.preset(q);
+            cells << numberedCell(q, preset.name) << curveCell(out, preset.bands);
+        }
+        out.row(cells);
     }
     out.endTable();
 }

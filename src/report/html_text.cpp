@@ -1,5 +1,7 @@
 #include "report/html_text.h"
 
+#include "model/command_language.h"
+#include "model/config_model.h"
 #include "model/printable_text.h"
 
 namespace zel::report {
@@ -23,9 +25,53 @@ QString nameCell(std::string_view name)
                         : htmlOfBytes(name);
 }
 
+QString numberedCell(int number, std::string_view name)
+{
+    return QStringLiteral("%1 %2").arg(QString::number(number), nameCell(name));
+}
+
+QString nameText(std::string_view name)
+{
+    const std::string printable = model::escapeControlBytes(name);
+    return QString::fromLatin1(printable.data(), static_cast<qsizetype>(printable.size()))
+        .trimmed();
+}
+
+QString numberedName(const QString& kind, int number, std::string_view name)
+{
+    const QString text = nameText(name);
+    const QString numbered = QStringLiteral("%1 %2").arg(kind).arg(number);
+    return text.isEmpty() ? numbered : numbered + QLatin1Char(' ') + text;
+}
+
 QString signedLevel(int level)
 {
     return level > 0 ? QStringLiteral("+%1").arg(level) : QString::number(level);
+}
+
+QString balanceText(int balance)
+{
+    if (balance == 0)
+        return QStringLiteral("centre");
+    return balance < 0 ? QStringLiteral("left %1 dB").arg(-balance)
+                       : QStringLiteral("right %1 dB").arg(balance);
+}
+
+QString eqModeText(int mode)
+{
+    if (mode >= 0 && mode < static_cast<int>(model::kEqModeNames.size()))
+        return QString::fromLatin1(model::kEqModeNames[static_cast<std::size_t>(mode)]);
+    return mode < 0 ? QStringLiteral("none chosen") : QStringLiteral("unknown (%1)").arg(mode);
+}
+
+QString bandFrequency(int band)
+{
+    const std::string_view text = model::kBandFrequencies.at(static_cast<std::size_t>(band - 1));
+    if (text.ends_with('K'))
+        return QStringLiteral("%1 kHz").arg(
+            QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size() - 1)));
+    return QStringLiteral("%1 Hz").arg(
+        QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 } // namespace zel::report

@@ -1,4 +1,6 @@
-// The favorites and groups matrices: zones down, sources or groups across, with their marks.
+// The favorites, each as the list of its zones and the source each plays, and the groups as a
+// matrix of only the zones and groups that have a member, so that each takes the room its
+// content needs.
 
 #include "report/html_text.h"
 #include "report/report_sections.h"
@@ -6,31 +8,20 @@
 
 #include "model/config_model.h"
 
+#include <vector>
+
 namespace zel::report {
 
 namespace {
 
-QStringList numberedHeaders(const QString& corner, int count)
-{
-    QStringList headers{corner};
-    for (int n = 1; n <= count; ++n)
-        headers << QString::number(n);
-    return headers;
-}
-
-QString zoneHeader(const model::ConfigModel& configuration, int z)
-{
-    return QStringLiteral("%1 %2").arg(QString::number(z), nameCell(configuration.zoneName(z)));
-}
-
-QString mark(bool on, std::string_view text)
-{
-    return on ? QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())) : QString();
-}
-
 bool plays(const model::ConfigModel& configuration, int f, int s, int z)
 {
     return configuration.connection(f, s, z) == model::kAudioCode;
+}
+
+bool isMember(const model::ConfigModel& configuration, int g, int z)
+{
+    return configuration.groupMark(g, z) == model::kGroupMark;
 }
 
 } // namespace
@@ -40,50 +31,78 @@ void writeFavorites(ReportWriter& out, const model::ConfigModel& configuration)
     out.heading(QStringLiteral("Favorites"));
     const int zones = configuration.zoneCount();
     const int sources = configuration.sourceCount();
-    out.paragraph(QStringLiteral("For each favorite, the source each zone plays (\"A\"); the "
-                                 "sources are numbered as in the names above."));
+    out.paragraph(QStringLiteral("For each favorite, the source each zone plays; zones that "
+                                 "play nothing are left out."));
+    out.add(QStringLiteral("<div class=\"cards\">\n"));
     for (int f = 1; f <= model::kFavorites; ++f) {
-        out.add(QStringLiteral("<h3>Favorite %1: %2</h3>\n")
-                    .arg(QString::number(f), nameCell(configuration.favoriteName(f))));
+        out.add(QStringLiteral("<div class=\"card\">\n<h3>Favorite %1</h3>\n")
+                    .arg(numberedCell(f, configuration.favoriteName(f))));
         bool any = false;
-        for (int z = 1; z <= zones && !any; ++z)
-            for (int s = 1; s <= sources && !any; ++s)
-                any = plays(configuration, f, s, z);
-        if (!any) {
-            out.paragraph(QStringLiteral("No zone plays a source."));
-            continue;
-        }
-        out.beginTable(numberedHeaders(QStringLiteral("Zone \\ Source"), sources),
-                       QStringLiteral("matrix"));
         for (int z = 1; z <= zones; ++z) {
-            QStringList cells{zoneHeader(configuration, z)};
+            QStringList played;
             for (int s = 1; s <= sources; ++s)
-                cells << mark(plays(configuration, f, s, z), model::kAudioCode);
-            out.row(cells);
+                if (plays(configuration, f, s, z))
+                    played << numberedCell(s, configuration.sourceName(s));
+            if (played.isEmpty())
+                continue;
+            if (!any)
+                out.beginTable({QStringLiteral("Zone"), QStringLiteral("Source")},
+                               QStringLiteral("favorite"));
+            any = true;
+            out.row(
+                {numberedCell(z, configuration.zoneName(z)), played.join(QStringLiteral(", "))});
         }
-        out.endTable();
+        if (any)
+            out.endTable();
+        else
+            out.paragraph(QStringLiteral("<span class=\"none\">No zone plays a source.</span>"));
+        out.add(QStringLiteral("</div>\n"));
     }
+    out.add(QStringLiteral("</div>\n"));
 }
 
 void writeGroups(ReportWriter& out, const model::ConfigModel& configuration)
 {
     out.heading(QStringLiteral("Groups"));
     const int zones = configuration.zoneCount();
-    if (zones <= 0) {
-        out.paragraph(QStringLiteral("No zones."));
+    std::vector<int> groups, empty, members;
+    for (int g = 1; g <= model::kGroups; ++g) {
+        bool any = false;
+        for (int z = 1; z <= zones && !any; ++z)
+            any = isMember(configuration, g, z);
+        (any ? groups : empty).push_back(g);
+    }
+    for (int z = 1; z <= zones; ++z)
+        for (int g : groups)
+            if (isMember(configuration, g, z)) {
+                members.push_back(z);
+                break;
+            }
+    if (groups.empty()) {
+        out.paragraph(QStringLiteral("No zone belongs to a group."));
         return;
     }
-    out.paragraph(QStringLiteral("The groups each zone belongs to (\"G\"); the groups are "
-                                 "numbered as in the names above."));
-    out.beginTable(numberedHeaders(QStringLiteral("Zone \\ Group"), model::kGroups),
-                   QStringLiteral("matrix"));
-    for (int z = 1; z <= zones; ++z) {
-        QStringList cells{zoneHeader(configuration, z)};
-        for (int g = 1; g <= model::kGroups; ++g)
-            cells << mark(configuration.groupMark(g, z) == model::kGroupMark, model::kGroupMark);
+    out.paragraph(QStringLiteral("The zones of each group (\"G\"); zones in no group are left "
+                                 "out."));
+    QStringList headers{QStringLiteral("Zone")};
+    for (int g : groups)
+        headers << QStringLiteral("%1<br>%2")
+                       .arg(QString::number(g), nameCell(configuration.groupName(g)));
+    out.beginTable(headers, QStringLiteral("matrix"));
+    for (int z : members) {
+        QStringList cells{numberedCell(z, configuration.zoneName(z))};
+        for (int g : groups)
+            cells << (isMember(configuration, g, z) ? QStringLiteral("G") : QString());
         out.row(cells);
     }
     out.endTable();
+    if (empty.empty())
+        return;
+    QStringList names;
+    for (int g : empty)
+        names << QStringLiteral("Group %1").arg(numberedCell(g, configuration.groupName(g)));
+    out.paragraph(
+        QStringLiteral("Groups without zones: %1.").arg(names.join(QStringLiteral(", "))));
 }
 
 } // namespace zel::report

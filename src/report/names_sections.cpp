@@ -1,8 +1,7 @@
-// The heading and the names.
+// The names: sources beside zones, and favorites beside groups, each by its number.
 
 #include "report/html_text.h"
 #include "report/report_builder.h"
-#include "report/report_request.h"
 #include "report/report_sections.h"
 #include "report/report_writer.h"
 
@@ -19,18 +18,31 @@ int shown(int count)
     return std::max(count, 0);
 }
 
-// One table of numbered names: "Zone" and its names 1..count.
-void nameTable(ReportWriter& out, const QString& label, int count,
-               const std::string& (model::ConfigModel::*name)(int) const,
-               const model::ConfigModel& configuration)
+using NameOf = const std::string& (model::ConfigModel::*)(int) const;
+
+// One kind of name in a column: its names up to its count.
+struct NameColumn {
+    QString label;
+    int count;
+    NameOf name;
+};
+
+// One table of two kinds of names by number: "No.", then a column for each.
+void nameTable(ReportWriter& out, const model::ConfigModel& configuration, const NameColumn& left,
+               const NameColumn& right)
 {
-    if (count <= 0) {
-        out.paragraph(QStringLiteral("No %1 names.").arg(label.toLower()));
+    const int rows = std::max(left.count, right.count);
+    if (rows <= 0) {
+        out.paragraph(
+            QStringLiteral("No %1 or %2 names.").arg(left.label.toLower(), right.label.toLower()));
         return;
     }
-    out.beginTable({label, QStringLiteral("Name")}, QStringLiteral("names"));
-    for (int n = 1; n <= count; ++n)
-        out.row({QString::number(n), nameCell((configuration.*name)(n))});
+    out.beginTable({QStringLiteral("No."), left.label, right.label}, QStringLiteral("names"));
+    const auto cell = [&](const NameColumn& column, int n) {
+        return n <= column.count ? nameCell((configuration.*column.name)(n)) : QString();
+    };
+    for (int n = 1; n <= rows; ++n)
+        out.row({QString::number(n), cell(left, n), cell(right, n)});
     out.endTable();
 }
 
@@ -45,37 +57,22 @@ QString unitSizeText(const model::ConfigModel& configuration)
     return QStringLiteral("%1 zones, %2 sources").arg(zones).arg(sources);
 }
 
-void writeHeading(ReportWriter& out, const ReportRequest& request)
-{
-    const model::ConfigModel& configuration = *request.configuration;
-    out.add(QStringLiteral("<h1>%1 configuration</h1>\n").arg(unitSizeText(configuration)));
-    out.beginTable({}, QStringLiteral("facts"));
-    out.row({QStringLiteral("Unit"), QStringLiteral("%1 (%2 zones, %3 sources)")
-                                         .arg(unitSizeText(configuration))
-                                         .arg(shown(configuration.zoneCount()))
-                                         .arg(shown(configuration.sourceCount()))});
-    out.row({QStringLiteral("Configuration from"), htmlOf(request.origin)});
-    out.row({QStringLiteral("Date"), request.date.toString(QStringLiteral("yyyy-MM-dd HH:mm"))});
-    if (request.earlier)
-        out.row({QStringLiteral("Changes since"), htmlOf(request.earlierOrigin)});
-    out.endTable();
-}
-
 void writeNames(ReportWriter& out, const model::ConfigModel& configuration)
 {
+    // Side by side in a browser wide enough; one below the other on paper.
+    out.add(QStringLiteral("<div class=\"pair\">\n<div>\n"));
     out.heading(QStringLiteral("Source and zone names"));
-    nameTable(out, QStringLiteral("Source"), shown(configuration.sourceCount()),
-              &model::ConfigModel::sourceName, configuration);
-    out.add(QStringLiteral("<br>\n"));
-    nameTable(out, QStringLiteral("Zone"), shown(configuration.zoneCount()),
-              &model::ConfigModel::zoneName, configuration);
-
+    nameTable(
+        out, configuration,
+        {QStringLiteral("Source"), shown(configuration.sourceCount()),
+         &model::ConfigModel::sourceName},
+        {QStringLiteral("Zone"), shown(configuration.zoneCount()), &model::ConfigModel::zoneName});
+    out.add(QStringLiteral("</div>\n<div>\n"));
     out.heading(QStringLiteral("Favorite and group names"));
-    nameTable(out, QStringLiteral("Favorite"), model::kFavorites, &model::ConfigModel::favoriteName,
-              configuration);
-    out.add(QStringLiteral("<br>\n"));
-    nameTable(out, QStringLiteral("Group"), model::kGroups, &model::ConfigModel::groupName,
-              configuration);
+    nameTable(out, configuration,
+              {QStringLiteral("Favorite"), model::kFavorites, &model::ConfigModel::favoriteName},
+              {QStringLiteral("Group"), model::kGroups, &model::ConfigModel::groupName});
+    out.add(QStringLiteral("</div>\n</div>\n"));
 }
 
 } // namespace zel::report

@@ -15,18 +15,23 @@ namespace zel::report {
 
 namespace {
 
+// Where a page may end, and where one must: above a block that starts a page of its own.
+struct BreakPlaces {
+    std::vector<qreal> allowed, forced; // sorted
+};
+
 struct RowExtent {
     QTextTable* table = nullptr;
     qreal top = 0, bottom = 0;
 };
 
 // Every place where a page may end: above each line outside the tables, above each table and
-// on the border between two rows, but never right below a heading, which stays with what it
-// heads. Sorted.
-std::vector<qreal> breakPlaces(const QTextDocument& layout)
+// on the border between two rows, but never right below a heading or a table's header row,
+// which stay with what they head; and the top of each block that asks for a page of its own.
+BreakPlaces breakPlaces(const QTextDocument& layout)
 {
     QAbstractTextDocumentLayout* documentLayout = layout.documentLayout();
-    std::vector<qreal> places;
+    std::vector<qreal> places, forced;
     std::vector<QRectF> headings;
     // By the table's place in the document, then the row.
     std::map<std::pair<int, int>, RowExtent> rows;
@@ -52,6 +57,8 @@ std::vector<qreal> breakPlaces(const QTextDocument& layout)
         const QTextLayout* lines = block.text().isEmpty() ? nullptr : block.layout();
         if (block.blockFormat().headingLevel() > 0)
             headings.push_back(box);
+        if (block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+            forced.push_back(box.top());
         for (int i = 0; lines && i < lines->lineCount(); ++i)
             places.push_back(box.top() + lines->lineAt(i).y());
     }
@@ -59,7 +66,7 @@ std::vector<qreal> breakPlaces(const QTextDocument& layout)
     for (const auto& [key, extent] : rows) {
         if (!previous || previous->table != extent.table) // above the table's top border
             places.push_back(documentLayout->frameBoundingRect(extent.table).top());
-        else // on the border between the rows
+        else if (key.second > extent.table->format().headerRowCount()) // a header keeps a row
             places.push_back((previous->bottom + extent.top) / 2);
         previous = &extent;
     }
@@ -70,18 +77,27 @@ std::vector<qreal> breakPlaces(const QTextDocument& layout)
         });
     });
     std::sort(places.begin(), places.end());
-    return places;
+    std::sort(forced.begin(), forced.end());
+    return {std::move(places), std::move(forced)};
 }
 
 } // namespace
 
 std::vector<qreal> pageStarts(const QTextDocument& layout, qreal pageHeight)
 {
-    const std::vector<qreal> places = breakPlaces(layout);
+    const auto [places, forced] = breakPlaces(layout);
     const qreal end = layout.documentLayout()->documentSize().height();
     std::vector<qreal> starts{0};
-    while (end - starts.back() > pageHeight) {
+    for (;;) {
         const qreal limit = starts.back() + pageHeight;
+        // A block that starts a page of its own, on this page.
+        const auto own = std::upper_bound(forced.begin(), forced.end(), starts.back());
+        if (own != forced.end() && *own <= limit && *own < end) {
+            starts.push_back(*own);
+            continue;
+        }
+        if (end - starts.back() <= pageHeight)
+            break;
         // The last place that still fits on the page, if it leaves something on the page.
         auto fits = std::upper_bound(places.begin(), places.end(), limit);
         const qreal place = fits == places.begin() ? limit : *std::prev(fits);

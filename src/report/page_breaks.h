@@ -1,7 +1,8 @@
 #pragma once
 // Where the pages of a report break. The report is laid out as one long page and cut only
 // between lines of text and between table rows, so that no row is ever split across two pages
-// (the text layout itself keeps a row together only when all of its cells move at once).
+// (the text layout itself keeps a row together only when all of its cells move at once). A block
+// that asks for a page of its own ("page-break-before: always") starts one.
 
 #include <QtGlobal>
 

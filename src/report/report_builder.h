@@ -1,7 +1,8 @@
 #pragma once
-// Builds the handover report of a configuration: a heading, the names, each zone's audio, the
-// device EQ presets, the favorites and groups, the network and panel settings, and, given an
-// earlier configuration, what changed since.
+// Builds the handover report of a configuration: a first page that says who it is for, the unit
+// and what changed since an earlier configuration, in plain words; then the configuration as
+// left: the names, each zone's audio, the device EQ presets, the favorites and groups, the
+// network and panel settings.
 
 #include "report/report_document.h"
 #include "report/report_request.h"
@@ -15,7 +16,7 @@ QString unitSizeText(const model::ConfigModel& configuration);
 
 // The style sheet the report's HTML carries; the PDF's layout reads it too.
 QString reportStyleSheet();
-// What the HTML file adds for browsers.
+// What the HTML file adds for browsers: the window's width on screen, and for printing.
 QString browserStyleSheet();
 
 } // namespace zel::report

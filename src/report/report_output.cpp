@@ -74,6 +74,12 @@ QByteArray reportHtmlFile(const ReportDocument& document)
     return htmlPage(document, body, reportStyleSheet() + browserStyleSheet()).toUtf8();
 }
 
+QByteArray reportFileBytes(const ReportDocument& document, ReportFormat format, Paper paper)
+{
+    return format == ReportFormat::Html ? reportHtmlFile(document)
+                                        : PagedReport(document, paper).pdf();
+}
+
 // The PDF writer the layout measures with and paints on, and the bytes it writes.
 struct PagedReport::Writer {
     QByteArray bytes;

@@ -30,6 +30,9 @@ Paper paperOf(const QLocale& locale);
 // The HTML file: one file, nothing it refers to outside itself.
 QByteArray reportHtmlFile(const ReportDocument& document);
 
+// The file of `format`: the HTML file, or the PDF on `paper`.
+QByteArray reportFileBytes(const ReportDocument& document, ReportFormat format, Paper paper);
+
 // The report laid out on pages of `paper`, as the PDF prints it.
 class PagedReport {
 public:

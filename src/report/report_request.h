@@ -1,6 +1,6 @@
 #pragma once
-// What a report is made of: the configuration, where it came from and when, and optionally an
-// earlier configuration whose differences make the "Changes" section.
+// What a report is made of: the configuration, where it came from and when, who it is for, and
+// optionally an earlier configuration whose differences make the "Changes" of its first page.
 
 #include <QDateTime>
 #include <QString>
@@ -11,12 +11,26 @@ class ConfigModel;
 
 namespace zel::report {
 
+// Who and where the handover is for; any of them may be empty.
+struct ReportParticulars {
+    QString site;
+    QString client;
+    QString installer;
+
+    bool operator==(const ReportParticulars&) const = default;
+};
+
 struct ReportRequest {
     const model::ConfigModel* configuration = nullptr; // must be set
-    QString origin;                                    // "file 'house.zel'", "unit tcp:10.0.0.5"
+    QString origin;                                    // "file 'house.zel'", "host: 10.0.0.5"
     QDateTime date;                                    // when the report was made
-    const model::ConfigModel* earlier = nullptr;       // nothing: no "Changes" section
-    QString earlierOrigin;                             // where the earlier configuration came from
+    const model::ConfigModel* earlier = nullptr;       // nothing: no "Changes"
+    // The earlier configuration named with its date and time: "the configuration fetched from
+    // tcp:10.0.0.5:23 on 2026-12-09 at 09:12".
+    QString earlierOrigin;
+    ReportParticulars particulars;
+    QString notes; // the installer's own words for the client, kept as typed
+    QString unit;  // the unit's link as the journal names it ("tcp:10.0.0.5:23"); empty: none
 };
 
 } // namespace zel::report

@@ -1,5 +1,6 @@
 #pragma once
-// The sections of the report, in the order of the window's pages, each written from the model.
+// The sections of the report: the summary of the first page, then the configuration as left, in
+// the order of the window's pages, each written from the model.
 
 #include <QString>
 
@@ -12,19 +13,20 @@ namespace zel::report {
 class ReportWriter;
 struct ReportRequest;
 
-void writeHeading(ReportWriter& out, const ReportRequest& request);
-// Source and zone names, then favorite and group names.
+// Site, client, installer, the unit and its link, the date and the baseline; the notes; and,
+// given an earlier configuration, what changed since in plain words.
+void writeSummary(ReportWriter& out, const ReportRequest& request);
+// The heading of what follows the summary, on a page of its own.
+void writeConfigurationHeading(ReportWriter& out);
+// Source and zone names side by side, then favorite and group names.
 void writeNames(ReportWriter& out, const model::ConfigModel& configuration);
 // Each zone's volume, balance and EQ, then the ten device EQ presets.
 void writeZoneAudio(ReportWriter& out, const model::ConfigModel& configuration);
 void writePresets(ReportWriter& out, const model::ConfigModel& configuration);
-// The favorites (one table per favorite) and the groups matrix.
+// Each favorite as its list of zone to source; the groups as a matrix of the zones in any.
 void writeFavorites(ReportWriter& out, const model::ConfigModel& configuration);
 void writeGroups(ReportWriter& out, const model::ConfigModel& configuration);
 // Network, front-panel and IR lockouts, display brightness.
 void writeUnitSettings(ReportWriter& out, const model::ConfigModel& configuration);
-// Every difference from the earlier configuration, in the unit's terms.
-void writeChanges(ReportWriter& out, const model::ConfigModel& earlier,
-                  const model::ConfigModel& configuration, const QString& earlierOrigin);
 
 } // namespace zel::report

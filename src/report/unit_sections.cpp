@@ -1,10 +1,9 @@
-// The unit's own settings, and what changed since an earlier configuration.
+// The unit's own settings: network, lockouts and display.
 
 #include "report/html_text.h"
 #include "report/report_sections.h"
 #include "report/report_writer.h"
 
-#include "model/config_diff.h"
 #include "model/config_model.h"
 
 namespace zel::report {
@@ -14,15 +13,6 @@ namespace {
 QString onOff(bool on)
 {
     return on ? QStringLiteral("on") : QStringLiteral("off");
-}
-
-// One side of a difference: its value, "yes"/"no" for an entry, or a dash where that side does
-// not have the member at all.
-QString sideText(const model::Difference& difference, const std::optional<std::string>& value)
-{
-    if (difference.entry)
-        return value ? QStringLiteral("yes") : QStringLiteral("no");
-    return value ? htmlOfBytes(*value) : QStringLiteral("<span class=\"none\">-</span>");
 }
 
 } // namespace
@@ -43,29 +33,6 @@ void writeUnitSettings(ReportWriter& out, const model::ConfigModel& configuratio
     const std::string_view display = configuration.displayLevelText();
     out.row({QStringLiteral("Display brightness"),
              QString::fromLatin1(display.data(), static_cast<qsizetype>(display.size()))});
-    out.endTable();
-}
-
-void writeChanges(ReportWriter& out, const model::ConfigModel& earlier,
-                  const model::ConfigModel& configuration, const QString& earlierOrigin)
-{
-    out.heading(QStringLiteral("Changes"));
-    const std::vector<model::Difference> differences =
-        model::compareConfigurations(earlier, configuration);
-    if (differences.empty()) {
-        out.paragraph(QStringLiteral("Nothing changed since %1.").arg(htmlOf(earlierOrigin)));
-        return;
-    }
-    out.paragraph(QStringLiteral("%1 changed since %2.")
-                      .arg(differences.size() == 1
-                               ? QStringLiteral("One setting")
-                               : QStringLiteral("%1 settings").arg(differences.size()),
-                           htmlOf(earlierOrigin)));
-    out.beginTable({QStringLiteral("Setting"), QStringLiteral("Before"), QStringLiteral("After")},
-                   QStringLiteral("changes"));
-    for (const model::Difference& difference : differences)
-        out.row({htmlOfBytes(difference.member), sideText(difference, difference.before),
-                 sideText(difference, difference.after)});
     out.endTable();
 }
 

@@ -107,12 +107,23 @@ void ConfigurationSession::fetchedFromUnit(const std::string& text, const QStrin
     model::LogLines log;
     model::readText(fetched.model, text, log);
     model::markUnavailableGroups(fetched.model);
+    if (!m_linkUnit.isEmpty()) {
+        m_firstFetched.try_emplace(m_linkUnit, fetched);
+        m_unitsFetched.removeOne(m_linkUnit);
+        m_unitsFetched.prepend(m_linkUnit);
+    }
     m_fetched = std::move(fetched);
 }
 
 const FetchedConfiguration* ConfigurationSession::lastFetchedFromUnit() const
 {
     return m_fetched ? &*m_fetched : nullptr;
+}
+
+const FetchedConfiguration* ConfigurationSession::firstFetchedFrom(const QString& unit) const
+{
+    const auto first = m_firstFetched.find(unit);
+    return first == m_firstFetched.end() ? nullptr : &first->second;
 }
 
 std::vector<std::string> ConfigurationSession::exportLines()

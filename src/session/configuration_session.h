@@ -18,6 +18,7 @@
 
 class QUndoStack;
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -72,6 +73,18 @@ public:
     // What a unit held when its configuration was last fetched whole; nothing when none was.
     const FetchedConfiguration* lastFetchedFromUnit() const;
 
+    // The unit the link reaches now, as the journal names it ("tcp:HOST:PORT"); whole fetches
+    // from now on are from it. Empty when the link reaches no unit.
+    void setLinkUnit(const QString& unit) { m_linkUnit = unit; }
+    // The first configuration fetched whole from `unit` (as the journal names it) since the
+    // session started: where the visit began, which a report measures its changes from. Later
+    // fetches, comparisons and sends leave it as it is; nothing when none was.
+    const FetchedConfiguration* firstFetchedFrom(const QString& unit) const;
+    // The units fetched from since the session started, the one fetched from last first.
+    QStringList unitsFetchedFrom() const { return m_unitsFetched; }
+    // When the session started: a journal entry from before is from an earlier visit.
+    const QDateTime& startedAt() const { return m_startedAt; }
+
     // The writer's lines of the model as it is now, kept as the text of the export that starts.
     std::vector<std::string> exportLines();
     // That export's text is now on `unit`, or in a file when `unit` is empty.
@@ -107,6 +120,10 @@ private:
     bool m_restoring = false;
     QString m_origin;
     std::optional<FetchedConfiguration> m_fetched; // the last fetched, kept across resets
+    QString m_linkUnit;
+    std::map<QString, FetchedConfiguration> m_firstFetched; // by unit, kept across resets
+    QStringList m_unitsFetched;
+    QDateTime m_startedAt = QDateTime::currentDateTimeUtc();
 };
 
 } // namespace zel::session

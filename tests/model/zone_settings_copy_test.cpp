@@ -19,7 +19,7 @@ TEST(ZoneSettingsCopy, TakesTheModeAndWhatItUsesOnly)
         source.eqMode = mode;
         ZoneAudio to = untouched;
         copyZoneSettings(source, to);
-        const auto taken = [&](std::string_view what) {
+        const auto taken = [&, uses = uses](std::string_view what) {
             return uses.find(what) != std::string_view::npos ? source : untouched;
         };
         EXPECT_EQ(to, (ZoneAudio{true, taken("bands").bands, taken("bass").bass,

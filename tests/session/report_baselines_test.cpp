@@ -1,0 +1,105 @@
+// Where a report measures from, without a window: the first whole fetch of each unit outlives
+// later fetches and resets and is offered for its unit (for any when no unit is linked); a file
+// chosen instead is read and named with its date, or refused saying why.
+#include "session/configuration_session.h"
+#include "session/report_baselines.h"
+
+#include "journal/journal.h"
+#include "model/config_writer.h"
+#include "model/templates.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace zel::session {
+namespace {
+
+std::string templateText(model::UnitSize size)
+{
+    return model::joinLines(model::templateLines(size), "\n");
+}
+
+TEST(ReportBaselines, TheFirstWholeFetchOfEachUnitIsTheVisitsStart)
+{
+    ConfigurationSession session;
+    const std::string zel8 = templateText(model::UnitSize::Zel8);
+    const std::string zel16 = templateText(model::UnitSize::Zel16);
+    for (const auto& [unit, text] : {std::pair{"tcp:a:23", zel8},
+                                     {"tcp:a:23", zel16},
+                                     {"serial:/dev/ttyS0", zel16},
+                                     {"", zel8}}) {
+        session.setLinkUnit(unit); // no unit the journal names: not kept
+        session.fetchedFromUnit(text, "the unit");
+        session.reset();
+    }
+    EXPECT_EQ(session.lastFetchedFromUnit()->model.zoneCount(), 8) << "the last fetch moves";
+
+    const QTemporaryDir folder;
+    const journal::Journal journal(folder.path());
+    struct Case {
+        QString unit;
+        QStringList units; // of the offered baselines
+        QList<int> zones;  // in each
+    };
+    const Case cases[] = {
+        {"tcp:a:23", {"tcp:a:23"}, {8}},
+        {"serial:/dev/ttyS0", {"serial:/dev/ttyS0"}, {16}},
+        {"", {"serial:/dev/ttyS0", "tcp:a:23"}, {16, 8}}, // the unit fetched from last first
+        {"tcp:c:23", {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.unit.toStdString());
+        const ReportBaselines baselines = reportBaselines(session, journal, c.unit);
+        EXPECT_EQ(baselines.proposed, c.units.isEmpty() ? -1 : 0);
+        ASSERT_EQ(baselines.offered.size(), static_cast<std::size_t>(c.units.size()));
+        for (qsizetype i = 0; i < c.units.size(); ++i) {
+            const ReportBaseline& offered = baselines.offered[static_cast<std::size_t>(i)];
+            EXPECT_TRUE(offered.label.startsWith(
+                "First fetch since the program started: " + c.units[i] + ", "));
+            EXPECT_TRUE(offered.name.contains(
+                QRegularExpression("^the configuration fetched from " + c.units[i] +
+                                   " on \\d{4}-\\d\\d-\\d\\d at \\d\\d:\\d\\d$")))
+                << offered.name.toStdString();
+            const std::optional<model::ConfigModel> configuration =
+                baselineConfiguration(offered, journal, nullptr);
+            ASSERT_TRUE(configuration);
+            EXPECT_EQ(configuration->zoneCount(), c.zones[i]);
+        }
+    }
+}
+
+TEST(ReportBaselines, AFileIsReadAndNamedWithItsDateOrRefused)
+{
+    const QTemporaryDir folder;
+    QFile file(folder.filePath("before.zel"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        QByteArray::fromStdString(templateText(model::UnitSize::Zel8)).replace('\n', "\r\n"));
+    file.close();
+    QFile(folder.filePath("empty.zel")).open(QIODevice::WriteOnly);
+    const QString named = "^the configuration in the file 'before.zel' of \\d{4}-\\d\\d-\\d\\d at ";
+    const std::pair<QString, QString> cases[] = {
+        {"before.zel", {}},
+        {"empty.zel", "it holds no configuration"},
+        {".", "it is not a file"},
+        {"gone.zel", "there is no such file"},
+    };
+    for (const auto& [name, reason] : cases) {
+        SCOPED_TRACE(name.toStdString());
+        QString error;
+        const auto baseline = fileBaseline(folder.filePath(name), &error);
+        EXPECT_EQ(error, reason);
+        ASSERT_EQ(baseline.has_value(), reason.isEmpty());
+        if (!baseline)
+            continue;
+        EXPECT_TRUE(baseline->second.contains(QRegularExpression(named)))
+            << baseline->second.toStdString();
+        EXPECT_EQ(baseline->first.zoneName(8), "Zone Name 8") << "read whole through CR LF";
+    }
+}
+
+} // namespace
+} // namespace zel::session

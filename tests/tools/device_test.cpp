@@ -302,34 +302,52 @@ TEST(ZeltoolReport, DescribesAFileOrAUnitWithTheChangesSinceAnother)
     std::string text = readFile(kFilled);
     text.replace(text.find("[SD1]"), 5, "[SD3]"); // the display at 25% instead of 75%
     writeFile(older, text);
+    const std::string notes = folder.file("notes.txt");
+    writeFile(notes, "Gate code 1234\nKeys with <the> neighbour \xc3\xa9t\xc3\xa9");
+    const std::string latin1Notes = folder.file("latin1.txt");
+    writeFile(latin1Notes, "Caf\xe9 <b>");
+    const std::string longNotes = folder.file("long.txt");
+    writeFile(longNotes, std::string(64 * 1024 + 1, 'n'));
+    // A device whose every write fails: the report says so and exits 1.
+    const bool haveFullDevice = ::symlink("/dev/full", folder.file("full.pdf").c_str()) == 0;
     struct Case {
         std::vector<std::string> arguments;
         std::string out;
         int exitCode;
-        std::vector<std::string> present; // in the file written
+        std::vector<std::string> present; // in the file written, or on standard error
     };
+    // clang-format off
     const std::vector<Case> cases = {
-        {{tcp(unit), "--changes-from", older},
-         "unit.html",
-         0,
-         {"<meta charset=\"utf-8\">", "ZEL-16 configuration", "unit " + tcp(unit),
-          "file &#39;" + older + "&#39;", "Changes", "Display level", "25%", "75%"}},
-        {{kFilled, "--changes-from", tcp(unit), "--paper", "letter"},
-         "file.pdf",
-         0,
+        {{tcp(unit), "--changes-from", older, "--site", "Harbour House", "--client", "J. Smith",
+          "--installer=Alex", "--notes", notes}, "unit.html", 0,
+         {"<meta charset=\"utf-8\">", "<h1>Harbour House</h1>", "<td>Client</td><td>J. Smith</td>",
+          "<td>Installer</td><td>Alex</td>", "<td>Link</td><td>tcp:" + unit.address() + "</td>",
+          "unit " + tcp(unit), "file &#39;" + older + "&#39; of 20",
+          "Keys with &lt;the&gt; neighbour \xc3\xa9t\xc3\xa9", "Changes",
+          "Display brightness 75% (was 25%)"}},
+        {{kFilled, "--notes", latin1Notes}, "latin1.html", 0, {"Caf\xc3\xa9 &lt;b&gt;"}},
+        {{kFilled, "--changes-from", tcp(unit), "--paper", "letter"}, "file.pdf", 0,
          {"%PDF-", "/MediaBox [0 0 612.000000 792.000000]"}},
-        {{kFilled}, "none/file.pdf", 1, {}},
+        {{kFilled}, "none/file.pdf", 1, {"cannot write '"}},
+        {{kFilled}, "full.pdf", 1, {"No space left on device (any existing file is unchanged)"}},
+        {{kFilled, "--notes", longNotes}, "long.pdf", 2,
+         {"report: the notes file '" + longNotes + "' is longer than 65536 bytes"}},
+        {{kFilled, "--notes", folder.file("gone.txt")}, "gone.pdf", 2,
+         {"report: cannot read the notes file '" + folder.file("gone.txt") + "': "}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.out);
+        if (c.out == "full.pdf" && !haveFullDevice)
+            continue;
         std::vector<std::string> arguments{"report"};
         arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
         arguments.insert(arguments.end(), {"-o", folder.file(c.out)});
         const ToolRun run = runZeltool(arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
-        const std::string written = c.exitCode == 0 ? readFile(folder.file(c.out)) : "";
+        const std::string written = c.exitCode == 0 ? readFile(folder.file(c.out)) : run.err;
         for (const std::string& expected : c.present)
-            EXPECT_NE(written.find(expected), std::string::npos) << expected;
+            EXPECT_NE(written.find(expected), std::string::npos) << expected << "\n" << written;
     }
 }
 
@@ -375,7 +393,14 @@ TEST(ZeltoolDevice, RejectsBadUsageWithExitTwo)
         {{"report", "-", "--changes-from", "-", "-o", "r.html"},
          "report: standard input can be only one configuration"},
         {{"diff", "a", "b", "--paper", "A4"},
-         "diff: options --changes-from and --paper are not taken here"},
+         "diff: options --changes-from, --paper, --site, --client, --installer and --notes are "
+         "not taken here"},
+        {{"import", "--tcp", "a", "--site", "S"},
+         "import: options --changes-from, --paper, --site, --client, --installer and --notes are "
+         "not taken here"},
+        {{"report", "f.zel", "-o", "r.pdf", "--site="}, "report: the site is empty"},
+        {{"report", "f.zel", "-o", "r.pdf", "--notes"},
+         "report: option '--notes' needs a file name"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);

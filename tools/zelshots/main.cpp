@@ -1,9 +1,11 @@
-// zelshots CONFIG OUTDIR: loads CONFIG into the main window as an import would, then saves a
-// picture of the welcome window and of each page, as a user sees them, into OUTDIR, and one of
-// "Compare with Unit" after a few edits, compared with CONFIG itself, as a file and as a unit's
-// (with the rows' check boxes), one of "History..." with a few journal entries, and the site
-// window and "Find Units".
+// zelshots CONFIG OUTDIR [REPORT.pdf]: loads CONFIG into the main window as an import would, then
+// saves a picture of the welcome window and of each page, as a user sees them, into OUTDIR, and
+// one of "Compare with Unit" after a few edits, compared with CONFIG itself, as a file and as a
+// unit's (with the rows' check boxes), one of "History..." with a few journal entries, and one
+// of the "Report" dialog, the site window and "Find Units"; and the report of those edits to
+// REPORT.pdf when it is given.
 
+#include "report_shots.h"
 #include "site_shots.h"
 
 #include "journal/journal.h"
@@ -56,8 +58,8 @@ int main(int argc, char* argv[])
     qunsetenv("XDG_DATA_HOME");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZEL Configuration"));
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: zelshots CONFIG OUTDIR\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: zelshots CONFIG OUTDIR [REPORT.pdf]\n");
         return 2;
     }
     QFile config(QString::fromLocal8Bit(argv[1]));
@@ -106,6 +108,14 @@ int main(int argc, char* argv[])
         page->child(0)->setCheckState(0, Qt::Unchecked);
     ok = save(*dialog, dir, QStringLiteral("10-compare-send-selected.png")) && ok;
     dialog->close();
+
+    // One more edit, then the report of them all since the configuration as it came.
+    model.zoneAudio(1).setBand(3, 2);
+    ok = saveReportShots(
+             window, text,
+             [&](QWidget& widget, const QString& name) { return save(widget, dir, name); },
+             argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString()) &&
+         ok;
 
     // A journal of a few transfers with two units.
     zel::journal::Journal journal;

@@ -1,0 +1,86 @@
+#include "report_shots.h"
+
+#include "model/config_model.h"
+#include "model/config_reader.h"
+#include "model/model_reset.h"
+#include "report/report_builder.h"
+#include "ui/window/main_window.h"
+#include "ui/window/report_dialog.h"
+#include "ui/window/report_saving.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <cstdio>
+
+namespace {
+
+const QString kUnit = QStringLiteral("tcp:192.168.1.40:23");
+const zel::report::ReportParticulars kParticulars{QStringLiteral("Harbour House"),
+                                                  QStringLiteral("J. & M. Smith"),
+                                                  QStringLiteral("Alex Fischer")};
+
+} // namespace
+
+bool saveReportShots(zel::ui::MainWindow& window, const QString& original,
+                     const std::function<bool(QWidget&, const QString&)>& save, const QString& pdf)
+{
+    // What the visit began with, fetched this morning.
+    zel::model::ConfigModel earlier;
+    zel::model::resetModel(earlier);
+    zel::model::LogLines log;
+    const QByteArray bytes = original.toLatin1();
+    zel::model::readText(earlier, bytes.toStdString(), log);
+    zel::model::markUnavailableGroups(earlier);
+    const QDateTime fetched = QDateTime::currentDateTime().addSecs(-2 * 3600);
+
+    const QDate today = QDate::currentDate();
+    const auto pathFor = [today,
+                          size = zel::report::unitSizeText(window.model())](const QString& site) {
+        return zel::ui::proposedReportFile(QDir::home().filePath(QStringLiteral("Reports")), site,
+                                           size, today, QStringLiteral("pdf"));
+    };
+    zel::ui::ReportDialog dialog(
+        {pathFor(kParticulars.site),
+         kParticulars.site,
+         kParticulars.client,
+         kParticulars.installer,
+         {QStringLiteral("First fetch since the program started: %1, %2")
+              .arg(kUnit, fetched.toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
+          QStringLiteral("Journal: fetched from %1, %2")
+              .arg(kUnit, fetched.addDays(-14).toString(QStringLiteral("yyyy-MM-dd HH:mm")))},
+         0,
+         pathFor},
+        &window);
+    dialog.pathEdit()->setText(QStringLiteral("/home/alex/Reports/") +
+                               QFileInfo(dialog.pathEdit()->text()).fileName());
+    dialog.notesEdit()->setPlainText(
+        QStringLiteral("The kitchen is now called the Kitchen Bar.\nCall us on 555-0100."));
+    dialog.show();
+    bool ok = save(dialog, QStringLiteral("13-report-dialog.png"));
+    dialog.close();
+    if (pdf.isEmpty())
+        return ok;
+
+    const QString error = zel::ui::writeReport(
+        {
+            .configuration = &window.model(),
+            .origin = QStringLiteral("host: 192.168.1.40"),
+            .date = QDateTime::currentDateTime(),
+            .earlier = &earlier,
+            .earlierOrigin =
+                QStringLiteral("the configuration fetched from %1 on %2")
+                    .arg(kUnit, fetched.toString(QStringLiteral("yyyy-MM-dd 'at' HH:mm"))),
+            .particulars = kParticulars,
+            .notes = dialog.notesEdit()->toPlainText(),
+            .unit = kUnit,
+        },
+        pdf);
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "zelshots: cannot write %s: %s\n", qPrintable(pdf), qPrintable(error));
+        ok = false;
+    }
+    return ok;
+}

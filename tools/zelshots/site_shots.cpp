@@ -73,7 +73,7 @@ bool saveSitePictures(zel::ui::MainWindow& window,
     zel::ui::SiteWindow* siteWindow = window.showSiteWindow();
     siteWindow->openSite(path);
     siteWindow->table()->selectRow(1);
-    bool ok = save(*siteWindow, QStringLiteral("13-site.png"));
+    bool ok = save(*siteWindow, QStringLiteral("14-site.png"));
     siteWindow->close();
 
     window.showFindUnits();
@@ -87,7 +87,7 @@ bool saveSitePictures(zel::ui::MainWindow& window,
                     unitNamed("Zone Name 1", "Source Name 1", true, "0.0.0.0"),
                     true,
                     {}});
-    ok = save(*find, QStringLiteral("14-find-units.png")) && ok;
+    ok = save(*find, QStringLiteral("15-find-units.png")) && ok;
     find->close();
     return ok;
 }

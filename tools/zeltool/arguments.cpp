@@ -18,7 +18,7 @@ struct ValueOption {
     std::optional<std::string> Arguments::*member;
 };
 
-const std::array<ValueOption, 8> kValueOptions = {{
+const std::array<ValueOption, 12> kValueOptions = {{
     {"-o", "--output", "a file name", "the output file", "the output file name is empty",
      kOptionOutput, &Arguments::output},
     {nullptr, "--tcp", "a host", "the host", "the host is empty", kOptionTarget, &Arguments::tcp},
@@ -30,6 +30,14 @@ const std::array<ValueOption, 8> kValueOptions = {{
      "the earlier configuration is empty", kOptionReport, &Arguments::changesFrom},
     {nullptr, "--paper", "a paper size", "the paper size", "the paper size is empty", kOptionReport,
      &Arguments::paper},
+    {nullptr, "--site", "the site's name", "the site", "the site is empty", kOptionReport,
+     &Arguments::site},
+    {nullptr, "--client", "the client's name", "the client", "the client is empty", kOptionReport,
+     &Arguments::client},
+    {nullptr, "--installer", "the installer's name", "the installer", "the installer is empty",
+     kOptionReport, &Arguments::installer},
+    {nullptr, "--notes", "a file name", "the notes file", "the notes file name is empty",
+     kOptionReport, &Arguments::notes},
     {nullptr, "--port", "a port number", "the port", "the port is empty", kOptionScan,
      &Arguments::port},
     {nullptr, "--jobs", "a number", "the number of jobs", "the number of jobs is empty",

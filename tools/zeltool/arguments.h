@@ -13,7 +13,8 @@ enum Option : unsigned {
     kOptionTarget = 1u << 1,      // --tcp HOST[:PORT] | --serial DEVICE
     kOptionTransfer = 1u << 2,    // --timeout SECONDS, -v/--verbose
     kOptionVerify = 1u << 3,      // --verify
-    kOptionReport = 1u << 4,      // --changes-from OLD, --paper A4|Letter
+    kOptionReport = 1u << 4,      // --changes-from OLD, --paper A4|Letter, --site S, --client C,
+                                  // --installer I, --notes FILE
     kOptionChangesOnly = 1u << 5, // --changes-only
     kOptionSerialList = 1u << 6,  // --serial with no device after it (find: list the ports)
     kOptionScan = 1u << 7,        // --port P, --jobs N
@@ -29,6 +30,10 @@ struct Arguments {
     std::optional<std::string> timeout;     // --timeout SECONDS, checked by the command
     std::optional<std::string> changesFrom; // --changes-from OLD
     std::optional<std::string> paper;       // --paper A4|Letter, checked by the command
+    std::optional<std::string> site;        // --site S
+    std::optional<std::string> client;      // --client C
+    std::optional<std::string> installer;   // --installer I
+    std::optional<std::string> notes;       // --notes FILE
     std::optional<std::string> port;        // --port P, checked by the command
     std::optional<std::string> jobs;        // --jobs N, checked by the command
     bool verify = false;                    // --verify

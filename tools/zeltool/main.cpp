@@ -87,7 +87,8 @@ int runCommand(const ToolCommand& command, const std::vector<std::string>& words
         {kOptionTarget, "options --tcp and --serial are not taken here"},
         {kOptionTransfer, "options --timeout and --verbose are not taken here"},
         {kOptionVerify, "option --verify is not taken here"},
-        {kOptionReport, "options --changes-from and --paper are not taken here"},
+        {kOptionReport, "options --changes-from, --paper, --site, --client, --installer and "
+                        "--notes are not taken here"},
         {kOptionChangesOnly, "option --changes-only is not taken here"},
         {kOptionSerialList, "option '--serial' needs a device"},
         {kOptionScan, "options --port and --jobs are not taken here"},

@@ -6,7 +6,9 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace zel::ui {
@@ -17,10 +19,24 @@ struct TickableItem {
     bool enabled = true; // an item that cannot be chosen is shown unticked and greyed
 };
 
-// Where to save a report, and whether it lists the changes that were offered.
+// What the report dialog proposes: the file, who the report is for, and what its changes may
+// be listed since.
+struct ReportQuestion {
+    QString path;
+    QString site, client, installer;
+    QStringList baselines; // each named with its date and time
+    int baseline = -1;     // the one proposed; -1: no list of changes
+    // The file proposed for a site as it is typed, while the name is not the user's own.
+    std::function<QString(const QString& site)> pathForSite;
+};
+
+// What the user chose in the report dialog.
 struct ReportChoice {
     QString path;
-    bool withChanges = false;
+    QString site, client, installer;
+    QString notes;
+    int baseline = -1;    // one of the question's baselines; -1: none, or the file below
+    QString baselineFile; // a configuration file to list the changes since
 };
 
 class UserPrompts {
@@ -49,11 +65,9 @@ public:
     // the positions (from 0) of the items ticked when closed with "OK"; none when cancelled.
     virtual QList<int> chooseItems(const QString& title, const QString& text,
                                    const QList<TickableItem>& items) = 0;
-    // The save dialog for a report (HTML or PDF), proposing `fileName`. `changesOffer`, when not
-    // empty, is the caption of a box that adds the changes to the report, checked at first.
-    // Nothing when cancelled.
-    virtual std::optional<ReportChoice> reportFile(const QString& fileName,
-                                                   const QString& changesOffer) = 0;
+    // The report dialog: the file (HTML or PDF), the site, client and installer, notes, and what
+    // the changes are listed since. Nothing when cancelled.
+    virtual std::optional<ReportChoice> reportFile(const ReportQuestion& question) = 0;
     // The application's general error message box.
     virtual void showError(const QString& text) = 0;
 };

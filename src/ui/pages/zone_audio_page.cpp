@@ -75,7 +75,7 @@ void ZoneAudioPage::reportEdits()
                                                            {"lowpassSlider", "Lowpass"}};
     for (const auto& [name, what] : sliders) {
         reportSliderEdits(findChild<QSlider*>(QLatin1String(name)),
-                          [this, what] { return zoneStep(QLatin1String(what)); });
+                          [this, caption = what] { return zoneStep(QLatin1String(caption)); });
     }
 }
 

@@ -2,15 +2,14 @@
 
 #include "ui/audio/quick_eq_presets.h"
 #include "ui/window/prompt_dialog.h"
+#include "ui/window/report_dialog.h"
 #include "ui/window/select_port_dialog.h"
 #include "ui/window/tick_dialog.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QMessageBox>
 #include <QStandardPaths>
 
@@ -161,34 +160,12 @@ QList<int> DialogPrompts::chooseItems(const QString& title, const QString& text,
     return dialog.exec() == QDialog::Accepted ? dialog.tickedItems() : QList<int>();
 }
 
-std::optional<ReportChoice> DialogPrompts::reportFile(const QString& fileName,
-                                                      const QString& changesOffer)
+std::optional<ReportChoice> DialogPrompts::reportFile(const ReportQuestion& question)
 {
-    const QString pdfFilter = QStringLiteral("PDF files (*.pdf)");
-    const QString htmlFilter = QStringLiteral("HTML files (*.html *.htm)");
-    QFileDialog dialog(m_parent, QStringLiteral("Save Report"));
-    // Qt's own dialog, so that the box that adds the changes can stand in it.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({pdfFilter, htmlFilter});
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
-        dialog.setDefaultSuffix(filter == htmlFilter ? QStringLiteral("html")
-                                                     : QStringLiteral("pdf"));
-    });
-    const QFileInfo proposed(fileName);
-    dialog.setDirectory(proposed.absoluteDir().exists() ? proposed.absolutePath()
-                                                        : documentsFolder());
-    dialog.selectFile(proposed.fileName());
-    QCheckBox* changes = nullptr;
-    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()); grid && !changesOffer.isEmpty()) {
-        changes = new QCheckBox(changesOffer, &dialog);
-        changes->setChecked(true);
-        grid->addWidget(changes, grid->rowCount(), 0, 1, grid->columnCount());
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    ReportDialog dialog(question, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return ReportChoice{dialog.selectedFiles().constFirst(), changes && changes->isChecked()};
+    return dialog.choice();
 }
 
 void DialogPrompts::showError(const QString& text)

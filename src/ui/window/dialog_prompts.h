@@ -26,8 +26,7 @@ public:
     bool confirmPresetFile(const QString& question) override;
     QList<int> chooseItems(const QString& title, const QString& text,
                            const QList<TickableItem>& items) override;
-    std::optional<ReportChoice> reportFile(const QString& fileName,
-                                           const QString& changesOffer) override;
+    std::optional<ReportChoice> reportFile(const ReportQuestion& question) override;
     void showError(const QString& text) override;
 
 private:

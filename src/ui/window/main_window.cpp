@@ -83,6 +83,9 @@ MainWindow::MainWindow(QWidget* parent)
     connect(m_link, &LinkController::importEnded, this, &MainWindow::applyImport);
     connect(m_link, &LinkController::comparisonFetched, this, &MainWindow::showComparison);
     connect(m_link, &LinkController::transferStarted, this, &MainWindow::updateCommands);
+    // Whole fetches are kept by the unit they came from, for the report's baseline.
+    connect(m_link, &LinkController::transferStarted, this,
+            [this] { m_session.setLinkUnit(m_link->journalUnit()); });
     connect(m_link, &LinkController::transferFinished, this, &MainWindow::updateCommands);
     connect(m_link, &LinkController::configurationDelivered, this, [this](const QString& unit) {
         if (!m_restoring && !m_sendingSelected)

@@ -154,11 +154,11 @@ public slots:
     // as it is.
     void compareWithUnit();
     // "Report...": commit and refresh, then the configuration being edited saved as a report for
-    // the client (HTML or PDF by the file's type), offering the changes since the configuration
-    // last fetched from a unit. A report that cannot be written is said so in one message box.
-    // Before this session has fetched from the unit the link is set to, what that unit held
-    // when last fetched is the journal's newest whole entry read from it.
-    void recallFetchFromJournal();
+    // the client (HTML or PDF by the file's type). The dialog proposes the site, client and
+    // installer remembered for the unit and the changes since the visit's start: the first whole
+    // fetch from the unit since the program started, else the journal's newest whole fetch from
+    // it before that; another journal entry or a file may be chosen. A report that cannot be
+    // written is said so in one message box.
     void saveReport();
 
     // "Send Selected" in the Compare dialog: only the lines the `chosen` differences need go to
@@ -278,7 +278,6 @@ private:
 
     LinkController* m_link = nullptr;
     UnitComparison* m_comparison = nullptr;
-    QString m_reportFile; // the report saved last; the dialog proposes it again
     HistoryDialog* m_history = nullptr;
     FindUnitsDialog* m_findUnits = nullptr;
     SiteWindow* m_siteWindow = nullptr;

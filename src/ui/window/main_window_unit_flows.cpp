@@ -1,5 +1,5 @@
 // The main window's work with a unit beyond import and export: the comparison and Send
-// Selected, the journal's entries opened, compared and restored, and the report.
+// Selected, and the journal's entries opened, compared and restored.
 #include "ui/window/main_window.h"
 
 #include "journal/journal.h"
@@ -14,7 +14,6 @@
 #include "ui/window/history_dialog.h"
 #include "ui/window/link_controller.h"
 #include "ui/window/painting_suspended.h"
-#include "ui/window/report_saving.h"
 #include "ui/window/text_box_loading.h"
 #include "ui/window/unit_comparison.h"
 #include "ui/window/unit_identity_question.h"
@@ -241,46 +240,6 @@ void MainWindow::keepJournalEntry(const journal::Entry& entry, bool kept)
                                  .arg(entry.unit, entryTimeText(entry),
                                       kept ? tr("kept") : tr("no longer kept"), error));
     m_history->showEntries(m_link->journal().entries(), m_link->journal().folder());
-}
-
-void MainWindow::saveReport()
-{
-    if (m_link->isTransferRunning() || !m_session.loaded().isLoaded())
-        return;
-    commitAndRefresh();
-    if (!m_session.lastFetchedFromUnit())
-        recallFetchFromJournal();
-    const session::FetchedConfiguration* fetched = m_session.lastFetchedFromUnit();
-    const QString offer =
-        fetched ? QStringLiteral("List the changes since the configuration was fetched from %1 "
-                                 "at %2")
-                      .arg(fetched->origin, fetched->when.toString(QStringLiteral("HH:mm")))
-                : QString();
-    const std::optional<ReportChoice> choice = m_prompts->reportFile(
-        m_reportFile.isEmpty() ? proposedReportFile(m_session) : m_reportFile, offer);
-    if (!choice)
-        return;
-    const QString error = writeReport(m_session, choice->path, choice->withChanges);
-    if (!error.isEmpty()) {
-        m_prompts->showError(
-            QStringLiteral("The report could not be saved to %1: %2.").arg(choice->path, error));
-        return;
-    }
-    m_reportFile = choice->path;
-    setStatusText(QStringLiteral(" Report saved to %1").arg(choice->path));
-}
-
-void MainWindow::recallFetchFromJournal()
-{
-    const QString unit = m_link->journalUnit();
-    if (unit.isEmpty())
-        return;
-    const journal::Journal& journal = m_link->journal();
-    const std::optional<journal::Entry> entry = journal.newestFrom(unit);
-    if (!entry || !entry->whole)
-        return;
-    if (const std::optional<QByteArray> text = journal.text(*entry))
-        m_session.fetchedFromUnit(text->toStdString(), unit, entry->time.toLocalTime());
 }
 
 } // namespace zel::ui

@@ -2,7 +2,6 @@
 
 #include "report/report_builder.h"
 #include "report/report_output.h"
-#include "session/configuration_session.h"
 #include "text/file_save.h"
 
 #include <QDir>
@@ -12,33 +11,51 @@
 
 namespace zel::ui {
 
-QString proposedReportFile(const session::ConfigurationSession& session)
+namespace {
+
+// Long enough for any site's name, short enough for every file system.
+constexpr qsizetype kSiteLength = 80;
+
+// `site` as part of a file name: no folder separators, no characters that some file systems
+// refuse, no control characters, and no dot or blank at either end.
+QString fileNamePart(const QString& site)
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString folder = QFileInfo(documents).isDir() ? documents : QDir::homePath();
-    return QDir(folder).filePath(
-        QStringLiteral("%1 report.pdf").arg(report::unitSizeText(session.model())));
+    QString part;
+    for (const QChar c : site.left(kSiteLength))
+        part += c.isPrint() && !QStringLiteral("/\\:*?\"<>|").contains(c) ? c : QChar(u'-');
+    while (!part.isEmpty() && (part.front() == u'.' || part.front().isSpace()))
+        part.remove(0, 1);
+    while (!part.isEmpty() && (part.back() == u'.' || part.back().isSpace()))
+        part.chop(1);
+    return part;
 }
 
-QString writeReport(const session::ConfigurationSession& session, const QString& path,
-                    bool withChanges, const QDateTime& now)
+} // namespace
+
+QString proposedReportFile(const QString& folder, const QString& site, const QString& unitSize,
+                           const QDate& date, const QString& suffix)
+{
+    QString where = folder;
+    if (where.isEmpty() || !QFileInfo(where).isDir()) {
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        where = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    }
+    const QString name = fileNamePart(site);
+    return QDir(where).filePath(
+        QStringLiteral("%1 report %2.%3")
+            .arg(name.isEmpty() ? fileNamePart(unitSize) : name,
+                 date.toString(QStringLiteral("yyyy-MM-dd")),
+                 suffix == QLatin1String("html") ? suffix : QStringLiteral("pdf")));
+}
+
+QString writeReport(const report::ReportRequest& request, const QString& path)
 {
     const std::optional<report::ReportFormat> format = report::reportFormatOf(path);
     if (!format)
         return QStringLiteral("a report is saved as an HTML file (.html) or a PDF (.pdf)");
-    const session::FetchedConfiguration* fetched =
-        withChanges ? session.lastFetchedFromUnit() : nullptr;
-    const report::ReportDocument document = report::buildReport(
-        {&session.model(), session.origin(), now, fetched ? &fetched->model : nullptr,
-         fetched
-             ? QStringLiteral("the configuration fetched from %1 at %2")
-                   .arg(fetched->origin, fetched->when.toString(QStringLiteral("yyyy-MM-dd HH:mm")))
-             : QString()});
-    const QByteArray bytes =
-        *format == report::ReportFormat::Html
-            ? report::reportHtmlFile(document)
-            : report::PagedReport(document, report::paperOf(QLocale::system())).pdf();
-    return text::saveWholeFile(path, bytes);
+    return text::saveWholeFile(path, report::reportFileBytes(report::buildReport(request), *format,
+                                                             report::paperOf(QLocale::system())));
 }
 
 } // namespace zel::ui

@@ -1,23 +1,22 @@
 #pragma once
-// The window's "Report...": the configuration being edited written as a report for the client,
-// in the form the file's extension asks for.
+// The window's "Report...": the file name it proposes, and the report written to the file in the
+// form its extension asks for.
 
-#include <QDateTime>
+#include "report/report_request.h"
+
+#include <QDate>
 #include <QString>
-
-namespace zel::session {
-class ConfigurationSession;
-}
 
 namespace zel::ui {
 
-// The file name the report dialog proposes first: the documents folder and the unit's size.
-QString proposedReportFile(const session::ConfigurationSession& session);
+// The file proposed for a report: "<site> report <date>" (the unit's size when there is no
+// site) in `folder` (the documents folder when it is empty or gone), ending in `suffix` ("pdf"
+// unless it is "html"). Characters a file name cannot hold are replaced by "-".
+QString proposedReportFile(const QString& folder, const QString& site, const QString& unitSize,
+                           const QDate& date, const QString& suffix);
 
-// Writes the report of `session`'s configuration to `path` (".html" or ".pdf"), with the changes
-// since the configuration last fetched from a unit when `withChanges`. The reason when it could
+// Writes the report of `request` to `path` (".html", ".htm" or ".pdf"). The reason when it could
 // not be written (any existing file is then unchanged); empty on success.
-QString writeReport(const session::ConfigurationSession& session, const QString& path,
-                    bool withChanges, const QDateTime& now = QDateTime::currentDateTime());
+QString writeReport(const report::ReportRequest& request, const QString& path);
 
 } // namespace zel::ui

@@ -1,17 +1,48 @@
 // File > "Report..." against the simulated unit: the pages' edits are in the report, the changes
-// since the import from the unit are offered and listed, and a report that cannot be written is
-// said so once.
+// are listed since the visit's start however often the unit was compared with and sent to, the
+// journal or a file may be chosen instead, what was given for a unit is proposed again, and a
+// report that cannot be written is said so once.
 #include "link_window_fixture.h"
 
 #include "link/zelsim_process.h"
+#include "report/report_memory.h"
+#include "ui/window/compare_dialog.h"
+#include "ui/window/report_dialog.h"
+#include "ui/window/unit_comparison.h"
 
+#include <QComboBox>
+#include <QDate>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace zel::test {
 namespace {
 
 const QString kFilled = QStringLiteral(ZEL_SOURCE_DIR "/tests/tools/data/filled_zel16.zel");
+
+QString readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// Answers the report dialog with `path`, the particulars given, and the baseline offered at
+// `baseline` (the one proposed when it is kProposed; none when -1) or the file `baselineFile`.
+constexpr int kProposed = -2;
+std::function<std::optional<ui::ReportChoice>(const ui::ReportQuestion&)>
+answer(const QString& path, int baseline = kProposed, const QString& baselineFile = {})
+{
+    return [=](const ui::ReportQuestion& question) {
+        return std::optional(
+            ui::ReportChoice{path, "Harbour House", "J. Smith", "Alex", "Gate code 1234",
+                             baseline == kProposed ? question.baseline : baseline, baselineFile});
+    };
+}
 
 TEST(Report, SavesWhatIsEditedWithTheChangesSinceTheUnitWasFetched)
 {
@@ -19,6 +50,8 @@ TEST(Report, SavesWhatIsEditedWithTheChangesSinceTheUnitWasFetched)
     ASSERT_TRUE(unit.start(ZelSimProcess::Link::Tcp, {"--config", kFilled}))
         << unit.error().toStdString();
     const QTemporaryDir folder;
+    // A device whose every write fails: the report must say so, not that it was saved.
+    const bool haveFullDevice = QFile::link("/dev/full", folder.filePath("full.pdf"));
     struct Case {
         QString file;
         bool withChanges;
@@ -26,56 +59,208 @@ TEST(Report, SavesWhatIsEditedWithTheChangesSinceTheUnitWasFetched)
         QStringList absent = {};
         QString error = {}; // part of the one error box; empty: none
     };
+    // clang-format off
     const QList<Case> cases = {
-        {"edited.html",
-         true,
-         {"Configuration from</td><td>host: ", "Changes since", "Zone 3 volume", "-30 dB",
-          "Patio &amp; Pool"}},
+        {"edited.html", true, {"<td>Site</td><td>Harbour House</td>",
+         "<td>Link</td><td>tcp:127.0.0.1:", "Configuration from</td><td>host: ", "Changes since",
+         "Gate code 1234", "Zone 3 Room 03 volume -30 dB (was -12 dB)",
+         "Zone 4 Room 04 renamed Patio &amp; Pool"}},
         {"plain.html", false, {"Patio &amp; Pool"}, {"Changes"}},
         {"edited.pdf", true, {"%PDF-"}},
         {"none/edited.pdf", true, {}, {}, "The report could not be saved to "},
         {"edited.txt", true, {}, {}, "a report is saved as an HTML file (.html) or a PDF"},
+        {"full.pdf", true, {}, {}, "full.pdf: No space left on device."},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file.toStdString());
+        if (c.file == "full.pdf" && !haveFullDevice)
+            continue;
         LinkWindow w;
         w.chooseTelnet(unit.address());
         ASSERT_TRUE(w.runToEnd(w.window.importAction()));
         w.window.model().zoneAudio(3).volume = -30;
         w.window.model().setZoneName(4, "Patio & Pool");
         const QString path = folder.filePath(c.file);
-        w.prompts->reportAnswer = ui::ReportChoice{path, c.withChanges};
+        w.prompts->onReport = answer(path, c.withChanges ? kProposed : -1);
+        w.prompts->confirmAnswer = true; // the failing device is there already
         w.window.reportAction()->trigger();
 
-        ASSERT_EQ(w.prompts->reportOffers.size(), 1);
-        EXPECT_TRUE(w.prompts->reportOffers[0].contains("fetched from host: "));
+        ASSERT_EQ(w.prompts->reportQuestions.size(), 1);
+        // Only a file that is there already is asked about before it is replaced.
+        EXPECT_EQ(w.prompts->confirmations.size(), c.file == "full.pdf" ? 1 : 0);
         EXPECT_EQ(w.prompts->errors.size(), c.error.isEmpty() ? 0 : 1);
         if (!c.error.isEmpty()) {
             EXPECT_TRUE(w.prompts->errors.value(0).contains(c.error))
                 << w.prompts->errors.join('\n').toStdString();
-            EXPECT_FALSE(QFile::exists(path));
+            EXPECT_TRUE(c.file == "full.pdf" || !QFile::exists(path));
+            EXPECT_FALSE(w.window.statusText().contains("Report saved"));
             continue;
         }
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QString written = QString::fromLatin1(file.readAll());
+        const QString written = readAll(path);
         for (const QString& expected : c.present)
             EXPECT_TRUE(written.contains(expected)) << expected.toStdString();
         for (const QString& unwanted : c.absent)
             EXPECT_FALSE(written.contains(unwanted)) << unwanted.toStdString();
         EXPECT_TRUE(w.window.statusText().contains(" Report saved to "));
     }
+}
 
-    // A window started afresh has fetched nothing itself: it offers the changes since the
-    // journal's newest whole fetch from the unit its link is set to.
-    LinkWindow later;
+// The visit's start is the first whole fetch from the unit: Export, Compare and Send Selected
+// after it move the comparison's last fetch, never the report's baseline, which is named with
+// its date and time. A window started afresh measures from the journal's newest whole fetch,
+// or another entry or a file, and proposes what was given for the unit last time.
+TEST(Report, MeasuresFromTheVisitsStartAndRemembersWhatWasGiven)
+{
+    ZelSimProcess unit;
+    ASSERT_TRUE(unit.start(ZelSimProcess::Link::Tcp, {"--config", kFilled}));
+    const QTemporaryDir folder;
+    LinkWindow w;
+    w.chooseTelnet(unit.address());
+    ASSERT_TRUE(w.runToEnd(w.window.importAction()));
+    w.window.model().setZoneName(4, "Lounge");
+    w.prompts->confirmAnswer = true;
+    ASSERT_TRUE(w.runToEnd(w.window.exportAction()));
+    ASSERT_TRUE(w.runToEnd(w.window.compareAction()));
+    w.window.model().zoneAudio(5).volume = -40; // sent alone with Send Selected
+    ASSERT_TRUE(w.runToEnd(w.window.compareAction()));
+    ui::CompareDialog* dialog = w.window.comparison()->dialog();
+    ASSERT_TRUE(dialog && dialog->sendButton()->isVisible());
+    dialog->sendButton()->click();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return !w.link.isTransferRunning() && dialog->heading()->text().contains("now holds");
+        },
+        20000));
+
+    const QString journalUnit = w.link.journalUnit();
+    const session::FetchedConfiguration* last = w.window.session().lastFetchedFromUnit();
+    const session::FetchedConfiguration* first = w.window.session().firstFetchedFrom(journalUnit);
+    ASSERT_TRUE(last && first);
+    EXPECT_EQ(last->model.zoneName(4), "Lounge") << "the comparison's fetch is what the unit holds";
+    EXPECT_EQ(first->model.zoneName(4), "Room 04");
+    const QString fetched = "the configuration fetched from " +
+                            QRegularExpression::escape(journalUnit) +
+                            " on \\d{4}-\\d\\d-\\d\\d at \\d\\d:\\d\\d</td>";
+    const QString older = folder.filePath("older.zel");
+    QFile file(older);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(readAll(kFilled).replace("\"Room 02\"", "\"Hall\"").toLatin1());
+    file.close();
+    LinkWindow later; // started afresh: the journal's fetches are from before
     later.chooseTelnet(unit.address());
     later.window.newZel16Action()->trigger();
-    later.prompts->reportAnswer = ui::ReportChoice{folder.filePath("later.html"), true};
+    later.window.model().setZoneName(2, "Hall");
+    const QString journal = "Journal: fetched from " + journalUnit;
+    struct Case {
+        LinkWindow* window;
+        const char* what;
+        int baseline;          // in the dialog's list; kProposed: as proposed
+        QString file, offered; // the file chosen; the baseline offered first
+        QString changesSince;  // a pattern
+        QStringList present, absent = {};
+    };
+    const QString visitStart = "First fetch since the program started: " + journalUnit + ", ";
+    const QString inFile = "the configuration in the file &#39;older.zel&#39; of \\d{4}-";
+    // clang-format off
+    const Case cases[] = {
+        {&w, "the visit's start", kProposed, {}, visitStart, fetched,
+         {"Zone 4 Room 04 renamed Lounge", "Zone 5 Room 05 volume -40 dB (was -20 dB)"},
+         {"Nothing changed"}},
+        {&later, "the journal's newest", kProposed, {}, journal, fetched, {"Room 02 renamed Hall"}},
+        {&later, "an older entry", 1, {}, journal, fetched, {"Room 02 renamed Hall"}},
+        {&later, "a file", -1, older, journal, inFile, {}, {"renamed Hall"}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = folder.filePath(QStringLiteral("%1.html").arg(c.what));
+        ScriptedPrompts& prompts = *c.window->prompts;
+        prompts.reportQuestions.clear();
+        prompts.onReport = answer(path, c.baseline, c.file);
+        c.window->window.reportAction()->trigger();
+        ASSERT_EQ(prompts.reportQuestions.size(), 1);
+        const ui::ReportQuestion& question = prompts.reportQuestions[0];
+        EXPECT_EQ(question.baseline, 0);
+        EXPECT_TRUE(question.baselines.value(0).startsWith(c.offered));
+        EXPECT_GE(question.baselines.size(), c.window == &w ? 1 : 2);
+        if (c.window == &later) { // what was given for the unit, the site and date proposed
+            EXPECT_EQ(QStringList({question.site, question.client, question.installer}),
+                      QStringList({"Harbour House", "J. Smith", "Alex"}));
+            EXPECT_EQ(question.path,
+                      folder.filePath("Harbour House report " +
+                                      QDate::currentDate().toString("yyyy-MM-dd") + ".html"));
+        }
+        const QString written = readAll(path);
+        EXPECT_TRUE(QRegularExpression("Changes since</td><td>" + c.changesSince)
+                        .match(written)
+                        .hasMatch());
+        for (const QString& expected : c.present)
+            EXPECT_TRUE(written.contains(expected)) << expected.toStdString();
+        for (const QString& unwanted : c.absent)
+            EXPECT_FALSE(written.contains(unwanted)) << unwanted.toStdString();
+    }
+
+    // Another unit has nothing remembered of its own but the installer; what cannot be
+    // remembered (the file a device that fails every write) is said after the report is saved.
+    later.window.fileModeAction()->trigger();
+    later.prompts->reportQuestions.clear();
+    const QString memory = report::ReportMemory::defaultFile();
+    later.prompts->onReport = [&](const ui::ReportQuestion& question) {
+        EXPECT_TRUE(QFile::rename(memory, memory + ".kept") && QFile::link("/dev/full", memory));
+        return answer(folder.filePath("kept.html"))(question);
+    };
     later.window.reportAction()->trigger();
-    ASSERT_EQ(later.prompts->reportOffers.size(), 1);
-    EXPECT_TRUE(later.prompts->reportOffers[0].contains("fetched from tcp:"))
-        << later.prompts->reportOffers[0].toStdString();
+    ASSERT_EQ(later.prompts->reportQuestions.size(), 1);
+    EXPECT_EQ(later.prompts->reportQuestions[0].site, "");
+    EXPECT_EQ(later.prompts->reportQuestions[0].installer, "Alex");
+    EXPECT_TRUE(later.window.statusText().endsWith(
+        "kept.html; the site, client and installer could not be kept for next time: No space "
+        "left on device"))
+        << later.window.statusText().toStdString();
+    QFile::remove(memory);
+    ASSERT_TRUE(QFile::rename(memory + ".kept", memory));
+}
+
+// The dialog: the proposed name follows the site until the user names the file; the baseline
+// chosen and a file without an extension.
+TEST(Report, DialogProposesAFileNameForTheSiteTyped)
+{
+    const ui::ReportQuestion question{
+        "/r/Old report.pdf", "Old", "C", "I", {"First", "Journal"}, 1, [](const QString& site) {
+            return "/r/" + site + ".pdf";
+        }};
+    struct Case {
+        QString site, typedPath;
+        int item; // of the baseline box
+        QString path;
+        int baseline;
+    };
+    const Case cases[] = {
+        {"Harbour", "", 0, "/r/Harbour.pdf", 0},
+        {"Harbour", "/tmp/mine", 2, "/tmp/mine.pdf", -1},
+        {"", "", 1, "/r/.pdf", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        ui::ReportDialog dialog(question);
+        EXPECT_EQ(dialog.baselineBox()->currentIndex(), 1) << "the proposed baseline";
+        EXPECT_EQ(dialog.baselineBox()->count(), 4) << "two baselines, none, a file";
+        if (!c.typedPath.isEmpty()) {
+            dialog.pathEdit()->clear();
+            QTest::keyClicks(dialog.pathEdit(), c.typedPath);
+        }
+        dialog.siteEdit()->setText(c.site);
+        dialog.baselineBox()->setCurrentIndex(c.item);
+        EXPECT_EQ(dialog.choice().path, c.path);
+        EXPECT_EQ(dialog.choice().baseline, c.baseline);
+    }
+    ui::ReportDialog dialog(question);
+    dialog.chooseBaselineFile("/r/before.zel");
+    EXPECT_EQ(dialog.choice().baselineFile, "/r/before.zel");
+    EXPECT_EQ(dialog.choice().baseline, -1);
+    dialog.pathEdit()->clear();
+    EXPECT_FALSE(dialog.saveButton()->isEnabled()) << "no file, no report";
 }
 
 } // namespace

@@ -22,6 +22,8 @@ public:
     QString quickEqSaveAnswer;  // empty: cancelled
     QList<int> tickAnswer;      // the items ticked; empty: cancelled
     std::optional<ui::ReportChoice> reportAnswer;
+    // Answers the report dialog in place of reportAnswer, given what it proposes.
+    std::function<std::optional<ui::ReportChoice>(const ui::ReportQuestion&)> onReport;
     // Runs when a one-line entry is asked for, before it is answered.
     std::function<void()> onInputQuery;
 
@@ -34,7 +36,7 @@ public:
     QStringList quickEqSaveFolders;
     QStringList quickEqSaveProposals;
     QStringList errors;
-    QStringList reportOffers; // the changes offered with each report dialog
+    QList<ui::ReportQuestion> reportQuestions; // what each report dialog proposed
 
     std::optional<QString> choosePort() override
     {
@@ -76,10 +78,10 @@ public:
         return tickAnswer;
     }
 
-    std::optional<ui::ReportChoice> reportFile(const QString&, const QString& offer) override
+    std::optional<ui::ReportChoice> reportFile(const ui::ReportQuestion& question) override
     {
-        reportOffers << offer;
-        return reportAnswer;
+        reportQuestions << question;
+        return onReport ? onReport(question) : reportAnswer;
     }
     void showError(const QString& text) override { errors << text; }
 };
