@@ -12,12 +12,12 @@ ZelSimProcess::~ZelSimProcess()
     }
 }
 
-bool ZelSimProcess::start(Link link, const QStringList& faults)
+bool ZelSimProcess::start(Link link, const QStringList& faults, const QString& tcp)
 {
     QStringList arguments = faults;
     arguments << QStringLiteral("--verbose");
     if (link == Link::Tcp)
-        arguments << QStringLiteral("--tcp") << QStringLiteral("0");
+        arguments << QStringLiteral("--tcp") << tcp;
     else
         arguments << QStringLiteral("--pty");
     m_process.start(QStringLiteral(ZELSIM_PATH), arguments);

@@ -17,8 +17,8 @@ public:
     ZelSimProcess& operator=(const ZelSimProcess&) = delete;
 
     // Starts zelsim with `faults` and waits until it says where it listens; false on failure
-    // with the reason in error().
-    bool start(Link link, const QStringList& faults = {});
+    // with the reason in error(). Over TCP it listens on `tcp` ("[ADDRESS:]PORT", loopback).
+    bool start(Link link, const QStringList& faults = {}, const QString& tcp = QStringLiteral("0"));
 
     // "127.0.0.1:PORT" for Tcp, the pseudo-terminal's path for Pty.
     QString address() const { return m_address; }

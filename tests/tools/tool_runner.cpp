@@ -1,5 +1,9 @@
 #include "tool_runner.h"
 
+#include <gtest/gtest.h>
+
+#include <memory>
+
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
@@ -27,7 +31,25 @@ TemporaryFolder::~TemporaryFolder()
 }
 
 namespace {
+
 const ScopedDataHome kProgramDataHome;
+
+// Every test keeps its journal and unit directory apart: a unit the journal saw in one test
+// must not be taken for the unit that a later test's simulator answers for on the same port.
+class DataHomePerTest : public testing::EmptyTestEventListener {
+    void OnTestStart(const testing::TestInfo&) override
+    {
+        m_home = std::make_unique<ScopedDataHome>();
+    }
+    void OnTestEnd(const testing::TestInfo&) override { m_home.reset(); }
+    std::unique_ptr<ScopedDataHome> m_home;
+};
+
+const bool kDataHomePerTest = [] {
+    testing::UnitTest::GetInstance()->listeners().Append(new DataHomePerTest);
+    return true;
+}();
+
 } // namespace
 
 std::string readFile(const std::string& path)

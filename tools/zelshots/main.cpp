@@ -3,10 +3,12 @@
 // one of "Compare with Unit" after a few edits, compared with CONFIG itself, as a file and as a
 // unit's (with the rows' check boxes), one of "History..." with a few journal entries, one of
 // Copy Zone Settings as an installer retunes the EQ of zones 5 to 8 from zone 4, one of the
-// "Report" dialog, and one of the zone audio page in live mode, its state line saying that the
-// unit agrees; and the report of those edits to REPORT.pdf when it is given.
+// "Report" dialog, one of the zone audio page in live mode, its state line saying that the unit
+// agrees, and of the site window and "Find Units"; and the report of those edits to REPORT.pdf
+// when it is given.
 
 #include "report_shots.h"
+#include "site_shots.h"
 
 #include "journal/journal.h"
 #include "link/unit_name.h"
@@ -203,5 +205,9 @@ int main(int argc, char* argv[])
     for (int turn = 0; turn < 3; ++turn)
         QApplication::processEvents();
     ok = save(window, dir, QStringLiteral("15-live-mode.png")) && ok;
+    ok =
+        saveSitePictures(window, [&dir](QWidget& widget,
+                                        const QString& name) { return save(widget, dir, name); }) &&
+        ok;
     return ok ? 0 : 1;
 }

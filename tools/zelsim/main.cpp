@@ -14,6 +14,8 @@
 #include <QTcpSocket>
 
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 using namespace zelsim;
 
@@ -26,17 +28,17 @@ void announce(const QString& line)
 }
 
 // Serves each TCP connection with its own session on the one unit configuration.
-bool startTcp(QTcpServer& server, UnitConfig& unit, const SimOptions& options)
+bool startTcp(QTcpServer& server, const TcpListen& listen, UnitConfig& unit,
+              const SimOptions& options)
 {
     QHostAddress address;
-    if (!address.setAddress(options.tcpAddress)) {
-        std::fprintf(stderr, "zelsim: \"%s\" is not an IP address\n",
-                     qPrintable(options.tcpAddress));
+    if (!address.setAddress(listen.address)) {
+        std::fprintf(stderr, "zelsim: \"%s\" is not an IP address\n", qPrintable(listen.address));
         return false;
     }
-    if (!server.listen(address, options.tcpPort)) {
+    if (!server.listen(address, listen.port)) {
         std::fprintf(stderr, "zelsim: cannot listen on %s: %s\n",
-                     qPrintable(zel::link::hostAndPortText(options.tcpAddress, options.tcpPort)),
+                     qPrintable(zel::link::hostAndPortText(listen.address, listen.port)),
                      qPrintable(server.errorString()));
         return false;
     }
@@ -123,9 +125,12 @@ int main(int argc, char* argv[])
     for (const auto& [dumps, command] : options.changesAfterDumps)
         unit.changeAfterDumps(dumps, command);
 
-    QTcpServer server;
-    if (options.tcp && !startTcp(server, unit, options))
-        return 1;
+    std::vector<std::unique_ptr<QTcpServer>> servers;
+    for (const TcpListen& listen : options.tcp) {
+        servers.push_back(std::make_unique<QTcpServer>());
+        if (!startTcp(*servers.back(), listen, unit, options))
+            return 1;
+    }
 
     std::unique_ptr<PtyDevice> pty;
     if (options.pty) {

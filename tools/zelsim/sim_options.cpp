@@ -37,10 +37,11 @@ bool readTcp(const QString& text, SimOptions& options)
                      qPrintable(zel::link::hostTextError(parsed, zel::link::PortRule::Listen)));
         return false;
     }
-    options.tcp = true;
-    options.tcpPort = parsed.port;
+    TcpListen listen;
+    listen.port = parsed.port;
     if (!parsed.host.isEmpty())
-        options.tcpAddress = parsed.host;
+        listen.address = parsed.host;
+    options.tcp << listen;
     return true;
 }
 
@@ -129,7 +130,8 @@ std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCo
     parser.addOptions({
         {"tcp",
          "Listen on TCP (address 127.0.0.1 unless given, an IPv6 address in brackets: "
-         "[::1]:0; port 0 picks a free one).",
+         "[::1]:0; port 0 picks a free one). Give it again to answer on several addresses at "
+         "once (--tcp 127.0.0.2:2323 --tcp 127.0.0.3:2323), each announced in turn.",
          "[ADDR:]PORT"},
         {"pty", "Open a pseudo-terminal and serve on it."},
         {"serial", "Serve on a serial device at 9600 8N1.", "DEVICE"},
@@ -188,8 +190,9 @@ std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCo
     }
 
     SimOptions options;
-    if (parser.isSet("tcp") && !readTcp(parser.value("tcp"), options))
-        return std::nullopt;
+    for (const QString& tcp : parser.values("tcp"))
+        if (!readTcp(tcp, options))
+            return std::nullopt;
     options.pty = parser.isSet("pty");
     options.serialDevice = parser.value("serial");
     options.configFile = parser.value("config");
@@ -213,7 +216,7 @@ std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCo
         !readCount(parser, "baud", options.baud) ||
         !readCount(parser, "reply-delay", options.replyDelayMs))
         return std::nullopt;
-    if (!options.tcp && !options.pty && options.serialDevice.isEmpty()) {
+    if (options.tcp.isEmpty() && !options.pty && options.serialDevice.isEmpty()) {
         std::fprintf(stderr, "zelsim: give --tcp, --pty or --serial (see --help)\n");
         return std::nullopt;
     }

@@ -2,6 +2,7 @@
 // zelsim's command line: where it listens, what it starts from, and the faults it plays.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -11,10 +12,15 @@
 
 namespace zelsim {
 
+// One address and port to listen on.
+struct TcpListen {
+    QString address = QStringLiteral("127.0.0.1");
+    quint16 port = 0; // 0: any free port
+};
+
 struct SimOptions {
-    bool tcp = false;
-    QString tcpAddress = QStringLiteral("127.0.0.1");
-    quint16 tcpPort = 0; // 0: any free port
+    // Every --tcp given: the one unit answers on each, as a unit behind several forwards would.
+    QList<TcpListen> tcp;
     bool pty = false;
     QString serialDevice;
     QString configFile; // empty: the blank ZEL-16 template

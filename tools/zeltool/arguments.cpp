@@ -1,5 +1,6 @@
 #include "arguments.h"
 
+#include <algorithm>
 #include <array>
 
 namespace zel::tool {
@@ -17,7 +18,7 @@ struct ValueOption {
     std::optional<std::string> Arguments::*member;
 };
 
-const std::array<ValueOption, 10> kValueOptions = {{
+const std::array<ValueOption, 12> kValueOptions = {{
     {"-o", "--output", "a file name", "the output file", "the output file name is empty",
      kOptionOutput, &Arguments::output},
     {nullptr, "--tcp", "a host", "the host", "the host is empty", kOptionTarget, &Arguments::tcp},
@@ -37,6 +38,24 @@ const std::array<ValueOption, 10> kValueOptions = {{
      kOptionReport, &Arguments::installer},
     {nullptr, "--notes", "a file name", "the notes file", "the notes file name is empty",
      kOptionReport, &Arguments::notes},
+    {nullptr, "--port", "a port number", "the port", "the port is empty", kOptionScan,
+     &Arguments::port},
+    {nullptr, "--jobs", "a number", "the number of jobs", "the number of jobs is empty",
+     kOptionScan, &Arguments::jobs},
+}};
+
+// A flag: an option that takes no value.
+struct FlagOption {
+    const char* name;
+    Option group;
+    bool Arguments::*member;
+};
+
+const std::array<FlagOption, 4> kFlagOptions = {{
+    {"--verify", kOptionVerify, &Arguments::verify},
+    {"--changes-only", kOptionChangesOnly, &Arguments::changesOnly},
+    {"--json", kOptionJson, &Arguments::json},
+    {"--force", kOptionForce, &Arguments::force},
 }};
 
 bool startsWith(const std::string& word, const std::string& prefix)
@@ -65,14 +84,18 @@ ParsedArguments parseArguments(const std::vector<std::string>& words)
             arguments.help = true;
             continue;
         }
-        if (word == "--verify") {
-            arguments.verify = true;
-            arguments.given |= kOptionVerify;
+        const auto flag = std::find_if(kFlagOptions.begin(), kFlagOptions.end(),
+                                       [&word](const FlagOption& f) { return word == f.name; });
+        if (flag != kFlagOptions.end()) {
+            arguments.*(flag->member) = true;
+            arguments.given |= flag->group;
             continue;
         }
-        if (word == "--changes-only") {
-            arguments.changesOnly = true;
-            arguments.given |= kOptionChangesOnly;
+        // "--serial" with no device after it: find lists the ports; elsewhere it is refused.
+        if (word == "--serial" && !arguments.serial &&
+            (i + 1 == words.size() || (words[i + 1].size() > 1 && words[i + 1][0] == '-'))) {
+            arguments.serialList = true;
+            arguments.given |= kOptionSerialList;
             continue;
         }
         if (word == "--allow-incomplete" || word == "--other-model") {

@@ -17,6 +17,10 @@ enum Option : unsigned {
                                   // --installer I, --notes FILE
     kOptionChangesOnly = 1u << 5, // --changes-only
     kOptionSendAnyway = 1u << 6,  // --allow-incomplete, --other-model
+    kOptionSerialList = 1u << 7,  // --serial with no device after it (find: list the ports)
+    kOptionScan = 1u << 8,        // --port P, --jobs N
+    kOptionJson = 1u << 9,        // --json
+    kOptionForce = 1u << 10,       // --force
 };
 
 struct Arguments {
@@ -31,11 +35,16 @@ struct Arguments {
     std::optional<std::string> client;      // --client C
     std::optional<std::string> installer;   // --installer I
     std::optional<std::string> notes;       // --notes FILE
+    std::optional<std::string> port;        // --port P, checked by the command
+    std::optional<std::string> jobs;        // --jobs N, checked by the command
     bool verify = false;                    // --verify
     bool changesOnly = false;               // --changes-only
     bool allowIncomplete = false;           // --allow-incomplete
     bool otherModel = false;                // --other-model
     bool verbose = false;                   // -v, --verbose
+    bool serialList = false;                // --serial with no device after it
+    bool json = false;                      // --json
+    bool force = false;                     // --force
     bool help = false;                      // -h or --help
     unsigned given = 0;                     // the Option bits of the options present
 };

@@ -7,12 +7,14 @@
 #include "device_transfers.h"
 #include "send_guards.h"
 #include "tool_command.h"
+#include "transfer_journal.h"
 
 #include "model/carried_text.h"
 #include "model/changed_lines.h"
 #include "model/config_diff.h"
 #include "model/config_model.h"
 #include "model/config_writer.h"
+#include "session/identity_check.h"
 
 namespace zel::tool {
 
@@ -159,9 +161,9 @@ int verify(const LinkTarget& target, const model::ConfigModel& sent, const std::
 // Returns 0, or the exit status of the refusal.
 int changedLinesFor(const LinkTarget& target, const model::ConfigModel& edited,
                     const std::string& path, const Arguments& arguments,
-                    const TransferOptions& options, std::vector<std::string>& lines)
+                    const TransferOptions& options, std::vector<std::string>& lines,
+                    model::ConfigModel& unit)
 {
-    model::ConfigModel unit;
     if (const int refused = fetchUnit(target, options, unit, [&](const std::string& problem) {
             return "export --changes-only: the configuration of " + describe(target) +
                    " did not come whole (" + problem +
@@ -176,14 +178,14 @@ int changedLinesFor(const LinkTarget& target, const model::ConfigModel& edited,
 }
 
 // Fetches what the unit holds (the journal keeps it: what it held before it is overwritten) and
-// refuses a configuration of another model. Returns 0, or the exit status of the refusal.
+// refuses a configuration of another model; `unit` is what came. Returns 0, or the exit status
+// of the refusal.
 int checkUnitModel(const LinkTarget& target, const model::ConfigModel& sent,
                    const std::string& path, const Arguments& arguments,
-                   const TransferOptions& options)
+                   const TransferOptions& options, model::ConfigModel& unit)
 {
     if (arguments.otherModel)
         return 0; // whatever the unit's model: not fetched
-    model::ConfigModel unit;
     if (const int refused = fetchUnit(target, options, unit, [&](const std::string& problem) {
             return "export: the configuration of " + describe(target) + " did not come whole (" +
                    problem +
@@ -192,6 +194,26 @@ int checkUnitModel(const LinkTarget& target, const model::ConfigModel& sent,
         }))
         return refused;
     return checkModels(path, sent, target, unit, false);
+}
+
+// A unit at the address that does not look like the unit the configuration came from (told by
+// `fetched`, when it was fetched first, else by the journal) is not sent to without --force.
+int refuseAnotherUnit(const LinkTarget& target, const model::ConfigModel& configuration,
+                      const model::ConfigModel& fetched, bool force)
+{
+    const session::UnitFingerprint there = session::fingerprintOf(fetched);
+    // A file may be edited: its network settings are among what is sent.
+    const std::optional<session::IdentityMismatch> mismatch =
+        session::identityMismatch(configuration, true, journalUnit(target),
+                                  there.isKnown() ? std::optional(there) : std::nullopt);
+    if (!mismatch || force)
+        return 0;
+    return fail(kExitUsage, "export: the unit at " + describe(target) +
+                                " does not look like the unit this configuration came from; "
+                                "nothing was sent (--force sends it anyway)\n  this "
+                                "configuration: " +
+                                mismatch->configuration.toStdString() + "\n  at " +
+                                describe(target) + ": " + mismatch->atAddress.toStdString());
 }
 
 int runExport(const Arguments& arguments)
@@ -225,12 +247,13 @@ int runExport(const Arguments& arguments)
     if (const int refused = checkWhole(path, model, read->summary, arguments.allowIncomplete))
         return refused;
     std::vector<std::string> lines;
+    model::ConfigModel unit; // what the unit holds, when it was fetched first
     if (!arguments.changesOnly) {
-        if (const int refused = checkUnitModel(*target, model, path, arguments, *options))
+        if (const int refused = checkUnitModel(*target, model, path, arguments, *options, unit))
             return refused;
         lines = model::writeConfiguration(model);
     } else if (const int refused =
-                   changedLinesFor(*target, model, path, arguments, *options, lines)) {
+                   changedLinesFor(*target, model, path, arguments, *options, lines, unit)) {
         return refused;
     } else if (lines.size() == 1) { // "[EC]" alone: nothing differs
         fail(kExitOk, "export: " + describe(*target) + " already holds " + describe(path) +
@@ -238,6 +261,8 @@ int runExport(const Arguments& arguments)
         return arguments.verify ? verify(*target, model, path, *options) : kExitOk;
     }
 
+    if (const int refused = refuseAnotherUnit(*target, model, unit, arguments.force))
+        return refused;
     const ExportResult result = exportConfiguration(
         *target, lines, *options, arguments.changesOnly ? SendKind::Partial : SendKind::Whole);
     if (linkFailed(result.outcome))
@@ -290,6 +315,9 @@ constexpr std::string_view kExportDetails =
     "  --other-model      send to a unit of another model all the same; the unit's\n"
     "                     configuration is then not fetched first (--changes-only still\n"
     "                     fetches it)\n"
+    "  --force            send it even when the unit at the address does not look like the\n"
+    "                     unit the configuration came from (by the fetch before the export,\n"
+    "                     else the journal's last whole fetch from the address)\n"
     "  --verify           import the configuration afterwards and print how it differs from\n"
     "                     FILE, as 'zeltool diff' does, or one line saying that it matches\n"
     "  --timeout SECONDS  how long to wait for each acknowledgement (default 30)\n"
@@ -300,8 +328,8 @@ constexpr std::string_view kExportDetails =
     "did not come whole when fetched first (nothing is sent), or the unit differs;\n"
     "2 bad usage, a FILE that cannot be read, holds no configuration line, holds a name or an\n"
     "address that a configuration line cannot carry, is not a whole configuration, or is for\n"
-    "another model than the unit's (nothing is sent; standard error names it), or the unit\n"
-    "cannot be reached.";
+    "another model than the unit's (nothing is sent; standard error names it), a unit at the\n"
+    "address that looks like another unit (without --force), or the unit cannot be reached.";
 
 } // namespace
 
@@ -317,7 +345,8 @@ void addDeviceCommands(CommandTable& table)
          "[--allow-incomplete] [--other-model]",
          "send a configuration file to a unit, line by line, or only what differs; --verify "
          "reads it back",
-         kOptionTarget | kOptionTransfer | kOptionVerify | kOptionChangesOnly | kOptionSendAnyway,
+         kOptionTarget | kOptionTransfer | kOptionVerify | kOptionChangesOnly | kOptionSendAnyway |
+             kOptionForce,
          1, runExport, kExportDetails});
 }
 

@@ -33,4 +33,19 @@ std::optional<TransferOptions> transferOptionsOf(const Arguments& arguments, std
     return options;
 }
 
+std::optional<int> wholeNumberOption(const std::optional<std::string>& text, const char* name,
+                                     int lowest, int highest, int fallback, std::string& error)
+{
+    if (!text)
+        return fallback;
+    char* end = nullptr;
+    const long value = std::strtol(text->c_str(), &end, 10);
+    if (text->empty() || end != text->c_str() + text->size() || value < lowest || value > highest) {
+        error = std::string(name) + " needs a whole number from " + std::to_string(lowest) +
+                " to " + std::to_string(highest) + ", not '" + *text + "'";
+        return std::nullopt;
+    }
+    return static_cast<int>(value);
+}
+
 } // namespace zel::tool

@@ -28,16 +28,6 @@ namespace {
 
 using link::TransferOutcome;
 
-// Whether a person watches standard error (a terminal, not a file or a pipe).
-bool standardErrorIsATerminal()
-{
-#ifdef Q_OS_WIN
-    return ::_isatty(::_fileno(stderr)) != 0;
-#else
-    return ::isatty(STDERR_FILENO) == 1;
-#endif
-}
-
 // The channel of one transfer. A serial port is opened here, by `endpoint`, which must outlive
 // the channel; nothing, with `error` set, when it cannot be opened.
 std::unique_ptr<link::LinkChannel> makeChannel(const LinkTarget& target,
@@ -89,6 +79,15 @@ std::string errorOf(const link::Transfer& transfer)
 }
 
 } // namespace
+
+bool standardErrorIsATerminal()
+{
+#ifdef Q_OS_WIN
+    return ::_isatty(::_fileno(stderr)) != 0;
+#else
+    return ::isatty(STDERR_FILENO) == 1;
+#endif
+}
 
 ImportResult importConfiguration(const LinkTarget& target, const TransferOptions& options)
 {

@@ -53,6 +53,10 @@ bool linkFailed(link::TransferOutcome outcome);
 std::string importProblem(const ImportResult& result, const LinkTarget& target,
                           const TransferOptions& options);
 
+// Whether a person watches standard error (a terminal, not a file or a pipe): progress is shown
+// only then.
+bool standardErrorIsATerminal();
+
 // A time as messages show it: "30", "0.5".
 std::string secondsText(std::chrono::milliseconds time);
 

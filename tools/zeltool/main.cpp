@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace zel::tool {
 
@@ -31,6 +32,8 @@ CommandTable allCommands()
     addDeviceCommands(table);
     addReportCommands(table);
     addHistoryCommands(table);
+    addFindCommands(table);
+    addSiteCommands(table);
     return table;
 }
 
@@ -78,22 +81,25 @@ int runCommand(const ToolCommand& command, const std::vector<std::string>& words
         return kExitOk;
     }
     std::string error = parsed.error;
+    // What each option a command does not take is refused with, the first found in this order.
+    static const std::pair<unsigned, const char*> kRefusals[] = {
+        {kOptionOutput, "option -o is not taken here"},
+        {kOptionTarget, "options --tcp and --serial are not taken here"},
+        {kOptionTransfer, "options --timeout and --verbose are not taken here"},
+        {kOptionVerify, "option --verify is not taken here"},
+        {kOptionReport, "options --changes-from, --paper, --site, --client, --installer and "
+                        "--notes are not taken here"},
+        {kOptionChangesOnly, "option --changes-only is not taken here"},
+        {kOptionSendAnyway, "options --allow-incomplete and --other-model are not taken here"},
+        {kOptionSerialList, "option '--serial' needs a device"},
+        {kOptionScan, "options --port and --jobs are not taken here"},
+        {kOptionJson, "option --json is not taken here"},
+        {kOptionForce, "option --force is not taken here"},
+    };
     const unsigned refused = arguments.given & ~command.options;
-    if (error.empty() && (refused & kOptionOutput))
-        error = "option -o is not taken here";
-    else if (error.empty() && (refused & kOptionTarget))
-        error = "options --tcp and --serial are not taken here";
-    else if (error.empty() && (refused & kOptionTransfer))
-        error = "options --timeout and --verbose are not taken here";
-    else if (error.empty() && (refused & kOptionVerify))
-        error = "option --verify is not taken here";
-    else if (error.empty() && (refused & kOptionReport))
-        error = "options --changes-from, --paper, --site, --client, --installer and --notes are "
-                "not taken here";
-    else if (error.empty() && (refused & kOptionChangesOnly))
-        error = "option --changes-only is not taken here";
-    else if (error.empty() && (refused & kOptionSendAnyway))
-        error = "options --allow-incomplete and --other-model are not taken here";
+    for (const auto& [option, message] : kRefusals)
+        if (error.empty() && (refused & option))
+            error = message;
     const int given = static_cast<int>(arguments.positional.size());
     const int most = std::max(command.positionalCount, command.maxPositionalCount);
     if (error.empty() && (given < command.positionalCount || given > most))

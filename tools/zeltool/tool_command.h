@@ -36,5 +36,7 @@ void addCompareCommands(CommandTable& table); // diff, check
 void addDeviceCommands(CommandTable& table);  // import, export
 void addReportCommands(CommandTable& table);  // report
 void addHistoryCommands(CommandTable& table); // history
+void addFindCommands(CommandTable& table);    // find
+void addSiteCommands(CommandTable& table);    // site backup, site verify
 
 } // namespace zel::tool

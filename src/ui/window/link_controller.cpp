@@ -71,6 +71,19 @@ void LinkController::importFile(const QString& path)
     run(new link::FileImportTransfer(path), Purpose::Import, link::filePeerText(path));
 }
 
+bool LinkController::useLink(const session::SiteLink& unit)
+{
+    if (isTransferRunning())
+        return false;
+    if (unit.kind == session::SiteLink::Kind::Tcp) {
+        m_modes.useTelnetHost(unit.address);
+        return true;
+    }
+    m_serial.usePortNext(unit.address);
+    m_modes.chooseSerialMode();
+    return m_serial.endpoint().isOpen();
+}
+
 void LinkController::fetchForComparison()
 {
     fetch(Purpose::Comparison);

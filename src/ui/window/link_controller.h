@@ -10,6 +10,7 @@
 #include "link/link_mode.h"
 #include "link/transfer_outcome.h"
 #include "link/transfer_settings.h"
+#include "session/site_link.h"
 #include "ui/window/link_mode_actions.h"
 #include "ui/window/serial_session.h"
 #include "ui/window/transfer_runner.h"
@@ -105,6 +106,10 @@ public slots:
     // the unit's over the chosen link, or in File Mode a file's. Ends with comparisonFetched()
     // when something came, or after showing why not.
     void fetchForComparison();
+    // Chooses the mode and address of `unit` without asking: Telnet Mode with its host, or
+    // Serial Mode with its port opened. False (after saying why) when the port cannot be opened
+    // or a transfer runs.
+    bool useLink(const session::SiteLink& unit);
     // Stops the running transfer like an abort at the current line.
     void cancelTransfer() { m_runner.cancel(); }
 

@@ -85,4 +85,12 @@ void LinkModeActions::chooseTelnetMode()
     }
 }
 
+void LinkModeActions::useTelnetHost(const QString& host)
+{
+    checkOnly(m_telnetModeAction);
+    emit modeChosen(LinkMode::Telnet);
+    m_host = host;
+    emit logLine(kUsingHost + m_host);
+}
+
 } // namespace zel::ui

@@ -39,6 +39,8 @@ public slots:
     void chooseFileMode();
     void chooseSerialMode();
     void chooseTelnetMode();
+    // Telnet Mode with `host`, without asking for it: a unit picked from a list.
+    void useTelnetHost(const QString& host);
 
 signals:
     // A mode item was chosen: before anything of the mode changes (whoever holds the link ends

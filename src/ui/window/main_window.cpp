@@ -26,6 +26,7 @@
 #include "ui/window/transfer_status_texts.h"
 #include "ui/window/transfer_text_box.h"
 #include "ui/window/unit_comparison.h"
+#include "ui/window/unit_identity_question.h"
 #include "ui/window/window_placement.h"
 #include "ui/window/window_questions.h"
 
@@ -203,6 +204,7 @@ void MainWindow::setPrompts(std::unique_ptr<UserPrompts> prompts)
     m_prompts = std::move(prompts);
     m_link->setPrompts(*m_prompts);
     m_quickEqLibrary->setPrompts(*m_prompts);
+    setSitePrompts();
 }
 
 void MainWindow::reset()
@@ -289,7 +291,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         m_link->isExportRunning()
             ? m_prompts->confirm(questions::closeDuringExport(m_session.hasUnsavedEdits()))
             : m_link->isImportRunning() || confirmDiscardingEdits(questions::kDiscardOnExit);
-    if (!agreed) {
+    if (!agreed || !closeSiteWindow()) {
         event->ignore();
         return;
     }

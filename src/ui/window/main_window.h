@@ -13,6 +13,7 @@
 #include "model/unit_model.h"
 #include "session/compared_unit.h"
 #include "session/configuration_session.h"
+#include "session/site_link.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -25,6 +26,7 @@
 class QAction;
 class QActionGroup;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 class QTabWidget;
 
@@ -32,10 +34,12 @@ namespace zel::ui {
 
 class ConfigurationFilePage;
 class EditorPageSet;
+class FindUnitsDialog;
 class HistoryDialog;
 class LinkController;
 class LiveController;
 class QuickEqLibrary;
+class SiteWindow;
 class UnitComparison;
 class UserPrompts;
 
@@ -90,6 +94,10 @@ public:
     QAction* compareAction() const { return m_compareAction; }
     QAction* reportAction() const { return m_reportAction; }
     QAction* historyAction() const { return m_historyAction; }
+    // "Find Units...", "New Site", "Open Site...".
+    QAction* findUnitsAction() const { return m_findUnitsAction; }
+    QAction* newSiteAction() const { return m_newSiteAction; }
+    QAction* openSiteAction() const { return m_openSiteAction; }
     QAction* exitAction() const { return m_exitAction; }
     // "Edit": undo and redo the edits made since the configuration was loaded, each named.
     QAction* undoAction() const { return m_undoAction; }
@@ -108,6 +116,9 @@ public:
     LiveController* live() const { return m_live; }
     // The "History" dialog; null before it was first shown.
     HistoryDialog* historyDialog() const { return m_history; }
+    // The "Find Units" dialog and the site window; null before they were first shown.
+    FindUnitsDialog* findUnitsDialog() const { return m_findUnits; }
+    SiteWindow* siteWindow() const { return m_siteWindow; }
 
     // The PC quick EQ preset files both audio pages show.
     QuickEqLibrary& quickEqLibrary() const { return *m_quickEqLibrary; }
@@ -178,8 +189,8 @@ public slots:
     // "History...": the unit journal, with Open, Compare and Restore to Unit.
     void showHistory();
     // "Open": the entry read into the editor as an import reads; asks first when that would
-    // discard unsaved edits.
-    void openJournalEntry(const journal::Entry& entry);
+    // discard unsaved edits. False when it was not opened.
+    bool openJournalEntry(const journal::Entry& entry);
     // "Compare": the entry compared with the configuration being edited.
     void compareJournalEntry(const journal::Entry& entry);
     // "Restore to Unit": the entry sent over the chosen link, with the guards of an export and
@@ -187,6 +198,15 @@ public slots:
     void restoreJournalEntry(const journal::Entry& entry);
     // Keeps the entry from the journal's bound, or lets the bound drop it again.
     void keepJournalEntry(const journal::Entry& entry, bool kept);
+
+    // "Find Units...": units on the PC's networks and the ports ticked; the one chosen gives
+    // the link mode and address.
+    void showFindUnits();
+    // The site window, empty ("New Site") or with the site file the user picks ("Open Site...").
+    SiteWindow* showSiteWindow();
+    // A site's "Open": the unit's last backup into the editor (or, without one, an import from
+    // it), with the link set to the unit.
+    void openSiteUnit(const std::optional<journal::Entry>& backup, const session::SiteLink& link);
 
     void showAbout();
 
@@ -201,6 +221,8 @@ protected:
 
 private:
     void buildMenus();
+    // "Find Units...", "New Site" and "Open Site..." in `menu`.
+    void buildSiteItems(QMenu* menu);
     void buildEditMenu();
     // Undo or redo put `step`'s model back: the pages show it, the record it changed in view.
     void showRestored(const session::EditStep& step);
@@ -251,6 +273,10 @@ private:
     // being edited are as they were compared, else shows what differs now and sends nothing.
     void refetchedBeforeSend(const std::vector<model::Difference>& chosen,
                              const session::ComparedUnit& before);
+    // The site window and the "Find Units" dialog ask with the window's prompts.
+    void setSitePrompts();
+    // Closes the site window (it asks before unsaved changes are lost); false when it stays.
+    bool closeSiteWindow();
     // An entry's text with "\n" line breaks; nothing, after saying why, when it cannot be read.
     std::optional<QString> journalText(const journal::Entry& entry);
 
@@ -278,6 +304,9 @@ private:
     QAction* m_compareAction = nullptr;
     QAction* m_reportAction = nullptr;
     QAction* m_historyAction = nullptr;
+    QAction* m_findUnitsAction = nullptr;
+    QAction* m_newSiteAction = nullptr;
+    QAction* m_openSiteAction = nullptr;
     QAction* m_exitAction = nullptr;
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
@@ -297,6 +326,8 @@ private:
     UnitComparison* m_comparison = nullptr;
     LiveController* m_live = nullptr;
     HistoryDialog* m_history = nullptr;
+    FindUnitsDialog* m_findUnits = nullptr;
+    SiteWindow* m_siteWindow = nullptr;
     // Set while a journal entry is restored: the unit then holds it, not what is edited.
     bool m_restoring = false;
     // The last comparison, when it fetched from a unit.

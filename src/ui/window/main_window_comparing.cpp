@@ -13,6 +13,7 @@
 #include "ui/window/editor_page_set.h"
 #include "ui/window/link_controller.h"
 #include "ui/window/unit_comparison.h"
+#include "ui/window/unit_identity_question.h"
 #include "ui/window/window_questions.h"
 
 #include <utility>
@@ -143,7 +144,9 @@ void MainWindow::sendSelected(const std::vector<model::Difference>& chosen)
             QString::fromStdString(model::unitModelName(*held)), m_compared.unit())))
         return;
     commitAndRefresh();
-    if (!confirmUncarriedTexts())
+    if (!confirmUncarriedTexts() ||
+        !confirmSameUnit(*m_prompts, m_session.model(), true, m_compared.unit(),
+                         session::fingerprintOf(m_compared.model())))
         return;
     if (!m_compared.isFresh(m_clock(), m_transfersStarted)) {
         // What the unit holds now decides what its unticked rows are.

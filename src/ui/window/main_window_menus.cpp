@@ -42,6 +42,8 @@ void MainWindow::buildMenus()
     m_reportAction = fileMenu->addAction(tr("&Report..."));
     m_historyAction = fileMenu->addAction(tr("&History..."));
     fileMenu->addSeparator();
+    buildSiteItems(fileMenu);
+    fileMenu->addSeparator();
     m_exitAction = fileMenu->addAction(tr("E&xit"));
 
     buildEditMenu();

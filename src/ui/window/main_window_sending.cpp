@@ -12,6 +12,7 @@
 #include "ui/common/user_prompts.h"
 #include "ui/window/link_controller.h"
 #include "ui/window/text_box_loading.h"
+#include "ui/window/unit_identity_question.h"
 #include "ui/window/window_questions.h"
 
 #include <QPlainTextEdit>
@@ -58,7 +59,8 @@ void MainWindow::exportConfiguration()
     if (unitBusy() || !m_session.loaded().isLoaded() || !confirmWholeEnough())
         return;
     commitAndRefresh();
-    if (!confirmUncarriedTexts())
+    if (!confirmUncarriedTexts() ||
+        !confirmSameUnit(*m_prompts, m_session.model(), true, m_link->journalUnit()))
         return;
     // What is edited now is what goes, even when the unit's model is to be fetched first.
     setLines(m_logTextBox, m_session.exportLines());

@@ -15,6 +15,7 @@
 #include "ui/window/painting_suspended.h"
 #include "ui/window/text_box_loading.h"
 #include "ui/window/unit_comparison.h"
+#include "ui/window/unit_identity_question.h"
 #include "ui/window/window_questions.h"
 
 #include <QActionGroup>
@@ -59,19 +60,19 @@ std::optional<QString> MainWindow::journalText(const journal::Entry& entry)
     return text::fromLatin1(bytes->toStdString()).remove(QLatin1Char('\r'));
 }
 
-void MainWindow::openJournalEntry(const journal::Entry& entry)
+bool MainWindow::openJournalEntry(const journal::Entry& entry)
 {
     if (unitBusy())
-        return;
+        return false;
     if (!journal::holdsWholeConfiguration(entry)) {
         m_prompts->showError(partialEntryReason(entry));
-        return;
+        return false;
     }
     if (!confirmDiscardingEdits(questions::kDiscardOnOpen))
-        return;
+        return false;
     const std::optional<QString> text = journalText(entry);
     if (!text)
-        return;
+        return false;
     const PaintingSuspended suspended(m_tabs); // every page is refilled
     reset();
     showConfigurationPage();
@@ -82,6 +83,7 @@ void MainWindow::openJournalEntry(const journal::Entry& entry)
         m_session.markIncomplete(entry.ending.toStdString());
     setStatusText(
         QStringLiteral(" Opened from the journal: %1 at %2").arg(entry.unit, entryTimeText(entry)));
+    return true;
 }
 
 void MainWindow::compareJournalEntry(const journal::Entry& entry)
@@ -144,6 +146,8 @@ void MainWindow::restoreJournalEntry(const journal::Entry& entry)
     for (const model::UncarriedText& found : model::uncarriedTexts(restored))
         uncarried << text::fromLatin1(model::describeUncarried(found));
     if (!uncarried.isEmpty() && !m_prompts->confirm(questions::sendUncarriedTexts(uncarried)))
+        return;
+    if (!confirmSameUnit(*m_prompts, restored, false, unit))
         return;
     if (!m_prompts->confirm(questions::restoreEntry(
             unit, tr("the configuration %1 %2 at %3")

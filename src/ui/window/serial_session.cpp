@@ -6,6 +6,8 @@
 #include "ui/window/text_feed.h"
 #include "ui/window/transfer_status_texts.h"
 
+#include <utility>
+
 namespace zel::ui {
 
 SerialSession::SerialSession(TextFeed& feed, UserPrompts& prompts, qint64 receiveLimit,
@@ -55,7 +57,8 @@ QString SerialSession::peerText() const
 
 bool SerialSession::openChosenPort()
 {
-    const std::optional<QString> port = m_prompts->choosePort();
+    const std::optional<QString> port =
+        m_nextPort ? std::exchange(m_nextPort, std::nullopt) : m_prompts->choosePort();
     if (!port || port->isEmpty()) {
         m_prompts->showError(tr("No serial port was chosen, so the serial link is not open.\n\n"
                                 "Choose \"Serial Mode\" again to pick a port."));

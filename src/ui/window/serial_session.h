@@ -8,6 +8,8 @@
 
 #include <QObject>
 
+#include <optional>
+
 namespace zel::link {
 class SerialMonitor;
 } // namespace zel::link
@@ -38,6 +40,9 @@ public:
     // Opens the chosen port when it is closed, asking for it again; false (after showing why)
     // when that fails.
     bool ensureOpen();
+    // The next time the port is asked for, `port` is taken without asking: a unit picked from a
+    // list.
+    void usePortNext(const QString& port) { m_nextPort = port; }
     // While a transfer reads the port itself, the monitor does not.
     void setMonitorPaused(bool paused);
     // The window is closing: a lost port is no longer told.
@@ -63,6 +68,7 @@ private:
     link::SerialMonitor* m_monitor;
     bool m_windowClosing = false;
     bool m_heldForLive = false;
+    std::optional<QString> m_nextPort;
 };
 
 } // namespace zel::ui

@@ -126,8 +126,9 @@ TEST(MainWindowMenus, FileEditAndUnitMenusThenAboutCommand)
     EXPECT_EQ(bar[3]->menu(), nullptr) << "About is a command, not a menu";
 
     const QStringList expected = {
-        "File Mode", "Serial Mode",       "Telnet Mode", "New ZEL-8", "New ZEL-16", "-",   "Import",
-        "Export",    "Compare with Unit", "Report",      "History",   "-",          "Exit"};
+        "File Mode",  "Serial Mode", "Telnet Mode",       "New ZEL-8", "New ZEL-16", "-",
+        "Import",     "Export",      "Compare with Unit", "Report",    "History",    "-",
+        "Find Units", "New Site",    "Open Site",         "-",         "Exit"};
     QStringList items;
     for (const QAction* item : bar[0]->menu()->actions())
         items << (item->isSeparator() ? QStringLiteral("-") : item->iconText());
