@@ -15,6 +15,7 @@
 
 #include "journal/journal_bound.h"
 #include "journal/journal_entry.h"
+#include "text/file_save.h"
 
 #include <QByteArray>
 #include <QList>
@@ -29,8 +30,7 @@ namespace zel::journal {
 // the same for the window and zeltool whatever name the running program gives itself.
 QString defaultFolder();
 
-// Saves `bytes` whole to `path`; returns why it failed, or an empty text.
-using SaveRoutine = std::function<QString(const QString& path, const QByteArray& bytes)>;
+using text::SaveRoutine;
 
 class Journal {
 public:

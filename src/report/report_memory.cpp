@@ -78,7 +78,7 @@ QString ReportMemory::remember(const QString& unit, const ReportParticulars& par
         return QStringLiteral("there is no per-user data folder");
     if (const QString folder = QFileInfo(m_file).path(); !QDir().mkpath(folder))
         return QStringLiteral("cannot make the folder %1").arg(folder);
-    return text::saveWholeFile(m_file, QJsonDocument(m_memory).toJson());
+    return m_save(m_file, QJsonDocument(m_memory).toJson());
 }
 
 } // namespace zel::report

@@ -6,6 +6,7 @@
 // be typed again.
 
 #include "report/report_request.h"
+#include "text/file_save.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -30,9 +31,12 @@ public:
     // of `reportPath`. Why it could not be saved, or empty.
     QString remember(const QString& unit, const ReportParticulars& particulars,
                      const QString& reportPath);
+    // The routine the file is saved with: text::saveWholeFile unless replaced.
+    void setSaveRoutine(text::SaveRoutine save) { m_save = std::move(save); }
 
 private:
     QString m_file;
+    text::SaveRoutine m_save = text::saveWholeFile;
     QJsonObject m_memory;
 };
 

@@ -49,7 +49,10 @@ std::optional<IdentityMismatch> identityMismatch(const model::ConfigModel& confi
         return std::nullopt;
     }
     // A unit never set up has nothing to lose: sending it a configuration is how it is set up.
-    if (isBlank(there) ||
+    // One of another size is not this question's: the unit's model is asked about (or refused)
+    // on its own, and a fragment after the question of what it does not set.
+    if (isBlank(there) || sending.zoneCount != there.zoneCount ||
+        sending.sourceCount != there.sourceCount ||
         looksLikeSameUnit(sending, there, edited ? Compared::NamesOnly : Compared::All))
         return std::nullopt;
     UnitDirectory directory(directoryPath);

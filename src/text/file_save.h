@@ -8,9 +8,14 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace zel::text {
 
 // Writes `bytes` to `path`; returns why it failed, or an empty text.
 QString saveWholeFile(const QString& path, const QByteArray& bytes);
+
+// A save as saveWholeFile() does it, for those that let a test put another in its place.
+using SaveRoutine = std::function<QString(const QString& path, const QByteArray& bytes)>;
 
 } // namespace zel::text

@@ -92,12 +92,8 @@ TEST(JournalRecords, ADamagedOrMissingIndexIsRebuiltFromTheTextsAndNothingIsLost
 // indexed by the next record, which only then applies the bound.
 TEST(JournalRecords, AnIndexNotSavedOrLockedByAnotherLosesNoTextAndDeletesNothing)
 {
-    const auto fullDisk = [](const QString& path, const QByteArray& bytes) {
-        if (!path.endsWith(QStringLiteral("index.json")))
-            return text::saveWholeFile(path, bytes);
-        test::FailingWriteDevice disk(40); // fills up after 40 bytes
-        return disk.write(bytes) == bytes.size() ? QString() : disk.errorString();
-    };
+    const text::SaveRoutine fullDisk = test::failingSaveWhere(
+        [](const QString& path) { return path.endsWith(QStringLiteral("index.json")); }, 40);
     for (const bool locked : {false, true}) {
         SCOPED_TRACE(locked ? "locked by another program" : "the index save fails");
         const QTemporaryDir folder;

@@ -2,7 +2,11 @@
 // A device that takes writes up to a chosen byte and fails there, as a disk that fills up
 // part-way through a save: a save's error path is tested without filling a disk.
 
+#include "text/file_save.h"
+
 #include <QIODevice>
+
+#include <functional>
 
 namespace zel::test {
 
@@ -24,5 +28,18 @@ protected:
 private:
     qint64 m_room; // bytes it takes before it fails
 };
+
+// Saves as text::saveWholeFile() does, except to the paths `fails` picks: those go to a
+// FailingWriteDevice that fills up after `failAt` bytes, and the save answers its error.
+inline text::SaveRoutine failingSaveWhere(std::function<bool(const QString&)> fails,
+                                          qint64 failAt)
+{
+    return [fails = std::move(fails), failAt](const QString& path, const QByteArray& bytes) {
+        if (!fails(path))
+            return text::saveWholeFile(path, bytes);
+        FailingWriteDevice disk(failAt);
+        return disk.write(bytes) == bytes.size() ? QString() : disk.errorString();
+    };
+}
 
 } // namespace zel::test

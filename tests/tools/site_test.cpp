@@ -139,17 +139,30 @@ TEST(ZeltoolSite, AUnitThatMovedKeepsItsHistoryAndAnotherUnitIsNamedAsSuch)
         EXPECT_EQ(jsonText(moved.out, "result"), "unchanged") << moved.out;
         EXPECT_EQ(jsonText(moved.out, "identity"), firstIdentity);
     }
-    // Another unit answers at the address where Bar was last reached.
-    const SimulatedUnit other(Link::Tcp, {"--config", kHouse, "--tcp", movedTo});
-    const ToolRun swapped = backUp(movedTo);
-    EXPECT_EQ(swapped.exitCode, 1);
-    EXPECT_EQ(jsonText(swapped.out, "result"), "another unit") << swapped.out;
-    EXPECT_NE(jsonText(swapped.out, "detail").find("zone 1 \\\"Living Room\\\""), std::string::npos)
-        << swapped.out;
-    EXPECT_NE(jsonText(swapped.out, "detail").find("not the unit known as \\\"Bar\\\""),
-              std::string::npos);
+    {
+        // Another unit answers at the address where Bar was last reached.
+        const SimulatedUnit other(Link::Tcp, {"--config", kHouse, "--tcp", movedTo});
+        const ToolRun swapped = backUp(movedTo);
+        EXPECT_EQ(swapped.exitCode, 1);
+        EXPECT_EQ(jsonText(swapped.out, "result"), "another unit") << swapped.out;
+        EXPECT_NE(jsonText(swapped.out, "detail").find("zone 1 \\\"Living Room\\\""),
+                  std::string::npos)
+            << swapped.out;
+        EXPECT_NE(jsonText(swapped.out, "detail").find("not the unit known as \\\"Bar\\\""),
+                  std::string::npos);
+    }
 
-    // Bar's configuration is not sent to the unit now at that address unless told to.
+    // Bar's configuration is not sent to another unit of its model now at that address unless
+    // told to.
+    std::string twin = readFile(kFilled);
+    for (int zone = 16; zone >= 1; --zone) {
+        const std::string number = (zone < 10 ? "0" : "") + std::to_string(zone);
+        const std::string line = "[NO" + std::to_string(zone) + "\"Room " + number + "\"]";
+        twin.replace(twin.find(line), line.size(),
+                     "[NO" + std::to_string(zone) + "\"Suite " + number + "\"]");
+    }
+    writeFile(folder.file("twin.zel"), twin);
+    const SimulatedUnit other(Link::Tcp, {"--config", folder.file("twin.zel"), "--tcp", movedTo});
     const ToolRun refused = runZeltool({"export", kFilled, "--tcp", movedTo});
     EXPECT_EQ(refused.exitCode, 2);
     EXPECT_NE(refused.err.find("does not look like the unit this configuration came from"),

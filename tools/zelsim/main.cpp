@@ -68,26 +68,34 @@ bool startTcp(QTcpServer& server, const TcpListen& listen, UnitConfig& unit,
 }
 
 // What --control's commands do to the unit: its connections, its answers, its configuration.
-void followControl(SimControl& control, QTcpServer& server, PtyDevice* pty, UnitConfig& unit,
-                   SimOptions& options)
+void followControl(SimControl& control, const std::vector<std::unique_ptr<QTcpServer>>& servers,
+                   PtyDevice* pty, UnitConfig& unit, SimOptions& options)
 {
-    const auto dropAll = [&server, pty] {
-        for (QTcpSocket* socket : server.findChildren<QTcpSocket*>())
-            socket->disconnectFromHost();
+    const auto dropAll = [&servers, pty] {
+        for (const auto& server : servers)
+            for (QTcpSocket* socket : server->findChildren<QTcpSocket*>())
+                socket->disconnectFromHost();
         if (pty)
             pty->close(); // the cable pulled: the program on the terminal sees the port lost
     };
-    const QHostAddress address = server.serverAddress();
-    const quint16 port = server.serverPort();
+    // Where each server listened, to listen there again after "away".
+    std::vector<std::pair<QHostAddress, quint16>> listened;
+    for (const auto& server : servers)
+        listened.emplace_back(server->serverAddress(), server->serverPort());
     QObject::connect(&control, &SimControl::drop, &control, dropAll);
-    QObject::connect(&control, &SimControl::away, &control, [&server, dropAll] {
+    QObject::connect(&control, &SimControl::away, &control, [&servers, dropAll] {
         dropAll();
-        server.close();
+        for (const auto& server : servers)
+            server->close();
     });
-    QObject::connect(&control, &SimControl::back, &control, [&server, address, port] {
-        if (!server.isListening() && !address.isNull() && !server.listen(address, port))
-            std::fprintf(stderr, "zelsim: cannot listen again: %s\n",
-                         qPrintable(server.errorString()));
+    QObject::connect(&control, &SimControl::back, &control, [&servers, listened] {
+        for (std::size_t i = 0; i < servers.size(); ++i) {
+            QTcpServer& server = *servers[i];
+            const auto& [address, port] = listened[i];
+            if (!server.isListening() && !address.isNull() && !server.listen(address, port))
+                std::fprintf(stderr, "zelsim: cannot listen again: %s\n",
+                             qPrintable(server.errorString()));
+        }
     });
     QObject::connect(&control, &SimControl::silent, &control,
                      [&options](bool on) { options.silentNow = on; });
@@ -162,7 +170,7 @@ int main(int argc, char* argv[])
     std::unique_ptr<SimControl> control;
     if (options.control) {
         control = std::make_unique<SimControl>();
-        followControl(*control, server, pty.get(), unit, options);
+        followControl(*control, servers, pty.get(), unit, options);
     }
     return app.exec();
 }

@@ -10,6 +10,7 @@
 #include "ui/window/live_state_panel.h"
 #include "ui/window/live_status_texts.h"
 #include "ui/window/main_window.h"
+#include "ui/window/unit_identity_question.h"
 
 #include <QAction>
 #include <QMenu>
@@ -101,6 +102,12 @@ void LiveController::goLive()
         return;
     }
     m_window.commitAndRefresh(); // what the pages show is what goes
+    // Every edit goes to the unit at once: another unit at the address is asked about first.
+    if (!confirmSameUnit(m_window.prompts(), m_window.session().model(), true,
+                         link.journalUnit())) {
+        m_liveAction->setChecked(false);
+        return;
+    }
     m_liveUnit = link.journalUnit();
     m_liveHost = link.host();
     link.holdForLive(true);

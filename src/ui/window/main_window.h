@@ -14,6 +14,7 @@
 #include "session/compared_unit.h"
 #include "session/configuration_session.h"
 #include "session/site_link.h"
+#include "text/file_save.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -134,6 +135,9 @@ public:
     // The time a comparison's age is measured with; the system clock unless replaced (tests
     // move time on without waiting).
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+    // The routine a report and what the report dialog remembers are saved with (tests put a
+    // failing one in its place).
+    void setReportSaveRoutine(text::SaveRoutine save) { m_reportSave = std::move(save); }
     // Whether a command's work with a unit has not ended: a transfer runs, or one follows at once
     // on one that ended (the export after the fetch that tells the unit's model, the fetch again
     // around a Send Selected).
@@ -347,6 +351,7 @@ private:
     std::function<void()> m_nextStep; // runs once the transfer ending has been shown
     // Each unit's model, by the journal's name of it, as its last whole fetch of this run told.
     QHash<QString, model::UnitModel> m_unitModels;
+    text::SaveRoutine m_reportSave = text::saveWholeFile;
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTimeUtc(); };
     quint64 m_transfersStarted = 0;
     bool m_closing = false; // the window was closed: nothing more is started

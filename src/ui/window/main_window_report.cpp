@@ -32,6 +32,7 @@ void MainWindow::saveReport()
     const journal::Journal& journal = m_link->journal();
     const session::ReportBaselines baselines = session::reportBaselines(m_session, journal, unit);
     report::ReportMemory memory;
+    memory.setSaveRoutine(m_reportSave);
     const report::ReportParticulars given = memory.particularsOf(unit);
 
     ReportQuestion question;
@@ -85,7 +86,7 @@ void MainWindow::saveReport()
             .notes = choice->notes,
             .unit = unit,
         },
-        choice->path);
+        choice->path, m_reportSave);
     if (!saveError.isEmpty()) {
         m_prompts->showError(
             tr("The report could not be saved to %1: %2.").arg(choice->path, saveError));

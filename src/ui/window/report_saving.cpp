@@ -49,12 +49,13 @@ QString proposedReportFile(const QString& folder, const QString& site, const QSt
                  suffix == QLatin1String("html") ? suffix : QStringLiteral("pdf")));
 }
 
-QString writeReport(const report::ReportRequest& request, const QString& path)
+QString writeReport(const report::ReportRequest& request, const QString& path,
+                    const text::SaveRoutine& save)
 {
     const std::optional<report::ReportFormat> format = report::reportFormatOf(path);
     if (!format)
         return QStringLiteral("a report is saved as an HTML file (.html) or a PDF (.pdf)");
-    return text::saveWholeFile(path, report::reportFileBytes(report::buildReport(request), *format,
+    return save(path, report::reportFileBytes(report::buildReport(request), *format,
                                                              report::paperOf(QLocale::system())));
 }
 

@@ -3,6 +3,7 @@
 // form its extension asks for.
 
 #include "report/report_request.h"
+#include "text/file_save.h"
 
 #include <QDate>
 #include <QString>
@@ -17,6 +18,7 @@ QString proposedReportFile(const QString& folder, const QString& site, const QSt
 
 // Writes the report of `request` to `path` (".html", ".htm" or ".pdf"). The reason when it could
 // not be written (any existing file is then unchanged); empty on success.
-QString writeReport(const report::ReportRequest& request, const QString& path);
+QString writeReport(const report::ReportRequest& request, const QString& path,
+                    const text::SaveRoutine& save = text::saveWholeFile);
 
 } // namespace zel::ui

@@ -6,6 +6,7 @@
 
 #include "link/zelsim_process.h"
 #include "report/report_memory.h"
+#include "support/failing_write_device.h"
 #include "ui/window/compare_dialog.h"
 #include "ui/window/report_dialog.h"
 #include "ui/window/unit_comparison.h"
@@ -50,8 +51,9 @@ TEST(Report, SavesWhatIsEditedWithTheChangesSinceTheUnitWasFetched)
     ASSERT_TRUE(unit.start(ZelSimProcess::Link::Tcp, {"--config", kFilled}))
         << unit.error().toStdString();
     const QTemporaryDir folder;
-    // A device whose every write fails: the report must say so, not that it was saved.
-    const bool haveFullDevice = QFile::link("/dev/full", folder.filePath("full.pdf"));
+    // A disk that fills up part-way: the report must say so, not that it was saved.
+    const text::SaveRoutine fillsUp = test::failingSaveWhere(
+        [](const QString& path) { return path.endsWith(QStringLiteral("full.pdf")); }, 100);
     struct Case {
         QString file;
         bool withChanges;
@@ -74,26 +76,23 @@ TEST(Report, SavesWhatIsEditedWithTheChangesSinceTheUnitWasFetched)
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file.toStdString());
-        if (c.file == "full.pdf" && !haveFullDevice)
-            continue;
         LinkWindow w;
         w.chooseTelnet(unit.address());
+        w.window.setReportSaveRoutine(fillsUp);
         ASSERT_TRUE(w.runToEnd(w.window.importAction()));
         w.window.model().zoneAudio(3).volume = -30;
         w.window.model().setZoneName(4, "Patio & Pool");
         const QString path = folder.filePath(c.file);
         w.prompts->onReport = answer(path, c.withChanges ? kProposed : -1);
-        w.prompts->confirmAnswer = true; // the failing device is there already
         w.window.reportAction()->trigger();
 
         ASSERT_EQ(w.prompts->reportQuestions.size(), 1);
-        // Only a file that is there already is asked about before it is replaced.
-        EXPECT_EQ(w.prompts->confirmations.size(), c.file == "full.pdf" ? 1 : 0);
+        EXPECT_EQ(w.prompts->confirmations.size(), 0); // no file is there to replace
         EXPECT_EQ(w.prompts->errors.size(), c.error.isEmpty() ? 0 : 1);
         if (!c.error.isEmpty()) {
             EXPECT_TRUE(w.prompts->errors.value(0).contains(c.error))
                 << w.prompts->errors.join('\n').toStdString();
-            EXPECT_TRUE(c.file == "full.pdf" || !QFile::exists(path));
+            EXPECT_FALSE(QFile::exists(path));
             EXPECT_FALSE(w.window.statusText().contains("Report saved"));
             continue;
         }
@@ -202,14 +201,13 @@ TEST(Report, MeasuresFromTheVisitsStartAndRemembersWhatWasGiven)
     }
 
     // Another unit has nothing remembered of its own but the installer; what cannot be
-    // remembered (the file a device that fails every write) is said after the report is saved.
+    // remembered (its file on a disk that fills up) is said after the report is saved.
     later.window.fileModeAction()->trigger();
     later.prompts->reportQuestions.clear();
     const QString memory = report::ReportMemory::defaultFile();
-    later.prompts->onReport = [&](const ui::ReportQuestion& question) {
-        EXPECT_TRUE(QFile::rename(memory, memory + ".kept") && QFile::link("/dev/full", memory));
-        return answer(folder.filePath("kept.html"))(question);
-    };
+    later.window.setReportSaveRoutine(
+        test::failingSaveWhere([&](const QString& path) { return path == memory; }, 10));
+    later.prompts->onReport = answer(folder.filePath("kept.html"));
     later.window.reportAction()->trigger();
     ASSERT_EQ(later.prompts->reportQuestions.size(), 1);
     EXPECT_EQ(later.prompts->reportQuestions[0].site, "");
@@ -218,8 +216,6 @@ TEST(Report, MeasuresFromTheVisitsStartAndRemembersWhatWasGiven)
         "kept.html; the site, client and installer could not be kept for next time: No space "
         "left on device"))
         << later.window.statusText().toStdString();
-    QFile::remove(memory);
-    ASSERT_TRUE(QFile::rename(memory + ".kept", memory));
 }
 
 // The dialog: the proposed name follows the site until the user names the file; the baseline
