@@ -31,8 +31,7 @@ private:
 
 // Saves as text::saveWholeFile() does, except to the paths `fails` picks: those go to a
 // FailingWriteDevice that fills up after `failAt` bytes, and the save answers its error.
-inline text::SaveRoutine failingSaveWhere(std::function<bool(const QString&)> fails,
-                                          qint64 failAt)
+inline text::SaveRoutine failingSaveWhere(std::function<bool(const QString&)> fails, qint64 failAt)
 {
     return [fails = std::move(fails), failAt](const QString& path, const QByteArray& bytes) {
         if (!fails(path))

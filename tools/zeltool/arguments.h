@@ -20,7 +20,7 @@ enum Option : unsigned {
     kOptionSerialList = 1u << 7,  // --serial with no device after it (find: list the ports)
     kOptionScan = 1u << 8,        // --port P, --jobs N
     kOptionJson = 1u << 9,        // --json
-    kOptionForce = 1u << 10,       // --force
+    kOptionForce = 1u << 10,      // --force
 };
 
 struct Arguments {

@@ -249,8 +249,8 @@ private:
     void showCompared(bool afterSend, const QString& note = {});
     // Import, export and the "New" commands follow the link and what is loaded.
     void updateCommands();
-    // A unit's work has not ended, or live mode holds the unit: nothing else may go to it or replace the
-    // configuration being edited.
+    // A unit's work has not ended, or live mode holds the unit: nothing else may go to it or
+    // replace the configuration being edited.
     bool unitBusy() const;
     // True when nothing would be lost, or the user agrees to `question`.
     bool confirmDiscardingEdits(const QString& question);

@@ -56,7 +56,7 @@ QString writeReport(const report::ReportRequest& request, const QString& path,
     if (!format)
         return QStringLiteral("a report is saved as an HTML file (.html) or a PDF (.pdf)");
     return save(path, report::reportFileBytes(report::buildReport(request), *format,
-                                                             report::paperOf(QLocale::system())));
+                                              report::paperOf(QLocale::system())));
 }
 
 } // namespace zel::ui

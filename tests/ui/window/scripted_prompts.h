@@ -39,7 +39,7 @@ public:
     QStringList quickEqSaveProposals;
     QStringList errors;
     QList<ui::ReportQuestion> reportQuestions; // what each report dialog proposed
-    QList<QList<bool>> optionOffers; // how the options were ticked when offered
+    QList<QList<bool>> optionOffers;           // how the options were ticked when offered
     QStringList liveSideQuestions;
     QStringList liveSideDifferences; // of the last one
     bool liveSideCouldSend = false;
