@@ -32,6 +32,8 @@ public:
     LiveStatePanel* statePanel() const { return m_panel; }
     session::LiveSession& session() { return m_live; }
     bool isLive() const { return m_live.isLive(); }
+    // The unit live mode holds, as the journal names it; empty when it is off.
+    QString liveUnit() const { return isLive() ? m_liveUnit : QString(); }
 
     // The window is closing. False while live mode first sends what is pending; the window is
     // closed again once it has ended. A second close cancels what is pending.

@@ -5,6 +5,7 @@
 #include "ui/common/user_prompts.h"
 #include "ui/window/find_units_dialog.h"
 #include "ui/window/link_controller.h"
+#include "ui/window/live_controller.h"
 #include "ui/window/site_window.h"
 
 #include <QFileDialog>
@@ -70,9 +71,12 @@ SiteWindow* MainWindow::showSiteWindow()
         connect(m_siteWindow, &SiteWindow::keepRequested, this, &MainWindow::keepJournalEntry);
         connect(m_siteWindow, &SiteWindow::restoreRequested, this,
                 [this](const journal::Entry& entry, const session::SiteLink& link) {
-                    if (!m_link->isTransferRunning() && m_link->useLink(link))
+                    if (!unitBusy() && m_link->useLink(link))
                         restoreJournalEntry(entry);
                 });
+        const auto showLive = [this] { m_siteWindow->showLiveUnit(m_live->liveUnit()); };
+        connect(m_live, &LiveController::liveChanged, m_siteWindow, showLive);
+        showLive();
     }
     m_siteWindow->show();
     m_siteWindow->raise();
@@ -83,7 +87,7 @@ SiteWindow* MainWindow::showSiteWindow()
 void MainWindow::openSiteUnit(const std::optional<journal::Entry>& backup,
                               const session::SiteLink& link)
 {
-    if (m_link->isTransferRunning())
+    if (unitBusy())
         return;
     if (!backup) {
         // Nothing kept of it yet: the unit itself is read, as Import reads it.
@@ -93,6 +97,7 @@ void MainWindow::openSiteUnit(const std::optional<journal::Entry>& backup,
     }
     if (openJournalEntry(*backup) && m_link->useLink(link))
         setStatusText(statusText() + QStringLiteral("; the link is set to %1").arg(link.text()));
+    updateCommands(); // the commands follow the link it set, "Live" among them
 }
 
 } // namespace zel::ui

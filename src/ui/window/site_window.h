@@ -55,6 +55,9 @@ public:
     // Adds a unit given as a site line ("Bar tcp:192.0.2.10"); false after saying why not.
     bool addUnit(const QString& line);
     void removeUnit(int row);
+    // The unit live mode holds, as the journal names it; empty when live mode is off. Its row
+    // says "on", every other "off".
+    void showLiveUnit(const QString& unitName);
 
     const session::Site& site() const { return m_site; }
     const QString& path() const { return m_path; }
@@ -112,6 +115,7 @@ private:
     UserPrompts* m_prompts;
     session::Site m_site;
     QString m_path;
+    QString m_liveUnit; // as the journal names it
     QTableWidget* m_table;
     QLabel* m_summary;
     QHBoxLayout* m_buttons = nullptr;

@@ -88,8 +88,17 @@ void SiteWindow::setRow(int row, const session::SiteUnit& unit)
     for (int column = kBackupColumn; column <= kResultColumn; ++column)
         if (!m_table->item(row, column))
             m_table->setItem(row, column, readOnlyItem({}));
-    // Live mode is not on for any unit of a site.
-    m_table->setItem(row, kLiveColumn, readOnlyItem(tr("off")));
+    m_table->setItem(row, kLiveColumn,
+                     readOnlyItem(!m_liveUnit.isEmpty() && unit.link.unitName() == m_liveUnit
+                                      ? tr("on")
+                                      : tr("off")));
+}
+
+void SiteWindow::showLiveUnit(const QString& unitName)
+{
+    m_liveUnit = unitName;
+    for (int row = 0; row < m_site.units.size(); ++row)
+        setRow(row, m_site.units[row]);
 }
 
 void SiteWindow::refreshRows()

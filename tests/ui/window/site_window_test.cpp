@@ -7,6 +7,7 @@
 #include "link/zelsim_process.h"
 #include "ui/window/find_units_dialog.h"
 #include "ui/window/history_dialog.h"
+#include "ui/window/live_controller.h"
 #include "ui/window/site_window.h"
 
 #include <QFile>
@@ -63,6 +64,16 @@ TEST(SiteWindow, BacksUpItsUnitsAndOpensListsAndEditsThem)
     EXPECT_EQ(w.link.linkMode(), link::LinkMode::Telnet);
     EXPECT_EQ(w.link.host(), bar.address());
     EXPECT_EQ(w.window.model().zoneName(1), "Room 01");
+    // Live mode on the unit opened: its row says so until live mode ends.
+    const auto liveColumn = [rows](int row) {
+        return rows->item(row, ui::SiteWindow::kLiveColumn)->text();
+    };
+    for (const QString state : {"on", "off"}) {
+        w.window.live()->liveAction()->trigger();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return liveColumn(0) == state; }, 10000))
+            << w.prompts->errors.join('\n').toStdString();
+        EXPECT_EQ(liveColumn(1), "off");
+    }
     rows->selectRow(1);
     site->compareButton()->click();
     EXPECT_TRUE(w.prompts->errors.value(0).contains("Gone has no backup"))
