@@ -57,7 +57,9 @@ TEST(ZoneSettingsCopy, TakesOnlyTheChosenPartsAndKeepsALockedZoneAtZero)
     // clang-format on
     for (const auto& [what, source, target, taken, expected] : cases) {
         SCOPED_TRACE(what);
-        const auto has = [&](char part) { return taken.find(part) != std::string_view::npos; };
+        const auto has = [taken = taken](char part) {
+            return taken.find(part) != std::string_view::npos;
+        };
         ZoneAudio copied = target;
         copyZoneSettings(source, copied, {has('V'), has('L'), has('B'), has('M')});
         EXPECT_EQ(copied, expected);
