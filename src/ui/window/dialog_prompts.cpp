@@ -220,7 +220,7 @@ std::optional<ReportChoice> DialogPrompts::reportFile(const ReportQuestion& ques
 LiveSide DialogPrompts::chooseLiveSide(const QString& text, const QStringList& differences,
                                        bool canSendEdited)
 {
-    QMessageBox box(QMessageBox::Question, errorCaption(), text, QMessageBox::Cancel, m_parent);
+    QMessageBox box(QMessageBox::Question, errorCaption(), text, QMessageBox::Cancel, owner());
     box.setTextFormat(Qt::PlainText);
     box.setDetailedText(differences.join(QLatin1Char('\n')));
     QPushButton* send = nullptr;
@@ -230,7 +230,8 @@ LiveSide DialogPrompts::chooseLiveSide(const QString& text, const QStringList& d
     // Either choice changes the unit or the configuration being edited: Enter does neither.
     box.setDefaultButton(QMessageBox::Cancel);
     box.setEscapeButton(QMessageBox::Cancel);
-    box.exec();
+    giveButtonsMnemonics(&box);
+    runModal(box);
     if (send && box.clickedButton() == send)
         return LiveSide::SendEdited;
     return box.clickedButton() == take ? LiveSide::TakeUnits : LiveSide::Cancel;

@@ -2,6 +2,7 @@
 
 #include "session/address_range.h"
 #include "session/serial_ports.h"
+#include "ui/common/button_mnemonics.h"
 #include "ui/common/user_prompts.h"
 
 #include <QCloseEvent>
@@ -56,7 +57,7 @@ FindUnitsDialog::FindUnitsDialog(UserPrompts& prompts, QWidget* parent)
     form->addRow(tr("&Networks:"), m_ranges);
     form->addRow(tr("TCP &port:"), m_port);
     form->addRow(tr("Serial p&orts\n(ticked only):"), m_serialPorts);
-    form->addRow(tr("Other serial port:"), m_typedPort);
+    form->addRow(tr("Other s&erial port:"), m_typedPort);
 
     m_results->setHorizontalHeaderLabels(
         {tr("Link"), tr("Model"), tr("Zone 1"), tr("Source 1"), tr("Network")});
@@ -92,6 +93,7 @@ FindUnitsDialog::FindUnitsDialog(UserPrompts& prompts, QWidget* parent)
     m_status->setText(tr("Nothing is sent to a port until you search; serial ports only when "
                          "ticked."));
     updateButtons();
+    giveButtonsMnemonics(this);
 }
 
 FindUnitsDialog::~FindUnitsDialog() = default;

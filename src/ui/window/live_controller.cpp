@@ -77,7 +77,7 @@ void LiveController::updateAction()
     const LinkController& link = *m_window.link();
     const bool unitLink =
         link.linkMode() == link::LinkMode::Serial || link.linkMode() == link::LinkMode::Telnet;
-    m_liveAction->setEnabled(isLive() || (unitLink && !link.isTransferRunning()));
+    m_liveAction->setEnabled(isLive() || (unitLink && !m_window.unitWorkPending()));
     m_liveAction->setChecked(isLive());
 }
 
@@ -95,7 +95,7 @@ void LiveController::goLive()
 {
     LinkController& link = *m_window.link();
     const QString why =
-        session::whyNotLive(m_window.session(), {link.linkMode(), link.isTransferRunning()});
+        session::whyNotLive(m_window.session(), {link.linkMode(), m_window.unitWorkPending()});
     if (!why.isEmpty()) {
         m_liveAction->setChecked(false);
         m_window.prompts().showError(why);

@@ -77,6 +77,7 @@ TEST(DialogKeyboard, EveryQuestionHasMnemonicsAndGivesTheFocusBackToItsWindow)
              prompts.reportFile({"/tmp/site.pdf", "Hotel", "", "", {"the import"}, 0, {}});
          },
          {}},
+        {"live side", [&] { prompts.chooseLiveSide("The unit differs.", {"Zone 1"}, true); }, {}},
         {"error", [&] { prompts.showError("The serial port was lost."); }, {}},
         {"About (of the main window alone)", [&] { window.aboutAction()->trigger(); }, {}},
     };
