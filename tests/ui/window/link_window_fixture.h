@@ -10,6 +10,7 @@
 #include "link/transfer_settings.h"
 #include "model/config_writer.h"
 #include "support/quick_settings.h"
+#include "support/wait_until.h"
 #include "ui/window/link_controller.h"
 #include "ui/window/main_window.h"
 #include "ui/window/text_box_loading.h"
@@ -66,8 +67,8 @@ public:
     bool runToEnd(QAction* command, std::chrono::milliseconds limit = std::chrono::seconds(60))
     {
         command->trigger();
-        return QTest::qWaitFor([this] { return !window.unitWorkPending(); },
-                               static_cast<int>(limit.count()));
+        return waitUntil([this] { return !window.unitWorkPending(); },
+                         static_cast<int>(limit.count()));
     }
 
     void chooseTelnet(const QString& host)
