@@ -9,8 +9,7 @@
 namespace zel::test {
 
 // Runs the event loop until `done()` holds or `timeoutMs` have passed; whether it held.
-template <typename Predicate>
-bool waitUntil(Predicate done, int timeoutMs = 5000)
+template <typename Predicate> bool waitUntil(Predicate done, int timeoutMs = 5000)
 {
     if (done())
         return true;
