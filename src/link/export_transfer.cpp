@@ -11,7 +11,7 @@ namespace zel::link {
 
 namespace {
 // The tail of a serial reply kept to look for "ERROR" and the acknowledgement form.
-constexpr qsizetype kReplyKeep = 4096;
+constexpr qsizetype kSerialReplyKeep = 4096;
 } // namespace
 
 ExportTransfer::ExportTransfer(std::unique_ptr<LinkChannel> channel, QStringList lines,
@@ -239,8 +239,8 @@ void ExportTransfer::readAnyReply()
         if (acknowledged || m_state != State::WaitingForReply)
             continue;
         m_reply.append(byte);
-        if (m_reply.size() > 2 * kReplyKeep)
-            m_reply.remove(0, m_reply.size() - kReplyKeep);
+        if (m_reply.size() > 2 * kSerialReplyKeep)
+            m_reply.remove(0, m_reply.size() - kSerialReplyKeep);
         if (m_reply.endsWith("ERROR")) {
             emit textReceived(text);
             emit logLine(texts::kErrorReply);

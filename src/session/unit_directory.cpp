@@ -65,7 +65,7 @@ KnownUnit knownUnitOf(const QJsonObject& object)
     return unit;
 }
 
-bool sameName(const QString& a, const QString& b)
+bool sameUnitName(const QString& a, const QString& b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
@@ -159,7 +159,7 @@ const KnownUnit* UnitDirectory::forSiteLine(const QString& name, const QString& 
 {
     const KnownUnit* named = nullptr;
     for (const KnownUnit& known : m_units) {
-        if (!sameName(known.name, name))
+        if (!sameUnitName(known.name, name))
             continue;
         if (!known.addresses.isEmpty() && known.addresses.front().unit == unit)
             return &known;

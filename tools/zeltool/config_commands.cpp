@@ -17,7 +17,7 @@ using model::ConfigModel;
 using model::LogLines;
 
 // Lines to standard output with LF, or to the output file with CR LF after every line.
-int emit(const std::vector<std::string>& lines, const std::optional<std::string>& output)
+int emitLines(const std::vector<std::string>& lines, const std::optional<std::string>& output)
 {
     if (!output) {
         if (!writeStandardOutput(model::joinLines(lines, "\n")))
@@ -35,7 +35,7 @@ int runRead(const Arguments& arguments)
 {
     ConfigModel model;
     const std::optional<ConfigurationRead> read = readConfiguration(arguments.positional[0], model);
-    return read ? emit(read->log, std::nullopt) : kExitUsage;
+    return read ? emitLines(read->log, std::nullopt) : kExitUsage;
 }
 
 int runWrite(const Arguments& arguments)
@@ -43,7 +43,7 @@ int runWrite(const Arguments& arguments)
     ConfigModel model;
     if (!readConfiguration(arguments.positional[0], model))
         return kExitUsage;
-    return emit(model::writeConfiguration(model), arguments.output);
+    return emitLines(model::writeConfiguration(model), arguments.output);
 }
 
 int runTemplate(const Arguments& arguments)
@@ -52,7 +52,7 @@ int runTemplate(const Arguments& arguments)
     if (size != "8" && size != "16")
         return fail(kExitUsage, "template: unknown unit size '" + size + "' (use 8 or 16)");
     const auto unit = size == "8" ? model::UnitSize::Zel8 : model::UnitSize::Zel16;
-    return emit(model::templateLines(unit), arguments.output);
+    return emitLines(model::templateLines(unit), arguments.output);
 }
 
 } // namespace

@@ -15,7 +15,7 @@
 namespace zel::ui {
 
 namespace {
-constexpr QRect kMatrixGeometry{47, 28, 383, 329};
+constexpr QRect kGroupsMatrixGeometry{47, 28, 383, 329};
 } // namespace
 
 GroupsPage::GroupsPage(model::ConfigModel& model, QWidget* parent)
@@ -48,10 +48,10 @@ void GroupsPage::arrangeForFont()
     m_groupsCaption->adjustSize();
     const int labelWidth = m_matrix->fittedLabelWidth();
     m_matrix->setCellWidth(0, labelWidth);
-    const int left = std::max(kMatrixGeometry.x(), m_zonesCaption->geometry().right() + 5);
-    m_matrix->setGeometry(left, kMatrixGeometry.y(),
-                          kMatrixGeometry.width() + labelWidth - MatrixGrid::kLabelWidth,
-                          kMatrixGeometry.height());
+    const int left = std::max(kGroupsMatrixGeometry.x(), m_zonesCaption->geometry().right() + 5);
+    m_matrix->setGeometry(left, kGroupsMatrixGeometry.y(),
+                          kGroupsMatrixGeometry.width() + labelWidth - MatrixGrid::kLabelWidth,
+                          kGroupsMatrixGeometry.height());
     m_groupNameCaption->move(left, 8);
     m_groupsCaption->move(left + labelWidth + 14, 8);
 }

@@ -9,7 +9,8 @@
 namespace zel::ui {
 
 namespace {
-constexpr int kFrameMs = 16;
+// Text that came is shown once a frame (60 a second), not once a byte.
+constexpr int kTextFrameMs = 16;
 // A unit that floods the link would otherwise pile up text for one long insert that holds the
 // window still: past this much, what is kept goes in at once.
 constexpr qsizetype kMostKept = 4096;
@@ -19,7 +20,7 @@ TransferTextFeed::TransferTextFeed(QPlainTextEdit* box, QObject* parent)
     : QObject(parent), m_box(box)
 {
     m_frame.setSingleShot(true);
-    m_frame.setInterval(kFrameMs);
+    m_frame.setInterval(kTextFrameMs);
     connect(&m_frame, &QTimer::timeout, this, &TransferTextFeed::flush);
 }
 
