@@ -37,6 +37,7 @@ QString changesText(int count)
 SiteRecords::SiteRecords(QString journalFolder, QString directoryPath)
     : m_journal(std::move(journalFolder)), m_directoryPath(std::move(directoryPath))
 {
+    protectKnownUnits(m_journal, m_directoryPath);
 }
 
 void SiteRecords::warn(const QString& what, const QString& error)

@@ -17,6 +17,39 @@ QString keepFetch(journal::Journal& journal, const QString& unit, const QString&
     return error;
 }
 
+journal::BoundProtection unitProtection(const journal::Journal& journal,
+                                        const QList<journal::Entry>& entries,
+                                        const QString& directoryPath)
+{
+    journal::BoundProtection protection;
+    UnitDirectory directory(directoryPath);
+    directory.load(); // one that cannot be read names nothing: the journal's own rules stand
+    for (const KnownUnit& known : directory.units())
+        if (!known.backupEntry.isEmpty())
+            protection.files.insert(known.backupEntry);
+    if (directory.units().isEmpty())
+        return protection;
+    for (const journal::Entry& entry : entries) {
+        if (!entry.identity.isEmpty() || journal::kindOf(entry) != journal::Kind::WholeFetch)
+            continue;
+        const UnitFingerprint fingerprint = entryFingerprint(journal, entry);
+        if (!fingerprint.isKnown())
+            continue;
+        if (const KnownUnit* known = directory.lookingLike(fingerprint, entry.unit))
+            protection.identityOf.insert(entry.file, known->identity);
+    }
+    return protection;
+}
+
+void protectKnownUnits(journal::Journal& journal, QString directoryPath)
+{
+    // By folder, not by reference: the journal may be copied with its protection.
+    journal.setProtection([folder = journal.folder(), directoryPath = std::move(directoryPath)](
+                              const QList<journal::Entry>& entries) {
+        return unitProtection(journal::Journal(folder), entries, directoryPath);
+    });
+}
+
 UnitFingerprint entryFingerprint(const journal::Journal& journal, const journal::Entry& entry)
 {
     const std::optional<QByteArray> text = journal.text(entry);
