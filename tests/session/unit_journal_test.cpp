@@ -34,13 +34,14 @@ TEST(UnitJournal, AnotherUnitAtTheSameAddressNeverDropsASiteUnitsBackup)
     ASSERT_EQ(keepFetch(journal, address, {}, true, {}, textOf(lobby), &backup), QString());
     ASSERT_EQ(keepFetch(journal, address, {}, true, {}, textOf(lobby), &newest), QString());
     UnitDirectory directory(directoryPath);
-    ASSERT_EQ(directory.update([&](UnitDirectory& units) {
-        KnownUnit& known = units.add(QStringLiteral("Lobby"), fingerprintOf(lobby));
-        known.backupEntry = backup->file;
-        known.lastBackup = backup->time;
-        UnitDirectory::reached(known, address, backup->time);
-    }),
-              QString());
+    ASSERT_TRUE(directory
+                    .update([&](UnitDirectory& units) {
+                        KnownUnit& known = units.add(QStringLiteral("Lobby"), fingerprintOf(lobby));
+                        known.backupEntry = backup->file;
+                        known.lastBackup = backup->time;
+                        UnitDirectory::reached(known, address, backup->time);
+                    })
+                    .done());
 
     // Another unit: a few lines of it are enough for the journal, and quick to tell apart.
     const QByteArray otherText = "[SD1]\r\n[NO1\"Other\"]\r\n";
