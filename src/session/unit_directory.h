@@ -98,9 +98,12 @@ public:
     // `known` answered at `unit` at `when`: that address goes first.
     static void reached(KnownUnit& known, const QString& unit, const QDateTime& when);
 
-private:
+    // Reads the file's content, units with no identity left out; returns why it is not a unit
+    // directory. bytes() is the content that reads back as these units.
     QString parse(const QByteArray& bytes);
     QByteArray bytes() const;
+
+private:
 
     QString m_path;
     QList<KnownUnit> m_units;
