@@ -104,7 +104,6 @@ public:
     QByteArray bytes() const;
 
 private:
-
     QString m_path;
     QList<KnownUnit> m_units;
     text::SaveRoutine m_save = text::saveWholeFile;
