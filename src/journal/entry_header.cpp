@@ -74,7 +74,8 @@ std::optional<HeaderRead> readEntryHeader(const QByteArray& bytes)
         if (!line->startsWith("; ") || colon < 0)
             continue; // a remark a later version added, or one edited by hand
         const QByteArray key = line->mid(2, colon - 2);
-        const QString value = QString::fromUtf8(line->mid(colon + 2));
+        // Read as it would be written, so that a header written back says the same.
+        const QString value = QString::fromUtf8(lineValue(QString::fromUtf8(line->mid(colon + 2))));
         if (key == "time")
             read.entry.time = QDateTime::fromString(value, Qt::ISODateWithMs);
         else if (key == "kind")

@@ -122,7 +122,9 @@ QString Journal::updateIndex(const std::function<QString(QList<Entry>&)>& change
     QList<Entry> entries = collectEntries(m_folder).entries;
     if (const QString error = change(entries); !error.isEmpty())
         return error;
-    const QList<Entry> dropped = applyBound(entries, m_limits);
+    const BoundProtection protection =
+        m_protection && overBound(entries, m_limits) ? m_protection(entries) : BoundProtection();
+    const QList<Entry> dropped = applyBound(entries, m_limits, protection);
     if (const QString error = m_save(path(kIndexName), indexBytes(entries)); !error.isEmpty())
         return QStringLiteral("cannot save the index: ") + error;
     for (const Entry& entry : dropped)

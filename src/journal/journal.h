@@ -39,6 +39,10 @@ public:
     const QString& folder() const { return m_folder; }
     // The routine texts and the index are saved with: text::saveWholeFile unless replaced.
     void setSaveRoutine(SaveRoutine save) { m_save = std::move(save); }
+    // What the bound must keep besides its own rules (journal_bound.h), asked with the entries
+    // each time it is about to drop some; by default nothing more.
+    using ProtectionSource = std::function<BoundProtection(const QList<Entry>& entries)>;
+    void setProtection(ProtectionSource source) { m_protection = std::move(source); }
 
     // Keeps `text` as the newest entry: `entry` gives its direction, unit, whole, partial,
     // ending, identity (and kept); the journal sets its time, lines, file and size. Then drops
@@ -73,6 +77,7 @@ private:
     QString m_folder;
     Limits m_limits;
     SaveRoutine m_save;
+    ProtectionSource m_protection;
 };
 
 } // namespace zel::journal

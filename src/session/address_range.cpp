@@ -63,6 +63,22 @@ std::optional<AddressRange> parseAddressRange(const QString& text, QString& erro
     return std::nullopt;
 }
 
+void AddressWalk::add(const AddressRange& range)
+{
+    m_ranges.append(range);
+    m_count += range.count();
+}
+
+QHostAddress AddressWalk::at(quint64 index) const
+{
+    for (const AddressRange& range : m_ranges) {
+        if (index < range.count())
+            return range.at(index);
+        index -= range.count();
+    }
+    return {};
+}
+
 QString networkText(const QHostAddress& address, int prefix)
 {
     return QHostAddress(address.toIPv4Address() & maskOf(prefix)).toString() + QLatin1Char('/') +

@@ -22,6 +22,20 @@ struct AddressRange {
     bool operator==(const AddressRange&) const = default;
 };
 
+// Ranges walked in order one address at a time, none listed beforehand: all of IPv4 costs no
+// more memory than one address. Counted in 64 bits, so that no sum of ranges overflows.
+class AddressWalk {
+public:
+    void add(const AddressRange& range);
+    quint64 count() const { return m_count; }
+    // The address at `index`, from 0 to count() - 1, through the ranges in the order given.
+    QHostAddress at(quint64 index) const;
+
+private:
+    QList<AddressRange> m_ranges;
+    quint64 m_count = 0;
+};
+
 // Nothing, with `error` set, for a text in neither form, an address that is not IPv4, a prefix
 // outside 0..32, or a last address before the first.
 std::optional<AddressRange> parseAddressRange(const QString& text, QString& error);

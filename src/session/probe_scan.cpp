@@ -6,10 +6,31 @@
 
 namespace zel::session {
 
-ProbeScan::ProbeScan(QList<SiteLink> targets, Settings settings, QObject* parent)
+ProbeTargets ProbeTargets::of(QList<SiteLink> links)
+{
+    return of(AddressWalk(), 0, std::move(links));
+}
+
+ProbeTargets ProbeTargets::of(const AddressWalk& walk, int port, QList<SiteLink> links)
+{
+    const QString portText = QLatin1Char(':') + QString::number(port);
+    return {walk.count() + quint64(links.size()),
+            [walk, portText, links = std::move(links)](quint64 index) {
+                if (index < walk.count())
+                    return SiteLink{SiteLink::Kind::Tcp, walk.at(index).toString() + portText};
+                return links.value(qsizetype(index - walk.count()));
+            }};
+}
+
+ProbeScan::ProbeScan(ProbeTargets targets, Settings settings, QObject* parent)
     : QObject(parent), m_targets(std::move(targets)), m_settings(settings)
 {
     m_settings.jobs = std::max(1, m_settings.jobs);
+}
+
+ProbeScan::ProbeScan(QList<SiteLink> targets, Settings settings, QObject* parent)
+    : ProbeScan(ProbeTargets::of(std::move(targets)), settings, parent)
+{
 }
 
 ProbeScan::~ProbeScan()
@@ -29,9 +50,9 @@ void ProbeScan::start()
 
 void ProbeScan::startMore()
 {
-    while (!m_cancelled && m_next < m_targets.size() &&
+    while (!m_cancelled && m_next < m_targets.count &&
            static_cast<int>(m_running.size()) < m_settings.jobs) {
-        auto reader = std::make_unique<UnitReader>(m_targets[m_next++], m_settings.read);
+        auto reader = std::make_unique<UnitReader>(m_targets.at(m_next++), m_settings.read);
         UnitReader* raw = reader.get();
         connect(
             raw, &UnitReader::finished, this, [this, raw] { onReaderFinished(raw); },
@@ -46,7 +67,7 @@ void ProbeScan::cancel()
     if (!isRunning() || m_cancelled)
         return;
     m_cancelled = true;
-    m_done += static_cast<int>(m_running.size());
+    m_done += m_running.size();
     m_running.clear(); // closes every connection now, not when each read would end
     QTimer::singleShot(0, this, &ProbeScan::endIfDone);
 }
@@ -74,7 +95,7 @@ void ProbeScan::onReaderFinished(UnitReader* reader)
 
 void ProbeScan::endIfDone()
 {
-    if (m_ended || !m_running.empty() || (!m_cancelled && m_next < m_targets.size()))
+    if (m_ended || !m_running.empty() || (!m_cancelled && m_next < m_targets.count))
         return;
     m_ended = true;
     emit finished();

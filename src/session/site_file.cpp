@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace zel::session {
 
 namespace {
@@ -33,25 +35,32 @@ QList<Word> wordsOf(const QString& line)
     return words;
 }
 
-// One unit line read into `unit`; the problem when it is not one.
+// One unit line read into `unit`; the problem when it is not one. The remark is split off
+// first: it begins at the first word that starts with "#" after the first link word, so that
+// a link written in a remark never stands for the unit's own. Before the remark, the link is the
+// last link word and the name is everything before it.
 QString readUnitLine(const QString& line, SiteUnit& unit)
 {
-    const QList<Word> words = wordsOf(line);
-    qsizetype linkWord = -1;
-    for (qsizetype i = words.size() - 1; i >= 0 && linkWord < 0; --i)
-        if (isLinkWord(words[i].text))
-            linkWord = i;
-    if (linkWord < 0)
+    QList<Word> words = wordsOf(line);
+    const auto firstLink = std::find_if(words.cbegin(), words.cend(),
+                                        [](const Word& word) { return isLinkWord(word.text); });
+    if (firstLink == words.cend())
         return QStringLiteral("no link: give the unit's name, then tcp:HOST[:PORT] or "
                               "serial:DEVICE");
-    if (linkWord + 1 < words.size()) {
-        const Word& next = words[linkWord + 1];
-        if (!next.text.startsWith(QLatin1Char('#')))
-            return QStringLiteral("\"%1\" after the link: only a remark (after \"#\") may "
-                                  "follow it")
-                .arg(next.text);
-        unit.remark = line.mid(next.at).trimmed();
+    const auto remark = std::find_if(firstLink + 1, words.cend(), [](const Word& word) {
+        return word.text.startsWith(QLatin1Char('#'));
+    });
+    if (remark != words.cend()) {
+        unit.remark = line.mid(remark->at).trimmed();
+        words.erase(remark, words.cend());
     }
+    qsizetype linkWord = words.size() - 1;
+    while (!isLinkWord(words[linkWord].text))
+        --linkWord; // the first link word is still there: this ends
+    if (linkWord + 1 < words.size())
+        return QStringLiteral("\"%1\" after the link: only a remark (after \"#\") may "
+                              "follow it")
+            .arg(words[linkWord + 1].text);
     unit.name = line.left(words[linkWord].at).trimmed();
     QString error;
     const std::optional<SiteLink> link = parseSiteLink(words[linkWord].text, &error);
@@ -124,6 +133,9 @@ QString siteUnitProblem(const Site& site, int index, const QString& name, const 
         return QStringLiteral("a name is one line");
     if (QString problem = readUnitLine(line, unit); !problem.isEmpty())
         return problem;
+    if (unit.name != name.trimmed() || !unit.remark.isEmpty())
+        return QStringLiteral("a word that begins with \"#\" after a link in the name would "
+                              "begin a remark");
     for (qsizetype i = 0; i < site.units.size(); ++i)
         if (i != index && site.units[i].name.compare(unit.name, Qt::CaseInsensitive) == 0)
             return QStringLiteral("the name \"%1\" is given twice").arg(unit.name);

@@ -7,9 +7,11 @@
 //   Lobby Left   tcp:lobby.local:2323   # behind the port forward
 //   Terrace      serial:/dev/serial/by-id/usb-FTDI_FT232R_A1B2C3-if00-port0
 //
-// The link is the last word that begins with "tcp:" or "serial:"; everything before it is the
-// name, blanks inside included, so names may hold blanks and "#". After the link only a remark
-// may follow. A line whose first character (after blanks) is "#" is a remark. Names are unique
+// A remark begins at the first word starting with "#" after the line's first link word, and is
+// split off first: a link named in a remark never changes the unit's link. Of what is left, the
+// link is the last word that begins with "tcp:" or "serial:"; everything before it is the name,
+// blanks inside included, so names may hold blanks and "#" (though not a "#" word after a link
+// word). A line whose first character (after blanks) is "#" is a remark. Names are unique
 // within a site. Remarks and empty lines are kept when the window saves the site again. Bytes
 // are Latin-1 both ways, so that every byte survives.
 

@@ -37,6 +37,7 @@ QString changesText(int count)
 SiteRecords::SiteRecords(QString journalFolder, QString directoryPath)
     : m_journal(std::move(journalFolder)), m_directoryPath(std::move(directoryPath))
 {
+    protectKnownUnits(m_journal, m_directoryPath);
 }
 
 void SiteRecords::warn(const QString& what, const QString& error)
@@ -78,16 +79,21 @@ UnitOutcome SiteRecords::settle(SiteMode mode, const SiteUnit& unit, const UnitR
             QStringLiteral("it came whole, but the journal cannot keep it: ") + journalError;
     }
     UnitDirectory directory(m_directoryPath);
-    warn(QStringLiteral("unit directory"), directory.update([&](UnitDirectory& units) {
-        if (whole) {
-            settleWhole(mode, reader, entry ? entry->file : QString(), fresh, units, outcome);
-        } else if (const KnownUnit* known = units.forSiteLine(unit.name, address)) {
-            KnownUnit* named = units.find(known->identity);
-            outcome.identity = named->identity;
-            named->lastResult = resultWord(outcome.result) + QStringLiteral(": ") + outcome.detail;
-            named->lastResultTime = QDateTime::currentDateTimeUtc();
-        }
-    }));
+    warn(QStringLiteral("unit directory"),
+         directory
+             .update([&](UnitDirectory& units) {
+                 if (whole) {
+                     settleWhole(mode, reader, entry ? entry->file : QString(), fresh, units,
+                                 outcome);
+                 } else if (const KnownUnit* known = units.forSiteLine(unit.name, address)) {
+                     KnownUnit* named = units.find(known->identity);
+                     outcome.identity = named->identity;
+                     named->lastResult =
+                         resultWord(outcome.result) + QStringLiteral(": ") + outcome.detail;
+                     named->lastResultTime = QDateTime::currentDateTimeUtc();
+                 }
+             })
+             .text);
     return outcome;
 }
 

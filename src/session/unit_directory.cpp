@@ -1,7 +1,6 @@
 #include "session/unit_directory.h"
 
 #include "journal/journal.h"
-#include "text/file_save.h"
 
 #include <QDir>
 #include <QFile>
@@ -125,21 +124,35 @@ QByteArray UnitDirectory::bytes() const
     return QJsonDocument(QJsonObject{{QStringLiteral("units"), units}}).toJson();
 }
 
-QString UnitDirectory::update(const std::function<void(UnitDirectory&)>& change)
+DirectoryUpdate UnitDirectory::update(const std::function<void(UnitDirectory&)>& change)
 {
+    using Kind = DirectoryUpdate::Kind;
     if (m_path.isEmpty())
-        return QStringLiteral("there is no data folder for this user");
+        return {Kind::Missing, QStringLiteral("there is no data folder for this user")};
     const QString folder = QFileInfo(m_path).path();
     if (!QDir().mkpath(folder))
-        return QStringLiteral("cannot make the folder ") + folder;
+        return {Kind::WriteFailed, QStringLiteral("cannot make the folder ") + folder};
     QLockFile lock(m_path + QStringLiteral(".lock"));
     lock.setStaleLockTime(10000);
-    if (!lock.tryLock(5000))
-        return QStringLiteral("another program holds the unit directory");
+    if (!lock.tryLock(kLockWaitMs)) {
+        // Only a lock another program holds is "busy": one that cannot be made is a write that
+        // failed, as on a full disk or in a folder that cannot be written.
+        if (lock.error() == QLockFile::LockFailedError)
+            return {Kind::Busy, QStringLiteral("another program holds the unit directory; try "
+                                               "again in a moment")};
+        return {Kind::WriteFailed,
+                QStringLiteral("cannot make the lock file %1.lock (is the disk full, or the "
+                               "folder not writable?)")
+                    .arg(m_path)};
+    }
     if (const QString error = load(); !error.isEmpty())
-        return QStringLiteral("%1 cannot be read (%2); it was left as it is").arg(m_path, error);
+        return {Kind::Unreadable,
+                QStringLiteral("%1 cannot be read (%2); it was left as it is").arg(m_path, error)};
     change(*this);
-    return text::saveWholeFile(m_path, bytes());
+    if (const QString error = m_save(m_path, bytes()); !error.isEmpty())
+        return {Kind::WriteFailed,
+                QStringLiteral("cannot save %1 (%2); it was left as it was").arg(m_path, error)};
+    return {};
 }
 
 KnownUnit* UnitDirectory::find(const QString& identity)

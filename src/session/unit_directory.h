@@ -6,10 +6,13 @@
 // to another address is found again by its site name and its fingerprint, so it keeps its
 // history.
 //
-// The file is read and written whole under a lock (the window and zeltool may both write). A
-// file that exists but cannot be read is never replaced: the update is refused and says so.
+// The file is read and written whole under a lock (the window and zeltool may both write). The
+// lock is waited for a moment only, as the journal's is, since a window may wait with it. A file
+// that exists but cannot be read is never replaced: the update is refused and says so.
 
 #include "session/unit_fingerprint.h"
+
+#include "text/file_save.h"
 
 #include <QDateTime>
 #include <QList>
@@ -38,9 +41,26 @@ struct KnownUnit {
     bool operator==(const KnownUnit&) const = default;
 };
 
+// How an update of the unit directory went, and what to tell the user when it did not.
+struct DirectoryUpdate {
+    enum class Kind {
+        Done,
+        Busy,        // another program holds the lock: try again in a moment
+        WriteFailed, // the lock file or the directory could not be written (a full disk)
+        Unreadable,  // the file is there but cannot be read: left as it is
+        Missing,     // there is no data folder for this user
+    };
+    Kind kind = Kind::Done;
+    QString text; // what went wrong, in a few words; empty when done
+
+    bool done() const { return kind == Kind::Done; }
+};
+
 class UnitDirectory {
 public:
     static constexpr int kAddressesKept = 8;
+    // How long an update waits for another program's lock: the journal's moment.
+    static constexpr int kLockWaitMs = 200;
 
     explicit UnitDirectory(QString path = defaultPath());
     // "units.json" beside the journal folder; empty when the user has no data folder.
@@ -49,9 +69,11 @@ public:
 
     // Reads the file; a missing file is an empty directory. Returns why it cannot be read.
     QString load();
+    // The routine the file is saved with: text::saveWholeFile unless replaced.
+    void setSaveRoutine(text::SaveRoutine save) { m_save = std::move(save); }
+
     // Reads the file afresh under the lock, lets `change` work on it, and saves it whole.
-    // Returns why it could not, or an empty text.
-    QString update(const std::function<void(UnitDirectory&)>& change);
+    DirectoryUpdate update(const std::function<void(UnitDirectory&)>& change);
 
     QList<KnownUnit>& units() { return m_units; }
     const QList<KnownUnit>& units() const { return m_units; }
@@ -76,12 +98,15 @@ public:
     // `known` answered at `unit` at `when`: that address goes first.
     static void reached(KnownUnit& known, const QString& unit, const QDateTime& when);
 
-private:
+    // Reads the file's content, units with no identity left out; returns why it is not a unit
+    // directory. bytes() is the content that reads back as these units.
     QString parse(const QByteArray& bytes);
     QByteArray bytes() const;
 
+private:
     QString m_path;
     QList<KnownUnit> m_units;
+    text::SaveRoutine m_save = text::saveWholeFile;
 };
 
 } // namespace zel::session

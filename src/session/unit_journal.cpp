@@ -1,5 +1,9 @@
 #include "session/unit_journal.h"
 
+#include <QMutex>
+
+#include <memory>
+
 namespace zel::session {
 
 QString keepFetch(journal::Journal& journal, const QString& unit, const QString& identity,
@@ -15,6 +19,56 @@ QString keepFetch(journal::Journal& journal, const QString& unit, const QString&
     if (error.isEmpty() && entry)
         *entry = journal.newestFrom(unit);
     return error;
+}
+
+journal::BoundProtection unitProtection(const journal::Journal& journal,
+                                        const QList<journal::Entry>& entries,
+                                        const QString& directoryPath,
+                                        QHash<QString, UnitFingerprint>* fingerprints)
+{
+    QHash<QString, UnitFingerprint> read;
+    journal::BoundProtection protection;
+    UnitDirectory directory(directoryPath);
+    directory.load(); // one that cannot be read names nothing: the journal's own rules stand
+    for (const KnownUnit& known : directory.units())
+        if (!known.backupEntry.isEmpty())
+            protection.files.insert(known.backupEntry);
+    if (directory.units().isEmpty())
+        return protection;
+    for (const journal::Entry& entry : entries) {
+        if (!entry.identity.isEmpty() || journal::kindOf(entry) != journal::Kind::WholeFetch)
+            continue;
+        const auto cached = fingerprints ? fingerprints->constFind(entry.file)
+                                         : QHash<QString, UnitFingerprint>::const_iterator();
+        const UnitFingerprint fingerprint = fingerprints && cached != fingerprints->cend()
+                                                ? *cached
+                                                : entryFingerprint(journal, entry);
+        read.insert(entry.file, fingerprint);
+        if (!fingerprint.isKnown())
+            continue;
+        if (const KnownUnit* known = directory.lookingLike(fingerprint, entry.unit))
+            protection.identityOf.insert(entry.file, known->identity);
+    }
+    if (fingerprints)
+        *fingerprints = std::move(read); // the files gone since are forgotten
+    return protection;
+}
+
+void protectKnownUnits(journal::Journal& journal, QString directoryPath)
+{
+    // By folder, not by reference: the journal may be copied with its protection.
+    // Copies of the journal share what was read, and may run on other threads.
+    struct Read {
+        QMutex mutex;
+        QHash<QString, UnitFingerprint> fingerprints;
+    };
+    auto read = std::make_shared<Read>();
+    journal.setProtection([folder = journal.folder(), directoryPath = std::move(directoryPath),
+                           read](const QList<journal::Entry>& entries) {
+        const QMutexLocker locker(&read->mutex);
+        return unitProtection(journal::Journal(folder), entries, directoryPath,
+                              &read->fingerprints);
+    });
 }
 
 UnitFingerprint entryFingerprint(const journal::Journal& journal, const journal::Entry& entry)

@@ -20,6 +20,19 @@ QString keepFetch(journal::Journal& journal, const QString& unit, const QString&
                   bool whole, const QString& ending, const QByteArray& text,
                   std::optional<journal::Entry>* entry = nullptr);
 
+// What the journal's bound must keep for the units this computer knows, read from the unit
+// directory at `directoryPath`: every entry the directory names (a site unit's backup), and for
+// each whole fetch whose remark lines give no identity, the known unit its text looks like.
+// `fingerprints` (by file), when given, keeps what was read for the next call: a text never
+// changes what it holds.
+journal::BoundProtection unitProtection(const journal::Journal& journal,
+                                        const QList<journal::Entry>& entries,
+                                        const QString& directoryPath,
+                                        QHash<QString, UnitFingerprint>* fingerprints = nullptr);
+// Has `journal` keep what unitProtection() says, with the unit directory at `directoryPath`.
+void protectKnownUnits(journal::Journal& journal,
+                       QString directoryPath = UnitDirectory::defaultPath());
+
 // An entry's fingerprint, from its text; not known when the text cannot be read.
 UnitFingerprint entryFingerprint(const journal::Journal& journal, const journal::Entry& entry);
 // The known unit an entry belongs to; nothing when none.

@@ -15,6 +15,8 @@ struct Recorded {
     const char* unit = "tcp:a:23";
     int size = 1000; // of the text; its header adds less than 200 bytes
     bool kept = false;
+    const char* identity = ""; // as its remark lines give it
+    bool named = false;        // named elsewhere (a site's backup): BoundProtection::files
 };
 
 TEST(JournalLimits, DropsJunkThenTheOldestButNeverWhatIsKeptOrAUnitsNewestWholeFetch)
@@ -42,19 +44,29 @@ TEST(JournalLimits, DropsJunkThenTheOldestButNeverWhatIsKeptOrAUnitsNewestWholeF
          {send, {Kind::IncompleteFetch}, send, {Kind::IncompleteSend}, send,
           {Kind::IncompletePartialSend}, {Kind::PartialSend}}, {2, 4, 6}},
         {"a flooding unit", {500, 9500}, flooded, {0, 54, 55, 56, 57, 58, 59, 60}},
+        {"by identity, not address", {3, 1 << 20},
+         {{Kind::WholeFetch, "tcp:a:23", 1000, false, "lobby"}, {Kind::WholeFetch}, {Kind::WholeFetch},
+          {Kind::WholeFetch}}, {0, 2, 3}},
+        {"named elsewhere", {2, 1 << 20},
+         {{Kind::WholeSend, "tcp:a:23", 1000, false, "", true}, send, send, send}, {0, 3}},
     };
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const QTemporaryDir folder;
         Journal journal(folder.path() + QStringLiteral("/journal"), c.limits);
+        BoundProtection protection;
+        journal.setProtection([&protection](const QList<Entry>&) { return protection; });
         for (std::size_t i = 0; i < c.records.size(); ++i) {
             Entry entry;
             setKind(entry, c.records[i].kind);
             entry.unit = QString::fromLatin1(c.records[i].unit);
             entry.kept = c.records[i].kept;
+            entry.identity = QString::fromLatin1(c.records[i].identity);
             const QByteArray text = "[SD" + QByteArray::number(int(i)) + "]\r\n";
             ASSERT_EQ(journal.record(entry, text.leftJustified(c.records[i].size, ' ')), QString());
+            if (c.records[i].named)
+                protection.files.insert(journal.entries().front().file);
         }
         std::vector<int> left;
         const QList<Entry> entries = journal.entries();

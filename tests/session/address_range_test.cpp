@@ -43,5 +43,29 @@ TEST(AddressRange, NetworksAndFirstLastRanges)
     EXPECT_GT(parseAddressRange("127.0.0.0/19", error)->count(), kLargestUnforcedRange);
 }
 
+TEST(AddressRange, AWalkCountsInSixtyFourBitsAndListsNothing)
+{
+    AddressWalk walk;
+    QString error;
+    for (const char* range : {"127.0.0.0/8", "0.0.0.0/0", "127.0.0.9"})
+        walk.add(*parseAddressRange(QString::fromLatin1(range), error));
+    const quint64 slashEight = (quint64(1) << 24) - 2;
+    const quint64 all = (quint64(1) << 32) - 2;
+    EXPECT_EQ(walk.count(), slashEight + all + 1); // beyond what 32 bits hold
+    const std::vector<std::pair<quint64, QString>> cases = {
+        {0, "127.0.0.1"},
+        {slashEight - 1, "127.255.255.254"},
+        {slashEight, "0.0.0.1"},
+        {slashEight + (quint64(1) << 31), "128.0.0.1"},
+        {slashEight + all - 1, "255.255.255.254"},
+        {slashEight + all, "127.0.0.9"},
+    };
+    for (const auto& [index, address] : cases) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(walk.at(index).toString(), address);
+    }
+    EXPECT_TRUE(walk.at(walk.count()).isNull());
+}
+
 } // namespace
 } // namespace zel::session

@@ -25,6 +25,8 @@ TEST(SiteFile, ReadsANameThenALinkOrSaysWhatIsWrong)
         {"  Lobby Left   tcp:lobby.local:2323  ", "Lobby Left", "tcp:lobby.local:2323", {}},
         {"Room #2 serial:/dev/ttyUSB0 # by the door", "Room #2", "serial:/dev/ttyUSB0", {}},
         {"Old tcp:192.0.2.1 Bar tcp:[::1]:2323", "Old tcp:192.0.2.1 Bar", "tcp:[::1]:2323", {}},
+        {"Lobby tcp:127.0.0.1:41079  # spare: tcp:127.0.0.2:37535", "Lobby", "tcp:127.0.0.1:41079", {}},
+        {"Hall serial:/dev/ttyS0 # was tcp:127.0.0.3 # then serial:/dev/ttyS1", "Hall", "serial:/dev/ttyS0", {}},
         {"Bar 192.0.2.10", {}, {}, "line 1: no link"},
         {"tcp:192.0.2.10", {}, {}, "line 1: no name before the link"},
         {"Bar tcp:192.0.2.10 extra", {}, {}, "line 1: \"extra\" after the link"},
@@ -62,6 +64,8 @@ TEST(SiteFile, KeepsRemarksRefusesTwiceTheSameNameAndNamesOneUnitOneWay)
     EXPECT_EQ(siteUnitProblem(read.site, -1, "Terrace\nBar", "tcp:192.0.2.9"),
               QStringLiteral("a name is one line"));
     EXPECT_EQ(siteUnitProblem(read.site, 0, "Bar", "tcp:192.0.2.9"), QString());
+    // A name the file would read back as a shorter name and a remark is refused.
+    EXPECT_NE(siteUnitProblem(read.site, -1, "Old tcp:192.0.2.1 #2", "tcp:192.0.2.9"), QString());
 }
 
 TEST(SiteFile, AFailedSaveLeavesTheOldFile)

@@ -106,32 +106,51 @@ TEST(ZeltoolImport, PrintsOrSavesTheWholeConfiguration)
     }
 }
 
-TEST(ZeltoolImport, ADumpThatDoesNotEndKeepsWhatCameAndExitsOne)
+TEST(ZeltoolImport, NoWholeConfigurationIsExitOneAndNeverReplacesAFile)
 {
     struct Case {
         std::vector<std::string> faults;
-        std::string reason;
+        std::string problem;
+        std::string cameStart; // what came, as --allow-incomplete saves it
     };
     const std::vector<Case> cases = {
-        {{"--silent-after", "40"}, "no character for 0.3 seconds"},
-        {{"--close-after", "40"}, "the unit closed the connection"},
+        {{"--silent-after", "40"},
+         "is incomplete: no character for 0.3 seconds before the end of the configuration",
+         "[SD1]\r\n[FPL0]\r\n"},
+        {{"--close-after", "40"},
+         "is incomplete: the unit closed the connection before the end of the configuration",
+         "[SD1]\r\n[FPL0]\r\n"},
+        {{"--echo-only"},
+         "brought no whole configuration: no configuration line came",
+         "[]\r\n[QXSB]\r\n"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.reason);
+        SCOPED_TRACE(c.faults[0]);
         std::vector<std::string> options = c.faults;
         options.insert(options.end(), {"--config", kFilled});
         const SimulatedUnit unit(Link::Tcp, options);
         const TemporaryFolder folder;
-        const std::string saved = folder.file("part.zel");
-        const ToolRun run =
-            runZeltool({"import", "--tcp", unit.address(), "--timeout", "0.3", "-o", saved});
+        const std::string saved = folder.file("unit.zel");
+        writeFile(saved, "[SD1]\r\n");
+        const std::vector<std::string> import = {"import", "--tcp", unit.address(), "--timeout",
+                                                 "0.3",    "-o",    saved};
+        const std::string problem = "zeltool: import from " + tcp(unit) + " " + c.problem;
+        const ToolRun run = runZeltool(import);
         EXPECT_EQ(run.exitCode, 1);
-        EXPECT_EQ(run.err, "zeltool: import from " + tcp(unit) + " is incomplete: " + c.reason +
-                               " before the end of the configuration\n");
-        // The lines that came are saved; the dump's end is not among them.
-        const std::string part = readFile(saved);
-        EXPECT_TRUE(startsWith(part, "[SD1]\r\n[FPL0]\r\n")) << part.substr(0, 40);
-        EXPECT_EQ(part.find("[QXSB]"), std::string::npos);
+        EXPECT_EQ(run.err, problem + "; nothing was written to '" + saved +
+                               "' (--allow-incomplete writes what came to a new file)\n");
+        std::vector<std::string> anyway = import;
+        anyway.push_back("--allow-incomplete");
+        EXPECT_EQ(runZeltool(anyway).exitCode, 1);
+        EXPECT_EQ(readFile(saved), "[SD1]\r\n"); // never replaced by less than a whole one
+
+        anyway[6] = folder.file("part.zel");
+        const ToolRun kept = runZeltool(anyway);
+        EXPECT_EQ(kept.exitCode, 1);
+        EXPECT_EQ(kept.err, problem + "; what came is in '" + anyway[6] + "'\n");
+        const std::string part = readFile(anyway[6]);
+        EXPECT_TRUE(startsWith(part, c.cameStart)) << part.substr(0, 40);
+        EXPECT_EQ(part.find("[QXSB]") != std::string::npos, c.faults[0] == "--echo-only");
     }
 }
 
@@ -434,7 +453,9 @@ TEST(ZeltoolDevice, RejectsBadUsageWithExitTwo)
         {{"import", "--tcp", "a", "--changes-only"},
          "import: option --changes-only is not taken here"},
         {{"import", "--tcp", "a", "--other-model"},
-         "import: options --allow-incomplete and --other-model are not taken here"},
+         "import: option --other-model is not taken here"},
+        {{"check", "a", "--allow-incomplete"},
+         "check: options --allow-incomplete and --other-model are not taken here"},
         {{"history", "show"},
          "history: give nothing to list the journal, 'show N', 'keep N' or 'unkeep N'"},
         {{"history", "-o", "f.zel"}, "history: -o is taken by 'history show N' only"},

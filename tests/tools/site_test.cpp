@@ -219,5 +219,23 @@ TEST(ZeltoolFind, CtrlCClosesEveryConnectionAndSaysWhatWasFound)
         [&] { return !slow.receivedCommands().isEmpty() && slow.closedConnections() == 1; }, 5000));
 }
 
+TEST(ZeltoolFind, ASlashEightIsProbedAsItIsWalkedAndCtrlCEndsItAtOnce)
+{
+    // The first address of 127.0.0.0/8 answers slowly: its probe shows that probing began
+    // before any list of sixteen million addresses could have been made.
+    zel::test::ZelSimProcess slow;
+    ASSERT_TRUE(slow.start(zel::test::ZelSimProcess::Link::Tcp, {"--baud", "300"}, "127.0.0.1:0"));
+    const QString port = slow.address().section(':', 1);
+    QProcess find;
+    find.start(ZELTOOL_PATH, {"find", "127.0.0.0/8", "--force", "--port", port});
+    ASSERT_TRUE(find.waitForStarted(5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return slow.receivedCommands().contains("[QXSB]"); }, 10000));
+    ::kill(static_cast<pid_t>(find.processId()), SIGINT);
+    EXPECT_TRUE(find.waitForFinished(1000)); // within a second of Ctrl+C
+    find.waitForFinished(10000);
+    EXPECT_EQ(find.exitCode(), 130);
+    EXPECT_TRUE(find.readAllStandardError().contains("0 units found among 16777214 addresses"));
+}
+
 } // namespace
 } // namespace zel::tool::test

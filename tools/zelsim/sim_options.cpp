@@ -151,6 +151,9 @@ std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCo
          "MS"},
         {"endless", "Send the configuration over and over without ever ending the dump."},
         {"echo", "Acknowledge every command by sending it back as it came, brackets and all."},
+        {"echo-only",
+         "Send back every command as it came, \"[]\" and \"[QXSB]\" too, and nothing else: a "
+         "device that only echoes, never a configuration."},
         {"unasked",
          "From the start, send the configuration over and over without being asked, never "
          "ending the dump."},
@@ -200,6 +203,7 @@ std::optional<SimOptions> parseOptions(const QStringList& arguments, int& exitCo
     options.noise = parser.isSet("noise");
     options.endless = parser.isSet("endless");
     options.echo = parser.isSet("echo");
+    options.echoOnly = parser.isSet("echo-only");
     options.unasked = parser.isSet("unasked");
     options.hangUp = parser.isSet("hang-up");
     options.verbose = parser.isSet("verbose");

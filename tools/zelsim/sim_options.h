@@ -25,17 +25,18 @@ struct SimOptions {
     QString serialDevice;
     QString configFile; // empty: the blank ZEL-16 template
 
-    QString errorOn;      // reply "ERROR" to commands holding this text
-    int silentAfter = -1; // go silent after this many lines (-1: never)
-    int closeAfter = -1;  // close the connection after this many lines (-1: never)
-    bool noise = false;   // tabs, DEL, C1 control codes and NUL inside the dump
-    int baud = 0;         // pace both directions at this rate (0: as fast as possible)
-    int replyDelayMs = 0; // delay before every reply
-    bool endless = false; // send the dump forever, never ending it
-    bool echo = false;    // acknowledge a command by sending it back as it came
-    bool unasked = false; // send the dump forever from the start, unasked
-    bool hangUp = false;  // --close-after hangs a pseudo-terminal up instead of falling silent
-    bool verbose = false; // print every command received and connection closed on stderr
+    QString errorOn;       // reply "ERROR" to commands holding this text
+    int silentAfter = -1;  // go silent after this many lines (-1: never)
+    int closeAfter = -1;   // close the connection after this many lines (-1: never)
+    bool noise = false;    // tabs, DEL, C1 control codes and NUL inside the dump
+    int baud = 0;          // pace both directions at this rate (0: as fast as possible)
+    int replyDelayMs = 0;  // delay before every reply
+    bool endless = false;  // send the dump forever, never ending it
+    bool echo = false;     // acknowledge a command by sending it back as it came
+    bool echoOnly = false; // send back every command, the handshake and dump request too
+    bool unasked = false;  // send the dump forever from the start, unasked
+    bool hangUp = false;   // --close-after hangs a pseudo-terminal up instead of falling silent
+    bool verbose = false;  // print every command received and connection closed on stderr
     QByteArray handshakeReply = ")\r\n"; // the answer to "[]"; empty: none
     QByteArray lineEnd = "\r\n";         // after every dump line and acknowledgement
     bool negotiateAtConnect = false;     // TCP: telnet negotiation when a connection opens

@@ -76,6 +76,10 @@ void UnitSession::handleCommand(const QByteArray& command)
 {
     if (m_options.silentNow)
         return; // a unit that does not answer takes nothing in either
+    if (m_options.echoOnly) {
+        queue(command + m_options.lineEnd, true);
+        return;
+    }
     // The dump request is refused like any other command when it holds the --error-on text.
     if (command == "[]") {
         if (!m_options.handshakeReply.isEmpty())

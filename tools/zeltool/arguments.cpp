@@ -100,7 +100,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& words)
         }
         if (word == "--allow-incomplete" || word == "--other-model") {
             (word == "--other-model" ? arguments.otherModel : arguments.allowIncomplete) = true;
-            arguments.given |= kOptionSendAnyway;
+            arguments.given |= word == "--other-model" ? kOptionOtherModel : kOptionAllowIncomplete;
             continue;
         }
         if (word == "-v" || word == "--verbose") {

@@ -16,11 +16,13 @@ enum Option : unsigned {
     kOptionReport = 1u << 4,      // --changes-from OLD, --paper A4|Letter, --site S, --client C,
                                   // --installer I, --notes FILE
     kOptionChangesOnly = 1u << 5, // --changes-only
-    kOptionSendAnyway = 1u << 6,  // --allow-incomplete, --other-model
-    kOptionSerialList = 1u << 7,  // --serial with no device after it (find: list the ports)
-    kOptionScan = 1u << 8,        // --port P, --jobs N
-    kOptionJson = 1u << 9,        // --json
-    kOptionForce = 1u << 10,      // --force
+    kOptionAllowIncomplete = 1u << 6, // --allow-incomplete
+    kOptionOtherModel = 1u << 11,     // --other-model
+    kOptionSendAnyway = kOptionAllowIncomplete | kOptionOtherModel,
+    kOptionSerialList = 1u << 7, // --serial with no device after it (find: list the ports)
+    kOptionScan = 1u << 8,       // --port P, --jobs N
+    kOptionJson = 1u << 9,       // --json
+    kOptionForce = 1u << 10,     // --force
 };
 
 struct Arguments {

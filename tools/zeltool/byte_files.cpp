@@ -58,6 +58,23 @@ std::string replaceFile(const std::string& path, std::string_view bytes)
     return error.toLocal8Bit().toStdString();
 }
 
+std::string writeNewFile(const std::string& path, std::string_view bytes)
+{
+    QFile file(pathText(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return file.exists() ? std::string("the file exists") : errorText(file);
+    const bool written = file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+                         static_cast<qint64>(bytes.size());
+    if (written && file.flush()) {
+        file.close();
+        if (file.error() == QFileDevice::NoError)
+            return {};
+    }
+    const std::string error = errorText(file);
+    file.remove();
+    return error;
+}
+
 bool writeStandardOutput(std::string_view bytes)
 {
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();

@@ -20,6 +20,10 @@ ReadResult readBytes(const std::string& path);
 // a folder that cannot be written is written in place. Returns why it failed; empty on success.
 std::string replaceFile(const std::string& path, std::string_view bytes);
 
+// Writes `bytes` to `path` only when no file is there yet: an existing file is never touched.
+// What was written in part is removed again. Returns why it failed; empty on success.
+std::string writeNewFile(const std::string& path, std::string_view bytes);
+
 // Writes to standard output and flushes; false when the bytes could not all be written.
 bool writeStandardOutput(std::string_view bytes);
 

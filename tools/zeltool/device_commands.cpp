@@ -37,6 +37,27 @@ std::string withLineEnds(const std::string& text, std::string_view lineEnd)
     return out;
 }
 
+// Where what came goes when it is not a whole configuration: standard output, or with
+// --allow-incomplete a new file, never one that is there. Returns the exit status.
+int keepIncomplete(const Arguments& arguments, const ImportResult& result,
+                   const std::string& problem)
+{
+    if (!arguments.output) {
+        if (!writeStandardOutput(withLineEnds(result.text, "\n")))
+            return fail(kExitFailure, "cannot write to standard output");
+        return fail(kExitFailure, problem);
+    }
+    const std::string& path = *arguments.output;
+    if (!arguments.allowIncomplete)
+        return fail(kExitFailure, problem + "; nothing was written to '" + path +
+                                      "' (--allow-incomplete writes what came to a new file)");
+    if (const std::string error = writeNewFile(path, withLineEnds(result.text, "\r\n"));
+        !error.empty())
+        return fail(kExitFailure, problem + "; what came was not written to '" + path + "': " +
+                                      error + " (--allow-incomplete writes only a new file)");
+    return fail(kExitFailure, problem + "; what came is in '" + path + "'");
+}
+
 int runImport(const Arguments& arguments)
 {
     std::string error;
@@ -50,7 +71,15 @@ int runImport(const Arguments& arguments)
     if (linkFailed(result.outcome))
         return fail(kExitUsage, "cannot reach " + describe(*target) + ": " + result.error);
 
-    // What came is kept even when the dump did not end.
+    if (result.outcome != TransferOutcome::Completed)
+        return keepIncomplete(arguments, result,
+                              "import from " + describe(*target) +
+                                  " is incomplete: " + importProblem(result, *target, *options) +
+                                  " before the end of the configuration");
+    if (!result.whole())
+        return keepIncomplete(arguments, result,
+                              "import from " + describe(*target) +
+                                  " brought no whole configuration: " + result.notWhole);
     if (!arguments.output) {
         if (!writeStandardOutput(withLineEnds(result.text, "\n")))
             return fail(kExitFailure, "cannot write to standard output");
@@ -60,10 +89,6 @@ int runImport(const Arguments& arguments)
         return fail(kExitFailure, "cannot write '" + *arguments.output + "': " + saveError +
                                       " (any existing file is unchanged)");
     }
-    if (result.outcome != TransferOutcome::Completed)
-        return fail(kExitFailure, "import from " + describe(*target) + " is incomplete: " +
-                                      importProblem(result, *target, *options) +
-                                      " before the end of the configuration");
     return kExitOk;
 }
 
@@ -281,16 +306,19 @@ int runExport(const Arguments& arguments)
 
 constexpr std::string_view kImportDetails =
     "Asks the unit for its configuration and prints the text it sends, one config line per\n"
-    "line, or saves it with -o (CR LF line ends; an existing file is replaced only when the\n"
-    "new one is written whole). Over TCP the unit is reached on port 23 unless HOST names\n"
+    "line, or saves it with -o (CR LF line ends; an existing file is replaced only by a whole\n"
+    "configuration, written whole). Over TCP the unit is reached on port 23 unless HOST names\n"
     "another, from 1 to 65535 (\"unit.local:2323\", \"[::1]:2323\").\n"
     "\n"
-    "  --timeout SECONDS  how long to wait for the unit's next character (default 30)\n"
-    "  -v, --verbose      print the transfer log on standard error\n"
+    "  --timeout SECONDS   how long to wait for the unit's next character (default 30)\n"
+    "  -v, --verbose       print the transfer log on standard error\n"
+    "  --allow-incomplete  with -o, save what came even when it is not whole, to a new file\n"
+    "                      only (an existing file is never replaced by less than a whole one)\n"
     "\n"
-    "Exit status: 0 the configuration came whole (it ended with \"[QXSB]\"); 1 it did not\n"
-    "(time-out or closed connection): what came is still printed or saved, and standard error\n"
-    "says why; 2 bad usage, or the unit cannot be reached.";
+    "Exit status: 0 a whole configuration came (the dump ended with \"[QXSB]\" and set all a\n"
+    "configuration sets); 1 it did not (time-out, closed connection, a device that only echoes):\n"
+    "what came is still printed, or saved with -o --allow-incomplete, and standard error says\n"
+    "why; 2 bad usage, or the unit cannot be reached.";
 
 constexpr std::string_view kExportDetails =
     "Reads FILE as an import does, writes it as the window's export does, and sends the\n"
@@ -335,10 +363,10 @@ constexpr std::string_view kExportDetails =
 
 void addDeviceCommands(CommandTable& table)
 {
-    table.push_back({"import", "--tcp HOST[:PORT] | --serial DEVICE [-o OUT]",
+    table.push_back({"import", "--tcp HOST[:PORT] | --serial DEVICE [-o OUT [--allow-incomplete]]",
                      "fetch a unit's configuration and print it, or save it with -o",
-                     kOptionTarget | kOptionTransfer | kOptionOutput, 0, runImport,
-                     kImportDetails});
+                     kOptionTarget | kOptionTransfer | kOptionOutput | kOptionAllowIncomplete, 0,
+                     runImport, kImportDetails});
     table.push_back(
         {"export",
          "FILE --tcp HOST[:PORT] | --serial DEVICE [--changes-only] [--verify] "

@@ -1,6 +1,10 @@
 #include "device_transfers.h"
 
+#include "config_input.h"
 #include "transfer_journal.h"
+
+#include "model/config_model.h"
+#include "model/whole_configuration.h"
 
 #include "text/latin1_text.h"
 
@@ -78,6 +82,18 @@ std::string errorOf(const link::Transfer& transfer)
     return error;
 }
 
+// What keeps `text`, a dump that ended, from being a whole configuration; empty when nothing.
+std::string notWholeBecause(const std::string& text)
+{
+    model::ConfigModel configuration;
+    const ConfigurationRead read = readConfigurationText(text, configuration);
+    if (read.summary.settingLines == 0)
+        return "no configuration line came";
+    const std::vector<std::string> missing =
+        model::missingFromWhole(configuration, read.summary.coverage);
+    return missing.empty() ? std::string() : "it does not set " + model::joinParts(missing);
+}
+
 } // namespace
 
 bool standardErrorIsATerminal()
@@ -106,6 +122,8 @@ ImportResult importConfiguration(const LinkTarget& target, const TransferOptions
     result.text = text::toLatin1(transfer.receivedText());
     result.error = errorOf(transfer);
     result.incompleteReason = transfer.incompleteReason().toStdString();
+    if (result.outcome == TransferOutcome::Completed)
+        result.notWhole = notWholeBecause(result.text);
     journalImport(target, result);
     return result;
 }
@@ -158,6 +176,9 @@ std::string importProblem(const ImportResult& result, const LinkTarget& target,
                           const TransferOptions& options)
 {
     switch (result.outcome) {
+    case TransferOutcome::Completed:
+        return result.notWhole.empty() ? std::string("it came whole")
+                                       : "the dump ended, but " + result.notWhole;
     case TransferOutcome::TimedOut:
         // A serial import ends after a few quiet seconds, whatever the time-out.
         return target.kind == LinkTarget::Kind::Tcp

@@ -24,6 +24,12 @@ struct ImportResult {
     std::string error; // why the link failed (LinkFailed, NotOpen)
     // Why an import that brought text is not whole, in the transfer's words; empty when whole.
     std::string incompleteReason;
+    // What a whole configuration sets and the text that came did not, when the dump ended: a
+    // device that only echoes ends "[QXSB]" too. Empty when it came whole.
+    std::string notWhole;
+
+    // The dump ended and what came is a whole configuration.
+    bool whole() const { return outcome == link::TransferOutcome::Completed && notWhole.empty(); }
 };
 
 struct ExportResult {

@@ -62,10 +62,12 @@ bool runScan(session::ProbeScan& scan)
     InterruptWatch interrupt;
     QObject::connect(&interrupt, &InterruptWatch::interrupted, &scan, &session::ProbeScan::cancel);
     QObject::connect(
-        &scan, &session::ProbeScan::progress, [&scan, showProgress](int done, int total) {
+        &scan, &session::ProbeScan::progress, [&scan, showProgress](quint64 done, quint64 total) {
             if (showProgress)
-                std::fprintf(stderr, "\rProbed %d of %d, %d unit%s found", done, total,
-                             int(scan.found().size()), scan.found().size() == 1 ? "" : "s");
+                std::fprintf(stderr, "\rProbed %llu of %llu, %d unit%s found",
+                             static_cast<unsigned long long>(done),
+                             static_cast<unsigned long long>(total), int(scan.found().size()),
+                             scan.found().size() == 1 ? "" : "s");
         });
     QEventLoop loop;
     QObject::connect(&scan, &session::ProbeScan::finished, &loop, &QEventLoop::quit,
@@ -94,7 +96,7 @@ int report(const session::ProbeScan& scan, bool finished, bool json, const std::
         for (const FoundUnit& unit : found)
             units.append(foundJson(unit));
         const QJsonObject document{{QStringLiteral("units"), units},
-                                   {QStringLiteral("probed"), scan.doneCount()},
+                                   {QStringLiteral("probed"), qint64(scan.doneCount())},
                                    {QStringLiteral("interrupted"), !finished}};
         out = QJsonDocument(document).toJson().toStdString();
     } else {
@@ -126,9 +128,10 @@ int listSerialPorts()
     return kExitOk;
 }
 
-std::optional<QList<SiteLink>> addressesOf(const Arguments& arguments, int port, std::string& error)
+// The ranges given, walked as the scan goes: no address is listed before the first probe.
+std::optional<session::AddressWalk> addressesOf(const Arguments& arguments, std::string& error)
 {
-    QList<SiteLink> targets;
+    session::AddressWalk walk;
     for (const std::string& word : arguments.positional) {
         QString why;
         const std::optional<session::AddressRange> range =
@@ -142,11 +145,9 @@ std::optional<QList<SiteLink>> addressesOf(const Arguments& arguments, int port,
                     " addresses, more than a /20 (4096); give --force to look through them all";
             return std::nullopt;
         }
-        for (quint64 i = 0; i < range->count(); ++i)
-            targets << SiteLink{SiteLink::Kind::Tcp,
-                                range->at(i).toString() + QLatin1Char(':') + QString::number(port)};
+        walk.add(*range);
     }
-    return targets;
+    return walk;
 }
 
 int runFind(const Arguments& arguments)
@@ -170,7 +171,7 @@ int runFind(const Arguments& arguments)
     settings.jobs = *jobs;
     if (arguments.timeout)
         settings.read.answerTime = options->responseTimeout;
-    QList<SiteLink> targets;
+    session::ProbeTargets targets;
     std::string where;
     if (serial) {
         QStringList devices;
@@ -181,21 +182,23 @@ int runFind(const Arguments& arguments)
         devices.removeDuplicates();
         if (devices.isEmpty())
             return listSerialPorts();
+        QList<SiteLink> ports;
         for (const QString& device : devices)
-            targets << SiteLink{SiteLink::Kind::Serial, device};
-        where = "on " + std::to_string(targets.size()) + " serial port" +
-                (targets.size() == 1 ? "" : "s");
+            ports << SiteLink{SiteLink::Kind::Serial, device};
+        targets = session::ProbeTargets::of(ports);
+        where =
+            "on " + std::to_string(ports.size()) + " serial port" + (ports.size() == 1 ? "" : "s");
     } else {
         if (arguments.positional.empty())
             return fail(kExitUsage, "find: give a range (192.0.2.0/24 or "
                                     "192.0.2.10-192.0.2.40), or --serial");
-        const std::optional<QList<SiteLink>> addresses = addressesOf(arguments, *port, error);
+        const std::optional<session::AddressWalk> addresses = addressesOf(arguments, error);
         if (!addresses)
             return fail(kExitUsage, "find: " + error);
-        targets = *addresses;
-        where = "among " + std::to_string(targets.size()) + " addresses";
+        targets = session::ProbeTargets::of(*addresses, *port);
+        where = "among " + std::to_string(targets.count) + " addresses";
     }
-    session::ProbeScan scan(targets, settings);
+    session::ProbeScan scan(std::move(targets), settings);
     const bool finished = runScan(scan);
     return report(scan, finished, arguments.json, where);
 }

@@ -6,6 +6,7 @@
 #include "tool_command.h"
 
 #include "journal/journal.h"
+#include "session/unit_journal.h"
 
 namespace zel::tool {
 
@@ -104,6 +105,7 @@ int keepEntry(journal::Journal& journal, const std::string& command, const std::
 int runHistory(const Arguments& arguments)
 {
     journal::Journal journal;
+    session::protectKnownUnits(journal);
     const std::vector<std::string>& words = arguments.positional;
     if (arguments.output && (words.empty() || words[0] != "show"))
         return fail(kExitUsage, "history: -o is taken by 'history show N' only");

@@ -82,7 +82,9 @@ int runCommand(const ToolCommand& command, const std::vector<std::string>& words
     }
     std::string error = parsed.error;
     // What each option a command does not take is refused with, the first found in this order.
-    static const std::pair<unsigned, const char*> kRefusals[] = {
+    // A command that takes --allow-incomplete alone refuses --other-model on its own.
+    const bool takesAllowIncomplete = (command.options & kOptionAllowIncomplete) != 0;
+    const std::pair<unsigned, const char*> refusals[] = {
         {kOptionOutput, "option -o is not taken here"},
         {kOptionTarget, "options --tcp and --serial are not taken here"},
         {kOptionTransfer, "options --timeout and --verbose are not taken here"},
@@ -90,14 +92,16 @@ int runCommand(const ToolCommand& command, const std::vector<std::string>& words
         {kOptionReport, "options --changes-from, --paper, --site, --client, --installer and "
                         "--notes are not taken here"},
         {kOptionChangesOnly, "option --changes-only is not taken here"},
-        {kOptionSendAnyway, "options --allow-incomplete and --other-model are not taken here"},
+        {kOptionSendAnyway,
+         takesAllowIncomplete ? "option --other-model is not taken here"
+                              : "options --allow-incomplete and --other-model are not taken here"},
         {kOptionSerialList, "option '--serial' needs a device"},
         {kOptionScan, "options --port and --jobs are not taken here"},
         {kOptionJson, "option --json is not taken here"},
         {kOptionForce, "option --force is not taken here"},
     };
     const unsigned refused = arguments.given & ~command.options;
-    for (const auto& [option, message] : kRefusals)
+    for (const auto& [option, message] : refusals)
         if (error.empty() && (refused & option))
             error = message;
     const int given = static_cast<int>(arguments.positional.size());

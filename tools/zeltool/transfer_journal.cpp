@@ -4,6 +4,7 @@
 #include "link/transfer_ending.h"
 #include "link/unit_name.h"
 #include "model/config_writer.h"
+#include "session/unit_journal.h"
 
 #include <cstdio>
 
@@ -17,7 +18,9 @@ void record(journal::Entry entry, const LinkTarget& target, const std::string& t
 {
     static bool failureSaid = false;
     entry.unit = journalUnit(target);
-    const QString error = journal::Journal().record(entry, QByteArray::fromStdString(text));
+    journal::Journal journal;
+    session::protectKnownUnits(journal);
+    const QString error = journal.record(entry, QByteArray::fromStdString(text));
     if (error.isEmpty() || failureSaid)
         return;
     failureSaid = true;
@@ -46,8 +49,11 @@ void journalImport(const LinkTarget& target, const ImportResult& result)
     }
     journal::Entry entry;
     entry.direction = journal::Direction::FromUnit;
-    entry.whole = result.outcome == TransferOutcome::Completed;
-    entry.ending = QString::fromStdString(result.incompleteReason);
+    entry.whole = result.whole();
+    if (!entry.whole)
+        entry.ending = QString::fromStdString(result.outcome == TransferOutcome::Completed
+                                                  ? "not whole: " + result.notWhole
+                                                  : result.incompleteReason);
     record(entry, target, text);
 }
 

@@ -25,6 +25,8 @@ namespace {
 
 enum Column { kLinkColumn, kModelColumn, kZoneColumn, kSourceColumn, kNetworkColumn };
 
+constexpr int kProgressSteps = 1000;
+
 } // namespace
 
 FindUnitsDialog::FindUnitsDialog(UserPrompts& prompts, QWidget* parent)
@@ -98,10 +100,10 @@ FindUnitsDialog::FindUnitsDialog(UserPrompts& prompts, QWidget* parent)
 
 FindUnitsDialog::~FindUnitsDialog() = default;
 
-std::optional<QList<session::SiteLink>> FindUnitsDialog::targets()
+std::optional<session::ProbeTargets> FindUnitsDialog::targets()
 {
+    session::AddressWalk walk;
     QList<session::SiteLink> targets;
-    const QString port = QString::number(m_port->value());
     for (const QString& line : m_ranges->toPlainText().split(QLatin1Char('\n'))) {
         if (line.trimmed().isEmpty())
             continue;
@@ -117,9 +119,7 @@ std::optional<QList<session::SiteLink>> FindUnitsDialog::targets()
                                     .arg(line.trimmed())
                                     .arg(range->count())))
             return std::nullopt;
-        for (quint64 i = 0; i < range->count(); ++i)
-            targets << session::SiteLink{session::SiteLink::Kind::Tcp,
-                                         range->at(i).toString() + QLatin1Char(':') + port};
+        walk.add(*range); // walked as the search goes, never listed first
     }
     for (int i = 0; i < m_serialPorts->count(); ++i)
         if (m_serialPorts->item(i)->checkState() == Qt::Checked)
@@ -128,31 +128,33 @@ std::optional<QList<session::SiteLink>> FindUnitsDialog::targets()
     if (!m_typedPort->text().trimmed().isEmpty())
         targets << session::SiteLink{session::SiteLink::Kind::Serial,
                                      m_typedPort->text().trimmed()};
-    return targets;
+    return session::ProbeTargets::of(walk, m_port->value(), targets);
 }
 
 void FindUnitsDialog::search()
 {
     if (isSearching())
         return;
-    const std::optional<QList<session::SiteLink>> links = targets();
+    std::optional<session::ProbeTargets> links = targets();
     if (!links)
         return;
-    if (links->isEmpty()) {
+    if (links->count == 0) {
         m_prompts->showError(tr("There is nothing to search: give a network, or tick a serial "
                                 "port."));
         return;
     }
     m_found.clear();
     m_results->setRowCount(0);
-    m_scan = std::make_unique<session::ProbeScan>(*links, session::ProbeScan::Settings{});
+    const quint64 total = links->count;
+    m_scan =
+        std::make_unique<session::ProbeScan>(std::move(*links), session::ProbeScan::Settings{});
     connect(m_scan.get(), &session::ProbeScan::unitFound, this, &FindUnitsDialog::addFound);
     connect(m_scan.get(), &session::ProbeScan::progress, this, &FindUnitsDialog::onProgress);
     connect(m_scan.get(), &session::ProbeScan::finished, this, &FindUnitsDialog::onFinished,
             Qt::QueuedConnection);
-    m_progress->setRange(0, static_cast<int>(links->size()));
+    m_progress->setRange(0, kProgressSteps);
     m_progress->setValue(0);
-    onProgress(0, static_cast<int>(links->size()));
+    onProgress(0, total);
     m_scan->start();
     updateButtons();
 }
@@ -180,15 +182,16 @@ void FindUnitsDialog::addFound(const session::FoundUnit& unit)
         m_results->selectRow(0);
 }
 
-void FindUnitsDialog::onProgress(int done, int total)
+void FindUnitsDialog::onProgress(quint64 done, quint64 total)
 {
-    m_progress->setValue(done);
+    // In steps, not addresses: a bar counts in int, a range may hold more.
+    m_progress->setValue(total == 0 ? 0 : int(double(done) / double(total) * kProgressSteps));
     m_status->setText(tr("Probed %1 of %2, %3 found").arg(done).arg(total).arg(m_found.size()));
 }
 
 void FindUnitsDialog::onFinished()
 {
-    const int total = m_scan->targetCount();
+    const quint64 total = m_scan->targetCount();
     m_status->setText(m_scan->wasCancelled()
                           ? tr("Stopped: %1 found before it stopped.").arg(m_found.size())
                           : tr("%1 found among %2.").arg(m_found.size()).arg(total));

@@ -65,8 +65,8 @@ protected:
 private:
     // The targets of the search; nothing (after saying why) when a range cannot be read or the
     // user declines a large one.
-    std::optional<QList<session::SiteLink>> targets();
-    void onProgress(int done, int total);
+    std::optional<session::ProbeTargets> targets();
+    void onProgress(quint64 done, quint64 total);
     void onFinished();
     void updateButtons();
 

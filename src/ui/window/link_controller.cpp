@@ -9,6 +9,7 @@
 #include "link/telnet_channel.h"
 #include "link/transfer_ending.h"
 #include "link/unit_name.h"
+#include "session/unit_journal.h"
 #include "ui/common/user_prompts.h"
 #include "ui/window/link_failure_message.h"
 #include "ui/window/text_feed.h"
@@ -27,6 +28,7 @@ LinkController::LinkController(TextFeed& feed, UserPrompts& prompts, QObject* pa
     : QObject(parent), m_feed(feed), m_prompts(&prompts), m_modes(prompts),
       m_serial(feed, prompts, m_settings.receiveLimit), m_runner(feed)
 {
+    session::protectKnownUnits(m_journal);
     connect(&m_modes, &LinkModeActions::modeChosen, &m_serial, &SerialSession::followMode);
     connect(&m_modes, &LinkModeActions::logLine, this, &LinkController::logLine);
     connect(&m_modes, &LinkModeActions::aboutToChoose, this, &LinkController::linkModeChanging);
