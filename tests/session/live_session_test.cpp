@@ -49,7 +49,7 @@ public:
                         return std::make_unique<link::SerialChannel>(
                             m_serial, link::SerialChannel::OnClosedPort::Reopen);
                     },
-                    QStringLiteral("test unit"), test::quickSettings()});
+                    QStringLiteral("test unit"), transfer});
     }
 
     // Leaves live mode, what is pending sent and the unit read back.
@@ -113,6 +113,7 @@ public:
     ConfigurationSession config;
     test::ManualClock clock;
     LiveSession live{config, clock, &journal};
+    link::TransferSettings transfer = test::quickSettings();
     ZelSimProcess sim;
     std::vector<LiveState> states;
     std::optional<LiveEnd> ended;
@@ -220,6 +221,7 @@ TEST_P(LiveSessionTest, ALinkLostWhileLeavingCancelsWhatWasOnItsWayOnce)
 {
     LiveRig rig(GetParam());
     QSignalSpy ended(&rig.live, &LiveSession::ended);
+    rig.transfer.serialQuietTime = std::chrono::milliseconds(1000); // the dump starts late
     rig.goLive({"--reply-delay", "300"});
     ASSERT_TRUE(rig.waitFor(LiveState::InSync));
     rig.setVolume(8, -30);
