@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTest>
 
@@ -93,10 +94,13 @@ TEST(LiveInTheWindow, GoingLiveAgreesWithTheUnitFirst)
             EXPECT_FALSE(w.window.importAction()->isEnabled());
             EXPECT_FALSE(w.window.exportAction()->isEnabled());
             EXPECT_EQ(w.window.model().zoneCount(), 16);
-            live.liveAction()->trigger(); // leave
-            EXPECT_FALSE(live.isLive());
-            EXPECT_TRUE(w.window.statusText().startsWith(QStringLiteral(" Live mode ended")));
-            EXPECT_EQ(w.link.journal().entries().size(), entries + 2);
+            live.liveAction()->trigger(); // leave: the unit is read back first
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 15000));
+            EXPECT_EQ(w.window.statusText(),
+                      QStringLiteral(" Live mode ended: the unit, read back, holds the "
+                                     "configuration being edited"));
+            // As found, the lines sent live, as read back.
+            EXPECT_EQ(w.link.journal().entries().size(), entries + 3);
         } else {
             EXPECT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 15000));
             EXPECT_EQ(w.prompts->errors.size(), c.asked ? 0 : 1) << "refused, and why";
@@ -134,8 +138,9 @@ TEST(LiveInTheWindow, ASliderLetGoSendsItsValueAndTheStateLineSaysSo)
     ASSERT_TRUE(QTest::qWaitFor([&] { return state->text() == "Live: not applied (1)"; }, 15000));
     EXPECT_TRUE(live.statePanel()->isVisibleTo(&w.window));
     EXPECT_TRUE(live.resendAction()->isEnabled());
-    w.window.close(); // nothing pending: left at once, and what the unit lacks is said
-    EXPECT_FALSE(live.isLive());
+    w.prompts->confirmAnswer = true;
+    EXPECT_FALSE(w.window.close()) << "asked, then the unit is read back";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 15000));
     ASSERT_EQ(w.prompts->errors.size(), 1);
     EXPECT_TRUE(w.prompts->errors.first().contains(QStringLiteral("1 change did not reach")));
     EXPECT_TRUE(w.window.statusText().contains(QStringLiteral("1 change not applied")));
@@ -176,18 +181,153 @@ TEST(LiveInTheWindow, LeavingWithABlockOnItsWaySendsOrCancelsItAndSaysWhich)
         if (c.how == Leave::Uncheck)
             live.liveAction()->trigger();
         else if (c.how == Leave::Close)
-            EXPECT_FALSE(w.window.close()) << "not before the block has gone";
+            EXPECT_FALSE((w.prompts->confirmAnswer = true, w.window.close()))
+                << "not before the block has gone";
         else
             w.window.fileModeAction()->trigger();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 15000));
         EXPECT_TRUE(w.window.statusText().startsWith(QLatin1String(c.said)))
             << w.window.statusText().toStdString();
-        // The unit as left, in the journal: with the block only once it was acknowledged.
+        // The unit as read back, or the lines sent live when it was not: with the block only
+        // once it was acknowledged.
         const QByteArray left = *w.link.journal().text(w.link.journal().entries().first());
         EXPECT_EQ(left.contains("[VO1R-17]"), c.how != Leave::OtherLink);
         if (c.how == Leave::Close) {
             EXPECT_TRUE(QTest::qWaitFor([&] { return !w.window.isVisible(); }, 5000));
         }
+    }
+}
+
+// Going live reads the unit, whatever the window remembers of it: here a unit swapped at the
+// address after an export to it.
+TEST(LiveInTheWindow, GoingLiveAfterAnExportReadsTheUnitFirst)
+{
+    const QString filled = QStringLiteral(ZEL_SOURCE_DIR "/tests/tools/data/filled_zel16.zel");
+    ZelSimProcess unit;
+    ASSERT_TRUE(unit.start(Link::Tcp)) << unit.error().toStdString();
+    LinkWindow w;
+    ui::LiveController& live = *w.window.live();
+    w.chooseTelnet(unit.address());
+    ASSERT_TRUE(w.runToEnd(w.window.importAction()));
+    w.prompts->confirmAnswer = true; // the identity question, as asked before
+    ASSERT_TRUE(w.runToEnd(w.window.exportAction()));
+    unit.kill();
+    ZelSimProcess other;
+    ASSERT_TRUE(other.start(Link::Tcp, {"--config", filled}, unit.address()))
+        << other.error().toStdString();
+    w.prompts->liveSideAnswer = ui::LiveSide::Cancel;
+    live.liveAction()->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.prompts->liveSideQuestions.isEmpty(); }, 15000));
+    EXPECT_TRUE(w.prompts->liveSideQuestions.first().startsWith("The unit's configuration differs"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 5000));
+}
+
+TEST(LiveInTheWindow, OneWindowAtATimeIsLiveOnAUnit)
+{
+    ZelSimProcess unit;
+    ASSERT_TRUE(unit.start(Link::Tcp)) << unit.error().toStdString();
+    LinkWindow first;
+    LinkWindow second;
+    for (LinkWindow* w : {&first, &second}) {
+        w->chooseTelnet(unit.address());
+        ASSERT_TRUE(w->runToEnd(w->window.importAction()));
+    }
+    first.window.setWindowTitle(QStringLiteral("Lobby rack[*]"));
+    ui::LiveController& holder = *first.window.live();
+    holder.liveAction()->trigger();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return holder.session().status().state == LiveState::InSync; }, 15000));
+    ui::LiveController& refused = *second.window.live();
+    refused.liveAction()->trigger();
+    EXPECT_FALSE(refused.isLive());
+    EXPECT_FALSE(refused.liveAction()->isChecked());
+    ASSERT_EQ(second.prompts->errors.size(), 1);
+    EXPECT_TRUE(second.prompts->errors.first().contains(QStringLiteral("another window: Lobby "
+                                                                       "rack (process ")))
+        << second.prompts->errors.first().toStdString();
+    holder.liveAction()->trigger(); // left: the unit is free again
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !holder.isLive(); }, 15000));
+    refused.liveAction()->trigger();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return refused.session().status().state == LiveState::InSync; }, 15000));
+}
+
+// A change at the unit's keypad is found by the next read while live; the following edit of
+// the zone sends its own member only, never the one the keypad changed.
+TEST(LiveInTheWindow, AKeypadChangeIsFoundAndNeverUndone)
+{
+    ZelSimProcess unit;
+    ASSERT_TRUE(unit.start(Link::Tcp, {"--control"})) << unit.error().toStdString();
+    LinkWindow w;
+    ui::LiveController& live = *w.window.live();
+    session::LiveSettings settings = live.session().settings();
+    settings.quietBeforeRead = std::chrono::milliseconds(100);
+    settings.readPeriod = std::chrono::milliseconds(500);
+    live.session().setSettings(settings);
+    w.chooseTelnet(unit.address());
+    ASSERT_TRUE(w.runToEnd(w.window.importAction()));
+    live.liveAction()->trigger();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return live.session().status().state == LiveState::InSync; }, 15000));
+    const QLabel* state = live.statePanel()->stateLabel();
+    EXPECT_TRUE(state->text().contains(QRegularExpression(R"(, read \d+ s ago$)")))
+        << state->text().toStdString();
+    w.prompts->liveSideAnswer = ui::LiveSide::TakeUnits;
+    ASSERT_TRUE(unit.control("keypad [VO1R-5]"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.prompts->liveSideQuestions.isEmpty(); }, 15000));
+    EXPECT_TRUE(w.prompts->liveSideQuestions.first().startsWith("The unit, read again, is not"));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return live.session().status().state == LiveState::InSync; }, 15000));
+    EXPECT_EQ(w.window.model().zoneAudio(1).volume, -5) << "the unit's taken";
+    const qsizetype taken = unit.receivedCommands().size();
+    ui::ZoneAudioPage* page = w.window.pageSet().zoneAudioPage();
+    w.window.tabs()->setCurrentWidget(page);
+    auto* balance = page->findChild<QSlider*>(QStringLiteral("balanceSlider"));
+    balance->setValue(balance->value() + 2);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return unit.receivedCommands().mid(taken).contains(QStringLiteral("[EC]")); },
+        10000));
+    const QStringList sent = unit.receivedCommands().mid(taken);
+    EXPECT_TRUE(sent.filter(QStringLiteral("[VO1")).isEmpty()) << sent.join(' ').toStdString();
+    EXPECT_EQ(sent.filter(QStringLiteral("[BO1")).size(), 1) << sent.join(' ').toStdString();
+}
+
+TEST(LiveInTheWindow, ClosingWhileLiveAsksFirst)
+{
+    struct Case {
+        const char* what;
+        bool answer;
+        bool closes;
+    };
+    const Case cases[] = {
+        {"declined: live goes on, nothing ended", false, false},
+        {"agreed: left, read back, then closed", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ZelSimProcess unit;
+        ASSERT_TRUE(unit.start(Link::Tcp)) << unit.error().toStdString();
+        LinkWindow w;
+        w.window.show();
+        ui::LiveController& live = *w.window.live();
+        w.chooseTelnet(unit.address());
+        ASSERT_TRUE(w.runToEnd(w.window.importAction()));
+        live.liveAction()->trigger();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return live.session().status().state == LiveState::InSync; }, 15000));
+        const qsizetype entries = w.link.journal().entries().size();
+        w.prompts->confirmAnswer = c.answer;
+        EXPECT_FALSE(w.window.close());
+        ASSERT_EQ(w.prompts->confirmations.size(), 1);
+        EXPECT_TRUE(w.prompts->confirmations.first().startsWith("Live mode is on."));
+        if (!c.closes) {
+            EXPECT_EQ(live.session().status().state, LiveState::InSync);
+            EXPECT_EQ(w.link.journal().entries().size(), entries) << "nothing ended";
+            continue;
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !w.window.isVisible(); }, 15000));
+        EXPECT_FALSE(live.isLive());
+        EXPECT_EQ(w.link.journal().entries().size(), entries + 2) << "live send, read back";
     }
 }
 
