@@ -214,7 +214,8 @@ int main(int argc, char* argv[])
     responsiveness.restart();
     clock.start();
     window.live()->liveAction()->trigger();
-    waitUntil(live, [&] { return !live.isLive(); }, 120000);
+    waitUntil(
+        live, [&] { return !live.isLive(); }, 120000);
     std::printf("  leaving live mode (the unit read back at 9600 baud, into the journal): %.1f "
                 "ms\n",
                 clock.nsecsElapsed() / 1e6);

@@ -6,10 +6,9 @@ namespace zel::journal {
 
 namespace {
 
-constexpr std::array kKinds = {Kind::WholeFetch,  Kind::IncompleteFetch,
-                               Kind::WholeSend,   Kind::IncompleteSend,
-                               Kind::PartialSend, Kind::IncompletePartialSend,
-                               Kind::LiveSend,    Kind::IncompleteLiveSend};
+constexpr std::array kKinds = {
+    Kind::WholeFetch,  Kind::IncompleteFetch,       Kind::WholeSend, Kind::IncompleteSend,
+    Kind::PartialSend, Kind::IncompletePartialSend, Kind::LiveSend,  Kind::IncompleteLiveSend};
 
 } // namespace
 

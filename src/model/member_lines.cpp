@@ -40,8 +40,8 @@ ZoneParts zoneParts(const ZoneAudio& zone, const Lines& lines)
     const std::size_t volumeLines = zone.volumeLocked ? 1 : 2;
     auto at = lines.begin();
     const auto take = [&](Lines& part, std::size_t count) {
-        const auto end = at + static_cast<std::ptrdiff_t>(
-                                  std::min<std::size_t>(count, lines.end() - at));
+        const auto end =
+            at + static_cast<std::ptrdiff_t>(std::min<std::size_t>(count, lines.end() - at));
         append(part, at, end);
         at = end;
     };

@@ -3,8 +3,8 @@
 #include "session/live_session.h"
 
 #include "link/export_transfer.h"
-#include "model/member_lines.h"
 #include "model/command_language.h"
+#include "model/member_lines.h"
 #include "session/configuration_session.h"
 #include "session/live_link.h"
 #include "session/volume_raise.h"
@@ -201,9 +201,9 @@ void LiveSession::onSendFinished(link::Transfer* transfer)
     // What the unit acknowledged it holds, read into the picture as the unit reads it.
     const auto* exported = static_cast<const link::ExportTransfer*>(transfer);
     const bool completed = transfer->outcome() == link::TransferOutcome::Completed;
-    const int acknowledged = completed ? static_cast<int>(sent.lines.size())
-                                       : std::min(exported->linesAcknowledged(),
-                                                  static_cast<int>(sent.lines.size()));
+    const int acknowledged =
+        completed ? static_cast<int>(sent.lines.size())
+                  : std::min(exported->linesAcknowledged(), static_cast<int>(sent.lines.size()));
     std::vector<std::string> taken;
     for (int i = 0; i < acknowledged; ++i) {
         m_linesSent << sent.lines[i];

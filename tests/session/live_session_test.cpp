@@ -164,7 +164,8 @@ TEST_P(LiveSessionTest, ADragSendsFewBlocksAndTheLastValueWithTwoJournalEntries)
     EXPECT_TRUE(rig.ended->unitHoldsEdited) << "the read back agreed";
     // The unit as found, the lines sent live as what they are, the unit as read back.
     using journal::Kind;
-    EXPECT_EQ(rig.journalKinds(), (std::vector{Kind::WholeFetch, Kind::LiveSend, Kind::WholeFetch}));
+    EXPECT_EQ(rig.journalKinds(),
+              (std::vector{Kind::WholeFetch, Kind::LiveSend, Kind::WholeFetch}));
     EXPECT_TRUE(rig.newestEntry().contains("[VO1R-20]"));
     const journal::Entry sentLive = rig.journal.entries()[1];
     EXPECT_EQ(sentLive.configLines, rig.ended->linesSent);

@@ -50,9 +50,9 @@ bool LiveUnitLock::take(const QString& unit, const QString& window)
             m_heldBy = QCoreApplication::translate("LiveUnitLock", "%1 (process %2)")
                            .arg(title.isEmpty() ? application : title, QString::number(pid));
         } else {
-            m_heldBy = QCoreApplication::translate("LiveUnitLock",
-                                                   "the lock file %1 cannot be written")
-                           .arg(QDir::toNativeSeparators(lock->fileName()));
+            m_heldBy =
+                QCoreApplication::translate("LiveUnitLock", "the lock file %1 cannot be written")
+                    .arg(QDir::toNativeSeparators(lock->fileName()));
         }
         return false;
     }

@@ -140,8 +140,8 @@ void LiveController::onUnitDiffers()
         rows << text::fromLatin1(model::describe(difference));
     const bool canSend = m_live.canSendEdited();
     const LiveSide side = m_window.prompts().chooseLiveSide(
-        live::differsQuestion(m_live.differsFound(), static_cast<int>(rows.size()), canSend),
-        rows, canSend);
+        live::differsQuestion(m_live.differsFound(), static_cast<int>(rows.size()), canSend), rows,
+        canSend);
     m_live.resolve(side == LiveSide::SendEdited  ? LiveSession::Side::SendEdited
                    : side == LiveSide::TakeUnits ? LiveSession::Side::TakeUnits
                                                  : LiveSession::Side::Leave);

@@ -31,10 +31,9 @@ QString stateText(const session::LiveStatus& status, const QDateTime& now)
             .arg(status.peer)
             .arg(std::max<qint64>(0, status.lastRead.secsTo(now)));
     case LiveState::Reading:
-        return status.pending > 0
-                   ? QObject::tr("Live: reading the unit; %1 waiting for the read")
-                         .arg(changes(status.pending))
-                   : QObject::tr("Live: reading the unit");
+        return status.pending > 0 ? QObject::tr("Live: reading the unit; %1 waiting for the read")
+                                        .arg(changes(status.pending))
+                                  : QObject::tr("Live: reading the unit");
     case LiveState::ReadingBack:
         return QObject::tr("Live: reading the unit back before leaving");
     case LiveState::Sending:

@@ -9,6 +9,7 @@
 #include "ui/window/live_controller.h"
 #include "ui/window/live_state_panel.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -218,7 +219,8 @@ TEST(LiveInTheWindow, GoingLiveAfterAnExportReadsTheUnitFirst)
     w.prompts->liveSideAnswer = ui::LiveSide::Cancel;
     live.liveAction()->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !w.prompts->liveSideQuestions.isEmpty(); }, 15000));
-    EXPECT_TRUE(w.prompts->liveSideQuestions.first().startsWith("The unit's configuration differs"));
+    EXPECT_TRUE(
+        w.prompts->liveSideQuestions.first().startsWith("The unit's configuration differs"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 5000));
 }
 
@@ -290,6 +292,37 @@ TEST(LiveInTheWindow, AKeypadChangeIsFoundAndNeverUndone)
     const QStringList sent = unit.receivedCommands().mid(taken);
     EXPECT_TRUE(sent.filter(QStringLiteral("[VO1")).isEmpty()) << sent.join(' ').toStdString();
     EXPECT_EQ(sent.filter(QStringLiteral("[BO1")).size(), 1) << sent.join(' ').toStdString();
+}
+
+// Modes stepped through by the arrow keys pass by: only the one the box rests on goes.
+TEST(LiveInTheWindow, ADropDownSteppedByKeysSendsTheChoiceItRestsOn)
+{
+    ZelSimProcess unit;
+    ASSERT_TRUE(unit.start(Link::Tcp)) << unit.error().toStdString();
+    LinkWindow w;
+    w.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
+    ui::LiveController& live = *w.window.live();
+    w.chooseTelnet(unit.address());
+    ASSERT_TRUE(w.runToEnd(w.window.importAction()));
+    live.liveAction()->trigger();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return live.session().status().state == LiveState::InSync; }, 15000));
+    ui::ZoneAudioPage* page = w.window.pageSet().zoneAudioPage();
+    w.window.tabs()->setCurrentWidget(page);
+    auto* mode = page->findChild<QComboBox*>(QStringLiteral("dspModeBox"));
+    mode->setFocus();
+    const qsizetype taken = unit.receivedCommands().size();
+    for (int step = 0; step < 3; ++step)
+        QTest::keyClick(mode, Qt::Key_Down);
+    page->findChild<QSlider*>(QStringLiteral("balanceSlider"))->setFocus(); // it rests
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return unit.receivedCommands().mid(taken).contains(QStringLiteral("[EC]")); },
+        10000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return live.session().status().state == LiveState::InSync; }, 15000));
+    const QStringList modes = unit.receivedCommands().mid(taken).filter(QStringLiteral("[EO1M"));
+    EXPECT_EQ(modes, QStringList{QStringLiteral("[EO1M3]")}) << modes.join(' ').toStdString();
 }
 
 TEST(LiveInTheWindow, ClosingWhileLiveAsksFirst)
