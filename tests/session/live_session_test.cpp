@@ -13,7 +13,6 @@
 #include <QUndoStack>
 
 #include <QElapsedTimer>
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -159,8 +158,7 @@ TEST_P(LiveSessionTest, ADragSendsFewBlocksAndTheLastValueWithTwoJournalEntries)
     ASSERT_TRUE(rig.waitFor(LiveState::InSync));
     EXPECT_EQ(rig.volumeCommands(1).last(), QStringLiteral("[VO1R-20]"));
     ASSERT_TRUE(rig.leave());
-    ASSERT_TRUE(rig.ended->began);
-    EXPECT_TRUE(rig.ended->readBack);
+    ASSERT_TRUE(rig.ended->began && rig.ended->readBack);
     EXPECT_TRUE(rig.ended->unitHoldsEdited) << "the read back agreed";
     // The unit as found, the lines sent live as what they are, the unit as read back.
     using journal::Kind;
@@ -169,9 +167,8 @@ TEST_P(LiveSessionTest, ADragSendsFewBlocksAndTheLastValueWithTwoJournalEntries)
     EXPECT_TRUE(rig.newestEntry().contains("[VO1R-20]"));
     const journal::Entry sentLive = rig.journal.entries()[1];
     EXPECT_EQ(sentLive.configLines, rig.ended->linesSent);
-    EXPECT_EQ(sentLive.configLines,
-              rig.sim.receivedCommands().filter(QRegularExpression(R"(^\[(VO|EC))")).size())
-        << "the volume and end lines zelsim took";
+    const QStringList took = rig.sim.receivedCommands();
+    EXPECT_EQ(sentLive.configLines, took.filter("[VO").size() + took.filter("[EC]").size());
 }
 
 TEST_P(LiveSessionTest, AnErrorReplyLeavesTheBlockNotApplied)

@@ -23,6 +23,8 @@ namespace {
 using Link = ZelSimProcess::Link;
 using session::LiveState;
 
+const QString kFilled = QStringLiteral(ZEL_SOURCE_DIR "/tests/tools/data/filled_zel16.zel");
+
 TEST(LiveInTheWindow, TheLiveItemFollowsTheLink)
 {
     LinkWindow w;
@@ -46,7 +48,7 @@ TEST(LiveInTheWindow, GoingLiveAgreesWithTheUnitFirst)
     struct Case {
         const char* what;
         Link link;
-        const char* loaded; // "import", "zel8", "nothing"
+        const char* loaded; // "import", "zel8", "nothing", "exported, swapped"
         ui::LiveSide answer;
         bool asked;
         bool live;
@@ -60,6 +62,9 @@ TEST(LiveInTheWindow, GoingLiveAgreesWithTheUnitFirst)
         {"a ZEL-8 template: the unit's taken", Link::Tcp, "zel8", ui::LiveSide::TakeUnits, true,
          true},
         {"a ZEL-8 template: cancelled", Link::Tcp, "zel8", ui::LiveSide::Cancel, true, false},
+        // The unit is read whatever the window remembers of it.
+        {"exported, then another unit at the address: asked", Link::Tcp, "exported, swapped",
+         ui::LiveSide::Cancel, true, false},
         {"nothing loaded: refused", Link::Tcp, "nothing", ui::LiveSide::Cancel, false, false},
         {"an import cut short: refused",
          Link::Tcp,
@@ -79,10 +84,18 @@ TEST(LiveInTheWindow, GoingLiveAgreesWithTheUnitFirst)
             w.chooseTelnet(unit.address());
         else
             w.chooseSerial(unit.address());
-        if (QLatin1String(c.loaded) == "import")
+        const QLatin1String loaded(c.loaded);
+        ZelSimProcess other;
+        if (loaded == "import" || loaded == "exported, swapped")
             ASSERT_TRUE(w.runToEnd(w.window.importAction()));
-        else if (QLatin1String(c.loaded) == "zel8")
+        else if (loaded == "zel8")
             w.window.newZel8Action()->trigger();
+        if (loaded == "exported, swapped") {
+            w.prompts->confirmAnswer = true; // the identity question, as asked before
+            ASSERT_TRUE(w.runToEnd(w.window.exportAction()));
+            unit.kill();
+            ASSERT_TRUE(other.start(c.link, {"--config", kFilled}, unit.address()));
+        }
         w.prompts->liveSideAnswer = c.answer;
         const qsizetype entries = w.link.journal().entries().size();
         live.liveAction()->trigger();
@@ -97,11 +110,9 @@ TEST(LiveInTheWindow, GoingLiveAgreesWithTheUnitFirst)
             EXPECT_EQ(w.window.model().zoneCount(), 16);
             live.liveAction()->trigger(); // leave: the unit is read back first
             ASSERT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 15000));
-            EXPECT_EQ(w.window.statusText(),
-                      QStringLiteral(" Live mode ended: the unit, read back, holds the "
-                                     "configuration being edited"));
-            // As found, the lines sent live, as read back.
-            EXPECT_EQ(w.link.journal().entries().size(), entries + 3);
+            EXPECT_TRUE(w.window.statusText().endsWith("read back, holds the configuration "
+                                                       "being edited"));
+            EXPECT_EQ(w.link.journal().entries().size(), entries + 3) << "found, sent, read back";
         } else {
             EXPECT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 15000));
             EXPECT_EQ(w.prompts->errors.size(), c.asked ? 0 : 1) << "refused, and why";
@@ -109,8 +120,9 @@ TEST(LiveInTheWindow, GoingLiveAgreesWithTheUnitFirst)
         }
         EXPECT_FALSE(live.liveAction()->isChecked());
         EXPECT_FALSE(state->isVisibleTo(&w.window)) << "the state line goes with live mode";
-        EXPECT_EQ(w.prompts->liveSideQuestions.size(), c.asked ? 1 : 0);
-        EXPECT_FALSE(c.asked && w.prompts->liveSideCouldSend) << "a ZEL-8 over a ZEL-16";
+        ASSERT_EQ(w.prompts->liveSideQuestions.size(), c.asked ? 1 : 0);
+        EXPECT_TRUE(!c.asked || w.prompts->liveSideQuestions[0].startsWith("The unit's configur"));
+        EXPECT_EQ(w.prompts->liveSideCouldSend, loaded == "exported, swapped") << "not a ZEL-8";
     }
 }
 
@@ -181,47 +193,24 @@ TEST(LiveInTheWindow, LeavingWithABlockOnItsWaySendsOrCancelsItAndSaysWhich)
         ASSERT_TRUE(QTest::qWaitFor([&] { return live.session().status().pending == 1; }, 5000));
         if (c.how == Leave::Uncheck)
             live.liveAction()->trigger();
-        else if (c.how == Leave::Close)
-            EXPECT_FALSE((w.prompts->confirmAnswer = true, w.window.close()))
-                << "not before the block has gone";
-        else
+        else if (c.how == Leave::Close) { // asked first: declined, nothing is ended
+            EXPECT_FALSE(w.window.close());
+            EXPECT_TRUE(live.isLive());
+            EXPECT_EQ(w.prompts->confirmations.value(0).left(16), "Live mode is on.");
+            w.prompts->confirmAnswer = true;
+            EXPECT_FALSE(w.window.close()) << "not before the block has gone and the read back";
+        } else
             w.window.fileModeAction()->trigger();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 15000));
         EXPECT_TRUE(w.window.statusText().startsWith(QLatin1String(c.said)))
             << w.window.statusText().toStdString();
-        // The unit as read back, or the lines sent live when it was not: with the block only
-        // once it was acknowledged.
+        // The unit read back, else the lines sent live: with the block once it was acknowledged.
         const QByteArray left = *w.link.journal().text(w.link.journal().entries().first());
         EXPECT_EQ(left.contains("[VO1R-17]"), c.how != Leave::OtherLink);
         if (c.how == Leave::Close) {
             EXPECT_TRUE(QTest::qWaitFor([&] { return !w.window.isVisible(); }, 5000));
         }
     }
-}
-
-// Going live reads the unit, whatever the window remembers of it: here a unit swapped at the
-// address after an export to it.
-TEST(LiveInTheWindow, GoingLiveAfterAnExportReadsTheUnitFirst)
-{
-    const QString filled = QStringLiteral(ZEL_SOURCE_DIR "/tests/tools/data/filled_zel16.zel");
-    ZelSimProcess unit;
-    ASSERT_TRUE(unit.start(Link::Tcp)) << unit.error().toStdString();
-    LinkWindow w;
-    ui::LiveController& live = *w.window.live();
-    w.chooseTelnet(unit.address());
-    ASSERT_TRUE(w.runToEnd(w.window.importAction()));
-    w.prompts->confirmAnswer = true; // the identity question, as asked before
-    ASSERT_TRUE(w.runToEnd(w.window.exportAction()));
-    unit.kill();
-    ZelSimProcess other;
-    ASSERT_TRUE(other.start(Link::Tcp, {"--config", filled}, unit.address()))
-        << other.error().toStdString();
-    w.prompts->liveSideAnswer = ui::LiveSide::Cancel;
-    live.liveAction()->trigger();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.prompts->liveSideQuestions.isEmpty(); }, 15000));
-    EXPECT_TRUE(
-        w.prompts->liveSideQuestions.first().startsWith("The unit's configuration differs"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 5000));
 }
 
 TEST(LiveInTheWindow, OneWindowAtATimeIsLiveOnAUnit)
@@ -241,12 +230,9 @@ TEST(LiveInTheWindow, OneWindowAtATimeIsLiveOnAUnit)
         [&] { return holder.session().status().state == LiveState::InSync; }, 15000));
     ui::LiveController& refused = *second.window.live();
     refused.liveAction()->trigger();
-    EXPECT_FALSE(refused.isLive());
-    EXPECT_FALSE(refused.liveAction()->isChecked());
+    EXPECT_FALSE(refused.isLive() || refused.liveAction()->isChecked());
     ASSERT_EQ(second.prompts->errors.size(), 1);
-    EXPECT_TRUE(second.prompts->errors.first().contains(QStringLiteral("another window: Lobby "
-                                                                       "rack (process ")))
-        << second.prompts->errors.first().toStdString();
+    EXPECT_TRUE(second.prompts->errors[0].contains("another window: Lobby rack (process "));
     holder.liveAction()->trigger(); // left: the unit is free again
     ASSERT_TRUE(QTest::qWaitFor([&] { return !holder.isLive(); }, 15000));
     refused.liveAction()->trigger();
@@ -323,45 +309,6 @@ TEST(LiveInTheWindow, ADropDownSteppedByKeysSendsTheChoiceItRestsOn)
         QTest::qWaitFor([&] { return live.session().status().state == LiveState::InSync; }, 15000));
     const QStringList modes = unit.receivedCommands().mid(taken).filter(QStringLiteral("[EO1M"));
     EXPECT_EQ(modes, QStringList{QStringLiteral("[EO1M3]")}) << modes.join(' ').toStdString();
-}
-
-TEST(LiveInTheWindow, ClosingWhileLiveAsksFirst)
-{
-    struct Case {
-        const char* what;
-        bool answer;
-        bool closes;
-    };
-    const Case cases[] = {
-        {"declined: live goes on, nothing ended", false, false},
-        {"agreed: left, read back, then closed", true, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        ZelSimProcess unit;
-        ASSERT_TRUE(unit.start(Link::Tcp)) << unit.error().toStdString();
-        LinkWindow w;
-        w.window.show();
-        ui::LiveController& live = *w.window.live();
-        w.chooseTelnet(unit.address());
-        ASSERT_TRUE(w.runToEnd(w.window.importAction()));
-        live.liveAction()->trigger();
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return live.session().status().state == LiveState::InSync; }, 15000));
-        const qsizetype entries = w.link.journal().entries().size();
-        w.prompts->confirmAnswer = c.answer;
-        EXPECT_FALSE(w.window.close());
-        ASSERT_EQ(w.prompts->confirmations.size(), 1);
-        EXPECT_TRUE(w.prompts->confirmations.first().startsWith("Live mode is on."));
-        if (!c.closes) {
-            EXPECT_EQ(live.session().status().state, LiveState::InSync);
-            EXPECT_EQ(w.link.journal().entries().size(), entries) << "nothing ended";
-            continue;
-        }
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !w.window.isVisible(); }, 15000));
-        EXPECT_FALSE(live.isLive());
-        EXPECT_EQ(w.link.journal().entries().size(), entries + 2) << "live send, read back";
-    }
 }
 
 } // namespace
