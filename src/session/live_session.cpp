@@ -317,6 +317,8 @@ void LiveSession::cancelNow()
     m_ending = Ending::Cancel; // the block stopped below does not finish the ending
     for (const model::WriterBlock& block : m_pacer.takeAll())
         m_dropped.insert(block);
+    // A read stopped here ends nothing more: the end is said once, below.
+    m_fetching = m_readingAgain = false;
     if (m_link)
         m_link->cancelTransfer(); // its blocks are not applied
     endNow(false);
