@@ -185,8 +185,7 @@ TEST_P(LiveSessionTest, AnErrorReplyLeavesTheBlockNotApplied)
     ASSERT_TRUE(rig.waitFor(LiveState::NotApplied));
     EXPECT_EQ(std::count(rig.states.begin(), rig.states.end(), LiveState::InSync), 0);
     ASSERT_TRUE(rig.leave());
-    EXPECT_EQ(rig.ended->notSent, 1);
-    EXPECT_FALSE(rig.ended->unitHoldsEdited);
+    EXPECT_TRUE(rig.ended->notSent == 1 && !rig.ended->unitHoldsEdited);
     EXPECT_EQ(rig.journalKinds()[1], journal::Kind::IncompleteLiveSend);
     EXPECT_FALSE(rig.newestEntry().contains("[VO2R-30]"));
 }
