@@ -6,9 +6,9 @@ namespace zel::journal {
 
 namespace {
 
-constexpr std::array kKinds = {Kind::WholeFetch,  Kind::IncompleteFetch,
-                               Kind::WholeSend,   Kind::IncompleteSend,
-                               Kind::PartialSend, Kind::IncompletePartialSend};
+constexpr std::array kKinds = {
+    Kind::WholeFetch,  Kind::IncompleteFetch,       Kind::WholeSend, Kind::IncompleteSend,
+    Kind::PartialSend, Kind::IncompletePartialSend, Kind::LiveSend,  Kind::IncompleteLiveSend};
 
 } // namespace
 
@@ -21,6 +21,8 @@ Kind kindOf(const Entry& entry)
 {
     if (entry.direction == Direction::FromUnit)
         return entry.whole ? Kind::WholeFetch : Kind::IncompleteFetch;
+    if (entry.live)
+        return entry.whole ? Kind::LiveSend : Kind::IncompleteLiveSend;
     if (entry.partial)
         return entry.whole ? Kind::PartialSend : Kind::IncompletePartialSend;
     return entry.whole ? Kind::WholeSend : Kind::IncompleteSend;
@@ -41,6 +43,10 @@ QString kindText(Kind kind)
         return QStringLiteral("partial send");
     case Kind::IncompletePartialSend:
         return QStringLiteral("incomplete partial send");
+    case Kind::LiveSend:
+        return QStringLiteral("live send");
+    case Kind::IncompleteLiveSend:
+        return QStringLiteral("incomplete live send");
     }
     return {};
 }
@@ -58,8 +64,10 @@ void setKind(Entry& entry, Kind kind)
     entry.direction = kind == Kind::WholeFetch || kind == Kind::IncompleteFetch
                           ? Direction::FromUnit
                           : Direction::ToUnit;
-    entry.whole = kind == Kind::WholeFetch || kind == Kind::WholeSend || kind == Kind::PartialSend;
-    entry.partial = kind == Kind::PartialSend || kind == Kind::IncompletePartialSend;
+    entry.whole = kind == Kind::WholeFetch || kind == Kind::WholeSend ||
+                  kind == Kind::PartialSend || kind == Kind::LiveSend;
+    entry.live = kind == Kind::LiveSend || kind == Kind::IncompleteLiveSend;
+    entry.partial = entry.live || kind == Kind::PartialSend || kind == Kind::IncompletePartialSend;
 }
 
 bool holdsWholeConfiguration(const Entry& entry)

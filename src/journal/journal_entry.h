@@ -18,6 +18,8 @@ enum class Kind {
     IncompleteSend,        // a whole configuration whose sending stopped part-way
     PartialSend,           // chosen parts only (changes only, Send Selected), all acknowledged
     IncompletePartialSend, // chosen parts whose sending stopped part-way
+    LiveSend,              // the lines live mode sent, every one acknowledged
+    IncompleteLiveSend,    // the lines live mode sent, some not acknowledged
 };
 
 struct Entry {
@@ -26,6 +28,7 @@ struct Entry {
     QString unit;         // as link::unitName() names it: "tcp:HOST:PORT" or "serial:DEVICE"
     bool whole = false;   // the dump ended as it should / every line was acknowledged
     bool partial = false; // a send of chosen parts only: never a whole configuration
+    bool live = false;    // the lines live mode sent, one edit after another (partial too)
     QString ending;       // how it ended when not whole: "cancelled", "time-out at line 3 of 9"
     QString identity;     // the unit's fingerprint when the caller knows it; empty when not
     bool kept = false;    // the user keeps it: the journal's bound never removes it
@@ -39,11 +42,11 @@ QString directionWord(Direction direction);
 
 Kind kindOf(const Entry& entry);
 // "whole fetch", "incomplete fetch", "whole send", "incomplete send", "partial send",
-// "incomplete partial send".
+// "incomplete partial send", "live send", "incomplete live send".
 QString kindText(Kind kind);
 // The kind of a header's or an index's "kind" text; nothing for a text it does not know.
 std::optional<Kind> kindFromText(const QString& text);
-// Sets the entry's direction, whole and partial as `kind` says.
+// Sets the entry's direction, whole, partial and live as `kind` says.
 void setKind(Entry& entry, Kind kind);
 
 // Whether the entry's text is a configuration as a whole one: it may be opened into the editor

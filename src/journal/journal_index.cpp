@@ -23,6 +23,8 @@ QJsonObject toJson(const Entry& entry)
         object["identity"] = entry.identity;
     if (entry.kept)
         object["kept"] = true;
+    if (entry.live)
+        object["live"] = true;
     return object;
 }
 
@@ -62,6 +64,7 @@ std::optional<IndexRead> readIndex(const QByteArray& bytes)
         entry.ending = object["ending"].toString();
         entry.identity = object["identity"].toString();
         entry.kept = object["kept"].toBool();
+        entry.live = entry.partial && object["live"].toBool();
         entry.configLines = object["configLines"].toInt();
         entry.file = object["file"].toString();
         entry.size = static_cast<qint64>(object["size"].toDouble());

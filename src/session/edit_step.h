@@ -12,8 +12,9 @@ namespace zel::session {
 struct EditStep {
     // How the edit came: on its own, as one move of a series (a slider moved by the keys or set
     // by a screen reader), or as one move of a slider being dragged. Live mode sends an edit on
-    // its own at once and waits for the settle time after the moves of a series.
-    enum class Pace { Single, Series, Drag };
+    // its own at once and waits for the settle time after the moves of a series; a drop-down's
+    // choice stepped through by keys (Choice) goes once it rests.
+    enum class Pace { Single, Series, Drag, Choice };
 
     QString text;
     QString mergeKey; // empty: never merged

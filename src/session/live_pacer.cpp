@@ -17,9 +17,10 @@ void LivePacer::changed(model::WriterBlock block, Pace pace)
     const qint64 now = m_clock.now();
     const qint64 when = pace == Pace::AtOnce ? now : now + m_settleTime.count();
     const auto [entry, added] = m_waiting.try_emplace(block, when);
-    // A block already waiting keeps its time, so that a drag is not held back by its own moves.
+    // A block already waiting keeps its time, so that a drag is not held back by its own moves;
+    // a choice stepped through waits until it rests.
     if (!added)
-        entry->second = std::min(entry->second, when);
+        entry->second = pace == Pace::Rest ? when : std::min(entry->second, when);
     scheduleWake();
 }
 

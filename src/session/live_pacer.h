@@ -24,6 +24,8 @@ public:
     enum class Pace {
         AtOnce, // a single edit
         Settle, // one of a series: a slider's move (dragged, or by keys), letters typed
+        Rest,   // a choice stepped through by keys: it goes once no change came for the settle
+                // time, so only the choice it stays on is sent
     };
 
     // `clock` must outlive the pacer.

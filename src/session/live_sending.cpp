@@ -3,8 +3,8 @@
 #include "session/live_session.h"
 
 #include "link/export_transfer.h"
-#include "model/changed_lines.h"
 #include "model/command_language.h"
+#include "model/member_lines.h"
 #include "session/configuration_session.h"
 #include "session/live_link.h"
 #include "session/volume_raise.h"
@@ -33,6 +33,10 @@ void LiveSession::onModelChanged(const EditStep& step)
     EditStep::Pace pace = step.pace;
     if (pace == EditStep::Pace::Single && !step.mergeKey.isEmpty())
         pace = EditStep::Pace::Series; // letters typed into a name
+    m_reads.edited();
+    const LivePacer::Pace paced = pace == EditStep::Pace::Single   ? LivePacer::Pace::AtOnce
+                                  : pace == EditStep::Pace::Choice ? LivePacer::Pace::Rest
+                                                                   : LivePacer::Pace::Settle;
     const BlockLines now = blockLines(m_config.model());
     for (const model::WriterBlock& block : differingBlocks(m_seen, now)) {
         if (block.kind == Kind::Network)
@@ -42,8 +46,7 @@ void LiveSession::onModelChanged(const EditStep& step)
         else if (block.kind == Kind::ZoneAudio)
             m_rampZones.erase(block.number);
         if (linesOf(now, block) != reference(block))
-            m_pacer.changed(block, pace == EditStep::Pace::Single ? LivePacer::Pace::AtOnce
-                                                                  : LivePacer::Pace::Settle);
+            m_pacer.changed(block, paced);
         else if (pace == EditStep::Pace::Single)
             m_pacer.withdraw(block); // back to what the unit was sent last
         // A drag that crosses the value sent last keeps its place, so that it is not held back
@@ -119,8 +122,20 @@ void LiveSession::sendDue()
         finishEnding();
         return;
     }
-    for (const std::string& line : model::changedLines(sending.sent, sending.blocks))
-        sending.lines << text::fromLatin1(line);
+    // Only the members that differ from what the unit holds go; a block not applied goes whole.
+    for (const model::WriterBlock& block : sending.blocks) {
+        std::vector<std::string> lines = model::memberLines(m_picture.model(), sending.sent, block);
+        if (lines.empty() && m_failed.contains(block))
+            lines = model::blockLinesOf(sending.sent, block);
+        for (const std::string& line : lines)
+            sending.lines << text::fromLatin1(line);
+    }
+    if (sending.lines.isEmpty()) { // what differed is on the unit already
+        publish();
+        finishEnding();
+        return;
+    }
+    sending.lines << text::fromLatin1(model::kEndMarker);
     const BlockLines sent = blockLines(sending.sent);
     const BlockLines editedNow = blockLines(m_config.model()); // a declined raise was put back
     for (const model::WriterBlock& block : sending.blocks) {
@@ -183,21 +198,27 @@ void LiveSession::onSendFinished(link::Transfer* transfer)
         return;
     const InFlight sent = std::move(*m_inFlight);
     m_inFlight.reset();
-    if (transfer->outcome() == link::TransferOutcome::Completed) {
-        for (const model::WriterBlock& block : sent.blocks) {
-            m_picture.acknowledged(sent.sent, block);
+    // What the unit acknowledged it holds, read into the picture as the unit reads it.
+    const auto* exported = static_cast<const link::ExportTransfer*>(transfer);
+    const bool completed = transfer->outcome() == link::TransferOutcome::Completed;
+    const int acknowledged =
+        completed ? static_cast<int>(sent.lines.size())
+                  : std::min(exported->linesAcknowledged(), static_cast<int>(sent.lines.size()));
+    std::vector<std::string> taken;
+    for (int i = 0; i < acknowledged; ++i) {
+        m_linesSent << sent.lines[i];
+        if (sent.lines[i] != text::fromLatin1(model::kEndMarker))
+            taken.push_back(text::toLatin1(sent.lines[i]));
+    }
+    m_linesNotAcknowledged += static_cast<int>(sent.lines.size()) - acknowledged;
+    if (!taken.empty())
+        m_picture.partlyAcknowledged(taken);
+    if (completed) {
+        for (const model::WriterBlock& block : sent.blocks)
             m_failed.erase(block);
-        }
     } else {
-        // What the unit acknowledged it holds; every block of the send is not applied, since
-        // the send as a whole (its end line last) was not.
-        const auto* exported = static_cast<const link::ExportTransfer*>(transfer);
-        std::vector<std::string> taken;
-        for (int i = 0; i < exported->linesAcknowledged() && i < sent.lines.size(); ++i)
-            if (sent.lines[i] != text::fromLatin1(model::kEndMarker))
-                taken.push_back(text::toLatin1(sent.lines[i]));
-        if (!taken.empty())
-            m_picture.partlyAcknowledged(taken);
+        // Every block of the send is not applied, since the send as a whole (its end line
+        // last) was not.
         for (const model::WriterBlock& block : sent.blocks) {
             m_failed.insert(block);
             m_lastSent.erase(block);

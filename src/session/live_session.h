@@ -12,16 +12,19 @@
 // would drop off the link. A zone's volume raised by more than the limit in one send is asked
 // about first; during a drag that question waits for the slider's release.
 //
-// Going live needs a unit that holds the configuration being edited: known (right after a whole
-// import from it, or an export to it), or fetched and compared, the user deciding which side wins
-// where they differ. When the link comes back after it was lost, the unit is fetched and compared
-// with the picture before anything more is sent. The journal gets the unit as found when live
-// mode starts and the unit as left, composed from what it acknowledged, when it ends.
+// Going live always begins with a read of the unit, journaled as found: where it differs from the
+// configuration being edited the user decides which side wins. An edit sends only the lines of
+// the members it changed. While live, the unit is read again once no edit came for a moment and
+// at least every read period, and after the link came back; a read that finds the unit changed
+// (its keypad, another program) stops the sending until the user decides again. "In sync" is
+// said only of what a read agreed with. Leaving reads the unit back: the journal gets the lines
+// sent live as a live send and the read back as a whole fetch.
 
 #include "journal/journal_entry.h"
 #include "model/config_diff.h"
 #include "model/config_model.h"
 #include "session/edit_step.h"
+#include "session/live/live_read_schedule.h"
 #include "session/live_pacer.h"
 #include "session/live_types.h"
 #include "session/unit_picture.h"
@@ -71,10 +74,12 @@ public:
     // Without a question every raise beyond the limit is held back.
     void setRaiseQuestion(RaiseQuestion ask) { m_askRaise = std::move(ask); }
 
-    // Starts live mode towards `target`. `unitHoldsEdited`: the unit is known to hold the
-    // configuration being edited, so live mode is on as soon as the link is open; otherwise the
-    // unit's configuration is fetched and compared first (unitDiffers() when they differ).
-    void start(LiveTarget target, bool unitHoldsEdited);
+    // What found the unit differing from the configuration being edited.
+    enum class Found { AtStart, LinkBack, ReadAgain };
+
+    // Starts live mode towards `target`: the unit's configuration is fetched and compared first
+    // (unitDiffers() when they differ).
+    void start(LiveTarget target);
     // The user's answer to unitDiffers().
     void resolve(Side side);
     // Leaves live mode; ended() says how.
@@ -91,6 +96,8 @@ public:
     // Whether the edited values can be sent over what the unit holds: both have the same zones
     // and sources.
     bool canSendEdited() const;
+    // What found the difference that unitDiffers() reported last.
+    Found differsFound() const { return m_found; }
 
 signals:
     void statusChanged(const zel::session::LiveStatus& status);
@@ -103,7 +110,7 @@ signals:
     void ended(const zel::session::LiveEnd& end);
 
 private:
-    enum class Phase { Off, Opening, Fetching, Deciding, Live, Ending };
+    enum class Phase { Off, Opening, Fetching, Deciding, Live, Ending, ReadingBack };
     struct InFlight {
         std::set<model::WriterBlock> blocks;
         model::ConfigModel sent;
@@ -115,14 +122,20 @@ private:
     void onLost(const QString& reason);
     void fetchUnit();
     void onFetched(const QString& text, bool whole, const QString& why);
+    // A read while live (again, or after the link came back) with `unit`'s configuration.
+    void onReadAgain(const model::ConfigModel& unit, const std::string& foundText);
+    void readAgain();
+    void readBack();
     void begin(const std::string& foundText);
     void abandonStart(const QString& why, bool turnedAway);
     void cancelNow();
     void finishEnding();
-    void endNow(bool finished);
+    void endNow(bool finished, const std::optional<model::ConfigModel>& readBack = {});
     void dropLink();
     QString keepInJournal(journal::Direction direction, const std::string& text,
                           const QString& ending);
+    // The lines sent live, as a live send; once a session.
+    void journalLinesSent();
     void publish();
 
     // live_sending.cpp: edits, sends and acknowledgements.
@@ -155,10 +168,12 @@ private:
     Phase m_phase = Phase::Off;
     Ending m_ending = Ending::Finish; // how the ending under way ends
     bool m_begun = false;             // the start is in the journal
-    bool m_unitKnown = false;         // start(): the unit holds what is edited
     bool m_checking = false;          // the link is back: the unit is fetched and compared
     bool m_unitDiffers = false;       // waiting for resolve()
     bool m_fetching = false;
+    bool m_readingAgain = false; // a read while live, not after the link came back
+    bool m_linesJournaled = false;
+    Found m_found = Found::AtStart;
     std::set<int> m_rampZones; // zones whose volume was last moved by a drag
     bool m_asking = false;     // the volume question is open
     bool m_sendScheduled = false;
@@ -175,6 +190,9 @@ private:
     QString m_journalError;
     LiveStatus m_published;
     QTimer m_refetch; // the check after the link came back is tried again
+    LiveReadSchedule m_reads;
+    QStringList m_linesSent; // acknowledged by the unit, in order, for the journal
+    int m_linesNotAcknowledged = 0;
 };
 
 } // namespace zel::session

@@ -21,6 +21,11 @@ LiveStatus LiveSession::status() const
         status.state = LiveState::UnitDiffers;
         return status;
     }
+    if (m_phase == Phase::ReadingBack) {
+        status.state = LiveState::ReadingBack;
+        return status;
+    }
+    status.lastRead = m_reads.lastRead();
     status.pending =
         m_pacer.waitingCount() + (m_inFlight ? static_cast<int>(m_inFlight->blocks.size()) : 0);
     const std::set<model::WriterBlock> differing = m_picture.differingFrom(m_config.model());
@@ -35,6 +40,8 @@ LiveStatus LiveSession::status() const
         status.state = LiveState::UnitDiffers;
     } else if (m_phase == Phase::Ending) {
         status.state = LiveState::Ending;
+    } else if (m_readingAgain) {
+        status.state = LiveState::Reading; // edits made meanwhile wait for it
     } else if (status.pending > 0) {
         status.state = LiveState::Sending;
     } else if (status.notApplied > 0) {

@@ -4,6 +4,7 @@
 
 #include "link/transfer_settings.h"
 
+#include <QDateTime>
 #include <QMetaType>
 #include <QString>
 
@@ -32,6 +33,11 @@ struct LiveSettings {
     // The link lost is opened again after this, then twice as long each time up to the bound.
     std::chrono::milliseconds firstRetry{500};
     std::chrono::milliseconds longestRetry{16000};
+    // While live, the unit is read again to see that it still holds what it acknowledged (a
+    // change at its keypad, or from another program, is found so): once no edit came for the
+    // quiet time, and then at least every read period.
+    std::chrono::milliseconds quietBeforeRead{3000};
+    std::chrono::milliseconds readPeriod{30000};
 };
 
 // Where live mode goes: the unit over the chosen serial or telnet link.
@@ -52,7 +58,9 @@ enum class LiveState {
     LinkLost,    // the link is being opened again
     Checking,    // the link is back: the unit's configuration is fetched and compared
     UnitDiffers, // the unit holds something else than what it was sent: which side wins?
+    Reading,     // the unit is read again; edits made meanwhile wait for the read
     Ending,      // leaving live mode once what is pending has gone
+    ReadingBack, // leaving live mode: the unit is read back
 };
 
 struct LiveStatus {
@@ -62,6 +70,7 @@ struct LiveStatus {
     QString peer;         // the unit as status texts name it: "host: H"
     QString reason;       // why the link was lost
     int retrySeconds = 0; // link lost: the next attempt in about this many seconds
+    QDateTime lastRead;   // when a read of the unit last agreed with what it was sent
 
     bool operator==(const LiveStatus&) const = default;
 };
@@ -79,7 +88,9 @@ struct LiveEnd {
     int pending = 0;              // blocks waiting or on their way when leaving was asked for
     bool finished = false;        // those were sent before the end; else they were cancelled
     int notSent = 0;              // blocks the unit did not get or did not acknowledge
-    bool unitHoldsEdited = false; // the unit acknowledged everything being edited
+    bool readBack = false;        // the unit was read back whole when leaving
+    bool unitHoldsEdited = false; // the read back agreed with everything being edited
+    int linesSent = 0;            // lines the unit acknowledged while live
     QString journalError;         // why the journal could not keep an entry; empty when it could
 };
 

@@ -39,7 +39,7 @@ public:
         config.readerRun(model::joinLines(model::writeConfiguration(test::blankZel16()), "\n"));
     }
 
-    void goLive(const QStringList& faults = {}, bool unitKnown = true)
+    void goLive(const QStringList& faults = {})
     {
         test::startSimulatedUnit(m_link, faults, sim, m_serial);
         live.start({[this]() -> std::unique_ptr<link::LinkChannel> {
@@ -48,8 +48,23 @@ public:
                         return std::make_unique<link::SerialChannel>(
                             m_serial, link::SerialChannel::OnClosedPort::Reopen);
                     },
-                    QStringLiteral("test unit"), test::quickSettings()},
-                   unitKnown);
+                    QStringLiteral("test unit"), transfer});
+    }
+
+    // Leaves live mode, what is pending sent and the unit read back.
+    bool leave()
+    {
+        live.stop(LiveSession::Ending::Finish);
+        return QTest::qWaitFor([&] { return ended.has_value(); }, 15000);
+    }
+
+    // The kinds of the journal's entries, newest first.
+    std::vector<journal::Kind> journalKinds() const
+    {
+        std::vector<journal::Kind> kinds;
+        for (const journal::Entry& entry : journal.entries())
+            kinds.push_back(journal::kindOf(entry));
+        return kinds;
     }
 
     // Waits for `state`, the settle clock going on as time does.
@@ -97,6 +112,7 @@ public:
     ConfigurationSession config;
     test::ManualClock clock;
     LiveSession live{config, clock, &journal};
+    link::TransferSettings transfer = test::quickSettings();
     ZelSimProcess sim;
     std::vector<LiveState> states;
     std::optional<LiveEnd> ended;
@@ -141,12 +157,18 @@ TEST_P(LiveSessionTest, ADragSendsFewBlocksAndTheLastValueWithTwoJournalEntries)
     rig.live.release();
     ASSERT_TRUE(rig.waitFor(LiveState::InSync));
     EXPECT_EQ(rig.volumeCommands(1).last(), QStringLiteral("[VO1R-20]"));
-    rig.live.stop(LiveSession::Ending::Finish);
-    ASSERT_TRUE(rig.ended && rig.ended->began);
-    EXPECT_TRUE(rig.ended->unitHoldsEdited);
-    ASSERT_EQ(rig.journal.entries().size(), 2);
-    EXPECT_EQ(rig.journal.entries().first().direction, journal::Direction::ToUnit);
+    ASSERT_TRUE(rig.leave());
+    ASSERT_TRUE(rig.ended->began && rig.ended->readBack);
+    EXPECT_TRUE(rig.ended->unitHoldsEdited) << "the read back agreed";
+    // The unit as found, the lines sent live as what they are, the unit as read back.
+    using journal::Kind;
+    EXPECT_EQ(rig.journalKinds(),
+              (std::vector{Kind::WholeFetch, Kind::LiveSend, Kind::WholeFetch}));
     EXPECT_TRUE(rig.newestEntry().contains("[VO1R-20]"));
+    const journal::Entry sentLive = rig.journal.entries()[1];
+    EXPECT_EQ(sentLive.configLines, rig.ended->linesSent);
+    const QStringList took = rig.sim.receivedCommands();
+    EXPECT_EQ(sentLive.configLines, took.filter("[VO").size() + took.filter("[EC]").size());
 }
 
 TEST_P(LiveSessionTest, AnErrorReplyLeavesTheBlockNotApplied)
@@ -162,9 +184,9 @@ TEST_P(LiveSessionTest, AnErrorReplyLeavesTheBlockNotApplied)
     ASSERT_TRUE(QTest::qWaitFor([&] { return rig.volumeCommands(2).size() == 2; }, 10000));
     ASSERT_TRUE(rig.waitFor(LiveState::NotApplied));
     EXPECT_EQ(std::count(rig.states.begin(), rig.states.end(), LiveState::InSync), 0);
-    rig.live.stop(LiveSession::Ending::Finish);
-    ASSERT_TRUE(rig.ended);
-    EXPECT_EQ(rig.ended->notSent, 1);
+    ASSERT_TRUE(rig.leave());
+    EXPECT_TRUE(rig.ended->notSent == 1 && !rig.ended->unitHoldsEdited);
+    EXPECT_EQ(rig.journalKinds()[1], journal::Kind::IncompleteLiveSend);
     EXPECT_FALSE(rig.newestEntry().contains("[VO2R-30]"));
 }
 
@@ -196,6 +218,7 @@ TEST_P(LiveSessionTest, ALinkLostWhileLeavingCancelsWhatWasOnItsWayOnce)
 {
     LiveRig rig(GetParam());
     QSignalSpy ended(&rig.live, &LiveSession::ended);
+    rig.transfer.serialQuietTime = std::chrono::milliseconds(1000); // the dump starts late
     rig.goLive({"--reply-delay", "300"});
     ASSERT_TRUE(rig.waitFor(LiveState::InSync));
     rig.setVolume(8, -30);
@@ -215,36 +238,56 @@ TEST_P(LiveSessionTest, ALinkLostWhileLeavingCancelsWhatWasOnItsWayOnce)
 
 TEST_P(LiveSessionTest, UnitDiffersAsksWhichSideWins)
 {
+    using Found = LiveSession::Found;
     struct Case {
         const char* what;
-        bool atStart;
+        Found found;
         LiveSession::Side side;
         QList<QByteArray> unitDoes = {}; // once live and in sync
+        int connections = 0;             // live's, once more when back, the check
+        int zone4Volume = 0;             // in the editor at the end
     };
     const Case cases[] = {
-        {"at the start, edited values sent", true, LiveSession::Side::SendEdited},
-        {"at the start, the unit's taken", true, LiveSession::Side::TakeUnits},
+        {"at the start, edited values sent", Found::AtStart, LiveSession::Side::SendEdited},
+        {"at the start, the unit's taken", Found::AtStart, LiveSession::Side::TakeUnits},
         // Forgets what it was sent, and the link with it.
         {"after the unit was switched off and on",
-         false,
+         Found::LinkBack,
          LiveSession::Side::TakeUnits,
-         {"restart"}},
+         {"restart"},
+         3,
+         -12},
         {"after a change at the unit's keypad and a dropped link",
-         false,
+         Found::LinkBack,
          LiveSession::Side::SendEdited,
-         {"keypad [VO4R-10]", "drop"}},
+         {"keypad [VO4R-10]", "drop"},
+         3,
+         -25},
+        {"read again after a change at the unit's keypad",
+         Found::ReadAgain,
+         LiveSession::Side::TakeUnits,
+         {"keypad [VO4R-10]"},
+         2,
+         -10},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        const bool atStart = c.found == Found::AtStart;
         // A pseudo-terminal does not come back: a new one has another path.
-        if (!isTcp() && !c.atStart)
+        if (!isTcp() && c.found == Found::LinkBack)
             continue;
         LiveRig rig(GetParam());
+        if (c.found == Found::ReadAgain) {
+            LiveSettings settings = rig.live.settings();
+            settings.quietBeforeRead = std::chrono::milliseconds(100);
+            settings.readPeriod = std::chrono::milliseconds(300);
+            rig.live.setSettings(settings);
+        }
         QSignalSpy differs(&rig.live, &LiveSession::unitDiffers);
-        if (c.atStart)
+        if (atStart)
             rig.config.model().setZoneName(4, "Edited");
-        rig.goLive({"--control"}, !c.atStart);
-        if (!c.atStart) {
+        rig.goLive({"--control"});
+        if (!atStart) {
             ASSERT_TRUE(rig.waitFor(LiveState::InSync));
             rig.setVolume(4, -25);
             ASSERT_TRUE(rig.waitFor(LiveState::InSync));
@@ -252,23 +295,85 @@ TEST_P(LiveSessionTest, UnitDiffersAsksWhichSideWins)
                 ASSERT_TRUE(rig.sim.control(command));
         }
         ASSERT_TRUE(differs.wait(15000));
-        EXPECT_EQ(differs.first().first().toBool(), c.atStart);
+        EXPECT_EQ(differs.first().first().toBool(), atStart);
+        EXPECT_EQ(rig.live.differsFound(), c.found);
         EXPECT_EQ(rig.live.status().state, LiveState::UnitDiffers);
         rig.live.resolve(c.side);
         ASSERT_TRUE(rig.waitFor(LiveState::InSync));
-        rig.live.stop(LiveSession::Ending::Finish);
+        ASSERT_TRUE(rig.leave());
+        EXPECT_TRUE(rig.ended->unitHoldsEdited);
         EXPECT_TRUE(model::compareConfigurations(rig.unitNow(), rig.config.model()).empty());
         EXPECT_EQ(rig.config.model().zoneName(4) == "Edited",
-                  c.atStart && c.side == LiveSession::Side::SendEdited);
-        EXPECT_EQ(rig.journal.entries().size(), 2);
-        if (!c.atStart) {
-            // Live, once more when back, the check: never a second session beside the first.
-            EXPECT_TRUE(QTest::qWaitFor([&] { return rig.sim.openedConnections() >= 3; }, 5000));
-            EXPECT_EQ(rig.sim.openedConnections(), 3);
-            EXPECT_EQ(rig.config.model().zoneAudio(4).volume,
-                      c.side == LiveSession::Side::SendEdited ? -25 : -12);
+                  atStart && c.side == LiveSession::Side::SendEdited);
+        // As found, the read that found the unit changed (after a start that agreed), the
+        // lines sent live, the read back.
+        EXPECT_EQ(rig.journal.entries().size(), atStart ? 3 : 4);
+        if (!atStart && isTcp()) {
+            // Never a second session beside the first.
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return rig.sim.openedConnections() >= c.connections; }, 5000));
+            EXPECT_EQ(rig.sim.openedConnections(), c.connections);
+        }
+        if (!atStart)
+            EXPECT_EQ(rig.config.model().zoneAudio(4).volume, c.zone4Volume);
+    }
+}
+
+// What one edit sends: the lines of the members it changed, as the writer writes them in the
+// zone's mode, never a member the edit left alone (here one changed at the unit's keypad).
+TEST(LiveSession, AnEditSendsOnlyTheMembersItChanged)
+{
+    LiveRig rig(ZelSimProcess::Link::Tcp);
+    LiveSettings settings = rig.live.settings();
+    settings.readPeriod = std::chrono::minutes(10); // the keypad's change stays unseen
+    rig.live.setSettings(settings);
+    rig.goLive({"--control"});
+    ASSERT_TRUE(rig.waitFor(LiveState::InSync));
+    struct Case {
+        const char* what;
+        std::function<void(model::ZoneAudio&)> edit;
+        QStringList sent;
+        QByteArray keypadAfter = {};
+    };
+    const Case cases[] = {
+        {"a volume: its lock and value lines",
+         [](model::ZoneAudio& zone) { zone.volume = -30; },
+         {"[VO7F0]", "[VO7R-30]", "[EC]"},
+         "keypad [VO7R-10]"},
+        {"a balance nudge: its line, not the volume changed at the keypad",
+         [](model::ZoneAudio& zone) { zone.balance = 3; },
+         {"[BO7R3]", "[EC]"}},
+        {"a mode change: the mode line and what the new mode writes",
+         [](model::ZoneAudio& zone) {
+             zone.eqMode = model::kEqModeTone;
+             zone.bass = 2;
+         },
+         {"[EO7M3]", "[TO7B-2T0]", "[EC]"}},
+        {"a tone: its line",
+         [](model::ZoneAudio& zone) { zone.treble = -4; },
+         {"[TO7B-2T4]", "[EC]"}},
+        {"another mode: its line and its one setting",
+         [](model::ZoneAudio& zone) {
+             zone.eqMode = model::kEqModeLowpass;
+             zone.lowpass = 120;
+         },
+         {"[EO7M4]", "[EO7LP120]", "[EC]"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const qsizetype taken = rig.sim.receivedCommands().size();
+        c.edit(rig.config.model().zoneAudio(7));
+        rig.config.recordEdit({c.what, {}, model::DiffSubject::ZoneAudio, 7});
+        ASSERT_TRUE(rig.waitFor(LiveState::Sending));
+        ASSERT_TRUE(rig.waitFor(LiveState::InSync));
+        EXPECT_EQ(rig.sim.receivedCommands().mid(taken), c.sent);
+        if (!c.keypadAfter.isEmpty()) {
+            ASSERT_TRUE(rig.sim.control(c.keypadAfter));
+            ASSERT_TRUE(QTest::qWaitFor([&] { return rig.unitNow().zoneAudio(7).volume == -10; }));
         }
     }
+    ASSERT_TRUE(rig.leave());
+    EXPECT_EQ(rig.unitNow().zoneAudio(7).volume, -10) << "the keypad's volume stays";
 }
 
 TEST(LiveSession, EachEditUndoAndRedoIsOneSendOfWhatChanged)

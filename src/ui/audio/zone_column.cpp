@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,6 +14,8 @@
 #include "ui/common/control_enabling.h"
 #include "ui/common/focus_frame.h"
 #include "ui/common/name_width.h"
+
+#include <utility>
 
 namespace zel::ui {
 
@@ -66,6 +69,29 @@ ZoneColumn::ZoneColumn(QWidget* parent) : QWidget(parent)
     connect(m_zoneList, &QListWidget::currentRowChanged, this, &ZoneColumn::zoneChosen);
     connect(m_modeBox, &QComboBox::activated, this, &ZoneColumn::modeChosen);
     connect(m_presetBox, &QComboBox::activated, this, &ZoneColumn::presetChosen);
+    m_modeBox->installEventFilter(this);
+    m_presetBox->installEventFilter(this);
+}
+
+bool ZoneColumn::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::Wheel:
+        m_stepped = true;
+        break;
+    case QEvent::MouseButtonPress:
+        m_stepped = false;
+        break;
+    case QEvent::FocusOut:
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
+            std::exchange(m_stepped, false))
+            emit choiceLeft();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ZoneColumn::changeEvent(QEvent* event)

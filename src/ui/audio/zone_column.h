@@ -43,6 +43,10 @@ public:
     // `mode` and `preset`; the copy button goes with the mode box.
     void applyStates(bool mode, bool preset);
 
+    // Whether the box's item last picked was stepped to by keys or the wheel, not picked from
+    // its list: more may follow while the user looks for the one to stay on.
+    bool lastChoiceStepped() const { return m_stepped; }
+
 signals:
     // The user chose the zone list's entry `row`.
     void zoneChosen(int row);
@@ -50,9 +54,12 @@ signals:
     void modeChosen();
     // The user picked an item of the ZEL EQ preset box.
     void presetChosen();
+    // The keyboard focus left a box whose item was stepped to: the choice rests there.
+    void choiceLeft();
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void fitToFont();
@@ -64,6 +71,7 @@ private:
     QLabel* m_presetCaption = nullptr;
     QComboBox* m_presetBox = nullptr;
     QPushButton* m_copyButton = nullptr;
+    bool m_stepped = false;
 };
 
 } // namespace zel::ui

@@ -50,7 +50,7 @@ void ZoneAudioPage::reportEdits()
             const ProgramChange rule(*this);
             applyModeRule();
         }
-        reportEdit(zoneStep(QStringLiteral("DSP Mode")));
+        reportEdit(choiceStep(QStringLiteral("DSP Mode")));
     });
     connect(m_volume, &VolumeBalancePanel::lockClicked, this, [this] {
         {
@@ -60,7 +60,8 @@ void ZoneAudioPage::reportEdits()
         reportEdit(zoneStep(QStringLiteral("Volume Lock")));
     });
     connect(m_column, &ZoneColumn::presetChosen, this,
-            [this] { reportEdit(zoneStep(QStringLiteral("ZEL EQ Preset"))); });
+            [this] { reportEdit(choiceStep(QStringLiteral("ZEL EQ Preset"))); });
+    connect(m_column, &ZoneColumn::choiceLeft, this, &EditorPage::sliderReleased);
     connect(m_quickEq, &QuickEqPanel::curveApplied, this, [this](const QString& entry) {
         reportEdit(zoneStep(QStringLiteral("Quick EQ %1").arg(entry)));
     });
@@ -79,6 +80,15 @@ void ZoneAudioPage::reportEdits()
         reportSliderEdits(findChild<QSlider*>(QLatin1String(name)),
                           [this, caption = what] { return zoneStep(QLatin1String(caption)); });
     }
+}
+
+session::EditStep ZoneAudioPage::choiceStep(const QString& what) const
+{
+    session::EditStep step = zoneStep(what);
+    // Stepped through by keys, the choices pass by: live mode sends the one the box rests on.
+    if (m_column->lastChoiceStepped())
+        step.pace = session::EditStep::Pace::Choice;
+    return step;
 }
 
 session::EditStep ZoneAudioPage::zoneStep(const QString& what) const

@@ -50,6 +50,8 @@ private:
     // Every control the user edits reports its edit, named after the zone shown.
     void reportEdits();
     session::EditStep zoneStep(const QString& what) const;
+    // A drop-down's edit: paced as a choice when it was stepped to by keys.
+    session::EditStep choiceStep(const QString& what) const;
 
     void chooseZone(int row);
     void applyModeRule();

@@ -24,6 +24,10 @@ using session::LiveState;
 
 namespace {
 constexpr int kMostVolumeLimitDb = 80; // the volume's whole range
+// The read period's bounds: a whole read takes some seconds at 9600 baud, and a change at the
+// unit is to be found within half a minute.
+constexpr int kShortestReadPeriodS = 5;
+constexpr int kLongestReadPeriodS = 30;
 } // namespace
 
 LiveController::LiveController(MainWindow& window)
@@ -40,12 +44,14 @@ LiveController::LiveController(MainWindow& window)
     m_resendAction->setEnabled(false);
     m_menu->addSeparator();
     m_limitAction = m_menu->addAction(tr("Live &Volume Limit..."));
+    m_readPeriodAction = m_menu->addAction(tr("Live Read &Period..."));
     m_panel = new LiveStatePanel;
 
     connect(m_liveAction, &QAction::triggered, this, &LiveController::onToggled);
     connect(m_resendAction, &QAction::triggered, &m_live, &LiveSession::resend);
     connect(m_panel, &LiveStatePanel::resendRequested, &m_live, &LiveSession::resend);
     connect(m_limitAction, &QAction::triggered, this, &LiveController::askVolumeLimit);
+    connect(m_readPeriodAction, &QAction::triggered, this, &LiveController::askReadPeriod);
     connect(&m_live, &LiveSession::statusChanged, this, [this](const session::LiveStatus& s) {
         m_panel->showStatus(s);
         m_resendAction->setEnabled(s.state == LiveState::NotApplied);
@@ -108,28 +114,24 @@ void LiveController::goLive()
         m_liveAction->setChecked(false);
         return;
     }
+    // One window live on a unit: two would undo each other's edits.
+    QString title = m_window.windowTitle();
+    title.remove(QStringLiteral("[*]"));
+    if (!m_unitLock.take(link.journalUnit(), title)) {
+        m_liveAction->setChecked(false);
+        m_window.prompts().showError(live::heldElsewhereText(m_unitLock.heldBy()));
+        return;
+    }
     m_liveUnit = link.journalUnit();
     m_liveHost = link.host();
     link.holdForLive(true);
-    m_live.start({link.liveChannelMaker(), link.journalUnit(), link.transferSettings()},
-                 unitHoldsEdited());
+    // The unit is read first, always: a mark of an earlier send says nothing of what it holds.
+    m_live.start({link.liveChannelMaker(), link.journalUnit(), link.transferSettings()});
     updateAction();
     emit liveChanged();
 }
 
-bool LiveController::unitHoldsEdited() const
-{
-    session::ConfigurationSession& config = m_window.session();
-    const LinkController& link = *m_window.link();
-    if (const session::FetchedConfiguration* fetched = config.lastFetchedFromUnit();
-        fetched && fetched->origin == link.peerText() &&
-        model::compareConfigurations(fetched->model, config.model()).empty())
-        return true;
-    return config.loaded().exportedSinceLoadTo(link.journalUnit().toStdString()) &&
-           !config.hasUnsavedEdits();
-}
-
-void LiveController::onUnitDiffers(bool atStart)
+void LiveController::onUnitDiffers()
 {
     if (m_live.status().state != LiveState::UnitDiffers)
         return;
@@ -138,7 +140,8 @@ void LiveController::onUnitDiffers(bool atStart)
         rows << text::fromLatin1(model::describe(difference));
     const bool canSend = m_live.canSendEdited();
     const LiveSide side = m_window.prompts().chooseLiveSide(
-        live::differsQuestion(atStart, static_cast<int>(rows.size()), canSend), rows, canSend);
+        live::differsQuestion(m_live.differsFound(), static_cast<int>(rows.size()), canSend), rows,
+        canSend);
     m_live.resolve(side == LiveSide::SendEdited  ? LiveSession::Side::SendEdited
                    : side == LiveSide::TakeUnits ? LiveSession::Side::TakeUnits
                                                  : LiveSession::Side::Leave);
@@ -146,6 +149,7 @@ void LiveController::onUnitDiffers(bool atStart)
 
 void LiveController::onStartFailed(const QString& why, bool turnedAway)
 {
+    m_unitLock.release();
     m_window.link()->holdForLive(false);
     updateAction();
     emit liveChanged();
@@ -156,6 +160,7 @@ void LiveController::onStartFailed(const QString& why, bool turnedAway)
 
 void LiveController::onEnded(const session::LiveEnd& end)
 {
+    m_unitLock.release();
     m_window.link()->holdForLive(false);
     if (end.unitHoldsEdited)
         m_window.session().deliveredToUnit(m_liveUnit.toStdString());
@@ -175,17 +180,19 @@ bool LiveController::allowClose()
     if (!isLive())
         return true;
     const QScopedValueRollback closing(m_closing, true);
-    const LiveState state = m_live.status().state;
-    if ((state == LiveState::Sending || state == LiveState::Ending) && !m_closeWhenEnded) {
-        m_closeWhenEnded = true; // the window is closed again once it has gone
-        m_live.stop(LiveSession::Ending::Finish);
-        if (isLive())
-            return false;
+    if (m_closeWhenEnded) { // closed again while leaving: what is pending is cancelled
         m_closeWhenEnded = false;
+        m_live.stop(LiveSession::Ending::Cancel);
         return true;
     }
+    // Asked before anything is ended: the user may keep the window and live mode.
+    if (!m_window.prompts().confirm(live::closeWhileLiveQuestion()))
+        return false;
+    m_closeWhenEnded = true; // the window is closed again once live mode has ended
+    m_live.stop(LiveSession::Ending::Finish);
+    if (isLive())
+        return false;
     m_closeWhenEnded = false;
-    m_live.stop(LiveSession::Ending::Cancel);
     return true;
 }
 
@@ -211,12 +218,38 @@ void LiveController::askVolumeLimit()
     if (!ok || limit < 0 || limit > kMostVolumeLimitDb) {
         m_window.prompts().showError(
             tr("\"%1\" is not a number of dB from 0 to %2: the limit stays %3 dB.")
-                .arg(*answer)
-                .arg(kMostVolumeLimitDb)
-                .arg(settings.volumeRaiseLimitDb));
+                .arg(*answer, QString::number(kMostVolumeLimitDb),
+                     QString::number(settings.volumeRaiseLimitDb)));
         return;
     }
     settings.volumeRaiseLimitDb = limit;
+    m_live.setSettings(settings);
+}
+
+void LiveController::askReadPeriod()
+{
+    session::LiveSettings settings = m_live.settings();
+    const auto seconds = [](std::chrono::milliseconds ms) {
+        return QString::number(std::chrono::duration_cast<std::chrono::seconds>(ms).count());
+    };
+    const std::optional<QString> answer = m_window.prompts().inputQuery(
+        tr("Live Read Period"),
+        tr("While live, the unit is read again at least this often, in seconds (%1 to %2): ")
+            .arg(kShortestReadPeriodS)
+            .arg(kLongestReadPeriodS),
+        seconds(settings.readPeriod));
+    if (!answer)
+        return;
+    bool ok = false;
+    const int period = answer->trimmed().toInt(&ok);
+    if (!ok || period < kShortestReadPeriodS || period > kLongestReadPeriodS) {
+        m_window.prompts().showError(
+            tr("\"%1\" is not a number of seconds from %2 to %3: the period stays %4 s.")
+                .arg(*answer, QString::number(kShortestReadPeriodS),
+                     QString::number(kLongestReadPeriodS), seconds(settings.readPeriod)));
+        return;
+    }
+    settings.readPeriod = std::chrono::seconds(period);
     m_live.setSettings(settings);
 }
 

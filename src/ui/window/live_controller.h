@@ -2,9 +2,10 @@
 // The window's side of live mode: the "Unit" menu ("Live", "Resend Not Applied", "Live Volume
 // Limit..."), the live state line in the status bar, the questions live mode asks (which side
 // wins, a large volume raise), and what it says when it ends. Going live is checked in one place
-// (session::whyNotLive()); right after a whole import from the unit, or an export to it, live mode
-// is on at once, else the unit is fetched and compared first.
+// (session::whyNotLive()); the unit is always read and compared first, and one window at a time
+// may be live on a unit.
 
+#include "session/live/live_unit_lock.h"
 #include "session/live_session.h"
 #include "session/settle_clock.h"
 
@@ -35,8 +36,9 @@ public:
     // The unit live mode holds, as the journal names it; empty when it is off.
     QString liveUnit() const { return isLive() ? m_liveUnit : QString(); }
 
-    // The window is closing. False while live mode first sends what is pending; the window is
-    // closed again once it has ended. A second close cancels what is pending.
+    // The window is closing. While live, asks first; then false while live mode sends what is
+    // pending and reads the unit back; the window is closed again once it has ended. A second
+    // close cancels what is pending.
     bool allowClose();
     // The "Live" item follows the link, what is loaded and whether a transfer runs.
     void updateAction();
@@ -48,22 +50,22 @@ signals:
 private:
     void onToggled(bool on);
     void goLive();
-    // Whether the unit is known to hold the configuration being edited: it was just fetched
-    // whole from it, or exported to it, and nothing was edited since.
-    bool unitHoldsEdited() const;
-    void onUnitDiffers(bool atStart);
+    void onUnitDiffers();
     void onStartFailed(const QString& why, bool turnedAway);
     void onEnded(const session::LiveEnd& end);
     void onLinkModeChanging();
     void askVolumeLimit();
+    void askReadPeriod();
 
     MainWindow& m_window;
     session::TimerSettleClock m_clock;
     session::LiveSession m_live;
+    session::LiveUnitLock m_unitLock;
     QMenu* m_menu;
     QAction* m_liveAction;
     QAction* m_resendAction;
     QAction* m_limitAction;
+    QAction* m_readPeriodAction;
     LiveStatePanel* m_panel;
     QString m_liveUnit;            // the unit live mode went to, as journalUnit() names it
     QString m_liveHost;            // the telnet host as typed, for the messages

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 namespace zel::ui {
 
@@ -36,19 +37,30 @@ LiveStatePanel::LiveStatePanel(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_label);
     layout->addWidget(m_resend);
     connect(m_resend, &QPushButton::clicked, this, &LiveStatePanel::resendRequested);
+    m_ticker = new QTimer(this);
+    m_ticker->setInterval(1000);
+    connect(m_ticker, &QTimer::timeout, this, &LiveStatePanel::showText);
     setVisible(false);
     m_resend->setVisible(false);
 }
 
 void LiveStatePanel::showStatus(const session::LiveStatus& status)
 {
+    m_status = status;
+    if (status.state == LiveState::InSync && status.lastRead.isValid())
+        m_ticker->start();
+    else
+        m_ticker->stop();
     const QString text = live::stateText(status);
     setVisible(!text.isEmpty());
     m_resend->setVisible(status.state == LiveState::NotApplied);
     if (text == m_label->text())
         return;
+    const bool sameState = m_label->text().section(u',', 0, 0) == text.section(u',', 0, 0);
     m_label->setText(text);
     m_label->setAccessibleName(text.isEmpty() ? tr("Live mode off") : text);
+    if (sameState)
+        return; // only the time since the last read: not read out again every second
     // Read out as it changes, not only when the label is visited.
     QAccessibleEvent changed(m_label, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
@@ -56,6 +68,13 @@ void LiveStatePanel::showStatus(const session::LiveStatus& status)
         QAccessibleEvent alert(m_label, QAccessible::Alert);
         QAccessible::updateAccessibility(&alert);
     }
+}
+
+void LiveStatePanel::showText()
+{
+    const QString text = live::stateText(m_status);
+    m_label->setText(text);
+    m_label->setAccessibleName(text);
 }
 
 } // namespace zel::ui

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QPushButton;
+class QTimer;
 
 namespace zel::ui {
 
@@ -27,8 +28,12 @@ signals:
     void resendRequested();
 
 private:
+    void showText();
+
     QLabel* m_label;
     QPushButton* m_resend;
+    QTimer* m_ticker; // "read 12 s ago" goes on as time passes
+    session::LiveStatus m_status;
 };
 
 } // namespace zel::ui

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <algorithm>
+
 namespace zel::ui::live {
 
 using session::LiveState;
@@ -15,7 +17,7 @@ QString changes(int count)
 
 } // namespace
 
-QString stateText(const session::LiveStatus& status)
+QString stateText(const session::LiveStatus& status, const QDateTime& now)
 {
     switch (status.state) {
     case LiveState::Off:
@@ -23,7 +25,17 @@ QString stateText(const session::LiveStatus& status)
     case LiveState::Starting:
         return QObject::tr("Live: connecting to %1 and comparing").arg(status.peer);
     case LiveState::InSync:
-        return QObject::tr("Live: in sync with %1").arg(status.peer);
+        if (!status.lastRead.isValid())
+            return QObject::tr("Live: in sync with %1").arg(status.peer);
+        return QObject::tr("Live: in sync with %1, read %2 s ago")
+            .arg(status.peer)
+            .arg(std::max<qint64>(0, status.lastRead.secsTo(now)));
+    case LiveState::Reading:
+        return status.pending > 0 ? QObject::tr("Live: reading the unit; %1 waiting for the read")
+                                        .arg(changes(status.pending))
+                                  : QObject::tr("Live: reading the unit");
+    case LiveState::ReadingBack:
+        return QObject::tr("Live: reading the unit back before leaving");
     case LiveState::Sending:
         return QObject::tr("Live: sending (%1 pending)").arg(status.pending);
     case LiveState::NotApplied:
@@ -61,7 +73,11 @@ QString endText(const session::LiveEnd& end)
     if (end.notSent > 0)
         text += QObject::tr(": %1 not applied on the unit").arg(changes(end.notSent));
     else if (end.unitHoldsEdited)
-        text += QObject::tr(": the unit holds the configuration being edited");
+        text += QObject::tr(": the unit, read back, holds the configuration being edited");
+    else if (end.readBack)
+        text += QObject::tr(": the unit, read back, differs from the configuration being edited");
+    else
+        text += QObject::tr(": the unit was not read back");
     if (!end.journalError.isEmpty())
         text += QObject::tr("; the journal cannot be written (%1)").arg(end.journalError);
     return text;
@@ -86,17 +102,26 @@ QString raiseQuestion(const std::vector<session::VolumeRaise>& raises, int limit
         .arg(zones.join(QStringLiteral(", ")));
 }
 
-QString differsQuestion(bool atStart, int count, bool canSendEdited)
+QString differsQuestion(session::LiveSession::Found found, int count, bool canSendEdited)
 {
-    QString text =
-        atStart ? QObject::tr("The unit's configuration differs from the one being edited in %1 "
-                              "(listed under Show Details).")
-                      .arg(changes(count))
-                : QObject::tr("The link came back, and the unit's configuration is not what it "
-                              "was sent: it differs from the one being edited in %1 (listed under "
-                              "Show Details). The unit may have been switched off and on, or "
-                              "changed at its front panel.")
-                      .arg(changes(count));
+    using Found = session::LiveSession::Found;
+    const bool atStart = found == Found::AtStart;
+    QString text;
+    if (atStart)
+        text = QObject::tr("The unit's configuration differs from the one being edited in %1 "
+                           "(listed under Show Details).")
+                   .arg(changes(count));
+    else if (found == Found::LinkBack)
+        text = QObject::tr("The link came back, and the unit's configuration is not what it "
+                           "was sent: it differs from the one being edited in %1 (listed under "
+                           "Show Details). The unit may have been switched off and on, or "
+                           "changed at its front panel.")
+                   .arg(changes(count));
+    else
+        text = QObject::tr("The unit, read again, is not what it was sent: it differs from the "
+                           "one being edited in %1 (listed under Show Details). It may have been "
+                           "changed at its front panel or by another program.")
+                   .arg(changes(count));
     text += canSendEdited ? QObject::tr("\n\nSend the edited values to the unit, or take the "
                                         "unit's configuration into the editor?")
                           : QObject::tr("\n\nThe unit has other zones or sources than the "
@@ -106,6 +131,20 @@ QString differsQuestion(bool atStart, int count, bool canSendEdited)
                     : QObject::tr(" Cancel leaves live "
                                   "mode.");
     return text;
+}
+
+QString closeWhileLiveQuestion()
+{
+    return QObject::tr("Live mode is on. Leave live mode and close the window?\n\nWhat is "
+                       "pending is sent first, and the unit is read back before the window "
+                       "closes.");
+}
+
+QString heldElsewhereText(const QString& heldBy)
+{
+    return QObject::tr("Live mode is on for this unit in another window: %1. Leave live mode "
+                       "there first.")
+        .arg(heldBy);
 }
 
 QString closedWithUnsentText(int notSent)

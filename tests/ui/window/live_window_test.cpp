@@ -9,9 +9,11 @@
 #include "ui/window/live_controller.h"
 #include "ui/window/live_state_panel.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTest>
 
@@ -20,6 +22,8 @@ namespace {
 
 using Link = ZelSimProcess::Link;
 using session::LiveState;
+
+const QString kFilled = QStringLiteral(ZEL_SOURCE_DIR "/tests/tools/data/filled_zel16.zel");
 
 TEST(LiveInTheWindow, TheLiveItemFollowsTheLink)
 {
@@ -44,7 +48,7 @@ TEST(LiveInTheWindow, GoingLiveAgreesWithTheUnitFirst)
     struct Case {
         const char* what;
         Link link;
-        const char* loaded; // "import", "zel8", "nothing"
+        const char* loaded; // "import", "zel8", "nothing", "exported, swapped"
         ui::LiveSide answer;
         bool asked;
         bool live;
@@ -58,6 +62,9 @@ TEST(LiveInTheWindow, GoingLiveAgreesWithTheUnitFirst)
         {"a ZEL-8 template: the unit's taken", Link::Tcp, "zel8", ui::LiveSide::TakeUnits, true,
          true},
         {"a ZEL-8 template: cancelled", Link::Tcp, "zel8", ui::LiveSide::Cancel, true, false},
+        // The unit is read whatever the window remembers of it.
+        {"exported, then another unit at the address: asked", Link::Tcp, "exported, swapped",
+         ui::LiveSide::Cancel, true, false},
         {"nothing loaded: refused", Link::Tcp, "nothing", ui::LiveSide::Cancel, false, false},
         {"an import cut short: refused",
          Link::Tcp,
@@ -77,10 +84,18 @@ TEST(LiveInTheWindow, GoingLiveAgreesWithTheUnitFirst)
             w.chooseTelnet(unit.address());
         else
             w.chooseSerial(unit.address());
-        if (QLatin1String(c.loaded) == "import")
+        const QLatin1String loaded(c.loaded);
+        ZelSimProcess other;
+        if (loaded == "import" || loaded == "exported, swapped")
             ASSERT_TRUE(w.runToEnd(w.window.importAction()));
-        else if (QLatin1String(c.loaded) == "zel8")
+        else if (loaded == "zel8")
             w.window.newZel8Action()->trigger();
+        if (loaded == "exported, swapped") {
+            w.prompts->confirmAnswer = true; // the identity question, as asked before
+            ASSERT_TRUE(w.runToEnd(w.window.exportAction()));
+            unit.kill();
+            ASSERT_TRUE(other.start(c.link, {"--config", kFilled}, unit.address()));
+        }
         w.prompts->liveSideAnswer = c.answer;
         const qsizetype entries = w.link.journal().entries().size();
         live.liveAction()->trigger();
@@ -93,10 +108,11 @@ TEST(LiveInTheWindow, GoingLiveAgreesWithTheUnitFirst)
             EXPECT_FALSE(w.window.importAction()->isEnabled());
             EXPECT_FALSE(w.window.exportAction()->isEnabled());
             EXPECT_EQ(w.window.model().zoneCount(), 16);
-            live.liveAction()->trigger(); // leave
-            EXPECT_FALSE(live.isLive());
-            EXPECT_TRUE(w.window.statusText().startsWith(QStringLiteral(" Live mode ended")));
-            EXPECT_EQ(w.link.journal().entries().size(), entries + 2);
+            live.liveAction()->trigger(); // leave: the unit is read back first
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 15000));
+            EXPECT_TRUE(w.window.statusText().endsWith("read back, holds the configuration "
+                                                       "being edited"));
+            EXPECT_EQ(w.link.journal().entries().size(), entries + 3) << "found, sent, read back";
         } else {
             EXPECT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 15000));
             EXPECT_EQ(w.prompts->errors.size(), c.asked ? 0 : 1) << "refused, and why";
@@ -104,8 +120,9 @@ TEST(LiveInTheWindow, GoingLiveAgreesWithTheUnitFirst)
         }
         EXPECT_FALSE(live.liveAction()->isChecked());
         EXPECT_FALSE(state->isVisibleTo(&w.window)) << "the state line goes with live mode";
-        EXPECT_EQ(w.prompts->liveSideQuestions.size(), c.asked ? 1 : 0);
-        EXPECT_FALSE(c.asked && w.prompts->liveSideCouldSend) << "a ZEL-8 over a ZEL-16";
+        ASSERT_EQ(w.prompts->liveSideQuestions.size(), c.asked ? 1 : 0);
+        EXPECT_TRUE(!c.asked || w.prompts->liveSideQuestions[0].startsWith("The unit's configur"));
+        EXPECT_EQ(w.prompts->liveSideCouldSend, loaded == "exported, swapped") << "not a ZEL-8";
     }
 }
 
@@ -134,8 +151,9 @@ TEST(LiveInTheWindow, ASliderLetGoSendsItsValueAndTheStateLineSaysSo)
     ASSERT_TRUE(QTest::qWaitFor([&] { return state->text() == "Live: not applied (1)"; }, 15000));
     EXPECT_TRUE(live.statePanel()->isVisibleTo(&w.window));
     EXPECT_TRUE(live.resendAction()->isEnabled());
-    w.window.close(); // nothing pending: left at once, and what the unit lacks is said
-    EXPECT_FALSE(live.isLive());
+    w.prompts->confirmAnswer = true;
+    EXPECT_FALSE(w.window.close()) << "asked, then the unit is read back";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 15000));
     ASSERT_EQ(w.prompts->errors.size(), 1);
     EXPECT_TRUE(w.prompts->errors.first().contains(QStringLiteral("1 change did not reach")));
     EXPECT_TRUE(w.window.statusText().contains(QStringLiteral("1 change not applied")));
@@ -175,20 +193,121 @@ TEST(LiveInTheWindow, LeavingWithABlockOnItsWaySendsOrCancelsItAndSaysWhich)
         ASSERT_TRUE(QTest::qWaitFor([&] { return live.session().status().pending == 1; }, 5000));
         if (c.how == Leave::Uncheck)
             live.liveAction()->trigger();
-        else if (c.how == Leave::Close)
-            EXPECT_FALSE(w.window.close()) << "not before the block has gone";
-        else
+        else if (c.how == Leave::Close) { // asked first: declined, nothing is ended
+            EXPECT_FALSE(w.window.close());
+            EXPECT_TRUE(live.isLive());
+            EXPECT_EQ(w.prompts->confirmations.value(0).left(16), "Live mode is on.");
+            w.prompts->confirmAnswer = true;
+            EXPECT_FALSE(w.window.close()) << "not before the block has gone and the read back";
+        } else
             w.window.fileModeAction()->trigger();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 15000));
         EXPECT_TRUE(w.window.statusText().startsWith(QLatin1String(c.said)))
             << w.window.statusText().toStdString();
-        // The unit as left, in the journal: with the block only once it was acknowledged.
+        // The unit read back, else the lines sent live: with the block once it was acknowledged.
         const QByteArray left = *w.link.journal().text(w.link.journal().entries().first());
         EXPECT_EQ(left.contains("[VO1R-17]"), c.how != Leave::OtherLink);
         if (c.how == Leave::Close) {
             EXPECT_TRUE(QTest::qWaitFor([&] { return !w.window.isVisible(); }, 5000));
         }
     }
+}
+
+TEST(LiveInTheWindow, OneWindowAtATimeIsLiveOnAUnit)
+{
+    ZelSimProcess unit;
+    ASSERT_TRUE(unit.start(Link::Tcp)) << unit.error().toStdString();
+    LinkWindow first;
+    LinkWindow second;
+    for (LinkWindow* w : {&first, &second}) {
+        w->chooseTelnet(unit.address());
+        ASSERT_TRUE(w->runToEnd(w->window.importAction()));
+    }
+    first.window.setWindowTitle(QStringLiteral("Lobby rack[*]"));
+    ui::LiveController& holder = *first.window.live();
+    holder.liveAction()->trigger();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return holder.session().status().state == LiveState::InSync; }, 15000));
+    ui::LiveController& refused = *second.window.live();
+    refused.liveAction()->trigger();
+    EXPECT_FALSE(refused.isLive() || refused.liveAction()->isChecked());
+    EXPECT_TRUE(second.prompts->errors.value(0).contains("another window: Lobby rack (process "));
+    holder.liveAction()->trigger(); // left: the unit is free again
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !holder.isLive(); }, 15000));
+    refused.liveAction()->trigger();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return refused.session().status().state == LiveState::InSync; }, 15000));
+}
+
+// A change at the unit's keypad is found by the next read while live; the following edit of
+// the zone sends its own member only, never the one the keypad changed.
+TEST(LiveInTheWindow, AKeypadChangeIsFoundAndNeverUndone)
+{
+    ZelSimProcess unit;
+    ASSERT_TRUE(unit.start(Link::Tcp, {"--control"})) << unit.error().toStdString();
+    LinkWindow w;
+    ui::LiveController& live = *w.window.live();
+    session::LiveSettings settings = live.session().settings();
+    settings.quietBeforeRead = std::chrono::milliseconds(100);
+    settings.readPeriod = std::chrono::milliseconds(500);
+    live.session().setSettings(settings);
+    w.chooseTelnet(unit.address());
+    ASSERT_TRUE(w.runToEnd(w.window.importAction()));
+    live.liveAction()->trigger();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return live.session().status().state == LiveState::InSync; }, 15000));
+    const QLabel* state = live.statePanel()->stateLabel();
+    EXPECT_TRUE(state->text().contains(QRegularExpression(R"(, read \d+ s ago$)")))
+        << state->text().toStdString();
+    w.prompts->liveSideAnswer = ui::LiveSide::TakeUnits;
+    ASSERT_TRUE(unit.control("keypad [VO1R-5]"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.prompts->liveSideQuestions.isEmpty(); }, 15000));
+    EXPECT_TRUE(w.prompts->liveSideQuestions.first().startsWith("The unit, read again, is not"));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return live.session().status().state == LiveState::InSync; }, 15000));
+    EXPECT_EQ(w.window.model().zoneAudio(1).volume, -5) << "the unit's taken";
+    const qsizetype taken = unit.receivedCommands().size();
+    ui::ZoneAudioPage* page = w.window.pageSet().zoneAudioPage();
+    w.window.tabs()->setCurrentWidget(page);
+    auto* balance = page->findChild<QSlider*>(QStringLiteral("balanceSlider"));
+    balance->setValue(balance->value() + 2);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return unit.receivedCommands().mid(taken).contains(QStringLiteral("[EC]")); },
+        10000));
+    const QStringList sent = unit.receivedCommands().mid(taken);
+    EXPECT_TRUE(sent.filter(QStringLiteral("[VO1")).isEmpty()) << sent.join(' ').toStdString();
+    EXPECT_EQ(sent.filter(QStringLiteral("[BO1")).size(), 1) << sent.join(' ').toStdString();
+}
+
+// Modes stepped through by the arrow keys pass by: only the one the box rests on goes.
+TEST(LiveInTheWindow, ADropDownSteppedByKeysSendsTheChoiceItRestsOn)
+{
+    ZelSimProcess unit;
+    ASSERT_TRUE(unit.start(Link::Tcp)) << unit.error().toStdString();
+    LinkWindow w;
+    w.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
+    ui::LiveController& live = *w.window.live();
+    w.chooseTelnet(unit.address());
+    ASSERT_TRUE(w.runToEnd(w.window.importAction()));
+    live.liveAction()->trigger();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return live.session().status().state == LiveState::InSync; }, 15000));
+    ui::ZoneAudioPage* page = w.window.pageSet().zoneAudioPage();
+    w.window.tabs()->setCurrentWidget(page);
+    auto* mode = page->findChild<QComboBox*>(QStringLiteral("dspModeBox"));
+    mode->setFocus();
+    const qsizetype taken = unit.receivedCommands().size();
+    for (int step = 0; step < 3; ++step)
+        QTest::keyClick(mode, Qt::Key_Down);
+    page->findChild<QSlider*>(QStringLiteral("balanceSlider"))->setFocus(); // it rests
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return unit.receivedCommands().mid(taken).contains(QStringLiteral("[EC]")); },
+        10000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return live.session().status().state == LiveState::InSync; }, 15000));
+    const QStringList modes = unit.receivedCommands().mid(taken).filter(QStringLiteral("[EO1M"));
+    EXPECT_EQ(modes, QStringList{QStringLiteral("[EO1M3]")}) << modes.join(' ').toStdString();
 }
 
 } // namespace
