@@ -124,7 +124,8 @@ void TransferRunner::showPending()
 {
     m_showPending.stop();
     if (m_pendingStatus)
-        emit statusText(status::transferStatusText(*std::exchange(m_pendingStatus, std::nullopt)));
+        emit statusText(status::transferStatusText(*std::exchange(m_pendingStatus, std::nullopt),
+                                                   m_view == View::Aside));
     if (m_pendingProgress.second > 0)
         m_progressPanel->showProgress(m_pendingProgress.first, m_pendingProgress.second);
     m_pendingProgress = {};

@@ -5,12 +5,18 @@ namespace zel::ui::status {
 using link::TransferOutcome;
 using Stage = link::TransferStatus::Stage;
 
-QString transferStatusText(const link::TransferStatus& status)
+QString transferStatusText(const link::TransferStatus& status, bool comparing)
 {
     switch (status.stage) {
     case Stage::Connecting:
+        if (comparing)
+            return QStringLiteral(" Comparing with ") + status.peer;
         return QStringLiteral(" Importing from ") + status.peer;
     case Stage::ReceivingLines:
+        if (comparing)
+            return QStringLiteral(" Comparing with %1: %2 lines came")
+                .arg(status.peer)
+                .arg(status.line);
         return QStringLiteral(" Importing %1 lines from ").arg(status.line) + status.peer;
     case Stage::DroppingAfterCancel:
         return kDroppingAfterCancel;

@@ -16,7 +16,8 @@ inline const QString kDroppingAfterCancel =
 
 // The status line for `status`: " Importing from H", " Importing N lines from H",
 // " Sending line i of M", " Import complete from H", " Export stopped at line i of M: why", ...
-QString transferStatusText(const link::TransferStatus& status);
+// A fetch for a comparison (`comparing`) says " Comparing with H" while it runs.
+QString transferStatusText(const link::TransferStatus& status, bool comparing = false);
 
 // " Sending line i of M"
 QString sendingLineStatus(int line, int lineCount);
