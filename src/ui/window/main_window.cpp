@@ -110,6 +110,9 @@ MainWindow::MainWindow(QWidget* parent)
         // A fetch that brought no text to compare ends what waited on it here.
         if (std::exchange(m_fetchFor, FetchFor::Comparison) == FetchFor::BeforeSend) {
             m_unitSend.abandon();
+            updateCommands(); // nothing waits on the read any more
+            if (m_closing)
+                return;
             if (outcome == link::TransferOutcome::LinkFailed ||
                 outcome == link::TransferOutcome::NotOpen) // the error box said why
                 setStatusText(
@@ -278,9 +281,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     // During an import the model has been reset already: nothing of the user's is at stake.
     // During a comparison's fetch, or the one around a Send Selected, the edits still are.
+    // During the read before a send, what was asked to go would silently not.
+    const bool unsaved = m_session.hasUnsavedEdits();
     const bool agreed =
-        m_link->isExportRunning()
-            ? m_prompts->confirm(questions::closeDuringExport(m_session.hasUnsavedEdits()))
+        m_link->isExportRunning() ? m_prompts->confirm(questions::closeDuringExport(unsaved))
+        : m_link->isReadBeforeSendRunning()
+            ? m_prompts->confirm(questions::closeBeforeSend(unsaved))
             : m_link->isImportRunning() || confirmDiscardingEdits(questions::kDiscardOnExit);
     if (!agreed || !closeSiteWindow()) {
         event->ignore();

@@ -104,8 +104,7 @@ void MainWindow::sendToUnit(SendFor what, session::send::Outgoing outgoing,
     m_sendFor = what;
     m_sendBridge.read = [this] {
         m_fetchFor = FetchFor::BeforeSend;
-        setStatusText(tr(" Reading %1 before anything is sent to it").arg(m_link->journalUnit()));
-        m_link->fetchForComparison();
+        m_link->readBeforeSend();
         if (!m_link->isTransferRunning() && m_fetchFor == FetchFor::BeforeSend) { // not started
             m_fetchFor = FetchFor::Comparison;
             m_unitSend.abandon();
