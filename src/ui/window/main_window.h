@@ -13,10 +13,10 @@
 #include "model/unit_model.h"
 #include "session/compared_unit.h"
 #include "session/configuration_session.h"
+#include "session/send/send_bridge.h"
 #include "session/send/unit_send.h"
 #include "session/site_link.h"
 #include "text/file_save.h"
-#include "ui/window/send_bridge.h"
 
 #include <QDateTime>
 #include <QMainWindow>
@@ -343,7 +343,7 @@ private:
     };
     FetchFor m_fetchFor = FetchFor::Comparison;
     SendFor m_sendFor = SendFor::Export;
-    SendBridge m_sendBridge;
+    session::send::SendBridge m_sendBridge;
     session::send::UnitSend m_unitSend;
     std::function<void()> m_nextStep; // runs once the transfer ending has been shown
     text::SaveRoutine m_reportSave = text::saveWholeFile;
