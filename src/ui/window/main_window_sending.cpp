@@ -137,8 +137,11 @@ void MainWindow::readBeforeSend(const QString& text, const QString& incompleteRe
         setStatusText(tr(" Nothing was sent: cancelled while the unit's configuration came"));
         return;
     }
-    if (m_sendFor != SendFor::Selected)
+    if (m_sendFor != SendFor::Selected) {
+        if (ending == Ending::Declined) // the read's status would still show
+            setStatusText(tr(" Nothing was sent to %1").arg(m_link->journalUnit()));
         return;
+    }
     if (ending == Ending::Nothing)
         m_prompts->showError(tr("Nothing of the checked rows can be sent: the configuration "
                                 "being edited does not write them (a zone or source beyond its "

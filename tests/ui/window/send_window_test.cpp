@@ -68,6 +68,7 @@ TEST(SendToUnit, ASwappedUnitIsAskedAboutFromItsReadKeptFirst)
                     asked.contains("just fetched"))
             << asked.toStdString();
         // Read, kept, and nothing sent.
+        EXPECT_EQ(w.window.statusText(), " Nothing was sent to tcp:" + address);
         QStringList received = swapped.receivedCommands();
         received.removeAll(QStringLiteral("[]"));
         EXPECT_EQ(received, QStringList{"[QXSB]"});
