@@ -4,7 +4,9 @@
 // Export command (configuration text box and status line included), and a whole `zeltool
 // export` run. At 9600 baud it also times `zeltool export --changes-only` of a one-name change,
 // fetch included, against a full export of the same configuration.
-// Usage: zel_transfer_bench [--runs N] [--no-serial]
+// At 9600 baud it also times the window's Export, which reads the unit first, against a read alone
+// plus an export alone (--send-path runs that alone).
+// Usage: zel_transfer_bench [--runs N] [--no-serial] [--send-path]
 
 #include "bench_prompts.h"
 #include "filled_configuration.h"
@@ -16,6 +18,7 @@
 #include "link/serial_channel.h"
 #include "link/serial_endpoint.h"
 #include "link/telnet_channel.h"
+#include "model/templates.h"
 #include "ui/common/user_prompts.h"
 #include "ui/window/link_controller.h"
 #include "ui/window/main_window.h"
@@ -63,10 +66,10 @@ void waitMs(int ms)
 // A running zelsim and where it listens.
 class Simulator {
 public:
-    explicit Simulator(const QStringList& arguments)
+    // Starts from `config`, the filled configuration unless given.
+    explicit Simulator(const QStringList& arguments, const QString& config = g_configFile)
     {
-        m_process.start(QStringLiteral(ZELSIM_PATH),
-                        arguments + QStringList{"--config", g_configFile});
+        m_process.start(QStringLiteral(ZELSIM_PATH), arguments + QStringList{"--config", config});
         QByteArray output;
         while (m_process.waitForReadyRead(10000)) {
             output += m_process.readAllStandardOutput();
@@ -157,22 +160,16 @@ double bareExchangeMs(const QString& address, const QStringList& lines)
     return ms;
 }
 
-// The window's Export command to `unit`, with the filled configuration opened from its file:
-// from the command to the end of the export, the fetch that tells the unit's model first
-// included.
-double windowExportMs(const QString& unit, bool serial)
+// Runs the event loop until the window's unit work that `command` starts has ended: the last
+// transfer's outcome, and how long it took in ms.
+std::pair<link::TransferOutcome, double> runWindowCommand(ui::MainWindow& window, QAction* command)
 {
-    ui::MainWindow window;
-    window.setPrompts(std::make_unique<bench::BenchPrompts>(unit, g_configFile));
-    window.show();
-    window.importAction()->trigger(); // File Mode: opens the filled configuration
-    (serial ? window.serialModeAction() : window.telnetModeAction())->trigger();
     QEventLoop loop;
     link::TransferOutcome outcome = link::TransferOutcome::Running;
     QObject::connect(window.link(), &ui::LinkController::transferFinished, &loop,
                      [&](link::TransferOutcome end) {
                          outcome = end;
-                         // Once what follows the fetch has begun: the export's end is the end.
+                         // Once what follows the read has begun: the export's end is the end.
                          QTimer::singleShot(0, &loop, [&] {
                              if (!window.unitWorkPending())
                                  loop.quit();
@@ -180,14 +177,31 @@ double windowExportMs(const QString& unit, bool serial)
                      });
     QElapsedTimer clock;
     clock.start();
-    window.exportAction()->trigger();
+    command->trigger();
     loop.exec();
-    const double ms = clock.nsecsElapsed() / 1e6;
+    return {outcome, clock.nsecsElapsed() / 1e6};
+}
+
+void requireWindowCompleted(link::TransferOutcome outcome, const char* what)
+{
     if (outcome != link::TransferOutcome::Completed) {
-        std::fprintf(stderr, "window export did not complete (outcome %d)\n",
+        std::fprintf(stderr, "window %s did not complete (outcome %d)\n", what,
                      static_cast<int>(outcome));
         std::exit(1);
     }
+}
+
+// The window's Export command to `unit`, with the filled configuration opened from its file:
+// from the command to the end of the export, the read of the unit first included.
+double windowExportMs(const QString& unit, bool serial)
+{
+    ui::MainWindow window;
+    window.setPrompts(std::make_unique<bench::BenchPrompts>(unit, g_configFile));
+    window.show();
+    window.importAction()->trigger(); // File Mode: opens the filled configuration
+    (serial ? window.serialModeAction() : window.telnetModeAction())->trigger();
+    const auto [outcome, ms] = runWindowCommand(window, window.exportAction());
+    requireWindowCompleted(outcome, "export");
     return ms;
 }
 
@@ -346,6 +360,72 @@ void benchPacedTelnetImport()
                 imported.ms - dumpEndMs);
 }
 
+// What the read before a send costs: the window's Export, which reads the unit before it sends,
+// against the least time of a read alone plus an export alone over the link, at 9600 baud over a
+// pseudo-terminal. A ZEL-8 at its blank template keeps the run short.
+void benchReadBeforeSend(int runs)
+{
+    const QString zel8 = QFileInfo(g_configFile).dir().filePath(QStringLiteral("zel8.zel"));
+    QStringList template8;
+    for (const std::string& line : model::templateLines(model::UnitSize::Zel8))
+        template8 << QString::fromStdString(line);
+    if (const auto saved = link::writeConfigurationFile(zel8, template8); !saved.ok) {
+        std::fprintf(stderr, "%s\n", qPrintable(saved.errorText));
+        std::exit(1);
+    }
+    Simulator sim({"--pty", "--baud", "9600"}, zel8);
+    link::SerialEndpoint port;
+    if (!port.open(sim.address())) {
+        std::fprintf(stderr, "cannot open %s: %s\n", qPrintable(sim.address()),
+                     qPrintable(port.errorString()));
+        std::exit(1);
+    }
+    // Between transfers, the last reply's line end is still on its way: let it come and go.
+    const auto settle = [&port] {
+        waitMs(50);
+        port.flushBuffers();
+    };
+    const link::TransferSettings settings;
+    std::vector<double> readMs, exportMs;
+    QStringList lines; // what the window sends: the writer's text of what the unit holds
+    for (int i = 0; i < runs; ++i) {
+        link::ImportTransfer reader(std::make_unique<link::SerialChannel>(port), settings);
+        const Run read = runTransfer(reader);
+        requireCompleted(read, "paced serial read");
+        readMs.push_back(read.ms);
+        lines = test::configurationLines(test::readConfiguration(reader.receivedText()));
+        settle();
+        link::ExportTransfer exporter(std::make_unique<link::SerialChannel>(port), lines, settings);
+        const Run exported = runTransfer(exporter);
+        requireCompleted(exported, "paced serial export");
+        exportMs.push_back(exported.ms);
+        settle();
+    }
+    port.close(); // the window opens the port itself
+
+    ui::MainWindow window;
+    window.setPrompts(std::make_unique<bench::BenchPrompts>(sim.address(), QString()));
+    window.show();
+    window.serialModeAction()->trigger();
+    requireWindowCompleted(runWindowCommand(window, window.importAction()).first, "import");
+    std::vector<double> windowMs;
+    for (int i = 0; i < runs; ++i) {
+        const auto [outcome, ms] = runWindowCommand(window, window.exportAction());
+        requireWindowCompleted(outcome, "export with its read");
+        windowMs.push_back(ms);
+    }
+    const double leastRead = *std::min_element(readMs.begin(), readMs.end());
+    const double leastExport = *std::min_element(exportMs.begin(), exportMs.end());
+    const double leastWindow = *std::min_element(windowMs.begin(), windowMs.end());
+    std::printf("Export with its read first, pseudo-terminal paced at 9600 baud (ZEL-8, %lld "
+                "lines; least of %d runs)\n",
+                static_cast<long long>(lines.size()), runs);
+    std::printf("  read alone %.1f ms + export alone %.1f ms = %.1f ms; the window's Export %.1f "
+                "ms; ratio %.3f (at most 1.05 wanted)\n",
+                leastRead, leastExport, leastRead + leastExport, leastWindow,
+                leastWindow / (leastRead + leastExport));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -374,10 +454,15 @@ int main(int argc, char* argv[])
     std::printf("Filled ZEL-16: %lld text lines, %d sent\n", static_cast<long long>(lines.size()),
                 sendable);
 
+    if (arguments.contains("--send-path")) { // the read before a send alone, two runs
+        benchReadBeforeSend(arguments.contains("--runs") ? runs : 2);
+        return 0;
+    }
     benchLoopback(lines, sendable, runs);
     if (!arguments.contains("--no-serial")) {
         benchPacedTelnetImport();
         benchPacedSerial(lines, sendable);
+        benchReadBeforeSend(2);
     }
     return 0;
 }

@@ -94,6 +94,9 @@ public:
     void exportDelivered(const std::string& unit);
     // A comparison found that `unit` holds the configuration as it is now being edited.
     void unitHoldsEdited(const std::string& unit);
+    // Something else than what is edited was sent to `unit` (a journal entry restored): it no
+    // longer holds an export of it.
+    void unitOverwritten(const std::string& unit) { m_loaded.overwritten(unit); }
 
     // The history of edits since the configuration was loaded; emptied by every reset and
     // every reader run.

@@ -18,6 +18,28 @@ QString unitWords(const UnitDirectory& directory, const UnitFingerprint& fingerp
                  : description;
 }
 
+// The mismatch between what is sent and `there`, what is known of the unit at `unit`, seen as
+// `seen` says; none when they look alike or the unit was never set up.
+std::optional<IdentityMismatch> mismatchWith(const model::ConfigModel& configuration, bool edited,
+                                             const QString& unit, const UnitFingerprint& there,
+                                             const QString& seen, const QString& directoryPath)
+{
+    const UnitFingerprint sending = fingerprintOf(configuration);
+    if (!sending.isKnown() || unit.isEmpty())
+        return std::nullopt;
+    // A unit never set up has nothing to lose: sending it a configuration is how it is set up.
+    // One of another size is not this question's: the unit's model is asked about (or refused)
+    // on its own, and a fragment after the question of what it does not set.
+    if (isBlank(there) || sending.zoneCount != there.zoneCount ||
+        sending.sourceCount != there.sourceCount ||
+        looksLikeSameUnit(sending, there, edited ? Compared::NamesOnly : Compared::All))
+        return std::nullopt;
+    UnitDirectory directory(directoryPath);
+    directory.load(); // an unreadable directory only leaves the units unnamed
+    return IdentityMismatch{unit, unitWords(directory, sending, {}),
+                            unitWords(directory, there, unit) + QStringLiteral(", ") + seen};
+}
+
 } // namespace
 
 std::optional<IdentityMismatch> identityMismatch(const model::ConfigModel& configuration,
@@ -34,31 +56,25 @@ std::optional<IdentityMismatch> identityMismatch(const model::ConfigModel& confi
                                                  const journal::Journal& journal,
                                                  const QString& directoryPath)
 {
-    const UnitFingerprint sending = fingerprintOf(configuration);
-    if (!sending.isKnown() || unit.isEmpty())
+    if (atAddress && atAddress->isKnown())
+        return identityMismatchWithRead(configuration, edited, unit, *atAddress, directoryPath);
+    const std::optional<LastFetch> last = lastWholeFetch(journal, unit);
+    if (!last)
         return std::nullopt;
-    UnitFingerprint there;
-    QString seen;
-    if (atAddress && atAddress->isKnown()) {
-        there = *atAddress;
-        seen = QStringLiteral("just fetched");
-    } else if (const std::optional<LastFetch> last = lastWholeFetch(journal, unit)) {
-        there = last->fingerprint;
-        seen = QStringLiteral("as last fetched %1").arg(shortTimeText(last->entry.time));
-    } else {
+    return mismatchWith(configuration, edited, unit, last->fingerprint,
+                        QStringLiteral("as last fetched %1").arg(shortTimeText(last->entry.time)),
+                        directoryPath);
+}
+
+std::optional<IdentityMismatch> identityMismatchWithRead(const model::ConfigModel& configuration,
+                                                         bool edited, const QString& unit,
+                                                         const UnitFingerprint& read,
+                                                         const QString& directoryPath)
+{
+    if (!read.isKnown())
         return std::nullopt;
-    }
-    // A unit never set up has nothing to lose: sending it a configuration is how it is set up.
-    // One of another size is not this question's: the unit's model is asked about (or refused)
-    // on its own, and a fragment after the question of what it does not set.
-    if (isBlank(there) || sending.zoneCount != there.zoneCount ||
-        sending.sourceCount != there.sourceCount ||
-        looksLikeSameUnit(sending, there, edited ? Compared::NamesOnly : Compared::All))
-        return std::nullopt;
-    UnitDirectory directory(directoryPath);
-    directory.load(); // an unreadable directory only leaves the units unnamed
-    return IdentityMismatch{unit, unitWords(directory, sending, {}),
-                            unitWords(directory, there, unit) + QStringLiteral(", ") + seen};
+    return mismatchWith(configuration, edited, unit, read, QStringLiteral("just fetched"),
+                        directoryPath);
 }
 
 QString identityQuestion(const IdentityMismatch& mismatch)

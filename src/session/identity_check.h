@@ -1,9 +1,9 @@
 #pragma once
-// The check before a configuration goes to a unit (Export, Send Selected, Restore, live mode):
-// does the unit at the address look like the unit the configuration came from? What is at the
-// address is what the caller has just fetched from it, or else the journal's newest whole fetch
-// from it; when nothing whole was ever fetched from it, nothing is known and nothing is said, and
-// a unit still at the blank template's names is taken as one being set up.
+// The check before a configuration goes to a unit: does the unit at the address look like the
+// unit the configuration came from? A send (Export, Send Selected, Restore) knows what is at the
+// address from the read it has just made (identityMismatchWithRead()); live mode may still fall
+// back on the journal's newest whole fetch from it. When nothing whole is known, nothing is said,
+// and a unit still at the blank template's names is taken as one being set up.
 // See unit_fingerprint.h for how much may differ before it is another unit.
 
 #include "session/unit_fingerprint.h"
@@ -41,6 +41,13 @@ std::optional<IdentityMismatch> identityMismatch(const model::ConfigModel& confi
                                                  const std::optional<UnitFingerprint>& atAddress,
                                                  const journal::Journal& journal,
                                                  const QString& directoryPath);
+
+// The check of a send: what is at the address is only what `read`, the read of the unit made
+// just before, tells; nothing else stands for it.
+std::optional<IdentityMismatch> identityMismatchWithRead(const model::ConfigModel& configuration,
+                                                         bool edited, const QString& unit,
+                                                         const UnitFingerprint& read,
+                                                         const QString& directoryPath);
 
 // The question, naming both units; the window asks it, zeltool prints it and stops.
 QString identityQuestion(const IdentityMismatch& mismatch);

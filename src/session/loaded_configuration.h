@@ -36,6 +36,13 @@ public:
             m_exportedTo = std::move(unit);
     }
 
+    // Something else was sent to `unit`: it holds no export of this configuration now.
+    void overwritten(const std::string& unit)
+    {
+        if (unit == m_exportedTo)
+            m_exportedTo.clear();
+    }
+
     bool isLoaded() const { return m_loaded; }
     // Loaded, but nothing that was read stored anything: the blank defaults of the reset.
     bool holdsNothingRead() const { return m_loaded && m_settingLines == 0; }
@@ -48,6 +55,12 @@ public:
     bool exportedSinceLoadTo(const std::string& unit) const
     {
         return !unit.empty() && unit == m_exportedTo;
+    }
+    // Whether the unit `unit`, whose read gave the writer's text `unitText`, holds what was
+    // exported to it since the load: the mark alone never says so, the read must agree.
+    bool unitHoldsExport(const std::string& unit, const std::string& unitText) const
+    {
+        return exportedSinceLoadTo(unit) && unitText == m_deliveredText;
     }
     // Whether `text`, the writer's text of the model now, holds edits that were neither
     // exported nor saved.

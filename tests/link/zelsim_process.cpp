@@ -52,7 +52,17 @@ int ZelSimProcess::openedConnections()
 
 bool ZelSimProcess::control(const QByteArray& command)
 {
-    return m_process.write(command + '\n') == command.size() + 1 && m_process.waitForBytesWritten();
+    if (m_process.write(command + '\n') != command.size() + 1 || !m_process.waitForBytesWritten())
+        return false;
+    // zelsim says when it has carried the command out.
+    const QByteArray done = "control done: " + command.trimmed();
+    const qsizetype before = stderrLines().count(done);
+    m_process.setReadChannel(QProcess::StandardError);
+    bool taken = false;
+    while (!(taken = stderrLines().count(done) > before) && m_process.waitForReadyRead(5000))
+        m_stderr += m_process.readAllStandardError();
+    m_process.setReadChannel(QProcess::StandardOutput);
+    return taken;
 }
 
 void ZelSimProcess::kill()

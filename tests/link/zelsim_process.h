@@ -30,7 +30,8 @@ public:
     int closedConnections();
     // How many TCP connections zelsim has taken so far (closed at once or not).
     int openedConnections();
-    // Gives zelsim (started with --control) a command: "drop", "silent", "restart"...
+    // Gives zelsim (started with --control) a command: "drop", "silent", "restart"...; true once
+    // zelsim has carried it out.
     bool control(const QByteArray& command);
     // Stops the unit at once, as if it were switched off.
     void kill();

@@ -213,6 +213,13 @@ TEST(ZeltoolExport, ASendThatWouldMixOrBlankTheUnitIsRefusedUnlessAskedFor)
     writeFile(blank16, model::joinLines(model::templateLines(model::UnitSize::Zel16), "\r\n"));
     const std::string part = folder.file("part.zel"); // as a send of selected rows leaves
     writeFile(part, "[NO1\"Hall\"]\r\n[NG3\"Up\"]\r\n[EC]\r\n");
+    // Another unit of the same model: every zone named otherwise.
+    std::string other = readFile(kFilled);
+    for (std::size_t at = other.find("\"Room "); at != std::string::npos;
+         at = other.find("\"Room ", at))
+        other.replace(at, 6, "\"Hall ");
+    const std::string otherUnit = folder.file("other.zel");
+    writeFile(otherUnit, other);
     struct Case {
         const char* what;
         Link link;
@@ -239,10 +246,21 @@ TEST(ZeltoolExport, ASendThatWouldMixOrBlankTheUnitIsRefusedUnlessAskedFor)
         {"a part, sent as asked", Link::Tcp, {part, "--allow-incomplete"}, {}, 0,
          "the network settings (DHCP and the addresses). Sent, the unit gets blanks or defaults "
          "in their place; sent as --allow-incomplete asks\n", "", false},
-        {"a unit whose model cannot be fetched", Link::Tcp, {kFilled, "--timeout", "0.3"},
+        {"a unit whose configuration cannot be fetched", Link::Tcp, {kFilled, "--timeout", "0.3"},
          {"--silent-after", "40"}, 1, " did not come whole (no character for 0.3 seconds), so "
-         "its model is not known; nothing was sent. --other-model sends without knowing it\n", "",
+         "what it holds is not known; nothing was sent. --force sends without knowing it\n", "",
          true},
+        // The model's waiver waives nothing else: the unit is still read, its identity checked.
+        {"--other-model, a unit that cannot be fetched", Link::Tcp,
+         {kFilled, "--other-model", "--timeout", "0.3"}, {"--silent-after", "40"}, 1,
+         "so what it holds is not known; nothing was sent. --force sends without knowing it\n",
+         "", true},
+        {"--other-model, another unit", Link::Tcp, {kFilled, "--other-model"},
+         {"--config", otherUnit}, 2, "does not look like the unit this configuration came from; "
+         "nothing was sent (--force sends it anyway)", "", true},
+        {"--other-model, another unit", Link::Pty, {kFilled, "--other-model"},
+         {"--config", otherUnit}, 2, "does not look like the unit this configuration came from",
+         "", true},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -258,9 +276,13 @@ TEST(ZeltoolExport, ASendThatWouldMixOrBlankTheUnitIsRefusedUnlessAskedFor)
         EXPECT_EQ(run.exitCode, c.exitCode);
         EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
         EXPECT_TRUE(startsWith(run.out, c.out)) << run.out;
-        if (c.err == otherModel) { // what the unit held is in the journal all the same
-            EXPECT_NE(runZeltool({"history"}).out.find("  from  " + side + "  whole"),
-                      std::string::npos);
+        // What the unit held is in the journal whatever became of the send.
+        const bool unitAnswers = c.unitOptions.empty() || c.unitOptions.front() == "--config";
+        EXPECT_EQ(runZeltool({"history"}).out.find("  from  " + side + "  whole") !=
+                      std::string::npos,
+                  unitAnswers);
+        if (unitAnswers && !c.unitOptions.empty()) { // another unit: it keeps what it held
+            EXPECT_EQ(runZeltool({"diff", otherUnit, side}).exitCode, 0);
         }
         if (c.unitOptions.empty()) {
             EXPECT_EQ(runZeltool({"diff", blank16, side}).exitCode, c.unitKept ? 0 : 1);
@@ -284,11 +306,11 @@ TEST(ZeltoolExport, StopsAtTheLineTheUnitRefusesOrDoesNotAcknowledge)
     const std::vector<Case> cases = {
         {{"--error-on", "VO1R"}, refused},
         {{"--error-on", "VO1R"}, refused, Link::Pty},
-        {{"--close-after", "150", "--hang-up"}, "the serial port was lost at line ", Link::Pty},
+        {{"--close-after", "400", "--hang-up"}, "the serial port was lost at line ", Link::Pty},
         // An echo is an acknowledgement by the serial rule; standard error says it was no more.
         {{"--echo"}, "no line came back as (...), the form a unit acknowledges with", Link::Pty, 0},
-        {{"--silent-after", "150"}, "no acknowledgement within 0.3 seconds of line "},
-        {{"--close-after", "150"}, "the connection was lost at line "},
+        {{"--silent-after", "400"}, "no acknowledgement within 0.3 seconds of line "},
+        {{"--close-after", "400"}, "the connection was lost at line "},
         {{"--silent-after", "0"},
          "the unit did not answer the handshake \"[]\" within 0.3 seconds, before the first "
          "line was sent\n"},
@@ -296,15 +318,22 @@ TEST(ZeltoolExport, StopsAtTheLineTheUnitRefusesOrDoesNotAcknowledge)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.reason);
         const SimulatedUnit unit(c.link, c.faults);
+
         const bool tcpLink = c.link == Link::Tcp;
-        // Without the fetch of the unit's model first, so that the fault meets the export.
-        const ToolRun run = runZeltool({"export", kFilled, tcpLink ? "--tcp" : "--serial",
-                                        unit.address(), "--timeout", "0.3", "--other-model"});
+        // The fetch first takes the unit's 231 dump lines, so the counted faults meet the export
+        // at 400; --force goes on after a fetch that the fault cut short.
+        const ToolRun run =
+            runZeltool({"export", kFilled, tcpLink ? "--tcp" : "--serial", unit.address(),
+                        "--timeout", "0.3", "--other-model", "--force"});
         EXPECT_EQ(run.exitCode, c.exitCode);
         EXPECT_EQ(run.out, "");
-        EXPECT_TRUE(startsWith(run.err, "zeltool: export to " +
-                                            (tcpLink ? tcp(unit) : "serial:" + unit.address()) +
-                                            (c.exitCode ? " is incomplete: " : ": ") + c.reason))
+        // After what --force said of the fetch, when it was cut short.
+        const std::string stop = "zeltool: export to " +
+                                 (tcpLink ? tcp(unit) : "serial:" + unit.address()) +
+                                 (c.exitCode ? " is incomplete: " : ": ") + c.reason;
+        const std::size_t at = run.err.find(stop);
+        EXPECT_TRUE(at == 0 || (at != std::string::npos && run.err[at - 1] == '\n' &&
+                                run.err.find("sent as --force asks\n") != std::string::npos))
             << run.err;
     }
 }
@@ -328,7 +357,8 @@ TEST(ZeltoolExport, AFileThatSetsNothingOrTextsALineCannotCarryIsNotSent)
          "names of groups 1 to 10; the network settings (DHCP and the addresses). Sent, the unit "
          "gets blanks or defaults in their place. Nothing was sent; --allow-incomplete sends it "
          "all the same\n"},
-        {"[NF3\"[QXSB]\"]\r\n[NM255.0.0.0]x]\r\n",
+        // A whole configuration: the texts are what stops it.
+        {readFile(kFilled) + "[NF3\"[QXSB]\"]\r\n[NM255.0.0.0]x]\r\n",
          "holds texts a configuration line cannot carry; nothing was sent\n"
          "  favorite 3 name \"[QXSB]\" holds \"[\"" +
              cannotCarry + "  netmask \"255.0.0.0]x\" holds \"]\"" + cannotCarry},

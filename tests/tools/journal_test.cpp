@@ -31,7 +31,9 @@ TEST(ZeltoolJournal, KeepsWhatWentToOrCameFromTheUnitWholeOrNot)
         std::vector<std::string> command; // the unit's option and address follow
         std::string listed;               // the history line between the time and the unit
         std::string after;                // and after the unit
+        std::string fetched = {};         // an export's read of the unit first, listed second
     };
+    const std::string read = "whole fetch  231 lines\n";
     const std::string stopped = "incomplete send: the unit answered ERROR at line 134 of 515, "
                                 "acknowledged up to line 133  497 lines\n";
     // clang-format off
@@ -40,14 +42,15 @@ TEST(ZeltoolJournal, KeepsWhatWentToOrCameFromTheUnitWholeOrNot)
         {Link::Pty, {"--config", kFilled}, {"import"}, "from", "whole fetch  495 lines\n"},
         {Link::Tcp, {"--config", kFilled, "--silent-after", "40"}, {"import", "--timeout", "0.3"},
          "from", "incomplete fetch: no response in 0.3 seconds  40 lines\n"},
-        // Sent without the fetch of the unit's model first, which has an entry of its own.
-        {Link::Tcp, {}, {"export", kFilled, "--other-model"}, "to", "whole send  497 lines\n"},
-        {Link::Pty, {}, {"export", kFilled, "--other-model"}, "to", "whole send  497 lines\n"},
-        {Link::Tcp, {"--error-on", "VO1R"}, {"export", kFilled, "--other-model"}, "to", stopped},
-        {Link::Pty, {"--error-on", "VO1R"}, {"export", kFilled, "--other-model"}, "to", stopped},
+        // Sent after the read of the unit, which has an entry of its own.
+        {Link::Tcp, {}, {"export", kFilled, "--other-model"}, "to", "whole send  497 lines\n", read},
+        {Link::Pty, {}, {"export", kFilled, "--other-model"}, "to", "whole send  497 lines\n", read},
+        {Link::Tcp, {"--error-on", "VO1R"}, {"export", kFilled, "--other-model"}, "to", stopped, read},
+        {Link::Pty, {"--error-on", "VO1R"}, {"export", kFilled, "--other-model"}, "to", stopped, read},
         {Link::Tcp, {"--silent-after", "0"},
-         {"export", kFilled, "--timeout", "0.3", "--other-model"}, "to",
-         "incomplete send: time-out at line 0 of 515, acknowledged up to line 0  497 lines\n"},
+         {"export", kFilled, "--timeout", "0.3", "--other-model", "--force"}, "to",
+         "incomplete send: time-out at line 0 of 515, acknowledged up to line 0  497 lines\n",
+         "incomplete fetch: no response in 0.3 seconds  0 lines\n"},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -59,9 +62,10 @@ TEST(ZeltoolJournal, KeepsWhatWentToOrCameFromTheUnitWholeOrNot)
         const ToolRun transfer = runZeltool(command);
 
         const std::regex time("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d");
+        const std::string side = (c.link == Link::Tcp ? "tcp:" : "serial:") + unit.address();
         EXPECT_EQ(std::regex_replace(runZeltool({"history"}).out, time, "TIME"),
-                  "1  TIME  " + c.listed + "  " + (c.link == Link::Tcp ? "tcp:" : "serial:") +
-                      unit.address() + "  " + c.after);
+                  "1  TIME  " + c.listed + "  " + side + "  " + c.after +
+                      (c.fetched.empty() ? "" : "2  TIME  from  " + side + "  " + c.fetched));
 
         // The entry's text is what was sent, or what the import printed.
         const TemporaryFolder folder;
@@ -79,18 +83,18 @@ TEST(ZeltoolJournal, HistoryListsNewestFirstAndRefusesWhatItDoesNotHold)
     const ScopedDataHome home;
     EXPECT_EQ(runZeltool({"history"}).out, ""); // an empty journal lists nothing
     const SimulatedUnit unit(Link::Tcp, {"--config", kFilled});
-    // diff reads from the unit too; export --verify reads it back after sending.
+    // diff reads from the unit too; export reads it before sending, and --verify reads it back.
     runZeltool({"diff", "tcp:" + unit.address(), kFilled});
     runZeltool({"export", kFilled, "--tcp", unit.address(), "--verify", "--other-model"});
-    EXPECT_TRUE(std::regex_match(
-        runZeltool({"history"}).out,
-        std::regex("1 [^\\n]* from [^\\n]*\\n2 [^\\n]* to [^\\n]*\\n3 [^\\n]* from [^\\n]*\\n")));
+    EXPECT_TRUE(std::regex_match(runZeltool({"history"}).out,
+                                 std::regex("1 [^\\n]* from [^\\n]*\\n2 [^\\n]* to [^\\n]*\\n3 "
+                                            "[^\\n]* from [^\\n]*\\n4 [^\\n]* from [^\\n]*\\n")));
 
-    for (const std::string word : {"4", "0", "x"}) {
+    for (const std::string word : {"5", "0", "x"}) {
         const ToolRun run = runZeltool({"history", "show", word});
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.err, "zeltool: history show: no entry '" + word +
-                               "'; the journal holds 3 (1 is the newest; 'zeltool history' lists "
+                               "'; the journal holds 4 (1 is the newest; 'zeltool history' lists "
                                "them)\n");
     }
 }

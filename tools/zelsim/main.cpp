@@ -110,6 +110,10 @@ void followControl(SimControl& control, const std::vector<std::unique_ptr<QTcpSe
     QObject::connect(&control, &SimControl::unknown, &control, [](const QByteArray& line) {
         std::fprintf(stderr, "zelsim: unknown command \"%s\" (see --help)\n", line.constData());
     });
+    if (options.verbose) // a test goes on once the unit has taken the command
+        QObject::connect(&control, &SimControl::handled, &control, [](const QByteArray& line) {
+            std::fprintf(stderr, "control done: %s\n", line.constData());
+        });
 }
 
 } // namespace

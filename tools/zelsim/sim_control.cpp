@@ -34,8 +34,10 @@ void SimControl::readInput()
     for (qsizetype end = m_pending.indexOf('\n'); end >= 0; end = m_pending.indexOf('\n')) {
         const QByteArray line = m_pending.left(end).trimmed();
         m_pending.remove(0, end + 1);
-        if (!line.isEmpty())
+        if (!line.isEmpty()) {
             handle(line);
+            emit handled(line);
+        }
     }
 }
 

@@ -28,6 +28,8 @@ signals:
     void keypad(const QByteArray& line); // "keypad LINE": a setting changed at the unit
     void restart();                      // drop, and the configuration it started with again
     void unknown(const QByteArray& line);
+    // A command has been carried out (or told unknown): whoever gave it may go on.
+    void handled(const QByteArray& line);
 
 private:
     void readInput();

@@ -5,16 +5,15 @@
 #include "config_input.h"
 #include "device_options.h"
 #include "device_transfers.h"
-#include "send_guards.h"
 #include "tool_command.h"
+#include "tool_send.h"
 #include "transfer_journal.h"
 
-#include "model/carried_text.h"
 #include "model/changed_lines.h"
 #include "model/config_diff.h"
 #include "model/config_model.h"
 #include "model/config_writer.h"
-#include "session/identity_check.h"
+#include "model/whole_configuration.h"
 
 namespace zel::tool {
 
@@ -181,66 +180,6 @@ int verify(const LinkTarget& target, const model::ConfigModel& sent, const std::
                                   std::to_string(differences.size()) + " members");
 }
 
-// Fetches what the unit holds (the journal keeps it) and gives the lines that bring it to
-// `edited`. A fetch that did not come whole leaves the unit's side unknown: nothing is sent.
-// Returns 0, or the exit status of the refusal.
-int changedLinesFor(const LinkTarget& target, const model::ConfigModel& edited,
-                    const std::string& path, const Arguments& arguments,
-                    const TransferOptions& options, std::vector<std::string>& lines,
-                    model::ConfigModel& unit)
-{
-    if (const int refused = fetchUnit(target, options, unit, [&](const std::string& problem) {
-            return "export --changes-only: the configuration of " + describe(target) +
-                   " did not come whole (" + problem +
-                   "), so what it holds is not known; nothing was sent. Export " + describe(path) +
-                   " without --changes-only to send all of it";
-        }))
-        return refused;
-    if (const int refused = checkModels(path, edited, target, unit, arguments.otherModel))
-        return refused;
-    lines = model::changedLines(unit, edited);
-    return 0;
-}
-
-// Fetches what the unit holds (the journal keeps it: what it held before it is overwritten) and
-// refuses a configuration of another model; `unit` is what came. Returns 0, or the exit status
-// of the refusal.
-int checkUnitModel(const LinkTarget& target, const model::ConfigModel& sent,
-                   const std::string& path, const Arguments& arguments,
-                   const TransferOptions& options, model::ConfigModel& unit)
-{
-    if (arguments.otherModel)
-        return 0; // whatever the unit's model: not fetched
-    if (const int refused = fetchUnit(target, options, unit, [&](const std::string& problem) {
-            return "export: the configuration of " + describe(target) + " did not come whole (" +
-                   problem +
-                   "), so its model is not known; nothing was sent. --other-model sends without "
-                   "knowing it";
-        }))
-        return refused;
-    return checkModels(path, sent, target, unit, false);
-}
-
-// A unit at the address that does not look like the unit the configuration came from (told by
-// `fetched`, when it was fetched first, else by the journal) is not sent to without --force.
-int refuseAnotherUnit(const LinkTarget& target, const model::ConfigModel& configuration,
-                      const model::ConfigModel& fetched, bool force)
-{
-    const session::UnitFingerprint there = session::fingerprintOf(fetched);
-    // A file may be edited: its network settings are among what is sent.
-    const std::optional<session::IdentityMismatch> mismatch =
-        session::identityMismatch(configuration, true, journalUnit(target),
-                                  there.isKnown() ? std::optional(there) : std::nullopt);
-    if (!mismatch || force)
-        return 0;
-    return fail(kExitUsage, "export: the unit at " + describe(target) +
-                                " does not look like the unit this configuration came from; "
-                                "nothing was sent (--force sends it anyway)\n  this "
-                                "configuration: " +
-                                mismatch->configuration.toStdString() + "\n  at " +
-                                describe(target) + ": " + mismatch->atAddress.toStdString());
-}
-
 int runExport(const Arguments& arguments)
 {
     std::string error;
@@ -251,45 +190,41 @@ int runExport(const Arguments& arguments)
         return fail(kExitUsage, "export: " + error);
 
     const std::string& path = arguments.positional[0];
-    model::ConfigModel model;
-    const std::optional<ConfigurationRead> read = readConfiguration(path, model);
+    session::send::Outgoing outgoing;
+    const std::optional<ConfigurationRead> read = readConfiguration(path, outgoing.configuration);
     if (!read)
         return kExitUsage;
     // Sent, a configuration that sets nothing would give the unit the blank defaults.
     if (read->summary.settingLines == 0)
         return fail(kExitUsage,
                     "export: " + describe(path) + " holds no configuration line; nothing was sent");
-    // Texts a config line cannot carry would reach the unit cut or misread, with the lines
-    // around them.
-    if (const std::vector<model::UncarriedText> uncarried = model::uncarriedTexts(model);
-        !uncarried.empty()) {
-        std::string message = "export: " + describe(path) +
-                              " holds texts a configuration line cannot carry; nothing was sent";
-        for (const model::UncarriedText& found : uncarried)
-            message += "\n  " + model::describeUncarried(found);
-        return fail(kExitUsage, message);
-    }
-    if (const int refused = checkWhole(path, model, read->summary, arguments.allowIncomplete))
+    // A file may be edited: its network settings are among what is sent.
+    outgoing.edited = true;
+    outgoing.missingParts = model::missingFromWhole(outgoing.configuration, read->summary.coverage);
+    // Only what differs from what the read found needs that read whole.
+    outgoing.needsWholeRead = arguments.changesOnly;
+    const model::ConfigModel& sent = outgoing.configuration;
+    // The unit is read first (the journal keeps what it held before it is overwritten).
+    ToolSend send(*target, *options, path, arguments);
+    const int refused = send.run(outgoing, [&sent, &arguments](const model::ConfigModel& unitNow) {
+        if (!arguments.changesOnly)
+            return model::writeConfiguration(sent);
+        std::vector<std::string> lines = model::changedLines(unitNow, sent);
+        if (lines.size() == 1) // "[EC]" alone: nothing differs
+            lines.clear();
+        return lines;
+    });
+    if (refused)
         return refused;
-    std::vector<std::string> lines;
-    model::ConfigModel unit; // what the unit holds, when it was fetched first
-    if (!arguments.changesOnly) {
-        if (const int refused = checkUnitModel(*target, model, path, arguments, *options, unit))
-            return refused;
-        lines = model::writeConfiguration(model);
-    } else if (const int refused =
-                   changedLinesFor(*target, model, path, arguments, *options, lines, unit)) {
-        return refused;
-    } else if (lines.size() == 1) { // "[EC]" alone: nothing differs
+    if (send.ending() == session::send::UnitSend::Ending::Nothing) {
         fail(kExitOk, "export: " + describe(*target) + " already holds " + describe(path) +
                           "; nothing was sent");
-        return arguments.verify ? verify(*target, model, path, *options) : kExitOk;
+        return arguments.verify ? verify(*target, sent, path, *options) : kExitOk;
     }
-
-    if (const int refused = refuseAnotherUnit(*target, model, unit, arguments.force))
-        return refused;
-    const ExportResult result = exportConfiguration(
-        *target, lines, *options, arguments.changesOnly ? SendKind::Partial : SendKind::Whole);
+    if (send.ending() != session::send::UnitSend::Ending::Sent)
+        return kExitFailure;
+    const std::vector<std::string>& lines = send.sentLines();
+    const ExportResult& result = send.exportResult();
     if (linkFailed(result.outcome))
         return fail(kExitUsage, "cannot reach " + describe(*target) + ": " + result.error);
     if (result.outcome != TransferOutcome::Completed)
@@ -301,7 +236,7 @@ int runExport(const Arguments& arguments)
         fail(kExitOk, "export to " + describe(*target) +
                           ": no line came back as (...), the form a unit acknowledges with; each "
                           "was taken on a \")\" or \"]\" alone");
-    return arguments.verify ? verify(*target, model, path, *options) : kExitOk;
+    return arguments.verify ? verify(*target, sent, path, *options) : kExitOk;
 }
 
 constexpr std::string_view kImportDetails =
@@ -328,24 +263,24 @@ constexpr std::string_view kExportDetails =
     "within the time-out, stops it. On a terminal, standard error shows \"Sending line i of M\".\n"
     "\n"
     "Before it sends, the unit's configuration is fetched (the journal keeps it: what the unit\n"
-    "held before it was overwritten), and a FILE for another model than the unit's (a ZEL-8\n"
-    "configuration for a ZEL-16 unit, or the reverse) is refused: sent, the unit would hold\n"
-    "part of each. A FILE that did not set all a whole configuration sets (a fetch cut short,\n"
-    "a journal entry of a partial send, a fragment) is refused too, naming what it did not\n"
-    "set: an export sends blanks or defaults in its place (favorites and groups cleared,\n"
-    "DHCP off with the address \"IPAddress\").\n"
+    "held before it was overwritten); that fetch alone tells what the unit holds, and one\n"
+    "that does not come whole stops the export without --force. A FILE for another model\n"
+    "than the unit's (a ZEL-8 configuration for a ZEL-16 unit, or the reverse) is refused:\n"
+    "sent, the unit would hold part of each. A FILE that did not set all a whole\n"
+    "configuration sets (a fetch cut short, a journal entry of a partial send, a fragment) is\n"
+    "refused too, naming what it did not set: an export sends blanks or defaults in its place\n"
+    "(favorites and groups cleared, DHCP off with the address \"IPAddress\").\n"
     "\n"
     "  --changes-only     send only the blocks that differ from what the fetch brought, then\n"
     "                     \"[EC]\"; a favorite or group difference sends the whole \"[FAR]\" or\n"
     "                     \"[GAR]\" block. Refused when the fetch does not come whole: the\n"
     "                     unit's side is not known\n"
     "  --allow-incomplete send a FILE that is not a whole configuration all the same\n"
-    "  --other-model      send to a unit of another model all the same; the unit's\n"
-    "                     configuration is then not fetched first (--changes-only still\n"
-    "                     fetches it)\n"
+    "  --other-model      send to a unit of another model all the same; the unit is still\n"
+    "                     fetched first and its identity still checked\n"
     "  --force            send it even when the unit at the address does not look like the\n"
-    "                     unit the configuration came from (by the fetch before the export,\n"
-    "                     else the journal's last whole fetch from the address)\n"
+    "                     unit the configuration came from (by the fetch before the export),\n"
+    "                     or when that fetch did not come whole\n"
     "  --verify           import the configuration afterwards and print how it differs from\n"
     "                     FILE, as 'zeltool diff' does, or one line saying that it matches\n"
     "  --timeout SECONDS  how long to wait for each acknowledgement (default 30)\n"

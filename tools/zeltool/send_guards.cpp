@@ -3,16 +3,13 @@
 #include "config_input.h"
 #include "tool_command.h"
 
-#include "model/config_model.h"
-#include "model/unit_model.h"
 #include "model/whole_configuration.h"
 
 namespace zel::tool {
 
-int checkWhole(const std::string& path, const model::ConfigModel& configuration,
-               const model::ReadSummary& read, bool allowIncomplete)
+int checkWhole(const std::string& path, const std::vector<std::string>& missing,
+               bool allowIncomplete)
 {
-    const std::vector<std::string> missing = model::missingFromWhole(configuration, read.coverage);
     if (missing.empty())
         return kExitOk;
     const std::string what =
@@ -23,28 +20,11 @@ int checkWhole(const std::string& path, const model::ConfigModel& configuration,
     return fail(kExitUsage, what + ". Nothing was sent; --allow-incomplete sends it all the same");
 }
 
-int fetchUnit(const LinkTarget& target, const TransferOptions& options, model::ConfigModel& unit,
-              const std::function<std::string(const std::string& problem)>& refusal)
+int checkModels(const std::string& path, const std::string& sentModel, const std::string& unitModel,
+                const LinkTarget& target, bool otherModel)
 {
-    const ImportResult fetched = importConfiguration(target, options);
-    if (linkFailed(fetched.outcome))
-        return fail(kExitUsage, "cannot reach " + describe(target) + ": " + fetched.error);
-    if (fetched.outcome != link::TransferOutcome::Completed)
-        return fail(kExitFailure, refusal(importProblem(fetched, target, options)));
-    readConfigurationText(fetched.text, unit);
-    return kExitOk;
-}
-
-int checkModels(const std::string& path, const model::ConfigModel& sent, const LinkTarget& target,
-                const model::ConfigModel& unit, bool otherModel)
-{
-    const std::optional<model::UnitModel> sentModel = model::unitModelOf(sent);
-    const std::optional<model::UnitModel> unitModel = model::unitModelOf(unit);
-    if (!model::otherModels(sentModel, unitModel))
-        return kExitOk;
     const std::string what = "export: " + describe(path) + " is a configuration for a " +
-                             model::unitModelName(*sentModel) + ", but " + describe(target) +
-                             " is a " + model::unitModelName(*unitModel) +
+                             sentModel + ", but " + describe(target) + " is a " + unitModel +
                              ". Sent, the unit holds part of each";
     if (otherModel)
         return fail(kExitOk, what + "; sent as --other-model asks");

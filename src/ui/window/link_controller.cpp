@@ -8,6 +8,7 @@
 #include "link/serial_channel.h"
 #include "link/telnet_channel.h"
 #include "link/transfer_ending.h"
+#include "link/transfer_texts.h"
 #include "link/unit_name.h"
 #include "session/unit_journal.h"
 #include "ui/common/user_prompts.h"
@@ -89,6 +90,22 @@ bool LinkController::useLink(const session::SiteLink& unit)
 void LinkController::fetchForComparison()
 {
     fetch(Purpose::Comparison);
+}
+
+void LinkController::readBeforeSend()
+{
+    if (isTransferRunning())
+        return;
+    if (linkMode() == LinkMode::Serial && !m_serial.endpoint().isOpen()) {
+        m_feed.appendLine(link::texts::kSerialNotOpen);
+        m_feed.flush();
+        emit statusText(status::exportEndStatus(TransferOutcome::NotOpen, 0, 0,
+                                                tr("the serial port is not open")));
+        return;
+    }
+    if (linkMode() == LinkMode::Serial || linkMode() == LinkMode::Telnet)
+        run(new link::ImportTransfer(makeChannel(), m_settings), Purpose::ReadBeforeSend,
+            peerText());
 }
 
 void LinkController::fetch(Purpose purpose)
@@ -194,9 +211,19 @@ void LinkController::run(link::Transfer* transfer, Purpose purpose, const QStrin
 {
     m_purpose = purpose;
     m_peer = peer;
-    // A comparison leaves the configuration text box as it is.
-    m_runner.run(transfer, purpose == Purpose::Comparison ? TransferRunner::View::Aside
-                                                          : TransferRunner::View::InTextBox);
+    // A comparison, and the read before a send, leave the configuration text box as it is.
+    switch (purpose) {
+    case Purpose::Comparison:
+        m_runner.run(transfer, TransferRunner::View::Aside, status::Fetching::Comparison);
+        return;
+    case Purpose::ReadBeforeSend:
+        m_runner.run(transfer, TransferRunner::View::Aside, status::Fetching::ReadBeforeSend);
+        return;
+    case Purpose::Import:
+    case Purpose::Export:
+        m_runner.run(transfer, TransferRunner::View::InTextBox);
+        return;
+    }
 }
 
 // --- A transfer's end -----------------------------------------------------------------------
@@ -224,7 +251,7 @@ void LinkController::onFetchFinished(link::FetchTransfer* transfer)
     const QString incomplete =
         outcome == TransferOutcome::Completed ? QString() : transfer->incompleteReason();
     const QString text = transfer->receivedText();
-    const bool comparing = m_purpose == Purpose::Comparison;
+    const bool comparing = m_purpose == Purpose::Comparison || m_purpose == Purpose::ReadBeforeSend;
     const bool fromFile = linkMode() == LinkMode::File;
     if (!fromFile && link::hasImportText(outcome)) {
         journal::Entry entry;
@@ -239,7 +266,8 @@ void LinkController::onFetchFinished(link::FetchTransfer* transfer)
         if (!link::hasImportText(outcome)) {
             // The link's own error (a refused connection, an unknown host) says more than
             // "no answer". A file's error box says all there is.
-            if (comparing && !fromFile)
+            // The read before a send is told by what waited on it, as the send that stopped.
+            if (m_purpose == Purpose::Comparison && !fromFile)
                 emit statusText(status::comparisonFailedStatus(
                     m_peer, error.isEmpty() ? QStringLiteral("no answer") : error));
         } else if (comparing) {

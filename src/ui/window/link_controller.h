@@ -69,6 +69,11 @@ public:
     bool isExportRunning() const { return isTransferRunning() && m_purpose == Purpose::Export; }
     // An import runs: the configuration being edited has been reset for it already.
     bool isImportRunning() const { return isTransferRunning() && m_purpose == Purpose::Import; }
+    // The read of the unit before something is sent to it runs (readBeforeSend()).
+    bool isReadBeforeSendRunning() const
+    {
+        return isTransferRunning() && m_purpose == Purpose::ReadBeforeSend;
+    }
     // Ends a running transfer at once, showing nothing more: the window is closing.
     void stopForClose();
 
@@ -106,6 +111,11 @@ public slots:
     // the unit's over the chosen link, or in File Mode a file's. Ends with comparisonFetched()
     // when something came, or after showing why not.
     void fetchForComparison();
+    // Reads the unit over the chosen serial or telnet link before something is sent to it, and
+    // ends as a comparison's fetch does, with comparisonFetched() when something came. A closed
+    // serial port is not asked for again, as an export does not ask: nothing goes, and the text
+    // box and the status line say so.
+    void readBeforeSend();
     // Chooses the mode and address of `unit` without asking: Telnet Mode with its host, or
     // Serial Mode with its port opened. False (after saying why) when the port cannot be opened
     // or a transfer runs.
@@ -137,7 +147,7 @@ signals:
     void linkModeChanging();
 
 private:
-    enum class Purpose { Import, Export, Comparison };
+    enum class Purpose { Import, Export, Comparison, ReadBeforeSend };
 
     // An import or a comparison over the chosen link.
     void fetch(Purpose purpose);

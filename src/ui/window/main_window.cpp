@@ -1,5 +1,7 @@
 #include "ui/window/main_window.h"
 
+#include "session/unit_directory.h"
+
 #include "text/latin1_text.h"
 
 #include "zel_version.h"
@@ -57,7 +59,8 @@ constexpr int kFontPointSize = 8;
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint)
+                              Qt::WindowCloseButtonHint),
+      m_unitSend(m_sendBridge, m_sendBridge, session::UnitDirectory::defaultPath())
 {
     installComboBoxNaming(); // before any drop-down list is read
     setWindowTitle(QStringLiteral("ZEL Configuration"));
@@ -91,7 +94,6 @@ MainWindow::MainWindow(QWidget* parent)
     connect(m_link, &LinkController::logLine, m_logTextBox, &QPlainTextEdit::appendPlainText);
     connect(m_link, &LinkController::importEnded, this, &MainWindow::applyImport);
     connect(m_link, &LinkController::comparisonFetched, this, &MainWindow::showComparison);
-    connect(m_link, &LinkController::transferStarted, this, [this] { ++m_transfersStarted; });
     connect(m_link, &LinkController::transferStarted, this, &MainWindow::updateCommands);
     // Whole fetches are kept by the unit they came from, for the report's baseline.
     connect(m_link, &LinkController::transferStarted, this,
@@ -106,25 +108,18 @@ MainWindow::MainWindow(QWidget* parent)
     connect(m_link, &LinkController::transferFinished, this, [this](link::TransferOutcome outcome) {
         m_restoring = false;
         // A fetch that brought no text to compare ends what waited on it here.
-        switch (std::exchange(m_fetchFor, FetchFor::Comparison)) {
-        case FetchFor::ModelOfUnit:
+        if (std::exchange(m_fetchFor, FetchFor::Comparison) == FetchFor::BeforeSend) {
+            m_unitSend.abandon();
+            updateCommands(); // nothing waits on the read any more
+            if (m_closing)
+                return;
             if (outcome == link::TransferOutcome::LinkFailed ||
-                outcome == link::TransferOutcome::NotOpen) { // the error box said why
-                m_sendAfterModel = nullptr;
+                outcome == link::TransferOutcome::NotOpen) // the error box said why
                 setStatusText(
                     status::exportEndStatus(outcome, 0, 0, tr("the unit could not be reached")));
-            } else {
-                modelFetched(nullptr, tr("nothing came"),
-                             outcome == link::TransferOutcome::Cancelled);
-            }
-            break;
-        case FetchFor::BeforeSend:
-            m_rowsToSend.clear();
-            setStatusText(tr(" Nothing was sent: the unit's configuration could not be fetched "
-                             "again"));
-            break;
-        default:
-            break;
+            else
+                setStatusText(tr(" Nothing was sent: the unit's configuration could not be "
+                                 "read first"));
         }
         if (std::exchange(m_sendingSelected, false) &&
             outcome == link::TransferOutcome::Completed) {
@@ -241,7 +236,6 @@ void MainWindow::applyImport(const QString& source, const QString& incompleteRea
     if (fromUnit && incompleteReason.isEmpty() && summary.settingLines > 0) {
         const QString text = storedText(m_configurationTextBox);
         m_session.fetchedFromUnit(text::toLatin1(text), source);
-        learnModel(text);
     }
     if (!incompleteReason.isEmpty())
         m_session.markIncomplete(incompleteReason.toStdString());
@@ -287,9 +281,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     // During an import the model has been reset already: nothing of the user's is at stake.
     // During a comparison's fetch, or the one around a Send Selected, the edits still are.
+    // During the read before a send, what was asked to go would silently not.
+    const bool unsaved = m_session.hasUnsavedEdits();
     const bool agreed =
-        m_link->isExportRunning()
-            ? m_prompts->confirm(questions::closeDuringExport(m_session.hasUnsavedEdits()))
+        m_link->isExportRunning() ? m_prompts->confirm(questions::closeDuringExport(unsaved))
+        : m_link->isReadBeforeSendRunning()
+            ? m_prompts->confirm(questions::closeBeforeSend(unsaved))
             : m_link->isImportRunning() || confirmDiscardingEdits(questions::kDiscardOnExit);
     if (!agreed || !closeSiteWindow()) {
         event->ignore();
@@ -297,8 +294,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     m_closing = true;
     m_nextStep = nullptr;
-    m_sendAfterModel = nullptr;
-    m_rowsToSend.clear();
+    m_unitSend.abandon();
     m_link->stopForClose();
     QMainWindow::closeEvent(event);
 }

@@ -13,11 +13,12 @@
 #include "model/unit_model.h"
 #include "session/compared_unit.h"
 #include "session/configuration_session.h"
+#include "session/send/send_bridge.h"
+#include "session/send/unit_send.h"
 #include "session/site_link.h"
 #include "text/file_save.h"
 
 #include <QDateTime>
-#include <QHash>
 #include <QMainWindow>
 
 #include <functional>
@@ -132,9 +133,6 @@ public:
     // Text of the About message: the program's name and version.
     static QString aboutText();
 
-    // The time a comparison's age is measured with; the system clock unless replaced (tests
-    // move time on without waiting).
-    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
     // The routine a report and what the report dialog remembers are saved with (tests put a
     // failing one in its place).
     void setReportSaveRoutine(text::SaveRoutine save) { m_reportSave = std::move(save); }
@@ -261,22 +259,22 @@ private:
     // holds nothing read, did not come whole, or did not set all a whole configuration sets;
     // true when it may go.
     bool confirmWholeEnough();
-    // Runs `send` once the unit the link reaches is known to be of the model `sent` is for, or
-    // the user agreed to send to another model. When no whole fetch of this run told that
-    // unit's model, its configuration is fetched first (the journal keeps it).
-    void whenModelAgrees(std::optional<model::UnitModel> sent, std::function<void()> send);
-    // The fetch that was to tell the unit's model ended, with its text when one came.
-    void modelFetched(const QString* text, const QString& incompleteReason, bool cancelled);
-    // A whole fetch from the unit the link reaches: what it tells of the unit's model is kept.
-    void learnModel(const QString& text);
+    // What a send to a unit is for.
+    enum class SendFor { Export, Restore, Selected };
+    // Reads the unit the link reaches (the journal keeps the read), then puts the findings to the
+    // user and sends what `compose` makes of what the unit holds now (session/send/unit_send.h).
+    void sendToUnit(SendFor what, session::send::Outgoing outgoing,
+                    session::send::UnitSend::Compose compose);
+    // The read before a send came, or was cancelled.
+    void readBeforeSend(const QString& text, const QString& incompleteReason, bool cancelled);
+    // The window's answer to a finding of the send path: a question, or a refusal said.
+    bool answerFinding(const session::send::Finding& finding);
+    // What is edited, ready to go: its missing parts asked about when it is not whole enough.
+    session::send::Outgoing editedOutgoing();
     // Runs `step` once the transfer that is ending has been shown as ended.
     void afterThisTransfer(std::function<void()> step);
-    // Sends the rows of the last comparison, as it stands, to the unit.
-    void sendRows(const std::vector<model::Difference>& chosen);
-    // The fetch again before a Send Selected came: sends when the unit and the configuration
-    // being edited are as they were compared, else shows what differs now and sends nothing.
-    void refetchedBeforeSend(const std::vector<model::Difference>& chosen,
-                             const session::ComparedUnit& before);
+    // The read before a Send Selected stopped it: says why, with what differs now.
+    void showSelectedStopped(const session::send::Finding& finding);
     // The site window and the "Find Units" dialog ask with the window's prompts.
     void setSitePrompts();
     // Closes the site window (it asks before unsaved changes are lost); false when it stays.
@@ -339,21 +337,16 @@ private:
     bool m_sendingSelected = false; // the export of Send Selected runs
     // What the running fetch for a comparison is for.
     enum class FetchFor {
-        Comparison,  // "Compare with Unit"
-        AfterSend,   // what the unit holds after a Send Selected
-        BeforeSend,  // what the unit holds now, before a Send Selected (m_rowsToSend)
-        ModelOfUnit, // the unit's model, before an export or a restore (m_sendAfterModel)
+        Comparison, // "Compare with Unit"
+        AfterSend,  // what the unit holds after a Send Selected
+        BeforeSend, // what the unit holds now, before anything is sent to it (m_unitSend)
     };
     FetchFor m_fetchFor = FetchFor::Comparison;
-    std::vector<model::Difference> m_rowsToSend;
-    std::optional<model::UnitModel> m_modelToSend;
-    std::function<void()> m_sendAfterModel;
+    SendFor m_sendFor = SendFor::Export;
+    session::send::SendBridge m_sendBridge;
+    session::send::UnitSend m_unitSend;
     std::function<void()> m_nextStep; // runs once the transfer ending has been shown
-    // Each unit's model, by the journal's name of it, as its last whole fetch of this run told.
-    QHash<QString, model::UnitModel> m_unitModels;
     text::SaveRoutine m_reportSave = text::saveWholeFile;
-    std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTimeUtc(); };
-    quint64 m_transfersStarted = 0;
     bool m_closing = false; // the window was closed: nothing more is started
 };
 

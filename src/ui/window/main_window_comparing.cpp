@@ -13,7 +13,6 @@
 #include "ui/window/editor_page_set.h"
 #include "ui/window/link_controller.h"
 #include "ui/window/unit_comparison.h"
-#include "ui/window/unit_identity_question.h"
 #include "ui/window/window_questions.h"
 
 #include <utility>
@@ -61,22 +60,24 @@ void MainWindow::showComparison(const QString& text, const QString& source, cons
 {
     const FetchFor fetchFor = std::exchange(m_fetchFor, FetchFor::Comparison);
     const bool whole = !unit.isEmpty() && incompleteReason.isEmpty() && !cancelled;
-    if (whole) { // the fetch before an export too: what the unit held when the visit began
-        learnModel(text);
+    if (whole) // the read before a send too: what the unit held when the visit began
         m_session.fetchedFromUnit(text::toLatin1(text), source);
-    }
-    if (fetchFor == FetchFor::ModelOfUnit) {
-        modelFetched(cancelled ? nullptr : &text, incompleteReason, cancelled);
+    if (fetchFor == FetchFor::BeforeSend) {
+        // The journal has kept the read already; what it decides waits for the fetch's end.
+        if (m_sendFor == SendFor::Selected && !cancelled) {
+            m_pageSet->commitToModel();
+            m_compared.compared(m_link->journalUnit(), source, text::toLatin1(text),
+                                incompleteReason, writerText(m_session.model()));
+        }
+        afterThisTransfer([this, text, incompleteReason, cancelled] {
+            readBeforeSend(text, incompleteReason, cancelled);
+        });
         return;
     }
     if (cancelled) {
-        const bool sending = fetchFor == FetchFor::BeforeSend;
-        m_rowsToSend.clear();
-        setStatusText(sending ? tr(" Send Selected cancelled: nothing was sent")
-                              : QStringLiteral(" Comparison with %1 cancelled").arg(source));
+        setStatusText(QStringLiteral(" Comparison with %1 cancelled").arg(source));
         return;
     }
-    const session::ComparedUnit before = m_compared;
     m_pageSet->commitToModel(); // what the pages hold is what is compared
     if (unit.isEmpty()) {
         // A file: shown, never sent to.
@@ -86,11 +87,8 @@ void MainWindow::showComparison(const QString& text, const QString& source, cons
         return;
     }
     m_compared.compared(m_link->journalUnit(), source, text::toLatin1(text), incompleteReason,
-                        writerText(m_session.model()), m_clock(), m_transfersStarted);
-    if (fetchFor == FetchFor::BeforeSend)
-        refetchedBeforeSend(std::exchange(m_rowsToSend, {}), before);
-    else
-        showCompared(fetchFor == FetchFor::AfterSend);
+                        writerText(m_session.model()));
+    showCompared(fetchFor == FetchFor::AfterSend);
 }
 
 void MainWindow::showCompared(bool afterSend, const QString& note)
@@ -100,8 +98,11 @@ void MainWindow::showCompared(bool afterSend, const QString& note)
                       model::compareConfigurations(m_session.model(), m_compared.model()).empty();
     if (afterSend && same)
         m_session.unitHoldsEdited(unit);
-    const UnitComparison::Standing standing{m_session.loaded().exportedSinceLoadTo(unit),
-                                            m_session.hasUnsavedEdits(), afterSend};
+    // Only the read tells whether the unit holds the export: a restore or another unit since
+    // leaves the mark, never what the unit holds.
+    const UnitComparison::Standing standing{
+        m_session.loaded().unitHoldsExport(unit, writerText(m_compared.model())),
+        m_session.hasUnsavedEdits(), afterSend};
     const QString status =
         m_comparison->compare(m_session.model(), m_compared.text(), m_compared.source(),
                               m_compared.incompleteReason(), standing, *m_prompts, true);
@@ -134,78 +135,45 @@ void MainWindow::sendSelected(const std::vector<model::Difference>& chosen)
         m_prompts->showError(tr("No row that can be sent is checked: check the rows to send."));
         return;
     }
-    if (!confirmWholeEnough())
-        return;
-    const std::optional<model::UnitModel> sent = model::unitModelOf(m_session.model());
-    const std::optional<model::UnitModel> held = model::unitModelOf(m_compared.model());
-    if (model::otherModels(sent, held) &&
-        !m_prompts->confirm(questions::sendToOtherModel(
-            QString::fromStdString(model::unitModelName(*sent)),
-            QString::fromStdString(model::unitModelName(*held)), m_compared.unit())))
-        return;
-    commitAndRefresh();
-    if (!confirmUncarriedTexts() ||
-        !confirmSameUnit(*m_prompts, m_session.model(), true, m_compared.unit(),
-                         session::fingerprintOf(m_compared.model())))
-        return;
-    if (!m_compared.isFresh(m_clock(), m_transfersStarted)) {
-        // What the unit holds now decides what its unticked rows are.
-        m_rowsToSend = chosen;
-        m_fetchFor = FetchFor::BeforeSend;
-        m_link->fetchForComparison();
-        if (!m_link->isTransferRunning() && m_fetchFor == FetchFor::BeforeSend) {
-            m_fetchFor = FetchFor::Comparison;
-            m_rowsToSend.clear();
-        }
+    if (m_session.exportVerdict(m_link->linkMode()) ==
+        session::ConfigurationSession::ExportVerdict::NothingToSend) {
+        m_prompts->showError(questions::kNothingToSend);
         return;
     }
+    commitAndRefresh();
     if (m_compared.editedSince(writerText(m_session.model()))) {
         showCompared(false, kEditedSince);
         return;
     }
-    sendRows(chosen);
+    // The unit is read again, always: what it holds now decides whether anything goes, and
+    // what the unticked rows of each block are.
+    session::send::Outgoing outgoing = editedOutgoing();
+    outgoing.needsWholeRead = true;
+    outgoing.compared = m_compared.model();
+    sendToUnit(SendFor::Selected, std::move(outgoing),
+               [this, chosen](const model::ConfigModel& unitNow) {
+                   std::vector<std::string> lines =
+                       model::selectedLines(unitNow, m_session.model(), chosen);
+                   if (lines.size() == 1) // the end line alone
+                       lines.clear();
+                   return lines;
+               });
 }
 
-void MainWindow::refetchedBeforeSend(const std::vector<model::Difference>& chosen,
-                                     const session::ComparedUnit& before)
+void MainWindow::showSelectedStopped(const session::send::Finding& finding)
 {
-    if (!m_compared.incompleteReason().isEmpty()) {
-        showCompared(false, tr("Nothing was sent: the unit's configuration did not come whole "
-                               "when it was fetched again."));
-        return;
-    }
-    const std::vector<model::Difference> changes =
-        model::compareConfigurations(before.model(), m_compared.model());
-    if (!changes.empty()) {
+    using session::send::Check;
+    if (finding.check == Check::UnitChanged) {
         showCompared(false, tr("Nothing was sent: the unit's configuration changed since the "
                                "comparison (%1). ")
-                                    .arg(changesText(changes)) +
+                                    .arg(changesText(finding.changes)) +
                                 kSendAgain);
-        return;
+    } else if (finding.check == Check::ReadNotWhole && !finding.items.isEmpty()) {
+        m_prompts->showError(questions::sendSelectedUnknown(finding.reason));
+    } else if (finding.check == Check::ReadNotWhole || finding.check == Check::ModelUnknown) {
+        showCompared(false, tr("Nothing was sent: the unit's configuration did not come whole "
+                               "when it was fetched again."));
     }
-    if (before.editedSince(writerText(m_session.model()))) {
-        showCompared(false, kEditedSince);
-        return;
-    }
-    afterThisTransfer([this, chosen] { sendRows(chosen); });
-}
-
-void MainWindow::sendRows(const std::vector<model::Difference>& chosen)
-{
-    QStringList lines;
-    for (const std::string& line :
-         model::selectedLines(m_compared.model(), m_session.model(), chosen))
-        lines << text::fromLatin1(line);
-    if (lines.size() == 1) { // the end line alone
-        m_prompts->showError(tr("Nothing of the checked rows can be sent: the configuration "
-                                "being edited does not write them (a zone or source beyond its "
-                                "counts, a setting its zone's EQ mode does not use)."));
-        return;
-    }
-    m_sendingSelected = true;
-    m_link->exportConfiguration(lines, LinkController::Send::Partial);
-    if (!m_link->isTransferRunning())
-        m_sendingSelected = false;
 }
 
 } // namespace zel::ui

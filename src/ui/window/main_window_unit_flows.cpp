@@ -3,7 +3,6 @@
 #include "ui/window/main_window.h"
 
 #include "journal/journal.h"
-#include "model/carried_text.h"
 #include "model/config_model.h"
 #include "model/config_writer.h"
 #include "model/model_reset.h"
@@ -15,7 +14,6 @@
 #include "ui/window/painting_suspended.h"
 #include "ui/window/text_box_loading.h"
 #include "ui/window/unit_comparison.h"
-#include "ui/window/unit_identity_question.h"
 #include "ui/window/window_questions.h"
 
 #include <QActionGroup>
@@ -131,39 +129,24 @@ void MainWindow::restoreJournalEntry(const journal::Entry& entry)
         return;
     }
     model::markUnavailableGroups(restored);
-    // A configuration sent is whole however far it got; one fetched may not be. Either may not
-    // have set all a whole configuration sets.
-    const QString cut =
-        entry.direction == journal::Direction::FromUnit && !entry.whole ? entry.ending : QString();
-    QStringList missing;
-    for (const std::string& part : model::missingFromWhole(restored, read.coverage))
-        missing << text::fromLatin1(part);
-    if ((!missing.isEmpty() || !cut.isEmpty()) &&
-        !m_prompts->confirm(missing.isEmpty() ? questions::sendIncomplete(cut)
-                                              : questions::sendPartial(missing, cut, false)))
-        return;
-    QStringList uncarried;
-    for (const model::UncarriedText& found : model::uncarriedTexts(restored))
-        uncarried << text::fromLatin1(model::describeUncarried(found));
-    if (!uncarried.isEmpty() && !m_prompts->confirm(questions::sendUncarriedTexts(uncarried)))
-        return;
-    if (!confirmSameUnit(*m_prompts, restored, false, unit))
-        return;
     if (!m_prompts->confirm(questions::restoreEntry(
             unit, tr("the configuration %1 %2 at %3")
                       .arg(entry.direction == journal::Direction::FromUnit ? tr("read from")
                                                                            : tr("sent to"),
                            entry.unit, entryTimeText(entry)))))
         return;
-    QStringList lines;
-    for (const std::string& line : model::writeConfiguration(restored))
-        lines << text::fromLatin1(line);
-    whenModelAgrees(model::unitModelOf(restored), [this, lines] {
-        m_restoring = true;
-        m_link->exportConfiguration(lines);
-        if (!m_link->isTransferRunning())
-            m_restoring = false;
-    });
+    // The entry goes as it was: compared whole, network included, with the unit the read finds.
+    session::send::Outgoing outgoing;
+    outgoing.configuration = restored;
+    outgoing.edited = false;
+    // A configuration sent is whole however far it got; one fetched may not be. Either may not
+    // have set all a whole configuration sets.
+    if (entry.direction == journal::Direction::FromUnit && !entry.whole)
+        outgoing.cutReason = entry.ending;
+    outgoing.missingParts = model::missingFromWhole(restored, read.coverage);
+    const std::vector<std::string> lines = model::writeConfiguration(restored);
+    sendToUnit(SendFor::Restore, std::move(outgoing),
+               [lines](const model::ConfigModel&) { return lines; });
 }
 
 void MainWindow::keepJournalEntry(const journal::Entry& entry, bool kept)

@@ -41,7 +41,7 @@ TransferRunner::~TransferRunner()
         delete m_progressPanel;
 }
 
-void TransferRunner::run(link::Transfer* transfer, View view)
+void TransferRunner::run(link::Transfer* transfer, View view, status::Fetching fetching)
 {
     transfer->setParent(this);
     if (view == View::InTextBox) {
@@ -66,6 +66,7 @@ void TransferRunner::run(link::Transfer* transfer, View view)
 
     m_transfer = transfer;
     m_view = view;
+    m_fetching = fetching;
     setRunning(true);
     emit started();
     transfer->start();
@@ -124,7 +125,8 @@ void TransferRunner::showPending()
 {
     m_showPending.stop();
     if (m_pendingStatus)
-        emit statusText(status::transferStatusText(*std::exchange(m_pendingStatus, std::nullopt)));
+        emit statusText(
+            status::transferStatusText(*std::exchange(m_pendingStatus, std::nullopt), m_fetching));
     if (m_pendingProgress.second > 0)
         m_progressPanel->showProgress(m_pendingProgress.first, m_pendingProgress.second);
     m_pendingProgress = {};

@@ -6,6 +6,7 @@
 // where they belong.
 
 #include "link/transfer_outcome.h"
+#include "ui/window/transfer_status_texts.h"
 
 #include <QObject>
 #include <QString>
@@ -43,8 +44,10 @@ public:
     TransferProgressPanel* progressPanel() const { return m_progressPanel; }
 
     bool isRunning() const { return m_transfer != nullptr; }
-    // Takes `transfer` (without a parent) and starts it. It may finish before this returns.
-    void run(link::Transfer* transfer, View view);
+    // Takes `transfer` (without a parent) and starts it; a fetch's status is worded for what
+    // `fetching` says it is for. It may finish before this returns.
+    void run(link::Transfer* transfer, View view,
+             status::Fetching fetching = status::Fetching::Import);
     // Stops the running transfer like an abort at the current line.
     void cancel();
     // Ends a running transfer at once, waiting for nothing more from the unit.
@@ -69,6 +72,7 @@ private:
     TextFeed& m_feed;
     link::Transfer* m_transfer = nullptr; // the running transfer, a child of this object
     View m_view = View::InTextBox;
+    status::Fetching m_fetching = status::Fetching::Import;
     std::optional<link::TransferStatus> m_pendingStatus;
     std::pair<int, int> m_pendingProgress{}; // line, line count; count 0 when none is waiting
     QTimer m_showPending;

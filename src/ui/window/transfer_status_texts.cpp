@@ -1,16 +1,30 @@
 #include "ui/window/transfer_status_texts.h"
 
+#include <QObject>
+
 namespace zel::ui::status {
 
 using link::TransferOutcome;
 using Stage = link::TransferStatus::Stage;
 
-QString transferStatusText(const link::TransferStatus& status)
+QString transferStatusText(const link::TransferStatus& status, Fetching fetching)
 {
     switch (status.stage) {
     case Stage::Connecting:
+        if (fetching == Fetching::Comparison)
+            return QStringLiteral(" Comparing with ") + status.peer;
+        if (fetching == Fetching::ReadBeforeSend)
+            return QObject::tr(" Reading %1 before anything is sent to it").arg(status.peer);
         return QStringLiteral(" Importing from ") + status.peer;
     case Stage::ReceivingLines:
+        if (fetching == Fetching::Comparison)
+            return QStringLiteral(" Comparing with %1: %2 lines came")
+                .arg(status.peer)
+                .arg(status.line);
+        if (fetching == Fetching::ReadBeforeSend)
+            return QObject::tr(" Reading %1 before anything is sent to it: %2 lines came")
+                .arg(status.peer)
+                .arg(status.line);
         return QStringLiteral(" Importing %1 lines from ").arg(status.line) + status.peer;
     case Stage::DroppingAfterCancel:
         return kDroppingAfterCancel;

@@ -14,9 +14,18 @@ inline const QString kCompleteOnlyEchoed =
 inline const QString kDroppingAfterCancel =
     QStringLiteral(" Import cancelled: waiting for the unit to finish sending");
 
+// What a fetch is for, as the status line says while it runs.
+enum class Fetching {
+    Import,        // " Importing from H"
+    Comparison,    // " Comparing with H"
+    ReadBeforeSend // " Reading H before anything is sent to it"
+};
+
 // The status line for `status`: " Importing from H", " Importing N lines from H",
 // " Sending line i of M", " Import complete from H", " Export stopped at line i of M: why", ...
-QString transferStatusText(const link::TransferStatus& status);
+// A running fetch is worded for what it is for.
+QString transferStatusText(const link::TransferStatus& status,
+                           Fetching fetching = Fetching::Import);
 
 // " Sending line i of M"
 QString sendingLineStatus(int line, int lineCount);

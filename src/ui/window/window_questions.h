@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -46,6 +47,16 @@ inline QString closeDuringExport(bool unsavedEdits)
            (unsavedEdits ? QStringLiteral(" The changes being edited are not saved either.")
                          : QString()) +
            QStringLiteral("\n\nStop the export and exit?");
+}
+
+// Closing while the unit is read before a send: nothing has gone yet, and nothing will.
+inline QString closeBeforeSend(bool unsavedEdits)
+{
+    return QObject::tr("The unit's configuration is being read before a send to it. Closing now "
+                       "stops the read, and nothing is sent.") +
+           (unsavedEdits ? QObject::tr(" The changes being edited are not saved either.")
+                         : QString()) +
+           QObject::tr("\n\nStop and exit?");
 }
 
 inline const QString kNothingToSend = QStringLiteral(

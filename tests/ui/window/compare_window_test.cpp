@@ -218,7 +218,6 @@ TEST(CompareWithUnit, AfterAnExportVerifiesAndARowLeadsToItsPage)
 TEST(CompareWithUnit, SendSelectedSendsTheTickedRowsFromWhatTheUnitHoldsNow)
 {
     const QString fragment = QStringLiteral(ZEL_SOURCE_DIR "/fuzz/seeds/audio_without_mode.zel");
-    QDateTime now; // the window's clock
     using Step = std::function<void(LinkWindow&, const QString& unit)>;
     // clang-format off
     const Step import = [](LinkWindow& w, const QString&) { ASSERT_TRUE(w.runToEnd(w.window.importAction())); };
@@ -227,7 +226,6 @@ TEST(CompareWithUnit, SendSelectedSendsTheTickedRowsFromWhatTheUnitHoldsNow)
     };
     const auto renamed = importAnd([](model::ConfigModel& m) { m.setZoneName(1, "Hall"); });
     const auto zone5 = importAnd([](model::ConfigModel& m) { m.zoneAudio(5).volume = -30; m.zoneAudio(5).balance = -20; });
-    const Step later = [&now](LinkWindow&, const QString&) { now = now.addSecs(61); };
     // clang-format on
     struct Case {
         const char* what;
@@ -241,9 +239,12 @@ TEST(CompareWithUnit, SendSelectedSendsTheTickedRowsFromWhatTheUnitHoldsNow)
         QString asked = {};           // part of the one question, declined; empty: none
         QString error = {};           // part of the one error box; empty: none
         QStringList unitOptions = {}; // besides the filled configuration
+        QByteArray keypad = {};       // a change at the unit's keypad after the comparison
     };
-    const QStringList hall = {"[NO1\"Hall\"]", "[EC]", "[QXSB]"}; // and the fetch after
-    const QStringList zone5Sent = {"[VO5F0]", "[VO5R-30]", "[EO5M0]", "[BO5L10]", "[EC]", "[QXSB]"};
+    // Every send reads the unit first, and fetches it again after.
+    const QStringList hall = {"[QXSB]", "[NO1\"Hall\"]", "[EC]", "[QXSB]"};
+    const QStringList zone5Sent = {"[QXSB]",   "[VO5F0]", "[VO5R-30]", "[EO5M0]",
+                                   "[BO5L10]", "[EC]",    "[QXSB]"};
     // clang-format off
     const QList<Case> cases = {
         {"a zone's volume; its balance, unticked, as the unit holds it", Link::Tcp, zone5,
@@ -252,20 +253,22 @@ TEST(CompareWithUnit, SendSelectedSendsTheTickedRowsFromWhatTheUnitHoldsNow)
          {"Zone 5 balance"}, {}, zone5Sent, "still differ", true},
         {"every row: the unit holds what is edited", Link::Tcp,
          importAnd([](model::ConfigModel& m) { m.setZoneName(1, "Hall"); m.setGroupName(3, "Up"); }),
-         {}, {}, {"[NO1\"Hall\"]", "[NG3\"Up\"]", "[EC]", "[QXSB]"},
+         {}, {}, {"[QXSB]", "[NO1\"Hall\"]", "[NG3\"Up\"]", "[EC]", "[QXSB]"},
          "The selected rows were sent: the unit now holds"},
         {"an EQ mode goes with the settings it brings", Link::Tcp,
          importAnd([](model::ConfigModel& m) { m.setZoneName(1, "Hall");
                                                m.zoneAudio(3).eqMode = model::kEqModeZq; }),
          {"Zone 3 EQ band 2 (64Hz)"}, {}, hall, "go together", true},
-        {"older than a minute: fetched again, then sent", Link::Tcp, renamed, {}, later,
-         QStringList{"[QXSB]"} + hall, "now holds"},
-        {"older than a minute, changed on the unit: shown, nothing sent", Link::Tcp, renamed, {},
-         later, {"[QXSB]"}, "changed since the comparison (Zone 5 volume: -20 -> -40)", true, {},
+        {"read again, then sent", Link::Tcp, renamed, {}, {}, hall, "now holds"},
+        {"changed on the unit since: shown, nothing sent", Link::Tcp, renamed, {},
+         {}, {"[QXSB]"}, "changed since the comparison (Zone 5 volume: -20 -> -40)", true, {},
          {}, {"--change-after", "2:[VO5R-40]"}},
         {"a transfer since: fetched again, the unit's change shown", Link::Pty, renamed, {},
          [](LinkWindow& w, const QString&) { ASSERT_TRUE(w.runToEnd(w.window.exportAction())); },
          {"[QXSB]"}, "Zone 1 name: \"Room 01\" -> \"Hall\""},
+        {"a keypad change since the comparison: read again, shown, nothing sent", Link::Tcp, zone5,
+         {"Zone 5 balance"}, {}, {"[QXSB]"}, "changed since the comparison (Zone 5 balance", true,
+         {}, {}, {"--control"}, "keypad [BO5R5]"},
         {"after an incomplete import, asked", Link::Tcp,
          [&](LinkWindow& w, const QString& unit) {
              ZelSimProcess other;
@@ -273,9 +276,9 @@ TEST(CompareWithUnit, SendSelectedSendsTheTickedRowsFromWhatTheUnitHoldsNow)
              w.chooseTelnet(other.address());
              import(w, {});
              w.chooseTelnet(unit);
-         }, {}, {}, {}, {}, false, "not read completely"},
+         }, {}, {}, {"[QXSB]"}, {}, false, "not read completely"},
         {"a ZEL-8 for the ZEL-16 unit, asked", Link::Tcp,
-         [](LinkWindow& w, const QString&) { w.window.newZel8Action()->trigger(); }, {}, {}, {}, {}, false,
+         [](LinkWindow& w, const QString&) { w.window.newZel8Action()->trigger(); }, {}, {}, {"[QXSB]"}, {}, false,
          "is for a ZEL-8, but the unit "},
         {"a unit whose configuration is not whole, refused", Link::Tcp,
          [](LinkWindow& w, const QString&) { w.window.newZel16Action()->trigger(); }, {}, {}, {}, {}, false, {},
@@ -288,8 +291,6 @@ TEST(CompareWithUnit, SendSelectedSendsTheTickedRowsFromWhatTheUnitHoldsNow)
         ASSERT_TRUE(unit.start(c.link, QStringList{"--config", kFilled} + c.unitOptions))
             << unit.error().toStdString();
         LinkWindow w;
-        now = QDateTime::currentDateTimeUtc();
-        w.window.setClock([&now] { return now; });
         if (c.link == Link::Tcp)
             w.chooseTelnet(unit.address());
         else
@@ -306,6 +307,8 @@ TEST(CompareWithUnit, SendSelectedSendsTheTickedRowsFromWhatTheUnitHoldsNow)
         }
         if (c.beforeSend)
             c.beforeSend(w, unit.address());
+        if (!c.keypad.isEmpty())
+            ASSERT_TRUE(unit.control(c.keypad));
         const qsizetype received = unit.receivedCommands().size();
         w.prompts->confirmations.clear();
 

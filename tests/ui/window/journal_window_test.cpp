@@ -134,7 +134,15 @@ TEST(JournalInTheWindow, HistoryOpensComparesAndRestoresAnEntry)
     ASSERT_EQ(w.prompts->confirmations.size(), 1);
     EXPECT_TRUE(w.prompts->confirmations[0].contains(w.link.journalUnit()));
     EXPECT_TRUE(w.prompts->confirmations[0].contains(ui::entryTimeText(*history->chosenEntry())));
-    ASSERT_TRUE(finished.wait(20000));
+    // Then the unit is read, and kept as it was found, before the entry goes; the entry came from
+    // this unit, so nothing more is asked.
+    ASSERT_TRUE(waitUntil([&] { return !w.window.unitWorkPending(); }, 20000));
+    EXPECT_EQ(finished.count(), 2);
+    EXPECT_EQ(w.prompts->confirmations.size(), 1);
+    const QList<journal::Entry> entries = w.link.journal().entries();
+    EXPECT_TRUE(journal::summaryText(entries[0]).startsWith("whole send"));
+    EXPECT_TRUE(journal::summaryText(entries[1]).startsWith("whole fetch"));
+    EXPECT_TRUE(w.link.journal().text(entries[1])->contains("[NO1\"Hall\"]"));
     EXPECT_EQ(w.window.model().zoneName(1), "Hall");
 
     // Open asks as Import does; then the unit holds what the editor shows.

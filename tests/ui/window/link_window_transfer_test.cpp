@@ -5,13 +5,12 @@
 
 #include "link/transfer_texts.h"
 #include "link/zelsim_process.h"
-#include "ui/window/compare_dialog.h"
 #include "ui/window/transfer_progress_panel.h"
-#include "ui/window/unit_comparison.h"
 
 #include <QActionGroup>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -32,15 +31,6 @@ QStringList linesStartingWith(const QStringList& lines, const QString& prefix)
         if (line.startsWith(prefix))
             found << line;
     return found;
-}
-
-// A comparison with the unit the link reaches, its dialog closed: the window then knows the
-// unit's model and sends to it without fetching first.
-bool compareFirst(LinkWindow& w)
-{
-    const bool ended = w.runToEnd(w.window.compareAction());
-    w.window.comparison()->dialog()->close();
-    return ended;
 }
 
 // The commands a running transfer holds back, with whether each is enabled now.
@@ -112,7 +102,6 @@ TEST_F(TelnetWindowTest, CommandsAreHeldBackWhileTheWindowStaysResponsive)
     w.window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
     w.window.newZel16Action()->trigger();
-    ASSERT_TRUE(compareFirst(w)); // the unit's model known: the export sends at once
 
     int ticks = 0;
     QTimer ticker;
@@ -121,11 +110,13 @@ TEST_F(TelnetWindowTest, CommandsAreHeldBackWhileTheWindowStaysResponsive)
     QList<QList<bool>> duringTransfer;
     QObject::connect(&w.link, &ui::LinkController::transferStarted,
                      [&] { duringTransfer << transferCommandsEnabled(w.window); });
-    w.window.exportAction()->trigger(); // returns while the transfer goes on
+    // It returns while the read of the unit, then the export, go on.
+    w.window.exportAction()->trigger();
     ASSERT_TRUE(w.link.isTransferRunning());
     ASSERT_TRUE(waitForLine(5));
     duringTransfer << transferCommandsEnabled(w.window);
     EXPECT_GT(ticks, 5) << "timers fire during the transfer";
+    EXPECT_EQ(duringTransfer.size(), 3) << "the read and the export began";
     EXPECT_TRUE(w.link.progressPanel()->isVisible());
     EXPECT_TRUE(w.link.cancelAction()->isEnabled());
 
@@ -145,31 +136,60 @@ TEST_F(TelnetWindowTest, CommandsAreHeldBackWhileTheWindowStaysResponsive)
 
 TEST_F(TelnetWindowTest, EscapeOrTheCancelButtonStopsTheExportAtTheCurrentLine)
 {
-    for (const bool escape : {true, false}) {
-        SCOPED_TRACE(escape ? "Escape" : "Cancel button");
+    struct Case {
+        const char* name;
+        bool escape;
+        bool duringRead; // the export's read of the unit runs, nothing sent yet
+        QStringList faults;
+    };
+    const QList<Case> cases = {
+        {"Escape", true, false, {"--reply-delay", "30"}},
+        {"Cancel button", false, false, {"--reply-delay", "30"}},
+        {"Escape during the read", true, true, {"--baud", "9600"}},
+        {"Cancel button during the read", false, true, {"--baud", "9600"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         ZelSimProcess sim;
-        ASSERT_TRUE(sim.start(ZelSimProcess::Link::Tcp, {"--reply-delay", "30"}));
+        ASSERT_TRUE(sim.start(ZelSimProcess::Link::Tcp, c.faults));
         w.chooseTelnet(sim.address());
         w.window.show();
         w.window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
         w.window.newZel16Action()->trigger();
-        ASSERT_TRUE(compareFirst(w)); // the unit's model known: the export sends at once
-        ASSERT_TRUE(QTest::qWaitFor([&] { return sim.closedConnections() == 1; }, 5000));
         const qsizetype commandsBefore = sim.receivedCommands().size();
-        w.window.activateWindow(); // after the dialog
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
         w.window.configurationTextBox()->clear();
 
         QSignalSpy finished(&w.link, &ui::LinkController::transferFinished);
         w.window.exportAction()->trigger();
-        ASSERT_TRUE(waitForLine(3));
-        if (escape)
+        if (c.duringRead) {
+            ASSERT_TRUE(waitUntil([&] {
+                return w.link.isReadBeforeSendRunning() &&
+                       w.window.statusText().contains("lines came");
+            }));
+        } else {
+            ASSERT_TRUE(waitForLine(3)); // the read has ended, the export runs
+        }
+        if (c.escape)
             QTest::keyClick(&w.window, Qt::Key_Escape);
         else
             QTest::mouseClick(w.link.progressPanel()->cancelButton(), Qt::LeftButton);
-        ASSERT_EQ(finished.count(), 1);
-        EXPECT_EQ(finished[0][0].value<TransferOutcome>(), TransferOutcome::Cancelled);
+        ASSERT_TRUE(waitUntil([&] { return !w.window.unitWorkPending(); }));
+        ASSERT_EQ(finished.count(), 2 - c.duringRead) << "the read, then the export";
+        EXPECT_EQ(finished.last()[0].value<TransferOutcome>(), TransferOutcome::Cancelled);
+        // Nothing more goes out once stopped: the unit sees the connection close after every
+        // command it brought.
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return sim.closedConnections() == finished.count(); }, 5000));
+        QStringList received = sim.receivedCommands().mid(commandsBefore);
+        received.removeAll(QStringLiteral("[]"));
+        EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
+        if (c.duringRead) {
+            EXPECT_EQ(received, QStringList{"[QXSB]"}) << "nothing sent";
+            EXPECT_EQ(w.window.statusText(),
+                      " Nothing was sent: cancelled while the unit's configuration came");
+            continue;
+        }
 
         const QStringList log = w.configurationLines();
         EXPECT_EQ(log.last(), QString()) << "the line ends the box's text";
@@ -180,39 +200,61 @@ TEST_F(TelnetWindowTest, EscapeOrTheCancelButtonStopsTheExportAtTheCurrentLine)
         EXPECT_EQ(w.window.statusText(), QString(" Export cancelled at line %1 of %2")
                                              .arg(w.link.progressPanel()->progressBar()->value())
                                              .arg(writerLines(w.window).size()));
-        // Nothing more goes out once stopped: the unit sees the connection close after every
-        // command it brought.
-        ASSERT_TRUE(QTest::qWaitFor([&] { return sim.closedConnections() == 2; }, 5000));
-        EXPECT_LE(sim.receivedCommands().size() - commandsBefore, sentCount + 1); // "[]" first
-        EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
+        EXPECT_LE(received.size(), sentCount + 1); // the read's "[QXSB]" first
     }
 }
 
 TEST_F(TelnetWindowTest, ClosingTheWindowDuringAnExportAsksThenStopsItAndShowsNothing)
 {
-    startUnit({"--reply-delay", "30"});
-    w.window.show();
-    w.window.newZel16Action()->trigger();
-    ASSERT_TRUE(compareFirst(w)); // the unit's model known: the export sends at once
-    ASSERT_TRUE(QTest::qWaitFor([&] { return m_sim.closedConnections() == 1; }, 5000));
-    QSignalSpy finished(&w.link, &ui::LinkController::transferFinished);
-    w.window.exportAction()->trigger();
-    ASSERT_TRUE(waitForLine(2));
+    for (const bool duringRead : {false, true}) {
+        SCOPED_TRACE(duringRead ? "during the read before the export" : "during the export");
+        ZelSimProcess sim;
+        ASSERT_TRUE(sim.start(ZelSimProcess::Link::Tcp, duringRead
+                                                            ? QStringList{"--baud", "9600"}
+                                                            : QStringList{"--reply-delay", "30"}));
+        LinkWindow lw;
+        lw.chooseTelnet(sim.address());
+        lw.window.show();
+        lw.window.newZel16Action()->trigger();
+        QSignalSpy finished(&lw.link, &ui::LinkController::transferFinished);
+        const QProgressBar* bar = lw.link.progressPanel()->progressBar();
+        const QRegularExpression linesCame(": (\\d+) lines came");
+        const auto goneAsFar = [&](int line) { // lines sent, or tens of lines read
+            return waitUntil([&] {
+                return duringRead ? linesCame.match(lw.window.statusText()).captured(1).toInt() >=
+                                        line * 10
+                                  : bar->maximum() > 0 && bar->value() >= line;
+            });
+        };
+        lw.window.exportAction()->trigger();
+        ASSERT_TRUE(goneAsFar(2));
 
-    // The unit would keep only part of the configuration: "Cancel" keeps the export going.
-    EXPECT_FALSE(w.window.close());
-    ASSERT_EQ(w.prompts->confirmations.size(), 1);
-    EXPECT_TRUE(w.prompts->confirmations[0].contains("export")) << "asked about the export";
-    EXPECT_TRUE(w.link.isTransferRunning());
-    ASSERT_TRUE(waitForLine(4));
+        // "Cancel" keeps it going: the unit would keep only part of the configuration, or the
+        // export asked for would not go.
+        EXPECT_FALSE(lw.window.close());
+        expectOne(lw.prompts->confirmations, duringRead ? "nothing is sent" : "export");
+        EXPECT_TRUE(duringRead ? lw.link.isReadBeforeSendRunning() : lw.link.isExportRunning());
+        ASSERT_TRUE(goneAsFar(4));
 
-    w.prompts->confirmAnswer = true;
-    ASSERT_TRUE(w.window.close());
-    ASSERT_EQ(finished.count(), 1);
-    EXPECT_FALSE(w.link.isTransferRunning());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return m_sim.closedConnections() == 2; }, 5000))
-        << "the connection is closed";
-    EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
+        const QString status = lw.window.statusText();
+        lw.prompts->confirmAnswer = true;
+        ASSERT_TRUE(lw.window.close());
+        ASSERT_EQ(finished.count(), duringRead ? 1 : 2);
+        EXPECT_FALSE(lw.window.unitWorkPending());
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return sim.closedConnections() == finished.count(); }, 5000))
+            << "the connection is closed";
+        // Nothing more is asked or shown; the read leaves even the status line as it was, and
+        // the unit got nothing but its request.
+        EXPECT_EQ(lw.prompts->confirmations.size(), 2);
+        EXPECT_TRUE(lw.prompts->errors.isEmpty()) << lw.prompts->errors.join('\n').toStdString();
+        if (duringRead) {
+            EXPECT_EQ(lw.window.statusText(), status);
+            QStringList received = sim.receivedCommands();
+            received.removeAll(QStringLiteral("[]"));
+            EXPECT_EQ(received, QStringList{"[QXSB]"});
+        }
+    }
 }
 
 TEST_F(TelnetWindowTest, DestroyingTheWindowDuringATransferEndsIt)

@@ -19,6 +19,7 @@ public:
     QString openAnswer; // empty: cancelled
     QString saveAnswer;
     bool confirmAnswer = false; // also the answer to the quick EQ questions
+    QList<bool> confirmAnswers; // given in order before confirmAnswer
     QString quickEqSaveAnswer;  // empty: cancelled
     QList<int> tickAnswer;      // the items ticked; empty: cancelled
     QList<bool> optionAnswer;   // the options' states; empty: as offered
@@ -70,7 +71,7 @@ public:
     bool confirm(const QString& question) override
     {
         confirmations << question;
-        return confirmAnswer;
+        return confirmAnswers.isEmpty() ? confirmAnswer : confirmAnswers.takeFirst();
     }
     QString quickEqSavePath(const QString& folder, const QString& fileName) override
     {

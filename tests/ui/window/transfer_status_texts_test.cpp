@@ -31,13 +31,22 @@ TEST(TransferStatusTexts, WordWhatTheTransferReports)
     link::TransferStatus onlyEchoed =
         report(Stage::ExportEnded, "serial port: p", TransferOutcome::Completed, 9, 9);
     onlyEchoed.onlyEchoed = true;
+    using status::Fetching;
     const struct {
         link::TransferStatus status;
         QString expected;
+        Fetching fetching = Fetching::Import;
     } cases[] = {
         {report(Stage::Connecting, "host: u"), " Importing from host: u"},
         {report(Stage::ReceivingLines, "host: u", TransferOutcome::Running, 7),
          " Importing 7 lines from host: u"},
+        {report(Stage::Connecting, "host: u"), " Comparing with host: u", Fetching::Comparison},
+        {report(Stage::ReceivingLines, "host: u", TransferOutcome::Running, 7),
+         " Comparing with host: u: 7 lines came", Fetching::Comparison},
+        {report(Stage::Connecting, "host: u"), " Reading host: u before anything is sent to it",
+         Fetching::ReadBeforeSend},
+        {report(Stage::ReceivingLines, "host: u", TransferOutcome::Running, 7),
+         " Reading host: u before anything is sent to it: 7 lines came", Fetching::ReadBeforeSend},
         {report(Stage::DroppingAfterCancel, "serial port: p"), status::kDroppingAfterCancel},
         {report(Stage::SendingLine, "host: u", TransferOutcome::Running, 3, 9),
          " Sending line 3 of 9"},
@@ -57,7 +66,7 @@ TEST(TransferStatusTexts, WordWhatTheTransferReports)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.expected.toStdString());
-        EXPECT_EQ(status::transferStatusText(c.status), c.expected);
+        EXPECT_EQ(status::transferStatusText(c.status, c.fetching), c.expected);
     }
 }
 

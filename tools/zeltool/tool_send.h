@@ -1,0 +1,46 @@
+#pragma once
+// zeltool's side of the one send path: the unit read over its own transfers (the journal keeps
+// the read before anything is sent), the findings answered from the flags (--allow-incomplete,
+// --other-model, --force), each refusal said on standard error with its exit status.
+
+#include "device_transfers.h"
+#include "link_target.h"
+
+#include "session/send/unit_send.h"
+
+#include <string>
+
+namespace zel::tool {
+
+struct Arguments;
+
+class ToolSend : public session::send::UnitPort, public session::send::SendAnswers {
+public:
+    // Sends the configuration read from `path` to `target`, as `arguments` ask.
+    ToolSend(const LinkTarget& target, const TransferOptions& options, const std::string& path,
+             const Arguments& arguments);
+
+    // Reads the unit, answers the findings and sends what `compose` gives. The exit status so
+    // far: 0 when the lines went (see exportResult()) or nothing was to be sent.
+    int run(session::send::Outgoing outgoing, session::send::UnitSend::Compose compose);
+
+    session::send::UnitSend::Ending ending() const { return m_send.ending(); }
+    const std::vector<std::string>& sentLines() const { return m_lines; }
+    const ExportResult& exportResult() const { return m_exported; }
+
+    void readUnit() override;
+    void sendLines(const std::vector<std::string>& lines) override;
+    bool goOn(const session::send::Finding& finding) override;
+
+private:
+    const LinkTarget& m_target;
+    const TransferOptions& m_options;
+    const std::string& m_path;
+    const Arguments& m_arguments;
+    session::send::UnitSend m_send;
+    int m_exit = 0;
+    std::vector<std::string> m_lines;
+    ExportResult m_exported;
+};
+
+} // namespace zel::tool
