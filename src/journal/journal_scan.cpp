@@ -34,6 +34,17 @@ std::optional<Entry> entryOfText(const QString& folder, const QString& name, qin
     return entryFromLegacyText(name, whole.bytes);
 }
 
+// The place of a text among those made in the same millisecond: the journal names the first
+// "...-from.zel", the next ones "...-from-2.zel", "...-from-3.zel" and so on.
+int sequenceOf(const QString& file)
+{
+    const qsizetype end = file.lastIndexOf(u'.');
+    const qsizetype dash = file.lastIndexOf(u'-', end);
+    bool number = false;
+    const int n = dash < 0 ? 0 : file.mid(dash + 1, end - dash - 1).toInt(&number);
+    return number ? n : 1;
+}
+
 } // namespace
 
 FolderEntries collectEntries(const QString& folder)
@@ -77,7 +88,10 @@ FolderEntries collectEntries(const QString& folder)
     }
     std::stable_sort(found.entries.begin(), found.entries.end(),
                      [](const Entry& a, const Entry& b) {
-                         return a.time != b.time ? a.time < b.time : a.file < b.file;
+                         if (a.time != b.time)
+                             return a.time < b.time;
+                         const int first = sequenceOf(a.file), second = sequenceOf(b.file);
+                         return first != second ? first < second : a.file < b.file;
                      });
     return found;
 }

@@ -120,6 +120,24 @@ TEST(JournalRecords, AnIndexNotSavedOrLockedByAnotherLosesNoTextAndDeletesNothin
     }
 }
 
+// Texts made within one millisecond are named "-from", "-from-2", ... "-from-10": they are
+// listed in that order (newest first), so that the bound drops the older first.
+TEST(JournalRecords, TextsOfOneMillisecondKeepTheOrderTheyWereMadeIn)
+{
+    const QTemporaryDir folder;
+    const QString stem = QStringLiteral("20261210-024700-123-from");
+    const QStringList made = {stem + ".zel", stem + "-2.zel", stem + "-10.zel"};
+    for (const QString& name : QStringList{made[2], made[0], made[1]}) {
+        Entry entry = journal::made(Kind::WholeFetch, "tcp:a:23");
+        entry.time = QDateTime::fromString("2026-12-10T02:47:00.123Z", Qt::ISODateWithMs);
+        writeBytes(folder.filePath(name), entryHeader(entry) + "[SD1]\r\n");
+    }
+    QStringList listed;
+    for (const Entry& entry : Journal(folder.path()).entries())
+        listed << entry.file;
+    EXPECT_EQ(listed, (QStringList{made[2], made[1], made[0]}));
+}
+
 TEST(JournalRecords, ReadsOnlyItsOwnRegularTextsAndNoneBeyondTheReadCap)
 {
     const QTemporaryDir folder, elsewhere;

@@ -10,6 +10,7 @@
 #include "link/telnet_channel.h"
 #include "link/zelsim_process.h"
 #include "model/config_writer.h"
+#include "model/dump_shortfall.h"
 #include "model/selected_lines.h"
 #include "model/templates.h"
 #include "support/quick_settings.h"
@@ -81,6 +82,8 @@ TEST(UnitSend, FindingsOfTheReadComeInTheirOrderAndOnlyWhatWasAgreedReachesTheUn
          {Check::NotWholeEnough, Check::UncarriedTexts}, Ending::Declined},
         {"read not whole: no", endless, {}, {false}, {Check::ReadNotWhole}, Ending::Declined},
         {"read not whole: yes", endless, {}, {true}, {Check::ReadNotWhole}, Ending::Sent},
+        {"a device that only echoes is no read: no", {"--echo-only"}, {}, {false},
+         {Check::ReadNotWhole}, Ending::Declined},
         {"read not whole, chosen from what the unit held: refused", endless, selected, {true},
          {Check::ReadNotWhole}, Ending::Declined},
         {"read not whole after the texts: neither model nor identity asked", endless,
@@ -132,11 +135,14 @@ TEST(UnitSend, FindingsOfTheReadComeInTheirOrderAndOnlyWhatWasAgreedReachesTheUn
             run(read, [&, read] {
                 journal::Entry entry;
                 entry.unit = name;
-                entry.whole = read->outcome() == link::TransferOutcome::Completed;
-                entry.ending = entry.whole ? QString() : read->incompleteReason();
+                const bool ended = read->outcome() == link::TransferOutcome::Completed;
+                const QString incomplete = ended ? QString() : read->incompleteReason();
                 const QString text = read->receivedText();
+                const std::string shortfall = model::dumpShortfall(text::toLatin1(text));
+                entry.whole = ended && shortfall.empty();
+                entry.ending = ended ? QString::fromStdString(shortfall) : incomplete;
                 EXPECT_EQ(journal.record(entry, text.toLatin1().replace("\n", "\r\n")), "");
-                done = send.readCame(text::toLatin1(text), entry.ending, false) != Ending::Sent;
+                done = send.readCame(text::toLatin1(text), incomplete, false) != Ending::Sent;
             });
         };
         qsizetype entriesWhenSent = -1;
@@ -167,7 +173,8 @@ TEST(UnitSend, FindingsOfTheReadComeInTheirOrderAndOnlyWhatWasAgreedReachesTheUn
 
         EXPECT_EQ(asked, c.asked);
         EXPECT_EQ(send.ending(), c.ending);
-        const bool readWhole = !c.unit.contains("--endless"), sent = c.ending == Ending::Sent;
+        const bool readWhole = !c.unit.contains("--endless") && !c.unit.contains("--echo-only");
+        const bool sent = c.ending == Ending::Sent;
         EXPECT_EQ(send.read().whole(), readWhole);
         EXPECT_EQ(send.stoppedBy() ? std::optional(send.stoppedBy()->check) : std::nullopt,
                   sent ? std::nullopt : std::optional(c.asked.back()));

@@ -1,10 +1,8 @@
 #include "device_transfers.h"
 
-#include "config_input.h"
 #include "transfer_journal.h"
 
-#include "model/config_model.h"
-#include "model/whole_configuration.h"
+#include "model/dump_shortfall.h"
 
 #include "text/latin1_text.h"
 
@@ -82,18 +80,6 @@ std::string errorOf(const link::Transfer& transfer)
     return error;
 }
 
-// What keeps `text`, a dump that ended, from being a whole configuration; empty when nothing.
-std::string notWholeBecause(const std::string& text)
-{
-    model::ConfigModel configuration;
-    const ConfigurationRead read = readConfigurationText(text, configuration);
-    if (read.summary.settingLines == 0)
-        return "no configuration line came";
-    const std::vector<std::string> missing =
-        model::missingFromWhole(configuration, read.summary.coverage);
-    return missing.empty() ? std::string() : "it does not set " + model::joinParts(missing);
-}
-
 } // namespace
 
 bool standardErrorIsATerminal()
@@ -123,7 +109,7 @@ ImportResult importConfiguration(const LinkTarget& target, const TransferOptions
     result.error = errorOf(transfer);
     result.incompleteReason = transfer.incompleteReason().toStdString();
     if (result.outcome == TransferOutcome::Completed)
-        result.notWhole = notWholeBecause(result.text);
+        result.notWhole = model::dumpShortfall(result.text);
     journalImport(target, result);
     return result;
 }

@@ -46,9 +46,7 @@ void ToolSend::readUnit()
         return;
     }
     const QString incomplete =
-        read.outcome == link::TransferOutcome::Completed
-            ? QString()
-            : QString::fromStdString(importProblem(read, m_target, m_options));
+        read.whole() ? QString() : QString::fromStdString(importProblem(read, m_target, m_options));
     m_send.readCame(read.text, incomplete, false);
 }
 

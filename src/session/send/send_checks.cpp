@@ -59,6 +59,10 @@ UnitRead UnitRead::of(const std::string& text, const QString& incompleteReason)
     model::resetModel(read.unit);
     model::LogLines log;
     const model::ReadSummary summary = model::readText(read.unit, text, log);
+    // A dump that ended without one configuration line is no read of a unit (a device that only
+    // echoes): it tells neither the model nor the identity.
+    if (read.incompleteReason.isEmpty() && summary.settingLines == 0)
+        read.incompleteReason = QStringLiteral("no configuration line came");
     model::markUnavailableGroups(read.unit);
     read.missingParts = model::missingFromWhole(read.unit, summary.coverage);
     return read;

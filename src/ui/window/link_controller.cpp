@@ -10,7 +10,9 @@
 #include "link/transfer_ending.h"
 #include "link/transfer_texts.h"
 #include "link/unit_name.h"
+#include "model/dump_shortfall.h"
 #include "session/unit_journal.h"
+#include "text/latin1_text.h"
 #include "ui/common/user_prompts.h"
 #include "ui/window/link_failure_message.h"
 #include "ui/window/text_feed.h"
@@ -256,8 +258,14 @@ void LinkController::onFetchFinished(link::FetchTransfer* transfer)
     if (!fromFile && link::hasImportText(outcome)) {
         journal::Entry entry;
         entry.direction = journal::Direction::FromUnit;
-        entry.whole = outcome == TransferOutcome::Completed;
-        entry.ending = incomplete;
+        // A dump that ended may still not be a whole configuration (a device that only echoes,
+        // a unit that left parts out): the journal never keeps it as what the unit holds.
+        const QString shortfall =
+            outcome == TransferOutcome::Completed
+                ? QString::fromStdString(model::dumpShortfall(text::toLatin1(text)))
+                : incomplete;
+        entry.whole = outcome == TransferOutcome::Completed && shortfall.isEmpty();
+        entry.ending = shortfall;
         keepInJournal(entry, text);
     }
     if (!m_windowClosing) {
