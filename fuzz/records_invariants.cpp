@@ -2,9 +2,9 @@
 
 #include "journal/entry_header.h"
 #include "journal/journal_index.h"
-#include "session/address_range.h"
-#include "session/site_file.h"
-#include "session/unit_directory.h"
+#include "session/find/address_range.h"
+#include "session/site/site_file.h"
+#include "session/unit/unit_directory.h"
 
 namespace zel::fuzz {
 

@@ -14,10 +14,10 @@
 #include "link/config_file.h"
 #include "model/command_language.h"
 #include "model/member_lines.h"
-#include "session/live_session.h"
+#include "session/live/live_session.h"
 #include "ui/pages/zone_audio_page.h"
 #include "ui/window/editor_page_set.h"
-#include "ui/window/live_controller.h"
+#include "ui/live/live_controller.h"
 #include "ui/window/main_window.h"
 
 #include <QAction>

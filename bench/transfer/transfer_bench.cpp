@@ -20,7 +20,7 @@
 #include "link/telnet_channel.h"
 #include "model/templates.h"
 #include "ui/common/user_prompts.h"
-#include "ui/window/link_controller.h"
+#include "ui/transfer/link_controller.h"
 #include "ui/window/main_window.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "link/config_file.h"
 #include "text/capped_read.h"
-#include "ui/window/window_questions.h"
+#include "ui/transfer/window_questions.h"
 
 #include "qt_printing.h"
 #include "support/file_faults.h"

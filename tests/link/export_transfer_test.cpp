@@ -4,7 +4,7 @@
 #include "link/export_lines.h"
 #include "link/export_transfer.h"
 #include "link/transfer_texts.h"
-#include "ui/window/transfer_status_texts.h"
+#include "ui/transfer/transfer_status_texts.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>

@@ -10,7 +10,7 @@
 #include "link/export_transfer.h"
 #include "link/import_transfer.h"
 #include "link/transfer_texts.h"
-#include "ui/window/transfer_status_texts.h"
+#include "ui/transfer/transfer_status_texts.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "transfer_recorder.h"
 
-#include "ui/window/transfer_status_texts.h"
+#include "ui/transfer/transfer_status_texts.h"
 
 #include <QTimer>
 

@@ -1,5 +1,5 @@
 // The ranges Find Units looks through.
-#include "session/address_range.h"
+#include "session/find/address_range.h"
 
 #include <gtest/gtest.h>
 

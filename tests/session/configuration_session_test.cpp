@@ -1,4 +1,4 @@
-#include "session/configuration_session.h"
+#include "session/configuration/configuration_session.h"
 
 #include "model/config_writer.h"
 #include "model/templates.h"

@@ -1,6 +1,6 @@
 // The check before a send: does the unit at the address look like the unit the configuration
 // came from, by the journal's last whole fetch from it or a fetch just made?
-#include "session/identity_check.h"
+#include "session/unit/identity_check.h"
 
 #include "journal/journal.h"
 #include "link/qt_printing.h"

@@ -2,7 +2,7 @@
 // first wait again once it was back, one session at a time.
 #include "link/link_fixture.h"
 
-#include "session/live_link.h"
+#include "session/live/live_link.h"
 
 #include <QSignalSpy>
 #include <QTest>

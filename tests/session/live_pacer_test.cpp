@@ -1,7 +1,7 @@
 // When live mode's blocks may go: a drag sends few blocks and always its last value, a single
 // edit goes at once, a value dragged back to what was sent is not sent.
 #include "manual_clock.h"
-#include "session/live_pacer.h"
+#include "session/live/live_pacer.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include "journal/journal.h"
 #include "link/import_transfer.h"
 #include "model/config_writer.h"
-#include "session/configuration_session.h"
-#include "session/live_session.h"
+#include "session/configuration/configuration_session.h"
+#include "session/live/live_session.h"
 
 #include <QUndoStack>
 

@@ -2,7 +2,7 @@
 // A settle clock that moves only when the test moves it, so that pacing is tested without
 // waiting.
 
-#include "session/settle_clock.h"
+#include "session/live/settle_clock.h"
 
 namespace zel::test {
 

@@ -1,8 +1,8 @@
 // Where a report measures from, without a window: the first whole fetch of each unit outlives
 // later fetches and resets and is offered for its unit (for any when no unit is linked); a file
 // chosen instead is read and named with its date, or refused saying why.
-#include "session/configuration_session.h"
-#include "session/report_baselines.h"
+#include "session/configuration/configuration_session.h"
+#include "session/report/report_baselines.h"
 
 #include "journal/journal.h"
 #include "model/config_writer.h"

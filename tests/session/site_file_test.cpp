@@ -1,5 +1,5 @@
 // Site files: one unit a line, name then link; remarks kept; saved whole or not at all.
-#include "session/site_file.h"
+#include "session/site/site_file.h"
 
 #include "link/qt_printing.h"
 #include "support/file_faults.h"

@@ -1,5 +1,5 @@
 // A site run: units on one serial port one after the other, no more than `jobs` at once.
-#include "session/site_run.h"
+#include "session/site/site_run.h"
 
 #include "link/absent_units.h"
 #include "link/qt_printing.h"

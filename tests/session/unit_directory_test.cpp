@@ -1,5 +1,5 @@
 // The units this computer knows: which one a site line stands for, and a damaged file kept.
-#include "session/unit_directory.h"
+#include "session/unit/unit_directory.h"
 
 #include "support/failing_write_device.h"
 #include "support/file_faults.h"

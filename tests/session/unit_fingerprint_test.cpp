@@ -1,5 +1,5 @@
 // How much a unit's configuration may change before it is another unit.
-#include "session/unit_fingerprint.h"
+#include "session/unit/unit_fingerprint.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The journal's bound with the units this computer knows: another unit fetched again and again at
 // one address never pushes out a site unit's backup, and the directory names no file that is gone.
-#include "session/unit_journal.h"
+#include "session/unit/unit_journal.h"
 
 #include "link/filled_configuration.h"
 

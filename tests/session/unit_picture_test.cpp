@@ -4,7 +4,7 @@
 #include "link/filled_configuration.h"
 
 #include "model/config_reader.h"
-#include "session/unit_picture.h"
+#include "session/live/unit_picture.h"
 
 #include <gtest/gtest.h>
 

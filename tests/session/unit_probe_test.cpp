@@ -1,6 +1,6 @@
 // Looking for units, read-only, on loopback: what answers as a unit does is found, other TCP
 // services are not, and stopping closes every connection.
-#include "session/probe_scan.h"
+#include "session/find/probe_scan.h"
 
 #include "link/zelsim_process.h"
 

@@ -5,8 +5,8 @@
 #include "model/model_reset.h"
 #include "report/report_builder.h"
 #include "ui/window/main_window.h"
-#include "ui/window/report_dialog.h"
-#include "ui/window/report_saving.h"
+#include "ui/report/report_dialog.h"
+#include "ui/report/report_saving.h"
 
 #include <QDateTime>
 #include <QDir>

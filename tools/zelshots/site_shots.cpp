@@ -3,11 +3,11 @@
 
 #include "site_shots.h"
 
-#include "session/site_outcome.h"
-#include "session/unit_directory.h"
-#include "ui/window/find_units_dialog.h"
+#include "session/site/site_outcome.h"
+#include "session/unit/unit_directory.h"
+#include "ui/site/find_units_dialog.h"
 #include "ui/window/main_window.h"
-#include "ui/window/site_window.h"
+#include "ui/site/site_window.h"
 
 #include <QApplication>
 #include <QFile>

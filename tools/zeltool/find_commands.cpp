@@ -7,9 +7,9 @@
 #include "interrupt_watch.h"
 #include "tool_command.h"
 
-#include "session/address_range.h"
-#include "session/probe_scan.h"
-#include "session/serial_ports.h"
+#include "session/find/address_range.h"
+#include "session/find/probe_scan.h"
+#include "session/find/serial_ports.h"
 
 #include <QEventLoop>
 #include <QHostAddress>

@@ -6,7 +6,7 @@
 #include "tool_command.h"
 
 #include "journal/journal.h"
-#include "session/unit_journal.h"
+#include "session/unit/unit_journal.h"
 
 namespace zel::tool {
 

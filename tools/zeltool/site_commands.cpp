@@ -5,8 +5,8 @@
 #include "device_options.h"
 #include "tool_command.h"
 
-#include "session/site_file.h"
-#include "session/site_run.h"
+#include "session/site/site_file.h"
+#include "session/site/site_run.h"
 
 #include <QEventLoop>
 #include <QJsonArray>

@@ -6,7 +6,7 @@
 #include "tool_command.h"
 #include "transfer_journal.h"
 
-#include "session/unit_directory.h"
+#include "session/unit/unit_directory.h"
 
 namespace zel::tool {
 

@@ -4,7 +4,7 @@
 #include "link/transfer_ending.h"
 #include "link/unit_name.h"
 #include "model/config_writer.h"
-#include "session/unit_journal.h"
+#include "session/unit/unit_journal.h"
 
 #include <cstdio>
 

@@ -5,7 +5,7 @@
 
 #include "model/config_diff.h"
 #include "model/config_model.h"
-#include "session/identity_check.h"
+#include "session/unit/identity_check.h"
 
 #include <QString>
 #include <QStringList>

@@ -10,7 +10,7 @@
 //                 pageShown() on the page now visible.
 
 #include "model/config_diff.h"
-#include "session/edit_step.h"
+#include "session/configuration/edit_step.h"
 
 #include <QWidget>
 

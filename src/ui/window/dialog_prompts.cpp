@@ -2,11 +2,11 @@
 
 #include "ui/audio/quick_eq_presets.h"
 #include "ui/common/button_mnemonics.h"
-#include "ui/window/focus_return.h"
-#include "ui/window/prompt_dialog.h"
-#include "ui/window/report_dialog.h"
-#include "ui/window/select_port_dialog.h"
-#include "ui/window/tick_dialog.h"
+#include "ui/common/focus_return.h"
+#include "ui/common/prompt_dialog.h"
+#include "ui/report/report_dialog.h"
+#include "ui/transfer/select_port_dialog.h"
+#include "ui/common/tick_dialog.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,7 +5,7 @@
 // refreshed.
 
 #include "model/config_reader.h"
-#include "session/edit_step.h"
+#include "session/configuration/edit_step.h"
 
 #include <QList>
 #include <QObject>

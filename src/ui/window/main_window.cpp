@@ -1,6 +1,6 @@
 #include "ui/window/main_window.h"
 
-#include "session/unit_directory.h"
+#include "session/unit/unit_directory.h"
 
 #include "text/latin1_text.h"
 
@@ -16,21 +16,21 @@
 #include "ui/window/configuration_file_page.h"
 #include "ui/window/dialog_prompts.h"
 #include "ui/window/editor_page_set.h"
-#include "ui/window/focus_return.h"
-#include "ui/window/history_dialog.h"
-#include "ui/window/link_controller.h"
-#include "ui/window/live_controller.h"
-#include "ui/window/live_state_panel.h"
-#include "ui/window/painting_suspended.h"
+#include "ui/common/focus_return.h"
+#include "ui/history/history_dialog.h"
+#include "ui/transfer/link_controller.h"
+#include "ui/live/live_controller.h"
+#include "ui/live/live_state_panel.h"
+#include "ui/common/painting_suspended.h"
 #include "ui/window/tab_fitting.h"
-#include "ui/window/text_box_loading.h"
-#include "ui/window/transfer_progress_panel.h"
-#include "ui/window/transfer_status_texts.h"
-#include "ui/window/transfer_text_box.h"
-#include "ui/window/unit_comparison.h"
-#include "ui/window/unit_identity_question.h"
-#include "ui/window/window_placement.h"
-#include "ui/window/window_questions.h"
+#include "ui/transfer/text_box_loading.h"
+#include "ui/transfer/transfer_progress_panel.h"
+#include "ui/transfer/transfer_status_texts.h"
+#include "ui/transfer/transfer_text_box.h"
+#include "ui/compare/unit_comparison.h"
+#include "ui/compare/unit_identity_question.h"
+#include "ui/common/window_placement.h"
+#include "ui/transfer/window_questions.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>

@@ -11,11 +11,11 @@
 #include "model/config_reader.h"
 #include "model/templates.h"
 #include "model/unit_model.h"
-#include "session/compared_unit.h"
-#include "session/configuration_session.h"
+#include "session/send/compared_unit.h"
+#include "session/configuration/configuration_session.h"
 #include "session/send/send_bridge.h"
 #include "session/send/unit_send.h"
-#include "session/site_link.h"
+#include "session/site/site_link.h"
 #include "text/file_save.h"
 
 #include <QDateTime>

@@ -9,11 +9,11 @@
 #include "model/whole_configuration.h"
 #include "text/latin1_text.h"
 #include "ui/common/user_prompts.h"
-#include "ui/window/compare_dialog.h"
+#include "ui/compare/compare_dialog.h"
 #include "ui/window/editor_page_set.h"
-#include "ui/window/link_controller.h"
-#include "ui/window/unit_comparison.h"
-#include "ui/window/window_questions.h"
+#include "ui/transfer/link_controller.h"
+#include "ui/compare/unit_comparison.h"
+#include "ui/transfer/window_questions.h"
 
 #include <utility>
 

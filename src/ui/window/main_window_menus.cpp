@@ -4,12 +4,12 @@
 
 #include "ui/pages/presets_page.h"
 #include "ui/pages/zone_audio_page.h"
-#include "ui/window/copy_parts_memory.h"
+#include "ui/copy/copy_parts_memory.h"
 #include "ui/window/editor_page_set.h"
-#include "ui/window/link_controller.h"
-#include "ui/window/live_controller.h"
-#include "ui/window/painting_suspended.h"
-#include "ui/window/settings_copy.h"
+#include "ui/transfer/link_controller.h"
+#include "ui/live/live_controller.h"
+#include "ui/common/painting_suspended.h"
+#include "ui/copy/settings_copy.h"
 
 #include <QActionGroup>
 #include <QKeySequence>

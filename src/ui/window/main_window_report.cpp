@@ -4,10 +4,10 @@
 
 #include "report/report_builder.h"
 #include "report/report_memory.h"
-#include "session/report_baselines.h"
+#include "session/report/report_baselines.h"
 #include "ui/common/user_prompts.h"
-#include "ui/window/link_controller.h"
-#include "ui/window/report_saving.h"
+#include "ui/transfer/link_controller.h"
+#include "ui/report/report_saving.h"
 
 #include <QFileInfo>
 

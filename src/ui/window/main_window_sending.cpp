@@ -5,13 +5,13 @@
 #include "ui/window/main_window.h"
 
 #include "model/config_model.h"
-#include "session/identity_check.h"
-#include "session/unit_directory.h"
+#include "session/unit/identity_check.h"
+#include "session/unit/unit_directory.h"
 #include "text/latin1_text.h"
 #include "ui/common/user_prompts.h"
-#include "ui/window/link_controller.h"
-#include "ui/window/text_box_loading.h"
-#include "ui/window/window_questions.h"
+#include "ui/transfer/link_controller.h"
+#include "ui/transfer/text_box_loading.h"
+#include "ui/transfer/window_questions.h"
 
 #include <QPlainTextEdit>
 #include <QTimer>

@@ -1,8 +1,8 @@
 #include "ui/window/welcome_window.h"
 
 #include "ui/common/button_mnemonics.h"
-#include "ui/window/focus_return.h"
-#include "ui/window/window_placement.h"
+#include "ui/common/focus_return.h"
+#include "ui/common/window_placement.h"
 
 #include <QFontMetrics>
 #include <QPlainTextEdit>

@@ -6,9 +6,9 @@
 #include "ui/grids/matrix_grid.h"
 #include "ui/pages/groups_page.h"
 #include "ui/pages/zone_audio_page.h"
-#include "ui/window/compare_dialog.h"
+#include "ui/compare/compare_dialog.h"
 #include "ui/window/editor_page_set.h"
-#include "ui/window/unit_comparison.h"
+#include "ui/compare/unit_comparison.h"
 
 #include <QDir>
 #include <QLabel>

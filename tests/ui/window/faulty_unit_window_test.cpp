@@ -8,8 +8,8 @@
 #include "link/serial_monitor.h"
 #include "link/transfer_texts.h"
 #include "link/zelsim_process.h"
-#include "ui/window/transfer_progress_panel.h"
-#include "ui/window/transfer_status_texts.h"
+#include "ui/transfer/transfer_progress_panel.h"
+#include "ui/transfer/transfer_status_texts.h"
 
 #include <QProgressBar>
 #include <QRegularExpression>

@@ -4,9 +4,9 @@
 #include "link_window_fixture.h"
 
 #include "link/zelsim_process.h"
-#include "ui/window/compare_dialog.h"
-#include "ui/window/history_dialog.h"
-#include "ui/window/unit_comparison.h"
+#include "ui/compare/compare_dialog.h"
+#include "ui/history/history_dialog.h"
+#include "ui/compare/unit_comparison.h"
 
 #include <QLabel>
 #include <QPushButton>

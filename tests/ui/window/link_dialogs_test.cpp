@@ -3,10 +3,10 @@
 #include "link/qt_printing.h"
 
 #include "ui/window/dialog_prompts.h"
-#include "ui/window/prompt_dialog.h"
-#include "ui/window/select_port_dialog.h"
-#include "ui/window/transfer_text_box.h"
-#include "ui/window/window_questions.h"
+#include "ui/common/prompt_dialog.h"
+#include "ui/transfer/select_port_dialog.h"
+#include "ui/transfer/transfer_text_box.h"
+#include "ui/transfer/window_questions.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 // The message box text for each way a transfer can fail, per link mode and direction.
 #include "link/qt_printing.h"
 
-#include "ui/window/link_failure_message.h"
+#include "ui/transfer/link_failure_message.h"
 
 #include <gtest/gtest.h>
 

@@ -11,9 +11,9 @@
 #include "model/config_writer.h"
 #include "support/quick_settings.h"
 #include "support/wait_until.h"
-#include "ui/window/link_controller.h"
+#include "ui/transfer/link_controller.h"
 #include "ui/window/main_window.h"
-#include "ui/window/text_box_loading.h"
+#include "ui/transfer/text_box_loading.h"
 
 #include <QAction>
 #include <QPlainTextEdit>

@@ -3,7 +3,7 @@
 #include "pseudo_terminal.h"
 
 #include "model/config_writer.h"
-#include "ui/window/transfer_progress_panel.h"
+#include "ui/transfer/transfer_progress_panel.h"
 
 #include <QActionGroup>
 #include <QDir>

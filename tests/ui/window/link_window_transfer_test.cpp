@@ -5,7 +5,7 @@
 
 #include "link/transfer_texts.h"
 #include "link/zelsim_process.h"
-#include "ui/window/transfer_progress_panel.h"
+#include "ui/transfer/transfer_progress_panel.h"
 
 #include <QActionGroup>
 #include <QProgressBar>

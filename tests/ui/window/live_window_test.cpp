@@ -6,8 +6,8 @@
 #include "link/zelsim_process.h"
 #include "ui/pages/zone_audio_page.h"
 #include "ui/window/editor_page_set.h"
-#include "ui/window/live_controller.h"
-#include "ui/window/live_state_panel.h"
+#include "ui/live/live_controller.h"
+#include "ui/live/live_state_panel.h"
 
 #include <QComboBox>
 #include <QLabel>

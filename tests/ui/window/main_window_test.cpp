@@ -6,7 +6,7 @@
 #include "ui/pages/editor_page.h"
 #include "ui/pages/network_page.h"
 #include "ui/window/editor_page_set.h"
-#include "ui/window/link_controller.h"
+#include "ui/transfer/link_controller.h"
 #include "ui/window/start_arguments.h"
 
 #include <QAction>

@@ -7,9 +7,9 @@
 #include "link/zelsim_process.h"
 #include "report/report_memory.h"
 #include "support/failing_write_device.h"
-#include "ui/window/compare_dialog.h"
-#include "ui/window/report_dialog.h"
-#include "ui/window/unit_comparison.h"
+#include "ui/compare/compare_dialog.h"
+#include "ui/report/report_dialog.h"
+#include "ui/compare/unit_comparison.h"
 
 #include <QComboBox>
 #include <QDate>

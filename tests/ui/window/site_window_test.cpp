@@ -5,10 +5,10 @@
 
 #include "link/absent_units.h"
 #include "link/zelsim_process.h"
-#include "ui/window/find_units_dialog.h"
-#include "ui/window/history_dialog.h"
-#include "ui/window/live_controller.h"
-#include "ui/window/site_window.h"
+#include "ui/site/find_units_dialog.h"
+#include "ui/history/history_dialog.h"
+#include "ui/live/live_controller.h"
+#include "ui/site/site_window.h"
 
 #include <QFile>
 #include <QListWidget>

@@ -1,7 +1,7 @@
 // The status line's words for what a transfer reports, stage by stage.
 #include "link/qt_printing.h"
 
-#include "ui/window/transfer_status_texts.h"
+#include "ui/transfer/transfer_status_texts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,179 @@
+#include "session/site/site_records.h"
+
+#include "session/unit/unit_journal.h"
+
+#include "model/config_diff.h"
+#include "model/config_reader.h"
+#include "model/model_reset.h"
+#include "text/latin1_text.h"
+
+namespace zel::session {
+
+namespace {
+
+using Result = UnitOutcome::Result;
+using Verdict = UnitReader::Verdict;
+
+std::optional<model::ConfigModel> configurationOf(const journal::Journal& journal,
+                                                  const journal::Entry& entry)
+{
+    const std::optional<QByteArray> text = journal.text(entry);
+    if (!text)
+        return std::nullopt;
+    model::ConfigModel configuration;
+    model::resetModel(configuration);
+    model::LogLines log;
+    model::readText(configuration, text->toStdString(), log);
+    return configuration;
+}
+
+QString changesText(int count)
+{
+    return count == 1 ? QStringLiteral("1 change") : QStringLiteral("%1 changes").arg(count);
+}
+
+} // namespace
+
+SiteRecords::SiteRecords(QString journalFolder, QString directoryPath)
+    : m_journal(std::move(journalFolder)), m_directoryPath(std::move(directoryPath))
+{
+    protectKnownUnits(m_journal, m_directoryPath);
+}
+
+void SiteRecords::warn(const QString& what, const QString& error)
+{
+    bool& said = what == QLatin1String("journal") ? m_journalWarned : m_directoryWarned;
+    if (error.isEmpty() || std::exchange(said, true))
+        return;
+    m_warnings << QStringLiteral("the %1 cannot be written (%2); the run goes on").arg(what, error);
+}
+
+UnitOutcome SiteRecords::settle(SiteMode mode, const SiteUnit& unit, const UnitReader& reader)
+{
+    UnitOutcome outcome;
+    outcome.name = unit.name;
+    outcome.link = unit.link;
+    const QString address = unit.link.unitName();
+    bool whole = reader.verdict() == Verdict::Whole;
+    const QString fresh = UnitDirectory::newIdentity(); // the identity of a unit met first now
+    std::optional<journal::Entry> entry;
+    // What came from a unit is kept, whole or not, under the identity of the unit it came
+    // from; what came from something else is not kept.
+    QString journalError;
+    if (!reader.text().isEmpty() && reader.verdict() != Verdict::NotAUnit)
+        journalError =
+            keepFetch(m_journal, address, whole ? identityOf(unit, reader, fresh) : QString(),
+                      whole, reader.reason(), reader.text(), &entry);
+    warn(QStringLiteral("journal"), journalError);
+
+    if (!whole) {
+        outcome.result = Result::Failed;
+        outcome.detail = reader.verdict() == Verdict::Unreachable
+                             ? QStringLiteral("cannot reach it: ") + reader.reason()
+                             : reader.reason();
+    } else if (mode == SiteMode::Backup && !journalError.isEmpty()) {
+        // A backup that could not be kept is no backup.
+        whole = false;
+        outcome.result = Result::Failed;
+        outcome.detail =
+            QStringLiteral("it came whole, but the journal cannot keep it: ") + journalError;
+    }
+    UnitDirectory directory(m_directoryPath);
+    warn(QStringLiteral("unit directory"),
+         directory
+             .update([&](UnitDirectory& units) {
+                 if (whole) {
+                     settleWhole(mode, reader, entry ? entry->file : QString(), fresh, units,
+                                 outcome);
+                 } else if (const KnownUnit* known = units.forSiteLine(unit.name, address)) {
+                     KnownUnit* named = units.find(known->identity);
+                     outcome.identity = named->identity;
+                     named->lastResult =
+                         resultWord(outcome.result) + QStringLiteral(": ") + outcome.detail;
+                     named->lastResultTime = QDateTime::currentDateTimeUtc();
+                 }
+             })
+             .text);
+    return outcome;
+}
+
+QString SiteRecords::identityOf(const SiteUnit& unit, const UnitReader& reader,
+                                const QString& fresh) const
+{
+    UnitDirectory directory(m_directoryPath);
+    directory.load(); // unreadable: every unit is new, as settle() will find too
+    const QString address = unit.link.unitName();
+    const UnitFingerprint fingerprint = fingerprintOf(reader.configuration());
+    const KnownUnit* named = directory.forSiteLine(unit.name, address);
+    if (!named)
+        return fresh;
+    if (looksLikeSameUnit(named->fingerprint, fingerprint))
+        return named->identity;
+    const KnownUnit* other = directory.lookingLike(fingerprint, address);
+    return other ? other->identity : QString();
+}
+
+void SiteRecords::settleWhole(SiteMode mode, const UnitReader& reader, const QString& file,
+                              const QString& fresh, UnitDirectory& directory, UnitOutcome& outcome)
+{
+    const QString address = outcome.link.unitName();
+    const UnitFingerprint fingerprint = fingerprintOf(reader.configuration());
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const KnownUnit* found = directory.forSiteLine(outcome.name, address);
+    if (found && !looksLikeSameUnit(found->fingerprint, fingerprint)) {
+        const KnownUnit* other = directory.lookingLike(fingerprint, address);
+        outcome.result = Result::AnotherUnit;
+        outcome.detail =
+            QStringLiteral("%1 answered, not the unit known as \"%2\" (%3)")
+                .arg(other ? QStringLiteral("the unit known as \"%1\"").arg(other->name)
+                           : describeUnit(fingerprint),
+                     found->name, describeUnit(found->fingerprint));
+        KnownUnit* named = directory.find(found->identity);
+        outcome.identity = named->identity;
+        named->lastResult = resultWord(outcome.result);
+        named->lastResultTime = now;
+        return;
+    }
+    KnownUnit& known =
+        found ? *directory.find(found->identity) : directory.add(outcome.name, fingerprint, fresh);
+    outcome.identity = known.identity;
+    // Only a unit backed up before has a backup; a verify of a unit never backed up is not one.
+    const std::optional<journal::Entry> backup =
+        known.lastBackup.isValid() ? backupOf(m_journal, directory, known, file) : std::nullopt;
+    const std::optional<model::ConfigModel> before =
+        backup ? configurationOf(m_journal, *backup) : std::nullopt;
+    if (before) {
+        for (const std::string& change : model::diffConfigurations(*before, reader.configuration()))
+            outcome.changes << text::fromLatin1(change);
+        outcome.backupTime = backup->time;
+    }
+    const QString since = shortTimeText(outcome.backupTime);
+    if (!before) {
+        outcome.result = mode == SiteMode::Backup ? Result::FirstBackup : Result::NoBackup;
+        outcome.detail = mode == SiteMode::Backup
+                             ? QStringLiteral("first backup: ") + describeUnit(fingerprint)
+                             : QStringLiteral("no backup to compare with");
+    } else if (outcome.changes.isEmpty()) {
+        outcome.result = mode == SiteMode::Backup ? Result::Unchanged : Result::Same;
+        outcome.detail = QStringLiteral("no change since the backup of ") + since;
+    } else {
+        outcome.result = mode == SiteMode::Backup ? Result::Changed : Result::Differs;
+        outcome.detail =
+            QStringLiteral("%1 since the backup of %2: %3")
+                .arg(changesText(int(outcome.changes.size())), since,
+                     outcome.changes.mid(0, 3).join(QStringLiteral("; ")) +
+                         (outcome.changes.size() > 3 ? QStringLiteral("; ...") : QString()));
+        known.lastChange = now;
+    }
+    known.name = outcome.name;
+    known.fingerprint = fingerprint;
+    UnitDirectory::reached(known, address, now);
+    if (mode == SiteMode::Backup && !file.isEmpty()) {
+        known.lastBackup = now;
+        known.backupEntry = file;
+    }
+    known.lastResult = resultWord(outcome.result);
+    known.lastResultTime = now;
+}
+
+} // namespace zel::session

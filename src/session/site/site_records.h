@@ -1,0 +1,42 @@
+#pragma once
+// What a site run keeps of each unit it read: the fetch in the unit journal, and the unit under
+// its identity in the unit directory (its name, the address it answered at, its last backup,
+// the last change seen, the last result). It also decides the unit's result: a first backup,
+// unchanged or changed since its last backup, or another unit than the line names.
+
+#include "session/site/site_file.h"
+#include "session/site/site_outcome.h"
+#include "session/unit/unit_directory.h"
+#include "session/unit/unit_reader.h"
+
+#include "journal/journal.h"
+
+namespace zel::session {
+
+class SiteRecords {
+public:
+    SiteRecords(QString journalFolder = journal::defaultFolder(),
+                QString directoryPath = UnitDirectory::defaultPath());
+
+    // Keeps what `reader` brought from `unit` and says what it was.
+    UnitOutcome settle(SiteMode mode, const SiteUnit& unit, const UnitReader& reader);
+    // Why the journal or the unit directory could not be written, each said once per run.
+    QStringList takeWarnings() { return std::exchange(m_warnings, {}); }
+
+private:
+    void warn(const QString& what, const QString& error);
+    // The identity a whole fetch is kept under in the journal: the unit the line stands for when
+    // it looks like it, else the known unit it looks like (none: empty), else `fresh` for a unit
+    // met for the first time.
+    QString identityOf(const SiteUnit& unit, const UnitReader& reader, const QString& fresh) const;
+    void settleWhole(SiteMode mode, const UnitReader& reader, const QString& file,
+                     const QString& fresh, UnitDirectory& directory, UnitOutcome& outcome);
+
+    journal::Journal m_journal;
+    QString m_directoryPath;
+    QStringList m_warnings;
+    bool m_journalWarned = false;
+    bool m_directoryWarned = false;
+};
+
+} // namespace zel::session

@@ -1,0 +1,159 @@
+#include "ui/history/history_dialog.h"
+
+#include "ui/common/button_mnemonics.h"
+#include "ui/common/focus_return.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace zel::ui {
+
+namespace {
+
+constexpr int kEntryRole = Qt::UserRole; // an entry's position in m_entries; none on unit rows
+
+} // namespace
+
+QString entryTimeText(const journal::Entry& entry)
+{
+    return entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+HistoryDialog::HistoryDialog(QWidget* parent)
+    : QDialog(parent), m_folder(new QLabel(this)), m_list(new QTreeWidget(this)),
+      m_open(new QPushButton(tr("&Open"), this)), m_compare(new QPushButton(tr("&Compare"), this)),
+      m_restore(new QPushButton(tr("&Restore to Unit"), this)),
+      m_keep(new QPushButton(tr("&Keep"), this)), m_note(new QLabel(this))
+{
+    setWindowTitle(tr("History"));
+    m_folder->setWordWrap(true);
+    m_folder->setTextFormat(Qt::PlainText);
+    m_note->setWordWrap(true);
+    m_note->setTextFormat(Qt::PlainText);
+    m_note->hide();
+    m_keep->setCheckable(true);
+    m_keep->setToolTip(tr("A kept entry is never dropped to make room in the journal"));
+    m_list->setHeaderLabels(
+        {tr("Unit / time"), tr("What"), tr("Lines"), tr("Kept"), tr("How it ended")});
+    m_list->setRootIsDecorated(true);
+    m_list->header()->setStretchLastSection(true);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    for (QPushButton* button : {m_open, m_compare, m_restore, m_keep})
+        buttons->addButton(button, QDialogButtonBox::ActionRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    const auto emitFor = [this](void (HistoryDialog::*signal)(const journal::Entry&)) {
+        return [this, signal] {
+            if (const std::optional<journal::Entry> entry = chosenEntry())
+                emit(this->*signal)(*entry);
+        };
+    };
+    connect(m_open, &QPushButton::clicked, this, emitFor(&HistoryDialog::openRequested));
+    connect(m_compare, &QPushButton::clicked, this, emitFor(&HistoryDialog::compareRequested));
+    connect(m_restore, &QPushButton::clicked, this, emitFor(&HistoryDialog::restoreRequested));
+    connect(m_keep, &QPushButton::clicked, this, [this](bool checked) {
+        if (const std::optional<journal::Entry> entry = chosenEntry())
+            emit keepRequested(*entry, checked);
+    });
+    connect(m_list, &QTreeWidget::currentItemChanged, this, &HistoryDialog::updateButtons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_folder);
+    layout->addWidget(m_list);
+    layout->addWidget(m_note);
+    layout->addWidget(buttons);
+    giveButtonsMnemonics(this);
+    returnFocusWhenClosed(this);
+    resize(720, 400);
+    updateButtons();
+}
+
+void HistoryDialog::showEntries(const QList<journal::Entry>& entries, const QString& folder)
+{
+    const std::optional<journal::Entry> chosen = chosenEntry(); // chosen again if still there
+    m_entries = entries;
+    m_list->clear();
+    // The user's own folder as "~", as a shell names it.
+    const QString home = QDir::homePath() + u'/';
+    const QString shown = folder.startsWith(home) ? QStringLiteral("~/") + folder.mid(home.size())
+                                                  : QDir::toNativeSeparators(folder);
+    m_folder->setText(
+        entries.isEmpty()
+            ? tr("Nothing has been read from or sent to a unit yet. The journal "
+                 "is kept in %1.")
+                  .arg(shown)
+            : tr("Every configuration read from or sent to a unit, kept in %1.").arg(shown));
+    QList<QTreeWidgetItem*> units; // in the order their newest entry comes
+    QTreeWidgetItem* chosenAgain = nullptr;
+    for (int i = 0; i < entries.size(); ++i) {
+        const journal::Entry& entry = entries[i];
+        auto unit = std::find_if(units.begin(), units.end(), [&](QTreeWidgetItem* item) {
+            return item->text(0) == entry.unit;
+        });
+        if (unit == units.end()) {
+            units << new QTreeWidgetItem(m_list, {entry.unit});
+            unit = units.end() - 1;
+        }
+        auto* item = new QTreeWidgetItem(
+            *unit, {entryTimeText(entry), journal::kindText(journal::kindOf(entry)),
+                    QString::number(entry.configLines), entry.kept ? tr("kept") : QString(),
+                    journal::endingText(entry)});
+        item->setData(0, kEntryRole, i);
+        if (chosen && chosen->file == entry.file)
+            chosenAgain = item;
+    }
+    m_list->expandAll();
+    for (int column = 0; column < 4; ++column)
+        m_list->resizeColumnToContents(column);
+    if (chosenAgain)
+        m_list->setCurrentItem(chosenAgain);
+    else if (!units.isEmpty())
+        m_list->setCurrentItem(units.front()->child(0));
+    updateButtons();
+}
+
+void HistoryDialog::setRestoreEnabled(bool enabled)
+{
+    m_restoreAllowed = enabled;
+    updateButtons();
+}
+
+std::optional<journal::Entry> HistoryDialog::chosenEntry() const
+{
+    const QTreeWidgetItem* item = m_list->currentItem();
+    if (!item || !item->data(0, kEntryRole).isValid())
+        return std::nullopt;
+    const int index = item->data(0, kEntryRole).toInt();
+    if (index < 0 || index >= m_entries.size())
+        return std::nullopt;
+    return m_entries[index];
+}
+
+void HistoryDialog::updateButtons()
+{
+    const std::optional<journal::Entry> entry = chosenEntry();
+    const bool whole = entry && journal::holdsWholeConfiguration(*entry);
+    m_open->setEnabled(whole);
+    m_compare->setEnabled(entry.has_value());
+    m_restore->setEnabled(whole && m_restoreAllowed);
+    m_keep->setEnabled(entry.has_value());
+    m_keep->setChecked(entry && entry->kept);
+    m_note->setVisible(entry && !whole);
+    if (entry && !whole)
+        m_note->setText(partialEntryReason(*entry));
+}
+
+QString partialEntryReason(const journal::Entry& entry)
+{
+    return HistoryDialog::tr("This entry is a %1: it holds only the parts that were sent, not a "
+                             "whole configuration, so it can be compared but not opened or "
+                             "restored as one.")
+        .arg(journal::kindText(journal::kindOf(entry)));
+}
+
+} // namespace zel::ui

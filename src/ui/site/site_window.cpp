@@ -1,0 +1,260 @@
+#include "ui/site/site_window.h"
+
+#include "ui/common/user_prompts.h"
+#include "ui/history/history_dialog.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace zel::ui {
+
+namespace {
+
+const QString kSiteFilter = QStringLiteral("ZEL sites (*.zelsite);;All Files (*)");
+const QString kUnsavedSite = QStringLiteral("The site has changes that were not saved.");
+
+} // namespace
+
+SiteWindow::SiteWindow(UserPrompts& prompts, QWidget* parent)
+    : QMainWindow(parent), m_prompts(&prompts), m_table(new QTableWidget(0, 6, this)),
+      m_summary(new QLabel(this)), m_openUnit(new QPushButton(tr("&Open"), this)),
+      m_compareUnit(new QPushButton(tr("&Compare"), this)),
+      m_historyButton(new QPushButton(tr("&History"), this))
+{
+    setWindowFlag(Qt::Window);
+    m_table->setHorizontalHeaderLabels({tr("Name"), tr("Link"), tr("Last backup"),
+                                        tr("Last change seen"), tr("Last result"), tr("Live")});
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(false);
+    m_table->horizontalHeader()->setSectionResizeMode(kResultColumn, QHeaderView::Stretch);
+    m_table->setAccessibleName(tr("Units of the site"));
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+
+    auto* central = new QWidget(this);
+    m_buttons = new QHBoxLayout;
+    for (QPushButton* button : {m_openUnit, m_compareUnit, m_historyButton})
+        m_buttons->addWidget(button);
+    m_buttons->addStretch();
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(m_table, 1);
+    layout->addLayout(m_buttons);
+    setCentralWidget(central);
+    statusBar()->addWidget(m_summary, 1);
+    buildActions();
+    // The runs beside the row's buttons, as the menu has them.
+    for (QAction* action : {m_backUp, m_verify, m_stop}) {
+        auto* button = new QToolButton(this);
+        button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        m_buttons->addWidget(button);
+    }
+
+    connect(m_table, &QTableWidget::cellChanged, this, &SiteWindow::onCellChanged);
+    connect(m_table, &QTableWidget::itemSelectionChanged, this, &SiteWindow::updateActions);
+    connect(m_openUnit, &QPushButton::clicked, this, &SiteWindow::openChosenUnit);
+    connect(m_compareUnit, &QPushButton::clicked, this, &SiteWindow::compareChosenUnit);
+    connect(m_historyButton, &QPushButton::clicked, this, &SiteWindow::showChosenHistory);
+    resize(960, 380);
+    newSite();
+}
+
+SiteWindow::~SiteWindow() = default;
+
+void SiteWindow::buildActions()
+{
+    QMenu* siteMenu = menuBar()->addMenu(tr("&Site"));
+    m_newSite = siteMenu->addAction(tr("&New Site"));
+    m_openSite = siteMenu->addAction(tr("&Open Site..."));
+    m_save = siteMenu->addAction(tr("&Save"));
+    m_saveAs = siteMenu->addAction(tr("Save &As..."));
+    siteMenu->addSeparator();
+    m_addUnit = siteMenu->addAction(tr("A&dd Unit..."));
+    m_removeUnit = siteMenu->addAction(tr("&Remove Unit"));
+    siteMenu->addSeparator();
+    m_backUp = siteMenu->addAction(tr("&Back Up Site"));
+    m_verify = siteMenu->addAction(tr("&Verify Site"));
+    m_stop = siteMenu->addAction(tr("S&top"));
+    siteMenu->addSeparator();
+    QAction* close = siteMenu->addAction(tr("&Close"));
+    m_save->setShortcut(QKeySequence::Save);
+    m_openSite->setShortcut(QKeySequence::Open);
+    m_stop->setShortcut(Qt::Key_Escape);
+    close->setShortcut(QKeySequence::Close);
+
+    connect(m_newSite, &QAction::triggered, this, [this] {
+        if (confirmDiscardingChanges(tr("Start a new site anyway and discard them?")))
+            newSite();
+    });
+    connect(m_openSite, &QAction::triggered, this, [this] {
+        const QString path =
+            QFileDialog::getOpenFileName(this, tr("Open Site"), m_path, kSiteFilter);
+        if (!path.isEmpty())
+            openSite(path);
+    });
+    connect(m_save, &QAction::triggered, this, &SiteWindow::saveSite);
+    connect(m_saveAs, &QAction::triggered, this, &SiteWindow::chooseSavePath);
+    connect(m_addUnit, &QAction::triggered, this, [this] {
+        const std::optional<QString> line = m_prompts->inputQuery(
+            tr("Add Unit"), tr("Name, then link (Bar tcp:192.0.2.10, Terrace serial:COM3):"), {});
+        if (line && !line->trimmed().isEmpty())
+            addUnit(*line);
+    });
+    connect(m_removeUnit, &QAction::triggered, this, [this] { removeUnit(m_table->currentRow()); });
+    connect(m_backUp, &QAction::triggered, this, &SiteWindow::backUpSite);
+    connect(m_verify, &QAction::triggered, this, &SiteWindow::verifySite);
+    connect(m_stop, &QAction::triggered, this, &SiteWindow::stopRun);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+}
+
+void SiteWindow::newSite()
+{
+    if (isRunning())
+        return;
+    m_site = {};
+    m_path.clear();
+    showSite();
+    setWindowModified(false);
+    updateTitle();
+}
+
+bool SiteWindow::openSite(const QString& path)
+{
+    if (isRunning() || !confirmDiscardingChanges(tr("Open another site anyway and discard them?")))
+        return false;
+    QString error;
+    const std::optional<session::Site> site = session::loadSiteFile(path, error);
+    if (!site) {
+        m_prompts->showError(tr("The site %1 cannot be opened:\n%2").arg(path, error));
+        return false;
+    }
+    m_site = *site;
+    m_path = path;
+    showSite();
+    setWindowModified(false);
+    updateTitle();
+    return true;
+}
+
+bool SiteWindow::saveSite()
+{
+    return m_path.isEmpty() ? chooseSavePath() : saveSiteAs(m_path);
+}
+
+bool SiteWindow::chooseSavePath()
+{
+    QString path = QFileDialog::getSaveFileName(this, tr("Save Site"), m_path, kSiteFilter);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".zelsite");
+    return saveSiteAs(path);
+}
+
+bool SiteWindow::saveSiteAs(const QString& path)
+{
+    if (const QString error = session::saveSiteFile(path, m_site); !error.isEmpty()) {
+        m_prompts->showError(tr("The site could not be saved to %1: %2.\n\nThe file there, if "
+                                "any, is as it was.")
+                                 .arg(path, error));
+        return false;
+    }
+    m_path = path;
+    setWindowModified(false);
+    updateTitle();
+    return true;
+}
+
+bool SiteWindow::addUnit(const QString& line)
+{
+    const QString trimmed = line.trimmed();
+    const qsizetype blank = trimmed.lastIndexOf(QRegularExpression(QStringLiteral("\\s")));
+    const QString name = blank < 0 ? QString() : trimmed.left(blank);
+    const QString link = blank < 0 ? trimmed : trimmed.mid(blank + 1);
+    if (const QString problem = session::siteUnitProblem(m_site, -1, name, link);
+        !problem.isEmpty()) {
+        m_prompts->showError(tr("\"%1\" cannot be added: %2.").arg(trimmed, problem));
+        return false;
+    }
+    session::SiteUnit unit;
+    unit.name = name.trimmed();
+    unit.link = *session::parseSiteLink(link);
+    m_site.units << unit;
+    showSite();
+    m_table->selectRow(m_table->rowCount() - 1);
+    setWindowModified(true);
+    return true;
+}
+
+void SiteWindow::removeUnit(int row)
+{
+    if (isRunning() || row < 0 || row >= m_site.units.size())
+        return;
+    m_site.units.removeAt(row);
+    showSite();
+    setWindowModified(true);
+}
+
+void SiteWindow::onCellChanged(int row, int column)
+{
+    if (m_filling || row < 0 || row >= m_site.units.size() ||
+        (column != kNameColumn && column != kLinkColumn))
+        return;
+    const session::SiteUnit& unit = m_site.units[row];
+    const QString name = m_table->item(row, kNameColumn)->text();
+    const QString link = m_table->item(row, kLinkColumn)->text();
+    if (name == unit.name && link == unit.link.text())
+        return;
+    if (const QString problem = session::siteUnitProblem(m_site, row, name, link);
+        !problem.isEmpty()) {
+        m_prompts->showError(tr("The unit keeps its name and link: %1.").arg(problem));
+        setRow(row, unit);
+        return;
+    }
+    m_site.units[row].name = name.trimmed();
+    m_site.units[row].link = *session::parseSiteLink(link.trimmed());
+    setWindowModified(true);
+    refreshRows();
+}
+
+bool SiteWindow::confirmDiscardingChanges(const QString& question)
+{
+    return !isWindowModified() ||
+           m_prompts->confirm(kUnsavedSite + QStringLiteral("\n\n") + question);
+}
+
+void SiteWindow::updateTitle()
+{
+    const QString name = m_path.isEmpty() ? tr("New Site") : QFileInfo(m_path).completeBaseName();
+    setWindowTitle(tr("%1[*] - Site").arg(name));
+}
+
+void SiteWindow::closeEvent(QCloseEvent* event)
+{
+    if (isRunning() && !m_prompts->confirm(tr("A site run is going on.\n\nStop it and close "
+                                              "the site?"))) {
+        event->ignore();
+        return;
+    }
+    if (!confirmDiscardingChanges(tr("Close the site anyway and discard them?"))) {
+        event->ignore();
+        return;
+    }
+    if (m_run)
+        m_run->cancel();
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace zel::ui

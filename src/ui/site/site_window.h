@@ -1,0 +1,144 @@
+#pragma once
+// A site's window: one row per unit of a ".zelsite" file (name, link, last backup, last change
+// seen, last result, live state), opened and saved here. "Back Up Site" and "Verify Site" run
+// over every unit (see session::SiteRun), the rows following as each unit ends; per row, "Open"
+// brings the unit's last backup into the editor with the link set to the unit, "Compare" compares
+// that backup with the configuration being edited, and "History" lists the unit's journal
+// entries, whatever address they were made at. The editor does the opening, comparing and
+// restoring; this window says which unit and entry.
+
+#include "journal/journal_entry.h"
+#include "session/site/site_file.h"
+#include "session/site/site_run.h"
+
+#include <QMainWindow>
+
+#include <memory>
+#include <optional>
+
+class QAction;
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace zel::ui {
+
+class HistoryDialog;
+class UserPrompts;
+
+class SiteWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    enum Column {
+        kNameColumn,
+        kLinkColumn,
+        kBackupColumn,
+        kChangeColumn,
+        kResultColumn,
+        kLiveColumn
+    };
+
+    explicit SiteWindow(UserPrompts& prompts, QWidget* parent = nullptr);
+    ~SiteWindow() override;
+
+    void setPrompts(UserPrompts& prompts) { m_prompts = &prompts; }
+
+    // Opens the site file at `path`, asking first when unsaved changes would be lost; false
+    // (after saying why) when it cannot be read.
+    bool openSite(const QString& path);
+    // An empty site, not yet saved.
+    void newSite();
+    // Saves to `path`; false after saying why it could not. The old file stays as it was then.
+    bool saveSiteAs(const QString& path);
+    bool saveSite();
+    // Adds a unit given as a site line ("Bar tcp:192.0.2.10"); false after saying why not.
+    bool addUnit(const QString& line);
+    void removeUnit(int row);
+    // The unit live mode holds, as the journal names it; empty when live mode is off. Its row
+    // says "on", every other "off".
+    void showLiveUnit(const QString& unitName);
+
+    const session::Site& site() const { return m_site; }
+    const QString& path() const { return m_path; }
+    bool isModified() const { return isWindowModified(); }
+    bool isRunning() const { return m_run && m_run->isRunning(); }
+    QTableWidget* table() const { return m_table; }
+    HistoryDialog* historyDialog() const { return m_history; }
+    QAction* backUpAction() const { return m_backUp; }
+    QAction* verifyAction() const { return m_verify; }
+    QAction* stopAction() const { return m_stop; }
+    QPushButton* openButton() const { return m_openUnit; }
+    QPushButton* compareButton() const { return m_compareUnit; }
+    QPushButton* historyButton() const { return m_historyButton; }
+
+public slots:
+    void backUpSite() { startRun(session::SiteMode::Backup); }
+    void verifySite() { startRun(session::SiteMode::Verify); }
+    void stopRun();
+    void openChosenUnit();
+    void compareChosenUnit();
+    void showChosenHistory();
+    // The rows' backup, change and result columns again from the unit directory.
+    void refreshRows();
+
+signals:
+    // Open: the unit's last backup (nothing when it has none) into the editor, its link chosen.
+    void openUnitRequested(const std::optional<zel::journal::Entry>& backup,
+                           const zel::session::SiteLink& link);
+    void compareRequested(const zel::journal::Entry& entry);
+    void restoreRequested(const zel::journal::Entry& entry, const zel::session::SiteLink& link);
+    void openEntryRequested(const zel::journal::Entry& entry);
+    void keepRequested(const zel::journal::Entry& entry, bool kept);
+    void runFinished();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildActions();
+    void showSite();
+    void fitColumns();
+    void setRow(int row, const session::SiteUnit& unit);
+    void onCellChanged(int row, int column);
+    void startRun(session::SiteMode mode);
+    void onUnitStarted(int index);
+    void onUnitFinished(int index, const session::UnitOutcome& outcome);
+    void onRunFinished();
+    void updateActions();
+    void updateTitle();
+    // The chosen row's last backup; nothing, after saying why, when there is none.
+    std::optional<journal::Entry> chosenBackup(bool sayWhyNot);
+    bool confirmDiscardingChanges(const QString& question);
+    bool chooseSavePath();
+
+    UserPrompts* m_prompts;
+    session::Site m_site;
+    QString m_path;
+    QString m_liveUnit; // as the journal names it
+    QTableWidget* m_table;
+    QLabel* m_summary;
+    QHBoxLayout* m_buttons = nullptr;
+    QAction* m_newSite = nullptr;
+    QAction* m_openSite = nullptr;
+    QAction* m_save = nullptr;
+    QAction* m_saveAs = nullptr;
+    QAction* m_addUnit = nullptr;
+    QAction* m_removeUnit = nullptr;
+    QAction* m_backUp = nullptr;
+    QAction* m_verify = nullptr;
+    QAction* m_stop = nullptr;
+    QPushButton* m_openUnit;
+    QPushButton* m_compareUnit;
+    QPushButton* m_historyButton;
+    HistoryDialog* m_history = nullptr;
+    session::SiteUnit m_historyUnit; // the unit whose history the dialog shows
+    std::unique_ptr<session::SiteRun> m_run;
+    bool m_filling = false; // rows are being filled in code, not edited
+};
+
+// The journal entry of a row's last backup, and the unit's history, from the unit directory.
+std::optional<journal::Entry> lastBackupOf(const session::SiteUnit& unit);
+QList<journal::Entry> historyOfUnit(const session::SiteUnit& unit);
+
+} // namespace zel::ui
