@@ -15,9 +15,9 @@
 #include "model/command_language.h"
 #include "model/member_lines.h"
 #include "session/live/live_session.h"
+#include "ui/live/live_controller.h"
 #include "ui/pages/zone_audio_page.h"
 #include "ui/window/editor_page_set.h"
-#include "ui/live/live_controller.h"
 #include "ui/window/main_window.h"
 
 #include <QAction>

@@ -4,9 +4,9 @@
 #include "model/config_reader.h"
 #include "model/model_reset.h"
 #include "report/report_builder.h"
-#include "ui/window/main_window.h"
 #include "ui/report/report_dialog.h"
 #include "ui/report/report_saving.h"
+#include "ui/window/main_window.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -6,8 +6,8 @@
 #include "session/site/site_outcome.h"
 #include "session/unit/unit_directory.h"
 #include "ui/site/find_units_dialog.h"
-#include "ui/window/main_window.h"
 #include "ui/site/site_window.h"
+#include "ui/window/main_window.h"
 
 #include <QApplication>
 #include <QFile>

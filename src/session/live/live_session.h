@@ -24,8 +24,8 @@
 #include "model/config_diff.h"
 #include "model/config_model.h"
 #include "session/configuration/edit_step.h"
-#include "session/live/live_read_schedule.h"
 #include "session/live/live_pacer.h"
+#include "session/live/live_read_schedule.h"
 #include "session/live/live_types.h"
 #include "session/live/unit_picture.h"
 

@@ -7,8 +7,8 @@
 #include "model/config_reader.h"
 #include "model/model_reset.h"
 #include "ui/common/user_prompts.h"
-#include "ui/pages/editor_page.h"
 #include "ui/compare/compare_dialog.h"
+#include "ui/pages/editor_page.h"
 
 #include <QTabWidget>
 

@@ -4,13 +4,13 @@
 #include "session/live/live_precheck.h"
 #include "text/latin1_text.h"
 #include "ui/common/user_prompts.h"
-#include "ui/window/editor_page_set.h"
-#include "ui/transfer/link_controller.h"
-#include "ui/transfer/link_failure_message.h"
+#include "ui/compare/unit_identity_question.h"
 #include "ui/live/live_state_panel.h"
 #include "ui/live/live_status_texts.h"
+#include "ui/transfer/link_controller.h"
+#include "ui/transfer/link_failure_message.h"
+#include "ui/window/editor_page_set.h"
 #include "ui/window/main_window.h"
-#include "ui/compare/unit_identity_question.h"
 
 #include <QAction>
 #include <QMenu>

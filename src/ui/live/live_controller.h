@@ -5,8 +5,8 @@
 // (session::whyNotLive()); the unit is always read and compared first, and one window at a time
 // may be live on a unit.
 
-#include "session/live/live_unit_lock.h"
 #include "session/live/live_session.h"
+#include "session/live/live_unit_lock.h"
 #include "session/live/settle_clock.h"
 
 #include <QObject>

@@ -13,9 +13,9 @@
 #include "model/dump_shortfall.h"
 #include "session/unit/unit_journal.h"
 #include "text/latin1_text.h"
+#include "ui/common/text_feed.h"
 #include "ui/common/user_prompts.h"
 #include "ui/transfer/link_failure_message.h"
-#include "ui/common/text_feed.h"
 #include "ui/transfer/transfer_status_texts.h"
 #include "ui/transfer/window_questions.h"
 

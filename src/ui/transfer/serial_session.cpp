@@ -2,8 +2,8 @@
 
 #include "link/link_policy.h"
 #include "link/serial_monitor.h"
-#include "ui/common/user_prompts.h"
 #include "ui/common/text_feed.h"
+#include "ui/common/user_prompts.h"
 #include "ui/transfer/transfer_status_texts.h"
 
 #include <utility>

@@ -4,9 +4,9 @@
 #include "ui/common/button_mnemonics.h"
 #include "ui/common/focus_return.h"
 #include "ui/common/prompt_dialog.h"
+#include "ui/common/tick_dialog.h"
 #include "ui/report/report_dialog.h"
 #include "ui/transfer/select_port_dialog.h"
-#include "ui/common/tick_dialog.h"
 
 #include <QApplication>
 #include <QDir>

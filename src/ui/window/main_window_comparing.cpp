@@ -10,10 +10,10 @@
 #include "text/latin1_text.h"
 #include "ui/common/user_prompts.h"
 #include "ui/compare/compare_dialog.h"
-#include "ui/window/editor_page_set.h"
-#include "ui/transfer/link_controller.h"
 #include "ui/compare/unit_comparison.h"
+#include "ui/transfer/link_controller.h"
 #include "ui/transfer/window_questions.h"
+#include "ui/window/editor_page_set.h"
 
 #include <utility>
 

@@ -2,14 +2,14 @@
 // settings, About.
 #include "ui/window/main_window.h"
 
+#include "ui/common/painting_suspended.h"
+#include "ui/copy/copy_parts_memory.h"
+#include "ui/copy/settings_copy.h"
+#include "ui/live/live_controller.h"
 #include "ui/pages/presets_page.h"
 #include "ui/pages/zone_audio_page.h"
-#include "ui/copy/copy_parts_memory.h"
-#include "ui/window/editor_page_set.h"
 #include "ui/transfer/link_controller.h"
-#include "ui/live/live_controller.h"
-#include "ui/common/painting_suspended.h"
-#include "ui/copy/settings_copy.h"
+#include "ui/window/editor_page_set.h"
 
 #include <QActionGroup>
 #include <QKeySequence>

@@ -6,8 +6,8 @@
 #include "report/report_memory.h"
 #include "session/report/report_baselines.h"
 #include "ui/common/user_prompts.h"
-#include "ui/transfer/link_controller.h"
 #include "ui/report/report_saving.h"
+#include "ui/transfer/link_controller.h"
 
 #include <QFileInfo>
 

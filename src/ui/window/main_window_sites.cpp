@@ -3,10 +3,10 @@
 #include "ui/window/main_window.h"
 
 #include "ui/common/user_prompts.h"
-#include "ui/site/find_units_dialog.h"
-#include "ui/transfer/link_controller.h"
 #include "ui/live/live_controller.h"
+#include "ui/site/find_units_dialog.h"
 #include "ui/site/site_window.h"
+#include "ui/transfer/link_controller.h"
 
 #include <QFileDialog>
 #include <QMenu>

@@ -8,12 +8,12 @@
 #include "model/model_reset.h"
 #include "model/whole_configuration.h"
 #include "text/latin1_text.h"
+#include "ui/common/painting_suspended.h"
 #include "ui/common/user_prompts.h"
+#include "ui/compare/unit_comparison.h"
 #include "ui/history/history_dialog.h"
 #include "ui/transfer/link_controller.h"
-#include "ui/common/painting_suspended.h"
 #include "ui/transfer/text_box_loading.h"
-#include "ui/compare/unit_comparison.h"
 #include "ui/transfer/window_questions.h"
 
 #include <QActionGroup>

@@ -3,12 +3,12 @@
 #include "link_window_fixture.h"
 
 #include "link/zelsim_process.h"
+#include "ui/compare/compare_dialog.h"
+#include "ui/compare/unit_comparison.h"
 #include "ui/grids/matrix_grid.h"
 #include "ui/pages/groups_page.h"
 #include "ui/pages/zone_audio_page.h"
-#include "ui/compare/compare_dialog.h"
 #include "ui/window/editor_page_set.h"
-#include "ui/compare/unit_comparison.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,12 +1,12 @@
 // Every dialog's buttons answer to Alt and a letter of their own; a dialog that closes gives the
 // focus back to the window it was opened from (History when asked from there).
 #include "ui/common/button_mnemonics.h"
-#include "ui/compare/compare_dialog.h"
-#include "ui/window/dialog_prompts.h"
-#include "ui/history/history_dialog.h"
-#include "ui/window/main_window.h"
 #include "ui/common/tick_dialog.h"
+#include "ui/compare/compare_dialog.h"
 #include "ui/compare/unit_comparison.h"
+#include "ui/history/history_dialog.h"
+#include "ui/window/dialog_prompts.h"
+#include "ui/window/main_window.h"
 #include "ui/window/welcome_window.h"
 
 #include <QApplication>

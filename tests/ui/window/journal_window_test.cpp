@@ -5,8 +5,8 @@
 
 #include "link/zelsim_process.h"
 #include "ui/compare/compare_dialog.h"
-#include "ui/history/history_dialog.h"
 #include "ui/compare/unit_comparison.h"
+#include "ui/history/history_dialog.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,11 +2,11 @@
 // the confirmation box) and how transfers write into the configuration text box.
 #include "link/qt_printing.h"
 
-#include "ui/window/dialog_prompts.h"
 #include "ui/common/prompt_dialog.h"
 #include "ui/transfer/select_port_dialog.h"
 #include "ui/transfer/transfer_text_box.h"
 #include "ui/transfer/window_questions.h"
+#include "ui/window/dialog_prompts.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -12,8 +12,8 @@
 #include "support/quick_settings.h"
 #include "support/wait_until.h"
 #include "ui/transfer/link_controller.h"
-#include "ui/window/main_window.h"
 #include "ui/transfer/text_box_loading.h"
+#include "ui/window/main_window.h"
 
 #include <QAction>
 #include <QPlainTextEdit>

@@ -4,10 +4,10 @@
 #include "link_window_fixture.h"
 
 #include "link/zelsim_process.h"
-#include "ui/pages/zone_audio_page.h"
-#include "ui/window/editor_page_set.h"
 #include "ui/live/live_controller.h"
 #include "ui/live/live_state_panel.h"
+#include "ui/pages/zone_audio_page.h"
+#include "ui/window/editor_page_set.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -5,8 +5,8 @@
 #include "model/templates.h"
 #include "ui/pages/editor_page.h"
 #include "ui/pages/network_page.h"
-#include "ui/window/editor_page_set.h"
 #include "ui/transfer/link_controller.h"
+#include "ui/window/editor_page_set.h"
 #include "ui/window/start_arguments.h"
 
 #include <QAction>

@@ -8,8 +8,8 @@
 #include "report/report_memory.h"
 #include "support/failing_write_device.h"
 #include "ui/compare/compare_dialog.h"
-#include "ui/report/report_dialog.h"
 #include "ui/compare/unit_comparison.h"
+#include "ui/report/report_dialog.h"
 
 #include <QComboBox>
 #include <QDate>

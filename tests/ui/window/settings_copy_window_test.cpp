@@ -2,8 +2,8 @@
 #include "scripted_prompts.h"
 
 #include "model/config_model.h"
-#include "ui/pages/zone_audio_page.h"
 #include "ui/copy/copy_parts_memory.h"
+#include "ui/pages/zone_audio_page.h"
 #include "ui/window/editor_page_set.h"
 #include "ui/window/main_window.h"
 

@@ -5,9 +5,9 @@
 
 #include "link/absent_units.h"
 #include "link/zelsim_process.h"
-#include "ui/site/find_units_dialog.h"
 #include "ui/history/history_dialog.h"
 #include "ui/live/live_controller.h"
+#include "ui/site/find_units_dialog.h"
 #include "ui/site/site_window.h"
 
 #include <QFile>
