@@ -1,6 +1,7 @@
 #include "ui/live/live_controller.h"
 
 #include "model/config_diff.h"
+#include "session/configuration/configuration_session.h"
 #include "session/live/live_precheck.h"
 #include "text/latin1_text.h"
 #include "ui/common/user_prompts.h"
@@ -9,13 +10,12 @@
 #include "ui/live/live_status_texts.h"
 #include "ui/transfer/link_controller.h"
 #include "ui/transfer/link_failure_message.h"
-#include "ui/window/editor_page_set.h"
-#include "ui/window/main_window.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QScopedValueRollback>
 #include <QTimer>
+#include <QWidget>
 
 namespace zel::ui {
 
@@ -30,11 +30,11 @@ constexpr int kShortestReadPeriodS = 5;
 constexpr int kLongestReadPeriodS = 30;
 } // namespace
 
-LiveController::LiveController(MainWindow& window)
-    : QObject(&window), m_window(window),
-      m_live(window.session(), m_clock, &window.link()->journal())
+LiveController::LiveController(LiveWindowSide window)
+    : QObject(&window.window), m_window(std::move(window)),
+      m_live(m_window.configuration, m_clock, &m_window.link.journal())
 {
-    m_menu = new QMenu(tr("&Unit"), &window);
+    m_menu = new QMenu(tr("&Unit"), &m_window.window);
     m_liveAction = m_menu->addAction(tr("&Live"));
     m_liveAction->setCheckable(true);
     m_liveAction->setShortcut(Qt::CTRL | Qt::Key_L);
@@ -62,8 +62,7 @@ LiveController::LiveController(MainWindow& window)
     connect(&m_live, &LiveSession::startFailed, this, &LiveController::onStartFailed,
             Qt::QueuedConnection);
     connect(&m_live, &LiveSession::ended, this, &LiveController::onEnded);
-    connect(&window.pageSet(), &EditorPageSet::sliderReleased, &m_live, &LiveSession::release);
-    connect(window.link(), &LinkController::linkModeChanging, this,
+    connect(&m_window.link, &LinkController::linkModeChanging, this,
             &LiveController::onLinkModeChanging);
     m_live.setRaiseQuestion([this](const std::vector<session::VolumeRaise>& raises) {
         return m_window.prompts().confirm(
@@ -80,7 +79,7 @@ LiveController::~LiveController()
 
 void LiveController::updateAction()
 {
-    const LinkController& link = *m_window.link();
+    const LinkController& link = m_window.link;
     const bool unitLink =
         link.linkMode() == link::LinkMode::Serial || link.linkMode() == link::LinkMode::Telnet;
     m_liveAction->setEnabled(isLive() || (unitLink && !m_window.unitWorkPending()));
@@ -99,23 +98,23 @@ void LiveController::onToggled(bool on)
 
 void LiveController::goLive()
 {
-    LinkController& link = *m_window.link();
+    LinkController& link = m_window.link;
     const QString why =
-        session::whyNotLive(m_window.session(), {link.linkMode(), m_window.unitWorkPending()});
+        session::whyNotLive(m_window.configuration, {link.linkMode(), m_window.unitWorkPending()});
     if (!why.isEmpty()) {
         m_liveAction->setChecked(false);
         m_window.prompts().showError(why);
         return;
     }
-    m_window.commitAndRefresh(); // what the pages show is what goes
+    m_window.commitEdits(); // what the pages show is what goes
     // Every edit goes to the unit at once: another unit at the address is asked about first.
-    if (!confirmSameUnit(m_window.prompts(), m_window.session().model(), true,
+    if (!confirmSameUnit(m_window.prompts(), m_window.configuration.model(), true,
                          link.journalUnit())) {
         m_liveAction->setChecked(false);
         return;
     }
     // One window live on a unit: two would undo each other's edits.
-    QString title = m_window.windowTitle();
+    QString title = m_window.window.windowTitle();
     title.remove(QStringLiteral("[*]"));
     if (!m_unitLock.take(link.journalUnit(), title)) {
         m_liveAction->setChecked(false);
@@ -150,10 +149,10 @@ void LiveController::onUnitDiffers()
 void LiveController::onStartFailed(const QString& why, bool turnedAway)
 {
     m_unitLock.release();
-    m_window.link()->holdForLive(false);
+    m_window.link.holdForLive(false);
     updateAction();
     emit liveChanged();
-    m_window.setStatusText(QLatin1Char(' ') + live::startFailedText(why));
+    m_window.showStatus(QLatin1Char(' ') + live::startFailedText(why));
     m_window.prompts().showError(turnedAway ? sessionHeldMessage(m_liveHost, why)
                                             : live::startFailedText(why));
 }
@@ -161,10 +160,10 @@ void LiveController::onStartFailed(const QString& why, bool turnedAway)
 void LiveController::onEnded(const session::LiveEnd& end)
 {
     m_unitLock.release();
-    m_window.link()->holdForLive(false);
+    m_window.link.holdForLive(false);
     if (end.unitHoldsEdited)
-        m_window.session().deliveredToUnit(m_liveUnit.toStdString());
-    m_window.setStatusText(live::endText(end));
+        m_window.configuration.deliveredToUnit(m_liveUnit.toStdString());
+    m_window.showStatus(live::endText(end));
     updateAction();
     emit liveChanged();
     if (!m_closing && !m_closeWhenEnded)
@@ -172,7 +171,7 @@ void LiveController::onEnded(const session::LiveEnd& end)
     if (end.notSent > 0)
         m_window.prompts().showError(live::closedWithUnsentText(end.notSent));
     if (std::exchange(m_closeWhenEnded, false) && !m_closing)
-        QTimer::singleShot(0, &m_window, [window = &m_window] { window->close(); });
+        QTimer::singleShot(0, &m_window.window, [window = &m_window.window] { window->close(); });
 }
 
 bool LiveController::allowClose()

@@ -11,18 +11,39 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QAction;
 class QMenu;
+class QWidget;
+
+namespace zel::session {
+class ConfigurationSession;
+}
 
 namespace zel::ui {
 
+class LinkController;
 class LiveStatePanel;
-class MainWindow;
+class UserPrompts;
+
+// What live mode needs of the window it belongs to.
+struct LiveWindowSide {
+    QWidget& window; // the menus' parent, named to a second window that asks for the unit
+    session::ConfigurationSession& configuration;
+    LinkController& link;
+    std::function<UserPrompts&()> prompts; // as they are when asked: tests replace them
+    // Whether a command's work with a unit has not ended.
+    std::function<bool()> unitWorkPending;
+    // Stores what the pages show into the model: what the pages show is what goes.
+    std::function<void()> commitEdits;
+    std::function<void(const QString&)> showStatus;
+};
 
 class LiveController : public QObject {
     Q_OBJECT
 public:
-    explicit LiveController(MainWindow& window);
+    explicit LiveController(LiveWindowSide window);
     ~LiveController() override;
 
     // The "Unit" menu, for the menu bar.
@@ -57,7 +78,7 @@ private:
     void askVolumeLimit();
     void askReadPeriod();
 
-    MainWindow& m_window;
+    LiveWindowSide m_window;
     session::TimerSettleClock m_clock;
     session::LiveSession m_live;
     session::LiveUnitLock m_unitLock;

@@ -2,7 +2,7 @@
 
 #include "ui/common/button_mnemonics.h"
 
-#include "ui/window/dialog_prompts.h"
+#include "ui/common/standard_dialogs.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

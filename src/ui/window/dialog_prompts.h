@@ -3,13 +3,11 @@
 // file dialogs and message boxes, all modal over the window the user is in. Every button of
 // them answers to Alt and its underlined letter.
 
+#include "ui/common/standard_dialogs.h"
 #include "ui/common/user_prompts.h"
 
 #include <QPointer>
 #include <QWidget>
-
-class QFileDialog;
-class QMessageBox;
 
 namespace zel::ui {
 
@@ -43,25 +41,5 @@ public:
 private:
     QPointer<QWidget> m_parent;
 };
-
-enum class FileDialogKind { Open, Save };
-
-// The open or save dialog for ".zel" files: default extension "zel", the ZEL and all-files
-// filters, `fileName` proposed (its name alone in the documents folder when its own folder is
-// gone). The overwrite question is the link's own, so the save dialog does not ask it.
-QFileDialog* makeConfigurationFileDialog(QWidget* parent, FileDialogKind kind,
-                                         const QString& fileName);
-
-// A confirmation box with "OK" and "Cancel"; Enter, Escape and the close box answer "Cancel",
-// since "OK" always sends, overwrites or discards something. Titled with the application's name
-// unless `title` is given.
-QMessageBox* makeConfirmationBox(QWidget* parent, const QString& question,
-                                 const QString& title = QString());
-
-// The application's general error message box.
-QMessageBox* makeErrorBox(QWidget* parent, const QString& text);
-
-// "About": the program's name and version, with an "OK" that answers to Alt+O.
-QMessageBox* makeAboutBox(QWidget* parent, const QString& title, const QString& text);
 
 } // namespace zel::ui

@@ -75,7 +75,13 @@ MainWindow::MainWindow(QWidget* parent)
     auto* transferFeed = new TransferTextFeed(m_configurationTextBox, m_configurationTextBox);
     m_link = new LinkController(*transferFeed, *m_prompts, this);
     m_comparison = new UnitComparison(m_tabs, m_pageSet->pages(), this);
-    m_live = new LiveController(*this);
+    m_live = new LiveController(
+        {*this, m_session, *m_link, [this]() -> UserPrompts& { return *m_prompts; },
+         [this] { return unitWorkPending(); }, [this] { commitAndRefresh(); },
+         [this](const QString& text) { setStatusText(text); }});
+    // A slider let go sends at once what live mode holds back during a drag.
+    connect(m_pageSet, &EditorPageSet::sliderReleased, &m_live->session(),
+            &session::LiveSession::release);
     buildMenus();
 
     m_statusLabel = new QLabel(this);
