@@ -99,6 +99,8 @@ int runCommand(const ToolCommand& command, const std::vector<std::string>& words
         {kOptionScan, "options --port and --jobs are not taken here"},
         {kOptionJson, "option --json is not taken here"},
         {kOptionForce, "option --force is not taken here"},
+        {kOptionHistory, "options --git, --push and --quiet are not taken here"},
+        {kOptionIgnoreVolume, "option --ignore-volume is not taken here"},
     };
     const unsigned refused = arguments.given & ~command.options;
     for (const auto& [option, message] : refusals)
