@@ -73,9 +73,4 @@ GitResult GitRunner::run(const QStringList& arguments, const QByteArray& input) 
     return result;
 }
 
-bool GitRunner::available()
-{
-    return GitRunner(QStringLiteral(".")).run({QStringLiteral("--version")}).ok();
-}
-
 } // namespace zel::session

@@ -34,9 +34,6 @@ public:
     void setSettings(const QStringList& settings) { m_settings = settings; }
     GitResult run(const QStringList& arguments, const QByteArray& input = {}) const;
 
-    // Whether the git command is there to run.
-    static bool available();
-
 private:
     QString m_folder;
     std::chrono::milliseconds m_timeout;

@@ -126,26 +126,30 @@ HistoryUnitRecord HistoryBackup::settleUnit(const UnitOutcome& outcome, const QS
         before = renamedFile(outcome, names);
     }
     const std::optional<UnitFileRead> old = before ? readUnitFile(before->text) : std::nullopt;
-    const model::ConfigModel now = historyConfiguration(outcome.text);
     // The identity it was first kept under stays, so that laptops that know the unit by
     // identities of their own do not rewrite its file in turn.
     const QString identity =
         old && !old->header.identity.isEmpty() ? old->header.identity : outcome.identity;
+    // The same text is the same model: most runs find every unit as it was, and read nothing.
+    const QString modelName = old && old->unitText == outcome.text
+                                  ? old->header.model
+                                  : modelNameOf(historyConfiguration(outcome.text));
     const QByteArray text =
-        unitFileText({outcome.name, record.link, modelNameOf(now), identity}, outcome.text);
+        unitFileText({outcome.name, record.link, modelName, identity}, outcome.text);
     if (!before) {
         record.kind = Kind::New;
-        record.detail = modelNameOf(now);
+        record.detail = modelName;
+    } else if (before->text == text) {
+        record.kind = Kind::Unchanged;
     } else {
         if (before->path != path)
             record.renamedFrom = old ? old->header.unit : before->path;
-        const CountedChanges changes = countedChanges(
-            historyConfiguration(old ? old->unitText : before->text), now, m_settings.ignoreVolume);
+        const CountedChanges changes =
+            countedChanges(historyConfiguration(old ? old->unitText : before->text),
+                           historyConfiguration(outcome.text), m_settings.ignoreVolume);
         record.changes = changes.counted;
         record.leftOut = changes.leftOut;
-        if (before->text == text)
-            record.kind = Kind::Unchanged;
-        else if (!changes.counted.isEmpty())
+        if (!changes.counted.isEmpty())
             record.kind = Kind::Changed;
         else if (!record.renamedFrom.isEmpty())
             record.kind = Kind::Renamed;

@@ -33,36 +33,43 @@ GitResult SiteHistory::git(const QStringList& arguments, const QByteArray& input
 
 QString SiteHistory::open(bool* gitMissing)
 {
-    if (gitMissing)
-        *gitMissing = !GitRunner::available();
-    if (gitMissing ? *gitMissing : !GitRunner::available())
-        return QStringLiteral("the git command is missing: install git (the package \"git\")");
+    const QString missing =
+        QStringLiteral("the git command is missing: install git (the package \"git\")");
+    const auto noGit = [&](const GitResult& result) {
+        if (gitMissing)
+            *gitMissing = !result.started;
+        return !result.started;
+    };
     QDir folder(m_folder);
     if (!folder.exists() && !folder.mkpath(QStringLiteral(".")))
         return QStringLiteral("the folder %1 cannot be made").arg(m_folder);
     if (folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
             .isEmpty()) {
-        if (const GitResult init = git({QStringLiteral("init"), QStringLiteral("-q")}); !init.ok())
+        const GitResult init = git({QStringLiteral("init"), QStringLiteral("-q")});
+        if (noGit(init))
+            return missing;
+        if (!init.ok())
             return QStringLiteral("git init in %1 failed: %2").arg(m_folder, init.failure());
     }
-    const GitResult inside =
+    // One question, four answers: bare?, in a work tree?, the Git folder, the place in it.
+    const GitResult where =
         git({QStringLiteral("rev-parse"), QStringLiteral("--is-bare-repository"),
-             QStringLiteral("--is-inside-work-tree")});
-    const QStringList answers = lineOf(inside.out).split(QLatin1Char('\n'));
-    if (!inside.ok() || answers.size() != 2)
+             QStringLiteral("--is-inside-work-tree"), QStringLiteral("--absolute-git-dir"),
+             QStringLiteral("--show-prefix")});
+    if (noGit(where))
+        return missing;
+    const QStringList answers = QString::fromLocal8Bit(where.out).split(QLatin1Char('\n'));
+    if (!where.ok() || answers.size() < 4)
         return QStringLiteral("%1 is neither a Git work tree nor an empty folder (%2)")
-            .arg(m_folder, inside.failure());
-    if (answers[0].trimmed() == QLatin1String("true") ||
-        answers[1].trimmed() != QLatin1String("true"))
+            .arg(m_folder, where.failure());
+    if (answers[0] == QLatin1String("true"))
         return QStringLiteral("%1 is a bare repository: give the folder of a clone of it")
             .arg(m_folder);
-    const GitResult where = git({QStringLiteral("rev-parse"), QStringLiteral("--absolute-git-dir"),
-                                 QStringLiteral("--show-prefix")});
-    const QStringList places = QString::fromLocal8Bit(where.out).split(QLatin1Char('\n'));
-    if (!where.ok() || places.size() < 2)
-        return QStringLiteral("%1: %2").arg(m_folder, where.failure());
-    m_gitFolder = places[0];
-    m_prefix = places[1];
+    if (answers[1] != QLatin1String("true"))
+        return QStringLiteral("%1 is inside a repository's Git folder, not its work tree")
+            .arg(m_folder);
+    m_gitFolder = answers[2];
+    m_prefix = answers[3];
     return {};
 }
 
@@ -75,8 +82,7 @@ bool SiteHistory::hasCommits() const
 
 QStringList SiteHistory::committedFiles(const QString& subfolder) const
 {
-    if (!hasCommits())
-        return {};
+    // Before the first commit there is no HEAD, and git says so: no files.
     const GitResult listed =
         git({QStringLiteral("ls-tree"), QStringLiteral("-r"), QStringLiteral("-z"),
              QStringLiteral("--name-only"), QStringLiteral("HEAD"), QStringLiteral("--"),
@@ -129,7 +135,7 @@ QList<HistoryCommit> SiteHistory::commitsOf(const QString& path, QString* error)
 {
     QList<HistoryCommit> commits;
     if (!hasCommits())
-        return commits;
+        return commits; // git log would fail: a branch without commits
     const GitResult log = git(
         {QStringLiteral("log"), QStringLiteral("--follow"), QStringLiteral("--name-only"),
          QStringLiteral("--format=%x1e%H%x1f%aI%x1f%an <%ae>%x1f%s"), QStringLiteral("--"), path});
