@@ -159,7 +159,9 @@ void SiteRecords::settleWhole(SiteMode mode, const UnitReader& reader, const QSt
         outcome.detail = QStringLiteral("no change since the backup of ") + since;
         if (!leftOut.isEmpty())
             outcome.detail +=
-                QStringLiteral(" (%1 volume differences not counted)").arg(leftOut.size());
+                leftOut.size() == 1
+                    ? QStringLiteral(" (1 volume difference not counted)")
+                    : QStringLiteral(" (%1 volume differences not counted)").arg(leftOut.size());
     } else {
         outcome.result = mode == SiteMode::Backup ? Result::Changed : Result::Differs;
         outcome.detail =

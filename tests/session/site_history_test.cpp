@@ -1,6 +1,7 @@
 // A site's history in a Git repository: file names, the site's setting lines, the lock, and the
 // repository's record of a unit: its commits through a rename, its file as each commit holds it.
 #include "session/site/history_backup.h"
+#include "session/site/history_commit_message.h"
 #include "session/site/history_lock.h"
 #include "session/site/history_unit_file.h"
 #include "session/site/site_history_settings.h"
@@ -83,6 +84,36 @@ TEST(HistoryLock, ASecondRunWaitsThenSaysWhichRunHoldsIt)
         << busy.toStdString();
     first.release();
     EXPECT_EQ(second.acquire(50ms), "");
+}
+
+TEST(HistoryCommitMessage, NamesAFewUnitsOfEachKindFirstAndEveryUnitBelow)
+{
+    using Kind = HistoryUnitRecord::Kind;
+    const auto record = [](const char* name, Kind kind, const char* reason = "") {
+        HistoryUnitRecord unit;
+        unit.name = name;
+        unit.link = "tcp:192.0.2.1:23";
+        unit.kind = kind;
+        unit.reason = reason;
+        unit.detail = reason;
+        return unit;
+    };
+    QList<HistoryUnitRecord> records = {record("Cellar", Kind::Failed, "no answer within 60 s")};
+    for (const char* name : {"A", "B", "C", "D", "E", "F"})
+        records << record(name, Kind::Changed);
+    records << record("Spa", Kind::VolumeOnly) << record("Bar", Kind::Unchanged);
+    records[1].changes = QStringList{"Zone 3 volume: -20 -> -12"};
+    EXPECT_EQ(historySummary("Harbour Hotel", records),
+              "Harbour Hotel: 6 changed (A, B, C, D, 2 more), 1 volume only (Spa), 1 failed "
+              "(Cellar: no answer within 60 s), 1 unchanged");
+    const QString message = historyMessage("Harbour Hotel", records);
+    EXPECT_TRUE(message.contains("\n\nCellar  tcp:192.0.2.1:23  failed: no answer within 60 s\n"
+                                 "A  tcp:192.0.2.1:23  changed\n    Zone 3 volume: -20 -> -12\n"))
+        << message.toStdString();
+    EXPECT_EQ(message.count('\n'), 2 + records.size() + 1);
+    EXPECT_FALSE(isNews(records[7]));
+    EXPECT_TRUE(isNews(records[0]));
+    EXPECT_FALSE(readUnitFile("[SD0]\r\n")) << "a text without the header is not a unit's file";
 }
 
 QByteArray templateText(const QByteArray& zoneOneName)

@@ -132,6 +132,16 @@ TEST(ZeltoolSiteHistory, CommitsOnlyWhatChangedAndTellsOnlyNews)
     }
     EXPECT_EQ(git(work, {"log", "--follow", "--format=%s", "--", "harbour-hotel/Foyer.zel"}),
               renamed + "\n" + foyer + "\n" + volume + "\n" + first + "\n");
+    // A client turns a zone up: verify names it, unless the volumes do not count.
+    ASSERT_TRUE(lobby.control("keypad [VO5R-40]"));
+    const ToolRun differs = runZeltool({"site", "verify", site});
+    EXPECT_EQ(differs.exitCode, 1);
+    EXPECT_NE(differs.out.find("differs  1 change since the backup of "), std::string::npos)
+        << differs.out;
+    const ToolRun same = runZeltool({"site", "verify", site, "--ignore-volume"});
+    EXPECT_EQ(same.exitCode, 0);
+    EXPECT_NE(same.out.find("same  no change since the backup of "), std::string::npos) << same.out;
+    EXPECT_NE(same.out.find(" (1 volume difference not counted)\n"), std::string::npos);
     const std::string file = readFile(work + "/harbour-hotel/Foyer.zel");
     EXPECT_EQ(file.rfind("; zelconfig site history\r\n; unit: Foyer\r\n; link: tcp:" +
                              lobby.address().toStdString() + "\r\n; model: ZEL-16\r\n",
