@@ -91,14 +91,16 @@ for kind in service timer; do
   cp "/usr/lib/systemd/user/zelconfig-site-backup@.$kind" "$units/zelconfig-site-backup@harbour-hotel.$kind"
 done
 mkdir -m 700 "$units/runtime" # the user manager's runtime folder, which a check without a login lacks
-XDG_RUNTIME_DIR=$units/runtime systemd-analyze verify --user \
+# man zeltool as the package holds it, also where the system installs no documentation.
+mkdir -p "$units/man/man1"
+packaged /usr/share/man/man1/zeltool.1.gz | gunzip >"$units/man/man1/zeltool.1"
+MANPATH=$units/man XDG_RUNTIME_DIR=$units/runtime systemd-analyze verify --user \
   "$units/zelconfig-site-backup@harbour-hotel.timer" "$units/zelconfig-site-backup@harbour-hotel.service" ||
   fail "systemd-analyze verify finds fault with the site backup's units"
 grep -q '^Recommends: .*git' <(dpkg-deb --field "$deb") || fail "the package does not recommend git"
-packaged /usr/share/man/man1/zeltool.1.gz | gunzip >"$units/zeltool.1"
 for line in 'systemctl --user enable --now zelconfig-site-backup@harbour-hotel.timer' \
   'zeltool site backup "$HOME/.local/share/ZEL Configuration/sites/harbour-hotel.zelsite" --quiet'; do
-  LC_ALL=C MANWIDTH=200 man -l "$units/zeltool.1" 2>/dev/null | grep -qF -- "$line" ||
+  LC_ALL=C MANWIDTH=200 man -l "$units/man/man1/zeltool.1" 2>/dev/null | grep -qF -- "$line" ||
     fail "man zeltool does not give the line: $line"
 done
 echo "package-check: the site backup's timer and service verify"
