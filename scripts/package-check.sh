@@ -35,7 +35,9 @@ for f in /usr/bin/zelconfig /usr/bin/zeltool /usr/bin/zelsim \
   /usr/share/zelconfig/presets/Speech.eq /usr/share/mime/packages/zelconfig.xml \
   /usr/share/doc/zelconfig/copyright /usr/share/doc/zelconfig/changelog.Debian.gz \
   /usr/share/man/man1/zelconfig.1.gz /usr/share/man/man1/zeltool.1.gz \
-  /usr/share/man/man1/zelsim.1.gz /usr/share/doc/zelconfig/user-guide.html; do
+  /usr/share/man/man1/zelsim.1.gz /usr/share/doc/zelconfig/user-guide.html \
+  /usr/lib/systemd/user/zelconfig-site-backup@.service \
+  /usr/lib/systemd/user/zelconfig-site-backup@.timer; do
   grep -qx "$f" <<<"$files" || fail "$f is not in the package"
 done
 if grep -E '(test|bench)' <<<"$files"; then fail "test or benchmark files are in the package"; fi
@@ -78,13 +80,38 @@ for heading in MENUS "THE UNIT JOURNAL" FILES "Compare with Unit" "History..." "
 done
 echo "package-check: zelconfig(1) renders, $(wc -l <<<"$rendered") lines"
 
+# The site backup's systemd user units are valid as systemd reads them, as an instance for the
+# site harbour-hotel: the timer, and the service it starts (zeltool on the system's path, its
+# manual page). They are checked, never enabled.
+command -v systemd-analyze >/dev/null ||
+  $SUDO apt-get install -y -qq --no-install-recommends -o Dpkg::Use-Pty=0 systemd
+units=$(mktemp -d)
+trap '$SUDO apt-get remove -y -qq -o Dpkg::Use-Pty=0 zelconfig; rm -rf "$manual" "$units"' EXIT
+for kind in service timer; do
+  cp "/usr/lib/systemd/user/zelconfig-site-backup@.$kind" "$units/zelconfig-site-backup@harbour-hotel.$kind"
+done
+mkdir -m 700 "$units/runtime" # the user manager's runtime folder, which a check without a login lacks
+# man zeltool as the package holds it, also where the system installs no documentation.
+mkdir -p "$units/man/man1"
+packaged /usr/share/man/man1/zeltool.1.gz | gunzip >"$units/man/man1/zeltool.1"
+MANPATH=$units/man XDG_RUNTIME_DIR=$units/runtime systemd-analyze verify --user \
+  "$units/zelconfig-site-backup@harbour-hotel.timer" "$units/zelconfig-site-backup@harbour-hotel.service" ||
+  fail "systemd-analyze verify finds fault with the site backup's units"
+grep -q '^Recommends: .*git' <(dpkg-deb --field "$deb") || fail "the package does not recommend git"
+for line in 'systemctl --user enable --now zelconfig-site-backup@harbour-hotel.timer' \
+  'zeltool site backup "$HOME/.local/share/ZEL Configuration/sites/harbour-hotel.zelsite" --quiet'; do
+  LC_ALL=C MANWIDTH=200 man -l "$units/man/man1/zeltool.1" 2>/dev/null | grep -qF -- "$line" ||
+    fail "man zeltool does not give the line: $line"
+done
+echo "package-check: the site backup's timer and service verify"
+
 # A .zel file is of the package's type, not the INI type its first "[" suggests, where the
 # desktop's tools read the shared MIME database (without them, xdg-mime asks file(1), which knows
 # no type of a package).
 if command -v xdg-mime >/dev/null && command -v update-mime-database >/dev/null &&
   { command -v mimetype >/dev/null || command -v gio >/dev/null; }; then
   sample=$(mktemp -d)
-  trap '$SUDO apt-get remove -y -qq -o Dpkg::Use-Pty=0 zelconfig; rm -rf "$manual" "$sample"' EXIT
+  trap '$SUDO apt-get remove -y -qq -o Dpkg::Use-Pty=0 zelconfig; rm -rf "$manual" "$units" "$sample"' EXIT
   /usr/bin/zeltool template 8 >"$sample/unit.zel"
   type=$(xdg-mime query filetype "$sample/unit.zel")
   [ "$type" = application/x-zel-configuration ] || fail "xdg-mime takes a .zel file for $type"

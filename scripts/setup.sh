@@ -20,6 +20,7 @@ developer_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format
   poppler-utils # the report tests read the PDF's text; the user guide's report picture
+  git # the site history tests keep units' files in repositories
 )
 packages=("${build_packages[@]}" "${package_packages[@]}")
 [ "${ZEL_SETUP:-}" = package ] || packages+=("${developer_packages[@]}")

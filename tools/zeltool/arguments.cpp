@@ -18,7 +18,7 @@ struct ValueOption {
     std::optional<std::string> Arguments::*member;
 };
 
-const std::array<ValueOption, 12> kValueOptions = {{
+const std::array<ValueOption, 13> kValueOptions = {{
     {"-o", "--output", "a file name", "the output file", "the output file name is empty",
      kOptionOutput, &Arguments::output},
     {nullptr, "--tcp", "a host", "the host", "the host is empty", kOptionTarget, &Arguments::tcp},
@@ -42,6 +42,8 @@ const std::array<ValueOption, 12> kValueOptions = {{
      &Arguments::port},
     {nullptr, "--jobs", "a number", "the number of jobs", "the number of jobs is empty",
      kOptionScan, &Arguments::jobs},
+    {nullptr, "--git", "a repository's folder", "the repository", "the repository is empty",
+     kOptionHistory, &Arguments::git},
 }};
 
 // A flag: an option that takes no value.
@@ -51,11 +53,14 @@ struct FlagOption {
     bool Arguments::*member;
 };
 
-const std::array<FlagOption, 4> kFlagOptions = {{
+const std::array<FlagOption, 7> kFlagOptions = {{
     {"--verify", kOptionVerify, &Arguments::verify},
     {"--changes-only", kOptionChangesOnly, &Arguments::changesOnly},
     {"--json", kOptionJson, &Arguments::json},
     {"--force", kOptionForce, &Arguments::force},
+    {"--push", kOptionHistory, &Arguments::push},
+    {"--quiet", kOptionHistory, &Arguments::quiet},
+    {"--ignore-volume", kOptionIgnoreVolume, &Arguments::ignoreVolume},
 }};
 
 bool startsWith(const std::string& word, const std::string& prefix)

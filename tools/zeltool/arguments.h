@@ -19,10 +19,12 @@ enum Option : unsigned {
     kOptionAllowIncomplete = 1u << 6, // --allow-incomplete
     kOptionOtherModel = 1u << 11,     // --other-model
     kOptionSendAnyway = kOptionAllowIncomplete | kOptionOtherModel,
-    kOptionSerialList = 1u << 7, // --serial with no device after it (find: list the ports)
-    kOptionScan = 1u << 8,       // --port P, --jobs N
-    kOptionJson = 1u << 9,       // --json
-    kOptionForce = 1u << 10,     // --force
+    kOptionSerialList = 1u << 7,    // --serial with no device after it (find: list the ports)
+    kOptionScan = 1u << 8,          // --port P, --jobs N
+    kOptionJson = 1u << 9,          // --json
+    kOptionForce = 1u << 10,        // --force
+    kOptionHistory = 1u << 12,      // --git REPO, --push, --quiet
+    kOptionIgnoreVolume = 1u << 13, // --ignore-volume
 };
 
 struct Arguments {
@@ -39,6 +41,7 @@ struct Arguments {
     std::optional<std::string> notes;       // --notes FILE
     std::optional<std::string> port;        // --port P, checked by the command
     std::optional<std::string> jobs;        // --jobs N, checked by the command
+    std::optional<std::string> git;         // --git REPO
     bool verify = false;                    // --verify
     bool changesOnly = false;               // --changes-only
     bool allowIncomplete = false;           // --allow-incomplete
@@ -47,6 +50,9 @@ struct Arguments {
     bool serialList = false;                // --serial with no device after it
     bool json = false;                      // --json
     bool force = false;                     // --force
+    bool push = false;                      // --push
+    bool quiet = false;                     // --quiet
+    bool ignoreVolume = false;              // --ignore-volume
     bool help = false;                      // -h or --help
     unsigned given = 0;                     // the Option bits of the options present
 };

@@ -51,13 +51,26 @@ void printHelp(const CommandTable& table)
     for (const ToolCommand& command : table)
         std::printf("  %s\n      %.*s\n", usageOf(command).c_str(),
                     static_cast<int>(command.summary.size()), command.summary.data());
-    std::printf("\nOptions:\n"
-                "  -h, --help     show this help, or a command's usage after the command\n"
-                "  --version      show the version\n\n"
-                "Exit status: 0 done; 1 the command could not finish (the output could not be\n"
-                "written, a transfer stopped short), or for diff and check: a difference or a\n"
-                "finding; 2 bad usage, an input that cannot be read, or a unit that cannot be\n"
-                "reached. 'zeltool COMMAND --help' tells more.\n");
+    std::printf(
+        "\nOptions:\n"
+        "  -h, --help     show this help, or a command's usage after the command\n"
+        "  --version      show the version\n\n"
+        "Exit status: 0 done; 1 the command could not finish (the output could not be\n"
+        "written, a transfer stopped short), or for diff and check: a difference or a\n"
+        "finding; 2 bad usage, an input that cannot be read, or a unit that cannot be\n"
+        "reached. 'zeltool COMMAND --help' tells more.\n\n"
+        "Scheduled backups:\n"
+        "A site file in the per-user sites folder (~/.local/share/ZEL Configuration/sites/)\n"
+        "that names its history (a line \"# zelconfig history: REPO\", see 'zeltool site\n"
+        "--help') is backed up every day, with a commit only when a unit changed, by the\n"
+        "systemd user timer the package installs:\n"
+        "  systemctl --user enable --now zelconfig-site-backup@harbour-hotel.timer\n"
+        "What a run said is in the user's journal (journalctl --user -u\n"
+        "zelconfig-site-backup@harbour-hotel). Without systemd, a crontab line (crontab -e)\n"
+        "does the same, and cron mails what the run prints, which is nothing unless there\n"
+        "is news:\n"
+        "  30 6 * * * zeltool site backup \"$HOME/.local/share/ZEL "
+        "Configuration/sites/harbour-hotel.zelsite\" --quiet\n");
 }
 
 int usageError(std::string_view message)
@@ -99,6 +112,8 @@ int runCommand(const ToolCommand& command, const std::vector<std::string>& words
         {kOptionScan, "options --port and --jobs are not taken here"},
         {kOptionJson, "option --json is not taken here"},
         {kOptionForce, "option --force is not taken here"},
+        {kOptionHistory, "options --git, --push and --quiet are not taken here"},
+        {kOptionIgnoreVolume, "option --ignore-volume is not taken here"},
     };
     const unsigned refused = arguments.given & ~command.options;
     for (const auto& [option, message] : refusals)

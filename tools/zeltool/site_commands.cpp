@@ -5,13 +5,18 @@
 #include "device_options.h"
 #include "tool_command.h"
 
+#include "site_history_step.h"
+
 #include "session/site/site_file.h"
+#include "session/site/site_history_settings.h"
 #include "session/site/site_run.h"
 
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace zel::tool {
@@ -25,6 +30,13 @@ constexpr std::chrono::milliseconds kDefaultDeadline{60000};
 std::string textOf(const QString& text)
 {
     return text.toLocal8Bit().toStdString();
+}
+
+bool backedUp(const session::UnitOutcome& outcome)
+{
+    using Result = session::UnitOutcome::Result;
+    return outcome.result == Result::FirstBackup || outcome.result == Result::Unchanged ||
+           outcome.result == Result::Changed;
 }
 
 // Prints each unit's line as soon as every unit before it in the site has ended, so the lines
@@ -46,6 +58,68 @@ private:
     int m_next = 0;
 };
 
+// The history a backup keeps its units' files in: --git, else the site's own line; nothing
+// when neither names one.
+std::optional<HistoryRequest> historyRequestOf(const Arguments& arguments, const QString& sitePath,
+                                               const session::SiteHistorySettings& settings)
+{
+    if (!arguments.git && settings.repository.isEmpty())
+        return std::nullopt;
+    HistoryRequest request;
+    request.folder = arguments.git ? QString::fromLocal8Bit(arguments.git->c_str())
+                                   : session::repositoryFolder(settings.repository, sitePath);
+    request.givenBy = arguments.git ? "--git" : "the site's history line";
+    request.push = arguments.push;
+    request.ignoreVolume = arguments.ignoreVolume || settings.ignoreVolume;
+    const QString fileName = QFileInfo(sitePath).fileName();
+    request.siteFolder = session::siteFolderName(fileName).name;
+    request.siteName =
+        settings.siteName.isEmpty() ? QFileInfo(sitePath).completeBaseName() : settings.siteName;
+    return request;
+}
+
+// --quiet: nothing when every unit was backed up and nothing changed; else the summary and the
+// differences of each changed unit.
+std::string quietReport(const QList<session::UnitOutcome>& outcomes,
+                        const session::HistoryBackupResult& kept)
+{
+    const bool news =
+        std::any_of(outcomes.cbegin(), outcomes.cend(),
+                    [](const session::UnitOutcome& outcome) { return !backedUp(outcome); }) ||
+        std::any_of(kept.units.cbegin(), kept.units.cend(), session::isNews);
+    if (!news)
+        return {};
+    std::string report = textOf(kept.summary) + "\n";
+    for (const session::HistoryUnitRecord& record : kept.units) {
+        if (record.changes.isEmpty() || !session::isNews(record))
+            continue;
+        report += textOf(record.name) + ":\n";
+        for (const QString& change : record.changes)
+            report += "    " + textOf(change) + "\n";
+    }
+    return report;
+}
+
+std::string historyLines(const HistoryStepResult& history)
+{
+    const session::HistoryBackupResult& kept = history.kept;
+    std::string lines = kept.commit.isEmpty() ? "history: no file changed, nothing committed: "
+                                              : "history: committed " + textOf(kept.commit) + ": ";
+    lines += textOf(kept.summary) + "\n";
+    if (!history.pushedTo.isEmpty())
+        lines += "history: pushed to " + textOf(history.pushedTo) + "\n";
+    return lines;
+}
+
+QJsonObject historyJson(const HistoryStepResult& history)
+{
+    return {{QStringLiteral("summary"), history.kept.summary},
+            {QStringLiteral("commit"), history.kept.commit},
+            {QStringLiteral("kept"), history.usable},
+            {QStringLiteral("pushedTo"), history.pushedTo},
+            {QStringLiteral("pushError"), history.pushError}};
+}
+
 int runSite(const Arguments& arguments)
 {
     const std::string& verb = arguments.positional[0];
@@ -53,6 +127,8 @@ int runSite(const Arguments& arguments)
         return fail(kExitUsage, "site: give 'backup SITE' or 'verify SITE', not '" + verb + "'");
     const session::SiteMode mode =
         verb == "backup" ? session::SiteMode::Backup : session::SiteMode::Verify;
+    if (mode == session::SiteMode::Verify && (arguments.given & kOptionHistory))
+        return fail(kExitUsage, "site verify: --git, --push and --quiet are for site backup");
     std::string error;
     const std::optional<TransferOptions> options = transferOptionsOf(arguments, error);
     const std::optional<int> jobs =
@@ -61,19 +137,32 @@ int runSite(const Arguments& arguments)
     if (!jobs)
         return fail(kExitUsage, "site " + verb + ": " + error);
     const std::string& path = arguments.positional[1];
+    const QString sitePath = QString::fromLocal8Bit(path.c_str());
     QString why;
-    const std::optional<session::Site> site =
-        session::loadSiteFile(QString::fromStdString(path), why);
+    const std::optional<session::Site> site = session::loadSiteFile(sitePath, why);
     if (!site)
         return fail(kExitUsage, "site " + verb + ": cannot read '" + path + "':\n" + textOf(why));
+    const session::SiteHistorySettings historySettings = session::historySettingsOf(*site);
+    const std::optional<HistoryRequest> request =
+        mode == session::SiteMode::Backup ? historyRequestOf(arguments, sitePath, historySettings)
+                                          : std::nullopt;
+    if (!request && (arguments.push || arguments.quiet))
+        return fail(kExitUsage, "site backup: --push and --quiet need a history: give --git "
+                                "REPO, or a line '# zelconfig history: REPO' in the site file");
+    std::optional<SiteHistoryStep> history;
+    if (request && !history.emplace(*request).open(verb))
+        return kExitUsage;
+    const bool quiet = arguments.quiet && !arguments.json;
 
     session::SiteRun::Settings settings;
     settings.jobs = *jobs;
     settings.deadline = arguments.timeout ? options->responseTimeout : kDefaultDeadline;
-    session::SiteRun run(mode, site->units, settings);
+    auto records = std::make_unique<session::SiteRecords>();
+    records->setIgnoreVolume(arguments.ignoreVolume || historySettings.ignoreVolume);
+    session::SiteRun run(mode, site->units, settings, std::move(records));
     LinePrinter printer(run);
     bool written = true;
-    if (!arguments.json)
+    if (!arguments.json && !quiet)
         QObject::connect(&run, &session::SiteRun::unitFinished,
                          [&printer, &written] { written = printer.printReady() && written; });
     QEventLoop loop;
@@ -86,24 +175,43 @@ int runSite(const Arguments& arguments)
     for (const QString& warning : run.takeWarnings())
         fail(kExitOk, "site " + verb + ": " + textOf(warning));
     const QList<session::UnitOutcome> outcomes = run.outcomeList();
+    std::optional<HistoryStepResult> kept;
+    if (history)
+        kept = history->keep(site->units, run, verb);
     const QString summary = QStringLiteral("site %1: %2")
                                 .arg(QString::fromStdString(verb), session::summaryLine(outcomes));
     if (arguments.json) {
         QJsonArray units;
         for (const session::UnitOutcome& outcome : outcomes)
             units.append(session::outcomeJson(outcome));
-        const QJsonObject document{{QStringLiteral("site"), QString::fromStdString(path)},
-                                   {QStringLiteral("command"), QString::fromStdString(verb)},
-                                   {QStringLiteral("units"), units},
-                                   {QStringLiteral("summary"), summary},
-                                   {QStringLiteral("allGood"), run.allGood()}};
+        QJsonObject document{{QStringLiteral("site"), QString::fromStdString(path)},
+                             {QStringLiteral("command"), QString::fromStdString(verb)},
+                             {QStringLiteral("units"), units},
+                             {QStringLiteral("summary"), summary},
+                             {QStringLiteral("allGood"), run.allGood()}};
+        if (kept)
+            document.insert(QStringLiteral("history"), historyJson(*kept));
         written = writeStandardOutput(QJsonDocument(document).toJson().toStdString());
+    } else if (quiet) {
+        // A history that could not be kept said why on standard error; the run's own summary
+        // tells the rest.
+        written = kept->usable ? writeStandardOutput(quietReport(outcomes, kept->kept))
+                               : writeStandardOutput(textOf(summary) + "\n");
     } else {
-        written = writeStandardOutput(textOf(summary) + "\n") && written;
+        written = writeStandardOutput(textOf(summary) + "\n" +
+                                      (kept && kept->usable ? historyLines(*kept) : "")) &&
+                  written;
     }
     if (!written)
         return fail(kExitFailure, "cannot write to standard output");
-    return run.allGood() ? kExitOk : kExitFailure;
+    if (!kept)
+        return run.allGood() ? kExitOk : kExitFailure;
+    // With a history a changed unit is backed up, not a failure: its news is in the output.
+    if (!kept->usable)
+        return kExitUsage;
+    const bool allBackedUp = static_cast<int>(outcomes.size()) == site->units.size() &&
+                             std::all_of(outcomes.cbegin(), outcomes.cend(), backedUp);
+    return allBackedUp && kept->pushError.isEmpty() ? kExitOk : kExitFailure;
 }
 
 constexpr std::string_view kSiteDetails =
@@ -124,19 +232,50 @@ constexpr std::string_view kSiteDetails =
     "that answers but does not look like the unit the line names is said to be another unit.\n"
     "\n"
     "  --json   the results as JSON, for other tools\n"
+    "  --ignore-volume  the zones' volumes do not count as a change (a client turning a zone\n"
+    "           up has not changed the installation)\n"
+    "\n"
+    "backup --git REPO keeps every unit's configuration in the Git work tree REPO (made with\n"
+    "git init when the folder is missing or empty), as REPO/SITE/UNIT.zel: SITE is the site\n"
+    "file's name without .zelsite, UNIT the unit's name (characters a file name cannot hold are\n"
+    "replaced by _, and a note says so). The file holds what the unit sent, after remark lines\n"
+    "of its name, link, model and identity: never a time, so an unchanged unit leaves its file\n"
+    "as it was. One commit per run, only when a file changed; its first line says what\n"
+    "happened (\"Harbour Hotel: 1 changed (Bar), 1 failed (Cellar: no answer within 60 s),\n"
+    "14 unchanged\"), its body has a row per unit. A unit that failed keeps its file; a unit\n"
+    "renamed in the site file has its file moved (git mv). The author is git's configured\n"
+    "identity, else zeltool at this machine's name. A second run on the same repository\n"
+    "waits up to 10 seconds for the first one's commit, then says which run holds it.\n"
+    "The site file may name its history and settings in remark lines of their own:\n"
+    "  # zelconfig history: ~/venues-history     (relative to the site file's folder, or ~/)\n"
+    "  # zelconfig site: Harbour Hotel           (the site's name in commit messages)\n"
+    "  # zelconfig ignore-volume: yes\n"
+    "  --push   after the commit, git push to the branch's upstream (also commits an earlier\n"
+    "           run could not push); a failed push keeps the commit and says why\n"
+    "  --quiet  print nothing when every unit was backed up and nothing changed; otherwise\n"
+    "           the summary and each changed unit's differences, as zeltool diff words them\n"
+    "           (what a timer's or cron's mail then carries)\n"
+    "With --ignore-volume a unit whose volumes alone changed has its file committed, counted\n"
+    "as \"volume only\", and is no news for --quiet.\n"
     "\n"
     "Results: backed up (its first), unchanged, changed, same, differs, no backup, another\n"
     "unit, failed. Exit status: 0 every unit backed up or unchanged (verify: the same as its\n"
     "backup); 1 a unit failed, changed, differs, has no backup or is another unit; 2 bad usage\n"
-    "or a site file that cannot be read.";
+    "or a site file that cannot be read. With a history: 0 every unit backed up (changed ones\n"
+    "too), 1 a unit was not or the push failed, 2 the repository cannot be used (git missing,\n"
+    "a folder that is not a work tree, another run holding it, a commit that failed).";
 
 } // namespace
 
 void addSiteCommands(CommandTable& table)
 {
-    table.push_back({"site", "backup|verify SITE [--jobs N] [--timeout SECONDS] [--json]",
-                     "back up every unit of a site, or compare each with its last backup",
-                     kOptionTransfer | kOptionScan | kOptionJson, 2, runSite, kSiteDetails});
+    table.push_back(
+        {"site",
+         "backup|verify SITE [--jobs N] [--timeout SECONDS] [--json] [--ignore-volume] "
+         "[--git REPO [--push] [--quiet]]",
+         "back up every unit of a site, or compare each with its last backup",
+         kOptionTransfer | kOptionScan | kOptionJson | kOptionHistory | kOptionIgnoreVolume, 2,
+         runSite, kSiteDetails});
 }
 
 } // namespace zel::tool

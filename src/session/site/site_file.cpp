@@ -144,6 +144,16 @@ QString siteUnitProblem(const Site& site, int index, const QString& name, const 
     return {};
 }
 
+void removeSiteUnit(Site& site, qsizetype index)
+{
+    if (index < 0 || index >= site.units.size())
+        return;
+    const QStringList remarks = site.units.takeAt(index).linesBefore;
+    QStringList& below =
+        index < site.units.size() ? site.units[index].linesBefore : site.linesAfter;
+    below = remarks + below;
+}
+
 std::optional<Site> loadSiteFile(const QString& path, QString& error)
 {
     QFile file(path);

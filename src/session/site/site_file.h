@@ -52,6 +52,10 @@ QByteArray siteText(const Site& site);
 // `index` is the unit's own row (-1: a unit to be added); empty when nothing is.
 QString siteUnitProblem(const Site& site, int index, const QString& name, const QString& link);
 
+// Takes a unit out of the site; the remark lines above it stay, above the unit that follows
+// (the site's opening remarks and its settings among them).
+void removeSiteUnit(Site& site, qsizetype index);
+
 // Reads a site file; nothing, with `error` set (every problem, one a line), when it cannot be
 // read or holds a line that is not a unit.
 std::optional<Site> loadSiteFile(const QString& path, QString& error);

@@ -3,6 +3,7 @@
 
 #include "session/site/site_link.h"
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QJsonObject>
 #include <QString>
@@ -31,6 +32,7 @@ struct UnitOutcome {
     QStringList changes;  // the differences from the last backup, in the unit's terms
     QString identity;     // the unit's identity, when it is known
     QDateTime backupTime; // the backup compared with (UTC); not valid when none
+    QByteArray text;      // what the unit sent, when it came whole from the unit the line names
 };
 
 // Whether the result needs nobody's attention: a first backup, unchanged, the same.

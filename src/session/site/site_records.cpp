@@ -1,11 +1,10 @@
 #include "session/site/site_records.h"
 
+#include "session/site/counted_changes.h"
 #include "session/unit/unit_journal.h"
 
-#include "model/config_diff.h"
 #include "model/config_reader.h"
 #include "model/model_reset.h"
-#include "text/latin1_text.h"
 
 namespace zel::session {
 
@@ -142,9 +141,11 @@ void SiteRecords::settleWhole(SiteMode mode, const UnitReader& reader, const QSt
         known.lastBackup.isValid() ? backupOf(m_journal, directory, known, file) : std::nullopt;
     const std::optional<model::ConfigModel> before =
         backup ? configurationOf(m_journal, *backup) : std::nullopt;
+    QStringList leftOut; // volume differences, when volumes do not count
     if (before) {
-        for (const std::string& change : model::diffConfigurations(*before, reader.configuration()))
-            outcome.changes << text::fromLatin1(change);
+        CountedChanges changes = countedChanges(*before, reader.configuration(), m_ignoreVolume);
+        outcome.changes = std::move(changes.counted);
+        leftOut = std::move(changes.leftOut);
         outcome.backupTime = backup->time;
     }
     const QString since = shortTimeText(outcome.backupTime);
@@ -156,6 +157,11 @@ void SiteRecords::settleWhole(SiteMode mode, const UnitReader& reader, const QSt
     } else if (outcome.changes.isEmpty()) {
         outcome.result = mode == SiteMode::Backup ? Result::Unchanged : Result::Same;
         outcome.detail = QStringLiteral("no change since the backup of ") + since;
+        if (!leftOut.isEmpty())
+            outcome.detail +=
+                leftOut.size() == 1
+                    ? QStringLiteral(" (1 volume difference not counted)")
+                    : QStringLiteral(" (%1 volume differences not counted)").arg(leftOut.size());
     } else {
         outcome.result = mode == SiteMode::Backup ? Result::Changed : Result::Differs;
         outcome.detail =
@@ -174,6 +180,7 @@ void SiteRecords::settleWhole(SiteMode mode, const UnitReader& reader, const QSt
     }
     known.lastResult = resultWord(outcome.result);
     known.lastResultTime = now;
+    outcome.text = reader.text();
 }
 
 } // namespace zel::session

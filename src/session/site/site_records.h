@@ -20,6 +20,8 @@ public:
 
     // Keeps what `reader` brought from `unit` and says what it was.
     UnitOutcome settle(SiteMode mode, const SiteUnit& unit, const UnitReader& reader);
+    // Leaves the zones' volumes out of what counts as a change since the last backup.
+    void setIgnoreVolume(bool ignore) { m_ignoreVolume = ignore; }
     // Why the journal or the unit directory could not be written, each said once per run.
     QStringList takeWarnings() { return std::exchange(m_warnings, {}); }
 
@@ -37,6 +39,7 @@ private:
     QStringList m_warnings;
     bool m_journalWarned = false;
     bool m_directoryWarned = false;
+    bool m_ignoreVolume = false;
 };
 
 } // namespace zel::session

@@ -202,7 +202,7 @@ void SiteWindow::removeUnit(int row)
 {
     if (isRunning() || row < 0 || row >= m_site.units.size())
         return;
-    m_site.units.removeAt(row);
+    session::removeSiteUnit(m_site, row);
     showSite();
     setWindowModified(true);
 }
