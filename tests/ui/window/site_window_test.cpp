@@ -8,6 +8,7 @@
 #include "ui/history/history_dialog.h"
 #include "ui/live/live_controller.h"
 #include "ui/site/find_units_dialog.h"
+#include "ui/site/site_controller.h"
 #include "ui/site/site_window.h"
 
 #include <QFile>
@@ -39,7 +40,7 @@ TEST(SiteWindow, BacksUpItsUnitsAndOpensListsAndEditsThem)
     file.close();
 
     LinkWindow w;
-    ui::SiteWindow* site = w.window.showSiteWindow();
+    ui::SiteWindow* site = w.window.sites()->showSiteWindow();
     ASSERT_TRUE(site->openSite(path)) << w.prompts->errors.join('\n').toStdString();
     QTableWidget* rows = site->table();
     ASSERT_EQ(rows->rowCount(), 2);
@@ -96,7 +97,7 @@ TEST(FindUnits, FindsAUnitOnARangeAndChoosesItsLink)
     ASSERT_TRUE(unit.start(Link::Tcp, {"--config", kFilled}, "127.0.0.83:0"));
     LinkWindow w;
     w.window.findUnitsAction()->trigger();
-    ui::FindUnitsDialog* find = w.window.findUnitsDialog();
+    ui::FindUnitsDialog* find = w.window.sites()->findUnitsDialog();
     ASSERT_NE(find, nullptr);
     for (int i = 0; i < find->portList()->count(); ++i)
         EXPECT_EQ(find->portList()->item(i)->checkState(), Qt::Unchecked);
