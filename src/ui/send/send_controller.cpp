@@ -133,8 +133,9 @@ void SendController::onReadCame(const QString& text, const QString& source, cons
     m_awaitingRead = false;
     if (!unit.isEmpty() && incompleteReason.isEmpty() && !cancelled)
         m_window.configuration.fetchedFromUnit(text::toLatin1(text), source);
-    if (!cancelled && m_followers.readCame)
-        m_followers.readCame(text, source, incompleteReason);
+    // A copy: what it asks may start another send, which brings followers of its own.
+    if (const auto readCame = m_followers.readCame; readCame && !cancelled)
+        readCame(text, source, incompleteReason);
     // The journal has kept the read already; what it decides waits for the read's end.
     afterThisTransfer(
         [this, text, incompleteReason, cancelled] { decide(text, incompleteReason, cancelled); });
@@ -168,8 +169,8 @@ void SendController::decide(const QString& text, const QString& incompleteReason
         m_window.showStatus(tr(" Nothing was sent: cancelled while the unit's configuration came"));
         return;
     }
-    if (m_followers.decided)
-        m_followers.decided(ending, m_unitSend.stoppedBy());
+    if (const auto decided = m_followers.decided) // copies, as above
+        decided(ending, std::optional(m_unitSend.stoppedBy()));
     else if (ending == Ending::Declined) // the read's status would still show
         m_window.showStatus(tr(" Nothing was sent to %1").arg(m_window.link.journalUnit()));
 }
