@@ -16,6 +16,7 @@
 #include "ui/common/tick_dialog.h"
 #include "ui/compare/compare_dialog.h"
 #include "ui/compare/unit_comparison.h"
+#include "ui/history/history_controller.h"
 #include "ui/history/history_dialog.h"
 #include "ui/live/live_controller.h"
 #include "ui/live/live_state_panel.h"
@@ -190,9 +191,9 @@ int main(int argc, char* argv[])
     keep(Direction::ToUnit, tcpUnit, true, true, {}, "[NO1\"Hall\"]\r\n[EC]\r\n");
     keep(Direction::ToUnit, tcpUnit, true, false, {}, bytes);
     journal.setKept(journal.entries().constLast(), true); // what the unit held first
-    window.showHistory();
-    ok = save(*window.historyDialog(), dir, QStringLiteral("11-history.png")) && ok;
-    window.historyDialog()->close();
+    window.history()->showHistory();
+    ok = save(*window.history()->dialog(), dir, QStringLiteral("11-history.png")) && ok;
+    window.history()->dialog()->close();
 
     // Live mode as the state line shows it once the unit has acknowledged the last edit.
     window.tabs()->setCurrentIndex(zel::ui::MainWindow::kZoneAudioPage);

@@ -6,6 +6,7 @@
 #include "session/site/site_outcome.h"
 #include "session/unit/unit_directory.h"
 #include "ui/site/find_units_dialog.h"
+#include "ui/site/site_controller.h"
 #include "ui/site/site_window.h"
 #include "ui/window/main_window.h"
 
@@ -70,14 +71,14 @@ bool saveSitePictures(zel::ui::MainWindow& window,
         add("Terrace", "serial:/dev/serial/by-id/usb-FTDI_FT232R_A1B2C3-if00-port0", "unchanged",
             -1);
     });
-    zel::ui::SiteWindow* siteWindow = window.showSiteWindow();
+    zel::ui::SiteWindow* siteWindow = window.sites()->showSiteWindow();
     siteWindow->openSite(path);
     siteWindow->table()->selectRow(1);
     bool ok = save(*siteWindow, QStringLiteral("16-site.png"));
     siteWindow->close();
 
-    window.showFindUnits();
-    zel::ui::FindUnitsDialog* find = window.findUnitsDialog();
+    window.sites()->showFindUnits();
+    zel::ui::FindUnitsDialog* find = window.sites()->findUnitsDialog();
     find->rangesBox()->setPlainText(QStringLiteral("192.168.1.0/24"));
     find->addFound({{zel::session::SiteLink::Kind::Tcp, "192.168.1.40:23"},
                     unitNamed("Lobby Bar", "Tuner", false, "192.168.1.40"),

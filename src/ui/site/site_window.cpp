@@ -1,19 +1,20 @@
 #include "ui/site/site_window.h"
 
+#include "journal/journal.h"
+#include "session/site/site_outcome.h"
 #include "ui/common/user_prompts.h"
 #include "ui/history/history_dialog.h"
+#include "ui/site/site_table.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
-#include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -21,27 +22,20 @@ namespace zel::ui {
 
 namespace {
 
-const QString kSiteFilter = QStringLiteral("ZEL sites (*.zelsite);;All Files (*)");
-const QString kUnsavedSite = QStringLiteral("The site has changes that were not saved.");
+QString siteFilter()
+{
+    return SiteWindow::tr("ZEL sites (*.zelsite);;All Files (*)");
+}
 
 } // namespace
 
 SiteWindow::SiteWindow(UserPrompts& prompts, QWidget* parent)
-    : QMainWindow(parent), m_prompts(&prompts), m_table(new QTableWidget(0, 6, this)),
+    : QMainWindow(parent), m_prompts(&prompts), m_table(new SiteTable(this)),
       m_summary(new QLabel(this)), m_openUnit(new QPushButton(tr("&Open"), this)),
       m_compareUnit(new QPushButton(tr("&Compare"), this)),
       m_historyButton(new QPushButton(tr("&History"), this))
 {
     setWindowFlag(Qt::Window);
-    m_table->setHorizontalHeaderLabels({tr("Name"), tr("Link"), tr("Last backup"),
-                                        tr("Last change seen"), tr("Last result"), tr("Live")});
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setStretchLastSection(false);
-    m_table->horizontalHeader()->setSectionResizeMode(kResultColumn, QHeaderView::Stretch);
-    m_table->setAccessibleName(tr("Units of the site"));
-    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
 
     auto* central = new QWidget(this);
     m_buttons = new QHBoxLayout;
@@ -62,7 +56,7 @@ SiteWindow::SiteWindow(UserPrompts& prompts, QWidget* parent)
         m_buttons->addWidget(button);
     }
 
-    connect(m_table, &QTableWidget::cellChanged, this, &SiteWindow::onCellChanged);
+    connect(m_table, &SiteTable::unitEdited, this, &SiteWindow::onUnitEdited);
     connect(m_table, &QTableWidget::itemSelectionChanged, this, &SiteWindow::updateActions);
     connect(m_openUnit, &QPushButton::clicked, this, &SiteWindow::openChosenUnit);
     connect(m_compareUnit, &QPushButton::clicked, this, &SiteWindow::compareChosenUnit);
@@ -72,6 +66,11 @@ SiteWindow::SiteWindow(UserPrompts& prompts, QWidget* parent)
 }
 
 SiteWindow::~SiteWindow() = default;
+
+QTableWidget* SiteWindow::table() const
+{
+    return m_table;
+}
 
 void SiteWindow::buildActions()
 {
@@ -100,7 +99,7 @@ void SiteWindow::buildActions()
     });
     connect(m_openSite, &QAction::triggered, this, [this] {
         const QString path =
-            QFileDialog::getOpenFileName(this, tr("Open Site"), m_path, kSiteFilter);
+            QFileDialog::getOpenFileName(this, tr("Open Site"), m_path, siteFilter());
         if (!path.isEmpty())
             openSite(path);
     });
@@ -155,7 +154,7 @@ bool SiteWindow::saveSite()
 
 bool SiteWindow::chooseSavePath()
 {
-    QString path = QFileDialog::getSaveFileName(this, tr("Save Site"), m_path, kSiteFilter);
+    QString path = QFileDialog::getSaveFileName(this, tr("Save Site"), m_path, siteFilter());
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
@@ -207,32 +206,27 @@ void SiteWindow::removeUnit(int row)
     setWindowModified(true);
 }
 
-void SiteWindow::onCellChanged(int row, int column)
+void SiteWindow::onUnitEdited(int row, const QString& name, const QString& link)
 {
-    if (m_filling || row < 0 || row >= m_site.units.size() ||
-        (column != kNameColumn && column != kLinkColumn))
-        return;
-    const session::SiteUnit& unit = m_site.units[row];
-    const QString name = m_table->item(row, kNameColumn)->text();
-    const QString link = m_table->item(row, kLinkColumn)->text();
-    if (name == unit.name && link == unit.link.text())
+    if (row < 0 || row >= m_site.units.size())
         return;
     if (const QString problem = session::siteUnitProblem(m_site, row, name, link);
         !problem.isEmpty()) {
         m_prompts->showError(tr("The unit keeps its name and link: %1.").arg(problem));
-        setRow(row, unit);
+        m_table->restoreRow(row);
         return;
     }
     m_site.units[row].name = name.trimmed();
     m_site.units[row].link = *session::parseSiteLink(link.trimmed());
     setWindowModified(true);
-    refreshRows();
+    showDirectoryError(m_table->changeUnit(row, m_site.units[row]));
 }
 
 bool SiteWindow::confirmDiscardingChanges(const QString& question)
 {
     return !isWindowModified() ||
-           m_prompts->confirm(kUnsavedSite + QStringLiteral("\n\n") + question);
+           m_prompts->confirm(tr("The site has changes that were not saved.") +
+                              QStringLiteral("\n\n") + question);
 }
 
 void SiteWindow::updateTitle()
@@ -255,6 +249,135 @@ void SiteWindow::closeEvent(QCloseEvent* event)
     if (m_run)
         m_run->cancel();
     QMainWindow::closeEvent(event);
+}
+
+void SiteWindow::showSite()
+{
+    showDirectoryError(m_table->showUnits(m_site.units));
+    updateActions();
+}
+
+void SiteWindow::showDirectoryError(const QString& error)
+{
+    if (!error.isEmpty())
+        m_summary->setText(error);
+}
+
+void SiteWindow::showLiveUnit(const QString& unitName)
+{
+    m_table->showLiveUnit(unitName);
+}
+
+void SiteWindow::refreshRows()
+{
+    showDirectoryError(m_table->refreshFromDirectory());
+}
+
+void SiteWindow::startRun(session::SiteMode mode)
+{
+    if (isRunning() || m_site.units.isEmpty())
+        return;
+    m_run = std::make_unique<session::SiteRun>(mode, m_site.units, session::SiteRun::Settings{});
+    connect(m_run.get(), &session::SiteRun::unitStarted, m_table, &SiteTable::unitStarted);
+    connect(m_run.get(), &session::SiteRun::unitFinished, m_table, &SiteTable::unitFinished);
+    connect(m_run.get(), &session::SiteRun::finished, this, &SiteWindow::onRunFinished,
+            Qt::QueuedConnection);
+    m_table->runStarted();
+    m_summary->setText(mode == session::SiteMode::Backup ? tr("Backing up the site...")
+                                                         : tr("Verifying the site..."));
+    m_run->start();
+    updateActions();
+}
+
+void SiteWindow::stopRun()
+{
+    if (isRunning())
+        m_run->cancel();
+}
+
+void SiteWindow::onRunFinished()
+{
+    QString summary =
+        (m_run->mode() == session::SiteMode::Backup ? tr("Backup: ") : tr("Verify: ")) +
+        session::summaryLine(m_run->outcomeList());
+    for (const QString& warning : m_run->takeWarnings())
+        summary += QStringLiteral("; ") + warning;
+    m_summary->setText(summary);
+    m_table->runFinished();
+    updateActions();
+    emit runFinished();
+}
+
+void SiteWindow::updateActions()
+{
+    const bool running = isRunning();
+    const bool chosen = m_table->currentRow() >= 0 && m_table->currentRow() < m_site.units.size();
+    const bool any = !m_site.units.isEmpty();
+    for (QAction* action : {m_newSite, m_openSite, m_addUnit})
+        action->setEnabled(!running);
+    m_removeUnit->setEnabled(!running && chosen);
+    m_backUp->setEnabled(!running && any);
+    m_verify->setEnabled(!running && any);
+    m_stop->setEnabled(running);
+    for (QPushButton* button : {m_openUnit, m_compareUnit, m_historyButton})
+        button->setEnabled(chosen);
+}
+
+std::optional<journal::Entry> SiteWindow::chosenBackup(bool sayWhyNot)
+{
+    const int row = m_table->currentRow();
+    if (row < 0 || row >= m_site.units.size())
+        return std::nullopt;
+    std::optional<journal::Entry> backup = lastBackupOf(m_site.units[row]);
+    if (!backup && sayWhyNot)
+        m_prompts->showError(tr("%1 has no backup in the journal yet: back up the site first.")
+                                 .arg(m_site.units[row].name));
+    return backup;
+}
+
+void SiteWindow::openChosenUnit()
+{
+    const int row = m_table->currentRow();
+    if (row >= 0 && row < m_site.units.size())
+        emit openUnitRequested(chosenBackup(false), m_site.units[row].link);
+}
+
+void SiteWindow::compareChosenUnit()
+{
+    if (const std::optional<journal::Entry> backup = chosenBackup(true))
+        emit compareRequested(*backup);
+}
+
+void SiteWindow::showChosenHistory()
+{
+    const int row = m_table->currentRow();
+    if (row < 0 || row >= m_site.units.size())
+        return;
+    const session::SiteUnit unit = m_site.units[row];
+    if (!m_history) {
+        m_history = new HistoryDialog(this);
+        m_history->setRestoreEnabled(true);
+        connect(m_history, &HistoryDialog::openRequested, this, &SiteWindow::openEntryRequested);
+        connect(m_history, &HistoryDialog::compareRequested, this, &SiteWindow::compareRequested);
+        connect(m_history, &HistoryDialog::keepRequested, this,
+                [this](const journal::Entry& entry, bool kept) {
+                    emit keepRequested(entry, kept);
+                    // The entry's mark, as the journal holds it now.
+                    m_history->showEntries(historyOfUnit(m_historyUnit), journal::defaultFolder());
+                });
+    }
+    // Restore goes to the unit whose history is shown.
+    disconnect(m_history, &HistoryDialog::restoreRequested, this, nullptr);
+    connect(m_history, &HistoryDialog::restoreRequested, this,
+            [this, link = unit.link](const journal::Entry& entry) {
+                emit restoreRequested(entry, link);
+            });
+    m_historyUnit = unit;
+    m_history->setWindowTitle(tr("History of %1").arg(unit.name));
+    m_history->showEntries(historyOfUnit(unit), journal::defaultFolder());
+    m_history->show();
+    m_history->raise();
+    m_history->activateWindow();
 }
 
 } // namespace zel::ui

@@ -25,20 +25,12 @@ class QTableWidget;
 namespace zel::ui {
 
 class HistoryDialog;
+class SiteTable;
 class UserPrompts;
 
 class SiteWindow : public QMainWindow {
     Q_OBJECT
 public:
-    enum Column {
-        kNameColumn,
-        kLinkColumn,
-        kBackupColumn,
-        kChangeColumn,
-        kResultColumn,
-        kLiveColumn
-    };
-
     explicit SiteWindow(UserPrompts& prompts, QWidget* parent = nullptr);
     ~SiteWindow() override;
 
@@ -63,7 +55,8 @@ public:
     const QString& path() const { return m_path; }
     bool isModified() const { return isWindowModified(); }
     bool isRunning() const { return m_run && m_run->isRunning(); }
-    QTableWidget* table() const { return m_table; }
+    // The rows (site_table.h names their columns).
+    QTableWidget* table() const;
     HistoryDialog* historyDialog() const { return m_history; }
     QAction* backUpAction() const { return m_backUp; }
     QAction* verifyAction() const { return m_verify; }
@@ -98,12 +91,11 @@ protected:
 private:
     void buildActions();
     void showSite();
-    void fitColumns();
-    void setRow(int row, const session::SiteUnit& unit);
-    void onCellChanged(int row, int column);
+    // The name or link of a row was edited: taken when the site may hold it, else put back.
+    void onUnitEdited(int row, const QString& name, const QString& link);
+    // Says in the summary line why the unit directory cannot be read, when it cannot.
+    void showDirectoryError(const QString& error);
     void startRun(session::SiteMode mode);
-    void onUnitStarted(int index);
-    void onUnitFinished(int index, const session::UnitOutcome& outcome);
     void onRunFinished();
     void updateActions();
     void updateTitle();
@@ -115,8 +107,7 @@ private:
     UserPrompts* m_prompts;
     session::Site m_site;
     QString m_path;
-    QString m_liveUnit; // as the journal names it
-    QTableWidget* m_table;
+    SiteTable* m_table;
     QLabel* m_summary;
     QHBoxLayout* m_buttons = nullptr;
     QAction* m_newSite = nullptr;
@@ -134,11 +125,6 @@ private:
     HistoryDialog* m_history = nullptr;
     session::SiteUnit m_historyUnit; // the unit whose history the dialog shows
     std::unique_ptr<session::SiteRun> m_run;
-    bool m_filling = false; // rows are being filled in code, not edited
 };
-
-// The journal entry of a row's last backup, and the unit's history, from the unit directory.
-std::optional<journal::Entry> lastBackupOf(const session::SiteUnit& unit);
-QList<journal::Entry> historyOfUnit(const session::SiteUnit& unit);
 
 } // namespace zel::ui

@@ -278,6 +278,9 @@ void LinkController::onFetchFinished(link::FetchTransfer* transfer)
             if (m_purpose == Purpose::Comparison && !fromFile)
                 emit statusText(status::comparisonFailedStatus(
                     m_peer, error.isEmpty() ? QStringLiteral("no answer") : error));
+        } else if (m_purpose == Purpose::ReadBeforeSend) {
+            emit unitReadForSend(text, m_peer, journalUnit(), incomplete,
+                                 outcome == TransferOutcome::Cancelled);
         } else if (comparing) {
             emit comparisonFetched(text, m_peer, journalUnit(), incomplete,
                                    outcome == TransferOutcome::Cancelled);

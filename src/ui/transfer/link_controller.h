@@ -112,7 +112,7 @@ public slots:
     // when something came, or after showing why not.
     void fetchForComparison();
     // Reads the unit over the chosen serial or telnet link before something is sent to it, and
-    // ends as a comparison's fetch does, with comparisonFetched() when something came. A closed
+    // ends with unitReadForSend() when something came. A closed
     // serial port is not asked for again, as an export does not ask: nothing goes, and the text
     // box and the status line say so.
     void readBeforeSend();
@@ -136,6 +136,9 @@ signals:
     // `cancelled` when the user stopped it.
     void comparisonFetched(const QString& text, const QString& source, const QString& unit,
                            const QString& incompleteReason, bool cancelled);
+    // What the read before a send brought, as comparisonFetched() tells a comparison's.
+    void unitReadForSend(const QString& text, const QString& source, const QString& unit,
+                         const QString& incompleteReason, bool cancelled);
     // The text of the export that has just ended is now whole on the unit `unit` (every line
     // acknowledged; as journalUnit() names it), or in a file when `unit` is empty.
     void configurationDelivered(const QString& unit);

@@ -12,7 +12,7 @@
 namespace zel::ui {
 
 EditorPageSet::EditorPageSet(model::ConfigModel& model, QuickEqLibrary& quickEq, QTabWidget* tabs)
-    : QObject(tabs), m_namingPage(new NamingPage(model, kSourceZoneNaming)),
+    : QObject(tabs), m_tabs(tabs), m_namingPage(new NamingPage(model, kSourceZoneNaming)),
       m_favoriteGroupNamingPage(new NamingPage(model, kFavoriteGroupNaming)),
       m_zoneAudioPage(new ZoneAudioPage(model, quickEq)),
       m_presetsPage(new PresetsPage(model, quickEq)), m_favoritesPage(new FavoritesPage(model)),
@@ -87,6 +87,16 @@ void EditorPageSet::reshowModel()
     for (EditorPage* page : pages())
         page->reshowModel();
     refreshNames();
+}
+
+void EditorPageSet::showStep(const session::EditStep& step)
+{
+    reshowModel();
+    if (EditorPage* page = pageEditing(step.subject)) {
+        m_tabs->setCurrentWidget(page);
+        if (step.record > 0)
+            page->showRecord(step.subject, step.record);
+    }
 }
 
 EditorPage* EditorPageSet::pageEditing(model::DiffSubject subject) const

@@ -59,6 +59,9 @@ public:
     // Every page shows the model again, each keeping the record it shows; the model was
     // replaced behind their backs.
     void reshowModel();
+    // Every page shows the model again; the page that edits what `step` changed comes to the
+    // front, with that record in view (undo and redo put a step back).
+    void showStep(const session::EditStep& step);
     // The page that edits `subject`, or null.
     EditorPage* pageEditing(model::DiffSubject subject) const;
 
@@ -69,6 +72,7 @@ signals:
     void sliderReleased();
 
 private:
+    QTabWidget* m_tabs;
     NamingPage* m_namingPage;
     NamingPage* m_favoriteGroupNamingPage;
     ZoneAudioPage* m_zoneAudioPage;

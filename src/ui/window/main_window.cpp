@@ -1,26 +1,21 @@
 #include "ui/window/main_window.h"
 
-#include "session/unit/unit_directory.h"
-
 #include "text/latin1_text.h"
-
-#include "zel_version.h"
-
-#include "model/config_model.h"
-#include "model/config_writer.h"
-#include "model/model_reset.h"
 #include "ui/audio/quick_eq_library.h"
 #include "ui/common/accessible_combo_box.h"
 #include "ui/common/focus_frame.h"
 #include "ui/common/focus_return.h"
 #include "ui/common/painting_suspended.h"
 #include "ui/common/window_placement.h"
+#include "ui/compare/compare_controller.h"
 #include "ui/compare/unit_comparison.h"
-#include "ui/compare/unit_identity_question.h"
-#include "ui/history/history_dialog.h"
+#include "ui/copy/copy_controller.h"
+#include "ui/history/history_controller.h"
 #include "ui/live/live_controller.h"
 #include "ui/live/live_state_panel.h"
-#include "ui/pages/editor_page.h"
+#include "ui/report/report_controller.h"
+#include "ui/send/send_controller.h"
+#include "ui/site/site_controller.h"
 #include "ui/transfer/link_controller.h"
 #include "ui/transfer/text_box_loading.h"
 #include "ui/transfer/transfer_progress_panel.h"
@@ -32,6 +27,8 @@
 #include "ui/window/editor_page_set.h"
 #include "ui/window/tab_fitting.h"
 
+#include "zel_version.h"
+
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QIcon>
@@ -39,7 +36,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QTabBar>
@@ -59,11 +55,10 @@ constexpr int kFontPointSize = 8;
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint),
-      m_unitSend(m_sendBridge, m_sendBridge, session::UnitDirectory::defaultPath())
+                              Qt::WindowCloseButtonHint)
 {
     installComboBoxNaming(); // before any drop-down list is read
-    setWindowTitle(QStringLiteral("ZEL Configuration"));
+    setWindowTitle(tr("ZEL Configuration"));
     // The pixel layout of the pages is made for an 8 point window font.
     QFont windowFont = font();
     windowFont.setPointSize(kFontPointSize);
@@ -72,73 +67,9 @@ MainWindow::MainWindow(QWidget* parent)
     m_prompts = std::make_unique<DialogPrompts>(this);
     m_quickEqLibrary = new QuickEqLibrary(*m_prompts, QuickEqLibrary::programFolders(), this);
     buildPages();
-    auto* transferFeed = new TransferTextFeed(m_configurationTextBox, m_configurationTextBox);
-    m_link = new LinkController(*transferFeed, *m_prompts, this);
-    m_comparison = new UnitComparison(m_tabs, m_pageSet->pages(), this);
-    m_live = new LiveController(
-        {*this, m_session, *m_link, [this]() -> UserPrompts& { return *m_prompts; },
-         [this] { return unitWorkPending(); }, [this] { commitAndRefresh(); },
-         [this](const QString& text) { setStatusText(text); }});
-    // A slider let go sends at once what live mode holds back during a drag.
-    connect(m_pageSet, &EditorPageSet::sliderReleased, &m_live->session(),
-            &session::LiveSession::release);
-    buildMenus();
-
-    m_statusLabel = new QLabel(this);
-    // Status texts carry a host or a path as typed: never read them as markup.
-    m_statusLabel->setTextFormat(Qt::PlainText);
-    // A long status text gives way to the live state line beside it, which must stay whole.
-    m_statusLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    statusBar()->setSizeGripEnabled(false);
-    statusBar()->addPermanentWidget(m_statusLabel, 1);
-    statusBar()->addPermanentWidget(m_live->statePanel());
-    statusBar()->addPermanentWidget(m_link->progressPanel());
-    statusBar()->setFixedHeight(kClientHeight - kTabsGeometry.bottom() - 1);
-    addAction(m_link->cancelAction());
-
-    connect(m_link, &LinkController::statusText, this, &MainWindow::setStatusText);
-    connect(m_link, &LinkController::logLine, m_logTextBox, &QPlainTextEdit::appendPlainText);
-    connect(m_link, &LinkController::importEnded, this, &MainWindow::applyImport);
-    connect(m_link, &LinkController::comparisonFetched, this, &MainWindow::showComparison);
-    connect(m_link, &LinkController::transferStarted, this, &MainWindow::updateCommands);
-    // Whole fetches are kept by the unit they came from, for the report's baseline.
-    connect(m_link, &LinkController::transferStarted, this,
-            [this] { m_session.setLinkUnit(m_link->journalUnit()); });
-    connect(m_link, &LinkController::transferFinished, this, &MainWindow::updateCommands);
-    connect(m_live, &LiveController::liveChanged, this, &MainWindow::updateCommands);
-    connect(m_linkModeGroup, &QActionGroup::triggered, this, &MainWindow::updateCommands);
-    connect(m_link, &LinkController::configurationDelivered, this, [this](const QString& unit) {
-        if (!m_restoring && !m_sendingSelected)
-            m_session.exportDelivered(unit.toStdString());
-    });
-    connect(m_link, &LinkController::transferFinished, this, [this](link::TransferOutcome outcome) {
-        m_restoring = false;
-        // A fetch that brought no text to compare ends what waited on it here.
-        if (std::exchange(m_fetchFor, FetchFor::Comparison) == FetchFor::BeforeSend) {
-            m_unitSend.abandon();
-            updateCommands(); // nothing waits on the read any more
-            if (m_closing)
-                return;
-            if (outcome == link::TransferOutcome::LinkFailed ||
-                outcome == link::TransferOutcome::NotOpen) // the error box said why
-                setStatusText(
-                    status::exportEndStatus(outcome, 0, 0, tr("the unit could not be reached")));
-            else
-                setStatusText(tr(" Nothing was sent: the unit's configuration could not be "
-                                 "read first"));
-        }
-        if (std::exchange(m_sendingSelected, false) &&
-            outcome == link::TransferOutcome::Completed) {
-            // Once the export's end has been shown: fetch again to show what the unit now holds.
-            afterThisTransfer([this] {
-                m_fetchFor = FetchFor::AfterSend;
-                m_link->fetchForComparison();
-                if (!m_link->isTransferRunning())
-                    m_fetchFor = FetchFor::Comparison;
-            });
-        }
-    });
-    connect(m_comparison, &UnitComparison::sendRequested, this, &MainWindow::sendSelected);
+    buildControllers();
+    buildStatusLine();
+    connectCommands();
 
     // The client area (pages and status line) has a fixed size; the menu bar comes on top.
     setWindowIcon(QIcon(QStringLiteral(":/icons/zelconfig.png")));
@@ -190,6 +121,90 @@ void MainWindow::buildPages()
             &MainWindow::showRestored);
 }
 
+void MainWindow::buildControllers()
+{
+    const auto prompts = [this]() -> UserPrompts& { return *m_prompts; };
+    const auto busy = [this] { return unitBusy(); };
+    const auto commit = [this] { commitAndRefresh(); };
+    const auto status = [this](const QString& text) { setStatusText(text); };
+
+    auto* transferFeed = new TransferTextFeed(m_configurationTextBox, m_configurationTextBox);
+    m_link = new LinkController(*transferFeed, *m_prompts, this);
+    m_sends = new SendController({m_session, *m_link, *m_logTextBox, prompts, busy, commit, status},
+                                 this);
+    m_comparison = new UnitComparison(m_tabs, m_pageSet->pages(), this);
+    m_comparing = new CompareController({m_session, *m_link, *m_comparison, *m_sends, prompts, busy,
+                                         commit, [this] { m_pageSet->commitToModel(); }, status},
+                                        this);
+    m_live = new LiveController(
+        {*this, m_session, *m_link, prompts, [this] { return unitWorkPending(); }, commit, status});
+    // A slider let go sends at once what live mode holds back during a drag.
+    connect(m_pageSet, &EditorPageSet::sliderReleased, &m_live->session(),
+            &session::LiveSession::release);
+    m_history = new HistoryController(
+        {*this, m_session, *m_link, *m_comparison, *m_sends, prompts, busy,
+         [this](const QString& question) { return confirmDiscardingEdits(question); },
+         [this](const QString& text) { loadText(text); }, commit, status},
+        this);
+    m_sites = new SiteController(
+        {*this, *m_link, *m_history, prompts, busy, [this] { importConfiguration(); },
+         [this] { return m_live->liveUnit(); }, [this] { return statusText(); }, status},
+        this);
+    m_report = new ReportController({m_session, *m_link, prompts, commit, status}, this);
+    m_menus = new MainMenus(*this, *m_link, *m_session.undoStack(), m_live->menu());
+    m_copies = new CopyController(
+        {m_session, *m_pageSet->zoneAudioPage(), *m_pageSet->presetsPage(), prompts,
+         [this] { m_pageSet->commitToModel(); }, [this] { m_pageSet->reshowModel(); }, status},
+        copyZoneSettingsAction(), copyPresetEqAction(), copyZoneEqAction(), this);
+}
+
+void MainWindow::buildStatusLine()
+{
+    m_statusLabel = new QLabel(this);
+    // Status texts carry a host or a path as typed: never read them as markup.
+    m_statusLabel->setTextFormat(Qt::PlainText);
+    // A long status text gives way to the live state line beside it, which must stay whole.
+    m_statusLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addPermanentWidget(m_statusLabel, 1);
+    statusBar()->addPermanentWidget(m_live->statePanel());
+    statusBar()->addPermanentWidget(m_link->progressPanel());
+    statusBar()->setFixedHeight(kClientHeight - kTabsGeometry.bottom() - 1);
+    addAction(m_link->cancelAction());
+}
+
+void MainWindow::connectCommands()
+{
+    connect(newZel8Action(), &QAction::triggered, this,
+            [this] { newTemplate(model::UnitSize::Zel8); });
+    connect(newZel16Action(), &QAction::triggered, this,
+            [this] { newTemplate(model::UnitSize::Zel16); });
+    connect(importAction(), &QAction::triggered, this, &MainWindow::importConfiguration);
+    connect(exportAction(), &QAction::triggered, m_sends, &SendController::exportConfiguration);
+    connect(compareAction(), &QAction::triggered, m_comparing, &CompareController::compareWithUnit);
+    connect(reportAction(), &QAction::triggered, m_report, &ReportController::saveReport);
+    connect(historyAction(), &QAction::triggered, m_history, &HistoryController::showHistory);
+    connect(findUnitsAction(), &QAction::triggered, m_sites, &SiteController::showFindUnits);
+    connect(newSiteAction(), &QAction::triggered, m_sites, &SiteController::newSite);
+    connect(openSiteAction(), &QAction::triggered, m_sites, &SiteController::openSite);
+    connect(exitAction(), &QAction::triggered, this, &QWidget::close);
+    connect(aboutAction(), &QAction::triggered, this, &MainWindow::showAbout);
+
+    connect(m_link, &LinkController::statusText, this, &MainWindow::setStatusText);
+    connect(m_link, &LinkController::logLine, m_logTextBox, &QPlainTextEdit::appendPlainText);
+    connect(m_link, &LinkController::importEnded, this, &MainWindow::applyImport);
+    connect(m_link, &LinkController::transferStarted, this, &MainWindow::updateCommands);
+    // Whole fetches are kept by the unit they came from, for the report's baseline.
+    connect(m_link, &LinkController::transferStarted, this,
+            [this] { m_session.setLinkUnit(m_link->journalUnit()); });
+    connect(m_link, &LinkController::transferFinished, this, &MainWindow::updateCommands);
+    connect(m_sends, &SendController::pendingChanged, this, &MainWindow::updateCommands);
+    connect(m_live, &LiveController::liveChanged, this, &MainWindow::updateCommands);
+    connect(m_live, &LiveController::liveChanged, m_sites, &SiteController::showLiveUnit);
+    connect(m_sites, &SiteController::linkChosen, this, &MainWindow::updateCommands);
+    connect(linkModeGroup(), &QActionGroup::triggered, this, &MainWindow::updateCommands);
+}
+
 QString MainWindow::statusText() const
 {
     return m_statusLabel->text();
@@ -205,7 +220,7 @@ void MainWindow::setPrompts(std::unique_ptr<UserPrompts> prompts)
     m_prompts = std::move(prompts);
     m_link->setPrompts(*m_prompts);
     m_quickEqLibrary->setPrompts(*m_prompts);
-    setSitePrompts();
+    m_sites->setPrompts(*m_prompts);
 }
 
 void MainWindow::reset()
@@ -233,6 +248,15 @@ void MainWindow::showRead(const model::ReadSummary& summary, const model::LogLin
     commitAndRefresh();
 }
 
+void MainWindow::loadText(const QString& text)
+{
+    const PaintingSuspended suspended(m_tabs); // every page is refilled
+    reset();
+    showConfigurationPage();
+    m_configurationTextBox->setPlainText(text);
+    readerRun();
+}
+
 void MainWindow::applyImport(const QString& source, const QString& incompleteReason)
 {
     const PaintingSuspended suspended(m_tabs); // every page is refilled
@@ -249,9 +273,21 @@ void MainWindow::applyImport(const QString& source, const QString& incompleteRea
         setStatusText(status::nothingImportedStatus(source));
 }
 
+void MainWindow::showRestored(const session::EditStep& step)
+{
+    const PaintingSuspended suspended(m_tabs);
+    m_pageSet->showStep(step);
+    commitAndRefresh();
+}
+
 bool MainWindow::confirmDiscardingEdits(const QString& question)
 {
     return !m_session.hasUnsavedEdits() || m_prompts->confirm(question);
+}
+
+bool MainWindow::unitWorkPending() const
+{
+    return m_link->isTransferRunning() || m_sends->isPending();
 }
 
 bool MainWindow::unitBusy() const
@@ -261,21 +297,9 @@ bool MainWindow::unitBusy() const
 
 void MainWindow::updateCommands()
 {
-    const bool running = unitBusy();
-    for (QAction* command : {m_importAction, m_newZel8Action, m_newZel16Action})
-        command->setEnabled(!running);
-    // With nothing loaded an export would send the blank defaults of the reset.
-    m_exportAction->setEnabled(!running && m_session.loaded().isLoaded());
-    m_compareAction->setEnabled(m_exportAction->isEnabled());
-    for (QAction* copy : {m_copyZoneSettingsAction, m_copyPresetEqAction, m_copyZoneEqAction})
-        copy->setEnabled(m_session.loaded().isLoaded());
-    m_reportAction->setEnabled(m_exportAction->isEnabled());
-    // Choosing another link leaves live mode; during a transfer the link stays as it is.
-    m_linkModeGroup->setEnabled(!m_link->isTransferRunning());
+    m_menus->followState(unitBusy(), m_session.loaded().isLoaded(), m_link->isTransferRunning());
     m_live->updateAction();
-    if (m_history)
-        m_history->setRestoreEnabled(!running && (m_link->linkMode() == link::LinkMode::Serial ||
-                                                  m_link->linkMode() == link::LinkMode::Telnet));
+    m_history->updateCommands();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -294,13 +318,11 @@ void MainWindow::closeEvent(QCloseEvent* event)
         : m_link->isReadBeforeSendRunning()
             ? m_prompts->confirm(questions::closeBeforeSend(unsaved))
             : m_link->isImportRunning() || confirmDiscardingEdits(questions::kDiscardOnExit);
-    if (!agreed || !closeSiteWindow()) {
+    if (!agreed || !m_sites->closeSiteWindow()) {
         event->ignore();
         return;
     }
-    m_closing = true;
-    m_nextStep = nullptr;
-    m_unitSend.abandon();
+    m_sends->stopForClose();
     m_link->stopForClose();
     QMainWindow::closeEvent(event);
 }
@@ -327,16 +349,10 @@ void MainWindow::newTemplate(model::UnitSize size)
 {
     if (unitBusy() || !confirmDiscardingEdits(questions::kDiscardOnNew))
         return;
-    const PaintingSuspended suspended(m_tabs); // every page is refilled
-    reset();
-    showConfigurationPage();
-    setLines(m_configurationTextBox, model::templateLines(size));
-    readerRun();
-    m_session.setOrigin(size == model::UnitSize::Zel8
-                            ? QStringLiteral("the blank ZEL-8 template")
-                            : QStringLiteral("the blank ZEL-16 template"));
-    setStatusText(size == model::UnitSize::Zel8 ? QStringLiteral(" Loaded New ZEL-8 Template")
-                                                : QStringLiteral(" Loaded New ZEL-16 Template"));
+    const bool zel8 = size == model::UnitSize::Zel8;
+    loadText(joinLatin1Lines(model::templateLines(size)));
+    m_session.setOrigin(zel8 ? tr("the blank ZEL-8 template") : tr("the blank ZEL-16 template"));
+    setStatusText(zel8 ? tr(" Loaded New ZEL-8 Template") : tr(" Loaded New ZEL-16 Template"));
 }
 
 bool MainWindow::prepareImport()
@@ -363,9 +379,8 @@ void MainWindow::openFile(const QString& path)
 
 QString MainWindow::aboutText()
 {
-    return QStringLiteral("ZEL Configuration\nVersion %1\n\n"
-                          "Configures the sources, zones, audio, favorites, groups and network "
-                          "settings of ZEL-8 and ZEL-16 units.")
+    return tr("ZEL Configuration\nVersion %1\n\nConfigures the sources, zones, audio, favorites, "
+              "groups and network settings of ZEL-8 and ZEL-16 units.")
         .arg(QLatin1String(kVersion));
 }
 

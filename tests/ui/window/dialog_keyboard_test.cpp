@@ -4,6 +4,7 @@
 #include "ui/common/tick_dialog.h"
 #include "ui/compare/compare_dialog.h"
 #include "ui/compare/unit_comparison.h"
+#include "ui/history/history_controller.h"
 #include "ui/history/history_dialog.h"
 #include "ui/window/dialog_prompts.h"
 #include "ui/window/main_window.h"
@@ -48,7 +49,7 @@ TEST(DialogKeyboard, EveryQuestionHasMnemonicsAndGivesTheFocusBackToItsWindow)
     window.show();
     window.newTemplate(model::UnitSize::Zel8);
     window.tabs()->setCurrentIndex(MainWindow::kZoneAudioPage);
-    window.showHistory();
+    window.history()->showHistory();
     QWidget* zoneList = window.findChild<QWidget*>("zoneList");
     DialogPrompts prompts(&window);
     const QList<TickableItem> zones = {{"Zone 1: Hall"}, {"Zone 2: Kitchen"}};
@@ -81,7 +82,7 @@ TEST(DialogKeyboard, EveryQuestionHasMnemonicsAndGivesTheFocusBackToItsWindow)
         {"error", [&] { prompts.showError("The serial port was lost."); }, {}},
         {"About (of the main window alone)", [&] { window.aboutAction()->trigger(); }, {}},
     };
-    for (QWidget* field : {zoneList, static_cast<QWidget*>(window.historyDialog()->list())}) {
+    for (QWidget* field : {zoneList, static_cast<QWidget*>(window.history()->dialog()->list())}) {
         QWidget* opener = field->window();
         for (const auto& [what, ask, also] : asked) {
             SCOPED_TRACE(std::string(what) + (opener == &window ? "" : " from History"));
@@ -113,7 +114,7 @@ TEST(DialogKeyboard, EveryQuestionHasMnemonicsAndGivesTheFocusBackToItsWindow)
     // The windows of their own over the main window: closed, the main window has the keys again.
     const std::pair<std::function<QWidget*()>, QKeyCombination> windows[] = {
         {[&]() -> QWidget* { return new WelcomeWindow(&window); }, Qt::ALT | Qt::Key_O},
-        {[&]() -> QWidget* { return window.historyDialog(); }, Qt::Key_Escape},
+        {[&]() -> QWidget* { return window.history()->dialog(); }, Qt::Key_Escape},
         {[&]() -> QWidget* {
              window.comparison()->compare(window.model(), "[SD0]\n[NO1\"Hall\"]", "file: hall.zel",
                                           {}, {false, false}, window.prompts());

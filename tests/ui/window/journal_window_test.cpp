@@ -6,6 +6,7 @@
 #include "link/zelsim_process.h"
 #include "ui/compare/compare_dialog.h"
 #include "ui/compare/unit_comparison.h"
+#include "ui/history/history_controller.h"
 #include "ui/history/history_dialog.h"
 
 #include <QLabel>
@@ -107,7 +108,7 @@ TEST(JournalInTheWindow, HistoryOpensComparesAndRestoresAnEntry)
     ASSERT_TRUE(w.runToEnd(w.window.exportAction())); // overwritten
 
     w.window.historyAction()->trigger();
-    ui::HistoryDialog* history = w.window.historyDialog();
+    ui::HistoryDialog* history = w.window.history()->dialog();
     ASSERT_NE(history, nullptr);
     const QTreeWidgetItem* unitRow = history->list()->topLevelItem(0);
     ASSERT_EQ(unitRow->text(0), w.link.journalUnit());
@@ -212,7 +213,7 @@ TEST(JournalInTheWindow, SendSelectedSendsTheCheckedRowsAndComparesAgain)
 
         // Kept as a partial send: listed so, and never opened or restored as a whole one.
         w.window.historyAction()->trigger();
-        ui::HistoryDialog* history = w.window.historyDialog();
+        ui::HistoryDialog* history = w.window.history()->dialog();
         history->list()->setCurrentItem(history->list()->topLevelItem(0)->child(1));
         EXPECT_EQ(history->list()->currentItem()->text(1), "partial send");
         EXPECT_FALSE(history->openButton()->isEnabled() || history->restoreButton()->isEnabled());

@@ -9,6 +9,7 @@
 #include "support/failing_write_device.h"
 #include "ui/compare/compare_dialog.h"
 #include "ui/compare/unit_comparison.h"
+#include "ui/report/report_controller.h"
 #include "ui/report/report_dialog.h"
 
 #include <QComboBox>
@@ -78,7 +79,7 @@ TEST(Report, SavesWhatIsEditedWithTheChangesSinceTheUnitWasFetched)
         SCOPED_TRACE(c.file.toStdString());
         LinkWindow w;
         w.chooseTelnet(unit.address());
-        w.window.setReportSaveRoutine(fillsUp);
+        w.window.report()->setSaveRoutine(fillsUp);
         ASSERT_TRUE(w.runToEnd(w.window.importAction()));
         w.window.model().zoneAudio(3).volume = -30;
         w.window.model().setZoneName(4, "Patio & Pool");
@@ -205,7 +206,7 @@ TEST(Report, MeasuresFromTheVisitsStartAndRemembersWhatWasGiven)
     later.window.fileModeAction()->trigger();
     later.prompts->reportQuestions.clear();
     const QString memory = report::ReportMemory::defaultFile();
-    later.window.setReportSaveRoutine(
+    later.window.report()->setSaveRoutine(
         test::failingSaveWhere([&](const QString& path) { return path == memory; }, 10));
     later.prompts->onReport = answer(folder.filePath("kept.html"));
     later.window.reportAction()->trigger();

@@ -6,6 +6,7 @@
 
 #include "link/zelsim_process.h"
 #include "model/config_reader.h"
+#include "ui/send/send_controller.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -174,7 +175,7 @@ public:
         case Command::Export:
             // A command that is disabled may still arrive (a queued click).
             if (!w.window.exportAction()->isEnabled())
-                w.window.exportConfiguration();
+                w.window.sends()->exportConfiguration();
             EXPECT_TRUE(w.runToEnd(w.window.exportAction()));
             return linesTaken().size() > unitLines;
         case Command::Import:

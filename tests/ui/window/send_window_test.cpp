@@ -3,6 +3,7 @@
 #include "link_window_fixture.h"
 
 #include "link/zelsim_process.h"
+#include "ui/history/history_controller.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -36,7 +37,9 @@ TEST(SendToUnit, ASwappedUnitIsAskedAboutFromItsReadKeptFirst)
          [](LinkWindow& w, const journal::Entry&) { w.window.exportAction()->trigger(); },
          {}},
         {"Restore to Unit",
-         [](LinkWindow& w, const journal::Entry& entry) { w.window.restoreJournalEntry(entry); },
+         [](LinkWindow& w, const journal::Entry& entry) {
+             w.window.history()->restoreEntry(entry);
+         },
          {true}},
     };
     for (const Case& c : cases) {

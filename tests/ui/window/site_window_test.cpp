@@ -8,6 +8,8 @@
 #include "ui/history/history_dialog.h"
 #include "ui/live/live_controller.h"
 #include "ui/site/find_units_dialog.h"
+#include "ui/site/site_controller.h"
+#include "ui/site/site_table.h"
 #include "ui/site/site_window.h"
 
 #include <QFile>
@@ -39,34 +41,39 @@ TEST(SiteWindow, BacksUpItsUnitsAndOpensListsAndEditsThem)
     file.close();
 
     LinkWindow w;
-    ui::SiteWindow* site = w.window.showSiteWindow();
+    ui::SiteWindow* site = w.window.sites()->showSiteWindow();
     ASSERT_TRUE(site->openSite(path)) << w.prompts->errors.join('\n').toStdString();
     QTableWidget* rows = site->table();
     ASSERT_EQ(rows->rowCount(), 2);
-    EXPECT_EQ(rows->item(1, ui::SiteWindow::kLiveColumn)->text(), "off");
+    EXPECT_EQ(rows->item(1, ui::SiteTable::kLiveColumn)->text(), "off");
 
     QSignalSpy finished(site, &ui::SiteWindow::runFinished);
     site->backUpAction()->trigger();
     EXPECT_FALSE(site->backUpAction()->isEnabled()) << "one run at a time";
     ASSERT_TRUE(finished.wait(30000));
-    EXPECT_TRUE(rows->item(0, ui::SiteWindow::kResultColumn)->text().startsWith("backed up: "));
+    EXPECT_TRUE(rows->item(0, ui::SiteTable::kResultColumn)->text().startsWith("backed up: "));
     EXPECT_TRUE(
-        rows->item(1, ui::SiteWindow::kResultColumn)->text().startsWith("failed: cannot reach it"));
-    EXPECT_FALSE(rows->item(0, ui::SiteWindow::kBackupColumn)->text().isEmpty());
-    EXPECT_TRUE(rows->item(1, ui::SiteWindow::kBackupColumn)->text().isEmpty());
+        rows->item(1, ui::SiteTable::kResultColumn)->text().startsWith("failed: cannot reach it"));
+    EXPECT_FALSE(rows->item(0, ui::SiteTable::kBackupColumn)->text().isEmpty());
+    EXPECT_TRUE(rows->item(1, ui::SiteTable::kBackupColumn)->text().isEmpty());
 
     // History lists the unit's entries; Open brings its backup into the editor, linked to it.
     rows->selectRow(0);
     site->historyButton()->click();
     ASSERT_NE(site->historyDialog(), nullptr);
     EXPECT_EQ(site->historyDialog()->list()->topLevelItem(0)->childCount(), 1);
+    // Keep there marks the entry, the window's own History never shown.
+    QTreeWidget* entries = site->historyDialog()->list();
+    entries->setCurrentItem(entries->topLevelItem(0)->child(0));
+    site->historyDialog()->keepButton()->click();
+    EXPECT_TRUE(w.link.journal().entries().value(0).kept);
     site->openButton()->click();
     EXPECT_EQ(w.link.linkMode(), link::LinkMode::Telnet);
     EXPECT_EQ(w.link.host(), bar.address());
     EXPECT_EQ(w.window.model().zoneName(1), "Room 01");
     // Live mode on the unit opened: its row says so until live mode ends.
     const auto liveColumn = [rows](int row) {
-        return rows->item(row, ui::SiteWindow::kLiveColumn)->text();
+        return rows->item(row, ui::SiteTable::kLiveColumn)->text();
     };
     for (const QString state : {"on", "off"}) {
         w.window.live()->liveAction()->trigger();
@@ -80,8 +87,8 @@ TEST(SiteWindow, BacksUpItsUnitsAndOpensListsAndEditsThem)
         << w.prompts->errors.join('\n').toStdString();
 
     // A name given twice is refused and the row keeps its own; a new unit is saved as a line.
-    rows->item(1, ui::SiteWindow::kNameColumn)->setText("bar");
-    EXPECT_EQ(rows->item(1, ui::SiteWindow::kNameColumn)->text(), "Gone");
+    rows->item(1, ui::SiteTable::kNameColumn)->setText("bar");
+    EXPECT_EQ(rows->item(1, ui::SiteTable::kNameColumn)->text(), "Gone");
     EXPECT_FALSE(site->isModified());
     ASSERT_TRUE(site->addUnit("Terrace Left serial:/dev/ttyS9"));
     EXPECT_TRUE(site->isModified());
@@ -96,7 +103,7 @@ TEST(FindUnits, FindsAUnitOnARangeAndChoosesItsLink)
     ASSERT_TRUE(unit.start(Link::Tcp, {"--config", kFilled}, "127.0.0.83:0"));
     LinkWindow w;
     w.window.findUnitsAction()->trigger();
-    ui::FindUnitsDialog* find = w.window.findUnitsDialog();
+    ui::FindUnitsDialog* find = w.window.sites()->findUnitsDialog();
     ASSERT_NE(find, nullptr);
     for (int i = 0; i < find->portList()->count(); ++i)
         EXPECT_EQ(find->portList()->item(i)->checkState(), Qt::Unchecked);

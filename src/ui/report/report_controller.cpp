@@ -1,15 +1,17 @@
-// The main window's "Report...": the dialog's questions proposed from what is remembered for
-// the unit and from where the visit began, then the report written as the user chose.
-#include "ui/window/main_window.h"
+#include "ui/report/report_controller.h"
 
 #include "report/report_builder.h"
 #include "report/report_memory.h"
+#include "session/configuration/configuration_session.h"
 #include "session/report/report_baselines.h"
 #include "ui/common/user_prompts.h"
 #include "ui/report/report_saving.h"
 #include "ui/transfer/link_controller.h"
 
+#include <QDateTime>
 #include <QFileInfo>
+
+#include <utility>
 
 namespace zel::ui {
 
@@ -23,21 +25,28 @@ struct Earlier {
 
 } // namespace
 
-void MainWindow::saveReport()
+ReportController::ReportController(ReportWindowSide window, QObject* parent)
+    : QObject(parent), m_window(std::move(window))
 {
-    if (m_link->isTransferRunning() || !m_session.loaded().isLoaded())
+}
+
+void ReportController::saveReport()
+{
+    session::ConfigurationSession& configuration = m_window.configuration;
+    if (m_window.link.isTransferRunning() || !configuration.loaded().isLoaded())
         return;
-    commitAndRefresh();
-    const QString unit = m_link->journalUnit();
-    const journal::Journal& journal = m_link->journal();
-    const session::ReportBaselines baselines = session::reportBaselines(m_session, journal, unit);
+    m_window.commitEdits();
+    const QString unit = m_window.link.journalUnit();
+    const journal::Journal& journal = m_window.link.journal();
+    const session::ReportBaselines baselines =
+        session::reportBaselines(configuration, journal, unit);
     report::ReportMemory memory;
-    memory.setSaveRoutine(m_reportSave);
+    memory.setSaveRoutine(m_save);
     const report::ReportParticulars given = memory.particularsOf(unit);
 
     ReportQuestion question;
     question.pathForSite = [folder = memory.folder(), suffix = memory.suffix(),
-                            size = report::unitSizeText(m_session.model()),
+                            size = report::unitSizeText(configuration.model()),
                             today = QDate::currentDate()](const QString& site) {
         return proposedReportFile(folder, site, size, today, suffix);
     };
@@ -48,11 +57,12 @@ void MainWindow::saveReport()
     for (const session::ReportBaseline& baseline : baselines.offered)
         question.baselines << baseline.label;
     question.baseline = baselines.proposed;
-    const std::optional<ReportChoice> choice = m_prompts->reportFile(question);
+    UserPrompts& prompts = m_window.prompts();
+    const std::optional<ReportChoice> choice = prompts.reportFile(question);
     if (!choice || choice->path.isEmpty())
         return;
     if (QFileInfo::exists(choice->path) &&
-        !m_prompts->confirm(
+        !prompts.confirm(
             tr("The file %1 exists already. Replace it with the report?").arg(choice->path)))
         return;
 
@@ -69,7 +79,7 @@ void MainWindow::saveReport()
         earlier = {session::baselineConfiguration(baseline, journal, &error), baseline.name};
     }
     if (!error.isEmpty()) {
-        m_prompts->showError(
+        prompts.showError(
             tr("The changes cannot be listed since %1: %2.").arg(earlier.name, error));
         return;
     }
@@ -77,8 +87,8 @@ void MainWindow::saveReport()
     const report::ReportParticulars particulars{choice->site, choice->client, choice->installer};
     const QString saveError = writeReport(
         {
-            .configuration = &m_session.model(),
-            .origin = m_session.origin(),
+            .configuration = &configuration.model(),
+            .origin = configuration.origin(),
             .date = QDateTime::currentDateTime(),
             .earlier = earlier.configuration ? &*earlier.configuration : nullptr,
             .earlierOrigin = earlier.name,
@@ -86,18 +96,18 @@ void MainWindow::saveReport()
             .notes = choice->notes,
             .unit = unit,
         },
-        choice->path, m_reportSave);
+        choice->path, m_save);
     if (!saveError.isEmpty()) {
-        m_prompts->showError(
+        prompts.showError(
             tr("The report could not be saved to %1: %2.").arg(choice->path, saveError));
         return;
     }
     const QString memoryError = memory.remember(unit, particulars, choice->path);
-    setStatusText(memoryError.isEmpty()
-                      ? QStringLiteral(" Report saved to %1").arg(choice->path)
-                      : QStringLiteral(" Report saved to %1; the site, client and installer "
-                                       "could not be kept for next time: %2")
-                            .arg(choice->path, memoryError));
+    m_window.showStatus(memoryError.isEmpty()
+                            ? tr(" Report saved to %1").arg(choice->path)
+                            : tr(" Report saved to %1; the site, client and installer could not "
+                                 "be kept for next time: %2")
+                                  .arg(choice->path, memoryError));
 }
 
 } // namespace zel::ui

@@ -1,0 +1,78 @@
+#pragma once
+// "History...": the unit journal in its dialog, and what is done with an entry, from there or
+// from a site's history: "Open" reads it into the editor as an import reads, "Compare" compares
+// it with the configuration being edited, "Restore to Unit" sends it as it was over the chosen
+// link, with the guards of an export, and "Keep" keeps it from the journal's bound.
+
+#include "journal/journal_entry.h"
+
+#include <QObject>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace zel::session {
+class ConfigurationSession;
+}
+
+namespace zel::ui {
+
+class HistoryDialog;
+class LinkController;
+class SendController;
+class UnitComparison;
+class UserPrompts;
+
+// What the journal's commands need of the window they belong to.
+struct HistoryWindowSide {
+    QWidget& window; // the dialog's parent
+    session::ConfigurationSession& configuration;
+    LinkController& link;
+    UnitComparison& comparison;
+    SendController& sends;
+    std::function<UserPrompts&()> prompts; // as they are when asked: tests replace them
+    // A command's work with a unit has not ended, or live mode holds the unit.
+    std::function<bool()> unitBusy;
+    // True when nothing would be lost, or the user agrees to `question`.
+    std::function<bool(const QString& question)> confirmDiscardingEdits;
+    // What is edited replaced by `text` ("\n" line breaks), read as an import reads it.
+    std::function<void(const QString& text)> loadText;
+    // Stores what the pages show into the model, then shows the names again.
+    std::function<void()> commitEdits;
+    std::function<void(const QString&)> showStatus;
+};
+
+class HistoryController : public QObject {
+    Q_OBJECT
+public:
+    explicit HistoryController(HistoryWindowSide window, QObject* parent = nullptr);
+
+    // The "History" dialog; null before it was first shown.
+    HistoryDialog* dialog() const { return m_dialog; }
+    // "Restore to Unit" follows the link and whether the unit is busy.
+    void updateCommands();
+
+public slots:
+    void showHistory();
+    // "Open": asks first when that would discard unsaved edits. False when it was not opened.
+    bool openEntry(const zel::journal::Entry& entry);
+    // "Compare": the entry compared with the configuration being edited.
+    void compareEntry(const zel::journal::Entry& entry);
+    // "Restore to Unit": the entry sent over the chosen link, after a question that names the
+    // unit and the entry's time. The editor is left as it is.
+    void restoreEntry(const zel::journal::Entry& entry);
+    // Keeps the entry from the journal's bound, or lets the bound drop it again.
+    void keepEntry(const zel::journal::Entry& entry, bool kept);
+
+private:
+    // An entry's text with "\n" line breaks; nothing, after saying why, when it cannot be read.
+    std::optional<QString> entryText(const journal::Entry& entry);
+    void showEntries();
+
+    HistoryWindowSide m_window;
+    HistoryDialog* m_dialog = nullptr;
+};
+
+} // namespace zel::ui
