@@ -261,6 +261,12 @@ void MainWindow::applyImport(const QString& source, const QString& incompleteRea
 {
     const PaintingSuspended suspended(m_tabs); // every page is refilled
     const model::ReadSummary summary = readerRun();
+    if (summary.settingLines == 0) {
+        // Nothing was read: the pages stay closed, as after the reset, rather than open for
+        // edits of a configuration that is not there (and that no question would keep).
+        m_pageSet->setEditingEnabled(false);
+        updateCommands();
+    }
     m_session.setOrigin(source);
     const bool fromUnit = m_link->linkMode() != link::LinkMode::File;
     if (fromUnit && incompleteReason.isEmpty() && summary.settingLines > 0) {

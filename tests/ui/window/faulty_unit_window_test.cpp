@@ -8,9 +8,14 @@
 #include "link/serial_monitor.h"
 #include "link/transfer_texts.h"
 #include "link/zelsim_process.h"
+#include "ui/pages/editor_page.h"
 #include "ui/transfer/transfer_progress_panel.h"
 #include "ui/transfer/transfer_status_texts.h"
+#include "ui/window/editor_page_set.h"
 
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -94,6 +99,15 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
          Command::Import,
          {"--error-on", "QXSB"},
          texts::noResponseLine(faultSettings().responseTimeout),
+         {},
+         false,
+         Unit::Simulated,
+         -1},
+        {"only echoes what it is sent",
+         Link::Tcp,
+         Command::Import,
+         {"--echo-only"},
+         "[QXSB]",
          {},
          false,
          Unit::Simulated,
@@ -295,6 +309,16 @@ TEST(FaultyUnitWindow, WindowStaysResponsiveSaysWhatHappenedAndKeepsTheConfigura
             EXPECT_EQ(w.window.model().zoneName(4), "Library");
         } else if (c.zoneCount != -2) {
             EXPECT_EQ(w.window.model().zoneCount(), c.zoneCount);
+        }
+        if (c.command == Command::Import && c.zoneCount == -1) {
+            // Nothing was read: no page is open for edits of a configuration that is not there.
+            for (const ui::EditorPage* page : w.window.pageSet().pages())
+                for (const QWidget* control : page->findChildren<QWidget*>())
+                    EXPECT_FALSE(control->isEnabled() &&
+                                 (qobject_cast<const QLineEdit*>(control) ||
+                                  qobject_cast<const QAbstractItemView*>(control) ||
+                                  qobject_cast<const QAbstractSlider*>(control)))
+                        << control->metaObject()->className();
         }
         EXPECT_LT(box.join('\n').size(), 2 * faultSettings().receiveLimit)
             << "the text box takes in a bounded amount";
