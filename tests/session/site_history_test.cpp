@@ -1,5 +1,6 @@
 // A site's history in a Git repository: file names, the site's setting lines, the lock, and the
 // repository's record of a unit: its commits through a rename, its file as each commit holds it.
+#include "session/restore/unit_history.h"
 #include "session/site/history_backup.h"
 #include "session/site/history_commit_message.h"
 #include "session/site/history_lock.h"
@@ -178,6 +179,24 @@ TEST(SiteHistory, ListsAUnitsCommitsThroughARenameAndReadsItsFileAtEach)
                                                 "identity-of-bar"}));
     }
     EXPECT_FALSE(history.textAt(commits[2].commit, "hotel/Foyer.zel"));
+
+    // Restoring reads the unit's configuration at a commit made before it was renamed, under
+    // the name it had then, and at the newest commit when none is named.
+    QString error;
+    const std::optional<UnitHistoryPlace> place = unitHistoryPlace(
+        folder.filePath("hotel.zelsite"),
+        readSiteText("# zelconfig history: company/venues\nFoyer tcp:192.0.2.7\n").site, "foyer",
+        {}, error);
+    ASSERT_TRUE(place) << error.toStdString();
+    EXPECT_EQ(place->path, "hotel/Foyer.zel");
+    UnitHistory unit(*place);
+    ASSERT_EQ(unit.open(), "");
+    for (const auto& [name, text] :
+         {std::pair{commits[2].commit.left(7), hall}, {QString(), lounge}}) {
+        const std::optional<UnitVersion> version = unit.versionAt(name, error);
+        ASSERT_TRUE(version) << error.toStdString();
+        EXPECT_EQ(version->text, text);
+    }
 }
 
 } // namespace
