@@ -7,6 +7,7 @@
 #include "session/unit/unit_journal.h"
 #include "ui/common/user_prompts.h"
 #include "ui/history/history_dialog.h"
+#include "ui/history/unit_commits_controller.h"
 
 #include <QAction>
 #include <QLabel>
@@ -57,6 +58,15 @@ QList<journal::Entry> historyOfUnit(const session::SiteUnit& unit)
     const std::optional<session::KnownUnit> known = knownUnit(directory, unit);
     return known ? session::historyOf(journal::Journal(), directory, *known)
                  : QList<journal::Entry>();
+}
+
+std::optional<session::UnitHistoryPlace> SiteWindow::historyPlaceOf(const QString& unitName,
+                                                                    QString& why) const
+{
+    for (const session::SiteUnit& unit : m_site.units)
+        if (unit.link.unitName() == unitName)
+            return session::unitHistoryPlace(m_path, m_site, unit.name, {}, why);
+    return std::nullopt;
 }
 
 void SiteWindow::showSite()
@@ -246,6 +256,8 @@ void SiteWindow::showChosenHistory()
                     // The entry's mark, as the journal holds it now.
                     m_history->showEntries(historyOfUnit(m_historyUnit), journal::defaultFolder());
                 });
+        m_historyCommits = new UnitCommitsController(m_history);
+        emit historyCommitsMade(m_historyCommits);
     }
     // Restore goes to the unit whose history is shown.
     disconnect(m_history, &HistoryDialog::restoreRequested, this, nullptr);
@@ -256,6 +268,10 @@ void SiteWindow::showChosenHistory()
     m_historyUnit = unit;
     m_history->setWindowTitle(tr("History of %1").arg(unit.name));
     m_history->showEntries(historyOfUnit(unit), journal::defaultFolder());
+    QString why;
+    const std::optional<session::UnitHistoryPlace> place =
+        session::unitHistoryPlace(m_path, m_site, unit.name, {}, why);
+    m_historyCommits->show(place, why);
     m_history->show();
     m_history->raise();
     m_history->activateWindow();

@@ -17,6 +17,7 @@
 #include "session/send/unit_send.h"
 #include "session/site/site_link.h"
 #include "text/file_save.h"
+#include "ui/history/kept_configuration.h"
 
 #include <QDateTime>
 #include <QMainWindow>
@@ -42,6 +43,7 @@ class LinkController;
 class LiveController;
 class QuickEqLibrary;
 class SiteWindow;
+class UnitCommitsController;
 class UnitComparison;
 class UserPrompts;
 
@@ -200,6 +202,11 @@ public slots:
     void restoreJournalEntry(const journal::Entry& entry);
     // Keeps the entry from the journal's bound, or lets the bound drop it again.
     void keepJournalEntry(const journal::Entry& entry, bool kept);
+    // Open, Compare and Restore to Unit of a configuration kept earlier: a journal entry's, or
+    // a site unit's at a commit of its site's history.
+    bool openKept(const KeptConfiguration& kept);
+    void compareKept(const KeptConfiguration& kept);
+    void restoreKept(const KeptConfiguration& kept);
 
     // "Find Units...": units on the PC's networks and the ports ticked; the one chosen gives
     // the link mode and address.
@@ -277,10 +284,12 @@ private:
     void showSelectedStopped(const session::send::Finding& finding);
     // The site window and the "Find Units" dialog ask with the window's prompts.
     void setSitePrompts();
+    // What a History dialog's commits ask for is done here; Restore goes to the site's unit.
+    void connectKeptRequests(UnitCommitsController* commits);
     // Closes the site window (it asks before unsaved changes are lost); false when it stays.
     bool closeSiteWindow();
-    // An entry's text with "\n" line breaks; nothing, after saying why, when it cannot be read.
-    std::optional<QString> journalText(const journal::Entry& entry);
+    // An entry with its text; nothing, after saying why, when it cannot be read.
+    std::optional<KeptConfiguration> keptEntry(const journal::Entry& entry);
 
     // The pages hold references to its model. As children of the window they would outlive it
     // (the members go before the base class deletes the children), so the destructor deletes
@@ -328,6 +337,8 @@ private:
     UnitComparison* m_comparison = nullptr;
     LiveController* m_live = nullptr;
     HistoryDialog* m_history = nullptr;
+    // The commits of the site's unit the link reaches, in the History dialog.
+    UnitCommitsController* m_historyCommits = nullptr;
     FindUnitsDialog* m_findUnits = nullptr;
     SiteWindow* m_siteWindow = nullptr;
     // Set while a journal entry is restored: the unit then holds it, not what is edited.

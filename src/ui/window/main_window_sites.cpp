@@ -3,6 +3,7 @@
 #include "ui/window/main_window.h"
 
 #include "ui/common/user_prompts.h"
+#include "ui/history/unit_commits_controller.h"
 #include "ui/live/live_controller.h"
 #include "ui/site/find_units_dialog.h"
 #include "ui/site/site_window.h"
@@ -74,6 +75,8 @@ SiteWindow* MainWindow::showSiteWindow()
                     if (!unitBusy() && m_link->useLink(link))
                         restoreJournalEntry(entry);
                 });
+        connect(m_siteWindow, &SiteWindow::historyCommitsMade, this,
+                &MainWindow::connectKeptRequests);
         const auto showLive = [this] { m_siteWindow->showLiveUnit(m_live->liveUnit()); };
         connect(m_live, &LiveController::liveChanged, m_siteWindow, showLive);
         showLive();
@@ -82,6 +85,17 @@ SiteWindow* MainWindow::showSiteWindow()
     m_siteWindow->raise();
     m_siteWindow->activateWindow();
     return m_siteWindow;
+}
+
+void MainWindow::connectKeptRequests(UnitCommitsController* commits)
+{
+    connect(commits, &UnitCommitsController::openRequested, this, &MainWindow::openKept);
+    connect(commits, &UnitCommitsController::compareRequested, this, &MainWindow::compareKept);
+    connect(commits, &UnitCommitsController::restoreRequested, this,
+            [this](const KeptConfiguration& kept, const session::SiteLink& link) {
+                if (!unitBusy() && m_link->useLink(link))
+                    restoreKept(kept);
+            });
 }
 
 void MainWindow::openSiteUnit(const std::optional<journal::Entry>& backup,

@@ -12,6 +12,8 @@
 #include "ui/common/user_prompts.h"
 #include "ui/compare/unit_comparison.h"
 #include "ui/history/history_dialog.h"
+#include "ui/history/unit_commits_controller.h"
+#include "ui/site/site_window.h"
 #include "ui/transfer/link_controller.h"
 #include "ui/transfer/text_box_loading.h"
 #include "ui/transfer/window_questions.h"
@@ -34,19 +36,26 @@ void MainWindow::showHistory()
         connect(m_history, &HistoryDialog::restoreRequested, this,
                 &MainWindow::restoreJournalEntry);
         connect(m_history, &HistoryDialog::keepRequested, this, &MainWindow::keepJournalEntry);
+        m_historyCommits = new UnitCommitsController(m_history);
+        connectKeptRequests(m_historyCommits);
         connect(m_link, &LinkController::transferFinished, this, [this] {
             m_history->showEntries(m_link->journal().entries(), m_link->journal().folder());
         });
         connect(m_linkModeGroup, &QActionGroup::triggered, this, &MainWindow::updateCommands);
     }
     m_history->showEntries(m_link->journal().entries(), m_link->journal().folder());
+    // The link reaches a unit of the open site: its commits in the site's history too.
+    QString why;
+    const std::optional<session::UnitHistoryPlace> place =
+        m_siteWindow ? m_siteWindow->historyPlaceOf(m_link->journalUnit(), why) : std::nullopt;
+    m_historyCommits->show(place, why);
     updateCommands();
     m_history->show();
     m_history->raise();
     m_history->activateWindow();
 }
 
-std::optional<QString> MainWindow::journalText(const journal::Entry& entry)
+std::optional<KeptConfiguration> MainWindow::keptEntry(const journal::Entry& entry)
 {
     QString error;
     const std::optional<QByteArray> bytes = m_link->journal().text(entry, &error);
@@ -55,94 +64,87 @@ std::optional<QString> MainWindow::journalText(const journal::Entry& entry)
                                  .arg(entry.unit, entryTimeText(entry), error));
         return std::nullopt;
     }
-    return text::fromLatin1(bytes->toStdString()).remove(QLatin1Char('\r'));
+    return keptJournalEntry(entry,
+                            text::fromLatin1(bytes->toStdString()).remove(QLatin1Char('\r')));
 }
 
 bool MainWindow::openJournalEntry(const journal::Entry& entry)
 {
+    const std::optional<KeptConfiguration> kept = keptEntry(entry);
+    return kept && openKept(*kept);
+}
+
+void MainWindow::compareJournalEntry(const journal::Entry& entry)
+{
+    if (const std::optional<KeptConfiguration> kept = keptEntry(entry))
+        compareKept(*kept);
+}
+
+void MainWindow::restoreJournalEntry(const journal::Entry& entry)
+{
+    if (const std::optional<KeptConfiguration> kept = keptEntry(entry))
+        restoreKept(*kept);
+}
+
+bool MainWindow::openKept(const KeptConfiguration& kept)
+{
     if (unitBusy())
         return false;
-    if (!journal::holdsWholeConfiguration(entry)) {
-        m_prompts->showError(partialEntryReason(entry));
+    if (!kept.partialReason.isEmpty()) {
+        m_prompts->showError(kept.partialReason);
         return false;
     }
-    if (!confirmDiscardingEdits(questions::kDiscardOnOpen))
-        return false;
-    const std::optional<QString> text = journalText(entry);
-    if (!text)
+    if (!confirmDiscardingEdits(questions::discardOnOpen(kept.name)))
         return false;
     const PaintingSuspended suspended(m_tabs); // every page is refilled
     reset();
     showConfigurationPage();
-    m_configurationTextBox->setPlainText(*text);
+    m_configurationTextBox->setPlainText(kept.text);
     readerRun();
-    // A configuration sent is whole however far it got; one fetched may not be.
-    if (entry.direction == journal::Direction::FromUnit && !entry.whole)
-        m_session.markIncomplete(entry.ending.toStdString());
-    setStatusText(
-        QStringLiteral(" Opened from the journal: %1 at %2").arg(entry.unit, entryTimeText(entry)));
+    if (!kept.cutReason.isEmpty())
+        m_session.markIncomplete(kept.cutReason.toStdString());
+    setStatusText(kept.openedStatus);
     return true;
 }
 
-void MainWindow::compareJournalEntry(const journal::Entry& entry)
+void MainWindow::compareKept(const KeptConfiguration& kept)
 {
     if (!m_session.loaded().isLoaded()) {
         m_prompts->showError(tr("There is nothing being edited to compare with: import, open or "
                                 "start a configuration first, or open the entry itself."));
         return;
     }
-    const std::optional<QString> text = journalText(entry);
-    if (!text)
-        return;
     commitAndRefresh();
-    QString notWhole;
-    if (!journal::holdsWholeConfiguration(entry))
-        notWhole = tr("a %1 holds only the parts that were sent")
-                       .arg(journal::kindText(journal::kindOf(entry)));
-    else if (entry.direction == journal::Direction::FromUnit && !entry.whole)
-        notWhole = entry.ending;
-    const QString source =
-        tr("the journal entry %1 %2 at %3")
-            .arg(journal::directionWord(entry.direction), entry.unit, entryTimeText(entry));
-    setStatusText(
-        m_comparison->compare(m_session.model(), *text, source, notWhole, {}, *m_prompts));
+    setStatusText(m_comparison->compare(m_session.model(), kept.text, kept.compareSource,
+                                        kept.compareNotWhole, {}, *m_prompts));
 }
 
-void MainWindow::restoreJournalEntry(const journal::Entry& entry)
+void MainWindow::restoreKept(const KeptConfiguration& kept)
 {
     const QString unit = m_link->journalUnit();
     if (unitBusy() || unit.isEmpty())
         return;
-    if (!journal::holdsWholeConfiguration(entry)) {
-        m_prompts->showError(partialEntryReason(entry));
+    if (!kept.partialReason.isEmpty()) {
+        m_prompts->showError(kept.partialReason);
         return;
     }
-    const std::optional<QString> text = journalText(entry);
-    if (!text)
-        return;
     model::ConfigModel restored;
     model::resetModel(restored);
     model::LogLines log;
-    const model::ReadSummary read = model::readText(restored, text::toLatin1(*text), log);
+    const model::ReadSummary read = model::readText(restored, text::toLatin1(kept.text), log);
     if (read.settingLines == 0) {
         m_prompts->showError(questions::kNothingToSend);
         return;
     }
     model::markUnavailableGroups(restored);
-    if (!m_prompts->confirm(questions::restoreEntry(
-            unit, tr("the configuration %1 %2 at %3")
-                      .arg(entry.direction == journal::Direction::FromUnit ? tr("read from")
-                                                                           : tr("sent to"),
-                           entry.unit, entryTimeText(entry)))))
+    if (!m_prompts->confirm(questions::restoreEntry(unit, kept.restoreWhat)))
         return;
-    // The entry goes as it was: compared whole, network included, with the unit the read finds.
+    // It goes as it was kept: compared whole, network included, with the unit the read finds.
     session::send::Outgoing outgoing;
     outgoing.configuration = restored;
     outgoing.edited = false;
-    // A configuration sent is whole however far it got; one fetched may not be. Either may not
-    // have set all a whole configuration sets.
-    if (entry.direction == journal::Direction::FromUnit && !entry.whole)
-        outgoing.cutReason = entry.ending;
+    // A fetch may not have come whole; either may not have set all a whole configuration sets.
+    outgoing.cutReason = kept.cutReason;
     outgoing.missingParts = model::missingFromWhole(restored, read.coverage);
     const std::vector<std::string> lines = model::writeConfiguration(restored);
     sendToUnit(SendFor::Restore, std::move(outgoing),
