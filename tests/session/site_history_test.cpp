@@ -72,6 +72,39 @@ TEST(SiteHistorySettings, AreRemarksToTheUnitLinesAndSurviveEveryEdit)
     EXPECT_EQ(repositoryFolder("~/history", "/x.zelsite"), QDir::homePath() + "/history");
 }
 
+TEST(UnitHistoryPlace, IsTheFileABackupOfTheSiteKeepsTheUnitIn)
+{
+    const QByteArray units = "Bar/Cellar tcp:192.0.2.1\nBar:Cellar tcp:192.0.2.2\n";
+    struct Case {
+        const char* what;
+        QString sitePath;
+        QByteArray siteText;
+        QString unit;
+        QString repository; // given, as --git gives it
+        QString path;       // in the repository; empty: none, `error` says why
+        QString folder;     // the repository's folder
+        QString error;
+    };
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"the site's history line", "/sites/a/hotel.zelsite", "# zelconfig history: ../history\n" + units, "bar:cellar", {}, "hotel/Bar_Cellar (2).zel", "/sites/history", {}},
+        {"--git wins over the line", "/sites/a/hotel.zelsite", "# zelconfig history: ../history\n" + units, "Bar/Cellar", "/clone", "hotel/Bar_Cellar.zel", "/clone", {}},
+        {"no history named", "/sites/hotel.zelsite", units, "Bar/Cellar", {}, {}, {}, "the site names no history"},
+        {"a unit the site does not name", "/sites/hotel.zelsite", units, "Bar", "/clone", {}, {}, "the site names no unit \"Bar\"; its units: Bar/Cellar, Bar:Cellar"},
+        {"a site never saved", {}, units, "Bar/Cellar", "/clone", {}, {}, "the site is not saved yet"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QString error;
+        const std::optional<UnitHistoryPlace> place = unitHistoryPlace(
+            c.sitePath, readSiteText(c.siteText).site, c.unit, c.repository, error);
+        EXPECT_EQ(place ? place->path : QString(), c.path);
+        EXPECT_EQ(place ? place->repository : QString(), c.folder);
+        EXPECT_TRUE(error.startsWith(c.error)) << error.toStdString();
+    }
+}
+
 TEST(HistoryLock, ASecondRunWaitsThenSaysWhichRunHoldsIt)
 {
     const QTemporaryDir folder;

@@ -234,7 +234,17 @@ TEST(SiteHistoryWindow, ListsAUnitsCommitsAndRestoresOneReadingTheUnitFirst)
     w.window.historyAction()->trigger();
     ui::HistoryDialog* main = w.window.historyDialog();
     ASSERT_TRUE(QTest::qWaitFor([&] { return main->commitsItem() != nullptr; }, 20000));
-    EXPECT_EQ(main->commitsItem()->childCount(), 2);
+    ASSERT_EQ(main->commitsItem()->childCount(), 2);
+    // The commit chosen stays chosen when the journal's entries are shown again after a transfer.
+    main->list()->setCurrentItem(main->commitsItem()->child(1));
+    const QString chosen = main->chosenCommit()->commit;
+    main->showEntries(w.link.journal().entries(), w.link.journal().folder());
+    ASSERT_TRUE(main->chosenCommit());
+    EXPECT_EQ(main->chosenCommit()->commit, chosen);
+    // A link to a unit the site does not name: the journal alone.
+    w.chooseTelnet("127.0.0.1:2");
+    w.window.historyAction()->trigger();
+    EXPECT_EQ(main->commitsItem(), nullptr);
 }
 
 TEST(SiteHistoryWindow, ShowsNoCommitsAndSaysWhyWhenThereIsNoHistoryToRead)
