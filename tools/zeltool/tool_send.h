@@ -23,15 +23,13 @@ public:
              std::string source, const Arguments& arguments);
 
     // Reads the unit, answers the findings and sends what `compose` gives. The exit status so
-    // far: 0 when the lines went (see exportResult()) or nothing was to be sent.
+    // far: 0 when the lines went (see outcome()) or nothing was to be sent.
     int run(session::send::Outgoing outgoing, session::send::UnitSend::Compose compose);
     // The exit status of a send run() let go, said on standard error when it is not 0: the
     // unit already held it, the export stopped (and where), or the link failed.
     int outcome() const;
 
     session::send::UnitSend::Ending ending() const { return m_send.ending(); }
-    const std::vector<std::string>& sentLines() const { return m_lines; }
-    const ExportResult& exportResult() const { return m_exported; }
 
     void readUnit() override;
     void sendLines(const std::vector<std::string>& lines) override;

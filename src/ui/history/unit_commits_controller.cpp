@@ -61,11 +61,6 @@ void UnitCommitsController::show(const std::optional<session::UnitHistoryPlace>&
     m_reader->list(*place);
 }
 
-bool UnitCommitsController::isListing() const
-{
-    return m_reader->isListing();
-}
-
 void UnitCommitsController::readFor(Use use, const session::HistoryCommit& commit)
 {
     if (!m_place)

@@ -25,7 +25,6 @@ public:
     // Lists the commits of the unit at `place`; with no place, none, and `whyNone` under the
     // list (nothing when it is empty: the dialog shows no site's unit).
     void show(const std::optional<session::UnitHistoryPlace>& place, const QString& whyNone = {});
-    bool isListing() const;
 
 signals:
     void openRequested(const zel::ui::KeptConfiguration& kept);

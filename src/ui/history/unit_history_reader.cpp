@@ -57,7 +57,6 @@ void UnitHistoryReader::list(const session::UnitHistoryPlace& place)
         [this, asked](const Listing& listing) {
             if (asked != m_listing)
                 return; // a newer listing was asked for
-            m_listed = asked;
             emit listed(listing);
         });
 }

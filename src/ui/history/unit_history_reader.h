@@ -28,7 +28,6 @@ public:
 
     // Lists the commits of the unit at `place`; listed() answers.
     void list(const session::UnitHistoryPlace& place);
-    bool isListing() const { return m_listing > m_listed; }
     // Reads the unit's configuration at `commit`, one of a listing's; `done` answers.
     void read(const session::UnitHistoryPlace& place, const session::HistoryCommit& commit,
               VersionRead done);
@@ -41,7 +40,6 @@ signals:
 
 private:
     int m_listing = 0; // the listings asked for
-    int m_listed = 0;  // the newest one answered
 };
 
 } // namespace zel::ui
