@@ -1,5 +1,6 @@
 // A site's history in a Git repository: file names, the site's setting lines, the lock, and the
 // repository's record of a unit: its commits through a rename, its file as each commit holds it.
+#include "session/restore/unit_history.h"
 #include "session/site/history_backup.h"
 #include "session/site/history_commit_message.h"
 #include "session/site/history_lock.h"
@@ -69,6 +70,39 @@ TEST(SiteHistorySettings, AreRemarksToTheUnitLinesAndSurviveEveryEdit)
               (SiteHistorySettings{"Harbour Hotel", "~/history", false}));
     EXPECT_EQ(repositoryFolder("../history", "/sites/a/hotel.zelsite"), "/sites/history");
     EXPECT_EQ(repositoryFolder("~/history", "/x.zelsite"), QDir::homePath() + "/history");
+}
+
+TEST(UnitHistoryPlace, IsTheFileABackupOfTheSiteKeepsTheUnitIn)
+{
+    const QByteArray units = "Bar/Cellar tcp:192.0.2.1\nBar:Cellar tcp:192.0.2.2\n";
+    struct Case {
+        const char* what;
+        QString sitePath;
+        QByteArray siteText;
+        QString unit;
+        QString repository; // given, as --git gives it
+        QString path;       // in the repository; empty: none, `error` says why
+        QString folder;     // the repository's folder
+        QString error;
+    };
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"the site's history line", "/sites/a/hotel.zelsite", "# zelconfig history: ../history\n" + units, "bar:cellar", {}, "hotel/Bar_Cellar (2).zel", "/sites/history", {}},
+        {"--git wins over the line", "/sites/a/hotel.zelsite", "# zelconfig history: ../history\n" + units, "Bar/Cellar", "/clone", "hotel/Bar_Cellar.zel", "/clone", {}},
+        {"no history named", "/sites/hotel.zelsite", units, "Bar/Cellar", {}, {}, {}, "the site names no history"},
+        {"a unit the site does not name", "/sites/hotel.zelsite", units, "Bar", "/clone", {}, {}, "the site names no unit \"Bar\"; its units: Bar/Cellar, Bar:Cellar"},
+        {"a site never saved", {}, units, "Bar/Cellar", "/clone", {}, {}, "the site is not saved yet"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QString error;
+        const std::optional<UnitHistoryPlace> place = unitHistoryPlace(
+            c.sitePath, readSiteText(c.siteText).site, c.unit, c.repository, error);
+        EXPECT_EQ(place ? place->path : QString(), c.path);
+        EXPECT_EQ(place ? place->repository : QString(), c.folder);
+        EXPECT_TRUE(error.startsWith(c.error)) << error.toStdString();
+    }
 }
 
 TEST(HistoryLock, ASecondRunWaitsThenSaysWhichRunHoldsIt)
@@ -178,6 +212,24 @@ TEST(SiteHistory, ListsAUnitsCommitsThroughARenameAndReadsItsFileAtEach)
                                                 "identity-of-bar"}));
     }
     EXPECT_FALSE(history.textAt(commits[2].commit, "hotel/Foyer.zel"));
+
+    // Restoring reads the unit's configuration at a commit made before it was renamed, under
+    // the name it had then, and at the newest commit when none is named.
+    QString error;
+    const std::optional<UnitHistoryPlace> place = unitHistoryPlace(
+        folder.filePath("hotel.zelsite"),
+        readSiteText("# zelconfig history: company/venues\nFoyer tcp:192.0.2.7\n").site, "foyer",
+        {}, error);
+    ASSERT_TRUE(place) << error.toStdString();
+    EXPECT_EQ(place->path, "hotel/Foyer.zel");
+    UnitHistory unit(*place);
+    ASSERT_EQ(unit.open(), "");
+    for (const auto& [name, text] :
+         {std::pair{commits[2].commit.left(7), hall}, {QString(), lounge}}) {
+        const std::optional<UnitVersion> version = unit.versionAt(name, error);
+        ASSERT_TRUE(version) << error.toStdString();
+        EXPECT_EQ(version->text, text);
+    }
 }
 
 } // namespace

@@ -236,5 +236,73 @@ TEST(ZeltoolSiteHistory, TwoRunsAtOnceEachCommitAndOneHeldTooLongSaysWhoHoldsIt)
     EXPECT_EQ(git(work, {"status", "--porcelain"}), "");
 }
 
+// A colleague backs a site up and pushes; a second clone of the company's repository, on
+// another laptop, restores a unit from any commit through the send path.
+TEST(ZeltoolSiteHistory, ASecondCloneRestoresAUnitFromACommit)
+{
+    const GitSettings settings;
+    ZelSimProcess unit;
+    ASSERT_TRUE(unit.start(ZelSimProcess::Link::Tcp, {"--control"}));
+    const TemporaryFolder folder;
+    const std::string site = folder.file("hotel.zelsite"), second = folder.file("second");
+    writeFile(site, "# zelconfig history: first\n" + unitLine("Bar", unit));
+    git(folder.path(), {"init", "-q", "--bare", "remote.git"});
+    git(folder.path(), {"clone", "-q", "remote.git", "first"});
+    git(folder.file("first"), {"commit", "-q", "--allow-empty", "-m", "the company's repository"});
+    for (const QByteArray keypad : {"", "[NO3\"Terrace\"]"}) {
+        if (!keypad.isEmpty())
+            ASSERT_TRUE(unit.control("keypad " + keypad));
+        ASSERT_EQ(runZeltool({"site", "backup", site, "--push"}).exitCode, 0);
+    }
+    git(folder.path(), {"clone", "-q", "remote.git", "second"});
+    const std::string firstBackup = git(second, {"rev-parse", "--short=7", "HEAD~1"}).substr(0, 7);
+
+    struct Case {
+        std::string what;
+        std::vector<std::string> arguments; // after "site restore SITE"; --git second unless given
+        int exitCode;
+        std::string said;  // on standard output when it went, else on standard error
+        std::string zone3; // the unit's zone 3 name afterwards
+    };
+    const std::string bar = "restored Bar (tcp:" + unit.address().toStdString() + ") to ";
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"from a commit", {"Bar", "--from", firstBackup}, 0, bar + "Bar's configuration at commit " + firstBackup, "Zone Name 3"},
+        {"the newest commit, the name in other letters", {"bar"}, 0, ": hotel: 1 changed (Bar)\n", "Terrace"},
+        {"a unit the site does not name", {"Cellar"}, 2, "the site names no unit \"Cellar\"; its units: Bar", "Cellar"},
+        {"a commit git does not know", {"Bar", "--from", "0123abc"}, 2, "there is no commit \"0123abc\" in", "Cellar"},
+        {"a commit before the unit's first backup", {"Bar", "--from", "HEAD~2"}, 2, "holds no file of Bar (hotel/Bar.zel)", "Cellar"},
+        {"no clone there", {"Bar", "--git", folder.file("nowhere")}, 2, "does not exist: clone the history there first", "Cellar"},
+        {"an option of backup", {"Bar", "--quiet"}, 2, "are for site backup and verify", "Cellar"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(unit.control("keypad [NO3\"Cellar\"]")); // changed since every backup
+        std::vector<std::string> arguments = {"site", "restore", site};
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        if (std::find(arguments.begin(), arguments.end(), "--git") == arguments.end())
+            arguments.insert(arguments.end(), {"--git", second});
+        const ToolRun run = runZeltool(arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
+        EXPECT_NE((c.exitCode == 0 ? run.out : run.err).find(c.said), std::string::npos)
+            << run.out << run.err;
+        if (c.exitCode == 0) {
+            // The journal's newest entries: the unit as the restore found it, then what it sent.
+            const QStringList journal =
+                QString::fromStdString(runZeltool({"history"}).out).split('\n');
+            ASSERT_GE(journal.size(), 2);
+            EXPECT_TRUE(journal[0].contains("  to  tcp:") && journal[0].contains("whole send"))
+                << journal[0].toStdString();
+            EXPECT_TRUE(journal[1].contains("  from  tcp:") && journal[1].contains("whole fetch"))
+                << journal[1].toStdString();
+            EXPECT_NE(runZeltool({"history", "show", "2"}).out.find("[NO3\"Cellar\"]"),
+                      std::string::npos);
+        }
+        const ToolRun held = runZeltool({"import", "--tcp", unit.address().toStdString()});
+        EXPECT_NE(held.out.find("[NO3\"" + c.zone3 + "\"]"), std::string::npos);
+    }
+}
+
 } // namespace
 } // namespace zel::tool::test

@@ -18,7 +18,7 @@ struct ValueOption {
     std::optional<std::string> Arguments::*member;
 };
 
-const std::array<ValueOption, 13> kValueOptions = {{
+const std::array<ValueOption, 14> kValueOptions = {{
     {"-o", "--output", "a file name", "the output file", "the output file name is empty",
      kOptionOutput, &Arguments::output},
     {nullptr, "--tcp", "a host", "the host", "the host is empty", kOptionTarget, &Arguments::tcp},
@@ -44,6 +44,8 @@ const std::array<ValueOption, 13> kValueOptions = {{
      kOptionScan, &Arguments::jobs},
     {nullptr, "--git", "a repository's folder", "the repository", "the repository is empty",
      kOptionHistory, &Arguments::git},
+    {nullptr, "--from", "a commit", "the commit", "the commit is empty", kOptionFrom,
+     &Arguments::from},
 }};
 
 // A flag: an option that takes no value.

@@ -25,6 +25,7 @@ enum Option : unsigned {
     kOptionForce = 1u << 10,        // --force
     kOptionHistory = 1u << 12,      // --git REPO, --push, --quiet
     kOptionIgnoreVolume = 1u << 13, // --ignore-volume
+    kOptionFrom = 1u << 14,         // --from COMMIT
 };
 
 struct Arguments {
@@ -42,6 +43,7 @@ struct Arguments {
     std::optional<std::string> port;        // --port P, checked by the command
     std::optional<std::string> jobs;        // --jobs N, checked by the command
     std::optional<std::string> git;         // --git REPO
+    std::optional<std::string> from;        // --from COMMIT
     bool verify = false;                    // --verify
     bool changesOnly = false;               // --changes-only
     bool allowIncomplete = false;           // --allow-incomplete

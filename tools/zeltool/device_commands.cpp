@@ -91,70 +91,6 @@ int runImport(const Arguments& arguments)
     return kExitOk;
 }
 
-// Why an export stopped before its first line: over TCP the unit must answer "[]" first.
-std::string handshakeShortfall(const ExportResult& result, const TransferOptions& options)
-{
-    std::string reason;
-    switch (result.outcome) {
-    case TransferOutcome::TimedOut:
-        reason = "the unit did not answer the handshake \"[]\" within " +
-                 secondsText(options.responseTimeout) + " seconds";
-        break;
-    case TransferOutcome::ConnectionClosed:
-        reason = "the connection was lost at the handshake \"[]\"";
-        break;
-    case TransferOutcome::LimitReached:
-        reason = "too much text came without an answer to the handshake \"[]\"";
-        break;
-    default:
-        reason = "the export stopped at the handshake \"[]\"";
-        break;
-    }
-    return reason + ", before the first line was sent" +
-           (result.error.empty() ? "" : " (" + result.error + ")");
-}
-
-// Why an export stopped before the end, with the line it stopped at.
-std::string exportShortfall(const ExportResult& result, const std::vector<std::string>& lines,
-                            const LinkTarget& target, const TransferOptions& options)
-{
-    if (result.line == 0)
-        return handshakeShortfall(result, options);
-    std::string reason;
-    switch (result.outcome) {
-    case TransferOutcome::ErrorReply:
-        reason = "the unit answered ERROR to";
-        break;
-    case TransferOutcome::TimedOut:
-        reason =
-            "no acknowledgement within " + secondsText(options.responseTimeout) + " seconds of";
-        break;
-    case TransferOutcome::ConnectionClosed:
-        reason = target.kind == LinkTarget::Kind::Tcp ? "the connection was lost at"
-                                                      : "the serial port was lost at";
-        break;
-    case TransferOutcome::LimitReached:
-        reason = "too much text came without an acknowledgement of";
-        break;
-    default:
-        reason = "the export stopped at";
-        break;
-    }
-    std::string where =
-        "line " + std::to_string(result.line) + " of " + std::to_string(result.lineCount);
-    if (result.line >= 1 && result.line <= static_cast<int>(lines.size()))
-        where += " (" + lines[static_cast<std::size_t>(result.line - 1)] + ")";
-    // Counted in the lines of `where`, the empty ones included, as the progress counts them.
-    std::string message =
-        reason + " " + where + "; " +
-        (result.lastAcknowledgedLine > 0
-             ? "acknowledged up to line " + std::to_string(result.lastAcknowledgedLine)
-             : std::string("no line was acknowledged"));
-    if (!result.error.empty())
-        message += " (" + result.error + ")";
-    return message;
-}
-
 // Imports the unit's configuration again and prints how it differs from `sent`.
 int verify(const LinkTarget& target, const model::ConfigModel& sent, const std::string& path,
            const TransferOptions& options)
@@ -205,7 +141,7 @@ int runExport(const Arguments& arguments)
     outgoing.needsWholeRead = arguments.changesOnly;
     const model::ConfigModel& sent = outgoing.configuration;
     // The unit is read first (the journal keeps what it held before it is overwritten).
-    ToolSend send(*target, *options, path, arguments);
+    ToolSend send(*target, *options, "export", describe(path), arguments);
     const int refused = send.run(outgoing, [&sent, &arguments](const model::ConfigModel& unitNow) {
         if (!arguments.changesOnly)
             return model::writeConfiguration(sent);
@@ -216,27 +152,10 @@ int runExport(const Arguments& arguments)
     });
     if (refused)
         return refused;
-    if (send.ending() == session::send::UnitSend::Ending::Nothing) {
-        fail(kExitOk, "export: " + describe(*target) + " already holds " + describe(path) +
-                          "; nothing was sent");
-        return arguments.verify ? verify(*target, sent, path, *options) : kExitOk;
-    }
-    if (send.ending() != session::send::UnitSend::Ending::Sent)
-        return kExitFailure;
-    const std::vector<std::string>& lines = send.sentLines();
-    const ExportResult& result = send.exportResult();
-    if (linkFailed(result.outcome))
-        return fail(kExitUsage, "cannot reach " + describe(*target) + ": " + result.error);
-    if (result.outcome != TransferOutcome::Completed)
-        return fail(kExitFailure, "export to " + describe(*target) + " is incomplete: " +
-                                      exportShortfall(result, lines, *target, *options));
-    // A serial unit that only echoed the lines took them by the serial rule, but did not say so.
-    if (result.acknowledged > 0 && result.acknowledgedInForm == 0 &&
-        target->kind != LinkTarget::Kind::Tcp)
-        fail(kExitOk, "export to " + describe(*target) +
-                          ": no line came back as (...), the form a unit acknowledges with; each "
-                          "was taken on a \")\" or \"]\" alone");
-    return arguments.verify ? verify(*target, sent, path, *options) : kExitOk;
+    const int sentOut = send.outcome();
+    if (sentOut != kExitOk || !arguments.verify)
+        return sentOut;
+    return verify(*target, sent, path, *options);
 }
 
 constexpr std::string_view kImportDetails =

@@ -114,6 +114,7 @@ int runCommand(const ToolCommand& command, const std::vector<std::string>& words
         {kOptionForce, "option --force is not taken here"},
         {kOptionHistory, "options --git, --push and --quiet are not taken here"},
         {kOptionIgnoreVolume, "option --ignore-volume is not taken here"},
+        {kOptionFrom, "option --from is not taken here"},
     };
     const unsigned refused = arguments.given & ~command.options;
     for (const auto& [option, message] : refusals)

@@ -11,15 +11,16 @@
 
 namespace zel::tool {
 
-// 0, or 2 after saying what `path` did not set (`missing`) that an export would send anyway;
-// with `allowIncomplete` it is said and the export goes on.
-int checkWhole(const std::string& path, const std::vector<std::string>& missing,
-               bool allowIncomplete);
+// 0, or 2 after saying what the configuration `source` (a file, a commit, as messages name it)
+// did not set (`missing`) that an export would send anyway; with `allowIncomplete` it is said
+// and the export goes on. Messages begin with `command` ("export").
+int checkWhole(const std::string& command, const std::string& source,
+               const std::vector<std::string>& missing, bool allowIncomplete);
 
-// 0, or 2 after naming both models when the configuration read from `path` is for another
-// model (`sentModel`) than the unit's (`unitModel`); with `otherModel` it is said and the export
-// goes on.
-int checkModels(const std::string& path, const std::string& sentModel, const std::string& unitModel,
-                const LinkTarget& target, bool otherModel);
+// 0, or 2 after naming both models when the configuration `source` is for another model
+// (`sentModel`) than the unit's (`unitModel`); with `otherModel` it is said and the export goes
+// on.
+int checkModels(const std::string& command, const std::string& source, const std::string& sentModel,
+                const std::string& unitModel, const LinkTarget& target, bool otherModel);
 
 } // namespace zel::tool

@@ -6,6 +6,7 @@
 #include "tool_command.h"
 
 #include "site_history_step.h"
+#include "site_restore.h"
 
 #include "session/site/site_file.h"
 #include "session/site/site_history_settings.h"
@@ -123,8 +124,18 @@ QJsonObject historyJson(const HistoryStepResult& history)
 int runSite(const Arguments& arguments)
 {
     const std::string& verb = arguments.positional[0];
+    if (verb == "restore")
+        return runSiteRestore(arguments);
     if (verb != "backup" && verb != "verify")
-        return fail(kExitUsage, "site: give 'backup SITE' or 'verify SITE', not '" + verb + "'");
+        return fail(kExitUsage, "site: give 'backup SITE', 'verify SITE' or 'restore SITE UNIT', "
+                                "not '" +
+                                    verb + "'");
+    if (arguments.positional.size() != 2)
+        return fail(kExitUsage, "site " + verb + ": give the site file alone");
+    if (arguments.given & (kOptionFrom | kOptionForce | kOptionSendAnyway))
+        return fail(kExitUsage, "site " + verb +
+                                    ": --from, --force, --allow-incomplete and "
+                                    "--other-model are for site restore");
     const session::SiteMode mode =
         verb == "backup" ? session::SiteMode::Backup : session::SiteMode::Verify;
     if (mode == session::SiteMode::Verify && (arguments.given & kOptionHistory))
@@ -263,7 +274,22 @@ constexpr std::string_view kSiteDetails =
     "backup); 1 a unit failed, changed, differs, has no backup or is another unit; 2 bad usage\n"
     "or a site file that cannot be read. With a history: 0 every unit backed up (changed ones\n"
     "too), 1 a unit was not or the push failed, 2 the repository cannot be used (git missing,\n"
-    "a folder that is not a work tree, another run holding it, a commit that failed).";
+    "a folder that is not a work tree, another run holding it, a commit that failed).\n"
+    "\n"
+    "restore SITE UNIT sends the unit named UNIT in the site the configuration its history holds\n"
+    "(REPO/SITE/UNIT.zel, REPO from --git or the site's history line), from any clone of the\n"
+    "repository: a colleague's backup, pushed and pulled, restores here as well. The newest\n"
+    "commit that holds the unit's file is taken, or with --from COMMIT the file at that commit\n"
+    "(a hash or its start, HEAD~2, a tag; git log --follow -- SITE/UNIT.zel in REPO lists the\n"
+    "unit's commits, as the window's History does), also under a name the unit had before the\n"
+    "site renamed it. It goes as export sends a file: the unit is read first (the journal keeps\n"
+    "what it held), then the checks, answered as export answers them:\n"
+    "  --force  --allow-incomplete  --other-model  --timeout SECONDS  -v\n"
+    "The configuration goes as it was kept, so the identity check compares it whole, network\n"
+    "settings included. Exit status as export's: 0 the unit took every line (or held it\n"
+    "already); 1 the send stopped, or the unit's configuration did not come whole when read\n"
+    "first; 2 bad usage, a unit the site does not name, no history, a commit git does not know or\n"
+    "that holds no file of the unit, a check that refused it, or a unit that cannot be reached.";
 
 } // namespace
 
@@ -272,10 +298,13 @@ void addSiteCommands(CommandTable& table)
     table.push_back(
         {"site",
          "backup|verify SITE [--jobs N] [--timeout SECONDS] [--json] [--ignore-volume] "
-         "[--git REPO [--push] [--quiet]]",
-         "back up every unit of a site, or compare each with its last backup",
-         kOptionTransfer | kOptionScan | kOptionJson | kOptionHistory | kOptionIgnoreVolume, 2,
-         runSite, kSiteDetails});
+         "[--git REPO [--push] [--quiet]] | restore SITE UNIT [--from COMMIT] [--git REPO] "
+         "[--force] [--allow-incomplete] [--other-model]",
+         "back up every unit of a site, compare each with its last backup, or restore a unit "
+         "from the site's history",
+         kOptionTransfer | kOptionScan | kOptionJson | kOptionHistory | kOptionIgnoreVolume |
+             kOptionFrom | kOptionForce | kOptionSendAnyway,
+         2, runSite, kSiteDetails, false, 3});
 }
 
 } // namespace zel::tool

@@ -49,6 +49,14 @@ SendRequest exportRequest(const ConfigurationSession& edited, link::LinkMode mod
 
 std::optional<SendRequest> restoreRequest(const journal::Entry& entry, const std::string& text)
 {
+    // A configuration sent is whole however far it got; one fetched may not be.
+    return restoreRequest(text, entry.direction == journal::Direction::FromUnit && !entry.whole
+                                    ? entry.ending
+                                    : QString());
+}
+
+std::optional<SendRequest> restoreRequest(const std::string& text, const QString& cutReason)
+{
     model::ConfigModel restored;
     model::resetModel(restored);
     model::LogLines log;
@@ -59,10 +67,8 @@ std::optional<SendRequest> restoreRequest(const journal::Entry& entry, const std
     Outgoing outgoing;
     outgoing.configuration = restored;
     outgoing.edited = false;
-    // A configuration sent is whole however far it got; one fetched may not be. Either may not
-    // have set all a whole configuration sets.
-    if (entry.direction == journal::Direction::FromUnit && !entry.whole)
-        outgoing.cutReason = entry.ending;
+    // It may not have set all a whole configuration sets.
+    outgoing.cutReason = cutReason;
     outgoing.missingParts = model::missingFromWhole(restored, read.coverage);
     return SendRequest{std::move(outgoing), [lines = model::writeConfiguration(restored)](
                                                 const model::ConfigModel&) { return lines; }};

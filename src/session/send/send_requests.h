@@ -40,6 +40,9 @@ SendRequest exportRequest(const ConfigurationSession& edited, link::LinkMode mod
 // "Restore to Unit": `text` (the entry's, "\n" line ends) read as an import reads it, and sent
 // whole, network included, compared with the unit the read finds. Nothing when it sets nothing.
 std::optional<SendRequest> restoreRequest(const journal::Entry& entry, const std::string& text);
+// The same for a configuration kept elsewhere (a site's history): `cutReason` says how a fetch
+// that did not come whole ended, empty when it came whole.
+std::optional<SendRequest> restoreRequest(const std::string& text, const QString& cutReason);
 
 // Why the checked rows of a comparison cannot be sent, before the unit is read again.
 enum class SelectedRefusal {

@@ -14,9 +14,36 @@ namespace {
 constexpr char kRecordStart = '\x1e';
 constexpr char kFieldEnd = '\x1f';
 
+// The fields of a commit's record in `git log`, between kRecordStart and the files it names.
+const QString kCommitFormat = QStringLiteral("--format=%x1e%H%x1f%aI%x1f%an <%ae>%x1f%s");
+
 QString lineOf(const QByteArray& out)
 {
     return QString::fromLocal8Bit(out).trimmed();
+}
+
+// The commits of `git log` printed in kCommitFormat, each with the last file it names (with
+// --name-only, the unit's file in that commit), `prefix` taken off.
+QList<HistoryCommit> commitsIn(const QByteArray& log, const QString& prefix)
+{
+    QList<HistoryCommit> commits;
+    for (const QByteArray& record : log.split(kRecordStart)) {
+        const QList<QByteArray> lines = record.trimmed().split('\n');
+        const QList<QByteArray> fields = lines.first().split(kFieldEnd);
+        if (fields.size() < 4)
+            continue;
+        HistoryCommit commit;
+        commit.commit = QString::fromLatin1(fields[0]);
+        commit.time = QDateTime::fromString(QString::fromLatin1(fields[1]), Qt::ISODate);
+        commit.author = QString::fromUtf8(fields[2]);
+        commit.subject = QString::fromUtf8(fields[3]);
+        if (lines.size() > 1)
+            commit.path = QString::fromUtf8(lines.last().trimmed());
+        if (commit.path.startsWith(prefix))
+            commit.path = commit.path.mid(prefix.size());
+        commits << commit;
+    }
+    return commits;
 }
 
 } // namespace
@@ -31,7 +58,7 @@ GitResult SiteHistory::git(const QStringList& arguments, const QByteArray& input
     return m_runner.run(arguments, input);
 }
 
-QString SiteHistory::open(bool* gitMissing)
+QString SiteHistory::open(bool* gitMissing, Opening opening)
 {
     const QString missing =
         QStringLiteral("the git command is missing: install git (the package \"git\")");
@@ -41,10 +68,16 @@ QString SiteHistory::open(bool* gitMissing)
         return !result.started;
     };
     QDir folder(m_folder);
+    if (opening == Opening::ExistingOnly && !folder.exists())
+        return QStringLiteral("the folder %1 does not exist: clone the history there first (git "
+                              "clone URL FOLDER)")
+            .arg(m_folder);
     if (!folder.exists() && !folder.mkpath(QStringLiteral(".")))
         return QStringLiteral("the folder %1 cannot be made").arg(m_folder);
     if (folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
             .isEmpty()) {
+        if (opening == Opening::ExistingOnly)
+            return QStringLiteral("the folder %1 is empty: it holds no history yet").arg(m_folder);
         const GitResult init = git({QStringLiteral("init"), QStringLiteral("-q")});
         if (noGit(init))
             return missing;
@@ -136,30 +169,32 @@ QList<HistoryCommit> SiteHistory::commitsOf(const QString& path, QString* error)
     QList<HistoryCommit> commits;
     if (!hasCommits())
         return commits; // git log would fail: a branch without commits
-    const GitResult log = git(
-        {QStringLiteral("log"), QStringLiteral("--follow"), QStringLiteral("--name-only"),
-         QStringLiteral("--format=%x1e%H%x1f%aI%x1f%an <%ae>%x1f%s"), QStringLiteral("--"), path});
+    const GitResult log =
+        git({QStringLiteral("log"), QStringLiteral("--follow"), QStringLiteral("--name-only"),
+             kCommitFormat, QStringLiteral("--"), path});
     if (!log.ok()) {
         if (error)
             *error = log.failure();
         return commits;
     }
-    for (const QByteArray& record : log.out.split(kRecordStart)) {
-        const QList<QByteArray> lines = record.trimmed().split('\n');
-        const QList<QByteArray> fields = lines.first().split(kFieldEnd);
-        if (fields.size() < 4)
-            continue;
-        HistoryCommit commit;
-        commit.commit = QString::fromLatin1(fields[0]);
-        commit.time = QDateTime::fromString(QString::fromLatin1(fields[1]), Qt::ISODate);
-        commit.author = QString::fromUtf8(fields[2]);
-        commit.subject = QString::fromUtf8(fields[3]);
-        commit.path = QString::fromUtf8(lines.last().trimmed());
-        if (commit.path.startsWith(m_prefix))
-            commit.path = commit.path.mid(m_prefix.size());
-        commits << commit;
-    }
-    return commits;
+    return commitsIn(log.out, m_prefix);
+}
+
+std::optional<HistoryCommit> SiteHistory::commitNamed(const QString& name) const
+{
+    // A name that begins with "-" would be taken for an option.
+    if (name.isEmpty() || name.startsWith(QLatin1Char('-')))
+        return std::nullopt;
+    const GitResult hash = git({QStringLiteral("rev-parse"), QStringLiteral("-q"),
+                                QStringLiteral("--verify"), name + QStringLiteral("^{commit}")});
+    if (!hash.ok())
+        return std::nullopt;
+    const GitResult log = git({QStringLiteral("log"), QStringLiteral("-1"), kCommitFormat,
+                               lineOf(hash.out), QStringLiteral("--")});
+    const QList<HistoryCommit> commits = commitsIn(log.out, m_prefix);
+    if (!log.ok() || commits.isEmpty())
+        return std::nullopt;
+    return commits.first();
 }
 
 QString SiteHistory::writeFile(const QString& path, const QByteArray& bytes) const

@@ -30,10 +30,16 @@ class SiteHistory {
 public:
     explicit SiteHistory(QString folder);
 
-    // Makes the folder ready: a missing or empty folder becomes a repository (git init); a
-    // folder of a Git work tree is used as it is. Returns why it cannot be used, empty when it
-    // can; `gitMissing` tells when that is because the git command is not there.
-    QString open(bool* gitMissing = nullptr);
+    // What open() does with a folder that is missing or empty.
+    enum class Opening {
+        MakeWhenEmpty, // it becomes a repository (git init): a backup starts its history
+        ExistingOnly,  // it is refused: reading a history makes none
+    };
+    // Makes the folder ready: a missing or empty folder becomes a repository (git init) or is
+    // refused, as `opening` says; a folder of a Git work tree is used as it is. Returns why it
+    // cannot be used, empty when it can; `gitMissing` tells when that is because the git command
+    // is not there.
+    QString open(bool* gitMissing = nullptr, Opening opening = Opening::MakeWhenEmpty);
     const QString& folder() const { return m_folder; }
     // The repository's own folder (".git"), where its lock is kept.
     const QString& gitFolder() const { return m_gitFolder; }
@@ -47,6 +53,9 @@ public:
     std::optional<QByteArray> textAt(const QString& commit, const QString& path) const;
     // The commits that changed the file at `path`, newest first, through its renames.
     QList<HistoryCommit> commitsOf(const QString& path, QString* error = nullptr) const;
+    // The commit a name given by hand stands for (a hash or the start of one, "HEAD~2", a tag);
+    // nothing when git knows no such commit. Its `path` is empty.
+    std::optional<HistoryCommit> commitNamed(const QString& name) const;
 
     // Writing; the caller holds the repository's HistoryLock. Each returns why it failed.
     QString writeFile(const QString& path, const QByteArray& bytes) const;

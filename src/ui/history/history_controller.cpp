@@ -7,6 +7,7 @@
 #include "ui/common/user_prompts.h"
 #include "ui/compare/unit_comparison.h"
 #include "ui/history/history_dialog.h"
+#include "ui/history/unit_commits_controller.h"
 #include "ui/send/send_controller.h"
 #include "ui/transfer/link_controller.h"
 #include "ui/transfer/window_questions.h"
@@ -31,8 +32,16 @@ void HistoryController::showHistory()
         // Every transfer with a unit adds an entry.
         connect(&m_window.link, &LinkController::transferFinished, this,
                 &HistoryController::showEntries);
+        m_commits = new UnitCommitsController(m_dialog);
+        takeCommitRequests(m_commits);
     }
     showEntries();
+    // The link reaches a unit of the open site: its commits in the site's history too.
+    QString why;
+    const std::optional<session::UnitHistoryPlace> place =
+        m_window.historyPlaceOf ? m_window.historyPlaceOf(m_window.link.journalUnit(), why)
+                                : std::nullopt;
+    m_commits->show(place, why);
     updateCommands();
     m_dialog->show();
     m_dialog->raise();
@@ -53,7 +62,7 @@ void HistoryController::updateCommands()
                                                              mode == link::LinkMode::Telnet));
 }
 
-std::optional<QString> HistoryController::entryText(const journal::Entry& entry)
+std::optional<KeptConfiguration> HistoryController::keptEntry(const journal::Entry& entry)
 {
     QString error;
     const std::optional<QByteArray> bytes = m_window.link.journal().text(entry, &error);
@@ -62,32 +71,46 @@ std::optional<QString> HistoryController::entryText(const journal::Entry& entry)
                                          .arg(entry.unit, entryTimeText(entry), error));
         return std::nullopt;
     }
-    return text::fromLatin1(bytes->toStdString()).remove(QLatin1Char('\r'));
+    return keptJournalEntry(entry,
+                            text::fromLatin1(bytes->toStdString()).remove(QLatin1Char('\r')));
 }
 
 bool HistoryController::openEntry(const journal::Entry& entry)
 {
-    if (m_window.unitBusy())
-        return false;
-    if (!journal::holdsWholeConfiguration(entry)) {
-        m_window.prompts().showError(partialEntryReason(entry));
-        return false;
-    }
-    if (!m_window.confirmDiscardingEdits(questions::kDiscardOnOpen))
-        return false;
-    const std::optional<QString> text = entryText(entry);
-    if (!text)
-        return false;
-    m_window.loadText(*text);
-    // A configuration sent is whole however far it got; one fetched may not be.
-    if (entry.direction == journal::Direction::FromUnit && !entry.whole)
-        m_window.configuration.markIncomplete(entry.ending.toStdString());
-    m_window.showStatus(
-        tr(" Opened from the journal: %1 at %2").arg(entry.unit, entryTimeText(entry)));
-    return true;
+    const std::optional<KeptConfiguration> kept = keptEntry(entry);
+    return kept && openKept(*kept);
 }
 
 void HistoryController::compareEntry(const journal::Entry& entry)
+{
+    if (const std::optional<KeptConfiguration> kept = keptEntry(entry))
+        compareKept(*kept);
+}
+
+void HistoryController::restoreEntry(const journal::Entry& entry)
+{
+    if (const std::optional<KeptConfiguration> kept = keptEntry(entry))
+        restoreKept(*kept);
+}
+
+bool HistoryController::openKept(const KeptConfiguration& kept)
+{
+    if (m_window.unitBusy())
+        return false;
+    if (!kept.partialReason.isEmpty()) {
+        m_window.prompts().showError(kept.partialReason);
+        return false;
+    }
+    if (!m_window.confirmDiscardingEdits(questions::discardOnOpen(kept.name)))
+        return false;
+    m_window.loadText(kept.text);
+    if (!kept.cutReason.isEmpty())
+        m_window.configuration.markIncomplete(kept.cutReason.toStdString());
+    m_window.showStatus(kept.openedStatus);
+    return true;
+}
+
+void HistoryController::compareKept(const KeptConfiguration& kept)
 {
     if (!m_window.configuration.loaded().isLoaded()) {
         m_window.prompts().showError(
@@ -95,48 +118,42 @@ void HistoryController::compareEntry(const journal::Entry& entry)
                "configuration first, or open the entry itself."));
         return;
     }
-    const std::optional<QString> text = entryText(entry);
-    if (!text)
-        return;
     m_window.commitEdits();
-    QString notWhole;
-    if (!journal::holdsWholeConfiguration(entry))
-        notWhole = tr("a %1 holds only the parts that were sent")
-                       .arg(journal::kindText(journal::kindOf(entry)));
-    else if (entry.direction == journal::Direction::FromUnit && !entry.whole)
-        notWhole = entry.ending;
-    const QString source =
-        tr("the journal entry %1 %2 at %3")
-            .arg(journal::directionWord(entry.direction), entry.unit, entryTimeText(entry));
-    m_window.showStatus(m_window.comparison.compare(m_window.configuration.model(), *text, source,
-                                                    notWhole, {}, m_window.prompts()));
+    m_window.showStatus(m_window.comparison.compare(m_window.configuration.model(), kept.text,
+                                                    kept.compareSource, kept.compareNotWhole, {},
+                                                    m_window.prompts()));
 }
 
-void HistoryController::restoreEntry(const journal::Entry& entry)
+void HistoryController::restoreKept(const KeptConfiguration& kept)
 {
     const QString unit = m_window.link.journalUnit();
     if (m_window.unitBusy() || unit.isEmpty())
         return;
-    if (!journal::holdsWholeConfiguration(entry)) {
-        m_window.prompts().showError(partialEntryReason(entry));
+    if (!kept.partialReason.isEmpty()) {
+        m_window.prompts().showError(kept.partialReason);
         return;
     }
-    const std::optional<QString> text = entryText(entry);
-    if (!text)
-        return;
     std::optional<session::send::SendRequest> request =
-        session::send::restoreRequest(entry, text::toLatin1(*text));
+        session::send::restoreRequest(text::toLatin1(kept.text), kept.cutReason);
     if (!request) {
         m_window.prompts().showError(questions::kNothingToSend);
         return;
     }
-    if (!m_window.prompts().confirm(questions::restoreEntry(
-            unit, tr("the configuration %1 %2 at %3")
-                      .arg(entry.direction == journal::Direction::FromUnit ? tr("read from")
-                                                                           : tr("sent to"),
-                           entry.unit, entryTimeText(entry)))))
+    if (!m_window.prompts().confirm(questions::restoreEntry(unit, kept.restoreWhat)))
         return;
     m_window.sends.send(SendController::Kind::Restore, std::move(*request));
+}
+
+void HistoryController::takeCommitRequests(UnitCommitsController* commits)
+{
+    connect(commits, &UnitCommitsController::openRequested, this, &HistoryController::openKept);
+    connect(commits, &UnitCommitsController::compareRequested, this,
+            &HistoryController::compareKept);
+    connect(commits, &UnitCommitsController::restoreRequested, this,
+            [this](const KeptConfiguration& kept, const session::SiteLink& link) {
+                if (!m_window.unitBusy() && m_window.link.useLink(link))
+                    restoreKept(kept);
+            });
 }
 
 void HistoryController::keepEntry(const journal::Entry& entry, bool kept)

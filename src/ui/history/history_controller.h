@@ -5,6 +5,8 @@
 // link, with the guards of an export, and "Keep" keeps it from the journal's bound.
 
 #include "journal/journal_entry.h"
+#include "session/restore/unit_history.h"
+#include "ui/history/kept_configuration.h"
 
 #include <QObject>
 
@@ -22,6 +24,7 @@ namespace zel::ui {
 class HistoryDialog;
 class LinkController;
 class SendController;
+class UnitCommitsController;
 class UnitComparison;
 class UserPrompts;
 
@@ -42,6 +45,10 @@ struct HistoryWindowSide {
     // Stores what the pages show into the model, then shows the names again.
     std::function<void()> commitEdits;
     std::function<void(const QString&)> showStatus;
+    // Where the open site's history keeps the unit the journal names `unitName`; nothing when no
+    // open site names it, or, with `why` set, when its site keeps no history of it.
+    std::function<std::optional<session::UnitHistoryPlace>(const QString& unitName, QString& why)>
+        historyPlaceOf;
 };
 
 class HistoryController : public QObject {
@@ -65,14 +72,23 @@ public slots:
     void restoreEntry(const zel::journal::Entry& entry);
     // Keeps the entry from the journal's bound, or lets the bound drop it again.
     void keepEntry(const zel::journal::Entry& entry, bool kept);
+    // The same three of a configuration kept earlier: a journal entry's, or a site unit's at a
+    // commit of its site's history.
+    bool openKept(const zel::ui::KeptConfiguration& kept);
+    void compareKept(const zel::ui::KeptConfiguration& kept);
+    void restoreKept(const zel::ui::KeptConfiguration& kept);
+    // What a History dialog's commits ask for is done here; Restore goes to the site's unit.
+    void takeCommitRequests(zel::ui::UnitCommitsController* commits);
 
 private:
-    // An entry's text with "\n" line breaks; nothing, after saying why, when it cannot be read.
-    std::optional<QString> entryText(const journal::Entry& entry);
+    // An entry with its text; nothing, after saying why, when it cannot be read.
+    std::optional<KeptConfiguration> keptEntry(const journal::Entry& entry);
     void showEntries();
 
     HistoryWindowSide m_window;
     HistoryDialog* m_dialog = nullptr;
+    // The commits of the site's unit the link reaches, in the History dialog.
+    UnitCommitsController* m_commits = nullptr;
 };
 
 } // namespace zel::ui

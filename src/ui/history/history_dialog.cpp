@@ -15,20 +15,29 @@ namespace zel::ui {
 
 namespace {
 
-constexpr int kEntryRole = Qt::UserRole; // an entry's position in m_entries; none on unit rows
+constexpr int kEntryRole = Qt::UserRole;      // an entry's position in m_entries; none on unit rows
+constexpr int kCommitRole = Qt::UserRole + 1; // a commit's position in m_commits
+
+const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
 } // namespace
 
 QString entryTimeText(const journal::Entry& entry)
 {
-    return entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    return entry.time.toLocalTime().toString(kTimeFormat);
+}
+
+QString commitTimeText(const session::HistoryCommit& commit)
+{
+    return commit.time.toLocalTime().toString(kTimeFormat);
 }
 
 HistoryDialog::HistoryDialog(QWidget* parent)
     : QDialog(parent), m_folder(new QLabel(this)), m_list(new QTreeWidget(this)),
       m_open(new QPushButton(tr("&Open"), this)), m_compare(new QPushButton(tr("&Compare"), this)),
       m_restore(new QPushButton(tr("&Restore to Unit"), this)),
-      m_keep(new QPushButton(tr("&Keep"), this)), m_note(new QLabel(this))
+      m_keep(new QPushButton(tr("&Keep"), this)), m_note(new QLabel(this)),
+      m_commitsNote(new QLabel(this))
 {
     setWindowTitle(tr("History"));
     m_folder->setWordWrap(true);
@@ -36,6 +45,9 @@ HistoryDialog::HistoryDialog(QWidget* parent)
     m_note->setWordWrap(true);
     m_note->setTextFormat(Qt::PlainText);
     m_note->hide();
+    m_commitsNote->setWordWrap(true);
+    m_commitsNote->setTextFormat(Qt::PlainText);
+    m_commitsNote->hide();
     m_keep->setCheckable(true);
     m_keep->setToolTip(tr("A kept entry is never dropped to make room in the journal"));
     m_list->setHeaderLabels(
@@ -47,15 +59,22 @@ HistoryDialog::HistoryDialog(QWidget* parent)
     for (QPushButton* button : {m_open, m_compare, m_restore, m_keep})
         buttons->addButton(button, QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    const auto emitFor = [this](void (HistoryDialog::*signal)(const journal::Entry&)) {
-        return [this, signal] {
+    using EntrySignal = void (HistoryDialog::*)(const journal::Entry&);
+    using CommitSignal = void (HistoryDialog::*)(const session::HistoryCommit&);
+    const auto emitFor = [this](EntrySignal forEntry, CommitSignal forCommit) {
+        return [this, forEntry, forCommit] {
             if (const std::optional<journal::Entry> entry = chosenEntry())
-                emit(this->*signal)(*entry);
+                emit(this->*forEntry)(*entry);
+            else if (const std::optional<session::HistoryCommit> commit = chosenCommit())
+                emit(this->*forCommit)(*commit);
         };
     };
-    connect(m_open, &QPushButton::clicked, this, emitFor(&HistoryDialog::openRequested));
-    connect(m_compare, &QPushButton::clicked, this, emitFor(&HistoryDialog::compareRequested));
-    connect(m_restore, &QPushButton::clicked, this, emitFor(&HistoryDialog::restoreRequested));
+    connect(m_open, &QPushButton::clicked, this,
+            emitFor(&HistoryDialog::openRequested, &HistoryDialog::openCommitRequested));
+    connect(m_compare, &QPushButton::clicked, this,
+            emitFor(&HistoryDialog::compareRequested, &HistoryDialog::compareCommitRequested));
+    connect(m_restore, &QPushButton::clicked, this,
+            emitFor(&HistoryDialog::restoreRequested, &HistoryDialog::restoreCommitRequested));
     connect(m_keep, &QPushButton::clicked, this, [this](bool checked) {
         if (const std::optional<journal::Entry> entry = chosenEntry())
             emit keepRequested(*entry, checked);
@@ -66,6 +85,7 @@ HistoryDialog::HistoryDialog(QWidget* parent)
     layout->addWidget(m_folder);
     layout->addWidget(m_list);
     layout->addWidget(m_note);
+    layout->addWidget(m_commitsNote);
     layout->addWidget(buttons);
     giveButtonsMnemonics(this);
     returnFocusWhenClosed(this);
@@ -76,7 +96,9 @@ HistoryDialog::HistoryDialog(QWidget* parent)
 void HistoryDialog::showEntries(const QList<journal::Entry>& entries, const QString& folder)
 {
     const std::optional<journal::Entry> chosen = chosenEntry(); // chosen again if still there
+    const std::optional<session::HistoryCommit> chosenCommit = this->chosenCommit();
     m_entries = entries;
+    m_commitsItem = nullptr; // cleared with the rest
     m_list->clear();
     // The user's own folder as "~", as a shell names it.
     const QString home = QDir::homePath() + u'/';
@@ -107,20 +129,74 @@ void HistoryDialog::showEntries(const QList<journal::Entry>& entries, const QStr
         if (chosen && chosen->file == entry.file)
             chosenAgain = item;
     }
+    addCommitRows(chosenCommit ? chosenCommit->commit : QString(),
+                  !chosenCommit && entries.isEmpty());
     m_list->expandAll();
     for (int column = 0; column < 4; ++column)
         m_list->resizeColumnToContents(column);
     if (chosenAgain)
         m_list->setCurrentItem(chosenAgain);
-    else if (!units.isEmpty())
+    else if (!units.isEmpty() && !chosenCommit)
         m_list->setCurrentItem(units.front()->child(0));
     updateButtons();
+}
+
+void HistoryDialog::showCommits(const QString& heading,
+                                const QList<session::HistoryCommit>& commits, const QString& note)
+{
+    const std::optional<session::HistoryCommit> chosen = chosenCommit();
+    const bool entryChosen = chosenEntry().has_value();
+    m_commitsHeading = heading;
+    m_commits = commits;
+    m_commitsNote->setText(note);
+    m_commitsNote->setVisible(!note.isEmpty());
+    addCommitRows(chosen ? chosen->commit : QString(), !entryChosen);
+    updateButtons();
+}
+
+void HistoryDialog::addCommitRows(const QString& chosen, bool chooseNewest)
+{
+    delete m_commitsItem;
+    m_commitsItem = nullptr;
+    if (m_commits.isEmpty())
+        return;
+    m_commitsItem = new QTreeWidgetItem({m_commitsHeading});
+    m_list->insertTopLevelItem(0, m_commitsItem);
+    QTreeWidgetItem* chosenAgain = nullptr;
+    for (int i = 0; i < m_commits.size(); ++i) {
+        const session::HistoryCommit& commit = m_commits[i];
+        // "Name <address>": the name alone in the row, the whole in its tool tip.
+        const QString author = commit.author.section(QStringLiteral(" <"), 0, 0);
+        auto* item = new QTreeWidgetItem(m_commitsItem,
+                                         {commitTimeText(commit),
+                                          tr("commit %1 by %2").arg(commit.commit.left(7), author),
+                                          QString(), QString(), commit.subject});
+        item->setData(0, kCommitRole, i);
+        item->setToolTip(1, commit.author);
+        item->setToolTip(4, commit.subject);
+        if (commit.commit == chosen)
+            chosenAgain = item;
+    }
+    m_commitsItem->setExpanded(true);
+    if (chosenAgain || chooseNewest)
+        m_list->setCurrentItem(chosenAgain ? chosenAgain : m_commitsItem->child(0));
 }
 
 void HistoryDialog::setRestoreEnabled(bool enabled)
 {
     m_restoreAllowed = enabled;
     updateButtons();
+}
+
+std::optional<session::HistoryCommit> HistoryDialog::chosenCommit() const
+{
+    const QTreeWidgetItem* item = m_list->currentItem();
+    if (!item || !item->data(0, kCommitRole).isValid())
+        return std::nullopt;
+    const int index = item->data(0, kCommitRole).toInt();
+    if (index < 0 || index >= m_commits.size())
+        return std::nullopt;
+    return m_commits[index];
 }
 
 std::optional<journal::Entry> HistoryDialog::chosenEntry() const
@@ -137,9 +213,10 @@ std::optional<journal::Entry> HistoryDialog::chosenEntry() const
 void HistoryDialog::updateButtons()
 {
     const std::optional<journal::Entry> entry = chosenEntry();
-    const bool whole = entry && journal::holdsWholeConfiguration(*entry);
+    const bool commit = chosenCommit().has_value();
+    const bool whole = commit || (entry && journal::holdsWholeConfiguration(*entry));
     m_open->setEnabled(whole);
-    m_compare->setEnabled(entry.has_value());
+    m_compare->setEnabled(entry.has_value() || commit);
     m_restore->setEnabled(whole && m_restoreAllowed);
     m_keep->setEnabled(entry.has_value());
     m_keep->setChecked(entry && entry->kept);

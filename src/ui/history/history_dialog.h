@@ -3,10 +3,13 @@
 // last on top, each entry with what it is and whether it is kept. For the chosen entry: "Open"
 // it into the editor, "Compare" it with the configuration being edited, "Restore to Unit", or
 // "Keep" it from the journal's bound. A partial send holds only what was sent: it is neither
-// opened nor restored as a whole configuration, and the dialog says why. The window does each;
-// the dialog only says which entry was chosen.
+// opened nor restored as a whole configuration, and the dialog says why. For a site's unit the
+// commits of its site's history are listed too, in a group of their own on top (when made, by
+// whom, the message's first line), with Open, Compare and Restore to Unit as for an entry. The
+// window does each; the dialog only says which entry or commit was chosen.
 
 #include "journal/journal_entry.h"
+#include "session/site/site_history.h"
 
 #include <QDialog>
 #include <QList>
@@ -14,6 +17,7 @@
 class QLabel;
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace zel::ui {
 
@@ -38,14 +42,30 @@ public:
     // The entry chosen in the list; nothing when a unit's row or nothing is chosen.
     std::optional<journal::Entry> chosenEntry() const;
 
+    // The commits of a site's unit (newest first), under `heading`; none hides their group.
+    // `note` says why there are none, or that they are still being listed; empty hides it.
+    void showCommits(const QString& heading, const QList<session::HistoryCommit>& commits,
+                     const QString& note);
+    // The group of the commits; null when there is none.
+    QTreeWidgetItem* commitsItem() const { return m_commitsItem; }
+    QLabel* commitsNoteLabel() const { return m_commitsNote; }
+    // The commit chosen in the list; nothing when no commit is chosen.
+    std::optional<session::HistoryCommit> chosenCommit() const;
+
 signals:
     void openRequested(const zel::journal::Entry& entry);
     void compareRequested(const zel::journal::Entry& entry);
     void restoreRequested(const zel::journal::Entry& entry);
     void keepRequested(const zel::journal::Entry& entry, bool kept);
+    void openCommitRequested(const zel::session::HistoryCommit& commit);
+    void compareCommitRequested(const zel::session::HistoryCommit& commit);
+    void restoreCommitRequested(const zel::session::HistoryCommit& commit);
 
 private:
     void updateButtons();
+    // The commits' group, on top of the list, as m_commits holds them; the commit `chosen` (its
+    // hash) is chosen again, else the newest when `chooseNewest`.
+    void addCommitRows(const QString& chosen, bool chooseNewest);
 
     QLabel* m_folder;
     QTreeWidget* m_list;
@@ -54,12 +74,17 @@ private:
     QPushButton* m_restore;
     QPushButton* m_keep;
     QLabel* m_note;
+    QLabel* m_commitsNote;
     QList<journal::Entry> m_entries;
+    QString m_commitsHeading;
+    QList<session::HistoryCommit> m_commits;
+    QTreeWidgetItem* m_commitsItem = nullptr;
     bool m_restoreAllowed = false;
 };
 
-// "2026-12-09 14:02:11", local time, as the history shows an entry's time.
+// "2026-12-09 14:02:11", local time, as the history shows an entry's or a commit's time.
 QString entryTimeText(const journal::Entry& entry);
+QString commitTimeText(const session::HistoryCommit& commit);
 // Why an entry that is not a whole configuration (a partial send) is not opened or restored.
 QString partialEntryReason(const journal::Entry& entry);
 

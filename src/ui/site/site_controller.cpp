@@ -61,6 +61,8 @@ SiteWindow* SiteController::showSiteWindow()
                     if (!m_window.unitBusy() && m_window.link.useLink(link))
                         m_window.history.restoreEntry(entry);
                 });
+        connect(m_siteWindow, &SiteWindow::historyCommitsMade, &history,
+                &HistoryController::takeCommitRequests);
         showLiveUnit();
     }
     m_siteWindow->show();

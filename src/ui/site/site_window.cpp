@@ -348,6 +348,15 @@ void SiteWindow::compareChosenUnit()
         emit compareRequested(*backup);
 }
 
+std::optional<session::UnitHistoryPlace> SiteWindow::historyPlaceOf(const QString& unitName,
+                                                                    QString& why) const
+{
+    for (const session::SiteUnit& unit : m_site.units)
+        if (unit.link.unitName() == unitName)
+            return session::unitHistoryPlace(m_path, m_site, unit.name, {}, why);
+    return std::nullopt;
+}
+
 void SiteWindow::showChosenHistory()
 {
     const int row = m_table->currentRow();
@@ -365,6 +374,8 @@ void SiteWindow::showChosenHistory()
                     // The entry's mark, as the journal holds it now.
                     m_history->showEntries(historyOfUnit(m_historyUnit), journal::defaultFolder());
                 });
+        m_historyCommits = new UnitCommitsController(m_history);
+        emit historyCommitsMade(m_historyCommits);
     }
     // Restore goes to the unit whose history is shown.
     disconnect(m_history, &HistoryDialog::restoreRequested, this, nullptr);
@@ -375,6 +386,10 @@ void SiteWindow::showChosenHistory()
     m_historyUnit = unit;
     m_history->setWindowTitle(tr("History of %1").arg(unit.name));
     m_history->showEntries(historyOfUnit(unit), journal::defaultFolder());
+    QString why;
+    const std::optional<session::UnitHistoryPlace> place =
+        session::unitHistoryPlace(m_path, m_site, unit.name, {}, why);
+    m_historyCommits->show(place, why);
     m_history->show();
     m_history->raise();
     m_history->activateWindow();

@@ -4,12 +4,14 @@
 // over every unit (see session::SiteRun), the rows following as each unit ends; per row, "Open"
 // brings the unit's last backup into the editor with the link set to the unit, "Compare" compares
 // that backup with the configuration being edited, and "History" lists the unit's journal
-// entries, whatever address they were made at. The editor does the opening, comparing and
-// restoring; this window says which unit and entry.
+// entries, whatever address they were made at, and its commits in the site's history. The
+// editor does the opening, comparing and restoring; this window says which unit and entry.
 
 #include "journal/journal_entry.h"
+#include "session/restore/unit_history.h"
 #include "session/site/site_file.h"
 #include "session/site/site_run.h"
+#include "ui/history/unit_commits_controller.h"
 
 #include <QMainWindow>
 
@@ -50,6 +52,10 @@ public:
     // The unit live mode holds, as the journal names it; empty when live mode is off. Its row
     // says "on", every other "off".
     void showLiveUnit(const QString& unitName);
+    // Where the site's history keeps the unit the journal names `unitName` (its link); nothing
+    // when the site names no such unit, or, with `why` set, when it keeps no history of it.
+    std::optional<session::UnitHistoryPlace> historyPlaceOf(const QString& unitName,
+                                                            QString& why) const;
 
     const session::Site& site() const { return m_site; }
     const QString& path() const { return m_path; }
@@ -83,6 +89,9 @@ signals:
     void restoreRequested(const zel::journal::Entry& entry, const zel::session::SiteLink& link);
     void openEntryRequested(const zel::journal::Entry& entry);
     void keepRequested(const zel::journal::Entry& entry, bool kept);
+    // The History dialog's commits are listed by `commits`, made with the dialog: what they ask
+    // for is for the editor to do.
+    void historyCommitsMade(zel::ui::UnitCommitsController* commits);
     void runFinished();
 
 protected:
@@ -123,6 +132,7 @@ private:
     QPushButton* m_compareUnit;
     QPushButton* m_historyButton;
     HistoryDialog* m_history = nullptr;
+    UnitCommitsController* m_historyCommits = nullptr;
     session::SiteUnit m_historyUnit; // the unit whose history the dialog shows
     std::unique_ptr<session::SiteRun> m_run;
 };

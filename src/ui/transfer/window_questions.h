@@ -21,8 +21,11 @@ inline const QString kDiscardOnImport = kUnsavedEdits + QStringLiteral("\n\nImpo
 inline const QString kDiscardOnNew = kUnsavedEdits + QStringLiteral("\n\nStart a new "
                                                                     "configuration and discard "
                                                                     "them?");
-inline const QString kDiscardOnOpen =
-    kUnsavedEdits + QStringLiteral("\n\nOpen the journal entry anyway and discard them?");
+// `what`: "the journal entry", "the commit 1a2b3c4".
+inline QString discardOnOpen(const QString& what)
+{
+    return kUnsavedEdits + QStringLiteral("\n\nOpen %1 anyway and discard them?").arg(what);
+}
 // Sending only what changed needs to know what the unit holds.
 inline QString sendSelectedUnknown(const QString& reason)
 {

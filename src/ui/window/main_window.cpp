@@ -16,6 +16,7 @@
 #include "ui/report/report_controller.h"
 #include "ui/send/send_controller.h"
 #include "ui/site/site_controller.h"
+#include "ui/site/site_window.h"
 #include "ui/transfer/link_controller.h"
 #include "ui/transfer/text_box_loading.h"
 #include "ui/transfer/transfer_progress_panel.h"
@@ -144,7 +145,11 @@ void MainWindow::buildControllers()
     m_history = new HistoryController(
         {*this, m_session, *m_link, *m_comparison, *m_sends, prompts, busy,
          [this](const QString& question) { return confirmDiscardingEdits(question); },
-         [this](const QString& text) { loadText(text); }, commit, status},
+         [this](const QString& text) { loadText(text); }, commit, status,
+         [this](const QString& unitName, QString& why) {
+             const SiteWindow* site = m_sites->siteWindow();
+             return site ? site->historyPlaceOf(unitName, why) : std::nullopt;
+         }},
         this);
     m_sites = new SiteController(
         {*this, *m_link, *m_history, prompts, busy, [this] { importConfiguration(); },

@@ -3,8 +3,11 @@
 // another unit's configuration goes to a unit.
 #include "link_window_fixture.h"
 
+#include "journal/journal.h"
 #include "link/absent_units.h"
 #include "link/zelsim_process.h"
+#include "session/site/history_unit_file.h"
+#include "ui/history/history_controller.h"
 #include "ui/history/history_dialog.h"
 #include "ui/live/live_controller.h"
 #include "ui/site/find_units_dialog.h"
@@ -13,8 +16,10 @@
 #include "ui/site/site_window.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -143,6 +148,149 @@ TEST(UnitIdentity, ExportAsksBeforeAnotherUnitsConfigurationGoesToAUnit)
     QStringList sent = unit.receivedCommands().mid(received);
     sent.removeAll(QStringLiteral("[]"));
     EXPECT_EQ(sent, QStringList{"[QXSB]"}) << "read, nothing sent";
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+void git(const QString& folder, const QStringList& arguments)
+{
+    QProcess process;
+    process.start("git", QStringList{"-C", folder, "-c", "user.name=Installer", "-c",
+                                     "user.email=installer@example.com"} +
+                             arguments);
+    ASSERT_TRUE(process.waitForFinished(30000));
+    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+}
+
+// A colleague's backups of the site's Bar in the site's history: its zone 1 "Hall A", then "Hall
+// B". Returns the site file, which names the history.
+QString siteWithHistory(const QTemporaryDir& folder, const QString& link)
+{
+    QFile filled(kFilled);
+    EXPECT_TRUE(filled.open(QIODevice::ReadOnly));
+    const QByteArray text = filled.readAll();
+    const QString history = folder.filePath("history");
+    git(folder.path(), {"init", "-q", "history"});
+    QDir(history).mkpath("hotel");
+    for (const QByteArray name : {"Hall A", "Hall B"}) {
+        QByteArray unitText = text;
+        unitText.replace("[NO1\"Room 01\"]", "[NO1\"" + name + "\"]");
+        writeBytes(history + "/hotel/Bar.zel",
+                   session::unitFileText({"Bar", "tcp:" + link, "ZEL-16", {}}, unitText));
+        git(history, {"add", "hotel/Bar.zel"});
+        git(history, {"commit", "-q", "-m",
+                      name == "Hall A" ? "hotel: 1 new (Bar)" : "hotel: 1 changed (Bar)"});
+    }
+    const QString site = folder.filePath("hotel.zelsite");
+    writeBytes(site, "# zelconfig history: history\nBar tcp:" + link.toLatin1() + "\n");
+    return site;
+}
+
+TEST(SiteHistoryWindow, ListsAUnitsCommitsAndRestoresOneReadingTheUnitFirst)
+{
+    ZelSimProcess bar;
+    ASSERT_TRUE(bar.start(Link::Tcp, {"--config", kFilled}, "127.0.0.86:0"));
+    const QTemporaryDir folder;
+    LinkWindow w;
+    ui::SiteWindow* site = w.window.sites()->showSiteWindow();
+    ASSERT_TRUE(site->openSite(siteWithHistory(folder, bar.address())));
+    site->table()->selectRow(0);
+    site->historyButton()->click();
+    ui::HistoryDialog* history = site->historyDialog();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return history->commitsItem() != nullptr; }, 20000))
+        << history->commitsNoteLabel()->text().toStdString();
+    QTreeWidgetItem* commits = history->commitsItem();
+    ASSERT_EQ(commits->childCount(), 2);
+    EXPECT_TRUE(commits->text(0).startsWith("Bar: commits in the site's history"));
+    const QTreeWidgetItem* first = commits->child(1);
+    EXPECT_TRUE(first->text(1).startsWith("commit ")) << first->text(1).toStdString();
+    EXPECT_TRUE(first->text(1).endsWith(" by Installer")) << first->text(1).toStdString();
+    EXPECT_EQ(first->text(4), "hotel: 1 new (Bar)");
+    EXPECT_EQ(history->list()->currentItem(), commits->child(0)) << "the newest, on a new laptop";
+
+    // Restore to Unit of the first backup: the unit is read (and journaled) before it is sent.
+    history->list()->setCurrentItem(commits->child(1));
+    w.prompts->confirmAnswer = true;
+    history->restoreButton()->click();
+    // The question comes once the commit was read, off the window's thread; then the unit is read.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.prompts->confirmations.isEmpty(); }, 20000));
+    ASSERT_TRUE(waitUntil([&] { return !w.window.unitWorkPending(); }, 30000));
+    expectOne(w.prompts->confirmations,
+              "kept in the site's history at commit " + first->text(1).mid(7, 7));
+    const QList<journal::Entry> entries = w.link.journal().entries();
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[0].direction, journal::Direction::ToUnit);
+    EXPECT_TRUE(entries[0].whole);
+    EXPECT_EQ(entries[1].direction, journal::Direction::FromUnit);
+    EXPECT_TRUE(w.link.journal().text(entries[1])->contains("[NO1\"Room 01\"]")) << "as found";
+    const QStringList received = bar.receivedCommands();
+    EXPECT_GE(received.indexOf("[QXSB]"), 0);
+    EXPECT_LT(received.indexOf("[QXSB]"), received.indexOf("[NO1\"Hall A\"]"));
+    EXPECT_EQ(w.link.host(), bar.address());
+
+    // Open brings the newest commit into the editor.
+    history->list()->setCurrentItem(history->commitsItem()->child(0));
+    history->openButton()->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.window.model().zoneName(1) == "Hall B"; }, 20000));
+
+    // The window's own History, its link at the site's unit, lists the commits as well.
+    w.window.historyAction()->trigger();
+    ui::HistoryDialog* main = w.window.history()->dialog();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main->commitsItem() != nullptr; }, 20000));
+    ASSERT_EQ(main->commitsItem()->childCount(), 2);
+    // The commit chosen stays chosen when the journal's entries are shown again after a transfer.
+    main->list()->setCurrentItem(main->commitsItem()->child(1));
+    const QString chosen = main->chosenCommit()->commit;
+    main->showEntries(w.link.journal().entries(), w.link.journal().folder());
+    ASSERT_TRUE(main->chosenCommit());
+    EXPECT_EQ(main->chosenCommit()->commit, chosen);
+    // A link to a unit the site does not name: the journal alone.
+    w.chooseTelnet("127.0.0.1:2");
+    w.window.historyAction()->trigger();
+    EXPECT_EQ(main->commitsItem(), nullptr);
+}
+
+TEST(SiteHistoryWindow, ShowsNoCommitsAndSaysWhyWhenThereIsNoHistoryToRead)
+{
+    const QTemporaryDir folder;
+    const QString link = "127.0.0.87:2323";
+    const QString withHistory = siteWithHistory(folder, link);
+    const QString noHistory = folder.filePath("plain.zelsite");
+    writeBytes(noHistory, "Bar tcp:" + link.toLatin1() + "\n");
+    const QString elsewhere = folder.filePath("away/hotel.zelsite");
+    QDir(folder.path()).mkpath("away");
+    QFile::copy(withHistory, elsewhere);
+    struct Case {
+        const char* what;
+        QString site;
+        QByteArray path; // PATH while it lists; empty: as it is
+        QString note;
+    };
+    const QList<Case> cases = {
+        {"the site names no history", noHistory, {}, "the site names no history"},
+        {"no clone where the site says", elsewhere, {}, "does not exist: clone the history"},
+        {"git missing", withHistory, "/nonexistent", "the git command is missing"},
+    };
+    const QByteArray path = qgetenv("PATH");
+    LinkWindow w;
+    ui::SiteWindow* site = w.window.sites()->showSiteWindow();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(site->openSite(c.site));
+        site->table()->selectRow(0);
+        qputenv("PATH", c.path.isEmpty() ? path : c.path);
+        site->historyButton()->click();
+        QLabel* note = site->historyDialog()->commitsNoteLabel();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !note->text().startsWith("Listing"); }, 20000));
+        qputenv("PATH", path);
+        EXPECT_TRUE(note->text().contains(c.note)) << note->text().toStdString();
+        EXPECT_EQ(site->historyDialog()->commitsItem(), nullptr);
+    }
 }
 
 } // namespace
