@@ -7,7 +7,7 @@
 // timers.
 
 #include "session/find/address_range.h"
-#include "session/site/site_link.h"
+#include "session/unit/site_link.h"
 #include "session/unit/unit_fingerprint.h"
 #include "session/unit/unit_reader.h"
 

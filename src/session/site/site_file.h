@@ -15,7 +15,7 @@
 // within a site. Remarks and empty lines are kept when the window saves the site again. Bytes
 // are Latin-1 both ways, so that every byte survives.
 
-#include "session/site/site_link.h"
+#include "session/unit/site_link.h"
 
 #include <QByteArray>
 #include <QList>

@@ -75,9 +75,4 @@ QString summaryLine(const QList<UnitOutcome>& outcomes)
         .arg(parts.isEmpty() ? QString() : QStringLiteral(": ") + parts.join(QStringLiteral(", ")));
 }
 
-QString shortTimeText(const QDateTime& time)
-{
-    return time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-}
-
 } // namespace zel::session

@@ -1,7 +1,8 @@
 #pragma once
 // What a site run made of one unit, as zeltool prints it and the site window shows it.
 
-#include "session/site/site_link.h"
+#include "session/unit/short_time_text.h"
+#include "session/unit/site_link.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -44,7 +45,5 @@ QString outcomeLine(const UnitOutcome& outcome);
 QJsonObject outcomeJson(const UnitOutcome& outcome);
 // "5 units: 3 unchanged, 1 changed, 1 failed"
 QString summaryLine(const QList<UnitOutcome>& outcomes);
-// A time as lists show it: "2026-12-09 14:02", local time.
-QString shortTimeText(const QDateTime& time);
 
 } // namespace zel::session

@@ -1,6 +1,6 @@
 #include "session/unit/identity_check.h"
 
-#include "session/site/site_outcome.h"
+#include "session/unit/short_time_text.h"
 #include "session/unit/unit_directory.h"
 #include "session/unit/unit_journal.h"
 

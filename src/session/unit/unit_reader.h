@@ -6,7 +6,7 @@
 // something; a reply holding "ERROR" ends it at once. A deadline bounds the whole read, so that
 // one hung unit never holds the rest. Runs on signals and timers; start() returns at once.
 
-#include "session/site/site_link.h"
+#include "session/unit/site_link.h"
 
 #include "model/config_model.h"
 

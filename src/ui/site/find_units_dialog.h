@@ -6,7 +6,7 @@
 // to the window, which chooses its link mode and address.
 
 #include "session/find/probe_scan.h"
-#include "session/site/site_link.h"
+#include "session/unit/site_link.h"
 
 #include <QDialog>
 

@@ -5,7 +5,7 @@
 // the unit of its row.
 
 #include "journal/journal_entry.h"
-#include "session/site/site_link.h"
+#include "session/unit/site_link.h"
 
 #include <QObject>
 

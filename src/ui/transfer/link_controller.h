@@ -10,7 +10,7 @@
 #include "link/link_mode.h"
 #include "link/transfer_outcome.h"
 #include "link/transfer_settings.h"
-#include "session/site/site_link.h"
+#include "session/unit/site_link.h"
 #include "ui/transfer/link_mode_actions.h"
 #include "ui/transfer/serial_session.h"
 #include "ui/transfer/transfer_runner.h"

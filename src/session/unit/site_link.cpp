@@ -1,4 +1,4 @@
-#include "session/site/site_link.h"
+#include "session/unit/site_link.h"
 
 #include "link/host_address.h"
 #include "link/unit_name.h"
