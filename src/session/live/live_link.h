@@ -4,8 +4,8 @@
 // line by line as an export is, or a fetch). A transfer that times out leaves the link as it is:
 // a unit that is slow to answer is not a lost link, and no second session is ever opened beside
 // the first. A link the unit closes (or a port that goes) is opened again in the background,
-// after 0.5 s, then twice as long each time up to a bound, and from the start again after a
-// success; whoever hears opened() fetches and compares before sending again.
+// after the first wait, then twice as long each time up to a bound, and from the start again
+// after a success; whoever hears opened() fetches and compares before sending again.
 
 #include "link/transfer_settings.h"
 
@@ -34,8 +34,9 @@ public:
 
     struct Settings {
         link::TransferSettings transfer; // the reply timeout, the receive limit
-        std::chrono::milliseconds firstRetry{500};
-        std::chrono::milliseconds longestRetry{16000};
+        // The waits before the link lost is opened again; live mode's settings give them.
+        std::chrono::milliseconds firstRetry{};
+        std::chrono::milliseconds longestRetry{};
     };
 
     LiveLink(ChannelMaker makeChannel, Settings settings, QObject* parent = nullptr);
