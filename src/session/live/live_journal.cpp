@@ -33,11 +33,10 @@ void LiveJournal::keepLinesSent(const QStringList& lines, int notAcknowledged)
     journal::setKind(entry, notAcknowledged == 0 ? journal::Kind::LiveSend
                                                  : journal::Kind::IncompleteLiveSend);
     entry.unit = m_unit;
-    entry.ending = notAcknowledged == 0
-                       ? QStringLiteral("live mode: %1 lines sent").arg(lines.size())
-                       : QStringLiteral("live mode: %1 lines sent, %2 not acknowledged")
-                             .arg(lines.size())
-                             .arg(notAcknowledged);
+    entry.ending = notAcknowledged == 0 ? tr("live mode: %1 lines sent").arg(lines.size())
+                                        : tr("live mode: %1 lines sent, %2 not acknowledged")
+                                              .arg(lines.size())
+                                              .arg(notAcknowledged);
     QByteArray text;
     for (const QString& line : lines)
         text += line.toLatin1() + "\r\n";

@@ -3,6 +3,7 @@
 // changed, the lines it sent (as a live send), and the unit as read back when it ended. Without a
 // journal nothing is kept; a failure to keep an entry is said when live mode ends.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,8 @@ class Journal;
 namespace zel::session {
 
 class LiveJournal {
+    Q_DECLARE_TR_FUNCTIONS(LiveJournal)
+
 public:
     // `journal`, when given, must outlive this.
     explicit LiveJournal(journal::Journal* journal) : m_journal(journal) {}

@@ -108,8 +108,7 @@ void LiveSession::onFetched(const QString& text, bool whole, const QString& why)
     m_config.fetchedFromUnit(text::toLatin1(text), m_link->peer());
     const model::ConfigModel unit = m_config.lastFetchedFromUnit()->model;
     if (m_phase == LivePhase::ReadingBack) {
-        m_journal.keepRead(text::toLatin1(found),
-                           QStringLiteral("live mode ended: the unit as read back"));
+        m_journal.keepRead(text::toLatin1(found), tr("live mode ended: the unit as read back"));
         endNow(true, unit);
         return;
     }
@@ -138,9 +137,8 @@ void LiveSession::onReadAgain(const model::ConfigModel& unit, const std::string&
     // its keypad or by another program, does not).
     m_checking = false;
     if (!model::compareConfigurations(m_picture.model(), unit).empty()) {
-        m_journal.keepRead(
-            foundText,
-            QStringLiteral("live mode: the unit read again, changed since it was last read"));
+        m_journal.keepRead(foundText,
+                           tr("live mode: the unit read again, changed since it was last read"));
         m_picture.start(unit);
         m_sender.forgetSent();
         m_differences = model::compareConfigurations(unit, m_config.model());
@@ -192,7 +190,7 @@ void LiveSession::begin(const std::string& foundText)
     m_differences.clear();
     m_sender.takeEditedAsSeen();
     m_reads.readAgreed();
-    m_journal.keepRead(foundText, QStringLiteral("live mode started: the unit as found"));
+    m_journal.keepRead(foundText, tr("live mode started: the unit as found"));
     publish();
     m_sender.scheduleSend();
 }

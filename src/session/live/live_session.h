@@ -25,9 +25,6 @@
 namespace zel::journal {
 class Journal;
 }
-namespace zel::link {
-class Transfer;
-}
 
 namespace zel::session {
 

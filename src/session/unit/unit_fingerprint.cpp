@@ -7,6 +7,7 @@
 #include "model/unit_model.h"
 #include "text/latin1_text.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 namespace zel::session {
@@ -154,19 +155,22 @@ QString networkText(const UnitFingerprint& fingerprint)
 {
     if (fingerprint.dhcp)
         return QStringLiteral("DHCP");
-    return QStringLiteral("%1/%2 gateway %3")
+    return QCoreApplication::translate("Unit", "%1/%2 gateway %3")
         .arg(fingerprint.ipAddress, fingerprint.netmask, fingerprint.gateway);
 }
 
 QString describeUnit(const UnitFingerprint& fingerprint)
 {
     if (!fingerprint.isKnown())
-        return QStringLiteral("a unit whose configuration named no zone or source");
+        return QCoreApplication::translate("Unit",
+                                           "a unit whose configuration named no zone or source");
     QStringList parts{modelText(fingerprint)};
     if (!fingerprint.zoneNames.isEmpty())
-        parts << QStringLiteral("zone 1 \"%1\"").arg(fingerprint.zoneNames.front());
+        parts << QCoreApplication::translate("Unit", "zone 1 \"%1\"")
+                     .arg(fingerprint.zoneNames.front());
     if (!fingerprint.sourceNames.isEmpty())
-        parts << QStringLiteral("source 1 \"%1\"").arg(fingerprint.sourceNames.front());
+        parts << QCoreApplication::translate("Unit", "source 1 \"%1\"")
+                     .arg(fingerprint.sourceNames.front());
     parts << networkText(fingerprint);
     return parts.join(QStringLiteral(", "));
 }
