@@ -1,12 +1,8 @@
 #pragma once
-// Live mode's sending: each edit marks the writer's blocks whose lines it changed; each waits, one
-// entry per block, until the pacer lets it go, and is then written from the model as it is then,
-// so the latest value wins; a block whose lines are those last sent is not sent again. What is due
-// goes as one send, the end line last. Only what the unit acknowledged whole enters the picture of
-// the unit; a block it answered "ERROR" to, did not answer, or that a lost link cut off is not
-// applied until it is sent again. The network settings are never sent live: a unit given a new
-// address mid-typing would drop off the link. A zone's volume raised by more than the limit in one
-// send is asked about first, or, while dragged, goes up by the limit a send.
+// Live mode's sending: the writer's blocks an edit changed wait for the pacer, then go written from
+// the model as it is then (the latest value wins); only what the unit acknowledged whole enters
+// its picture. The network settings are never sent live; a large volume raise is asked about
+// first. Why each: docs/live-mode.md.
 
 #include "model/config_model.h"
 #include "session/configuration/edit_step.h"
