@@ -21,6 +21,7 @@ developer_packages=(
   clang-14 libclang-rt-14-dev clang-format
   poppler-utils # the report tests read the PDF's text; the user guide's report picture
   git # the site history tests keep units' files in repositories
+  qt6-l10n-tools python3 # the translation catalogue template and its check of texts outside tr()
 )
 packages=("${build_packages[@]}" "${package_packages[@]}")
 [ "${ZEL_SETUP:-}" = package ] || packages+=("${developer_packages[@]}")

@@ -6,6 +6,7 @@
 
 #include "model/command_language.h"
 #include "model/config_model.h"
+#include "report/report_texts.h"
 
 namespace zel::report {
 
@@ -17,8 +18,8 @@ QString bandLevels(const BandLevels& bands)
     QStringList levels;
     for (int8_t level : bands)
         levels << signedLevel(level);
-    return QStringLiteral("<span class=\"bands\">%1 dB</span>")
-        .arg(levels.join(QStringLiteral(" ")));
+    return QStringLiteral("<span class=\"bands\">%1</span>")
+        .arg(ReportText::tr("%1 dB").arg(levels.join(QStringLiteral(" "))));
 }
 
 QString curveCell(ReportWriter& out, const BandLevels& bands)
@@ -37,16 +38,16 @@ QString modeSettings(ReportWriter& out, const model::ConfigModel& configuration,
     case model::kEqModePreset: {
         const int preset = audio.systemEqPreset + 1;
         if (!model::ConfigModel::isPreset(preset))
-            return QStringLiteral("no such preset (%1)").arg(audio.systemEqPreset);
-        return QStringLiteral("Preset %1: %2")
+            return ReportText::tr("no such preset (%1)").arg(audio.systemEqPreset);
+        return ReportText::tr("Preset %1: %2")
             .arg(QString::number(preset), nameCell(configuration.preset(preset).name));
     }
     case model::kEqModeTone: // held with the sign reversed
-        return QStringLiteral("Bass %1 dB, treble %2 dB")
+        return ReportText::tr("Bass %1 dB, treble %2 dB")
             .arg(signedLevel(-audio.bass), signedLevel(-audio.treble));
     case model::kEqModeLowpass:
-        return audio.lowpass >= 0 ? QStringLiteral("Lowpass %1 Hz").arg(audio.lowpass)
-                                  : QStringLiteral("Lowpass not set");
+        return audio.lowpass >= 0 ? ReportText::tr("Lowpass %1 Hz").arg(audio.lowpass)
+                                  : ReportText::tr("Lowpass not set");
     default:
         return QString();
     }
@@ -56,26 +57,27 @@ QString modeSettings(ReportWriter& out, const model::ConfigModel& configuration,
 
 void writeZoneAudio(ReportWriter& out, const model::ConfigModel& configuration)
 {
-    out.heading(QStringLiteral("Zone audio"));
+    out.heading(ReportText::tr("Zone audio"));
     const int zones = configuration.zoneCount();
     if (zones <= 0) {
-        out.paragraph(QStringLiteral("No zones."));
+        out.paragraph(ReportText::tr("No zones."));
         return;
     }
-    out.beginTable({QStringLiteral("Zone"), QStringLiteral("Volume"), QStringLiteral("Balance"),
-                    QStringLiteral("EQ mode"), QStringLiteral("EQ")},
+    out.beginTable({ReportText::tr("Zone"), ReportText::tr("Volume"), ReportText::tr("Balance"),
+                    ReportText::tr("EQ mode"), ReportText::tr("EQ")},
                    QStringLiteral("audio"));
     for (int z = 1; z <= zones; ++z) {
         const model::ZoneAudio& audio = configuration.zoneAudio(z);
         const QString zone = numberedCell(z, configuration.zoneName(z));
         if (!audio.audioKnown) { // nothing of it is sent to the unit
             out.row({zone, QString(), QString(), QString(),
-                     QStringLiteral("<span class=\"none\">no audio settings</span>")});
+                     QStringLiteral("<span class=\"none\">%1</span>")
+                         .arg(ReportText::tr("no audio settings"))});
             continue;
         }
         out.row({zone,
-                 audio.volumeLocked ? QStringLiteral("locked")
-                                    : QStringLiteral("%1 dB").arg(audio.volume),
+                 audio.volumeLocked ? ReportText::tr("locked")
+                                    : ReportText::tr("%1 dB").arg(audio.volume),
                  balanceText(audio.balance), eqModeText(audio.eqMode),
                  modeSettings(out, configuration, audio)});
     }
@@ -84,10 +86,10 @@ void writeZoneAudio(ReportWriter& out, const model::ConfigModel& configuration)
 
 void writePresets(ReportWriter& out, const model::ConfigModel& configuration)
 {
-    out.heading(QStringLiteral("ZEL EQ presets"));
+    out.heading(ReportText::tr("ZEL EQ presets"));
     // Two presets a row: a curve needs little width.
-    out.beginTable({QStringLiteral("Preset"), QStringLiteral("EQ"), QStringLiteral("Preset"),
-                    QStringLiteral("EQ")},
+    out.beginTable({ReportText::tr("Preset"), ReportText::tr("EQ"), ReportText::tr("Preset"),
+                    ReportText::tr("EQ")},
                    QStringLiteral("presets"));
     for (int p = 1; p <= model::kPresets; p += 2) {
         QStringList cells;

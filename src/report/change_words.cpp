@@ -5,6 +5,7 @@
 #include "model/config_diff.h"
 #include "model/config_model.h"
 #include "model/config_writer.h"
+#include "report/report_texts.h"
 
 #include <algorithm>
 #include <map>
@@ -26,17 +27,17 @@ int written(int count)
 
 QString dB(int level)
 {
-    return signedLevel(level) + QStringLiteral(" dB");
+    return ReportText::tr("%1 dB").arg(signedLevel(level));
 }
 
 QString was(const QString& text)
 {
-    return QStringLiteral(" (was %1)").arg(text);
+    return ReportText::tr(" (was %1)").arg(text);
 }
 
 QString onOff(bool on)
 {
-    return on ? QStringLiteral("on") : QStringLiteral("off");
+    return on ? ReportText::tr("on") : ReportText::tr("off");
 }
 
 QString latin1(std::string_view text)
@@ -49,8 +50,8 @@ QString listed(const QStringList& items)
 {
     if (items.size() < 2)
         return items.join(QString());
-    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
-           items.last();
+    return ReportText::tr("%1 and %2")
+        .arg(items.mid(0, items.size() - 1).join(QStringLiteral(", ")), items.last());
 }
 
 class Wording {
@@ -85,11 +86,11 @@ private:
             break;
         case DiffSubject::Source:
             if (n <= written(m_a.sourceCount()) && n <= written(m_b.sourceCount()))
-                renamed(QStringLiteral("Source"), n, m_a.sourceName(n), m_b.sourceName(n));
+                renamed(ReportText::tr("Source"), n, m_a.sourceName(n), m_b.sourceName(n));
             break;
         case DiffSubject::Zone:
             if (inBoth(n))
-                renamed(QStringLiteral("Zone"), n, m_a.zoneName(n), m_b.zoneName(n));
+                renamed(ReportText::tr("Zone"), n, m_a.zoneName(n), m_b.zoneName(n));
             break;
         case DiffSubject::ZoneAudio:
             zoneAudio(n);
@@ -98,13 +99,13 @@ private:
             preset(n);
             break;
         case DiffSubject::FavoriteName:
-            renamed(QStringLiteral("Favorite"), n, m_a.favoriteName(n), m_b.favoriteName(n));
+            renamed(ReportText::tr("Favorite"), n, m_a.favoriteName(n), m_b.favoriteName(n));
             break;
         case DiffSubject::Favorite:
             favorite(n, group);
             break;
         case DiffSubject::GroupName:
-            renamed(QStringLiteral("Group"), n, m_a.groupName(n), m_b.groupName(n));
+            renamed(ReportText::tr("Group"), n, m_a.groupName(n), m_b.groupName(n));
             break;
         case DiffSubject::Group:
             groupMembers(n, group);
@@ -121,27 +122,28 @@ private:
     QString zone(int z) const
     {
         const ConfigModel& side = z <= written(m_b.zoneCount()) ? m_b : m_a;
-        return numberedName(QStringLiteral("Zone"), z, side.zoneName(z));
+        return numberedName(ReportText::tr("Zone"), z, side.zoneName(z));
     }
     QString source(int s) const
     {
         const ConfigModel& side = s <= written(m_b.sourceCount()) ? m_b : m_a;
-        return numberedName(QStringLiteral("Source"), s, side.sourceName(s));
+        return numberedName(ReportText::tr("Source"), s, side.sourceName(s));
     }
     QString presetTitle(int p) const
     {
-        return numberedName(QStringLiteral("Preset"), p, m_b.preset(p).name);
+        return numberedName(ReportText::tr("Preset"), p, m_b.preset(p).name);
     }
 
     void counts()
     {
-        const auto count = [&](int before, int after, const char* what) {
+        const auto count = [&](int before, int after, const QString& what) {
             if (written(before) != written(after))
-                say(QStringLiteral("The unit now has %1 %2").arg(written(after)).arg(what) +
+                say(ReportText::tr("The unit now has %1 %2")
+                        .arg(QString::number(written(after)), what) +
                     was(QString::number(written(before))));
         };
-        count(m_a.zoneCount(), m_b.zoneCount(), "zones");
-        count(m_a.sourceCount(), m_b.sourceCount(), "sources");
+        count(m_a.zoneCount(), m_b.zoneCount(), ReportText::tr("zones"));
+        count(m_a.sourceCount(), m_b.sourceCount(), ReportText::tr("sources"));
     }
 
     void unitSettings()
@@ -150,27 +152,26 @@ private:
             if (before != after)
                 say(QStringLiteral("%1 %2").arg(name, after) + was(before));
         };
-        setting(QStringLiteral("Display brightness"), latin1(m_a.displayLevelText()),
+        setting(ReportText::tr("Display brightness"), latin1(m_a.displayLevelText()),
                 latin1(m_b.displayLevelText()));
-        setting(QStringLiteral("Front-panel lock"), onOff(m_a.frontPanelLocked()),
+        setting(ReportText::tr("Front-panel lock"), onOff(m_a.frontPanelLocked()),
                 onOff(m_b.frontPanelLocked()));
-        setting(QStringLiteral("IR lockout"), onOff(m_a.irLockout()), onOff(m_b.irLockout()));
+        setting(ReportText::tr("IR lockout"), onOff(m_a.irLockout()), onOff(m_b.irLockout()));
         const model::NetworkSettings& a = m_a.network();
         const model::NetworkSettings& b = m_b.network();
-        setting(QStringLiteral("DHCP"), onOff(a.dhcp), onOff(b.dhcp));
+        setting(ReportText::tr("DHCP"), onOff(a.dhcp), onOff(b.dhcp));
         if (b.dhcp) // the addresses are the server's then
             return;
-        const auto address = [&](const char* name, const std::string& before,
+        const auto address = [&](const QString& name, const std::string& before,
                                  const std::string& after) {
             if (a.dhcp)
-                say(QStringLiteral("%1 %2").arg(QLatin1String(name), nameText(after)));
+                say(QStringLiteral("%1 %2").arg(name, nameText(after)));
             else if (before != after)
-                say(QStringLiteral("%1 %2").arg(QLatin1String(name), nameText(after)) +
-                    was(nameText(before)));
+                say(QStringLiteral("%1 %2").arg(name, nameText(after)) + was(nameText(before)));
         };
-        address("IP address", a.ipAddress, b.ipAddress);
-        address("Netmask", a.netmask, b.netmask);
-        address("Gateway", a.gateway, b.gateway);
+        address(ReportText::tr("IP address"), a.ipAddress, b.ipAddress);
+        address(ReportText::tr("Netmask"), a.netmask, b.netmask);
+        address(ReportText::tr("Gateway"), a.gateway, b.gateway);
     }
 
     // A name as the writer writes it (cut to its length), or whole for a preset's.
@@ -181,11 +182,11 @@ private:
             return;
         const QString title = numberedName(kind, n, before);
         if (nameText(after).isEmpty())
-            say(title + QStringLiteral(": name cleared"));
+            say(ReportText::tr("%1: name cleared").arg(title));
         else if (nameText(before).isEmpty())
-            say(title + QStringLiteral(" named ") + nameText(after));
+            say(ReportText::tr("%1 named %2").arg(title, nameText(after)));
         else
-            say(title + QStringLiteral(" renamed ") + nameText(after));
+            say(ReportText::tr("%1 renamed %2").arg(title, nameText(after)));
     }
 
     // The bands of `after` that differ from `before`'s; all of them when `before` has none.
@@ -211,51 +212,54 @@ private:
         const ZoneAudio& b = m_b.zoneAudio(z);
         const QString title = zone(z);
         if (a.audioKnown != b.audioKnown) {
-            say(title + (b.audioKnown ? QStringLiteral(": audio settings now set")
-                                      : QStringLiteral(": audio settings no longer set")));
+            say((b.audioKnown ? ReportText::tr("%1: audio settings now set")
+                              : ReportText::tr("%1: audio settings no longer set"))
+                    .arg(title));
             return;
         }
         if (a.volumeLocked != b.volumeLocked)
-            say(title + (b.volumeLocked ? QStringLiteral(" volume locked")
-                                        : QStringLiteral(" volume unlocked")));
+            say((b.volumeLocked ? ReportText::tr("%1 volume locked")
+                                : ReportText::tr("%1 volume unlocked"))
+                    .arg(title));
         if (!b.volumeLocked && (a.volumeLocked || a.volume != b.volume))
-            say(title + QStringLiteral(" volume ") + dB(b.volume) +
+            say(ReportText::tr("%1 volume %2").arg(title, dB(b.volume)) +
                 (a.volumeLocked ? QString() : was(dB(a.volume))));
         if (b.eqMode < 0) { // nothing more of the zone is written
             if (a.eqMode >= 0)
-                say(title + QStringLiteral(" EQ mode none chosen") + was(eqModeText(a.eqMode)));
+                say(ReportText::tr("%1 EQ mode none chosen").arg(title) +
+                    was(eqModeText(a.eqMode)));
             return;
         }
         const bool aWritten = a.eqMode >= 0;
         if (a.eqMode != b.eqMode)
-            say(title + QStringLiteral(" EQ mode ") + eqModeText(b.eqMode) +
+            say(ReportText::tr("%1 EQ mode %2").arg(title, eqModeText(b.eqMode)) +
                 (aWritten ? was(eqModeText(a.eqMode)) : QString()));
         if (!aWritten || a.balance != b.balance)
-            say(title + QStringLiteral(" balance ") + balanceText(b.balance) +
+            say(ReportText::tr("%1 balance %2").arg(title, balanceText(b.balance)) +
                 (aWritten ? was(balanceText(a.balance)) : QString()));
         const bool sameMode = aWritten && a.eqMode == b.eqMode;
         switch (b.eqMode) {
         case model::kEqModeZq:
             if (const QStringList bands = bandChanges(sameMode ? &a.bands : nullptr, b.bands);
                 !bands.isEmpty())
-                say(title + QStringLiteral(" EQ: ") + bands.join(QStringLiteral(", ")));
+                say(ReportText::tr("%1 EQ: %2").arg(title, bands.join(QStringLiteral(", "))));
             break;
         case model::kEqModePreset:
             if (b.systemEqPreset > 0 && (!sameMode || a.systemEqPreset != b.systemEqPreset))
-                say(title + QStringLiteral(" EQ preset ") + storedPreset(b.systemEqPreset));
+                say(ReportText::tr("%1 EQ preset %2").arg(title, storedPreset(b.systemEqPreset)));
             break;
         case model::kEqModeTone: // held with the sign reversed
             if (!sameMode || a.bass != b.bass)
-                say(title + QStringLiteral(" bass ") + dB(-b.bass) +
+                say(ReportText::tr("%1 bass %2").arg(title, dB(-b.bass)) +
                     (sameMode ? was(dB(-a.bass)) : QString()));
             if (!sameMode || a.treble != b.treble)
-                say(title + QStringLiteral(" treble ") + dB(-b.treble) +
+                say(ReportText::tr("%1 treble %2").arg(title, dB(-b.treble)) +
                     (sameMode ? was(dB(-a.treble)) : QString()));
             break;
         case model::kEqModeLowpass:
             if (b.lowpass >= 0 && (!sameMode || a.lowpass != b.lowpass))
-                say(title + QStringLiteral(" lowpass %1 Hz").arg(b.lowpass) +
-                    (sameMode && a.lowpass >= 0 ? was(QStringLiteral("%1 Hz").arg(a.lowpass))
+                say(ReportText::tr("%1 lowpass %2 Hz").arg(title, QString::number(b.lowpass)) +
+                    (sameMode && a.lowpass >= 0 ? was(ReportText::tr("%1 Hz").arg(a.lowpass))
                                                 : QString()));
             break;
         default:
@@ -267,16 +271,16 @@ private:
     QString storedPreset(int stored) const
     {
         return ConfigModel::isPreset(stored + 1) ? presetTitle(stored + 1)
-                                                 : QStringLiteral("number %1").arg(stored);
+                                                 : ReportText::tr("number %1").arg(stored);
     }
 
     void preset(int p)
     {
         const model::DevicePreset& a = m_a.preset(p);
         const model::DevicePreset& b = m_b.preset(p);
-        renamed(QStringLiteral("Preset"), p, a.name, b.name, true);
+        renamed(ReportText::tr("Preset"), p, a.name, b.name, true);
         if (const QStringList bands = bandChanges(&a.bands, b.bands); !bands.isEmpty())
-            say(presetTitle(p) + QStringLiteral(" EQ: ") + bands.join(QStringLiteral(", ")));
+            say(ReportText::tr("%1 EQ: %2").arg(presetTitle(p), bands.join(QStringLiteral(", "))));
     }
 
     void favorite(int f, std::span<const Difference> connections)
@@ -289,17 +293,18 @@ private:
         for (const auto& [z, change] : zones) {
             const auto& [added, removed] = change;
             if (added.size() == 1 && removed.size() == 1) {
-                clauses << zone(z) + QStringLiteral(" now plays ") + added[0] + was(removed[0]);
+                clauses << ReportText::tr("%1 now plays %2").arg(zone(z), added[0]) +
+                               was(removed[0]);
                 continue;
             }
             QStringList parts;
             if (!added.isEmpty())
-                parts << QStringLiteral("now plays ") + listed(added);
+                parts << ReportText::tr("now plays %1").arg(listed(added));
             if (!removed.isEmpty())
-                parts << QStringLiteral("no longer plays ") + listed(removed);
-            clauses << zone(z) + QLatin1Char(' ') + parts.join(QStringLiteral(" and "));
+                parts << ReportText::tr("no longer plays %1").arg(listed(removed));
+            clauses << zone(z) + QLatin1Char(' ') + parts.join(ReportText::tr(" and "));
         }
-        say(numberedName(QStringLiteral("Favorite"), f, m_b.favoriteName(f)) +
+        say(numberedName(ReportText::tr("Favorite"), f, m_b.favoriteName(f)) +
             QStringLiteral(": ") + clauses.join(QStringLiteral("; ")));
     }
 
@@ -308,12 +313,12 @@ private:
         QStringList added, removed;
         for (const Difference& d : members)
             (d.after ? added : removed) << zone(d.zone);
-        const QString title = numberedName(QStringLiteral("Group"), g, m_b.groupName(g));
+        const QString title = numberedName(ReportText::tr("Group"), g, m_b.groupName(g));
         QStringList parts;
         if (!added.isEmpty())
-            parts << QStringLiteral("now includes ") + listed(added);
+            parts << ReportText::tr("now includes %1").arg(listed(added));
         if (!removed.isEmpty())
-            parts << QStringLiteral("no longer includes ") + listed(removed);
+            parts << ReportText::tr("no longer includes %1").arg(listed(removed));
         say(title + QLatin1Char(' ') + parts.join(QStringLiteral("; ")));
     }
 

@@ -3,6 +3,7 @@
 #include "model/command_language.h"
 #include "model/config_model.h"
 #include "model/printable_text.h"
+#include "report/report_texts.h"
 
 namespace zel::report {
 
@@ -21,8 +22,9 @@ QString htmlOf(const QString& text)
 
 QString nameCell(std::string_view name)
 {
-    return name.empty() ? QStringLiteral("<span class=\"none\">(no name)</span>")
-                        : htmlOfBytes(name);
+    return name.empty()
+               ? QStringLiteral("<span class=\"none\">%1</span>").arg(ReportText::tr("(no name)"))
+               : htmlOfBytes(name);
 }
 
 QString numberedCell(int number, std::string_view name)
@@ -52,25 +54,25 @@ QString signedLevel(int level)
 QString balanceText(int balance)
 {
     if (balance == 0)
-        return QStringLiteral("centre");
-    return balance < 0 ? QStringLiteral("left %1 dB").arg(-balance)
-                       : QStringLiteral("right %1 dB").arg(balance);
+        return ReportText::tr("centre");
+    return balance < 0 ? ReportText::tr("left %1 dB").arg(-balance)
+                       : ReportText::tr("right %1 dB").arg(balance);
 }
 
 QString eqModeText(int mode)
 {
     if (mode >= 0 && mode < static_cast<int>(model::kEqModeNames.size()))
         return QString::fromLatin1(model::kEqModeNames[static_cast<std::size_t>(mode)]);
-    return mode < 0 ? QStringLiteral("none chosen") : QStringLiteral("unknown (%1)").arg(mode);
+    return mode < 0 ? ReportText::tr("none chosen") : ReportText::tr("unknown (%1)").arg(mode);
 }
 
 QString bandFrequency(int band)
 {
     const std::string_view text = model::kBandFrequencies.at(static_cast<std::size_t>(band - 1));
     if (text.ends_with('K'))
-        return QStringLiteral("%1 kHz").arg(
+        return ReportText::tr("%1 kHz").arg(
             QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size() - 1)));
-    return QStringLiteral("%1 Hz").arg(
+    return ReportText::tr("%1 Hz").arg(
         QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
 }
 

@@ -7,6 +7,7 @@
 #include "report/report_writer.h"
 
 #include "model/config_model.h"
+#include "report/report_texts.h"
 
 #include <vector>
 
@@ -28,15 +29,16 @@ bool isMember(const model::ConfigModel& configuration, int g, int z)
 
 void writeFavorites(ReportWriter& out, const model::ConfigModel& configuration)
 {
-    out.heading(QStringLiteral("Favorites"));
+    out.heading(ReportText::tr("Favorites"));
     const int zones = configuration.zoneCount();
     const int sources = configuration.sourceCount();
-    out.paragraph(QStringLiteral("For each favorite, the source each zone plays; zones that "
+    out.paragraph(ReportText::tr("For each favorite, the source each zone plays; zones that "
                                  "play nothing are left out."));
     out.add(QStringLiteral("<div class=\"cards\">\n"));
     for (int f = 1; f <= model::kFavorites; ++f) {
-        out.add(QStringLiteral("<div class=\"card\">\n<h3>Favorite %1</h3>\n")
-                    .arg(numberedCell(f, configuration.favoriteName(f))));
+        out.add(QStringLiteral("<div class=\"card\">\n<h3>%1</h3>\n")
+                    .arg(ReportText::tr("Favorite %1")
+                             .arg(numberedCell(f, configuration.favoriteName(f)))));
         bool any = false;
         for (int z = 1; z <= zones; ++z) {
             QStringList played;
@@ -46,7 +48,7 @@ void writeFavorites(ReportWriter& out, const model::ConfigModel& configuration)
             if (played.isEmpty())
                 continue;
             if (!any)
-                out.beginTable({QStringLiteral("Zone"), QStringLiteral("Source")},
+                out.beginTable({ReportText::tr("Zone"), ReportText::tr("Source")},
                                QStringLiteral("favorite"));
             any = true;
             out.row(
@@ -55,7 +57,8 @@ void writeFavorites(ReportWriter& out, const model::ConfigModel& configuration)
         if (any)
             out.endTable();
         else
-            out.paragraph(QStringLiteral("<span class=\"none\">No zone plays a source.</span>"));
+            out.paragraph(QStringLiteral("<span class=\"none\">%1</span>")
+                              .arg(ReportText::tr("No zone plays a source.")));
         out.add(QStringLiteral("</div>\n"));
     }
     out.add(QStringLiteral("</div>\n"));
@@ -63,7 +66,7 @@ void writeFavorites(ReportWriter& out, const model::ConfigModel& configuration)
 
 void writeGroups(ReportWriter& out, const model::ConfigModel& configuration)
 {
-    out.heading(QStringLiteral("Groups"));
+    out.heading(ReportText::tr("Groups"));
     const int zones = configuration.zoneCount();
     std::vector<int> groups, empty, members;
     for (int g = 1; g <= model::kGroups; ++g) {
@@ -79,12 +82,12 @@ void writeGroups(ReportWriter& out, const model::ConfigModel& configuration)
                 break;
             }
     if (groups.empty()) {
-        out.paragraph(QStringLiteral("No zone belongs to a group."));
+        out.paragraph(ReportText::tr("No zone belongs to a group."));
         return;
     }
-    out.paragraph(QStringLiteral("The zones of each group (\"G\"); zones in no group are left "
+    out.paragraph(ReportText::tr("The zones of each group (\"G\"); zones in no group are left "
                                  "out."));
-    QStringList headers{QStringLiteral("Zone")};
+    QStringList headers{ReportText::tr("Zone")};
     for (int g : groups)
         headers << QStringLiteral("%1<br>%2")
                        .arg(QString::number(g), nameCell(configuration.groupName(g)));
@@ -100,9 +103,9 @@ void writeGroups(ReportWriter& out, const model::ConfigModel& configuration)
         return;
     QStringList names;
     for (int g : empty)
-        names << QStringLiteral("Group %1").arg(numberedCell(g, configuration.groupName(g)));
+        names << ReportText::tr("Group %1").arg(numberedCell(g, configuration.groupName(g)));
     out.paragraph(
-        QStringLiteral("Groups without zones: %1.").arg(names.join(QStringLiteral(", "))));
+        ReportText::tr("Groups without zones: %1.").arg(names.join(QStringLiteral(", "))));
 }
 
 } // namespace zel::report

@@ -6,6 +6,8 @@
 #include "report/report_writer.h"
 
 #include "model/config_model.h"
+#include "report/report_texts.h"
+#include "text/latin1_text.h"
 
 #include <algorithm>
 
@@ -34,10 +36,10 @@ void nameTable(ReportWriter& out, const model::ConfigModel& configuration, const
     const int rows = std::max(left.count, right.count);
     if (rows <= 0) {
         out.paragraph(
-            QStringLiteral("No %1 or %2 names.").arg(left.label.toLower(), right.label.toLower()));
+            ReportText::tr("No %1 or %2 names.").arg(left.label.toLower(), right.label.toLower()));
         return;
     }
-    out.beginTable({QStringLiteral("No."), left.label, right.label}, QStringLiteral("names"));
+    out.beginTable({ReportText::tr("No."), left.label, right.label}, QStringLiteral("names"));
     const auto cell = [&](const NameColumn& column, int n) {
         return n <= column.count ? nameCell((configuration.*column.name)(n)) : QString();
     };
@@ -48,30 +50,31 @@ void nameTable(ReportWriter& out, const model::ConfigModel& configuration, const
 
 } // namespace
 
+model::UnitModel shownUnitModel(const model::ConfigModel& configuration)
+{
+    return {shown(configuration.zoneCount()), shown(configuration.sourceCount())};
+}
+
 QString unitSizeText(const model::ConfigModel& configuration)
 {
-    const int zones = shown(configuration.zoneCount());
-    const int sources = shown(configuration.sourceCount());
-    if (zones == sources && (zones == 8 || zones == 16))
-        return QStringLiteral("ZEL-%1").arg(zones);
-    return QStringLiteral("%1 zones, %2 sources").arg(zones).arg(sources);
+    return text::fromLatin1(model::unitSizeText(shownUnitModel(configuration)));
 }
 
 void writeNames(ReportWriter& out, const model::ConfigModel& configuration)
 {
     // Side by side in a browser wide enough; one below the other on paper.
     out.add(QStringLiteral("<div class=\"pair\">\n<div>\n"));
-    out.heading(QStringLiteral("Source and zone names"));
+    out.heading(ReportText::tr("Source and zone names"));
     nameTable(
         out, configuration,
-        {QStringLiteral("Source"), shown(configuration.sourceCount()),
+        {ReportText::tr("Source"), shown(configuration.sourceCount()),
          &model::ConfigModel::sourceName},
-        {QStringLiteral("Zone"), shown(configuration.zoneCount()), &model::ConfigModel::zoneName});
+        {ReportText::tr("Zone"), shown(configuration.zoneCount()), &model::ConfigModel::zoneName});
     out.add(QStringLiteral("</div>\n<div>\n"));
-    out.heading(QStringLiteral("Favorite and group names"));
+    out.heading(ReportText::tr("Favorite and group names"));
     nameTable(out, configuration,
-              {QStringLiteral("Favorite"), model::kFavorites, &model::ConfigModel::favoriteName},
-              {QStringLiteral("Group"), model::kGroups, &model::ConfigModel::groupName});
+              {ReportText::tr("Favorite"), model::kFavorites, &model::ConfigModel::favoriteName},
+              {ReportText::tr("Group"), model::kGroups, &model::ConfigModel::groupName});
     out.add(QStringLiteral("</div>\n</div>\n"));
 }
 

@@ -5,6 +5,7 @@
 #include "report/report_writer.h"
 
 #include "model/config_model.h"
+#include "report/report_texts.h"
 
 namespace zel::report {
 
@@ -69,7 +70,7 @@ ReportDocument buildReport(const ReportRequest& request)
     writeUnitSettings(out, configuration);
     ReportDocument document = out.take();
     const QString site = request.particulars.site.trimmed();
-    document.title = QStringLiteral("%1 configuration").arg(unitSizeText(configuration));
+    document.title = ReportText::tr("%1 configuration").arg(unitSizeText(configuration));
     if (!site.isEmpty())
         document.title = QStringLiteral("%1: %2").arg(site, document.title);
     return document;

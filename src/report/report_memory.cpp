@@ -1,6 +1,7 @@
 #include "report/report_memory.h"
 
 #include "journal/journal.h"
+#include "report/report_texts.h"
 #include "text/file_save.h"
 
 #include <QDir>
@@ -75,9 +76,9 @@ QString ReportMemory::remember(const QString& unit, const ReportParticulars& par
     m_memory.insert(kFolder, report.absolutePath());
     m_memory.insert(kSuffix, report.suffix().toLower());
     if (m_file.isEmpty())
-        return QStringLiteral("there is no per-user data folder");
+        return ReportText::tr("there is no per-user data folder");
     if (const QString folder = QFileInfo(m_file).path(); !QDir().mkpath(folder))
-        return QStringLiteral("cannot make the folder %1").arg(folder);
+        return ReportText::tr("cannot make the folder %1").arg(folder);
     return m_save(m_file, QJsonDocument(m_memory).toJson());
 }
 

@@ -3,6 +3,7 @@
 #include "report/html_text.h"
 #include "report/page_breaks.h"
 #include "report/report_builder.h"
+#include "report/report_texts.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -149,7 +150,7 @@ QByteArray PagedReport::pdf()
         const QRectF footer(0, height, width, pdf.height() - height);
         painter.drawText(footer, Qt::AlignLeft | Qt::AlignBottom, m_title);
         painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom,
-                         QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages));
+                         ReportText::tr("Page %1 of %2").arg(page + 1).arg(pages));
     }
     painter.end();
     m_writer->buffer.close();

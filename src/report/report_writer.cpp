@@ -1,4 +1,5 @@
 #include "report/report_writer.h"
+#include "report/report_texts.h"
 
 namespace zel::report {
 
@@ -29,10 +30,11 @@ QString ReportWriter::curve(const BandLevels& bands)
     const QString name = eqCurveName(bands);
     if (!m_document.images.contains(name))
         m_document.images.insert(name, eqCurveImage(bands));
-    return QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\" alt=\"EQ curve\">")
+    return QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\" alt=\"%4\">")
         .arg(name)
         .arg(kCurveWidth)
-        .arg(kCurveHeight);
+        .arg(kCurveHeight)
+        .arg(ReportText::tr("EQ curve"));
 }
 
 } // namespace zel::report

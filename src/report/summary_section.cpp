@@ -8,8 +8,8 @@
 #include "report/report_writer.h"
 
 #include "model/config_model.h"
-
-#include <algorithm>
+#include "report/report_texts.h"
+#include "text/latin1_text.h"
 
 namespace zel::report {
 
@@ -30,14 +30,14 @@ QString notesHtml(const QString& notes)
 
 void writeChanges(ReportWriter& out, const ReportRequest& request)
 {
-    out.heading(QStringLiteral("Changes"));
+    out.heading(ReportText::tr("Changes"));
     const QStringList sentences = changeSentences(*request.earlier, *request.configuration);
     if (sentences.isEmpty()) {
         out.paragraph(
-            QStringLiteral("Nothing changed since %1.").arg(htmlOf(request.earlierOrigin)));
+            ReportText::tr("Nothing changed since %1.").arg(htmlOf(request.earlierOrigin)));
         return;
     }
-    out.paragraph(QStringLiteral("Since %1:").arg(htmlOf(request.earlierOrigin)));
+    out.paragraph(ReportText::tr("Since %1:").arg(htmlOf(request.earlierOrigin)));
     out.add(QStringLiteral("<ul class=\"changes\">\n"));
     for (const QString& sentence : sentences)
         out.add(QStringLiteral("<li>%1</li>\n").arg(htmlOf(sentence)));
@@ -52,30 +52,32 @@ void writeSummary(ReportWriter& out, const ReportRequest& request)
     const ReportParticulars& who = request.particulars;
     const QString size = unitSizeText(configuration);
     out.add(QStringLiteral("<h1>%1</h1>\n")
-                .arg(who.site.trimmed().isEmpty() ? QStringLiteral("%1 configuration").arg(size)
+                .arg(who.site.trimmed().isEmpty() ? ReportText::tr("%1 configuration").arg(size)
                                                   : htmlOf(who.site.trimmed())));
-    out.add(QStringLiteral("<p class=\"subtitle\">Handover report of the %1 configuration</p>\n")
-                .arg(size));
+    out.add(QStringLiteral("<p class=\"subtitle\">%1</p>\n")
+                .arg(ReportText::tr("Handover report of the %1 configuration").arg(size)));
     out.beginTable({}, QStringLiteral("facts"));
     const auto fact = [&](const QString& label, const QString& text) {
         if (!text.trimmed().isEmpty())
             out.row({label, htmlOf(text.trimmed())});
     };
-    fact(QStringLiteral("Site"), who.site);
-    fact(QStringLiteral("Client"), who.client);
-    fact(QStringLiteral("Installer"), who.installer);
-    fact(QStringLiteral("Unit"), QStringLiteral("%1 (%2 zones, %3 sources)")
-                                     .arg(size)
-                                     .arg(std::max(configuration.zoneCount(), 0))
-                                     .arg(std::max(configuration.sourceCount(), 0)));
-    fact(QStringLiteral("Link"), request.unit);
-    fact(QStringLiteral("Configuration from"), request.origin);
-    fact(QStringLiteral("Date"), request.date.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    fact(ReportText::tr("Site"), who.site);
+    fact(ReportText::tr("Client"), who.client);
+    fact(ReportText::tr("Installer"), who.installer);
+    // A unit of a named model with its counts; another size is said by its counts alone.
+    const model::UnitModel unit = shownUnitModel(configuration);
+    const QString counts = text::fromLatin1(model::unitCountsText(unit));
+    fact(ReportText::tr("Unit"), model::unitProductName(unit).empty()
+                                     ? counts
+                                     : QStringLiteral("%1 (%2)").arg(size, counts));
+    fact(ReportText::tr("Link"), request.unit);
+    fact(ReportText::tr("Configuration from"), request.origin);
+    fact(ReportText::tr("Date"), request.date.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     if (request.earlier)
-        fact(QStringLiteral("Changes since"), request.earlierOrigin);
+        fact(ReportText::tr("Changes since"), request.earlierOrigin);
     out.endTable();
     if (!request.notes.trimmed().isEmpty()) {
-        out.heading(QStringLiteral("Notes"));
+        out.heading(ReportText::tr("Notes"));
         out.add(notesHtml(request.notes));
     }
     if (request.earlier)
@@ -84,8 +86,8 @@ void writeSummary(ReportWriter& out, const ReportRequest& request)
 
 void writeConfigurationHeading(ReportWriter& out)
 {
-    out.add(QStringLiteral("<h1 class=\"part\" style=\"page-break-before: always\">"
-                           "The configuration as left</h1>\n"));
+    out.add(QStringLiteral("<h1 class=\"part\" style=\"page-break-before: always\">%1</h1>\n")
+                .arg(ReportText::tr("The configuration as left")));
 }
 
 } // namespace zel::report

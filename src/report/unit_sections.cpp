@@ -5,6 +5,7 @@
 #include "report/report_writer.h"
 
 #include "model/config_model.h"
+#include "report/report_texts.h"
 
 namespace zel::report {
 
@@ -12,26 +13,26 @@ namespace {
 
 QString onOff(bool on)
 {
-    return on ? QStringLiteral("on") : QStringLiteral("off");
+    return on ? ReportText::tr("on") : ReportText::tr("off");
 }
 
 } // namespace
 
 void writeUnitSettings(ReportWriter& out, const model::ConfigModel& configuration)
 {
-    out.heading(QStringLiteral("Network and front panel"));
+    out.heading(ReportText::tr("Network and front panel"));
     const model::NetworkSettings& network = configuration.network();
     out.beginTable({}, QStringLiteral("facts"));
-    out.row({QStringLiteral("DHCP"), onOff(network.dhcp)});
+    out.row({ReportText::tr("DHCP"), onOff(network.dhcp)});
     if (!network.dhcp) { // the unit takes these addresses only without DHCP
-        out.row({QStringLiteral("IP address"), htmlOfBytes(network.ipAddress)});
-        out.row({QStringLiteral("Netmask"), htmlOfBytes(network.netmask)});
-        out.row({QStringLiteral("Gateway"), htmlOfBytes(network.gateway)});
+        out.row({ReportText::tr("IP address"), htmlOfBytes(network.ipAddress)});
+        out.row({ReportText::tr("Netmask"), htmlOfBytes(network.netmask)});
+        out.row({ReportText::tr("Gateway"), htmlOfBytes(network.gateway)});
     }
-    out.row({QStringLiteral("Front-panel lock"), onOff(configuration.frontPanelLocked())});
-    out.row({QStringLiteral("IR lockout"), onOff(configuration.irLockout())});
+    out.row({ReportText::tr("Front-panel lock"), onOff(configuration.frontPanelLocked())});
+    out.row({ReportText::tr("IR lockout"), onOff(configuration.irLockout())});
     const std::string_view display = configuration.displayLevelText();
-    out.row({QStringLiteral("Display brightness"),
+    out.row({ReportText::tr("Display brightness"),
              QString::fromLatin1(display.data(), static_cast<qsizetype>(display.size()))});
     out.endTable();
 }

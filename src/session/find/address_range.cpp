@@ -1,5 +1,6 @@
 #include "session/find/address_range.h"
 
+#include <QCoreApplication>
 #include <QNetworkInterface>
 
 namespace zel::session {
@@ -31,7 +32,9 @@ std::optional<AddressRange> parseAddressRange(const QString& text, QString& erro
         bool ok = false;
         const int prefix = trimmed.mid(slash + 1).toInt(&ok);
         if (!base || !ok || prefix < 0 || prefix > 32) {
-            error = QStringLiteral("\"%1\" is not a network: write it as 192.0.2.0/24").arg(text);
+            error = QCoreApplication::translate("Find",
+                                                "\"%1\" is not a network: write it as 192.0.2.0/24")
+                        .arg(text);
             return std::nullopt;
         }
         AddressRange range{*base & maskOf(prefix), (*base & maskOf(prefix)) | ~maskOf(prefix)};
@@ -45,20 +48,22 @@ std::optional<AddressRange> parseAddressRange(const QString& text, QString& erro
         const std::optional<quint32> first = ipv4(trimmed.left(dash));
         const std::optional<quint32> last = ipv4(trimmed.mid(dash + 1));
         if (!first || !last) {
-            error = QStringLiteral("\"%1\" is not a range: write it as 192.0.2.10-192.0.2.40")
+            error = QCoreApplication::translate(
+                        "Find", "\"%1\" is not a range: write it as 192.0.2.10-192.0.2.40")
                         .arg(text);
             return std::nullopt;
         }
         if (*last < *first) {
-            error = QStringLiteral("\"%1\" ends before it begins").arg(text);
+            error = QCoreApplication::translate("Find", "\"%1\" ends before it begins").arg(text);
             return std::nullopt;
         }
         return AddressRange{*first, *last};
     }
     if (const std::optional<quint32> single = ipv4(trimmed))
         return AddressRange{*single, *single};
-    error = QStringLiteral("\"%1\" is neither a network (192.0.2.0/24) nor a range "
-                           "(192.0.2.10-192.0.2.40)")
+    error = QCoreApplication::translate("Find",
+                                        "\"%1\" is neither a network (192.0.2.0/24) nor a range "
+                                        "(192.0.2.10-192.0.2.40)")
                 .arg(text);
     return std::nullopt;
 }

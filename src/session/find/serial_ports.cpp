@@ -1,5 +1,6 @@
 #include "session/find/serial_ports.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSerialPortInfo>
@@ -54,7 +55,7 @@ QString describePort(const SerialPortDescription& port)
         if (!part.isEmpty())
             parts << part;
     if (!port.serialNumber.isEmpty())
-        parts << QStringLiteral("serial ") + port.serialNumber;
+        parts << QCoreApplication::translate("Find", "serial %1").arg(port.serialNumber);
     if (!port.stableName.isEmpty())
         parts << port.stableName;
     return parts.join(QStringLiteral("  "));

@@ -7,6 +7,7 @@
 #include "model/config_reader.h"
 #include "model/model_reset.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -21,12 +22,13 @@ constexpr int kJournalOffers = 40;
 
 QString fetchedName(const QString& unit, const QDateTime& when)
 {
-    return QStringLiteral("the configuration fetched from %1 on %2").arg(unit, baselineTime(when));
+    return QCoreApplication::translate("Report", "the configuration fetched from %1 on %2")
+        .arg(unit, baselineTime(when));
 }
 
 ReportBaseline visitStart(const QString& unit, const FetchedConfiguration& fetched)
 {
-    return {QStringLiteral("First fetch since the program started: %1, %2")
+    return {QCoreApplication::translate("Report", "First fetch since the program started: %1, %2")
                 .arg(unit, fetched.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
             fetchedName(unit, fetched.when), &fetched, std::nullopt};
 }
@@ -34,7 +36,7 @@ ReportBaseline visitStart(const QString& unit, const FetchedConfiguration& fetch
 ReportBaseline journalEntry(const journal::Entry& entry)
 {
     return {
-        QStringLiteral("Journal: fetched from %1, %2")
+        QCoreApplication::translate("Report", "Journal: fetched from %1, %2")
             .arg(entry.unit, entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
         fetchedName(entry.unit, entry.time), nullptr, entry};
 }
@@ -58,7 +60,8 @@ model::ConfigModel configurationOf(const QByteArray& text, int* settingLines = n
 
 QString baselineTime(const QDateTime& when)
 {
-    return when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd 'at' HH:mm"));
+    return when.toLocalTime().toString(
+        QCoreApplication::translate("Report", "yyyy-MM-dd 'at' HH:mm"));
 }
 
 ReportBaselines reportBaselines(const ConfigurationSession& session,
@@ -123,8 +126,9 @@ std::optional<std::pair<model::ConfigModel, QString>> fileBaseline(const QString
     };
     const QFileInfo info(path);
     if (!info.isFile())
-        return failed(info.exists() ? QStringLiteral("it is not a file")
-                                    : QStringLiteral("there is no such file"));
+        return failed(info.exists()
+                          ? QCoreApplication::translate("Report", "it is not a file")
+                          : QCoreApplication::translate("Report", "there is no such file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failed(file.errorString());
@@ -134,10 +138,11 @@ std::optional<std::pair<model::ConfigModel, QString>> fileBaseline(const QString
     int settingLines = 0;
     model::ConfigModel configuration = configurationOf(bytes.bytes, &settingLines);
     if (settingLines == 0)
-        return failed(QStringLiteral("it holds no configuration"));
-    return std::pair{std::move(configuration),
-                     QStringLiteral("the configuration in the file '%1' of %2")
-                         .arg(info.fileName(), baselineTime(info.lastModified()))};
+        return failed(QCoreApplication::translate("Report", "it holds no configuration"));
+    return std::pair{
+        std::move(configuration),
+        QCoreApplication::translate("Report", "the configuration in the file '%1' of %2")
+            .arg(info.fileName(), baselineTime(info.lastModified()))};
 }
 
 } // namespace zel::session

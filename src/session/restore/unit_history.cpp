@@ -4,6 +4,7 @@
 #include "session/site/history_unit_file.h"
 #include "session/site/site_history_settings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace zel::session {
@@ -13,8 +14,9 @@ std::optional<UnitHistoryPlace> unitHistoryPlace(const QString& sitePath, const 
                                                  QString& error)
 {
     if (sitePath.isEmpty()) {
-        error = QStringLiteral("the site is not saved yet: its history is kept under its file's "
-                               "name");
+        error = QCoreApplication::translate(
+            "Site", "the site is not saved yet: its history is kept under its file's "
+                    "name");
         return std::nullopt;
     }
     QStringList names;
@@ -26,15 +28,17 @@ std::optional<UnitHistoryPlace> unitHistoryPlace(const QString& sitePath, const 
         names << unit.name;
     }
     if (index < 0) {
-        error = names.isEmpty() ? QStringLiteral("the site names no unit")
-                                : QStringLiteral("the site names no unit \"%1\"; its units: %2")
+        error = names.isEmpty() ? QCoreApplication::translate("Site", "the site names no unit")
+                                : QCoreApplication::translate(
+                                      "Site", "the site names no unit \"%1\"; its units: %2")
                                       .arg(unitName, names.join(QStringLiteral(", ")));
         return std::nullopt;
     }
     const QString named = repository.isEmpty() ? historySettingsOf(site).repository : repository;
     if (named.isEmpty()) {
-        error = QStringLiteral("the site names no history (a line \"# zelconfig history: REPO\" "
-                               "in its file)");
+        error = QCoreApplication::translate(
+            "Site", "the site names no history (a line \"# zelconfig history: REPO\" "
+                    "in its file)");
         return std::nullopt;
     }
     UnitHistoryPlace place;
@@ -80,7 +84,7 @@ std::optional<UnitVersion> UnitHistory::versionAt(const QString& name, QString& 
     QString failed;
     const QList<HistoryCommit> changes = commits(&failed);
     if (!failed.isEmpty()) {
-        error = QStringLiteral("git log failed: ") + failed;
+        error = QCoreApplication::translate("Site", "git log failed: ") + failed;
         return std::nullopt;
     }
     if (name.isEmpty()) {
@@ -88,13 +92,15 @@ std::optional<UnitVersion> UnitHistory::versionAt(const QString& name, QString& 
         for (const HistoryCommit& change : changes)
             if (std::optional<UnitVersion> version = versionOf(change))
                 return version;
-        error = QStringLiteral("no commit holds %1 yet: back the site up with its history first")
+        error = QCoreApplication::translate(
+                    "Site", "no commit holds %1 yet: back the site up with its history first")
                     .arg(m_place.path);
         return std::nullopt;
     }
     std::optional<HistoryCommit> commit = m_history.commitNamed(name);
     if (!commit) {
-        error = QStringLiteral("there is no commit \"%1\" in %2").arg(name, m_place.repository);
+        error = QCoreApplication::translate("Site", "there is no commit \"%1\" in %2")
+                    .arg(name, m_place.repository);
         return std::nullopt;
     }
     // The file under its name now, or under a name it had before the unit was renamed.
@@ -108,7 +114,7 @@ std::optional<UnitVersion> UnitHistory::versionAt(const QString& name, QString& 
             commit->path = path;
             return UnitVersion{*commit, configurationOfUnitFile(found->second)};
         }
-    error = QStringLiteral("the commit %1 holds no file of %2 (%3)")
+    error = QCoreApplication::translate("Site", "the commit %1 holds no file of %2 (%3)")
                 .arg(commit->commit.left(7), m_place.unitName, m_place.path);
     return std::nullopt;
 }

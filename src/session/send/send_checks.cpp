@@ -7,6 +7,8 @@
 #include "model/whole_configuration.h"
 #include "text/latin1_text.h"
 
+#include <QCoreApplication>
+
 namespace zel::session::send {
 
 namespace {
@@ -41,11 +43,12 @@ std::optional<Finding> unknownUnit(const Outgoing& outgoing, const UnitRead& rea
         return findingOf(Check::ReadNotWhole, outgoing.needsWholeRead, {}, read.incompleteReason);
     if (outgoing.needsWholeRead && !read.missingParts.empty())
         return findingOf(Check::ReadNotWhole, true, qtStrings(read.missingParts),
-                         QStringLiteral("it did not set %1")
+                         QCoreApplication::translate("Send", "it did not set %1")
                              .arg(text::fromLatin1(model::joinParts(read.missingParts))));
     if (model::unitModelOf(outgoing.configuration) && !model::unitModelOf(read.unit))
-        return findingOf(Check::ModelUnknown, outgoing.needsWholeRead, {},
-                         QStringLiteral("its configuration names no zones or sources"));
+        return findingOf(
+            Check::ModelUnknown, outgoing.needsWholeRead, {},
+            QCoreApplication::translate("Send", "its configuration names no zones or sources"));
     return std::nullopt;
 }
 
@@ -62,7 +65,7 @@ UnitRead UnitRead::of(const std::string& text, const QString& incompleteReason)
     // A dump that ended without one configuration line is no read of a unit (a device that only
     // echoes): it tells neither the model nor the identity.
     if (read.incompleteReason.isEmpty() && summary.settingLines == 0)
-        read.incompleteReason = QStringLiteral("no configuration line came");
+        read.incompleteReason = QCoreApplication::translate("Send", "no configuration line came");
     model::markUnavailableGroups(read.unit);
     read.missingParts = model::missingFromWhole(read.unit, summary.coverage);
     return read;

@@ -16,15 +16,6 @@
 
 namespace zel::session::send {
 
-namespace {
-
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("SendRequests", text);
-}
-
-} // namespace
-
 Outgoing editedOutgoing(const ConfigurationSession& edited, link::LinkMode mode)
 {
     Outgoing outgoing;
@@ -35,7 +26,7 @@ Outgoing editedOutgoing(const ConfigurationSession& edited, link::LinkMode mode)
         outgoing.missingParts = loaded.missingParts();
         outgoing.cutReason = QString::fromStdString(loaded.incompleteReason());
         if (outgoing.missingParts.empty() && outgoing.cutReason.isEmpty())
-            outgoing.cutReason = translated("it was not read whole");
+            outgoing.cutReason = QCoreApplication::translate("Send", "it was not read whole");
     }
     return outgoing;
 }
@@ -80,7 +71,7 @@ SelectedCheck checkSelected(const ComparedUnit& compared, const QString& linkUni
 {
     QString unknown = compared.incompleteReason();
     if (unknown.isEmpty() && !compared.missingParts().empty())
-        unknown = translated("it did not set %1")
+        unknown = QCoreApplication::translate("Send", "it did not set %1")
                       .arg(text::fromLatin1(model::joinParts(compared.missingParts())));
     if (!unknown.isEmpty())
         return {SelectedRefusal::UnitNotKnown, unknown};

@@ -1,5 +1,6 @@
 #include "session/site/git_runner.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -22,9 +23,10 @@ QProcessEnvironment gitEnvironment()
 QString GitResult::failure() const
 {
     if (!started)
-        return QStringLiteral("the git command cannot be run (is git installed?)");
+        return QCoreApplication::translate("Site",
+                                           "the git command cannot be run (is git installed?)");
     if (timedOut)
-        return QStringLiteral("git did not end in time");
+        return QCoreApplication::translate("Site", "git did not end in time");
     const QStringList lines =
         QString::fromLocal8Bit(err.isEmpty() ? out : err).trimmed().split(QLatin1Char('\n'));
     // "fatal: ..." and "error: ..." say what went wrong, and a push names each refused branch
@@ -37,8 +39,9 @@ QString GitResult::failure() const
     if (said.isEmpty() && !lines.isEmpty())
         said << lines.last().trimmed();
     said.removeAll(QString());
-    return said.isEmpty() ? QStringLiteral("git ended with status %1").arg(exitCode)
-                          : said.join(QStringLiteral("; "));
+    return said.isEmpty()
+               ? QCoreApplication::translate("Site", "git ended with status %1").arg(exitCode)
+               : said.join(QStringLiteral("; "));
 }
 
 GitRunner::GitRunner(QString folder, std::chrono::milliseconds timeout)

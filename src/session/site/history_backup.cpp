@@ -8,6 +8,7 @@
 #include "model/unit_model.h"
 #include "text/latin1_text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -67,10 +68,11 @@ HistoryBackupResult HistoryBackup::keep(const QList<SiteUnit>& units,
             record.name = units[i].name;
             record.link = units[i].link.unitName();
             record.path = path;
-            record.detail = found == outcomes.end() ? QStringLiteral("not read: the run stopped")
-                                                    : found->second.detail;
+            record.detail = found == outcomes.end()
+                                ? QCoreApplication::translate("Site", "not read: the run stopped")
+                                : found->second.detail;
             record.reason = found != outcomes.end() && found->second.result == Result::AnotherUnit
-                                ? QStringLiteral("another unit answered")
+                                ? QCoreApplication::translate("Site", "another unit answered")
                                 : record.detail;
         }
         if (!files[i].replaced.isEmpty() &&
@@ -82,14 +84,14 @@ HistoryBackupResult HistoryBackup::keep(const QList<SiteUnit>& units,
     if (!result.error.isEmpty() || m_toCommit.isEmpty())
         return result;
     if (QString failed = m_history.add(m_toAdd); !failed.isEmpty()) {
-        result.error = QStringLiteral("git add failed: ") + failed;
+        result.error = QCoreApplication::translate("Site", "git add failed: %1").arg(failed);
         return result;
     }
     QString failed;
     result.commit =
         m_history.commit(historyMessage(m_settings.siteName, result.units), m_toCommit, failed);
     if (result.commit.isEmpty())
-        result.error = QStringLiteral("git commit failed: ") + failed;
+        result.error = QCoreApplication::translate("Site", "git commit failed: %1").arg(failed);
     return result;
 }
 
@@ -156,8 +158,8 @@ HistoryUnitRecord HistoryBackup::settleUnit(const UnitOutcome& outcome, const QS
         else
             record.kind = changes.leftOut.isEmpty() ? Kind::TextOnly : Kind::VolumeOnly;
         if (record.kind == Kind::TextOnly && old && old->header.link != record.link)
-            record.detail =
-                QStringLiteral("reached at %1 (was %2)").arg(record.link, old->header.link);
+            record.detail = QCoreApplication::translate("Site", "reached at %1 (was %2)")
+                                .arg(record.link, old->header.link);
     }
     if (before && before->path != path) {
         // git mv needs the old file where the commit has it.
@@ -183,8 +185,9 @@ QString HistoryBackup::placeFile(const QString& path, const QByteArray& text, bo
     if (stage)
         m_toAdd << path;
     const QString failed = m_history.writeFile(path, text);
-    return failed.isEmpty() ? QString()
-                            : QStringLiteral("%1 cannot be written: %2").arg(path, failed);
+    return failed.isEmpty()
+               ? QString()
+               : QCoreApplication::translate("Site", "%1 cannot be written: %2").arg(path, failed);
 }
 
 } // namespace zel::session

@@ -1,5 +1,7 @@
 #include "session/site/history_commit_message.h"
 
+#include <QCoreApplication>
+
 #include <map>
 
 namespace zel::session {
@@ -19,17 +21,20 @@ struct KindWords {
 
 // In the order the first line gives them.
 const KindWords kKindWords[] = {
-    {Kind::Changed, "changed", true},      {Kind::New, "new", true},
-    {Kind::Renamed, "renamed", true},      {Kind::VolumeOnly, "volume only", true},
-    {Kind::TextOnly, "text only", true},   {Kind::Failed, "failed", true},
-    {Kind::Unchanged, "unchanged", false},
+    {Kind::Changed, QT_TRANSLATE_NOOP("Site", "changed"), true},
+    {Kind::New, QT_TRANSLATE_NOOP("Site", "new"), true},
+    {Kind::Renamed, QT_TRANSLATE_NOOP("Site", "renamed"), true},
+    {Kind::VolumeOnly, QT_TRANSLATE_NOOP("Site", "volume only"), true},
+    {Kind::TextOnly, QT_TRANSLATE_NOOP("Site", "text only"), true},
+    {Kind::Failed, QT_TRANSLATE_NOOP("Site", "failed"), true},
+    {Kind::Unchanged, QT_TRANSLATE_NOOP("Site", "unchanged"), false},
 };
 
 QString wordOf(Kind kind)
 {
     for (const KindWords& words : kKindWords)
         if (words.kind == kind)
-            return QString::fromLatin1(words.word);
+            return QCoreApplication::translate("Site", words.word);
     return {};
 }
 
@@ -61,17 +66,19 @@ QString historySummary(const QString& siteName, const QList<HistoryUnitRecord>& 
         const QStringList& names = groups[words.kind];
         if (names.isEmpty())
             continue;
-        QString part = QStringLiteral("%1 %2").arg(names.size()).arg(QLatin1String(words.word));
+        QString part = QStringLiteral("%1 %2").arg(QString::number(names.size()),
+                                                   QCoreApplication::translate("Site", words.word));
         if (words.named) {
             QStringList shown = names.mid(0, kMostNamed);
             if (names.size() > kMostNamed)
-                shown << QStringLiteral("%1 more").arg(names.size() - kMostNamed);
+                shown << QCoreApplication::translate("Site", "%1 more")
+                             .arg(names.size() - kMostNamed);
             part += QStringLiteral(" (%1)").arg(shown.join(QStringLiteral(", ")));
         }
         parts << part;
     }
     if (parts.isEmpty())
-        parts << QStringLiteral("no unit");
+        parts << QCoreApplication::translate("Site", "no unit");
     return siteName + QStringLiteral(": ") + parts.join(QStringLiteral(", "));
 }
 
@@ -80,13 +87,14 @@ QString historyRow(const HistoryUnitRecord& record)
     QString row = record.name + QStringLiteral("  ") + record.link + QStringLiteral("  ") +
                   wordOf(record.kind);
     if (!record.renamedFrom.isEmpty())
-        row += QStringLiteral(", renamed from \"%1\"").arg(record.renamedFrom);
+        row += QCoreApplication::translate("Site", ", renamed from \"%1\"").arg(record.renamedFrom);
     if (!record.detail.isEmpty())
         row += QStringLiteral(": ") + record.detail;
     for (const QString& change : record.changes)
         row += QStringLiteral("\n    ") + change;
     if (!record.leftOut.isEmpty())
-        row += QStringLiteral("\n    (volumes, not counted as a change)");
+        row += QStringLiteral("\n    ") +
+               QCoreApplication::translate("Site", "(volumes, not counted as a change)");
     for (const QString& change : record.leftOut)
         row += QStringLiteral("\n    ") + change;
     return row;

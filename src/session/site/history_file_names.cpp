@@ -1,5 +1,6 @@
 #include "session/site/history_file_names.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace zel::session {
@@ -68,9 +69,11 @@ QString replacedNote(const QString& unitName, const HistoryFileName& file)
     QStringList shown;
     for (const QChar character : file.replaced)
         shown << (character.unicode() < 0x20 || character.unicode() == 0x7f
-                      ? QStringLiteral("control code %1").arg(character.unicode())
+                      ? QCoreApplication::translate("Site", "control code %1")
+                            .arg(character.unicode())
                       : QStringLiteral("\"%1\"").arg(character));
-    return QStringLiteral("the unit \"%1\" is kept in \"%2\": a file name cannot hold %3")
+    return QCoreApplication::translate(
+               "Site", "the unit \"%1\" is kept in \"%2\": a file name cannot hold %3")
         .arg(unitName, file.name, shown.join(QStringLiteral(", ")));
 }
 

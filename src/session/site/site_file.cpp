@@ -2,6 +2,7 @@
 
 #include "text/file_save.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -45,8 +46,9 @@ QString readUnitLine(const QString& line, SiteUnit& unit)
     const auto firstLink = std::find_if(words.cbegin(), words.cend(),
                                         [](const Word& word) { return isLinkWord(word.text); });
     if (firstLink == words.cend())
-        return QStringLiteral("no link: give the unit's name, then tcp:HOST[:PORT] or "
-                              "serial:DEVICE");
+        return QCoreApplication::translate("Site",
+                                           "no link: give the unit's name, then tcp:HOST[:PORT] or "
+                                           "serial:DEVICE");
     const auto remark = std::find_if(firstLink + 1, words.cend(), [](const Word& word) {
         return word.text.startsWith(QLatin1Char('#'));
     });
@@ -58,8 +60,9 @@ QString readUnitLine(const QString& line, SiteUnit& unit)
     while (!isLinkWord(words[linkWord].text))
         --linkWord; // the first link word is still there: this ends
     if (linkWord + 1 < words.size())
-        return QStringLiteral("\"%1\" after the link: only a remark (after \"#\") may "
-                              "follow it")
+        return QCoreApplication::translate("Site",
+                                           "\"%1\" after the link: only a remark (after \"#\") may "
+                                           "follow it")
             .arg(words[linkWord + 1].text);
     unit.name = line.left(words[linkWord].at).trimmed();
     QString error;
@@ -68,7 +71,7 @@ QString readUnitLine(const QString& line, SiteUnit& unit)
         return error;
     unit.link = *link;
     if (unit.name.isEmpty())
-        return QStringLiteral("no name before the link");
+        return QCoreApplication::translate("Site", "no name before the link");
     return {};
 }
 
@@ -90,15 +93,16 @@ SiteRead readSiteText(const QByteArray& bytes)
         }
         SiteUnit unit;
         const QString problem = readUnitLine(line, unit);
-        const QString where = QStringLiteral("line %1: ").arg(i + 1);
+        const QString where = QCoreApplication::translate("Site", "line %1: ").arg(i + 1);
         if (!problem.isEmpty()) {
             read.problems << where + problem;
             continue;
         }
         for (const SiteUnit& other : read.site.units)
             if (other.name.compare(unit.name, Qt::CaseInsensitive) == 0)
-                read.problems
-                    << where + QStringLiteral("the name \"%1\" is given twice").arg(unit.name);
+                read.problems << where + QCoreApplication::translate(
+                                             "Site", "the name \"%1\" is given twice")
+                                             .arg(unit.name);
         unit.linesBefore = std::exchange(pending, {});
         read.site.units << unit;
     }
@@ -128,19 +132,22 @@ QString siteUnitProblem(const Site& site, int index, const QString& name, const 
     SiteUnit unit;
     const QString line = name.trimmed() + QLatin1Char(' ') + link.trimmed();
     if (name.trimmed().isEmpty())
-        return QStringLiteral("the unit has no name");
+        return QCoreApplication::translate("Site", "the unit has no name");
     if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r')))
-        return QStringLiteral("a name is one line");
+        return QCoreApplication::translate("Site", "a name is one line");
     if (QString problem = readUnitLine(line, unit); !problem.isEmpty())
         return problem;
     if (unit.name != name.trimmed() || !unit.remark.isEmpty())
-        return QStringLiteral("a word that begins with \"#\" after a link in the name would "
-                              "begin a remark");
+        return QCoreApplication::translate(
+            "Site", "a word that begins with \"#\" after a link in the name would "
+                    "begin a remark");
     for (qsizetype i = 0; i < site.units.size(); ++i)
         if (i != index && site.units[i].name.compare(unit.name, Qt::CaseInsensitive) == 0)
-            return QStringLiteral("the name \"%1\" is given twice").arg(unit.name);
+            return QCoreApplication::translate("Site", "the name \"%1\" is given twice")
+                .arg(unit.name);
     if (QString::fromLatin1(name.toLatin1()) != name)
-        return QStringLiteral("the name holds letters a site file cannot keep");
+        return QCoreApplication::translate("Site",
+                                           "the name holds letters a site file cannot keep");
     return {};
 }
 
@@ -164,7 +171,8 @@ std::optional<Site> loadSiteFile(const QString& path, QString& error)
     const QByteArray bytes = file.read(kSiteFileLimit + 1);
     if (bytes.size() > kSiteFileLimit) {
         error =
-            QStringLiteral("larger than a site file can be (%1 bytes at most)").arg(kSiteFileLimit);
+            QCoreApplication::translate("Site", "larger than a site file can be (%1 bytes at most)")
+                .arg(kSiteFileLimit);
         return std::nullopt;
     }
     if (file.error() != QFileDevice::NoError) {

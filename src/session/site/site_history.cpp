@@ -2,6 +2,7 @@
 
 #include "text/file_save.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSysInfo>
@@ -60,8 +61,8 @@ GitResult SiteHistory::git(const QStringList& arguments, const QByteArray& input
 
 QString SiteHistory::open(bool* gitMissing, Opening opening)
 {
-    const QString missing =
-        QStringLiteral("the git command is missing: install git (the package \"git\")");
+    const QString missing = QCoreApplication::translate(
+        "Site", "the git command is missing: install git (the package \"git\")");
     const auto noGit = [&](const GitResult& result) {
         if (gitMissing)
             *gitMissing = !result.started;
@@ -69,20 +70,24 @@ QString SiteHistory::open(bool* gitMissing, Opening opening)
     };
     QDir folder(m_folder);
     if (opening == Opening::ExistingOnly && !folder.exists())
-        return QStringLiteral("the folder %1 does not exist: clone the history there first (git "
-                              "clone URL FOLDER)")
+        return QCoreApplication::translate(
+                   "Site", "the folder %1 does not exist: clone the history there first (git "
+                           "clone URL FOLDER)")
             .arg(m_folder);
     if (!folder.exists() && !folder.mkpath(QStringLiteral(".")))
-        return QStringLiteral("the folder %1 cannot be made").arg(m_folder);
+        return QCoreApplication::translate("Site", "the folder %1 cannot be made").arg(m_folder);
     if (folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
             .isEmpty()) {
         if (opening == Opening::ExistingOnly)
-            return QStringLiteral("the folder %1 is empty: it holds no history yet").arg(m_folder);
+            return QCoreApplication::translate("Site",
+                                               "the folder %1 is empty: it holds no history yet")
+                .arg(m_folder);
         const GitResult init = git({QStringLiteral("init"), QStringLiteral("-q")});
         if (noGit(init))
             return missing;
         if (!init.ok())
-            return QStringLiteral("git init in %1 failed: %2").arg(m_folder, init.failure());
+            return QCoreApplication::translate("Site", "git init in %1 failed: %2")
+                .arg(m_folder, init.failure());
     }
     // One question, four answers: bare?, in a work tree?, the Git folder, the place in it.
     const GitResult where =
@@ -93,13 +98,16 @@ QString SiteHistory::open(bool* gitMissing, Opening opening)
         return missing;
     const QStringList answers = QString::fromLocal8Bit(where.out).split(QLatin1Char('\n'));
     if (!where.ok() || answers.size() < 4)
-        return QStringLiteral("%1 is neither a Git work tree nor an empty folder (%2)")
+        return QCoreApplication::translate("Site",
+                                           "%1 is neither a Git work tree nor an empty folder (%2)")
             .arg(m_folder, where.failure());
     if (answers[0] == QLatin1String("true"))
-        return QStringLiteral("%1 is a bare repository: give the folder of a clone of it")
+        return QCoreApplication::translate(
+                   "Site", "%1 is a bare repository: give the folder of a clone of it")
             .arg(m_folder);
     if (answers[1] != QLatin1String("true"))
-        return QStringLiteral("%1 is inside a repository's Git folder, not its work tree")
+        return QCoreApplication::translate(
+                   "Site", "%1 is inside a repository's Git folder, not its work tree")
             .arg(m_folder);
     m_gitFolder = answers[2];
     m_prefix = answers[3];
@@ -201,7 +209,8 @@ QString SiteHistory::writeFile(const QString& path, const QByteArray& bytes) con
 {
     const QString file = QDir(m_folder).filePath(path);
     if (!QDir().mkpath(QFileInfo(file).path()))
-        return QStringLiteral("the folder %1 cannot be made").arg(QFileInfo(file).path());
+        return QCoreApplication::translate("Site", "the folder %1 cannot be made")
+            .arg(QFileInfo(file).path());
     return text::saveWholeFile(file, bytes);
 }
 
@@ -259,8 +268,9 @@ SiteHistory::Pushed SiteHistory::push() const
              QStringLiteral("refs/heads/") + branch});
     const QList<QByteArray> parts = upstream.out.trimmed().split('\0');
     if (branch.isEmpty() || parts.size() != 3 || parts[0].isEmpty()) {
-        pushed.error = QStringLiteral("the branch has no upstream to push to (give it one once: "
-                                      "git push -u REMOTE BRANCH)");
+        pushed.error = QCoreApplication::translate(
+            "Site", "the branch has no upstream to push to (give it one once: "
+                    "git push -u REMOTE BRANCH)");
         return pushed;
     }
     pushed.upstream = QString::fromUtf8(parts[0]);

@@ -1,5 +1,6 @@
 #include "session/site/site_outcome.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 #include <map>
@@ -13,27 +14,37 @@ bool isGood(Result result)
     return result == Result::FirstBackup || result == Result::Unchanged || result == Result::Same;
 }
 
-QString resultWord(Result result)
+namespace {
+
+// The word of a result as scripts read it; translated where a user reads it.
+const char* resultKey(Result result)
 {
     switch (result) {
     case Result::FirstBackup:
-        return QStringLiteral("backed up");
+        return QT_TRANSLATE_NOOP("Site", "backed up");
     case Result::Unchanged:
-        return QStringLiteral("unchanged");
+        return QT_TRANSLATE_NOOP("Site", "unchanged");
     case Result::Changed:
-        return QStringLiteral("changed");
+        return QT_TRANSLATE_NOOP("Site", "changed");
     case Result::Same:
-        return QStringLiteral("same");
+        return QT_TRANSLATE_NOOP("Site", "same");
     case Result::Differs:
-        return QStringLiteral("differs");
+        return QT_TRANSLATE_NOOP("Site", "differs");
     case Result::NoBackup:
-        return QStringLiteral("no backup");
+        return QT_TRANSLATE_NOOP("Site", "no backup");
     case Result::AnotherUnit:
-        return QStringLiteral("another unit");
+        return QT_TRANSLATE_NOOP("Site", "another unit");
     case Result::Failed:
-        return QStringLiteral("failed");
+        return QT_TRANSLATE_NOOP("Site", "failed");
     }
-    return {};
+    return "";
+}
+
+} // namespace
+
+QString resultWord(Result result)
+{
+    return QCoreApplication::translate("Site", resultKey(result));
 }
 
 QString outcomeLine(const UnitOutcome& outcome)
@@ -49,7 +60,7 @@ QJsonObject outcomeJson(const UnitOutcome& outcome)
 {
     QJsonObject object{{QStringLiteral("name"), outcome.name},
                        {QStringLiteral("link"), outcome.link.text()},
-                       {QStringLiteral("result"), resultWord(outcome.result)},
+                       {QStringLiteral("result"), QLatin1String(resultKey(outcome.result))},
                        {QStringLiteral("good"), isGood(outcome.result)},
                        {QStringLiteral("detail"), outcome.detail},
                        {QStringLiteral("changes"), QJsonArray::fromStringList(outcome.changes)}};
@@ -69,10 +80,11 @@ QString summaryLine(const QList<UnitOutcome>& outcomes)
     QStringList parts;
     for (const auto& [result, count] : counts)
         parts << QStringLiteral("%1 %2").arg(count).arg(resultWord(result));
-    return QStringLiteral("%1 unit%2%3")
-        .arg(outcomes.size())
-        .arg(outcomes.size() == 1 ? QString() : QStringLiteral("s"))
-        .arg(parts.isEmpty() ? QString() : QStringLiteral(": ") + parts.join(QStringLiteral(", ")));
+    const QString counted =
+        parts.isEmpty() ? QString() : QStringLiteral(": ") + parts.join(QStringLiteral(", "));
+    return outcomes.size() == 1 ? QCoreApplication::translate("Site", "1 unit%1").arg(counted)
+                                : QCoreApplication::translate("Site", "%1 units%2")
+                                      .arg(QString::number(outcomes.size()), counted);
 }
 
 } // namespace zel::session

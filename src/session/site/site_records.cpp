@@ -6,6 +6,8 @@
 #include "model/config_reader.h"
 #include "model/model_reset.h"
 
+#include <QCoreApplication>
+
 namespace zel::session {
 
 namespace {
@@ -28,7 +30,8 @@ std::optional<model::ConfigModel> configurationOf(const journal::Journal& journa
 
 QString changesText(int count)
 {
-    return count == 1 ? QStringLiteral("1 change") : QStringLiteral("%1 changes").arg(count);
+    return count == 1 ? QCoreApplication::translate("Site", "1 change")
+                      : QCoreApplication::translate("Site", "%1 changes").arg(count);
 }
 
 } // namespace
@@ -39,12 +42,17 @@ SiteRecords::SiteRecords(QString journalFolder, QString directoryPath)
     protectKnownUnits(m_journal, m_directoryPath);
 }
 
-void SiteRecords::warn(const QString& what, const QString& error)
+void SiteRecords::warn(Record record, const QString& error)
 {
-    bool& said = what == QLatin1String("journal") ? m_journalWarned : m_directoryWarned;
+    bool& said = record == Record::Journal ? m_journalWarned : m_directoryWarned;
     if (error.isEmpty() || std::exchange(said, true))
         return;
-    m_warnings << QStringLiteral("the %1 cannot be written (%2); the run goes on").arg(what, error);
+    const QString what = record == Record::Journal
+                             ? QCoreApplication::translate("Site", "journal")
+                             : QCoreApplication::translate("Site", "unit directory");
+    m_warnings << QCoreApplication::translate("Site",
+                                              "the %1 cannot be written (%2); the run goes on")
+                      .arg(what, error);
 }
 
 UnitOutcome SiteRecords::settle(SiteMode mode, const SiteUnit& unit, const UnitReader& reader)
@@ -63,22 +71,24 @@ UnitOutcome SiteRecords::settle(SiteMode mode, const SiteUnit& unit, const UnitR
         journalError =
             keepFetch(m_journal, address, whole ? identityOf(unit, reader, fresh) : QString(),
                       whole, reader.reason(), reader.text(), &entry);
-    warn(QStringLiteral("journal"), journalError);
+    warn(Record::Journal, journalError);
 
     if (!whole) {
         outcome.result = Result::Failed;
-        outcome.detail = reader.verdict() == Verdict::Unreachable
-                             ? QStringLiteral("cannot reach it: ") + reader.reason()
-                             : reader.reason();
+        outcome.detail =
+            reader.verdict() == Verdict::Unreachable
+                ? QCoreApplication::translate("Site", "cannot reach it: %1").arg(reader.reason())
+                : reader.reason();
     } else if (mode == SiteMode::Backup && !journalError.isEmpty()) {
         // A backup that could not be kept is no backup.
         whole = false;
         outcome.result = Result::Failed;
         outcome.detail =
-            QStringLiteral("it came whole, but the journal cannot keep it: ") + journalError;
+            QCoreApplication::translate("Site", "it came whole, but the journal cannot keep it: %1")
+                .arg(journalError);
     }
     UnitDirectory directory(m_directoryPath);
-    warn(QStringLiteral("unit directory"),
+    warn(Record::Directory,
          directory
              .update([&](UnitDirectory& units) {
                  if (whole) {
@@ -123,8 +133,9 @@ void SiteRecords::settleWhole(SiteMode mode, const UnitReader& reader, const QSt
         const KnownUnit* other = directory.lookingLike(fingerprint, address);
         outcome.result = Result::AnotherUnit;
         outcome.detail =
-            QStringLiteral("%1 answered, not the unit known as \"%2\" (%3)")
-                .arg(other ? QStringLiteral("the unit known as \"%1\"").arg(other->name)
+            QCoreApplication::translate("Site", "%1 answered, not the unit known as \"%2\" (%3)")
+                .arg(other ? QCoreApplication::translate("Site", "the unit known as \"%1\"")
+                                 .arg(other->name)
                            : describeUnit(fingerprint),
                      found->name, describeUnit(found->fingerprint));
         KnownUnit* named = directory.find(found->identity);
@@ -152,20 +163,23 @@ void SiteRecords::settleWhole(SiteMode mode, const UnitReader& reader, const QSt
     if (!before) {
         outcome.result = mode == SiteMode::Backup ? Result::FirstBackup : Result::NoBackup;
         outcome.detail = mode == SiteMode::Backup
-                             ? QStringLiteral("first backup: ") + describeUnit(fingerprint)
-                             : QStringLiteral("no backup to compare with");
+                             ? QCoreApplication::translate("Site", "first backup: %1")
+                                   .arg(describeUnit(fingerprint))
+                             : QCoreApplication::translate("Site", "no backup to compare with");
     } else if (outcome.changes.isEmpty()) {
         outcome.result = mode == SiteMode::Backup ? Result::Unchanged : Result::Same;
-        outcome.detail = QStringLiteral("no change since the backup of ") + since;
+        outcome.detail =
+            QCoreApplication::translate("Site", "no change since the backup of %1").arg(since);
         if (!leftOut.isEmpty())
             outcome.detail +=
                 leftOut.size() == 1
-                    ? QStringLiteral(" (1 volume difference not counted)")
-                    : QStringLiteral(" (%1 volume differences not counted)").arg(leftOut.size());
+                    ? QCoreApplication::translate("Site", " (1 volume difference not counted)")
+                    : QCoreApplication::translate("Site", " (%1 volume differences not counted)")
+                          .arg(leftOut.size());
     } else {
         outcome.result = mode == SiteMode::Backup ? Result::Changed : Result::Differs;
         outcome.detail =
-            QStringLiteral("%1 since the backup of %2: %3")
+            QCoreApplication::translate("Site", "%1 since the backup of %2: %3")
                 .arg(changesText(int(outcome.changes.size())), since,
                      outcome.changes.mid(0, 3).join(QStringLiteral("; ")) +
                          (outcome.changes.size() > 3 ? QStringLiteral("; ...") : QString()));

@@ -26,7 +26,8 @@ public:
     QStringList takeWarnings() { return std::exchange(m_warnings, {}); }
 
 private:
-    void warn(const QString& what, const QString& error);
+    enum class Record { Journal, Directory };
+    void warn(Record record, const QString& error);
     // The identity a whole fetch is kept under in the journal: the unit the line stands for when
     // it looks like it, else the known unit it looks like (none: empty), else `fresh` for a unit
     // met for the first time.

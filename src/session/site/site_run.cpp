@@ -75,7 +75,7 @@ void SiteRun::cancel()
         UnitOutcome outcome;
         outcome.name = m_units[index].name;
         outcome.link = m_units[index].link;
-        outcome.detail = QStringLiteral("not read: the run was stopped");
+        outcome.detail = tr("not read: the run was stopped");
         conclude(index, outcome);
     }
     for (auto& [index, reader] : m_running)

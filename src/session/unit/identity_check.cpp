@@ -4,6 +4,8 @@
 #include "session/unit/unit_directory.h"
 #include "session/unit/unit_journal.h"
 
+#include <QCoreApplication>
+
 namespace zel::session {
 
 namespace {
@@ -14,7 +16,8 @@ QString unitWords(const UnitDirectory& directory, const UnitFingerprint& fingerp
 {
     const KnownUnit* known = directory.lookingLike(fingerprint, unit);
     const QString description = describeUnit(fingerprint);
-    return known ? QStringLiteral("the unit known as \"%1\" (%2)").arg(known->name, description)
+    return known ? QCoreApplication::translate("Unit", "the unit known as \"%1\" (%2)")
+                       .arg(known->name, description)
                  : description;
 }
 
@@ -62,7 +65,8 @@ std::optional<IdentityMismatch> identityMismatch(const model::ConfigModel& confi
     if (!last)
         return std::nullopt;
     return mismatchWith(configuration, edited, unit, last->fingerprint,
-                        QStringLiteral("as last fetched %1").arg(shortTimeText(last->entry.time)),
+                        QCoreApplication::translate("Unit", "as last fetched %1")
+                            .arg(shortTimeText(last->entry.time)),
                         directoryPath);
 }
 
@@ -73,14 +77,15 @@ std::optional<IdentityMismatch> identityMismatchWithRead(const model::ConfigMode
 {
     if (!read.isKnown())
         return std::nullopt;
-    return mismatchWith(configuration, edited, unit, read, QStringLiteral("just fetched"),
-                        directoryPath);
+    return mismatchWith(configuration, edited, unit, read,
+                        QCoreApplication::translate("Unit", "just fetched"), directoryPath);
 }
 
 QString identityQuestion(const IdentityMismatch& mismatch)
 {
-    return QStringLiteral("The unit at %1 does not look like the unit this configuration came "
-                          "from.\n\nThis configuration: %2.\nAt %1: %3.\n\nSend it there anyway?")
+    return QCoreApplication::translate(
+               "Unit", "The unit at %1 does not look like the unit this configuration came "
+                       "from.\n\nThis configuration: %2.\nAt %1: %3.\n\nSend it there anyway?")
         .arg(mismatch.unit, mismatch.configuration, mismatch.atAddress);
 }
 

@@ -3,6 +3,8 @@
 #include "link/host_address.h"
 #include "link/unit_name.h"
 
+#include <QCoreApplication>
+
 namespace zel::session {
 
 namespace {
@@ -38,14 +40,16 @@ std::optional<SiteLink> parseSiteLink(const QString& text, QString* error)
         if (host.problem != link::HostAndPort::Problem::None)
             return failed(link::hostTextError(host));
     } else {
-        return failed(QStringLiteral("\"%1\" is not a link: write tcp:HOST[:PORT] or "
-                                     "serial:DEVICE")
+        return failed(QCoreApplication::translate("Site",
+                                                  "\"%1\" is not a link: write tcp:HOST[:PORT] or "
+                                                  "serial:DEVICE")
                           .arg(text));
     }
     if (link.address.isEmpty())
-        return failed(QStringLiteral("\"%1\" names no %2")
-                          .arg(text, link.kind == SiteLink::Kind::Tcp ? QStringLiteral("host")
-                                                                      : QStringLiteral("device")));
+        return failed(QCoreApplication::translate("Site", "\"%1\" names no %2")
+                          .arg(text, link.kind == SiteLink::Kind::Tcp
+                                         ? QCoreApplication::translate("Site", "host")
+                                         : QCoreApplication::translate("Site", "device")));
     return link;
 }
 

@@ -1,7 +1,9 @@
 #include "session/unit/unit_directory.h"
 
 #include "journal/journal.h"
+#include "text/shared_file_lock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -90,7 +92,7 @@ QString UnitDirectory::load()
 {
     m_units.clear();
     if (m_path.isEmpty())
-        return QStringLiteral("there is no data folder for this user");
+        return QCoreApplication::translate("Unit", "there is no data folder for this user");
     QFile file(m_path);
     if (!file.exists())
         return {};
@@ -98,7 +100,8 @@ QString UnitDirectory::load()
         return file.errorString();
     const QByteArray bytes = file.read(kDirectoryLimit + 1);
     if (bytes.size() > kDirectoryLimit)
-        return QStringLiteral("the file is larger than a unit directory can be");
+        return QCoreApplication::translate("Unit",
+                                           "the file is larger than a unit directory can be");
     return parse(bytes);
 }
 
@@ -107,7 +110,8 @@ QString UnitDirectory::parse(const QByteArray& bytes)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
-        return QStringLiteral("it is not a unit directory (%1)").arg(error.errorString());
+        return QCoreApplication::translate("Unit", "it is not a unit directory (%1)")
+            .arg(error.errorString());
     for (const QJsonValue& value : document.object().value(QStringLiteral("units")).toArray()) {
         KnownUnit unit = knownUnitOf(value.toObject());
         if (!unit.identity.isEmpty())
@@ -128,30 +132,36 @@ DirectoryUpdate UnitDirectory::update(const std::function<void(UnitDirectory&)>&
 {
     using Kind = DirectoryUpdate::Kind;
     if (m_path.isEmpty())
-        return {Kind::Missing, QStringLiteral("there is no data folder for this user")};
+        return {Kind::Missing,
+                QCoreApplication::translate("Unit", "there is no data folder for this user")};
     const QString folder = QFileInfo(m_path).path();
     if (!QDir().mkpath(folder))
-        return {Kind::WriteFailed, QStringLiteral("cannot make the folder ") + folder};
+        return {Kind::WriteFailed,
+                QCoreApplication::translate("Unit", "cannot make the folder %1").arg(folder)};
     QLockFile lock(m_path + QStringLiteral(".lock"));
-    lock.setStaleLockTime(10000);
-    if (!lock.tryLock(kLockWaitMs)) {
+    lock.setStaleLockTime(text::kStaleLockMs);
+    if (!lock.tryLock(text::kSharedLockWaitMs)) {
         // Only a lock another program holds is "busy": one that cannot be made is a write that
         // failed, as on a full disk or in a folder that cannot be written.
         if (lock.error() == QLockFile::LockFailedError)
-            return {Kind::Busy, QStringLiteral("another program holds the unit directory; try "
-                                               "again in a moment")};
+            return {Kind::Busy, QCoreApplication::translate(
+                                    "Unit", "another program holds the unit directory; try "
+                                            "again in a moment")};
         return {Kind::WriteFailed,
-                QStringLiteral("cannot make the lock file %1.lock (is the disk full, or the "
-                               "folder not writable?)")
+                QCoreApplication::translate(
+                    "Unit", "cannot make the lock file %1.lock (is the disk full, or the "
+                            "folder not writable?)")
                     .arg(m_path)};
     }
     if (const QString error = load(); !error.isEmpty())
         return {Kind::Unreadable,
-                QStringLiteral("%1 cannot be read (%2); it was left as it is").arg(m_path, error)};
+                QCoreApplication::translate("Unit", "%1 cannot be read (%2); it was left as it is")
+                    .arg(m_path, error)};
     change(*this);
     if (const QString error = m_save(m_path, bytes()); !error.isEmpty())
         return {Kind::WriteFailed,
-                QStringLiteral("cannot save %1 (%2); it was left as it was").arg(m_path, error)};
+                QCoreApplication::translate("Unit", "cannot save %1 (%2); it was left as it was")
+                    .arg(m_path, error)};
     return {};
 }
 

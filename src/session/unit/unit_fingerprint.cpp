@@ -4,8 +4,10 @@
 #include "model/config_reader.h"
 #include "model/config_writer.h"
 #include "model/model_reset.h"
+#include "model/unit_model.h"
 #include "text/latin1_text.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 namespace zel::session {
@@ -145,30 +147,30 @@ bool isBlank(const UnitFingerprint& fingerprint)
 
 QString modelText(const UnitFingerprint& fingerprint)
 {
-    const int zones = std::max(fingerprint.zoneCount, 0);
-    const int sources = std::max(fingerprint.sourceCount, 0);
-    if (zones == sources && (zones == 8 || zones == 16))
-        return QStringLiteral("ZEL-%1").arg(zones);
-    return QStringLiteral("%1 zones, %2 sources").arg(zones).arg(sources);
+    return text::fromLatin1(model::unitSizeText(
+        {std::max(fingerprint.zoneCount, 0), std::max(fingerprint.sourceCount, 0)}));
 }
 
 QString networkText(const UnitFingerprint& fingerprint)
 {
     if (fingerprint.dhcp)
         return QStringLiteral("DHCP");
-    return QStringLiteral("%1/%2 gateway %3")
+    return QCoreApplication::translate("Unit", "%1/%2 gateway %3")
         .arg(fingerprint.ipAddress, fingerprint.netmask, fingerprint.gateway);
 }
 
 QString describeUnit(const UnitFingerprint& fingerprint)
 {
     if (!fingerprint.isKnown())
-        return QStringLiteral("a unit whose configuration named no zone or source");
+        return QCoreApplication::translate("Unit",
+                                           "a unit whose configuration named no zone or source");
     QStringList parts{modelText(fingerprint)};
     if (!fingerprint.zoneNames.isEmpty())
-        parts << QStringLiteral("zone 1 \"%1\"").arg(fingerprint.zoneNames.front());
+        parts << QCoreApplication::translate("Unit", "zone 1 \"%1\"")
+                     .arg(fingerprint.zoneNames.front());
     if (!fingerprint.sourceNames.isEmpty())
-        parts << QStringLiteral("source 1 \"%1\"").arg(fingerprint.sourceNames.front());
+        parts << QCoreApplication::translate("Unit", "source 1 \"%1\"")
+                     .arg(fingerprint.sourceNames.front());
     parts << networkText(fingerprint);
     return parts.join(QStringLiteral(", "));
 }

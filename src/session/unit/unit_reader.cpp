@@ -71,7 +71,7 @@ void UnitReader::stop()
     if (m_transfer && m_transfer->isRunning())
         m_transfer->stopNow();
     else if (!m_transfer)
-        end(Verdict::NoAnswer, QStringLiteral("stopped"));
+        end(Verdict::NoAnswer, tr("stopped"));
 }
 
 void UnitReader::onText(const QString& text)
@@ -130,25 +130,24 @@ void UnitReader::onTransferFinished()
     const bool anything = m_transfer->bytesReceived() > 0;
 
     if (m_early == Verdict::ErrorReply)
-        end(Verdict::ErrorReply, QStringLiteral("the unit answered ERROR"));
+        end(Verdict::ErrorReply, tr("the unit answered ERROR"));
     else if (m_early == Verdict::NotAUnit)
-        end(Verdict::NotAUnit, QStringLiteral("what answered is not a unit"));
+        end(Verdict::NotAUnit, tr("what answered is not a unit"));
     else if (outcome == TransferOutcome::LinkFailed || outcome == TransferOutcome::NotOpen)
         end(Verdict::Unreachable, error);
     else if (outcome == TransferOutcome::Completed)
         end(setting > 0 ? Verdict::Whole : Verdict::NotAUnit,
-            setting > 0 ? QString() : QStringLiteral("it answered, but sent no configuration"));
+            setting > 0 ? QString() : tr("it answered, but sent no configuration"));
     else if (setting == 0)
         end(anything ? Verdict::NotAUnit : Verdict::NoAnswer,
             anything
-                ? QStringLiteral("what answered is not a unit")
-                : QStringLiteral("no answer within %1 s")
+                ? tr("what answered is not a unit")
+                : tr("no answer within %1 s")
                       .arg(seconds(m_deadlineHit ? m_settings.deadline : m_settings.answerTime)));
     else if (m_deadlineHit)
-        end(Verdict::Partial,
-            QStringLiteral("not whole within %1 s").arg(seconds(m_settings.deadline)));
+        end(Verdict::Partial, tr("not whole within %1 s").arg(seconds(m_settings.deadline)));
     else
-        end(Verdict::Partial, incomplete.isEmpty() ? QStringLiteral("not whole") : incomplete);
+        end(Verdict::Partial, incomplete.isEmpty() ? tr("not whole") : incomplete);
 }
 
 void UnitReader::end(Verdict verdict, const QString& reason)

@@ -25,7 +25,7 @@ size_t slot(int band)
 QString bandName(int band)
 {
     const std::string_view frequency = model::kBandFrequencies.at(slot(band));
-    return QStringLiteral("Band %1Hz")
+    return EqBandPanel::tr("Band %1Hz")
         .arg(QLatin1String(frequency.data(), static_cast<qsizetype>(frequency.size())));
 }
 
@@ -50,7 +50,7 @@ EqBandPanel::EqBandPanel(QWidget* parent) : QWidget(parent)
         auto* slider = new QSlider(Qt::Vertical, this);
         auto* value = new QLabel(QStringLiteral("0"), this);
         slider->setObjectName(QStringLiteral("bandSlider%1").arg(band));
-        setAccessibleCaption(slider, QStringLiteral("Band %1Hz").arg(caption->text()));
+        setAccessibleCaption(slider, tr("Band %1Hz").arg(caption->text()));
         value->setObjectName(QStringLiteral("bandValue%1").arg(band));
         slider->setRange(level.low, level.high);
         slider->setSingleStep(1);

@@ -31,15 +31,14 @@ LowpassPanel::LowpassPanel(QWidget* parent) : QWidget(parent)
     m_value = new QLabel(hertzCaption(kLowpass.low), this);
     m_slider->setObjectName(QStringLiteral("lowpassSlider"));
     m_value->setObjectName(QStringLiteral("lowpassValue"));
-    setAccessibleCaption(m_slider, QStringLiteral("Lowpass Filter"));
-    m_slider->setToolTip(QStringLiteral("The zone passes only frequencies below this one "
-                                        "(40Hz to 240Hz), as for a subwoofer"));
+    setAccessibleCaption(m_slider, tr("Lowpass Filter"));
+    m_slider->setToolTip(tr("The zone passes only frequencies below this one "
+                            "(40Hz to 240Hz), as for a subwoofer"));
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(2);
-    grid->addWidget(new QLabel(QStringLiteral("Lowpass Filter"), this), 0, 0, 1, 2,
-                    Qt::AlignHCenter);
+    grid->addWidget(new QLabel(tr("Lowpass Filter"), this), 0, 0, 1, 2, Qt::AlignHCenter);
     grid->addLayout(makeScaleLayout(this, hertzScale(kLowpass)), 1, 0);
     grid->addWidget(m_slider, 1, 1, Qt::AlignHCenter);
     grid->addWidget(m_value, 2, 1, Qt::AlignHCenter);

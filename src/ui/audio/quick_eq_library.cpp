@@ -128,12 +128,11 @@ QString QuickEqLibrary::save(const BandLevels& levels, const QString& proposedNa
     path = QFileInfo(withQuickEqSuffix(path)).absoluteFilePath();
     const QString shownPath = QDir::toNativeSeparators(path);
     if (QFileInfo::exists(path) &&
-        !m_prompts->confirmPresetFile(QStringLiteral("File ") + shownPath +
-                                      QStringLiteral(" exists. Overwrite?")))
+        !m_prompts->confirmPresetFile(tr("File %1 exists. Overwrite?").arg(shownPath)))
         return {};
     QString error;
     if (!writeQuickEqFile(path, formatQuickEqLevels(levels), &error)) {
-        m_prompts->showError(QStringLiteral("Cannot create file \"%1\". %2").arg(shownPath, error));
+        m_prompts->showError(tr("Cannot create file \"%1\". %2").arg(shownPath, error));
         return {};
     }
     emit filesChanged();
@@ -144,18 +143,17 @@ void QuickEqLibrary::remove(const QuickEqEntry& entry)
 {
     if (isSample(entry)) {
         m_prompts->showError(
-            QStringLiteral("EQ %1 is a sample installed with the program and cannot be deleted. "
-                           "Saving a curve under its name keeps your own copy in its place.")
+            tr("EQ %1 is a sample installed with the program and cannot be deleted. "
+               "Saving a curve under its name keeps your own copy in its place.")
                 .arg(entry.name));
         return;
     }
     if (QFileInfo::exists(entry.path) &&
-        m_prompts->confirmPresetFile(QStringLiteral("Delete EQ: ") + entry.name +
-                                     QStringLiteral("?"))) {
+        m_prompts->confirmPresetFile(tr("Delete EQ: %1?").arg(entry.name))) {
         QFile file(entry.path);
         if (!file.remove())
             m_prompts->showError(
-                QStringLiteral("Cannot delete file \"%1\". %2")
+                tr("Cannot delete file \"%1\". %2")
                     .arg(QDir::toNativeSeparators(entry.path), file.errorString()));
     }
     emit filesChanged();

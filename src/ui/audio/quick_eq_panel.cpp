@@ -22,19 +22,19 @@ constexpr int kPathRole = Qt::UserRole + 1; // the folder and the file name
 QuickEqPanel::QuickEqPanel(EqBandPanel& bands, QuickEqLibrary& library, QWidget* parent)
     : QWidget(parent), m_bands(bands), m_library(library)
 {
-    m_caption = new QLabel(QStringLiteral("PC Quick EQ Presets"), this);
+    m_caption = new QLabel(tr("PC Quick EQ Presets"), this);
     m_box = new QComboBox(this);
-    m_save = new QPushButton(QStringLiteral("Save"), this);
-    m_delete = new QPushButton(QStringLiteral("Delete"), this);
+    m_save = new QPushButton(tr("Save"), this);
+    m_delete = new QPushButton(tr("Delete"), this);
     m_box->setObjectName(QStringLiteral("quickEqBox"));
     m_save->setObjectName(QStringLiteral("quickEqSave"));
     m_delete->setObjectName(QStringLiteral("quickEqDelete"));
     m_box->setAccessibleName(m_caption->text());
     labelComboBox(m_box, m_caption);
-    m_box->setToolTip(QStringLiteral("EQ curves kept on this computer: choosing one sets the ten "
-                                     "band sliders"));
-    m_save->setToolTip(QStringLiteral("Saves the ten band levels as a curve on this computer"));
-    m_delete->setToolTip(QStringLiteral("Deletes the chosen curve from this computer"));
+    m_box->setToolTip(tr("EQ curves kept on this computer: choosing one sets the ten "
+                         "band sliders"));
+    m_save->setToolTip(tr("Saves the ten band levels as a curve on this computer"));
+    m_delete->setToolTip(tr("Deletes the chosen curve from this computer"));
     m_box->setMinimumContentsLength(12);
     m_box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_delete->installEventFilter(this);

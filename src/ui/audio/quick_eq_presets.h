@@ -5,6 +5,7 @@
 // the boxes and buttons that use them quick_eq_panel.h.
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -22,7 +23,8 @@ constexpr int kQuickEqMaxLevel = 10;
 constexpr qsizetype kQuickEqReadLimit = 64 * 1024;
 
 inline constexpr char kQuickEqSuffix[] = "eq";
-inline constexpr char kQuickEqFilter[] = "EQ files (*.eq)";
+// The file dialog's filter, translated where shown.
+inline constexpr char kQuickEqFilter[] = QT_TRANSLATE_NOOP("Audio", "EQ files (*.eq)");
 
 using BandLevels = std::array<int, model::kBands>;
 

@@ -1,5 +1,6 @@
 #include "ui/audio/slider_scale.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -9,13 +10,13 @@ namespace zel::ui {
 
 QString decibelCaption(int level)
 {
-    return (level >= 0 ? QStringLiteral("+") : QString()) + QString::number(level) +
-           QStringLiteral("db");
+    return QCoreApplication::translate("Audio", "%1db")
+        .arg((level >= 0 ? QStringLiteral("+") : QString()) + QString::number(level));
 }
 
 QString hertzCaption(int hertz)
 {
-    return QString::number(hertz) + QStringLiteral("Hz");
+    return QCoreApplication::translate("Audio", "%1Hz").arg(hertz);
 }
 
 QStringList decibelScale(const model::Field& field)

@@ -28,14 +28,14 @@ TonePanel::TonePanel(QWidget* parent) : QWidget(parent)
     m_treble->setObjectName(QStringLiteral("trebleSlider"));
     m_bassValue->setObjectName(QStringLiteral("bassValue"));
     m_trebleValue->setObjectName(QStringLiteral("trebleValue"));
-    setAccessibleCaption(m_bass, QStringLiteral("Bass"));
-    setAccessibleCaption(m_treble, QStringLiteral("Treble"));
+    setAccessibleCaption(m_bass, tr("Bass"));
+    setAccessibleCaption(m_treble, tr("Treble"));
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(2);
-    grid->addWidget(new QLabel(QStringLiteral("Bass"), this), 0, 1, Qt::AlignHCenter);
-    grid->addWidget(new QLabel(QStringLiteral("Treble"), this), 0, 2, Qt::AlignHCenter);
+    grid->addWidget(new QLabel(tr("Bass"), this), 0, 1, Qt::AlignHCenter);
+    grid->addWidget(new QLabel(tr("Treble"), this), 0, 2, Qt::AlignHCenter);
     grid->addLayout(makeScaleLayout(this, decibelScale(kTone)), 1, 0);
     grid->addWidget(m_bass, 1, 1, Qt::AlignHCenter);
     grid->addWidget(m_treble, 1, 2, Qt::AlignHCenter);

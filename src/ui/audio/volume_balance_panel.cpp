@@ -23,22 +23,22 @@ constexpr int kVolumeDivisions = 8;
 
 QString volumeText(int value)
 {
-    return QStringLiteral("Volume: %1db").arg(value);
+    return VolumeBalancePanel::tr("Volume: %1db").arg(value);
 }
 
 QString balanceText(int value)
 {
     const int left = value < 0 ? -value : 0;
     const int right = value > 0 ? value : 0;
-    return QStringLiteral("Balance (L: %1db / R: %2db)").arg(left).arg(right);
+    return VolumeBalancePanel::tr("Balance (L: %1db / R: %2db)").arg(left).arg(right);
 }
 
 } // namespace
 
 VolumeBalancePanel::VolumeBalancePanel(QWidget* besideBalance, QWidget* parent) : QWidget(parent)
 {
-    m_volumeValue = new QLabel(QStringLiteral("Volume: 0"), this);
-    m_lock = new QCheckBox(QStringLiteral("Volume Lock"), this);
+    m_volumeValue = new QLabel(tr("Volume: 0"), this);
+    m_lock = new QCheckBox(tr("Volume Lock"), this);
     m_volume = makeFieldSlider(Qt::Horizontal, kVolume, kVolumeDivisions, this);
     auto* volumeMin = new QLabel(decibelCaption(kVolume.low), this);
     auto* volumeMax = new QLabel(decibelCaption(kVolume.high), this);
@@ -48,20 +48,20 @@ VolumeBalancePanel::VolumeBalancePanel(QWidget* besideBalance, QWidget* parent) 
     m_balance->setSingleStep(1);
     m_balance->setPageStep(1);
     m_balance->setTickValues(centreAndHalfwayTicks(kBalance.high));
-    auto* left = new QLabel(QStringLiteral("Left"), this);
+    auto* left = new QLabel(tr("Left"), this);
     auto* centre = new QLabel(QStringLiteral("|"), this);
-    auto* right = new QLabel(QStringLiteral("Right"), this);
+    auto* right = new QLabel(tr("Right"), this);
 
     m_volume->setObjectName(QStringLiteral("volumeSlider"));
     m_volumeValue->setObjectName(QStringLiteral("volumeValue"));
     m_lock->setObjectName(QStringLiteral("VolumeLocked"));
     m_balance->setObjectName(QStringLiteral("balanceSlider"));
     m_balanceValue->setObjectName(QStringLiteral("balanceValue"));
-    setAccessibleCaption(m_volume, QStringLiteral("Volume"));
-    setAccessibleCaption(m_balance, QStringLiteral("Balance"));
+    setAccessibleCaption(m_volume, tr("Volume"));
+    setAccessibleCaption(m_balance, tr("Balance"));
     setAccessibleCaption(m_lock, m_lock->text());
-    m_lock->setToolTip(QStringLiteral("Locks the zone's volume at 0db: the volume slider is held "
-                                      "there and the unit is sent no volume of its own"));
+    m_lock->setToolTip(tr("Locks the zone's volume at 0db: the volume slider is held "
+                          "there and the unit is sent no volume of its own"));
 
     auto* balanceScale = new QHBoxLayout;
     balanceScale->addWidget(left);

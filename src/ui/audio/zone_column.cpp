@@ -33,15 +33,15 @@ void selectItem(QComboBox* box, int index)
 
 ZoneColumn::ZoneColumn(QWidget* parent) : QWidget(parent)
 {
-    m_zonesCaption = new QLabel(QStringLiteral("Zones"), this);
+    m_zonesCaption = new QLabel(tr("Zones"), this);
     m_zoneList = new QListWidget(this);
     m_zoneList->setObjectName(QStringLiteral("zoneList"));
-    m_modeCaption = new QLabel(QStringLiteral("DSP Mode"), this);
+    m_modeCaption = new QLabel(tr("DSP Mode"), this);
     m_modeBox = new QComboBox(this);
     m_modeBox->setObjectName(QStringLiteral("dspModeBox"));
     for (std::string_view mode : model::kEqModeNames)
         m_modeBox->addItem(QLatin1String(mode.data(), static_cast<qsizetype>(mode.size())));
-    m_presetCaption = new QLabel(QStringLiteral("ZEL EQ Preset"), this);
+    m_presetCaption = new QLabel(tr("ZEL EQ Preset"), this);
     m_presetBox = new QComboBox(this);
     m_presetBox->setObjectName(QStringLiteral("zelEqPresetBox"));
     m_copyButton = new QPushButton(tr("Copy Settings..."), this);
@@ -129,7 +129,7 @@ void ZoneColumn::setZoneEntries(const QStringList& entries, int row)
         const QSignalBlocker blocker(m_zoneList);
         m_zoneList->clear();
         m_zoneList->addItems(entries);
-        nameListItems(m_zoneList, QStringLiteral("Zone"));
+        nameListItems(m_zoneList, tr("Zone"));
     }
     setZoneRowQuietly(row);
 }

@@ -4,6 +4,7 @@
 #include "ui/common/focus_return.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,13 +17,20 @@ namespace zel::ui {
 
 namespace {
 
-const QString kZelFilter = QStringLiteral("ZEL files (*.zel)");
+QString zelFilter()
+{
+    return QCoreApplication::translate("Common", "ZEL files (*.zel)");
+}
+
+QString allFilesFilter()
+{
 #ifdef Q_OS_WIN
-const QString kAllFilesFilter = QStringLiteral("All Files (*.*)");
+    return QCoreApplication::translate("Common", "All Files (*.*)");
 #else
-// "*.*" would hide the files without an extension here.
-const QString kAllFilesFilter = QStringLiteral("All Files (*)");
+    // "*.*" would hide the files without an extension here.
+    return QCoreApplication::translate("Common", "All Files (*)");
 #endif
+}
 
 QString documentsFolder()
 {
@@ -67,13 +75,14 @@ QFileDialog* makeConfigurationFileDialog(QWidget* parent, FileDialogKind kind,
     dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog->setNameFilters({kZelFilter, kAllFilesFilter});
+    const QString zelFiles = zelFilter();
+    dialog->setNameFilters({zelFiles, allFilesFilter()});
     // A typed name without an extension gets ".zel" only while the ZEL filter is chosen: with
     // "All Files" the name is the file's name as typed ("/etc/passwd" stays itself).
-    const auto suffixForFilter = [dialog](const QString& filter) {
-        dialog->setDefaultSuffix(filter == kZelFilter ? QStringLiteral("zel") : QString());
+    const auto suffixForFilter = [dialog, zelFiles](const QString& filter) {
+        dialog->setDefaultSuffix(filter == zelFiles ? QStringLiteral("zel") : QString());
     };
-    suffixForFilter(kZelFilter);
+    suffixForFilter(zelFiles);
     QObject::connect(dialog, &QFileDialog::filterSelected, dialog, suffixForFilter);
     nameFileDialogButtons(*dialog);
     if (fileName.isEmpty())

@@ -64,7 +64,7 @@ QString UnitComparison::compare(const model::ConfigModel& edited, const QString&
                 .arg(source, incompleteReason.isEmpty()
                                  ? QString()
                                  : QStringLiteral(" (%1)").arg(incompleteReason)));
-        return QStringLiteral(" Nothing to compare from ") + source;
+        return tr(" Nothing to compare from %1").arg(source);
     }
 
     const std::vector<model::Difference> differences = model::compareConfigurations(edited, other);
@@ -92,11 +92,11 @@ QString UnitComparison::compare(const model::ConfigModel& edited, const QString&
     m_dialog->showDifferences(heading, fromFile(source) ? tr("In the file") : tr("On the unit"),
                               pages);
     // One arg() for the source: a path holding "%2" stays as it is.
-    return differences.empty() ? QStringLiteral(" Compared with %1: no differences").arg(source)
-                               : QStringLiteral(" Compared with %1: %2 %3")
-                                     .arg(source, QString::number(differences.size()),
-                                          differences.size() == 1 ? QStringLiteral("difference")
-                                                                  : QStringLiteral("differences"));
+    return differences.empty()
+               ? tr(" Compared with %1: no differences").arg(source)
+               : tr(" Compared with %1: %2 %3")
+                     .arg(source, QString::number(differences.size()),
+                          differences.size() == 1 ? tr("difference") : tr("differences"));
 }
 
 EditorPage* UnitComparison::pageEditing(model::DiffSubject subject) const

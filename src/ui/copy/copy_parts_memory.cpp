@@ -63,12 +63,12 @@ model::ZoneCopyParts CopyPartsMemory::load() const
 QString CopyPartsMemory::save(const model::ZoneCopyParts& parts) const
 {
     if (m_path.isEmpty())
-        return QStringLiteral("there is no folder for the user's data");
+        return QCoreApplication::translate("Copy", "there is no folder for the user's data");
     QByteArray text;
     for (const Part& part : kParts)
         text += QByteArray(part.name) + '=' + (parts.*part.member ? '1' : '0') + '\n';
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
-        return QStringLiteral("the folder %1 cannot be made")
+        return QCoreApplication::translate("Copy", "the folder %1 cannot be made")
             .arg(QDir::toNativeSeparators(QFileInfo(m_path).absolutePath()));
     return text::saveWholeFile(m_path, text);
 }

@@ -8,18 +8,22 @@
 #include "ui/common/user_prompts.h"
 #include "ui/copy/copy_parts_memory.h"
 
+#include <QCoreApplication>
+
 namespace zel::ui {
 
 namespace {
 
 QString zoneLabel(const model::ConfigModel& model, int zone)
 {
-    return QStringLiteral("Zone %1: %2").arg(zone).arg(text::fromLatin1(model.zoneName(zone)));
+    return QCoreApplication::translate("Copy", "Zone %1: %2")
+        .arg(zone)
+        .arg(text::fromLatin1(model.zoneName(zone)));
 }
 
 QString presetLabel(const model::ConfigModel& model, int preset)
 {
-    return QStringLiteral("Preset %1: %2")
+    return QCoreApplication::translate("Copy", "Preset %1: %2")
         .arg(preset)
         .arg(text::fromLatin1(model.preset(preset).name));
 }
@@ -56,15 +60,18 @@ QList<int> chosenNumbers(UserPrompts& prompts, const QString& title, const QStri
 // The DSP mode's check box says which mode the zone is in and what it takes with it.
 QString modeOption(const model::ZoneAudio& audio)
 {
-    static const char* const kTaken[] = {"", "its ten EQ bands", "its ZEL EQ preset",
-                                         "bass and treble", "its lowpass filter"};
+    static const char* const kTaken[] = {"", QT_TRANSLATE_NOOP("Copy", "its ten EQ bands"),
+                                         QT_TRANSLATE_NOOP("Copy", "its ZEL EQ preset"),
+                                         QT_TRANSLATE_NOOP("Copy", "bass and treble"),
+                                         QT_TRANSLATE_NOOP("Copy", "its lowpass filter")};
     if (audio.eqMode < 0 || audio.eqMode >= static_cast<int>(model::kEqModeNames.size()))
-        return QStringLiteral("&DSP Mode (none chosen)");
+        return QCoreApplication::translate("Copy", "&DSP Mode (none chosen)");
     const std::string_view mode = model::kEqModeNames.at(static_cast<size_t>(audio.eqMode));
     const QString name = QString::fromLatin1(mode.data(), static_cast<qsizetype>(mode.size()));
     const char* taken = kTaken[audio.eqMode];
-    return *taken ? QStringLiteral("&DSP Mode: %1, with %2").arg(name, QLatin1String(taken))
-                  : QStringLiteral("&DSP Mode: %1").arg(name);
+    return *taken ? QCoreApplication::translate("Copy", "&DSP Mode: %1, with %2")
+                        .arg(name, QCoreApplication::translate("Copy", taken))
+                  : QCoreApplication::translate("Copy", "&DSP Mode: %1").arg(name);
 }
 
 } // namespace
@@ -75,22 +82,23 @@ std::optional<session::EditStep> copyZoneSettings(model::ConfigModel& model, int
                                                   QString* memoryError)
 {
     if (!model.zoneAudio(zone).audioKnown) {
-        prompts.showError(QStringLiteral("%1 has no audio settings to copy: none were read for it.")
+        prompts.showError(QCoreApplication::translate(
+                              "Copy", "%1 has no audio settings to copy: none were read for it.")
                               .arg(zoneLabel(model, zone)));
         return std::nullopt;
     }
     const model::ZoneAudio from = model.zoneAudio(zone);
     const model::ZoneCopyParts offered = memory.load();
     const QList<TickableItem> options = {
-        {QStringLiteral("&Volume"), true, offered.volume},
-        {QStringLiteral("Volume &Lock"), true, offered.volumeLock},
-        {QStringLiteral("&Balance"), true, offered.balance},
+        {QCoreApplication::translate("Copy", "&Volume"), true, offered.volume},
+        {QCoreApplication::translate("Copy", "Volume &Lock"), true, offered.volumeLock},
+        {QCoreApplication::translate("Copy", "&Balance"), true, offered.balance},
         {modeOption(from), true, offered.dspMode},
     };
     const QList<TickableItem> items = zoneItems(model, zone);
     const std::optional<TickChoice> choice = prompts.chooseItemsAndOptions(
-        QStringLiteral("Copy Zone Settings"),
-        QStringLiteral("Copy these settings of %1 to the zones ticked below:")
+        QCoreApplication::translate("Copy", "Copy Zone Settings"),
+        QCoreApplication::translate("Copy", "Copy these settings of %1 to the zones ticked below:")
             .arg(zoneLabel(model, zone)),
         items, options);
     if (!choice || choice->options.size() != options.size())
@@ -104,7 +112,7 @@ std::optional<session::EditStep> copyZoneSettings(model::ConfigModel& model, int
         return std::nullopt;
     for (int target : zones)
         model::copyZoneSettings(from, model.zoneAudio(target), parts);
-    return session::EditStep{QStringLiteral("Copy Zone %1 Settings").arg(zone),
+    return session::EditStep{QCoreApplication::translate("Copy", "Copy Zone %1 Settings").arg(zone),
                              {},
                              model::DiffSubject::ZoneAudio,
                              zones.first()};
@@ -113,19 +121,20 @@ std::optional<session::EditStep> copyZoneSettings(model::ConfigModel& model, int
 std::optional<session::EditStep> copyPresetEqToZones(model::ConfigModel& model, int preset,
                                                      UserPrompts& prompts)
 {
-    const QList<int> zones =
-        chosenNumbers(prompts, QStringLiteral("Copy Preset EQ to Zones"),
-                      QStringLiteral("Copy the ten EQ bands of %1 to the EQ of these zones:")
-                          .arg(presetLabel(model, preset)),
-                      zoneItems(model, 0));
+    const QList<int> zones = chosenNumbers(
+        prompts, QCoreApplication::translate("Copy", "Copy Preset EQ to Zones"),
+        QCoreApplication::translate("Copy", "Copy the ten EQ bands of %1 to the EQ of these zones:")
+            .arg(presetLabel(model, preset)),
+        zoneItems(model, 0));
     if (zones.isEmpty())
         return std::nullopt;
     for (int target : zones)
         model.zoneAudio(target).bands = model.preset(preset).bands;
-    return session::EditStep{QStringLiteral("Copy Preset %1 EQ to Zones").arg(preset),
-                             {},
-                             model::DiffSubject::ZoneAudio,
-                             zones.first()};
+    return session::EditStep{
+        QCoreApplication::translate("Copy", "Copy Preset %1 EQ to Zones").arg(preset),
+        {},
+        model::DiffSubject::ZoneAudio,
+        zones.first()};
 }
 
 std::optional<session::EditStep> copyZoneEqToPresets(model::ConfigModel& model, int zone,
@@ -135,17 +144,19 @@ std::optional<session::EditStep> copyZoneEqToPresets(model::ConfigModel& model, 
     for (int preset = 1; preset <= model::kPresets; ++preset)
         presets.append({presetLabel(model, preset), true});
     const QList<int> chosen = chosenNumbers(
-        prompts, QStringLiteral("Copy Zone EQ to Presets"),
-        QStringLiteral("Copy the ten EQ bands of %1 to these presets:").arg(zoneLabel(model, zone)),
+        prompts, QCoreApplication::translate("Copy", "Copy Zone EQ to Presets"),
+        QCoreApplication::translate("Copy", "Copy the ten EQ bands of %1 to these presets:")
+            .arg(zoneLabel(model, zone)),
         presets);
     if (chosen.isEmpty())
         return std::nullopt;
     for (int target : chosen)
         model.preset(target).bands = model.zoneAudio(zone).bands;
-    return session::EditStep{QStringLiteral("Copy Zone %1 EQ to Presets").arg(zone),
-                             {},
-                             model::DiffSubject::Preset,
-                             chosen.first()};
+    return session::EditStep{
+        QCoreApplication::translate("Copy", "Copy Zone %1 EQ to Presets").arg(zone),
+        {},
+        model::DiffSubject::Preset,
+        chosen.first()};
 }
 
 } // namespace zel::ui

@@ -11,7 +11,7 @@ GroupMarksTable::GroupMarksTable(model::ConfigModel& model, QObject* parent)
     : QAbstractTableModel(parent), m_model(model)
 {
     for (int z = 1; z <= model::kMaxZones; ++z)
-        m_rowHeaders.append(QStringLiteral("Zone %1").arg(z));
+        m_rowHeaders.append(tr("Zone %1").arg(z));
     m_headerRow.append(QString());
     for (int g = 1; g <= model::kGroups; ++g)
         m_headerRow.append(QString::number(g));

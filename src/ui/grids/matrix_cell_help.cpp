@@ -1,5 +1,7 @@
 #include "ui/grids/matrix_cell_help.h"
 
+#include <QCoreApplication>
+
 namespace zel::ui {
 
 namespace {
@@ -7,16 +9,16 @@ namespace {
 QString markMeaning(MatrixKind kind, const QString& mark)
 {
     if (mark.isEmpty())
-        return kind == MatrixKind::Favorites ? QStringLiteral("no connection")
-                                             : QStringLiteral("not a member");
+        return kind == MatrixKind::Favorites ? QCoreApplication::translate("Grids", "no connection")
+                                             : QCoreApplication::translate("Grids", "not a member");
     if (mark.startsWith(QLatin1Char('A')))
-        return QStringLiteral("audio");
+        return QCoreApplication::translate("Grids", "audio");
     if (mark.startsWith(QLatin1Char('G')))
-        return QStringLiteral("member");
+        return QCoreApplication::translate("Grids", "member");
     if (mark.startsWith(QLatin1Char('X')))
-        return QStringLiteral("unavailable");
+        return QCoreApplication::translate("Grids", "unavailable");
     if (mark.startsWith(QLatin1Char('?')))
-        return QStringLiteral("marked");
+        return QCoreApplication::translate("Grids", "marked");
     return mark;
 }
 
@@ -25,17 +27,18 @@ QString markMeaning(MatrixKind kind, const QString& mark)
 QString matrixColumnName(MatrixKind kind, int column, const QString& name)
 {
     if (column == 0)
-        return QStringLiteral("Zone");
+        return QCoreApplication::translate("Grids", "Zone");
     if (!name.trimmed().isEmpty())
         return name;
-    return (kind == MatrixKind::Favorites ? QStringLiteral("Source %1")
-                                          : QStringLiteral("Group %1"))
+    return (kind == MatrixKind::Favorites ? QCoreApplication::translate("Grids", "Source %1")
+                                          : QCoreApplication::translate("Grids", "Group %1"))
         .arg(column);
 }
 
 QString matrixRowName(int zone, const QString& name)
 {
-    return name.trimmed().isEmpty() ? QStringLiteral("Zone %1").arg(zone) : name;
+    return name.trimmed().isEmpty() ? QCoreApplication::translate("Grids", "Zone %1").arg(zone)
+                                    : name;
 }
 
 QString matrixCellName(MatrixKind kind, const QString& rowName, const QString& columnName,
@@ -48,21 +51,27 @@ QString matrixCellTip(MatrixKind kind, const QString& mark)
 {
     if (mark.startsWith(QLatin1Char('X')))
         return kind == MatrixKind::Favorites
-                   ? QStringLiteral("X: the loaded unit has no such zone or source")
-                   : QStringLiteral("X: the loaded unit has no such zone");
+                   ? QCoreApplication::translate("Grids",
+                                                 "X: the loaded unit has no such zone or source")
+                   : QCoreApplication::translate("Grids", "X: the loaded unit has no such zone");
     if (kind == MatrixKind::Groups)
         return mark.startsWith(QLatin1Char('G'))
-                   ? QStringLiteral("G: the zone is a member of this group; Space or Enter "
-                                    "takes it out")
-                   : QStringLiteral("Not a member; Space or Enter adds the zone to this group");
+                   ? QCoreApplication::translate(
+                         "Grids", "G: the zone is a member of this group; Space or Enter "
+                                  "takes it out")
+                   : QCoreApplication::translate(
+                         "Grids", "Not a member; Space or Enter adds the zone to this group");
     if (mark.startsWith(QLatin1Char('A')))
-        return QStringLiteral("A: in this favorite the zone plays this source's audio; Space or "
-                              "Enter for no connection");
+        return QCoreApplication::translate(
+            "Grids", "A: in this favorite the zone plays this source's audio; Space or "
+                     "Enter for no connection");
     if (mark.startsWith(QLatin1Char('?')))
-        return QStringLiteral("?: the cell chosen last (the corner names its source); Space or "
-                              "Enter makes the zone play this source");
-    return QStringLiteral("No connection; Space or Enter makes the zone play this source, "
-                          "Shift+F10 opens the menu");
+        return QCoreApplication::translate(
+            "Grids", "?: the cell chosen last (the corner names its source); Space or "
+                     "Enter makes the zone play this source");
+    return QCoreApplication::translate(
+        "Grids", "No connection; Space or Enter makes the zone play this source, "
+                 "Shift+F10 opens the menu");
 }
 
 } // namespace zel::ui

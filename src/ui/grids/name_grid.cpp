@@ -28,7 +28,6 @@ constexpr int kFontPixelSize = 11;
 // The editor's own margin plus this one puts its text where the cell draws it.
 constexpr int kEditorIndent = 8;
 constexpr int kNameIndent = 10; // where a name column draws its text
-const QString kWidestLabel = QStringLiteral("Favorite 10");
 
 // Draws like every grid cell and edits names in place: each change of the editor's text is
 // committed at once, and keys beyond the typing limit never reach the editor.
@@ -111,7 +110,8 @@ void NameGrid::setNameWidth(int width)
 {
     // Wider than designed only when the grid's font needs it for a whole name or label.
     const QFontMetrics metrics = fontMetrics();
-    const int labelWidth = fittedWidth(kLabelWidth, metrics.horizontalAdvance(kWidestLabel), 6);
+    const int labelWidth = fittedWidth(
+        kLabelWidth, metrics.horizontalAdvance(NameListModel::tr("Favorite %1").arg(10)), 6);
     m_nameWidth = fittedWidth(width, nameTextWidth(metrics), kNameIndent + 6);
     setCellWidth(0, labelWidth);
     setCellWidth(1, m_nameWidth);

@@ -46,13 +46,13 @@ QString NameListModel::label(int n) const
 {
     switch (m_list) {
     case NameList::Zones:
-        return QStringLiteral("Zone %1").arg(n);
+        return tr("Zone %1").arg(n);
     case NameList::Sources:
-        return QStringLiteral("Source %1").arg(n);
+        return tr("Source %1").arg(n);
     case NameList::Favorites:
-        return QStringLiteral("Favorite %1").arg(n);
+        return tr("Favorite %1").arg(n);
     case NameList::Groups:
-        return QStringLiteral("Group %1").arg(n);
+        return tr("Group %1").arg(n);
     }
     return {};
 }
@@ -119,7 +119,7 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const
     const int n = index.row() + 1;
     // A screen reader reads a name cell with its row, so that an empty name is still found.
     if (role == Qt::AccessibleTextRole && index.column() == 1)
-        return QStringLiteral("%1 name: %2").arg(label(n), name(n));
+        return tr("%1 name: %2").arg(label(n), name(n));
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     return index.column() == 0 ? label(n) : name(n);
@@ -133,7 +133,7 @@ QVariant NameListModel::headerData(int section, Qt::Orientation orientation, int
         return {};
     if (orientation == Qt::Vertical)
         return label(section + 1);
-    return section == 0 ? QStringLiteral("Number") : QStringLiteral("Name");
+    return section == 0 ? tr("Number") : tr("Name");
 }
 
 bool NameListModel::setData(const QModelIndex& index, const QVariant& value, int role)

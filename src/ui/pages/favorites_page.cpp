@@ -58,17 +58,16 @@ FavoritesPage::FavoritesPage(model::ConfigModel& model, QWidget* parent)
     // The list first, so that Tab goes from left to right: the favorite, then its cells.
     : EditorPage(model, parent), m_cells(makeCells(model, this)),
       m_favoriteList(new QListWidget(this)), m_matrix(new MatrixGrid(m_cells, this)),
-      m_popupMenu(new QMenu(this)),
-      m_audioOnlyAction(m_popupMenu->addAction(QStringLiteral("A) Audio Only"))),
-      m_noConnectionAction(m_popupMenu->addAction(QStringLiteral("No Connection")))
+      m_popupMenu(new QMenu(this)), m_audioOnlyAction(m_popupMenu->addAction(tr("A) Audio Only"))),
+      m_noConnectionAction(m_popupMenu->addAction(tr("No Connection")))
 {
-    m_sourceNameCaption = placeBoldCaption(this, QStringLiteral("Source Name"), {});
-    m_sourcesCaption = placeBoldCaption(this, QStringLiteral("Sources"), {});
-    m_zonesCaption = placeBoldCaption(this, QStringLiteral("Zones"), {});
-    m_listCaption = placeBoldCaption(this, QStringLiteral("Choose a Favorite"), {});
+    m_sourceNameCaption = placeBoldCaption(this, tr("Source Name"), {});
+    m_sourcesCaption = placeBoldCaption(this, tr("Sources"), {});
+    m_zonesCaption = placeBoldCaption(this, tr("Zones"), {});
+    m_listCaption = placeBoldCaption(this, tr("Choose a Favorite"), {});
     m_listCaption->setWordWrap(true);
 
-    m_matrix->setAccessibleName(QStringLiteral("Favorite 1: zones by sources"));
+    m_matrix->setAccessibleName(tr("Favorite 1: zones by sources"));
     m_favoriteList->setUniformItemSizes(true);
     m_favoriteList->setAccessibleName(m_listCaption->text());
     FocusFrame::attach(m_favoriteList);
@@ -149,7 +148,7 @@ void FavoritesPage::resetView()
     for (int c = 1; c <= model::kMaxSources; ++c)
         setCellText(c, 0, QString::number(c));
     for (int r = 1; r <= model::kMaxZones; ++r) {
-        setCellText(0, r, QStringLiteral("Zone %1").arg(r));
+        setCellText(0, r, tr("Zone %1").arg(r));
         for (int c = 1; c <= model::kMaxSources; ++c)
             setCellText(c, r, QString());
     }
@@ -159,8 +158,8 @@ void FavoritesPage::resetView()
 
     const QSignalBlocker quiet(m_favoriteList);
     for (int f = 1; f <= model::kFavorites; ++f)
-        m_favoriteList->item(f - 1)->setText(QStringLiteral(" Favorite %1").arg(f));
-    nameListItems(m_favoriteList, QStringLiteral("Favorite"));
+        m_favoriteList->item(f - 1)->setText(tr(" Favorite %1").arg(f));
+    nameListItems(m_favoriteList, tr("Favorite"));
     m_favoriteList->setCurrentRow(0);
 }
 
@@ -186,7 +185,7 @@ void FavoritesPage::refreshNames()
     const QSignalBlocker quiet(m_favoriteList);
     for (int f = 1; f <= model::kFavorites; ++f)
         m_favoriteList->item(f - 1)->setText(text::fromLatin1(m_model.favoriteName(f)));
-    nameListItems(m_favoriteList, QStringLiteral("Favorite"));
+    nameListItems(m_favoriteList, tr("Favorite"));
     m_favoriteList->setCurrentRow(selected);
     showCornerName();
 }
@@ -209,7 +208,7 @@ void FavoritesPage::saveFavorite()
 
 void FavoritesPage::loadFavorite(int f)
 {
-    m_matrix->setAccessibleName(QStringLiteral("Favorite %1: zones by sources").arg(f));
+    m_matrix->setAccessibleName(tr("Favorite %1: zones by sources").arg(f));
     for (int c = 1; c <= model::kMaxSources; ++c) {
         for (int r = 1; r <= model::kMaxZones; ++r) {
             if (!cellText(c, r).startsWith(kUnavailable))
@@ -307,17 +306,16 @@ void FavoritesPage::connectOnly(int c, int r)
     for (int column = 1; column <= m_model.sourceCount(); ++column)
         setCellText(column, r, QString());
     setCellText(c, r, kAudio);
-    reportEdit(
-        {QStringLiteral("Favorite %1 Zone %2 Source %3").arg(m_currentFavorite).arg(r).arg(c),
-         {},
-         model::DiffSubject::Favorite,
-         m_currentFavorite});
+    reportEdit({tr("Favorite %1 Zone %2 Source %3").arg(m_currentFavorite).arg(r).arg(c),
+                {},
+                model::DiffSubject::Favorite,
+                m_currentFavorite});
 }
 
 void FavoritesPage::clearConnection(int c, int r)
 {
     setCellText(c, r, QString());
-    reportEdit({QStringLiteral("Favorite %1 Zone %2 No Connection").arg(m_currentFavorite).arg(r),
+    reportEdit({tr("Favorite %1 Zone %2 No Connection").arg(m_currentFavorite).arg(r),
                 {},
                 model::DiffSubject::Favorite,
                 m_currentFavorite});

@@ -21,11 +21,11 @@ constexpr QRect kGroupsMatrixGeometry{47, 28, 383, 329};
 GroupsPage::GroupsPage(model::ConfigModel& model, QWidget* parent)
     : EditorPage(model, parent), m_cells(new GroupMarksTable(model, this)),
       m_matrix(new MatrixGrid(m_cells, this)),
-      m_groupNameCaption(placeBoldCaption(this, QStringLiteral("Group Name"), {})),
-      m_groupsCaption(placeBoldCaption(this, QStringLiteral("Groups"), {})),
-      m_zonesCaption(placeBoldCaption(this, QStringLiteral("Zones"), {8, 56}))
+      m_groupNameCaption(placeBoldCaption(this, tr("Group Name"), {})),
+      m_groupsCaption(placeBoldCaption(this, tr("Groups"), {})),
+      m_zonesCaption(placeBoldCaption(this, tr("Zones"), {8, 56}))
 {
-    m_matrix->setAccessibleName(QStringLiteral("Groups: zones by groups"));
+    m_matrix->setAccessibleName(tr("Groups: zones by groups"));
     arrangeForFont();
 
     connect(m_matrix, &MatrixGrid::cellSelected, this, &GroupsPage::selectCell);
@@ -61,7 +61,7 @@ void GroupsPage::resetView()
     // The model's reset has emptied the membership; the corner keeps its text.
     m_matrix->setCellWidth(0, m_matrix->fittedLabelWidth());
     for (int z = 1; z <= model::kMaxZones; ++z)
-        m_cells->setRowHeader(z, QStringLiteral("Zone %1").arg(z));
+        m_cells->setRowHeader(z, tr("Zone %1").arg(z));
     m_cells->marksReplaced();
 }
 
@@ -95,8 +95,7 @@ void GroupsPage::toggleMembership(QPoint cell)
         return;
     const bool member = !m_model.groupMark(g, z).empty();
     m_matrix->setCellText(g, z, member ? QString() : text::fromLatin1(model::kGroupMark));
-    reportEdit(
-        {QStringLiteral("Group %1 Zone %2").arg(g).arg(z), {}, model::DiffSubject::Group, g});
+    reportEdit({tr("Group %1 Zone %2").arg(g).arg(z), {}, model::DiffSubject::Group, g});
 }
 
 void GroupsPage::showCornerName()

@@ -10,14 +10,17 @@ constexpr std::array<int, 2> kGridX = {16, 368}; // left, right
 } // namespace
 
 const NamingPageSettings kSourceZoneNaming = {
-    {{{NameList::Zones, model::DiffSubject::Zone, "Zone Names", NameGrid::kZoneNameWidth},
-      {NameList::Sources, model::DiffSubject::Source, "Source Names", NameGrid::kNameWidth}}},
+    {{{NameList::Zones, model::DiffSubject::Zone,
+       QT_TRANSLATE_NOOP("zel::ui::NamingPage", "Zone Names"), NameGrid::kZoneNameWidth},
+      {NameList::Sources, model::DiffSubject::Source,
+       QT_TRANSLATE_NOOP("zel::ui::NamingPage", "Source Names"), NameGrid::kNameWidth}}},
     true};
 
 const NamingPageSettings kFavoriteGroupNaming = {
-    {{{NameList::Favorites, model::DiffSubject::FavoriteName, "Favorite Names",
-       NameGrid::kNameWidth},
-      {NameList::Groups, model::DiffSubject::GroupName, "Group Names", NameGrid::kNameWidth}}},
+    {{{NameList::Favorites, model::DiffSubject::FavoriteName,
+       QT_TRANSLATE_NOOP("zel::ui::NamingPage", "Favorite Names"), NameGrid::kNameWidth},
+      {NameList::Groups, model::DiffSubject::GroupName,
+       QT_TRANSLATE_NOOP("zel::ui::NamingPage", "Group Names"), NameGrid::kNameWidth}}},
     false};
 
 NamingPage::NamingPage(model::ConfigModel& model, const NamingPageSettings& settings,
@@ -27,12 +30,12 @@ NamingPage::NamingPage(model::ConfigModel& model, const NamingPageSettings& sett
     for (std::size_t i = 0; i < m_grids.size(); ++i) {
         const NamingGridSetting& setting = m_settings.grids[i];
         m_names[i] = new NameListModel(model, setting.list, this);
-        m_grids[i] = placeNameGrid(this, m_names[i], QString::fromLatin1(setting.caption),
-                                   kGridX[i], setting.nameWidth);
+        m_grids[i] =
+            placeNameGrid(this, m_names[i], tr(setting.caption), kGridX[i], setting.nameWidth);
         // Other pages repeat these names: matrix rows and corners, the favorite list.
         connect(m_names[i], &NameListModel::nameEdited, this, &EditorPage::namesChanged);
         connect(m_names[i], &NameListModel::nameEdited, this, [this, i](int n) {
-            const QString text = m_names[i]->label(n) + QStringLiteral(" Name");
+            const QString text = tr("%1 Name").arg(m_names[i]->label(n));
             // The letters typed into one name are one step.
             reportEdit({text, text, m_settings.grids[i].subject, n});
         });

@@ -19,8 +19,8 @@ namespace {
 
 QString levelText(int level)
 {
-    return QStringLiteral("Level:") +
-           QLatin1String(model::kDisplayLevelTexts.at(static_cast<size_t>(level)));
+    return NetworkPage::tr("Level:%1")
+        .arg(QLatin1String(model::kDisplayLevelTexts.at(static_cast<size_t>(level))));
 }
 
 QLineEdit* makeAddressEdit(const QString& objectName, QWidget* parent)
@@ -36,14 +36,14 @@ QLineEdit* makeAddressEdit(const QString& objectName, QWidget* parent)
 
 NetworkPage::NetworkPage(model::ConfigModel& model, QWidget* parent) : EditorPage(model, parent)
 {
-    auto* network = new QGroupBox(QStringLiteral("Network Card Settings"), this);
-    m_dhcp = new QCheckBox(QStringLiteral("Enable DHCP?"), network);
+    auto* network = new QGroupBox(tr("Network Card Settings"), this);
+    m_dhcp = new QCheckBox(tr("Enable DHCP?"), network);
     m_dhcp->setObjectName(QStringLiteral("DHCPCheckbox"));
-    m_ipCaption = new QLabel(QStringLiteral("IP Address"), network);
+    m_ipCaption = new QLabel(tr("IP Address"), network);
     m_ipAddress = makeAddressEdit(QStringLiteral("IPAddress"), network);
-    m_netmaskCaption = new QLabel(QStringLiteral("Netmask"), network);
+    m_netmaskCaption = new QLabel(tr("Netmask"), network);
     m_netmask = makeAddressEdit(QStringLiteral("Netmask"), network);
-    m_gatewayCaption = new QLabel(QStringLiteral("Gateway"), network);
+    m_gatewayCaption = new QLabel(tr("Gateway"), network);
     m_gateway = makeAddressEdit(QStringLiteral("Gateway"), network);
 
     auto* networkLayout = new QVBoxLayout(network);
@@ -57,12 +57,12 @@ NetworkPage::NetworkPage(model::ConfigModel& model, QWidget* parent) : EditorPag
         networkLayout->addSpacing(4);
     }
 
-    auto* lockouts = new QGroupBox(QStringLiteral("Lockouts"), this);
-    m_frontPanel = new QCheckBox(QStringLiteral("Lock Front Panel?"), lockouts);
+    auto* lockouts = new QGroupBox(tr("Lockouts"), this);
+    m_frontPanel = new QCheckBox(tr("Lock Front Panel?"), lockouts);
     m_frontPanel->setObjectName(QStringLiteral("FPCheckbox"));
-    m_irLockout = new QCheckBox(QStringLiteral("Front Panel IR Lockout?"), lockouts);
+    m_irLockout = new QCheckBox(tr("Front Panel IR Lockout?"), lockouts);
     m_irLockout->setObjectName(QStringLiteral("IRCheckBox"));
-    m_displayLevel = new QLabel(QStringLiteral("Level: 100%"), lockouts);
+    m_displayLevel = new QLabel(tr("Level: 100%"), lockouts);
     m_displayLevel->setObjectName(QStringLiteral("DisplayLvl"));
     m_display = new QSlider(Qt::Horizontal, lockouts);
     m_display->setObjectName(QStringLiteral("Display"));
@@ -75,13 +75,13 @@ NetworkPage::NetworkPage(model::ConfigModel& model, QWidget* parent) : EditorPag
     m_ipAddress->setAccessibleName(m_ipCaption->text());
     m_netmask->setAccessibleName(m_netmaskCaption->text());
     m_gateway->setAccessibleName(m_gatewayCaption->text());
-    m_display->setAccessibleName(QStringLiteral("Display Brightness"));
+    m_display->setAccessibleName(tr("Display Brightness"));
 
     auto* lockoutLayout = new QVBoxLayout(lockouts);
     lockoutLayout->addWidget(m_frontPanel);
     lockoutLayout->addWidget(m_irLockout);
     lockoutLayout->addSpacing(12);
-    lockoutLayout->addWidget(new QLabel(QStringLiteral("Display Brightness"), lockouts));
+    lockoutLayout->addWidget(new QLabel(tr("Display Brightness"), lockouts));
     lockoutLayout->addWidget(m_displayLevel);
     lockoutLayout->addWidget(m_display);
 
@@ -109,7 +109,7 @@ NetworkPage::NetworkPage(model::ConfigModel& model, QWidget* parent) : EditorPag
     connect(m_dhcp, &QCheckBox::toggled, this, [this](bool on) {
         m_model.network().dhcp = on;
         applyDhcpRule();
-        reportEdit(unitStep(QStringLiteral("DHCP")));
+        reportEdit(unitStep(tr("DHCP")));
     });
     const auto editAddress = [this](QLineEdit* edit, std::string& address, const QString& what) {
         connect(edit, &QLineEdit::textEdited, this, [this, &address, what](const QString& text) {
@@ -117,22 +117,22 @@ NetworkPage::NetworkPage(model::ConfigModel& model, QWidget* parent) : EditorPag
             reportEdit(unitStep(what, what)); // the letters typed into one address are one step
         });
     };
-    editAddress(m_ipAddress, m_model.network().ipAddress, QStringLiteral("IP Address"));
-    editAddress(m_netmask, m_model.network().netmask, QStringLiteral("Netmask"));
-    editAddress(m_gateway, m_model.network().gateway, QStringLiteral("Gateway"));
+    editAddress(m_ipAddress, m_model.network().ipAddress, tr("IP Address"));
+    editAddress(m_netmask, m_model.network().netmask, tr("Netmask"));
+    editAddress(m_gateway, m_model.network().gateway, tr("Gateway"));
     connect(m_frontPanel, &QCheckBox::toggled, this, [this](bool on) {
         m_model.setFrontPanelLocked(on);
-        reportEdit(unitStep(QStringLiteral("Front Panel Lock")));
+        reportEdit(unitStep(tr("Front Panel Lock")));
     });
     connect(m_irLockout, &QCheckBox::toggled, this, [this](bool on) {
         m_model.setIrLockout(on);
-        reportEdit(unitStep(QStringLiteral("IR Lockout")));
+        reportEdit(unitStep(tr("IR Lockout")));
     });
     connect(m_display, &QSlider::valueChanged, this, [this](int level) {
         m_model.setDisplayLevel(level);
         updateLevelText();
     });
-    reportSliderEdits(m_display, [this] { return unitStep(QStringLiteral("Display Brightness")); });
+    reportSliderEdits(m_display, [this] { return unitStep(tr("Display Brightness")); });
 }
 
 session::EditStep NetworkPage::unitStep(const QString& what, const QString& mergeKey) const

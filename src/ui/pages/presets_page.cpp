@@ -52,16 +52,16 @@ PresetsPage::PresetsPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWi
     acceptConfigurationTextOnly(m_nameEdit);
     m_copyButton = new QPushButton(tr("Copy EQ to Zones..."), this);
     m_copyButton->setObjectName(QStringLiteral("copyPresetEq"));
-    m_presetList->setAccessibleName(QStringLiteral("ZEL EQ Presets"));
+    m_presetList->setAccessibleName(tr("ZEL EQ Presets"));
     FocusFrame::attach(m_presetList);
-    m_nameEdit->setAccessibleName(QStringLiteral("ZEL Preset Name"));
+    m_nameEdit->setAccessibleName(tr("ZEL Preset Name"));
     fitColumnToFont();
 
     auto* column = new QVBoxLayout;
-    column->addWidget(new QLabel(QStringLiteral("ZEL EQ Presets"), this));
+    column->addWidget(new QLabel(tr("ZEL EQ Presets"), this));
     column->addWidget(m_presetList, 1);
     column->addSpacing(4);
-    column->addWidget(new QLabel(QStringLiteral("ZEL Preset Name:"), this));
+    column->addWidget(new QLabel(tr("ZEL Preset Name:"), this));
     column->addWidget(m_nameEdit);
     column->addSpacing(4);
     column->addWidget(m_copyButton);
@@ -80,13 +80,12 @@ PresetsPage::PresetsPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWi
 void PresetsPage::reportEdits()
 {
     connect(m_nameEdit, &QLineEdit::textEdited, this, [this] {
-        session::EditStep step = presetStep(QStringLiteral("Name"));
+        session::EditStep step = presetStep(tr("Name"));
         step.mergeKey = step.text; // the letters typed into one name are one step
         reportEdit(step);
     });
-    connect(m_quickEq, &QuickEqPanel::curveApplied, this, [this](const QString& entry) {
-        reportEdit(presetStep(QStringLiteral("Quick EQ %1").arg(entry)));
-    });
+    connect(m_quickEq, &QuickEqPanel::curveApplied, this,
+            [this](const QString& entry) { reportEdit(presetStep(tr("Quick EQ %1").arg(entry))); });
     for (int band = 1; band <= model::kBands; ++band) {
         reportSliderEdits(m_bands->slider(band), [this, band] {
             return m_quickEq->isApplying() ? session::EditStep() : presetStep(bandName(band));
@@ -96,7 +95,7 @@ void PresetsPage::reportEdits()
 
 session::EditStep PresetsPage::presetStep(const QString& what) const
 {
-    return {QStringLiteral("Preset %1 %2").arg(m_currentPreset).arg(what),
+    return {tr("Preset %1 %2").arg(m_currentPreset).arg(what),
             {},
             model::DiffSubject::Preset,
             m_currentPreset};
@@ -170,7 +169,7 @@ void PresetsPage::loadPreset(int preset)
     // A longer name read from a unit is shown whole; the limit applies to typing only.
     m_nameEdit->setMaxLength(std::max<int>(kTypedNameLength, static_cast<int>(name.size())));
     m_nameEdit->setText(name);
-    nameForRecord(this, QStringLiteral("Preset %1").arg(preset));
+    nameForRecord(this, tr("Preset %1").arg(preset));
     setUpdatesEnabled(true);
     if (isVisible())
         m_presetList->setFocus();
@@ -211,7 +210,7 @@ void PresetsPage::rebuildPresetList()
     m_presetList->clear();
     for (int preset = 1; preset <= model::kPresets; ++preset)
         m_presetList->addItem(text::fromLatin1(m_model.preset(preset).name));
-    nameListItems(m_presetList, QStringLiteral("Preset"));
+    nameListItems(m_presetList, tr("Preset"));
 }
 
 void PresetsPage::limitTypedName()

@@ -50,35 +50,35 @@ void ZoneAudioPage::reportEdits()
             const ProgramChange rule(*this);
             applyModeRule();
         }
-        reportEdit(choiceStep(QStringLiteral("DSP Mode")));
+        reportEdit(choiceStep(tr("DSP Mode")));
     });
     connect(m_volume, &VolumeBalancePanel::lockClicked, this, [this] {
         {
             const ProgramChange rule(*this); // the lock's own move of the volume to 0 dB
             applyVolumeLockRule();
         }
-        reportEdit(zoneStep(QStringLiteral("Volume Lock")));
+        reportEdit(zoneStep(tr("Volume Lock")));
     });
     connect(m_column, &ZoneColumn::presetChosen, this,
-            [this] { reportEdit(choiceStep(QStringLiteral("ZEL EQ Preset"))); });
+            [this] { reportEdit(choiceStep(tr("ZEL EQ Preset"))); });
     connect(m_column, &ZoneColumn::choiceLeft, this, &EditorPage::sliderReleased);
-    connect(m_quickEq, &QuickEqPanel::curveApplied, this, [this](const QString& entry) {
-        reportEdit(zoneStep(QStringLiteral("Quick EQ %1").arg(entry)));
-    });
+    connect(m_quickEq, &QuickEqPanel::curveApplied, this,
+            [this](const QString& entry) { reportEdit(zoneStep(tr("Quick EQ %1").arg(entry))); });
     for (int band = 1; band <= model::kBands; ++band) {
         reportSliderEdits(m_bands->slider(band), [this, band] {
             // A quick EQ curve sets ten bands as one edit of its own.
             return m_quickEq->isApplying() ? session::EditStep() : zoneStep(bandName(band));
         });
     }
-    const std::pair<const char*, const char*> sliders[] = {{"volumeSlider", "Volume"},
-                                                           {"balanceSlider", "Balance"},
-                                                           {"bassSlider", "Bass"},
-                                                           {"trebleSlider", "Treble"},
-                                                           {"lowpassSlider", "Lowpass"}};
+    const std::pair<const char*, const char*> sliders[] = {
+        {"volumeSlider", QT_TR_NOOP("Volume")},
+        {"balanceSlider", QT_TR_NOOP("Balance")},
+        {"bassSlider", QT_TR_NOOP("Bass")},
+        {"trebleSlider", QT_TR_NOOP("Treble")},
+        {"lowpassSlider", QT_TR_NOOP("Lowpass")}};
     for (const auto& [name, what] : sliders) {
         reportSliderEdits(findChild<QSlider*>(QLatin1String(name)),
-                          [this, caption = what] { return zoneStep(QLatin1String(caption)); });
+                          [this, caption = what] { return zoneStep(tr(caption)); });
     }
 }
 
@@ -93,7 +93,7 @@ session::EditStep ZoneAudioPage::choiceStep(const QString& what) const
 
 session::EditStep ZoneAudioPage::zoneStep(const QString& what) const
 {
-    return {QStringLiteral("Zone %1 %2").arg(m_currentZone).arg(what),
+    return {tr("Zone %1 %2").arg(m_currentZone).arg(what),
             {},
             model::DiffSubject::ZoneAudio,
             m_currentZone};
@@ -142,7 +142,7 @@ void ZoneAudioPage::resetView()
 {
     QStringList entries;
     for (int zone = 1; zone <= model::kMaxZones; ++zone)
-        entries << QStringLiteral(" Zone %1").arg(zone);
+        entries << tr(" Zone %1").arg(zone);
     m_column->setZoneEntries(entries, 0);
     m_currentZone = 1;
     rebuildPresetBox();
@@ -198,7 +198,7 @@ void ZoneAudioPage::loadZone(int zone)
     m_column->setMode(audio.eqMode);
     m_column->setPreset(audio.systemEqPreset);
     applyModeRule();
-    nameForRecord(this, QStringLiteral("Zone %1").arg(zone));
+    nameForRecord(this, tr("Zone %1").arg(zone));
 
     setUpdatesEnabled(true);
     if (isVisible())

@@ -4,6 +4,7 @@
 #include "report/report_output.h"
 #include "text/file_save.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -43,7 +44,7 @@ QString proposedReportFile(const QString& folder, const QString& site, const QSt
     }
     const QString name = fileNamePart(site);
     return QDir(where).filePath(
-        QStringLiteral("%1 report %2.%3")
+        QCoreApplication::translate("Report", "%1 report %2.%3")
             .arg(name.isEmpty() ? fileNamePart(unitSize) : name,
                  date.toString(QStringLiteral("yyyy-MM-dd")),
                  suffix == QLatin1String("html") ? suffix : QStringLiteral("pdf")));
@@ -54,7 +55,8 @@ QString writeReport(const report::ReportRequest& request, const QString& path,
 {
     const std::optional<report::ReportFormat> format = report::reportFormatOf(path);
     if (!format)
-        return QStringLiteral("a report is saved as an HTML file (.html) or a PDF (.pdf)");
+        return QCoreApplication::translate(
+            "Report", "a report is saved as an HTML file (.html) or a PDF (.pdf)");
     return save(path, report::reportFileBytes(report::buildReport(request), *format,
                                               report::paperOf(QLocale::system())));
 }

@@ -277,7 +277,7 @@ void LinkController::onFetchFinished(link::FetchTransfer* transfer)
             // The read before a send is told by what waited on it, as the send that stopped.
             if (m_purpose == Purpose::Comparison && !fromFile)
                 emit statusText(status::comparisonFailedStatus(
-                    m_peer, error.isEmpty() ? QStringLiteral("no answer") : error));
+                    m_peer, error.isEmpty() ? tr("no answer") : error));
         } else if (m_purpose == Purpose::ReadBeforeSend) {
             emit unitReadForSend(text, m_peer, journalUnit(), incomplete,
                                  outcome == TransferOutcome::Cancelled);

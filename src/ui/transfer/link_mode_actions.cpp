@@ -9,15 +9,6 @@ namespace zel::ui {
 
 using link::LinkMode;
 
-namespace {
-
-const QString kHostCaption = QStringLiteral("Enter the address for the ZEL");
-const QString kHostPrompt = QStringLiteral("Hostname or IP Address: ");
-const QString kUsingHost = QStringLiteral("Using host: ");
-const QString kNoHost = QStringLiteral("No host entered.  Telnet disabled.");
-
-} // namespace
-
 LinkModeActions::LinkModeActions(UserPrompts& prompts, QObject* parent)
     : QObject(parent), m_prompts(&prompts)
 {
@@ -75,13 +66,14 @@ void LinkModeActions::chooseTelnetMode()
     emit aboutToChoose();
     checkOnly(m_telnetModeAction);
     emit modeChosen(LinkMode::Telnet);
-    const std::optional<QString> host = m_prompts->inputQuery(kHostCaption, kHostPrompt, {});
+    const std::optional<QString> host = m_prompts->inputQuery(tr("Enter the address for the ZEL"),
+                                                              tr("Hostname or IP Address: "), {});
     if (host && !host->isEmpty()) {
         m_host = *host; // as typed, blanks included
-        emit logLine(kUsingHost + m_host);
+        emit logLine(tr("Using host: %1").arg(m_host));
     } else {
         m_telnetModeAction->setChecked(false);
-        emit logLine(kNoHost);
+        emit logLine(tr("No host entered.  Telnet disabled."));
     }
 }
 
@@ -90,7 +82,7 @@ void LinkModeActions::useTelnetHost(const QString& host)
     checkOnly(m_telnetModeAction);
     emit modeChosen(LinkMode::Telnet);
     m_host = host;
-    emit logLine(kUsingHost + m_host);
+    emit logLine(tr("Using host: %1").arg(m_host));
 }
 
 } // namespace zel::ui

@@ -1,6 +1,6 @@
 #include "ui/transfer/transfer_status_texts.h"
 
-#include <QObject>
+#include <QCoreApplication>
 
 namespace zel::ui::status {
 
@@ -12,33 +12,38 @@ QString transferStatusText(const link::TransferStatus& status, Fetching fetching
     switch (status.stage) {
     case Stage::Connecting:
         if (fetching == Fetching::Comparison)
-            return QStringLiteral(" Comparing with ") + status.peer;
+            return QCoreApplication::translate("Transfer", " Comparing with %1").arg(status.peer);
         if (fetching == Fetching::ReadBeforeSend)
-            return QObject::tr(" Reading %1 before anything is sent to it").arg(status.peer);
-        return QStringLiteral(" Importing from ") + status.peer;
+            return QCoreApplication::translate("Transfer",
+                                               " Reading %1 before anything is sent to it")
+                .arg(status.peer);
+        return QCoreApplication::translate("Transfer", " Importing from %1").arg(status.peer);
     case Stage::ReceivingLines:
         if (fetching == Fetching::Comparison)
-            return QStringLiteral(" Comparing with %1: %2 lines came")
+            return QCoreApplication::translate("Transfer", " Comparing with %1: %2 lines came")
                 .arg(status.peer)
                 .arg(status.line);
         if (fetching == Fetching::ReadBeforeSend)
-            return QObject::tr(" Reading %1 before anything is sent to it: %2 lines came")
+            return QCoreApplication::translate(
+                       "Transfer", " Reading %1 before anything is sent to it: %2 lines came")
                 .arg(status.peer)
                 .arg(status.line);
-        return QStringLiteral(" Importing %1 lines from ").arg(status.line) + status.peer;
+        return QCoreApplication::translate("Transfer", " Importing %1 lines from %2")
+            .arg(QString::number(status.line), status.peer);
     case Stage::DroppingAfterCancel:
-        return kDroppingAfterCancel;
+        return QCoreApplication::translate("Transfer", kDroppingAfterCancel);
     case Stage::SendingLine:
         return sendingLineStatus(status.line, status.lineCount);
     case Stage::ImportEnded:
         if (status.file && status.outcome == TransferOutcome::Completed)
-            return QStringLiteral(" Imported complete from ") + status.peer;
+            return QCoreApplication::translate("Transfer", " Imported complete from %1")
+                .arg(status.peer);
         return importEndStatus(status.outcome, status.peer, status.reason);
     case Stage::ExportEnded:
         if (status.file)
-            return QStringLiteral(" Exported to ") + status.peer;
+            return QCoreApplication::translate("Transfer", " Exported to %1").arg(status.peer);
         if (status.outcome == TransferOutcome::Completed && status.onlyEchoed)
-            return kCompleteOnlyEchoed;
+            return QCoreApplication::translate("Transfer", kCompleteOnlyEchoed);
         return exportEndStatus(status.outcome, status.line, status.lineCount, status.reason);
     }
     return {};
@@ -46,46 +51,54 @@ QString transferStatusText(const link::TransferStatus& status, Fetching fetching
 
 QString sendingLineStatus(int line, int lineCount)
 {
-    return QStringLiteral(" Sending line %1 of %2").arg(line).arg(lineCount);
+    return QCoreApplication::translate("Transfer", " Sending line %1 of %2")
+        .arg(line)
+        .arg(lineCount);
 }
 
 QString importEndStatus(TransferOutcome outcome, const QString& peer, const QString& why)
 {
     switch (outcome) {
     case TransferOutcome::Completed:
-        return QStringLiteral(" Import complete from ") + peer;
+        return QCoreApplication::translate("Transfer", " Import complete from %1").arg(peer);
     case TransferOutcome::NotOpen:
     case TransferOutcome::LinkFailed:
-        return QStringLiteral(" Import failed from ") + peer;
+        return QCoreApplication::translate("Transfer", " Import failed from %1").arg(peer);
     default:
-        return QStringLiteral(" Import incomplete from %1 (%2)").arg(peer, why);
+        return QCoreApplication::translate("Transfer", " Import incomplete from %1 (%2)")
+            .arg(peer, why);
     }
 }
 
 QString exportEndStatus(TransferOutcome outcome, int line, int lineCount, const QString& why)
 {
     if (outcome == TransferOutcome::Completed)
-        return kComplete;
-    const QString where = line > 0 ? QStringLiteral("at line %1 of %2").arg(line).arg(lineCount)
-                                   : QStringLiteral("before the first line");
+        return QCoreApplication::translate("Transfer", kComplete);
+    const QString where =
+        line > 0
+            ? QCoreApplication::translate("Transfer", "at line %1 of %2").arg(line).arg(lineCount)
+            : QCoreApplication::translate("Transfer", "before the first line");
     if (outcome == TransferOutcome::Cancelled)
-        return QStringLiteral(" Export cancelled ") + where;
-    return QStringLiteral(" Export stopped %1: %2").arg(where, why);
+        return QCoreApplication::translate("Transfer", " Export cancelled %1").arg(where);
+    return QCoreApplication::translate("Transfer", " Export stopped %1: %2").arg(where, why);
 }
 
 QString nothingImportedStatus(const QString& peer)
 {
-    return QStringLiteral(" Nothing imported from %1 (no configuration lines)").arg(peer);
+    return QCoreApplication::translate("Transfer",
+                                       " Nothing imported from %1 (no configuration lines)")
+        .arg(peer);
 }
 
 QString comparisonFailedStatus(const QString& peer, const QString& why)
 {
-    return QStringLiteral(" Comparison failed from %1: %2").arg(peer, why);
+    return QCoreApplication::translate("Transfer", " Comparison failed from %1: %2").arg(peer, why);
 }
 
 QString unaskedLimitStatus(const QString& peer, qint64 limit)
 {
-    return QStringLiteral(" Dropping what %1 sends unasked (more than %2 bytes)")
+    return QCoreApplication::translate("Transfer",
+                                       " Dropping what %1 sends unasked (more than %2 bytes)")
         .arg(peer, QString::number(limit));
 }
 

@@ -4,15 +4,17 @@
 
 #include "link/transfer_outcome.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace zel::ui::status {
 
-inline const QString kComplete = QStringLiteral(" Complete");
-inline const QString kCompleteOnlyEchoed =
-    QStringLiteral(" Complete, but no line came back as (...), the form a unit acknowledges with");
-inline const QString kDroppingAfterCancel =
-    QStringLiteral(" Import cancelled: waiting for the unit to finish sending");
+// Translated where shown.
+inline constexpr char kComplete[] = QT_TRANSLATE_NOOP("Transfer", " Complete");
+inline constexpr char kCompleteOnlyEchoed[] = QT_TRANSLATE_NOOP(
+    "Transfer", " Complete, but no line came back as (...), the form a unit acknowledges with");
+inline constexpr char kDroppingAfterCancel[] =
+    QT_TRANSLATE_NOOP("Transfer", " Import cancelled: waiting for the unit to finish sending");
 
 // What a fetch is for, as the status line says while it runs.
 enum class Fetching {

@@ -28,8 +28,8 @@ ConfigurationFilePage::ConfigurationFilePage(QWidget* parent)
     : QWidget(parent), m_configurationTextBox(makeTextBox(kConfigurationTextWidth, this)),
       m_logTextBox(makeTextBox(kLogTextWidth, this))
 {
-    m_configurationTextBox->setAccessibleName(QStringLiteral("Configuration text"));
-    m_logTextBox->setAccessibleName(QStringLiteral("Log"));
+    m_configurationTextBox->setAccessibleName(tr("Configuration text"));
+    m_logTextBox->setAccessibleName(tr("Log"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);
     layout->addWidget(m_configurationTextBox);

@@ -9,6 +9,7 @@
 #include "ui/transfer/select_port_dialog.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -64,8 +65,8 @@ bool DialogPrompts::confirm(const QString& question)
 
 QString DialogPrompts::quickEqSavePath(const QString& folder, const QString& fileName)
 {
-    QFileDialog dialog(owner(), QStringLiteral("Save PC Quick EQ Preset"), folder,
-                       QLatin1String(kQuickEqFilter));
+    QFileDialog dialog(owner(), QCoreApplication::translate("Window", "Save PC Quick EQ Preset"),
+                       folder, QCoreApplication::translate("Audio", kQuickEqFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QLatin1String(kQuickEqSuffix));
     // The library asks its own overwrite question, worded as the rest of the program's.
@@ -81,7 +82,7 @@ QString DialogPrompts::quickEqSavePath(const QString& folder, const QString& fil
 bool DialogPrompts::confirmPresetFile(const QString& question)
 {
     const std::unique_ptr<QMessageBox> box(
-        makeConfirmationBox(owner(), question, QStringLiteral("Confirm")));
+        makeConfirmationBox(owner(), question, QCoreApplication::translate("Window", "Confirm")));
     return runModal(*box) == QMessageBox::Ok;
 }
 

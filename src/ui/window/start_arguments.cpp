@@ -1,5 +1,7 @@
 #include "ui/window/start_arguments.h"
 
+#include <QCoreApplication>
+
 namespace zel::ui {
 
 StartArguments parseStartArguments(const QStringList& arguments)
@@ -15,9 +17,9 @@ StartArguments parseStartArguments(const QStringList& arguments)
         } else if (!optionsEnded && word == QLatin1String("--version")) {
             start.version = true;
         } else if (!optionsEnded && word.startsWith(QLatin1Char('-')) && word.size() > 1) {
-            start.error = QStringLiteral("unknown option '%1'").arg(word);
+            start.error = QCoreApplication::translate("Window", "unknown option '%1'").arg(word);
         } else if (!start.file.isEmpty()) {
-            start.error = QStringLiteral("only one file can be opened");
+            start.error = QCoreApplication::translate("Window", "only one file can be opened");
         } else {
             start.file = word;
         }
@@ -27,7 +29,8 @@ StartArguments parseStartArguments(const QStringList& arguments)
 
 QString startUsage()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "Window",
         "Usage: zelconfig [FILE.zel]\n\n"
         "Edits the configuration of a ZEL-8 or ZEL-16 multi-zone audio unit in a window: fetch\n"
         "it from a .zel file, over a 9600-baud serial line or over TCP port 23, edit names,\n"

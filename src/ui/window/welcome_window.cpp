@@ -48,33 +48,29 @@ QFont fittingFont(QFont font, int width)
 QStringList WelcomeWindow::welcomeLines()
 {
     return {
-        QStringLiteral("Welcome to the ZEL configuration utility.  "),
+        tr("Welcome to the ZEL configuration utility.  "),
         QString(),
-        QStringLiteral("To use the utility, follow the steps below:"),
+        tr("To use the utility, follow the steps below:"),
         QString(),
-        QStringLiteral("1. Select one of three import methods from the FILE Menu:"),
+        tr("1. Select one of three import methods from the FILE Menu:"),
         QString(),
-        QStringLiteral("- File mode (import configuration from a file)"),
-        QStringLiteral(
-            "- Serial mode (import configuration from a serial connection, 9600 baud required)"),
-        QStringLiteral("- Telnet mode (import configuration from a Ethernet connection)"),
+        tr("- File mode (import configuration from a file)"),
+        tr("- Serial mode (import configuration from a serial connection, 9600 baud required)"),
+        tr("- Telnet mode (import configuration from a Ethernet connection)"),
         QString(),
-        QStringLiteral("2. Select FILE / IMPORT - or - Select FILE / NEW ZEL-8 or ZEL-16 to start "
-                       "with a blank "),
-        QStringLiteral("template."),
+        tr("2. Select FILE / IMPORT - or - Select FILE / NEW ZEL-8 or ZEL-16 to start "
+           "with a blank "),
+        tr("template."),
         QString(),
-        QStringLiteral("3. Edit the configuration to fit your installation."),
+        tr("3. Edit the configuration to fit your installation."),
         QString(),
-        QStringLiteral(
-            "4. Select FILE / EXPORT.  The export method is the same as the one used during "),
-        QStringLiteral("import. "),
+        tr("4. Select FILE / EXPORT.  The export method is the same as the one used during "),
+        tr("import. "),
         QString(),
         // Every transfer with a unit is kept in the unit journal: the note says where.
-        QStringLiteral(
-            "Note:  Every configuration imported or exported via telnet or serial is kept  "),
-        QStringLiteral(
-            "on the PC in the unit journal (FILE / HISTORY).  To save a file of your own, "),
-        QStringLiteral("export using the FILE method."),
+        tr("Note:  Every configuration imported or exported via telnet or serial is kept  "),
+        tr("on the PC in the unit journal (FILE / HISTORY).  To save a file of your own, "),
+        tr("export using the FILE method."),
     };
 }
 
