@@ -17,7 +17,7 @@ namespace zel::tool {
 
 namespace {
 
-std::string textOf(const QString& text)
+std::string restoreText(const QString& text)
 {
     return text.toLocal8Bit().toStdString();
 }
@@ -27,7 +27,7 @@ std::string sourceOf(const session::UnitVersion& version, const QString& unitNam
 {
     const QString time =
         version.commit.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    return textOf(QStringLiteral("%1's configuration at commit %2 (%3)")
+    return restoreText(QStringLiteral("%1's configuration at commit %2 (%3)")
                       .arg(unitName, version.commit.commit.left(7), time));
 }
 
@@ -58,7 +58,7 @@ int runSiteRestore(const Arguments& arguments)
     QString why;
     const std::optional<session::Site> site = session::loadSiteFile(sitePath, why);
     if (!site)
-        return fail(kExitUsage, "site restore: cannot read '" + path + "':\n" + textOf(why));
+        return fail(kExitUsage, "site restore: cannot read '" + path + "':\n" + restoreText(why));
     const QString repository =
         arguments.git ? QString::fromLocal8Bit(arguments.git->c_str()) : QString();
     const std::optional<session::UnitHistoryPlace> place = session::unitHistoryPlace(
@@ -66,17 +66,17 @@ int runSiteRestore(const Arguments& arguments)
     if (!place) {
         const bool noHistory =
             repository.isEmpty() && session::historySettingsOf(*site).repository.isEmpty();
-        return fail(kExitUsage, "site restore: '" + path + "': " + textOf(why) +
+        return fail(kExitUsage, "site restore: '" + path + "': " + restoreText(why) +
                                     (noHistory ? "; or give --git REPO" : ""));
     }
     session::UnitHistory history(*place);
     if (const QString problem = history.open(); !problem.isEmpty())
-        return fail(kExitUsage, "site restore: " + textOf(problem));
+        return fail(kExitUsage, "site restore: " + restoreText(problem));
     const QString from =
         arguments.from ? QString::fromLocal8Bit(arguments.from->c_str()) : QString();
     const std::optional<session::UnitVersion> version = history.versionAt(from, why);
     if (!version)
-        return fail(kExitUsage, "site restore: " + textOf(why));
+        return fail(kExitUsage, "site restore: " + restoreText(why));
 
     const std::string source = sourceOf(*version, place->unitName);
     session::send::Outgoing outgoing;
@@ -97,8 +97,8 @@ int runSiteRestore(const Arguments& arguments)
         return refused;
     const int sent = send.outcome();
     if (sent == kExitOk && send.ending() == session::send::UnitSend::Ending::Sent &&
-        !writeStandardOutput("restored " + textOf(place->unitName) + " (" + describe(target) +
-                             ") to " + source + ": " + textOf(version->commit.subject) + "\n"))
+        !writeStandardOutput("restored " + restoreText(place->unitName) + " (" + describe(target) +
+                             ") to " + source + ": " + restoreText(version->commit.subject) + "\n"))
         return fail(kExitFailure, "cannot write to standard output");
     return sent;
 }
