@@ -27,9 +27,10 @@ TEST(JournalWorkInTheWindow, ListsAndRecordsWithoutHoldingUpTheWindow)
         ASSERT_TRUE(unit.start(ZelSimProcess::Link::Tcp, {}));
         LinkWindow w;
         const QString folder = w.link.journal().folder();
-        ASSERT_TRUE(QDir().mkpath(folder));
+        ASSERT_TRUE(QDir(folder).removeRecursively() && QDir().mkpath(folder)); // cases apart
         for (int i = 0; i < c.oldEntries; ++i) {
-            journal::Entry entry{QDateTime::currentDateTimeUtc().addSecs(i - 9999)};
+            journal::Entry entry;
+            entry.time = QDateTime::currentDateTimeUtc().addSecs(i - 9999);
             entry.unit = QStringLiteral("tcp:127.0.0.1:%1").arg(1000 + i % 16);
             QFile text(folder + QStringLiteral("/old-%1.zel").arg(i));
             ASSERT_TRUE(text.open(QIODevice::WriteOnly));
