@@ -28,7 +28,7 @@ std::string sourceOf(const session::UnitVersion& version, const QString& unitNam
     const QString time =
         version.commit.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     return restoreText(QStringLiteral("%1's configuration at commit %2 (%3)")
-                      .arg(unitName, version.commit.commit.left(7), time));
+                           .arg(unitName, version.commit.commit.left(7), time));
 }
 
 LinkTarget linkTargetOf(const session::SiteLink& link)

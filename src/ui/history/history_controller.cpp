@@ -12,6 +12,8 @@
 #include "ui/transfer/link_controller.h"
 #include "ui/transfer/window_questions.h"
 
+#include <QPointer>
+
 #include <utility>
 
 namespace zel::ui {
@@ -50,8 +52,18 @@ void HistoryController::showHistory()
 
 void HistoryController::showEntries()
 {
-    if (m_dialog)
-        m_dialog->showEntries(m_window.link.journal().entries(), m_window.link.journal().folder());
+    if (!m_dialog)
+        return;
+    m_dialog->showReading();
+    // Read after the records asked for before: a transfer just ended is listed.
+    m_window.link.journalWork().run(
+        [journal = m_window.link.journal(),
+         dialog = QPointer<HistoryDialog>(m_dialog)]() -> BackgroundQueue::Answer {
+            return [entries = journal.entries(), folder = journal.folder(), dialog] {
+                if (dialog)
+                    dialog->showEntries(entries, folder);
+            };
+        });
 }
 
 void HistoryController::updateCommands()
@@ -158,13 +170,25 @@ void HistoryController::takeCommitRequests(UnitCommitsController* commits)
 
 void HistoryController::keepEntry(const journal::Entry& entry, bool kept)
 {
-    const QString error = m_window.link.journal().setKept(entry, kept);
+    // Marking takes the journal's lock, which another program may hold for a moment.
+    m_window.link.journalWork().run(
+        [journal = m_window.link.journal(), entry, kept,
+         self = QPointer<HistoryController>(this)]() mutable -> BackgroundQueue::Answer {
+            return [error = journal.setKept(entry, kept), entry, kept, self] {
+                if (self)
+                    self->onKept(entry, kept, error);
+            };
+        });
+    // The History dialog may never have been shown: a site's history asks too.
+    showEntries();
+}
+
+void HistoryController::onKept(const journal::Entry& entry, bool kept, const QString& error)
+{
     if (!error.isEmpty())
         m_window.prompts().showError(tr("The journal entry of %1 at %2 could not be marked %3: %4")
                                          .arg(entry.unit, entryTimeText(entry),
                                               kept ? tr("kept") : tr("no longer kept"), error));
-    // The History dialog may never have been shown: a site's history asks too.
-    showEntries();
 }
 
 } // namespace zel::ui

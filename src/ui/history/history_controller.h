@@ -83,7 +83,9 @@ public slots:
 private:
     // An entry with its text; nothing, after saying why, when it cannot be read.
     std::optional<KeptConfiguration> keptEntry(const journal::Entry& entry);
+    // Lists the journal off the window's thread, after what is queued to be written.
     void showEntries();
+    void onKept(const journal::Entry& entry, bool kept, const QString& error);
 
     HistoryWindowSide m_window;
     HistoryDialog* m_dialog = nullptr;

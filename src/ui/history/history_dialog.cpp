@@ -93,8 +93,15 @@ HistoryDialog::HistoryDialog(QWidget* parent)
     updateButtons();
 }
 
+void HistoryDialog::showReading()
+{
+    setCursor(Qt::BusyCursor);
+    m_folder->setText(tr("Reading the journal..."));
+}
+
 void HistoryDialog::showEntries(const QList<journal::Entry>& entries, const QString& folder)
 {
+    unsetCursor();
     const std::optional<journal::Entry> chosen = chosenEntry(); // chosen again if still there
     const std::optional<session::HistoryCommit> chosenCommit = this->chosenCommit();
     m_entries = entries;

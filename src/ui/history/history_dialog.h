@@ -26,6 +26,8 @@ class HistoryDialog : public QDialog {
 public:
     explicit HistoryDialog(QWidget* parent = nullptr);
 
+    // The journal is being read: a busy cursor and a note until showEntries().
+    void showReading();
     // Shows `entries` (newest first); `folder` is where the journal is kept.
     void showEntries(const QList<journal::Entry>& entries, const QString& folder);
     // Restore needs a serial or telnet link: off in File Mode and while a transfer runs.

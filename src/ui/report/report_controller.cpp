@@ -10,6 +10,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QPointer>
 
 #include <utility>
 
@@ -35,6 +36,16 @@ void ReportController::saveReport()
     session::ConfigurationSession& configuration = m_window.configuration;
     if (m_window.link.isTransferRunning() || !configuration.loaded().isLoaded())
         return;
+    if (m_window.link.journalWork().isBusy()) {
+        // The baselines come from the journal: asked again once what it is keeping is kept.
+        m_window.link.journalWork().run([self = QPointer<ReportController>(this)] {
+            return BackgroundQueue::Answer([self] {
+                if (self)
+                    self->saveReport();
+            });
+        });
+        return;
+    }
     m_window.commitEdits();
     const QString unit = m_window.link.journalUnit();
     const journal::Journal& journal = m_window.link.journal();

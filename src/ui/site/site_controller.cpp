@@ -50,6 +50,7 @@ SiteWindow* SiteController::showSiteWindow()
     if (!m_siteWindow) {
         HistoryController& history = m_window.history;
         m_siteWindow = new SiteWindow(m_window.prompts(), &m_window.window);
+        m_siteWindow->setJournalWork(m_window.link.journalWork());
         connect(m_siteWindow, &SiteWindow::openUnitRequested, this, &SiteController::openSiteUnit);
         connect(m_siteWindow, &SiteWindow::openEntryRequested, &history,
                 &HistoryController::openEntry);

@@ -43,13 +43,13 @@ std::optional<journal::Entry> lastBackupOf(const session::SiteUnit& unit)
     return session::backupOf(journal::Journal(), directory, *known);
 }
 
-QList<journal::Entry> historyOfUnit(const session::SiteUnit& unit)
+QList<journal::Entry> historyOfUnit(const session::SiteUnit& unit, const journal::Journal& journal,
+                                    const QString& directoryPath)
 {
-    session::UnitDirectory directory;
+    session::UnitDirectory directory(directoryPath);
     directory.load();
     const std::optional<session::KnownUnit> known = knownUnit(directory, unit);
-    return known ? session::historyOf(journal::Journal(), directory, *known)
-                 : QList<journal::Entry>();
+    return known ? session::historyOf(journal, directory, *known) : QList<journal::Entry>();
 }
 
 SiteTable::SiteTable(QWidget* parent) : QTableWidget(0, 6, parent)

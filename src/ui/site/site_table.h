@@ -4,6 +4,7 @@
 // holds it, and, during a run over the site, how each unit stands as it ends. The site window
 // owns the site and decides what an edit may change; the rows only show it.
 
+#include "journal/journal.h"
 #include "journal/journal_entry.h"
 #include "session/site/site_file.h"
 #include "session/site/site_run.h"
@@ -65,9 +66,11 @@ private:
     bool m_filling = false; // rows are being filled in code, not edited
 };
 
-// The journal entry of a site unit's last backup, and the unit's history, from the unit
-// directory.
+// The journal entry of a site unit's last backup, and the unit's history in `journal`, from the
+// unit directory at `directoryPath` (the folders named on the window's thread: the history may
+// be read off it).
 std::optional<journal::Entry> lastBackupOf(const session::SiteUnit& unit);
-QList<journal::Entry> historyOfUnit(const session::SiteUnit& unit);
+QList<journal::Entry> historyOfUnit(const session::SiteUnit& unit, const journal::Journal& journal,
+                                    const QString& directoryPath);
 
 } // namespace zel::ui

@@ -1,10 +1,11 @@
 #include "ui/site/site_window.h"
 
-#include "journal/journal.h"
 #include "session/site/site_outcome.h"
 #include "ui/common/user_prompts.h"
 #include "ui/history/history_dialog.h"
 #include "ui/site/site_table.h"
+#include "ui/site/unit_history_listing.h"
+#include "ui/transfer/background_queue.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -33,7 +34,8 @@ SiteWindow::SiteWindow(UserPrompts& prompts, QWidget* parent)
     : QMainWindow(parent), m_prompts(&prompts), m_table(new SiteTable(this)),
       m_summary(new QLabel(this)), m_openUnit(new QPushButton(tr("&Open"), this)),
       m_compareUnit(new QPushButton(tr("&Compare"), this)),
-      m_historyButton(new QPushButton(tr("&History"), this))
+      m_historyButton(new QPushButton(tr("&History"), this)),
+      m_journalWork(new BackgroundQueue(this))
 {
     setWindowFlag(Qt::Window);
 
@@ -371,8 +373,8 @@ void SiteWindow::showChosenHistory()
         connect(m_history, &HistoryDialog::keepRequested, this,
                 [this](const journal::Entry& entry, bool kept) {
                     emit keepRequested(entry, kept);
-                    // The entry's mark, as the journal holds it now.
-                    m_history->showEntries(historyOfUnit(m_historyUnit), journal::defaultFolder());
+                    // The entry's mark, as the journal holds it once marked.
+                    listUnitHistory(*m_journalWork, m_historyUnit, m_history);
                 });
         m_historyCommits = new UnitCommitsController(m_history);
         emit historyCommitsMade(m_historyCommits);
@@ -385,7 +387,7 @@ void SiteWindow::showChosenHistory()
             });
     m_historyUnit = unit;
     m_history->setWindowTitle(tr("History of %1").arg(unit.name));
-    m_history->showEntries(historyOfUnit(unit), journal::defaultFolder());
+    listUnitHistory(*m_journalWork, unit, m_history);
     QString why;
     const std::optional<session::UnitHistoryPlace> place =
         session::unitHistoryPlace(m_path, m_site, unit.name, {}, why);

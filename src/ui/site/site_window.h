@@ -26,6 +26,7 @@ class QTableWidget;
 
 namespace zel::ui {
 
+class BackgroundQueue;
 class HistoryDialog;
 class SiteTable;
 class UserPrompts;
@@ -64,6 +65,8 @@ public:
     // The rows (site_table.h names their columns).
     QTableWidget* table() const;
     HistoryDialog* historyDialog() const { return m_history; }
+    // Where a unit's history is read, after the journal's writes: the window's journal work.
+    void setJournalWork(BackgroundQueue& work) { m_journalWork = &work; }
     QAction* backUpAction() const { return m_backUp; }
     QAction* verifyAction() const { return m_verify; }
     QAction* stopAction() const { return m_stop; }
@@ -132,6 +135,7 @@ private:
     QPushButton* m_compareUnit;
     QPushButton* m_historyButton;
     HistoryDialog* m_history = nullptr;
+    BackgroundQueue* m_journalWork; // its own until the window gives its journal's
     UnitCommitsController* m_historyCommits = nullptr;
     session::SiteUnit m_historyUnit; // the unit whose history the dialog shows
     std::unique_ptr<session::SiteRun> m_run;

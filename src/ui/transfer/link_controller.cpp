@@ -235,6 +235,7 @@ void LinkController::stopForClose()
     const QScopedValueRollback closing(m_windowClosing, true);
     m_serial.setWindowClosing(true);
     m_runner.stopNow();
+    m_journalWork.finish();
     m_serial.setWindowClosing(false);
 }
 
@@ -324,11 +325,19 @@ void LinkController::keepInJournal(journal::Entry entry, const QString& text)
     if (entry.direction == journal::Direction::FromUnit) // received line breaks are "\n"
         receivedText.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     entry.unit = journalUnit();
-    const QString error = m_journal.record(entry, receivedText.toLatin1());
-    if (error.isEmpty() || m_journalFailureSaid || m_windowClosing)
-        return;
-    m_journalFailureSaid = true;
-    emit statusText(m_lastStatus + tr("; the journal cannot be written (%1)").arg(error));
+    m_journalWork.run([this, journal = m_journal, entry,
+                       bytes = receivedText.toLatin1()]() mutable -> BackgroundQueue::Answer {
+        const QString error = journal.record(entry, bytes);
+        if (error.isEmpty())
+            return {};
+        // Answered on the window's thread, and only while the controller lives.
+        return [this, error] {
+            if (m_journalFailureSaid || m_windowClosing)
+                return;
+            m_journalFailureSaid = true;
+            emit statusText(m_lastStatus + tr("; the journal cannot be written (%1)").arg(error));
+        };
+    });
 }
 
 void LinkController::reportFailure(TransferOutcome outcome, const QString& error, bool turnedAway)

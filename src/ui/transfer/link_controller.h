@@ -11,6 +11,7 @@
 #include "link/transfer_outcome.h"
 #include "link/transfer_settings.h"
 #include "session/unit/site_link.h"
+#include "ui/transfer/background_queue.h"
 #include "ui/transfer/link_mode_actions.h"
 #include "ui/transfer/serial_session.h"
 #include "ui/transfer/transfer_runner.h"
@@ -74,12 +75,17 @@ public:
     {
         return isTransferRunning() && m_purpose == Purpose::ReadBeforeSend;
     }
-    // Ends a running transfer at once, showing nothing more: the window is closing.
+    // Ends a running transfer at once, showing nothing more, then waits for what the journal has
+    // still to keep: the window is closing.
     void stopForClose();
 
     // Where every configuration read from or sent to a unit is kept (not File Mode's: the file
     // is the record).
+    // Read it on the window's thread only when nothing is pending in journalWork().
     journal::Journal& journal() { return m_journal; }
+    // The journal's file work, off the window's thread and in order: each transfer's record,
+    // then whatever reads the journal after it, so that it finds what the transfer kept.
+    BackgroundQueue& journalWork() { return m_journalWork; }
     // The unit the chosen link reaches, as link::unitName() names it for the journal, the window
     // and zeltool alike; empty in File Mode.
     QString journalUnit() const;
@@ -163,8 +169,8 @@ private:
     void onFetchFinished(link::FetchTransfer* transfer);
     void onExportFinished(link::Transfer* transfer);
     void reportFailure(link::TransferOutcome outcome, const QString& error, bool turnedAway);
-    // Keeps what went over a serial or telnet link in the journal (`entry` says what it is); a
-    // failure is said once, after the transfer's own status.
+    // Keeps what went over a serial or telnet link in the journal (`entry` says what it is), off
+    // the window's thread; a failure is said once, after the transfer's own status.
     void keepInJournal(journal::Entry entry, const QString& text);
 
     TextFeed& m_feed;
@@ -180,6 +186,7 @@ private:
     int m_exportLine = 0; // the line it sent last, from 1
     journal::Journal m_journal;
     bool m_journalFailureSaid = false;
+    BackgroundQueue m_journalWork; // before the runner: a transfer stopped at the end records
 
     LinkModeActions m_modes;
     SerialSession m_serial;

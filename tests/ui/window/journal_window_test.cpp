@@ -108,6 +108,7 @@ TEST(JournalInTheWindow, HistoryOpensComparesAndRestoresAnEntry)
     ASSERT_TRUE(w.runToEnd(w.window.exportAction())); // overwritten
 
     w.window.historyAction()->trigger();
+    ASSERT_TRUE(w.journalSettled());
     ui::HistoryDialog* history = w.window.history()->dialog();
     ASSERT_NE(history, nullptr);
     const QTreeWidgetItem* unitRow = history->list()->topLevelItem(0);
@@ -118,6 +119,7 @@ TEST(JournalInTheWindow, HistoryOpensComparesAndRestoresAnEntry)
 
     // Kept from the journal's bound, and shown so.
     history->keepButton()->click();
+    ASSERT_TRUE(w.journalSettled());
     EXPECT_TRUE(w.link.journal().entries()[1].kept);
     EXPECT_EQ(history->list()->currentItem()->text(3), "kept");
     EXPECT_TRUE(history->keepButton()->isChecked());
@@ -138,6 +140,7 @@ TEST(JournalInTheWindow, HistoryOpensComparesAndRestoresAnEntry)
     // Then the unit is read, and kept as it was found, before the entry goes; the entry came from
     // this unit, so nothing more is asked.
     ASSERT_TRUE(waitUntil([&] { return !w.window.unitWorkPending(); }, 20000));
+    ASSERT_TRUE(w.journalSettled());
     EXPECT_EQ(finished.count(), 2);
     EXPECT_EQ(w.prompts->confirmations.size(), 1);
     const QList<journal::Entry> entries = w.link.journal().entries();
@@ -213,6 +216,7 @@ TEST(JournalInTheWindow, SendSelectedSendsTheCheckedRowsAndComparesAgain)
 
         // Kept as a partial send: listed so, and never opened or restored as a whole one.
         w.window.historyAction()->trigger();
+        ASSERT_TRUE(w.journalSettled());
         ui::HistoryDialog* history = w.window.history()->dialog();
         history->list()->setCurrentItem(history->list()->topLevelItem(0)->child(1));
         EXPECT_EQ(history->list()->currentItem()->text(1), "partial send");

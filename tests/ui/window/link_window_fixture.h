@@ -67,8 +67,16 @@ public:
     bool runToEnd(QAction* command, std::chrono::milliseconds limit = std::chrono::seconds(60))
     {
         command->trigger();
-        return waitUntil([this] { return !window.unitWorkPending(); },
-                         static_cast<int>(limit.count()));
+        // The transfer's record is kept off the window's thread: waited for too.
+        return waitUntil(
+            [this] { return !window.unitWorkPending() && !link.journalWork().isBusy(); },
+            static_cast<int>(limit.count()));
+    }
+
+    // The journal's work asked for so far has ended: its records kept, its listings shown.
+    bool journalSettled()
+    {
+        return waitUntil([this] { return !link.journalWork().isBusy(); }, 20000);
     }
 
     void chooseTelnet(const QString& host)

@@ -132,6 +132,7 @@ TEST(Report, MeasuresFromTheVisitsStartAndRemembersWhatWasGiven)
             return !w.link.isTransferRunning() && dialog->heading()->text().contains("now holds");
         },
         20000));
+    ASSERT_TRUE(w.journalSettled());
 
     const QString journalUnit = w.link.journalUnit();
     const session::FetchedConfiguration* last = w.window.session().lastFetchedFromUnit();

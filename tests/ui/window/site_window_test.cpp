@@ -65,12 +65,14 @@ TEST(SiteWindow, BacksUpItsUnitsAndOpensListsAndEditsThem)
     // History lists the unit's entries; Open brings its backup into the editor, linked to it.
     rows->selectRow(0);
     site->historyButton()->click();
+    ASSERT_TRUE(w.journalSettled());
     ASSERT_NE(site->historyDialog(), nullptr);
     EXPECT_EQ(site->historyDialog()->list()->topLevelItem(0)->childCount(), 1);
     // Keep there marks the entry, the window's own History never shown.
     QTreeWidget* entries = site->historyDialog()->list();
     entries->setCurrentItem(entries->topLevelItem(0)->child(0));
     site->historyDialog()->keepButton()->click();
+    ASSERT_TRUE(w.journalSettled());
     EXPECT_TRUE(w.link.journal().entries().value(0).kept);
     site->openButton()->click();
     EXPECT_EQ(w.link.linkMode(), link::LinkMode::Telnet);
@@ -220,6 +222,7 @@ TEST(SiteHistoryWindow, ListsAUnitsCommitsAndRestoresOneReadingTheUnitFirst)
     // The question comes once the commit was read, off the window's thread; then the unit is read.
     ASSERT_TRUE(QTest::qWaitFor([&] { return !w.prompts->confirmations.isEmpty(); }, 20000));
     ASSERT_TRUE(waitUntil([&] { return !w.window.unitWorkPending(); }, 30000));
+    ASSERT_TRUE(w.journalSettled());
     expectOne(w.prompts->confirmations,
               "kept in the site's history at commit " + first->text(1).mid(7, 7));
     const QList<journal::Entry> entries = w.link.journal().entries();
@@ -252,6 +255,7 @@ TEST(SiteHistoryWindow, ListsAUnitsCommitsAndRestoresOneReadingTheUnitFirst)
     // A link to a unit the site does not name: the journal alone.
     w.chooseTelnet("127.0.0.1:2");
     w.window.historyAction()->trigger();
+    ASSERT_TRUE(w.journalSettled());
     EXPECT_EQ(main->commitsItem(), nullptr);
 }
 
