@@ -25,6 +25,12 @@ void SiteController::setPrompts(UserPrompts& prompts)
         m_siteWindow->setPrompts(prompts);
 }
 
+std::optional<session::UnitHistoryPlace> SiteController::historyPlaceOf(const QString& unitName,
+                                                                        QString& why) const
+{
+    return m_siteWindow ? m_siteWindow->historyPlaceOf(unitName, why) : std::nullopt;
+}
+
 bool SiteController::closeSiteWindow()
 {
     return !m_siteWindow || !m_siteWindow->isVisible() || m_siteWindow->close();

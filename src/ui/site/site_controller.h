@@ -5,6 +5,7 @@
 // the unit of its row.
 
 #include "journal/journal_entry.h"
+#include "session/restore/unit_history.h"
 #include "session/unit/site_link.h"
 
 #include <QObject>
@@ -48,6 +49,10 @@ public:
     SiteWindow* siteWindow() const { return m_siteWindow; }
     // The site window and the dialog ask with `prompts` from now on.
     void setPrompts(UserPrompts& prompts);
+    // Where the open site's history keeps the unit the journal names `unitName`; nothing when no
+    // site is open or it names no such unit, or, with `why` set, when it keeps no history of it.
+    std::optional<session::UnitHistoryPlace> historyPlaceOf(const QString& unitName,
+                                                            QString& why) const;
     // Closes the site window (it asks before unsaved changes are lost); false when it stays.
     bool closeSiteWindow();
 

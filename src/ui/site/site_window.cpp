@@ -388,10 +388,8 @@ void SiteWindow::showChosenHistory()
     m_historyUnit = unit;
     m_history->setWindowTitle(tr("History of %1").arg(unit.name));
     listUnitHistory(*m_journalWork, unit, m_history);
-    QString why;
-    const std::optional<session::UnitHistoryPlace> place =
-        session::unitHistoryPlace(m_path, m_site, unit.name, {}, why);
-    m_historyCommits->show(place, why);
+    QString why; // read by show() once the place is known
+    m_historyCommits->show(session::unitHistoryPlace(m_path, m_site, unit.name, {}, why), why);
     m_history->show();
     m_history->raise();
     m_history->activateWindow();

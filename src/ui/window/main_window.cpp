@@ -16,7 +16,6 @@
 #include "ui/report/report_controller.h"
 #include "ui/send/send_controller.h"
 #include "ui/site/site_controller.h"
-#include "ui/site/site_window.h"
 #include "ui/transfer/link_controller.h"
 #include "ui/transfer/text_box_loading.h"
 #include "ui/transfer/transfer_progress_panel.h"
@@ -82,8 +81,7 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow()
 {
-    delete m_live; // its link uses the serial port the link controller holds
-    m_live = nullptr;
+    delete std::exchange(m_live, nullptr); // its link uses the link controller's serial port
     delete m_link;
     delete centralWidget(); // the tabs and every page
 }
@@ -97,8 +95,8 @@ void MainWindow::buildPages()
 
     m_tabs = new QTabWidget(client);
     m_tabs->setGeometry(kTabsGeometry);
-    m_tabs->tabBar()->setAttribute(Qt::WA_Hover); // hot-tracking tabs
     QTabBar* bar = m_tabs->tabBar();
+    bar->setAttribute(Qt::WA_Hover); // hot-tracking tabs
     FocusFrame* tabFocus =
         FocusFrame::attach(bar, [bar] { return bar->tabRect(bar->currentIndex()); });
     connect(bar, &QTabBar::currentChanged, tabFocus, qOverload<>(&QWidget::update));
@@ -146,10 +144,7 @@ void MainWindow::buildControllers()
         {*this, m_session, *m_link, *m_comparison, *m_sends, prompts, busy,
          [this](const QString& question) { return confirmDiscardingEdits(question); },
          [this](const QString& text) { loadText(text); }, commit, status,
-         [this](const QString& unitName, QString& why) {
-             const SiteWindow* site = m_sites->siteWindow();
-             return site ? site->historyPlaceOf(unitName, why) : std::nullopt;
-         }},
+         [this](const QString& unit, QString& why) { return m_sites->historyPlaceOf(unit, why); }},
         this);
     m_sites = new SiteController(
         {*this, *m_link, *m_history, prompts, busy, [this] { importConfiguration(); },
@@ -242,6 +237,8 @@ model::ReadSummary MainWindow::readerRun()
     m_pageSet->setEditingEnabled(true);
     const model::ReadSummary summary =
         m_session.readerRun(text::toLatin1(storedText(m_configurationTextBox)));
+    if (summary.settingLines == 0) // no page open for edits of a configuration not there
+        m_pageSet->setEditingEnabled(false);
     updateCommands();
     return summary;
 }
@@ -266,12 +263,6 @@ void MainWindow::applyImport(const QString& source, const QString& incompleteRea
 {
     const PaintingSuspended suspended(m_tabs); // every page is refilled
     const model::ReadSummary summary = readerRun();
-    if (summary.settingLines == 0) {
-        // Nothing was read: the pages stay closed, as after the reset, rather than open for
-        // edits of a configuration that is not there (and that no question would keep).
-        m_pageSet->setEditingEnabled(false);
-        updateCommands();
-    }
     m_session.setOrigin(source);
     const bool fromUnit = m_link->linkMode() != link::LinkMode::File;
     if (fromUnit && incompleteReason.isEmpty() && summary.settingLines > 0) {
