@@ -6,6 +6,7 @@
 #include "journal/journal_scan.h"
 #include "journal/legacy_entries.h"
 #include "text/file_save.h"
+#include "text/shared_file_lock.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,11 +23,6 @@ namespace {
 // The window's application name: the journal lives in its data folder.
 const char* const kApplicationName = "ZEL Configuration";
 const char* const kLockName = "index.lock";
-// How long a writer waits for another to finish with the index: a moment, since the window
-// waits with it.
-constexpr int kLockWaitMs = 200;
-// A lock older than this was left by a program that ended without freeing it.
-constexpr int kStaleLockMs = 10000;
 
 } // namespace
 
@@ -116,8 +112,8 @@ QString Journal::updateIndex(const std::function<QString(QList<Entry>&)>& change
                              const QString& lockError)
 {
     QLockFile lock(path(QString::fromLatin1(kLockName)));
-    lock.setStaleLockTime(kStaleLockMs);
-    if (!lock.tryLock(kLockWaitMs))
+    lock.setStaleLockTime(text::kStaleLockMs);
+    if (!lock.tryLock(text::kSharedLockWaitMs))
         return lockError;
     QList<Entry> entries = collectEntries(m_folder).entries;
     if (const QString error = change(entries); !error.isEmpty())

@@ -1,5 +1,7 @@
 #include "journal/legacy_entries.h"
 
+#include "model/command_language.h"
+
 #include <QRegularExpression>
 
 namespace zel::journal {
@@ -40,7 +42,8 @@ std::optional<Entry> entryFromLegacyText(const QString& fileName, const QByteArr
     entry.direction =
         match.captured(2) == QStringLiteral("to") ? Direction::ToUnit : Direction::FromUnit;
     if (entry.direction == Direction::FromUnit) {
-        entry.whole = text.toUpper().contains("[QXSB]");
+        // The dump ends with the request it answers.
+        entry.whole = text.toUpper().contains(QByteArray::fromStdString(model::dumpRequest()));
         entry.ending = entry.whole ? QString() : QStringLiteral("the dump's end is missing");
     } else {
         entry.partial = lacksWholeConfiguration(text);

@@ -4,6 +4,7 @@
 #include "link/link_channel.h"
 #include "link/received_text.h"
 #include "link/transfer_texts.h"
+#include "model/command_language.h"
 
 #include <QIODevice>
 
@@ -99,7 +100,7 @@ void ExportTransfer::afterFirstPause()
         return;
     }
     QIODevice* device = channel().device();
-    const qint64 written = device->write("[]");
+    const qint64 written = device->write(QByteArrayView(model::kHandshake).toByteArray());
     if (written < 0) {
         finish(TransferOutcome::LinkFailed, device->errorString());
         return;

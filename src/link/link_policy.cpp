@@ -38,7 +38,7 @@ LinkPolicy LinkPolicy::telnet(const QString& hostText)
     LinkPolicy policy;
     policy.connectsPerTransfer = true;
     policy.peer = telnetPeer(hostText);
-    policy.importRequest = QByteArrayLiteral("[]") + dumpRequest(); // handshake, then request
+    policy.importRequest = QByteArrayView(model::kHandshake).toByteArray() + dumpRequest();
     policy.reportsConnecting = true;
     policy.handshake = true;
     policy.lineTerminator = QByteArrayLiteral("\n");

@@ -124,6 +124,10 @@ std::string commandLine(Command command, const CommandFields& fields);
 // The request for a unit's whole configuration, "[QXSB]", which also ends the unit's answer.
 const std::string& dumpRequest();
 
+// What a telnet client sends first, before an export's lines or the dump request; the unit answers
+// ")" or "]".
+inline constexpr std::string_view kHandshake = "[]";
+
 // Lines an export writes that the reader does not handle: before the group lines, before the
 // favorite lines, and last.
 inline constexpr std::string_view kGroupsMarker = "[GAR]";

@@ -11,10 +11,28 @@ std::optional<UnitModel> unitModelOf(const ConfigModel& configuration)
     return UnitModel{configuration.zoneCount(), configuration.sourceCount()};
 }
 
-std::string unitModelName(const UnitModel& model)
+std::string unitProductName(const UnitModel& model)
 {
     if (model.zones == model.sources && (model.zones == 8 || model.zones == 16))
         return "ZEL-" + std::to_string(model.zones);
+    return {};
+}
+
+std::string unitCountsText(const UnitModel& model)
+{
+    return std::to_string(model.zones) + " zones, " + std::to_string(model.sources) + " sources";
+}
+
+std::string unitSizeText(const UnitModel& model)
+{
+    const std::string name = unitProductName(model);
+    return name.empty() ? unitCountsText(model) : name;
+}
+
+std::string unitModelName(const UnitModel& model)
+{
+    if (const std::string name = unitProductName(model); !name.empty())
+        return name;
     const auto count = [](int n, const char* what) {
         return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
     };

@@ -22,6 +22,12 @@ struct UnitModel {
 // was read).
 std::optional<UnitModel> unitModelOf(const ConfigModel& configuration);
 
+// The name units of this model go by, "ZEL-8" or "ZEL-16"; empty for counts no unit is made with.
+std::string unitProductName(const UnitModel& model);
+// The counts: "16 zones, 16 sources".
+std::string unitCountsText(const UnitModel& model);
+// The name, else the counts: "ZEL-16", "12 zones, 10 sources".
+std::string unitSizeText(const UnitModel& model);
 // "ZEL-8", "ZEL-16", or "unit of 12 zones and 12 sources"; "a" goes before each.
 std::string unitModelName(const UnitModel& model);
 

@@ -6,6 +6,7 @@
 #include "report/report_writer.h"
 
 #include "model/config_model.h"
+#include "text/latin1_text.h"
 
 #include <algorithm>
 
@@ -48,13 +49,14 @@ void nameTable(ReportWriter& out, const model::ConfigModel& configuration, const
 
 } // namespace
 
+model::UnitModel shownUnitModel(const model::ConfigModel& configuration)
+{
+    return {shown(configuration.zoneCount()), shown(configuration.sourceCount())};
+}
+
 QString unitSizeText(const model::ConfigModel& configuration)
 {
-    const int zones = shown(configuration.zoneCount());
-    const int sources = shown(configuration.sourceCount());
-    if (zones == sources && (zones == 8 || zones == 16))
-        return QStringLiteral("ZEL-%1").arg(zones);
-    return QStringLiteral("%1 zones, %2 sources").arg(zones).arg(sources);
+    return text::fromLatin1(model::unitSizeText(shownUnitModel(configuration)));
 }
 
 void writeNames(ReportWriter& out, const model::ConfigModel& configuration)

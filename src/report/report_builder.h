@@ -7,10 +7,14 @@
 #include "report/report_document.h"
 #include "report/report_request.h"
 
+#include "model/unit_model.h"
+
 namespace zel::report {
 
 ReportDocument buildReport(const ReportRequest& request);
 
+// The model of `configuration`, a count not known taken as none.
+model::UnitModel shownUnitModel(const model::ConfigModel& configuration);
 // "ZEL-16", "ZEL-8", or the counts of another size.
 QString unitSizeText(const model::ConfigModel& configuration);
 

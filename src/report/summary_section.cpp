@@ -8,8 +8,7 @@
 #include "report/report_writer.h"
 
 #include "model/config_model.h"
-
-#include <algorithm>
+#include "text/latin1_text.h"
 
 namespace zel::report {
 
@@ -64,10 +63,12 @@ void writeSummary(ReportWriter& out, const ReportRequest& request)
     fact(QStringLiteral("Site"), who.site);
     fact(QStringLiteral("Client"), who.client);
     fact(QStringLiteral("Installer"), who.installer);
-    fact(QStringLiteral("Unit"), QStringLiteral("%1 (%2 zones, %3 sources)")
-                                     .arg(size)
-                                     .arg(std::max(configuration.zoneCount(), 0))
-                                     .arg(std::max(configuration.sourceCount(), 0)));
+    // A unit of a named model with its counts; another size is said by its counts alone.
+    const model::UnitModel unit = shownUnitModel(configuration);
+    const QString counts = text::fromLatin1(model::unitCountsText(unit));
+    fact(QStringLiteral("Unit"), model::unitProductName(unit).empty()
+                                     ? counts
+                                     : QStringLiteral("%1 (%2)").arg(size, counts));
     fact(QStringLiteral("Link"), request.unit);
     fact(QStringLiteral("Configuration from"), request.origin);
     fact(QStringLiteral("Date"), request.date.toString(QStringLiteral("yyyy-MM-dd HH:mm")));

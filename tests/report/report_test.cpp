@@ -76,6 +76,16 @@ ConfigModel edge()
     return config;
 }
 
+// Of a size no unit is made in: 12 zones, 10 sources.
+ConfigModel oddSized()
+{
+    ConfigModel config;
+    model::LogLines log;
+    for (const std::string& line : {"[NO12\"Hall\"]", "[NI10\"Tuner\"]"})
+        model::readLine(config, line, log);
+    return config;
+}
+
 struct Report {
     ReportDocument document;
     QString text; // the HTML file as a browser shows its text
@@ -115,6 +125,7 @@ TEST(Report, EverySectionSaysWhatTheConfigurationHolds)
         makeReport(filled(), &filledBefore, kParticulars,
                    "Gate code 1234\r\nKeys with <the> neighbour\n\nThanks", "tcp:unit.local:23");
     const Report narrow = makeReport(edge(), nullptr);
+    const Report odd = makeReport(oddSized(), nullptr);
     const QString eightBit = QString::fromLatin1(kEightBit.data());
     const QString markup = QString::fromLatin1(kMarkup.data());
     const QString asLeft = "The configuration as left";
@@ -138,6 +149,12 @@ TEST(Report, EverySectionSaysWhatTheConfigurationHolds)
          asLeft,
          {"Handover report of the ZEL-8 configuration", "ZEL-8 (8 zones, 8 sources)"},
          {"Changes", "Site", "Client", "Link", "Notes"}},
+        {&odd,
+         "12 zones, 10 sources configuration",
+         asLeft,
+         {"Handover report of the 12 zones, 10 sources configuration",
+          "Unit\n12 zones, 10 sources\n"},
+         {"(12 zones"}},
         {&full, "Notes", "Changes", {"Gate code 1234\nKeys with <the> neighbour\nThanks"}, {"\r"}},
         {&full,
          "Changes",
@@ -205,7 +222,9 @@ TEST(Report, EverySectionSaysWhatTheConfigurationHolds)
          {"DHCP\noff", "IP address\n10.0.0.<9>", "Display brightness\n100%"}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.heading.toStdString() + (c.report == &full ? " (filled)" : " (edge)"));
+        SCOPED_TRACE(c.heading.toStdString() + (c.report == &full  ? " (filled)"
+                                                : c.report == &odd ? " (odd-sized)"
+                                                                   : " (edge)"));
         const QString text = section(c.report->text, c.heading, c.next);
         ASSERT_FALSE(text.isEmpty()) << c.report->text.toStdString();
         qsizetype at = 0;

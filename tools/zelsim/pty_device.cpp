@@ -3,6 +3,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#ifdef Q_OS_UNIX
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -10,8 +11,11 @@
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
+#endif
 
 namespace zelsim {
+
+#ifdef Q_OS_UNIX
 
 std::unique_ptr<PtyDevice> PtyDevice::create(QString& error)
 {
@@ -116,5 +120,28 @@ void PtyDevice::flushWrites()
     if (written > 0)
         emit bytesWritten(written);
 }
+
+#else // a system without pseudo-terminals: the serial side is not offered
+
+std::unique_ptr<PtyDevice> PtyDevice::create(QString& error)
+{
+    error = QStringLiteral("this system has no pseudo-terminals");
+    return nullptr;
+}
+
+PtyDevice::~PtyDevice() = default;
+void PtyDevice::close() {}
+void PtyDevice::hangUpOnceRead() {}
+qint64 PtyDevice::readData(char*, qint64)
+{
+    return -1;
+}
+qint64 PtyDevice::writeData(const char*, qint64)
+{
+    return -1;
+}
+void PtyDevice::flushWrites() {}
+
+#endif
 
 } // namespace zelsim

@@ -2,14 +2,18 @@
 
 #include <QSocketNotifier>
 
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 namespace zelsim {
 
-SimControl::SimControl(QObject* parent)
-    : QObject(parent), m_notifier(new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this))
+SimControl::SimControl(QObject* parent) : QObject(parent)
 {
+#ifdef Q_OS_UNIX
+    m_notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &SimControl::readInput);
+#endif // elsewhere standard input is no socket to be notified of: no commands are taken
 }
 
 const char* SimControl::help()
@@ -24,6 +28,7 @@ const char* SimControl::help()
 
 void SimControl::readInput()
 {
+#ifdef Q_OS_UNIX
     char buffer[512];
     const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
     if (n <= 0) {
@@ -39,6 +44,7 @@ void SimControl::readInput()
             emit handled(line);
         }
     }
+#endif
 }
 
 void SimControl::handle(const QByteArray& line)

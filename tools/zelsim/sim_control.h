@@ -35,7 +35,7 @@ private:
     void readInput();
     void handle(const QByteArray& line);
 
-    QSocketNotifier* m_notifier;
+    QSocketNotifier* m_notifier = nullptr;
     QByteArray m_pending;
 };
 

@@ -81,7 +81,7 @@ void UnitSession::handleCommand(const QByteArray& command)
         return;
     }
     // The dump request is refused like any other command when it holds the --error-on text.
-    if (command == "[]") {
+    if (command == QByteArrayView(zel::model::kHandshake)) {
         if (!m_options.handshakeReply.isEmpty())
             queue(m_options.handshakeReply, false);
     } else if (!m_options.errorOn.isEmpty() && command.contains(m_options.errorOn.toLatin1())) {

@@ -1,8 +1,8 @@
 #pragma once
-// Ctrl+C (SIGINT) heard on the event loop: the signal handler only writes a byte into a socket
-// pair, which a QSocketNotifier reads, so that a command stops its work there (every connection
+// Ctrl+C heard on the event loop, so that a command stops its work there (every connection
 // closed, what was found printed) instead of dying halfway through a line. A second Ctrl+C ends
-// the program at once.
+// the program at once. On Unix the SIGINT handler only writes a byte into a socket pair, which a
+// QSocketNotifier reads; on Windows the console's handler queues the news to the event loop.
 
 #include <QObject>
 
@@ -20,6 +20,9 @@ public:
 
 signals:
     void interrupted();
+
+private slots:
+    void onInterrupted();
 
 private:
     QSocketNotifier* m_notifier = nullptr;

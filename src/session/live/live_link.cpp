@@ -95,6 +95,7 @@ void LiveLink::onOpened()
     const bool again = m_state == State::Reopening;
     m_state = State::Open;
     m_attempt = 0;
+    m_lostReason.clear();
     m_handshakeMade = false;
     emit opened(again);
 }
@@ -117,6 +118,7 @@ void LiveLink::goLost(const QString& reason)
     if (m_state != State::Open)
         return;
     m_state = State::Lost;
+    m_lostReason = reason;
     emit lost(reason);
     // A transfer on the link hears of it from its own channel and ends; the retry waits for that.
     if (m_state == State::Lost)
@@ -130,6 +132,7 @@ void LiveLink::scheduleRetry()
     const std::chrono::milliseconds delay = std::min<std::chrono::milliseconds>(
         m_settings.firstRetry * (1LL << doublings), m_settings.longestRetry);
     m_retryTimer.start(delay);
+    m_retrySeconds = static_cast<int>((delay.count() + 999) / 1000);
     emit retryScheduled(m_attempt, static_cast<int>(delay.count()));
 }
 
@@ -184,7 +187,11 @@ void LiveLink::onTransferFinished()
         (m_channel && !m_channel->isOpen()))
         goLost(transfer->errorText().isEmpty() ? m_channel->policy().connectionLostWhy
                                                : transfer->errorText());
-    emit transferFinished(transfer);
+    if (const auto* fetch = qobject_cast<const link::ImportTransfer*>(transfer))
+        emit fetched(fetch->receivedText(), fetch->outcome() == link::TransferOutcome::Completed,
+                     fetch->incompleteReason());
+    else
+        emit sent(*static_cast<const link::ExportTransfer*>(transfer));
 }
 
 } // namespace zel::session

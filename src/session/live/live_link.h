@@ -4,8 +4,8 @@
 // line by line as an export is, or a fetch). A transfer that times out leaves the link as it is:
 // a unit that is slow to answer is not a lost link, and no second session is ever opened beside
 // the first. A link the unit closes (or a port that goes) is opened again in the background,
-// after 0.5 s, then twice as long each time up to a bound, and from the start again after a
-// success; whoever hears opened() fetches and compares before sending again.
+// after the first wait, then twice as long each time up to a bound, and from the start again
+// after a success; whoever hears opened() fetches and compares before sending again.
 
 #include "link/transfer_settings.h"
 
@@ -34,8 +34,9 @@ public:
 
     struct Settings {
         link::TransferSettings transfer; // the reply timeout, the receive limit
-        std::chrono::milliseconds firstRetry{500};
-        std::chrono::milliseconds longestRetry{16000};
+        // The waits before the link lost is opened again; live mode's settings give them.
+        std::chrono::milliseconds firstRetry{};
+        std::chrono::milliseconds longestRetry{};
     };
 
     LiveLink(ChannelMaker makeChannel, Settings settings, QObject* parent = nullptr);
@@ -53,11 +54,15 @@ public:
     bool isBusy() const { return m_transfer != nullptr; }
     // How status texts name the unit ("host: H", "serial port: N"); empty before open().
     QString peer() const { return m_peer; }
+    // While reconnecting: why the link was lost, and in about how many seconds it is tried next.
+    QString lostReason() const { return m_lostReason; }
+    int retrySeconds() const { return m_retrySeconds; }
 
     // Sends `lines`, each acknowledged before the next; null when the link is not open or busy.
-    // The transfer ends with transferFinished().
+    // The transfer ends with sent().
     link::ExportTransfer* send(const QStringList& lines);
-    // Fetches the unit's configuration; null when the link is not open or busy.
+    // Fetches the unit's configuration; null when the link is not open or busy. The transfer
+    // ends with fetched().
     link::ImportTransfer* fetch();
     // Stops the running transfer like an abort at its current line.
     void cancelTransfer();
@@ -71,8 +76,10 @@ signals:
     // The open link was lost; it is opened again after retryScheduled()'s delay.
     void lost(const QString& reason);
     void retryScheduled(int attempt, int delayMs);
-    // A transfer has ended; it is deleted once control returns to the event loop.
-    void transferFinished(zel::link::Transfer* transfer);
+    // A fetch has ended: what came, whether it came whole, and if not, why.
+    void fetched(const QString& text, bool whole, const QString& why);
+    // A send has ended; the transfer is deleted once control returns to the event loop.
+    void sent(const zel::link::ExportTransfer& transfer);
 
 private:
     enum class State { Closed, Opening, Open, Lost, Reopening };
@@ -92,6 +99,8 @@ private:
     link::Transfer* m_transfer = nullptr;
     State m_state = State::Closed;
     QString m_peer;
+    QString m_lostReason;
+    int m_retrySeconds = 0;
     bool m_handshakeMade = false;
     int m_attempt = 0; // attempts to open again since the link was lost
     QTimer m_retryTimer;

@@ -1,6 +1,7 @@
 #include "session/unit/unit_directory.h"
 
 #include "journal/journal.h"
+#include "text/shared_file_lock.h"
 
 #include <QDir>
 #include <QFile>
@@ -133,8 +134,8 @@ DirectoryUpdate UnitDirectory::update(const std::function<void(UnitDirectory&)>&
     if (!QDir().mkpath(folder))
         return {Kind::WriteFailed, QStringLiteral("cannot make the folder ") + folder};
     QLockFile lock(m_path + QStringLiteral(".lock"));
-    lock.setStaleLockTime(10000);
-    if (!lock.tryLock(kLockWaitMs)) {
+    lock.setStaleLockTime(text::kStaleLockMs);
+    if (!lock.tryLock(text::kSharedLockWaitMs)) {
         // Only a lock another program holds is "busy": one that cannot be made is a write that
         // failed, as on a full disk or in a folder that cannot be written.
         if (lock.error() == QLockFile::LockFailedError)

@@ -59,8 +59,6 @@ struct DirectoryUpdate {
 class UnitDirectory {
 public:
     static constexpr int kAddressesKept = 8;
-    // How long an update waits for another program's lock: the journal's moment.
-    static constexpr int kLockWaitMs = 200;
 
     explicit UnitDirectory(QString path = defaultPath());
     // "units.json" beside the journal folder; empty when the user has no data folder.

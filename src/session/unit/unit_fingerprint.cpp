@@ -4,6 +4,7 @@
 #include "model/config_reader.h"
 #include "model/config_writer.h"
 #include "model/model_reset.h"
+#include "model/unit_model.h"
 #include "text/latin1_text.h"
 
 #include <QJsonArray>
@@ -145,11 +146,8 @@ bool isBlank(const UnitFingerprint& fingerprint)
 
 QString modelText(const UnitFingerprint& fingerprint)
 {
-    const int zones = std::max(fingerprint.zoneCount, 0);
-    const int sources = std::max(fingerprint.sourceCount, 0);
-    if (zones == sources && (zones == 8 || zones == 16))
-        return QStringLiteral("ZEL-%1").arg(zones);
-    return QStringLiteral("%1 zones, %2 sources").arg(zones).arg(sources);
+    return text::fromLatin1(model::unitSizeText(
+        {std::max(fingerprint.zoneCount, 0), std::max(fingerprint.sourceCount, 0)}));
 }
 
 QString networkText(const UnitFingerprint& fingerprint)

@@ -1,6 +1,4 @@
-// Live mode's sending: edits marked per block, the pacer's due blocks sent as one, the volume
-// question, and what the unit acknowledged taken into its picture.
-#include "session/live/live_session.h"
+#include "session/live/live_sender.h"
 
 #include "link/export_transfer.h"
 #include "model/command_language.h"
@@ -9,6 +7,8 @@
 #include "session/live/live_link.h"
 #include "session/live/volume_raise.h"
 #include "text/latin1_text.h"
+
+#include <QTimer>
 
 namespace zel::session {
 
@@ -25,15 +25,55 @@ const std::vector<std::string>& linesOf(const BlockLines& blocks, model::WriterB
 
 } // namespace
 
-void LiveSession::onModelChanged(const EditStep& step)
+LiveSender::LiveSender(ConfigurationSession& config, UnitPicture& picture, SettleClock& clock,
+                       QObject* parent)
+    : QObject(parent), m_config(config), m_picture(picture),
+      m_pacer(clock, LiveSettings{}.settleTime)
 {
-    // Before live mode has begun, the comparison takes the model as it is then.
-    if (m_phase != Phase::Live && m_phase != Phase::Ending)
-        return;
+    connect(&m_pacer, &LivePacer::due, this, &LiveSender::scheduleSend);
+}
+
+void LiveSender::setSettings(const LiveSettings& settings)
+{
+    m_pacer.setSettleTime(settings.settleTime);
+    m_volumeRaiseLimitDb = settings.volumeRaiseLimitDb;
+}
+
+void LiveSender::begin()
+{
+    m_active = true;
+    m_linesSent.clear();
+    m_linesNotAcknowledged = 0;
+    m_rampZones.clear();
+    m_inFlight.reset();
+    forgetSent();
+    m_pacer.takeAll();
+}
+
+void LiveSender::end()
+{
+    m_active = false;
+    m_dropped.clear();
+    m_pacer.takeAll();
+    m_inFlight.reset();
+}
+
+void LiveSender::takeEditedAsSeen()
+{
+    m_seen = blockLines(m_config.model());
+}
+
+void LiveSender::forgetSent()
+{
+    m_lastSent.clear();
+    m_failed.clear();
+}
+
+void LiveSender::edited(const EditStep& step)
+{
     EditStep::Pace pace = step.pace;
     if (pace == EditStep::Pace::Single && !step.mergeKey.isEmpty())
         pace = EditStep::Pace::Series; // letters typed into a name
-    m_reads.edited();
     const LivePacer::Pace paced = pace == EditStep::Pace::Single   ? LivePacer::Pace::AtOnce
                                   : pace == EditStep::Pace::Choice ? LivePacer::Pace::Rest
                                                                    : LivePacer::Pace::Settle;
@@ -53,34 +93,15 @@ void LiveSession::onModelChanged(const EditStep& step)
         // while it goes to and fro; when its time comes an unchanged block goes by unsent.
     }
     m_seen = now;
-    publish();
-    scheduleSend();
 }
 
-void LiveSession::takeEditedAsSeen()
-{
-    m_seen = blockLines(m_config.model());
-}
-
-const std::vector<std::string>& LiveSession::reference(model::WriterBlock block) const
+const std::vector<std::string>& LiveSender::reference(model::WriterBlock block) const
 {
     const auto sent = m_lastSent.find(block);
     return sent != m_lastSent.end() ? sent->second : linesOf(m_picture.lines(), block);
 }
 
-void LiveSession::release()
-{
-    m_pacer.releaseAll();
-    scheduleSend();
-}
-
-void LiveSession::resend()
-{
-    if (m_phase == Phase::Live)
-        queueAll(notAppliedBlocks(m_picture.differingFrom(m_config.model())));
-}
-
-void LiveSession::queueAll(const std::set<model::WriterBlock>& blocks)
+void LiveSender::queueAll(const std::set<model::WriterBlock>& blocks)
 {
     for (const model::WriterBlock& block : blocks) {
         if (block.kind == Kind::Network)
@@ -88,26 +109,56 @@ void LiveSession::queueAll(const std::set<model::WriterBlock>& blocks)
         m_lastSent.erase(block);
         m_pacer.changed(block, LivePacer::Pace::AtOnce);
     }
-    publish();
     scheduleSend();
 }
 
-void LiveSession::scheduleSend()
+void LiveSender::resendNotApplied()
+{
+    queueAll(notAppliedBlocks(m_picture.differingFrom(m_config.model())));
+}
+
+void LiveSender::dropWaiting()
+{
+    for (const model::WriterBlock& block : m_pacer.takeAll())
+        m_dropped.insert(block);
+}
+
+void LiveSender::setLink(LiveLink* link)
+{
+    if (m_link)
+        m_link->disconnect(this);
+    m_link = link;
+    if (m_link)
+        connect(m_link, &LiveLink::sent, this, &LiveSender::onSent);
+}
+
+void LiveSender::releaseAll()
+{
+    m_pacer.releaseAll();
+    scheduleSend();
+}
+
+void LiveSender::scheduleSend()
 {
     if (std::exchange(m_sendScheduled, true))
         return;
-    // Never from inside an edit: the page that reported it is still at work.
     QTimer::singleShot(0, this, [this] {
         m_sendScheduled = false;
         sendDue();
     });
 }
 
-void LiveSession::sendDue()
+void LiveSender::sendDue()
 {
-    if ((m_phase != Phase::Live && m_phase != Phase::Ending) || !m_link || !m_link->isOpen() ||
-        m_link->isBusy() || m_checking || m_unitDiffers || m_asking)
+    if (!m_active || !m_link || !m_link->isOpen() || m_link->isBusy() || m_asking ||
+        (m_gate && !m_gate()))
         return;
+    sendDueBlocks();
+    emit sendingChanged();
+}
+
+void LiveSender::sendDueBlocks()
+{
     std::set<model::WriterBlock> due = m_pacer.takeDue();
     const BlockLines edited = blockLines(m_config.model());
     // A block not applied goes again even when its lines are those the picture holds.
@@ -116,25 +167,10 @@ void LiveSession::sendDue()
     });
     InFlight sending{due, m_config.model(), {}};
     if (!due.empty() && !limitRaises(sending.blocks, sending.sent))
-        sending.blocks.clear();
-    if (sending.blocks.empty()) {
-        publish();
-        finishEnding();
         return;
-    }
-    // Only the members that differ from what the unit holds go; a block not applied goes whole.
-    for (const model::WriterBlock& block : sending.blocks) {
-        std::vector<std::string> lines = model::memberLines(m_picture.model(), sending.sent, block);
-        if (lines.empty() && m_failed.contains(block))
-            lines = model::blockLinesOf(sending.sent, block);
-        for (const std::string& line : lines)
-            sending.lines << text::fromLatin1(line);
-    }
-    if (sending.lines.isEmpty()) { // what differed is on the unit already
-        publish();
-        finishEnding();
+    sending.lines = linesToSend(sending);
+    if (sending.lines.isEmpty()) // nothing due, or what differed is on the unit already
         return;
-    }
     sending.lines << text::fromLatin1(model::kEndMarker);
     const BlockLines sent = blockLines(sending.sent);
     const BlockLines editedNow = blockLines(m_config.model()); // a declined raise was put back
@@ -144,20 +180,34 @@ void LiveSession::sendDue()
             m_pacer.changed(block, LivePacer::Pace::Settle); // a volume on its way up
     }
     m_inFlight = std::move(sending);
-    if (!m_link->send(m_inFlight->lines)) {
-        // The link went while the volume was asked about: the blocks wait for it.
-        for (const model::WriterBlock& block : m_inFlight->blocks) {
-            m_lastSent.erase(block);
-            m_pacer.changed(block, LivePacer::Pace::AtOnce);
-        }
-        m_inFlight.reset();
+    if (m_link->send(m_inFlight->lines))
+        return;
+    // The link went while the volume was asked about: the blocks wait for it.
+    for (const model::WriterBlock& block : m_inFlight->blocks) {
+        m_lastSent.erase(block);
+        m_pacer.changed(block, LivePacer::Pace::AtOnce);
     }
-    publish();
+    m_inFlight.reset();
 }
 
-bool LiveSession::limitRaises(std::set<model::WriterBlock>& blocks, model::ConfigModel& toSend)
+QStringList LiveSender::linesToSend(const InFlight& sending) const
 {
-    const int limit = m_settings.volumeRaiseLimitDb;
+    // Only the members that differ from what the unit holds go; a block not applied goes whole.
+    QStringList lines;
+    for (const model::WriterBlock& block : sending.blocks) {
+        std::vector<std::string> blockLines =
+            model::memberLines(m_picture.model(), sending.sent, block);
+        if (blockLines.empty() && m_failed.contains(block))
+            blockLines = model::blockLinesOf(sending.sent, block);
+        for (const std::string& line : blockLines)
+            lines << text::fromLatin1(line);
+    }
+    return lines;
+}
+
+bool LiveSender::limitRaises(std::set<model::WriterBlock>& blocks, model::ConfigModel& toSend)
+{
+    const int limit = m_volumeRaiseLimitDb;
     std::vector<VolumeRaise> raises;
     for (const VolumeRaise& raise : volumeRaises(m_picture.model(), toSend, blocks, limit)) {
         model::ZoneAudio& zone = toSend.zoneAudio(raise.zone);
@@ -173,7 +223,7 @@ bool LiveSession::limitRaises(std::set<model::WriterBlock>& blocks, model::Confi
     m_asking = true;
     const bool allowed = m_askRaise && m_askRaise(raises);
     m_asking = false;
-    if (m_phase == Phase::Off)
+    if (!m_active)
         return false; // ended while the question was open
     if (allowed)
         return true;
@@ -192,18 +242,17 @@ bool LiveSession::limitRaises(std::set<model::WriterBlock>& blocks, model::Confi
     return true;
 }
 
-void LiveSession::onSendFinished(link::Transfer* transfer)
+void LiveSender::onSent(const link::ExportTransfer& transfer)
 {
     if (!m_inFlight)
         return;
     const InFlight sent = std::move(*m_inFlight);
     m_inFlight.reset();
     // What the unit acknowledged it holds, read into the picture as the unit reads it.
-    const auto* exported = static_cast<const link::ExportTransfer*>(transfer);
-    const bool completed = transfer->outcome() == link::TransferOutcome::Completed;
+    const bool completed = transfer.outcome() == link::TransferOutcome::Completed;
     const int acknowledged =
         completed ? static_cast<int>(sent.lines.size())
-                  : std::min(exported->linesAcknowledged(), static_cast<int>(sent.lines.size()));
+                  : std::min(transfer.linesAcknowledged(), static_cast<int>(sent.lines.size()));
     std::vector<std::string> taken;
     for (int i = 0; i < acknowledged; ++i) {
         m_linesSent << sent.lines[i];
@@ -213,24 +262,27 @@ void LiveSession::onSendFinished(link::Transfer* transfer)
     m_linesNotAcknowledged += static_cast<int>(sent.lines.size()) - acknowledged;
     if (!taken.empty())
         m_picture.partlyAcknowledged(taken);
-    if (completed) {
-        for (const model::WriterBlock& block : sent.blocks)
+    for (const model::WriterBlock& block : sent.blocks) {
+        if (completed) {
             m_failed.erase(block);
-    } else {
-        // Every block of the send is not applied, since the send as a whole (its end line
-        // last) was not.
-        for (const model::WriterBlock& block : sent.blocks) {
+        } else {
+            // Every block of the send is not applied, since the send as a whole (its end line
+            // last) was not.
             m_failed.insert(block);
             m_lastSent.erase(block);
         }
     }
-    publish();
-    finishEnding();
+    emit sendingChanged();
     scheduleSend();
 }
 
+int LiveSender::pendingCount() const
+{
+    return m_pacer.waitingCount() + (m_inFlight ? static_cast<int>(m_inFlight->blocks.size()) : 0);
+}
+
 std::set<model::WriterBlock>
-LiveSession::notAppliedBlocks(const std::set<model::WriterBlock>& differing) const
+LiveSender::notAppliedBlocks(const std::set<model::WriterBlock>& differing) const
 {
     std::set<model::WriterBlock> blocks = m_failed;
     for (const model::WriterBlock& block : differing)
@@ -240,6 +292,24 @@ LiveSession::notAppliedBlocks(const std::set<model::WriterBlock>& differing) con
         return m_pacer.isWaiting(block) || (m_inFlight && m_inFlight->blocks.contains(block));
     });
     return blocks;
+}
+
+void LiveSender::addStatusFacts(LiveFacts& facts) const
+{
+    facts.pending = pendingCount();
+    const std::set<model::WriterBlock> differing = m_picture.differingFrom(m_config.model());
+    facts.notApplied = static_cast<int>(notAppliedBlocks(differing).size());
+    facts.differs = !differing.empty();
+}
+
+std::set<model::WriterBlock>
+LiveSender::notSentBlocks(const std::set<model::WriterBlock>& differing)
+{
+    std::set<model::WriterBlock> notSent = notAppliedBlocks(differing);
+    for (const model::WriterBlock& block : m_pacer.takeAll())
+        notSent.insert(block);
+    notSent.insert(m_dropped.begin(), m_dropped.end());
+    return notSent;
 }
 
 } // namespace zel::session

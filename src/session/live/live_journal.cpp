@@ -1,0 +1,53 @@
+#include "session/live/live_journal.h"
+
+#include "journal/journal.h"
+
+#include <utility>
+
+namespace zel::session {
+
+void LiveJournal::begin(const QString& unit)
+{
+    m_unit = unit;
+    m_error.clear();
+    m_linesKept = false;
+}
+
+void LiveJournal::keepRead(const std::string& text, const QString& ending)
+{
+    if (!m_journal)
+        return;
+    journal::Entry entry;
+    entry.direction = journal::Direction::FromUnit;
+    entry.unit = m_unit;
+    entry.whole = true; // a whole configuration, as fetched
+    entry.ending = ending;
+    record(m_journal->record(entry, QByteArray::fromStdString(text)));
+}
+
+void LiveJournal::keepLinesSent(const QStringList& lines, int notAcknowledged)
+{
+    if (!m_journal || std::exchange(m_linesKept, true))
+        return;
+    journal::Entry entry;
+    journal::setKind(entry, notAcknowledged == 0 ? journal::Kind::LiveSend
+                                                 : journal::Kind::IncompleteLiveSend);
+    entry.unit = m_unit;
+    entry.ending = notAcknowledged == 0
+                       ? QStringLiteral("live mode: %1 lines sent").arg(lines.size())
+                       : QStringLiteral("live mode: %1 lines sent, %2 not acknowledged")
+                             .arg(lines.size())
+                             .arg(notAcknowledged);
+    QByteArray text;
+    for (const QString& line : lines)
+        text += line.toLatin1() + "\r\n";
+    record(m_journal->record(entry, text));
+}
+
+void LiveJournal::record(const QString& error)
+{
+    if (!error.isEmpty())
+        m_error = error;
+}
+
+} // namespace zel::session

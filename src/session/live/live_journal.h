@@ -1,0 +1,41 @@
+#pragma once
+// What live mode keeps in the journal: the unit as found when it started and when a read found it
+// changed, the lines it sent (as a live send), and the unit as read back when it ended. Without a
+// journal nothing is kept; a failure to keep an entry is said when live mode ends.
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+
+namespace zel::journal {
+class Journal;
+}
+
+namespace zel::session {
+
+class LiveJournal {
+public:
+    // `journal`, when given, must outlive this.
+    explicit LiveJournal(journal::Journal* journal) : m_journal(journal) {}
+
+    // Live mode starts towards `unit`, as the journal names it.
+    void begin(const QString& unit);
+    // The unit's whole configuration `text`, read from it; `ending` says when.
+    void keepRead(const std::string& text, const QString& ending);
+    // The lines the unit acknowledged, and how many it did not; once a session.
+    void keepLinesSent(const QStringList& lines, int notAcknowledged);
+
+    // Why the journal could not keep an entry; empty when it could.
+    const QString& error() const { return m_error; }
+
+private:
+    void record(const QString& error);
+
+    journal::Journal* m_journal;
+    QString m_unit;
+    QString m_error;
+    bool m_linesKept = false;
+};
+
+} // namespace zel::session
