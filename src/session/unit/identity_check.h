@@ -1,8 +1,9 @@
 #pragma once
 // The check before a configuration goes to a unit: does the unit at the address look like the
 // unit the configuration came from? A send (Export, Send Selected, Restore) knows what is at the
-// address from the read it has just made (identityMismatchWithRead()); live mode may still fall
-// back on the journal's newest whole fetch from it. When nothing whole is known, nothing is said,
+// address from the read it has just made (identityMismatchWithRead()), and so does going live;
+// identityMismatch() may fall back on the journal's newest whole fetch from it, which says only
+// what the unit was, never what it is. When nothing whole is known, nothing is said,
 // and a unit still at the blank template's names is taken as one being set up.
 // See unit_fingerprint.h for how much may differ before it is another unit.
 
