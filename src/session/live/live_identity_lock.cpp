@@ -41,10 +41,11 @@ LiveIdentityLock::~LiveIdentityLock()
 
 bool LiveIdentityLock::take(const UnitFingerprint& read, const QString& window)
 {
-    release();
     m_heldBy.clear();
-    if (!read.isKnown() || isBlank(read))
+    if (!read.isKnown() || isBlank(read)) {
+        release();
         return true;
+    }
     const QString folder = unitsFolder();
     if (!QDir().mkpath(folder)) {
         m_heldBy = cannotWrite(folder);
@@ -60,22 +61,29 @@ bool LiveIdentityLock::take(const UnitFingerprint& read, const QString& window)
     }
     m_heldBy = holderOf(read, folder);
     if (!m_heldBy.isEmpty())
-        return false;
-    const QString base = folder + u'/' + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    auto lock = std::make_unique<QLockFile>(base + QStringLiteral(".lock"));
-    lock->setStaleLockTime(0); // stale only when its program has gone, never by age
-    QFile registration(base + QStringLiteral(".json"));
+        return false; // a registration this window holds stays as it was
+    if (!m_lock) {
+        const QString base = folder + u'/' + QUuid::createUuid().toString(QUuid::WithoutBraces);
+        auto lock = std::make_unique<QLockFile>(base + QStringLiteral(".lock"));
+        lock->setStaleLockTime(0); // stale only when its program has gone, never by age
+        if (!lock->tryLock(0)) {
+            m_heldBy = cannotWrite(lock->fileName());
+            return false;
+        }
+        m_lock = std::move(lock);
+        m_base = base;
+    }
+    // Taken again while live, the registration follows what the unit is now.
+    QFile registration(m_base + QStringLiteral(".json"));
     const QByteArray bytes = QJsonDocument(QJsonObject{{QStringLiteral("window"), window},
                                                        {QStringLiteral("unit"), read.toJson()}})
                                  .toJson();
-    if (!lock->tryLock(0) || !registration.open(QIODevice::WriteOnly) ||
+    if (!registration.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         registration.write(bytes) != bytes.size() || !registration.flush()) {
-        registration.remove();
         m_heldBy = cannotWrite(registration.fileName());
+        release();
         return false;
     }
-    m_lock = std::move(lock);
-    m_base = base;
     return true;
 }
 
@@ -85,6 +93,8 @@ QString LiveIdentityLock::holderOf(const UnitFingerprint& read, const QString& f
         QDir(folder).entryInfoList({QStringLiteral("*.json")}, QDir::Files);
     for (const QFileInfo& info : registrations) {
         const QString base = info.path() + u'/' + info.completeBaseName();
+        if (m_lock && base == m_base)
+            continue; // this window's own
         QLockFile lock(base + QStringLiteral(".lock"));
         lock.setStaleLockTime(0);
         if (lock.tryLock(0)) { // its program has gone

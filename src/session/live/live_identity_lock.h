@@ -24,9 +24,10 @@ public:
     LiveIdentityLock(const LiveIdentityLock&) = delete;
     LiveIdentityLock& operator=(const LiveIdentityLock&) = delete;
 
-    // Takes the unit `read` describes for the window titled `window`. False when another window
-    // holds a unit that looks like it (heldBy() names it) or the registration cannot be written
-    // (heldBy() says why).
+    // Takes the unit `read` describes for the window titled `window`, or, taken already, has the
+    // registration follow what the unit is now. False when another window holds a unit that
+    // looks like it (heldBy() names it; what this one held stays held) or the registration
+    // cannot be written (heldBy() says why).
     bool take(const UnitFingerprint& read, const QString& window);
     void release();
 

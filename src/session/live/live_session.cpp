@@ -230,8 +230,13 @@ void LiveSession::decideAgain(bool changed)
     }
     if (changed)
         m_unitDiffers = !m_differences.empty();
-    if (!m_unitDiffers)
+    if (!m_unitDiffers) {
         m_reads.readAgreed();
+        // The unit held follows what it is now, zones renamed live and all; whoever else holds
+        // it by then is for the next window that goes live to hear of.
+        if (m_claim)
+            m_claim(fingerprintOf(m_picture.model()));
+    }
     publish();
     if (m_unitDiffers)
         emit unitDiffers(false);

@@ -47,7 +47,8 @@ public:
     enum class Ending { Finish, Cancel };
     using RaiseQuestion = LiveSender::RaiseQuestion;
     // Claims the unit a start read found for this window: false when another window is live on
-    // it, and live mode does not start.
+    // it, and live mode does not start. Claimed again after each read that agreed, so that the
+    // claim follows what the unit is now.
     using UnitClaim = std::function<bool(const UnitFingerprint& read)>;
 
     // `config`, `clock` and `journal` must outlive the session; without a journal nothing is
