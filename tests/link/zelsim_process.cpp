@@ -33,6 +33,7 @@ bool ZelSimProcess::start(Link link, const QStringList& faults, const QString& t
         const qsizetype start = output.indexOf(prefix);
         const qsizetype end = start < 0 ? -1 : output.indexOf('\n', start);
         if (end >= 0) {
+            m_announced = output;
             m_address =
                 QString::fromLatin1(output.mid(start + prefix.size(), end - start - prefix.size()));
             return true;
@@ -43,6 +44,13 @@ bool ZelSimProcess::start(Link link, const QStringList& faults, const QString& t
     m_error = QStringLiteral("zelsim did not start: ") + QString::fromLatin1(output) +
               QString::fromLatin1(m_process.readAllStandardError());
     return false;
+}
+
+QString ZelSimProcess::announced(const QByteArray& prefix) const
+{
+    const qsizetype start = m_announced.indexOf(prefix);
+    return start < 0 ? QString()
+                     : QString::fromLatin1(m_announced.mid(start + prefix.size()).split('\n')[0]);
 }
 
 int ZelSimProcess::openedConnections()

@@ -23,6 +23,9 @@ public:
     // "127.0.0.1:PORT" for Tcp, the pseudo-terminal's path for Pty.
     QString address() const { return m_address; }
     QString error() const { return m_error; }
+    // The rest of the line zelsim announced `prefix` on as it started ("listening on ", with
+    // --tcp among the faults of a Pty start); empty when it did not.
+    QString announced(const QByteArray& prefix) const;
     // Commands zelsim has printed so far (with --verbose, which start() always passes).
     QStringList receivedCommands();
     // How many TCP connections zelsim has seen closed so far, from what it printed; reads without
@@ -41,6 +44,7 @@ private:
     QString m_address;
     QString m_error;
     QByteArray m_stderr;
+    QByteArray m_announced;
 
     QList<QByteArray> stderrLines();
 };

@@ -48,7 +48,7 @@ public:
                         return std::make_unique<link::SerialChannel>(
                             m_serial, link::SerialChannel::OnClosedPort::Reopen);
                     },
-                    QStringLiteral("test unit"), transfer});
+                    QStringLiteral("test unit"), transfer, folder.filePath("units.json")});
     }
 
     // Leaves live mode, what is pending sent and the unit read back.
@@ -298,8 +298,12 @@ TEST_P(LiveSessionTest, UnitDiffersAsksWhichSideWins)
         EXPECT_EQ(differs.first().first().toBool(), atStart);
         EXPECT_EQ(rig.live.differsFound(), c.found);
         EXPECT_EQ(rig.live.status().state, LiveState::UnitDiffers);
+        rig.states.clear();
         rig.live.resolve(c.side);
         ASSERT_TRUE(rig.waitFor(LiveState::InSync));
+        // "In sync" only once a read after the answer agreed: an acknowledgement is no read.
+        const auto inSync = std::find(rig.states.begin(), rig.states.end(), LiveState::InSync);
+        EXPECT_NE(std::find(rig.states.begin(), inSync, LiveState::Reading), inSync);
         ASSERT_TRUE(rig.leave());
         EXPECT_TRUE(rig.ended->unitHoldsEdited);
         EXPECT_TRUE(model::compareConfigurations(rig.unitNow(), rig.config.model()).empty());
@@ -316,6 +320,78 @@ TEST_P(LiveSessionTest, UnitDiffersAsksWhichSideWins)
         }
         if (!atStart)
             EXPECT_EQ(rig.config.model().zoneAudio(4).volume, c.zone4Volume);
+    }
+}
+
+// Every read that decides is kept, whatever ends it; a unit that is not the one the configuration
+// came from, at the start or behind the link when it came back, is asked about before anything
+// else, and nothing goes to it when the answer is no.
+TEST(LiveSession, ReadsAreKeptAndAnotherUnitIsAskedAboutFirst)
+{
+    using journal::Kind;
+    const QString filled = ZEL_SOURCE_DIR "/tests/tools/data/filled_zel16.zel";
+    enum class Then { Nothing, Cancel, Swap };
+    struct Case {
+        const char* what;
+        QStringList faults;
+        Then then;
+        bool refused; // live mode could not start
+        int asked;    // about another unit
+        std::vector<Kind> kinds;
+    };
+    const Case cases[] = {
+        {"the start read cancelled",
+         {"--baud", "9600"},
+         Then::Cancel,
+         false,
+         0,
+         {Kind::IncompleteFetch}},
+        {"a device that only echoes",
+         {"--echo-only"},
+         Then::Nothing,
+         true,
+         0,
+         {Kind::IncompleteFetch}},
+        {"another unit at the start",
+         {"--config", filled},
+         Then::Nothing,
+         false,
+         1,
+         {Kind::WholeFetch}},
+        {"another unit once the link came back",
+         {},
+         Then::Swap,
+         false,
+         1,
+         {Kind::LiveSend, Kind::WholeFetch, Kind::WholeFetch}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        LiveRig rig(ZelSimProcess::Link::Tcp);
+        QSignalSpy asked(&rig.live, &LiveSession::anotherUnitFound);
+        QSignalSpy failed(&rig.live, &LiveSession::startFailed);
+        QObject::connect(
+            &rig.live, &LiveSession::anotherUnitFound, &rig.live,
+            [&] { rig.live.answerAnotherUnit(false); }, Qt::QueuedConnection);
+        rig.goLive(c.faults);
+        if (c.then == Then::Cancel) {
+            ASSERT_TRUE(
+                QTest::qWaitFor([&] { return rig.sim.receivedCommands().contains("[QXSB]"); }));
+            rig.live.stop(LiveSession::Ending::Finish);
+        } else if (c.then == Then::Swap) {
+            ASSERT_TRUE(rig.waitFor(LiveState::InSync));
+            const QString address = rig.sim.address();
+            rig.sim.kill();
+            ASSERT_TRUE(rig.sim.start(ZelSimProcess::Link::Tcp, {"--config", filled}, address));
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !rig.live.isLive(); }, 15000));
+        EXPECT_EQ(failed.size(), c.refused ? 1 : 0);
+        EXPECT_EQ(asked.size(), c.asked);
+        EXPECT_EQ(rig.journalKinds(), c.kinds);
+        QStringList sent = rig.sim.receivedCommands();
+        sent.removeAll("[]");
+        sent.removeAll("[QXSB]");
+        EXPECT_TRUE(sent.isEmpty()) << "nothing went to the unit: " << sent.join(' ').toStdString();
     }
 }
 

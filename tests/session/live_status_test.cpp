@@ -58,6 +58,8 @@ TEST(LiveStatus, InSyncOnlyWhenNothingElseHolds)
          LiveState::NotApplied},
         {"only the network differs", live([](LiveFacts& f) { f.differs = true; }),
          LiveState::NetworkHeld},
+        {"no read agreed since the answer", live([](LiveFacts& f) { f.awaitingRead = true; }),
+         LiveState::AwaitingRead},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

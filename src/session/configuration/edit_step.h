@@ -21,6 +21,9 @@ struct EditStep {
     model::DiffSubject subject = model::DiffSubject::Unit;
     int record = 0; // the zone, preset, favorite... the step changed; 0 for the unit
     Pace pace = Pace::Single;
+    // The whole configuration was replaced (the unit's taken): no page is brought into view for
+    // it, the one shown stays.
+    bool wholeConfiguration = false;
 };
 
 } // namespace zel::session

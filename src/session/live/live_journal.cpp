@@ -13,14 +13,13 @@ void LiveJournal::begin(const QString& unit)
     m_linesKept = false;
 }
 
-void LiveJournal::keepRead(const std::string& text, const QString& ending)
+void LiveJournal::keepRead(const std::string& text, bool whole, const QString& ending)
 {
     if (!m_journal)
         return;
     journal::Entry entry;
-    entry.direction = journal::Direction::FromUnit;
+    journal::setKind(entry, whole ? journal::Kind::WholeFetch : journal::Kind::IncompleteFetch);
     entry.unit = m_unit;
-    entry.whole = true; // a whole configuration, as fetched
     entry.ending = ending;
     record(m_journal->record(entry, QByteArray::fromStdString(text)));
 }

@@ -1,7 +1,8 @@
 #pragma once
-// What live mode keeps in the journal: the unit as found when it started and when a read found it
-// changed, the lines it sent (as a live send), and the unit as read back when it ended. Without a
-// journal nothing is kept; a failure to keep an entry is said when live mode ends.
+// What live mode keeps in the journal: the unit as found when going live (whatever the answers
+// after it, and what came of it when that read was cut short) and when a read found it changed,
+// the lines it sent (as a live send), and the unit as read back when it ended. Without a journal
+// nothing is kept; a failure to keep an entry is said when live mode ends.
 
 #include <QCoreApplication>
 #include <QString>
@@ -24,8 +25,9 @@ public:
 
     // Live mode starts towards `unit`, as the journal names it.
     void begin(const QString& unit);
-    // The unit's whole configuration `text`, read from it; `ending` says when.
-    void keepRead(const std::string& text, const QString& ending);
+    // The unit's configuration `text`, read from it: whole, with `ending` saying when, or an
+    // incomplete fetch, with `ending` saying why.
+    void keepRead(const std::string& text, bool whole, const QString& ending);
     // The lines the unit acknowledged, and how many it did not; once a session.
     void keepLinesSent(const QStringList& lines, int notAcknowledged);
 

@@ -171,6 +171,12 @@ void LiveLink::cancelTransfer()
         m_transfer->cancel();
 }
 
+void LiveLink::stopTransfer()
+{
+    if (m_transfer)
+        m_transfer->stopNow();
+}
+
 void LiveLink::onTransferFinished()
 {
     link::Transfer* transfer = std::exchange(m_transfer, nullptr);

@@ -66,6 +66,9 @@ public:
     link::ImportTransfer* fetch();
     // Stops the running transfer like an abort at its current line.
     void cancelTransfer();
+    // Stops the running transfer at once, waiting for nothing more from the unit; it ends with
+    // fetched() or sent() before this returns, so that what came of a fetch is not lost.
+    void stopTransfer();
 
 signals:
     // The link is open: first, or again after it was lost (`again`).

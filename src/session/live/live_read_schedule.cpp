@@ -22,6 +22,15 @@ void LiveReadSchedule::setTimes(std::chrono::milliseconds quiet, std::chrono::mi
 void LiveReadSchedule::readAgreed()
 {
     m_lastRead = QDateTime::currentDateTimeUtc();
+    m_awaiting = false;
+    m_sinceRead.start();
+    reschedule();
+}
+
+void LiveReadSchedule::awaitRead()
+{
+    m_lastRead = {};
+    m_awaiting = true;
     m_sinceRead.start();
     reschedule();
 }
@@ -44,11 +53,12 @@ void LiveReadSchedule::stop()
     m_sinceRead.invalidate();
     m_sinceEdit.invalidate();
     m_lastRead = {};
+    m_awaiting = false;
 }
 
 void LiveReadSchedule::reschedule()
 {
-    qint64 wait = m_period.count() - m_sinceRead.elapsed();
+    qint64 wait = m_awaiting ? 0 : m_period.count() - m_sinceRead.elapsed();
     if (m_sinceEdit.isValid())
         wait = std::max(wait, m_quiet.count() - m_sinceEdit.elapsed());
     m_timer.start(static_cast<int>(std::clamp<qint64>(wait, 0, INT_MAX)));

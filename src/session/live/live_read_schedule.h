@@ -20,14 +20,19 @@ public:
     void setTimes(std::chrono::milliseconds quiet, std::chrono::milliseconds period);
     // A read agreed with what the unit was sent: the next one is a period away.
     void readAgreed();
+    // The user decided which side wins after a read that disagreed: no read has agreed since,
+    // and the next one is due as soon as no edit came for the quiet time.
+    void awaitRead();
     // An edit came: the next read waits until none came for the quiet time.
     void edited();
     // Tries again after the quiet time: the link was busy when the read fell due.
     void postpone();
     void stop();
 
-    // When a read last agreed; invalid before the first.
+    // When a read last agreed; invalid before the first and after awaitRead().
     QDateTime lastRead() const { return m_lastRead; }
+    // Whether no read has agreed since awaitRead().
+    bool awaitingRead() const { return m_awaiting; }
 
 signals:
     void due();
@@ -39,6 +44,7 @@ private:
     QElapsedTimer m_sinceRead;
     QElapsedTimer m_sinceEdit;
     QDateTime m_lastRead;
+    bool m_awaiting = false;
     std::chrono::milliseconds m_quiet{3000};
     std::chrono::milliseconds m_period{30000};
 };

@@ -1,10 +1,13 @@
 // Live mode's life: going live, the link lost and back, which side wins, leaving, the journal.
 #include "session/live/live_session.h"
 
+#include "model/dump_shortfall.h"
 #include "session/configuration/configuration_session.h"
 #include "session/live/live_journal.h"
 #include "session/live/live_link.h"
 #include "text/latin1_text.h"
+
+#include <QScopedValueRollback>
 
 namespace zel::session {
 
@@ -22,6 +25,9 @@ LiveSession::LiveSession(ConfigurationSession& config, SettleClock& clock,
     connect(&m_sender, &LiveSender::sendingChanged, this, [this] {
         publish();
         finishEnding();
+        // Once what the user's answer sent has gone, the read that confirms it comes at once.
+        if (m_reads.awaitingRead() && m_sender.pendingCount() == 0)
+            readAgain();
     });
     m_refetch.setSingleShot(true);
     connect(&m_refetch, &QTimer::timeout, this, &LiveSession::fetchUnit);
@@ -43,7 +49,8 @@ void LiveSession::start(LiveTarget target)
     if (m_phase != LivePhase::Off)
         return;
     m_target = std::move(target);
-    m_begun = m_checking = m_unitDiffers = m_fetching = m_readingAgain = false;
+    m_begun = m_checking = m_unitDiffers = m_fetching = m_readingAgain = m_heldElsewhere = false;
+    m_anotherUnit.reset();
     m_found = Found::AtStart;
     m_sender.begin();
     m_journal.begin(m_target.journalUnit);
@@ -90,9 +97,26 @@ void LiveSession::onFetched(const QString& text, bool whole, const QString& why)
     if (!std::exchange(m_fetching, false) || m_phase == LivePhase::Off)
         return;
     const bool again = std::exchange(m_readingAgain, false);
-    if (!whole) {
+    QString received = text;
+    received.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    const std::string found = text::toLatin1(received);
+    // A dump that ended without a whole configuration (a device that only echoes) is no read of
+    // the unit.
+    const QString shortfall = whole ? QString::fromStdString(model::dumpShortfall(found)) : why;
+    const bool wholeRead = whole && shortfall.isEmpty();
+    // The start read and the read back are kept whatever follows, cut short or not.
+    if (m_phase == LivePhase::Fetching || m_phase == LivePhase::ReadingBack)
+        m_journal.keepRead(found, wholeRead,
+                           !wholeRead ? shortfall
+                           : m_phase == LivePhase::Fetching
+                               ? tr("going live: the unit as found")
+                               : tr("live mode ended: the unit as read back"));
+    if (m_stopping)
+        return; // whoever stopped it ends live mode
+    if (!wholeRead) {
         if (m_phase == LivePhase::Fetching)
-            abandonStart(tr("the unit's configuration did not come whole (%1)").arg(why), false);
+            abandonStart(tr("the unit's configuration did not come whole (%1)").arg(shortfall),
+                         false);
         else if (m_phase == LivePhase::ReadingBack)
             endNow(true); // left without a read back: nothing is said of what the unit holds
         else if (again)
@@ -103,32 +127,72 @@ void LiveSession::onFetched(const QString& text, bool whole, const QString& why)
         m_sender.scheduleSend();
         return;
     }
-    QString found = text;
-    found.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     m_config.fetchedFromUnit(text::toLatin1(text), m_link->peer());
     const model::ConfigModel unit = m_config.lastFetchedFromUnit()->model;
     if (m_phase == LivePhase::ReadingBack) {
-        m_journal.keepRead(text::toLatin1(found), tr("live mode ended: the unit as read back"));
         endNow(true, unit);
         return;
     }
     if (m_phase == LivePhase::Fetching) {
-        m_picture.start(unit);
-        m_foundText = text::toLatin1(found);
-        m_differences = model::compareConfigurations(unit, m_config.model());
-        if (m_differences.empty()) {
-            begin(m_foundText);
-            return;
-        }
-        m_phase = LivePhase::Deciding;
-        m_unitDiffers = true;
-        m_found = Found::AtStart;
-        publish();
-        emit unitDiffers(true);
+        startWith(unit);
         return;
     }
     m_found = again ? Found::ReadAgain : Found::LinkBack;
-    onReadAgain(unit, text::toLatin1(found));
+    onReadAgain(unit, found);
+}
+
+void LiveSession::startWith(const model::ConfigModel& unit)
+{
+    m_picture.start(unit);
+    const UnitFingerprint read = fingerprintOf(unit);
+    // Another window live on this unit, by whatever address or port, keeps it.
+    if (m_claim && !m_claim(read)) {
+        m_heldElsewhere = true;
+        endNow(false);
+        return;
+    }
+    m_differences = model::compareConfigurations(unit, m_config.model());
+    m_anotherUnit = identityMismatchWithRead(m_config.model(), true, m_target.journalUnit, read,
+                                             m_target.directoryPath);
+    if (m_anotherUnit) {
+        publish();
+        emit anotherUnitFound(true);
+        return;
+    }
+    decideStart();
+}
+
+void LiveSession::decideStart()
+{
+    if (m_differences.empty()) {
+        begin(true);
+        return;
+    }
+    m_phase = LivePhase::Deciding;
+    m_unitDiffers = true;
+    m_found = Found::AtStart;
+    publish();
+    emit unitDiffers(true);
+}
+
+void LiveSession::answerAnotherUnit(bool goOn)
+{
+    if (!std::exchange(m_anotherUnit, std::nullopt))
+        return;
+    if (!goOn) {
+        stop(Ending::Cancel); // nothing was sent to it
+        return;
+    }
+    if (m_phase == LivePhase::Fetching) {
+        decideStart();
+        return;
+    }
+    if (m_claim && !m_claim(fingerprintOf(m_picture.model()))) {
+        m_heldElsewhere = true;
+        cancelNow();
+        return;
+    }
+    decideAgain(true);
 }
 
 void LiveSession::onReadAgain(const model::ConfigModel& unit, const std::string& foundText)
@@ -136,16 +200,42 @@ void LiveSession::onReadAgain(const model::ConfigModel& unit, const std::string&
     // The unit must still hold what it acknowledged (a unit switched off and on, or changed at
     // its keypad or by another program, does not).
     m_checking = false;
-    if (!model::compareConfigurations(m_picture.model(), unit).empty()) {
-        m_journal.keepRead(foundText,
+    const bool changed = !model::compareConfigurations(m_picture.model(), unit).empty();
+    if (changed) {
+        m_journal.keepRead(foundText, true,
                            tr("live mode: the unit read again, changed since it was last read"));
         m_picture.start(unit);
         m_sender.forgetSent();
         m_differences = model::compareConfigurations(unit, m_config.model());
-        m_unitDiffers = !m_differences.empty();
+        // Another unit (swapped while the link was down, or behind the same serial port) is
+        // asked about first; nothing goes to it meanwhile.
+        m_anotherUnit = identityMismatchWithRead(m_config.model(), true, m_target.journalUnit,
+                                                 fingerprintOf(unit), m_target.directoryPath);
+        if (m_anotherUnit) {
+            m_unitDiffers = true;
+            publish();
+            emit anotherUnitFound(false);
+            return;
+        }
     }
-    if (!m_unitDiffers)
+    decideAgain(changed);
+}
+
+void LiveSession::decideAgain(bool changed)
+{
+    if (m_anotherUnit) { // the answer about the unit decides first
+        publish();
+        return;
+    }
+    if (changed)
+        m_unitDiffers = !m_differences.empty();
+    if (!m_unitDiffers) {
         m_reads.readAgreed();
+        // The unit held follows what it is now, zones renamed live and all; whoever else holds
+        // it by then is for the next window that goes live to hear of.
+        if (m_claim)
+            m_claim(fingerprintOf(m_picture.model()));
+    }
     publish();
     if (m_unitDiffers)
         emit unitDiffers(false);
@@ -182,15 +272,17 @@ void LiveSession::readBack()
         publish();
 }
 
-void LiveSession::begin(const std::string& foundText)
+void LiveSession::begin(bool agreed)
 {
     m_phase = LivePhase::Live;
     m_begun = true;
     m_unitDiffers = false;
     m_differences.clear();
     m_sender.takeEditedAsSeen();
-    m_reads.readAgreed();
-    m_journal.keepRead(foundText, tr("live mode started: the unit as found"));
+    if (agreed)
+        m_reads.readAgreed();
+    else
+        m_reads.awaitRead();
     publish();
     m_sender.scheduleSend();
 }
@@ -215,18 +307,22 @@ void LiveSession::resolve(Side side)
     const bool atStart = m_phase == LivePhase::Deciding;
     m_unitDiffers = false;
     m_differences.clear();
+    if (!atStart)
+        m_reads.awaitRead(); // the read disagreed: only the next one can say "in sync"
     if (side == Side::TakeUnits) {
         m_sender.forgetWaiting();
         m_sender.forgetSent();
-        m_config.replaceModel(
-            m_picture.model(),
-            EditStep{tr("Take the Unit's Configuration"), {}, model::DiffSubject::Unit, 0});
+        m_config.replaceModel(m_picture.model(), EditStep{tr("Take the Unit's Configuration"),
+                                                          {},
+                                                          model::DiffSubject::Unit,
+                                                          0,
+                                                          EditStep::Pace::Single,
+                                                          true});
     }
     if (atStart) {
-        begin(m_foundText);
+        begin(false);
     } else {
         m_sender.takeEditedAsSeen();
-        m_reads.readAgreed(); // the unit was read; the edits that win go now
     }
     if (side == Side::SendEdited)
         m_sender.queueAll(m_picture.differingFrom(m_config.model()));
@@ -238,6 +334,9 @@ void LiveSession::onLost(const QString& reason)
 {
     m_checking = false;
     m_refetch.stop();
+    // The read on its way ends too, and its end says the rest (and keeps what came).
+    if (m_fetching && (m_phase == LivePhase::Fetching || m_phase == LivePhase::ReadingBack))
+        return;
     if (m_phase == LivePhase::Opening || m_phase == LivePhase::Fetching) {
         abandonStart(tr("the link was lost (%1)").arg(reason), false);
         return;
@@ -253,6 +352,7 @@ void LiveSession::onLost(const QString& reason)
 void LiveSession::abandonStart(const QString& why, bool turnedAway)
 {
     m_phase = LivePhase::Off;
+    m_anotherUnit.reset();
     dropLink();
     publish();
     emit startFailed(why, turnedAway);
@@ -268,6 +368,7 @@ void LiveSession::stop(Ending how)
         return;
     }
     if (m_phase != LivePhase::Live && m_phase != LivePhase::Ending) {
+        stopRead();    // what came of the start read is kept
         endNow(false); // nothing was sent yet
         return;
     }
@@ -289,7 +390,7 @@ void LiveSession::cancelNow()
     m_ending = Ending::Cancel; // the block stopped below does not finish the ending
     m_sender.dropWaiting();
     // A read stopped here ends nothing more: the end is said once, below.
-    m_fetching = m_readingAgain = false;
+    stopRead();
     if (m_link)
         m_link->cancelTransfer(); // its blocks are not applied
     endNow(false);
@@ -320,14 +421,25 @@ void LiveSession::endNow(bool finished, const std::optional<model::ConfigModel>&
         end.linesSent = static_cast<int>(m_sender.linesSent().size());
     }
     end.journalError = m_journal.error();
+    end.heldElsewhere = std::exchange(m_heldElsewhere, false);
     m_phase = LivePhase::Off;
     m_begun = m_checking = m_unitDiffers = m_fetching = m_readingAgain = false;
+    m_anotherUnit.reset();
     m_sender.end();
     m_refetch.stop();
     m_reads.stop();
     dropLink();
     publish();
     emit ended(end);
+}
+
+void LiveSession::stopRead()
+{
+    if (m_fetching && m_link) {
+        const QScopedValueRollback stopping(m_stopping, true);
+        m_link->stopTransfer();
+    }
+    m_fetching = m_readingAgain = false;
 }
 
 void LiveSession::dropLink()
@@ -379,6 +491,7 @@ LiveStatus LiveSession::status() const
     if (m_phase == LivePhase::Live || m_phase == LivePhase::Ending) {
         m_sender.addStatusFacts(facts);
         facts.lastRead = m_reads.lastRead();
+        facts.awaitingRead = m_reads.awaitingRead();
     }
     return liveStatusOf(facts);
 }

@@ -1,9 +1,10 @@
 #pragma once
 // Live mode: every edit of the configuration being edited reaches the unit as it is made
 // (LiveSender), and the state says at all times whether the unit agrees. Going live reads the unit
-// first, and the user decides which side wins where it differs; while live the unit is read again
-// to see that it still holds what it acknowledged; leaving reads it back. How and why:
-// docs/live-mode.md.
+// first; that read alone says which unit it is (asked about when it is not the one the
+// configuration came from) and where it differs (the user decides which side wins). While live
+// the unit is read again to see that it still holds what it acknowledged; leaving reads it back.
+// How and why: docs/live-mode.md.
 
 #include "model/config_diff.h"
 #include "model/config_model.h"
@@ -14,6 +15,7 @@
 #include "session/live/live_status.h"
 #include "session/live/live_types.h"
 #include "session/live/unit_picture.h"
+#include "session/unit/identity_check.h"
 
 #include <QObject>
 #include <QTimer>
@@ -41,6 +43,10 @@ public:
     // it and stop the block on its way at its current line.
     enum class Ending { Finish, Cancel };
     using RaiseQuestion = LiveSender::RaiseQuestion;
+    // Claims the unit a start read found for this window: false when another window is live on
+    // it, and live mode does not start. Claimed again after each read that agreed, so that the
+    // claim follows what the unit is now.
+    using UnitClaim = std::function<bool(const UnitFingerprint& read)>;
 
     // `config`, `clock` and `journal` must outlive the session; without a journal nothing is
     // kept.
@@ -52,6 +58,8 @@ public:
     const LiveSettings& settings() const { return m_settings; }
     // Without a question every raise beyond the limit is held back.
     void setRaiseQuestion(RaiseQuestion ask) { m_sender.setRaiseQuestion(std::move(ask)); }
+    // Without a claim no unit is ever held elsewhere.
+    void setUnitClaim(UnitClaim claim) { m_claim = std::move(claim); }
 
     // What found the unit differing from the configuration being edited.
     enum class Found { AtStart, LinkBack, ReadAgain };
@@ -61,6 +69,8 @@ public:
     void start(LiveTarget target);
     // The user's answer to unitDiffers().
     void resolve(Side side);
+    // The user's answer to anotherUnitFound(): go (or stay) live on that unit, or leave.
+    void answerAnotherUnit(bool goOn);
     // Leaves live mode; ended() says how.
     void stop(Ending how);
     // A slider was let go: whatever waits goes now.
@@ -77,12 +87,19 @@ public:
     bool canSendEdited() const;
     // What found the difference that unitDiffers() reported last.
     Found differsFound() const { return m_found; }
+    // The unit read is not the one the configuration came from: set while anotherUnitFound()
+    // waits for its answer.
+    const std::optional<IdentityMismatch>& anotherUnit() const { return m_anotherUnit; }
 
 signals:
     void statusChanged(const zel::session::LiveStatus& status);
     // The unit holds something else than the configuration being edited: at the start
     // (`atStart`), or when the link came back. Answer with resolve().
     void unitDiffers(bool atStart);
+    // A read found another unit than the one the configuration came from: at the start
+    // (`atStart`), or while live (swapped while the link was down). Nothing goes to it, and
+    // nothing else is asked, until answerAnotherUnit().
+    void anotherUnitFound(bool atStart);
     // Live mode could not start; `turnedAway`: the unit refused the connection or closed it at
     // once, as one that another program holds does.
     void startFailed(const QString& why, bool turnedAway);
@@ -97,7 +114,17 @@ private:
     void onReadAgain(const model::ConfigModel& unit, const std::string& foundText);
     void readAgain();
     void readBack();
-    void begin(const std::string& foundText);
+    // The start read is in: the unit is claimed, then asked about, then compared.
+    void startWith(const model::ConfigModel& unit);
+    void decideStart();
+    // A read while live found the unit as `changed` says: which side wins is asked when it
+    // differs from the configuration being edited.
+    void decideAgain(bool changed);
+    // `agreed`: the start read agreed with the configuration being edited; else the user decided
+    // which side wins, and the next read confirms it.
+    void begin(bool agreed);
+    // Stops the read on its way at once; what came is kept as its end says.
+    void stopRead();
     void abandonStart(const QString& why, bool turnedAway);
     void cancelNow();
     void finishEnding();
@@ -113,6 +140,7 @@ private:
     LiveSettings m_settings;
     UnitPicture m_picture;
     LiveSender m_sender;
+    UnitClaim m_claim;
     std::unique_ptr<LiveLink> m_link;
     LiveTarget m_target;
 
@@ -123,9 +151,11 @@ private:
     bool m_unitDiffers = false;       // waiting for resolve()
     bool m_fetching = false;
     bool m_readingAgain = false; // a read while live, not after the link came back
+    bool m_stopping = false;     // the read on its way is stopped by leaving
+    bool m_heldElsewhere = false;
+    std::optional<IdentityMismatch> m_anotherUnit;
     Found m_found = Found::AtStart;
     int m_pendingAtStop = 0;
-    std::string m_foundText; // the unit's configuration as fetched when live mode started
     std::vector<model::Difference> m_differences;
     LiveStatus m_published;
     QTimer m_refetch; // the check after the link came back is tried again

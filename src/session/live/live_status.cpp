@@ -41,6 +41,8 @@ LiveStatus liveStatusOf(const LiveFacts& facts)
             status.state = LiveState::NotApplied;
         } else if (facts.differs) {
             status.state = LiveState::NetworkHeld; // the one block never sent live
+        } else if (facts.awaitingRead) {
+            status.state = LiveState::AwaitingRead; // an acknowledgement is not a read
         } else {
             status.state = LiveState::InSync;
         }

@@ -21,6 +21,7 @@ struct LiveFacts {
     int pending = 0;           // blocks waiting to go or on their way
     int notApplied = 0;        // blocks the unit did not acknowledge whole
     bool differs = false;      // the edited configuration differs from the unit's picture
+    bool awaitingRead = false; // no read has agreed since the user decided which side wins
     QDateTime lastRead;
 };
 

@@ -46,21 +46,26 @@ struct LiveTarget {
     std::function<std::unique_ptr<link::LinkChannel>()> makeChannel;
     QString journalUnit;             // the unit as the journal names it
     link::TransferSettings transfer; // the receive limit; the reply timeout is live mode's own
+    // The unit directory, which names known units when the unit read is not the one the
+    // configuration came from; empty: none.
+    QString directoryPath;
 };
 
 enum class LiveState {
     Off,
-    Starting,    // opening the link and fetching the unit's configuration
-    InSync,      // the unit has acknowledged everything being edited
-    Sending,     // blocks wait to go or are on their way
-    NotApplied,  // the unit did not acknowledge some blocks (ERROR, no reply, link lost)
-    NetworkHeld, // only the network settings differ: they are not sent live
-    LinkLost,    // the link is being opened again
-    Checking,    // the link is back: the unit's configuration is fetched and compared
-    UnitDiffers, // the unit holds something else than what it was sent: which side wins?
-    Reading,     // the unit is read again; edits made meanwhile wait for the read
-    Ending,      // leaving live mode once what is pending has gone
-    ReadingBack, // leaving live mode: the unit is read back
+    Starting,     // opening the link and fetching the unit's configuration
+    InSync,       // the unit has acknowledged everything being edited, and a read agreed since
+                  // the user last decided which side wins
+    AwaitingRead, // as in sync, but no read has agreed since the user decided which side wins
+    Sending,      // blocks wait to go or are on their way
+    NotApplied,   // the unit did not acknowledge some blocks (ERROR, no reply, link lost)
+    NetworkHeld,  // only the network settings differ: they are not sent live
+    LinkLost,     // the link is being opened again
+    Checking,     // the link is back: the unit's configuration is fetched and compared
+    UnitDiffers,  // the unit holds something else than what it was sent: which side wins?
+    Reading,      // the unit is read again; edits made meanwhile wait for the read
+    Ending,       // leaving live mode once what is pending has gone
+    ReadingBack,  // leaving live mode: the unit is read back
 };
 
 struct LiveStatus {
@@ -91,6 +96,7 @@ struct LiveEnd {
     bool readBack = false;        // the unit was read back whole when leaving
     bool unitHoldsEdited = false; // the read back agreed with everything being edited
     int linesSent = 0;            // lines the unit acknowledged while live
+    bool heldElsewhere = false;   // another window is live on the unit read: it did not start
     QString journalError;         // why the journal could not keep an entry; empty when it could
 };
 

@@ -1,8 +1,11 @@
 #include "session/live/live_unit_lock.h"
 
+#include "link/host_address.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QHostAddress>
 #include <QLockFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -11,13 +14,31 @@ namespace zel::session {
 
 namespace {
 
+// The unit's name with the obvious aliases of a host as one: "localhost" is 127.0.0.1, and an
+// address is written as the network layer writes it ("[::1]" stays itself).
+QString aliasFree(const QString& unit)
+{
+    const QString prefix = QStringLiteral("tcp:");
+    if (!unit.startsWith(prefix))
+        return unit;
+    const link::HostAndPort parsed = link::parseHostText(unit.mid(prefix.size()));
+    if (parsed.problem != link::HostAndPort::Problem::None)
+        return unit;
+    QString host = parsed.host;
+    if (host.compare(QStringLiteral("localhost"), Qt::CaseInsensitive) == 0)
+        host = QHostAddress(QHostAddress::LocalHost).toString();
+    else if (const QHostAddress address(host); !address.isNull())
+        host = address.toString();
+    return prefix + link::hostAndPortText(host, parsed.port);
+}
+
 // The lock's file name: the unit's name with every character a file name may not hold as "_".
 QString lockBase(const QString& unit)
 {
     const QString folder =
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/live");
     QDir().mkpath(folder);
-    QString name = unit;
+    QString name = aliasFree(unit);
     name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")), QStringLiteral("_"));
     return folder + u'/' + name;
 }

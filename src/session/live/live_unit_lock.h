@@ -1,7 +1,9 @@
 #pragma once
-// One live session per unit on this computer: a lock file per unit in the user's data folder,
-// naming the window that holds it. A second window, of this program or another one, is told
-// which window holds the unit; a lock whose program has gone counts for nothing.
+// One live session per unit address on this computer: a lock file per address in the user's data
+// folder ("localhost" and 127.0.0.1 are one), naming the window that holds it. The unit itself,
+// by any address, is held by LiveIdentityLock once it has been read. A second window, of this
+// program or another one, is told which window holds the unit; a lock whose program has gone counts
+// for nothing.
 
 #include <QString>
 

@@ -1,8 +1,6 @@
 #include "session/unit/identity_check.h"
 
-#include "session/unit/short_time_text.h"
 #include "session/unit/unit_directory.h"
-#include "session/unit/unit_journal.h"
 
 #include <QCoreApplication>
 
@@ -44,31 +42,6 @@ std::optional<IdentityMismatch> mismatchWith(const model::ConfigModel& configura
 }
 
 } // namespace
-
-std::optional<IdentityMismatch> identityMismatch(const model::ConfigModel& configuration,
-                                                 bool edited, const QString& unit,
-                                                 const std::optional<UnitFingerprint>& atAddress)
-{
-    return identityMismatch(configuration, edited, unit, atAddress, journal::Journal(),
-                            UnitDirectory::defaultPath());
-}
-
-std::optional<IdentityMismatch> identityMismatch(const model::ConfigModel& configuration,
-                                                 bool edited, const QString& unit,
-                                                 const std::optional<UnitFingerprint>& atAddress,
-                                                 const journal::Journal& journal,
-                                                 const QString& directoryPath)
-{
-    if (atAddress && atAddress->isKnown())
-        return identityMismatchWithRead(configuration, edited, unit, *atAddress, directoryPath);
-    const std::optional<LastFetch> last = lastWholeFetch(journal, unit);
-    if (!last)
-        return std::nullopt;
-    return mismatchWith(configuration, edited, unit, last->fingerprint,
-                        QCoreApplication::translate("Unit", "as last fetched %1")
-                            .arg(shortTimeText(last->entry.time)),
-                        directoryPath);
-}
 
 std::optional<IdentityMismatch> identityMismatchWithRead(const model::ConfigModel& configuration,
                                                          bool edited, const QString& unit,

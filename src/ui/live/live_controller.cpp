@@ -3,9 +3,9 @@
 #include "model/config_diff.h"
 #include "session/configuration/configuration_session.h"
 #include "session/live/live_precheck.h"
+#include "session/unit/unit_directory.h"
 #include "text/latin1_text.h"
 #include "ui/common/user_prompts.h"
-#include "ui/compare/unit_identity_question.h"
 #include "ui/live/live_state_panel.h"
 #include "ui/live/live_status_texts.h"
 #include "ui/transfer/link_controller.h"
@@ -59,11 +59,16 @@ LiveController::LiveController(LiveWindowSide window)
     // Asked from the event loop, never from inside the transfer that found the difference.
     connect(&m_live, &LiveSession::unitDiffers, this, &LiveController::onUnitDiffers,
             Qt::QueuedConnection);
+    connect(&m_live, &LiveSession::anotherUnitFound, this, &LiveController::onAnotherUnit,
+            Qt::QueuedConnection);
     connect(&m_live, &LiveSession::startFailed, this, &LiveController::onStartFailed,
             Qt::QueuedConnection);
     connect(&m_live, &LiveSession::ended, this, &LiveController::onEnded);
     connect(&m_window.link, &LinkController::linkModeChanging, this,
             &LiveController::onLinkModeChanging);
+    m_live.setUnitClaim([this](const session::UnitFingerprint& read) {
+        return m_identityLock.take(read, holderName());
+    });
     m_live.setRaiseQuestion([this](const std::vector<session::VolumeRaise>& raises) {
         return m_window.prompts().confirm(
             live::raiseQuestion(raises, m_live.settings().volumeRaiseLimitDb));
@@ -107,16 +112,9 @@ void LiveController::goLive()
         return;
     }
     m_window.commitEdits(); // what the pages show is what goes
-    // Every edit goes to the unit at once: another unit at the address is asked about first.
-    if (!confirmSameUnit(m_window.prompts(), m_window.configuration.model(), true,
-                         link.journalUnit())) {
-        m_liveAction->setChecked(false);
-        return;
-    }
-    // One window live on a unit: two would undo each other's edits.
-    QString title = m_window.window.windowTitle();
-    title.remove(QStringLiteral("[*]"));
-    if (!m_unitLock.take(link.journalUnit(), title)) {
+    // One window live on a unit: two would undo each other's edits. The unit at the address is
+    // held by what it is once the start read has said so.
+    if (!m_unitLock.take(link.journalUnit(), holderName())) {
         m_liveAction->setChecked(false);
         m_window.prompts().showError(live::heldElsewhereText(m_unitLock.heldBy()));
         return;
@@ -124,8 +122,9 @@ void LiveController::goLive()
     m_liveUnit = link.journalUnit();
     m_liveHost = link.host();
     link.holdForLive(true);
-    // The unit is read first, always: a mark of an earlier send says nothing of what it holds.
-    m_live.start({link.liveChannelMaker(), link.journalUnit(), link.transferSettings()});
+    // The unit is read first, always: that read alone says which unit it is and what it holds.
+    m_live.start({link.liveChannelMaker(), link.journalUnit(), link.transferSettings(),
+                  session::UnitDirectory::defaultPath()});
     updateAction();
     emit liveChanged();
 }
@@ -146,9 +145,24 @@ void LiveController::onUnitDiffers()
                                                  : LiveSession::Side::Leave);
 }
 
+void LiveController::onAnotherUnit(bool atStart)
+{
+    if (!m_live.anotherUnit())
+        return; // live mode ended meanwhile
+    m_live.answerAnotherUnit(
+        m_window.prompts().confirm(live::anotherUnitQuestion(*m_live.anotherUnit(), atStart)));
+}
+
+QString LiveController::holderName() const
+{
+    QString title = m_window.window.windowTitle();
+    return title.remove(QStringLiteral("[*]"));
+}
+
 void LiveController::onStartFailed(const QString& why, bool turnedAway)
 {
     m_unitLock.release();
+    m_identityLock.release();
     m_window.link.holdForLive(false);
     updateAction();
     emit liveChanged();
@@ -160,10 +174,17 @@ void LiveController::onStartFailed(const QString& why, bool turnedAway)
 void LiveController::onEnded(const session::LiveEnd& end)
 {
     m_unitLock.release();
+    m_identityLock.release();
     m_window.link.holdForLive(false);
     if (end.unitHoldsEdited)
         m_window.configuration.deliveredToUnit(m_liveUnit.toStdString());
-    m_window.showStatus(live::endText(end));
+    const QString heldElsewhere =
+        end.heldElsewhere ? live::heldElsewhereText(m_identityLock.heldBy()) : QString();
+    m_window.showStatus(heldElsewhere.isEmpty() ? live::endText(end)
+                                                : QLatin1Char(' ') + heldElsewhere);
+    if (!heldElsewhere.isEmpty()) // told from the event loop, not from inside the read
+        QTimer::singleShot(0, this,
+                           [this, heldElsewhere] { m_window.prompts().showError(heldElsewhere); });
     updateAction();
     emit liveChanged();
     if (!m_closing && !m_closeWhenEnded)

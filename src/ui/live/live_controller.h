@@ -1,10 +1,12 @@
 #pragma once
 // The window's side of live mode: the "Unit" menu ("Live", "Resend Not Applied", "Live Volume
-// Limit..."), the live state line in the status bar, the questions live mode asks (which side
-// wins, a large volume raise), and what it says when it ends. Going live is checked in one place
-// (session::whyNotLive()); the unit is always read and compared first, and one window at a time
-// may be live on a unit.
+// Limit..."), the live state line in the status bar, the questions live mode asks (another unit
+// than the configuration's, which side wins, a large volume raise), and what it says when it
+// ends. Going live is checked in one place (session::whyNotLive()); the unit is always read
+// first, and one window at a time may be live on a unit, by its address and, once read, by what
+// it is.
 
+#include "session/live/live_identity_lock.h"
 #include "session/live/live_session.h"
 #include "session/live/live_unit_lock.h"
 #include "session/live/settle_clock.h"
@@ -72,6 +74,9 @@ private:
     void onToggled(bool on);
     void goLive();
     void onUnitDiffers();
+    void onAnotherUnit(bool atStart);
+    // The window's title, as a second window is told it.
+    QString holderName() const;
     void onStartFailed(const QString& why, bool turnedAway);
     void onEnded(const session::LiveEnd& end);
     void onLinkModeChanging();
@@ -82,6 +87,7 @@ private:
     session::TimerSettleClock m_clock;
     session::LiveSession m_live;
     session::LiveUnitLock m_unitLock;
+    session::LiveIdentityLock m_identityLock;
     QMenu* m_menu;
     QAction* m_liveAction;
     QAction* m_resendAction;

@@ -30,6 +30,8 @@ QString stateText(const session::LiveStatus& status, const QDateTime& now)
         return QObject::tr("Live: in sync with %1, read %2 s ago")
             .arg(status.peer)
             .arg(std::max<qint64>(0, status.lastRead.secsTo(now)));
+    case LiveState::AwaitingRead:
+        return QObject::tr("Live: awaiting the next read of %1").arg(status.peer);
     case LiveState::Reading:
         return status.pending > 0 ? QObject::tr("Live: reading the unit; %1 waiting for the read")
                                         .arg(changes(status.pending))
@@ -152,6 +154,21 @@ QString closedWithUnsentText(int notSent)
     return QObject::tr("Live mode ended as the window closed: %1 did not reach the unit and "
                        "%2 cancelled.")
         .arg(changes(notSent), notSent == 1 ? QObject::tr("was") : QObject::tr("were"));
+}
+
+QString anotherUnitQuestion(const session::IdentityMismatch& mismatch, bool atStart)
+{
+    const QString units = QObject::tr("This configuration: %1.\nAt %2: %3.")
+                              .arg(mismatch.configuration, mismatch.unit, mismatch.atAddress);
+    if (atStart)
+        return QObject::tr("The unit at %1 does not look like the unit this configuration came "
+                           "from.\n\n%2\n\nGo live on it anyway? Every edit would reach it as it "
+                           "is made.")
+            .arg(mismatch.unit, units);
+    return QObject::tr("The unit at %1, read again, does not look like the unit this configuration "
+                       "came from: it may have been swapped.\n\n%2\n\nStay live on it anyway? "
+                       "Nothing has been sent to it.")
+        .arg(mismatch.unit, units);
 }
 
 } // namespace zel::ui::live

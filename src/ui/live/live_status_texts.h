@@ -33,5 +33,8 @@ QString closeWhileLiveQuestion();
 QString heldElsewhereText(const QString& heldBy);
 // The message box when the window is closed while live and something was not sent.
 QString closedWithUnsentText(int notSent);
+// The question when the unit read is not the one the configuration came from: before going live
+// (`atStart`), or while live, naming both units.
+QString anotherUnitQuestion(const session::IdentityMismatch& mismatch, bool atStart);
 
 } // namespace zel::ui::live

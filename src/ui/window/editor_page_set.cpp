@@ -92,7 +92,7 @@ void EditorPageSet::reshowModel()
 void EditorPageSet::showStep(const session::EditStep& step)
 {
     reshowModel();
-    if (EditorPage* page = pageEditing(step.subject)) {
+    if (EditorPage* page = step.wholeConfiguration ? nullptr : pageEditing(step.subject)) {
         m_tabs->setCurrentWidget(page);
         if (step.record > 0)
             page->showRecord(step.subject, step.record);

@@ -48,11 +48,12 @@ TEST(LiveInTheWindow, GoingLiveAgreesWithTheUnitFirst)
     struct Case {
         const char* what;
         Link link;
-        const char* loaded; // "import", "zel8", "nothing", "exported, swapped"
+        const char* loaded; // "import", "zel8", "nothing", "exported, swapped", "imported, ..."
         ui::LiveSide answer;
         bool asked;
         bool live;
         QStringList faults = {};
+        bool sameUnitAnswer = true; // to "Go live on it anyway?"
     };
     const Case cases[] = {
         {"right after a whole import: at once", Link::Tcp, "import", ui::LiveSide::Cancel, false,
@@ -65,6 +66,17 @@ TEST(LiveInTheWindow, GoingLiveAgreesWithTheUnitFirst)
         // The unit is read whatever the window remembers of it.
         {"exported, then another unit at the address: asked", Link::Tcp, "exported, swapped",
          ui::LiveSide::Cancel, true, false},
+        // Which unit it is comes from the read alone, never from what the window fetched before.
+        {"imported, then another unit: it is named after the read, and declined",
+         Link::Tcp,
+         "imported, swapped",
+         ui::LiveSide::SendEdited,
+         false,
+         false,
+         {},
+         false},
+        {"imported, then another unit: agreed to, which side wins comes next", Link::Tcp,
+         "imported, swapped", ui::LiveSide::Cancel, true, false},
         {"nothing loaded: refused", Link::Tcp, "nothing", ui::LiveSide::Cancel, false, false},
         {"an import cut short: refused",
          Link::Tcp,
@@ -85,19 +97,25 @@ TEST(LiveInTheWindow, GoingLiveAgreesWithTheUnitFirst)
         else
             w.chooseSerial(unit.address());
         const QLatin1String loaded(c.loaded);
+        const bool swapped = loaded.endsWith(QLatin1String("swapped"));
         ZelSimProcess other;
-        if (loaded == "import" || loaded == "exported, swapped")
+        if (loaded == "import" || swapped)
             ASSERT_TRUE(w.runToEnd(w.window.importAction()));
         else if (loaded == "zel8")
             w.window.newZel8Action()->trigger();
         if (loaded == "exported, swapped") {
             w.prompts->confirmAnswer = true; // the identity question, as asked before
             ASSERT_TRUE(w.runToEnd(w.window.exportAction()));
+        }
+        w.prompts->confirmAnswer = c.sameUnitAnswer;
+        if (swapped) {
             unit.kill();
             ASSERT_TRUE(other.start(c.link, {"--config", kFilled}, unit.address()));
         }
         w.prompts->liveSideAnswer = c.answer;
         const qsizetype entries = w.link.journal().entries().size();
+        QWidget* shown = w.window.pageSet().zoneAudioPage();
+        w.window.tabs()->setCurrentWidget(shown);
         live.liveAction()->trigger();
         const QLabel* state = live.statePanel()->stateLabel();
         if (c.live) {
@@ -108,6 +126,7 @@ TEST(LiveInTheWindow, GoingLiveAgreesWithTheUnitFirst)
             EXPECT_FALSE(w.window.importAction()->isEnabled());
             EXPECT_FALSE(w.window.exportAction()->isEnabled());
             EXPECT_EQ(w.window.model().zoneCount(), 16);
+            EXPECT_EQ(w.window.tabs()->currentWidget(), shown) << "the page shown stays";
             live.liveAction()->trigger(); // leave: the unit is read back first
             ASSERT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 15000));
             EXPECT_TRUE(w.window.statusText().endsWith("read back, holds the configuration "
@@ -115,14 +134,22 @@ TEST(LiveInTheWindow, GoingLiveAgreesWithTheUnitFirst)
             EXPECT_EQ(w.link.journal().entries().size(), entries + 3) << "found, sent, read back";
         } else {
             EXPECT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 15000));
-            EXPECT_EQ(w.prompts->errors.size(), c.asked ? 0 : 1) << "refused, and why";
-            EXPECT_EQ(w.link.journal().entries().size(), entries);
+            EXPECT_EQ(w.prompts->errors.size(), c.asked || swapped ? 0 : 1) << "refused, and why";
+            // The read is kept whatever the answers; nothing went to the unit.
+            EXPECT_EQ(w.link.journal().entries().size(), entries + (c.asked || swapped ? 1 : 0));
+            QStringList sent = other.receivedCommands();
+            sent.removeAll("[]");
+            sent.removeAll("[QXSB]");
+            EXPECT_TRUE(sent.isEmpty()) << sent.join(' ').toStdString();
         }
+        const QStringList sameUnit = w.prompts->confirmations.filter("Go live on it anyway?");
+        ASSERT_EQ(sameUnit.size(), swapped ? 1 : 0);
+        EXPECT_TRUE(!swapped || sameUnit[0].contains("zone 1 \"Room 01\"")) << "both named";
         EXPECT_FALSE(live.liveAction()->isChecked());
         EXPECT_FALSE(state->isVisibleTo(&w.window)) << "the state line goes with live mode";
         ASSERT_EQ(w.prompts->liveSideQuestions.size(), c.asked ? 1 : 0);
         EXPECT_TRUE(!c.asked || w.prompts->liveSideQuestions[0].startsWith("The unit's configur"));
-        EXPECT_EQ(w.prompts->liveSideCouldSend, loaded == "exported, swapped") << "not a ZEL-8";
+        EXPECT_EQ(w.prompts->liveSideCouldSend, swapped && c.asked) << "not a ZEL-8";
     }
 }
 
@@ -213,30 +240,51 @@ TEST(LiveInTheWindow, LeavingWithABlockOnItsWaySendsOrCancelsItAndSaysWhich)
     }
 }
 
+// By one address, by an alias of it, or by another way to the same unit.
 TEST(LiveInTheWindow, OneWindowAtATimeIsLiveOnAUnit)
 {
-    ZelSimProcess unit;
-    ASSERT_TRUE(unit.start(Link::Tcp)) << unit.error().toStdString();
-    LinkWindow first;
-    LinkWindow second;
-    for (LinkWindow* w : {&first, &second}) {
-        w->chooseTelnet(unit.address());
-        ASSERT_TRUE(w->runToEnd(w->window.importAction()));
+    struct Case {
+        const char* what;
+        Link second; // zelsim's own link, the second window's
+        const char* host;
+        QStringList faults = {};
+    };
+    const Case cases[] = {
+        {"one address", Link::Tcp, "127.0.0.1"},
+        {"localhost for 127.0.0.1", Link::Tcp, "localhost"},
+        {"by TCP and over serial", Link::Pty, "", {"--tcp", "0", "--config", kFilled}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ZelSimProcess unit;
+        ASSERT_TRUE(unit.start(c.second, c.faults)) << unit.error().toStdString();
+        const QString tcp =
+            c.second == Link::Tcp ? unit.address() : unit.announced("listening on ");
+        LinkWindow first;
+        LinkWindow second;
+        first.chooseTelnet(tcp);
+        if (c.second == Link::Pty)
+            second.chooseSerial(unit.address());
+        else
+            second.chooseTelnet(c.host + tcp.mid(tcp.lastIndexOf(':')));
+        for (LinkWindow* w : {&first, &second})
+            ASSERT_TRUE(w->runToEnd(w->window.importAction()));
+        first.window.setWindowTitle(QStringLiteral("Lobby rack[*]"));
+        ui::LiveController& holder = *first.window.live();
+        holder.liveAction()->trigger();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return holder.session().status().state == LiveState::InSync; }, 15000));
+        ui::LiveController& refused = *second.window.live();
+        refused.liveAction()->trigger();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !second.prompts->errors.isEmpty(); }, 15000));
+        EXPECT_FALSE(refused.isLive() || refused.liveAction()->isChecked());
+        EXPECT_TRUE(second.prompts->errors[0].contains("another window: Lobby rack (process "));
+        holder.liveAction()->trigger(); // left: the unit is free again
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !holder.isLive(); }, 15000));
+        refused.liveAction()->trigger();
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return refused.session().status().state == LiveState::InSync; }, 15000));
     }
-    first.window.setWindowTitle(QStringLiteral("Lobby rack[*]"));
-    ui::LiveController& holder = *first.window.live();
-    holder.liveAction()->trigger();
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return holder.session().status().state == LiveState::InSync; }, 15000));
-    ui::LiveController& refused = *second.window.live();
-    refused.liveAction()->trigger();
-    EXPECT_FALSE(refused.isLive() || refused.liveAction()->isChecked());
-    EXPECT_TRUE(second.prompts->errors.value(0).contains("another window: Lobby rack (process "));
-    holder.liveAction()->trigger(); // left: the unit is free again
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !holder.isLive(); }, 15000));
-    refused.liveAction()->trigger();
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return refused.session().status().state == LiveState::InSync; }, 15000));
 }
 
 // A change at the unit's keypad is found by the next read while live; the following edit of
