@@ -75,7 +75,8 @@ packaged /usr/share/man/man1/zelconfig.1.gz | gunzip >"$manual"
 warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$manual" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "the manual page zelconfig(1) renders with warnings: $warnings"
 rendered=$(MANWIDTH=80 man -l "$manual" 2>/dev/null)
-for heading in MENUS "THE UNIT JOURNAL" FILES "Compare with Unit" "History..." "Copy Zone Settings"; do
+for heading in MENUS "THE UNIT JOURNAL" FILES "Compare with Unit" "History..." "Copy Zone Settings" \
+  "Find Units..." "Open Site..." "Live Read Period"; do
   grep -qF "$heading" <<<"$rendered" || fail "the manual page zelconfig(1) says nothing of $heading"
 done
 echo "package-check: zelconfig(1) renders, $(wc -l <<<"$rendered") lines"
