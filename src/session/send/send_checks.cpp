@@ -13,14 +13,6 @@ namespace zel::session::send {
 
 namespace {
 
-QStringList qtStrings(const std::vector<std::string>& texts)
-{
-    QStringList out;
-    for (const std::string& text : texts)
-        out << text::fromLatin1(text);
-    return out;
-}
-
 Finding findingOf(Check check, bool refusal, QStringList items = {}, QString reason = {})
 {
     Finding finding;
@@ -42,7 +34,7 @@ std::optional<Finding> unknownUnit(const Outgoing& outgoing, const UnitRead& rea
     if (!read.whole())
         return findingOf(Check::ReadNotWhole, outgoing.needsWholeRead, {}, read.incompleteReason);
     if (outgoing.needsWholeRead && !read.missingParts.empty())
-        return findingOf(Check::ReadNotWhole, true, qtStrings(read.missingParts),
+        return findingOf(Check::ReadNotWhole, true, text::fromLatin1(read.missingParts),
                          QCoreApplication::translate("Send", "it did not set %1")
                              .arg(text::fromLatin1(model::joinParts(read.missingParts))));
     if (model::unitModelOf(outgoing.configuration) && !model::unitModelOf(read.unit))
@@ -76,8 +68,8 @@ std::vector<Finding> findings(const Outgoing& outgoing, const UnitRead& read, co
 {
     std::vector<Finding> found;
     if (!outgoing.missingParts.empty() || !outgoing.cutReason.isEmpty())
-        found.push_back(findingOf(Check::NotWholeEnough, false, qtStrings(outgoing.missingParts),
-                                  outgoing.cutReason));
+        found.push_back(findingOf(Check::NotWholeEnough, false,
+                                  text::fromLatin1(outgoing.missingParts), outgoing.cutReason));
     QStringList uncarried;
     for (const model::UncarriedText& text : model::uncarriedTexts(outgoing.configuration))
         uncarried << text::fromLatin1(model::describeUncarried(text));

@@ -17,18 +17,6 @@
 
 namespace zel::ui {
 
-namespace {
-
-QStringList qtStrings(const std::vector<std::string>& texts)
-{
-    QStringList out;
-    for (const std::string& text : texts)
-        out << text::fromLatin1(text);
-    return out;
-}
-
-} // namespace
-
 SendController::SendController(SendWindowSide window, QObject* parent)
     : QObject(parent), m_window(std::move(window)),
       m_unitSend(m_bridge, m_bridge, session::UnitDirectory::defaultPath())
@@ -46,9 +34,9 @@ SendController::SendController(SendWindowSide window, QObject* parent)
         m_exporting = m_kind;
         if (m_kind == Kind::Restore) // whatever it held of an export before, it takes the entry
             m_window.configuration.unitOverwritten(link.journalUnit().toStdString());
-        link.exportConfiguration(qtStrings(lines), m_kind == Kind::Selected
-                                                       ? LinkController::Send::Partial
-                                                       : LinkController::Send::Whole);
+        link.exportConfiguration(text::fromLatin1(lines), m_kind == Kind::Selected
+                                                              ? LinkController::Send::Partial
+                                                              : LinkController::Send::Whole);
         if (!link.isTransferRunning())
             m_exporting.reset();
     };
@@ -227,7 +215,7 @@ bool SendController::confirmWholeEnough()
         return m_window.prompts().confirm(
             loaded.missingParts().empty()
                 ? questions::sendIncomplete(reason)
-                : questions::sendPartial(qtStrings(loaded.missingParts()), reason,
+                : questions::sendPartial(text::fromLatin1(loaded.missingParts()), reason,
                                          mode == link::LinkMode::File));
     }
     case session::ConfigurationSession::ExportVerdict::Send:

@@ -25,6 +25,22 @@ using session::LiveState;
 
 const QString kFilled = QStringLiteral(ZEL_SOURCE_DIR "/tests/tools/data/filled_zel16.zel");
 
+// Imports from the unit at `address`, goes live and waits until a read agreed; the zone audio
+// page is shown, and returned. Null when live mode never came in sync.
+ui::ZoneAudioPage* liveInSync(LinkWindow& w, const QString& address)
+{
+    ui::LiveController& live = *w.window.live();
+    w.chooseTelnet(address);
+    if (!w.runToEnd(w.window.importAction()))
+        return nullptr;
+    live.liveAction()->trigger();
+    if (!QTest::qWaitFor([&] { return live.session().status().state == LiveState::InSync; }, 15000))
+        return nullptr;
+    ui::ZoneAudioPage* page = w.window.pageSet().zoneAudioPage();
+    w.window.tabs()->setCurrentWidget(page);
+    return page;
+}
+
 TEST(LiveInTheWindow, TheLiveItemFollowsTheLink)
 {
     LinkWindow w;
@@ -159,13 +175,8 @@ TEST(LiveInTheWindow, ASliderLetGoSendsItsValueAndTheStateLineSaysSo)
     ASSERT_TRUE(unit.start(Link::Tcp, {"--error-on", "VO2R"})) << unit.error().toStdString();
     LinkWindow w;
     ui::LiveController& live = *w.window.live();
-    w.chooseTelnet(unit.address());
-    ASSERT_TRUE(w.runToEnd(w.window.importAction()));
-    live.liveAction()->trigger();
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return live.session().status().state == LiveState::InSync; }, 15000));
-    ui::ZoneAudioPage* page = w.window.pageSet().zoneAudioPage();
-    w.window.tabs()->setCurrentWidget(page);
+    ui::ZoneAudioPage* page = liveInSync(w, unit.address());
+    ASSERT_NE(page, nullptr);
     auto* volume = page->findChild<QSlider*>(QStringLiteral("volumeSlider"));
     volume->setSliderDown(true);
     volume->setValue(volume->value() - 3);
@@ -299,11 +310,7 @@ TEST(LiveInTheWindow, AKeypadChangeIsFoundAndNeverUndone)
     settings.quietBeforeRead = std::chrono::milliseconds(100);
     settings.readPeriod = std::chrono::milliseconds(500);
     live.session().setSettings(settings);
-    w.chooseTelnet(unit.address());
-    ASSERT_TRUE(w.runToEnd(w.window.importAction()));
-    live.liveAction()->trigger();
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return live.session().status().state == LiveState::InSync; }, 15000));
+    ASSERT_NE(liveInSync(w, unit.address()), nullptr);
     const QLabel* state = live.statePanel()->stateLabel();
     EXPECT_TRUE(state->text().contains(QRegularExpression(R"(, read \d+ s ago$)")))
         << state->text().toStdString();
@@ -336,13 +343,8 @@ TEST(LiveInTheWindow, ADropDownSteppedByKeysSendsTheChoiceItRestsOn)
     w.window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
     ui::LiveController& live = *w.window.live();
-    w.chooseTelnet(unit.address());
-    ASSERT_TRUE(w.runToEnd(w.window.importAction()));
-    live.liveAction()->trigger();
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return live.session().status().state == LiveState::InSync; }, 15000));
-    ui::ZoneAudioPage* page = w.window.pageSet().zoneAudioPage();
-    w.window.tabs()->setCurrentWidget(page);
+    ui::ZoneAudioPage* page = liveInSync(w, unit.address());
+    ASSERT_NE(page, nullptr);
     auto* mode = page->findChild<QComboBox*>(QStringLiteral("dspModeBox"));
     mode->setFocus();
     const qsizetype taken = unit.receivedCommands().size();
