@@ -34,6 +34,8 @@ QByteArray entryHeader(const Entry& entry)
     header += remark("time", entry.time.toUTC().toString(Qt::ISODateWithMs));
     header += remark("kind", kindText(kindOf(entry)));
     header += remark("unit", entry.unit);
+    if (entry.cause != Cause::None)
+        header += remark("cause", causeText(entry.cause));
     if (!entry.whole && !entry.ending.isEmpty())
         header += remark("ending", entry.ending);
     if (!entry.identity.isEmpty())
@@ -82,6 +84,8 @@ std::optional<HeaderRead> readEntryHeader(const QByteArray& bytes)
             kind = kindFromText(value);
         else if (key == "unit")
             read.entry.unit = value;
+        else if (key == "cause")
+            read.entry.cause = causeFromText(value);
         else if (key == "ending")
             read.entry.ending = value;
         else if (key == "identity")

@@ -8,6 +8,7 @@
 //   ; time: 2026-03-01T10:15:02.120Z
 //   ; kind: whole fetch
 //   ; unit: tcp:192.0.2.7:23
+//   ; cause: site backup
 //   ; lines: 495
 //   ; end of entry header
 
@@ -22,12 +23,12 @@ namespace zel::journal {
 // A header is read from no more than this many bytes at the start of a text.
 constexpr qsizetype kHeaderReadLimit = 16 * 1024;
 
-// The header of `entry` (its time, kind, unit, ending, identity, kept and configLines), CR LF
-// line ends.
+// The header of `entry` (its time, kind, unit, cause, ending, identity, kept and configLines), CR
+// LF line ends.
 QByteArray entryHeader(const Entry& entry);
 
 struct HeaderRead {
-    Entry entry;             // time, kind, unit, ending, identity, kept and configLines
+    Entry entry;             // time, kind, unit, cause, ending, identity, kept and configLines
     qsizetype bodyStart = 0; // where the configuration text begins
 };
 

@@ -10,6 +10,11 @@ constexpr std::array kKinds = {
     Kind::WholeFetch,  Kind::IncompleteFetch,       Kind::WholeSend, Kind::IncompleteSend,
     Kind::PartialSend, Kind::IncompletePartialSend, Kind::LiveSend,  Kind::IncompleteLiveSend};
 
+constexpr std::array kCauses = {Cause::Import,     Cause::Export,    Cause::SendSelected,
+                                Cause::AsFound,    Cause::Compare,   Cause::SiteBackup,
+                                Cause::SiteVerify, Cause::LiveStart, Cause::LiveRead,
+                                Cause::LiveEdit,   Cause::LiveEnd,   Cause::Restore};
+
 } // namespace
 
 QString directionWord(Direction direction)
@@ -57,6 +62,47 @@ std::optional<Kind> kindFromText(const QString& text)
         if (kindText(kind) == text)
             return kind;
     return std::nullopt;
+}
+
+QString causeText(Cause cause)
+{
+    switch (cause) {
+    case Cause::None:
+        return {};
+    case Cause::Import:
+        return QStringLiteral("import");
+    case Cause::Export:
+        return QStringLiteral("export");
+    case Cause::SendSelected:
+        return QStringLiteral("Send Selected");
+    case Cause::AsFound:
+        return QStringLiteral("as found before a send");
+    case Cause::Compare:
+        return QStringLiteral("compare");
+    case Cause::SiteBackup:
+        return QStringLiteral("site backup");
+    case Cause::SiteVerify:
+        return QStringLiteral("site verify");
+    case Cause::LiveStart:
+        return QStringLiteral("live start");
+    case Cause::LiveRead:
+        return QStringLiteral("live read");
+    case Cause::LiveEdit:
+        return QStringLiteral("live edit");
+    case Cause::LiveEnd:
+        return QStringLiteral("live end");
+    case Cause::Restore:
+        return QStringLiteral("restore");
+    }
+    return {};
+}
+
+Cause causeFromText(const QString& text)
+{
+    for (const Cause cause : kCauses)
+        if (causeText(cause) == text)
+            return cause;
+    return Cause::None;
 }
 
 void setKind(Entry& entry, Kind kind)

@@ -23,6 +23,8 @@ QJsonObject toJson(const Entry& entry)
         object["identity"] = entry.identity;
     if (entry.kept)
         object["kept"] = true;
+    if (entry.cause != Cause::None)
+        object["cause"] = causeText(entry.cause);
     if (entry.live)
         object["live"] = true;
     return object;
@@ -64,6 +66,7 @@ std::optional<IndexRead> readIndex(const QByteArray& bytes)
         entry.ending = object["ending"].toString();
         entry.identity = object["identity"].toString();
         entry.kept = object["kept"].toBool();
+        entry.cause = causeFromText(object["cause"].toString());
         entry.live = entry.partial && object["live"].toBool();
         entry.configLines = object["configLines"].toInt();
         entry.file = object["file"].toString();

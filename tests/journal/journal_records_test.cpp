@@ -26,9 +26,10 @@ QStringList fieldsOf(const QList<Entry>& entries)
 {
     QStringList all;
     for (const Entry& e : entries)
-        all << QStringLiteral("%1|%2|%3|%4|%5|%6|%7")
+        all << QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8")
                    .arg(e.time.toString(Qt::ISODateWithMs), summaryText(e), e.unit, e.identity,
-                        e.kept ? "kept" : "", QString::number(e.configLines), e.file);
+                        e.kept ? "kept" : "", QString::number(e.configLines), e.file,
+                        causeText(e.cause));
     return all;
 }
 
@@ -45,10 +46,12 @@ QByteArray readBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
-Entry made(Kind kind, const QString& unit, const QString& ending = {}, const QString& identity = {})
+Entry made(Kind kind, const QString& unit, const QString& ending = {}, const QString& identity = {},
+           Cause cause = Cause::None)
 {
     Entry entry;
     setKind(entry, kind);
+    entry.cause = cause;
     std::tie(entry.unit, entry.ending, entry.identity) = std::tie(unit, ending, identity);
     return entry;
 }
@@ -69,8 +72,13 @@ TEST(JournalRecords, ADamagedOrMissingIndexIsRebuiltFromTheTextsAndNothingIsLost
         SCOPED_TRACE(name);
         const QTemporaryDir folder;
         Journal journal(folder.path(), {2, 1 << 20}); // the bound would drop what is not named
-        ASSERT_EQ(journal.record(made(Kind::WholeFetch, "tcp:a:23", {}, "unit-fp"), fetched), "");
-        ASSERT_EQ(journal.record(made(Kind::PartialSend, "tcp:a:23"), sent), "");
+        ASSERT_EQ(
+            journal.record(made(Kind::WholeFetch, "tcp:a:23", {}, "unit-fp", Cause::SiteBackup),
+                           fetched),
+            "");
+        ASSERT_EQ(
+            journal.record(made(Kind::PartialSend, "tcp:a:23", {}, {}, Cause::SendSelected), sent),
+            "");
         ASSERT_EQ(journal.setKept(journal.entries().front(), true), "");
         const QStringList before = fieldsOf(journal.entries());
 
@@ -81,6 +89,8 @@ TEST(JournalRecords, ADamagedOrMissingIndexIsRebuiltFromTheTextsAndNothingIsLost
         ASSERT_EQ(after.size(), 3);
         EXPECT_EQ(fieldsOf(after.mid(1)), before);
         EXPECT_EQ(summaryText(after[0]), "incomplete fetch: cancelled");
+        EXPECT_EQ(QStringList({causeText(after[1].cause), causeText(after[2].cause)}),
+                  QStringList({"Send Selected", "site backup"}));
         EXPECT_EQ(journal.text(after[0]), "[SD");
         EXPECT_EQ(journal.text(after[1]), sent);
         EXPECT_EQ(journal.text(after[2]), fetched);
