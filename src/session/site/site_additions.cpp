@@ -28,7 +28,8 @@ bool reaches(const QList<SiteUnit>& units, const SiteLink& link)
 
 QString siteName(const QString& sitePath)
 {
-    return sitePath.isEmpty() ? QCoreApplication::translate("Site", "New Site") : QFileInfo(sitePath).completeBaseName();
+    return sitePath.isEmpty() ? QCoreApplication::translate("Site", "New Site")
+                              : QFileInfo(sitePath).completeBaseName();
 }
 
 QString proposedUnitName(const UnitFingerprint& fingerprint)
@@ -39,7 +40,8 @@ QString proposedUnitName(const UnitFingerprint& fingerprint)
         if (!name.isEmpty() && name.compare(blank, Qt::CaseInsensitive) != 0)
             return name;
     }
-    return fingerprint.isKnown() ? modelText(fingerprint) : QCoreApplication::translate("Site", "Unit");
+    return fingerprint.isKnown() ? modelText(fingerprint)
+                                 : QCoreApplication::translate("Site", "Unit");
 }
 
 QString uniqueName(const QString& name, const QStringList& taken)
@@ -91,7 +93,8 @@ QString addSiteUnits(Site& site, const QList<SiteUnit>& units)
     for (const SiteUnit& unit : units) {
         QString problem = siteUnitProblem(grown, -1, unit.name, unit.link.text());
         if (problem.isEmpty() && reaches(grown.units, unit.link))
-            problem = QCoreApplication::translate("Site", "the site reaches %1 already").arg(unit.link.text());
+            problem = QCoreApplication::translate("Site", "the site reaches %1 already")
+                          .arg(unit.link.text());
         if (!problem.isEmpty())
             return QStringLiteral("%1: %2").arg(unit.name.trimmed(), problem);
         grown.units << SiteUnit{unit.name.trimmed(), unit.link, {}, {}};

@@ -28,8 +28,8 @@ QString proposedUnitName(const UnitFingerprint& fingerprint);
 QString uniqueName(const QString& name, const QStringList& taken);
 
 struct SiteProposal {
-    QList<SiteUnit> units;      // to add, named, in the order found
-    QList<FoundUnit> inSite;    // found, but the site reaches them already
+    QList<SiteUnit> units;   // to add, named, in the order found
+    QList<FoundUnit> inSite; // found, but the site reaches them already
 };
 // The units of `found` to add to `site`, each named unique within the site and among them.
 SiteProposal proposeSiteUnits(const Site& site, const QList<FoundUnit>& found);

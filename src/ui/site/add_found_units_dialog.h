@@ -22,8 +22,8 @@ public:
     enum Column { kNameColumn, kLinkColumn };
     using Adding = std::function<bool(const QList<session::SiteUnit>&)>;
 
-    AddFoundUnitsDialog(const session::SiteProposal& proposal, const QString& siteName,
-                        Adding add, QWidget* parent = nullptr);
+    AddFoundUnitsDialog(const session::SiteProposal& proposal, const QString& siteName, Adding add,
+                        QWidget* parent = nullptr);
 
     // The units as the rows name them now.
     QList<session::SiteUnit> units() const;

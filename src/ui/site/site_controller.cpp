@@ -108,8 +108,7 @@ void SiteController::addFoundUnits(const QList<session::FoundUnit>& found)
     QWidget* parent = m_findUnits ? static_cast<QWidget*>(m_findUnits) : &m_window.window;
     m_addFound = new AddFoundUnitsDialog(
         session::proposeSiteUnits(site, found), siteName,
-        [this](const QList<session::SiteUnit>& units) { return addUnitsToSite(units); },
-        parent);
+        [this](const QList<session::SiteUnit>& units) { return addUnitsToSite(units); }, parent);
     m_addFound->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_addFound, &QObject::destroyed, this, [this] { m_addFound = nullptr; });
     m_addFound->open();

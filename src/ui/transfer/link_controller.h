@@ -182,7 +182,7 @@ private:
     link::TransferSettings m_settings;
     QString m_lastOpenedFile;
     Purpose m_purpose = Purpose::Import;
-    QString m_peer; // how status texts name where the running transfer goes
+    QString m_peer;                  // how status texts name where the running transfer goes
     QString m_namedUnit, m_unitName; // a unit called by name, as nameUnit() gave it
     bool m_windowClosing = false;
     QString m_lastStatus;      // the status text shown last

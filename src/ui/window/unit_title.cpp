@@ -8,8 +8,7 @@
 
 namespace zel::ui {
 
-UnitTitle::UnitTitle(QWidget& window, LinkController& link, SiteController& sites,
-                     QObject* parent)
+UnitTitle::UnitTitle(QWidget& window, LinkController& link, SiteController& sites, QObject* parent)
     : QObject(parent), m_window(window), m_link(link)
 {
     // The link changes when a mode is chosen (the host or port after it, told in the log), when
