@@ -13,17 +13,16 @@
 
 namespace zel::ui {
 
-AddFoundUnitsDialog::AddFoundUnitsDialog(const session::SiteProposal& proposal,
-                                         const QString& siteName, Adding add, QWidget* parent)
+AddFoundUnitsDialog::AddFoundUnitsDialog(const session::SiteProposal& proposal, const QString& site,
+                                         Adding add, QWidget* parent)
     : QDialog(parent), m_proposed(proposal.units), m_adding(std::move(add)),
       m_table(new QTableWidget(int(proposal.units.size()), 2, this)), m_note(new QLabel(this)),
       m_add(new QPushButton(tr("&Add to Site"), this))
 {
     setWindowTitle(tr("Add to Site"));
     auto* intro = new QLabel(
-        tr("These units join the site %1, each under the name shown; change a name by typing "
-           "over it.")
-            .arg(siteName),
+        tr("These units join %1, each under the name shown; change a name by typing over it.")
+            .arg(site),
         this);
     intro->setWordWrap(true);
     intro->setTextFormat(Qt::PlainText);

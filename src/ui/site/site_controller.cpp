@@ -104,13 +104,16 @@ void SiteController::addFoundUnits(const QList<session::FoundUnit>& found)
         return;
     const bool toOpenSite = m_siteWindow && m_siteWindow->isVisible();
     const session::Site site = toOpenSite ? m_siteWindow->site() : session::Site{};
-    const QString siteName = toOpenSite ? session::siteName(m_siteWindow->path()) : tr("New Site");
+    const QString siteText =
+        toOpenSite ? tr("the site \"%1\"").arg(session::siteName(m_siteWindow->path()))
+                   : tr("a new site");
     QWidget* parent = m_findUnits ? static_cast<QWidget*>(m_findUnits) : &m_window.window;
     m_addFound = new AddFoundUnitsDialog(
-        session::proposeSiteUnits(site, found), siteName,
+        session::proposeSiteUnits(site, found), siteText,
         [this](const QList<session::SiteUnit>& units) { return addUnitsToSite(units); }, parent);
     m_addFound->setAttribute(Qt::WA_DeleteOnClose);
-    connect(m_addFound, &QObject::destroyed, this, [this] { m_addFound = nullptr; });
+    // Gone from here once answered: it is deleted later, and another may open before that.
+    connect(m_addFound, &QDialog::finished, this, [this] { m_addFound = nullptr; });
     m_addFound->open();
 }
 

@@ -73,6 +73,32 @@ TEST(PromptDialog, MeasuresInDialogUnitsOfItsFont)
     }
 }
 
+TEST(PromptDialog, ALongPromptIsShownWholeWithEverythingBelowItMovedDown)
+{
+    for (const int pointSize : {8, 14}) {
+        SCOPED_TRACE(pointSize);
+        QFont font;
+        font.setPointSize(pointSize);
+        QWidget parent;
+        parent.setFont(font);
+        const PromptDialog dialog(
+            "Add Unit", "Name, then link (Bar tcp:192.0.2.10, Terrace serial:COM3):", "", &parent);
+        const PromptDialog shortOne("Add Unit", "Name:", "", &parent);
+        const QLabel* prompt = dialog.promptLabel();
+        EXPECT_TRUE(prompt->wordWrap());
+        EXPECT_GE(prompt->height(), prompt->heightForWidth(prompt->width()));
+        EXPECT_GT(prompt->height(), shortOne.promptLabel()->height()) << "more than one line";
+        EXPECT_TRUE(dialog.rect().contains(prompt->geometry()));
+        EXPECT_GT(dialog.entry()->y(), prompt->geometry().bottom());
+        EXPECT_EQ(dialog.entry()->y() - prompt->geometry().bottom(),
+                  shortOne.entry()->y() - shortOne.promptLabel()->geometry().bottom());
+        for (const QWidget* button : {dialog.okButton(), dialog.cancelButton()})
+            EXPECT_TRUE(dialog.rect().contains(button->geometry()));
+        EXPECT_EQ(dialog.height() - dialog.okButton()->y(),
+                  shortOne.height() - shortOne.okButton()->y());
+    }
+}
+
 TEST(PromptDialog, EntryStartsSelectedHoldsAtMost255AndAnswersOnEnterOrEscape)
 {
     struct Case {
