@@ -10,6 +10,12 @@ void UnitNaming::setSiteUnit(const NamedSiteUnit& unit)
     m_linkUnit = unit.link.unitName();
 }
 
+void UnitNaming::rename(const NamedSiteUnit& unit)
+{
+    if (m_siteUnit && m_siteUnit->link.unitName() == unit.link.unitName())
+        m_siteUnit = unit;
+}
+
 void UnitNaming::followLink(const QString& linkUnit)
 {
     // A mode whose host or port is not chosen yet ("tcp:") reaches no unit.

@@ -23,6 +23,8 @@ class UnitNaming {
 public:
     // The editor works with `unit` of a site, over its link, from now on.
     void setSiteUnit(const NamedSiteUnit& unit);
+    // The site, or the unit in it, was renamed: taken when it is the site unit worked with.
+    void rename(const NamedSiteUnit& unit);
     // The link reaches `linkUnit` now, as the journal names units ("tcp:HOST:PORT",
     // "serial:DEVICE"; empty for a file or no link): a site unit it does not reach is forgotten.
     void followLink(const QString& linkUnit);

@@ -9,6 +9,7 @@
 #include "ui/transfer/link_controller.h"
 
 #include <QFileDialog>
+#include <QTableWidget>
 
 #include <utility>
 
@@ -75,6 +76,10 @@ SiteWindow* SiteController::showSiteWindow()
                 });
         connect(m_siteWindow, &SiteWindow::historyCommitsMade, &history,
                 &HistoryController::takeCommitRequests);
+        // Saved under another name, or a unit renamed in its row: the editor names it anew.
+        connect(m_siteWindow, &QWidget::windowTitleChanged, this, &SiteController::tellUnitNames);
+        connect(m_siteWindow->table(), &QTableWidget::itemChanged, this,
+                &SiteController::tellUnitNames);
         showLiveUnit();
     }
     m_siteWindow->show();
@@ -149,6 +154,13 @@ void SiteController::bringEditorToFront()
     editor.show();
     editor.raise();
     editor.activateWindow();
+}
+
+void SiteController::tellUnitNames()
+{
+    const QString site = session::siteName(m_siteWindow->path());
+    for (const session::SiteUnit& unit : m_siteWindow->site().units)
+        emit siteUnitRenamed({unit.name, site, unit.link});
 }
 
 void SiteController::showLiveUnit()

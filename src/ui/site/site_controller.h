@@ -86,12 +86,15 @@ signals:
     void linkChosen();
     // The editor works with a site's unit now, the link set to it.
     void siteUnitOpened(const zel::session::NamedSiteUnit& unit);
+    // The site window's site or a unit of it may have been renamed: each unit as named now.
+    void siteUnitRenamed(const zel::session::NamedSiteUnit& unit);
 
 private:
     // Adds `units` to the open site window's site, else to a new site's; false after saying why
     // they could not be added.
     bool addUnitsToSite(const QList<session::SiteUnit>& units);
     void bringEditorToFront();
+    void tellUnitNames();
 
     SiteWindowSide m_window;
     FindUnitsDialog* m_findUnits = nullptr;

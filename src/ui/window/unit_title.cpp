@@ -19,6 +19,11 @@ UnitTitle::UnitTitle(QWidget& window, LinkController& link, SiteController& site
     connect(&link, &LinkController::transferFinished, this, &UnitTitle::update);
     connect(&sites, &SiteController::linkChosen, this, &UnitTitle::update);
     connect(&sites, &SiteController::siteUnitOpened, this, &UnitTitle::openSiteUnit);
+    connect(&sites, &SiteController::siteUnitRenamed, this,
+            [this](const session::NamedSiteUnit& unit) {
+                m_naming.rename(unit);
+                update();
+            });
     update();
 }
 

@@ -1,6 +1,5 @@
-// A visit to a site of three units, simulated on loopback and a pseudo-terminal, through the
-// window alone: Find Units > Add to Site, Back Up Site, Open (the editor in front, naming the
-// unit), an edit, Send Selected, and the unit read back.
+// A visit to a site of three simulated units, through the window alone: Find Units > Add to Site,
+// Back Up Site, Open (the editor in front, naming the unit), an edit, Send Selected, read back.
 #include "link_window_fixture.h"
 
 #include "link/zelsim_process.h"
@@ -12,7 +11,6 @@
 #include "ui/site/site_table.h"
 #include "ui/site/site_window.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,52 +19,38 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTreeWidget>
-
-#include <map>
 
 namespace zel::test {
 namespace {
 
 using Link = ZelSimProcess::Link;
 
-// The filled configuration with zone 1 named `zone1`, as a file in `folder`.
-QString unitConfiguration(const QTemporaryDir& folder, const QByteArray& zone1)
+// zelsim's options for the filled configuration with zone 1 named `zone1`, kept in `folder`.
+QStringList unitNamed(const QTemporaryDir& folder, const QByteArray& zone1)
 {
     QFile filled(QStringLiteral(ZEL_SOURCE_DIR "/tests/tools/data/filled_zel16.zel"));
-    EXPECT_TRUE(filled.open(QIODevice::ReadOnly));
-    QByteArray text = filled.readAll();
-    text.replace("[NO1\"Room 01\"]", "[NO1\"" + zone1 + "\"]");
-    const QString path = folder.filePath(QString::fromLatin1(zone1) + ".zel");
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-    return path;
+    QFile file(folder.filePath(QString::fromLatin1(zone1) + ".zel"));
+    EXPECT_TRUE(filled.open(QIODevice::ReadOnly) && file.open(QIODevice::WriteOnly));
+    file.write(filled.readAll().replace("[NO1\"Room 01\"]", "[NO1\"" + zone1 + "\"]"));
+    return {"--config", file.fileName()};
 }
 
 TEST(SiteVisit, FindAddBackUpOpenEditAndSendSelectedToOneOfThreeUnits)
 {
-    // Three units: two on loopback at one port, one on a pseudo-terminal.
+    // Two units on loopback at one port, one on a pseudo-terminal.
     const QTemporaryDir folder;
     ZelSimProcess lobby, bar, terrace;
-    ASSERT_TRUE(
-        lobby.start(Link::Tcp, {"--config", unitConfiguration(folder, "Lobby")}, "127.0.0.91:0"))
-        << lobby.error().toStdString();
+    ASSERT_TRUE(lobby.start(Link::Tcp, unitNamed(folder, "Lobby"), "127.0.0.91:0"));
     const QString port = lobby.address().section(':', -1);
-    ASSERT_TRUE(
-        bar.start(Link::Tcp, {"--config", unitConfiguration(folder, "Bar")}, "127.0.0.92:" + port))
-        << bar.error().toStdString();
-    ASSERT_TRUE(terrace.start(Link::Pty, {"--config", unitConfiguration(folder, "Terrace")}))
-        << terrace.error().toStdString();
+    ASSERT_TRUE(bar.start(Link::Tcp, unitNamed(folder, "Bar"), "127.0.0.92:" + port));
+    ASSERT_TRUE(terrace.start(Link::Pty, unitNamed(folder, "Terrace")));
     LinkWindow w;
     w.window.show();
 
-    // 1. Find Units over the two loopback addresses and the terminal; the list takes the keys.
+    // 1. Find Units over both addresses and the terminal: the list takes the keys.
     w.window.findUnitsAction()->trigger();
     ui::FindUnitsDialog* find = w.window.sites()->findUnitsDialog();
-    ASSERT_NE(find, nullptr);
     EXPECT_EQ(find->portList()->accessibleName(), "Serial ports");
     EXPECT_EQ(find->progressBar()->accessibleName(), "Search progress");
     find->rangesBox()->setPlainText("127.0.0.91-127.0.0.92");
@@ -75,40 +59,28 @@ TEST(SiteVisit, FindAddBackUpOpenEditAndSendSelectedToOneOfThreeUnits)
     QSignalSpy searched(find, &ui::FindUnitsDialog::searchFinished);
     find->searchButton()->click();
     ASSERT_TRUE(searched.wait(30000));
-    QTableWidget* results = find->results();
-    ASSERT_EQ(results->rowCount(), 3) << find->statusLabel()->text().toStdString();
-    EXPECT_GE(results->currentRow(), 0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return results->hasFocus(); }, 5000));
-    EXPECT_FALSE(find->addToSiteButton()->isEnabled()) << "nothing ticked yet";
+    ASSERT_EQ(find->results()->rowCount(), 3) << find->statusLabel()->text().toStdString();
+    EXPECT_GE(find->results()->currentRow(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return find->results()->hasFocus(); }, 5000));
 
-    // 2. All three ticked and added to a new site, each under its first zone's name.
+    // 2. All ticked, added to a new site in one step, each under its first zone's name.
+    EXPECT_FALSE(find->addToSiteButton()->isEnabled());
     for (int row = 0; row < 3; ++row)
-        results->item(row, 0)->setCheckState(Qt::Checked);
+        find->results()->item(row, 0)->setCheckState(Qt::Checked);
     find->addToSiteButton()->click();
     ui::AddFoundUnitsDialog* adding = w.window.sites()->addFoundUnitsDialog();
     ASSERT_NE(adding, nullptr);
-    std::map<QString, QString> proposed; // link -> name
+    QStringList proposed;
     for (const session::SiteUnit& unit : adding->units())
-        proposed[unit.link.text()] = unit.name;
-    const std::map<QString, QString> expected{{"tcp:" + lobby.address(), "Lobby"},
-                                              {"tcp:" + bar.address(), "Bar"},
-                                              {"serial:" + terrace.address(), "Terrace"}};
-    EXPECT_EQ(proposed, expected);
+        proposed << unit.name + ' ' + unit.link.text();
+    proposed.sort();
+    EXPECT_EQ(proposed.join(", "), "Bar tcp:" + bar.address() + ", Lobby tcp:" + lobby.address() +
+                                       ", Terrace serial:" + terrace.address());
     adding->addButton()->click();
-    EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
     ui::SiteWindow* site = w.window.sites()->siteWindow();
-    ASSERT_NE(site, nullptr);
-    ASSERT_EQ(site->site().units.size(), 3);
+    ASSERT_TRUE(site && site->site().units.size() == 3)
+        << w.prompts->errors.join('\n').toStdString();
     EXPECT_TRUE(site->isModified());
-    // Found again, they are not added twice.
-    find->addToSiteButton()->click();
-    adding = w.window.sites()->addFoundUnitsDialog();
-    ASSERT_NE(adding, nullptr);
-    EXPECT_TRUE(adding->units().isEmpty());
-    EXPECT_FALSE(adding->addButton()->isEnabled());
-    EXPECT_TRUE(adding->noteLabel()->text().contains("tcp:" + lobby.address()));
-    adding->reject();
-    EXPECT_EQ(site->site().units.size(), 3);
 
     // 3. Back Up Site: every unit read and kept.
     QSignalSpy backedUp(site, &ui::SiteWindow::runFinished);
@@ -119,46 +91,45 @@ TEST(SiteVisit, FindAddBackUpOpenEditAndSendSelectedToOneOfThreeUnits)
                         ->item(row, ui::SiteTable::kResultColumn)
                         ->text()
                         .startsWith("backed up: "))
-            << site->table()->item(row, ui::SiteTable::kResultColumn)->text().toStdString();
+            << row;
 
-    // 4. Open the Lobby: its backup in the editor, which comes to the front, named by the site.
+    // 4. Open the Lobby: its backup in the editor, which comes to the front named by the site.
     w.window.showMinimized();
-    int lobbyRow = 0;
-    while (site->site().units[lobbyRow].name != "Lobby")
-        ++lobbyRow;
-    site->table()->selectRow(lobbyRow);
+    QTableWidgetItem* lobbyRow = site->table()->findItems("Lobby", Qt::MatchExactly).value(0);
+    site->table()->setCurrentItem(lobbyRow);
     site->openButton()->click();
-    EXPECT_FALSE(w.window.isMinimized());
     EXPECT_TRUE(QTest::qWaitForWindowActive(&w.window));
+    EXPECT_FALSE(w.window.isMinimized());
     EXPECT_EQ(w.window.windowTitle(), "Lobby \u2013 New Site \u2013 ZEL Configuration");
     EXPECT_EQ(w.window.model().zoneName(1), "Lobby");
-    EXPECT_EQ(w.link.host(), lobby.address());
 
     // 5. An edit, sent with Send Selected; the status line and Compare name the unit.
     w.window.model().setZoneName(2, "Lobby Left");
     ASSERT_TRUE(w.runToEnd(w.window.compareAction()));
     const QString named = "Lobby (tcp:" + lobby.address() + ")";
     ui::CompareDialog* compared = w.window.comparison()->dialog();
-    ASSERT_NE(compared, nullptr);
-    EXPECT_TRUE(compared->heading()->text().contains("Compared with " + named))
-        << compared->heading()->text().toStdString();
+    EXPECT_TRUE(compared->heading()->text().contains("Compared with " + named + "."));
     EXPECT_TRUE(w.window.statusText().contains(named)) << w.window.statusText().toStdString();
     compared->sendButton()->click();
     ASSERT_TRUE(waitUntil([&] { return !w.window.unitWorkPending(); }, 30000));
     EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
 
-    // 6. The unit read back holds the edit; the others are as they were.
+    // 6. Read back, the unit holds the edit (what the window held is given up); the others not.
     w.window.model().setZoneName(2, "edited here only");
-    w.prompts->confirmAnswer = true; // discard the edit above: the unit is the truth
+    w.prompts->confirmAnswer = true;
     ASSERT_TRUE(w.runToEnd(w.window.importAction()));
     EXPECT_EQ(w.window.model().zoneName(2), "Lobby Left");
-    EXPECT_EQ(w.window.windowTitle(), "Lobby \u2013 New Site \u2013 ZEL Configuration");
-    EXPECT_FALSE(bar.receivedCommands().contains("[NO2\"Lobby Left\"]"));
-    EXPECT_FALSE(terrace.receivedCommands().contains("[NO2\"Lobby Left\"]"));
-
-    // Another link: the site's name for the Lobby is gone from the title.
+    for (ZelSimProcess* other : {&bar, &terrace})
+        EXPECT_FALSE(other->receivedCommands().contains("[NO2\"Lobby Left\"]"));
+    // The site saved under its name, the unit renamed in its row: the title follows.
+    ASSERT_TRUE(site->saveSiteAs(folder.filePath("Hotel.zelsite")));
+    lobbyRow->setText("Foyer");
+    EXPECT_EQ(w.window.windowTitle(), "Foyer \u2013 Hotel \u2013 ZEL Configuration");
+    // Another unit's link, then a file: the site's name for the Lobby is gone from the title.
     w.chooseTelnet(bar.address());
     EXPECT_EQ(w.window.windowTitle(), "tcp:" + bar.address() + " \u2013 ZEL Configuration");
+    w.window.fileModeAction()->trigger();
+    EXPECT_EQ(w.window.windowTitle(), "ZEL Configuration");
 }
 
 } // namespace
