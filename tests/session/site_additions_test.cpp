@@ -23,33 +23,30 @@ TEST(SiteAdditions, ProposesUniqueNamesFromWhatEachUnitHoldsAndSkipsUnitsTheSite
     struct Case {
         const char* what;
         QByteArray site;
-        QStringList found;
+        QList<FoundUnit> found;
         QString proposed; // "NAME LINK | ..."
         QString inSite;
     };
     // clang-format off
     const QList<Case> cases = {
         {"first named zone, else the model", "",
-         {"tcp:127.0.0.1:2301 Lobby|Bar", "tcp:127.0.0.1:2302 Zone Name 1| Terrace ", "serial:/dev/pts/4 zone name 1|Zone Name 2", "tcp:127.0.0.1:2304 |Zone Name 2/8"},
+         {found("tcp:127.0.0.1:2301 Lobby|Bar"), found("tcp:127.0.0.1:2302 Zone Name 1| Terrace "), found("serial:/dev/pts/4 zone name 1|Zone Name 2"), found("tcp:127.0.0.1:2304 |Zone Name 2/8")},
          "Lobby tcp:127.0.0.1:2301 | Terrace tcp:127.0.0.1:2302 | ZEL-16 serial:/dev/pts/4 | ZEL-8 tcp:127.0.0.1:2304", ""},
         {"names taken in the site and among the found, case ignored", "lobby tcp:192.0.2.1",
-         {"tcp:127.0.0.1:2301 Lobby", "tcp:127.0.0.1:2302 LOBBY", "tcp:127.0.0.1:2303 Zone Name 1", "tcp:127.0.0.1:2304 Zone Name 1"},
+         {found("tcp:127.0.0.1:2301 Lobby"), found("tcp:127.0.0.1:2302 LOBBY"), found("tcp:127.0.0.1:2303 Zone Name 1"), found("tcp:127.0.0.1:2304 Zone Name 1")},
          "Lobby 2 tcp:127.0.0.1:2301 | LOBBY 3 tcp:127.0.0.1:2302 | ZEL-16 tcp:127.0.0.1:2303 | ZEL-16 2 tcp:127.0.0.1:2304", ""},
         {"a link the site has, written another way; one found twice", "Bar tcp:192.0.2.10",
-         {"tcp:192.0.2.10:23 Bar", "serial:/dev/pts/4 Hall", "serial:/dev/pts/4 Hall"},
+         {found("tcp:192.0.2.10:23 Bar"), found("serial:/dev/pts/4 Hall"), found("serial:/dev/pts/4 Hall")},
          "Hall serial:/dev/pts/4", "tcp:192.0.2.10:23"},
         {"a zone name a site line cannot keep gives way to the model", "",
-         {"tcp:127.0.0.1:2301 Bar tcp:x #2", "tcp:127.0.0.1:2302 #1"},
+         {found("tcp:127.0.0.1:2301 Bar tcp:x #2"), found("tcp:127.0.0.1:2302 #1")},
          "ZEL-16 tcp:127.0.0.1:2301 | ZEL-16 2 tcp:127.0.0.1:2302", ""},
     };
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const Site site = readSiteText(c.site).site;
-        QList<FoundUnit> units;
-        for (const QString& spec : c.found)
-            units << found(spec);
-        const SiteProposal proposal = proposeSiteUnits(site, units);
+        const SiteProposal proposal = proposeSiteUnits(site, c.found);
         QStringList proposed, inSite;
         for (const SiteUnit& unit : proposal.units)
             proposed << unit.name + ' ' + unit.link.text();
