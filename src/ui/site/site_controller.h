@@ -11,8 +11,10 @@
 #include "session/site/site_file.h"
 #include "session/unit/site_link.h"
 #include "session/unit/unit_naming.h"
+#include "ui/site/add_found_units_dialog.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 #include <optional>
@@ -21,7 +23,6 @@ class QWidget;
 
 namespace zel::ui {
 
-class AddFoundUnitsDialog;
 class FindUnitsDialog;
 class HistoryController;
 class LinkController;
@@ -99,7 +100,7 @@ private:
     SiteWindowSide m_window;
     FindUnitsDialog* m_findUnits = nullptr;
     SiteWindow* m_siteWindow = nullptr;
-    AddFoundUnitsDialog* m_addFound = nullptr;
+    QPointer<AddFoundUnitsDialog> m_addFound; // gone with Find Units, should that close first
 };
 
 } // namespace zel::ui
