@@ -4,6 +4,7 @@
 #include "ui/common/focus_frame.h"
 #include "ui/window/main_window.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -57,12 +58,16 @@ TEST(TabOrderWindow, EveryPageReadsFromTopLeftToBottomRightAndFramesWhatChoosesA
     auto* mode = window.findChild<QComboBox*>("dspModeBox");
     auto* dhcp = window.findChild<QCheckBox*>("DHCPCheckbox");
     QTabBar* bar = window.tabs()->tabBar();
-    QStringList framed; // the tab bar, unnamed, and the lists that choose a zone, preset, favorite
+    QStringList framed; // the tab bar, every list, grid and matrix, but no drop-down list
     for (FocusFrame* frame : window.findChildren<FocusFrame*>())
         framed << frame->parentWidget()->accessibleName();
-    EXPECT_EQ(framed.size(), 4);
+    for (QAbstractItemView* view : window.findChildren<QAbstractItemView*>())
+        EXPECT_EQ(view->findChildren<FocusFrame*>(Qt::FindDirectChildrenOnly).size(),
+                  qobject_cast<QComboBox*>(view->parentWidget()->parentWidget()) ? 0 : 1)
+            << view->accessibleName().toStdString();
     EXPECT_TRUE(framed.contains("Choose a Favorite") && framed.contains("ZEL EQ Presets") &&
-                framed.contains("Zones"));
+                framed.contains("Zones") && framed.contains("Zone Names") &&
+                framed.contains("Favorite 1: zones by sources"));
     // The page; the zone's mode on the audio page and DHCP, which decide what can be reached.
     // clang-format off
     const std::tuple<int, int, bool> cases[] = {
