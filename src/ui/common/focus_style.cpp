@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QHeaderView>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionSlider>
@@ -12,11 +13,13 @@ namespace zel::ui {
 
 namespace {
 
-// The open list of a drop-down box, or of a completer, closes when it loses the focus: no frame.
-bool isPopupList(const QWidget* view)
+// The open list of a drop-down box, or of a completer, closes when it loses the focus, and a
+// list's header never takes it: no frame.
+bool takesNoFrame(const QWidget* view)
 {
     return view->windowType() == Qt::Popup || view->inherits("QComboBoxListView") ||
-           (view->parentWidget() && view->parentWidget()->inherits("QComboBoxPrivateContainer"));
+           (view->parentWidget() && view->parentWidget()->inherits("QComboBoxPrivateContainer")) ||
+           qobject_cast<const QHeaderView*>(view);
 }
 
 } // namespace
@@ -62,7 +65,7 @@ void FocusStyle::polish(QWidget* widget)
 {
     QProxyStyle::polish(widget);
     auto* view = qobject_cast<QAbstractItemView*>(widget);
-    if (!view || isPopupList(view) ||
+    if (!view || takesNoFrame(view) ||
         view->findChild<FocusFrame*>(QString(), Qt::FindDirectChildrenOnly))
         return;
     FocusFrame::attach(view);

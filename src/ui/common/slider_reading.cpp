@@ -10,10 +10,15 @@ namespace zel::ui {
 
 namespace {
 
-// Kept as a child of the slider, so that it goes with it.
+constexpr char kReadingName[] = "zelSliderReading";
+
+// Kept as a child of the slider, so that it goes with it; found by its name.
 class SliderReading : public QObject {
 public:
-    SliderReading(QSlider* slider, SliderText text) : QObject(slider), m_text(std::move(text)) {}
+    SliderReading(QSlider* slider, SliderText text) : QObject(slider), m_text(std::move(text))
+    {
+        setObjectName(QLatin1String(kReadingName));
+    }
     QString text(int position) const { return m_text(position); }
 
 private:
@@ -22,7 +27,8 @@ private:
 
 SliderReading* readingOf(const QObject* slider)
 {
-    return slider->findChild<SliderReading*>(QString(), Qt::FindDirectChildrenOnly);
+    return static_cast<SliderReading*>(
+        slider->findChild<QObject*>(QLatin1String(kReadingName), Qt::FindDirectChildrenOnly));
 }
 
 class SliderAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
@@ -89,6 +95,11 @@ void setSliderReading(QSlider* slider, SliderText text)
 {
     delete readingOf(slider);
     new SliderReading(slider, std::move(text));
+    // One made before (setting a name announces the change, which makes one) reads the
+    // position: it goes, and the next one asked for reads the label.
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(slider);
+    if (made && !dynamic_cast<SliderAccessible*>(made))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
 void installSliderReadings()

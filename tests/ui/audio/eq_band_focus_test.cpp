@@ -61,7 +61,8 @@ TEST(EqBandFocus, TheBandsAreOneTabStopWithLeftAndRightBetweenThem)
         for (const Qt::Key key : c.keys)
             QTest::keyClick(QApplication::focusWidget(), key);
 
-        QWidget* expected = c.focusedBand == 0 ? after : bands->slider(c.focusedBand);
+        QWidget* expected =
+            c.focusedBand == 0 ? static_cast<QWidget*>(after) : bands->slider(c.focusedBand);
         EXPECT_EQ(QApplication::focusWidget(), expected);
         for (int band = 1; band <= model::kBands; ++band)
             EXPECT_EQ(bands->level(band), band == c.focusedBand ? c.level : 0) << band;

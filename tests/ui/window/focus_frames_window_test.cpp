@@ -69,6 +69,7 @@ TEST(FocusFrames, SliderHandlesGridCellsAndListsAreFramedInTheHighlightColourWhi
         QWidget* control;
         QWidget* shown;
         std::function<QRect()> framed;
+        bool topEdge = true; // a list's top edge may lie on its chosen entry: the left one only
     };
     const auto aroundHandle = [](QSlider* slider) {
         return [slider] {
@@ -87,7 +88,8 @@ TEST(FocusFrames, SliderHandlesGridCellsAndListsAreFramedInTheHighlightColourWhi
         {"focus-grid-cell", MainWindow::kNamingPage, names, names->viewport(), currentCell(names)},
         {"focus-matrix-cell", MainWindow::kFavoritesPage, matrix, matrix->viewport(),
          currentCell(matrix)},
-        {"focus-list", MainWindow::kZoneAudioPage, zones, zones, [zones] { return zones->rect(); }},
+        {"focus-list", MainWindow::kZoneAudioPage, zones, zones, [zones] { return zones->rect(); },
+         false},
     };
     const QColor highlight = window.palette().color(QPalette::Active, QPalette::Highlight);
     const QString shots = qEnvironmentVariable("ZEL_FOCUS_SHOTS");
@@ -106,8 +108,10 @@ TEST(FocusFrames, SliderHandlesGridCellsAndListsAreFramedInTheHighlightColourWhi
         const QRect frame = c.framed();
         ASSERT_FALSE(frame.isEmpty());
         for (int line = 0; line < FocusFrame::kWidth; ++line) {
-            for (const QPoint at : {QPoint(frame.left() + line, frame.center().y()),
-                                    QPoint(frame.center().x(), frame.top() + line)}) {
+            QList<QPoint> points{QPoint(frame.left() + line, frame.center().y())};
+            if (c.topEdge)
+                points << QPoint(frame.center().x(), frame.top() + line);
+            for (const QPoint at : points) {
                 SCOPED_TRACE(QStringLiteral("%1,%2").arg(at.x()).arg(at.y()).toStdString());
                 EXPECT_EQ(focused.pixelColor(at), highlight);
                 EXPECT_NE(unfocused.pixelColor(at), highlight);

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -63,7 +64,10 @@ TEST(TabOrderWindow, EveryPageReadsFromTopLeftToBottomRightAndFramesWhatChoosesA
         framed << frame->parentWidget()->accessibleName();
     for (QAbstractItemView* view : window.findChildren<QAbstractItemView*>())
         EXPECT_EQ(view->findChildren<FocusFrame*>(Qt::FindDirectChildrenOnly).size(),
-                  qobject_cast<QComboBox*>(view->parentWidget()->parentWidget()) ? 0 : 1)
+                  qobject_cast<QComboBox*>(view->parentWidget()->parentWidget()) ||
+                          qobject_cast<QHeaderView*>(view)
+                      ? 0
+                      : 1)
             << view->accessibleName().toStdString();
     EXPECT_TRUE(framed.contains("Choose a Favorite") && framed.contains("ZEL EQ Presets") &&
                 framed.contains("Zones") && framed.contains("Zone Names") &&
