@@ -2,13 +2,16 @@
 // follow the zone, preset and favorite shown, headers are names (never a bare number), a drop-down
 // list is named by its caption and read by its value, and the controls whose caption does not say
 // what they do describe it (their tool tip).
+#include "ui/compare/compare_dialog.h"
 #include "ui/grids/matrix_grid.h"
+#include "ui/history/history_dialog.h"
 #include "ui/pages/favorites_page.h"
 #include "ui/window/editor_page_set.h"
 #include "ui/window/main_window.h"
 #include "ui/window/welcome_window.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -58,7 +61,7 @@ void walk(QAccessibleInterface* node, QStringList& unnamed, QMap<QString, QStrin
         walk(node->child(i), unnamed, found);
 }
 
-TEST(AccessibleNames, BeforeAnythingIsLoadedTheTextsTheProgressAndTheMatrixAreNamed)
+TEST(AccessibleNames, BeforeAnythingIsLoadedTheTextsTheProgressTheListsAndTheMatrixAreNamed)
 {
     MainWindow window;
     const WelcomeWindow welcome(&window);
@@ -68,6 +71,14 @@ TEST(AccessibleNames, BeforeAnythingIsLoadedTheTextsTheProgressAndTheMatrixAreNa
     EXPECT_EQ(name(welcome.findChild<QPlainTextEdit*>()), "Welcome text");
     EXPECT_EQ(name(window.findChild<QProgressBar*>()), "Transfer progress");
     EXPECT_EQ(name(window.pageSet().favoritesPage()->matrix()), "Favorite 1: zones by sources");
+    EXPECT_EQ(name(CompareDialog(&window).list()), "Differences");
+    EXPECT_EQ(name(HistoryDialog(&window).list()), "Journal entries");
+    // The presets have no names yet: their entries still say what they are.
+    QAccessibleInterface* presets = QAccessible::queryAccessibleInterface(
+        window.findChild<QComboBox*>("zelEqPresetBox")->view());
+    ASSERT_EQ(presets->childCount(), model::kPresets);
+    for (int row = 0; row < presets->childCount(); ++row)
+        EXPECT_EQ(presets->child(row)->text(QAccessible::Name), QString("Preset %1").arg(row + 1));
 }
 
 TEST(AccessibleNames, EveryControlOnEveryPageIsNamedAndNamesFollowWhatIsShown)
