@@ -7,7 +7,6 @@
 #include "model/config_writer.h"
 #include "model/model_reset.h"
 #include "model/templates.h"
-#include "ui/common/focus_frame.h"
 #include "ui/grids/matrix_grid.h"
 #include "ui/pages/editor_page.h"
 
@@ -118,9 +117,7 @@ inline QColor cellFill(MatrixGrid& grid, const QImage& image, int c, int r)
     const QPoint centre = grid.cellCentre(c, r);
     QWidget* widget = grid.cellWidget(c, r);
     const int halfWidth = (c == 0 ? MatrixGrid::kLabelWidth : MatrixGrid::kCellWidth) / 2;
-    // Inside the current cell's focus frame too.
-    const int inset = FocusFrame::kWidth + 2;
-    const QPoint inside = centre - QPoint(halfWidth - inset, MatrixGrid::kRowHeight / 2 - inset);
+    const QPoint inside = centre - QPoint(halfWidth - 4, MatrixGrid::kRowHeight / 2 - 4);
     return image.pixelColor(widget->mapTo(&grid, inside));
 }
 
