@@ -133,9 +133,9 @@ void CompareDialog::showDifferences(const QStringList& heading, const QString& o
     m_list->expandAll();
     for (int column = 1; column < 3; ++column)
         m_list->resizeColumnToContents(column);
+    fitToRows();
     // Beside the window, so that a row that brings a page forward leaves it in view; where the
     // user has put the dialog since, it stays.
-    fitToRows();
     if (!isVisible() && parentWidget())
         placeBeside(this, parentWidget()->window());
     show();
