@@ -1,6 +1,7 @@
 #include "ui/audio/eq_band_panel.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -8,6 +9,7 @@
 #include "model/command_language.h"
 #include "ui/audio/slider_scale.h"
 #include "ui/common/accessible_naming.h"
+#include "ui/common/slider_reading.h"
 
 namespace zel::ui {
 
@@ -18,6 +20,13 @@ constexpr int kSliderHeight = 120;
 size_t slot(int band)
 {
     return static_cast<size_t>(band - 1);
+}
+
+// A band level as a screen reader reads it: "+4 dB", "0 dB", "-3 dB".
+QString levelReading(int level)
+{
+    return EqBandPanel::tr("%1 dB").arg(level > 0 ? QStringLiteral("+%1").arg(level)
+                                                  : QString::number(level));
 }
 
 } // namespace
@@ -51,6 +60,8 @@ EqBandPanel::EqBandPanel(QWidget* parent) : QWidget(parent)
         auto* value = new QLabel(QStringLiteral("0"), this);
         slider->setObjectName(QStringLiteral("bandSlider%1").arg(band));
         setAccessibleCaption(slider, tr("Band %1Hz").arg(caption->text()));
+        setSliderReading(slider, levelReading);
+        slider->installEventFilter(this);
         value->setObjectName(QStringLiteral("bandValue%1").arg(band));
         slider->setRange(level.low, level.high);
         slider->setSingleStep(1);
@@ -65,6 +76,44 @@ EqBandPanel::EqBandPanel(QWidget* parent) : QWidget(parent)
         m_valueLabels[slot(band)] = value;
         connect(slider, &QSlider::valueChanged, this, [this, band] { updateValueLabel(band); });
     }
+    makeCurrent(1);
+}
+
+bool EqBandPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    const int band = bandOf(watched);
+    if (band == 0)
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusIn)
+        makeCurrent(band);
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const int step = key->key() == Qt::Key_Left ? -1 : key->key() == Qt::Key_Right ? 1 : 0;
+        if (step != 0 && key->modifiers() == Qt::NoModifier) {
+            // Left and Right go to the next band (the slider would change its level); at the
+            // first and the last band they do nothing.
+            const int next = band + (layoutDirection() == Qt::RightToLeft ? -step : step);
+            if (next >= 1 && next <= model::kBands)
+                m_sliders[slot(next)]->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void EqBandPanel::makeCurrent(int band)
+{
+    m_currentBand = band;
+    for (int other = 1; other <= model::kBands; ++other)
+        m_sliders[slot(other)]->setFocusPolicy(other == band ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+int EqBandPanel::bandOf(const QObject* slider) const
+{
+    for (int band = 1; band <= model::kBands; ++band)
+        if (m_sliders[slot(band)] == slider)
+            return band;
+    return 0;
 }
 
 int EqBandPanel::level(int band) const

@@ -1,7 +1,9 @@
 #pragma once
 // The ten band sliders (the band levels of the command language, -10..+10 dB, +10 at the top)
 // with their frequency captions, scale and value labels, as both the zone audio page and the
-// presets page show them.
+// presets page show them. The ten are one stop of the Tab order: Tab enters the band that was
+// current last, Left and Right go from band to band, Up, Down, Page Up and Page Down change the
+// level.
 
 #include <QWidget>
 
@@ -31,12 +33,20 @@ public:
 
     QSlider* slider(int band) const;
     QLabel* valueLabel(int band) const;
+    // The band that Tab enters.
+    int currentBand() const { return m_currentBand; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void updateValueLabel(int band);
+    void makeCurrent(int band);
+    int bandOf(const QObject* slider) const;
 
     std::array<QSlider*, model::kBands> m_sliders{};
     std::array<QLabel*, model::kBands> m_valueLabels{};
+    int m_currentBand = 1;
 };
 
 } // namespace zel::ui

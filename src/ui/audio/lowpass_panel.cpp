@@ -11,6 +11,7 @@
 #include "ui/audio/field_slider.h"
 #include "ui/audio/slider_scale.h"
 #include "ui/common/accessible_naming.h"
+#include "ui/common/slider_reading.h"
 
 namespace zel::ui {
 
@@ -32,6 +33,7 @@ LowpassPanel::LowpassPanel(QWidget* parent) : QWidget(parent)
     m_slider->setObjectName(QStringLiteral("lowpassSlider"));
     m_value->setObjectName(QStringLiteral("lowpassValue"));
     setAccessibleCaption(m_slider, tr("Lowpass Filter"));
+    setSliderReading(m_slider, hertzCaption);
     m_slider->setToolTip(tr("The zone passes only frequencies below this one "
                             "(40Hz to 240Hz), as for a subwoofer"));
 

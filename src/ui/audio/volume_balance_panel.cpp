@@ -11,6 +11,7 @@
 #include "ui/audio/marked_slider.h"
 #include "ui/audio/slider_scale.h"
 #include "ui/common/accessible_naming.h"
+#include "ui/common/slider_reading.h"
 
 namespace zel::ui {
 
@@ -58,6 +59,8 @@ VolumeBalancePanel::VolumeBalancePanel(QWidget* besideBalance, QWidget* parent) 
     m_balance->setObjectName(QStringLiteral("balanceSlider"));
     m_balanceValue->setObjectName(QStringLiteral("balanceValue"));
     setAccessibleCaption(m_volume, tr("Volume"));
+    setSliderReading(m_volume, volumeText);
+    setSliderReading(m_balance, balanceText);
     setAccessibleCaption(m_balance, tr("Balance"));
     setAccessibleCaption(m_lock, m_lock->text());
     m_lock->setToolTip(tr("Locks the zone's volume at 0db: the volume slider is held "

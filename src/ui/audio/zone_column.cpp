@@ -12,7 +12,6 @@
 #include "model/command_language.h"
 #include "ui/common/accessible_naming.h"
 #include "ui/common/control_enabling.h"
-#include "ui/common/focus_frame.h"
 #include "ui/common/name_width.h"
 
 #include <utility>
@@ -47,7 +46,6 @@ ZoneColumn::ZoneColumn(QWidget* parent) : QWidget(parent)
     m_copyButton = new QPushButton(tr("Copy Settings..."), this);
     m_copyButton->setObjectName(QStringLiteral("copyZoneSettings"));
     m_zoneList->setAccessibleName(m_zonesCaption->text());
-    FocusFrame::attach(m_zoneList); // the arrow keys here choose another zone
     labelComboBox(m_modeBox, m_modeCaption);
     labelComboBox(m_presetBox, m_presetCaption);
 
@@ -176,6 +174,7 @@ void ZoneColumn::setPresetNames(const QStringList& names)
     const int selected = m_presetBox->currentIndex();
     m_presetBox->clear();
     m_presetBox->addItems(names);
+    nameBlankItems(m_presetBox, tr("Preset"));
     m_presetBox->setCurrentIndex(selected);
 }
 

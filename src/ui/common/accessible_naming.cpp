@@ -52,4 +52,14 @@ void nameListItems(QListWidget* list, const QString& itemWord)
     }
 }
 
+void nameBlankItems(QComboBox* box, const QString& itemWord)
+{
+    for (int row = 0; row < box->count(); ++row) {
+        const bool blank = box->itemText(row).trimmed().isEmpty();
+        box->setItemData(
+            row, blank ? QVariant(QStringLiteral("%1 %2").arg(itemWord).arg(row + 1)) : QVariant(),
+            Qt::AccessibleTextRole);
+    }
+}
+
 } // namespace zel::ui

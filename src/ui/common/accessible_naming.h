@@ -26,4 +26,8 @@ void labelComboBox(QComboBox* box, QLabel* caption);
 // unnamed zone) is still read as what it is.
 void nameListItems(QListWidget* list, const QString& itemWord);
 
+// Names each entry of `box` whose text is empty "<itemWord> <n>", so that its open list reads
+// no blank entries (the presets of a configuration not yet loaded have no names).
+void nameBlankItems(QComboBox* box, const QString& itemWord);
+
 } // namespace zel::ui

@@ -57,13 +57,21 @@ void FocusFrame::follow()
 void FocusFrame::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    QPen pen(palette().color(QPalette::Active, QPalette::Highlight), kWidth);
+    paintFocusRect(painter, framed(), palette().color(QPalette::Active, QPalette::Highlight));
+}
+
+void paintFocusRect(QPainter& painter, const QRect& rect, const QColor& colour)
+{
+    painter.save();
+    QPen pen(colour, FocusFrame::kWidth);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
     // The pen straddles the line: inset by half its width, so the whole frame is inside.
-    const qreal inset = kWidth / 2.0;
-    painter.drawRect(QRectF(framed()).adjusted(inset, inset, -inset, -inset));
+    const qreal inset = FocusFrame::kWidth / 2.0;
+    painter.drawRect(QRectF(rect).adjusted(inset, inset, -inset, -inset));
+    painter.restore();
 }
 
 } // namespace zel::ui

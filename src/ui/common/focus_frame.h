@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class QPainter;
+
 namespace zel::ui {
 
 class FocusFrame : public QWidget {
@@ -33,5 +35,9 @@ private:
     QWidget* m_target;
     std::function<QRect()> m_part;
 };
+
+// Draws a focus frame FocusFrame::kWidth pixels wide inside `rect` in `colour`: the one frame
+// of lists, grid cells and slider handles.
+void paintFocusRect(QPainter& painter, const QRect& rect, const QColor& colour);
 
 } // namespace zel::ui

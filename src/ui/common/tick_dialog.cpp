@@ -22,6 +22,7 @@ TickDialog::TickDialog(const QString& title, const QString& text, const QList<Ti
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText); // names as typed, never markup
     label->setBuddy(m_list);
+    m_list->setAccessibleName(title); // a list is not named by the label it is the buddy of
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     for (const TickableItem& option : options) {

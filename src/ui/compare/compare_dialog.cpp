@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
@@ -24,6 +25,9 @@ namespace {
 constexpr int kIndexRole = Qt::UserRole; // the row's difference in m_shown
 constexpr int kWidth = 640;
 constexpr int kHeight = 420;
+constexpr int kRowsShown = 30;
+constexpr int kNoteColumn = 3;
+constexpr int kTitleRoom = 40; // the desktop's title bar and frame above the dialog
 
 // A side's value as a column shows it.
 QString valueText(const model::Difference& d, const std::optional<std::string>& value)
@@ -45,7 +49,8 @@ CompareDialog::CompareDialog(QWidget* parent) : QDialog(parent)
     m_heading->setTextFormat(Qt::PlainText); // hosts and paths as typed
 
     m_list = new QTreeWidget(this);
-    m_list->setColumnCount(3);
+    m_list->setAccessibleName(tr("Differences"));
+    m_list->setColumnCount(4);
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -79,7 +84,8 @@ void CompareDialog::showDifferences(const QStringList& heading, const QString& o
     m_shown.clear();
     m_tied.clear();
     QList<QTreeWidgetItem*> items;
-    m_list->setHeaderLabels({tr("Setting"), tr("Being edited"), otherSide});
+    QList<qsizetype> lines;
+    m_list->setHeaderLabels({tr("Setting"), tr("Being edited"), otherSide, tr("Note")});
 
     QFont pageFont = m_list->font();
     pageFont.setBold(true);
@@ -100,6 +106,7 @@ void CompareDialog::showDifferences(const QStringList& heading, const QString& o
             items << item;
             if (m_sendable)
                 item->setCheckState(0, Qt::Checked);
+            lines << m_text.size();
             m_text << QStringLiteral("  ") + text::fromLatin1(model::describe(d));
             ++found;
         }
@@ -109,8 +116,16 @@ void CompareDialog::showDifferences(const QStringList& heading, const QString& o
         m_text << QString() << tr("No differences");
     }
     QStringList shownHeading = heading;
-    if (m_sendable)
-        shownHeading << tieRows(items);
+    const bool tied = m_sendable && tieRows(items, lines);
+    if (tied)
+        shownHeading << tr("Rows with a note go together: they are checked, unchecked and sent "
+                           "together, for the reason in their note.");
+    // The note column takes the room left when there are notes; the settings keep theirs.
+    m_list->setColumnHidden(kNoteColumn, !tied);
+    m_list->header()->setSectionResizeMode(0, tied ? QHeaderView::ResizeToContents
+                                                   : QHeaderView::Stretch);
+    m_list->header()->setSectionResizeMode(kNoteColumn,
+                                           tied ? QHeaderView::Stretch : QHeaderView::Interactive);
     m_heading->setText(shownHeading.join(QStringLiteral("\n")));
     m_text = shownHeading + m_text;
     m_send->setVisible(m_sendable);
@@ -118,6 +133,7 @@ void CompareDialog::showDifferences(const QStringList& heading, const QString& o
     m_list->expandAll();
     for (int column = 1; column < 3; ++column)
         m_list->resizeColumnToContents(column);
+    fitToRows();
     // Beside the window, so that a row that brings a page forward leaves it in view; where the
     // user has put the dialog since, it stays.
     if (!isVisible() && parentWidget())
@@ -127,21 +143,40 @@ void CompareDialog::showDifferences(const QStringList& heading, const QString& o
     activateWindow();
 }
 
-QStringList CompareDialog::tieRows(const QList<QTreeWidgetItem*>& items)
+bool CompareDialog::tieRows(const QList<QTreeWidgetItem*>& items, const QList<qsizetype>& lines)
 {
-    QStringList reasons;
     for (const model::TiedRows& tied : model::tiedRows(m_shown)) {
         const QString reason = text::fromLatin1(tied.reason);
         QList<QTreeWidgetItem*> group;
         for (const std::size_t row : tied.rows) {
-            QTreeWidgetItem* item = items.at(static_cast<qsizetype>(row));
+            const auto at = static_cast<qsizetype>(row);
+            QTreeWidgetItem* item = items.at(at);
+            item->setText(kNoteColumn, reason);
             item->setToolTip(0, reason);
+            item->setToolTip(kNoteColumn, reason);
+            m_text[lines.at(at)] += QStringLiteral(" (%1)").arg(reason);
             group << item;
         }
         m_tied << group;
-        reasons << reason;
     }
-    return reasons;
+    return !m_tied.isEmpty();
+}
+
+void CompareDialog::fitToRows()
+{
+    if (m_fitted || isVisible())
+        return;
+    m_fitted = true;
+    layout()->activate();
+    const int rowHeight = std::max(m_list->sizeHintForRow(0), m_list->fontMetrics().height());
+    // The list's rows get its height less its header and frame (its viewport is sized only
+    // once it shows).
+    const int rowsRoom =
+        m_list->height() - m_list->header()->sizeHint().height() - 2 * m_list->frameWidth();
+    const int wanted = height() - rowsRoom + kRowsShown * rowHeight;
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    const int room = screen ? screen->availableGeometry().height() - kTitleRoom : wanted;
+    resize(width(), std::max(height(), std::min(wanted, room)));
 }
 
 void CompareDialog::onItemChanged(QTreeWidgetItem* item)

@@ -5,7 +5,8 @@
 // asks for that member to be shown; "Copy" puts the list on the clipboard as text. After a fetch
 // from a unit each row has a check box (all checked) and "Send Selected" asks for the checked
 // rows to be sent. Rows that cannot be sent apart (model::tiedRows()) are checked and unchecked
-// together, and the heading says why.
+// together; each says why in its note, and the heading says once that such rows go together.
+// The list takes the dialog's room: it opens tall enough for many rows.
 
 #include "model/config_diff.h"
 
@@ -58,8 +59,11 @@ signals:
 
 private:
     void onItemDoubleClicked(QTreeWidgetItem* item);
-    // Ties the rows that go together, by their index role; returns why, one text a group.
-    QStringList tieRows(const QList<QTreeWidgetItem*>& items);
+    // Ties the rows that go together, by their index role, and notes why in each row and in
+    // its line of the text (`lines`: each row's line in m_text); whether any were tied.
+    bool tieRows(const QList<QTreeWidgetItem*>& items, const QList<qsizetype>& lines);
+    // The first time the dialog opens: tall enough for kRowsShown rows, as the screen allows.
+    void fitToRows();
     // A row's check box changed: the rows tied to it follow.
     void onItemChanged(QTreeWidgetItem* item);
 
@@ -71,6 +75,7 @@ private:
     QList<QList<QTreeWidgetItem*>> m_tied;  // rows that are checked together
     bool m_sendable = false;
     bool m_tying = false; // a check box follows another's
+    bool m_fitted = false;
 };
 
 } // namespace zel::ui

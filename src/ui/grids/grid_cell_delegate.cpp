@@ -1,5 +1,7 @@
 #include "ui/grids/grid_cell_delegate.h"
 
+#include "ui/common/focus_frame.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QWidget>
@@ -22,9 +24,9 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         cellLook(m_kind, column, index.row() + m_firstRow, text, enabled, palette);
     paintGridCell(*painter, option.rect, text, look, cellAlignment(m_kind, column), option.font);
     // The current cell of the grid that has the focus: the cell that typing or a key acts on.
-    // A frame in the cell's text colour, not the selection colour, which the grids never use.
+    // The grids never fill a chosen cell, so the highlight colour is free for the frame.
     if (option.state & QStyle::State_HasFocus)
-        paintFocusFrame(*painter, option.rect, look);
+        paintFocusRect(*painter, option.rect, palette.color(QPalette::Active, QPalette::Highlight));
 }
 
 } // namespace zel::ui

@@ -80,13 +80,4 @@ void paintGridCell(QPainter& painter, const QRect& rect, const QString& text, co
     painter.restore();
 }
 
-void paintFocusFrame(QPainter& painter, const QRect& rect, const CellLook& look)
-{
-    painter.save();
-    painter.setPen(QPen(look.text, 1, Qt::DotLine));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect.adjusted(2, 2, -3, -3));
-    painter.restore();
-}
-
 } // namespace zel::ui

@@ -43,7 +43,4 @@ CellAlignment cellAlignment(GridKind kind, int column);
 void paintGridCell(QPainter& painter, const QRect& rect, const QString& text, const CellLook& look,
                    CellAlignment alignment, const QFont& font);
 
-// Draws a dotted frame just inside the cell in the cell's text colour.
-void paintFocusFrame(QPainter& painter, const QRect& rect, const CellLook& look);
-
 } // namespace zel::ui

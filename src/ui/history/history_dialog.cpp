@@ -40,6 +40,7 @@ HistoryDialog::HistoryDialog(QWidget* parent)
       m_commitsNote(new QLabel(this))
 {
     setWindowTitle(tr("History"));
+    m_list->setAccessibleName(tr("Journal entries"));
     m_folder->setWordWrap(true);
     m_folder->setTextFormat(Qt::PlainText);
     m_note->setWordWrap(true);

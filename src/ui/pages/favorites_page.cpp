@@ -4,7 +4,6 @@
 
 #include "model/config_model.h"
 #include "ui/common/accessible_naming.h"
-#include "ui/common/focus_frame.h"
 #include "ui/common/name_width.h"
 #include "ui/common/page_caption.h"
 #include "ui/grids/favorite_cells_model.h"
@@ -70,7 +69,6 @@ FavoritesPage::FavoritesPage(model::ConfigModel& model, QWidget* parent)
     m_matrix->setAccessibleName(tr("Favorite 1: zones by sources"));
     m_favoriteList->setUniformItemSizes(true);
     m_favoriteList->setAccessibleName(m_listCaption->text());
-    FocusFrame::attach(m_favoriteList);
     for (int f = 1; f <= model::kFavorites; ++f)
         new QListWidgetItem(m_favoriteList);
     arrangeForFont();

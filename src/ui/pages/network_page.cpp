@@ -12,6 +12,7 @@
 
 #include "model/config_model.h"
 #include "ui/common/configuration_text.h"
+#include "ui/common/slider_reading.h"
 
 namespace zel::ui {
 
@@ -76,6 +77,10 @@ NetworkPage::NetworkPage(model::ConfigModel& model, QWidget* parent) : EditorPag
     m_netmask->setAccessibleName(m_netmaskCaption->text());
     m_gateway->setAccessibleName(m_gatewayCaption->text());
     m_display->setAccessibleName(tr("Display Brightness"));
+    // Read as the level its label shows ("100%" at the first position), not as the position.
+    setSliderReading(m_display, [](int level) {
+        return QString(QLatin1String(model::kDisplayLevelTexts.at(static_cast<size_t>(level))));
+    });
 
     auto* lockoutLayout = new QVBoxLayout(lockouts);
     lockoutLayout->addWidget(m_frontPanel);

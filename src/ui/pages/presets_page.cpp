@@ -19,7 +19,6 @@
 #include "ui/audio/quick_eq_panel.h"
 #include "ui/common/accessible_naming.h"
 #include "ui/common/configuration_text.h"
-#include "ui/common/focus_frame.h"
 #include "ui/common/name_width.h"
 
 namespace zel::ui {
@@ -53,7 +52,6 @@ PresetsPage::PresetsPage(model::ConfigModel& model, QuickEqLibrary& quickEq, QWi
     m_copyButton = new QPushButton(tr("Copy EQ to Zones..."), this);
     m_copyButton->setObjectName(QStringLiteral("copyPresetEq"));
     m_presetList->setAccessibleName(tr("ZEL EQ Presets"));
-    FocusFrame::attach(m_presetList);
     m_nameEdit->setAccessibleName(tr("ZEL Preset Name"));
     fitColumnToFont();
 

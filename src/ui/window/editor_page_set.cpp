@@ -7,6 +7,7 @@
 #include "ui/pages/presets_page.h"
 #include "ui/pages/zone_audio_page.h"
 
+#include <QKeySequence>
 #include <QTabWidget>
 
 namespace zel::ui {
@@ -25,6 +26,14 @@ EditorPageSet::EditorPageSet(model::ConfigModel& model, QuickEqLibrary& quickEq,
     tabs->addTab(m_favoritesPage, tr("Favorites"));
     tabs->addTab(m_groupsPage, tr("Groups"));
     tabs->addTab(m_networkPage, tr("Network"));
+    // Where the pages are listed, the keys that go from page to page anywhere in the window.
+    const QString pageKeys =
+        tr("%1: next page; %2: previous page")
+            .arg(QKeySequence(Qt::CTRL | Qt::Key_Tab).toString(QKeySequence::NativeText),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)
+                     .toString(QKeySequence::NativeText));
+    for (int page = 0; page < tabs->count(); ++page)
+        tabs->setTabToolTip(page, pageKeys);
 
     for (EditorPage* page : pages()) {
         connect(page, &EditorPage::namesChanged, this, &EditorPageSet::refreshNames);

@@ -2,10 +2,10 @@
 
 #include "text/latin1_text.h"
 #include "ui/audio/quick_eq_library.h"
-#include "ui/common/accessible_combo_box.h"
 #include "ui/common/focus_frame.h"
 #include "ui/common/focus_return.h"
 #include "ui/common/painting_suspended.h"
+#include "ui/common/program_look.h"
 #include "ui/common/window_placement.h"
 #include "ui/compare/compare_controller.h"
 #include "ui/compare/unit_comparison.h"
@@ -58,7 +58,7 @@ MainWindow::MainWindow(QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint)
 {
-    installComboBoxNaming(); // before any drop-down list is read
+    installProgramLook(); // before any control is shown or read
     // The pixel layout of the pages is made for an 8 point window font.
     QFont windowFont = font();
     windowFont.setPointSize(kFontPointSize);

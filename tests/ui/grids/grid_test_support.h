@@ -117,7 +117,7 @@ inline QColor cellFill(MatrixGrid& grid, const QImage& image, int c, int r)
     const QPoint centre = grid.cellCentre(c, r);
     QWidget* widget = grid.cellWidget(c, r);
     const int halfWidth = (c == 0 ? MatrixGrid::kLabelWidth : MatrixGrid::kCellWidth) / 2;
-    const QPoint inside = centre - QPoint(halfWidth - 2, MatrixGrid::kRowHeight / 2 - 2);
+    const QPoint inside = centre - QPoint(halfWidth - 4, MatrixGrid::kRowHeight / 2 - 4);
     return image.pixelColor(widget->mapTo(&grid, inside));
 }
 

@@ -1,7 +1,8 @@
 // The window as a screen reader reads it: every control the user can reach has a name, the names
 // follow the zone, preset and favorite shown, headers are names (never a bare number), a drop-down
 // list is named by its caption and read by its value, and the controls whose caption does not say
-// what they do describe it (their tool tip).
+// what they do describe it (their tool tip); a slider is read as the value its label shows.
+#include "ui/common/slider_reading.h"
 #include "ui/grids/matrix_grid.h"
 #include "ui/pages/favorites_page.h"
 #include "ui/window/editor_page_set.h"
@@ -9,9 +10,12 @@
 #include "ui/window/welcome_window.h"
 
 #include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QSlider>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -58,7 +62,8 @@ void walk(QAccessibleInterface* node, QStringList& unnamed, QMap<QString, QStrin
         walk(node->child(i), unnamed, found);
 }
 
-TEST(AccessibleNames, BeforeAnythingIsLoadedTheTextsTheProgressAndTheMatrixAreNamed)
+TEST(AccessibleNames,
+     BeforeAnythingIsLoadedTheTextsTheProgressAndTheMatrixAreNamedAndNoPresetIsBlank)
 {
     MainWindow window;
     const WelcomeWindow welcome(&window);
@@ -68,9 +73,14 @@ TEST(AccessibleNames, BeforeAnythingIsLoadedTheTextsTheProgressAndTheMatrixAreNa
     EXPECT_EQ(name(welcome.findChild<QPlainTextEdit*>()), "Welcome text");
     EXPECT_EQ(name(window.findChild<QProgressBar*>()), "Transfer progress");
     EXPECT_EQ(name(window.pageSet().favoritesPage()->matrix()), "Favorite 1: zones by sources");
+    QAccessibleInterface* presets = QAccessible::queryAccessibleInterface(
+        window.findChild<QComboBox*>("zelEqPresetBox")->view());
+    ASSERT_EQ(presets->childCount(), model::kPresets);
+    for (int row = 0; row < presets->childCount(); ++row)
+        EXPECT_EQ(presets->child(row)->text(QAccessible::Name), QString("Preset %1").arg(row + 1));
 }
 
-TEST(AccessibleNames, EveryControlOnEveryPageIsNamedAndNamesFollowWhatIsShown)
+TEST(AccessibleNames, EveryControlIsNamedNamesFollowWhatIsShownAndSlidersReadAsTheirLabels)
 {
     MainWindow window;
     window.show();
@@ -118,6 +128,30 @@ TEST(AccessibleNames, EveryControlOnEveryPageIsNamedAndNamesFollowWhatIsShown)
         for (const QString& name : c.described)
             EXPECT_FALSE(found.value(name).isEmpty()) << name.toStdString() << " undescribed";
     }
+    const std::tuple<const char*, const char*, int, double, QString> sliders[] = {
+        // slider, its label, position set, the number and text read
+        {"Display", "DisplayLvl", 0, 100, "100%"},
+        {"Display", "DisplayLvl", 3, 25, "25%"},
+        {"volumeSlider", "volumeValue", -20, -20, "Volume: -20db"},
+        {"balanceSlider", "balanceValue", -10, -10, "Balance (L: 10db / R: 0db)"},
+        {"lowpassSlider", "lowpassValue", 120, 120, "120Hz"},
+        {"bandSlider1", "bandValue1", 4, 4, "+4 dB"},
+    };
+    for (const auto& [name, labelName, position, number, text] : sliders) {
+        SCOPED_TRACE(std::string(name) + " " + std::to_string(position));
+        auto* slider = window.findChild<QSlider*>(name);
+        slider->setValue(position);
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(slider);
+        EXPECT_EQ(read->text(QAccessible::Value), text);
+        EXPECT_EQ(read->valueInterface()->currentValue().toDouble(), number);
+        const QString label = window.findChild<QLabel*>(labelName)->text();
+        EXPECT_EQ(readingNumber(label, slider->value()), number) << label.toStdString(); // as shown
+    }
+    // A reader that sets the display to 75 moves it to where its label shows 75%.
+    QAccessibleInterface* display =
+        QAccessible::queryAccessibleInterface(window.findChild<QSlider*>("Display"));
+    display->valueInterface()->setCurrentValue(75);
+    EXPECT_EQ(window.findChild<QLabel*>("DisplayLvl")->text(), "Level:75%");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "link/zelsim_process.h"
 #include "ui/compare/compare_dialog.h"
 #include "ui/compare/unit_comparison.h"
+#include "ui/grids/grid_test_support.h"
 #include "ui/grids/matrix_grid.h"
 #include "ui/pages/groups_page.h"
 #include "ui/pages/zone_audio_page.h"
@@ -330,6 +331,32 @@ TEST(CompareWithUnit, SendSelectedSendsTheTickedRowsFromWhatTheUnitHoldsNow)
         EXPECT_EQ(!w.window.close(), c.exitAsks);
         EXPECT_EQ(w.prompts->confirmations.size(), c.exitAsks ? 1 : 0);
     }
+}
+
+TEST(CompareWithUnit, CompareSaysOnceThatRowsGoTogetherNotesWhyInTheRowsAndShowsManyRows)
+{
+    model::ConfigModel unit;
+    ui::test::readConfiguration(unit, {}, ui::test::unitLines(16));
+    model::ConfigModel edited = unit; // every zone locked at another volume: two rows tied
+    for (int zone = 1; zone <= 16; ++zone) {
+        edited.zoneAudio(zone).volumeLocked = !unit.zoneAudio(zone).volumeLocked;
+        edited.zoneAudio(zone).volume = static_cast<int8_t>(unit.zoneAudio(zone).volume - 10);
+    }
+    ui::CompareDialog dialog;
+    dialog.setSendable(true);
+    dialog.showDifferences({"Compared."}, "On the unit",
+                           {{"Zone Audio Controls", model::compareConfigurations(edited, unit)}});
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_EQ(dialog.heading()->text().count("go together"), 1);
+    const QTreeWidgetItem* rows = dialog.list()->topLevelItem(0);
+    QMap<QString, int> notes; // each on the two rows of its zone, and in the copied text
+    for (int row = 0; row < rows->childCount(); ++row)
+        notes[rows->child(row)->text(3)] += dialog.text().contains(rows->child(row)->text(3));
+    EXPECT_EQ(notes.values(), QList<int>(16, 2));
+    const int inView = dialog.list()->viewport()->height() /
+                       dialog.list()->visualItemRect(rows->child(0)).height();
+    const int room = dialog.screen()->availableGeometry().height() - 60; // less a title bar
+    EXPECT_TRUE(inView >= 25 || dialog.height() >= room) << inView << " rows in view";
 }
 
 } // namespace

@@ -57,10 +57,10 @@ TEST(TabOrderWindow, EveryPageReadsFromTopLeftToBottomRightAndFramesWhatChoosesA
     auto* mode = window.findChild<QComboBox*>("dspModeBox");
     auto* dhcp = window.findChild<QCheckBox*>("DHCPCheckbox");
     QTabBar* bar = window.tabs()->tabBar();
-    QStringList framed; // the tab bar, unnamed, and the lists that choose a zone, preset, favorite
+    QStringList framed; // the tab bar, unnamed, and every list, grid and matrix
     for (FocusFrame* frame : window.findChildren<FocusFrame*>())
         framed << frame->parentWidget()->accessibleName();
-    EXPECT_EQ(framed.size(), 4);
+    EXPECT_EQ(framed.size(), 10);
     EXPECT_TRUE(framed.contains("Choose a Favorite") && framed.contains("ZEL EQ Presets") &&
                 framed.contains("Zones"));
     // The page; the zone's mode on the audio page and DHCP, which decide what can be reached.
