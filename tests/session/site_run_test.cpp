@@ -6,8 +6,10 @@
 #include "link/zelsim_process.h"
 #include "support/file_faults.h"
 
+#include <QLockFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace zel::session {
@@ -97,27 +99,57 @@ TEST(UnitReader, TellsHowTheReadEnded)
     EXPECT_EQ(refused.verdict(), UnitReader::Verdict::Unreachable);
 }
 
-TEST(SiteRun, ABackupTheJournalCannotKeepIsNoBackup)
+TEST(SiteRun, KeepsEachReadOffItsThreadAndSaysOnceWhatCouldNotBeWritten)
 {
-    ZelSimProcess unit;
-    ASSERT_TRUE(unit.start(ZelSimProcess::Link::Tcp));
-    const QTemporaryDir data;
-    const SiteRead read = readSiteText("Bar tcp:" + unit.address().toLatin1() + "\n");
-    SiteRun run(
-        SiteMode::Backup, read.site.units, {},
-        std::make_unique<SiteRecords>(data.filePath("journal"), data.filePath("units.json")));
-    QSignalSpy finished(&run, &SiteRun::finished);
-    const test::FileSizeLimit limit(1000); // the disk is full after a kilobyte
-    run.start();
-    ASSERT_TRUE(finished.wait(20000));
-    const UnitOutcome outcome = run.outcomes().at(0);
-    EXPECT_EQ(outcome.result, UnitOutcome::Result::Failed);
-    EXPECT_TRUE(outcome.detail.startsWith("it came whole, but the journal cannot keep it"))
-        << outcome.detail.toStdString();
-    const QStringList warnings = run.takeWarnings();
-    ASSERT_FALSE(warnings.isEmpty());
-    EXPECT_TRUE(warnings[0].startsWith("the journal cannot be written"))
-        << warnings[0].toStdString();
+    using Result = UnitOutcome::Result;
+    struct Case {
+        const char* what;
+        bool diskFull;      // after a kilobyte: the journal cannot keep a backup
+        bool directoryHeld; // another program holds the unit directory's lock
+        Result result;
+        QString detail;  // how each unit's detail begins
+        QString warning; // how the run's warning begins
+    };
+    const std::vector<Case> cases = {
+        {"a full disk", true, false, Result::Failed,
+         "it came whole, but the journal cannot keep it", "the journal cannot be written"},
+        {"the unit directory held", false, true, Result::FirstBackup, "first backup",
+         "the unit directory was busy (another program holds"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ZelSimProcess unit;
+        ASSERT_TRUE(unit.start(ZelSimProcess::Link::Tcp));
+        const QTemporaryDir data;
+        const SiteRead read = readSiteText("Bar tcp:" + unit.address().toLatin1() +
+                                           "\nLobby tcp:" + unit.address().toLatin1() + "\n");
+        SiteRun run(
+            SiteMode::Backup, read.site.units, {},
+            std::make_unique<SiteRecords>(data.filePath("journal"), data.filePath("units.json")));
+        QLockFile other(data.filePath("units.json.lock"));
+        other.setStaleLockTime(0); // never taken for stale: its program is still there
+        ASSERT_TRUE(!c.directoryHeld || other.tryLock());
+        int ticks = 0; // the event loop's turns while a read is kept: none if keeping blocks it
+        QTimer ticker;
+        QObject::connect(&ticker, &QTimer::timeout, [&] { ticks += run.isKeeping(); });
+        ticker.start(0);
+        QSignalSpy finished(&run, &SiteRun::finished);
+        std::optional<test::FileSizeLimit> limit;
+        if (c.diskFull)
+            limit.emplace(1000);
+        run.start();
+        ASSERT_TRUE(finished.wait(20000));
+        limit.reset();
+        if (c.directoryHeld) // each unit waits a moment for the lock
+            EXPECT_GT(ticks, 0) << "the run's thread went without events while a read was kept";
+        ASSERT_EQ(run.outcomes().size(), 2u);
+        for (const auto& [index, outcome] : run.outcomes()) {
+            EXPECT_EQ(outcome.result, c.result) << outcome.detail.toStdString();
+            EXPECT_TRUE(outcome.detail.startsWith(c.detail)) << outcome.detail.toStdString();
+        }
+        const QStringList warnings = run.takeWarnings();
+        EXPECT_EQ(warnings.filter(c.warning).size(), 1) << warnings.join('\n').toStdString();
+    }
 }
 
 } // namespace
