@@ -72,19 +72,22 @@ TEST(JournalRecords, ADamagedOrMissingIndexIsRebuiltFromTheTextsAndNothingIsLost
         SCOPED_TRACE(name);
         const QTemporaryDir folder;
         Journal journal(folder.path(), {2, 1 << 20}); // the bound would drop what is not named
+        ASSERT_EQ(journal
+                      .record(made(Kind::WholeFetch, "tcp:a:23", {}, "unit-fp", Cause::SiteBackup),
+                              fetched)
+                      .text,
+                  "");
         ASSERT_EQ(
-            journal.record(made(Kind::WholeFetch, "tcp:a:23", {}, "unit-fp", Cause::SiteBackup),
-                           fetched).text,
-            "");
-        ASSERT_EQ(
-            journal.record(made(Kind::PartialSend, "tcp:a:23", {}, {}, Cause::SendSelected), sent).text,
+            journal.record(made(Kind::PartialSend, "tcp:a:23", {}, {}, Cause::SendSelected), sent)
+                .text,
             "");
         ASSERT_EQ(journal.setKept(journal.entries().front(), true).text, "");
         const QStringList before = fieldsOf(journal.entries());
 
         damage(folder.filePath("index.json"));
         EXPECT_EQ(fieldsOf(journal.entries()), before);
-        ASSERT_EQ(journal.record(made(Kind::IncompleteFetch, "tcp:b:23", "cancelled"), "[SD").text, "");
+        ASSERT_EQ(journal.record(made(Kind::IncompleteFetch, "tcp:b:23", "cancelled"), "[SD").text,
+                  "");
         const QList<Entry> after = journal.entries();
         ASSERT_EQ(after.size(), 3);
         EXPECT_EQ(fieldsOf(after.mid(1)), before);
