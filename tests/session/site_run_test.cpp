@@ -101,19 +101,18 @@ TEST(UnitReader, TellsHowTheReadEnded)
 
 TEST(SiteRun, KeepsEachReadOffItsThreadAndSaysOnceWhatCouldNotBeWritten)
 {
-    using Result = UnitOutcome::Result;
     struct Case {
         const char* what;
         bool diskFull;      // after a kilobyte: the journal cannot keep a backup
         bool directoryHeld; // another program holds the unit directory's lock
-        Result result;
+        UnitOutcome::Result result;
         QString detail;  // how each unit's detail begins
         QString warning; // how the run's warning begins
     };
     const std::vector<Case> cases = {
-        {"a full disk", true, false, Result::Failed,
+        {"a full disk", true, false, UnitOutcome::Result::Failed,
          "it came whole, but the journal cannot keep it", "the journal cannot be written"},
-        {"the unit directory held", false, true, Result::FirstBackup, "first backup",
+        {"the unit directory held", false, true, UnitOutcome::Result::FirstBackup, "first backup",
          "the unit directory was busy (another program holds"},
     };
     for (const Case& c : cases) {

@@ -33,8 +33,7 @@ using Link = ZelSimProcess::Link;
 
 const QString kFilled = QStringLiteral(ZEL_SOURCE_DIR "/tests/tools/data/filled_zel16.zel");
 
-// Opens the site file at `path` and waits until the window shows it: it is read off the window's
-// thread.
+// Opens the site file at `path` and waits until the window shows it, read off its thread.
 bool openAndShow(ui::SiteWindow* site, const QString& path)
 {
     return site->openSite(path) && waitUntil([&] { return site->path() == path; }, 10000);
@@ -110,47 +109,6 @@ TEST(SiteWindow, BacksUpItsUnitsAndOpensListsAndEditsThem)
     ASSERT_TRUE(site->saveSiteAs(path));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().endsWith("\nTerrace Left serial:/dev/ttyS9\n"));
-}
-
-TEST(SiteWindow, OpensASiteFileOffItsThreadAndSaysWhyOneCannotBeUsed)
-{
-    const QTemporaryDir folder;
-    const QString hotel = folder.filePath("hotel.zelsite");
-    const QString notes = folder.filePath("notes.zelsite");
-    QFile file(hotel);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
-                file.write("Bar tcp:127.0.0.88:2323\nLobby tcp:127.0.0.88:2324\n") > 0);
-    file.close();
-    QFile words(notes);
-    ASSERT_TRUE(words.open(QIODevice::WriteOnly) && words.write("the bar's amplifier\n") > 0);
-    words.close();
-    struct Case {
-        const char* what;
-        QString path;
-        int rows;
-        QString says; // in the message; empty: the site shows
-    };
-    const QList<Case> cases = {
-        {"a site", hotel, 2, {}},
-        {"a file that is not there", folder.filePath("gone.zelsite"), 0, "is not there"},
-        {"a folder", folder.path(), 0, "cannot be opened"},
-        {"a file that is not a site", notes, 0, "is not a site file"},
-    };
-    LinkWindow w;
-    ui::SiteWindow* site = w.window.sites()->showSiteWindow();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        site->newSite();
-        w.prompts->errors.clear();
-        ASSERT_TRUE(site->openSite(c.path));
-        EXPECT_EQ(site->table()->rowCount(), 0) << "shown before it was read";
-        ASSERT_TRUE(waitUntil(
-            [&] { return site->path() == c.path || !w.prompts->errors.isEmpty(); }, 10000));
-        EXPECT_EQ(site->table()->rowCount(), c.rows);
-        EXPECT_EQ(w.prompts->errors.size(), c.says.isEmpty() ? 0 : 1);
-        EXPECT_TRUE(w.prompts->errors.join('\n').contains(c.says))
-            << w.prompts->errors.join('\n').toStdString();
-    }
 }
 
 TEST(FindUnits, FindsAUnitOnARangeAndChoosesItsLink)
@@ -343,6 +301,42 @@ TEST(SiteHistoryWindow, ShowsNoCommitsAndSaysWhyWhenThereIsNoHistoryToRead)
         qputenv("PATH", path);
         EXPECT_TRUE(note->text().contains(c.note)) << note->text().toStdString();
         EXPECT_EQ(site->historyDialog()->commitsItem(), nullptr);
+    }
+}
+
+TEST(SiteWindow, OpensASiteFileOffItsThreadAndSaysWhyOneCannotBeUsed)
+{
+    const QTemporaryDir folder;
+    const QString hotel = folder.filePath("hotel.zelsite");
+    const QString notes = folder.filePath("notes.zelsite");
+    writeBytes(hotel, "Bar tcp:127.0.0.88:2323\nLobby tcp:127.0.0.88:2324\n");
+    writeBytes(notes, "the bar's amplifier\n");
+    struct Case {
+        const char* what;
+        QString path;
+        int rows;
+        QString says; // in the message; empty: the site shows
+    };
+    const QList<Case> cases = {
+        {"a site", hotel, 2, {}},
+        {"a file that is not there", folder.filePath("gone.zelsite"), 0, "is not there"},
+        {"a folder", folder.path(), 0, "cannot be opened"},
+        {"a file that is not a site", notes, 0, "is not a site file"},
+    };
+    LinkWindow w;
+    ui::SiteWindow* site = w.window.sites()->showSiteWindow();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        site->newSite();
+        w.prompts->errors.clear();
+        ASSERT_TRUE(site->openSite(c.path));
+        EXPECT_EQ(site->table()->rowCount(), 0) << "shown before it was read";
+        ASSERT_TRUE(waitUntil(
+            [&] { return site->path() == c.path || !w.prompts->errors.isEmpty(); }, 10000));
+        EXPECT_EQ(site->table()->rowCount(), c.rows);
+        EXPECT_EQ(w.prompts->errors.size(), c.says.isEmpty() ? 0 : 1);
+        EXPECT_TRUE(w.prompts->errors.join('\n').contains(c.says))
+            << w.prompts->errors.join('\n').toStdString();
     }
 }
 
