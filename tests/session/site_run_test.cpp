@@ -101,19 +101,26 @@ TEST(UnitReader, TellsHowTheReadEnded)
 
 TEST(SiteRun, KeepsEachReadOffItsThreadAndSaysOnceWhatCouldNotBeWritten)
 {
+    // A full disk after a kilobyte; another program holding the unit directory's lock, all along
+    // or until this thread lets it go while a read is kept (it can only if keeping never blocks).
+    enum class Fault { DiskFull, DirectoryHeld, DirectoryLetGo };
     struct Case {
         const char* what;
-        bool diskFull;      // after a kilobyte: the journal cannot keep a backup
-        bool directoryHeld; // another program holds the unit directory's lock
+        Fault fault;
         UnitOutcome::Result result;
-        QString detail;  // how each unit's detail begins
-        QString warning; // how the run's warning begins
+        QString detail;  // how the first unit's detail begins
+        QString warning; // how the run's one warning begins; empty: none
     };
     const std::vector<Case> cases = {
-        {"a full disk", true, false, UnitOutcome::Result::Failed,
+        {"a full disk", Fault::DiskFull, UnitOutcome::Result::Failed,
          "it came whole, but the journal cannot keep it", "the journal cannot be written"},
-        {"the unit directory held", false, true, UnitOutcome::Result::FirstBackup, "first backup",
-         "the unit directory was busy (another program holds"},
+        {"the unit directory held", Fault::DirectoryHeld, UnitOutcome::Result::FirstBackup,
+         "first backup", "the unit directory was busy (another program holds"},
+        {"the unit directory let go while a read is kept",
+         Fault::DirectoryLetGo,
+         UnitOutcome::Result::FirstBackup,
+         "first backup",
+         {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -127,27 +134,26 @@ TEST(SiteRun, KeepsEachReadOffItsThreadAndSaysOnceWhatCouldNotBeWritten)
             std::make_unique<SiteRecords>(data.filePath("journal"), data.filePath("units.json")));
         QLockFile other(data.filePath("units.json.lock"));
         other.setStaleLockTime(0); // never taken for stale: its program is still there
-        ASSERT_TRUE(!c.directoryHeld || other.tryLock());
-        int ticks = 0; // the event loop's turns while a read is kept: none if keeping blocks it
+        ASSERT_TRUE(c.fault == Fault::DiskFull || other.tryLock());
         QTimer ticker;
-        QObject::connect(&ticker, &QTimer::timeout, [&] { ticks += run.isKeeping(); });
+        QObject::connect(&ticker, &QTimer::timeout, [&] {
+            if (c.fault == Fault::DirectoryLetGo && run.isKeeping())
+                other.unlock();
+        });
         ticker.start(0);
         QSignalSpy finished(&run, &SiteRun::finished);
         std::optional<test::FileSizeLimit> limit;
-        if (c.diskFull)
+        if (c.fault == Fault::DiskFull)
             limit.emplace(1000);
         run.start();
         ASSERT_TRUE(finished.wait(20000));
-        limit.reset();
-        if (c.directoryHeld) // each unit waits a moment for the lock
-            EXPECT_GT(ticks, 0) << "the run's thread went without events while a read was kept";
         ASSERT_EQ(run.outcomes().size(), 2u);
-        for (const auto& [index, outcome] : run.outcomes()) {
-            EXPECT_EQ(outcome.result, c.result) << outcome.detail.toStdString();
-            EXPECT_TRUE(outcome.detail.startsWith(c.detail)) << outcome.detail.toStdString();
-        }
+        const UnitOutcome& first = run.outcomes().at(0); // the next is the same unit again
+        EXPECT_EQ(first.result, c.result) << first.detail.toStdString();
+        EXPECT_TRUE(first.detail.startsWith(c.detail)) << first.detail.toStdString();
         const QStringList warnings = run.takeWarnings();
-        EXPECT_EQ(warnings.filter(c.warning).size(), 1) << warnings.join('\n').toStdString();
+        EXPECT_EQ(warnings.filter(c.warning).size(), c.warning.isEmpty() ? 0 : 1)
+            << warnings.join('\n').toStdString();
     }
 }
 
