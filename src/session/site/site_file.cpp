@@ -135,6 +135,10 @@ QString siteUnitProblem(const Site& site, int index, const QString& name, const 
         return QCoreApplication::translate("Site", "the unit has no name");
     if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r')))
         return QCoreApplication::translate("Site", "a name is one line");
+    // Such a line is read back as a remark, and the unit would be gone from the site.
+    if (name.trimmed().startsWith(QLatin1Char('#')))
+        return QCoreApplication::translate("Site", "a name that begins with \"#\" would be read "
+                                                   "as a remark");
     if (QString problem = readUnitLine(line, unit); !problem.isEmpty())
         return problem;
     if (unit.name != name.trimmed() || !unit.remark.isEmpty())

@@ -35,26 +35,35 @@ PromptDialog::PromptDialog(const QString& caption, const QString& prompt, const 
         setFont(parent->font());
     const DialogUnits du(font());
 
+    // A prompt wider than the entry wraps onto more lines, and everything below it moves down
+    // by what it adds: the prompt is always read whole.
     m_prompt->move(du.x(13), du.y(5));
     m_prompt->adjustSize();
+    int below = 0;
+    if (m_prompt->width() > du.x(164)) {
+        const int oneLine = m_prompt->height();
+        m_prompt->setWordWrap(true);
+        m_prompt->resize(du.x(164), m_prompt->heightForWidth(du.x(164)));
+        below = m_prompt->height() - oneLine;
+    }
 
     m_entry->setMaxLength(kMaxLength);
     m_entry->setText(text);
     m_entry->selectAll();
     if (masked)
         m_entry->setEchoMode(QLineEdit::Password);
-    m_entry->setGeometry(du.x(13), du.y(15), du.x(164), m_entry->sizeHint().height());
+    m_entry->setGeometry(du.x(13), du.y(15) + below, du.x(164), m_entry->sizeHint().height());
 
-    m_ok->setGeometry(du.x(38), du.y(31), du.x(50), du.y(14));
+    m_ok->setGeometry(du.x(38), du.y(31) + below, du.x(50), du.y(14));
     m_ok->setDefault(true);
-    m_cancel->setGeometry(du.x(102), du.y(31), du.x(50), du.y(14));
+    m_cancel->setGeometry(du.x(102), du.y(31) + below, du.x(50), du.y(14));
     m_cancel->setAutoDefault(false);
     // Escape answers "Cancel" through QDialog::reject().
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     giveButtonsMnemonics(this);
-    setFixedSize(du.x(190), du.y(53));
+    setFixedSize(du.x(190), du.y(53) + below);
     m_entry->setFocus();
     centerOnScreen(this);
 }

@@ -32,9 +32,10 @@ constexpr int kProgressSteps = 1000;
 FindUnitsDialog::FindUnitsDialog(UserPrompts& prompts, QWidget* parent)
     : QDialog(parent), m_prompts(&prompts), m_ranges(new QPlainTextEdit(this)),
       m_port(new QSpinBox(this)), m_serialPorts(new QListWidget(this)),
-      m_typedPort(new QLineEdit(this)), m_search(new QPushButton(tr("&Search"), this)),
+      m_typedPort(new QLineEdit(this)), m_search(new QPushButton(tr("Sea&rch"), this)),
       m_stop(new QPushButton(tr("S&top"), this)),
-      m_use(new QPushButton(tr("&Use This Unit"), this)), m_progress(new QProgressBar(this)),
+      m_use(new QPushButton(tr("&Use This Unit"), this)),
+      m_addToSite(new QPushButton(tr("Add to &Site..."), this)), m_progress(new QProgressBar(this)),
       m_status(new QLabel(this)), m_results(new QTableWidget(0, 5, this))
 {
     setWindowTitle(tr("Find Units"));
@@ -52,6 +53,8 @@ FindUnitsDialog::FindUnitsDialog(UserPrompts& prompts, QWidget* parent)
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
+    m_serialPorts->setAccessibleName(tr("Serial ports"));
+    m_progress->setAccessibleName(tr("Search progress"));
     m_serialPorts->setMaximumHeight(m_serialPorts->fontMetrics().lineSpacing() * 4 + 12);
     m_typedPort->setPlaceholderText(tr("a port not listed, e.g. /dev/pts/3"));
 
@@ -73,6 +76,7 @@ FindUnitsDialog::FindUnitsDialog(UserPrompts& prompts, QWidget* parent)
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(m_search, QDialogButtonBox::ActionRole);
     buttons->addButton(m_stop, QDialogButtonBox::ActionRole);
+    buttons->addButton(m_addToSite, QDialogButtonBox::ActionRole);
     buttons->addButton(m_use, QDialogButtonBox::AcceptRole);
     buttons->addButton(QDialogButtonBox::Close);
     m_search->setDefault(true);
@@ -90,7 +94,9 @@ FindUnitsDialog::FindUnitsDialog(UserPrompts& prompts, QWidget* parent)
     connect(m_use, &QPushButton::clicked, this, &FindUnitsDialog::useChosen);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     connect(m_results, &QTableWidget::cellDoubleClicked, this, &FindUnitsDialog::useChosen);
+    connect(m_addToSite, &QPushButton::clicked, this, &FindUnitsDialog::addTicked);
     connect(m_results, &QTableWidget::itemSelectionChanged, this, &FindUnitsDialog::updateButtons);
+    connect(m_results, &QTableWidget::itemChanged, this, &FindUnitsDialog::updateButtons);
     m_progress->setValue(0);
     m_status->setText(tr("Nothing is sent to a port until you search; serial ports only when "
                          "ticked."));
@@ -176,7 +182,11 @@ void FindUnitsDialog::addFound(const session::FoundUnit& unit)
                                 (unit.whole ? QString() : tr(" (not whole: %1)").arg(unit.reason))};
     for (int column = 0; column < cells.size(); ++column)
         m_results->setItem(row, column, new QTableWidgetItem(cells[column]));
-    m_found << unit.link;
+    // Ticked to join a site; the tick box sits in the link's cell.
+    QTableWidgetItem* link = m_results->item(row, kLinkColumn);
+    link->setFlags(link->flags() | Qt::ItemIsUserCheckable);
+    link->setCheckState(Qt::Unchecked);
+    m_found << unit;
     m_results->resizeColumnsToContents();
     if (row == 0)
         m_results->selectRow(0);
@@ -195,6 +205,12 @@ void FindUnitsDialog::onFinished()
     m_status->setText(m_scan->wasCancelled()
                           ? tr("Stopped: %1 found before it stopped.").arg(m_found.size())
                           : tr("%1 found among %2.").arg(m_found.size()).arg(total));
+    // The list takes the keys, on a row one can see, ready to tick or use.
+    if (m_results->rowCount() > 0) {
+        if (m_results->currentRow() < 0)
+            m_results->setCurrentCell(0, kLinkColumn);
+        m_results->setFocus(Qt::OtherFocusReason);
+    }
     updateButtons();
     emit searchFinished();
 }
@@ -205,8 +221,25 @@ void FindUnitsDialog::useChosen()
     if (row < 0 || row >= m_found.size())
         return;
     stop();
-    emit unitChosen(m_found[row]);
+    emit unitChosen(m_found[row].link);
     accept();
+}
+
+QList<session::FoundUnit> FindUnitsDialog::tickedUnits() const
+{
+    QList<session::FoundUnit> ticked;
+    for (int row = 0; row < m_results->rowCount() && row < m_found.size(); ++row)
+        if (const QTableWidgetItem* link = m_results->item(row, kLinkColumn);
+            link && link->checkState() == Qt::Checked)
+            ticked << m_found[row];
+    return ticked;
+}
+
+void FindUnitsDialog::addTicked()
+{
+    const QList<session::FoundUnit> ticked = tickedUnits();
+    if (!ticked.isEmpty())
+        emit addToSiteRequested(ticked);
 }
 
 void FindUnitsDialog::updateButtons()
@@ -214,6 +247,7 @@ void FindUnitsDialog::updateButtons()
     m_search->setEnabled(!isSearching());
     m_stop->setEnabled(isSearching());
     m_use->setEnabled(m_results->currentRow() >= 0);
+    m_addToSite->setEnabled(!tickedUnits().isEmpty());
 }
 
 void FindUnitsDialog::closeEvent(QCloseEvent* event)

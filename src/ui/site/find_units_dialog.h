@@ -3,7 +3,8 @@
 // edit) and on the serial ports the user ticks (none at first: a probe sent to the wrong device
 // can switch something on), read-only, and lists each unit that answers with its model, first
 // names and network settings. "Use This Unit" (or a double-click) gives the chosen unit's link
-// to the window, which chooses its link mode and address.
+// to the window, which chooses its link mode and address; "Add to Site..." gives the units
+// ticked in the list, to join a site together.
 
 #include "session/find/probe_scan.h"
 #include "session/unit/site_link.h"
@@ -42,9 +43,13 @@ public:
     QPushButton* searchButton() const { return m_search; }
     QPushButton* stopButton() const { return m_stop; }
     QPushButton* useButton() const { return m_use; }
+    QPushButton* addToSiteButton() const { return m_addToSite; }
+    QProgressBar* progressBar() const { return m_progress; }
     QTableWidget* results() const { return m_results; }
     QLabel* statusLabel() const { return m_status; }
     bool isSearching() const { return m_scan && m_scan->isRunning(); }
+    // The units whose rows are ticked, in the order found.
+    QList<session::FoundUnit> tickedUnits() const;
 
 public slots:
     // Searches the ranges and the ticked ports; asks first when a range is larger than a /20.
@@ -52,11 +57,14 @@ public slots:
     void stop();
     // The chosen unit's link goes to the window, and the dialog closes.
     void useChosen();
+    // The ticked units go to a site.
+    void addTicked();
     // Adds a unit found to the list.
     void addFound(const zel::session::FoundUnit& unit);
 
 signals:
     void unitChosen(const zel::session::SiteLink& link);
+    void addToSiteRequested(const QList<zel::session::FoundUnit>& units);
     void searchFinished();
 
 protected:
@@ -78,10 +86,11 @@ private:
     QPushButton* m_search;
     QPushButton* m_stop;
     QPushButton* m_use;
+    QPushButton* m_addToSite;
     QProgressBar* m_progress;
     QLabel* m_status;
     QTableWidget* m_results;
-    QList<session::SiteLink> m_found;
+    QList<session::FoundUnit> m_found;
     std::unique_ptr<session::ProbeScan> m_scan;
 };
 

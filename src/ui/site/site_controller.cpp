@@ -1,12 +1,15 @@
 #include "ui/site/site_controller.h"
 
+#include "session/site/site_additions.h"
 #include "ui/common/user_prompts.h"
 #include "ui/history/history_controller.h"
+#include "ui/site/add_found_units_dialog.h"
 #include "ui/site/find_units_dialog.h"
 #include "ui/site/site_window.h"
 #include "ui/transfer/link_controller.h"
 
 #include <QFileDialog>
+#include <QTableWidget>
 
 #include <utility>
 
@@ -44,7 +47,10 @@ void SiteController::showFindUnits()
                 [this](const session::SiteLink& link) {
                     if (m_window.link.useLink(link))
                         m_window.showStatus(tr(" Link set to %1").arg(link.text()));
+                    emit linkChosen();
                 });
+        connect(m_findUnits, &FindUnitsDialog::addToSiteRequested, this,
+                &SiteController::addFoundUnits);
     }
     m_findUnits->show();
     m_findUnits->raise();
@@ -70,6 +76,10 @@ SiteWindow* SiteController::showSiteWindow()
                 });
         connect(m_siteWindow, &SiteWindow::historyCommitsMade, &history,
                 &HistoryController::takeCommitRequests);
+        // Saved under another name, or a unit renamed in its row: the editor names it anew.
+        connect(m_siteWindow, &QWidget::windowTitleChanged, this, &SiteController::tellUnitNames);
+        connect(m_siteWindow->table(), &QTableWidget::itemChanged, this,
+                &SiteController::tellUnitNames);
         showLiveUnit();
     }
     m_siteWindow->show();
@@ -93,6 +103,66 @@ void SiteController::openSite()
         showSiteWindow()->openSite(path);
 }
 
+void SiteController::addFoundUnits(const QList<session::FoundUnit>& found)
+{
+    if (m_addFound || found.isEmpty())
+        return;
+    const bool toOpenSite = m_siteWindow && m_siteWindow->isVisible();
+    const session::Site site = toOpenSite ? m_siteWindow->site() : session::Site{};
+    const QString siteText =
+        toOpenSite ? tr("the site \"%1\"").arg(session::siteName(m_siteWindow->path()))
+                   : tr("a new site");
+    QWidget* parent = m_findUnits ? static_cast<QWidget*>(m_findUnits) : &m_window.window;
+    m_addFound = new AddFoundUnitsDialog(
+        session::proposeSiteUnits(site, found), siteText,
+        [this](const QList<session::SiteUnit>& units) { return addUnitsToSite(units); }, parent);
+    m_addFound->setAttribute(Qt::WA_DeleteOnClose);
+    // Gone from here once answered: it is deleted later, and another may open before that.
+    connect(m_addFound, &QDialog::finished, this, [this] { m_addFound = nullptr; });
+    m_addFound->open();
+}
+
+bool SiteController::addUnitsToSite(const QList<session::SiteUnit>& units)
+{
+    // Without a site window open (now: it may have closed or opened meanwhile) the units make a
+    // new site.
+    const bool open = m_siteWindow && m_siteWindow->isVisible();
+    SiteWindow* siteWindow = open ? m_siteWindow : showSiteWindow();
+    if (!open)
+        siteWindow->newSite(); // a closed window's changes were saved or given up when it closed
+    if (siteWindow->isRunning()) {
+        m_window.prompts().showError(tr("The site is being backed up or verified: add the units "
+                                        "once that has ended."));
+        return false;
+    }
+    session::Site grown = siteWindow->site();
+    if (const QString problem = session::addSiteUnits(grown, units); !problem.isEmpty()) {
+        m_window.prompts().showError(tr("The units were not added: %1.").arg(problem));
+        return false;
+    }
+    if (!siteWindow->addUnits(units))
+        return false;
+    showSiteWindow(); // the site, its new rows chosen, in front
+    return true;
+}
+
+void SiteController::bringEditorToFront()
+{
+    QWidget& editor = m_window.window;
+    if (editor.isMinimized())
+        editor.setWindowState(editor.windowState() & ~Qt::WindowMinimized);
+    editor.show();
+    editor.raise();
+    editor.activateWindow();
+}
+
+void SiteController::tellUnitNames()
+{
+    const QString site = session::siteName(m_siteWindow->path());
+    for (const session::SiteUnit& unit : m_siteWindow->site().units)
+        emit siteUnitRenamed({unit.name, site, unit.link});
+}
+
 void SiteController::showLiveUnit()
 {
     if (m_siteWindow)
@@ -104,14 +174,31 @@ void SiteController::openSiteUnit(const std::optional<journal::Entry>& backup,
 {
     if (m_window.unitBusy())
         return;
+    bringEditorToFront();
+    // The unit as the site names it; the title and the status texts call it so.
+    session::NamedSiteUnit named{{}, {}, link};
+    if (m_siteWindow) {
+        named.site = session::siteName(m_siteWindow->path());
+        for (const session::SiteUnit& unit : m_siteWindow->site().units)
+            if (unit.link == link)
+                named.name = unit.name;
+    }
+    const auto nameUnit = [this, &named] {
+        if (!named.name.isEmpty())
+            emit siteUnitOpened(named);
+    };
     if (!backup) {
         // Nothing kept of it yet: the unit itself is read, as Import reads it.
-        if (m_window.link.useLink(link))
+        if (m_window.link.useLink(link)) {
+            nameUnit();
             m_window.importConfiguration();
+        }
         return;
     }
-    if (m_window.history.openEntry(*backup) && m_window.link.useLink(link))
+    if (m_window.history.openEntry(*backup) && m_window.link.useLink(link)) {
+        nameUnit();
         m_window.showStatus(m_window.statusText() + tr("; the link is set to %1").arg(link.text()));
+    }
     emit linkChosen();
 }
 

@@ -1,14 +1,20 @@
 #pragma once
 // The window's work with many units: "Find Units..." (the unit chosen gives the link mode and
-// address), "New Site" and "Open Site..." (the site window), and what the site window's rows ask
-// of the editor: open a unit's backup or the unit itself, compare a backup, restore an entry to
-// the unit of its row.
+// address; the units ticked join the open site, or a new one), "New Site" and "Open Site..."
+// (the site window), and what the site window's rows ask of the editor: open a unit's backup or
+// the unit itself (the editor comes to the front, naming the unit), compare a backup, restore an
+// entry to the unit of its row.
 
 #include "journal/journal_entry.h"
+#include "session/find/probe_scan.h"
 #include "session/restore/unit_history.h"
+#include "session/site/site_file.h"
 #include "session/unit/site_link.h"
+#include "session/unit/unit_naming.h"
+#include "ui/site/add_found_units_dialog.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 #include <optional>
@@ -46,6 +52,8 @@ public:
 
     // The "Find Units" dialog and the site window; null before they were first shown.
     FindUnitsDialog* findUnitsDialog() const { return m_findUnits; }
+    // The "Add to Site" dialog while it is open; null otherwise.
+    AddFoundUnitsDialog* addFoundUnitsDialog() const { return m_addFound; }
     SiteWindow* siteWindow() const { return m_siteWindow; }
     // The site window and the dialog ask with `prompts` from now on.
     void setPrompts(UserPrompts& prompts);
@@ -58,6 +66,9 @@ public:
 
 public slots:
     void showFindUnits();
+    // "Add to Site...": the units found, named from what each holds, join the open site window's
+    // site in one step, or a new site's when no site window is open.
+    void addFoundUnits(const QList<zel::session::FoundUnit>& found);
     // The site window, as it was left or empty when first shown.
     SiteWindow* showSiteWindow();
     // "New Site": the site window, emptied unless it holds changes or runs.
@@ -65,7 +76,7 @@ public slots:
     // "Open Site...": the site window with the site file the user picks.
     void openSite();
     // A site's "Open": the unit's last backup into the editor (or, without one, an import from
-    // it), with the link set to the unit.
+    // it), with the link set to the unit; the editor comes to the front, naming the unit.
     void openSiteUnit(const std::optional<zel::journal::Entry>& backup,
                       const zel::session::SiteLink& link);
     // Live mode started or ended: the rows say on which unit.
@@ -74,11 +85,22 @@ public slots:
 signals:
     // The link was set for a unit: the commands follow it, "Live" among them.
     void linkChosen();
+    // The editor works with a site's unit now, the link set to it.
+    void siteUnitOpened(const zel::session::NamedSiteUnit& unit);
+    // The site window's site or a unit of it may have been renamed: each unit as named now.
+    void siteUnitRenamed(const zel::session::NamedSiteUnit& unit);
 
 private:
+    // Adds `units` to the open site window's site, else to a new site's; false after saying why
+    // they could not be added.
+    bool addUnitsToSite(const QList<session::SiteUnit>& units);
+    void bringEditorToFront();
+    void tellUnitNames();
+
     SiteWindowSide m_window;
     FindUnitsDialog* m_findUnits = nullptr;
     SiteWindow* m_siteWindow = nullptr;
+    QPointer<AddFoundUnitsDialog> m_addFound; // gone with Find Units, should that close first
 };
 
 } // namespace zel::ui

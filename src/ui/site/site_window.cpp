@@ -1,5 +1,6 @@
 #include "ui/site/site_window.h"
 
+#include "session/site/site_additions.h"
 #include "session/site/site_outcome.h"
 #include "ui/common/user_prompts.h"
 #include "ui/history/history_dialog.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -189,19 +189,17 @@ bool SiteWindow::saveSiteAs(const QString& path)
 
 bool SiteWindow::addUnit(const QString& line)
 {
-    const QString trimmed = line.trimmed();
-    const qsizetype blank = trimmed.lastIndexOf(QRegularExpression(QStringLiteral("\\s")));
-    const QString name = blank < 0 ? QString() : trimmed.left(blank);
-    const QString link = blank < 0 ? trimmed : trimmed.mid(blank + 1);
-    if (const QString problem = session::siteUnitProblem(m_site, -1, name, link);
-        !problem.isEmpty()) {
-        m_prompts->showError(tr("\"%1\" cannot be added: %2.").arg(trimmed, problem));
+    QString problem;
+    const std::optional<session::SiteUnit> unit = session::unitOfLine(m_site, line, problem);
+    if (!unit)
+        m_prompts->showError(tr("\"%1\" cannot be added: %2.").arg(line.trimmed(), problem));
+    return unit && addUnits({*unit});
+}
+
+bool SiteWindow::addUnits(const QList<session::SiteUnit>& units)
+{
+    if (isRunning() || !session::addSiteUnits(m_site, units).isEmpty())
         return false;
-    }
-    session::SiteUnit unit;
-    unit.name = name.trimmed();
-    unit.link = *session::parseSiteLink(link);
-    m_site.units << unit;
     showSite();
     m_table->selectRow(m_table->rowCount() - 1);
     setWindowModified(true);
@@ -242,8 +240,7 @@ bool SiteWindow::confirmDiscardingChanges(const QString& question)
 
 void SiteWindow::updateTitle()
 {
-    const QString name = m_path.isEmpty() ? tr("New Site") : QFileInfo(m_path).completeBaseName();
-    setWindowTitle(tr("%1[*] - Site").arg(name));
+    setWindowTitle(tr("%1[*] - Site").arg(session::siteName(m_path)));
 }
 
 void SiteWindow::closeEvent(QCloseEvent* event)

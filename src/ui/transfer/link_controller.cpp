@@ -172,8 +172,16 @@ void LinkController::exportConfiguration(const QStringList& lines, Send kind)
     }
 }
 
+void LinkController::nameUnit(const QString& unit, const QString& name)
+{
+    m_namedUnit = unit;
+    m_unitName = name;
+}
+
 QString LinkController::peerText() const
 {
+    if (!m_namedUnit.isEmpty() && journalUnit() == m_namedUnit)
+        return m_unitName;
     return linkMode() == LinkMode::Serial ? m_serial.peerText() : link::telnetPeer(host());
 }
 
@@ -213,6 +221,7 @@ void LinkController::run(link::Transfer* transfer, Purpose purpose, const QStrin
 {
     m_purpose = purpose;
     m_peer = peer;
+    m_runner.setPeerName(peer);
     // A comparison, and the read before a send, leave the configuration text box as it is.
     switch (purpose) {
     case Purpose::Comparison:

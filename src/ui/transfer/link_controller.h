@@ -89,8 +89,12 @@ public:
     // The unit the chosen link reaches, as link::unitName() names it for the journal, the window
     // and zeltool alike; empty in File Mode.
     QString journalUnit() const;
-    // How status texts name the unit over the chosen serial or telnet link.
+    // How status texts name the unit over the chosen serial or telnet link: by `name` when
+    // nameUnit() gave one for the unit it reaches.
     QString peerText() const;
+    // Status texts, and what fetches say they came from, call `unit` (as journalUnit() names it)
+    // `name` from now on ("Lobby (tcp:192.0.2.10)"); an empty `unit` names every unit by its link.
+    void nameUnit(const QString& unit, const QString& name);
 
     // Live mode: makes the channel to the unit the chosen link reaches, afresh for every attempt
     // to open it (a lost serial port is opened again by its name). Null in File Mode.
@@ -178,7 +182,8 @@ private:
     link::TransferSettings m_settings;
     QString m_lastOpenedFile;
     Purpose m_purpose = Purpose::Import;
-    QString m_peer; // how status texts name where the running transfer goes
+    QString m_peer;                  // how status texts name where the running transfer goes
+    QString m_namedUnit, m_unitName; // a unit called by name, as nameUnit() gave it
     bool m_windowClosing = false;
     QString m_lastStatus;      // the status text shown last
     QStringList m_exportLines; // the export running or last run

@@ -124,9 +124,12 @@ void TransferRunner::setRunning(bool running)
 void TransferRunner::showPending()
 {
     m_showPending.stop();
-    if (m_pendingStatus)
-        emit statusText(
-            status::transferStatusText(*std::exchange(m_pendingStatus, std::nullopt), m_fetching));
+    if (m_pendingStatus) {
+        link::TransferStatus shown = *std::exchange(m_pendingStatus, std::nullopt);
+        if (!m_peerName.isEmpty() && !shown.peer.isEmpty())
+            shown.peer = m_peerName;
+        emit statusText(status::transferStatusText(shown, m_fetching));
+    }
     if (m_pendingProgress.second > 0)
         m_progressPanel->showProgress(m_pendingProgress.first, m_pendingProgress.second);
     m_pendingProgress = {};

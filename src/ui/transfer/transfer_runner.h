@@ -48,6 +48,9 @@ public:
     // `fetching` says it is for. It may finish before this returns.
     void run(link::Transfer* transfer, View view,
              status::Fetching fetching = status::Fetching::Import);
+    // The status texts of the transfers run from now on call the other end `name` (a site's
+    // unit by its site name); empty: as the transfer names it.
+    void setPeerName(const QString& name) { m_peerName = name; }
     // Stops the running transfer like an abort at the current line.
     void cancel();
     // Ends a running transfer at once, waiting for nothing more from the unit.
@@ -73,6 +76,7 @@ private:
     link::Transfer* m_transfer = nullptr; // the running transfer, a child of this object
     View m_view = View::InTextBox;
     status::Fetching m_fetching = status::Fetching::Import;
+    QString m_peerName;
     std::optional<link::TransferStatus> m_pendingStatus;
     std::pair<int, int> m_pendingProgress{}; // line, line count; count 0 when none is waiting
     QTimer m_showPending;

@@ -26,6 +26,7 @@
 #include "ui/window/dialog_prompts.h"
 #include "ui/window/editor_page_set.h"
 #include "ui/window/tab_fitting.h"
+#include "ui/window/unit_title.h"
 
 #include "zel_version.h"
 
@@ -58,7 +59,6 @@ MainWindow::MainWindow(QWidget* parent)
                               Qt::WindowCloseButtonHint)
 {
     installComboBoxNaming(); // before any drop-down list is read
-    setWindowTitle(tr("ZEL Configuration"));
     // The pixel layout of the pages is made for an 8 point window font.
     QFont windowFont = font();
     windowFont.setPointSize(kFontPointSize);
@@ -150,6 +150,7 @@ void MainWindow::buildControllers()
         {*this, *m_link, *m_history, prompts, busy, [this] { importConfiguration(); },
          [this] { return m_live->liveUnit(); }, [this] { return statusText(); }, status},
         this);
+    m_unitTitle = new UnitTitle(*this, *m_link, *m_sites, this); // the window's title with it
     m_report = new ReportController({m_session, *m_link, prompts, commit, status}, this);
     m_menus = new MainMenus(*this, *m_link, *m_session.undoStack(), m_live->menu());
     m_copies = new CopyController(

@@ -34,6 +34,7 @@ class ReportController;
 class SendController;
 class SiteController;
 class UnitComparison;
+class UnitTitle;
 class UserPrompts;
 
 class MainWindow : public QMainWindow {
@@ -114,6 +115,8 @@ public:
     SiteController* sites() const { return m_sites; }
     // "Report...".
     ReportController* report() const { return m_report; }
+    // The unit the window works with, by its site name where it has one; the window's title.
+    UnitTitle* unitTitle() const { return m_unitTitle; }
 
     // The PC quick EQ preset files both audio pages show.
     QuickEqLibrary& quickEqLibrary() const { return *m_quickEqLibrary; }
@@ -219,6 +222,7 @@ private:
     LiveController* m_live = nullptr;
     HistoryController* m_history = nullptr;
     SiteController* m_sites = nullptr;
+    UnitTitle* m_unitTitle = nullptr;
     ReportController* m_report = nullptr;
     CopyController* m_copies = nullptr;
 };

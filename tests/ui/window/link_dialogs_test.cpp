@@ -70,6 +70,18 @@ TEST(PromptDialog, MeasuresInDialogUnitsOfItsFont)
         EXPECT_EQ(dialog.okButton()->text(), QStringLiteral("&OK"));
         EXPECT_EQ(dialog.cancelButton()->text(), QStringLiteral("&Cancel"));
         EXPECT_TRUE(dialog.okButton()->isDefault());
+
+        // A prompt wider than the entry wraps whole; what is below it moves down as much.
+        const PromptDialog wide(
+            "Add Unit", "Name, then link (Bar tcp:192.0.2.10, Terrace serial:COM3):", "", &parent);
+        const QRect prompt = wide.promptLabel()->geometry();
+        EXPECT_GE(prompt.height(), wide.promptLabel()->heightForWidth(dx(164)));
+        EXPECT_EQ(prompt.width(), dx(164));
+        const int added = prompt.height() - dialog.promptLabel()->height();
+        EXPECT_GT(added, 0);
+        EXPECT_EQ(wide.entry()->y(), dy(15) + added);
+        EXPECT_EQ(wide.okButton()->geometry(), QRect(dx(38), dy(31) + added, dx(50), dy(14)));
+        EXPECT_EQ(wide.size(), QSize(dx(190), dy(53) + added));
     }
 }
 
