@@ -72,15 +72,10 @@ TEST(JournalRecords, ADamagedOrMissingIndexIsRebuiltFromTheTextsAndNothingIsLost
         SCOPED_TRACE(name);
         const QTemporaryDir folder;
         Journal journal(folder.path(), {2, 1 << 20}); // the bound would drop what is not named
-        ASSERT_EQ(journal
-                      .record(made(Kind::WholeFetch, "tcp:a:23", {}, "unit-fp", Cause::SiteBackup),
-                              fetched)
-                      .text,
-                  "");
-        ASSERT_EQ(
-            journal.record(made(Kind::PartialSend, "tcp:a:23", {}, {}, Cause::SendSelected), sent)
-                .text,
-            "");
+        const Entry backup = made(Kind::WholeFetch, "tcp:a:23", {}, "unit-fp", Cause::SiteBackup);
+        const Entry send = made(Kind::PartialSend, "tcp:a:23", {}, {}, Cause::SendSelected);
+        ASSERT_EQ(journal.record(backup, fetched).text, "");
+        ASSERT_EQ(journal.record(send, sent).text, "");
         ASSERT_EQ(journal.setKept(journal.entries().front(), true).text, "");
         const QStringList before = fieldsOf(journal.entries());
 

@@ -198,7 +198,8 @@ bool SiteWindow::addUnit(const QString& line)
 
 bool SiteWindow::addUnits(const QList<session::SiteUnit>& units)
 {
-    if (isRunning() || !session::addSiteUnits(m_site, units).isEmpty())
+    // Not while a site file is read: the site it brings would replace them.
+    if (isRunning() || m_reader->isReading() || !session::addSiteUnits(m_site, units).isEmpty())
         return false;
     showSite();
     m_table->selectRow(m_table->rowCount() - 1);

@@ -50,8 +50,9 @@ public:
     bool saveSite();
     // Adds a unit given as a site line ("Bar tcp:192.0.2.10"); false after saying why not.
     bool addUnit(const QString& line);
-    // Adds `units` in one step, marking the site changed; false when a run goes on or one of them
-    // cannot be added (session::addSiteUnits() says why), and then none is.
+    // Adds `units` in one step, marking the site changed; false when a run goes on, a site file is
+    // being read, or one of them cannot be added (session::addSiteUnits() says why), and then
+    // none is.
     bool addUnits(const QList<session::SiteUnit>& units);
     void removeUnit(int row);
     // The unit live mode holds, as the journal names it; empty when live mode is off. Its row
