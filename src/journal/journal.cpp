@@ -64,65 +64,80 @@ QString Journal::reserveFileName(const QDateTime& time, Direction direction, QSt
     return {};
 }
 
-QString Journal::record(Entry entry, const QByteArray& text)
+FileResult Journal::record(Entry entry, const QByteArray& text)
 {
+    using Kind = FileResult::Kind;
     if (m_folder.isEmpty())
-        return QStringLiteral("there is no data folder for this user");
+        return {Kind::Missing, QStringLiteral("there is no data folder for this user")};
     if (!QDir().mkpath(m_folder))
-        return QStringLiteral("cannot make the folder ") + m_folder;
+        return {Kind::WriteFailed, QStringLiteral("cannot make the folder ") + m_folder};
     entry.time = QDateTime::currentDateTimeUtc();
     entry.configLines = countConfigLines(text);
     QString error;
     entry.file = reserveFileName(entry.time, entry.direction, error);
     if (entry.file.isEmpty())
-        return error;
+        return {Kind::WriteFailed, error};
     const QByteArray bytes = entryHeader(entry) + text;
     entry.size = bytes.size();
     if (error = m_save(path(entry.file), bytes); !error.isEmpty()) {
         QFile::remove(path(entry.file)); // the empty file that reserved the name
-        return error;
+        return {Kind::WriteFailed, error};
     }
     // From here the text is the record: the index only catches up with it.
-    return updateIndex([](QList<Entry>&) { return QString(); }, QString());
+    return updateIndex([](QList<Entry>&) { return FileResult(); }, false);
 }
 
-QString Journal::setKept(const Entry& entry, bool kept)
+FileResult Journal::setKept(const Entry& entry, bool kept)
 {
+    using Kind = FileResult::Kind;
     return updateIndex(
-        [&](QList<Entry>& entries) {
+        [&](QList<Entry>& entries) -> FileResult {
             const auto held = std::find_if(entries.begin(), entries.end(),
                                            [&](const Entry& e) { return e.file == entry.file; });
             if (held == entries.end())
-                return QStringLiteral("the entry is no longer in the journal");
+                return {Kind::Missing, QStringLiteral("the entry is no longer in the journal")};
             const FileRead read = readEntryFile(path(held->file));
             if (!read.error.isEmpty())
-                return read.error;
+                return {Kind::Unreadable, read.error};
             const std::optional<HeaderRead> header = readEntryHeader(read.bytes);
             held->kept = kept;
             // The text says it too, so that the mark outlives a lost index.
             const QByteArray body = header ? read.bytes.mid(header->bodyStart) : read.bytes;
             const QByteArray bytes = entryHeader(*held) + body;
             held->size = bytes.size();
-            return m_save(path(held->file), bytes);
+            if (const QString error = m_save(path(held->file), bytes); !error.isEmpty())
+                return {Kind::WriteFailed, error};
+            return {};
         },
-        QStringLiteral("another program is writing the journal; try again"));
+        true);
 }
 
-QString Journal::updateIndex(const std::function<QString(QList<Entry>&)>& change,
-                             const QString& lockError)
+FileResult Journal::updateIndex(const std::function<FileResult(QList<Entry>&)>& change,
+                                bool lockNeeded)
 {
+    using Kind = FileResult::Kind;
     QLockFile lock(path(QString::fromLatin1(kLockName)));
     lock.setStaleLockTime(text::kStaleLockMs);
-    if (!lock.tryLock(text::kSharedLockWaitMs))
-        return lockError;
+    if (!lock.tryLock(text::kSharedLockWaitMs)) {
+        if (!lockNeeded)
+            return {};
+        // Only a lock another program holds is "busy": one that cannot be made is a write that
+        // failed, as on a full disk or in a folder that cannot be written.
+        if (lock.error() == QLockFile::LockFailedError)
+            return {Kind::Busy,
+                    QStringLiteral("another program is writing the journal; try again")};
+        return {Kind::WriteFailed, QStringLiteral("cannot make the lock file in ") + m_folder +
+                                       QStringLiteral(" (is the disk full, or the folder not "
+                                                      "writable?)")};
+    }
     QList<Entry> entries = collectEntries(m_folder).entries;
-    if (const QString error = change(entries); !error.isEmpty())
-        return error;
+    if (FileResult changed = change(entries); !changed.done())
+        return changed;
     const BoundProtection protection =
         m_protection && overBound(entries, m_limits) ? m_protection(entries) : BoundProtection();
     const QList<Entry> dropped = applyBound(entries, m_limits, protection);
     if (const QString error = m_save(path(kIndexName), indexBytes(entries)); !error.isEmpty())
-        return QStringLiteral("cannot save the index: ") + error;
+        return {Kind::WriteFailed, QStringLiteral("cannot save the index: ") + error};
     for (const Entry& entry : dropped)
         QFile::remove(path(entry.file));
     return {};

@@ -15,6 +15,7 @@
 
 #include "journal/journal_bound.h"
 #include "journal/journal_entry.h"
+#include "text/file_result.h"
 #include "text/file_save.h"
 
 #include <QByteArray>
@@ -30,6 +31,7 @@ namespace zel::journal {
 // the same for the window and zeltool whatever name the running program gives itself.
 QString defaultFolder();
 
+using text::FileResult;
 using text::SaveRoutine;
 
 class Journal {
@@ -46,12 +48,14 @@ public:
 
     // Keeps `text` as the newest entry: `entry` gives its direction, unit, whole, partial,
     // ending, identity (and kept); the journal sets its time, lines, file and size. Then drops
-    // what the bound no longer allows. Returns why the text could not be kept or the index not
-    // saved; empty on success.
-    QString record(Entry entry, const QByteArray& text);
-    // Marks the entry kept or no longer kept, in its text and in the index. Returns why it
-    // could not; empty on success.
-    QString setKept(const Entry& entry, bool kept);
+    // what the bound no longer allows. Says why the text could not be kept or the index not
+    // saved: no data folder (Missing), or a write that failed. A lock another program holds is
+    // no failure: the text is kept, and the index catches up with it later.
+    FileResult record(Entry entry, const QByteArray& text);
+    // Marks the entry kept or no longer kept, in its text and in the index. Says why it could
+    // not: the lock is held (Busy: try again), the entry is gone (Missing), its text cannot be
+    // read (Unreadable), a write failed.
+    FileResult setKept(const Entry& entry, bool kept);
 
     // The entries, newest first.
     QList<Entry> entries() const;
@@ -68,11 +72,10 @@ private:
     // set.
     QString reserveFileName(const QDateTime& time, Direction direction, QString& error) const;
     // Under the lock: brings the index up to date with the texts, lets `change` alter the
-    // entries (it returns why it could not), applies the bound, saves the index, then deletes
-    // the texts the bound dropped. Returns why it failed; when the lock is not had in a moment,
-    // `lockError` (empty: the index catches up later).
-    QString updateIndex(const std::function<QString(QList<Entry>&)>& change,
-                        const QString& lockError);
+    // entries (it says why it could not), applies the bound, saves the index, then deletes the
+    // texts the bound dropped. Says why it failed; a lock not had in a moment fails only when
+    // `lockNeeded` (else the index catches up later).
+    FileResult updateIndex(const std::function<FileResult(QList<Entry>&)>& change, bool lockNeeded);
 
     QString m_folder;
     Limits m_limits;

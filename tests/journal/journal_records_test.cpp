@@ -72,19 +72,17 @@ TEST(JournalRecords, ADamagedOrMissingIndexIsRebuiltFromTheTextsAndNothingIsLost
         SCOPED_TRACE(name);
         const QTemporaryDir folder;
         Journal journal(folder.path(), {2, 1 << 20}); // the bound would drop what is not named
-        ASSERT_EQ(
-            journal.record(made(Kind::WholeFetch, "tcp:a:23", {}, "unit-fp", Cause::SiteBackup),
-                           fetched),
-            "");
-        ASSERT_EQ(
-            journal.record(made(Kind::PartialSend, "tcp:a:23", {}, {}, Cause::SendSelected), sent),
-            "");
-        ASSERT_EQ(journal.setKept(journal.entries().front(), true), "");
+        const Entry backup = made(Kind::WholeFetch, "tcp:a:23", {}, "unit-fp", Cause::SiteBackup);
+        const Entry send = made(Kind::PartialSend, "tcp:a:23", {}, {}, Cause::SendSelected);
+        ASSERT_EQ(journal.record(backup, fetched).text, "");
+        ASSERT_EQ(journal.record(send, sent).text, "");
+        ASSERT_EQ(journal.setKept(journal.entries().front(), true).text, "");
         const QStringList before = fieldsOf(journal.entries());
 
         damage(folder.filePath("index.json"));
         EXPECT_EQ(fieldsOf(journal.entries()), before);
-        ASSERT_EQ(journal.record(made(Kind::IncompleteFetch, "tcp:b:23", "cancelled"), "[SD"), "");
+        ASSERT_EQ(journal.record(made(Kind::IncompleteFetch, "tcp:b:23", "cancelled"), "[SD").text,
+                  "");
         const QList<Entry> after = journal.entries();
         ASSERT_EQ(after.size(), 3);
         EXPECT_EQ(fieldsOf(after.mid(1)), before);
@@ -109,20 +107,20 @@ TEST(JournalRecords, AnIndexNotSavedOrLockedByAnotherLosesNoTextAndDeletesNothin
         const QTemporaryDir folder;
         Journal journal(folder.path(), {2, 1 << 20});
         for (const char* text : {"[SD1]", "[SD2]"})
-            ASSERT_EQ(journal.record(made(Kind::WholeSend, "tcp:a:23"), text), "");
+            ASSERT_EQ(journal.record(made(Kind::WholeSend, "tcp:a:23"), text).text, "");
         const QByteArray index = readBytes(folder.filePath("index.json"));
         QLockFile other(folder.filePath("index.lock"));
         ASSERT_TRUE(!locked || other.lock());
         if (!locked)
             journal.setSaveRoutine(fullDisk);
-        EXPECT_EQ(journal.record(made(Kind::WholeSend, "tcp:a:23"), "[SD3]"),
+        EXPECT_EQ(journal.record(made(Kind::WholeSend, "tcp:a:23"), "[SD3]").text,
                   locked ? "" : "cannot save the index: No space left on device");
         EXPECT_EQ(readBytes(folder.filePath("index.json")), index);
         EXPECT_EQ(journal.entries().size(), 3);
 
         other.unlock();
         journal.setSaveRoutine(text::saveWholeFile);
-        ASSERT_EQ(journal.record(made(Kind::WholeSend, "tcp:a:23"), "[SD4]"), "");
+        ASSERT_EQ(journal.record(made(Kind::WholeSend, "tcp:a:23"), "[SD4]").text, "");
         const QList<Entry> entries = journal.entries();
         ASSERT_EQ(entries.size(), 2);
         EXPECT_EQ(journal.text(entries[1]), "[SD3]");
@@ -152,7 +150,7 @@ TEST(JournalRecords, ReadsOnlyItsOwnRegularTextsAndNoneBeyondTheReadCap)
 {
     const QTemporaryDir folder, elsewhere;
     Journal journal(folder.path());
-    ASSERT_EQ(journal.record(made(Kind::WholeFetch, "tcp:a:23"), "[SD1]"), "");
+    ASSERT_EQ(journal.record(made(Kind::WholeFetch, "tcp:a:23"), "[SD1]").text, "");
     const QByteArray text = entryHeader(journal.entries().front()) + "[SD1]"; // says what it is
     writeBytes(elsewhere.filePath("outside.zel"), text);
     QFile::link(elsewhere.filePath("outside.zel"), folder.filePath("link.zel"));
@@ -219,7 +217,7 @@ TEST(JournalRecords, ReadsAJournalKeptBeforeTextsNamedThemselves)
             EXPECT_EQ(journal.text(entries[i]), texts[2 - i].second);
         }
         // Kept, an old text gains a header and still gives what it held.
-        ASSERT_EQ(journal.setKept(entries[1], true), "");
+        ASSERT_EQ(journal.setKept(entries[1], true).text, "");
         entries = journal.entries();
         EXPECT_TRUE(entries[1].kept);
         EXPECT_EQ(journal.text(entries[1]), texts[1].second);

@@ -23,8 +23,8 @@ TEST(UnitJournal, AnotherUnitAtTheSameAddressNeverDropsASiteUnitsBackup)
     // directory names, the newer is told by its fingerprint.
     std::optional<journal::Entry> backup;
     std::optional<journal::Entry> newest;
-    ASSERT_EQ(keepFetch(journal, address, {}, true, {}, lobbyText, &backup), QString());
-    ASSERT_EQ(keepFetch(journal, address, {}, true, {}, lobbyText, &newest), QString());
+    ASSERT_EQ(keepFetch(journal, address, {}, true, {}, lobbyText, &backup).text, QString());
+    ASSERT_EQ(keepFetch(journal, address, {}, true, {}, lobbyText, &newest).text, QString());
     UnitDirectory directory(folder.filePath("units.json"));
     ASSERT_TRUE(directory
                     .update([&](UnitDirectory& units) {
@@ -35,7 +35,7 @@ TEST(UnitJournal, AnotherUnitAtTheSameAddressNeverDropsASiteUnitsBackup)
                     .done());
 
     for (int n = 0; n < 505; ++n) // another unit: a few lines of it are enough here
-        ASSERT_EQ(keepFetch(journal, address, {}, true, {}, "[SD1]\r\n[NO1\"Other\"]\r\n"),
+        ASSERT_EQ(keepFetch(journal, address, {}, true, {}, "[SD1]\r\n[NO1\"Other\"]\r\n").text,
                   QString());
 
     QStringList files;

@@ -141,7 +141,7 @@ TEST(UnitSend, FindingsOfTheReadComeInTheirOrderAndOnlyWhatWasAgreedReachesTheUn
                 const std::string shortfall = model::dumpShortfall(text::toLatin1(text));
                 entry.whole = ended && shortfall.empty();
                 entry.ending = ended ? QString::fromStdString(shortfall) : incomplete;
-                EXPECT_EQ(journal.record(entry, text.toLatin1().replace("\n", "\r\n")), "");
+                EXPECT_EQ(journal.record(entry, text.toLatin1().replace("\n", "\r\n")).text, "");
                 done = send.readCame(text::toLatin1(text), incomplete, false) != Ending::Sent;
             });
         };

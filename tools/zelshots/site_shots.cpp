@@ -7,14 +7,17 @@
 #include "session/unit/unit_directory.h"
 #include "ui/site/find_units_dialog.h"
 #include "ui/site/site_controller.h"
+#include "ui/site/site_table.h"
 #include "ui/site/site_window.h"
 #include "ui/window/main_window.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -73,6 +76,16 @@ bool saveSitePictures(zel::ui::MainWindow& window,
     });
     zel::ui::SiteWindow* siteWindow = window.sites()->showSiteWindow();
     siteWindow->openSite(path);
+    // The site file and the unit directory are read off the window's thread.
+    const auto* rows = qobject_cast<zel::ui::SiteTable*>(siteWindow->table());
+    QEventLoop shown;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (siteWindow->path() == path && !rows->isReadingDirectory())
+            shown.quit();
+    });
+    poll.start(10);
+    shown.exec();
     siteWindow->table()->selectRow(1);
     bool ok = save(*siteWindow, QStringLiteral("16-site.png"));
     siteWindow->close();

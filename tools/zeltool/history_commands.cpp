@@ -94,7 +94,7 @@ int keepEntry(journal::Journal& journal, const std::string& command, const std::
         return kExitUsage;
     journal::Entry entry = entries[*number - 1];
     entry.kept = command == "keep";
-    if (const QString error = journal.setKept(entry, entry.kept); !error.isEmpty())
+    if (const QString error = journal.setKept(entry, entry.kept).text; !error.isEmpty())
         return fail(kExitFailure, "history " + command + ": entry " + word +
                                       " is unchanged: " + error.toStdString());
     if (!writeStandardOutput(entryLine(*number, entry)))

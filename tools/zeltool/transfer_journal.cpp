@@ -20,7 +20,7 @@ void record(journal::Entry entry, const LinkTarget& target, const std::string& t
     entry.unit = journalUnit(target);
     journal::Journal journal;
     session::protectKnownUnits(journal);
-    const QString error = journal.record(entry, QByteArray::fromStdString(text));
+    const QString error = journal.record(entry, QByteArray::fromStdString(text)).text;
     if (error.isEmpty() || failureSaid)
         return;
     failureSaid = true;

@@ -1,6 +1,7 @@
 #include "session/live/live_journal.h"
 
 #include "journal/journal.h"
+#include "session/work/background_queue.h"
 
 #include <utility>
 
@@ -21,7 +22,7 @@ void LiveJournal::keepRead(const std::string& text, bool whole, const QString& e
     journal::setKind(entry, whole ? journal::Kind::WholeFetch : journal::Kind::IncompleteFetch);
     entry.unit = m_unit;
     entry.ending = ending;
-    record(m_journal->record(entry, QByteArray::fromStdString(text)));
+    keep(entry, QByteArray::fromStdString(text));
 }
 
 void LiveJournal::keepLinesSent(const QStringList& lines, int notAcknowledged)
@@ -39,13 +40,49 @@ void LiveJournal::keepLinesSent(const QStringList& lines, int notAcknowledged)
     QByteArray text;
     for (const QString& line : lines)
         text += line.toLatin1() + "\r\n";
-    record(m_journal->record(entry, text));
+    keep(entry, text);
 }
 
-void LiveJournal::record(const QString& error)
+void LiveJournal::setWork(BackgroundQueue* work, QObject* context)
 {
-    if (!error.isEmpty())
-        m_error = error;
+    m_work = work;
+    m_context = context;
+}
+
+void LiveJournal::keep(const journal::Entry& entry, const QByteArray& text)
+{
+    if (!m_work) {
+        note(m_journal->record(entry, text));
+        return;
+    }
+    // The journal is a value over its folder: the copy writes where it does.
+    m_work->run([this, journal = *m_journal, entry, text,
+                 context = m_context]() mutable -> BackgroundQueue::Answer {
+        return [this, kept = journal.record(entry, text), context] {
+            if (context)
+                note(kept);
+        };
+    });
+}
+
+void LiveJournal::afterKept(std::function<void()> then)
+{
+    if (!m_work) {
+        then();
+        return;
+    }
+    m_work->run([then = std::move(then), context = m_context]() -> BackgroundQueue::Answer {
+        return [then, context] {
+            if (context)
+                then();
+        };
+    });
+}
+
+void LiveJournal::note(const text::FileResult& kept)
+{
+    if (!kept.done())
+        m_error = kept.text;
 }
 
 } // namespace zel::session

@@ -2,19 +2,27 @@
 // What live mode keeps in the journal: the unit as found when going live (whatever the answers
 // after it, and what came of it when that read was cut short) and when a read found it changed,
 // the lines it sent (as a live send), and the unit as read back when it ended. Without a journal
-// nothing is kept; a failure to keep an entry is said when live mode ends.
+// nothing is kept; a failure to keep an entry is said when live mode ends. Given a work queue,
+// the entries are written off the calling thread, in order with the queue's other work.
+
+#include "text/file_result.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <string>
 
 namespace zel::journal {
 class Journal;
-}
+struct Entry;
+} // namespace zel::journal
 
 namespace zel::session {
+
+class BackgroundQueue;
 
 class LiveJournal {
     Q_DECLARE_TR_FUNCTIONS(LiveJournal)
@@ -22,6 +30,8 @@ class LiveJournal {
 public:
     // `journal`, when given, must outlive this.
     explicit LiveJournal(journal::Journal* journal) : m_journal(journal) {}
+    // Entries are written on `work`, and what came of them is taken while `context` lives.
+    void setWork(BackgroundQueue* work, QObject* context);
 
     // Live mode starts towards `unit`, as the journal names it.
     void begin(const QString& unit);
@@ -33,11 +43,17 @@ public:
 
     // Why the journal could not keep an entry; empty when it could.
     const QString& error() const { return m_error; }
+    // Calls `then` once every entry asked for has been written or has failed: at once without a
+    // work queue, else once the queue has come to it (and only while the context lives).
+    void afterKept(std::function<void()> then);
 
 private:
-    void record(const QString& error);
+    void keep(const journal::Entry& entry, const QByteArray& text);
+    void note(const text::FileResult& kept);
 
     journal::Journal* m_journal;
+    BackgroundQueue* m_work = nullptr;
+    QPointer<QObject> m_context;
     QString m_unit;
     QString m_error;
     bool m_linesKept = false;

@@ -431,6 +431,12 @@ void LiveSession::endNow(bool finished, const std::optional<model::ConfigModel>&
     dropLink();
     publish();
     emit ended(end);
+    // The last entries may still be on their way to the journal: a failure is told once known.
+    if (end.journalError.isEmpty())
+        m_journal.afterKept([this] {
+            if (!m_journal.error().isEmpty() && m_phase == LivePhase::Off)
+                emit journalFailed(m_journal.error());
+        });
 }
 
 void LiveSession::stopRead()

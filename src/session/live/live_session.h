@@ -30,6 +30,7 @@ class Journal;
 
 namespace zel::session {
 
+class BackgroundQueue;
 class ConfigurationSession;
 class LiveLink;
 class SettleClock;
@@ -60,6 +61,8 @@ public:
     void setRaiseQuestion(RaiseQuestion ask) { m_sender.setRaiseQuestion(std::move(ask)); }
     // Without a claim no unit is ever held elsewhere.
     void setUnitClaim(UnitClaim claim) { m_claim = std::move(claim); }
+    // Where the journal is written, off this thread; without it, it is written here.
+    void setJournalWork(BackgroundQueue& work) { m_journal.setWork(&work, this); }
 
     // What found the unit differing from the configuration being edited.
     enum class Found { AtStart, LinkBack, ReadAgain };
@@ -104,6 +107,8 @@ signals:
     // once, as one that another program holds does.
     void startFailed(const QString& why, bool turnedAway);
     void ended(const zel::session::LiveEnd& end);
+    // The journal could not keep an entry written after ended() said that it could.
+    void journalFailed(const QString& error);
 
 private:
     void onOpened(bool again);

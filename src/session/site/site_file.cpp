@@ -165,30 +165,35 @@ void removeSiteUnit(Site& site, qsizetype index)
     below = remarks + below;
 }
 
+SiteLoad readSiteFile(const QString& path)
+{
+    using Kind = SiteLoad::Kind;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {file.exists() ? Kind::Unreadable : Kind::Missing, file.errorString(), {}};
+    const QByteArray bytes = file.read(kSiteFileLimit + 1);
+    if (bytes.size() > kSiteFileLimit)
+        return {
+            Kind::Unreadable,
+            QCoreApplication::translate("Site", "larger than a site file can be (%1 bytes at most)")
+                .arg(kSiteFileLimit),
+            {}};
+    if (file.error() != QFileDevice::NoError)
+        return {Kind::Unreadable, file.errorString(), {}};
+    SiteRead read = readSiteText(bytes);
+    if (!read.problems.isEmpty())
+        return {Kind::NotASite, read.problems.join(QLatin1Char('\n')), {}};
+    return {Kind::Done, {}, std::move(read.site)};
+}
+
 std::optional<Site> loadSiteFile(const QString& path, QString& error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
+    SiteLoad load = readSiteFile(path);
+    if (load.kind != SiteLoad::Kind::Done) {
+        error = load.error;
         return std::nullopt;
     }
-    const QByteArray bytes = file.read(kSiteFileLimit + 1);
-    if (bytes.size() > kSiteFileLimit) {
-        error =
-            QCoreApplication::translate("Site", "larger than a site file can be (%1 bytes at most)")
-                .arg(kSiteFileLimit);
-        return std::nullopt;
-    }
-    if (file.error() != QFileDevice::NoError) {
-        error = file.errorString();
-        return std::nullopt;
-    }
-    SiteRead read = readSiteText(bytes);
-    if (!read.problems.isEmpty()) {
-        error = read.problems.join(QLatin1Char('\n'));
-        return std::nullopt;
-    }
-    return std::move(read.site);
+    return std::move(load.site);
 }
 
 QString saveSiteFile(const QString& path, const Site& site)

@@ -56,8 +56,17 @@ QString siteUnitProblem(const Site& site, int index, const QString& name, const 
 // (the site's opening remarks and its settings among them).
 void removeSiteUnit(Site& site, qsizetype index);
 
-// Reads a site file; nothing, with `error` set (every problem, one a line), when it cannot be
-// read or holds a line that is not a unit.
+// A site file as read, and, when it could not be used, why: it is not there, it cannot be read
+// (no permission, too large, a read error), or it is not a site (a line that is not a unit).
+struct SiteLoad {
+    enum class Kind { Done, Missing, Unreadable, NotASite };
+    Kind kind = Kind::Done;
+    QString error; // the file's error, or every problem, one a line; empty when done
+    Site site;
+};
+SiteLoad readSiteFile(const QString& path);
+// The same, for a caller that need not tell the kinds apart: nothing, with `error` set, when the
+// site cannot be used.
 std::optional<Site> loadSiteFile(const QString& path, QString& error);
 // Saves through the one save routine: a failed save leaves the old file as it was. Returns why
 // it failed, or an empty text.

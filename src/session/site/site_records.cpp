@@ -42,17 +42,21 @@ SiteRecords::SiteRecords(QString journalFolder, QString directoryPath)
     protectKnownUnits(m_journal, m_directoryPath);
 }
 
-void SiteRecords::warn(Record record, const QString& error)
+void SiteRecords::warn(Record record, const text::FileResult& result)
 {
     bool& said = record == Record::Journal ? m_journalWarned : m_directoryWarned;
-    if (error.isEmpty() || std::exchange(said, true))
+    if (result.done() || std::exchange(said, true))
         return;
     const QString what = record == Record::Journal
                              ? QCoreApplication::translate("Site", "journal")
                              : QCoreApplication::translate("Site", "unit directory");
-    m_warnings << QCoreApplication::translate("Site",
-                                              "the %1 cannot be written (%2); the run goes on")
-                      .arg(what, error);
+    // A lock another program holds passes; anything else wants the user's hand.
+    m_warnings << (result.kind == text::FileResult::Kind::Busy
+                       ? QCoreApplication::translate("Site",
+                                                     "the %1 was busy (%2); the run goes on")
+                       : QCoreApplication::translate(
+                             "Site", "the %1 cannot be written (%2); the run goes on"))
+                      .arg(what, result.text);
 }
 
 UnitOutcome SiteRecords::settle(SiteMode mode, const SiteUnit& unit, const UnitReader& reader)
@@ -66,12 +70,11 @@ UnitOutcome SiteRecords::settle(SiteMode mode, const SiteUnit& unit, const UnitR
     std::optional<journal::Entry> entry;
     // What came from a unit is kept, whole or not, under the identity of the unit it came
     // from; what came from something else is not kept.
-    QString journalError;
+    text::FileResult kept;
     if (!reader.text().isEmpty() && reader.verdict() != Verdict::NotAUnit)
-        journalError =
-            keepFetch(m_journal, address, whole ? identityOf(unit, reader, fresh) : QString(),
-                      whole, reader.reason(), reader.text(), &entry);
-    warn(Record::Journal, journalError);
+        kept = keepFetch(m_journal, address, whole ? identityOf(unit, reader, fresh) : QString(),
+                         whole, reader.reason(), reader.text(), &entry);
+    warn(Record::Journal, kept);
 
     if (!whole) {
         outcome.result = Result::Failed;
@@ -79,30 +82,34 @@ UnitOutcome SiteRecords::settle(SiteMode mode, const SiteUnit& unit, const UnitR
             reader.verdict() == Verdict::Unreachable
                 ? QCoreApplication::translate("Site", "cannot reach it: %1").arg(reader.reason())
                 : reader.reason();
-    } else if (mode == SiteMode::Backup && !journalError.isEmpty()) {
+    } else if (mode == SiteMode::Backup && !kept.done()) {
         // A backup that could not be kept is no backup.
         whole = false;
         outcome.result = Result::Failed;
         outcome.detail =
             QCoreApplication::translate("Site", "it came whole, but the journal cannot keep it: %1")
-                .arg(journalError);
+                .arg(kept.text);
     }
+    const auto keep = [&](UnitDirectory& units) {
+        if (whole) {
+            settleWhole(mode, reader, entry ? entry->file : QString(), fresh, units, outcome);
+        } else if (const KnownUnit* known = units.forSiteLine(unit.name, address)) {
+            KnownUnit* named = units.find(known->identity);
+            outcome.identity = named->identity;
+            named->lastResult = resultWord(outcome.result) + QStringLiteral(": ") + outcome.detail;
+            named->lastResultTime = QDateTime::currentDateTimeUtc();
+        }
+    };
     UnitDirectory directory(m_directoryPath);
-    warn(Record::Directory,
-         directory
-             .update([&](UnitDirectory& units) {
-                 if (whole) {
-                     settleWhole(mode, reader, entry ? entry->file : QString(), fresh, units,
-                                 outcome);
-                 } else if (const KnownUnit* known = units.forSiteLine(unit.name, address)) {
-                     KnownUnit* named = units.find(known->identity);
-                     outcome.identity = named->identity;
-                     named->lastResult =
-                         resultWord(outcome.result) + QStringLiteral(": ") + outcome.detail;
-                     named->lastResultTime = QDateTime::currentDateTimeUtc();
-                 }
-             })
-             .text);
+    const DirectoryUpdate updated = directory.update(keep);
+    if (!updated.done() && whole) {
+        // The unit's result is still told, from the directory as it reads now (nothing when it
+        // cannot be read); the directory catches up at a later run.
+        UnitDirectory asItIs(m_directoryPath);
+        asItIs.load();
+        keep(asItIs);
+    }
+    warn(Record::Directory, updated);
     return outcome;
 }
 

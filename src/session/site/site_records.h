@@ -2,7 +2,9 @@
 // What a site run keeps of each unit it read: the fetch in the unit journal, and the unit under
 // its identity in the unit directory (its name, the address it answered at, its last backup,
 // the last change seen, the last result). It also decides the unit's result: a first backup,
-// unchanged or changed since its last backup, or another unit than the line names.
+// unchanged or changed since its last backup, or another unit than the line names. A site run
+// settles one unit at a time off the window's thread: nothing here touches a widget or a
+// QObject of the window's.
 
 #include "session/site/site_file.h"
 #include "session/site/site_outcome.h"
@@ -27,7 +29,7 @@ public:
 
 private:
     enum class Record { Journal, Directory };
-    void warn(Record record, const QString& error);
+    void warn(Record record, const text::FileResult& result);
     // The identity a whole fetch is kept under in the journal: the unit the line stands for when
     // it looks like it, else the known unit it looks like (none: empty), else `fresh` for a unit
     // met for the first time.

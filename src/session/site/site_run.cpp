@@ -18,6 +18,7 @@ SiteRun::SiteRun(SiteMode mode, QList<SiteUnit> units, Settings settings,
 SiteRun::~SiteRun()
 {
     m_ended = true;
+    m_recording.reset(); // what is being kept is kept, with its reader, before they go
     m_running.clear();
 }
 
@@ -86,12 +87,24 @@ void SiteRun::cancel()
 void SiteRun::onReaderFinished(int index)
 {
     const auto it = m_running.find(index);
-    if (it == m_running.end())
+    if (it == m_running.end() || !m_keeping.insert(index).second)
         return;
-    const std::unique_ptr<UnitReader> reader = std::move(it->second);
-    m_running.erase(it);
+    // The reader stays until its read is kept, and is read on the pool only: its read is over.
+    m_recording->run([this, index, reader = static_cast<const UnitReader*>(it->second.get()),
+                      records = m_records.get(), mode = m_mode,
+                      unit = m_units[index]]() -> BackgroundQueue::Answer {
+        return [this, index, outcome = records->settle(mode, unit, *reader)] {
+            onKept(index, outcome);
+        };
+    });
+}
+
+void SiteRun::onKept(int index, UnitOutcome outcome)
+{
+    m_keeping.erase(index);
+    m_running.erase(index);
     m_busyPorts.erase(portOf(m_units[index]));
-    conclude(index, m_records->settle(m_mode, m_units[index], *reader));
+    conclude(index, std::move(outcome));
     startMore();
     endIfDone();
 }

@@ -12,6 +12,7 @@
 
 #include "session/unit/unit_fingerprint.h"
 
+#include "text/file_result.h"
 #include "text/file_save.h"
 
 #include <QDateTime>
@@ -42,19 +43,7 @@ struct KnownUnit {
 };
 
 // How an update of the unit directory went, and what to tell the user when it did not.
-struct DirectoryUpdate {
-    enum class Kind {
-        Done,
-        Busy,        // another program holds the lock: try again in a moment
-        WriteFailed, // the lock file or the directory could not be written (a full disk)
-        Unreadable,  // the file is there but cannot be read: left as it is
-        Missing,     // there is no data folder for this user
-    };
-    Kind kind = Kind::Done;
-    QString text; // what went wrong, in a few words; empty when done
-
-    bool done() const { return kind == Kind::Done; }
-};
+using DirectoryUpdate = text::FileResult;
 
 class UnitDirectory {
 public:

@@ -6,19 +6,19 @@
 
 namespace zel::session {
 
-QString keepFetch(journal::Journal& journal, const QString& unit, const QString& identity,
-                  bool whole, const QString& ending, const QByteArray& text,
-                  std::optional<journal::Entry>* entry)
+text::FileResult keepFetch(journal::Journal& journal, const QString& unit, const QString& identity,
+                           bool whole, const QString& ending, const QByteArray& text,
+                           std::optional<journal::Entry>* entry)
 {
     journal::Entry fetch;
     journal::setKind(fetch, whole ? journal::Kind::WholeFetch : journal::Kind::IncompleteFetch);
     fetch.unit = unit;
     fetch.ending = whole ? QString() : ending;
     fetch.identity = identity;
-    const QString error = journal.record(fetch, text);
-    if (error.isEmpty() && entry)
+    text::FileResult kept = journal.record(fetch, text);
+    if (kept.done() && entry)
         *entry = journal.newestFrom(unit);
-    return error;
+    return kept;
 }
 
 journal::BoundProtection unitProtection(const journal::Journal& journal,

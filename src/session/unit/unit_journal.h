@@ -14,11 +14,10 @@
 namespace zel::session {
 
 // Keeps a configuration read from `unit` (CR LF lines) under the unit's `identity` (empty when
-// not known); returns why it could not be kept, or an empty text. `entry` gets the entry it
-// became.
-QString keepFetch(journal::Journal& journal, const QString& unit, const QString& identity,
-                  bool whole, const QString& ending, const QByteArray& text,
-                  std::optional<journal::Entry>* entry = nullptr);
+// not known); says why it could not be kept. `entry` gets the entry it became.
+text::FileResult keepFetch(journal::Journal& journal, const QString& unit, const QString& identity,
+                           bool whole, const QString& ending, const QByteArray& text,
+                           std::optional<journal::Entry>* entry = nullptr);
 
 // What the journal's bound must keep for the units this computer knows, read from the unit
 // directory at `directoryPath`: every entry the directory names (a site unit's backup), and for

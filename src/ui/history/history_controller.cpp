@@ -174,7 +174,7 @@ void HistoryController::keepEntry(const journal::Entry& entry, bool kept)
     m_window.link.journalWork().run(
         [journal = m_window.link.journal(), entry, kept,
          self = QPointer<HistoryController>(this)]() mutable -> BackgroundQueue::Answer {
-            return [error = journal.setKept(entry, kept), entry, kept, self] {
+            return [error = journal.setKept(entry, kept).text, entry, kept, self] {
                 if (self)
                     self->onKept(entry, kept, error);
             };

@@ -34,6 +34,7 @@ LiveController::LiveController(LiveWindowSide window)
     : QObject(&window.window), m_window(std::move(window)),
       m_live(m_window.configuration, m_clock, &m_window.link.journal())
 {
+    m_live.setJournalWork(m_window.link.journalWork());
     m_menu = new QMenu(tr("&Unit"), &m_window.window);
     m_liveAction = m_menu->addAction(tr("&Live"));
     m_liveAction->setCheckable(true);
@@ -64,6 +65,10 @@ LiveController::LiveController(LiveWindowSide window)
     connect(&m_live, &LiveSession::startFailed, this, &LiveController::onStartFailed,
             Qt::QueuedConnection);
     connect(&m_live, &LiveSession::ended, this, &LiveController::onEnded);
+    connect(&m_live, &LiveSession::journalFailed, this, [this](const QString& error) {
+        m_lastEnd.journalError = error; // the end was told before its last entries were written
+        m_window.showStatus(live::endText(m_lastEnd));
+    });
     connect(&m_window.link, &LinkController::linkModeChanging, this,
             &LiveController::onLinkModeChanging);
     m_live.setUnitClaim([this](const session::UnitFingerprint& read) {
@@ -173,6 +178,7 @@ void LiveController::onStartFailed(const QString& why, bool turnedAway)
 
 void LiveController::onEnded(const session::LiveEnd& end)
 {
+    m_lastEnd = end;
     m_unitLock.release();
     m_identityLock.release();
     m_window.link.holdForLive(false);

@@ -95,6 +95,7 @@ private:
     QAction* m_readPeriodAction;
     LiveStatePanel* m_panel;
     QString m_liveUnit;            // the unit live mode went to, as journalUnit() names it
+    session::LiveEnd m_lastEnd;    // how live mode ended last, told again when the journal fails
     QString m_liveHost;            // the telnet host as typed, for the messages
     bool m_closeWhenEnded = false; // the window is closed again once live mode has ended
     bool m_closing = false;        // inside allowClose()

@@ -4,8 +4,10 @@
 #include "session/unit/unit_directory.h"
 #include "session/unit/unit_journal.h"
 
+#include <QFutureWatcher>
 #include <QHeaderView>
 #include <QScopedValueRollback>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace zel::ui {
 
@@ -24,6 +26,11 @@ std::optional<session::KnownUnit> knownUnit(const session::UnitDirectory& direct
     return known ? std::optional(*known) : std::nullopt;
 }
 
+struct DirectoryRead {
+    session::UnitDirectory directory{QString()};
+    QString error;
+};
+
 QTableWidgetItem* readOnlyItem(const QString& text)
 {
     auto* item = new QTableWidgetItem(text);
@@ -33,14 +40,16 @@ QTableWidgetItem* readOnlyItem(const QString& text)
 
 } // namespace
 
-std::optional<journal::Entry> lastBackupOf(const session::SiteUnit& unit)
+std::optional<journal::Entry> lastBackupOf(const session::SiteUnit& unit,
+                                           const journal::Journal& journal,
+                                           const QString& directoryPath)
 {
-    session::UnitDirectory directory;
+    session::UnitDirectory directory(directoryPath);
     directory.load();
     const std::optional<session::KnownUnit> known = knownUnit(directory, unit);
     if (!known || !known->lastBackup.isValid())
         return std::nullopt;
-    return session::backupOf(journal::Journal(), directory, *known);
+    return session::backupOf(journal, directory, *known);
 }
 
 QList<journal::Entry> historyOfUnit(const session::SiteUnit& unit, const journal::Journal& journal,
@@ -66,25 +75,24 @@ SiteTable::SiteTable(QWidget* parent) : QTableWidget(0, 6, parent)
     connect(this, &QTableWidget::cellChanged, this, &SiteTable::onCellChanged);
 }
 
-QString SiteTable::showUnits(const QList<session::SiteUnit>& units)
+void SiteTable::showUnits(const QList<session::SiteUnit>& units)
 {
     const QScopedValueRollback filling(m_filling, true);
     m_units = units;
     setRowCount(static_cast<int>(m_units.size()));
     for (int row = 0; row < m_units.size(); ++row)
         setRow(row, m_units[row]);
-    const QString error = refreshFromDirectory();
     fitColumns();
-    return error;
+    refreshFromDirectory();
 }
 
-QString SiteTable::changeUnit(int row, const session::SiteUnit& unit)
+void SiteTable::changeUnit(int row, const session::SiteUnit& unit)
 {
     if (row < 0 || row >= m_units.size())
-        return {};
+        return;
     m_units[row] = unit;
     setRow(row, unit);
-    return refreshFromDirectory();
+    refreshFromDirectory();
 }
 
 void SiteTable::restoreRow(int row)
@@ -134,25 +142,47 @@ void SiteTable::showLiveUnit(const QString& unitName)
         setRow(row, m_units[row]);
 }
 
-QString SiteTable::refreshFromDirectory()
+void SiteTable::readDirectory(bool keepResults)
+{
+    const int number = ++m_lastRead;
+    ++m_directoryReads;
+    auto* watcher = new QFutureWatcher<DirectoryRead>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, number, keepResults] {
+        watcher->deleteLater();
+        --m_directoryReads;
+        if (number != m_lastRead)
+            return; // a newer read shows instead
+        const DirectoryRead read = watcher->result();
+        showDirectory(read.directory, keepResults);
+        if (!read.error.isEmpty())
+            emit directoryUnreadable(tr("The unit directory cannot be read: %1").arg(read.error));
+        if (keepResults)
+            emit runShown();
+    });
+    // The path is found here: finding it borrows the application's name.
+    watcher->setFuture(QtConcurrent::run([path = session::UnitDirectory::defaultPath()] {
+        DirectoryRead read{session::UnitDirectory(path), {}};
+        read.error = read.directory.load();
+        return read;
+    }));
+}
+
+void SiteTable::showDirectory(const session::UnitDirectory& directory, bool keepResults)
 {
     const QScopedValueRollback filling(m_filling, true);
-    session::UnitDirectory directory;
-    const QString error = directory.load();
     for (int row = 0; row < m_units.size(); ++row) {
         const std::optional<session::KnownUnit> known = knownUnit(directory, m_units[row]);
         item(row, kBackupColumn)->setText(known ? timeOrNever(known->lastBackup) : QString());
         item(row, kChangeColumn)->setText(known ? timeOrNever(known->lastChange) : QString());
+        if (m_running || keepResults)
+            continue; // the rows show the run's results
         const QString result = known && known->lastResultTime.isValid()
                                    ? QStringLiteral("%1 (%2)").arg(
                                          known->lastResult, timeOrNever(known->lastResultTime))
                                    : QString();
-        if (!m_running) {
-            item(row, kResultColumn)->setText(result);
-            item(row, kResultColumn)->setToolTip(result);
-        }
+        item(row, kResultColumn)->setText(result);
+        item(row, kResultColumn)->setToolTip(result);
     }
-    return error.isEmpty() ? QString() : tr("The unit directory cannot be read: %1").arg(error);
 }
 
 void SiteTable::runStarted()
@@ -184,15 +214,7 @@ void SiteTable::runFinished()
 {
     m_running = false;
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-    // The rows keep the run's results; the times come from the directory.
-    const QScopedValueRollback filling(m_filling, true);
-    session::UnitDirectory directory;
-    directory.load();
-    for (int row = 0; row < m_units.size(); ++row)
-        if (const std::optional<session::KnownUnit> known = knownUnit(directory, m_units[row])) {
-            item(row, kBackupColumn)->setText(timeOrNever(known->lastBackup));
-            item(row, kChangeColumn)->setText(timeOrNever(known->lastChange));
-        }
+    readDirectory(true); // the rows keep the run's results; the times come from the directory
 }
 
 } // namespace zel::ui

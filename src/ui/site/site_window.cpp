@@ -4,6 +4,8 @@
 #include "session/site/site_outcome.h"
 #include "ui/common/user_prompts.h"
 #include "ui/history/history_dialog.h"
+#include "ui/site/last_backup_lookup.h"
+#include "ui/site/site_file_reader.h"
 #include "ui/site/site_table.h"
 #include "ui/site/unit_history_listing.h"
 #include "ui/transfer/background_queue.h"
@@ -35,7 +37,7 @@ SiteWindow::SiteWindow(UserPrompts& prompts, QWidget* parent)
       m_summary(new QLabel(this)), m_openUnit(new QPushButton(tr("&Open"), this)),
       m_compareUnit(new QPushButton(tr("&Compare"), this)),
       m_historyButton(new QPushButton(tr("&History"), this)),
-      m_journalWork(new BackgroundQueue(this))
+      m_journalWork(new BackgroundQueue(this)), m_reader(new SiteFileReader(this))
 {
     setWindowFlag(Qt::Window);
 
@@ -59,6 +61,13 @@ SiteWindow::SiteWindow(UserPrompts& prompts, QWidget* parent)
     }
 
     connect(m_table, &SiteTable::unitEdited, this, &SiteWindow::onUnitEdited);
+    connect(m_table, &SiteTable::directoryUnreadable, m_summary, &QLabel::setText);
+    connect(m_table, &SiteTable::runShown, this, &SiteWindow::runFinished);
+    connect(m_reader, &SiteFileReader::siteRead, this, &SiteWindow::showOpenedSite);
+    connect(m_reader, &SiteFileReader::readFailed, this, [this](const QString& why) {
+        updateActions();
+        m_prompts->showError(why);
+    });
     connect(m_table, &QTableWidget::itemSelectionChanged, this, &SiteWindow::updateActions);
     connect(m_openUnit, &QPushButton::clicked, this, &SiteWindow::openChosenUnit);
     connect(m_compareUnit, &QPushButton::clicked, this, &SiteWindow::compareChosenUnit);
@@ -135,18 +144,18 @@ bool SiteWindow::openSite(const QString& path)
 {
     if (isRunning() || !confirmDiscardingChanges(tr("Open another site anyway and discard them?")))
         return false;
-    QString error;
-    const std::optional<session::Site> site = session::loadSiteFile(path, error);
-    if (!site) {
-        m_prompts->showError(tr("The site %1 cannot be opened:\n%2").arg(path, error));
-        return false;
-    }
-    m_site = *site;
+    m_reader->read(path);
+    updateActions();
+    return true;
+}
+
+void SiteWindow::showOpenedSite(const QString& path, const session::Site& site)
+{
+    m_site = site;
     m_path = path;
     showSite();
     setWindowModified(false);
     updateTitle();
-    return true;
 }
 
 bool SiteWindow::saveSite()
@@ -189,7 +198,8 @@ bool SiteWindow::addUnit(const QString& line)
 
 bool SiteWindow::addUnits(const QList<session::SiteUnit>& units)
 {
-    if (isRunning() || !session::addSiteUnits(m_site, units).isEmpty())
+    // Not while a site file is read: the site it brings would replace them.
+    if (isRunning() || m_reader->isReading() || !session::addSiteUnits(m_site, units).isEmpty())
         return false;
     showSite();
     m_table->selectRow(m_table->rowCount() - 1);
@@ -219,7 +229,7 @@ void SiteWindow::onUnitEdited(int row, const QString& name, const QString& link)
     m_site.units[row].name = name.trimmed();
     m_site.units[row].link = *session::parseSiteLink(link.trimmed());
     setWindowModified(true);
-    showDirectoryError(m_table->changeUnit(row, m_site.units[row]));
+    m_table->changeUnit(row, m_site.units[row]);
 }
 
 bool SiteWindow::confirmDiscardingChanges(const QString& question)
@@ -252,14 +262,8 @@ void SiteWindow::closeEvent(QCloseEvent* event)
 
 void SiteWindow::showSite()
 {
-    showDirectoryError(m_table->showUnits(m_site.units));
+    m_table->showUnits(m_site.units);
     updateActions();
-}
-
-void SiteWindow::showDirectoryError(const QString& error)
-{
-    if (!error.isEmpty())
-        m_summary->setText(error);
 }
 
 void SiteWindow::showLiveUnit(const QString& unitName)
@@ -269,7 +273,7 @@ void SiteWindow::showLiveUnit(const QString& unitName)
 
 void SiteWindow::refreshRows()
 {
-    showDirectoryError(m_table->refreshFromDirectory());
+    m_table->refreshFromDirectory();
 }
 
 void SiteWindow::startRun(session::SiteMode mode)
@@ -302,15 +306,14 @@ void SiteWindow::onRunFinished()
     for (const QString& warning : m_run->takeWarnings())
         summary += QStringLiteral("; ") + warning;
     m_summary->setText(summary);
-    m_table->runFinished();
+    m_table->runFinished(); // runFinished() once the rows show what the run wrote
     updateActions();
-    emit runFinished();
 }
 
 void SiteWindow::updateActions()
 {
-    const bool running = isRunning();
-    const bool chosen = m_table->currentRow() >= 0 && m_table->currentRow() < m_site.units.size();
+    const bool running = isRunning() || m_reader->isReading();
+    const bool chosen = chosenUnit() != nullptr;
     const bool any = !m_site.units.isEmpty();
     for (QAction* action : {m_newSite, m_openSite, m_addUnit})
         action->setEnabled(!running);
@@ -322,29 +325,26 @@ void SiteWindow::updateActions()
         button->setEnabled(chosen);
 }
 
-std::optional<journal::Entry> SiteWindow::chosenBackup(bool sayWhyNot)
+const session::SiteUnit* SiteWindow::chosenUnit() const
 {
     const int row = m_table->currentRow();
-    if (row < 0 || row >= m_site.units.size())
-        return std::nullopt;
-    std::optional<journal::Entry> backup = lastBackupOf(m_site.units[row]);
-    if (!backup && sayWhyNot)
-        m_prompts->showError(tr("%1 has no backup in the journal yet: back up the site first.")
-                                 .arg(m_site.units[row].name));
-    return backup;
+    return row >= 0 && row < m_site.units.size() ? &m_site.units[row] : nullptr;
 }
 
 void SiteWindow::openChosenUnit()
 {
-    const int row = m_table->currentRow();
-    if (row >= 0 && row < m_site.units.size())
-        emit openUnitRequested(chosenBackup(false), m_site.units[row].link);
+    if (const session::SiteUnit* unit = chosenUnit())
+        findLastBackup(*m_journalWork, *unit, this, [this, link = unit->link](const auto& backup) {
+            emit openUnitRequested(backup, link);
+        });
 }
 
 void SiteWindow::compareChosenUnit()
 {
-    if (const std::optional<journal::Entry> backup = chosenBackup(true))
-        emit compareRequested(*backup);
+    if (const session::SiteUnit* unit = chosenUnit())
+        findLastBackup(
+            *m_journalWork, *unit, this,
+            [this](const auto& backup) { emit compareRequested(*backup); }, m_prompts);
 }
 
 std::optional<session::UnitHistoryPlace> SiteWindow::historyPlaceOf(const QString& unitName,
@@ -358,10 +358,9 @@ std::optional<session::UnitHistoryPlace> SiteWindow::historyPlaceOf(const QStrin
 
 void SiteWindow::showChosenHistory()
 {
-    const int row = m_table->currentRow();
-    if (row < 0 || row >= m_site.units.size())
+    if (!chosenUnit())
         return;
-    const session::SiteUnit unit = m_site.units[row];
+    const session::SiteUnit unit = *chosenUnit();
     if (!m_history) {
         m_history = new HistoryDialog(this);
         m_history->setRestoreEnabled(true);

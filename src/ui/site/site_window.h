@@ -12,6 +12,7 @@
 #include "session/site/site_file.h"
 #include "session/site/site_run.h"
 #include "ui/history/unit_commits_controller.h"
+#include "ui/transfer/background_queue.h"
 
 #include <QMainWindow>
 
@@ -26,8 +27,8 @@ class QTableWidget;
 
 namespace zel::ui {
 
-class BackgroundQueue;
 class HistoryDialog;
+class SiteFileReader;
 class SiteTable;
 class UserPrompts;
 
@@ -39,8 +40,8 @@ public:
 
     void setPrompts(UserPrompts& prompts) { m_prompts = &prompts; }
 
-    // Opens the site file at `path`, asking first when unsaved changes would be lost; false
-    // (after saying why) when it cannot be read.
+    // Opens the site file at `path`, asking first when unsaved changes would be lost: it is read
+    // off this thread, then shown (or why it cannot be used is said). False when it is not read.
     bool openSite(const QString& path);
     // An empty site, not yet saved.
     void newSite();
@@ -49,8 +50,9 @@ public:
     bool saveSite();
     // Adds a unit given as a site line ("Bar tcp:192.0.2.10"); false after saying why not.
     bool addUnit(const QString& line);
-    // Adds `units` in one step, marking the site changed; false when a run goes on or one of them
-    // cannot be added (session::addSiteUnits() says why), and then none is.
+    // Adds `units` in one step, marking the site changed; false when a run goes on, a site file is
+    // being read, or one of them cannot be added (session::addSiteUnits() says why), and then
+    // none is.
     bool addUnits(const QList<session::SiteUnit>& units);
     void removeUnit(int row);
     // The unit live mode holds, as the journal names it; empty when live mode is off. Its row
@@ -106,16 +108,15 @@ protected:
 private:
     void buildActions();
     void showSite();
+    void showOpenedSite(const QString& path, const session::Site& site);
     // The name or link of a row was edited: taken when the site may hold it, else put back.
     void onUnitEdited(int row, const QString& name, const QString& link);
-    // Says in the summary line why the unit directory cannot be read, when it cannot.
-    void showDirectoryError(const QString& error);
     void startRun(session::SiteMode mode);
     void onRunFinished();
     void updateActions();
     void updateTitle();
-    // The chosen row's last backup; nothing, after saying why, when there is none.
-    std::optional<journal::Entry> chosenBackup(bool sayWhyNot);
+    // The unit of the chosen row; nothing when no row is chosen.
+    const session::SiteUnit* chosenUnit() const;
     bool confirmDiscardingChanges(const QString& question);
     bool chooseSavePath();
 
@@ -139,6 +140,7 @@ private:
     QPushButton* m_historyButton;
     HistoryDialog* m_history = nullptr;
     BackgroundQueue* m_journalWork; // its own until the window gives its journal's
+    SiteFileReader* m_reader;
     UnitCommitsController* m_historyCommits = nullptr;
     session::SiteUnit m_historyUnit; // the unit whose history the dialog shows
     std::unique_ptr<session::SiteRun> m_run;

@@ -4,10 +4,10 @@
 // thread, after the journal's writes already asked for.
 
 #include "session/site/site_file.h"
+#include "ui/transfer/background_queue.h"
 
 namespace zel::ui {
 
-class BackgroundQueue;
 class HistoryDialog;
 
 // Shows the entries of `unit` in `dialog` once read; nothing when the dialog is gone by then.

@@ -336,7 +336,7 @@ void LinkController::keepInJournal(journal::Entry entry, const QString& text)
     entry.unit = journalUnit();
     m_journalWork.run([this, journal = m_journal, entry,
                        bytes = receivedText.toLatin1()]() mutable -> BackgroundQueue::Answer {
-        const QString error = journal.record(entry, bytes);
+        const QString error = journal.record(entry, bytes).text;
         if (error.isEmpty())
             return {};
         // Answered on the window's thread, and only while the controller lives.

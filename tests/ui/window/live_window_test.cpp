@@ -147,11 +147,13 @@ TEST(LiveInTheWindow, GoingLiveAgreesWithTheUnitFirst)
             ASSERT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 15000));
             EXPECT_TRUE(w.window.statusText().endsWith("read back, holds the configuration "
                                                        "being edited"));
+            ASSERT_TRUE(w.journalSettled()); // live mode's entries are written off its thread
             EXPECT_EQ(w.link.journal().entries().size(), entries + 3) << "found, sent, read back";
         } else {
             EXPECT_TRUE(QTest::qWaitFor([&] { return !live.isLive(); }, 15000));
             EXPECT_EQ(w.prompts->errors.size(), c.asked || swapped ? 0 : 1) << "refused, and why";
             // The read is kept whatever the answers; nothing went to the unit.
+            ASSERT_TRUE(w.journalSettled());
             EXPECT_EQ(w.link.journal().entries().size(), entries + (c.asked || swapped ? 1 : 0));
             QStringList sent = other.receivedCommands();
             sent.removeAll("[]");
@@ -243,6 +245,7 @@ TEST(LiveInTheWindow, LeavingWithABlockOnItsWaySendsOrCancelsItAndSaysWhich)
         EXPECT_TRUE(w.window.statusText().startsWith(QLatin1String(c.said)))
             << w.window.statusText().toStdString();
         // The unit read back, else the lines sent live: with the block once it was acknowledged.
+        ASSERT_TRUE(w.journalSettled());
         const QByteArray left = *w.link.journal().text(w.link.journal().entries().first());
         EXPECT_EQ(left.contains("[VO1R-17]"), c.how != Leave::OtherLink);
         if (c.how == Leave::Close) {

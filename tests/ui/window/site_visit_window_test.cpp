@@ -92,6 +92,7 @@ TEST(SiteVisit, FindAddBackUpOpenEditAndSendSelectedToOneOfThreeUnits)
     QTableWidgetItem* lobbyRow = rows->findItems("Lobby", Qt::MatchExactly).value(0);
     rows->setCurrentItem(lobbyRow);
     site->openButton()->click();
+    ASSERT_TRUE(w.journalSettled()); // its backup is looked for off the window's thread
     EXPECT_TRUE(QTest::qWaitForWindowActive(&w.window));
     EXPECT_FALSE(w.window.isMinimized());
     EXPECT_EQ(w.window.windowTitle(), "Lobby \u2013 New Site \u2013 ZEL Configuration");

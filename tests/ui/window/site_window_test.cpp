@@ -33,6 +33,12 @@ using Link = ZelSimProcess::Link;
 
 const QString kFilled = QStringLiteral(ZEL_SOURCE_DIR "/tests/tools/data/filled_zel16.zel");
 
+// Opens the site file at `path` and waits until the window shows it, read off its thread.
+bool openAndShow(ui::SiteWindow* site, const QString& path)
+{
+    return site->openSite(path) && waitUntil([&] { return site->path() == path; }, 10000);
+}
+
 TEST(SiteWindow, BacksUpItsUnitsAndOpensListsAndEditsThem)
 {
     ZelSimProcess bar;
@@ -47,7 +53,7 @@ TEST(SiteWindow, BacksUpItsUnitsAndOpensListsAndEditsThem)
 
     LinkWindow w;
     ui::SiteWindow* site = w.window.sites()->showSiteWindow();
-    ASSERT_TRUE(site->openSite(path)) << w.prompts->errors.join('\n').toStdString();
+    ASSERT_TRUE(openAndShow(site, path)) << w.prompts->errors.join('\n').toStdString();
     QTableWidget* rows = site->table();
     ASSERT_EQ(rows->rowCount(), 2);
     EXPECT_EQ(rows->item(1, ui::SiteTable::kLiveColumn)->text(), "off");
@@ -74,10 +80,10 @@ TEST(SiteWindow, BacksUpItsUnitsAndOpensListsAndEditsThem)
     site->historyDialog()->keepButton()->click();
     ASSERT_TRUE(w.journalSettled());
     EXPECT_TRUE(w.link.journal().entries().value(0).kept);
-    site->openButton()->click();
+    site->openButton()->click(); // its backup is looked for off the window's thread
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.window.model().zoneName(1) == "Room 01"; }, 10000));
     EXPECT_EQ(w.link.linkMode(), link::LinkMode::Telnet);
     EXPECT_EQ(w.link.host(), bar.address());
-    EXPECT_EQ(w.window.model().zoneName(1), "Room 01");
     // Live mode on the unit opened: its row says so until live mode ends.
     const auto liveColumn = [rows](int row) {
         return rows->item(row, ui::SiteTable::kLiveColumn)->text();
@@ -90,6 +96,7 @@ TEST(SiteWindow, BacksUpItsUnitsAndOpensListsAndEditsThem)
     }
     rows->selectRow(1);
     site->compareButton()->click();
+    ASSERT_TRUE(w.journalSettled());
     EXPECT_TRUE(w.prompts->errors.value(0).contains("Gone has no backup"))
         << w.prompts->errors.join('\n').toStdString();
 
@@ -200,7 +207,7 @@ TEST(SiteHistoryWindow, ListsAUnitsCommitsAndRestoresOneReadingTheUnitFirst)
     const QTemporaryDir folder;
     LinkWindow w;
     ui::SiteWindow* site = w.window.sites()->showSiteWindow();
-    ASSERT_TRUE(site->openSite(siteWithHistory(folder, bar.address())));
+    ASSERT_TRUE(openAndShow(site, siteWithHistory(folder, bar.address())));
     site->table()->selectRow(0);
     site->historyButton()->click();
     ui::HistoryDialog* history = site->historyDialog();
@@ -285,7 +292,7 @@ TEST(SiteHistoryWindow, ShowsNoCommitsAndSaysWhyWhenThereIsNoHistoryToRead)
     ui::SiteWindow* site = w.window.sites()->showSiteWindow();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        ASSERT_TRUE(site->openSite(c.site));
+        ASSERT_TRUE(openAndShow(site, c.site));
         site->table()->selectRow(0);
         qputenv("PATH", c.path.isEmpty() ? path : c.path);
         site->historyButton()->click();
@@ -294,6 +301,41 @@ TEST(SiteHistoryWindow, ShowsNoCommitsAndSaysWhyWhenThereIsNoHistoryToRead)
         qputenv("PATH", path);
         EXPECT_TRUE(note->text().contains(c.note)) << note->text().toStdString();
         EXPECT_EQ(site->historyDialog()->commitsItem(), nullptr);
+    }
+}
+
+TEST(SiteWindow, OpensASiteFileOffItsThreadAndSaysWhyOneCannotBeUsed)
+{
+    const QTemporaryDir folder;
+    const QString hotel = folder.filePath("hotel.zelsite");
+    const QString notes = folder.filePath("notes.zelsite");
+    writeBytes(hotel, "Bar tcp:127.0.0.88:2323\nLobby tcp:127.0.0.88:2324\n");
+    writeBytes(notes, "the bar's amplifier\n");
+    struct Case {
+        const char* what;
+        QString path;
+        QString says; // in the message; empty: the site shows, its two units in rows
+    };
+    const QList<Case> cases = {
+        {"a site", hotel, {}},
+        {"a file that is not there", folder.filePath("gone.zelsite"), "is not there"},
+        {"a folder", folder.path(), "cannot be opened"},
+        {"a file that is not a site", notes, "is not a site file"},
+    };
+    LinkWindow w;
+    ui::SiteWindow* site = w.window.sites()->showSiteWindow();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        site->newSite();
+        w.prompts->errors.clear();
+        ASSERT_TRUE(site->openSite(c.path));
+        EXPECT_EQ(site->table()->rowCount(), 0) << "shown before it was read";
+        ASSERT_TRUE(waitUntil(
+            [&] { return site->path() == c.path || !w.prompts->errors.isEmpty(); }, 10000));
+        EXPECT_EQ(site->table()->rowCount(), c.says.isEmpty() ? 2 : 0);
+        EXPECT_EQ(w.prompts->errors.size(), c.says.isEmpty() ? 0 : 1);
+        EXPECT_TRUE(w.prompts->errors.join('\n').contains(c.says))
+            << w.prompts->errors.join('\n').toStdString();
     }
 }
 

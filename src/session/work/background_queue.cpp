@@ -1,11 +1,11 @@
-#include "ui/transfer/background_queue.h"
+#include "session/work/background_queue.h"
 
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <utility>
 
-namespace zel::ui {
+namespace zel::session {
 
 BackgroundQueue::BackgroundQueue(QObject* parent) : QObject(parent) {}
 
@@ -58,4 +58,4 @@ void BackgroundQueue::finish()
     }
 }
 
-} // namespace zel::ui
+} // namespace zel::session
