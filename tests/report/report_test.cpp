@@ -96,13 +96,13 @@ const ReportParticulars kParticulars{"Harbour House", "J. Smith", "Alex Installe
 
 Report makeReport(const ConfigModel& config, const ConfigModel* earlier,
                   const ReportParticulars& particulars = {}, const QString& notes = {},
-                  const QString& unit = {})
+                  const QString& unit = {}, const QString& unitName = {})
 {
     Report report;
     report.document = buildReport({&config, QStringLiteral("file 'site.zel'"),
                                    QDateTime(QDate(2026, 12, 9), QTime(14, 5)), earlier,
                                    QStringLiteral("unit tcp:unit.local on 2026-12-08 at 17:40"),
-                                   particulars, notes, unit});
+                                   particulars, notes, unit, unitName});
     report.html = reportHtmlFile(report.document);
     QTextDocument shown;
     shown.setHtml(QString::fromUtf8(report.html));
@@ -121,9 +121,9 @@ QString section(const QString& text, const QString& heading, const QString& next
 TEST(Report, EverySectionSaysWhatTheConfigurationHolds)
 {
     const ConfigModel filledBefore = filledEarlier();
-    const Report full =
-        makeReport(filled(), &filledBefore, kParticulars,
-                   "Gate code 1234\r\nKeys with <the> neighbour\n\nThanks", "tcp:unit.local:23");
+    const Report full = makeReport(filled(), &filledBefore, kParticulars,
+                                   "Gate code 1234\r\nKeys with <the> neighbour\n\nThanks",
+                                   "tcp:unit.local:23", "Lobby");
     const Report narrow = makeReport(edge(), nullptr);
     const Report odd = makeReport(oddSized(), nullptr);
     const QString eightBit = QString::fromLatin1(kEightBit.data());
@@ -140,9 +140,10 @@ TEST(Report, EverySectionSaysWhatTheConfigurationHolds)
         {&full,
          "Harbour House",
          "Notes",
-         {"Handover report of the ZEL-16 configuration", "Site\nHarbour House", "Client\nJ. Smith",
-          "Installer\nAlex Installer", "Unit\nZEL-16 (16 zones, 16 sources)",
-          "Link\ntcp:unit.local:23", "Configuration from\nfile 'site.zel'", "2026-12-09 14:05",
+         {"Handover report of Lobby, a ZEL-16 configuration", "Site\nHarbour House",
+          "Client\nJ. Smith", "Installer\nAlex Installer", "Name\nLobby",
+          "Unit\nZEL-16 (16 zones, 16 sources)", "Link\ntcp:unit.local:23",
+          "Configuration from\nfile 'site.zel'", "2026-12-09 14:05",
           "Changes since\nunit tcp:unit.local on 2026-12-08 at 17:40"}},
         {&narrow,
          "ZEL-8 configuration",
@@ -245,7 +246,7 @@ TEST(Report, EverySectionSaysWhatTheConfigurationHolds)
     EXPECT_TRUE(narrow.html.contains(eightBit.toUtf8()));
     EXPECT_FALSE(full.html.contains("src=\"eq")) << "a picture not inlined";
     EXPECT_TRUE(full.html.contains("src=\"data:image/png;base64,"));
-    EXPECT_TRUE(full.html.contains("<title>Harbour House: ZEL-16 configuration</title>"));
+    EXPECT_TRUE(full.html.contains("<title>Harbour House: Lobby configuration</title>"));
     EXPECT_TRUE(full.html.contains("Keys with &lt;the&gt; neighbour"));
     // Printed, the configuration as left starts a page of its own.
     EXPECT_TRUE(full.html.contains("@media print"));

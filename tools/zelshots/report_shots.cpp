@@ -37,20 +37,19 @@ bool saveReportShots(zel::ui::MainWindow& window, const QString& original,
     const QDateTime fetched = QDateTime::currentDateTime().addSecs(-2 * 3600);
 
     const QDate today = QDate::currentDate();
-    const auto pathFor = [today,
-                          size = zel::report::unitSizeText(window.model())](const QString& site) {
-        return zel::ui::proposedReportFile(QDir::home().filePath(QStringLiteral("Reports")), site,
-                                           size, today, QStringLiteral("pdf"));
+    const auto pathFor = [today](const QString&) {
+        return zel::ui::proposedReportFile(QDir::home().filePath(QStringLiteral("Reports")),
+                                           QStringLiteral("Lobby"), today, QStringLiteral("pdf"));
     };
     zel::ui::ReportDialog dialog(
         {pathFor(kParticulars.site),
          kParticulars.site,
          kParticulars.client,
          kParticulars.installer,
-         {QStringLiteral("First fetch since the program started: %1, %2")
-              .arg(kUnit, fetched.toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
-          QStringLiteral("Journal: fetched from %1, %2")
-              .arg(kUnit, fetched.addDays(-14).toString(QStringLiteral("yyyy-MM-dd HH:mm")))},
+         {QStringLiteral("%1, fetched from %2 (import)")
+              .arg(fetched.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), kUnit),
+          QStringLiteral("%1, fetched from %2 (site backup)")
+              .arg(fetched.addDays(-14).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), kUnit)},
          0,
          pathFor},
         &window);
@@ -76,6 +75,7 @@ bool saveReportShots(zel::ui::MainWindow& window, const QString& original,
             .particulars = kParticulars,
             .notes = dialog.notesEdit()->toPlainText(),
             .unit = kUnit,
+            .unitName = QStringLiteral("Lobby"),
         },
         pdf);
     if (!error.isEmpty()) {
