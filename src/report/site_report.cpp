@@ -37,8 +37,9 @@ void writeSiteSummary(ReportWriter& out, const SiteReportRequest& request)
     out.add(QStringLiteral("<h1>%1</h1>\n")
                 .arg(site.isEmpty() ? ReportText::tr("Site report") : htmlOf(site)));
     out.add(QStringLiteral("<p class=\"subtitle\">%1</p>\n")
-                .arg(ReportText::tr("Site report: %n unit(s)", nullptr,
-                                    static_cast<int>(request.units.size()))));
+                .arg(request.units.size() == 1
+                         ? ReportText::tr("Site report of one unit")
+                         : ReportText::tr("Site report of %1 units").arg(request.units.size())));
     out.beginTable({}, QStringLiteral("facts"));
     const auto fact = [&](const QString& label, const QString& text) {
         if (!text.trimmed().isEmpty())
@@ -56,10 +57,19 @@ void writeSiteSummary(ReportWriter& out, const SiteReportRequest& request)
         out.paragraph(ReportText::tr("The site names no unit."));
         return;
     }
-    out.beginTable({ReportText::tr("Unit"), ReportText::tr("Link"), ReportText::tr("Changes")},
-                   QStringLiteral("units"));
-    for (const SiteReportUnit& unit : request.units)
-        out.row({htmlOf(unitTitle(unit)), htmlOf(unit.link), changeCell(unit)});
+    QStringList headers{ReportText::tr("Unit"), ReportText::tr("Link")};
+    if (request.listChanges)
+        headers << ReportText::tr("Changes");
+    out.beginTable(headers, QStringLiteral("units"));
+    for (const SiteReportUnit& unit : request.units) {
+        QStringList cells{htmlOf(unitTitle(unit)), htmlOf(unit.link)};
+        if (request.listChanges)
+            cells << changeCell(unit);
+        else if (!unit.configuration)
+            cells.last() +=
+                QStringLiteral(" <span class=\"none\">%1</span>").arg(htmlOf(unit.missing));
+        out.row(cells);
+    }
     out.endTable();
 }
 
@@ -93,7 +103,7 @@ ReportDocument buildSiteReport(const SiteReportRequest& request)
 {
     ReportWriter out;
     writeSiteSummary(out, request);
-    if (!request.units.empty()) {
+    if (request.listChanges && !request.units.empty()) {
         writePartHeading(out, ReportText::tr("What the visit changed"));
         for (const SiteReportUnit& unit : request.units)
             writeUnitChanges(out, unit);

@@ -36,6 +36,7 @@ struct SiteReportRequest {
     QString notes;                 // the installer's own words for the client, kept as typed
     QDateTime date;                // when the report was made
     std::vector<SiteReportUnit> units;
+    bool listChanges = true; // false: the configurations alone
 };
 
 // How many changes a unit's visit made; nothing when there is no configuration or no baseline.

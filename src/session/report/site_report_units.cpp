@@ -13,12 +13,14 @@ namespace zel::session {
 
 namespace {
 
-// "the configuration fetched from tcp:192.0.2.10:23 on 2026-12-10 at 09:12 (site backup)".
+// "the configuration fetched from tcp:192.0.2.10:23 on 2026-12-10 at 09:12:07 (site backup)":
+// to the second, as a visit's fetches may be a minute apart.
 QString entryName(const journal::Entry& entry)
 {
     const QString name =
         QCoreApplication::translate("Report", "the configuration fetched from %1 on %2")
-            .arg(entry.unit, baselineTime(entry.time));
+            .arg(entry.unit, entry.time.toLocalTime().toString(QCoreApplication::translate(
+                                 "Report", "yyyy-MM-dd 'at' HH:mm:ss")));
     const QString cause = journal::causeText(entry.cause);
     return cause.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, cause);
 }
