@@ -6,6 +6,7 @@
 #include "model/config_model.h"
 #include "model/config_reader.h"
 #include "model/templates.h"
+#include "report/eq_curve.h"
 #include "report/report_builder.h"
 #include "report/report_memory.h"
 #include "report/report_output.h"
@@ -338,6 +339,41 @@ TEST(Report, PdfPagesBreakBetweenRowsOnA4AndLetter)
         const QString text = QString::fromUtf8(extract.readAllStandardOutput());
         for (const std::string& name : {c.config->zoneName(2), c.config->sourceName(1)})
             EXPECT_TRUE(text.contains(QString::fromLatin1(name.data()))) << name;
+        // A table that goes on over a page starts that page with its header row again.
+        const QStringList pageTexts = text.split(QLatin1Char('\f'));
+        int repeated = 0;
+        for (int page = 0; page < pages; ++page) {
+            const auto [top, bottom] = paged.repeatedHeaders()[static_cast<std::size_t>(page)];
+            if (bottom <= top)
+                continue;
+            ++repeated;
+            QTextCursor header(const_cast<QTextDocument*>(&layout));
+            header.setPosition(layout.documentLayout()->hitTest(QPointF(2, top + 2), Qt::FuzzyHit));
+            EXPECT_TRUE(pageTexts.value(page).trimmed().startsWith(header.block().text()))
+                << "page " << page + 1 << " does not start with "
+                << header.block().text().toStdString();
+        }
+        EXPECT_GE(repeated, c.config == &full ? 1 : 0);
+    }
+}
+
+// Each band of a curve is labelled by its frequency below the curve: something is drawn under
+// every band's place, whatever its level.
+TEST(Report, EqCurvesLabelTheirBands)
+{
+    for (const BandLevels& bands :
+         {BandLevels{}, BandLevels{-10, 10, -10, 10, -10, 10, -10, 10, -10, 10}}) {
+        const QImage curve = eqCurveImage(bands);
+        const int strip = curve.height() * 4 / 5; // the labels' row, below the plot
+        for (int band = 0; band < model::kBands; ++band) {
+            SCOPED_TRACE(band + 1);
+            const int centre = (curve.width() - 16) * band / (model::kBands - 1) + 8;
+            bool inked = false;
+            for (int y = strip; y < curve.height() && !inked; ++y)
+                for (int x = std::max(0, centre - 6); x < std::min(curve.width(), centre + 6); ++x)
+                    inked = inked || qGray(curve.pixel(x, y)) < 160;
+            EXPECT_TRUE(inked);
+        }
     }
 }
 
