@@ -18,15 +18,6 @@ using Link = SimulatedUnit::Link;
 
 const std::string kFilled = std::string(ZELTOOL_TEST_DATA) + "/filled_zel16.zel";
 
-// The filled configuration with each of `edits` (a line and what replaces it) made.
-std::string edited(const std::vector<std::pair<std::string, std::string>>& edits)
-{
-    std::string text = readFile(kFilled);
-    for (const auto& [line, replacement] : edits)
-        text.replace(text.find(line), line.size(), replacement);
-    return text;
-}
-
 // The PDF's text, page by page (pages end in a form feed); empty when pdftotext is missing.
 std::string pdfText(const std::string& path)
 {
@@ -51,15 +42,17 @@ TEST(ZeltoolSiteReport, NamesEachUnitWithItsLinkAndListsOnlyWhatTheVisitChanged)
                         "\nCellar tcp:" + zel::test::refusingHost().toStdString() + "\n");
     // The visit: a backup, a rename and one band in the lobby, a volume in the bar, a backup.
     ASSERT_EQ(runZeltool({"site", "backup", site, "--timeout", "2"}).exitCode, 1); // the cellar
-    writeFile(folder.file("lobby.zel"),
-              edited({{"[NO1\"Room 01\"]", "[NO1\"Hall\"]"}, {"[EO1B3L-6]", "[EO1B3L4]"}}));
-    writeFile(folder.file("bar.zel"), edited({{"[VO2R-8]", "[VO2R-20]"}}));
-    ASSERT_EQ(runZeltool({"export", folder.file("lobby.zel"), "--tcp", lobby.address(), "--force"})
-                  .exitCode,
-              0);
-    ASSERT_EQ(
-        runZeltool({"export", folder.file("bar.zel"), "--tcp", bar.address(), "--force"}).exitCode,
-        0);
+    std::string lobbyText = readFile(kFilled), barText = lobbyText;
+    lobbyText.replace(lobbyText.find("[NO1\"Room 01\"]"), 14, "[NO1\"Hall\"]");
+    lobbyText.replace(lobbyText.find("[EO1B3L-6]"), 10, "[EO1B3L4]");
+    barText.replace(barText.find("[VO2R-8]"), 8, "[VO2R-20]");
+    for (const auto& [unit, text] : {std::pair{&lobby, lobbyText}, {&bar, barText}}) {
+        writeFile(folder.file("edit.zel"), text);
+        ASSERT_EQ(
+            runZeltool({"export", folder.file("edit.zel"), "--tcp", unit->address(), "--force"})
+                .exitCode,
+            0);
+    }
     ASSERT_EQ(runZeltool({"site", "backup", site, "--timeout", "2"}).exitCode, 1);
 
     const ToolRun html = runZeltool({"site", "report", site, "-o", folder.file("r.html"),
@@ -113,6 +106,8 @@ TEST(ZeltoolSiteReport, NamesEachUnitWithItsLinkAndListsOnlyWhatTheVisitChanged)
         {{"site", "report", folder.file("none.zelsite"), "-o", folder.file("x.pdf")}, 2},
         {{"site", "report", site, "-o", folder.file("x.pdf"), "--json"}, 2},
         {{"site", "backup", site, "-o", folder.file("x.pdf")}, 2},
+        {{"site", "report", site, "-o", folder.file("x.pdf"), "--changes-from", "10/12/2026"}, 2},
+        {{"site", "report", site, "-o", folder.file("x.pdf"), "--changes-from", "2026-01-31"}, 0},
         {{"site", "report", site, "-o", folder.file("no/such/folder/x.pdf")}, 1},
     };
     for (const auto& [words, exitCode] : runs) {

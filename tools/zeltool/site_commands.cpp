@@ -133,8 +133,8 @@ int runSite(const Arguments& arguments)
                                     verb + "'");
     if (arguments.given & (kOptionOutput | kOptionReport))
         return fail(kExitUsage, "site " + verb +
-                                    ": -o, --paper, --site, --client, --installer and --notes "
-                                    "are for site report");
+                                    ": -o, --changes-from, --paper, --site, --client, "
+                                    "--installer and --notes are for site report");
     if (verb == "restore")
         return runSiteRestore(arguments);
     if (arguments.positional.size() != 2)
@@ -303,7 +303,8 @@ constexpr std::string_view kSiteDetails =
     "each unit by name with its link and how many changes the visit made), then each unit's\n"
     "changes in plain words, then each unit's configuration as left. A unit's configuration is\n"
     "its newest whole fetch; its visit began with its first whole fetch of the day (a site\n"
-    "backup counts), else its newest before that day. A unit never fetched is listed as such\n"
+    "backup counts), else its newest before that day; --changes-from YYYY-MM-DD measures from\n"
+    "that day instead. A unit never fetched is listed as such\n"
     "(and named on standard error). --site NAME (default: the site's name line, else the site\n"
     "file's name), --client NAME and --installer NAME say who it is for; --notes TEXT adds\n"
     "TEXT as notes for the client; --paper A4|Letter as for report. Exit status: 0 written,\n"
@@ -319,7 +320,8 @@ void addSiteCommands(CommandTable& table)
          "backup|verify SITE [--jobs N] [--timeout SECONDS] [--json] [--ignore-volume] "
          "[--git REPO [--push] [--quiet]] | restore SITE UNIT [--from COMMIT] [--git REPO] "
          "[--force] [--allow-incomplete] [--other-model] | report SITE -o OUT.pdf|OUT.html "
-         "[--site NAME] [--client NAME] [--installer NAME] [--notes TEXT]",
+         "[--changes-from YYYY-MM-DD] [--site NAME] [--client NAME] [--installer NAME] [--notes "
+         "TEXT]",
          "back up every unit of a site, compare each with its last backup, restore a unit "
          "from the site's history, or write the site's report for the client",
          kOptionTransfer | kOptionScan | kOptionJson | kOptionHistory | kOptionIgnoreVolume |

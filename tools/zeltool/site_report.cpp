@@ -40,9 +40,16 @@ int runSiteReport(const Arguments& arguments)
                                        kOptionForce | kOptionSendAnyway;
     if (arguments.positional.size() != 2)
         return fail(kExitUsage, "site report: give the site file alone");
-    if ((arguments.given & kNotForReport) || arguments.changesFrom)
-        return fail(kExitUsage, "site report: takes -o OUT, --paper, --site, --client, "
-                                "--installer and --notes only");
+    if (arguments.given & kNotForReport)
+        return fail(kExitUsage, "site report: takes -o OUT, --changes-from DAY, --paper, --site, "
+                                "--client, --installer and --notes only");
+    // The day of the visit: each unit's changes since its first whole fetch of that day.
+    const QDate day = arguments.changesFrom
+                          ? QDate::fromString(localText(*arguments.changesFrom), Qt::ISODate)
+                          : QDate::currentDate();
+    if (!day.isValid())
+        return fail(kExitUsage, "site report: --changes-from takes a day as YYYY-MM-DD, not '" +
+                                    *arguments.changesFrom + "'");
     if (!arguments.output)
         return fail(kExitUsage, "site report: name the report file with -o OUT.html or -o OUT.pdf");
     const QString output = localText(*arguments.output);
@@ -72,7 +79,7 @@ int runSiteReport(const Arguments& arguments)
     const QString siteName = session::historySettingsOf(*site).siteName;
     const QDateTime now = QDateTime::currentDateTime();
     const std::vector<session::SiteReportUnitData> units =
-        session::siteReportUnits(*site, journal::Journal(), now.date());
+        session::siteReportUnits(*site, journal::Journal(), day);
     const report::SiteReportRequest request{
         {givenOr(arguments.site,
                  siteName.isEmpty() ? QFileInfo(sitePath).completeBaseName() : siteName),

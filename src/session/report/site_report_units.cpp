@@ -6,6 +6,7 @@
 #include "journal/visit_start.h"
 
 #include <QCoreApplication>
+#include <QSet>
 
 #include <algorithm>
 
@@ -33,6 +34,22 @@ std::optional<model::ConfigModel> entryConfiguration(const journal::Journal& jou
 }
 
 } // namespace
+
+QList<QDate> siteVisitDays(const Site& site, const QList<journal::Entry>& entries,
+                           const QDate& today, int most)
+{
+    QSet<QString> units;
+    for (const SiteUnit& unit : site.units)
+        units.insert(unit.link.unitName());
+    QList<QDate> days{today};
+    for (const journal::Entry& entry : entries) { // newest first
+        const QDate day = entry.time.toLocalTime().date();
+        if (days.size() < most && day < days.constLast() && units.contains(entry.unit) &&
+            journal::kindOf(entry) == journal::Kind::WholeFetch)
+            days << day;
+    }
+    return days;
+}
 
 std::vector<SiteReportUnitData> siteReportUnits(const Site& site, const journal::Journal& journal,
                                                 const QDate& today)

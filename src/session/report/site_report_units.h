@@ -11,6 +11,7 @@
 #include "model/config_model.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -29,6 +30,11 @@ struct SiteReportUnitData {
     QString nowName, earlierName; // each named with its date and time
     QString missing;              // why there is no configuration now
 };
+
+// The days a visit to `site` may be measured from: `today`, then each earlier day (local time) on
+// which the journal fetched one of its units whole, newest first, at most `most` in all.
+QList<QDate> siteVisitDays(const Site& site, const QList<journal::Entry>& entries,
+                           const QDate& today, int most);
 
 // Every unit of `site` in its order, as the journal has it on `today`.
 std::vector<SiteReportUnitData> siteReportUnits(const Site& site, const journal::Journal& journal,

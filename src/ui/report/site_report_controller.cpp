@@ -17,6 +17,13 @@
 
 namespace zel::ui {
 
+namespace {
+
+// Days enough to go back over the visits of a few weeks.
+constexpr int kDaysOffered = 20;
+
+} // namespace
+
 void SiteReportController::saveReport()
 {
     const session::Site& site = m_window.site();
@@ -35,8 +42,17 @@ void SiteReportController::saveReport()
     };
     question.site = siteName;
     question.path = question.pathForSite(siteName);
-    question.installer = memory.particularsOf(QString()).installer;
-    question.baselines << tr("Each unit's visit start (its first fetch of the day)");
+    const report::ReportParticulars given = memory.particularsOf(m_window.path());
+    question.client = given.client;
+    question.installer = given.installer;
+    // Each unit's changes since its first whole fetch of the day chosen.
+    const journal::Journal journal;
+    const QDate today = QDate::currentDate();
+    const QList<QDate> days = session::siteVisitDays(site, journal.entries(), today, kDaysOffered);
+    for (const QDate& day : days)
+        question.baselines << (day == today ? tr("Each unit's first fetch of today (%1)")
+                                            : tr("Each unit's first fetch of %1"))
+                                  .arg(day.toString(QStringLiteral("yyyy-MM-dd")));
     question.baseline = 0;
     question.offerFile = false;
     UserPrompts& prompts = m_window.prompts();
@@ -55,11 +71,12 @@ void SiteReportController::saveReport()
             tr("The file %1 exists already. Replace it with the report?").arg(choice->path)))
         return;
 
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDate day = days.value(choice->baseline, today);
     const std::vector<session::SiteReportUnitData> units =
-        session::siteReportUnits(site, journal::Journal(), now.date());
+        session::siteReportUnits(site, journal, day);
     const report::ReportParticulars particulars{choice->site, choice->client, choice->installer};
-    const report::SiteReportRequest request{particulars, choice->notes, now,
+    const report::SiteReportRequest request{particulars, choice->notes,
+                                            QDateTime::currentDateTime(),
                                             session::siteReportView(units), choice->baseline >= 0};
     const QString error =
         m_save(choice->path, report::reportFileBytes(report::buildSiteReport(request), *format,
@@ -68,8 +85,12 @@ void SiteReportController::saveReport()
         prompts.showError(tr("The report could not be saved to %1: %2.").arg(choice->path, error));
         return;
     }
-    memory.remember(QString(), particulars, choice->path);
-    m_window.statusBar()->showMessage(tr("Report saved to %1").arg(choice->path));
+    const QString memoryError = memory.remember(m_window.path(), particulars, choice->path);
+    m_window.statusBar()->showMessage(
+        memoryError.isEmpty() ? tr("Report saved to %1").arg(choice->path)
+                              : tr("Report saved to %1; the client and installer could not be "
+                                   "kept for next time: %2")
+                                    .arg(choice->path, memoryError));
 }
 
 } // namespace zel::ui

@@ -1,7 +1,8 @@
 #pragma once
 // The site window's "Report...": every unit of the site in one report for the client's venue,
 // from what the journal holds (each unit's newest whole fetch, its changes since the visit's
-// start). The dialog proposes "<Site> <date>.pdf" and the installer given last; a report that
+// start: its first whole fetch of today, or of an earlier day chosen). The dialog proposes
+// "<Site> <date>.pdf" and the client and installer given for the site last; a report that
 // cannot be written is said so in one message box.
 
 #include "text/file_save.h"
