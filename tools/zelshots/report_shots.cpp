@@ -4,6 +4,9 @@
 #include "model/config_reader.h"
 #include "model/model_reset.h"
 #include "report/report_builder.h"
+#include "report/report_output.h"
+#include "report/site_report.h"
+#include "text/file_save.h"
 #include "ui/report/report_dialog.h"
 #include "ui/report/report_saving.h"
 #include "ui/window/main_window.h"
@@ -21,6 +24,51 @@ const QString kUnit = QStringLiteral("tcp:192.168.1.40:23");
 const zel::report::ReportParticulars kParticulars{QStringLiteral("Harbour House"),
                                                   QStringLiteral("J. & M. Smith"),
                                                   QStringLiteral("Alex Fischer")};
+
+// The site's report beside it: the edited unit, one the visit left as it was, one never fetched.
+bool saveSiteReport(const zel::model::ConfigModel& edited, const zel::model::ConfigModel& earlier,
+                    const QDateTime& fetched, const QString& path)
+{
+    const QString since = QStringLiteral("the configuration fetched from %1 on %2 (site backup)");
+    const QString now = QStringLiteral("the configuration fetched from %1 on %2 (compare)");
+    const auto at = [](const QDateTime& when) {
+        return when.toString(QStringLiteral("yyyy-MM-dd 'at' HH:mm:ss"));
+    };
+    const QString bar = QStringLiteral("tcp:192.168.1.41:23");
+    const QDateTime later = fetched.addSecs(5400);
+    const zel::report::SiteReportRequest request{
+        kParticulars,
+        QStringLiteral("Gate code 1234. Call us on 555-0100."),
+        QDateTime::currentDateTime(),
+        {{QStringLiteral("Lobby"),
+          kUnit,
+          &edited,
+          now.arg(kUnit, at(later)),
+          &earlier,
+          since.arg(kUnit, at(fetched)),
+          {}},
+         {QStringLiteral("Main Bar"),
+          bar,
+          &earlier,
+          now.arg(bar, at(later)),
+          &earlier,
+          since.arg(bar, at(fetched)),
+          {}},
+         {QStringLiteral("Cellar"),
+          QStringLiteral("tcp:192.168.1.42:23"),
+          nullptr,
+          {},
+          nullptr,
+          {},
+          QStringLiteral("never fetched")}}};
+    const QString error = zel::text::saveWholeFile(
+        path, zel::report::reportFileBytes(zel::report::buildSiteReport(request),
+                                           zel::report::ReportFormat::Pdf, zel::report::Paper::A4));
+    if (!error.isEmpty())
+        std::fprintf(stderr, "zelshots: cannot write %s: %s\n", qPrintable(path),
+                     qPrintable(error));
+    return error.isEmpty();
+}
 
 } // namespace
 
@@ -82,5 +130,7 @@ bool saveReportShots(zel::ui::MainWindow& window, const QString& original,
         std::fprintf(stderr, "zelshots: cannot write %s: %s\n", qPrintable(pdf), qPrintable(error));
         ok = false;
     }
-    return ok;
+    return saveSiteReport(window.model(), earlier, fetched,
+                          QFileInfo(pdf).dir().filePath(QStringLiteral("site-report.pdf"))) &&
+           ok;
 }
