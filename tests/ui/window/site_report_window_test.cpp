@@ -17,12 +17,10 @@
 namespace zel::test {
 namespace {
 
-const QString kFilled = QStringLiteral(ZEL_SOURCE_DIR "/tests/tools/data/filled_zel16.zel");
-
 TEST(SiteReportWindow, ReportsEveryUnitOfTheSiteByItsName)
 {
     ZelSimProcess bar;
-    ASSERT_TRUE(bar.start(ZelSimProcess::Link::Tcp, {"--config", kFilled}));
+    ASSERT_TRUE(bar.start(ZelSimProcess::Link::Tcp, {}));
     const QTemporaryDir folder;
     LinkWindow w;
     ui::SiteWindow* site = w.window.sites()->showSiteWindow();
