@@ -189,21 +189,23 @@ private:
             say(ReportText::tr("%1 renamed %2").arg(title, nameText(after)));
     }
 
-    // The bands of `after` that differ from `before`'s; all of them when `before` has none.
-    static QStringList bandChanges(const std::array<int8_t, model::kBands>* before,
+    // Only the bands whose level differs, each by its frequency: "125 Hz: 0 → +4 dB".
+    static QStringList bandChanges(const std::array<int8_t, model::kBands>& before,
                                    const std::array<int8_t, model::kBands>& after)
     {
         QStringList bands;
         for (int b = 1; b <= model::kBands; ++b) {
+            const int old = before[static_cast<std::size_t>(b - 1)];
             const int level = after[static_cast<std::size_t>(b - 1)];
-            if (!before)
-                bands << bandFrequency(b) + QLatin1Char(' ') + dB(level);
-            else if (const int old = (*before)[static_cast<std::size_t>(b - 1)]; old != level)
-                bands << bandFrequency(b) + QLatin1Char(' ') + dB(level) + was(dB(old));
+            if (old != level)
+                bands << ReportText::tr("%1: %2 → %3 dB")
+                             .arg(bandFrequency(b), signedLevel(old), signedLevel(level));
         }
         return bands;
     }
 
+    // A setting is listed only when its value differs; a change of EQ mode says so once and
+    // lists only those of the new mode's settings whose values changed with it.
     void zoneAudio(int z)
     {
         if (!inBoth(z))
@@ -221,6 +223,7 @@ private:
             say((b.volumeLocked ? ReportText::tr("%1 volume locked")
                                 : ReportText::tr("%1 volume unlocked"))
                     .arg(title));
+        // An unlocked volume is written again, so it is said whether or not it moved.
         if (!b.volumeLocked && (a.volumeLocked || a.volume != b.volume))
             say(ReportText::tr("%1 volume %2").arg(title, dB(b.volume)) +
                 (a.volumeLocked ? QString() : was(dB(a.volume))));
@@ -234,33 +237,28 @@ private:
         if (a.eqMode != b.eqMode)
             say(ReportText::tr("%1 EQ mode %2").arg(title, eqModeText(b.eqMode)) +
                 (aWritten ? was(eqModeText(a.eqMode)) : QString()));
-        if (!aWritten || a.balance != b.balance)
+        if (a.balance != b.balance)
             say(ReportText::tr("%1 balance %2").arg(title, balanceText(b.balance)) +
-                (aWritten ? was(balanceText(a.balance)) : QString()));
-        const bool sameMode = aWritten && a.eqMode == b.eqMode;
+                was(balanceText(a.balance)));
         switch (b.eqMode) {
         case model::kEqModeZq:
-            if (const QStringList bands = bandChanges(sameMode ? &a.bands : nullptr, b.bands);
-                !bands.isEmpty())
+            if (const QStringList bands = bandChanges(a.bands, b.bands); !bands.isEmpty())
                 say(ReportText::tr("%1 EQ: %2").arg(title, bands.join(QStringLiteral(", "))));
             break;
         case model::kEqModePreset:
-            if (b.systemEqPreset > 0 && (!sameMode || a.systemEqPreset != b.systemEqPreset))
+            if (b.systemEqPreset > 0 && a.systemEqPreset != b.systemEqPreset)
                 say(ReportText::tr("%1 EQ preset %2").arg(title, storedPreset(b.systemEqPreset)));
             break;
         case model::kEqModeTone: // held with the sign reversed
-            if (!sameMode || a.bass != b.bass)
-                say(ReportText::tr("%1 bass %2").arg(title, dB(-b.bass)) +
-                    (sameMode ? was(dB(-a.bass)) : QString()));
-            if (!sameMode || a.treble != b.treble)
-                say(ReportText::tr("%1 treble %2").arg(title, dB(-b.treble)) +
-                    (sameMode ? was(dB(-a.treble)) : QString()));
+            if (a.bass != b.bass)
+                say(ReportText::tr("%1 bass %2").arg(title, dB(-b.bass)) + was(dB(-a.bass)));
+            if (a.treble != b.treble)
+                say(ReportText::tr("%1 treble %2").arg(title, dB(-b.treble)) + was(dB(-a.treble)));
             break;
         case model::kEqModeLowpass:
-            if (b.lowpass >= 0 && (!sameMode || a.lowpass != b.lowpass))
+            if (b.lowpass >= 0 && a.lowpass != b.lowpass)
                 say(ReportText::tr("%1 lowpass %2 Hz").arg(title, QString::number(b.lowpass)) +
-                    (sameMode && a.lowpass >= 0 ? was(ReportText::tr("%1 Hz").arg(a.lowpass))
-                                                : QString()));
+                    (a.lowpass >= 0 ? was(ReportText::tr("%1 Hz").arg(a.lowpass)) : QString()));
             break;
         default:
             break;
@@ -279,7 +277,7 @@ private:
         const model::DevicePreset& a = m_a.preset(p);
         const model::DevicePreset& b = m_b.preset(p);
         renamed(ReportText::tr("Preset"), p, a.name, b.name, true);
-        if (const QStringList bands = bandChanges(&a.bands, b.bands); !bands.isEmpty())
+        if (const QStringList bands = bandChanges(a.bands, b.bands); !bands.isEmpty())
             say(ReportText::tr("%1 EQ: %2").arg(presetTitle(p), bands.join(QStringLiteral(", "))));
     }
 

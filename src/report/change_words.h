@@ -1,8 +1,8 @@
 #pragma once
 // What changed between two configurations in plain words with names, as a client reads it:
 // "Zone 4 Terrace renamed Lounge", "Favorite 1 Morning: Zone 1 Hall now plays Source 3 Radio",
-// "Zone 7 Kitchen EQ: 125 Hz +2 dB (was 0 dB)". Which settings changed is the comparison's
-// answer (what the writer would write differently); these are its words.
+// "Zone 7 Kitchen EQ: 125 Hz: 0 → +2 dB". Only what differs is said. Which settings changed is the
+// comparison's answer (what the writer would write differently); these are its words.
 
 #include <QStringList>
 

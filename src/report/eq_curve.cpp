@@ -1,5 +1,7 @@
 #include "report/eq_curve.h"
 
+#include "model/command_language.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -9,9 +11,19 @@ namespace zel::report {
 
 namespace {
 
-constexpr int kScale = 2;       // picture pixels per CSS pixel
-constexpr int kLevelRange = 10; // the band sliders' range, -10..+10 dB
-constexpr qreal kMargin = 4;    // keeps the dots inside the picture
+constexpr int kScale = 2;         // picture pixels per CSS pixel
+constexpr int kLevelRange = 10;   // the band sliders' range, -10..+10 dB
+constexpr qreal kMargin = 4;      // keeps the dots inside the picture
+constexpr qreal kLabelHeight = 9; // the row of band frequencies below the curve
+constexpr int kLabelPixels = 7;
+
+// A band's frequency as short as its label must be: "125", "1k".
+QString bandLabel(int band)
+{
+    const std::string_view text = model::kBandFrequencies.at(static_cast<std::size_t>(band));
+    QString label = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return label.replace(QLatin1Char('K'), QLatin1Char('k'));
+}
 
 } // namespace
 
@@ -24,7 +36,7 @@ QImage eqCurveImage(const BandLevels& bands)
     painter.scale(kScale, kScale);
 
     const qreal left = kMargin, right = kCurveWidth - kMargin;
-    const qreal top = kMargin, bottom = kCurveHeight - kMargin;
+    const qreal top = kMargin, bottom = kCurveHeight - kMargin - kLabelHeight;
     const auto xOf = [&](int band) { return left + (right - left) * band / (model::kBands - 1); };
     const auto yOf = [&](int level) {
         const int clamped = std::clamp(level, -kLevelRange, kLevelRange);
@@ -51,6 +63,15 @@ QImage eqCurveImage(const BandLevels& bands)
     for (int band = 0; band < model::kBands; ++band)
         painter.drawEllipse(QPointF(xOf(band), yOf(bands[static_cast<std::size_t>(band)])), 1.8,
                             1.8);
+    // Each band labelled by its frequency under its place on the curve.
+    QFont font = painter.font();
+    font.setPixelSize(kLabelPixels);
+    painter.setFont(font);
+    painter.setPen(QColor(0x44, 0x44, 0x44));
+    const qreal slot = (right - left) / (model::kBands - 1);
+    for (int band = 0; band < model::kBands; ++band)
+        painter.drawText(QRectF(xOf(band) - slot / 2, bottom + 1, slot, kLabelHeight),
+                         Qt::AlignHCenter | Qt::AlignTop, bandLabel(band));
     return image;
 }
 

@@ -16,8 +16,17 @@ namespace zel::report {
 namespace {
 
 // Where a page may end, and where one must: above a block that starts a page of its own.
+// A place where a page may end; when it ends between two rows of a table below its header
+// rows, the next page repeats them.
+struct Place {
+    qreal y = 0;
+    qreal headerTop = 0, headerBottom = 0; // equal: nothing to repeat
+    bool operator<(const Place& other) const { return y < other.y; }
+};
+
 struct BreakPlaces {
-    std::vector<qreal> allowed, forced; // sorted
+    std::vector<Place> allowed; // sorted
+    std::vector<qreal> forced;  // sorted
 };
 
 struct RowExtent {
@@ -31,7 +40,8 @@ struct RowExtent {
 BreakPlaces breakPlaces(const QTextDocument& layout)
 {
     QAbstractTextDocumentLayout* documentLayout = layout.documentLayout();
-    std::vector<qreal> places, forced;
+    std::vector<Place> places;
+    std::vector<qreal> forced;
     std::vector<QRectF> headings;
     // By the table's place in the document, then the row.
     std::map<std::pair<int, int>, RowExtent> rows;
@@ -60,20 +70,26 @@ BreakPlaces breakPlaces(const QTextDocument& layout)
         if (block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
             forced.push_back(box.top());
         for (int i = 0; lines && i < lines->lineCount(); ++i)
-            places.push_back(box.top() + lines->lineAt(i).y());
+            places.push_back({box.top() + lines->lineAt(i).y()});
     }
     const RowExtent* previous = nullptr;
+    qreal headerTop = 0, headerBottom = 0; // of the table the rows are in
     for (const auto& [key, extent] : rows) {
-        if (!previous || previous->table != extent.table) // above the table's top border
-            places.push_back(documentLayout->frameBoundingRect(extent.table).top());
-        else if (key.second > extent.table->format().headerRowCount()) // a header keeps a row
-            places.push_back((previous->bottom + extent.top) / 2);
+        const int headerRows = extent.table->format().headerRowCount();
+        if (!previous || previous->table != extent.table) { // above the table's top border
+            places.push_back({documentLayout->frameBoundingRect(extent.table).top()});
+            headerTop = headerBottom = extent.top;
+        } else if (key.second > headerRows) { // a header keeps a row
+            places.push_back({(previous->bottom + extent.top) / 2, headerTop, headerBottom});
+        }
+        if (key.second < headerRows)
+            headerBottom = std::max(headerBottom, extent.bottom);
         previous = &extent;
     }
     // What follows a heading starts within a heading's height of its foot.
-    std::erase_if(places, [&](qreal place) {
-        return std::any_of(headings.begin(), headings.end(), [place](const QRectF& heading) {
-            return place > heading.top() && place <= heading.bottom() + heading.height();
+    std::erase_if(places, [&](const Place& place) {
+        return std::any_of(headings.begin(), headings.end(), [&place](const QRectF& heading) {
+            return place.y > heading.top() && place.y <= heading.bottom() + heading.height();
         });
     });
     std::sort(places.begin(), places.end());
@@ -83,27 +99,44 @@ BreakPlaces breakPlaces(const QTextDocument& layout)
 
 } // namespace
 
-std::vector<qreal> pageStarts(const QTextDocument& layout, qreal pageHeight)
+PagePlan pagePlan(const QTextDocument& layout, qreal pageHeight)
 {
     const auto [places, forced] = breakPlaces(layout);
     const qreal end = layout.documentLayout()->documentSize().height();
-    std::vector<qreal> starts{0};
+    PagePlan plan{{0}, {{0, 0}}};
+    const auto startPage = [&](qreal top, qreal headerTop = 0, qreal headerBottom = 0) {
+        plan.starts.push_back(top);
+        plan.headers.emplace_back(headerTop, headerBottom);
+    };
     for (;;) {
-        const qreal limit = starts.back() + pageHeight;
+        const qreal start = plan.starts.back();
+        const auto [headerTop, headerBottom] = plan.headers.back();
+        // A header taller than half a page is not repeated: the page would hold little else.
+        const qreal repeated = headerBottom - headerTop;
+        const qreal room = repeated < pageHeight / 2 ? pageHeight - repeated : pageHeight;
+        const qreal limit = start + room;
         // A block that starts a page of its own, on this page.
-        const auto own = std::upper_bound(forced.begin(), forced.end(), starts.back());
+        const auto own = std::upper_bound(forced.begin(), forced.end(), start);
         if (own != forced.end() && *own <= limit && *own < end) {
-            starts.push_back(*own);
+            startPage(*own);
             continue;
         }
-        if (end - starts.back() <= pageHeight)
+        if (end - start <= room)
             break;
         // The last place that still fits on the page, if it leaves something on the page.
-        auto fits = std::upper_bound(places.begin(), places.end(), limit);
-        const qreal place = fits == places.begin() ? limit : *std::prev(fits);
-        starts.push_back(place > starts.back() ? place : limit);
+        auto fits = std::upper_bound(places.begin(), places.end(), Place{limit});
+        if (fits != places.begin() && std::prev(fits)->y > start) {
+            const Place& place = *std::prev(fits);
+            startPage(place.y, place.headerTop, place.headerBottom);
+        } else {
+            startPage(limit);
+        }
     }
-    return starts;
+    // Nothing repeated where it would not fit on a page beside the rest.
+    for (auto& [top, bottom] : plan.headers)
+        if (bottom - top >= pageHeight / 2)
+            top = bottom = 0;
+    return plan;
 }
 
 } // namespace zel::report

@@ -70,7 +70,9 @@ ReportDocument buildReport(const ReportRequest& request)
     writeUnitSettings(out, configuration);
     ReportDocument document = out.take();
     const QString site = request.particulars.site.trimmed();
-    document.title = ReportText::tr("%1 configuration").arg(unitSizeText(configuration));
+    const QString shown = request.shownUnit();
+    document.title = ReportText::tr("%1 configuration")
+                         .arg(shown.isEmpty() ? unitSizeText(configuration) : shown);
     if (!site.isEmpty())
         document.title = QStringLiteral("%1: %2").arg(site, document.title);
     return document;

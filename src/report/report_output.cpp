@@ -110,7 +110,7 @@ PagedReport::PagedReport(const ReportDocument& document, Paper paper)
     m_layout->setHtml(htmlPage(document, document.html, reportStyleSheet()));
     // One long page, cut into pages between rows and lines.
     m_layout->setTextWidth(pdf.width());
-    m_pageStarts = report::pageStarts(*m_layout, pageHeight());
+    m_plan = report::pagePlan(*m_layout, pageHeight());
 }
 
 PagedReport::~PagedReport() = default;
@@ -122,7 +122,7 @@ qreal PagedReport::pageHeight() const
 
 int PagedReport::pageCount() const
 {
-    return static_cast<int>(m_pageStarts.size());
+    return static_cast<int>(m_plan.starts.size());
 }
 
 QByteArray PagedReport::pdf()
@@ -138,11 +138,20 @@ QByteArray PagedReport::pdf()
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
             pdf.newPage();
-        const qreal top = m_pageStarts[static_cast<std::size_t>(page)];
-        const qreal bottom =
-            page + 1 < pages ? m_pageStarts[static_cast<std::size_t>(page + 1)] : end;
+        const auto at = static_cast<std::size_t>(page);
+        const qreal top = m_plan.starts[at];
+        const qreal bottom = page + 1 < pages ? m_plan.starts[at + 1] : end;
+        // A table that goes on from the page before shows its header rows again first.
+        const auto [headerTop, headerBottom] = m_plan.headers[at];
+        const qreal header = headerBottom - headerTop;
+        if (header > 0) {
+            painter.save();
+            painter.translate(0, -headerTop);
+            m_layout->drawContents(&painter, QRectF(0, headerTop, width, header));
+            painter.restore();
+        }
         painter.save();
-        painter.translate(0, -top);
+        painter.translate(0, header - top);
         m_layout->drawContents(&painter, QRectF(0, top, width, bottom - top));
         painter.restore();
         painter.setFont(footerFont);

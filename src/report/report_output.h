@@ -3,6 +3,7 @@
 // PDF on A4 or Letter whose text stays text (it can be searched and copied). Both come out as
 // bytes, for the caller to save. A QGuiApplication must exist (fonts and layout).
 
+#include "report/page_breaks.h"
 #include "report/report_document.h"
 
 #include <QByteArray>
@@ -44,7 +45,9 @@ public:
     const QTextDocument& layout() const { return *m_layout; }
     // Height of one page of text in the layout's units, and the top of each page.
     qreal pageHeight() const;
-    const std::vector<qreal>& pageStarts() const { return m_pageStarts; }
+    const std::vector<qreal>& pageStarts() const { return m_plan.starts; }
+    // Per page, the top and bottom of the header rows it repeats above its text (equal: none).
+    const std::vector<std::pair<qreal, qreal>>& repeatedHeaders() const { return m_plan.headers; }
     // The PDF's bytes; each page carries the title and "Page n of N" at its foot.
     QByteArray pdf();
 
@@ -52,7 +55,7 @@ private:
     struct Writer;
     std::unique_ptr<Writer> m_writer;
     std::unique_ptr<QTextDocument> m_layout;
-    std::vector<qreal> m_pageStarts;
+    PagePlan m_plan;
     QString m_title;
 };
 

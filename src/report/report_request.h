@@ -31,6 +31,11 @@ struct ReportRequest {
     ReportParticulars particulars;
     QString notes; // the installer's own words for the client, kept as typed
     QString unit;  // the unit's link as the journal names it ("tcp:10.0.0.5:23"); empty: none
+    // What the report calls the unit: its name in a site ("Lobby"), else its link; empty: none.
+    QString unitName = {};
+
+    // The unit's name, else its link.
+    QString shownUnit() const { return unitName.trimmed().isEmpty() ? unit : unitName.trimmed(); }
 };
 
 } // namespace zel::report

@@ -3,6 +3,7 @@
 // the order of the window's pages, each written from the model.
 
 #include <QString>
+#include <QStringList>
 
 namespace zel::model {
 class ConfigModel;
@@ -16,6 +17,13 @@ struct ReportRequest;
 // Site, client, installer, the unit and its link, the date and the baseline; the notes; and,
 // given an earlier configuration, what changed since in plain words.
 void writeSummary(ReportWriter& out, const ReportRequest& request);
+// The installer's notes under their heading, their paragraphs kept; nothing when empty.
+void writeNotes(ReportWriter& out, const QString& notes);
+// What changed since `since` (the earlier configuration named with its date), one item a
+// sentence, or that nothing did.
+void writeChangeList(ReportWriter& out, const QStringList& sentences, const QString& since);
+// A part's heading (plain text), on a page of its own.
+void writePartHeading(ReportWriter& out, const QString& text);
 // The heading of what follows the summary, on a page of its own.
 void writeConfigurationHeading(ReportWriter& out);
 // Source and zone names side by side, then favorite and group names.

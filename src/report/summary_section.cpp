@@ -28,22 +28,6 @@ QString notesHtml(const QString& notes)
     return paragraphs.join(QString());
 }
 
-void writeChanges(ReportWriter& out, const ReportRequest& request)
-{
-    out.heading(ReportText::tr("Changes"));
-    const QStringList sentences = changeSentences(*request.earlier, *request.configuration);
-    if (sentences.isEmpty()) {
-        out.paragraph(
-            ReportText::tr("Nothing changed since %1.").arg(htmlOf(request.earlierOrigin)));
-        return;
-    }
-    out.paragraph(ReportText::tr("Since %1:").arg(htmlOf(request.earlierOrigin)));
-    out.add(QStringLiteral("<ul class=\"changes\">\n"));
-    for (const QString& sentence : sentences)
-        out.add(QStringLiteral("<li>%1</li>\n").arg(htmlOf(sentence)));
-    out.add(QStringLiteral("</ul>\n"));
-}
-
 } // namespace
 
 void writeSummary(ReportWriter& out, const ReportRequest& request)
@@ -51,11 +35,16 @@ void writeSummary(ReportWriter& out, const ReportRequest& request)
     const model::ConfigModel& configuration = *request.configuration;
     const ReportParticulars& who = request.particulars;
     const QString size = unitSizeText(configuration);
-    out.add(QStringLiteral("<h1>%1</h1>\n")
-                .arg(who.site.trimmed().isEmpty() ? ReportText::tr("%1 configuration").arg(size)
-                                                  : htmlOf(who.site.trimmed())));
+    const QString shown = request.shownUnit();
+    const QString heading = !who.site.trimmed().isEmpty() ? who.site.trimmed()
+                            : !shown.isEmpty()            ? shown
+                                               : ReportText::tr("%1 configuration").arg(size);
+    out.add(QStringLiteral("<h1>%1</h1>\n").arg(htmlOf(heading)));
     out.add(QStringLiteral("<p class=\"subtitle\">%1</p>\n")
-                .arg(ReportText::tr("Handover report of the %1 configuration").arg(size)));
+                .arg(shown.isEmpty()
+                         ? ReportText::tr("Handover report of the %1 configuration").arg(size)
+                         : htmlOf(ReportText::tr("Handover report of %1, a %2 configuration")
+                                      .arg(shown, size))));
     out.beginTable({}, QStringLiteral("facts"));
     const auto fact = [&](const QString& label, const QString& text) {
         if (!text.trimmed().isEmpty())
@@ -67,6 +56,8 @@ void writeSummary(ReportWriter& out, const ReportRequest& request)
     // A unit of a named model with its counts; another size is said by its counts alone.
     const model::UnitModel unit = shownUnitModel(configuration);
     const QString counts = text::fromLatin1(model::unitCountsText(unit));
+    if (!request.unitName.trimmed().isEmpty())
+        fact(ReportText::tr("Name"), request.unitName);
     fact(ReportText::tr("Unit"), model::unitProductName(unit).empty()
                                      ? counts
                                      : QStringLiteral("%1 (%2)").arg(size, counts));
@@ -76,18 +67,44 @@ void writeSummary(ReportWriter& out, const ReportRequest& request)
     if (request.earlier)
         fact(ReportText::tr("Changes since"), request.earlierOrigin);
     out.endTable();
-    if (!request.notes.trimmed().isEmpty()) {
-        out.heading(ReportText::tr("Notes"));
-        out.add(notesHtml(request.notes));
+    writeNotes(out, request.notes);
+    if (request.earlier) {
+        out.heading(ReportText::tr("Changes"));
+        writeChangeList(out, changeSentences(*request.earlier, *request.configuration),
+                        request.earlierOrigin);
     }
-    if (request.earlier)
-        writeChanges(out, request);
+}
+
+void writeNotes(ReportWriter& out, const QString& notes)
+{
+    if (notes.trimmed().isEmpty())
+        return;
+    out.heading(ReportText::tr("Notes"));
+    out.add(notesHtml(notes));
+}
+
+void writeChangeList(ReportWriter& out, const QStringList& sentences, const QString& since)
+{
+    if (sentences.isEmpty()) {
+        out.paragraph(ReportText::tr("Nothing changed since %1.").arg(htmlOf(since)));
+        return;
+    }
+    out.paragraph(ReportText::tr("Since %1:").arg(htmlOf(since)));
+    out.add(QStringLiteral("<ul class=\"changes\">\n"));
+    for (const QString& sentence : sentences)
+        out.add(QStringLiteral("<li>%1</li>\n").arg(htmlOf(sentence)));
+    out.add(QStringLiteral("</ul>\n"));
+}
+
+void writePartHeading(ReportWriter& out, const QString& text)
+{
+    out.add(QStringLiteral("<h1 class=\"part\" style=\"page-break-before: always\">%1</h1>\n")
+                .arg(htmlOf(text)));
 }
 
 void writeConfigurationHeading(ReportWriter& out)
 {
-    out.add(QStringLiteral("<h1 class=\"part\" style=\"page-break-before: always\">%1</h1>\n")
-                .arg(ReportText::tr("The configuration as left")));
+    writePartHeading(out, ReportText::tr("The configuration as left"));
 }
 
 } // namespace zel::report

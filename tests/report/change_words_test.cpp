@@ -48,7 +48,12 @@ TEST(ChangeWords, SayWhatChangedInPlainWordsWithNames)
         {{"[F1AO4I9]"}, {"[F1AO1I2]"}, {"Favorite 1 Morning: Zone 1 Room 01 now plays Source 2 "
          "Tuner; Zone 4 Terrace no longer plays Source 9 Input 9"}},
         {{"[EO7B3L0]"}, {"[EO7B3L2]", "[EO7B6L-3]"},
-         {"Zone 7 Kitchen EQ: 125 Hz +2 dB (was 0 dB), 1 kHz -3 dB (was -10 dB)"}},
+         {"Zone 7 Kitchen EQ: 125 Hz: 0 → +2 dB, 1 kHz: -10 → -3 dB"}},
+        // Only what differs: the bands left as they were, zeros among them, are not listed, nor
+        // the settings a new EQ mode keeps.
+        {{"[EO7B3L0]", "[EO7B4L0]"}, {"[EO7B3L4]", "[EO7B4L0]"}, {"Zone 7 Kitchen EQ: 125 Hz: 0 → +4 dB"}},
+        {{"[EO7M3]"}, {}, {"Zone 7 Kitchen EQ mode ZQ Mode (was Tone Controls)"}},
+        {{"[EO8M3]", "[TO8B-4T0]", "[EO8B1L5]"}, {"[EO8M3]", "[TO8B-4T0]", "[EO8B1L5]"}, {}},
         {{}, {"[VO3R-30]", "[VO4F1]", "[BO7R0]"}, {"Zone 3 Room 3 east volume -30 dB (was -9 dB)",
          "Zone 4 Terrace volume locked", "Zone 7 Kitchen balance centre (was left 7 dB)"}},
         {{"[VO4F1]"}, {}, {"Zone 4 Terrace volume unlocked", "Zone 4 Terrace volume -12 dB"}},
@@ -56,11 +61,11 @@ TEST(ChangeWords, SayWhatChangedInPlainWordsWithNames)
           "[TO3B-6T0]", "[EO5M4]", "[EO5LP120]", "[EO6M4]", "[EO6LP80]"},
          {"Zone 2 Room 2 east EQ mode Preset Mode (was ZQ Mode)",
           "Zone 2 Room 2 east EQ preset Preset 2 Rock",
-          "Zone 3 Room 3 east EQ mode Tone Controls (was ZQ Mode)", "Zone 3 Room 3 east bass -6 dB",
-          "Zone 3 Room 3 east treble 0 dB", "Zone 5 Room 5 east lowpass 120 Hz (was 80 Hz)"}},
+          "Zone 3 Room 3 east EQ mode Tone Controls (was ZQ Mode)",
+          "Zone 3 Room 3 east bass -6 dB (was 0 dB)", "Zone 5 Room 5 east lowpass 120 Hz (was 80 Hz)"}},
         {{"[EO8M3]"}, {"[EO8M3]", "[TO8B0T2]"}, {"Zone 8 Room 8 east treble +2 dB (was 0 dB)"}},
         {{}, {"[NEP2\"Rock Live\"]", "[EP2B10L9]"},
-         {"Preset 2 Rock renamed Rock Live", "Preset 2 Rock Live EQ: 16 kHz +9 dB (was +2 dB)"}},
+         {"Preset 2 Rock renamed Rock Live", "Preset 2 Rock Live EQ: 16 kHz: +2 → +9 dB"}},
         {{"[G2AO5]"}, {"[NF1\"Breakfast\"]", "[G2AO3]", "[G2AO4]"},
          {"Favorite 1 Morning renamed Breakfast", "Group 2 Upstairs now includes Zone 3 Room 3 "
           "east and Zone 4 Terrace; no longer includes Zone 5 Room 5 east"}},

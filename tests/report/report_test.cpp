@@ -6,6 +6,7 @@
 #include "model/config_model.h"
 #include "model/config_reader.h"
 #include "model/templates.h"
+#include "report/eq_curve.h"
 #include "report/report_builder.h"
 #include "report/report_memory.h"
 #include "report/report_output.h"
@@ -96,13 +97,13 @@ const ReportParticulars kParticulars{"Harbour House", "J. Smith", "Alex Installe
 
 Report makeReport(const ConfigModel& config, const ConfigModel* earlier,
                   const ReportParticulars& particulars = {}, const QString& notes = {},
-                  const QString& unit = {})
+                  const QString& unit = {}, const QString& unitName = {})
 {
     Report report;
     report.document = buildReport({&config, QStringLiteral("file 'site.zel'"),
                                    QDateTime(QDate(2026, 12, 9), QTime(14, 5)), earlier,
                                    QStringLiteral("unit tcp:unit.local on 2026-12-08 at 17:40"),
-                                   particulars, notes, unit});
+                                   particulars, notes, unit, unitName});
     report.html = reportHtmlFile(report.document);
     QTextDocument shown;
     shown.setHtml(QString::fromUtf8(report.html));
@@ -121,9 +122,9 @@ QString section(const QString& text, const QString& heading, const QString& next
 TEST(Report, EverySectionSaysWhatTheConfigurationHolds)
 {
     const ConfigModel filledBefore = filledEarlier();
-    const Report full =
-        makeReport(filled(), &filledBefore, kParticulars,
-                   "Gate code 1234\r\nKeys with <the> neighbour\n\nThanks", "tcp:unit.local:23");
+    const Report full = makeReport(filled(), &filledBefore, kParticulars,
+                                   "Gate code 1234\r\nKeys with <the> neighbour\n\nThanks",
+                                   "tcp:unit.local:23", "Lobby");
     const Report narrow = makeReport(edge(), nullptr);
     const Report odd = makeReport(oddSized(), nullptr);
     const QString eightBit = QString::fromLatin1(kEightBit.data());
@@ -140,9 +141,10 @@ TEST(Report, EverySectionSaysWhatTheConfigurationHolds)
         {&full,
          "Harbour House",
          "Notes",
-         {"Handover report of the ZEL-16 configuration", "Site\nHarbour House", "Client\nJ. Smith",
-          "Installer\nAlex Installer", "Unit\nZEL-16 (16 zones, 16 sources)",
-          "Link\ntcp:unit.local:23", "Configuration from\nfile 'site.zel'", "2026-12-09 14:05",
+         {"Handover report of Lobby, a ZEL-16 configuration", "Site\nHarbour House",
+          "Client\nJ. Smith", "Installer\nAlex Installer", "Name\nLobby",
+          "Unit\nZEL-16 (16 zones, 16 sources)", "Link\ntcp:unit.local:23",
+          "Configuration from\nfile 'site.zel'", "2026-12-09 14:05",
           "Changes since\nunit tcp:unit.local on 2026-12-08 at 17:40"}},
         {&narrow,
          "ZEL-8 configuration",
@@ -245,7 +247,7 @@ TEST(Report, EverySectionSaysWhatTheConfigurationHolds)
     EXPECT_TRUE(narrow.html.contains(eightBit.toUtf8()));
     EXPECT_FALSE(full.html.contains("src=\"eq")) << "a picture not inlined";
     EXPECT_TRUE(full.html.contains("src=\"data:image/png;base64,"));
-    EXPECT_TRUE(full.html.contains("<title>Harbour House: ZEL-16 configuration</title>"));
+    EXPECT_TRUE(full.html.contains("<title>Harbour House: Lobby configuration</title>"));
     EXPECT_TRUE(full.html.contains("Keys with &lt;the&gt; neighbour"));
     // Printed, the configuration as left starts a page of its own.
     EXPECT_TRUE(full.html.contains("@media print"));
@@ -337,6 +339,36 @@ TEST(Report, PdfPagesBreakBetweenRowsOnA4AndLetter)
         const QString text = QString::fromUtf8(extract.readAllStandardOutput());
         for (const std::string& name : {c.config->zoneName(2), c.config->sourceName(1)})
             EXPECT_TRUE(text.contains(QString::fromLatin1(name.data()))) << name;
+        // A table that goes on over a page starts that page with its header row again.
+        const QStringList pageTexts = text.split(QLatin1Char('\f'));
+        int repeated = 0;
+        for (int page = 0; page < pages; ++page) {
+            const auto [top, bottom] = paged.repeatedHeaders()[static_cast<std::size_t>(page)];
+            if (bottom <= top)
+                continue;
+            ++repeated;
+            QTextCursor header(const_cast<QTextDocument*>(&layout));
+            header.setPosition(layout.documentLayout()->hitTest(QPointF(2, top + 2), Qt::FuzzyHit));
+            EXPECT_TRUE(pageTexts.value(page).trimmed().startsWith(header.block().text())) << page;
+        }
+        EXPECT_GE(repeated, c.config == &full ? 1 : 0);
+    }
+}
+
+// Each band of a curve is labelled by its frequency below the curve: something is drawn under
+// every band's place, whatever its level.
+TEST(Report, EqCurvesLabelTheirBands)
+{
+    for (const BandLevels& bands : {BandLevels{}, BandLevels{-10, 10, -10, 10, -10, 10, -10}}) {
+        const QImage curve = eqCurveImage(bands);
+        for (int band = 0; band < model::kBands; ++band) { // the labels' row, below the plot
+            const int centre = (curve.width() - 16) * band / (model::kBands - 1) + 8;
+            bool inked = false;
+            for (int y = curve.height() * 4 / 5; y < curve.height(); ++y)
+                for (int x = std::max(0, centre - 6); x < std::min(curve.width(), centre + 6); ++x)
+                    inked = inked || qGray(curve.pixel(x, y)) < 160;
+            EXPECT_TRUE(inked) << "band " << band + 1;
+        }
     }
 }
 

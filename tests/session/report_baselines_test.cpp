@@ -57,8 +57,9 @@ TEST(ReportBaselines, TheFirstWholeFetchOfEachUnitIsTheVisitsStart)
         ASSERT_EQ(baselines.offered.size(), static_cast<std::size_t>(c.units.size()));
         for (qsizetype i = 0; i < c.units.size(); ++i) {
             const ReportBaseline& offered = baselines.offered[static_cast<std::size_t>(i)];
-            EXPECT_TRUE(offered.label.startsWith(
-                "First fetch since the program started: " + c.units[i] + ", "));
+            EXPECT_TRUE(
+                offered.label.endsWith(", fetched from " + c.units[i] + " (not in the journal)"))
+                << offered.label.toStdString();
             EXPECT_TRUE(offered.name.contains(
                 QRegularExpression("^the configuration fetched from " + c.units[i] +
                                    " on \\d{4}-\\d\\d-\\d\\d at \\d\\d:\\d\\d$")))
@@ -67,6 +68,58 @@ TEST(ReportBaselines, TheFirstWholeFetchOfEachUnitIsTheVisitsStart)
                 baselineConfiguration(offered, journal, nullptr);
             ASSERT_TRUE(configuration);
             EXPECT_EQ(configuration->zoneCount(), c.zones[i]);
+        }
+    }
+}
+
+// Each whole fetch of the journal is offered once, to the second and with why it was made; the
+// session's own fetch is not offered again beside it. The visit's start is the unit's first whole
+// fetch of the day (a site backup made before the import), else its newest before that day.
+TEST(ReportBaselines, EachEntryOnceWithItsCauseFromTheVisitsStart)
+{
+    ConfigurationSession session; // started before the journal's fetches
+    const QTemporaryDir folder;
+    journal::Journal journal(folder.path());
+    const QByteArray text = QByteArray::fromStdString(templateText(model::UnitSize::Zel8));
+    using enum journal::Cause;
+    for (const auto& [unit, cause] : {std::pair{"tcp:a:23", SiteBackup},
+                                      {"tcp:b:23", SiteBackup},
+                                      {"tcp:a:23", Import},
+                                      {"tcp:a:23", AsFound},
+                                      {"tcp:a:23", Export}}) { // a send: never a baseline
+        const auto to = cause == Export ? journal::Direction::ToUnit : journal::Direction::FromUnit;
+        ASSERT_EQ(
+            journal.record({.direction = to, .unit = unit, .whole = true, .cause = cause}, text),
+            "");
+    }
+    session.setLinkUnit("tcp:a:23");
+    session.fetchedFromUnit(text.toStdString(), "the unit"); // the journal has it
+
+    const QDate today = QDate::currentDate();
+    const QString time = "^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d, fetched from ";
+    struct Case {
+        QString unit;
+        QDate day;
+        QStringList labels; // patterns, after the time
+        int proposed;
+    };
+    const QStringList ofA = {"tcp:a:23 \\(as found before a send\\)$", "tcp:a:23 \\(import\\)$",
+                             "tcp:a:23 \\(site backup\\)$"};
+    const Case cases[] = {
+        {"tcp:a:23", today, ofA, 2},
+        {"tcp:a:23", today.addDays(1), ofA, 0}, // none that day: the newest before it
+        {"tcp:b:23", today, {"tcp:b:23 \\(site backup\\)$"}, 0},
+        {"", today, {ofA[0], ofA[1], "tcp:b:23", ofA[2]}, 3}, // the unit fetched from last
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.unit.toStdString() + " " + c.day.toString().toStdString());
+        const ReportBaselines baselines = reportBaselines(session, journal, c.unit, c.day);
+        EXPECT_EQ(baselines.proposed, c.proposed);
+        ASSERT_EQ(baselines.offered.size(), static_cast<std::size_t>(c.labels.size()));
+        for (qsizetype i = 0; i < c.labels.size(); ++i) {
+            const QString& label = baselines.offered[static_cast<std::size_t>(i)].label;
+            EXPECT_TRUE(QRegularExpression(time + c.labels[i]).match(label).hasMatch())
+                << label.toStdString();
         }
     }
 }

@@ -4,6 +4,9 @@
 #include "model/config_reader.h"
 #include "model/model_reset.h"
 #include "report/report_builder.h"
+#include "report/report_output.h"
+#include "report/site_report.h"
+#include "text/file_save.h"
 #include "ui/report/report_dialog.h"
 #include "ui/report/report_saving.h"
 #include "ui/window/main_window.h"
@@ -22,6 +25,51 @@ const zel::report::ReportParticulars kParticulars{QStringLiteral("Harbour House"
                                                   QStringLiteral("J. & M. Smith"),
                                                   QStringLiteral("Alex Fischer")};
 
+// The site's report beside it: the edited unit, one the visit left as it was, one never fetched.
+bool saveSiteReport(const zel::model::ConfigModel& edited, const zel::model::ConfigModel& earlier,
+                    const QDateTime& fetched, const QString& path)
+{
+    const QString since = QStringLiteral("the configuration fetched from %1 on %2 (site backup)");
+    const QString now = QStringLiteral("the configuration fetched from %1 on %2 (compare)");
+    const auto at = [](const QDateTime& when) {
+        return when.toString(QStringLiteral("yyyy-MM-dd 'at' HH:mm:ss"));
+    };
+    const QString bar = QStringLiteral("tcp:192.168.1.41:23");
+    const QDateTime later = fetched.addSecs(5400);
+    const zel::report::SiteReportRequest request{
+        kParticulars,
+        QStringLiteral("Gate code 1234. Call us on 555-0100."),
+        QDateTime::currentDateTime(),
+        {{QStringLiteral("Lobby"),
+          kUnit,
+          &edited,
+          now.arg(kUnit, at(later)),
+          &earlier,
+          since.arg(kUnit, at(fetched)),
+          {}},
+         {QStringLiteral("Main Bar"),
+          bar,
+          &earlier,
+          now.arg(bar, at(later)),
+          &earlier,
+          since.arg(bar, at(fetched)),
+          {}},
+         {QStringLiteral("Cellar"),
+          QStringLiteral("tcp:192.168.1.42:23"),
+          nullptr,
+          {},
+          nullptr,
+          {},
+          QStringLiteral("never fetched")}}};
+    const QString error = zel::text::saveWholeFile(
+        path, zel::report::reportFileBytes(zel::report::buildSiteReport(request),
+                                           zel::report::ReportFormat::Pdf, zel::report::Paper::A4));
+    if (!error.isEmpty())
+        std::fprintf(stderr, "zelshots: cannot write %s: %s\n", qPrintable(path),
+                     qPrintable(error));
+    return error.isEmpty();
+}
+
 } // namespace
 
 bool saveReportShots(zel::ui::MainWindow& window, const QString& original,
@@ -37,20 +85,19 @@ bool saveReportShots(zel::ui::MainWindow& window, const QString& original,
     const QDateTime fetched = QDateTime::currentDateTime().addSecs(-2 * 3600);
 
     const QDate today = QDate::currentDate();
-    const auto pathFor = [today,
-                          size = zel::report::unitSizeText(window.model())](const QString& site) {
-        return zel::ui::proposedReportFile(QDir::home().filePath(QStringLiteral("Reports")), site,
-                                           size, today, QStringLiteral("pdf"));
+    const auto pathFor = [today](const QString&) {
+        return zel::ui::proposedReportFile(QDir::home().filePath(QStringLiteral("Reports")),
+                                           QStringLiteral("Lobby"), today, QStringLiteral("pdf"));
     };
     zel::ui::ReportDialog dialog(
         {pathFor(kParticulars.site),
          kParticulars.site,
          kParticulars.client,
          kParticulars.installer,
-         {QStringLiteral("First fetch since the program started: %1, %2")
-              .arg(kUnit, fetched.toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
-          QStringLiteral("Journal: fetched from %1, %2")
-              .arg(kUnit, fetched.addDays(-14).toString(QStringLiteral("yyyy-MM-dd HH:mm")))},
+         {QStringLiteral("%1, fetched from %2 (import)")
+              .arg(fetched.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), kUnit),
+          QStringLiteral("%1, fetched from %2 (site backup)")
+              .arg(fetched.addDays(-14).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), kUnit)},
          0,
          pathFor},
         &window);
@@ -76,11 +123,14 @@ bool saveReportShots(zel::ui::MainWindow& window, const QString& original,
             .particulars = kParticulars,
             .notes = dialog.notesEdit()->toPlainText(),
             .unit = kUnit,
+            .unitName = QStringLiteral("Lobby"),
         },
         pdf);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "zelshots: cannot write %s: %s\n", qPrintable(pdf), qPrintable(error));
         ok = false;
     }
-    return ok;
+    return saveSiteReport(window.model(), earlier, fetched,
+                          QFileInfo(pdf).dir().filePath(QStringLiteral("site-report.pdf"))) &&
+           ok;
 }

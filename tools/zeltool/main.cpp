@@ -158,7 +158,9 @@ int main(int argc, char** argv)
     // document also needs fonts, from a platform that works without a display unless one is
     // asked for.
     std::unique_ptr<QCoreApplication> application;
-    if (command->needsFonts) {
+    const bool fontsForWord =
+        !command->fontsForWord.empty() && words.size() > 1 && words[1] == command->fontsForWord;
+    if (command->needsFonts || fontsForWord) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);

@@ -6,6 +6,7 @@
 #include "tool_command.h"
 
 #include "site_history_step.h"
+#include "site_report.h"
 #include "site_restore.h"
 
 #include "session/site/site_file.h"
@@ -124,12 +125,18 @@ QJsonObject historyJson(const HistoryStepResult& history)
 int runSite(const Arguments& arguments)
 {
     const std::string& verb = arguments.positional[0];
+    if (verb == "report")
+        return runSiteReport(arguments);
+    if (verb != "backup" && verb != "verify" && verb != "restore")
+        return fail(kExitUsage, "site: give 'backup SITE', 'verify SITE', 'restore SITE UNIT' or "
+                                "'report SITE -o OUT', not '" +
+                                    verb + "'");
+    if (arguments.given & (kOptionOutput | kOptionReport))
+        return fail(kExitUsage, "site " + verb +
+                                    ": -o, --changes-from, --paper, --site, --client, "
+                                    "--installer and --notes are for site report");
     if (verb == "restore")
         return runSiteRestore(arguments);
-    if (verb != "backup" && verb != "verify")
-        return fail(kExitUsage, "site: give 'backup SITE', 'verify SITE' or 'restore SITE UNIT', "
-                                "not '" +
-                                    verb + "'");
     if (arguments.positional.size() != 2)
         return fail(kExitUsage, "site " + verb + ": give the site file alone");
     if (arguments.given & (kOptionFrom | kOptionForce | kOptionSendAnyway))
@@ -289,7 +296,20 @@ constexpr std::string_view kSiteDetails =
     "settings included. Exit status as export's: 0 the unit took every line (or held it\n"
     "already); 1 the send stopped, or the unit's configuration did not come whole when read\n"
     "first; 2 bad usage, a unit the site does not name, no history, a commit git does not know or\n"
-    "that holds no file of the unit, a check that refused it, or a unit that cannot be reached.";
+    "that holds no file of the unit, a check that refused it, or a unit that cannot be reached.\n"
+    "\n"
+    "report SITE -o OUT.pdf|OUT.html writes one document for the site's venue from what the\n"
+    "journal holds, sending and fetching nothing: a summary page (site, client, installer, date,\n"
+    "each unit by name with its link and how many changes the visit made), then each unit's\n"
+    "changes in plain words, then each unit's configuration as left. A unit's configuration is\n"
+    "its newest whole fetch; its visit began with its first whole fetch of the day (a site\n"
+    "backup counts), else its newest before that day; --changes-from YYYY-MM-DD measures from\n"
+    "that day instead. A unit never fetched is listed as such\n"
+    "(and named on standard error). --site NAME (default: the site's name line, else the site\n"
+    "file's name), --client NAME and --installer NAME say who it is for; --notes TEXT adds\n"
+    "TEXT as notes for the client; --paper A4|Letter as for report. Exit status: 0 written,\n"
+    "1 the report file could not be written (an existing file is unchanged), 2 bad usage or a\n"
+    "site file that cannot be read.";
 
 } // namespace
 
@@ -299,12 +319,14 @@ void addSiteCommands(CommandTable& table)
         {"site",
          "backup|verify SITE [--jobs N] [--timeout SECONDS] [--json] [--ignore-volume] "
          "[--git REPO [--push] [--quiet]] | restore SITE UNIT [--from COMMIT] [--git REPO] "
-         "[--force] [--allow-incomplete] [--other-model]",
-         "back up every unit of a site, compare each with its last backup, or restore a unit "
-         "from the site's history",
+         "[--force] [--allow-incomplete] [--other-model] | report SITE -o OUT.pdf|OUT.html "
+         "[--changes-from YYYY-MM-DD] [--site NAME] [--client NAME] [--installer NAME] [--notes "
+         "TEXT]",
+         "back up every unit of a site, compare each with its last backup, restore a unit "
+         "from the site's history, or write the site's report for the client",
          kOptionTransfer | kOptionScan | kOptionJson | kOptionHistory | kOptionIgnoreVolume |
-             kOptionFrom | kOptionForce | kOptionSendAnyway,
-         2, runSite, kSiteDetails, false, 3});
+             kOptionFrom | kOptionForce | kOptionSendAnyway | kOptionOutput | kOptionReport,
+         2, runSite, kSiteDetails, false, 3, "report"});
 }
 
 } // namespace zel::tool

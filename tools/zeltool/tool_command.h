@@ -20,9 +20,10 @@ struct ToolCommand {
     unsigned options;         // the Option bits (arguments.h) of the options it takes
     int positionalCount;      // exact number of words besides options
     int (*run)(const Arguments& arguments);
-    std::string_view details = {}; // more for the command's own --help
-    bool needsFonts = false;       // runs on a QGuiApplication, for laying out documents
-    int maxPositionalCount = -1;   // when it may take more words than positionalCount; -1: not
+    std::string_view details = {};      // more for the command's own --help
+    bool needsFonts = false;            // runs on a QGuiApplication, for laying out documents
+    int maxPositionalCount = -1;        // when it may take more words than positionalCount; -1: not
+    std::string_view fontsForWord = {}; // a first word after which it needs fonts after all
 };
 
 using CommandTable = std::vector<ToolCommand>;

@@ -4,6 +4,7 @@
 #include "text/capped_read.h"
 
 #include "journal/journal.h"
+#include "journal/visit_start.h"
 #include "model/config_reader.h"
 #include "model/model_reset.h"
 
@@ -26,19 +27,27 @@ QString fetchedName(const QString& unit, const QDateTime& when)
         .arg(unit, baselineTime(when));
 }
 
-ReportBaseline visitStart(const QString& unit, const FetchedConfiguration& fetched)
+// "2026-12-10 00:53:07", in local time: entries made within a minute stay apart.
+QString listedTime(const QDateTime& when)
 {
-    return {QCoreApplication::translate("Report", "First fetch since the program started: %1, %2")
-                .arg(unit, fetched.when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
+    return when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+// A first fetch of this session that the journal could not keep.
+ReportBaseline sessionFetch(const QString& unit, const FetchedConfiguration& fetched)
+{
+    return {QCoreApplication::translate("Report", "%1, fetched from %2 (not in the journal)")
+                .arg(listedTime(fetched.when), unit),
             fetchedName(unit, fetched.when), &fetched, std::nullopt};
 }
 
 ReportBaseline journalEntry(const journal::Entry& entry)
 {
-    return {
-        QCoreApplication::translate("Report", "Journal: fetched from %1, %2")
-            .arg(entry.unit, entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
-        fetchedName(entry.unit, entry.time), nullptr, entry};
+    const QString cause = journal::causeText(entry.cause);
+    const QString fetched = QCoreApplication::translate("Report", "%1, fetched from %2")
+                                .arg(listedTime(entry.time), entry.unit);
+    return {cause.isEmpty() ? fetched : QStringLiteral("%1 (%2)").arg(fetched, cause),
+            fetchedName(entry.unit, entry.time), nullptr, entry};
 }
 
 // The configuration `text` holds, read as an import reads it.
@@ -65,36 +74,48 @@ QString baselineTime(const QDateTime& when)
 }
 
 ReportBaselines reportBaselines(const ConfigurationSession& session,
-                                const journal::Journal& journal, const QString& unit)
+                                const journal::Journal& journal, const QString& unit,
+                                const QDate& today)
 {
     ReportBaselines baselines;
+    const QList<journal::Entry> entries = journal.entries();
+    const auto wholeFetchFrom = [&](const journal::Entry& entry, const QString& from) {
+        return journal::kindOf(entry) == journal::Kind::WholeFetch &&
+               (from.isEmpty() || entry.unit == from);
+    };
+    // A fetch of this session is offered on its own only when the journal did not keep it.
     const QStringList units = unit.isEmpty() ? session.unitsFetchedFrom() : QStringList{unit};
-    for (const QString& fetchedUnit : units)
-        if (const FetchedConfiguration* first = session.firstFetchedFrom(fetchedUnit))
-            baselines.offered.push_back(visitStart(fetchedUnit, *first));
-    if (!baselines.offered.empty())
-        baselines.proposed = 0;
-
-    // The journal's whole fetches, newest first; the newest from before the session is where
-    // the visit began when the session has fetched nothing itself, else the oldest since.
-    int beforeStart = -1, sinceStart = -1;
-    for (const journal::Entry& entry : journal.entries()) {
-        if (journal::kindOf(entry) != journal::Kind::WholeFetch ||
-            (!unit.isEmpty() && entry.unit != unit))
-            continue;
-        if (static_cast<int>(baselines.offered.size()) >= kJournalOffers)
-            break;
-        const int at = static_cast<int>(baselines.offered.size());
-        if (entry.time < session.startedAt()) {
-            if (beforeStart < 0)
-                beforeStart = at;
-        } else {
-            sinceStart = at;
-        }
-        baselines.offered.push_back(journalEntry(entry));
+    for (const QString& fetchedUnit : units) {
+        const FetchedConfiguration* first = session.firstFetchedFrom(fetchedUnit);
+        if (first && std::none_of(entries.cbegin(), entries.cend(), [&](const auto& entry) {
+                return wholeFetchFrom(entry, fetchedUnit) && entry.time >= session.startedAt();
+            }))
+            baselines.offered.push_back(sessionFetch(fetchedUnit, *first));
     }
-    if (baselines.proposed < 0 && !unit.isEmpty())
-        baselines.proposed = beforeStart >= 0 ? beforeStart : sinceStart;
+    const std::size_t fromSession = baselines.offered.size();
+
+    // The journal's whole fetches, newest first, each once.
+    for (const journal::Entry& entry : entries)
+        if (wholeFetchFrom(entry, unit) &&
+            static_cast<int>(baselines.offered.size() - fromSession) < kJournalOffers)
+            baselines.offered.push_back(journalEntry(entry));
+
+    // The visit's start: the unit's first whole fetch of the day, else what it held before.
+    const QString visited = units.isEmpty() ? QString() : units.constFirst();
+    const std::optional<journal::Entry> start =
+        visited.isEmpty() ? std::nullopt : journal::visitStart(entries, visited, today);
+    if (start) {
+        const auto offered =
+            std::find_if(baselines.offered.cbegin(), baselines.offered.cend(),
+                         [&](const ReportBaseline& baseline) {
+                             return baseline.entry && baseline.entry->file == start->file;
+                         });
+        if (offered == baselines.offered.cend())
+            baselines.offered.push_back(journalEntry(*start)); // older than those listed
+        baselines.proposed = static_cast<int>(offered - baselines.offered.cbegin());
+    } else if (fromSession > 0) {
+        baselines.proposed = 0;
+    }
     return baselines;
 }
 

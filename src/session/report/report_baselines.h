@@ -1,13 +1,14 @@
 #pragma once
-// What a report's changes are measured from. By default the visit's start: the first whole
-// fetch from the unit since the program started, else the journal's newest whole fetch from it
-// before that. The user may choose another journal entry or a configuration file instead. Each
-// is named with its date and time. The last fetch, which comparisons and Send Selected move
-// along with the unit, is never taken for it.
+// What a report's changes are measured from. By default the visit's start: the unit's first
+// whole fetch of the day in the journal (a site backup counts), else its newest whole fetch
+// before that day. The user may choose another journal entry or a configuration file instead.
+// Each is listed once, with its time to the second and why it was made. The last fetch, which
+// comparisons and Send Selected move along with the unit, is never taken for it.
 
 #include "journal/journal_entry.h"
 #include "model/config_model.h"
 
+#include <QDate>
 #include <QString>
 
 #include <optional>
@@ -26,7 +27,7 @@ struct FetchedConfiguration;
 struct ReportBaseline {
     QString label;                                 // as the report dialog lists it
     QString name;                                  // as the report names it, with date and time
-    const FetchedConfiguration* fetched = nullptr; // a first fetch of the session, or
+    const FetchedConfiguration* fetched = nullptr; // a session's fetch the journal lacks, or
     std::optional<journal::Entry> entry;           // a whole fetch kept in the journal
 };
 
@@ -35,11 +36,13 @@ struct ReportBaselines {
     int proposed = -1; // the visit's start among them; -1 when none is known
 };
 
-// The baselines of a report on `unit` (as the journal names it): the session's first fetch from
-// it, then the journal's whole fetches from it, newest first. For no unit (File Mode), those of
-// every unit, the unit fetched from last first.
+// The baselines of a report on `unit` (as the journal names it): the journal's whole fetches
+// from it, newest first, after the session's first fetch from it when the journal could not
+// keep that one. For no unit (File Mode), those of every unit, the visit's start of the unit
+// fetched from last proposed. `today` is the day of the visit.
 ReportBaselines reportBaselines(const ConfigurationSession& session,
-                                const journal::Journal& journal, const QString& unit);
+                                const journal::Journal& journal, const QString& unit,
+                                const QDate& today = QDate::currentDate());
 
 // A baseline's configuration; nothing, with `error` set, when its text cannot be read.
 std::optional<model::ConfigModel> baselineConfiguration(const ReportBaseline& baseline,

@@ -39,6 +39,7 @@ struct ReportQuestion {
     int baseline = -1;     // the one proposed; -1: no list of changes
     // The file proposed for a site as it is typed, while the name is not the user's own.
     std::function<QString(const QString& site)> pathForSite;
+    bool offerFile = true; // a configuration file may be chosen to list the changes since
 };
 
 // What the user chose in the report dialog.

@@ -54,12 +54,16 @@ void ReportController::saveReport()
     report::ReportMemory memory;
     memory.setSaveRoutine(m_save);
     const report::ReportParticulars given = memory.particularsOf(unit);
+    const QString unitName = m_window.unitName ? m_window.unitName().trimmed() : QString();
+    const QString shownUnit = unitName.isEmpty() ? unit : unitName;
 
+    // A unit's report is named for the unit; a file's for the site typed, else the unit's size.
     ReportQuestion question;
-    question.pathForSite = [folder = memory.folder(), suffix = memory.suffix(),
+    question.pathForSite = [folder = memory.folder(), suffix = memory.suffix(), shownUnit,
                             size = report::unitSizeText(configuration.model()),
                             today = QDate::currentDate()](const QString& site) {
-        return proposedReportFile(folder, site, size, today, suffix);
+        const QString name = !shownUnit.isEmpty() ? shownUnit : !site.isEmpty() ? site : size;
+        return proposedReportFile(folder, name, today, suffix);
     };
     question.path = question.pathForSite(given.site);
     question.site = given.site;
@@ -106,6 +110,7 @@ void ReportController::saveReport()
             .particulars = particulars,
             .notes = choice->notes,
             .unit = unit,
+            .unitName = unitName,
         },
         choice->path, m_save);
     if (!saveError.isEmpty()) {

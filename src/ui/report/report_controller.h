@@ -28,6 +28,8 @@ struct ReportWindowSide {
     // Stores what the pages show into the model, then shows the names again.
     std::function<void()> commitEdits;
     std::function<void(const QString&)> showStatus;
+    // What the report calls the unit ("Lobby" for a unit of a site); empty or unset: its link.
+    std::function<QString()> unitName = {};
 };
 
 class ReportController : public QObject {

@@ -46,7 +46,8 @@ ReportDialog::ReportDialog(const ReportQuestion& question, QWidget* parent)
     for (int b = 0; b < question.baselines.size(); ++b)
         m_baseline->addItem(question.baselines[b], b);
     m_baseline->addItem(tr("No list of changes"), kNoChanges);
-    m_baseline->addItem(tr("A configuration file..."), kPickFile);
+    if (question.offerFile)
+        m_baseline->addItem(tr("A configuration file..."), kPickFile);
     m_shownBaseline = m_baseline->findData(question.baseline >= 0 ? question.baseline : kNoChanges);
     m_baseline->setCurrentIndex(m_shownBaseline);
     m_baseline->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -112,6 +113,8 @@ void ReportDialog::chooseBaselineFile(const QString& path)
     int item = m_baseline->findData(kChosenFile);
     if (item < 0) {
         item = m_baseline->findData(kPickFile);
+        if (item < 0)
+            item = m_baseline->count();
         m_baseline->insertItem(item, QString(), kChosenFile);
     }
     m_baseline->setItemText(item, tr("File: %1").arg(QDir::toNativeSeparators(path)));

@@ -33,8 +33,8 @@ QString fileNamePart(const QString& site)
 
 } // namespace
 
-QString proposedReportFile(const QString& folder, const QString& site, const QString& unitSize,
-                           const QDate& date, const QString& suffix)
+QString proposedReportFile(const QString& folder, const QString& name, const QDate& date,
+                           const QString& suffix)
 {
     QString where = folder;
     if (where.isEmpty() || !QFileInfo(where).isDir()) {
@@ -42,10 +42,10 @@ QString proposedReportFile(const QString& folder, const QString& site, const QSt
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         where = QFileInfo(documents).isDir() ? documents : QDir::homePath();
     }
-    const QString name = fileNamePart(site);
+    const QString part = fileNamePart(name);
     return QDir(where).filePath(
-        QCoreApplication::translate("Report", "%1 report %2.%3")
-            .arg(name.isEmpty() ? fileNamePart(unitSize) : name,
+        QStringLiteral("%1 %2.%3")
+            .arg(part.isEmpty() ? QCoreApplication::translate("Report", "Report") : part,
                  date.toString(QStringLiteral("yyyy-MM-dd")),
                  suffix == QLatin1String("html") ? suffix : QStringLiteral("pdf")));
 }

@@ -10,11 +10,11 @@
 
 namespace zel::ui {
 
-// The file proposed for a report: "<site> report <date>" (the unit's size when there is no
-// site) in `folder` (the documents folder when it is empty or gone), ending in `suffix` ("pdf"
-// unless it is "html"). Characters a file name cannot hold are replaced by "-".
-QString proposedReportFile(const QString& folder, const QString& site, const QString& unitSize,
-                           const QDate& date, const QString& suffix);
+// The file proposed for a report: "<name> <yyyy-MM-dd>" (a unit's name for one unit's report, the
+// site's for a site's) in `folder` (the documents folder when it is empty or gone), ending in
+// `suffix` ("pdf" unless it is "html"). Characters a file name cannot hold are replaced by "-".
+QString proposedReportFile(const QString& folder, const QString& name, const QDate& date,
+                           const QString& suffix);
 
 // Writes the report of `request` to `path` (".html", ".htm" or ".pdf"). The reason when it could
 // not be written (any existing file is then unchanged); empty on success.

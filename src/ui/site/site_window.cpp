@@ -53,7 +53,7 @@ SiteWindow::SiteWindow(UserPrompts& prompts, QWidget* parent)
     statusBar()->addWidget(m_summary, 1);
     buildActions();
     // The runs beside the row's buttons, as the menu has them.
-    for (QAction* action : {m_backUp, m_verify, m_stop}) {
+    for (QAction* action : {m_backUp, m_verify, m_stop, m_report}) {
         auto* button = new QToolButton(this);
         button->setDefaultAction(action);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -97,12 +97,12 @@ void SiteWindow::buildActions()
     m_backUp = siteMenu->addAction(tr("&Back Up Site"));
     m_verify = siteMenu->addAction(tr("&Verify Site"));
     m_stop = siteMenu->addAction(tr("S&top"));
+    m_report = siteMenu->addAction(tr("&Report..."));
     siteMenu->addSeparator();
-    QAction* close = siteMenu->addAction(tr("&Close"));
+    siteMenu->addAction(tr("&Close"), QKeySequence::Close, this, &QWidget::close);
     m_save->setShortcut(QKeySequence::Save);
     m_openSite->setShortcut(QKeySequence::Open);
     m_stop->setShortcut(Qt::Key_Escape);
-    close->setShortcut(QKeySequence::Close);
 
     connect(m_newSite, &QAction::triggered, this, [this] {
         if (confirmDiscardingChanges(tr("Start a new site anyway and discard them?")))
@@ -126,7 +126,7 @@ void SiteWindow::buildActions()
     connect(m_backUp, &QAction::triggered, this, &SiteWindow::backUpSite);
     connect(m_verify, &QAction::triggered, this, &SiteWindow::verifySite);
     connect(m_stop, &QAction::triggered, this, &SiteWindow::stopRun);
-    connect(close, &QAction::triggered, this, &QWidget::close);
+    connect(m_report, &QAction::triggered, &m_reports, &SiteReportController::saveReport);
 }
 
 void SiteWindow::newSite()
@@ -318,8 +318,8 @@ void SiteWindow::updateActions()
     for (QAction* action : {m_newSite, m_openSite, m_addUnit})
         action->setEnabled(!running);
     m_removeUnit->setEnabled(!running && chosen);
-    m_backUp->setEnabled(!running && any);
-    m_verify->setEnabled(!running && any);
+    for (QAction* action : {m_backUp, m_verify, m_report})
+        action->setEnabled(!running && any);
     m_stop->setEnabled(running);
     for (QPushButton* button : {m_openUnit, m_compareUnit, m_historyButton})
         button->setEnabled(chosen);

@@ -12,6 +12,7 @@
 #include "session/site/site_file.h"
 #include "session/site/site_run.h"
 #include "ui/history/unit_commits_controller.h"
+#include "ui/report/site_report_controller.h"
 #include "ui/transfer/background_queue.h"
 
 #include <QMainWindow>
@@ -39,6 +40,7 @@ public:
     ~SiteWindow() override;
 
     void setPrompts(UserPrompts& prompts) { m_prompts = &prompts; }
+    UserPrompts& prompts() const { return *m_prompts; }
 
     // Opens the site file at `path`, asking first when unsaved changes would be lost: it is read
     // off this thread, then shown (or why it cannot be used is said). False when it is not read.
@@ -75,6 +77,9 @@ public:
     QAction* backUpAction() const { return m_backUp; }
     QAction* verifyAction() const { return m_verify; }
     QAction* stopAction() const { return m_stop; }
+    // "Report...": the site's report for the client.
+    QAction* reportAction() const { return m_report; }
+    SiteReportController& reports() { return m_reports; }
     QPushButton* openButton() const { return m_openUnit; }
     QPushButton* compareButton() const { return m_compareUnit; }
     QPushButton* historyButton() const { return m_historyButton; }
@@ -135,6 +140,7 @@ private:
     QAction* m_backUp = nullptr;
     QAction* m_verify = nullptr;
     QAction* m_stop = nullptr;
+    QAction* m_report = nullptr;
     QPushButton* m_openUnit;
     QPushButton* m_compareUnit;
     QPushButton* m_historyButton;
@@ -144,6 +150,7 @@ private:
     UnitCommitsController* m_historyCommits = nullptr;
     session::SiteUnit m_historyUnit; // the unit whose history the dialog shows
     std::unique_ptr<session::SiteRun> m_run;
+    SiteReportController m_reports{*this};
 };
 
 } // namespace zel::ui
