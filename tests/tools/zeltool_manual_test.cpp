@@ -106,9 +106,9 @@ TEST(ZeltoolManual, GuideAndManualPageNameEveryCommand)
          }}};
     const std::string help2man = "/usr/bin/help2man";
     if (std::filesystem::exists(help2man)) {
-        const ToolRun page = runProgram(help2man, {"--no-info", "--no-discard-stderr",
-                                                   "--version-string=0", "--name=zeltool",
-                                                   ZELTOOL_PATH});
+        const ToolRun page =
+            runProgram(help2man, {"--no-info", "--no-discard-stderr", "--version-string=0",
+                                  "--name=zeltool", ZELTOOL_PATH});
         ASSERT_EQ(page.exitCode, 0) << page.err;
         documents.push_back({"help2man's page", pageWords(page.out), [](const ListedCommand& c) {
                                  return std::vector<std::string>{"zeltool " + c.name + " " +

@@ -92,8 +92,8 @@ TEST(ManualCoverage, ManZelconfigNamesEveryMenuItemAndButton)
         EXPECT_GE(surface.captions.size(), 3);
         for (const QString& caption : surface.captions) {
             EXPECT_TRUE(manual.contains(caption))
-                << "man zelconfig (packaging/zelconfig.1) does not name \""
-                << caption.toStdString() << "\"";
+                << "man zelconfig (packaging/zelconfig.1) does not name \"" << caption.toStdString()
+                << "\"";
         }
     }
 }

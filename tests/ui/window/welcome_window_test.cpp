@@ -35,8 +35,8 @@ TEST(WelcomeWindow, ShowsTheGreetingLineByLineBlanksIncluded)
     for (const char* part :
          {"Welcome to the ZEL configuration utility.  ", "File mode", "Serial mode", "9600 baud",
           "Telnet mode", "FILE / IMPORT", "NEW ZEL-8 or ZEL-16", "FILE / EXPORT",
-          "kept  \non the PC in the unit journal (FILE / HISTORY)",
-          "export using the FILE method", "several units: FILE / FIND UNITS",
+          "kept  \non the PC in the unit journal (FILE / HISTORY)", "export using the FILE method",
+          "several units: FILE / FIND UNITS",
           "site window \n(FILE / NEW SITE) backs them all up"}) {
         EXPECT_TRUE(text.contains(QLatin1String(part))) << part;
     }
