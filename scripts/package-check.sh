@@ -64,6 +64,14 @@ for picture in $pictures; do
     fail "the user guide's $picture is not in the package"
 done
 echo "package-check: the user guide shows $(wc -l <<<"$pictures") pictures"
+# Its contents list links to each task, and each link finds its heading.
+guide=$(packaged /usr/share/doc/zelconfig/user-guide.html)
+for task in "Back up a unit" "Edit and send only the changes" "Tune live" \
+  "A site: find, back up, verify" "Restore" "Hand over"; do
+  anchor=$(grep -o "<a href=\"#[^\"]*\">$task</a>" <<<"$guide" | sed 's/.*href="#//; s/".*//') ||
+    fail "the user guide's contents do not list \"$task\""
+  grep -qF "id=\"$anchor\"" <<<"$guide" || fail "the user guide has no heading for \"$task\""
+done
 
 # The window's manual page renders without a warning and covers its menus, the journal and the
 # files it keeps.
@@ -76,7 +84,8 @@ warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -
 [ -z "$warnings" ] || fail "the manual page zelconfig(1) renders with warnings: $warnings"
 rendered=$(MANWIDTH=80 man -l "$manual" 2>/dev/null)
 for heading in MENUS "THE UNIT JOURNAL" FILES "Compare with Unit" "History..." "Copy Zone Settings" \
-  "Find Units..." "Open Site..." "Live Read Period"; do
+  "Find Units..." "Open Site..." "Live Read Period" "FIND UNITS" "THE SITE WINDOW" "LIVE MODE" \
+  "Back Up Site" "Verify Site" "Ctrl+Shift+Tab"; do
   grep -qF "$heading" <<<"$rendered" || fail "the manual page zelconfig(1) says nothing of $heading"
 done
 echo "package-check: zelconfig(1) renders, $(wc -l <<<"$rendered") lines"
@@ -105,6 +114,14 @@ for line in 'systemctl --user enable --now zelconfig-site-backup@harbour-hotel.t
     fail "man zeltool does not give the line: $line"
 done
 echo "package-check: the site backup's timer and service verify"
+# man zeltool names every command the installed zeltool lists.
+commands=$(/usr/bin/zeltool --help | sed -n 's/^  zeltool \([a-z]*\).*/\1/p')
+[ -n "$commands" ] || fail "/usr/bin/zeltool --help lists no command"
+for command in $commands; do
+  LC_ALL=C MANWIDTH=200 man -l "$units/man/man1/zeltool.1" 2>/dev/null | grep -q "zeltool $command" ||
+    fail "man zeltool does not name zeltool $command"
+done
+echo "package-check: man zeltool names the $(wc -w <<<"$commands") commands of zeltool --help"
 
 # A .zel file is of the package's type, not the INI type its first "[" suggests, where the
 # desktop's tools read the shared MIME database (without them, xdg-mime asks file(1), which knows

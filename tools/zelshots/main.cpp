@@ -21,6 +21,8 @@
 #include "ui/live/live_controller.h"
 #include "ui/live/live_state_panel.h"
 #include "ui/pages/zone_audio_page.h"
+#include "ui/transfer/background_queue.h"
+#include "ui/transfer/link_controller.h"
 #include "ui/window/dialog_prompts.h"
 #include "ui/window/editor_page_set.h"
 #include "ui/window/main_window.h"
@@ -192,6 +194,8 @@ int main(int argc, char* argv[])
     keep(Direction::ToUnit, tcpUnit, true, false, {}, bytes);
     journal.setKept(journal.entries().constLast(), true); // what the unit held first
     window.history()->showHistory();
+    // The journal is listed off the window's thread: the picture waits until the list is shown.
+    window.link()->journalWork().finish();
     ok = save(*window.history()->dialog(), dir, QStringLiteral("11-history.png")) && ok;
     window.history()->dialog()->close();
 

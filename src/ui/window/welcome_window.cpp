@@ -28,14 +28,15 @@ constexpr int kTextMargin = 4;
 constexpr int kSlack = 4; // the text box's own rounding
 
 // The greeting's font: 9 point, or smaller where the platform's font is too wide for every line
-// to fit the box unbroken.
-QFont fittingFont(QFont font, int width)
+// to fit the box unbroken, or too tall for every line to show without scrolling.
+QFont fittingFont(QFont font, int width, int height)
 {
     const QStringList lines = WelcomeWindow::welcomeLines();
     for (qreal size = kTextPointSize; size >= kMinTextPointSize; size -= 0.5) {
         font.setPointSizeF(size);
         const QFontMetrics metrics(font);
-        if (std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
+        if (lines.size() * metrics.lineSpacing() <= height &&
+            std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
                 return metrics.horizontalAdvance(line) <= width;
             }))
             break;
@@ -71,6 +72,10 @@ QStringList WelcomeWindow::welcomeLines()
         tr("Note:  Every configuration imported or exported via telnet or serial is kept  "),
         tr("on the PC in the unit journal (FILE / HISTORY).  To save a file of your own, "),
         tr("export using the FILE method."),
+        QString(),
+        // The way to work on a venue's units together, by the menu items that start it.
+        tr("For a venue of several units: FILE / FIND UNITS finds them, and the site window "),
+        tr("(FILE / NEW SITE) backs them all up, verifies them and reports on the visit."),
     };
 }
 
@@ -83,8 +88,8 @@ WelcomeWindow::WelcomeWindow(QWidget* parent)
     setWindowTitle(tr("Welcome"));
     setFixedSize(kClientWidth, kClientHeight);
 
-    m_textBox->setFont(
-        fittingFont(font(), kTextWidth - 2 * m_textBox->frameWidth() - 2 * kTextMargin - kSlack));
+    const int frame = 2 * m_textBox->frameWidth() + 2 * kTextMargin + kSlack;
+    m_textBox->setFont(fittingFont(font(), kTextWidth - frame, kTextHeight - frame));
     m_textBox->document()->setDocumentMargin(kTextMargin);
     m_textBox->setReadOnly(true);
     m_textBox->setAccessibleName(tr("Welcome text"));

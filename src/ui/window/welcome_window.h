@@ -1,6 +1,7 @@
 #pragma once
-// The window that greets the user at start-up with the steps of a configuration session. It
-// stays on top of the main window until its "OK" button or close box is used.
+// The window that greets the user at start-up with the steps of a configuration session, where
+// the unit journal keeps each transfer, and the way to a venue of several units (Find Units and
+// the site window). It stays on top of the main window until its "OK" button or close box is used.
 
 #include <QDialog>
 #include <QStringList>

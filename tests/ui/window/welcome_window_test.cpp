@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextDocument>
 #include <gtest/gtest.h>
@@ -29,12 +30,14 @@ TEST(WelcomeWindow, ShowsTheGreetingLineByLineBlanksIncluded)
     const QStringList lines = WelcomeWindow::welcomeLines();
     const QString text = lines.join(QLatin1Char('\n'));
     // What a first-time user needs: the greeting, the three ways to reach a unit and the serial
-    // speed, where to start, and where a transfer with a unit is kept on the PC.
+    // speed, where to start, where a transfer with a unit is kept on the PC, and the way to a
+    // venue of several units.
     for (const char* part :
          {"Welcome to the ZEL configuration utility.  ", "File mode", "Serial mode", "9600 baud",
           "Telnet mode", "FILE / IMPORT", "NEW ZEL-8 or ZEL-16", "FILE / EXPORT",
-          "kept  \non the PC in the unit journal (FILE / HISTORY)",
-          "export using the FILE method"}) {
+          "kept  \non the PC in the unit journal (FILE / HISTORY)", "export using the FILE method",
+          "several units: FILE / FIND UNITS",
+          "site window \n(FILE / NEW SITE) backs them all up"}) {
         EXPECT_TRUE(text.contains(QLatin1String(part))) << part;
     }
     // Shown as written, blank lines and trailing blanks kept.
@@ -44,6 +47,7 @@ TEST(WelcomeWindow, ShowsTheGreetingLineByLineBlanksIncluded)
     welcome.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&welcome));
     EXPECT_EQ(welcome.textBox()->document()->lineCount(), lines.size()) << "no line breaks in two";
+    EXPECT_EQ(welcome.textBox()->verticalScrollBar()->maximum(), 0) << "every line shows at once";
 }
 
 TEST(WelcomeWindow, OkButtonSitsCentredUnderTheText)
