@@ -89,7 +89,8 @@ TEST(ReportBaselines, EachEntryOnceWithItsCauseFromTheVisitsStart)
                                       {"tcp:a:23", Export}}) { // a send: never a baseline
         const auto to = cause == Export ? journal::Direction::ToUnit : journal::Direction::FromUnit;
         ASSERT_EQ(
-            journal.record({.direction = to, .unit = unit, .whole = true, .cause = cause}, text),
+            journal.record({.direction = to, .unit = unit, .whole = true, .cause = cause}, text)
+                .text,
             "");
     }
     session.setLinkUnit("tcp:a:23");
