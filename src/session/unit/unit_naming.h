@@ -31,6 +31,8 @@ public:
 
     const std::optional<NamedSiteUnit>& siteUnit() const { return m_siteUnit; }
     const QString& linkUnit() const { return m_linkUnit; }
+    // The site's name for the unit ("Lobby"); empty for a unit not in a site.
+    QString siteName() const { return m_siteUnit ? m_siteUnit->name : QString(); }
     // "Lobby (tcp:192.0.2.10)" for a site unit; the link ("tcp:192.0.2.10:23") for another unit;
     // empty with no unit.
     QString displayName() const;

@@ -151,7 +151,8 @@ void MainWindow::buildControllers()
          [this] { return m_live->liveUnit(); }, [this] { return statusText(); }, status},
         this);
     m_unitTitle = new UnitTitle(*this, *m_link, *m_sites, this); // the window's title with it
-    m_report = new ReportController({m_session, *m_link, prompts, commit, status}, this);
+    const auto siteName = [this] { return m_unitTitle->naming().siteName(); };
+    m_report = new ReportController({m_session, *m_link, prompts, commit, status, siteName}, this);
     m_menus = new MainMenus(*this, *m_link, *m_session.undoStack(), m_live->menu());
     m_copies = new CopyController(
         {m_session, *m_pageSet->zoneAudioPage(), *m_pageSet->presetsPage(), prompts,

@@ -1,5 +1,6 @@
 // A visit to a site of three simulated units, through the window alone: Find Units > Add to Site,
-// Back Up Site, Open (the editor in front, naming the unit), an edit, Send Selected, read back.
+// Back Up Site, Open (the editor in front, naming the unit), an edit, Send Selected, the unit's
+// and the site's reports, read back.
 #include "link_window_fixture.h"
 
 #include "link/zelsim_process.h"
@@ -11,7 +12,9 @@
 #include "ui/site/site_table.h"
 #include "ui/site/site_window.h"
 
+#include <QDate>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -109,7 +112,34 @@ TEST(SiteVisit, FindAddBackUpOpenEditAndSendSelectedToOneOfThreeUnits)
     ASSERT_TRUE(waitUntil([&] { return !w.window.unitWorkPending(); }, 30000));
     EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
 
-    // 6. Read back, the unit holds the edit (what the window held is given up); the others not.
+    // 6. The handover: the unit's report is named by it; the site's lists the three units, the
+    // Lobby with the one change its visit made (measured from its backup of this morning).
+    const QString today = QDate::currentDate().toString("yyyy-MM-dd");
+    w.prompts->onReport = [&](const ui::ReportQuestion& question) {
+        return std::optional(ui::ReportChoice{folder.filePath(question.site + ".html"),
+                                              question.site,
+                                              {},
+                                              {},
+                                              {},
+                                              question.baseline,
+                                              {}});
+    };
+    ASSERT_TRUE(site->saveSiteAs(folder.filePath("Hotel.zelsite")));
+    w.window.reportAction()->trigger();
+    ASSERT_TRUE(w.journalSettled()); // the report waits for the journal's work in hand
+    site->reportAction()->trigger();
+    ASSERT_EQ(w.prompts->reportQuestions.size(), 2);
+    EXPECT_EQ(QFileInfo(w.prompts->reportQuestions[0].path).completeBaseName(), "Lobby " + today);
+    EXPECT_EQ(QFileInfo(w.prompts->reportQuestions[1].path).completeBaseName(), "Hotel " + today);
+    QFile siteReport(folder.filePath("Hotel.html"));
+    ASSERT_TRUE(siteReport.open(QIODevice::ReadOnly));
+    const QString handedOver = QString::fromUtf8(siteReport.readAll());
+    for (const QString& row : {"<td>Lobby</td><td>tcp:" + lobby.address() + "</td><td>1</td>",
+                               "<td>Bar</td><td>tcp:" + bar.address() + "</td><td>none</td>",
+                               "<td>Terrace</td><td>serial:" + terrace.address() + "</td><td>none"})
+        EXPECT_TRUE(handedOver.contains(row)) << row.toStdString();
+
+    // 7. Read back, the unit holds the edit (what the window held is given up); the others not.
     w.window.model().setZoneName(2, "edited here only");
     w.prompts->confirmAnswer = true;
     ASSERT_TRUE(w.runToEnd(w.window.importAction()));
@@ -117,7 +147,6 @@ TEST(SiteVisit, FindAddBackUpOpenEditAndSendSelectedToOneOfThreeUnits)
     for (ZelSimProcess* other : {&bar, &terrace})
         EXPECT_FALSE(other->receivedCommands().contains("[NO2\"Lobby Left\"]"));
     // The title follows the site's name and the unit's; another unit's link and a file end it.
-    ASSERT_TRUE(site->saveSiteAs(folder.filePath("Hotel.zelsite")));
     lobbyRow->setText("Foyer");
     EXPECT_EQ(w.window.windowTitle(), "Foyer \u2013 Hotel \u2013 ZEL Configuration");
     w.chooseTelnet(bar.address());
