@@ -23,8 +23,12 @@ TEST(UnitJournal, AnotherUnitAtTheSameAddressNeverDropsASiteUnitsBackup)
     // directory names, the newer is told by its fingerprint.
     std::optional<journal::Entry> backup;
     std::optional<journal::Entry> newest;
-    ASSERT_EQ(keepFetch(journal, address, {}, true, {}, lobbyText, &backup), QString());
-    ASSERT_EQ(keepFetch(journal, address, {}, true, {}, lobbyText, &newest), QString());
+    ASSERT_EQ(
+        keepFetch(journal, address, journal::Cause::SiteBackup, {}, true, {}, lobbyText, &backup),
+        QString());
+    ASSERT_EQ(
+        keepFetch(journal, address, journal::Cause::SiteBackup, {}, true, {}, lobbyText, &newest),
+        QString());
     UnitDirectory directory(folder.filePath("units.json"));
     ASSERT_TRUE(directory
                     .update([&](UnitDirectory& units) {
@@ -35,7 +39,8 @@ TEST(UnitJournal, AnotherUnitAtTheSameAddressNeverDropsASiteUnitsBackup)
                     .done());
 
     for (int n = 0; n < 505; ++n) // another unit: a few lines of it are enough here
-        ASSERT_EQ(keepFetch(journal, address, {}, true, {}, "[SD1]\r\n[NO1\"Other\"]\r\n"),
+        ASSERT_EQ(keepFetch(journal, address, journal::Cause::SiteBackup, {}, true, {},
+                            "[SD1]\r\n[NO1\"Other\"]\r\n"),
                   QString());
 
     QStringList files;

@@ -4,6 +4,8 @@
 // the lines it sent (as a live send), and the unit as read back when it ended. Without a journal
 // nothing is kept; a failure to keep an entry is said when live mode ends.
 
+#include "journal/journal_entry.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -25,9 +27,10 @@ public:
 
     // Live mode starts towards `unit`, as the journal names it.
     void begin(const QString& unit);
-    // The unit's configuration `text`, read from it: whole, with `ending` saying when, or an
-    // incomplete fetch, with `ending` saying why.
-    void keepRead(const std::string& text, bool whole, const QString& ending);
+    // The unit's configuration `text`, read from it for `cause` (live start, a read while live,
+    // live end): whole, with `ending` saying when, or an incomplete fetch, with `ending` saying
+    // why.
+    void keepRead(journal::Cause cause, const std::string& text, bool whole, const QString& ending);
     // The lines the unit acknowledged, and how many it did not; once a session.
     void keepLinesSent(const QStringList& lines, int notAcknowledged);
 

@@ -68,9 +68,11 @@ UnitOutcome SiteRecords::settle(SiteMode mode, const SiteUnit& unit, const UnitR
     // from; what came from something else is not kept.
     QString journalError;
     if (!reader.text().isEmpty() && reader.verdict() != Verdict::NotAUnit)
-        journalError =
-            keepFetch(m_journal, address, whole ? identityOf(unit, reader, fresh) : QString(),
-                      whole, reader.reason(), reader.text(), &entry);
+        journalError = keepFetch(m_journal, address,
+                                 mode == SiteMode::Backup ? journal::Cause::SiteBackup
+                                                          : journal::Cause::SiteVerify,
+                                 whole ? identityOf(unit, reader, fresh) : QString(), whole,
+                                 reader.reason(), reader.text(), &entry);
     warn(Record::Journal, journalError);
 
     if (!whole) {

@@ -68,7 +68,7 @@ public slots:
     // it), with the link set to the unit.
     void openSiteUnit(const std::optional<zel::journal::Entry>& backup,
                       const zel::session::SiteLink& link);
-    // Live mode started or ended: the rows say on which unit.
+    // Live mode started or ended: the rows say on which unit, the History what it kept.
     void showLiveUnit();
 
 signals:
