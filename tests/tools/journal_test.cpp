@@ -29,26 +29,26 @@ TEST(ZeltoolJournal, KeepsWhatWentToOrCameFromTheUnitWholeOrNot)
         Link link;
         std::vector<std::string> unitOptions;
         std::vector<std::string> command; // the unit's option and address follow
-        std::string listed;               // the history line between the time and the unit
-        std::string after;                // and after the unit
-        std::string fetched = {};         // an export's read of the unit first, listed second
+        std::string listed;       // the history line between the time and the unit: why, from or to
+        std::string after;        // and after the unit
+        std::string fetched = {}; // an export's read of the unit first, listed second
     };
     const std::string read = "whole fetch  231 lines\n";
     const std::string stopped = "incomplete send: the unit answered ERROR at line 134 of 515, "
                                 "acknowledged up to line 133  497 lines\n";
     // clang-format off
     const std::vector<Case> cases = {
-        {Link::Tcp, {"--config", kFilled}, {"import"}, "from", "whole fetch  495 lines\n"},
-        {Link::Pty, {"--config", kFilled}, {"import"}, "from", "whole fetch  495 lines\n"},
+        {Link::Tcp, {"--config", kFilled}, {"import"}, "import  from", "whole fetch  495 lines\n"},
+        {Link::Pty, {"--config", kFilled}, {"import"}, "import  from", "whole fetch  495 lines\n"},
         {Link::Tcp, {"--config", kFilled, "--silent-after", "40"}, {"import", "--timeout", "0.3"},
-         "from", "incomplete fetch: no response in 0.3 seconds  40 lines\n"},
+         "import  from", "incomplete fetch: no response in 0.3 seconds  40 lines\n"},
         // Sent after the read of the unit, which has an entry of its own.
-        {Link::Tcp, {}, {"export", kFilled, "--other-model"}, "to", "whole send  497 lines\n", read},
-        {Link::Pty, {}, {"export", kFilled, "--other-model"}, "to", "whole send  497 lines\n", read},
-        {Link::Tcp, {"--error-on", "VO1R"}, {"export", kFilled, "--other-model"}, "to", stopped, read},
-        {Link::Pty, {"--error-on", "VO1R"}, {"export", kFilled, "--other-model"}, "to", stopped, read},
+        {Link::Tcp, {}, {"export", kFilled, "--other-model"}, "export  to", "whole send  497 lines\n", read},
+        {Link::Pty, {}, {"export", kFilled, "--other-model"}, "export  to", "whole send  497 lines\n", read},
+        {Link::Tcp, {"--error-on", "VO1R"}, {"export", kFilled, "--other-model"}, "export  to", stopped, read},
+        {Link::Pty, {"--error-on", "VO1R"}, {"export", kFilled, "--other-model"}, "export  to", stopped, read},
         {Link::Tcp, {"--silent-after", "0"},
-         {"export", kFilled, "--timeout", "0.3", "--other-model", "--force"}, "to",
+         {"export", kFilled, "--timeout", "0.3", "--other-model", "--force"}, "export  to",
          "incomplete send: time-out at line 0 of 515, acknowledged up to line 0  497 lines\n",
          "incomplete fetch: no response in 0.3 seconds  0 lines\n"},
     };
@@ -65,7 +65,9 @@ TEST(ZeltoolJournal, KeepsWhatWentToOrCameFromTheUnitWholeOrNot)
         const std::string side = (c.link == Link::Tcp ? "tcp:" : "serial:") + unit.address();
         EXPECT_EQ(std::regex_replace(runZeltool({"history"}).out, time, "TIME"),
                   "1  TIME  " + c.listed + "  " + side + "  " + c.after +
-                      (c.fetched.empty() ? "" : "2  TIME  from  " + side + "  " + c.fetched));
+                      (c.fetched.empty()
+                           ? ""
+                           : "2  TIME  as found before a send  from  " + side + "  " + c.fetched));
 
         // The entry's text is what was sent, or what the import printed.
         const TemporaryFolder folder;
@@ -86,9 +88,12 @@ TEST(ZeltoolJournal, HistoryListsNewestFirstAndRefusesWhatItDoesNotHold)
     // diff reads from the unit too; export reads it before sending, and --verify reads it back.
     runZeltool({"diff", "tcp:" + unit.address(), kFilled});
     runZeltool({"export", kFilled, "--tcp", unit.address(), "--verify", "--other-model"});
-    EXPECT_TRUE(std::regex_match(runZeltool({"history"}).out,
-                                 std::regex("1 [^\\n]* from [^\\n]*\\n2 [^\\n]* to [^\\n]*\\n3 "
-                                            "[^\\n]* from [^\\n]*\\n4 [^\\n]* from [^\\n]*\\n")));
+    // Each says why: the read back and diff's read compare, the read before the send is as found.
+    EXPECT_TRUE(std::regex_match(
+        runZeltool({"history"}).out,
+        std::regex("1  [^\\n]*  compare  from [^\\n]*\\n2  [^\\n]*  export  to [^\\n]*\\n"
+                   "3  [^\\n]*  as found before a send  from [^\\n]*\\n4  [^\\n]*  compare  from "
+                   "[^\\n]*\\n")));
 
     for (const std::string word : {"5", "0", "x"}) {
         const ToolRun run = runZeltool({"history", "show", word});
@@ -193,11 +198,12 @@ TEST(ZeltoolChangesOnly, SendsWhatDiffersAndTheUnitReadsBackAsTheFile)
         EXPECT_NE(run.out.find("verified: "), std::string::npos) << run.out;
         // Newest first: the read-back, what was sent, and what the unit held before.
         const std::string listed = runZeltool({"history"}).out;
-        const std::regex entries("1  [^\\n]*  from  [^\\n]*  whole fetch  \\d+ lines\\n"
-                                 "2  [^\\n]*  to  [^\\n]*  partial send  " +
-                                 std::to_string(c.linesSent) +
-                                 " lines\\n"
-                                 "3  [^\\n]*  from  [^\\n]*  whole fetch  495 lines\\n");
+        const std::regex entries(
+            "1  [^\\n]*  compare  from  [^\\n]*  whole fetch  \\d+ lines\\n"
+            "2  [^\\n]*  Send Selected  to  [^\\n]*  partial send  " +
+            std::to_string(c.linesSent) +
+            " lines\\n"
+            "3  [^\\n]*  as found before a send  from  [^\\n]*  whole fetch  495 lines\\n");
         EXPECT_TRUE(std::regex_match(listed, entries)) << listed;
         // The part sent can be saved, but is named as one.
         const ToolRun part = runZeltool({"history", "show", "2", "-o", folder.file("part.zel")});
