@@ -54,5 +54,56 @@ TEST(UnitJournal, AnotherUnitAtTheSameAddressNeverDropsASiteUnitsBackup)
         EXPECT_TRUE(QFile::exists(journal.folder() + u'/' + known.backupEntry));
 }
 
+// A site unit's history holds every entry made with it: the parts sent and a read cut short
+// name too little of a unit to be told by their text, and belong to the unit reached there.
+TEST(UnitJournal, AUnitsHistoryListsEveryEntryMadeWithIt)
+{
+    const QTemporaryDir folder;
+    const QString address = QStringLiteral("tcp:127.0.0.1:2323");
+    journal::Journal journal(folder.filePath("journal"));
+    const model::ConfigModel lobby = test::filledZel16();
+    const QByteArray lobbyText = test::configurationLines(lobby).join("\r\n").toLatin1();
+    UnitDirectory directory(folder.filePath("units.json"));
+    ASSERT_TRUE(directory
+                    .update([&](UnitDirectory& units) {
+                        UnitDirectory::reached(units.add("Lobby", fingerprintOf(lobby)), address,
+                                               QDateTime::currentDateTimeUtc());
+                    })
+                    .done());
+    struct Case {
+        journal::Kind kind;
+        QString unit;
+        QByteArray text;
+        bool listed;
+    };
+    const QByteArray part = "[NO1\"Hall\"]\r\n[NG3\"Upstairs\"]\r\n[EC]\r\n";
+    const QList<Case> cases = {
+        {journal::Kind::WholeFetch, address, lobbyText, true},
+        {journal::Kind::PartialSend, address, part, true},
+        {journal::Kind::LiveSend, address, "[VO1R-20]\r\n", true},
+        {journal::Kind::IncompleteFetch, address, lobbyText.left(300), true},
+        {journal::Kind::WholeSend, address, lobbyText, true},
+        {journal::Kind::IncompleteSend, address, lobbyText.left(300), true},
+        {journal::Kind::WholeFetch, address, "[SD1]\r\n[NO1\"Other\"]\r\n", false},
+        {journal::Kind::PartialSend, QStringLiteral("tcp:127.0.0.2:2323"), part, false},
+    };
+    for (const Case& c : cases) {
+        journal::Entry entry;
+        journal::setKind(entry, c.kind);
+        entry.unit = c.unit;
+        ASSERT_EQ(journal.record(entry, c.text), QString());
+    }
+    ASSERT_EQ(directory.load(), QString());
+    const QList<journal::Entry> listed = historyOf(journal, directory, directory.units().front());
+    QList<journal::Kind> kinds;
+    for (const journal::Entry& entry : listed)
+        kinds.prepend(journal::kindOf(entry)); // oldest first, as made
+    QList<journal::Kind> expected;
+    for (const Case& c : cases)
+        if (c.listed)
+            expected << c.kind;
+    EXPECT_EQ(kinds, expected);
+}
+
 } // namespace
 } // namespace zel::session
