@@ -29,26 +29,26 @@ TEST(ZeltoolJournal, KeepsWhatWentToOrCameFromTheUnitWholeOrNot)
         Link link;
         std::vector<std::string> unitOptions;
         std::vector<std::string> command; // the unit's option and address follow
-        std::string listed;       // the history line between the time and the unit: why, from or to
-        std::string after;        // and after the unit
-        std::string fetched = {}; // an export's read of the unit first, listed second
+        std::string listed;               // the history line between the time and the unit
+        std::string after;                // and after the unit
+        std::string fetched = {};         // an export's read of the unit first, listed second
     };
     const std::string read = "whole fetch  231 lines\n";
     const std::string stopped = "incomplete send: the unit answered ERROR at line 134 of 515, "
                                 "acknowledged up to line 133  497 lines\n";
     // clang-format off
     const std::vector<Case> cases = {
-        {Link::Tcp, {"--config", kFilled}, {"import"}, "import  from", "whole fetch  495 lines\n"},
-        {Link::Pty, {"--config", kFilled}, {"import"}, "import  from", "whole fetch  495 lines\n"},
+        {Link::Tcp, {"--config", kFilled}, {"import"}, "from", "whole fetch  495 lines\n"},
+        {Link::Pty, {"--config", kFilled}, {"import"}, "from", "whole fetch  495 lines\n"},
         {Link::Tcp, {"--config", kFilled, "--silent-after", "40"}, {"import", "--timeout", "0.3"},
-         "import  from", "incomplete fetch: no response in 0.3 seconds  40 lines\n"},
+         "from", "incomplete fetch: no response in 0.3 seconds  40 lines\n"},
         // Sent after the read of the unit, which has an entry of its own.
-        {Link::Tcp, {}, {"export", kFilled, "--other-model"}, "export  to", "whole send  497 lines\n", read},
-        {Link::Pty, {}, {"export", kFilled, "--other-model"}, "export  to", "whole send  497 lines\n", read},
-        {Link::Tcp, {"--error-on", "VO1R"}, {"export", kFilled, "--other-model"}, "export  to", stopped, read},
-        {Link::Pty, {"--error-on", "VO1R"}, {"export", kFilled, "--other-model"}, "export  to", stopped, read},
+        {Link::Tcp, {}, {"export", kFilled, "--other-model"}, "to", "whole send  497 lines\n", read},
+        {Link::Pty, {}, {"export", kFilled, "--other-model"}, "to", "whole send  497 lines\n", read},
+        {Link::Tcp, {"--error-on", "VO1R"}, {"export", kFilled, "--other-model"}, "to", stopped, read},
+        {Link::Pty, {"--error-on", "VO1R"}, {"export", kFilled, "--other-model"}, "to", stopped, read},
         {Link::Tcp, {"--silent-after", "0"},
-         {"export", kFilled, "--timeout", "0.3", "--other-model", "--force"}, "export  to",
+         {"export", kFilled, "--timeout", "0.3", "--other-model", "--force"}, "to",
          "incomplete send: time-out at line 0 of 515, acknowledged up to line 0  497 lines\n",
          "incomplete fetch: no response in 0.3 seconds  0 lines\n"},
     };
@@ -64,7 +64,7 @@ TEST(ZeltoolJournal, KeepsWhatWentToOrCameFromTheUnitWholeOrNot)
         const std::regex time("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d");
         const std::string side = (c.link == Link::Tcp ? "tcp:" : "serial:") + unit.address();
         EXPECT_EQ(std::regex_replace(runZeltool({"history"}).out, time, "TIME"),
-                  "1  TIME  " + c.listed + "  " + side + "  " + c.after +
+                  "1  TIME  " + c.command.front() + "  " + c.listed + "  " + side + "  " + c.after +
                       (c.fetched.empty()
                            ? ""
                            : "2  TIME  as found before a send  from  " + side + "  " + c.fetched));

@@ -114,25 +114,17 @@ TEST(JournalInTheWindow, HistoryOpensComparesAndRestoresAnEntry)
     ui::HistoryDialog* history = w.window.history()->dialog();
     ASSERT_NE(history, nullptr);
     using D = ui::HistoryDialog;
-    EXPECT_EQ(history->list()->accessibleName(), "Journal entries");
     const QTreeWidgetItem* unitRow = history->list()->topLevelItem(0);
     ASSERT_EQ(unitRow->text(0), w.link.journalUnit());
-    // Newest first, each with why it was made; first of all what the unit held when this visit
-    // found it: the import, the day's first read, not the export's read of it.
+    // Newest first, each saying why it was made, after what the unit held when this visit found
+    // it: the import, the day's first read, not the export's read of it.
     const QList<journal::Entry> made = w.link.journal().entries();
-    const QList<QStringList> rows = {
-        {"Before this visit: " + ui::entryTimeText(made[2]), "import", "whole fetch"},
-        {ui::entryTimeText(made[0]), "export", "whole send"},
-        {ui::entryTimeText(made[1]), "as found before a send", "whole fetch"},
-        {ui::entryTimeText(made[2]), "import", "whole fetch"}};
-    ASSERT_EQ(unitRow->childCount(), rows.size());
-    for (int i = 0; i < rows.size(); ++i)
-        EXPECT_EQ((QStringList{unitRow->child(i)->text(D::kTimeColumn),
-                               unitRow->child(i)->text(D::kCauseColumn),
-                               unitRow->child(i)->text(D::kKindColumn)}),
-                  rows[i]);
+    const auto time = [&made](int i) { return ui::entryTimeText(made[i]); };
+    EXPECT_EQ(columnTexts(unitRow, D::kTimeColumn),
+              (QStringList{"Before this visit: " + time(2), time(0), time(1), time(2)}));
+    EXPECT_EQ(columnTexts(unitRow, D::kCauseColumn),
+              (QStringList{"import", "export", "as found before a send", "import"}));
     EXPECT_EQ(history->list()->currentItem(), unitRow->child(1)) << "the newest entry";
-    ASSERT_EQ(history->visitStartItem(w.link.journalUnit()), unitRow->child(0));
     history->list()->setCurrentItem(history->visitStartItem(w.link.journalUnit()));
     ASSERT_EQ(history->chosenEntry()->file, made[2].file);
 
@@ -242,14 +234,10 @@ TEST(JournalInTheWindow, SendSelectedSendsTheCheckedRowsAndComparesAgain)
         ui::HistoryDialog* history = w.window.history()->dialog();
         // After the visit's row, newest first: the fetch again, what was sent, the read before.
         const QTreeWidgetItem* unitRow = history->list()->topLevelItem(0);
-        QStringList causes;
-        for (int i = 1; i < unitRow->childCount(); ++i)
-            causes << unitRow->child(i)->text(ui::HistoryDialog::kCauseColumn);
-        EXPECT_EQ(causes,
+        EXPECT_EQ(columnTexts(unitRow, ui::HistoryDialog::kCauseColumn, 1),
                   (QStringList{"compare", "Send Selected", "as found before a send", "compare"}));
         history->list()->setCurrentItem(unitRow->child(2));
-        EXPECT_EQ(history->list()->currentItem()->text(ui::HistoryDialog::kKindColumn),
-                  "partial send");
+        EXPECT_EQ(history->list()->currentItem()->text(2), "partial send");
         EXPECT_FALSE(history->openButton()->isEnabled() || history->restoreButton()->isEnabled());
         EXPECT_TRUE(history->noteLabel()->isVisibleTo(history));
         const QStringList editing = writerLines(w.window);

@@ -98,12 +98,8 @@ TEST(SiteWindow, BacksUpItsUnitsAndOpensListsAndEditsThem)
     ASSERT_TRUE(waitUntil([&] { return !w.window.unitWorkPending(); }, 20000));
     const QStringList causes = {"compare", "Send Selected", "as found before a send", "compare",
                                 "site backup"};
-    const auto listed = [entries] {
-        QStringList listed;
-        const QTreeWidgetItem* unit = entries->topLevelItem(0);
-        for (int i = 1; unit && i < unit->childCount(); ++i) // after the visit's row
-            listed << unit->child(i)->text(ui::HistoryDialog::kCauseColumn);
-        return listed;
+    const auto listed = [entries] { // after the visit's row
+        return columnTexts(entries->topLevelItem(0), ui::HistoryDialog::kCauseColumn, 1);
     };
     EXPECT_TRUE(QTest::qWaitFor([&] { return listed() == causes; }, 20000))
         << listed().join(", ").toStdString();
@@ -231,10 +227,9 @@ TEST(SiteHistoryWindow, ListsAUnitsCommitsAndRestoresOneReadingTheUnitFirst)
     ASSERT_EQ(commits->childCount(), 2);
     EXPECT_TRUE(commits->text(0).startsWith("Bar: commits in the site's history"));
     const QTreeWidgetItem* first = commits->child(1);
-    const QString commitText = first->text(ui::HistoryDialog::kKindColumn);
-    EXPECT_TRUE(commitText.startsWith("commit ")) << commitText.toStdString();
-    EXPECT_TRUE(commitText.endsWith(" by Installer")) << commitText.toStdString();
-    EXPECT_EQ(first->text(ui::HistoryDialog::kEndingColumn), "hotel: 1 new (Bar)");
+    EXPECT_TRUE(first->text(2).startsWith("commit ")) << first->text(2).toStdString();
+    EXPECT_TRUE(first->text(2).endsWith(" by Installer")) << first->text(2).toStdString();
+    EXPECT_EQ(first->text(5), "hotel: 1 new (Bar)");
     EXPECT_EQ(history->list()->currentItem(), commits->child(0)) << "the newest, on a new laptop";
 
     // Restore to Unit of the first backup: the unit is read (and journaled) before it is sent.
@@ -246,7 +241,7 @@ TEST(SiteHistoryWindow, ListsAUnitsCommitsAndRestoresOneReadingTheUnitFirst)
     ASSERT_TRUE(waitUntil([&] { return !w.window.unitWorkPending(); }, 30000));
     ASSERT_TRUE(w.journalSettled());
     expectOne(w.prompts->confirmations,
-              "kept in the site's history at commit " + commitText.mid(7, 7));
+              "kept in the site's history at commit " + first->text(2).mid(7, 7));
     const QList<journal::Entry> entries = w.link.journal().entries();
     ASSERT_EQ(entries.size(), 2);
     EXPECT_EQ(entries[0].direction, journal::Direction::ToUnit);
