@@ -3,13 +3,13 @@
 // last on top, each entry with its time to the second, why it was made, what it is and whether
 // it is kept. Each unit's group opens with "Before this visit: <time>": the entry of what the
 // unit held when this visit found it (journal::visitStart()), so that what the visit changed is
-// one choice away. For the chosen entry: "Open"
-// it into the editor, "Compare" it with the configuration being edited, "Restore to Unit", or
-// "Keep" it from the journal's bound. A partial send holds only what was sent: it is neither
-// opened nor restored as a whole configuration, and the dialog says why. For a site's unit the
-// commits of its site's history are listed too, in a group of their own on top (when made, by
-// whom, the message's first line), with Open, Compare and Restore to Unit as for an entry. The
-// window does each; the dialog only says which entry or commit was chosen.
+// one choice away. For the chosen entry: "Open" it into the editor, "Compare" it with the
+// configuration being edited, "Restore to Unit", or "Keep" it from the journal's bound. A partial
+// send holds only what was sent: it is neither opened nor restored as a whole configuration, and
+// the dialog says why. For a site's unit the commits of its site's history are listed too, in a
+// group of their own on top (when made, by whom, the message's first line), with Open, Compare
+// and Restore to Unit as for an entry. The window does each; the dialog only says which entry or
+// commit was chosen.
 
 #include "journal/journal_entry.h"
 #include "session/site/site_history.h"
