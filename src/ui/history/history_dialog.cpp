@@ -67,7 +67,6 @@ HistoryDialog::HistoryDialog(QWidget* parent)
     m_keep->setToolTip(tr("A kept entry is never dropped to make room in the journal"));
     m_list->setHeaderLabels(
         {tr("Unit / time"), tr("Why"), tr("What"), tr("Lines"), tr("Kept"), tr("How it ended")});
-    m_list->setAccessibleName(tr("Journal entries"));
     m_list->setRootIsDecorated(true);
     m_list->header()->setStretchLastSection(true);
 
