@@ -164,6 +164,10 @@ TEST_P(LiveSessionTest, ADragSendsFewBlocksAndTheLastValueWithTwoJournalEntries)
     using journal::Kind;
     EXPECT_EQ(rig.journalKinds(),
               (std::vector{Kind::WholeFetch, Kind::LiveSend, Kind::WholeFetch}));
+    const QList<journal::Entry> kept = rig.journal.entries();
+    EXPECT_EQ(
+        (QList{kept[0].cause, kept[1].cause, kept[2].cause}),
+        (QList{journal::Cause::LiveEnd, journal::Cause::LiveEdit, journal::Cause::LiveStart}));
     EXPECT_TRUE(rig.newestEntry().contains("[VO1R-20]"));
     const journal::Entry sentLive = rig.journal.entries()[1];
     EXPECT_EQ(sentLive.configLines, rig.ended->linesSent);
@@ -388,6 +392,8 @@ TEST(LiveSession, ReadsAreKeptAndAnotherUnitIsAskedAboutFirst)
         EXPECT_EQ(failed.size(), c.refused ? 1 : 0);
         EXPECT_EQ(asked.size(), c.asked);
         EXPECT_EQ(rig.journalKinds(), c.kinds);
+        EXPECT_EQ(rig.journal.entries().value(c.then == Then::Swap ? 1 : 0).cause,
+                  c.then == Then::Swap ? journal::Cause::LiveRead : journal::Cause::LiveStart);
         QStringList sent = rig.sim.receivedCommands();
         sent.removeAll("[]");
         sent.removeAll("[QXSB]");

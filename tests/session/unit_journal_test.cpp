@@ -15,6 +15,7 @@ TEST(UnitJournal, AnotherUnitAtTheSameAddressNeverDropsASiteUnitsBackup)
 {
     const QTemporaryDir folder;
     const QString address = QStringLiteral("tcp:127.0.0.1:2323");
+    const auto kBackup = journal::Cause::SiteBackup;
     journal::Journal journal(folder.filePath("journal"));
     protectKnownUnits(journal, folder.filePath("units.json"));
     const model::ConfigModel lobby = test::filledZel16();
@@ -23,8 +24,10 @@ TEST(UnitJournal, AnotherUnitAtTheSameAddressNeverDropsASiteUnitsBackup)
     // directory names, the newer is told by its fingerprint.
     std::optional<journal::Entry> backup;
     std::optional<journal::Entry> newest;
-    ASSERT_EQ(keepFetch(journal, address, {}, true, {}, lobbyText, &backup).text, QString());
-    ASSERT_EQ(keepFetch(journal, address, {}, true, {}, lobbyText, &newest).text, QString());
+    ASSERT_EQ(keepFetch(journal, address, kBackup, {}, true, {}, lobbyText, &backup).text,
+              QString());
+    ASSERT_EQ(keepFetch(journal, address, kBackup, {}, true, {}, lobbyText, &newest).text,
+              QString());
     UnitDirectory directory(folder.filePath("units.json"));
     ASSERT_TRUE(directory
                     .update([&](UnitDirectory& units) {
@@ -35,8 +38,9 @@ TEST(UnitJournal, AnotherUnitAtTheSameAddressNeverDropsASiteUnitsBackup)
                     .done());
 
     for (int n = 0; n < 505; ++n) // another unit: a few lines of it are enough here
-        ASSERT_EQ(keepFetch(journal, address, {}, true, {}, "[SD1]\r\n[NO1\"Other\"]\r\n").text,
-                  QString());
+        ASSERT_EQ(
+            keepFetch(journal, address, kBackup, {}, true, {}, "[SD1]\r\n[NO1\"Other\"]\r\n").text,
+            QString());
 
     QStringList files;
     for (const journal::Entry& entry : journal.entries())

@@ -64,8 +64,10 @@ TEST(ZeltoolJournal, KeepsWhatWentToOrCameFromTheUnitWholeOrNot)
         const std::regex time("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d");
         const std::string side = (c.link == Link::Tcp ? "tcp:" : "serial:") + unit.address();
         EXPECT_EQ(std::regex_replace(runZeltool({"history"}).out, time, "TIME"),
-                  "1  TIME  " + c.listed + "  " + side + "  " + c.after +
-                      (c.fetched.empty() ? "" : "2  TIME  from  " + side + "  " + c.fetched));
+                  "1  TIME  " + c.command.front() + "  " + c.listed + "  " + side + "  " + c.after +
+                      (c.fetched.empty()
+                           ? ""
+                           : "2  TIME  as found before a send  from  " + side + "  " + c.fetched));
 
         // The entry's text is what was sent, or what the import printed.
         const TemporaryFolder folder;
@@ -86,9 +88,12 @@ TEST(ZeltoolJournal, HistoryListsNewestFirstAndRefusesWhatItDoesNotHold)
     // diff reads from the unit too; export reads it before sending, and --verify reads it back.
     runZeltool({"diff", "tcp:" + unit.address(), kFilled});
     runZeltool({"export", kFilled, "--tcp", unit.address(), "--verify", "--other-model"});
-    EXPECT_TRUE(std::regex_match(runZeltool({"history"}).out,
-                                 std::regex("1 [^\\n]* from [^\\n]*\\n2 [^\\n]* to [^\\n]*\\n3 "
-                                            "[^\\n]* from [^\\n]*\\n4 [^\\n]* from [^\\n]*\\n")));
+    // Each says why: the read back and diff's read compare, the read before the send is as found.
+    EXPECT_TRUE(std::regex_match(
+        runZeltool({"history"}).out,
+        std::regex("1  [^\\n]*  compare  from [^\\n]*\\n2  [^\\n]*  export  to [^\\n]*\\n"
+                   "3  [^\\n]*  as found before a send  from [^\\n]*\\n4  [^\\n]*  compare  from "
+                   "[^\\n]*\\n")));
 
     for (const std::string word : {"5", "0", "x"}) {
         const ToolRun run = runZeltool({"history", "show", word});
@@ -193,11 +198,12 @@ TEST(ZeltoolChangesOnly, SendsWhatDiffersAndTheUnitReadsBackAsTheFile)
         EXPECT_NE(run.out.find("verified: "), std::string::npos) << run.out;
         // Newest first: the read-back, what was sent, and what the unit held before.
         const std::string listed = runZeltool({"history"}).out;
-        const std::regex entries("1  [^\\n]*  from  [^\\n]*  whole fetch  \\d+ lines\\n"
-                                 "2  [^\\n]*  to  [^\\n]*  partial send  " +
-                                 std::to_string(c.linesSent) +
-                                 " lines\\n"
-                                 "3  [^\\n]*  from  [^\\n]*  whole fetch  495 lines\\n");
+        const std::regex entries(
+            "1  [^\\n]*  compare  from  [^\\n]*  whole fetch  \\d+ lines\\n"
+            "2  [^\\n]*  Send Selected  to  [^\\n]*  partial send  " +
+            std::to_string(c.linesSent) +
+            " lines\\n"
+            "3  [^\\n]*  as found before a send  from  [^\\n]*  whole fetch  495 lines\\n");
         EXPECT_TRUE(std::regex_match(listed, entries)) << listed;
         // The part sent can be saved, but is named as one.
         const ToolRun part = runZeltool({"history", "show", "2", "-o", folder.file("part.zel")});

@@ -292,9 +292,11 @@ TEST(ZeltoolSiteHistory, ASecondCloneRestoresAUnitFromACommit)
             const QStringList journal =
                 QString::fromStdString(runZeltool({"history"}).out).split('\n');
             ASSERT_GE(journal.size(), 2);
-            EXPECT_TRUE(journal[0].contains("  to  tcp:") && journal[0].contains("whole send"))
+            EXPECT_TRUE(journal[0].contains("  restore  to  tcp:") &&
+                        journal[0].contains("whole send"))
                 << journal[0].toStdString();
-            EXPECT_TRUE(journal[1].contains("  from  tcp:") && journal[1].contains("whole fetch"))
+            EXPECT_TRUE(journal[1].contains("  as found before a send  from  tcp:") &&
+                        journal[1].contains("whole fetch"))
                 << journal[1].toStdString();
             EXPECT_NE(runZeltool({"history", "show", "2"}).out.find("[NO3\"Cellar\"]"),
                       std::string::npos);

@@ -90,6 +90,9 @@ TEST(ZeltoolSite, GivesEachUnitItsLineAndTheRunItsExitStatus)
         for (std::size_t i = 0; i < c.results.size(); ++i)
             EXPECT_NE(lines[i].find("  " + c.results[i]), std::string::npos) << lines[i];
         EXPECT_EQ(lines.back(), c.summary);
+        // The journal's newest entry says which run read it.
+        const std::string newest = linesOf(runZeltool({"history"}).out).at(0);
+        EXPECT_NE(newest.find("  site " + c.command + "  from  "), std::string::npos) << newest;
     }
     EXPECT_EQ(linesOf(runZeltool({"site", "backup", all, "--timeout", "2"}).out)[0].rfind(
                   "Main Bar  tcp:" + healthy.address() + "  unchanged", 0),

@@ -173,9 +173,11 @@ int main(int argc, char* argv[])
     zel::journal::Journal journal;
     const QByteArray bytes = text.toLatin1();
     const QString tcpUnit = zel::link::unitName(zel::link::LinkMode::Telnet, "192.168.1.40");
-    const auto keep = [&](zel::journal::Direction direction, const QString& unit, bool whole,
-                          bool partial, const QString& ending, const QByteArray& sent) {
+    const auto keep = [&](zel::journal::Cause cause, zel::journal::Direction direction,
+                          const QString& unit, bool whole, bool partial, const QString& ending,
+                          const QByteArray& sent) {
         zel::journal::Entry entry;
+        entry.cause = cause;
         entry.direction = direction;
         entry.unit = unit;
         entry.whole = whole;
@@ -183,15 +185,17 @@ int main(int argc, char* argv[])
         entry.ending = ending;
         journal.record(entry, sent);
     };
+    using zel::journal::Cause;
     using zel::journal::Direction;
-    keep(Direction::FromUnit, tcpUnit, true, false, {}, bytes);
-    keep(Direction::ToUnit, tcpUnit, false, false,
+    keep(Cause::Import, Direction::FromUnit, tcpUnit, true, false, {}, bytes);
+    keep(Cause::Export, Direction::ToUnit, tcpUnit, false, false,
          QStringLiteral("the unit answered ERROR at line 134 of 515, acknowledged up to line 133"),
          bytes);
-    keep(Direction::FromUnit, zel::link::unitName(zel::link::LinkMode::Serial, "/dev/ttyUSB0"),
-         true, false, {}, bytes);
-    keep(Direction::ToUnit, tcpUnit, true, true, {}, "[NO1\"Hall\"]\r\n[EC]\r\n");
-    keep(Direction::ToUnit, tcpUnit, true, false, {}, bytes);
+    keep(Cause::Import, Direction::FromUnit,
+         zel::link::unitName(zel::link::LinkMode::Serial, "/dev/ttyUSB0"), true, false, {}, bytes);
+    keep(Cause::SendSelected, Direction::ToUnit, tcpUnit, true, true, {},
+         "[NO1\"Hall\"]\r\n[EC]\r\n");
+    keep(Cause::Export, Direction::ToUnit, tcpUnit, true, false, {}, bytes);
     journal.setKept(journal.entries().constLast(), true); // what the unit held first
     window.history()->showHistory();
     // The journal is listed off the window's thread: the picture waits until the list is shown.

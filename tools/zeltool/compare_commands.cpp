@@ -42,7 +42,8 @@ int runDiff(const Arguments& arguments)
         return fail(kExitUsage, "diff: " + error);
     model::ConfigModel before;
     model::ConfigModel after;
-    if (!readSide(first, *options, before) || !readSide(second, *options, after))
+    if (!readSide(first, *options, before, journal::Cause::Compare) ||
+        !readSide(second, *options, after, journal::Cause::Compare))
         return kExitTrouble;
     return printFindings(model::diffConfigurations(before, after));
 }

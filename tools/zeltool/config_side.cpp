@@ -6,12 +6,13 @@
 
 namespace zel::tool {
 
-bool readSide(const std::string& side, const TransferOptions& options, model::ConfigModel& model)
+bool readSide(const std::string& side, const TransferOptions& options, model::ConfigModel& model,
+              journal::Cause cause)
 {
     const std::optional<LinkTarget> target = parseSide(side);
     if (!target)
         return readConfiguration(side, model).has_value();
-    const ImportResult result = importConfiguration(*target, options);
+    const ImportResult result = importConfiguration(*target, options, cause);
     if (result.outcome != link::TransferOutcome::Completed) {
         fail(kExitUsage,
              "cannot read " + describe(*target) + ": " +

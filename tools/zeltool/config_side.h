@@ -12,9 +12,10 @@ class ConfigModel;
 
 namespace zel::tool {
 
-// Reads `side` into `model` as an import does. False when it cannot be read; the message is
-// printed.
-bool readSide(const std::string& side, const TransferOptions& options, model::ConfigModel& model);
+// Reads `side` into `model` as an import does; a unit's read is kept in the journal for
+// `cause`. False when it cannot be read; the message is printed.
+bool readSide(const std::string& side, const TransferOptions& options, model::ConfigModel& model,
+              journal::Cause cause);
 
 // Where `side` comes from, as a report names it: "file 'site.zel'", "unit tcp:10.0.0.5".
 std::string originOf(const std::string& side);

@@ -66,7 +66,7 @@ int runImport(const Arguments& arguments)
     if (!target || !options)
         return fail(kExitUsage, "import: " + error);
 
-    const ImportResult result = importConfiguration(*target, *options);
+    const ImportResult result = importConfiguration(*target, *options, journal::Cause::Import);
     if (linkFailed(result.outcome))
         return fail(kExitUsage, "cannot reach " + describe(*target) + ": " + result.error);
 
@@ -95,7 +95,8 @@ int runImport(const Arguments& arguments)
 int verify(const LinkTarget& target, const model::ConfigModel& sent, const std::string& path,
            const TransferOptions& options)
 {
-    const ImportResult result = importConfiguration(target, options);
+    // A read back to compare with what was sent.
+    const ImportResult result = importConfiguration(target, options, journal::Cause::Compare);
     if (linkFailed(result.outcome))
         return fail(kExitUsage, "verify: cannot reach " + describe(target) + ": " + result.error);
     if (result.outcome != TransferOutcome::Completed)
@@ -141,7 +142,8 @@ int runExport(const Arguments& arguments)
     outgoing.needsWholeRead = arguments.changesOnly;
     const model::ConfigModel& sent = outgoing.configuration;
     // The unit is read first (the journal keeps what it held before it is overwritten).
-    ToolSend send(*target, *options, "export", describe(path), arguments);
+    ToolSend send(*target, *options, "export", describe(path), arguments,
+                  arguments.changesOnly ? journal::Cause::SendSelected : journal::Cause::Export);
     const int refused = send.run(outgoing, [&sent, &arguments](const model::ConfigModel& unitNow) {
         if (!arguments.changesOnly)
             return model::writeConfiguration(sent);

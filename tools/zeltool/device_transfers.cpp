@@ -91,7 +91,8 @@ bool standardErrorIsATerminal()
 #endif
 }
 
-ImportResult importConfiguration(const LinkTarget& target, const TransferOptions& options)
+ImportResult importConfiguration(const LinkTarget& target, const TransferOptions& options,
+                                 journal::Cause cause)
 {
     ImportResult result;
     link::SerialEndpoint endpoint;
@@ -110,12 +111,13 @@ ImportResult importConfiguration(const LinkTarget& target, const TransferOptions
     result.incompleteReason = transfer.incompleteReason().toStdString();
     if (result.outcome == TransferOutcome::Completed)
         result.notWhole = model::dumpShortfall(result.text);
-    journalImport(target, result);
+    journalImport(target, result, cause);
     return result;
 }
 
 ExportResult exportConfiguration(const LinkTarget& target, const std::vector<std::string>& lines,
-                                 const TransferOptions& options, SendKind kind)
+                                 const TransferOptions& options, SendKind kind,
+                                 journal::Cause cause)
 {
     ExportResult result;
     result.lineCount = static_cast<int>(lines.size());
@@ -149,7 +151,7 @@ ExportResult exportConfiguration(const LinkTarget& target, const std::vector<std
     result.lastAcknowledgedLine = transfer.lastAcknowledgedLine();
     result.acknowledgedInForm = transfer.linesInAcknowledgementForm();
     result.error = errorOf(transfer);
-    journalExport(target, lines, result, kind == SendKind::Partial);
+    journalExport(target, lines, result, kind == SendKind::Partial, cause);
     return result;
 }
 

@@ -5,6 +5,7 @@
 
 #include "link_target.h"
 
+#include "journal/journal_entry.h"
 #include "link/transfer_outcome.h"
 
 #include <chrono>
@@ -42,15 +43,18 @@ struct ExportResult {
     std::string error;            // why the link failed (LinkFailed, NotOpen, a lost connection)
 };
 
-ImportResult importConfiguration(const LinkTarget& target, const TransferOptions& options);
+// Reads the unit's configuration; the journal keeps it as read for `cause`.
+ImportResult importConfiguration(const LinkTarget& target, const TransferOptions& options,
+                                 journal::Cause cause);
 
 // What is sent: a whole configuration, or chosen parts of one (the journal keeps them apart).
 enum class SendKind { Whole, Partial };
 
-// Sends `lines` (the writer's text) line by line. On a terminal, standard error shows
-// "Sending line i of M" as the lines go.
+// Sends `lines` (the writer's text) line by line, kept in the journal as sent for `cause`. On a
+// terminal, standard error shows "Sending line i of M" as the lines go.
 ExportResult exportConfiguration(const LinkTarget& target, const std::vector<std::string>& lines,
-                                 const TransferOptions& options, SendKind kind = SendKind::Whole);
+                                 const TransferOptions& options, SendKind kind,
+                                 journal::Cause cause);
 
 // Whether a transfer ended without reaching the unit: the connection or the port failed.
 bool linkFailed(link::TransferOutcome outcome);

@@ -12,10 +12,14 @@ namespace zel::tool {
 
 namespace {
 
+// "3  2026-12-10 09:02:44  as found before a send  from  tcp:10.0.0.5:23  whole fetch  495
+// lines": an entry kept before causes were written goes without one.
 std::string entryLine(int number, const journal::Entry& entry)
 {
     const QString time = entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    const QString cause = journal::causeText(entry.cause);
     return std::to_string(number) + "  " + time.toStdString() + "  " +
+           (cause.isEmpty() ? std::string() : cause.toStdString() + "  ") +
            journal::directionWord(entry.direction).toStdString() + "  " + entry.unit.toStdString() +
            "  " + journal::summaryText(entry).toStdString() + "  " +
            std::to_string(entry.configLines) + " lines" + (entry.kept ? "  kept" : "") + "\n";
@@ -122,9 +126,12 @@ int runHistory(const Arguments& arguments)
 constexpr std::string_view kHistoryDetails =
     "Every configuration read from a unit or sent to one, by zeltool or the window, is kept in\n"
     "the unit journal. 'zeltool history' lists it newest first, one line per entry: its number\n"
-    "(1 is the newest), the time, from or to the unit, the unit, what it is (whole fetch,\n"
-    "incomplete fetch, whole send, partial send, incomplete send) and how it ended when not\n"
-    "whole, its configuration lines, and \"kept\" for an entry kept from the bound.\n"
+    "(1 is the newest), the time to the second, why it was made (import, export, Send Selected,\n"
+    "as found before a send, compare, site backup, site verify, live start, live read, live\n"
+    "edit, live end, restore; older entries do not say), from or to the unit, the unit, what it\n"
+    "is (whole fetch, incomplete fetch, whole send, partial send, incomplete send) and how it\n"
+    "ended when not whole, its configuration lines, and \"kept\" for an entry kept from the\n"
+    "bound.\n"
     "'zeltool history show N' prints entry N's text, or saves it with -o (CR LF line ends), so\n"
     "that a unit is restored with\n"
     "  zeltool history show N -o f.zel && zeltool export f.zel --tcp HOST\n"

@@ -103,8 +103,10 @@ int runReport(const Arguments& arguments)
 
     model::ConfigModel configuration;
     model::ConfigModel earlier;
-    if (!readSide(side, *options, configuration) ||
-        (arguments.changesFrom && !readSide(*arguments.changesFrom, *options, earlier)))
+    // A unit's configuration is read for the report as an import reads it.
+    if (!readSide(side, *options, configuration, journal::Cause::Import) ||
+        (arguments.changesFrom &&
+         !readSide(*arguments.changesFrom, *options, earlier, journal::Cause::Import)))
         return kExitUsage;
 
     // Changes between two models compare zones and sources that one of them does not have.

@@ -91,7 +91,7 @@ int runSiteRestore(const Arguments& arguments)
     outgoing.missingParts = model::missingFromWhole(outgoing.configuration, read.summary.coverage);
     const std::vector<std::string> lines = model::writeConfiguration(outgoing.configuration);
     const LinkTarget target = linkTargetOf(place->link);
-    ToolSend send(target, *options, "site restore", source, arguments);
+    ToolSend send(target, *options, "site restore", source, arguments, journal::Cause::Restore);
     if (const int refused =
             send.run(std::move(outgoing), [&lines](const model::ConfigModel&) { return lines; }))
         return refused;

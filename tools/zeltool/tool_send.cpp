@@ -90,9 +90,9 @@ std::string exportShortfall(const ExportResult& result, const std::vector<std::s
 } // namespace
 
 ToolSend::ToolSend(const LinkTarget& target, const TransferOptions& options, std::string command,
-                   std::string source, const Arguments& arguments)
+                   std::string source, const Arguments& arguments, journal::Cause cause)
     : m_target(target), m_options(options), m_command(std::move(command)),
-      m_source(std::move(source)), m_arguments(arguments),
+      m_source(std::move(source)), m_arguments(arguments), m_cause(cause),
       m_send(*this, *this, session::UnitDirectory::defaultPath())
 {
 }
@@ -105,7 +105,8 @@ int ToolSend::run(session::send::Outgoing outgoing, session::send::UnitSend::Com
 
 void ToolSend::readUnit()
 {
-    const ImportResult read = importConfiguration(m_target, m_options); // journaled
+    // Journaled as what the unit held before anything is sent.
+    const ImportResult read = importConfiguration(m_target, m_options, journal::Cause::AsFound);
     if (linkFailed(read.outcome)) {
         m_exit = fail(kExitUsage, "cannot reach " + describe(m_target) + ": " + read.error);
         m_send.abandon();
@@ -119,8 +120,9 @@ void ToolSend::readUnit()
 void ToolSend::sendLines(const std::vector<std::string>& lines)
 {
     m_lines = lines;
-    m_exported = exportConfiguration(m_target, lines, m_options,
-                                     m_arguments.changesOnly ? SendKind::Partial : SendKind::Whole);
+    m_exported =
+        exportConfiguration(m_target, lines, m_options,
+                            m_arguments.changesOnly ? SendKind::Partial : SendKind::Whole, m_cause);
 }
 
 bool ToolSend::goOn(const session::send::Finding& finding)

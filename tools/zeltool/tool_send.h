@@ -18,9 +18,10 @@ struct Arguments;
 class ToolSend : public session::send::UnitPort, public session::send::SendAnswers {
 public:
     // Sends the configuration `source` (as messages name it: "'unit.zel'") to `target`, as
-    // `arguments` ask; messages begin with `command` ("export").
+    // `arguments` ask, kept in the journal as sent for `cause`; messages begin with `command`
+    // ("export").
     ToolSend(const LinkTarget& target, const TransferOptions& options, std::string command,
-             std::string source, const Arguments& arguments);
+             std::string source, const Arguments& arguments, journal::Cause cause);
 
     // Reads the unit, answers the findings and sends what `compose` gives. The exit status so
     // far: 0 when the lines went (see outcome()) or nothing was to be sent.
@@ -41,6 +42,7 @@ private:
     const std::string m_command;
     const std::string m_source;
     const Arguments& m_arguments;
+    const journal::Cause m_cause;
     session::send::UnitSend m_send;
     int m_exit = 0;
     std::vector<std::string> m_lines;

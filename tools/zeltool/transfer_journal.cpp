@@ -37,7 +37,7 @@ QString journalUnit(const LinkTarget& target)
                           QString::fromLatin1(target.address.c_str()));
 }
 
-void journalImport(const LinkTarget& target, const ImportResult& result)
+void journalImport(const LinkTarget& target, const ImportResult& result, journal::Cause cause)
 {
     if (!link::hasImportText(result.outcome))
         return; // nothing came from the unit
@@ -50,6 +50,7 @@ void journalImport(const LinkTarget& target, const ImportResult& result)
     journal::Entry entry;
     entry.direction = journal::Direction::FromUnit;
     entry.whole = result.whole();
+    entry.cause = cause;
     if (!entry.whole)
         entry.ending = QString::fromStdString(result.outcome == TransferOutcome::Completed
                                                   ? "not whole: " + result.notWhole
@@ -58,7 +59,7 @@ void journalImport(const LinkTarget& target, const ImportResult& result)
 }
 
 void journalExport(const LinkTarget& target, const std::vector<std::string>& lines,
-                   const ExportResult& result, bool partial)
+                   const ExportResult& result, bool partial, journal::Cause cause)
 {
     if (linkFailed(result.outcome) && result.line == 0)
         return; // nothing reached the unit
@@ -66,6 +67,7 @@ void journalExport(const LinkTarget& target, const std::vector<std::string>& lin
     entry.direction = journal::Direction::ToUnit;
     entry.whole = result.outcome == TransferOutcome::Completed;
     entry.partial = partial;
+    entry.cause = cause;
     if (!entry.whole)
         entry.ending = link::sendEnding(result.outcome, result.line, result.lineCount,
                                         result.lastAcknowledgedLine);

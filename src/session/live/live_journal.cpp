@@ -14,7 +14,8 @@ void LiveJournal::begin(const QString& unit)
     m_linesKept = false;
 }
 
-void LiveJournal::keepRead(const std::string& text, bool whole, const QString& ending)
+void LiveJournal::keepRead(journal::Cause cause, const std::string& text, bool whole,
+                           const QString& ending)
 {
     if (!m_journal)
         return;
@@ -22,6 +23,7 @@ void LiveJournal::keepRead(const std::string& text, bool whole, const QString& e
     journal::setKind(entry, whole ? journal::Kind::WholeFetch : journal::Kind::IncompleteFetch);
     entry.unit = m_unit;
     entry.ending = ending;
+    entry.cause = cause;
     keep(entry, QByteArray::fromStdString(text));
 }
 
@@ -33,6 +35,7 @@ void LiveJournal::keepLinesSent(const QStringList& lines, int notAcknowledged)
     journal::setKind(entry, notAcknowledged == 0 ? journal::Kind::LiveSend
                                                  : journal::Kind::IncompleteLiveSend);
     entry.unit = m_unit;
+    entry.cause = journal::Cause::LiveEdit;
     entry.ending = notAcknowledged == 0 ? tr("live mode: %1 lines sent").arg(lines.size())
                                         : tr("live mode: %1 lines sent, %2 not acknowledged")
                                               .arg(lines.size())

@@ -7,6 +7,8 @@
 
 #include "text/file_result.h"
 
+#include "journal/journal_entry.h"
+
 #include <QCoreApplication>
 #include <QPointer>
 #include <QString>
@@ -35,9 +37,10 @@ public:
 
     // Live mode starts towards `unit`, as the journal names it.
     void begin(const QString& unit);
-    // The unit's configuration `text`, read from it: whole, with `ending` saying when, or an
-    // incomplete fetch, with `ending` saying why.
-    void keepRead(const std::string& text, bool whole, const QString& ending);
+    // The unit's configuration `text`, read from it for `cause` (live start, a read while live,
+    // live end): whole, with `ending` saying when, or an incomplete fetch, with `ending` saying
+    // why.
+    void keepRead(journal::Cause cause, const std::string& text, bool whole, const QString& ending);
     // The lines the unit acknowledged, and how many it did not; once a session.
     void keepLinesSent(const QStringList& lines, int notAcknowledged);
 

@@ -106,11 +106,12 @@ void LiveSession::onFetched(const QString& text, bool whole, const QString& why)
     const bool wholeRead = whole && shortfall.isEmpty();
     // The start read and the read back are kept whatever follows, cut short or not.
     if (m_phase == LivePhase::Fetching || m_phase == LivePhase::ReadingBack)
-        m_journal.keepRead(found, wholeRead,
-                           !wholeRead ? shortfall
-                           : m_phase == LivePhase::Fetching
-                               ? tr("going live: the unit as found")
-                               : tr("live mode ended: the unit as read back"));
+        m_journal.keepRead(
+            m_phase == LivePhase::Fetching ? journal::Cause::LiveStart : journal::Cause::LiveEnd,
+            found, wholeRead,
+            !wholeRead                       ? shortfall
+            : m_phase == LivePhase::Fetching ? tr("going live: the unit as found")
+                                             : tr("live mode ended: the unit as read back"));
     if (m_stopping)
         return; // whoever stopped it ends live mode
     if (!wholeRead) {
@@ -202,7 +203,7 @@ void LiveSession::onReadAgain(const model::ConfigModel& unit, const std::string&
     m_checking = false;
     const bool changed = !model::compareConfigurations(m_picture.model(), unit).empty();
     if (changed) {
-        m_journal.keepRead(foundText, true,
+        m_journal.keepRead(journal::Cause::LiveRead, foundText, true,
                            tr("live mode: the unit read again, changed since it was last read"));
         m_picture.start(unit);
         m_sender.forgetSent();

@@ -72,8 +72,11 @@ UnitOutcome SiteRecords::settle(SiteMode mode, const SiteUnit& unit, const UnitR
     // from; what came from something else is not kept.
     text::FileResult kept;
     if (!reader.text().isEmpty() && reader.verdict() != Verdict::NotAUnit)
-        kept = keepFetch(m_journal, address, whole ? identityOf(unit, reader, fresh) : QString(),
-                         whole, reader.reason(), reader.text(), &entry);
+        kept = keepFetch(m_journal, address,
+                         mode == SiteMode::Backup ? journal::Cause::SiteBackup
+                                                  : journal::Cause::SiteVerify,
+                         whole ? identityOf(unit, reader, fresh) : QString(), whole,
+                         reader.reason(), reader.text(), &entry);
     warn(Record::Journal, kept);
 
     if (!whole) {

@@ -6,15 +6,16 @@
 
 namespace zel::session {
 
-text::FileResult keepFetch(journal::Journal& journal, const QString& unit, const QString& identity,
-                           bool whole, const QString& ending, const QByteArray& text,
-                           std::optional<journal::Entry>* entry)
+text::FileResult keepFetch(journal::Journal& journal, const QString& unit, journal::Cause cause,
+                           const QString& identity, bool whole, const QString& ending,
+                           const QByteArray& text, std::optional<journal::Entry>* entry)
 {
     journal::Entry fetch;
     journal::setKind(fetch, whole ? journal::Kind::WholeFetch : journal::Kind::IncompleteFetch);
     fetch.unit = unit;
     fetch.ending = whole ? QString() : ending;
     fetch.identity = identity;
+    fetch.cause = cause;
     text::FileResult kept = journal.record(fetch, text);
     if (kept.done() && entry)
         *entry = journal.newestFrom(unit);
@@ -83,9 +84,17 @@ const KnownUnit* entryUnit(const journal::Journal& journal, const UnitDirectory&
     if (const KnownUnit* known = directory.find(entry.identity))
         return known; // kept under its identity when it was made
 
-    const UnitFingerprint fingerprint = entryFingerprint(journal, entry);
-    if (fingerprint.isKnown())
-        return directory.lookingLike(fingerprint, entry.unit);
+    // Only a whole configuration tells a unit by what it holds. The parts sent (Send Selected,
+    // live mode's lines) and a read cut short name too little of it: they belong to the unit
+    // last reached at their address, as does a whole send that looks like no known unit.
+    const journal::Kind kind = journal::kindOf(entry);
+    if (kind == journal::Kind::WholeFetch || kind == journal::Kind::WholeSend) {
+        const UnitFingerprint fingerprint = entryFingerprint(journal, entry);
+        const KnownUnit* known =
+            fingerprint.isKnown() ? directory.lookingLike(fingerprint, entry.unit) : nullptr;
+        if (known || (fingerprint.isKnown() && kind == journal::Kind::WholeFetch))
+            return known; // a whole read of another unit belongs to none known
+    }
     return directory.lastReachedAt(entry.unit);
 }
 

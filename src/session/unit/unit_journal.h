@@ -13,11 +13,11 @@
 
 namespace zel::session {
 
-// Keeps a configuration read from `unit` (CR LF lines) under the unit's `identity` (empty when
-// not known); says why it could not be kept. `entry` gets the entry it became.
-text::FileResult keepFetch(journal::Journal& journal, const QString& unit, const QString& identity,
-                           bool whole, const QString& ending, const QByteArray& text,
-                           std::optional<journal::Entry>* entry = nullptr);
+// Keeps a configuration read from `unit` (CR LF lines) for `cause` under the unit's `identity`
+// (empty when not known); says why it could not be kept. `entry` gets the entry it became.
+text::FileResult keepFetch(journal::Journal& journal, const QString& unit, journal::Cause cause,
+                           const QString& identity, bool whole, const QString& ending,
+                           const QByteArray& text, std::optional<journal::Entry>* entry = nullptr);
 
 // What the journal's bound must keep for the units this computer knows, read from the unit
 // directory at `directoryPath`: every entry the directory names (a site unit's backup), and for
@@ -34,7 +34,9 @@ void protectKnownUnits(journal::Journal& journal,
 
 // An entry's fingerprint, from its text; not known when the text cannot be read.
 UnitFingerprint entryFingerprint(const journal::Journal& journal, const journal::Entry& entry);
-// The known unit an entry belongs to; nothing when none.
+// The known unit an entry belongs to: by its identity, else by what a whole configuration in it
+// holds, else (parts sent, a read cut short) the unit last reached at its address; nothing when
+// none.
 const KnownUnit* entryUnit(const journal::Journal& journal, const UnitDirectory& directory,
                            const journal::Entry& entry);
 

@@ -1,5 +1,6 @@
 #include "ui/history/history_dialog.h"
 
+#include "journal/visit_start.h"
 #include "ui/common/button_mnemonics.h"
 #include "ui/common/focus_return.h"
 
@@ -11,14 +12,28 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace zel::ui {
 
 namespace {
 
 constexpr int kEntryRole = Qt::UserRole;      // an entry's position in m_entries; none on unit rows
 constexpr int kCommitRole = Qt::UserRole + 1; // a commit's position in m_commits
+constexpr int kVisitRole = Qt::UserRole + 2;  // true on a unit's "Before this visit" row
 
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+
+// The row of `entry`, the `index`th of the entries shown, under `unit`.
+QTreeWidgetItem* entryRow(QTreeWidgetItem* unit, const journal::Entry& entry, int index)
+{
+    auto* item = new QTreeWidgetItem(
+        unit, {entryTimeText(entry), journal::causeText(entry.cause),
+               journal::kindText(journal::kindOf(entry)), QString::number(entry.configLines),
+               entry.kept ? HistoryDialog::tr("kept") : QString(), journal::endingText(entry)});
+    item->setData(0, kEntryRole, index);
+    return item;
+}
 
 } // namespace
 
@@ -52,7 +67,7 @@ HistoryDialog::HistoryDialog(QWidget* parent)
     m_keep->setCheckable(true);
     m_keep->setToolTip(tr("A kept entry is never dropped to make room in the journal"));
     m_list->setHeaderLabels(
-        {tr("Unit / time"), tr("What"), tr("Lines"), tr("Kept"), tr("How it ended")});
+        {tr("Unit / time"), tr("Why"), tr("What"), tr("Lines"), tr("Kept"), tr("How it ended")});
     m_list->setRootIsDecorated(true);
     m_list->header()->setStretchLastSection(true);
 
@@ -104,6 +119,7 @@ void HistoryDialog::showEntries(const QList<journal::Entry>& entries, const QStr
 {
     unsetCursor();
     const std::optional<journal::Entry> chosen = chosenEntry(); // chosen again if still there
+    const bool visitChosen = chosen && m_list->currentItem()->data(0, kVisitRole).toBool();
     const std::optional<session::HistoryCommit> chosenCommit = this->chosenCommit();
     m_entries = entries;
     m_commitsItem = nullptr; // cleared with the rest
@@ -120,6 +136,13 @@ void HistoryDialog::showEntries(const QList<journal::Entry>& entries, const QStr
             : tr("Every configuration read from or sent to a unit, kept in %1.").arg(shown));
     QList<QTreeWidgetItem*> units; // in the order their newest entry comes
     QTreeWidgetItem* chosenAgain = nullptr;
+    QTreeWidgetItem* newest = nullptr;
+    const QDate today = QDate::currentDate();
+    const auto indexOf = [&entries](const QString& file) {
+        return int(std::find_if(entries.begin(), entries.end(),
+                                [&](const journal::Entry& entry) { return entry.file == file; }) -
+                   entries.begin());
+    };
     for (int i = 0; i < entries.size(); ++i) {
         const journal::Entry& entry = entries[i];
         auto unit = std::find_if(units.begin(), units.end(), [&](QTreeWidgetItem* item) {
@@ -128,25 +151,46 @@ void HistoryDialog::showEntries(const QList<journal::Entry>& entries, const QStr
         if (unit == units.end()) {
             units << new QTreeWidgetItem(m_list, {entry.unit});
             unit = units.end() - 1;
+            // First in its group: what the unit held when this visit found it.
+            if (const std::optional<journal::Entry> start =
+                    journal::visitStart(entries, entry.unit, today)) {
+                QTreeWidgetItem* visit = entryRow(*unit, *start, indexOf(start->file));
+                visit->setText(kTimeColumn, tr("Before this visit: %1").arg(entryTimeText(*start)));
+                visit->setToolTip(kTimeColumn,
+                                  tr("What the unit held when this visit found it: its first "
+                                     "whole fetch today, else its newest one before today"));
+                visit->setData(0, kVisitRole, true);
+                if (visitChosen && chosen->file == start->file)
+                    chosenAgain = visit;
+            }
         }
-        auto* item = new QTreeWidgetItem(
-            *unit, {entryTimeText(entry), journal::kindText(journal::kindOf(entry)),
-                    QString::number(entry.configLines), entry.kept ? tr("kept") : QString(),
-                    journal::endingText(entry)});
-        item->setData(0, kEntryRole, i);
-        if (chosen && chosen->file == entry.file)
+        QTreeWidgetItem* item = entryRow(*unit, entry, i);
+        if (!newest)
+            newest = item;
+        if (!visitChosen && chosen && chosen->file == entry.file)
             chosenAgain = item;
     }
     addCommitRows(chosenCommit ? chosenCommit->commit : QString(),
                   !chosenCommit && entries.isEmpty());
     m_list->expandAll();
-    for (int column = 0; column < 4; ++column)
+    for (int column = 0; column < kEndingColumn; ++column)
         m_list->resizeColumnToContents(column);
     if (chosenAgain)
         m_list->setCurrentItem(chosenAgain);
-    else if (!units.isEmpty() && !chosenCommit)
-        m_list->setCurrentItem(units.front()->child(0));
+    else if (newest && !chosenCommit)
+        m_list->setCurrentItem(newest);
     updateButtons();
+}
+
+QTreeWidgetItem* HistoryDialog::visitStartItem(const QString& unit) const
+{
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* group = m_list->topLevelItem(i);
+        if (group != m_commitsItem && group->text(0) == unit && group->childCount() > 0 &&
+            group->child(0)->data(0, kVisitRole).toBool())
+            return group->child(0);
+    }
+    return nullptr;
 }
 
 void HistoryDialog::showCommits(const QString& heading,
@@ -175,13 +219,13 @@ void HistoryDialog::addCommitRows(const QString& chosen, bool chooseNewest)
         const session::HistoryCommit& commit = m_commits[i];
         // "Name <address>": the name alone in the row, the whole in its tool tip.
         const QString author = commit.author.section(QStringLiteral(" <"), 0, 0);
-        auto* item = new QTreeWidgetItem(m_commitsItem,
-                                         {commitTimeText(commit),
-                                          tr("commit %1 by %2").arg(commit.commit.left(7), author),
-                                          QString(), QString(), commit.subject});
+        auto* item = new QTreeWidgetItem(m_commitsItem);
+        item->setText(kTimeColumn, commitTimeText(commit));
+        item->setText(kKindColumn, tr("commit %1 by %2").arg(commit.commit.left(7), author));
+        item->setText(kEndingColumn, commit.subject);
         item->setData(0, kCommitRole, i);
-        item->setToolTip(1, commit.author);
-        item->setToolTip(4, commit.subject);
+        item->setToolTip(kKindColumn, commit.author);
+        item->setToolTip(kEndingColumn, commit.subject);
         if (commit.commit == chosen)
             chosenAgain = item;
     }

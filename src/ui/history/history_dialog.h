@@ -1,12 +1,15 @@
 #pragma once
 // "History...": the unit journal, grouped by unit, newest first within a unit and the unit used
-// last on top, each entry with what it is and whether it is kept. For the chosen entry: "Open"
-// it into the editor, "Compare" it with the configuration being edited, "Restore to Unit", or
-// "Keep" it from the journal's bound. A partial send holds only what was sent: it is neither
-// opened nor restored as a whole configuration, and the dialog says why. For a site's unit the
-// commits of its site's history are listed too, in a group of their own on top (when made, by
-// whom, the message's first line), with Open, Compare and Restore to Unit as for an entry. The
-// window does each; the dialog only says which entry or commit was chosen.
+// last on top, each entry with its time to the second, why it was made, what it is and whether
+// it is kept. Each unit's group opens with "Before this visit: <time>": the entry of what the
+// unit held when this visit found it (journal::visitStart()), so that what the visit changed is
+// one choice away. For the chosen entry: "Open" it into the editor, "Compare" it with the
+// configuration being edited, "Restore to Unit", or "Keep" it from the journal's bound. A partial
+// send holds only what was sent: it is neither opened nor restored as a whole configuration, and
+// the dialog says why. For a site's unit the commits of its site's history are listed too, in a
+// group of their own on top (when made, by whom, the message's first line), with Open, Compare
+// and Restore to Unit as for an entry. The window does each; the dialog only says which entry or
+// commit was chosen.
 
 #include "journal/journal_entry.h"
 #include "session/site/site_history.h"
@@ -24,6 +27,15 @@ namespace zel::ui {
 class HistoryDialog : public QDialog {
     Q_OBJECT
 public:
+    enum Column {
+        kTimeColumn,
+        kCauseColumn,
+        kKindColumn,
+        kLinesColumn,
+        kKeptColumn,
+        kEndingColumn
+    };
+
     explicit HistoryDialog(QWidget* parent = nullptr);
 
     // The journal is being read: a busy cursor and a note until showEntries().
@@ -43,6 +55,9 @@ public:
     QLabel* noteLabel() const { return m_note; }
     // The entry chosen in the list; nothing when a unit's row or nothing is chosen.
     std::optional<journal::Entry> chosenEntry() const;
+    // The "Before this visit" row of `unit`'s group; null when the journal holds no whole fetch
+    // of it that day or before.
+    QTreeWidgetItem* visitStartItem(const QString& unit) const;
 
     // The commits of a site's unit (newest first), under `heading`; none hides their group.
     // `note` says why there are none, or that they are still being listed; empty hides it.

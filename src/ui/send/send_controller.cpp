@@ -34,9 +34,13 @@ SendController::SendController(SendWindowSide window, QObject* parent)
         m_exporting = m_kind;
         if (m_kind == Kind::Restore) // whatever it held of an export before, it takes the entry
             m_window.configuration.unitOverwritten(link.journalUnit().toStdString());
-        link.exportConfiguration(text::fromLatin1(lines), m_kind == Kind::Selected
-                                                              ? LinkController::Send::Partial
-                                                              : LinkController::Send::Whole);
+        const bool selected = m_kind == Kind::Selected;
+        link.exportConfiguration(text::fromLatin1(lines),
+                                 selected ? LinkController::Send::Partial
+                                          : LinkController::Send::Whole,
+                                 selected                  ? journal::Cause::SendSelected
+                                 : m_kind == Kind::Restore ? journal::Cause::Restore
+                                                           : journal::Cause::Export);
         if (!link.isTransferRunning())
             m_exporting.reset();
     };

@@ -63,6 +63,9 @@ SiteWindow* SiteController::showSiteWindow()
         HistoryController& history = m_window.history;
         m_siteWindow = new SiteWindow(m_window.prompts(), &m_window.window);
         m_siteWindow->setJournalWork(m_window.link.journalWork());
+        // An entry kept of a transfer (a restore, a send from the editor): its History follows.
+        connect(&m_window.link, &LinkController::entryRecorded, m_siteWindow,
+                &SiteWindow::refreshHistory);
         connect(m_siteWindow, &SiteWindow::openUnitRequested, this, &SiteController::openSiteUnit);
         connect(m_siteWindow, &SiteWindow::openEntryRequested, &history,
                 &HistoryController::openEntry);
@@ -165,8 +168,10 @@ void SiteController::tellUnitNames()
 
 void SiteController::showLiveUnit()
 {
-    if (m_siteWindow)
-        m_siteWindow->showLiveUnit(m_window.liveUnit());
+    if (!m_siteWindow)
+        return;
+    m_siteWindow->showLiveUnit(m_window.liveUnit());
+    m_siteWindow->refreshHistory(); // live mode's reads and lines are in the journal
 }
 
 void SiteController::openSiteUnit(const std::optional<journal::Entry>& backup,

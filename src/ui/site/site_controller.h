@@ -79,7 +79,7 @@ public slots:
     // it), with the link set to the unit; the editor comes to the front, naming the unit.
     void openSiteUnit(const std::optional<zel::journal::Entry>& backup,
                       const zel::session::SiteLink& link);
-    // Live mode started or ended: the rows say on which unit.
+    // Live mode started or ended: the rows say on which unit, the History what it kept.
     void showLiveUnit();
 
 signals:

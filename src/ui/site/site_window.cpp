@@ -7,7 +7,6 @@
 #include "ui/site/last_backup_lookup.h"
 #include "ui/site/site_file_reader.h"
 #include "ui/site/site_table.h"
-#include "ui/site/unit_history_listing.h"
 #include "ui/transfer/background_queue.h"
 
 #include <QCloseEvent>
@@ -307,6 +306,7 @@ void SiteWindow::onRunFinished()
         summary += QStringLiteral("; ") + warning;
     m_summary->setText(summary);
     m_table->runFinished(); // runFinished() once the rows show what the run wrote
+    refreshHistory();       // the run's reads are in the journal now
     updateActions();
 }
 
@@ -366,11 +366,11 @@ void SiteWindow::showChosenHistory()
         m_history->setRestoreEnabled(true);
         connect(m_history, &HistoryDialog::openRequested, this, &SiteWindow::openEntryRequested);
         connect(m_history, &HistoryDialog::compareRequested, this, &SiteWindow::compareRequested);
+        m_historyListing = new UnitHistoryListing(*m_journalWork, m_history);
         connect(m_history, &HistoryDialog::keepRequested, this,
                 [this](const journal::Entry& entry, bool kept) {
                     emit keepRequested(entry, kept);
-                    // The entry's mark, as the journal holds it once marked.
-                    listUnitHistory(*m_journalWork, m_historyUnit, m_history);
+                    m_historyListing->refresh(); // the mark, as the journal holds it once marked
                 });
         m_historyCommits = new UnitCommitsController(m_history);
         emit historyCommitsMade(m_historyCommits);
@@ -381,9 +381,8 @@ void SiteWindow::showChosenHistory()
             [this, link = unit.link](const journal::Entry& entry) {
                 emit restoreRequested(entry, link);
             });
-    m_historyUnit = unit;
     m_history->setWindowTitle(tr("History of %1").arg(unit.name));
-    listUnitHistory(*m_journalWork, unit, m_history);
+    m_historyListing->list(unit);
     QString why; // read by show() once the place is known
     m_historyCommits->show(session::unitHistoryPlace(m_path, m_site, unit.name, {}, why), why);
     m_history->show();

@@ -4,8 +4,9 @@
 // over every unit (see session::SiteRun), the rows following as each unit ends; per row, "Open"
 // brings the unit's last backup into the editor with the link set to the unit, "Compare" compares
 // that backup with the configuration being edited, and "History" lists the unit's journal
-// entries, whatever address they were made at, and its commits in the site's history. The
-// editor does the opening, comparing and restoring; this window says which unit and entry.
+// entries, whatever address they were made at (listed again as the journal keeps more), and its
+// commits in the site's history. The editor does the opening, comparing and restoring; this
+// window says which unit and entry.
 
 #include "journal/journal_entry.h"
 #include "session/restore/unit_history.h"
@@ -13,6 +14,7 @@
 #include "session/site/site_run.h"
 #include "ui/history/unit_commits_controller.h"
 #include "ui/report/site_report_controller.h"
+#include "ui/site/unit_history_listing.h"
 #include "ui/transfer/background_queue.h"
 
 #include <QMainWindow>
@@ -93,6 +95,12 @@ public slots:
     void showChosenHistory();
     // The rows' backup, change and result columns again from the unit directory.
     void refreshRows();
+    // The journal may hold more: the History dialog, when shown, lists its unit again.
+    void refreshHistory()
+    {
+        if (m_historyListing)
+            m_historyListing->refresh();
+    }
 
 signals:
     // Open: the unit's last backup (nothing when it has none) into the editor, its link chosen.
@@ -148,7 +156,7 @@ private:
     BackgroundQueue* m_journalWork; // its own until the window gives its journal's
     SiteFileReader* m_reader;
     UnitCommitsController* m_historyCommits = nullptr;
-    session::SiteUnit m_historyUnit; // the unit whose history the dialog shows
+    UnitHistoryListing* m_historyListing = nullptr; // the dialog's entries, of the unit it shows
     std::unique_ptr<session::SiteRun> m_run;
     SiteReportController m_reports{*this};
 };

@@ -10,18 +10,31 @@
 
 namespace zel::ui {
 
-void listUnitHistory(BackgroundQueue& work, const session::SiteUnit& unit, HistoryDialog* dialog)
+UnitHistoryListing::UnitHistoryListing(BackgroundQueue& work, HistoryDialog* dialog)
+    : QObject(dialog), m_work(work), m_dialog(dialog)
 {
-    dialog->showReading();
+}
+
+void UnitHistoryListing::list(const session::SiteUnit& unit)
+{
+    m_unit = unit;
+    m_dialog->showReading();
     // The default folders are found on this thread: finding them borrows the application's name.
-    work.run([unit, journal = journal::Journal(), directory = session::UnitDirectory::defaultPath(),
-              dialog = QPointer<HistoryDialog>(dialog)]() -> BackgroundQueue::Answer {
+    m_work.run([unit, journal = journal::Journal(),
+                directory = session::UnitDirectory::defaultPath(),
+                dialog = QPointer<HistoryDialog>(m_dialog)]() -> BackgroundQueue::Answer {
         return
             [entries = historyOfUnit(unit, journal, directory), folder = journal.folder(), dialog] {
                 if (dialog)
                     dialog->showEntries(entries, folder);
             };
     });
+}
+
+void UnitHistoryListing::refresh()
+{
+    if (m_dialog->isVisible())
+        list(m_unit);
 }
 
 } // namespace zel::ui

@@ -142,7 +142,7 @@ void LinkController::fetch(Purpose purpose)
     run(new link::FileImportTransfer(path), purpose, link::filePeerText(path));
 }
 
-void LinkController::exportConfiguration(const QStringList& lines, Send kind)
+void LinkController::exportConfiguration(const QStringList& lines, Send kind, journal::Cause cause)
 {
     if (isTransferRunning())
         return;
@@ -161,6 +161,7 @@ void LinkController::exportConfiguration(const QStringList& lines, Send kind)
         auto* transfer = new link::ExportTransfer(makeChannel(), lines, m_settings);
         m_exportLines = lines;
         m_exportKind = kind;
+        m_exportCause = cause;
         m_exportLine = 0;
         connect(transfer, &link::Transfer::progress, this,
                 [this](int line, int) { m_exportLine = line; });
@@ -276,6 +277,9 @@ void LinkController::onFetchFinished(link::FetchTransfer* transfer)
                 : incomplete;
         entry.whole = outcome == TransferOutcome::Completed && shortfall.isEmpty();
         entry.ending = shortfall;
+        entry.cause = m_purpose == Purpose::Import       ? journal::Cause::Import
+                      : m_purpose == Purpose::Comparison ? journal::Cause::Compare
+                                                         : journal::Cause::AsFound;
         keepInJournal(entry, text);
     }
     if (!m_windowClosing) {
@@ -318,6 +322,7 @@ void LinkController::onExportFinished(link::Transfer* transfer)
         entry.direction = journal::Direction::ToUnit;
         entry.whole = outcome == TransferOutcome::Completed;
         entry.partial = m_exportKind == Send::Partial;
+        entry.cause = m_exportCause;
         if (!entry.whole)
             entry.ending = link::sendEnding(outcome, m_exportLine, int(m_exportLines.size()),
                                             sent->lastAcknowledgedLine());
@@ -337,11 +342,15 @@ void LinkController::keepInJournal(journal::Entry entry, const QString& text)
     m_journalWork.run([this, journal = m_journal, entry,
                        bytes = receivedText.toLatin1()]() mutable -> BackgroundQueue::Answer {
         const QString error = journal.record(entry, bytes).text;
-        if (error.isEmpty())
-            return {};
         // Answered on the window's thread, and only while the controller lives.
-        return [this, error] {
-            if (m_journalFailureSaid || m_windowClosing)
+        return [this, error, unit = entry.unit] {
+            if (m_windowClosing)
+                return;
+            if (error.isEmpty()) {
+                emit entryRecorded(unit);
+                return;
+            }
+            if (m_journalFailureSaid)
                 return;
             m_journalFailureSaid = true;
             emit statusText(m_lastStatus + tr("; the journal cannot be written (%1)").arg(error));

@@ -115,8 +115,10 @@ public slots:
     // Chooses File Mode, then imports the file at `path` as if it had been chosen in the open
     // dialog.
     void importFile(const QString& path);
-    // Delivers `lines` (the writer's text) over the chosen link.
-    void exportConfiguration(const QStringList& lines, Send kind = Send::Whole);
+    // Delivers `lines` (the writer's text) over the chosen link; the journal keeps them as sent
+    // for `cause` (an export, Send Selected, a restore).
+    void exportConfiguration(const QStringList& lines, Send kind = Send::Whole,
+                             journal::Cause cause = journal::Cause::Export);
     // Fetches a configuration to compare with, leaving the configuration text box as it is:
     // the unit's over the chosen link, or in File Mode a file's. Ends with comparisonFetched()
     // when something came, or after showing why not.
@@ -156,6 +158,8 @@ signals:
     void statusText(const QString& text);
     // For the log text box ("Using host: ...").
     void logLine(const QString& line);
+    // The journal has kept an entry of a transfer with `unit` (as journalUnit() names it).
+    void entryRecorded(const QString& unit);
     // A link mode item was chosen; the mode changes right after.
     void linkModeChanging();
 
@@ -188,6 +192,7 @@ private:
     QString m_lastStatus;      // the status text shown last
     QStringList m_exportLines; // the export running or last run
     Send m_exportKind = Send::Whole;
+    journal::Cause m_exportCause = journal::Cause::Export;
     int m_exportLine = 0; // the line it sent last, from 1
     journal::Journal m_journal;
     bool m_journalFailureSaid = false;

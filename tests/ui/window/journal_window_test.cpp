@@ -90,8 +90,10 @@ TEST(JournalInTheWindow, KeepsEveryTransferWithAUnitWholeOrNot)
         EXPECT_EQ(newest.unit, w.link.journalUnit());
         EXPECT_TRUE(journal::summaryText(newest).startsWith(c.ending))
             << journal::summaryText(newest).toStdString();
+        EXPECT_EQ(newest.cause, exporting ? journal::Cause::Export : journal::Cause::Import);
         if (exporting) {
             EXPECT_EQ(newest.configLines, 497);
+            EXPECT_EQ(entries[1].cause, journal::Cause::AsFound) << "the read before it";
         }
     }
 }
@@ -111,17 +113,27 @@ TEST(JournalInTheWindow, HistoryOpensComparesAndRestoresAnEntry)
     ASSERT_TRUE(w.journalSettled());
     ui::HistoryDialog* history = w.window.history()->dialog();
     ASSERT_NE(history, nullptr);
+    using D = ui::HistoryDialog;
     const QTreeWidgetItem* unitRow = history->list()->topLevelItem(0);
     ASSERT_EQ(unitRow->text(0), w.link.journalUnit());
-    ASSERT_GE(unitRow->childCount(), 2);
-    EXPECT_EQ(unitRow->child(0)->text(1), "whole send"); // newest first
-    history->list()->setCurrentItem(unitRow->child(1));  // what the unit held first
+    // Newest first, each saying why it was made, after what the unit held when this visit found
+    // it: the import, the day's first read, not the export's read of it.
+    const QList<journal::Entry> made = w.link.journal().entries();
+    const auto time = [&made](int i) { return ui::entryTimeText(made[i]); };
+    EXPECT_EQ(columnTexts(unitRow, D::kTimeColumn),
+              (QStringList{"Before this visit: " + time(2), time(0), time(1), time(2)}));
+    EXPECT_EQ(columnTexts(unitRow, D::kCauseColumn),
+              (QStringList{"import", "export", "as found before a send", "import"}));
+    EXPECT_EQ(history->list()->currentItem(), unitRow->child(1)) << "the newest entry";
+    history->list()->setCurrentItem(history->visitStartItem(w.link.journalUnit()));
+    ASSERT_EQ(history->chosenEntry()->file, made[2].file);
 
-    // Kept from the journal's bound, and shown so.
+    // Kept from the journal's bound, and shown so; the visit's row stays chosen.
     history->keepButton()->click();
     ASSERT_TRUE(w.journalSettled());
-    EXPECT_TRUE(w.link.journal().entries()[1].kept);
-    EXPECT_EQ(history->list()->currentItem()->text(3), "kept");
+    EXPECT_TRUE(w.link.journal().entries()[2].kept);
+    EXPECT_EQ(history->list()->currentItem(), history->visitStartItem(w.link.journalUnit()));
+    EXPECT_EQ(history->list()->currentItem()->text(D::kKeptColumn), "kept");
     EXPECT_TRUE(history->keepButton()->isChecked());
 
     history->compareButton()->click();
@@ -145,7 +157,9 @@ TEST(JournalInTheWindow, HistoryOpensComparesAndRestoresAnEntry)
     EXPECT_EQ(w.prompts->confirmations.size(), 1);
     const QList<journal::Entry> entries = w.link.journal().entries();
     EXPECT_TRUE(journal::summaryText(entries[0]).startsWith("whole send"));
+    EXPECT_EQ(entries[0].cause, journal::Cause::Restore);
     EXPECT_TRUE(journal::summaryText(entries[1]).startsWith("whole fetch"));
+    EXPECT_EQ(entries[1].cause, journal::Cause::AsFound);
     EXPECT_TRUE(w.link.journal().text(entries[1])->contains("[NO1\"Hall\"]"));
     EXPECT_EQ(w.window.model().zoneName(1), "Hall");
 
@@ -218,8 +232,12 @@ TEST(JournalInTheWindow, SendSelectedSendsTheCheckedRowsAndComparesAgain)
         w.window.historyAction()->trigger();
         ASSERT_TRUE(w.journalSettled());
         ui::HistoryDialog* history = w.window.history()->dialog();
-        history->list()->setCurrentItem(history->list()->topLevelItem(0)->child(1));
-        EXPECT_EQ(history->list()->currentItem()->text(1), "partial send");
+        // After the visit's row, newest first: the fetch again, what was sent, the read before.
+        const QTreeWidgetItem* unitRow = history->list()->topLevelItem(0);
+        EXPECT_EQ(columnTexts(unitRow, ui::HistoryDialog::kCauseColumn, 1),
+                  (QStringList{"compare", "Send Selected", "as found before a send", "compare"}));
+        history->list()->setCurrentItem(unitRow->child(2));
+        EXPECT_EQ(history->list()->currentItem()->text(2), "partial send");
         EXPECT_FALSE(history->openButton()->isEnabled() || history->restoreButton()->isEnabled());
         EXPECT_TRUE(history->noteLabel()->isVisibleTo(history));
         const QStringList editing = writerLines(w.window);

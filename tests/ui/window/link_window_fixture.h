@@ -20,6 +20,7 @@
 #include <QSignalSpy>
 #include <QString>
 #include <QTest>
+#include <QTreeWidgetItem>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -43,6 +44,15 @@ inline void expectOne(const QStringList& said, const QString& part)
     if (!said.isEmpty() && !part.isEmpty()) {
         EXPECT_TRUE(said[0].contains(part)) << said[0].toStdString();
     }
+}
+
+// The texts of `column` in the rows under `group`, from its row `from` on.
+inline QStringList columnTexts(const QTreeWidgetItem* group, int column, int from = 0)
+{
+    QStringList texts;
+    for (int i = from; group && i < group->childCount(); ++i)
+        texts << group->child(i)->text(column);
+    return texts;
 }
 
 // The box's lines as it holds them, non-breaking spaces included.

@@ -7,6 +7,8 @@
 #include "link/absent_units.h"
 #include "link/zelsim_process.h"
 #include "session/site/history_unit_file.h"
+#include "ui/compare/compare_dialog.h"
+#include "ui/compare/unit_comparison.h"
 #include "ui/history/history_controller.h"
 #include "ui/history/history_dialog.h"
 #include "ui/live/live_controller.h"
@@ -73,7 +75,7 @@ TEST(SiteWindow, BacksUpItsUnitsAndOpensListsAndEditsThem)
     site->historyButton()->click();
     ASSERT_TRUE(w.journalSettled());
     ASSERT_NE(site->historyDialog(), nullptr);
-    EXPECT_EQ(site->historyDialog()->list()->topLevelItem(0)->childCount(), 1);
+    EXPECT_EQ(site->historyDialog()->list()->topLevelItem(0)->childCount(), 2) << "visit, backup";
     // Keep there marks the entry, the window's own History never shown.
     QTreeWidget* entries = site->historyDialog()->list();
     entries->setCurrentItem(entries->topLevelItem(0)->child(0));
@@ -94,6 +96,21 @@ TEST(SiteWindow, BacksUpItsUnitsAndOpensListsAndEditsThem)
             << w.prompts->errors.join('\n').toStdString();
         EXPECT_EQ(liveColumn(1), "off");
     }
+    // The History shown follows what the journal keeps of the unit, without being opened again:
+    // a comparison and the rows sent from it, a part alone, are listed as they are kept.
+    w.window.model().setZoneName(1, "Hall");
+    ASSERT_TRUE(w.runToEnd(w.window.compareAction()));
+    w.window.comparison()->dialog()->sendButton()->click();
+    ASSERT_TRUE(waitUntil([&] { return !w.window.unitWorkPending(); }, 20000));
+    const QStringList causes = {"compare", "Send Selected", "as found before a send", "compare",
+                                "site backup"};
+    const auto listed = [entries] { // after the visit's row
+        return columnTexts(entries->topLevelItem(0), ui::HistoryDialog::kCauseColumn, 1);
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listed() == causes; }, 20000))
+        << listed().join(", ").toStdString();
+    EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
+
     rows->selectRow(1);
     site->compareButton()->click();
     ASSERT_TRUE(w.journalSettled());
@@ -217,9 +234,10 @@ TEST(SiteHistoryWindow, ListsAUnitsCommitsAndRestoresOneReadingTheUnitFirst)
     ASSERT_EQ(commits->childCount(), 2);
     EXPECT_TRUE(commits->text(0).startsWith("Bar: commits in the site's history"));
     const QTreeWidgetItem* first = commits->child(1);
-    EXPECT_TRUE(first->text(1).startsWith("commit ")) << first->text(1).toStdString();
-    EXPECT_TRUE(first->text(1).endsWith(" by Installer")) << first->text(1).toStdString();
-    EXPECT_EQ(first->text(4), "hotel: 1 new (Bar)");
+    const QString commitText = first->text(2); // the rows are made again as the journal grows
+    EXPECT_TRUE(commitText.startsWith("commit ")) << commitText.toStdString();
+    EXPECT_TRUE(commitText.endsWith(" by Installer")) << commitText.toStdString();
+    EXPECT_EQ(first->text(5), "hotel: 1 new (Bar)");
     EXPECT_EQ(history->list()->currentItem(), commits->child(0)) << "the newest, on a new laptop";
 
     // Restore to Unit of the first backup: the unit is read (and journaled) before it is sent.
@@ -231,7 +249,7 @@ TEST(SiteHistoryWindow, ListsAUnitsCommitsAndRestoresOneReadingTheUnitFirst)
     ASSERT_TRUE(waitUntil([&] { return !w.window.unitWorkPending(); }, 30000));
     ASSERT_TRUE(w.journalSettled());
     expectOne(w.prompts->confirmations,
-              "kept in the site's history at commit " + first->text(1).mid(7, 7));
+              "kept in the site's history at commit " + commitText.mid(7, 7));
     const QList<journal::Entry> entries = w.link.journal().entries();
     ASSERT_EQ(entries.size(), 2);
     EXPECT_EQ(entries[0].direction, journal::Direction::ToUnit);
