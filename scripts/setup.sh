@@ -22,6 +22,7 @@ developer_packages=(
   poppler-utils # the report tests read the PDF's text; the user guide's report picture
   git # the site history tests keep units' files in repositories
   qt6-l10n-tools python3 # the translation catalogue template and its check of texts outside tr()
+  xvfb xauth dbus-daemon at-spi2-core python3-pyatspi # what a screen reader reads of the window
 )
 packages=("${build_packages[@]}" "${package_packages[@]}")
 [ "${ZEL_SETUP:-}" = package ] || packages+=("${developer_packages[@]}")
