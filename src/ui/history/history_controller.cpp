@@ -23,10 +23,18 @@ HistoryController::HistoryController(HistoryWindowSide window, QObject* parent)
 {
 }
 
+void HistoryController::setUnitNames(std::function<QString(const QString& unit)> names)
+{
+    m_unitNames = std::move(names);
+    if (m_dialog)
+        m_dialog->setUnitNames(m_unitNames);
+}
+
 void HistoryController::showHistory()
 {
     if (!m_dialog) {
         m_dialog = new HistoryDialog(&m_window.window);
+        m_dialog->setUnitNames(m_unitNames);
         connect(m_dialog, &HistoryDialog::openRequested, this, &HistoryController::openEntry);
         connect(m_dialog, &HistoryDialog::compareRequested, this, &HistoryController::compareEntry);
         connect(m_dialog, &HistoryDialog::restoreRequested, this, &HistoryController::restoreEntry);

@@ -58,6 +58,8 @@ public:
 
     // The "History" dialog; null before it was first shown.
     HistoryDialog* dialog() const { return m_dialog; }
+    // How the dialog heads a unit's entries: by the open site's name for it (HistoryDialog).
+    void setUnitNames(std::function<QString(const QString& unit)> names);
     // "Restore to Unit" follows the link and whether the unit is busy.
     void updateCommands();
 
@@ -89,6 +91,7 @@ private:
 
     HistoryWindowSide m_window;
     HistoryDialog* m_dialog = nullptr;
+    std::function<QString(const QString& unit)> m_unitNames;
     // The commits of the site's unit the link reaches, in the History dialog.
     UnitCommitsController* m_commits = nullptr;
 };

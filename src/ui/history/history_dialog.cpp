@@ -21,6 +21,7 @@ namespace {
 constexpr int kEntryRole = Qt::UserRole;      // an entry's position in m_entries; none on unit rows
 constexpr int kCommitRole = Qt::UserRole + 1; // a commit's position in m_commits
 constexpr int kVisitRole = Qt::UserRole + 2;  // true on a unit's "Before this visit" row
+constexpr int kUnitRole = Qt::UserRole + 3;   // a group's unit, as the journal names it
 
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
@@ -146,10 +147,13 @@ void HistoryDialog::showEntries(const QList<journal::Entry>& entries, const QStr
     for (int i = 0; i < entries.size(); ++i) {
         const journal::Entry& entry = entries[i];
         auto unit = std::find_if(units.begin(), units.end(), [&](QTreeWidgetItem* item) {
-            return item->text(0) == entry.unit;
+            return item->data(0, kUnitRole).toString() == entry.unit;
         });
         if (unit == units.end()) {
-            units << new QTreeWidgetItem(m_list, {entry.unit});
+            const QString name = m_unitNames ? m_unitNames(entry.unit) : QString();
+            units << new QTreeWidgetItem(
+                m_list, {name.isEmpty() ? entry.unit : tr("%1 (%2)").arg(name, entry.unit)});
+            units.back()->setData(0, kUnitRole, entry.unit);
             unit = units.end() - 1;
             // First in its group: what the unit held when this visit found it.
             if (const std::optional<journal::Entry> start =
@@ -186,8 +190,8 @@ QTreeWidgetItem* HistoryDialog::visitStartItem(const QString& unit) const
 {
     for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
         QTreeWidgetItem* group = m_list->topLevelItem(i);
-        if (group != m_commitsItem && group->text(0) == unit && group->childCount() > 0 &&
-            group->child(0)->data(0, kVisitRole).toBool())
+        if (group != m_commitsItem && group->data(0, kUnitRole).toString() == unit &&
+            group->childCount() > 0 && group->child(0)->data(0, kVisitRole).toBool())
             return group->child(0);
     }
     return nullptr;

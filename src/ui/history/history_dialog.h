@@ -44,6 +44,10 @@ public:
     void showEntries(const QList<journal::Entry>& entries, const QString& folder);
     // Restore needs a serial or telnet link: off in File Mode and while a transfer runs.
     void setRestoreEnabled(bool enabled);
+    // The site's name for the unit the journal names `unit` ("Lobby"); empty for a unit of no
+    // open site. A unit's group is headed "Lobby (tcp:192.0.2.10:23)" with it.
+    using UnitNames = std::function<QString(const QString& unit)>;
+    void setUnitNames(UnitNames names) { m_unitNames = std::move(names); }
 
     QTreeWidget* list() const { return m_list; }
     QPushButton* openButton() const { return m_open; }
@@ -84,6 +88,7 @@ private:
     // hash) is chosen again, else the newest when `chooseNewest`.
     void addCommitRows(const QString& chosen, bool chooseNewest);
 
+    UnitNames m_unitNames;
     QLabel* m_folder;
     QTreeWidget* m_list;
     QPushButton* m_open;

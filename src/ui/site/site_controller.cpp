@@ -18,6 +18,14 @@ namespace zel::ui {
 SiteController::SiteController(SiteWindowSide window, QObject* parent)
     : QObject(parent), m_window(std::move(window))
 {
+    // History heads a unit of the open site by the site's name for it.
+    m_window.history.setUnitNames([this](const QString& unit) {
+        if (m_siteWindow)
+            for (const session::SiteUnit& siteUnit : m_siteWindow->site().units)
+                if (siteUnit.link.unitName() == unit)
+                    return siteUnit.name;
+        return QString();
+    });
 }
 
 void SiteController::setPrompts(UserPrompts& prompts)

@@ -6,6 +6,8 @@
 #include "link/zelsim_process.h"
 #include "ui/compare/compare_dialog.h"
 #include "ui/compare/unit_comparison.h"
+#include "ui/history/history_controller.h"
+#include "ui/history/history_dialog.h"
 #include "ui/site/add_found_units_dialog.h"
 #include "ui/site/find_units_dialog.h"
 #include "ui/site/site_controller.h"
@@ -111,6 +113,17 @@ TEST(SiteVisit, FindAddBackUpOpenEditAndSendSelectedToOneOfThreeUnits)
     compared->sendButton()->click();
     ASSERT_TRUE(waitUntil([&] { return !w.window.unitWorkPending(); }, 30000));
     EXPECT_TRUE(w.prompts->errors.isEmpty()) << w.prompts->errors.join('\n').toStdString();
+
+    // History heads the Lobby's entries by its name, each saying why it was made (Compare reads
+    // the unit again once the rows are sent).
+    w.window.historyAction()->trigger();
+    ASSERT_TRUE(w.journalSettled());
+    const QList<QTreeWidgetItem*> lobbyGroup =
+        w.window.history()->dialog()->list()->findItems(named, Qt::MatchExactly);
+    ASSERT_EQ(lobbyGroup.size(), 1);
+    EXPECT_EQ(columnTexts(lobbyGroup[0], ui::HistoryDialog::kCauseColumn, 1),
+              (QStringList{"compare", "Send Selected", "as found before a send", "compare",
+                           "site backup"}));
 
     // 6. The handover: the unit's report is named by it; the site's lists the three units, the
     // Lobby with the one change its visit made (measured from its backup of this morning).
