@@ -35,6 +35,7 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSlider>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -58,6 +59,22 @@ bool save(QWidget& widget, const QDir& dir, const QString& name)
     if (widget.grab().save(dir.filePath(name)))
         return true;
     std::fprintf(stderr, "zelshots: cannot write %s\n", qPrintable(dir.filePath(name)));
+    return false;
+}
+
+// The focus frame a user going by keys sees: on the 125 Hz band of the zone's EQ.
+bool saveFocusPicture(zel::ui::MainWindow& window, const QDir& dir)
+{
+    for (int i = 0; i < window.tabs()->count(); ++i)
+        if (window.tabs()->tabText(i).remove(u'&') == QStringLiteral("Zone Audio Controls"))
+            window.tabs()->setCurrentIndex(i);
+    window.activateWindow();
+    for (QSlider* slider : window.tabs()->currentWidget()->findChildren<QSlider*>())
+        if (slider->isVisible() && slider->accessibleName().endsWith(QStringLiteral("125Hz"))) {
+            slider->setFocus(Qt::TabFocusReason);
+            return save(*slider->parentWidget(), dir, QStringLiteral("18-focus.png"));
+        }
+    std::fprintf(stderr, "zelshots: no 125 Hz band to picture the focus on\n");
     return false;
 }
 
@@ -128,6 +145,7 @@ int main(int argc, char* argv[])
         window.tabs()->setCurrentIndex(i);
         ok = save(window, dir, fileNameFor(i, window.tabs()->tabText(i))) && ok;
     }
+    ok = saveFocusPicture(window, dir) && ok;
 
     // Copy Zone Settings from zone 4, as the dialog is filled in; the prompts go back after.
     auto pictured = std::make_unique<PicturePrompts>(&window, dir);

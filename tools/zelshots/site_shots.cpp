@@ -101,6 +101,8 @@ bool saveSitePictures(zel::ui::MainWindow& window,
                     unitNamed("Zone Name 1", "Source Name 1", true, "0.0.0.0"),
                     true,
                     {}});
+    for (int row = 0; row < find->results()->rowCount(); ++row) // ticked to be added to a site
+        find->results()->item(row, 0)->setCheckState(Qt::Checked);
     ok = save(*find, QStringLiteral("17-find-units.png")) && ok;
     find->close();
     return ok;
