@@ -56,18 +56,23 @@ QString browserStyleSheet()
         "@page { margin: 15mm; }\n");
 }
 
-ReportDocument buildReport(const ReportRequest& request)
+void writeConfiguration(ReportWriter& out, const model::ConfigModel& configuration)
 {
-    const model::ConfigModel& configuration = *request.configuration;
-    ReportWriter out;
-    writeSummary(out, request);
-    writeConfigurationHeading(out);
     writeNames(out, configuration);
     writeZoneAudio(out, configuration);
     writePresets(out, configuration);
     writeFavorites(out, configuration);
     writeGroups(out, configuration);
     writeUnitSettings(out, configuration);
+}
+
+ReportDocument buildReport(const ReportRequest& request)
+{
+    const model::ConfigModel& configuration = *request.configuration;
+    ReportWriter out;
+    writeSummary(out, request);
+    writeConfigurationHeading(out);
+    writeConfiguration(out, configuration);
     ReportDocument document = out.take();
     const QString site = request.particulars.site.trimmed();
     const QString shown = request.shownUnit();

@@ -40,15 +40,9 @@ void writeSiteSummary(ReportWriter& out, const SiteReportRequest& request)
                 .arg(request.units.size() == 1
                          ? ReportText::tr("Site report of one unit")
                          : ReportText::tr("Site report of %1 units").arg(request.units.size())));
-    out.beginTable({}, QStringLiteral("facts"));
-    const auto fact = [&](const QString& label, const QString& text) {
-        if (!text.trimmed().isEmpty())
-            out.row({label, htmlOf(text.trimmed())});
-    };
-    fact(ReportText::tr("Site"), who.site);
-    fact(ReportText::tr("Client"), who.client);
-    fact(ReportText::tr("Installer"), who.installer);
-    fact(ReportText::tr("Date"), request.date.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    beginFacts(out, who);
+    writeFact(out, ReportText::tr("Date"),
+              request.date.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     out.endTable();
     writeNotes(out, request.notes);
 
@@ -114,12 +108,7 @@ ReportDocument buildSiteReport(const SiteReportRequest& request)
         const model::ConfigModel& configuration = *unit.configuration;
         writePartHeading(out, ReportText::tr("%1: the configuration as left (%2)")
                                   .arg(unitTitle(unit), unitSizeText(configuration)));
-        writeNames(out, configuration);
-        writeZoneAudio(out, configuration);
-        writePresets(out, configuration);
-        writeFavorites(out, configuration);
-        writeGroups(out, configuration);
-        writeUnitSettings(out, configuration);
+        writeConfiguration(out, configuration);
     }
     ReportDocument document = out.take();
     const QString site = request.particulars.site.trimmed();

@@ -30,6 +30,20 @@ QString notesHtml(const QString& notes)
 
 } // namespace
 
+void beginFacts(ReportWriter& out, const ReportParticulars& who)
+{
+    out.beginTable({}, QStringLiteral("facts"));
+    writeFact(out, ReportText::tr("Site"), who.site);
+    writeFact(out, ReportText::tr("Client"), who.client);
+    writeFact(out, ReportText::tr("Installer"), who.installer);
+}
+
+void writeFact(ReportWriter& out, const QString& label, const QString& text)
+{
+    if (!text.trimmed().isEmpty())
+        out.row({label, htmlOf(text.trimmed())});
+}
+
 void writeSummary(ReportWriter& out, const ReportRequest& request)
 {
     const model::ConfigModel& configuration = *request.configuration;
@@ -45,27 +59,21 @@ void writeSummary(ReportWriter& out, const ReportRequest& request)
                          ? ReportText::tr("Handover report of the %1 configuration").arg(size)
                          : htmlOf(ReportText::tr("Handover report of %1, a %2 configuration")
                                       .arg(shown, size))));
-    out.beginTable({}, QStringLiteral("facts"));
-    const auto fact = [&](const QString& label, const QString& text) {
-        if (!text.trimmed().isEmpty())
-            out.row({label, htmlOf(text.trimmed())});
-    };
-    fact(ReportText::tr("Site"), who.site);
-    fact(ReportText::tr("Client"), who.client);
-    fact(ReportText::tr("Installer"), who.installer);
+    beginFacts(out, who);
     // A unit of a named model with its counts; another size is said by its counts alone.
     const model::UnitModel unit = shownUnitModel(configuration);
     const QString counts = text::fromLatin1(model::unitCountsText(unit));
     if (!request.unitName.trimmed().isEmpty())
-        fact(ReportText::tr("Name"), request.unitName);
-    fact(ReportText::tr("Unit"), model::unitProductName(unit).empty()
-                                     ? counts
-                                     : QStringLiteral("%1 (%2)").arg(size, counts));
-    fact(ReportText::tr("Link"), request.unit);
-    fact(ReportText::tr("Configuration from"), request.origin);
-    fact(ReportText::tr("Date"), request.date.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+        writeFact(out, ReportText::tr("Name"), request.unitName);
+    writeFact(out, ReportText::tr("Unit"),
+              model::unitProductName(unit).empty() ? counts
+                                                   : QStringLiteral("%1 (%2)").arg(size, counts));
+    writeFact(out, ReportText::tr("Link"), request.unit);
+    writeFact(out, ReportText::tr("Configuration from"), request.origin);
+    writeFact(out, ReportText::tr("Date"),
+              request.date.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     if (request.earlier)
-        fact(ReportText::tr("Changes since"), request.earlierOrigin);
+        writeFact(out, ReportText::tr("Changes since"), request.earlierOrigin);
     out.endTable();
     writeNotes(out, request.notes);
     if (request.earlier) {
