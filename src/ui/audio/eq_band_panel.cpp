@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 
 #include "model/command_language.h"
+#include "ui/access/accessible_naming.h"
+#include "ui/access/slider_reading.h"
 #include "ui/audio/slider_scale.h"
-#include "ui/common/accessible_naming.h"
-#include "ui/common/slider_reading.h"
 
 namespace zel::ui {
 

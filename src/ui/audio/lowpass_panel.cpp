@@ -8,10 +8,10 @@
 #include <algorithm>
 
 #include "model/command_language.h"
+#include "ui/access/accessible_naming.h"
+#include "ui/access/slider_reading.h"
 #include "ui/audio/field_slider.h"
 #include "ui/audio/slider_scale.h"
-#include "ui/common/accessible_naming.h"
-#include "ui/common/slider_reading.h"
 
 namespace zel::ui {
 

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
+#include "ui/access/accessible_naming.h"
 #include "ui/audio/eq_band_panel.h"
 #include "ui/audio/quick_eq_library.h"
-#include "ui/common/accessible_naming.h"
 
 namespace zel::ui {
 

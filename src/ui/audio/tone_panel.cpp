@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 
 #include "model/command_language.h"
+#include "ui/access/accessible_naming.h"
 #include "ui/audio/field_slider.h"
 #include "ui/audio/slider_scale.h"
-#include "ui/common/accessible_naming.h"
 
 namespace zel::ui {
 

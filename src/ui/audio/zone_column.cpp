@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "model/command_language.h"
-#include "ui/common/accessible_naming.h"
+#include "ui/access/accessible_naming.h"
 #include "ui/common/control_enabling.h"
 #include "ui/common/name_width.h"
 

@@ -1,6 +1,6 @@
 #include "ui/common/prompt_dialog.h"
 
-#include "ui/common/button_mnemonics.h"
+#include "ui/access/button_mnemonics.h"
 #include "ui/common/window_placement.h"
 
 #include <QFontMetricsF>

@@ -1,7 +1,7 @@
 #include "ui/common/standard_dialogs.h"
 
-#include "ui/common/button_mnemonics.h"
-#include "ui/common/focus_return.h"
+#include "ui/access/button_mnemonics.h"
+#include "ui/access/focus_return.h"
 
 #include <QApplication>
 #include <QCoreApplication>

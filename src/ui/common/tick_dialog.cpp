@@ -1,6 +1,6 @@
 #include "ui/common/tick_dialog.h"
 
-#include "ui/common/button_mnemonics.h"
+#include "ui/access/button_mnemonics.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

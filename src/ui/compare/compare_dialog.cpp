@@ -2,8 +2,8 @@
 
 #include "model/selected_lines.h"
 #include "text/latin1_text.h"
-#include "ui/common/button_mnemonics.h"
-#include "ui/common/focus_return.h"
+#include "ui/access/button_mnemonics.h"
+#include "ui/access/focus_return.h"
 #include "ui/common/window_placement.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "ui/grids/grid_cell_delegate.h"
 
-#include "ui/common/focus_frame.h"
+#include "ui/access/focus_frame.h"
 
 #include <QPainter>
 #include <QStyle>

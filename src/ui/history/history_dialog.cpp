@@ -1,8 +1,8 @@
 #include "ui/history/history_dialog.h"
 
 #include "journal/visit_start.h"
-#include "ui/common/button_mnemonics.h"
-#include "ui/common/focus_return.h"
+#include "ui/access/button_mnemonics.h"
+#include "ui/access/focus_return.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

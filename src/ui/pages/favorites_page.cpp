@@ -3,7 +3,7 @@
 #include "text/latin1_text.h"
 
 #include "model/config_model.h"
-#include "ui/common/accessible_naming.h"
+#include "ui/access/accessible_naming.h"
 #include "ui/common/name_width.h"
 #include "ui/common/page_caption.h"
 #include "ui/grids/favorite_cells_model.h"

@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "model/config_model.h"
+#include "ui/access/slider_reading.h"
 #include "ui/common/configuration_text.h"
-#include "ui/common/slider_reading.h"
 
 namespace zel::ui {
 

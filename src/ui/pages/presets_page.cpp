@@ -15,9 +15,9 @@
 #include <algorithm>
 
 #include "model/config_model.h"
+#include "ui/access/accessible_naming.h"
 #include "ui/audio/eq_band_panel.h"
 #include "ui/audio/quick_eq_panel.h"
-#include "ui/common/accessible_naming.h"
 #include "ui/common/configuration_text.h"
 #include "ui/common/name_width.h"
 

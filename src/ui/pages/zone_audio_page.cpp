@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "model/config_model.h"
+#include "ui/access/accessible_naming.h"
 #include "ui/audio/audio_control_states.h"
 #include "ui/audio/eq_band_panel.h"
 #include "ui/audio/lowpass_panel.h"
@@ -17,7 +18,6 @@
 #include "ui/audio/tone_panel.h"
 #include "ui/audio/volume_balance_panel.h"
 #include "ui/audio/zone_column.h"
-#include "ui/common/accessible_naming.h"
 #include "ui/common/control_enabling.h"
 
 namespace zel::ui {

@@ -1,6 +1,6 @@
 #include "ui/report/report_dialog.h"
 
-#include "ui/common/button_mnemonics.h"
+#include "ui/access/button_mnemonics.h"
 
 #include "ui/common/standard_dialogs.h"
 

@@ -1,6 +1,6 @@
 #include "ui/site/add_found_units_dialog.h"
 
-#include "ui/common/button_mnemonics.h"
+#include "ui/access/button_mnemonics.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

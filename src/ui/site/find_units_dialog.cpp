@@ -2,7 +2,7 @@
 
 #include "session/find/address_range.h"
 #include "session/find/serial_ports.h"
-#include "ui/common/button_mnemonics.h"
+#include "ui/access/button_mnemonics.h"
 #include "ui/common/user_prompts.h"
 
 #include <QCloseEvent>

@@ -13,7 +13,7 @@
 #include "session/site/site_file.h"
 #include "session/site/site_run.h"
 #include "ui/history/unit_commits_controller.h"
-#include "ui/report/site_report_controller.h"
+#include "ui/site/site_report_controller.h"
 #include "ui/site/unit_history_listing.h"
 #include "ui/transfer/background_queue.h"
 

@@ -1,6 +1,6 @@
 #include "ui/transfer/select_port_dialog.h"
 
-#include "ui/common/button_mnemonics.h"
+#include "ui/access/button_mnemonics.h"
 
 #include <QCollator>
 #include <QComboBox>

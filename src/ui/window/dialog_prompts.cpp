@@ -1,8 +1,8 @@
 #include "ui/window/dialog_prompts.h"
 
+#include "ui/access/button_mnemonics.h"
+#include "ui/access/focus_return.h"
 #include "ui/audio/quick_eq_presets.h"
-#include "ui/common/button_mnemonics.h"
-#include "ui/common/focus_return.h"
 #include "ui/common/prompt_dialog.h"
 #include "ui/common/tick_dialog.h"
 #include "ui/report/report_dialog.h"

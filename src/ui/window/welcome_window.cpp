@@ -1,7 +1,7 @@
 #include "ui/window/welcome_window.h"
 
-#include "ui/common/button_mnemonics.h"
-#include "ui/common/focus_return.h"
+#include "ui/access/button_mnemonics.h"
+#include "ui/access/focus_return.h"
 #include "ui/common/window_placement.h"
 
 #include <QFontMetrics>

@@ -2,7 +2,7 @@
 // follow the zone, preset and favorite shown, headers are names (never a bare number), a drop-down
 // list is named by its caption and read by its value, and the controls whose caption does not say
 // what they do describe it (their tool tip); a slider is read as the value its label shows.
-#include "ui/common/slider_reading.h"
+#include "ui/access/slider_reading.h"
 #include "ui/grids/matrix_grid.h"
 #include "ui/pages/favorites_page.h"
 #include "ui/window/editor_page_set.h"

@@ -1,6 +1,6 @@
 // Every dialog's buttons answer to Alt and a letter of their own; a dialog that closes gives the
 // focus back to the window it was opened from (History when asked from there).
-#include "ui/common/button_mnemonics.h"
+#include "ui/access/button_mnemonics.h"
 #include "ui/common/tick_dialog.h"
 #include "ui/compare/compare_dialog.h"
 #include "ui/compare/unit_comparison.h"

@@ -1,7 +1,7 @@
 // Tab goes through every page from the top left to the bottom right, reaching every control once;
 // the tab bar (around the current tab) and the lists that choose a record, and nothing else, show
 // a frame in the highlight colour while they have the focus.
-#include "ui/common/focus_frame.h"
+#include "ui/access/focus_frame.h"
 #include "ui/window/main_window.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "ui/common/accessible_naming.h"
+#include "ui/access/accessible_naming.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

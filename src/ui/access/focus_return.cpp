@@ -1,4 +1,4 @@
-#include "ui/common/focus_return.h"
+#include "ui/access/focus_return.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "ui/common/focus_frame.h"
+#include "ui/access/focus_frame.h"
 
 #include <QEvent>
 #include <QPainter>

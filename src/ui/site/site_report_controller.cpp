@@ -1,4 +1,4 @@
-#include "ui/report/site_report_controller.h"
+#include "ui/site/site_report_controller.h"
 
 #include "journal/journal.h"
 #include "report/report_memory.h"

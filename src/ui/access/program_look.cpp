@@ -1,8 +1,8 @@
-#include "ui/common/program_look.h"
+#include "ui/access/program_look.h"
 
-#include "ui/common/accessible_combo_box.h"
-#include "ui/common/focus_style.h"
-#include "ui/common/slider_reading.h"
+#include "ui/access/accessible_combo_box.h"
+#include "ui/access/focus_style.h"
+#include "ui/access/slider_reading.h"
 
 namespace zel::ui {
 

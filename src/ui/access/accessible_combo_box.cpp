@@ -1,4 +1,4 @@
-#include "ui/common/accessible_combo_box.h"
+#include "ui/access/accessible_combo_box.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>

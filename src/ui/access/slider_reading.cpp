@@ -1,4 +1,4 @@
-#include "ui/common/slider_reading.h"
+#include "ui/access/slider_reading.h"
 
 #include <QAccessibleWidget>
 #include <QRegularExpression>

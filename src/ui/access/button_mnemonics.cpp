@@ -1,4 +1,4 @@
-#include "ui/common/button_mnemonics.h"
+#include "ui/access/button_mnemonics.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

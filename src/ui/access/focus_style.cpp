@@ -1,6 +1,6 @@
-#include "ui/common/focus_style.h"
+#include "ui/access/focus_style.h"
 
-#include "ui/common/focus_frame.h"
+#include "ui/access/focus_frame.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
