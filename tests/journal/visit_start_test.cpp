@@ -8,52 +8,36 @@
 namespace zel::journal {
 namespace {
 
-struct Made {
-    const char* unit;
-    Kind kind;
-    int day; // of December 2026
-    const char* time;
-};
-
 TEST(VisitStart, IsTheFirstWholeFetchOfTheDayElseTheNewestBefore)
 {
-    struct Case {
+    // Each entry "UNIT KIND DAY TIME" (KIND: F whole fetch, I incomplete fetch, S whole send; DAY
+    // of December 2026), newest first; the visit of unit a on the 10th starts at `expected`.
+    const struct {
         const char* name;
-        std::vector<Made> entries;
-        int expected; // index into entries, -1 for none
-    };
-    const std::vector<Case> cases = {
-        {"the first of the day, listed newest first",
-         {{"tcp:a:23", Kind::WholeFetch, 10, "10:15:07"},
-          {"tcp:a:23", Kind::WholeFetch, 10, "09:02:44"},
-          {"tcp:a:23", Kind::WholeFetch, 9, "16:00:00"}},
-         1},
-        {"seconds tell two fetches of one minute apart",
-         {{"tcp:a:23", Kind::WholeFetch, 10, "09:02:59"},
-          {"tcp:a:23", Kind::WholeFetch, 10, "09:02:01"}},
-         1},
+        QStringList entries;
+        int expected; // -1: none
+    } cases[] = {
+        {"the first of the day", {"a F 10 10:15:07", "a F 10 09:02:44", "a F 9 16:00:00"}, 1},
+        {"seconds tell two fetches of one minute apart", {"a F 10 09:02:59", "a F 10 09:02:01"}, 1},
         {"incomplete fetches, sends and other units never start it",
-         {{"tcp:a:23", Kind::WholeFetch, 10, "11:00:00"},
-          {"tcp:a:23", Kind::IncompleteFetch, 10, "08:00:00"},
-          {"tcp:a:23", Kind::WholeSend, 10, "08:30:00"},
-          {"tcp:b:23", Kind::WholeFetch, 10, "07:00:00"}},
+         {"a F 10 11:00:00", "a I 10 08:00:00", "a S 10 08:30:00", "b F 10 07:00:00"},
          0},
         {"none today: the newest before today",
-         {{"tcp:a:23", Kind::WholeFetch, 8, "10:00:00"},
-          {"tcp:a:23", Kind::WholeFetch, 9, "17:30:00"},
-          {"tcp:a:23", Kind::WholeFetch, 11, "09:00:00"}},
+         {"a F 8 10:00:00", "a F 9 17:30:00", "a F 11 09:00:00"},
          1},
-        {"never fetched whole", {{"tcp:a:23", Kind::IncompleteFetch, 10, "09:00:00"}}, -1},
+        {"never fetched whole", {"a I 10 09:00:00"}, -1},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         QList<Entry> entries;
-        for (const Made& made : c.entries) {
+        for (const QString& made : c.entries) {
+            const QStringList field = made.split(u' ');
             Entry entry;
-            setKind(entry, made.kind);
-            entry.unit = QString::fromLatin1(made.unit);
-            entry.time = QDateTime(QDate(2026, 12, made.day),
-                                   QTime::fromString(QString::fromLatin1(made.time)));
+            setKind(entry, field[1] == "F"   ? Kind::WholeFetch
+                           : field[1] == "I" ? Kind::IncompleteFetch
+                                             : Kind::WholeSend);
+            entry.unit = "tcp:" + field[0] + ":23";
+            entry.time = QDateTime(QDate(2026, 12, field[2].toInt()), QTime::fromString(field[3]));
             entries.append(entry);
         }
         const std::optional<Entry> start = visitStart(entries, "tcp:a:23", QDate(2026, 12, 10));
