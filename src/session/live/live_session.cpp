@@ -1,7 +1,7 @@
-// Live mode's life: going live, the link lost and back, which side wins, leaving, the journal.
+// Live mode's phases: going live, the link lost and back, reading the unit again, leaving, the
+// sender and the state; what each read of the unit means is LiveReadJudge's.
 #include "session/live/live_session.h"
 
-#include "model/dump_shortfall.h"
 #include "session/configuration/configuration_session.h"
 #include "session/live/live_journal.h"
 #include "session/live/live_link.h"
@@ -13,13 +13,14 @@ namespace zel::session {
 
 LiveSession::LiveSession(ConfigurationSession& config, SettleClock& clock,
                          journal::Journal* journal, QObject* parent)
-    : QObject(parent), m_config(config), m_journal(journal), m_sender(config, m_picture, clock)
+    : QObject(parent), m_config(config), m_journal(journal), m_sender(config, m_picture, clock),
+      m_judge(config, m_target, m_picture, m_sender, m_journal, m_reads)
 {
     qRegisterMetaType<LiveStatus>();
     connect(&m_config, &ConfigurationSession::modelChanged, this, &LiveSession::onModelChanged);
     m_sender.setGate([this] {
         return (m_phase == LivePhase::Live || m_phase == LivePhase::Ending) && !m_checking &&
-               !m_unitDiffers;
+               !m_judge.unitDiffers();
     });
     // Leaving with what waits sent reads the unit back once nothing waits or is on its way.
     connect(&m_sender, &LiveSender::sendingChanged, this, [this] {
@@ -49,12 +50,10 @@ void LiveSession::start(LiveTarget target)
     if (m_phase != LivePhase::Off)
         return;
     m_target = std::move(target);
-    m_begun = m_checking = m_unitDiffers = m_fetching = m_readingAgain = m_heldElsewhere = false;
-    m_anotherUnit.reset();
-    m_found = Found::AtStart;
+    m_begun = m_checking = m_fetching = m_readingAgain = false;
+    m_judge.reset();
     m_sender.begin();
     m_journal.begin(m_target.journalUnit);
-    m_differences.clear();
 
     LiveLink::Settings linkSettings{m_target.transfer, m_settings.firstRetry,
                                     m_settings.longestRetry};
@@ -97,28 +96,19 @@ void LiveSession::onFetched(const QString& text, bool whole, const QString& why)
     if (!std::exchange(m_fetching, false) || m_phase == LivePhase::Off)
         return;
     const bool again = std::exchange(m_readingAgain, false);
-    QString received = text;
-    received.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    const std::string found = text::toLatin1(received);
-    // A dump that ended without a whole configuration (a device that only echoes) is no read of
-    // the unit.
-    const QString shortfall = whole ? QString::fromStdString(model::dumpShortfall(found)) : why;
-    const bool wholeRead = whole && shortfall.isEmpty();
-    // The start read and the read back are kept whatever follows, cut short or not.
-    if (m_phase == LivePhase::Fetching || m_phase == LivePhase::ReadingBack)
-        m_journal.keepRead(
-            m_phase == LivePhase::Fetching ? journal::Cause::LiveStart : journal::Cause::LiveEnd,
-            found, wholeRead,
-            !wholeRead                       ? shortfall
-            : m_phase == LivePhase::Fetching ? tr("going live: the unit as found")
-                                             : tr("live mode ended: the unit as read back"));
+    using Kind = LiveReadJudge::Kind;
+    const Kind kind = m_phase == LivePhase::Fetching      ? Kind::Start
+                      : m_phase == LivePhase::ReadingBack ? Kind::Back
+                      : again                             ? Kind::Again
+                                                          : Kind::LinkBack;
+    const LiveReadJudge::Read read = m_judge.take(text, whole, why, kind);
     if (m_stopping)
         return; // whoever stopped it ends live mode
-    if (!wholeRead) {
-        if (m_phase == LivePhase::Fetching)
-            abandonStart(tr("the unit's configuration did not come whole (%1)").arg(shortfall),
+    if (!read.whole) {
+        if (kind == Kind::Start)
+            abandonStart(tr("the unit's configuration did not come whole (%1)").arg(read.shortfall),
                          false);
-        else if (m_phase == LivePhase::ReadingBack)
+        else if (kind == Kind::Back)
             endNow(true); // left without a read back: nothing is said of what the unit holds
         else if (again)
             m_reads.postpone();
@@ -135,118 +125,48 @@ void LiveSession::onFetched(const QString& text, bool whole, const QString& why)
         return;
     }
     if (m_phase == LivePhase::Fetching) {
-        startWith(unit);
+        act(m_judge.readAtStart(unit), true);
         return;
     }
-    m_found = again ? Found::ReadAgain : Found::LinkBack;
-    onReadAgain(unit, found);
-}
-
-void LiveSession::startWith(const model::ConfigModel& unit)
-{
-    m_picture.start(unit);
-    const UnitFingerprint read = fingerprintOf(unit);
-    // Another window live on this unit, by whatever address or port, keeps it.
-    if (m_claim && !m_claim(read)) {
-        m_heldElsewhere = true;
-        endNow(false);
-        return;
-    }
-    m_differences = model::compareConfigurations(unit, m_config.model());
-    m_anotherUnit = identityMismatchWithRead(m_config.model(), true, m_target.journalUnit, read,
-                                             m_target.directoryPath);
-    if (m_anotherUnit) {
-        publish();
-        emit anotherUnitFound(true);
-        return;
-    }
-    decideStart();
-}
-
-void LiveSession::decideStart()
-{
-    if (m_differences.empty()) {
-        begin(true);
-        return;
-    }
-    m_phase = LivePhase::Deciding;
-    m_unitDiffers = true;
-    m_found = Found::AtStart;
-    publish();
-    emit unitDiffers(true);
+    m_checking = false;
+    act(m_judge.readWhileLive(unit, read.text, kind), false);
 }
 
 void LiveSession::answerAnotherUnit(bool goOn)
 {
-    if (!std::exchange(m_anotherUnit, std::nullopt))
-        return;
-    if (!goOn) {
-        stop(Ending::Cancel); // nothing was sent to it
-        return;
-    }
-    if (m_phase == LivePhase::Fetching) {
-        decideStart();
-        return;
-    }
-    if (m_claim && !m_claim(fingerprintOf(m_picture.model()))) {
-        m_heldElsewhere = true;
-        cancelNow();
-        return;
-    }
-    decideAgain(true);
+    const bool atStart = m_phase == LivePhase::Fetching;
+    act(m_judge.answerAnotherUnit(goOn, atStart), atStart);
 }
 
-void LiveSession::onReadAgain(const model::ConfigModel& unit, const std::string& foundText)
+void LiveSession::act(LiveReadJudge::Verdict verdict, bool atStart)
 {
-    // The unit must still hold what it acknowledged (a unit switched off and on, or changed at
-    // its keypad or by another program, does not).
-    m_checking = false;
-    const bool changed = !model::compareConfigurations(m_picture.model(), unit).empty();
-    if (changed) {
-        m_journal.keepRead(journal::Cause::LiveRead, foundText, true,
-                           tr("live mode: the unit read again, changed since it was last read"));
-        m_picture.start(unit);
-        m_sender.forgetSent();
-        m_differences = model::compareConfigurations(unit, m_config.model());
-        // Another unit (swapped while the link was down, or behind the same serial port) is
-        // asked about first; nothing goes to it meanwhile.
-        m_anotherUnit = identityMismatchWithRead(m_config.model(), true, m_target.journalUnit,
-                                                 fingerprintOf(unit), m_target.directoryPath);
-        if (m_anotherUnit) {
-            m_unitDiffers = true;
-            publish();
-            emit anotherUnitFound(false);
-            return;
-        }
-    }
-    decideAgain(changed);
-}
-
-void LiveSession::decideAgain(bool changed)
-{
-    if (m_anotherUnit) { // the answer about the unit decides first
+    using Verdict = LiveReadJudge::Verdict;
+    if (verdict == Verdict::Leave) {
+        stop(Ending::Cancel);
+    } else if (verdict == Verdict::HeldElsewhere) {
+        if (atStart)
+            endNow(false); // nothing was sent yet
+        else
+            cancelNow();
+    } else if (verdict == Verdict::Agrees && atStart) {
+        begin(true);
+    } else if (verdict != Verdict::Nothing) {
+        if (verdict == Verdict::Differs && atStart)
+            m_phase = LivePhase::Deciding;
         publish();
-        return;
+        if (verdict == Verdict::AnotherUnit)
+            emit anotherUnitFound(atStart);
+        else if (verdict == Verdict::Differs)
+            emit unitDiffers(atStart);
+        else if (verdict == Verdict::Agrees)
+            m_sender.scheduleSend();
     }
-    if (changed)
-        m_unitDiffers = !m_differences.empty();
-    if (!m_unitDiffers) {
-        m_reads.readAgreed();
-        // The unit held follows what it is now, zones renamed live and all; whoever else holds
-        // it by then is for the next window that goes live to hear of.
-        if (m_claim)
-            m_claim(fingerprintOf(m_picture.model()));
-    }
-    publish();
-    if (m_unitDiffers)
-        emit unitDiffers(false);
-    else
-        m_sender.scheduleSend();
 }
 
 void LiveSession::readAgain()
 {
-    if (m_phase != LivePhase::Live || !m_link || !m_link->isOpen() || m_checking || m_unitDiffers)
+    if (m_phase != LivePhase::Live || !m_link || !m_link->isOpen() || m_checking ||
+        m_judge.unitDiffers())
         return; // the link's return, or the user's answer, reads or decides first
     if (m_link->isBusy() || m_sender.pendingCount() > 0 || m_sender.isAsking()) {
         m_reads.postpone();
@@ -277,8 +197,7 @@ void LiveSession::begin(bool agreed)
 {
     m_phase = LivePhase::Live;
     m_begun = true;
-    m_unitDiffers = false;
-    m_differences.clear();
+    m_judge.settle();
     m_sender.takeEditedAsSeen();
     if (agreed)
         m_reads.readAgreed();
@@ -288,38 +207,16 @@ void LiveSession::begin(bool agreed)
     m_sender.scheduleSend();
 }
 
-bool LiveSession::canSendEdited() const
-{
-    const model::ConfigModel& unit = m_picture.model();
-    return unit.zoneCount() == m_config.model().zoneCount() &&
-           unit.sourceCount() == m_config.model().sourceCount();
-}
-
 void LiveSession::resolve(Side side)
 {
-    if (!m_unitDiffers)
-        return;
     if (side == Side::Leave) {
-        stop(Ending::Cancel);
+        if (m_judge.unitDiffers())
+            stop(Ending::Cancel);
         return;
     }
-    if (side == Side::SendEdited && !canSendEdited())
-        return;
     const bool atStart = m_phase == LivePhase::Deciding;
-    m_unitDiffers = false;
-    m_differences.clear();
-    if (!atStart)
-        m_reads.awaitRead(); // the read disagreed: only the next one can say "in sync"
-    if (side == Side::TakeUnits) {
-        m_sender.forgetWaiting();
-        m_sender.forgetSent();
-        m_config.replaceModel(m_picture.model(), EditStep{tr("Take the Unit's Configuration"),
-                                                          {},
-                                                          model::DiffSubject::Unit,
-                                                          0,
-                                                          EditStep::Pace::Single,
-                                                          true});
-    }
+    if (!m_judge.resolve(side, atStart))
+        return;
     if (atStart) {
         begin(false);
     } else {
@@ -353,7 +250,7 @@ void LiveSession::onLost(const QString& reason)
 void LiveSession::abandonStart(const QString& why, bool turnedAway)
 {
     m_phase = LivePhase::Off;
-    m_anotherUnit.reset();
+    m_judge.forgetAnotherUnit();
     dropLink();
     publish();
     emit startFailed(why, turnedAway);
@@ -374,7 +271,7 @@ void LiveSession::stop(Ending how)
         return;
     }
     m_pendingAtStop = m_sender.pendingCount();
-    const bool canFinish = m_link && m_link->isOpen() && !m_checking && !m_unitDiffers;
+    const bool canFinish = m_link && m_link->isOpen() && !m_checking && !m_judge.unitDiffers();
     if (how == Ending::Finish && canFinish) {
         m_phase = LivePhase::Ending;
         m_ending = Ending::Finish;
@@ -406,26 +303,12 @@ void LiveSession::finishEnding()
 
 void LiveSession::endNow(bool finished, const std::optional<model::ConfigModel>& readBack)
 {
-    LiveEnd end;
-    end.began = m_begun;
+    journalLinesSent();
+    LiveEnd end = m_judge.endOf(m_begun, finished, readBack);
     end.pending = std::exchange(m_pendingAtStop, 0);
-    end.finished = finished;
-    if (m_begun) {
-        journalLinesSent();
-        if (readBack)
-            m_picture.start(*readBack); // what the unit holds is what the read found
-        end.notSent = static_cast<int>(
-            m_sender.notSentBlocks(m_picture.differingFrom(m_config.model())).size());
-        end.readBack = readBack.has_value();
-        end.unitHoldsEdited =
-            readBack && model::compareConfigurations(*readBack, m_config.model()).empty();
-        end.linesSent = static_cast<int>(m_sender.linesSent().size());
-    }
-    end.journalError = m_journal.error();
-    end.heldElsewhere = std::exchange(m_heldElsewhere, false);
     m_phase = LivePhase::Off;
-    m_begun = m_checking = m_unitDiffers = m_fetching = m_readingAgain = false;
-    m_anotherUnit.reset();
+    m_begun = m_checking = m_fetching = m_readingAgain = false;
+    m_judge.end();
     m_sender.end();
     m_refetch.stop();
     m_reads.stop();
@@ -493,7 +376,7 @@ LiveStatus LiveSession::status() const
     facts.lostReason = m_link ? m_link->lostReason() : QString();
     facts.retrySeconds = m_link ? m_link->retrySeconds() : 0;
     facts.checking = m_checking;
-    facts.unitDiffers = m_unitDiffers;
+    facts.unitDiffers = m_judge.unitDiffers();
     facts.readingAgain = m_readingAgain;
     if (m_phase == LivePhase::Live || m_phase == LivePhase::Ending) {
         m_sender.addStatusFacts(facts);

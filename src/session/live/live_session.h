@@ -4,18 +4,18 @@
 // first; that read alone says which unit it is (asked about when it is not the one the
 // configuration came from) and where it differs (the user decides which side wins). While live
 // the unit is read again to see that it still holds what it acknowledged; leaving reads it back.
-// How and why: docs/live-mode.md.
+// This runs the phases; what each read means, and who wins, is LiveReadJudge's. How and why:
+// docs/live-mode.md.
 
-#include "model/config_diff.h"
 #include "model/config_model.h"
 #include "session/configuration/edit_step.h"
 #include "session/live/live_journal.h"
+#include "session/live/live_read_judge.h"
 #include "session/live/live_read_schedule.h"
 #include "session/live/live_sender.h"
 #include "session/live/live_status.h"
 #include "session/live/live_types.h"
 #include "session/live/unit_picture.h"
-#include "session/unit/identity_check.h"
 
 #include <QObject>
 #include <QTimer>
@@ -39,7 +39,7 @@ class LiveSession : public QObject {
     Q_OBJECT
 public:
     // Which side wins where the unit and the configuration being edited differ.
-    enum class Side { SendEdited, TakeUnits, Leave };
+    using Side = LiveReadJudge::Side;
     // Leaving live mode with something pending: send it and wait for its acknowledgement, or drop
     // it and stop the block on its way at its current line.
     enum class Ending { Finish, Cancel };
@@ -47,7 +47,7 @@ public:
     // Claims the unit a start read found for this window: false when another window is live on
     // it, and live mode does not start. Claimed again after each read that agreed, so that the
     // claim follows what the unit is now.
-    using UnitClaim = std::function<bool(const UnitFingerprint& read)>;
+    using UnitClaim = LiveReadJudge::UnitClaim;
 
     // `config`, `clock` and `journal` must outlive the session; without a journal nothing is
     // kept.
@@ -60,12 +60,12 @@ public:
     // Without a question every raise beyond the limit is held back.
     void setRaiseQuestion(RaiseQuestion ask) { m_sender.setRaiseQuestion(std::move(ask)); }
     // Without a claim no unit is ever held elsewhere.
-    void setUnitClaim(UnitClaim claim) { m_claim = std::move(claim); }
+    void setUnitClaim(UnitClaim claim) { m_judge.setUnitClaim(std::move(claim)); }
     // Where the journal is written, off this thread; without it, it is written here.
     void setJournalWork(BackgroundQueue& work) { m_journal.setWork(&work, this); }
 
     // What found the unit differing from the configuration being edited.
-    enum class Found { AtStart, LinkBack, ReadAgain };
+    using Found = LiveReadJudge::Found;
 
     // Starts live mode towards `target`: the unit's configuration is fetched and compared first
     // (unitDiffers() when they differ).
@@ -84,15 +84,15 @@ public:
     bool isLive() const { return m_phase != LivePhase::Off; }
     LiveStatus status() const;
     // Where the unit and the configuration being edited differ, while the state is UnitDiffers.
-    const std::vector<model::Difference>& differences() const { return m_differences; }
+    const std::vector<model::Difference>& differences() const { return m_judge.differences(); }
     // Whether the edited values can be sent over what the unit holds: both have the same zones
     // and sources.
-    bool canSendEdited() const;
+    bool canSendEdited() const { return m_judge.canSendEdited(); }
     // What found the difference that unitDiffers() reported last.
-    Found differsFound() const { return m_found; }
+    Found differsFound() const { return m_judge.found(); }
     // The unit read is not the one the configuration came from: set while anotherUnitFound()
     // waits for its answer.
-    const std::optional<IdentityMismatch>& anotherUnit() const { return m_anotherUnit; }
+    const std::optional<IdentityMismatch>& anotherUnit() const { return m_judge.anotherUnit(); }
 
 signals:
     void statusChanged(const zel::session::LiveStatus& status);
@@ -115,16 +115,11 @@ private:
     void onLost(const QString& reason);
     void fetchUnit();
     void onFetched(const QString& text, bool whole, const QString& why);
-    // A read while live (again, or after the link came back) with `unit`'s configuration.
-    void onReadAgain(const model::ConfigModel& unit, const std::string& foundText);
+    // Does what a read of the unit, or the answer about another unit, came to; `atStart`: the
+    // start read's.
+    void act(LiveReadJudge::Verdict verdict, bool atStart);
     void readAgain();
     void readBack();
-    // The start read is in: the unit is claimed, then asked about, then compared.
-    void startWith(const model::ConfigModel& unit);
-    void decideStart();
-    // A read while live found the unit as `changed` says: which side wins is asked when it
-    // differs from the configuration being edited.
-    void decideAgain(bool changed);
     // `agreed`: the start read agreed with the configuration being edited; else the user decided
     // which side wins, and the next read confirms it.
     void begin(bool agreed);
@@ -145,7 +140,6 @@ private:
     LiveSettings m_settings;
     UnitPicture m_picture;
     LiveSender m_sender;
-    UnitClaim m_claim;
     std::unique_ptr<LiveLink> m_link;
     LiveTarget m_target;
 
@@ -153,18 +147,14 @@ private:
     Ending m_ending = Ending::Finish; // how the ending under way ends
     bool m_begun = false;             // the start is in the journal
     bool m_checking = false;          // the link is back: the unit is fetched and compared
-    bool m_unitDiffers = false;       // waiting for resolve()
     bool m_fetching = false;
     bool m_readingAgain = false; // a read while live, not after the link came back
     bool m_stopping = false;     // the read on its way is stopped by leaving
-    bool m_heldElsewhere = false;
-    std::optional<IdentityMismatch> m_anotherUnit;
-    Found m_found = Found::AtStart;
     int m_pendingAtStop = 0;
-    std::vector<model::Difference> m_differences;
     LiveStatus m_published;
     QTimer m_refetch; // the check after the link came back is tried again
     LiveReadSchedule m_reads;
+    LiveReadJudge m_judge; // after everything it refers to
 };
 
 } // namespace zel::session
