@@ -132,6 +132,8 @@ QByteArray PagedReport::pdf()
     const qreal height = pageHeight();
     const int pages = pageCount();
     QPainter painter(&pdf);
+    // The EQ curves carry their band labels: kept sharp (Flate), never blurred into a JPEG.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     QFont footerFont = m_layout->defaultFont();
     footerFont.setPointSizeF(kFooterFontSize);
     const qreal end = m_layout->documentLayout()->documentSize().height();

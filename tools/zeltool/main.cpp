@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 
 #include <algorithm>
 #include <cstdio>
@@ -163,6 +164,13 @@ int main(int argc, char** argv)
     if (command->needsFonts || fontsForWord) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The platform plugin alone: with no image plugin a PDF keeps its pictures lossless
+        // (the EQ curves' labels never turn into JPEG blur), and nothing else is loaded.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM_PLUGIN_PATH"))
+            qputenv("QT_QPA_PLATFORM_PLUGIN_PATH",
+                    (QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"))
+                        .toLocal8Bit());
+        QCoreApplication::setLibraryPaths({});
         application = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);

@@ -54,6 +54,7 @@ ReportDialog::ReportDialog(const ReportQuestion& question, QWidget* parent)
     connect(m_baseline, &QComboBox::activated, this, &ReportDialog::onBaselineActivated);
 
     auto* browse = new QPushButton(tr("&Browse..."));
+    browse->setAutoDefault(false); // Enter saves, wherever the focus is
     connect(browse, &QPushButton::clicked, this, &ReportDialog::browse);
     auto* file = new QHBoxLayout;
     file->addWidget(m_path, 1);

@@ -96,7 +96,7 @@ void SiteWindow::buildActions()
     m_backUp = siteMenu->addAction(tr("&Back Up Site"));
     m_verify = siteMenu->addAction(tr("&Verify Site"));
     m_stop = siteMenu->addAction(tr("S&top"));
-    m_report = siteMenu->addAction(tr("&Report..."));
+    m_report = siteMenu->addAction(tr("Re&port...")); // "&Remove Unit" has R
     siteMenu->addSeparator();
     siteMenu->addAction(tr("&Close"), QKeySequence::Close, this, &QWidget::close);
     m_save->setShortcut(QKeySequence::Save);

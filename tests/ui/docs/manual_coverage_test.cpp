@@ -1,5 +1,6 @@
 // man zelconfig names every menu item (submenus too) of the window and the site window, and every
-// button of the site window and Find Units, as the page's source spells it.
+// button of the site window and Find Units, as the page's source spells it; no two items of a
+// menu share their Alt letter.
 #include "ui/site/find_units_dialog.h"
 #include "ui/site/site_controller.h"
 #include "ui/site/site_window.h"
@@ -14,10 +15,16 @@
 namespace zel::ui {
 namespace {
 
-// Every caption of `actions`, each submenu's title followed by its own items.
+// Every caption of `actions`, each submenu's title followed by its own items; Alt and a letter
+// reach one item of a menu only.
 void addMenuCaptions(const QList<QAction*>& actions, QStringList& captions)
 {
+    QList<QKeySequence> mnemonics;
     for (QAction* action : actions) {
+        const QKeySequence mnemonic = QKeySequence::mnemonic(action->text());
+        EXPECT_TRUE(mnemonic.isEmpty() || !mnemonics.contains(mnemonic))
+            << action->text().toStdString();
+        mnemonics << mnemonic;
         if (!action->isSeparator())
             captions << action->text();
         if (action->menu())
