@@ -159,7 +159,10 @@ void HistoryController::restoreKept(const KeptConfiguration& kept)
         m_window.prompts().showError(questions::kNothingToSend);
         return;
     }
-    if (!m_window.prompts().confirm(questions::restoreEntry(unit, kept.restoreWhat)))
+    // The unit by the open site's name for it, as History heads its entries.
+    const QString name = m_unitNames ? m_unitNames(unit) : QString();
+    const QString shown = name.isEmpty() ? unit : tr("%1 (%2)").arg(name, unit);
+    if (!m_window.prompts().confirm(questions::restoreEntry(shown, kept.restoreWhat)))
         return;
     m_window.sends.send(SendController::Kind::Restore, std::move(*request));
 }

@@ -250,6 +250,7 @@ TEST(SiteHistoryWindow, ListsAUnitsCommitsAndRestoresOneReadingTheUnitFirst)
     ASSERT_TRUE(w.journalSettled());
     expectOne(w.prompts->confirmations,
               "kept in the site's history at commit " + commitText.mid(7, 7));
+    EXPECT_TRUE(w.prompts->confirmations.value(0).contains("to the unit Bar (tcp:")) << "by name";
     const QList<journal::Entry> entries = w.link.journal().entries();
     ASSERT_EQ(entries.size(), 2);
     EXPECT_EQ(entries[0].direction, journal::Direction::ToUnit);
