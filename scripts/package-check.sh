@@ -124,16 +124,21 @@ done
 echo "package-check: man zeltool names the $(wc -w <<<"$commands") commands of zeltool --help"
 
 # A .zel file is of the package's type, not the INI type its first "[" suggests, where the
-# desktop's tools read the shared MIME database (without them, xdg-mime asks file(1), which knows
-# no type of a package).
-if command -v xdg-mime >/dev/null && command -v update-mime-database >/dev/null &&
-  { command -v mimetype >/dev/null || command -v gio >/dev/null; }; then
+# desktop's tools read the shared MIME database: asked of such a reader (mimetype, or GIO's gio),
+# not of xdg-mime, which outside a desktop session asks file(1), which knows no type of a package.
+reader=""
+if command -v mimetype >/dev/null; then
+  reader="mimetype --brief"
+elif command -v gio >/dev/null; then
+  reader="gio info"
+fi
+if [ -n "$reader" ] && command -v update-mime-database >/dev/null; then
   sample=$(mktemp -d)
   trap '$SUDO apt-get remove -y -qq -o Dpkg::Use-Pty=0 zelconfig; rm -rf "$manual" "$units" "$sample"' EXIT
   /usr/bin/zeltool template 8 >"$sample/unit.zel"
-  type=$(xdg-mime query filetype "$sample/unit.zel")
-  [ "$type" = application/x-zel-configuration ] || fail "xdg-mime takes a .zel file for $type"
-  echo "package-check: xdg-mime query filetype unit.zel: $type"
+  type=$($reader "$sample/unit.zel" | sed -n 's/.*standard::content-type: //p; /^[a-z-]*\/[^ ]*$/p' | head -n 1)
+  [ "$type" = application/x-zel-configuration ] || fail "${reader%% *} takes a .zel file for $type"
+  echo "package-check: ${reader%% *} takes unit.zel for $type"
 else
-  echo "package-check: xdg-mime, shared-mime-info or a reader of its database is missing: the file type was not tried"
+  echo "package-check: no reader of the shared MIME database (mimetype, gio): the file type was not tried"
 fi
