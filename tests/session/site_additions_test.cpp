@@ -8,11 +8,11 @@ namespace zel::session {
 namespace {
 
 // "LINK zone1|zone2" (a ZEL-16), or with "/8" after the names a ZEL-8.
-FoundUnit found(const QString& spec)
+FoundUnit found(const QString& described)
 {
     FoundUnit unit;
-    unit.link = *parseSiteLink(spec.section(' ', 0, 0));
-    const QString names = spec.section(' ', 1);
+    unit.link = *parseSiteLink(described.section(' ', 0, 0));
+    const QString names = described.section(' ', 1);
     unit.fingerprint.zoneCount = unit.fingerprint.sourceCount = names.endsWith("/8") ? 8 : 16;
     unit.fingerprint.zoneNames = names.chopped(names.endsWith("/8") ? 2 : 0).split('|');
     return unit;
